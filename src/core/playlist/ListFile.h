@@ -1,0 +1,20 @@
+// Reading and writing list files (.tob, .m3u) and the current list KR01.tob.
+#pragma once
+
+#include <filesystem>
+
+#include "playlist/Playlist.h"
+
+namespace felux {
+
+// Appends the list's entries (never clears); true when any line produced an
+// entry or a title. Relative and drive-less lines resolve against the list's folder.
+bool LoadListFile(Playlist& list, const std::filesystem::path& listFile);
+
+// Exit-time save: replaces the file atomically, and only when there are entries.
+void WriteCurrentList(const Playlist& list, const std::filesystem::path& file);
+
+// listPathMode 0 and 1: paths as stored; 2: paths inside the list's folder relative to it.
+void SaveListFile(const Playlist& list, const std::filesystem::path& file, int listPathMode);
+
+}  // namespace felux

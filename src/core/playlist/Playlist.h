@@ -1,0 +1,77 @@
+// The playlist store: entry paths and titles, count, current marks and the editor's display lines.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace felux {
+
+// The editor's list of display lines, one per entry in playlist order. Attached
+// only while the editor window exists; the editor fills it itself on opening.
+class PlaylistView {
+public:
+    virtual ~PlaylistView() = default;
+    virtual void InsertLine(std::size_t index, const std::string& line) = 0;
+    virtual void DeleteLine(std::size_t index) = 0;
+    virtual void ReplaceLine(std::size_t index, const std::string& line) = 0;
+    // Overwrites only the number field of the line (see RenumberDisplayLine).
+    virtual void RenumberLine(std::size_t index, std::size_t number) = 0;
+};
+
+// " %04d name.ext" or, for the current entry, ">%04d name.ext"; name.ext is
+// everything after the path's last "/", so a segment suffix shows too.
+std::string DisplayLine(std::string_view path, std::size_t number, bool current);
+
+// Replaces the digits after the mark with number as %04d, keeping the mark and
+// the text after the blank; used by views to renumber an entry that only moved.
+void RenumberDisplayLine(std::string& line, std::size_t number);
+
+// True when the path names a regular file that can be opened for reading.
+bool EntryOpens(const std::string& path);
+
+class Playlist {
+public:
+    std::size_t Size() const { return paths_.size(); }
+    const std::string& PathAt(std::size_t i) const { return paths_[i]; }
+    const std::string& TitleAt(std::size_t i) const { return titles_[i]; }
+
+    // Appends one entry; with a view attached it also gets its display line.
+    void Append(std::string path, std::string title);
+    void AppendPath(std::string path) { Append(std::move(path), {}); }
+    void SetTitleAt(std::size_t i, std::string title) { titles_[i] = std::move(title); }
+    // Deletes the entry and its display line; later lines keep their numbers.
+    void RemoveAt(std::size_t i);
+    void Clear();
+
+    // Deletes entries from start on while they do not open (segment suffix
+    // ignored); true when the entry left at start opens. Renumbers the moved
+    // lines and keeps editorCurrent below Size(). count is not touched.
+    bool RemoveMissing(std::size_t start);
+    // Exchanges two entries; editorCurrent and the ">" mark follow the entry.
+    void SwapEntries(std::size_t i, std::size_t j);
+    // Ascending, ASCII case-insensitive, over [first, min(end, Size())): the
+    // exact result (and swaps) of a selection sort taking the first of equal
+    // minima, in O(n log n) comparisons.
+    void SortRange(std::size_t first, std::size_t end);
+
+    void AttachView(PlaylistView* view) { view_ = view; }
+    void DetachView() { view_ = nullptr; }
+    bool HasView() const { return view_ != nullptr; }
+    // The line entry i would get now, marked when i == editorCurrent.
+    std::string DisplayLineAt(std::size_t i) const;
+
+    int count = 0;          // the player's cached count; operations never change it
+    int currentIndex = 0;   // the main window's current entry
+    int editorCurrent = 0;  // the editor's copy while it is open
+    void RefreshCount() { count = static_cast<int>(paths_.size()); }
+
+private:
+    std::vector<std::string> paths_;
+    std::vector<std::string> titles_;
+    PlaylistView* view_ = nullptr;
+};
+
+}  // namespace felux
