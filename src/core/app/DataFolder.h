@@ -1,0 +1,23 @@
+// Where the player keeps its files: $FELUX_HOME, a portable folder, or the XDG config folder.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace felux {
+
+struct DataFolderInputs {
+    std::optional<std::string> feluxHome;    // $FELUX_HOME
+    std::filesystem::path executableFolder;  // portable when it holds KR02.sys
+    std::optional<std::string> xdgConfigHome;
+    std::optional<std::string> home;
+    std::string_view bundledKeyList;  // copied in when the chosen folder has none
+};
+
+// Picks the folder, creates it when needed and puts the bundled key list there
+// when it is missing. nullopt when no folder could be named.
+std::optional<std::filesystem::path> ResolveDataFolder(const DataFolderInputs& in);
+
+}  // namespace felux

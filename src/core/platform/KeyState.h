@@ -1,0 +1,15 @@
+// Port: asynchronous key and mouse-button state of all the player's windows.
+#pragma once
+
+namespace felux {
+
+class KeyState {
+public:
+    virtual ~KeyState() = default;
+    // Held now. Clears the key's pressed-since-last-query latch.
+    virtual bool Down(int key) = 0;
+    // Held now, or pressed since the last query of that key. Clears the latch.
+    virtual bool Hit(int key) = 0;
+};
+
+}  // namespace felux

@@ -1,0 +1,43 @@
+// Port: placing and shaping the player's windows.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace felux {
+
+enum class WindowId { Main, Panel, Video, Picture, Editor };
+
+struct Rect {
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+    bool operator==(const Rect&) const = default;
+};
+
+struct Size {
+    int width = 0;
+    int height = 0;
+};
+
+enum class Stacking { Keep, Normal, Topmost };
+
+class WindowSystem {
+public:
+    virtual ~WindowSystem() = default;
+    // Screen coordinates; a window given zero width or height is not visible.
+    virtual void Place(WindowId id, Rect r, bool show, Stacking stacking) = 0;
+    virtual void Resize(WindowId id, int width, int height) = 0;
+    virtual void Raise(WindowId id) = 0;
+    virtual Rect WindowRect(WindowId id) = 0;
+    // The desktop's size, used to check saved window positions.
+    virtual Size ScreenSize() = 0;
+    virtual void SetTitle(WindowId id, const std::string& title) = 0;
+    // One rectangle per span, in the window's client coordinates; the union is the shape.
+    virtual void SetRegion(WindowId id, const std::vector<Rect>& spans) = 0;
+    // Schedules a repaint of the window.
+    virtual void Invalidate(WindowId id) = 0;
+};
+
+}  // namespace felux

@@ -1,0 +1,246 @@
+// The main window's behaviour: start-up, the 40 ms tick, the layout step and the exit sequence.
+#include "player/MainPlayerDlg.h"
+
+#include <algorithm>
+
+#include "app/CommandLine.h"
+#include "input/WatchedKeys.h"
+#include "io/TextFile.h"
+#include "playlist/ListFile.h"
+#include "settings/SettingsFile.h"
+
+namespace felux {
+namespace {
+constexpr int kGraphComplete = 1;  // end of stream
+}  // namespace
+
+MainPlayerDlg::MainPlayerDlg(PlayerPorts ports, std::filesystem::path programFolder, std::vector<std::string> args)
+    : ports_(ports), folder_(std::move(programFolder)), args_(std::move(args)) {}
+
+std::vector<Rect> MainPlayerDlg::PanelRegion() {
+    std::vector<Rect> spans;
+    spans.push_back({1, 0, 404, 1});
+    for (int y = 1; y <= 44; ++y) spans.push_back({0, y, 406, 1});
+    spans.push_back({1, 45, 404, 1});
+    for (int y = 46; y <= 47; ++y) {
+        spans.push_back({22, y, 65, 1});
+        spans.push_back({319, y, 65, 1});
+    }
+    return spans;
+}
+
+bool MainPlayerDlg::OnInitDialog() {
+    CreateGraph();
+    state.keyWaitTicks = 7;
+    if (io::ReadFileBounded(folder_ / kSettingsFileName, 0))
+        LoadSettings();
+    else
+        SaveSettings();
+    ports_.windows.Place(WindowId::Video, {settings.videoWindowX, settings.videoWindowY, 0, 0}, true,
+                         Stacking::Keep);
+    ports_.windows.Resize(WindowId::Picture, 0, 0);
+    const Rect mainRect{settings.mainWindowX, settings.mainWindowY, kMainWidth, kMainHeight};
+    ports_.windows.Place(WindowId::Main, mainRect, true, Stacking::Keep);
+    ports_.windows.Place(WindowId::Panel, mainRect, true, Stacking::Keep);
+    return true;
+}
+
+void MainPlayerDlg::OnTimer() {
+    if (ended_) return;
+    if (state.initialised == 0) FirstTick();
+    if (state.layoutCountdown != 0) {
+        state.layoutCountdown = std::max(0, state.layoutCountdown - 1);
+        if (state.layoutCountdown == 8) {
+            LayoutStep();
+            state.layoutCountdown = 1;
+        }
+    } else {
+        if (state.startState == 2 && settings.secondaryMonitorFix < 1) {
+            state.startDelay = std::max(0, state.startDelay - 1);
+            if (state.startDelay == 0) StartPlayback();
+        }
+        if (state.modalDialogUp != 1) PollKeyboard();
+        if (state.sourceRectCountdown > 0) {
+            --state.sourceRectCountdown;
+            if (state.sourceRectCountdown % 5 == 0) ApplySourceRect();
+            state.sourceRectCountdown = 0;
+        }
+        RunPendingCommands();
+        state.panelHover = PanelQuery(6);
+        if (VideoInput(0) != 0) {
+            if (VideoInput(3) != 0) {
+                state.appActive = 1;
+                state.videoFocusWait = 7;
+            } else if (VideoInput(5) != 0) {
+                state.requests.middleClick = 1;
+            }
+        }
+        if (settings.wheelNotchFeel == 1 && settings.wheelSeekOff == 0 && state.keyWaitTicks == 0) {
+            if (const int notch = PanelQuery(11); notch != 0) {
+                state.requests.wheelNotch = notch;
+                PanelResetNotch();
+            }
+            if (const int notch = VideoInput(7); notch != 0) {
+                state.requests.wheelNotch = notch;
+                VideoInputReset(2);
+            }
+        }
+        if ((PanelQuery(7) != 0 || SkinDragActive()) && state.modalDialogUp == 0) HandlePanelMouse();
+        if (state.mediaClosed == 0) {
+            if (state.segmentActive && CheckSegment()) {
+                state.requests.fastForward = 1;
+                state.segmentActive = false;
+            }
+            if (PollGraphEvent() == kGraphComplete) {
+                state.wheelStep = 0;
+                state.keyWaitTicks = 10;
+                Next();
+            }
+        }
+        if (state.abState == 4) CheckABRepeat();
+        if (state.editorOpen != 0) ExchangeWithEditor();
+        if (state.panelFramePending == 0) {
+            DrawPanel();
+            state.panelFramePending = 1;
+        }
+        ports_.windows.Invalidate(WindowId::Main);
+    }
+    if (state.exitRequested == 1) ExitSequence();
+}
+
+void MainPlayerDlg::ExchangeWithEditor() {
+    state.modalDialogUp = QueryEditorState(200);
+    if (playlist.count != state.shuffleOrderCount) Shuffle();
+    if (QueryEditorState(0) == 10) {
+        LayoutEditor();
+        const Rect r = ports_.windows.WindowRect(WindowId::Editor);
+        settings.editorWindowX = r.x;
+        settings.editorWindowY = r.y;
+        settings.editorWindowWidth = r.width;
+        settings.editorWindowHeight = r.height;
+        if (QueryEditorState(100) == 1) PushEditorSettings();
+    }
+    QueryEditorState(4);
+    settings.listPathMode = QueryEditorState(6);
+    if (QueryEditorState(0) == 1 && state.startState == 0) {
+        playlist.currentIndex = QueryEditorState(1);
+        ClearEditorRequest(0);
+        ClearEditorRequest(1);
+        state.requests.playSelected = 1;
+    }
+    playlist.currentIndex = QueryEditorState(2);
+}
+
+void MainPlayerDlg::LayoutStep() {
+    ports_.windows.Resize(WindowId::Main, kMainWidth, kMainHeight);
+    if (state.mediaClosed == 0) {
+        ApplyVideoLayout();
+        if (state.hasVideo != 0) SetVideoWindowPosition();
+        if (state.startState == 1) state.startState = 2;
+        if (state.startState == 2 && settings.secondaryMonitorFix > 0) StartPlayback();
+    }
+    state.layoutCountdown = 1;
+}
+
+void MainPlayerDlg::FirstTick() {
+    state.initialised = 1;
+    state.exitRequested = 0;
+    history.LoadHistory(folder_ / kHistoryName);
+    LoadVolumeLog();
+    CreateImages();
+    ports_.windows.SetTitle(WindowId::Main, kMainTitle);
+    const std::vector<Rect> region = PanelRegion();
+    ports_.windows.SetRegion(WindowId::Panel, region);
+    ports_.windows.SetRegion(WindowId::Main, region);
+
+    const std::string path = JoinArguments(args_);
+    if (!path.empty()) {
+        if (IsListPath(path))
+            LoadList(path);
+        else
+            playlist.Append(path, "");
+    }
+    playlist.RefreshCount();
+    playlist.currentIndex = 0;
+    if (playlist.count == 0) {
+        CloseMedia();
+        const std::filesystem::path current = folder_ / kCurrentListName;
+        std::error_code ec;
+        if (std::filesystem::exists(current, ec))
+            LoadList(current);
+        else
+            io::WriteFileAtomic(current, "");
+        playlist.RefreshCount();
+    }
+    ApplyStartupVolume();
+    CreateGraph();
+    Shuffle();
+    CloseMedia();
+    playlist.currentIndex = std::clamp(playlist.currentIndex, 0, std::max(0, playlist.count - 1));
+    if (settings.noPlayOnStart != 1) OpenCurrent();
+
+    const Rect mainRect{settings.mainWindowX, settings.mainWindowY, kMainWidth, kMainHeight};
+    ports_.windows.Place(WindowId::Main, mainRect, true, Stacking::Normal);
+    ports_.windows.Place(WindowId::Panel, mainRect, true, Stacking::Normal);
+    if (settings.topmostMode == 1) {
+        ports_.windows.Place(WindowId::Main, mainRect, true, Stacking::Topmost);
+    } else if (settings.topmostMode == 2) {
+        ports_.windows.Raise(WindowId::Panel);
+        ports_.windows.Place(WindowId::Panel, mainRect, true, Stacking::Topmost);
+    }
+}
+
+void MainPlayerDlg::ExitSequence() {
+    history.SaveHistory(folder_ / kHistoryName);
+    if (settings.restoreVolumeOnExit == 1) RestoreStartupVolume();
+    if (state.displayModeChanged != 0) {
+        ports_.displayModes.Restore();
+        ReleaseMouseButtons();
+        state.displayModeChanged = 0;
+    }
+    SaveVolumeLog();
+    if (state.fullScreen == 0) {
+        const Rect video = ports_.windows.WindowRect(WindowId::Video);
+        settings.videoWindowX = video.x;
+        settings.videoWindowY = video.y;
+    }
+    WriteCurrentList(playlist, folder_ / kCurrentListName);
+    SaveSettings();
+    DestroyEditor();
+    ended_ = true;
+}
+
+int MainPlayerDlg::OnEditorMessage(int wParam) {
+    if (wParam != kEditorClosedCode) return 0;
+    DestroyEditor();
+    state.editorOpen = 0;
+    playlist.RefreshCount();
+    if (playlist.currentIndex >= playlist.count) playlist.currentIndex = std::max(0, playlist.count - 1);
+    return 0;
+}
+
+void MainPlayerDlg::OnPaint() { state.panelFramePending = 0; }
+
+bool MainPlayerDlg::LoadList(const std::filesystem::path& file) { return LoadListFile(playlist, file); }
+
+void MainPlayerDlg::PollKeyboard() {
+    KeyState& keys = ports_.keys;
+    if (keys.Down(vk::Control) && keys.Down(vk::Alt) && keys.Down(vk::Char('Q'))) state.exitRequested = 1;
+}
+
+void MainPlayerDlg::SettingsPreamble() {
+    ClearKeyLatches(ports_.keys);
+    CheckFullScreenMode(settings, ports_.displayModes);
+}
+
+void MainPlayerDlg::LoadSettings() {
+    SettingsPreamble();
+    LoadSettingsFile(settings, folder_, ports_.windows.ScreenSize());
+}
+
+void MainPlayerDlg::SaveSettings() {
+    SettingsPreamble();
+    SaveSettingsFile(settings, folder_);
+}
+
+}  // namespace felux

@@ -1,0 +1,73 @@
+// Wiring: the Qt windows and adapters, the player core, and the 40 ms timer.
+#include <QApplication>
+#include <QFile>
+#include <QTimer>
+#include <clocale>
+#include <cstdlib>
+
+#include "app/DataFolder.h"
+#include "input/KeyLatch.h"
+#include "player/MainPlayerDlg.h"
+#include "qt/InstanceLock.h"
+#include "qt/MainWindow.h"
+#include "qt/QtDisplayModes.h"
+#include "qt/QtKeyFeed.h"
+#include "qt/QtWindowSystem.h"
+#include "qt/VideoWindow.h"
+
+namespace {
+
+std::optional<std::string> Env(const char* name) {
+    const char* v = std::getenv(name);
+    return v ? std::optional<std::string>(v) : std::nullopt;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    // libmpv needs C number formatting; Qt has just set the user's locale.
+    std::setlocale(LC_NUMERIC, "C");
+    app.setQuitOnLastWindowClosed(false);
+
+    felux::InstanceLock lock;
+    if (!lock.TryAcquire()) return 0;
+
+    QFile bundled(QStringLiteral(":/KR02.sys"));
+    bundled.open(QIODevice::ReadOnly);
+    const QByteArray keyList = bundled.readAll();
+    const std::optional<std::filesystem::path> folder = felux::ResolveDataFolder({
+        Env("FELUX_HOME"),
+        QCoreApplication::applicationDirPath().toStdString(),
+        Env("XDG_CONFIG_HOME"),
+        Env("HOME"),
+        std::string_view(keyList.constData(), static_cast<std::size_t>(keyList.size())),
+    });
+    if (!folder) return 1;
+
+    std::vector<std::string> args;
+    for (int i = 1; i < argc; ++i) args.emplace_back(argv[i]);
+
+    felux::MainWindow mainWindow;
+    felux::VideoWindow videoWindow;
+    felux::KeyLatch keys;
+    felux::QtKeyFeed keyFeed(keys);
+    app.installEventFilter(&keyFeed);
+    felux::QtWindowSystem windows(mainWindow, videoWindow);
+    felux::QtDisplayModes displayModes;
+
+    felux::MainPlayerDlg player({windows, keys, displayModes}, *folder, std::move(args));
+    mainWindow.SetPlayer(&player);
+    player.OnInitDialog();
+
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        player.OnTimer();
+        if (player.Ended()) {
+            timer.stop();
+            app.quit();
+        }
+    });
+    timer.start(40);
+    return app.exec();
+}

@@ -1,0 +1,49 @@
+// The borderless 407 x 50 main window with the panel laid over it.
+#include "qt/MainWindow.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QPainter>
+
+#include "player/MainPlayerDlg.h"
+#include "qt/AppIcon.h"
+
+namespace felux {
+
+PanelWidget::PanelWidget(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setGeometry(0, 0, kMainWidth, kMainHeight);
+}
+
+void PanelWidget::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(rect(), QColor(0x1c, 0x1f, 0x26));
+    p.setPen(QColor(0x3a, 0x40, 0x4c));
+    p.drawRect(rect().adjusted(0, 0, -1, -3));
+    if (player_) player_->OnPaint();
+}
+
+MainWindow::MainWindow() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), panel_(new PanelWidget(this)) {
+    setFixedSize(kMainWidth, kMainHeight);
+    setWindowTitle(QString::fromUtf8(kMainTitle));
+    setWindowIcon(AppIcon());
+    setAttribute(Qt::WA_ShowWithoutActivating);
+}
+
+void MainWindow::SetPlayer(MainPlayerDlg* player) {
+    player_ = player;
+    panel_->SetPlayer(player);
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+    // Keys are polled by the tick; Enter and Escape must not close anything.
+    event->accept();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    // A close from the desktop goes through the exit sequence so that everything is saved.
+    event->ignore();
+    if (player_) player_->state.exitRequested = 1;
+}
+
+}  // namespace felux

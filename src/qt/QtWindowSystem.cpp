@@ -1,0 +1,100 @@
+// Window port over the Qt main, panel, video and picture widgets.
+#include "qt/QtWindowSystem.h"
+
+#include <QGuiApplication>
+#include <QRegion>
+#include <QScreen>
+
+#include "qt/MainWindow.h"
+#include "qt/VideoWindow.h"
+
+namespace felux {
+
+QtWindowSystem::QtWindowSystem(MainWindow& main, VideoWindow& video) : main_(main), video_(video) {}
+
+QWidget* QtWindowSystem::Widget(WindowId id) const {
+    switch (id) {
+        case WindowId::Main:
+            return &main_;
+        case WindowId::Panel:
+            return main_.Panel();
+        case WindowId::Video:
+            return &video_;
+        case WindowId::Picture:
+            return video_.Picture();
+        case WindowId::Editor:
+            return nullptr;
+    }
+    return nullptr;
+}
+
+void QtWindowSystem::Place(WindowId id, Rect r, bool show, Stacking stacking) {
+    QWidget* w = Widget(id);
+    if (!w) return;
+    if (!w->isWindow()) {
+        // Child widgets take screen coordinates relative to their top-level window.
+        const QPoint origin = w->window()->geometry().topLeft();
+        r.x -= origin.x();
+        r.y -= origin.y();
+    }
+    if (stacking != Stacking::Keep && w->isWindow()) {
+        const bool top = stacking == Stacking::Topmost;
+        if (w->windowFlags().testFlag(Qt::WindowStaysOnTopHint) != top) w->setWindowFlag(Qt::WindowStaysOnTopHint, top);
+    }
+    if (w->isWindow())
+        w->move(r.x, r.y);
+    else
+        w->move(std::max(0, r.x), std::max(0, r.y));
+    Resize(id, r.width, r.height);
+    // A window of zero size cannot exist on X11: it stays hidden until it gets a size.
+    if (show && r.width > 0 && r.height > 0) w->show();
+}
+
+void QtWindowSystem::Resize(WindowId id, int width, int height) {
+    QWidget* w = Widget(id);
+    if (!w) return;
+    if (width <= 0 || height <= 0) {
+        w->hide();
+        return;
+    }
+    if (w == &main_)
+        main_.setFixedSize(width, height);
+    else
+        w->resize(width, height);
+}
+
+void QtWindowSystem::Raise(WindowId id) {
+    if (QWidget* w = Widget(id)) w->raise();
+}
+
+Rect QtWindowSystem::WindowRect(WindowId id) {
+    QWidget* w = Widget(id);
+    if (!w) return {};
+    const QRect g = w->isWindow() ? w->geometry() : QRect(w->mapToGlobal(QPoint(0, 0)), w->size());
+    return {g.x(), g.y(), g.width(), g.height()};
+}
+
+Size QtWindowSystem::ScreenSize() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) return {};
+    const QRect g = screen->geometry();
+    return {g.width(), g.height()};
+}
+
+void QtWindowSystem::SetTitle(WindowId id, const std::string& title) {
+    if (QWidget* w = Widget(id)) w->setWindowTitle(QString::fromStdString(title));
+}
+
+void QtWindowSystem::SetRegion(WindowId id, const std::vector<Rect>& spans) {
+    QWidget* w = Widget(id);
+    if (!w) return;
+    QRegion region;
+    for (const Rect& s : spans) region += QRect(s.x, s.y, s.width, s.height);
+    w->setMask(region);
+}
+
+void QtWindowSystem::Invalidate(WindowId id) {
+    if (QWidget* w = Widget(id)) w->update();
+}
+
+}  // namespace felux

@@ -1,0 +1,33 @@
+// Window port over the Qt main, panel, video and picture widgets.
+#pragma once
+
+#include "platform/WindowSystem.h"
+
+class QWidget;
+
+namespace felux {
+
+class MainWindow;
+class VideoWindow;
+
+class QtWindowSystem : public WindowSystem {
+public:
+    QtWindowSystem(MainWindow& main, VideoWindow& video);
+
+    void Place(WindowId id, Rect r, bool show, Stacking stacking) override;
+    void Resize(WindowId id, int width, int height) override;
+    void Raise(WindowId id) override;
+    Rect WindowRect(WindowId id) override;
+    Size ScreenSize() override;
+    void SetTitle(WindowId id, const std::string& title) override;
+    void SetRegion(WindowId id, const std::vector<Rect>& spans) override;
+    void Invalidate(WindowId id) override;
+
+private:
+    QWidget* Widget(WindowId id) const;
+
+    MainWindow& main_;
+    VideoWindow& video_;
+};
+
+}  // namespace felux

@@ -1,0 +1,32 @@
+// Window port fake: records every call as text and keeps the rectangles it was given.
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/WindowSystem.h"
+
+namespace felux::test {
+
+class FakeWindowSystem : public WindowSystem {
+public:
+    void Place(WindowId id, Rect r, bool show, Stacking stacking) override;
+    void Resize(WindowId id, int width, int height) override;
+    void Raise(WindowId id) override;
+    Rect WindowRect(WindowId id) override { return rects[id]; }
+    Size ScreenSize() override { return screen; }
+    void SetTitle(WindowId id, const std::string& title) override;
+    void SetRegion(WindowId id, const std::vector<Rect>& spans) override;
+    void Invalidate(WindowId id) override;
+
+    std::vector<std::string> log;
+    std::map<WindowId, Rect> rects;
+    std::map<WindowId, std::string> titles;
+    std::map<WindowId, std::vector<Rect>> regions;
+    Size screen{1280, 1024};
+};
+
+const char* Name(WindowId id);
+
+}  // namespace felux::test
