@@ -1,0 +1,45 @@
+// The play history and its file.
+#include "playlist/History.h"
+
+#include <algorithm>
+
+#include "io/TextFile.h"
+#include "playlist/TextBounds.h"
+
+namespace felux {
+
+namespace {
+
+constexpr std::size_t kMaxHistoryBytes = std::size_t{1} << 20;
+constexpr std::size_t kMaxHistoryLines = 100'000;
+
+}  // namespace
+
+void History::LoadHistory(const std::filesystem::path& file) {
+    entries_.clear();
+    const std::optional<std::string> text = ReadTextBounded(file, kMaxHistoryBytes);
+    if (!text) return;
+    for (const std::string_view line : SplitLinesBounded(*text, kMaxHistoryLines)) {
+        if (entries_.size() == kMaxEntries) break;
+        if (line.starts_with('/')) entries_.emplace_back(line);
+    }
+}
+
+void History::SaveHistory(const std::filesystem::path& file) const {
+    std::string bytes;
+    for (const std::string& entry : entries_) {
+        bytes += entry;
+        bytes += "\r\n";
+    }
+    io::WriteFileAtomic(file, bytes);
+}
+
+void History::AddToHistory(const std::string& path) {
+    // De-duplicate before trimming, so a repeat does not also push out the oldest entry.
+    const auto same = std::find(entries_.begin(), entries_.end(), path);
+    if (same != entries_.end()) entries_.erase(same);
+    if (entries_.size() >= kMaxEntries) entries_.resize(kMaxEntries - 1);
+    entries_.insert(entries_.begin(), path);
+}
+
+}  // namespace felux

@@ -1,0 +1,97 @@
+// Reading and writing list files and the current list.
+#include "playlist/ListFile.h"
+
+#include <algorithm>
+#include <string_view>
+#include <system_error>
+
+#include "io/TextFile.h"
+#include "playlist/TextBounds.h"
+
+namespace felux {
+
+namespace {
+
+constexpr std::size_t kMaxListBytes = std::size_t{64} << 20;
+constexpr std::size_t kMaxListLines = 1'000'000;
+
+std::string WithSlashes(std::string_view line) {
+    std::string path(line);
+    std::replace(path.begin(), path.end(), '\\', '/');
+    return path;
+}
+
+// The list's folder with its trailing "/", from an absolute form of its path.
+std::string ListFolder(const std::filesystem::path& listFile) {
+    std::error_code error;
+    std::filesystem::path absolute = std::filesystem::absolute(listFile, error);
+    if (error) absolute = listFile;
+    std::string folder = absolute.parent_path().string();
+    if (folder.empty() || folder.back() != '/') folder += '/';
+    return folder;
+}
+
+bool IsM3u(const std::filesystem::path& listFile) {
+    std::string extension = listFile.extension().string();
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + ('a' - 'A')) : c; });
+    return extension == ".m3u" || extension == ".m3u8";
+}
+
+}  // namespace
+
+bool LoadListFile(Playlist& list, const std::filesystem::path& listFile) {
+    const std::optional<std::string> text = ReadTextBounded(listFile, kMaxListBytes);
+    if (!text) return false;
+    const std::string folder = ListFolder(listFile);
+    bool taken = false;
+    const bool m3u = IsM3u(listFile);
+    for (const std::string_view line : SplitLinesBounded(*text, kMaxListLines)) {
+        // m3u comments would otherwise become entries whenever they hold a ".".
+        if (m3u && line.starts_with('#')) continue;
+        const bool title = !line.empty() && line.front() == '*';
+        if (!title && line.find('.') == std::string_view::npos) continue;
+        if (line.front() == '/' || (line.size() >= 3 && line[1] == ':' && line[2] == '\\')) {
+            // Windows drive paths stay as written: entries that will not open.
+            list.AppendPath(std::string(line));
+        } else if (title) {
+            if (list.Size() == 0) continue;
+            list.SetTitleAt(list.Size() - 1, std::string(line));
+        } else if (line.front() == '\\') {
+            list.AppendPath(WithSlashes(line));
+        } else {
+            list.AppendPath(folder + WithSlashes(line));
+        }
+        taken = true;
+    }
+    return taken;
+}
+
+void WriteCurrentList(const Playlist& list, const std::filesystem::path& file) {
+    if (list.Size() == 0) return;
+    std::string bytes;
+    for (std::size_t i = 0; i < list.Size(); ++i) {
+        bytes += list.PathAt(i);
+        bytes += "\r\n";
+        if (list.TitleAt(i).size() > 2) {
+            bytes += list.TitleAt(i);
+            bytes += "\r\n";
+        }
+    }
+    io::WriteFileAtomic(file, bytes);
+}
+
+void SaveListFile(const Playlist& list, const std::filesystem::path& file, int listPathMode) {
+    // Paths have no drive here, so mode 1 writes them as stored, like mode 0.
+    const std::string folder = listPathMode == 2 ? ListFolder(file) : std::string();
+    std::string bytes;
+    for (std::size_t i = 0; i < list.Size(); ++i) {
+        std::string_view path = list.PathAt(i);
+        if (!folder.empty() && path.starts_with(folder)) path.remove_prefix(folder.size());
+        bytes += path;
+        bytes += "\r\n";
+    }
+    io::WriteFileAtomic(file, bytes);
+}
+
+}  // namespace felux

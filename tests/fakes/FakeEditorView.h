@@ -1,0 +1,24 @@
+// Test double of the playlist editor's list of display lines.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "playlist/Playlist.h"
+
+namespace felux {
+
+class FakeEditorView : public PlaylistView {
+public:
+    void InsertLine(std::size_t index, const std::string& line) override;
+    void DeleteLine(std::size_t index) override;
+    void ReplaceLine(std::size_t index, const std::string& line) override;
+    void RenumberLine(std::size_t index, std::size_t number) override;
+
+    // Fills the lines the way the editor does when it opens.
+    void Fill(const Playlist& list);
+
+    std::vector<std::string> lines;
+};
+
+}  // namespace felux
