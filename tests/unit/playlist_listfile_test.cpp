@@ -73,12 +73,17 @@ TEST_F(ListFileTest, ShiftJisAndUtf8NamesLoadAsUtf8) {
     EXPECT_EQ(Paths(), (std::vector<std::string>{"/m/日本.mpg"}));
 }
 
-TEST_F(ListFileTest, M3uCommentsAreSkipped) {
+TEST_F(ListFileTest, M3uCommentsAreSkippedAndFileUrisBecomePaths) {
     const auto file = folder.Write("play.M3U",
                                    "#EXTM3U\n#EXTINF:215,Artist - Song feat. Someone.\n/music/song.mp3\n"
                                    "#EXTINF:-1,Radio\nsub/track.ogg\n");
     EXPECT_TRUE(LoadListFile(list, file));
     EXPECT_EQ(Paths(), (std::vector<std::string>{"/music/song.mp3", Dir() + "/sub/track.ogg"}));
+
+    list.Clear();
+    EXPECT_TRUE(LoadListFile(list, folder.Write("uri.m3u8", "#EXTM3U\r\nfile:///m/My%20Song%E6%97%A5.mp3\r\n"
+                                                            "file://localhost/m/100%.mp3\r\n")));
+    EXPECT_EQ(Paths(), (std::vector<std::string>{"/m/My Song日.mp3", "/m/100%.mp3"}));
 
     list.Clear();
     EXPECT_TRUE(LoadListFile(list, folder.Write("hash.tob", "#1 hit.mp3\r\n")));

@@ -2,6 +2,8 @@
 #include "playlist/ListFile.h"
 
 #include <algorithm>
+#include <optional>
+#include <string>
 #include <string_view>
 #include <system_error>
 
@@ -38,6 +40,34 @@ bool IsM3u(const std::filesystem::path& listFile) {
     return extension == ".m3u" || extension == ".m3u8";
 }
 
+int HexValue(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
+// "file:///a%20b.mp3", as other players write m3u entries, as a plain path;
+// nullopt for anything else. A malformed escape is kept as written.
+std::optional<std::string> FileUriPath(std::string_view line) {
+    if (!line.starts_with("file://")) return std::nullopt;
+    line.remove_prefix(7);
+    if (line.starts_with("localhost/")) line.remove_prefix(9);
+    if (!line.starts_with('/')) return std::nullopt;
+    std::string path;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        const int high = line[i] == '%' && i + 2 < line.size() ? HexValue(line[i + 1]) : -1;
+        const int low = high >= 0 ? HexValue(line[i + 2]) : -1;
+        if (low >= 0) {
+            path += static_cast<char>(high * 16 + low);
+            i += 2;
+        } else {
+            path += line[i];
+        }
+    }
+    return path;
+}
+
 }  // namespace
 
 bool LoadListFile(Playlist& list, const std::filesystem::path& listFile) {
@@ -51,7 +81,9 @@ bool LoadListFile(Playlist& list, const std::filesystem::path& listFile) {
         if (m3u && line.starts_with('#')) continue;
         const bool title = !line.empty() && line.front() == '*';
         if (!title && line.find('.') == std::string_view::npos) continue;
-        if (line.front() == '/' || (line.size() >= 3 && line[1] == ':' && line[2] == '\\')) {
+        if (std::optional<std::string> path = m3u ? FileUriPath(line) : std::nullopt) {
+            list.AppendPath(std::move(*path));
+        } else if (line.front() == '/' || (line.size() >= 3 && line[1] == ':' && line[2] == '\\')) {
             // Windows drive paths stay as written: entries that will not open.
             list.AppendPath(std::string(line));
         } else if (title) {

@@ -59,7 +59,6 @@ public:
 
     void AttachView(PlaylistView* view) { view_ = view; }
     void DetachView() { view_ = nullptr; }
-    bool HasView() const { return view_ != nullptr; }
     // The line entry i would get now, marked when i == editorCurrent.
     std::string DisplayLineAt(std::size_t i) const;
 
