@@ -57,6 +57,7 @@ public:
     // minima, in O(n log n) comparisons.
     void SortRange(std::size_t first, std::size_t end);
 
+    // Attaching sends nothing: the editor fills its lines from DisplayLineAt when it opens.
     void AttachView(PlaylistView* view) { view_ = view; }
     void DetachView() { view_ = nullptr; }
     // The line entry i would get now, marked when i == editorCurrent.
