@@ -1,0 +1,75 @@
+// The per-file volume log: the volume to use again for each remembered file name, kept in data.vol.
+#include "engine/VolumeLog.h"
+
+#include <algorithm>
+
+#include "engine/Volume.h"
+#include "io/TextFile.h"
+#include "io/TextLines.h"
+
+namespace felux {
+
+void VolumeLog::Load(const std::filesystem::path& folder) {
+    const auto bytes = io::ReadFileBounded(folder / kFileName, kMaxFileBytes);
+    if (!bytes) return;
+    const std::vector<std::string_view> lines = io::SplitLines(*bytes);
+    // A name without its volume line (a cut-off file) is dropped so that the pairs stay aligned.
+    for (std::size_t i = 0; i + 1 < lines.size(); i += 2)
+        records_.push_back({io::ToUtf8(lines[i]), io::ToUtf8(lines[i + 1])});
+}
+
+bool VolumeLog::Save(const std::filesystem::path& folder) const {
+    std::string text;
+    for (const VolumeRecord& record : records_) text += record.name + "\r\n" + record.volumeLine + "\r\n";
+    return io::WriteFileAtomic(folder / kFileName, text);
+}
+
+std::optional<int> VolumeLog::LookUp(std::string_view nameKey, bool enabled) {
+    if (!enabled) return std::nullopt;
+    const auto found = std::find_if(records_.begin(), records_.end(),
+                                    [&](const VolumeRecord& record) { return record.name == nameKey; });
+    recordPresent_ = found != records_.end();
+    if (!recordPresent_) return std::nullopt;
+    return ParseVolumeLine(found->volumeLine);
+}
+
+void VolumeLog::RecordOnLeave(const VolumeLogOptions& options, const CurrentFile& file, int level) {
+    if (!options.autoUpdate || !MayWrite(options, file)) return;
+    Remove(file.nameKey);
+    PutOnTop(options, file.nameKey, level);
+}
+
+void VolumeLog::Register(const VolumeLogOptions& options, const CurrentFile& file, int level) {
+    if (!MayWrite(options, file)) return;
+    Remove(file.nameKey);
+    PutOnTop(options, file.nameKey, level);
+    recordPresent_ = !records_.empty() && records_.front().name == file.nameKey;
+}
+
+void VolumeLog::Forget(const VolumeLogOptions& options, const CurrentFile& file) {
+    if (!MayWrite(options, file)) return;
+    Remove(file.nameKey);
+    recordPresent_ = false;
+}
+
+void VolumeLog::Clear() { records_.clear(); }
+
+void VolumeLog::TrimTo(std::size_t maxEntries) {
+    if (records_.size() > maxEntries) records_.resize(maxEntries);
+}
+
+bool VolumeLog::MayWrite(const VolumeLogOptions& options, const CurrentFile& file) const {
+    return options.enabled && file.wheelStep == 0 && file.openedOnce;
+}
+
+void VolumeLog::Remove(std::string_view nameKey) {
+    std::erase_if(records_, [&](const VolumeRecord& record) { return record.name == nameKey; });
+}
+
+void VolumeLog::PutOnTop(const VolumeLogOptions& options, std::string_view nameKey, int level) {
+    records_.insert(records_.begin(), VolumeRecord{std::string(nameKey), FormatVolumeLine(level)});
+    // Trimmed here too, not only by the settings dialog, so that auto-update cannot grow data.vol without end.
+    TrimTo(options.maxEntries);
+}
+
+}  // namespace felux

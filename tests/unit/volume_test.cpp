@@ -1,0 +1,74 @@
+// Volume level conversions and the start-up volume taken from and given back to the system.
+#include <gtest/gtest.h>
+
+#include "FakeSystemVolume.h"
+#include "engine/Volume.h"
+
+namespace felux {
+namespace {
+
+TEST(Volume, LevelsConvertToBothScalesAndReadBack) {
+    EXPECT_EQ(LevelToWaveOut(62), 0xFFFFFFFFu);
+    EXPECT_EQ(LevelToWaveOut(31), 0x7FFF7FFFu);
+    EXPECT_EQ(LevelToWaveOut(0), 0u);
+    EXPECT_EQ(LevelToWaveOut(99), 0xFFFFFFFFu) << "out-of-range levels are clamped";
+    EXPECT_EQ(LevelToWaveOut(-5), 0u);
+    for (int level = 0; level <= 62; ++level) {
+        EXPECT_EQ(WaveOutToLevel(LevelToWaveOut(level)), level);
+        EXPECT_EQ(ParseVolumeLine(FormatVolumeLine(level)), level);
+    }
+    EXPECT_EQ(WaveOutChannelToLevel(0xFFFF), 62);
+    EXPECT_EQ(WaveOutChannelToLevel(31 * 1057), 31);
+
+    EXPECT_EQ(LevelToDirectShow(62), 0);
+    EXPECT_EQ(LevelToDirectShow(61), -60);
+    EXPECT_EQ(LevelToDirectShow(1), -3660);
+    EXPECT_EQ(LevelToDirectShow(0), kDirectShowSilence);
+}
+
+TEST(Volume, VolumeLinesUseLowerCaseHexAndTolerateDamage) {
+    EXPECT_EQ(FormatVolumeLine(62), "1:ffffffff");
+    EXPECT_EQ(FormatVolumeLine(31), "1:7fff7fff");
+    EXPECT_EQ(FormatVolumeLine(0), "1:00000000");
+    EXPECT_EQ(ParseVolumeLine("1:fffe0000"), 61);
+    EXPECT_EQ(ParseVolumeLine("1:7fffzzzz"), 30) << "unknown characters count as 0";
+    EXPECT_EQ(ParseVolumeLine("1:7f"), 30) << "missing characters are zero digits, read no further";
+    EXPECT_EQ(ParseVolumeLine(""), 0);
+}
+
+TEST(Volume, StartupVolumeComesFromTheSavedLevelOrTheSystem) {
+    test::FakeSystemVolume system;
+    system.value = LevelToWaveOut(40);
+
+    StartupVolume s = TakeStartupVolume(system, false, true, 20);
+    EXPECT_EQ(s.level, 20);
+    EXPECT_FALSE(s.waveOutAtStart);
+    EXPECT_EQ(TakeStartupVolume(system, false, true, 500).level, 62) << "a damaged saved level is clamped";
+
+    s = TakeStartupVolume(system, false, false, 20);
+    EXPECT_EQ(s.level, 40) << "a level the player set reads back unchanged at the next start";
+    EXPECT_EQ(system.sets, 0);
+
+    system.value = 0x2000FFFFu;  // right channel quieter than left: the right word decides
+    s = TakeStartupVolume(system, true, false, 20);
+    EXPECT_EQ(s.level, 0x2000 / 1057);
+    EXPECT_EQ(s.waveOutAtStart, 0x2000FFFFu);
+    EXPECT_EQ(TakeStartupVolume(system, true, true, 20).level, 20);
+
+    system.value = 0;
+    RestoreStartupVolume(system, false, s);
+    EXPECT_EQ(system.value, 0u);
+    RestoreStartupVolume(system, true, s);
+    EXPECT_EQ(system.value, 0x2000FFFFu);
+
+    // Restore switched on only after start-up: nothing was read, so the system is left alone.
+    system.value = 0x12341234u;
+    RestoreStartupVolume(system, true, StartupVolume{20, std::nullopt});
+    EXPECT_EQ(system.value, 0x12341234u);
+
+    ApplyToWaveOut(system, 31);
+    EXPECT_EQ(system.value, 0x7FFF7FFFu);
+}
+
+}  // namespace
+}  // namespace felux
