@@ -25,6 +25,8 @@ std::optional<std::string> Env(const char* name) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // The resources live in a static library: register them explicitly.
+    Q_INIT_RESOURCE(felux);
     QApplication app(argc, argv);
     // libmpv needs C number formatting; Qt has just set the user's locale.
     std::setlocale(LC_NUMERIC, "C");
@@ -65,7 +67,8 @@ int main(int argc, char** argv) {
         player.OnTimer();
         if (player.Ended()) {
             timer.stop();
-            app.quit();
+            // exit(), not quit(): quit() asks the windows, and ours refuse to close by themselves.
+            QCoreApplication::exit(0);
         }
     });
     timer.start(40);

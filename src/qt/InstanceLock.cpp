@@ -2,13 +2,14 @@
 #include "qt/InstanceLock.h"
 
 #include <QDir>
-#include <QStandardPaths>
+#include <unistd.h>
 
 namespace felux {
 
 bool InstanceLock::TryAcquire() {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (folder.isEmpty()) folder = QDir::tempPath();
+    // The user's runtime folder, or a private one in /tmp: one lock per user.
+    QString folder = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (folder.isEmpty()) folder = QDir::tempPath() + QStringLiteral("/felux-%1").arg(getuid());
     QDir().mkpath(folder);
     lock_ = std::make_unique<QLockFile>(folder + QStringLiteral("/KR300&K200&FELUX&B_KLNQAPP.lock"));
     // QLockFile removes a lock whose owner process is gone; a running owner keeps it.

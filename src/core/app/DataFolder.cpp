@@ -28,7 +28,7 @@ std::optional<std::filesystem::path> ResolveDataFolder(const DataFolderInputs& i
     std::filesystem::create_directories(*folder, ec);
     const std::filesystem::path keyList = *folder / kKeyListFileName;
     // A read-only folder simply stays without a key list: nothing is saved then.
-    if (!std::filesystem::exists(keyList, ec)) io::WriteFileAtomic(keyList, in.bundledKeyList);
+    if (!in.bundledKeyList.empty() && !std::filesystem::exists(keyList, ec)) io::WriteFileAtomic(keyList, in.bundledKeyList);
     return folder;
 }
 
