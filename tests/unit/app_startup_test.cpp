@@ -1,0 +1,54 @@
+// Command-line joining, list detection and the choice of the data folder.
+#include <gtest/gtest.h>
+
+#include "TempFolder.h"
+#include "app/CommandLine.h"
+#include "app/DataFolder.h"
+
+namespace felux {
+namespace {
+
+TEST(CommandLine, ArgumentsJoinWithSingleBlanksAndListsAreKnownByExtension) {
+    EXPECT_EQ(JoinArguments({}), "");
+    EXPECT_EQ(JoinArguments({"/v/a", "b", "c.mpg"}), "/v/a b c.mpg");
+    EXPECT_EQ(JoinArguments({"", "x"}), " x");
+    EXPECT_TRUE(IsListPath("/l/list.M3U"));
+    EXPECT_TRUE(IsListPath("/l/list.tob"));
+    EXPECT_TRUE(IsListPath("/l/a b.ToB"));
+    EXPECT_FALSE(IsListPath("/l/list.m3u8"));
+    EXPECT_FALSE(IsListPath("/l/tob"));
+    EXPECT_FALSE(IsListPath("/l.tob/clip.mpg"));
+}
+
+TEST(DataFolder, ChosenInOrderAndGivenTheBundledKeyList) {
+    test::TempFolder dir;
+    const auto home = dir.path() / "home";
+    const auto exe = dir.path() / "bin";
+    std::filesystem::create_directories(exe);
+
+    auto folder = ResolveDataFolder({home.string(), exe, "/nonexistent-xdg", "/nonexistent-home", "names"});
+    ASSERT_TRUE(folder);
+    EXPECT_EQ(*folder, home);
+    EXPECT_EQ(dir.Read("home/KR02.sys"), "names");
+
+    dir.Write("home/KR02.sys", "edited");  // an existing key list is never replaced
+    ResolveDataFolder({home.string(), exe, std::nullopt, std::nullopt, "names"});
+    EXPECT_EQ(dir.Read("home/KR02.sys"), "edited");
+
+    folder = ResolveDataFolder({std::nullopt, exe, (dir.path() / "xdg").string(), std::nullopt, "names"});
+    EXPECT_EQ(*folder, dir.path() / "xdg" / "felux");
+    EXPECT_EQ(dir.Read("xdg/felux/KR02.sys"), "names");
+
+    dir.Write("bin/KR02.sys", "portable");
+    folder = ResolveDataFolder({"", exe, (dir.path() / "xdg").string(), std::nullopt, "names"});
+    EXPECT_EQ(*folder, exe);
+
+    folder = ResolveDataFolder({std::nullopt, dir.path() / "none", std::nullopt, home.string(), ""});
+    EXPECT_EQ(*folder, home / ".config" / "felux");
+    EXPECT_FALSE(std::filesystem::exists(home / ".config" / "felux" / "KR02.sys"));  // nothing to copy
+
+    EXPECT_FALSE(ResolveDataFolder({std::nullopt, {}, std::nullopt, std::nullopt, "names"}));
+}
+
+}  // namespace
+}  // namespace felux
