@@ -59,6 +59,18 @@ bool WriteFileAtomic(const std::filesystem::path& path, std::string_view bytes) 
     return ok;
 }
 
+std::optional<std::string> ReadTextBounded(const std::filesystem::path& file, std::size_t maxBytes) {
+    std::optional<std::string> bytes = ReadFileBounded(file, maxBytes + 1);
+    if (!bytes) return std::nullopt;
+    if (bytes->size() > maxBytes) {
+        const std::size_t lastEnd = bytes->find_last_of("\r\n", maxBytes - 1);
+        bytes->resize(lastEnd == std::string::npos ? 0 : lastEnd + 1);
+    }
+    std::string_view view = *bytes;
+    if (view.starts_with("\xEF\xBB\xBF")) view.remove_prefix(3);
+    return ToUtf8(view);
+}
+
 bool IsValidUtf8(std::string_view s) {
     std::size_t i = 0;
     while (i < s.size()) {

@@ -18,6 +18,11 @@ std::optional<std::string> ReadFileBounded(const std::filesystem::path& path, st
 // file is then untouched.
 bool WriteFileAtomic(const std::filesystem::path& path, std::string_view bytes);
 
+// A text file as UTF-8 (Shift-JIS converted), without a UTF-8 byte order mark.
+// A file longer than maxBytes is cut after its last complete line within the
+// bound, so no half line or half character is taken. nullopt: does not open.
+std::optional<std::string> ReadTextBounded(const std::filesystem::path& path, std::size_t maxBytes);
+
 bool IsValidUtf8(std::string_view bytes);
 
 // Text read from files: taken as UTF-8 when valid, otherwise decoded as

@@ -5,10 +5,10 @@
 
 namespace felux::io {
 
-std::vector<std::string_view> SplitLines(std::string_view text) {
+std::vector<std::string_view> SplitLines(std::string_view text, std::size_t maxLines) {
     std::vector<std::string_view> lines;
     std::size_t start = 0;
-    while (start < text.size()) {
+    while (start < text.size() && lines.size() < maxLines) {
         const std::size_t end = text.find_first_of("\r\n", start);
         if (end == std::string_view::npos) {
             lines.push_back(text.substr(start));

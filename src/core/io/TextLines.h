@@ -1,13 +1,15 @@
 // Cutting text into lines and reading integers the way the C library does, without overflow.
 #pragma once
 
+#include <cstdint>
 #include <string_view>
 #include <vector>
 
 namespace felux::io {
 
-// Lines end at CR LF, LF or CR; a final line without an end counts, an empty tail does not.
-std::vector<std::string_view> SplitLines(std::string_view text);
+// The first maxLines lines. Lines end at CR LF, LF or CR; a final line without
+// an end counts, an empty tail does not.
+std::vector<std::string_view> SplitLines(std::string_view text, std::size_t maxLines = SIZE_MAX);
 
 // Leading blanks, an optional sign, digits; no digits give 0; saturates at the int range.
 int ParseInt(std::string_view text);

@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "io/TextFile.h"
-#include "playlist/TextBounds.h"
+#include "io/TextLines.h"
 
 namespace felux {
 
@@ -17,9 +17,9 @@ constexpr std::size_t kMaxHistoryLines = 100'000;
 
 void History::LoadHistory(const std::filesystem::path& file) {
     entries_.clear();
-    const std::optional<std::string> text = ReadTextBounded(file, kMaxHistoryBytes);
+    const std::optional<std::string> text = io::ReadTextBounded(file, kMaxHistoryBytes);
     if (!text) return;
-    for (const std::string_view line : SplitLinesBounded(*text, kMaxHistoryLines)) {
+    for (const std::string_view line : io::SplitLines(*text, kMaxHistoryLines)) {
         if (entries_.size() == kMaxEntries) break;
         if (line.starts_with('/')) entries_.emplace_back(line);
     }

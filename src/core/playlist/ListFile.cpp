@@ -8,7 +8,8 @@
 #include <system_error>
 
 #include "io/TextFile.h"
-#include "playlist/TextBounds.h"
+#include "io/TextFile.h"
+#include "io/TextLines.h"
 
 namespace felux {
 
@@ -71,12 +72,12 @@ std::optional<std::string> FileUriPath(std::string_view line) {
 }  // namespace
 
 bool LoadListFile(Playlist& list, const std::filesystem::path& listFile) {
-    const std::optional<std::string> text = ReadTextBounded(listFile, kMaxListBytes);
+    const std::optional<std::string> text = io::ReadTextBounded(listFile, kMaxListBytes);
     if (!text) return false;
     const std::string folder = ListFolder(listFile);
     bool taken = false;
     const bool m3u = IsM3u(listFile);
-    for (const std::string_view line : SplitLinesBounded(*text, kMaxListLines)) {
+    for (const std::string_view line : io::SplitLines(*text, kMaxListLines)) {
         // m3u comments would otherwise become entries whenever they hold a ".".
         if (m3u && line.starts_with('#')) continue;
         const bool title = !line.empty() && line.front() == '*';

@@ -165,16 +165,16 @@ void CheckFullScreenMode(PlayerSettings& s, DisplayModes& modes) {
 }
 
 bool LoadSettingsFile(PlayerSettings& s, const std::filesystem::path& folder, Size screen) {
-    const std::optional<std::string> bytes = io::ReadFileBounded(folder / kSettingsFileName, kSettingsReadLimit);
-    if (!bytes) return false;
-    ParseSettings(s, io::ToUtf8(*bytes), screen);
+    const std::optional<std::string> text = io::ReadTextBounded(folder / kSettingsFileName, kSettingsReadLimit);
+    if (!text) return false;
+    ParseSettings(s, *text, screen);
     return true;
 }
 
 bool SaveSettingsFile(const PlayerSettings& s, const std::filesystem::path& folder) {
-    const std::optional<std::string> keyList = io::ReadFileBounded(folder / kKeyListFileName, kKeyListReadLimit);
+    const std::optional<std::string> keyList = io::ReadTextBounded(folder / kKeyListFileName, kKeyListReadLimit);
     if (!keyList) return false;
-    const std::string text = FormatSettings(s, io::ToUtf8(*keyList));
+    const std::string text = FormatSettings(s, *keyList);
     // An empty key list would truncate the settings to nothing: keep the old file.
     if (text.empty()) return false;
     return io::WriteFileAtomic(folder / kSettingsFileName, text);
