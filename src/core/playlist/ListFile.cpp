@@ -8,7 +8,6 @@
 #include <system_error>
 
 #include "io/TextFile.h"
-#include "io/TextFile.h"
 #include "io/TextLines.h"
 
 namespace felux {
