@@ -5,6 +5,7 @@
 
 #include "FakeDisplayModes.h"
 #include "FakeWindowSystem.h"
+#include "KeyListText.h"
 #include "TempFolder.h"
 #include "input/KeyLatch.h"
 #include "io/TextLines.h"
@@ -66,15 +67,9 @@ protected:
     }
 };
 
-std::string KeyList() {
-    std::string out;
-    for (const SettingsField& f : kSettingsFields) out += std::string(f.name) + "=\n";
-    return out;
-}
-
 class MainPlayerTest : public ::testing::Test {
 protected:
-    MainPlayerTest() { dir.Write(kKeyListFileName, KeyList()); }
+    MainPlayerTest() { dir.Write(kKeyListFileName, test::KeyListText()); }
 
     TracingPlayer& Start(std::vector<std::string> args = {}) {
         player = std::make_unique<TracingPlayer>(PlayerPorts{windows, keys, modes}, dir.path(), std::move(args));
@@ -121,7 +116,7 @@ TEST_F(MainPlayerTest, InitialisationLoadsExistingSettings) {
     PlayerSettings s;
     s.mainWindowX = 120;
     s.videoWindowY = 33;
-    dir.Write(kSettingsFileName, FormatSettings(s, KeyList()));
+    dir.Write(kSettingsFileName, FormatSettings(s, test::KeyListText()));
     TracingPlayer& p = Start();
     EXPECT_EQ(p.settings.mainWindowX, 120);
     EXPECT_EQ(windows.rects[WindowId::Main], (Rect{120, 0, 407, 50}));

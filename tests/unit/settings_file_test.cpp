@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "FakeDisplayModes.h"
+#include "KeyListText.h"
 #include "TempFolder.h"
 #include "io/TextLines.h"
 #include "settings/SettingsFields.h"
@@ -12,15 +13,9 @@ namespace {
 
 constexpr Size kScreen{1280, 1024};
 
-std::string KeyList() {
-    std::string out;
-    for (const SettingsField& f : kSettingsFields) out += std::string(f.name) + "=\n";
-    return out;
-}
-
 // A settings text with the given values at the given line numbers and defaults elsewhere.
 std::string WithLines(std::initializer_list<std::pair<std::size_t, std::string>> values) {
-    const std::string defaults = FormatSettings(PlayerSettings{}, KeyList());
+    const std::string defaults = FormatSettings(PlayerSettings{}, test::KeyListText());
     std::vector<std::string> lines;
     for (std::string_view l : io::SplitLines(defaults)) lines.emplace_back(l);
     for (const auto& [index, value] : values) lines[index] = "x=" + value;
@@ -36,7 +31,7 @@ PlayerSettings Parsed(const std::string& text) {
 }
 
 TEST(SettingsFile, DefaultsAreWrittenUnderTheKeyNames) {
-    const std::string text = FormatSettings(PlayerSettings{}, KeyList());
+    const std::string text = FormatSettings(PlayerSettings{}, test::KeyListText());
     const std::vector<std::string_view> lines = io::SplitLines(text);
     ASSERT_EQ(lines.size(), 85u);
     EXPECT_EQ(lines[0], "firstLineText=");
@@ -66,9 +61,9 @@ TEST(SettingsFile, ChangedValuesRoundTrip) {
     s.fontHeight = -20;
     s.lineMaskMode = 2;
     s.liveLineMaskMode = 2;
-    const std::string text = FormatSettings(s, KeyList());
+    const std::string text = FormatSettings(s, test::KeyListText());
     PlayerSettings back = Parsed(text);
-    EXPECT_EQ(FormatSettings(back, KeyList()), text);
+    EXPECT_EQ(FormatSettings(back, test::KeyListText()), text);
     EXPECT_DOUBLE_EQ(back.overscanScaleX, 0.98);
     EXPECT_EQ(back.lastMediaPath, s.lastMediaPath);
     EXPECT_EQ(back.fontHeight, -20);
@@ -168,7 +163,7 @@ TEST(SettingsFile, FilesAreReadBoundedAndReplacedOnlyWithAKeyList) {
     EXPECT_FALSE(SaveSettingsFile(s, dir.path()));  // no key list: nothing written
     EXPECT_FALSE(std::filesystem::exists(dir.path() / kSettingsFileName));
 
-    dir.Write(kKeyListFileName, KeyList() + "extra1=\r\nextra2\n");
+    dir.Write(kKeyListFileName, test::KeyListText() + "extra1=\r\nextra2\n");
     s.repeatList = 0;
     ASSERT_TRUE(SaveSettingsFile(s, dir.path()));
     const std::string written = dir.Read(kSettingsFileName);
