@@ -52,9 +52,18 @@ protected:
     int PanelQuery(int q) override { return q == 7 ? panelButton : 0; }
     void DrawPanel() override { calls.push_back("DrawPanel"); }
     void CreateImages() override { calls.push_back("CreateImages"); }
-    void LoadVolumeLog() override { calls.push_back("LoadVolumeLog"); }
-    void SaveVolumeLog() override { calls.push_back("SaveVolumeLog"); }
-    void ApplyStartupVolume() override { calls.push_back("ApplyStartupVolume"); }
+    void LoadVolumeLog() override {
+        calls.push_back("LoadVolumeLog");
+        MainPlayerDlg::LoadVolumeLog();
+    }
+    void SaveVolumeLog() override {
+        calls.push_back("SaveVolumeLog");
+        MainPlayerDlg::SaveVolumeLog();
+    }
+    void ApplyStartupVolume() override {
+        calls.push_back("ApplyStartupVolume");
+        MainPlayerDlg::ApplyStartupVolume();
+    }
     void RestoreStartupVolume() override { calls.push_back("RestoreStartupVolume"); }
     void ReleaseMouseButtons() override { calls.push_back("ReleaseMouseButtons"); }
     bool LoadList(const std::filesystem::path& file) override {
@@ -299,6 +308,19 @@ TEST_F(MainPlayerTest, QuitChordRunsTheExitSequenceAtTheEndOfThatTick) {
     p.calls.clear();
     p.OnTimer();
     EXPECT_TRUE(p.calls.empty());
+}
+
+TEST_F(MainPlayerTest, ExitKeepsTheSavedVolumeAndTheVolumeLog) {
+    PlayerSettings s;
+    s.savedVolume = 30;
+    dir.Write(kSettingsFileName, FormatSettings(s, test::KeyListText()));
+    dir.Write("data.vol", "clip.mpg\r\n1:7fff7fff\r\n");
+    TracingPlayer& p = Started();
+    EXPECT_EQ(p.state.volumeLevel, 30);
+    p.state.exitRequested = 1;
+    p.OnTimer();
+    EXPECT_NE(dir.Read(kSettingsFileName).find("savedVolume=30\r\n"), std::string::npos);
+    EXPECT_EQ(dir.Read("data.vol"), "clip.mpg\r\n1:7fff7fff\r\n");
 }
 
 TEST_F(MainPlayerTest, ExitWithAnEmptyPlaylistKeepsTheSavedList) {

@@ -221,6 +221,16 @@ int MainPlayerDlg::OnEditorMessage(int wParam) {
 
 void MainPlayerDlg::OnPaint() { state.panelFramePending = 0; }
 
+void MainPlayerDlg::ApplyStartupVolume() {
+    // The saved level, so that an exit without playing keeps it; the system
+    // mixer's level joins once an audio output exists.
+    state.volumeLevel = settings.savedVolume;
+}
+
+void MainPlayerDlg::LoadVolumeLog() { volumeLog.Load(folder_); }
+
+void MainPlayerDlg::SaveVolumeLog() { volumeLog.Save(folder_); }
+
 bool MainPlayerDlg::LoadList(const std::filesystem::path& file) { return LoadListFile(playlist, file); }
 
 void MainPlayerDlg::PollKeyboard() {
@@ -240,6 +250,7 @@ void MainPlayerDlg::LoadSettings() {
 
 void MainPlayerDlg::SaveSettings() {
     SettingsPreamble();
+    settings.savedVolume = state.volumeLevel;
     SaveSettingsFile(settings, folder_);
 }
 

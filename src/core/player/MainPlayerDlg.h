@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/VolumeLog.h"
 #include "platform/DisplayModes.h"
 #include "platform/KeyState.h"
 #include "platform/WindowSystem.h"
@@ -54,6 +55,7 @@ public:
     PlayerSettings settings;
     Playlist playlist;
     History history;
+    VolumeLog volumeLog;
 
     // The shape of the panel and main window: one span per row, inclusive ends made exclusive.
     static std::vector<Rect> PanelRegion();
@@ -87,9 +89,9 @@ protected:
     virtual void DestroyEditor() {}
     virtual void DrawPanel() {}
     virtual void CreateImages() {}
-    virtual void LoadVolumeLog() {}
-    virtual void SaveVolumeLog() {}
-    virtual void ApplyStartupVolume() {}
+    virtual void LoadVolumeLog();
+    virtual void SaveVolumeLog();
+    virtual void ApplyStartupVolume();
     virtual void RestoreStartupVolume() {}
     virtual void ReleaseMouseButtons() {}
     virtual bool LoadList(const std::filesystem::path& file);

@@ -46,6 +46,7 @@ struct PlayerState {
     int appActive = 0;
     int videoFocusWait = 0;
     int panelHover = 0;
+    int volumeLevel = 62;      // the live level 0..62
     int abState = 0;           // 0 off .. 4 looping
     int editorOpen = 0;
     int displayModeChanged = 0;
