@@ -1,0 +1,75 @@
+// Port: one media player instance that decodes and renders a file, its companion audio and its video.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace felux {
+
+// HRESULT-like results: 0 success, negative (high bit set) failure.
+using MediaResult = std::int32_t;
+inline constexpr MediaResult kMediaOk = 0;
+inline constexpr MediaResult kMediaFail = static_cast<MediaResult>(0x80004005u);
+// The open did not finish within the bounded wait.
+inline constexpr MediaResult kMediaTimeout = static_cast<MediaResult>(0x800705B4u);
+
+// 100-nanosecond units, the unit of every position and duration.
+using MediaTime = std::int64_t;
+inline constexpr MediaTime kUnitsPerSecond = 10'000'000;
+inline constexpr MediaTime kUnitsPerMillisecond = 10'000;
+
+struct VideoSize {
+    int width = 0;
+    int height = 0;
+};
+
+// A source rectangle in native video pixels.
+struct SourceRect {
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+};
+
+class MediaEngine {
+public:
+    virtual ~MediaEngine() = default;
+
+    // A fresh instance; nothing of an earlier file survives. Failure leaves it released.
+    virtual MediaResult Create() = 0;
+    // Harmless when nothing was created.
+    virtual void Release() = 0;
+
+    // Opens the file paused and waits, bounded, until it is ready or has failed.
+    // A companion is rendered as an extra audio track; if it fails the file plays alone.
+    virtual MediaResult Render(const std::string& path, const std::optional<std::string>& companion) = 0;
+    // False for audio only (cover art does not count as video).
+    virtual bool HasVideo() = 0;
+
+    virtual MediaResult Run() = 0;
+    virtual MediaResult Pause() = 0;
+    // Pauses and returns to the start; the file stays loaded.
+    virtual MediaResult Stop() = 0;
+
+    // The current position; after a seek, the seek's target until the seek has completed.
+    virtual MediaTime Position() = 0;
+    virtual MediaTime Duration() = 0;
+    // Frames in the file; 0 when unknown or audio only.
+    virtual std::int64_t FrameCount() = 0;
+    virtual VideoSize NativeSize() = 0;
+    // Absolute seek to an exact position.
+    virtual void Seek(MediaTime position) = 0;
+    // 1.0 = normal speed.
+    virtual void SetRate(double rate) = 0;
+    // Hundredths of a decibel, 0 full, -10000 silence.
+    virtual void SetVolume(int hundredthsOfDb) = 0;
+    // The part of the picture that fills the video window; nullopt shows it whole.
+    virtual void SetSourceRect(const std::optional<SourceRect>& rect) = 0;
+
+    // Takes whatever the engine reported since the last call without waiting; true once
+    // when the stream has played to its end.
+    virtual bool TakeCompletion() = 0;
+};
+
+}  // namespace felux
