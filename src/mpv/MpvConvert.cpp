@@ -1,0 +1,71 @@
+// Pure conversions between the player's units and mpv's: time, volume, source rectangle.
+#include "MpvConvert.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace felux::mpv {
+
+MediaTime SecondsToUnits(double seconds) {
+    if (!std::isfinite(seconds)) return 0;
+    const double units = std::round(seconds * static_cast<double>(kUnitsPerSecond));
+    // 2^63 is exactly representable; anything at or beyond it would overflow the conversion.
+    constexpr double kLimit = 9.2e18;
+    if (units >= kLimit) return std::numeric_limits<MediaTime>::max();
+    if (units <= -kLimit) return std::numeric_limits<MediaTime>::min();
+    return static_cast<MediaTime>(units);
+}
+
+double UnitsToSeconds(MediaTime units) {
+    return static_cast<double>(units) / static_cast<double>(kUnitsPerSecond);
+}
+
+double DirectShowVolumeToMpv(int hundredthsOfDb) {
+    if (hundredthsOfDb <= -10000) return 0.0;
+    if (hundredthsOfDb >= 0) return 100.0;
+    const double amplitude = std::pow(10.0, static_cast<double>(hundredthsOfDb) / 2000.0);
+    return 100.0 * std::cbrt(amplitude);
+}
+
+double WaveOutToAoVolume(std::uint32_t waveOut) {
+    const double left = static_cast<double>(waveOut & 0xFFFFu);
+    const double right = static_cast<double>(waveOut >> 16);
+    return (left + right) / 2.0 / 65535.0 * 100.0;
+}
+
+std::uint32_t AoVolumeToWaveOut(double percent) {
+    if (!std::isfinite(percent)) percent = 0.0;
+    percent = std::clamp(percent, 0.0, 100.0);
+    const auto word = static_cast<std::uint32_t>(std::lround(percent / 100.0 * 65535.0));
+    return (word << 16) | word;
+}
+
+namespace {
+
+// One axis: the part [start, start + size) of a native extent, clipped. Returns {scale, pan},
+// or nothing when the part is empty.
+std::optional<std::pair<double, double>> AxisPanScale(int native, int start, int size) {
+    const long long lo = std::max<long long>(start, 0);
+    const long long hi = std::min<long long>(static_cast<long long>(start) + size, native);
+    if (hi <= lo) return std::nullopt;
+    const double n = static_cast<double>(native);
+    const double w = static_cast<double>(hi - lo);
+    // mpv places the scaled picture at (window - scaled) / 2 + pan * scaled; solving for the
+    // source column lo landing on the window's left edge gives this pan.
+    const double scale = n / w;
+    const double pan = ((n - w) / 2.0 - static_cast<double>(lo)) / n;
+    return std::pair{std::min(scale, 10000.0), std::clamp(pan, -3.0, 3.0)};
+}
+
+}  // namespace
+
+PanScale PanScaleForSourceRect(VideoSize native, const std::optional<SourceRect>& rect) {
+    if (!rect || native.width <= 0 || native.height <= 0) return {};
+    const auto x = AxisPanScale(native.width, rect->x, rect->width);
+    const auto y = AxisPanScale(native.height, rect->y, rect->height);
+    if (!x || !y) return {};
+    return {x->first, y->first, x->second, y->second};
+}
+
+}  // namespace felux::mpv

@@ -1,0 +1,36 @@
+// Pure conversions between the player's units and mpv's: time, volume, source rectangle.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include "platform/MediaEngine.h"
+
+namespace felux::mpv {
+
+// Seconds (mpv) to 100 ns units, rounded; NaN and infinities give 0, huge values saturate.
+MediaTime SecondsToUnits(double seconds);
+double UnitsToSeconds(MediaTime units);
+
+// Hundredths of a dB (0 full, -10000 or below silence) to mpv's cubic `volume` 0..100:
+// amplitude 10^(h/2000), volume = 100 * cbrt(amplitude). Positive values count as full.
+double DirectShowVolumeToMpv(int hundredthsOfDb);
+
+// Wave-out value (low word left, high word right, 0..0xFFFF each) to `ao-volume` 0..100.
+// mpv has one level for both channels, so the two words are averaged.
+double WaveOutToAoVolume(std::uint32_t waveOut);
+// `ao-volume` (clamped to 0..100) to a wave-out value with both channels equal.
+std::uint32_t AoVolumeToWaveOut(double percent);
+
+// mpv's video-scale and video-pan values that stretch one source rectangle over the window.
+struct PanScale {
+    double scaleX = 1.0;
+    double scaleY = 1.0;
+    double panX = 0.0;
+    double panY = 0.0;
+};
+// The rectangle is clipped to the native picture; nullopt, an unknown native size or a rectangle
+// with nothing left after clipping show the whole picture.
+PanScale PanScaleForSourceRect(VideoSize native, const std::optional<SourceRect>& rect);
+
+}  // namespace felux::mpv

@@ -1,0 +1,410 @@
+// The media port on libmpv: one mpv instance per opened file, driven from the UI thread.
+#include "MpvEngine.h"
+
+#include <mpv/client.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <string_view>
+#include <system_error>
+
+#include "MpvConvert.h"
+#include "MpvNames.h"
+
+namespace felux {
+
+namespace {
+
+// reply_userdata of the observed properties and of seek commands.
+enum : std::uint64_t {
+    kObsTimePos = 1,
+    kObsDuration,
+    kObsAoVolume,
+    kObsCurrentAo,
+};
+constexpr std::uint64_t kSeekTag = std::uint64_t{1} << 32;
+constexpr std::uint64_t kFireAndForget = 0;
+
+// A path mpv can open without blocking forever: an existing regular file (a FIFO would block
+// mpv's open() until a writer appears, and no cancel reaches it). Made absolute, so that no
+// file name is taken for a protocol such as "http://".
+std::optional<std::string> OpenablePath(const std::string& path) {
+    if (path.empty()) return std::nullopt;
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec) || ec) return std::nullopt;
+    auto absolute = std::filesystem::absolute(path, ec);
+    if (ec) return std::nullopt;
+    return absolute.string();
+}
+
+const mpv_node* MapValue(const mpv_node& map, const char* key) {
+    if (map.format != MPV_FORMAT_NODE_MAP || !map.u.list) return nullptr;
+    for (int i = 0; i < map.u.list->num; ++i) {
+        if (std::strcmp(map.u.list->keys[i], key) == 0) return &map.u.list->values[i];
+    }
+    return nullptr;
+}
+
+bool FlagValue(const mpv_node& map, const char* key) {
+    const mpv_node* v = MapValue(map, key);
+    return v && v->format == MPV_FORMAT_FLAG && v->u.flag != 0;
+}
+
+std::optional<std::int64_t> IntValue(const mpv_node& map, const char* key) {
+    const mpv_node* v = MapValue(map, key);
+    if (!v || v->format != MPV_FORMAT_INT64) return std::nullopt;
+    return v->u.int64;
+}
+
+bool StringValueIs(const mpv_node& map, const char* key, std::string_view expected) {
+    const mpv_node* v = MapValue(map, key);
+    return v && v->format == MPV_FORMAT_STRING && v->u.string && expected == v->u.string;
+}
+
+// Keeps a node that mpv allocated and frees it.
+struct OwnedNode {
+    mpv_node node{};
+    bool valid = false;
+    OwnedNode(mpv_handle* h, const char* name) {
+        valid = mpv_get_property(h, name, MPV_FORMAT_NODE, &node) >= 0;
+    }
+    ~OwnedNode() {
+        if (valid) mpv_free_node_contents(&node);
+    }
+    OwnedNode(const OwnedNode&) = delete;
+    OwnedNode& operator=(const OwnedNode&) = delete;
+};
+
+}  // namespace
+
+MpvEngine::MpvEngine(WindowIdSource windowId) : windowId_(std::move(windowId)) {}
+
+MpvEngine::~MpvEngine() { Release(); }
+
+MediaResult MpvEngine::Create() {
+    Release();
+    mpv_handle* h = mpv_create();
+    // Null when out of memory or under a non-C LC_NUMERIC.
+    if (!h) return kMediaFail;
+
+    using namespace mpv;
+    bool ok = true;
+    auto option = [&](const char* name, const char* value) {
+        ok = ok && mpv_set_option_string(h, name, value) >= 0;
+    };
+    if (const char* vo = std::getenv("FELUX_VO"); vo && *vo) option(kOptVo, vo);
+    if (const char* ao = std::getenv("FELUX_AO"); ao && *ao) option(kOptAo, ao);
+    if (windowId_) {
+        if (std::optional<std::int64_t> wid = windowId_()) {
+            std::int64_t value = *wid;
+            ok = ok && mpv_set_option(h, kOptWid, MPV_FORMAT_INT64, &value) >= 0;
+        }
+    }
+    option(kOptAudioDisplay, kNo);  // cover art is not video
+    option(kOptInputDefaultBindings, kNo);
+    option(kOptInputVoKeyboard, kNo);
+    option(kOptInputCursor, kNo);
+    option(kOptCursorAutohide, kNo);
+    option(kOptOsc, kNo);
+    option(kOptOsdLevel, kZero);
+    option(kOptKeepOpen, kNo);
+    option(kOptIdle, kYes);
+    option(kOptForceWindow, kNo);
+    option(kOptTerminal, kNo);
+    // The picture fills the window as laid out by the player, which keeps the aspect itself.
+    option(kOptKeepAspect, kNo);
+    option(kOptYtdl, kNo);
+    option(kOptLoadStatsOverlay, kNo);
+    option(kOptLoadOsdConsole, kNo);
+    option(kOptResumePlayback, kNo);
+    option(kPropPause, kYes);
+    if (!ok || mpv_initialize(h) < 0) {
+        mpv_terminate_destroy(h);
+        return kMediaFail;
+    }
+    mpv_observe_property(h, kObsTimePos, kPropTimePos, MPV_FORMAT_DOUBLE);
+    mpv_observe_property(h, kObsDuration, kPropDuration, MPV_FORMAT_DOUBLE);
+    mpv_observe_property(h, kObsAoVolume, kPropAoVolume, MPV_FORMAT_DOUBLE);
+    mpv_observe_property(h, kObsCurrentAo, kPropCurrentAo, MPV_FORMAT_STRING);
+    handle_ = h;
+    file_ = {};
+    return kMediaOk;
+}
+
+void MpvEngine::Release() {
+    if (handle_) mpv_terminate_destroy(handle_);
+    handle_ = nullptr;
+    file_ = {};
+    outputVolume_.reset();
+}
+
+MediaResult MpvEngine::Render(const std::string& path, const std::optional<std::string>& companion) {
+    if (!handle_) return kMediaFail;
+    const std::optional<std::string> file = OpenablePath(path);
+    if (!file) return kMediaFail;
+
+    // The companion goes in as an external audio track of the file; one that cannot be opened
+    // is left out, so the file plays alone.
+    mpv_node_list list{};
+    char* item = nullptr;
+    std::optional<std::string> extra = companion ? OpenablePath(*companion) : std::nullopt;
+    if (extra) {
+        item = extra->data();
+        list.num = 1;
+        list.values = nullptr;
+    }
+    mpv_node itemNode{};
+    itemNode.format = MPV_FORMAT_STRING;
+    itemNode.u.string = item;
+    if (extra) list.values = &itemNode;
+    mpv_node files{};
+    files.format = MPV_FORMAT_NODE_ARRAY;
+    files.u.list = &list;
+    mpv_set_property(handle_, mpv::kOptAudioFiles, MPV_FORMAT_NODE, &files);
+
+    const char* load[] = {mpv::kCmdLoadFile, file->c_str(), nullptr};
+    if (mpv_command(handle_, load) < 0) return kMediaFail;
+
+    using Clock = std::chrono::steady_clock;
+    const auto deadline = Clock::now() + std::chrono::milliseconds(kOpenTimeoutMs);
+    bool started = false;
+    for (;;) {
+        const auto left = std::chrono::duration<double>(deadline - Clock::now()).count();
+        if (left <= 0) break;
+        mpv_event* event = mpv_wait_event(handle_, left);
+        switch (event->event_id) {
+            case MPV_EVENT_START_FILE:
+                started = true;
+                break;
+            case MPV_EVENT_FILE_LOADED:
+                file_.loaded = true;
+                ReadFileFacts();
+                if (extra) SelectExternalAudio();
+                return kMediaOk;
+            case MPV_EVENT_END_FILE:
+                HandleEvent(*event);
+                // An earlier file of this instance ending does not concern this one. A directory
+                // or a playlist ends as a redirect to its entries: not a file we can play.
+                if (started) {
+                    const char* stop[] = {mpv::kCmdStop, nullptr};
+                    mpv_command(handle_, stop);
+                    return kMediaFail;
+                }
+                break;
+            case MPV_EVENT_SHUTDOWN:
+                return kMediaFail;
+            default:
+                HandleEvent(*event);
+                break;
+        }
+    }
+    const char* stop[] = {mpv::kCmdStop, nullptr};
+    mpv_command_async(handle_, kFireAndForget, stop);
+    return kMediaTimeout;
+}
+
+void MpvEngine::ReadFileFacts() {
+    double seconds = 0;
+    if (mpv_get_property(handle_, mpv::kPropDuration, MPV_FORMAT_DOUBLE, &seconds) >= 0) {
+        file_.duration = std::max<MediaTime>(0, mpv::SecondsToUnits(seconds));
+    }
+    std::int64_t frames = 0;
+    if (mpv_get_property(handle_, mpv::kPropFrameCount, MPV_FORMAT_INT64, &frames) >= 0) {
+        file_.frameCount = std::max<std::int64_t>(0, frames);
+    }
+    OwnedNode video(handle_, mpv::kPropVideoTrack);
+    if (video.valid && video.node.format == MPV_FORMAT_NODE_MAP && !FlagValue(video.node, mpv::kTrackAlbumArt)) {
+        file_.hasVideo = true;
+        const auto w = IntValue(video.node, mpv::kTrackDemuxW);
+        const auto h = IntValue(video.node, mpv::kTrackDemuxH);
+        if (w && h && *w > 0 && *h > 0 && *w <= 1'000'000 && *h <= 1'000'000) {
+            file_.nativeSize = {static_cast<int>(*w), static_cast<int>(*h)};
+        }
+    }
+    if (!file_.hasVideo) file_.frameCount = 0;
+}
+
+void MpvEngine::SelectExternalAudio() {
+    // mpv plays one audio track; the companion is there to be heard, so it wins over the file's own.
+    OwnedNode tracks(handle_, mpv::kPropTrackList);
+    if (!tracks.valid || tracks.node.format != MPV_FORMAT_NODE_ARRAY) return;
+    const mpv_node_list* list = tracks.node.u.list;
+    for (int i = 0; list && i < list->num; ++i) {
+        const mpv_node& track = list->values[i];
+        if (!StringValueIs(track, mpv::kTrackType, mpv::kTrackTypeAudio) || !FlagValue(track, mpv::kTrackExternal)) {
+            continue;
+        }
+        if (auto id = IntValue(track, mpv::kTrackId)) {
+            std::int64_t aid = *id;
+            mpv_set_property(handle_, mpv::kPropAid, MPV_FORMAT_INT64, &aid);
+        }
+        return;
+    }
+}
+
+bool MpvEngine::HasVideo() { return file_.hasVideo; }
+
+MediaResult MpvEngine::Run() {
+    if (!handle_) return kMediaOk;
+    int flag = 0;
+    mpv_set_property_async(handle_, kFireAndForget, mpv::kPropPause, MPV_FORMAT_FLAG, &flag);
+    return kMediaOk;
+}
+
+MediaResult MpvEngine::Pause() {
+    if (!handle_) return kMediaOk;
+    int flag = 1;
+    mpv_set_property_async(handle_, kFireAndForget, mpv::kPropPause, MPV_FORMAT_FLAG, &flag);
+    return kMediaOk;
+}
+
+MediaResult MpvEngine::Stop() {
+    if (!handle_) return kMediaOk;
+    Pause();
+    if (file_.loaded) Seek(0);
+    return kMediaOk;
+}
+
+MediaTime MpvEngine::Position() { return file_.seekTarget.value_or(file_.position); }
+
+MediaTime MpvEngine::Duration() { return file_.duration; }
+
+std::int64_t MpvEngine::FrameCount() { return file_.frameCount; }
+
+VideoSize MpvEngine::NativeSize() { return file_.nativeSize; }
+
+void MpvEngine::Seek(MediaTime position) {
+    if (!handle_ || !file_.loaded) return;
+    position = std::max<MediaTime>(0, position);
+    mpv_node args[3]{};
+    args[0].format = MPV_FORMAT_STRING;
+    args[0].u.string = const_cast<char*>(mpv::kCmdSeek);
+    args[1].format = MPV_FORMAT_DOUBLE;
+    args[1].u.double_ = mpv::UnitsToSeconds(position);
+    args[2].format = MPV_FORMAT_STRING;
+    args[2].u.string = const_cast<char*>(mpv::kSeekAbsoluteExact);
+    mpv_node_list list{};
+    list.num = 3;
+    list.values = args;
+    mpv_node command{};
+    command.format = MPV_FORMAT_NODE_ARRAY;
+    command.u.list = &list;
+    ++file_.seekSerial;
+    if (mpv_command_node_async(handle_, kSeekTag | (file_.seekSerial & 0xFFFFFFFFu), &command) < 0) return;
+    file_.seekTarget = position;
+    file_.seekAccepted = false;
+}
+
+void MpvEngine::SetRate(double rate) {
+    if (!std::isfinite(rate) || rate <= 0) return;
+    SetDoubleAsync(mpv::kPropSpeed, std::clamp(rate, 0.01, 100.0));
+}
+
+void MpvEngine::SetVolume(int hundredthsOfDb) { SetDoubleAsync(mpv::kPropVolume, mpv::DirectShowVolumeToMpv(hundredthsOfDb)); }
+
+void MpvEngine::SetSourceRect(const std::optional<SourceRect>& rect) {
+    if (!file_.hasVideo) return;
+    const mpv::PanScale ps = mpv::PanScaleForSourceRect(file_.nativeSize, rect);
+    SetDoubleAsync(mpv::kPropVideoScaleX, ps.scaleX);
+    SetDoubleAsync(mpv::kPropVideoScaleY, ps.scaleY);
+    SetDoubleAsync(mpv::kPropVideoPanX, ps.panX);
+    SetDoubleAsync(mpv::kPropVideoPanY, ps.panY);
+}
+
+bool MpvEngine::TakeCompletion() {
+    if (!handle_) return false;
+    for (;;) {
+        mpv_event* event = mpv_wait_event(handle_, 0);
+        if (event->event_id == MPV_EVENT_NONE) break;
+        HandleEvent(*event);
+    }
+    const bool completed = file_.completed;
+    file_.completed = false;
+    return completed;
+}
+
+void MpvEngine::SetOutputVolume(double percent) {
+    wantedOutputVolume_ = std::clamp(std::isfinite(percent) ? percent : 0.0, 0.0, 100.0);
+    if (outputVolume_) ApplyOutputVolume();
+}
+
+void MpvEngine::ApplyOutputVolume() {
+    if (handle_ && wantedOutputVolume_) SetDoubleAsync(mpv::kPropAoVolume, *wantedOutputVolume_);
+}
+
+void MpvEngine::SetDoubleAsync(const char* name, double value) {
+    if (!handle_) return;
+    mpv_set_property_async(handle_, kFireAndForget, name, MPV_FORMAT_DOUBLE, &value);
+}
+
+void MpvEngine::HandleEvent(const mpv_event& event) {
+    switch (event.event_id) {
+        case MPV_EVENT_PROPERTY_CHANGE:
+            HandlePropertyChange(event);
+            break;
+        case MPV_EVENT_COMMAND_REPLY:
+            if ((event.reply_userdata & kSeekTag) && file_.seekTarget &&
+                (event.reply_userdata & 0xFFFFFFFFu) == (file_.seekSerial & 0xFFFFFFFFu)) {
+                if (event.error < 0) {
+                    file_.seekTarget.reset();
+                } else {
+                    file_.seekAccepted = true;
+                }
+            }
+            break;
+        case MPV_EVENT_PLAYBACK_RESTART:
+            if (file_.seekTarget && file_.seekAccepted) {
+                // time-pos updates queued behind this event carry the new position; until one
+                // arrives, the target is the best answer.
+                file_.position = *file_.seekTarget;
+                file_.seekTarget.reset();
+            }
+            break;
+        case MPV_EVENT_END_FILE: {
+            const auto* end = static_cast<const mpv_event_end_file*>(event.data);
+            if (file_.loaded && end && end->reason == MPV_END_FILE_REASON_EOF) {
+                file_.completed = true;
+                if (file_.duration > 0) file_.position = file_.duration;
+            }
+            file_.loaded = false;
+            file_.seekTarget.reset();
+            break;
+        }
+        default:
+            break;
+    }
+}
+
+void MpvEngine::HandlePropertyChange(const mpv_event& event) {
+    const auto* prop = static_cast<const mpv_event_property*>(event.data);
+    if (!prop) return;
+    const bool isDouble = prop->format == MPV_FORMAT_DOUBLE && prop->data;
+    const double value = isDouble ? *static_cast<const double*>(prop->data) : 0.0;
+    switch (event.reply_userdata) {
+        case kObsTimePos:
+            if (isDouble) file_.position = std::max<MediaTime>(0, mpv::SecondsToUnits(value));
+            break;
+        case kObsDuration:
+            if (isDouble) file_.duration = std::max<MediaTime>(0, mpv::SecondsToUnits(value));
+            break;
+        case kObsAoVolume:
+            if (isDouble) {
+                outputVolume_ = value;
+            } else {
+                outputVolume_.reset();
+            }
+            break;
+        case kObsCurrentAo:
+            // A new audio output starts at the sound server's idea of our level; give it ours.
+            if (prop->format == MPV_FORMAT_STRING) ApplyOutputVolume();
+            break;
+        default:
+            break;
+    }
+}
+
+}  // namespace felux

@@ -1,0 +1,88 @@
+// The media port on libmpv: one mpv instance per opened file, driven from the UI thread.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "platform/MediaEngine.h"
+
+struct mpv_handle;
+struct mpv_event;
+
+namespace felux {
+
+class MpvEngine : public MediaEngine {
+public:
+    // Asked at each Create for the native id of the window the picture goes into; nullopt (or no
+    // source) leaves the choice of window to mpv.
+    using WindowIdSource = std::function<std::optional<std::int64_t>()>;
+
+    explicit MpvEngine(WindowIdSource windowId = {});
+    ~MpvEngine() override;
+    MpvEngine(const MpvEngine&) = delete;
+    MpvEngine& operator=(const MpvEngine&) = delete;
+
+    MediaResult Create() override;
+    void Release() override;
+    MediaResult Render(const std::string& path, const std::optional<std::string>& companion) override;
+    bool HasVideo() override;
+    MediaResult Run() override;
+    MediaResult Pause() override;
+    MediaResult Stop() override;
+    MediaTime Position() override;
+    MediaTime Duration() override;
+    std::int64_t FrameCount() override;
+    VideoSize NativeSize() override;
+    void Seek(MediaTime position) override;
+    void SetRate(double rate) override;
+    void SetVolume(int hundredthsOfDb) override;
+    void SetSourceRect(const std::optional<SourceRect>& rect) override;
+    bool TakeCompletion() override;
+
+    // The audio output's own level (`ao-volume`, 0..100), kept across instances: applied now when
+    // an output exists and again whenever a new one appears.
+    void SetOutputVolume(double percent);
+    // The level the current output last reported; nullopt while there is no audio output.
+    std::optional<double> OutputVolume() const { return outputVolume_; }
+
+    // How long Render waits for the file to open.
+    static constexpr int kOpenTimeoutMs = 5000;
+
+protected:
+    // The live instance, for diagnostics; null when released.
+    mpv_handle* Handle() const { return handle_; }
+
+private:
+    // What one instance knows about its file; reset by Create and Release.
+    struct FileState {
+        bool loaded = false;
+        bool completed = false;
+        bool hasVideo = false;
+        VideoSize nativeSize;
+        MediaTime position = 0;
+        MediaTime duration = 0;
+        std::int64_t frameCount = 0;
+        // The target of the newest seek, reported as the position until that seek has completed.
+        std::optional<MediaTime> seekTarget;
+        std::uint64_t seekSerial = 0;
+        // mpv has taken the newest seek command, so the next playback restart is its own.
+        bool seekAccepted = false;
+    };
+
+    void HandleEvent(const mpv_event& event);
+    void HandlePropertyChange(const mpv_event& event);
+    void ReadFileFacts();
+    void SelectExternalAudio();
+    void SetDoubleAsync(const char* name, double value);
+    void ApplyOutputVolume();
+
+    WindowIdSource windowId_;
+    mpv_handle* handle_ = nullptr;
+    FileState file_;
+    std::optional<double> outputVolume_;
+    std::optional<double> wantedOutputVolume_;
+};
+
+}  // namespace felux

@@ -1,0 +1,65 @@
+// Every mpv option, property, command and value name the adapter uses, in one table.
+#pragma once
+
+namespace felux::mpv {
+
+// Options set once per instance, before mpv_initialize.
+inline constexpr const char* kOptVo = "vo";
+inline constexpr const char* kOptAo = "ao";
+inline constexpr const char* kOptWid = "wid";
+inline constexpr const char* kOptAudioDisplay = "audio-display";
+inline constexpr const char* kOptInputDefaultBindings = "input-default-bindings";
+inline constexpr const char* kOptInputVoKeyboard = "input-vo-keyboard";
+inline constexpr const char* kOptInputCursor = "input-cursor";
+inline constexpr const char* kOptCursorAutohide = "cursor-autohide";
+inline constexpr const char* kOptOsc = "osc";
+inline constexpr const char* kOptOsdLevel = "osd-level";
+inline constexpr const char* kOptKeepOpen = "keep-open";
+inline constexpr const char* kOptIdle = "idle";
+inline constexpr const char* kOptForceWindow = "force-window";
+inline constexpr const char* kOptTerminal = "terminal";
+inline constexpr const char* kOptKeepAspect = "keepaspect";
+inline constexpr const char* kOptYtdl = "ytdl";
+inline constexpr const char* kOptLoadStatsOverlay = "load-stats-overlay";
+inline constexpr const char* kOptLoadOsdConsole = "load-osd-console";
+inline constexpr const char* kOptResumePlayback = "resume-playback";
+inline constexpr const char* kOptAudioFiles = "audio-files";
+
+// Properties read, observed or set while a file is open.
+inline constexpr const char* kPropPause = "pause";
+inline constexpr const char* kPropTimePos = "time-pos";
+inline constexpr const char* kPropDuration = "duration";
+inline constexpr const char* kPropFrameCount = "estimated-frame-count";
+inline constexpr const char* kPropVideoTrack = "current-tracks/video";
+inline constexpr const char* kPropTrackList = "track-list";
+inline constexpr const char* kPropAid = "aid";
+inline constexpr const char* kPropSpeed = "speed";
+inline constexpr const char* kPropVolume = "volume";
+inline constexpr const char* kPropVideoScaleX = "video-scale-x";
+inline constexpr const char* kPropVideoScaleY = "video-scale-y";
+inline constexpr const char* kPropVideoPanX = "video-pan-x";
+inline constexpr const char* kPropVideoPanY = "video-pan-y";
+inline constexpr const char* kPropAoVolume = "ao-volume";
+inline constexpr const char* kPropCurrentAo = "current-ao";
+
+// Keys of a track's map (track-list entries and current-tracks/...).
+inline constexpr const char* kTrackId = "id";
+inline constexpr const char* kTrackType = "type";
+inline constexpr const char* kTrackExternal = "external";
+inline constexpr const char* kTrackAlbumArt = "albumart";
+inline constexpr const char* kTrackDemuxW = "demux-w";
+inline constexpr const char* kTrackDemuxH = "demux-h";
+inline constexpr const char* kTrackTypeAudio = "audio";
+
+// Commands and their arguments.
+inline constexpr const char* kCmdLoadFile = "loadfile";
+inline constexpr const char* kCmdStop = "stop";
+inline constexpr const char* kCmdSeek = "seek";
+inline constexpr const char* kSeekAbsoluteExact = "absolute+exact";
+
+// Option values.
+inline constexpr const char* kYes = "yes";
+inline constexpr const char* kNo = "no";
+inline constexpr const char* kZero = "0";
+
+}  // namespace felux::mpv
