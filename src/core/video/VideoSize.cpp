@@ -1,0 +1,127 @@
+// Zoom levels, the video size and offsets they give, and where the video window and picture go.
+#include "video/VideoSize.h"
+
+#include <algorithm>
+#include <array>
+
+namespace felux {
+namespace {
+
+constexpr std::array<float, kWindowZoomMax + 1> kWindowFactors{0.5f, 0.75f, 1.0f, 1.5f, 2.0f, 3.0f, 4.0f};
+// Full-screen levels 0..4 share the first five windowed factors.
+constexpr int kLastFixedFullScreenLevel = 4;
+constexpr int kMaxWholeMultiple = 10;
+// The timed-text strip is 16 lines for every 240 lines of the area it sits under.
+constexpr double kStripLinesPer240 = 16.0;
+constexpr int kScrollBarSide = 10;
+constexpr int kScrollBarGap = 5;
+
+int Scale(int side, float factor) { return static_cast<int>(static_cast<float>(side) * factor); }
+
+VideoSize ScaleSize(VideoSize s, float factor) { return {Scale(s.width, factor), Scale(s.height, factor)}; }
+
+// Largest size of the same shape that fits the screen; single precision like the rest.
+VideoSize Fit(VideoSize s, Size screen) {
+    const float sx = static_cast<float>(screen.width) / static_cast<float>(s.width);
+    const float sy = static_cast<float>(screen.height) / static_cast<float>(s.height);
+    const VideoSize fitted = ScaleSize(s, std::min(sx, sy));
+    return {std::min(fitted.width, screen.width), std::min(fitted.height, screen.height)};
+}
+
+bool Larger(VideoSize s, Size screen) { return s.width > screen.width || s.height > screen.height; }
+
+void Centre(VideoPlacement& p, Size screen) {
+    p.offsetX = (screen.width - p.video.width) / 2;
+    p.offsetY = (screen.height - p.video.height) / 2;
+}
+
+VideoPlacement FullScreenSize(VideoSize picture, int level, Size screen) {
+    VideoPlacement p;
+    if (level <= kLastFixedFullScreenLevel) {
+        p.video = ScaleSize(picture, kWindowFactors[static_cast<std::size_t>(level)]);
+        if (Larger(p.video, screen)) p.video = Fit(p.video, screen);
+    } else if (level == kFullScreenWholeMultiple) {
+        p.video = picture;
+        for (int i = kMaxWholeMultiple; i >= 1; --i) {
+            if (screen.width >= picture.width * i && screen.height >= picture.height * i) {
+                p.video = {picture.width * i, picture.height * i};
+                break;
+            }
+        }
+        if (Larger(p.video, screen)) p.video = Fit(p.video, screen);
+    } else if (level == kFullScreenFit) {
+        p.video = Fit(picture, screen);
+    } else if (level == kFullScreenFill) {
+        const float h = static_cast<float>(screen.width) / static_cast<float>(picture.width);
+        const float v = static_cast<float>(screen.height) / static_cast<float>(picture.height);
+        if (h > v) {
+            p.video = {screen.width, Scale(picture.height, h)};
+        } else {
+            p.video = {Scale(picture.width, v), screen.height};
+        }
+    } else {
+        p.video = {screen.width, screen.height};
+    }
+    Centre(p, screen);
+    return p;
+}
+
+}  // namespace
+
+int ZoomIn(int level, bool fullScreen) {
+    return std::clamp(level + 1, 0, fullScreen ? kFullScreenZoomMax : kWindowZoomMax);
+}
+
+int ZoomOut(int level, bool fullScreen) {
+    return std::clamp(level - 1, 0, fullScreen ? kFullScreenZoomMax : kWindowZoomMax);
+}
+
+VideoPlacement ComputeVideoSize(const VideoSizeInput& in) {
+    // Beyond this a whole-multiple search or a 4x zoom could overflow; no real picture is this big.
+    constexpr int kMaxSide = 1 << 20;
+    const auto usable = [](int side) { return side >= 1 && side <= kMaxSide; };
+    if (!usable(in.picture.width) || !usable(in.picture.height)) return {};
+    if (in.fullScreen && (!usable(in.screen.width) || !usable(in.screen.height))) return {};
+
+    VideoPlacement p;
+    if (in.fullScreen) {
+        p = FullScreenSize(in.picture, std::clamp(in.fullScreenZoomStep, 0, kFullScreenZoomMax), in.screen);
+    } else {
+        const int level = std::clamp(in.windowZoomStep, 0, kWindowZoomMax);
+        p.video = ScaleSize(in.picture, kWindowFactors[static_cast<std::size_t>(level)]);
+    }
+    if (in.largeTimedText) {
+        const int area = in.fullScreen ? in.screen.height : p.video.height;
+        p.stripHeight = static_cast<int>(area / 240.0 * kStripLinesPer240);
+    }
+    return p;
+}
+
+VideoWindowLayout LayoutVideoWindow(const VideoLayoutInput& in, const VideoPlacement& placement) {
+    VideoWindowLayout out;
+    const int bar = in.wheelSeekOff ? 0 : kScrollBarSide;
+    if (in.fullScreen) {
+        out.scrollBar = {in.screen.width + kScrollBarGap, 0, bar, bar};
+        out.videoWindow = {0, 0, in.screen.width, in.screen.height};
+        if (!in.hasVideo) {
+            out.picture = {0, 0, in.screen.width, in.screen.height};
+            return out;
+        }
+        out.picture = {placement.offsetX, placement.offsetY, placement.video.width, placement.video.height};
+        // Keep the picture off the timed-text strip at the bottom of the screen.
+        const int stripTop = in.screen.height - placement.stripHeight;
+        if (in.largeTimedText && stripTop < placement.offsetY + placement.video.height) {
+            out.picture.height = std::max(0, stripTop - placement.offsetY);
+        }
+        return out;
+    }
+    out.scrollBar = {placement.video.width + kScrollBarGap, 0, bar, bar};
+    out.videoWindow = {in.videoWindowX, in.videoWindowY, 0, 0};
+    if (!in.hasVideo || in.minimised) return out;
+    out.picture = {0, 0, placement.video.width, placement.video.height};
+    out.videoWindow.width = placement.video.width;
+    out.videoWindow.height = placement.video.height + placement.stripHeight;
+    return out;
+}
+
+}  // namespace felux
