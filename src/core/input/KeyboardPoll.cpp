@@ -1,0 +1,403 @@
+// The keyboard poll: once a tick, the watched keys become requests, settings changes and player calls.
+#include "input/KeyboardPoll.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "engine/Volume.h"
+#include "platform/Keys.h"
+
+namespace felux {
+namespace {
+
+constexpr int kArrowRepeatStart = 5;  // the first notch comes two ticks after the press
+constexpr int kArrowRepeatLimit = 6;
+constexpr double kOverscanStep = 0.01;
+
+// Hundredths, so repeated steps land exactly on the limits and on the stored percent.
+double Hundredths(double v) { return std::round(v * 100.0) / 100.0; }
+
+double LowerScale(double v, double limit) {
+    const double lowered = Hundredths(v - kOverscanStep);
+    return lowered <= limit ? limit : lowered;
+}
+
+double RaiseScale(double v) {
+    const double raised = Hundredths(v + kOverscanStep);
+    return raised >= kOverscanMax ? kOverscanMax : raised;
+}
+
+// The digit keys in the order the aspect keys scan them: 1..9, then 0.
+constexpr char kAspectDigits[] = "1234567890";
+
+}  // namespace
+
+KeyboardPoll::KeyboardPoll(PlayerState& state, PlayerSettings& settings, KeyState& keys, KeyboardActions& actions)
+    : state_(state), settings_(settings), keys_(keys), actions_(actions) {}
+
+void KeyboardPoll::RequestMenu(PopupMenu menu) { poll.menuRequested[static_cast<std::size_t>(menu)] = true; }
+
+void KeyboardPoll::Poll() {
+    if (Down(vk::Control) && Down(vk::Alt) && Down(vk::Char('Q'))) state_.exitRequested = 1;
+    TrackMouse();
+    const bool waiting = state_.keyWaitTicks != 0 || state_.appActive != 1 || state_.modalDialogUp == 1 ||
+                         poll.buttonReleaseGuard != 0;
+    if (waiting)
+        WaitingState();
+    else
+        ActiveState();
+}
+
+void KeyboardPoll::TrackMouse() {
+    if (Hit(vk::LButton)) poll.lastMouseButton = 1;
+    if (Hit(vk::RButton)) {
+        // The right button is still going: its menu request waits for a later poll.
+        poll.lastMouseButton = 2;
+        return;
+    }
+    for (std::size_t i = 0; i < poll.menuRequested.size(); ++i) {
+        if (!poll.menuRequested[i]) continue;
+        poll.menuAt[i] = actions_.CursorPosition();
+        poll.menuRequested[i] = false;
+        poll.menuCountdown[i] = kMenuDelayTicks;
+    }
+}
+
+void KeyboardPoll::WaitingState() {
+    bool busy = false;
+    int& guard = poll.buttonReleaseGuard;
+    if (guard != 0) {
+        state_.keyWaitTicks = kKeyLockoutTicks;
+        if (guard >= 2) {
+            --guard;
+            if (Hit(vk::LButton))
+                actions_.SynthesiseButtonRelease(vk::LButton);
+            else
+                guard = 1;
+        }
+        if (guard == 1) {
+            if (Hit(vk::RButton))
+                actions_.SynthesiseButtonRelease(vk::RButton);
+            else
+                guard = 0;
+        }
+        if (guard < 1) guard = 0;
+        busy = true;
+    }
+    if (BusyTest()) busy = true;
+    if (!busy) state_.keyWaitTicks = std::max(0, state_.keyWaitTicks - 1);
+}
+
+bool KeyboardPoll::BusyTest() {
+    // Every key is queried, even once the tick is known to be busy: the queries clear the
+    // pressed latches, so only presses during the lockout itself keep it running.
+    bool busy = false;
+    const auto anyDown = [&](std::initializer_list<int> keys) {
+        bool any = false;
+        for (int k : keys)
+            if (Down(k)) any = true;
+        return any;
+    };
+    const auto anyHit = [&](std::initializer_list<int> keys) {
+        bool any = false;
+        for (int k : keys)
+            if (Hit(k)) any = true;
+        return any;
+    };
+    const bool ret = Down(vk::Return);
+    const bool alt = Down(vk::Alt);
+    if (ret && alt) busy = true;
+    if (anyHit({vk::Char('N'), vk::Char('M')})) busy = true;
+    if (anyDown({vk::Down, vk::Right, vk::Left, vk::Up, vk::Space})) busy = true;
+    if (anyHit({vk::Char('X'), vk::Char('Z'), vk::Char('S'), vk::Char('A'), vk::Char('C'), vk::Char('B'),
+                vk::Char('V'), vk::Char('F'), vk::Char('G')}))
+        busy = true;
+    if (anyHit({vk::Comma, vk::Period})) busy = true;
+    if (anyDown({vk::Char('M'), vk::BracketRight, vk::BracketLeft})) busy = true;
+    for (const auto& [key, notch] : {std::pair{vk::Up, 1}, std::pair{vk::Down, -1}}) {
+        if (!Hit(key)) continue;
+        busy = true;
+        if (state_.appActive != 1) continue;
+        if (++poll.arrowRepeatCount > kArrowRepeatLimit) {
+            poll.arrowRepeatCount = 0;
+            state_.requests.wheelNotch = notch;
+        }
+    }
+    if (anyHit({vk::Char('1'), vk::Char('2'), vk::Char('3'), vk::Char('4'), vk::Char('5'), vk::Char('6'),
+                vk::Char('7'), vk::Char('8'), vk::Char('9'), vk::Char('0')}))
+        busy = true;
+    if (anyHit({vk::Control, vk::Char('R'), vk::Char('T'), vk::Char('E'), vk::Char('W')})) busy = true;
+    return busy;
+}
+
+void KeyboardPoll::ActiveState() {
+    MenuCountdowns();
+    bool taken = false;
+    if (FullScreenKeys()) taken = true;
+    if (FrameStepAndSearch()) taken = true;
+    if (Down(vk::Char('K'))) {
+        actions_.RequestLyricsToggle();
+        taken = true;
+    }
+    Volume();
+    if (Arrows()) taken = true;
+    if (ScanLineAndMaskKeys()) taken = true;
+    if (ZoomKeys()) taken = true;
+    if (SpaceKey()) taken = true;
+    if (state_.mediaClosed == 0 && FileKeys()) taken = true;
+    if (taken) state_.keyWaitTicks = kKeyLockoutTicks;
+}
+
+void KeyboardPoll::MenuCountdowns() {
+    for (std::size_t i = 0; i < poll.menuCountdown.size(); ++i) {
+        int& countdown = poll.menuCountdown[i];
+        if (countdown <= 0) continue;
+        const int was = countdown--;
+        if (was != 2) continue;
+        actions_.ShowPopupMenu(static_cast<PopupMenu>(i), poll.menuAt[i]);
+        countdown = 0;
+        state_.keyWaitTicks = kMenuLockoutTicks;
+    }
+}
+
+bool KeyboardPoll::FullScreenKeys() {
+    bool taken = false;
+    if (Down(vk::Alt) && Down(vk::Return)) {
+        actions_.RequestFullScreenToggle();
+        taken = true;
+    }
+    if (Down(vk::Escape) && state_.fullScreen == 1) {
+        actions_.RequestFullScreenToggle();
+        taken = true;
+    }
+    if (Down(vk::Char('F')) && state_.fullScreen == 0) {
+        actions_.RequestFullScreenToggle();
+        taken = true;
+    }
+    return taken;
+}
+
+bool KeyboardPoll::FrameStepAndSearch() {
+    Requests& req = state_.requests;
+    // With SHIFT the search keys step one frame, ',' forward and '.' back.
+    if (Hit(vk::Comma) && Down(vk::Shift)) {
+        req.frameStep = 1;
+        return true;
+    }
+    if (Hit(vk::Period) && Down(vk::Shift)) {
+        req.frameStep = -1;
+        return true;
+    }
+    if (poll.searchKeyHeld != 0) {
+        if (poll.searchKeyHeld == 1 && !Down(vk::Comma)) {
+            poll.searchKeyHeld = 0;
+            req.rewind = 4;
+        }
+        if (poll.searchKeyHeld == 2 && !Down(vk::Period)) {
+            poll.searchKeyHeld = 0;
+            req.fastForward = 4;
+        }
+        return false;
+    }
+    // The one-shot step makes even a short tap search once.
+    if (Down(vk::Comma)) {
+        req.rewind = 2;
+        actions_.ShowSearchIndicator(-1);
+        req.oneShotSearch = 1;
+        poll.searchKeyHeld = 1;
+    } else if (Down(vk::Period)) {
+        req.fastForward = 2;
+        actions_.ShowSearchIndicator(1);
+        req.oneShotSearch = 2;
+        poll.searchKeyHeld = 2;
+    }
+    return false;
+}
+
+void KeyboardPoll::Volume() {
+    const auto change = [&](int delta) {
+        int level = state_.volumeLevel + delta;
+        if (level > kVolumeFull - 1) level = kVolumeFull;
+        if (level < 1) level = 0;
+        state_.volumeLevel = level;
+        if (state_.mediaClosed == 0) state_.requests.volumeChanged = 1;
+    };
+    const bool mouseModeKeys = actions_.FullScreenPanelHidden();
+    if (mouseModeKeys && Down(vk::Control) && Down(vk::Char('M')))
+        actions_.SetFullScreenMouseMode(true);
+    else if (Down(vk::Char('M')) || Down(vk::BracketRight))
+        change(2);
+    if (mouseModeKeys && Down(vk::Control) && Down(vk::Char('N')))
+        actions_.SetFullScreenMouseMode(false);
+    else if (Down(vk::Char('N')) || Down(vk::BracketLeft))
+        change(-2);
+}
+
+bool KeyboardPoll::Arrows() {
+    if (Down(vk::Right)) {
+        state_.requests.fastForward = 1;
+        state_.wheelStep = 0;
+        return true;
+    }
+    if (Down(vk::Left)) {
+        state_.requests.rewind = 1;
+        state_.wheelStep = 0;
+        return true;
+    }
+    if (Down(vk::Up) || Down(vk::Down)) {
+        // The waiting polls count on from here and hand the wheel seek its notches.
+        poll.arrowRepeatCount = kArrowRepeatStart;
+        return true;
+    }
+    return false;
+}
+
+bool KeyboardPoll::ScanLineAndMaskKeys() {
+    bool taken = false;
+    if (Hit(vk::Char('S'))) {
+        settings_.scanLinesOn = settings_.scanLinesOn == 0 ? 1 : 0;
+        settings_.liveScanLinesOn = settings_.liveScanLinesOn == 0 ? 1 : 0;
+        actions_.RequestRedraw();
+        taken = true;
+    }
+    if (Hit(vk::Char('A'))) {
+        const int mode = settings_.lineMaskMode;
+        settings_.lineMaskMode = mode == 0 ? 1 : mode == 1 ? 2 : 0;
+        settings_.liveLineMaskMode = settings_.lineMaskMode;
+        actions_.RequestRedraw();
+        taken = true;
+    }
+    return taken;
+}
+
+bool KeyboardPoll::ZoomKeys() {
+    bool taken = false;
+    if (Hit(vk::Char('X'))) {
+        actions_.RequestZoomUp();
+        taken = true;
+    }
+    if (Hit(vk::Char('Z'))) {
+        actions_.RequestZoomDown();
+        taken = true;
+    }
+    return taken;
+}
+
+bool KeyboardPoll::SpaceKey() {
+    if (!Down(vk::Space)) return false;
+    if (state_.mediaClosed == 1)
+        state_.requests.play = 1;
+    else
+        state_.requests.middleClick = 1;  // play/pause, and the end of a wheel seek
+    return true;
+}
+
+bool KeyboardPoll::FileKeys() {
+    bool taken = false;
+    if (Hit(vk::Char('R'))) {
+        if (actions_.PlaylistCount() > 0) {
+            state_.abState = (state_.abState >= 4 || state_.abState < 0) ? 0 : state_.abState + 1;
+            if (state_.abState <= 3) actions_.CheckABRepeat();
+        }
+        taken = true;
+    }
+    if (Hit(vk::Char('T')) && state_.abState == 4) {
+        actions_.AppendSegmentEntry();
+        taken = true;
+    }
+    bool overscan = OverscanFineKeys();
+    if (OverscanPresetKeys()) {
+        overscan = true;
+        taken = true;
+    }
+    if (overscan) actions_.ApplyOverscan();
+    if (ScanLinePatternKeys()) taken = true;
+    if (AspectKeys()) taken = true;
+    return taken;
+}
+
+bool KeyboardPoll::OverscanFineKeys() {
+    // No lockout: the scale moves every tick while the key is held.
+    double& x = settings_.overscanScaleX;
+    double& y = settings_.overscanScaleY;
+    bool applied = false;
+    if (Hit(vk::Char('E'))) {
+        if (Down(vk::Alt)) {
+            y = LowerScale(y, kOverscanMinY);
+        } else if (Down(vk::Shift)) {
+            x = LowerScale(x, kOverscanMinX);
+        } else {
+            x = LowerScale(x, kOverscanMinX);
+            y = LowerScale(y, kOverscanMinY);
+        }
+        applied = true;
+    }
+    if (Hit(vk::Char('W'))) {
+        if (Down(vk::Alt)) {
+            y = RaiseScale(y);
+        } else if (Down(vk::Shift)) {
+            x = RaiseScale(x);
+        } else {
+            x = RaiseScale(x);
+            y = RaiseScale(y);
+        }
+        applied = true;
+    }
+    return applied;
+}
+
+bool KeyboardPoll::OverscanPresetKeys() {
+    bool taken = false;
+    if (Hit(vk::Char('Q'))) {
+        settings_.overscanPreset = 0;
+        settings_.overscanScaleX = 1.0;
+        settings_.overscanScaleY = 1.0;
+        taken = true;
+    }
+    if (!Down(vk::Shift)) return taken;
+    for (int digit = 1; digit <= 5; ++digit) {
+        if (!Hit(vk::Char(static_cast<char>('0' + digit)))) continue;
+        settings_.overscanPreset = digit - 1;
+        if (digit == 1) {
+            settings_.overscanScaleX = 1.0;
+            settings_.overscanScaleY = 1.0;
+        } else {
+            SetScalesFromPreset(digit);
+        }
+        return true;
+    }
+    return taken;
+}
+
+bool KeyboardPoll::ScanLinePatternKeys() {
+    if (!Down(vk::Alt)) return false;
+    for (int digit = 1; digit <= 5; ++digit) {
+        if (!Hit(vk::Char(static_cast<char>('0' + digit)))) continue;
+        settings_.scanLinePattern = digit - 1;
+        if (digit >= 2) SetScalesFromPreset(digit);
+        actions_.ScanLinePatternChanged();
+        return true;
+    }
+    return false;
+}
+
+bool KeyboardPoll::AspectKeys() {
+    if (Down(vk::Shift) || Down(vk::Alt)) return false;
+    for (int i = 0; kAspectDigits[i] != '\0'; ++i) {
+        if (!Hit(vk::Char(kAspectDigits[i]))) continue;
+        settings_.aspectPresetIndex = i;
+        actions_.RequestAspectChange();
+        return true;
+    }
+    return false;
+}
+
+void KeyboardPoll::SetScalesFromPreset(int preset) {
+    const int xs[] = {settings_.overscanX2, settings_.overscanX3, settings_.overscanX4, settings_.overscanX5};
+    const int ys[] = {settings_.overscanY2, settings_.overscanY3, settings_.overscanY4, settings_.overscanY5};
+    const auto i = static_cast<std::size_t>(std::clamp(preset, 2, 5) - 2);
+    settings_.overscanScaleX = 1.0 - xs[i] / 100.0;
+    settings_.overscanScaleY = 1.0 - ys[i] / 100.0;
+}
+
+}  // namespace felux

@@ -1,0 +1,121 @@
+// The keyboard poll: once a tick, the watched keys become requests, settings changes and player calls.
+#pragma once
+
+#include <array>
+
+#include "platform/KeyState.h"
+#include "player/PlayerState.h"
+#include "settings/PlayerSettings.h"
+
+namespace felux {
+
+enum class PopupMenu { Playlist = 0, History = 1, FileInfo = 2 };
+inline constexpr int kPopupMenus = 3;
+
+struct ScreenPoint {
+    int x = 0;
+    int y = 0;
+    bool operator==(const ScreenPoint&) const = default;
+};
+
+// Player operations the keys trigger that other subsystems own. Each "Request" call raises a
+// flag for the dispatcher of the same tick, so calling it twice in one poll is harmless.
+class KeyboardActions {
+public:
+    virtual ~KeyboardActions() = default;
+
+    virtual ScreenPoint CursorPosition() = 0;
+    virtual void ShowPopupMenu(PopupMenu menu, ScreenPoint at) = 0;
+    // A key-up event for a mouse button (vk::LButton or vk::RButton), so that a press that
+    // started before the full-screen switch does not stay held.
+    virtual void SynthesiseButtonRelease(int button) = 0;
+
+    virtual void RequestFullScreenToggle() = 0;
+    // Full screen with its panel hidden: CTRL+M and CTRL+N switch the mouse mode there.
+    virtual bool FullScreenPanelHidden() = 0;
+    virtual void SetFullScreenMouseMode(bool on) = 0;
+    virtual void RequestZoomUp() = 0;
+    virtual void RequestZoomDown() = 0;
+    // The dispatcher flips lyricsBelowVideo and redraws.
+    virtual void RequestLyricsToggle() = 0;
+    // aspectPresetIndex changed: apply the preset, show it on screen, redraw.
+    virtual void RequestAspectChange() = 0;
+    // scanLinesOn or lineMaskMode changed.
+    virtual void RequestRedraw() = 0;
+    // scanLinePattern changed, and for ALT+2..5 the overscan scales with it.
+    virtual void ScanLinePatternChanged() = 0;
+    // The overscan scales changed: focus the main window and lay the video out again.
+    virtual void ApplyOverscan() = 0;
+    // The pressed/searching indicators of the panel's search buttons.
+    virtual void ShowSearchIndicator(int direction) = 0;
+
+    virtual int PlaylistCount() = 0;
+    // The A-B state just changed to 0..3.
+    virtual void CheckABRepeat() = 0;
+    // The A-B loop becomes a play-segment entry of the list.
+    virtual void AppendSegmentEntry() = 0;
+};
+
+// Poll state that lives beside the player state.
+struct KeyPollState {
+    int lastMouseButton = 0;  // 1 left, 2 right
+    // Right-click menus asked for by the panel and video windows, opened a few ticks later so
+    // that the click's release does not land in the menu.
+    std::array<bool, kPopupMenus> menuRequested{};
+    std::array<int, kPopupMenus> menuCountdown{};
+    std::array<ScreenPoint, kPopupMenus> menuAt{};
+    int searchKeyHeld = 0;  // 1 ',' rewind search, 2 '.' fast-forward search
+    int arrowRepeatCount = 0;
+    // Set to 7 by the full-screen switch; while non-zero, held buttons are released.
+    int buttonReleaseGuard = 0;
+};
+
+inline constexpr int kKeyLockoutTicks = 7;
+inline constexpr int kMenuLockoutTicks = 10;
+inline constexpr int kMenuDelayTicks = 3;
+inline constexpr double kOverscanMinX = 0.1;
+inline constexpr double kOverscanMinY = -0.75;
+inline constexpr double kOverscanMax = 1.0;
+
+class KeyboardPoll {
+public:
+    KeyboardPoll(PlayerState& state, PlayerSettings& settings, KeyState& keys, KeyboardActions& actions);
+
+    // One poll; the tick calls it before the dispatcher, and not while a modal dialog is up.
+    void Poll();
+    // The right-button handling of the panel or the video window asks for a menu.
+    void RequestMenu(PopupMenu menu);
+
+    KeyPollState poll;
+
+private:
+    void TrackMouse();
+    void WaitingState();
+    bool BusyTest();
+    void ActiveState();
+    void MenuCountdowns();
+    bool FullScreenKeys();
+    bool FrameStepAndSearch();
+    void Volume();
+    bool Arrows();
+    bool ScanLineAndMaskKeys();
+    bool ZoomKeys();
+    bool SpaceKey();
+    bool FileKeys();
+    bool OverscanFineKeys();
+    bool OverscanPresetKeys();
+    bool ScanLinePatternKeys();
+    bool AspectKeys();
+    // Scales of preset 2..5 from the settings.
+    void SetScalesFromPreset(int preset);
+
+    bool Down(int key) { return keys_.Down(key); }
+    bool Hit(int key) { return keys_.Hit(key); }
+
+    PlayerState& state_;
+    PlayerSettings& settings_;
+    KeyState& keys_;
+    KeyboardActions& actions_;
+};
+
+}  // namespace felux

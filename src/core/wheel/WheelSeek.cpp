@@ -1,0 +1,191 @@
+// The wheel seek: notches move a step of -9..+9 that searches, or plays at a rate, until it is back at 0.
+#include "wheel/WheelSeek.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "platform/Keys.h"
+
+namespace felux {
+namespace {
+
+int Sign(int v) { return v > 0 ? 1 : v < 0 ? -1 : 0; }
+
+int ClampStep(int step) { return std::clamp(step, -kWheelStepLimit, kWheelStepLimit); }
+
+MediaTime Milliseconds(int ms) { return static_cast<MediaTime>(ms) * kUnitsPerMillisecond; }
+
+// |value| without overflow for INT_MIN.
+MediaTime MagnitudeMs(int value) { return Milliseconds(1) * std::llabs(static_cast<long long>(value)); }
+
+// The rate the engine briefly takes before the entry's rate, as the original graph needed.
+constexpr double kRateKick = 0.001;
+
+}  // namespace
+
+WheelSeek::WheelSeek(PlayerState& state, const PlayerSettings& settings, KeyState& keys, WheelMedia& media)
+    : state_(state), settings_(settings), keys_(keys), media_(media) {}
+
+void WheelSeek::OnWheel(int delta) {
+    if (settings_.wheelSeekOff != 0 || state_.appActive != 1 || delta == 0) return;
+    pendingNotch_ = Sign(delta);
+}
+
+void WheelSeek::OnScrollBar(ScrollCode code) {
+    if (settings_.wheelSeekOff != 0) return;
+    int notch = 0;
+    switch (code) {
+        case ScrollCode::LineUp:
+        case ScrollCode::PageUp:
+        case ScrollCode::Top:
+            notch = 1;
+            break;
+        case ScrollCode::LineDown:
+        case ScrollCode::PageDown:
+        case ScrollCode::Bottom:
+            notch = -1;
+            break;
+        case ScrollCode::Other:
+            break;
+    }
+    if (notch != 0) pendingNotch_ = notch;
+    if (state_.keyWaitTicks != 0) {
+        state_.wheelStep = 0;
+        pendingNotch_ = 0;
+    }
+}
+
+bool WheelSeek::UseVideoOnlyNotch(bool videoOnlyMode, int videoWindowNotch) {
+    if (!videoOnlyMode || state_.appActive != 1 || settings_.wheelSeekOff != 0) return false;
+    pendingNotch_ = Sign(videoWindowNotch);
+    return true;
+}
+
+void WheelSeek::TakeNotchRequest() {
+    int& request = state_.requests.wheelNotch;
+    if (request == 0) return;
+    pendingNotch_ = Sign(request);
+    request = 0;
+    state_.keyWaitTicks = 0;
+}
+
+void WheelSeek::DecideFrameStep() {
+    if (state_.mediaClosed != 0 || state_.paused != 1 || pendingNotch_ == 0) return;
+    const bool frameStep = settings_.wheelFrameStepWhenPaused == 1 ? !keys_.Hit(vk::Shift)
+                                                                    : keys_.Down(vk::Shift);
+    if (!frameStep) return;
+    state_.requests.frameStep = pendingNotch_ > 0 ? 1 : -1;
+    if (state_.wheelStep != 0) {
+        // A seek at a rate entry plays the graph; the frame step needs it paused at normal speed.
+        media_.Pause();
+        media_.SetRate(media_.PlaybackRate() / 1000.0);
+    }
+    state_.wheelStep = 0;
+    pendingNotch_ = 0;
+}
+
+void WheelSeek::RunFrameStep() {
+    int& request = state_.requests.frameStep;
+    if (state_.mediaClosed != 0 || state_.paused != 1 || request == 0) return;
+    media_.SeekPosition(request > 0 ? 1 : -1, media_.TimePerFrame());
+    request = 0;
+}
+
+void WheelSeek::RunWheelSteps(int searchTick) {
+    if (state_.mediaClosed != 0) return;  // notch and middle click stay pending
+    ProcessWheelNotch();
+    RunMiddleClick();
+    RunWheelSearch(searchTick);
+}
+
+void WheelSeek::WindBack() {
+    if (state_.wheelStep == 0) return;
+    state_.wheelStep = 1;
+    pendingNotch_ = -1;
+}
+
+void WheelSeek::ProcessWheelNotch() {
+    if (pendingNotch_ == 0) return;
+    if (settings_.wheelVariableSpeed == 1)
+        ProcessUserNotch();
+    else
+        ProcessFixedNotch();
+    pendingNotch_ = 0;
+}
+
+void WheelSeek::ProcessFixedNotch() {
+    if (state_.wheelStep == 0) media_.Pause();
+    state_.wheelStep += pendingNotch_;
+    if (state_.wheelStep == 0 && state_.paused == 0) media_.Run();
+    state_.wheelStep = ClampStep(state_.wheelStep);
+}
+
+WheelSeek::Entry WheelSeek::UserEntry() const {
+    const auto i = static_cast<std::size_t>(WheelTableIndex(ClampStep(state_.wheelStep)));
+    const bool paused = state_.paused == 1;
+    const WheelTable& steps = paused ? settings_.wheelPauseSteps : settings_.wheelPlaySteps;
+    const WheelTable& rates = paused ? settings_.wheelPauseIsRate : settings_.wheelPlayIsRate;
+    return {steps[i], rates[i] == 1};
+}
+
+void WheelSeek::ProcessUserNotch() {
+    state_.wheelStep = ClampStep(state_.wheelStep + pendingNotch_);
+    const Entry entry = UserEntry();
+    if (!entry.isRate && state_.wheelStep != 0) {
+        media_.Pause();  // RunWheelSearch jumps
+        return;
+    }
+    media_.Run();
+    const bool backToPause = state_.wheelStep == 0 && state_.paused == 1;
+    if (state_.keyWaitTicks == 0) {
+        media_.SetRate(kRateKick);
+        if (backToPause) media_.Pause();
+        media_.SetRate(state_.wheelStep != 0 ? entry.value / 100.0 : 1.0);
+    } else if (backToPause) {
+        // Without the rate change the player must still return to its pause.
+        media_.Pause();
+    }
+}
+
+void WheelSeek::RunMiddleClick() {
+    int& request = state_.requests.middleClick;
+    if (request == 0) return;
+    request = 0;
+    media_.SetRate(media_.PlaybackRate() / 1000.0);
+    if (state_.wheelStep == 0) {
+        if (state_.paused == 1) {
+            media_.Run();
+            state_.paused = 0;
+        } else {
+            media_.Pause();
+            state_.paused = 1;
+        }
+        return;
+    }
+    if (settings_.wheelVariableSpeed == 1) {
+        if (state_.paused == 1)
+            media_.Pause();
+        else
+            media_.Run();
+        state_.wheelStep = 0;
+    } else {
+        state_.wheelStep = 0;
+        if (state_.paused == 0) media_.Run();
+    }
+}
+
+void WheelSeek::RunWheelSearch(int searchTick) {
+    if (state_.wheelStep == 0 || searchTick != 0) return;
+    const int direction = Sign(state_.wheelStep);
+    if (settings_.wheelVariableSpeed != 1) {
+        const auto& table = state_.paused == 1 ? kFixedWheelPauseSteps : kFixedWheelPlaySteps;
+        const int ms = table[static_cast<std::size_t>(std::abs(ClampStep(state_.wheelStep)))];
+        media_.SeekPosition(direction, Milliseconds(ms));
+        return;
+    }
+    const Entry entry = UserEntry();
+    if (entry.isRate || entry.value == 0) return;
+    media_.SeekPosition(Sign(entry.value), MagnitudeMs(entry.value));
+}
+
+}  // namespace felux

@@ -1,0 +1,94 @@
+// The wheel seek: notches move a step of -9..+9 that searches, or plays at a rate, until it is back at 0.
+#pragma once
+
+#include <array>
+
+#include "platform/KeyState.h"
+#include "platform/MediaEngine.h"
+#include "player/PlayerState.h"
+#include "settings/PlayerSettings.h"
+
+namespace felux {
+
+// The media actions the wheel seek drives; the player owns the engine and its position.
+class WheelMedia {
+public:
+    virtual ~WheelMedia() = default;
+    virtual void Run() = 0;
+    virtual void Pause() = 0;
+    // 1.0 = normal speed; values the engine refuses are its concern.
+    virtual void SetRate(double rate) = 0;
+    // Relative seek: direction +1 or -1, amount in 100 ns units.
+    virtual void SeekPosition(int direction, MediaTime amount) = 0;
+    // The file's playback rate in thousandths (1000 = normal), what play/pause returns to.
+    virtual int PlaybackRate() = 0;
+    // One frame in 100 ns units; 0 for audio only.
+    virtual MediaTime TimePerFrame() = 0;
+};
+
+// Jump intervals in milliseconds of the fixed model, by the step's absolute value.
+inline constexpr std::array<int, 10> kFixedWheelPlaySteps{0, 1000, 2000, 3000, 5000, 7000, 10000, 13000, 16000, 20000};
+inline constexpr std::array<int, 10> kFixedWheelPauseSteps{0, 34, 64, 128, 248, 512, 1000, 2000, 3000, 5000};
+
+inline constexpr int kWheelStepLimit = 9;
+
+// Index of a step in the user tables: the step for 0..9, 10 - step for -1..-9.
+constexpr int WheelTableIndex(int step) { return step >= 0 ? step : 10 - step; }
+
+enum class ScrollCode { LineUp, LineDown, PageUp, PageDown, Top, Bottom, Other };
+
+// The dispatcher runs, in one tick: TakeNotchRequest, UseVideoOnlyNotch, DecideFrameStep, then
+// (only while a file is open, after the key search) RunFrameStep and RunWheelSteps.
+class WheelSeek {
+public:
+    WheelSeek(PlayerState& state, const PlayerSettings& settings, KeyState& keys, WheelMedia& media);
+
+    // Notch sources.
+    // The main window's wheel message; delta as the platform reports it (sign only matters).
+    void OnWheel(int delta);
+    // The main window's hidden scroll bar; during the keyboard lockout it stops the seek instead.
+    void OnScrollBar(ScrollCode code);
+    // In video-only mode the video window's last notch replaces the pending one. True when it
+    // was taken, so the caller clears the window's record.
+    bool UseVideoOnlyNotch(bool videoOnlyMode, int videoWindowNotch);
+
+    // Dispatcher steps.
+    // A notch request from the keys or the child windows becomes the pending notch and ends the
+    // keyboard lockout, so a held arrow key can act again.
+    void TakeNotchRequest();
+    // While paused a notch may step one frame instead, by SHIFT and wheelFrameStepWhenPaused.
+    void DecideFrameStep();
+    // The frame step waits until the player is paused.
+    void RunFrameStep();
+    // The pending notch, the middle-click request and the periodic search; searchTick is the
+    // dispatcher's search pacing counter (searching acts when it is 0).
+    void RunWheelSteps(int searchTick);
+
+    void ProcessWheelNotch();
+    void RunMiddleClick();
+    void RunWheelSearch(int searchTick);
+
+    // Play and play/pause end a running seek by one notch back from step 1, so the ordinary
+    // notch processing brings it to 0 and restores the graph.
+    void WindBack();
+
+    int PendingNotch() const { return pendingNotch_; }
+
+private:
+    void ProcessFixedNotch();
+    void ProcessUserNotch();
+    // The entry of the user tables for the current step and pause state.
+    struct Entry {
+        int value = 0;
+        bool isRate = false;
+    };
+    Entry UserEntry() const;
+
+    PlayerState& state_;
+    const PlayerSettings& settings_;
+    KeyState& keys_;
+    WheelMedia& media_;
+    int pendingNotch_ = 0;  // -1, 0, +1
+};
+
+}  // namespace felux

@@ -1,0 +1,60 @@
+// Keyboard poll actions fake: counts the requests and records menus and button releases.
+#pragma once
+
+#include <utility>
+#include <vector>
+
+#include "input/KeyLatch.h"
+#include "input/KeyboardPoll.h"
+
+namespace felux::test {
+
+class FakeKeyboardActions : public KeyboardActions {
+public:
+    // Synthesised releases go back into this key state, as the window system would deliver them.
+    explicit FakeKeyboardActions(KeyLatch& keys) : keys_(keys) {}
+
+    ScreenPoint CursorPosition() override { return cursor; }
+    void ShowPopupMenu(PopupMenu menu, ScreenPoint at) override { menus.emplace_back(menu, at); }
+    void SynthesiseButtonRelease(int button) override {
+        releases.push_back(button);
+        keys_.Release(button);
+    }
+    void RequestFullScreenToggle() override { ++fullScreenToggles; }
+    bool FullScreenPanelHidden() override { return panelHidden; }
+    void SetFullScreenMouseMode(bool on) override { mouseMode = on; }
+    void RequestZoomUp() override { ++zoomUps; }
+    void RequestZoomDown() override { ++zoomDowns; }
+    void RequestLyricsToggle() override { ++lyricsToggles; }
+    void RequestAspectChange() override { ++aspectChanges; }
+    void RequestRedraw() override { ++redraws; }
+    void ScanLinePatternChanged() override { ++patternChanges; }
+    void ApplyOverscan() override { ++overscanApplies; }
+    void ShowSearchIndicator(int direction) override { indicators.push_back(direction); }
+    int PlaylistCount() override { return playlistCount; }
+    void CheckABRepeat() override { ++abChecks; }
+    void AppendSegmentEntry() override { ++segmentsAppended; }
+
+    ScreenPoint cursor;
+    bool panelHidden = false;
+    int playlistCount = 3;
+    std::vector<std::pair<PopupMenu, ScreenPoint>> menus;
+    std::vector<int> releases;
+    std::vector<int> indicators;
+    bool mouseMode = false;
+    int fullScreenToggles = 0;
+    int zoomUps = 0;
+    int zoomDowns = 0;
+    int lyricsToggles = 0;
+    int aspectChanges = 0;
+    int redraws = 0;
+    int patternChanges = 0;
+    int overscanApplies = 0;
+    int abChecks = 0;
+    int segmentsAppended = 0;
+
+private:
+    KeyLatch& keys_;
+};
+
+}  // namespace felux::test

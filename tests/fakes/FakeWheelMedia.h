@@ -1,0 +1,41 @@
+// Wheel seek media fake: logs each call as text, in order.
+#pragma once
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "wheel/WheelSeek.h"
+
+namespace felux::test {
+
+class FakeWheelMedia : public WheelMedia {
+public:
+    void Run() override { calls.push_back("run"); }
+    void Pause() override { calls.push_back("pause"); }
+    void SetRate(double rate) override {
+        char text[32];
+        std::snprintf(text, sizeof text, "rate %.3f", rate);
+        calls.push_back(text);
+    }
+    // "seek +1 1000" : direction and milliseconds (amount / 10000).
+    void SeekPosition(int direction, MediaTime amount) override {
+        calls.push_back("seek " + std::string(direction > 0 ? "+" : "-") + "1 " +
+                        std::to_string(amount / kUnitsPerMillisecond));
+    }
+    int PlaybackRate() override { return playbackRate; }
+    MediaTime TimePerFrame() override { return timePerFrame; }
+
+    // The calls since the last Take.
+    std::vector<std::string> Take() {
+        std::vector<std::string> taken;
+        taken.swap(calls);
+        return taken;
+    }
+
+    std::vector<std::string> calls;
+    int playbackRate = 1000;
+    MediaTime timePerFrame = 400'000;  // 40 ms, 25 frames a second
+};
+
+}  // namespace felux::test

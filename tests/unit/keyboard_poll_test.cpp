@@ -1,0 +1,404 @@
+// Keyboard poll: lockout, volume, arrow notches, search and frame keys, overscan, menus, guards.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "FakeKeyboardActions.h"
+#include "FakeWheelMedia.h"
+#include "input/KeyLatch.h"
+#include "input/KeyboardPoll.h"
+#include "platform/Keys.h"
+#include "wheel/WheelSeek.h"
+
+namespace felux {
+namespace {
+
+using ::testing::ElementsAre;
+
+class KeyboardPollTest : public ::testing::Test {
+protected:
+    KeyboardPollTest() {
+        state.appActive = 1;
+        state.keyWaitTicks = 0;
+    }
+
+    // One tick: the poll, then the dispatcher's first step, which takes an arrow notch and
+    // ends the lockout. Returns the notch the wheel seek received (0 for none).
+    int Tick() {
+        poll.Poll();
+        wheel.TakeNotchRequest();
+        const int notch = wheel.PendingNotch();
+        wheel.ProcessWheelNotch();  // consumes it
+        return notch;
+    }
+    void Ticks(int n) {
+        for (int i = 0; i < n; ++i) Tick();
+    }
+    void Tap(int key) {
+        keys.Press(key);
+        keys.Release(key);
+    }
+    void OpenFile() {
+        state.mediaClosed = 0;
+        state.paused = 0;
+    }
+
+    PlayerState state;
+    PlayerSettings settings;
+    KeyLatch keys;
+    test::FakeKeyboardActions actions{keys};
+    test::FakeWheelMedia media;
+    KeyboardPoll poll{state, settings, keys, actions};
+    WheelSeek wheel{state, settings, keys, media};
+};
+
+TEST_F(KeyboardPollTest, AnActionLocksAllKeysUntilSevenIdleTicks) {
+    keys.Press('S');
+    Ticks(12);  // held: toggles once, then the held key keeps the lockout running
+    EXPECT_EQ(settings.scanLinesOn, 0);
+    EXPECT_EQ(settings.liveScanLinesOn, 0);
+    EXPECT_EQ(actions.redraws, 1);
+    EXPECT_EQ(state.keyWaitTicks, 7);
+
+    keys.Release('S');
+    Ticks(3);
+    Tap('S');  // within seven ticks of the release
+    Ticks(5);
+    EXPECT_EQ(settings.scanLinesOn, 0);
+    EXPECT_EQ(state.keyWaitTicks, 0);
+
+    Tap('S');
+    Tick();
+    EXPECT_EQ(settings.scanLinesOn, 1);
+
+    // Inactive: no action, but the lockout still runs out on idle ticks.
+    state.appActive = 0;
+    Ticks(7);
+    EXPECT_EQ(state.keyWaitTicks, 0);
+    keys.Press('X');
+    Tick();
+    EXPECT_EQ(actions.zoomUps, 0);
+}
+
+TEST_F(KeyboardPollTest, QuitChordWorksInBothStates) {
+    keys.Press(vk::Control);
+    keys.Press(vk::Alt);
+    keys.Press('Q');
+    state.keyWaitTicks = 7;
+    state.appActive = 0;
+    Tick();
+    EXPECT_EQ(state.exitRequested, 1);
+
+    state.exitRequested = 0;
+    state.keyWaitTicks = 0;
+    state.appActive = 1;
+    Tick();
+    EXPECT_EQ(state.exitRequested, 1);
+}
+
+TEST_F(KeyboardPollTest, VolumeKeysRepeatEveryTickWithinLimits) {
+    state.volumeLevel = 50;
+    keys.Press('M');
+    Ticks(10);
+    EXPECT_EQ(state.volumeLevel, 62);
+    EXPECT_EQ(state.requests.volumeChanged, 0);  // nothing open: only the level moves
+    EXPECT_EQ(state.keyWaitTicks, 0);
+    keys.Release('M');
+
+    OpenFile();
+    state.volumeLevel = 61;
+    keys.Press(vk::BracketRight);
+    Tick();
+    EXPECT_EQ(state.volumeLevel, 62);
+    EXPECT_EQ(state.requests.volumeChanged, 1);
+    keys.Release(vk::BracketRight);
+
+    state.volumeLevel = 5;
+    keys.Press(vk::BracketLeft);
+    Tick();
+    EXPECT_EQ(state.volumeLevel, 3);
+    Ticks(2);
+    EXPECT_EQ(state.volumeLevel, 0);
+    keys.Release(vk::BracketLeft);
+
+    // Full screen with the panel hidden: CTRL+M and CTRL+N switch the mouse mode instead.
+    actions.panelHidden = true;
+    keys.Press(vk::Control);
+    keys.Press('M');
+    Tick();
+    EXPECT_TRUE(actions.mouseMode);
+    EXPECT_EQ(state.volumeLevel, 0);
+    keys.Release('M');
+    keys.Press('N');
+    Tick();
+    EXPECT_FALSE(actions.mouseMode);
+}
+
+TEST_F(KeyboardPollTest, HeldArrowGivesANotchTwoTicksAfterThePressThenEveryThree) {
+    for (int modifier : {0, vk::Shift, vk::Alt}) {
+        SCOPED_TRACE(modifier);
+        if (modifier != 0) keys.Press(modifier);
+        keys.Press(vk::Up);
+        std::vector<int> notchTicks;
+        for (int t = 0; t < 12; ++t)
+            if (Tick() == 1) notchTicks.push_back(t);
+        EXPECT_THAT(notchTicks, ElementsAre(2, 5, 8, 11));
+        keys.ReleaseAll();
+        Ticks(8);
+    }
+
+    keys.Press(vk::Down);
+    Ticks(2);
+    EXPECT_EQ(Tick(), -1);
+}
+
+TEST_F(KeyboardPollTest, CommaAndPeriodSearchWhileHeldAndStepFramesWithShift) {
+    keys.Press(vk::Comma);
+    Tick();
+    EXPECT_EQ(state.requests.rewind, 2);
+    EXPECT_EQ(state.requests.oneShotSearch, 1);
+    EXPECT_EQ(state.keyWaitTicks, 0);  // searches take no lockout
+    Tick();
+    EXPECT_EQ(state.requests.rewind, 2);  // still running
+    keys.Release(vk::Comma);
+    Tick();
+    EXPECT_EQ(state.requests.rewind, 4);
+
+    keys.Press(vk::Period);
+    Tick();
+    EXPECT_EQ(state.requests.fastForward, 2);
+    EXPECT_EQ(state.requests.oneShotSearch, 2);
+    keys.Release(vk::Period);
+    Tick();
+    EXPECT_EQ(state.requests.fastForward, 4);
+    EXPECT_THAT(actions.indicators, ElementsAre(-1, 1));
+
+    // SHIFT+',' steps forward, and only once the player is paused.
+    OpenFile();
+    keys.Press(vk::Shift);
+    Tap(vk::Comma);
+    Tick();
+    EXPECT_EQ(state.requests.frameStep, 1);
+    EXPECT_EQ(state.keyWaitTicks, 7);
+    wheel.RunFrameStep();
+    EXPECT_EQ(state.requests.frameStep, 1);
+    EXPECT_TRUE(media.Take().empty());
+    state.paused = 1;
+    wheel.RunFrameStep();
+    EXPECT_EQ(state.requests.frameStep, 0);
+    EXPECT_THAT(media.Take(), ElementsAre("seek +1 40"));
+
+    state.keyWaitTicks = 0;
+    Tap(vk::Period);
+    Tick();
+    EXPECT_EQ(state.requests.frameStep, -1);
+}
+
+TEST_F(KeyboardPollTest, DigitsPickOverscanScanLineOrAspectPresetsWithAFileOpen) {
+    Tap('5');
+    Tick();
+    EXPECT_EQ(actions.aspectChanges, 0);  // nothing open
+    EXPECT_EQ(state.keyWaitTicks, 0);
+
+    OpenFile();
+    keys.Press(vk::Shift);
+    Tap('5');
+    Tick();
+    EXPECT_EQ(settings.overscanPreset, 4);
+    EXPECT_DOUBLE_EQ(settings.overscanScaleX, 0.98);
+    EXPECT_DOUBLE_EQ(settings.overscanScaleY, 1.0);
+    EXPECT_EQ(actions.overscanApplies, 1);
+    EXPECT_EQ(actions.aspectChanges, 0);
+    keys.Release(vk::Shift);
+
+    settings.overscanScaleX = settings.overscanScaleY = 1.0;
+    settings.overscanPreset = 2;
+    state.keyWaitTicks = 0;
+    keys.Press(vk::Alt);
+    Tap('5');
+    Tick();
+    EXPECT_EQ(settings.scanLinePattern, 4);
+    EXPECT_DOUBLE_EQ(settings.overscanScaleX, 0.98);
+    EXPECT_EQ(settings.overscanPreset, 2);
+    EXPECT_EQ(actions.patternChanges, 1);
+    keys.Release(vk::Alt);
+
+    state.keyWaitTicks = 0;
+    Tap('5');
+    Tick();
+    EXPECT_EQ(settings.aspectPresetIndex, 4);
+    EXPECT_EQ(actions.aspectChanges, 1);
+    state.keyWaitTicks = 0;
+    Tap('0');
+    Tick();
+    EXPECT_EQ(settings.aspectPresetIndex, 9);
+
+    // Q and SHIFT+1 reset the overscan.
+    state.keyWaitTicks = 0;
+    Tap('Q');
+    Tick();
+    EXPECT_EQ(settings.overscanPreset, 0);
+    EXPECT_DOUBLE_EQ(settings.overscanScaleX, 1.0);
+    EXPECT_EQ(state.keyWaitTicks, 7);
+}
+
+TEST_F(KeyboardPollTest, OverscanKeysRepeatAndStopAtTheirLimits) {
+    OpenFile();
+    keys.Press(vk::Alt);
+    keys.Press('E');
+    Ticks(300);
+    EXPECT_DOUBLE_EQ(settings.overscanScaleY, -0.75);
+    EXPECT_DOUBLE_EQ(settings.overscanScaleX, 1.0);
+    EXPECT_EQ(actions.overscanApplies, 300);
+    keys.ReleaseAll();
+
+    keys.Press(vk::Shift);
+    keys.Press('E');
+    Ticks(200);
+    EXPECT_DOUBLE_EQ(settings.overscanScaleX, 0.1);
+    EXPECT_DOUBLE_EQ(settings.overscanScaleY, -0.75);
+    keys.ReleaseAll();
+
+    keys.Press('W');
+    Tick();
+    EXPECT_DOUBLE_EQ(settings.overscanScaleX, 0.11);
+    EXPECT_DOUBLE_EQ(settings.overscanScaleY, -0.74);
+    Ticks(300);
+    EXPECT_DOUBLE_EQ(settings.overscanScaleX, 1.0);
+    EXPECT_DOUBLE_EQ(settings.overscanScaleY, 1.0);
+    keys.ReleaseAll();
+
+    keys.Press('E');
+    Ticks(3);
+    EXPECT_DOUBLE_EQ(settings.overscanScaleX, 0.97);  // exact hundredths, as the file stores them
+    EXPECT_DOUBLE_EQ(settings.overscanScaleY, 0.97);
+    EXPECT_EQ(state.keyWaitTicks, 0);
+}
+
+TEST_F(KeyboardPollTest, WindowAndPlaybackKeys) {
+    keys.Press(vk::Alt);
+    keys.Press(vk::Return);
+    Tick();
+    EXPECT_EQ(actions.fullScreenToggles, 1);
+    keys.ReleaseAll();
+
+    state.keyWaitTicks = 0;
+    keys.Press(vk::Escape);  // only leaves full screen
+    Tick();
+    EXPECT_EQ(actions.fullScreenToggles, 1);
+    state.fullScreen = 1;
+    Tick();
+    EXPECT_EQ(actions.fullScreenToggles, 2);
+    keys.ReleaseAll();
+    state.keyWaitTicks = 0;
+    keys.Press('F');  // only enters it
+    Tick();
+    EXPECT_EQ(actions.fullScreenToggles, 2);
+    keys.ReleaseAll();
+
+    state.keyWaitTicks = 0;
+    keys.Press(vk::Space);
+    Tick();
+    EXPECT_EQ(state.requests.play, 1);
+    EXPECT_EQ(state.requests.middleClick, 0);
+    keys.ReleaseAll();
+    OpenFile();
+    state.keyWaitTicks = 0;
+    keys.Press(vk::Space);
+    Tick();
+    EXPECT_EQ(state.requests.middleClick, 1);
+    keys.ReleaseAll();
+
+    state.wheelStep = 4;
+    state.keyWaitTicks = 0;
+    keys.Press(vk::Right);
+    Tick();
+    EXPECT_EQ(state.requests.fastForward, 1);
+    EXPECT_EQ(state.wheelStep, 0);
+    keys.ReleaseAll();
+
+    state.keyWaitTicks = 0;
+    Tap('X');
+    Tap('Z');
+    Tick();
+    EXPECT_EQ(actions.zoomUps, 1);
+    EXPECT_EQ(actions.zoomDowns, 1);
+
+    state.keyWaitTicks = 0;
+    Tap('A');
+    Tick();
+    EXPECT_EQ(settings.lineMaskMode, 1);
+    EXPECT_EQ(settings.liveLineMaskMode, 1);
+}
+
+TEST_F(KeyboardPollTest, RCyclesTheABStatesAndTSavesALoop) {
+    OpenFile();
+    actions.playlistCount = 0;
+    Tap('R');
+    Tick();
+    EXPECT_EQ(state.abState, 0);
+    EXPECT_EQ(state.keyWaitTicks, 7);  // an action even with an empty list
+
+    actions.playlistCount = 2;
+    std::vector<int> states;
+    for (int i = 0; i < 5; ++i) {
+        state.keyWaitTicks = 0;
+        Tap('R');
+        Tick();
+        states.push_back(state.abState);
+        if (state.abState == 4) {
+            state.keyWaitTicks = 0;
+            Tap('T');
+            Tick();
+            EXPECT_EQ(actions.segmentsAppended, 1);
+        }
+    }
+    EXPECT_THAT(states, ElementsAre(1, 2, 3, 4, 0));
+    EXPECT_EQ(actions.abChecks, 4);  // not for the looping state
+
+    state.keyWaitTicks = 0;
+    Tap('T');  // not looping
+    Tick();
+    EXPECT_EQ(actions.segmentsAppended, 1);
+}
+
+TEST_F(KeyboardPollTest, DeferredMenusOpenWhereTheCursorWasWhenAsked) {
+    actions.cursor = {10, 20};
+    keys.Press(vk::RButton);
+    poll.RequestMenu(PopupMenu::History);
+    Tick();  // the right button is still being reported: not captured yet
+    EXPECT_EQ(poll.poll.lastMouseButton, 2);
+    keys.Release(vk::RButton);
+    Tick();  // captured, counting down
+    actions.cursor = {99, 99};
+    EXPECT_TRUE(actions.menus.empty());
+    Tick();
+    ASSERT_EQ(actions.menus.size(), 1u);
+    EXPECT_EQ(actions.menus[0].first, PopupMenu::History);
+    EXPECT_EQ(actions.menus[0].second, (ScreenPoint{10, 20}));
+    EXPECT_EQ(state.keyWaitTicks, 10);
+    Ticks(20);
+    EXPECT_EQ(actions.menus.size(), 1u);
+
+    Tap(vk::LButton);
+    Tick();
+    EXPECT_EQ(poll.poll.lastMouseButton, 1);
+}
+
+TEST_F(KeyboardPollTest, ReleaseGuardLetsGoOfHeldButtonsAfterFullScreen) {
+    poll.poll.buttonReleaseGuard = 7;
+    keys.Press(vk::LButton);
+    keys.Press(vk::RButton);
+    keys.Press('S');
+    Tick();
+    EXPECT_EQ(settings.scanLinesOn, 1);  // the guard keeps the poll waiting
+    EXPECT_EQ(poll.poll.buttonReleaseGuard, 6);
+    Tick();  // left is up now: the right button's turn
+    EXPECT_EQ(poll.poll.buttonReleaseGuard, 1);
+    Tick();
+    EXPECT_EQ(poll.poll.buttonReleaseGuard, 0);
+    EXPECT_THAT(actions.releases, ElementsAre(vk::LButton, vk::RButton));
+    EXPECT_EQ(state.keyWaitTicks, 7);
+}
+
+}  // namespace
+}  // namespace felux
