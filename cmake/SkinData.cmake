@@ -1,0 +1,37 @@
+# Compiles resources/skin.bmp into felux_core as a byte array (SkinBitmapBytes()).
+#
+# Included from the root CMakeLists after felux_core exists, it adds a build
+# step that reruns this same file as a script (cmake -P) whenever the bitmap
+# changes; in script mode it writes the .cpp.
+
+if(CMAKE_SCRIPT_MODE_FILE)
+  # Script mode: SKIN_BMP in, SKIN_CPP out.
+  file(READ "${SKIN_BMP}" hex HEX)
+  string(LENGTH "${hex}" hex_length)
+  math(EXPR byte_count "${hex_length} / 2")
+  # Sixty-four bytes a line keeps the file readable by tools and diff.
+  string(REGEX REPLACE "([0-9a-f][0-9a-f])" "0x\\1," bytes "${hex}")
+  string(REGEX REPLACE "((0x[0-9a-f][0-9a-f],){64})" "\\1\n" bytes "${bytes}")
+  file(WRITE "${SKIN_CPP}.tmp"
+    "// Generated from resources/skin.bmp by cmake/SkinData.cmake; do not edit.\n"
+    "#include \"skin/SkinBytes.h\"\n\n"
+    "namespace felux {\nnamespace {\n"
+    "const unsigned char kSkinBitmap[${byte_count}] = {\n${bytes}\n};\n"
+    "}  // namespace\n\n"
+    "std::span<const unsigned char> SkinBitmapBytes() { return kSkinBitmap; }\n\n"
+    "}  // namespace felux\n")
+  file(RENAME "${SKIN_CPP}.tmp" "${SKIN_CPP}")
+  return()
+endif()
+
+set(FELUX_SKIN_BMP ${CMAKE_SOURCE_DIR}/resources/skin.bmp)
+set(FELUX_SKIN_CPP ${CMAKE_BINARY_DIR}/generated/SkinBitmapBytes.cpp)
+add_custom_command(
+  OUTPUT ${FELUX_SKIN_CPP}
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/generated
+  COMMAND ${CMAKE_COMMAND} -DSKIN_BMP=${FELUX_SKIN_BMP} -DSKIN_CPP=${FELUX_SKIN_CPP}
+          -P ${CMAKE_CURRENT_LIST_FILE}
+  DEPENDS ${FELUX_SKIN_BMP} ${CMAKE_CURRENT_LIST_FILE}
+  COMMENT "Embedding the skin bitmap"
+  VERBATIM)
+target_sources(felux_core PRIVATE ${FELUX_SKIN_CPP})
