@@ -170,7 +170,7 @@ MediaResult MpvEngine::Render(const std::string& path, const std::optional<std::
     if (mpv_command(handle_, load) < 0) return kMediaFail;
 
     using Clock = std::chrono::steady_clock;
-    const auto deadline = Clock::now() + std::chrono::milliseconds(kOpenTimeoutMs);
+    auto deadline = Clock::now() + std::chrono::milliseconds(kOpenTimeoutMs);
     bool started = false;
     for (;;) {
         const auto left = std::chrono::duration<double>(deadline - Clock::now()).count();
@@ -182,9 +182,13 @@ MediaResult MpvEngine::Render(const std::string& path, const std::optional<std::
                 break;
             case MPV_EVENT_FILE_LOADED:
                 file_.loaded = true;
-                ReadFileFacts();
-                if (extra) SelectExternalAudio();
-                return kMediaOk;
+                deadline = std::min(deadline, Clock::now() + std::chrono::milliseconds(kFirstFrameWaitMs));
+                break;
+            case MPV_EVENT_PLAYBACK_RESTART:
+                // The first frame is decoded: the demuxer has read ahead and corrected its first
+                // guess of the duration, which the player reads once, right after opening.
+                if (file_.loaded) return FinishOpen(extra.has_value());
+                break;
             case MPV_EVENT_END_FILE:
                 HandleEvent(*event);
                 // An earlier file of this instance ending does not concern this one. A directory
@@ -192,6 +196,7 @@ MediaResult MpvEngine::Render(const std::string& path, const std::optional<std::
                 if (started) {
                     const char* stop[] = {mpv::kCmdStop, nullptr};
                     mpv_command(handle_, stop);
+                    file_ = {};
                     return kMediaFail;
                 }
                 break;
@@ -202,9 +207,25 @@ MediaResult MpvEngine::Render(const std::string& path, const std::optional<std::
                 break;
         }
     }
+    // Loaded but no frame yet within the bound: open, with the facts known so far.
+    if (file_.loaded) return FinishOpen(extra.has_value());
     const char* stop[] = {mpv::kCmdStop, nullptr};
     mpv_command_async(handle_, kFireAndForget, stop);
     return kMediaTimeout;
+}
+
+MediaResult MpvEngine::FinishOpen(bool withCompanion) {
+    for (mpv_event* event = mpv_wait_event(handle_, 0); event->event_id != MPV_EVENT_NONE;
+         event = mpv_wait_event(handle_, 0)) {
+        HandleEvent(*event);
+    }
+    if (!file_.loaded) {
+        file_ = {};
+        return kMediaFail;
+    }
+    ReadFileFacts();
+    if (withCompanion) SelectExternalAudio();
+    return kMediaOk;
 }
 
 void MpvEngine::ReadFileFacts() {

@@ -49,6 +49,8 @@ public:
 
     // How long Render waits for the file to open.
     static constexpr int kOpenTimeoutMs = 5000;
+    // Once the file is open, how much longer Render waits for its first frame.
+    static constexpr int kFirstFrameWaitMs = 1000;
 
 protected:
     // The live instance, for diagnostics; null when released.
@@ -73,6 +75,7 @@ private:
 
     void HandleEvent(const mpv_event& event);
     void HandlePropertyChange(const mpv_event& event);
+    MediaResult FinishOpen(bool withCompanion);
     void ReadFileFacts();
     void SelectExternalAudio();
     void SetDoubleAsync(const char* name, double value);

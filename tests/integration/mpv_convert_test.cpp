@@ -1,0 +1,93 @@
+// Conversions between the player's units and mpv's: volume curve, source rectangle, wave-out, time.
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cmath>
+#include <limits>
+
+#include "mpv/MpvConvert.h"
+
+namespace felux::mpv {
+namespace {
+
+TEST(MpvConvert, VolumeFollowsTheDecibelScaleOntoMpvsCubicCurve) {
+    EXPECT_DOUBLE_EQ(DirectShowVolumeToMpv(0), 100.0);
+    EXPECT_DOUBLE_EQ(DirectShowVolumeToMpv(-10000), 0.0) << "silence is exactly 0, not 10^-5 amplitude";
+    EXPECT_DOUBLE_EQ(DirectShowVolumeToMpv(-30000), 0.0);
+    EXPECT_DOUBLE_EQ(DirectShowVolumeToMpv(700), 100.0) << "above full is full";
+    // -20 dB is amplitude 0.1; mpv's cubic scale wants cbrt of it.
+    EXPECT_NEAR(DirectShowVolumeToMpv(-2000), 100.0 * std::cbrt(0.1), 1e-9);
+    EXPECT_NEAR(DirectShowVolumeToMpv(-6000), 10.0, 1e-9);
+    double previous = -1.0;
+    for (int h = -10000; h <= 0; h += 60) {
+        const double v = DirectShowVolumeToMpv(h);
+        EXPECT_GT(v, previous) << h;
+        previous = v;
+    }
+}
+
+TEST(MpvConvert, SourceRectangleBecomesScaleAndPanThatFillTheWindow) {
+    const VideoSize native{64, 48};
+    auto expect = [](PanScale got, PanScale want) {
+        EXPECT_NEAR(got.scaleX, want.scaleX, 1e-9);
+        EXPECT_NEAR(got.scaleY, want.scaleY, 1e-9);
+        EXPECT_NEAR(got.panX, want.panX, 1e-9);
+        EXPECT_NEAR(got.panY, want.panY, 1e-9);
+    };
+    expect(PanScaleForSourceRect(native, std::nullopt), {1, 1, 0, 0});
+    expect(PanScaleForSourceRect(native, SourceRect{0, 0, 64, 48}), {1, 1, 0, 0});
+    // A centred part is a pure zoom.
+    expect(PanScaleForSourceRect(native, SourceRect{16, 12, 32, 24}), {2, 2, 0, 0});
+    // Corners: the picture, twice the window, starts half a window left / right of it.
+    expect(PanScaleForSourceRect(native, SourceRect{0, 0, 32, 24}), {2, 2, 0.25, 0.25});
+    expect(PanScaleForSourceRect(native, SourceRect{32, 24, 32, 24}), {2, 2, -0.25, -0.25});
+    // The overscan rectangle of 0.98 on 640 x 480.
+    const auto overscan = PanScaleForSourceRect({640, 480}, SourceRect{6, 4, 627, 470});
+    EXPECT_NEAR(overscan.scaleX, 640.0 / 627.0, 1e-9);
+    EXPECT_NEAR(overscan.panX, (13.0 / 2.0 - 6.0) / 640.0, 1e-9);
+}
+
+TEST(MpvConvert, SourceRectangleOutsideThePictureIsClippedOrIgnored) {
+    const VideoSize native{64, 48};
+    const auto clipped = PanScaleForSourceRect(native, SourceRect{-10, -10, 74, 58});
+    EXPECT_DOUBLE_EQ(clipped.scaleX, 1.0);
+    EXPECT_DOUBLE_EQ(clipped.panY, 0.0);
+    for (const SourceRect r : {SourceRect{0, 0, 0, 48}, SourceRect{0, 0, 64, -5}, SourceRect{64, 0, 10, 48},
+                               SourceRect{INT_MAX, INT_MAX, INT_MAX, INT_MAX}, SourceRect{INT_MIN, 0, INT_MAX, 48}}) {
+        const auto ps = PanScaleForSourceRect(native, r);
+        EXPECT_TRUE(std::isfinite(ps.scaleX) && std::isfinite(ps.panX) && std::isfinite(ps.panY));
+        EXPECT_GE(ps.scaleX, 1.0);
+        EXPECT_LE(std::fabs(ps.panX), 3.0);
+    }
+    const auto unknown = PanScaleForSourceRect({0, 0}, SourceRect{0, 0, 10, 10});
+    EXPECT_DOUBLE_EQ(unknown.scaleX, 1.0) << "no native size, no zoom";
+}
+
+TEST(MpvConvert, WaveOutMapsOntoOneOutputLevel) {
+    EXPECT_DOUBLE_EQ(WaveOutToAoVolume(0xFFFFFFFFu), 100.0);
+    EXPECT_DOUBLE_EQ(WaveOutToAoVolume(0), 0.0);
+    EXPECT_DOUBLE_EQ(WaveOutToAoVolume(0x0000FFFFu), 50.0) << "left and right are averaged";
+    EXPECT_EQ(AoVolumeToWaveOut(100.0), 0xFFFFFFFFu);
+    EXPECT_EQ(AoVolumeToWaveOut(0.0), 0u);
+    EXPECT_EQ(AoVolumeToWaveOut(250.0), 0xFFFFFFFFu);
+    EXPECT_EQ(AoVolumeToWaveOut(-3.0), 0u);
+    EXPECT_EQ(AoVolumeToWaveOut(std::nan("")), 0u);
+    for (std::uint32_t word = 0; word <= 0xFFFF; word += 1057) {
+        const std::uint32_t value = (word << 16) | word;
+        EXPECT_EQ(AoVolumeToWaveOut(WaveOutToAoVolume(value)), value);
+    }
+}
+
+TEST(MpvConvert, SecondsBecomeHundredNanosecondUnitsSafely) {
+    EXPECT_EQ(SecondsToUnits(1.5), 15'000'000);
+    EXPECT_EQ(SecondsToUnits(0.04), 400'000);
+    EXPECT_EQ(SecondsToUnits(-0.5), -5'000'000);
+    EXPECT_EQ(SecondsToUnits(std::nan("")), 0);
+    EXPECT_EQ(SecondsToUnits(std::numeric_limits<double>::infinity()), 0);
+    EXPECT_EQ(SecondsToUnits(1e300), std::numeric_limits<MediaTime>::max());
+    EXPECT_EQ(SecondsToUnits(-1e300), std::numeric_limits<MediaTime>::min());
+    EXPECT_DOUBLE_EQ(UnitsToSeconds(12'345'678), 1.2345678);
+}
+
+}  // namespace
+}  // namespace felux::mpv

@@ -1,0 +1,295 @@
+// MpvEngine on real libmpv (no picture, no sound): opening, facts, playing, seeking, bad files.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cmath>
+#include <filesystem>
+#include <vector>
+
+#include "MpvTestSupport.h"
+#include "TempFolder.h"
+
+namespace felux {
+namespace {
+
+using namespace std::chrono_literals;
+using test::Clip;
+using test::InSeconds;
+using test::InspectableEngine;
+using test::Seconds;
+using test::Ticker;
+
+constexpr auto kLongEnough = 10s;
+
+TEST(MpvEngine, VideoWithSoundReportsItsShape) {
+    InspectableEngine engine;
+    ASSERT_EQ(engine.Create(), kMediaOk);
+    ASSERT_EQ(engine.Render(Clip("clip.mpg"), std::nullopt), kMediaOk);
+    EXPECT_TRUE(engine.HasVideo());
+    EXPECT_EQ(engine.NativeSize().width, 64);
+    EXPECT_EQ(engine.NativeSize().height, 48);
+    EXPECT_GT(engine.Duration(), Seconds(1.7));
+    EXPECT_LT(engine.Duration(), Seconds(2.2));
+    ASSERT_GT(engine.FrameCount(), 0);
+    // 25 frames a second: the player's time per frame.
+    EXPECT_NEAR(static_cast<double>(engine.Duration() / engine.FrameCount()), 400'000.0, 8'000.0);
+    EXPECT_EQ(engine.Position(), 0);
+    EXPECT_EQ(engine.StringProperty("pause"), "yes") << "a file opens paused";
+}
+
+TEST(MpvEngine, AudioFilesHaveNoVideoEvenWithCoverArt) {
+    for (const char* name : {"tone.mp3", "cover.mp3"}) {
+        SCOPED_TRACE(name);
+        InspectableEngine engine;
+        ASSERT_EQ(engine.Create(), kMediaOk);
+        ASSERT_EQ(engine.Render(Clip(name), std::nullopt), kMediaOk);
+        EXPECT_FALSE(engine.HasVideo());
+        EXPECT_EQ(engine.FrameCount(), 0);
+        EXPECT_EQ(engine.NativeSize().width, 0);
+        EXPECT_EQ(engine.NativeSize().height, 0);
+        EXPECT_GT(engine.Duration(), Seconds(1.8));
+        engine.SetSourceRect(SourceRect{0, 0, 8, 8});  // ignored without a picture
+        Ticker ticker(engine);
+        ticker.For(200ms);
+    }
+}
+
+TEST(MpvEngine, EndOfStreamIsReportedOnceAfterRunning) {
+    for (const char* name : {"clip.mpg", "tone.mp3"}) {
+        SCOPED_TRACE(name);
+        InspectableEngine engine;
+        ASSERT_EQ(engine.Create(), kMediaOk);
+        ASSERT_EQ(engine.Render(Clip(name), std::nullopt), kMediaOk);
+        Ticker ticker(engine);
+        ticker.For(300ms);
+        EXPECT_EQ(ticker.completions(), 0) << "paused files do not end";
+        EXPECT_EQ(engine.Run(), kMediaOk);
+        ASSERT_TRUE(ticker.Until([&] { return ticker.completions() > 0; }, kLongEnough));
+        EXPECT_EQ(engine.Position(), engine.Duration()) << "the end reads as the end, not as 0";
+        ticker.For(200ms);
+        EXPECT_EQ(ticker.completions(), 1);
+    }
+}
+
+TEST(MpvEngine, SeekReadsBackItsTargetUntilDoneThenTheRealPosition) {
+    InspectableEngine engine;
+    ASSERT_EQ(engine.Create(), kMediaOk);
+    ASSERT_EQ(engine.Render(Clip("clip.mpg"), std::nullopt), kMediaOk);
+    Ticker ticker(engine);
+
+    engine.Seek(Seconds(1.2));
+    EXPECT_EQ(engine.Position(), Seconds(1.2)) << "a forward seek reads as forward at once";
+    ticker.For(300ms);
+    EXPECT_NEAR(InSeconds(engine.Position()), 1.2, 0.1);
+
+    engine.Seek(Seconds(0.4));
+    EXPECT_EQ(engine.Position(), Seconds(0.4));
+    ticker.For(300ms);
+    EXPECT_NEAR(InSeconds(engine.Position()), 0.4, 0.1);
+
+    // Once the seek is done the position is mpv's again: it moves on when running.
+    engine.Run();
+    EXPECT_TRUE(ticker.Until([&] { return engine.Position() > Seconds(0.7); }, kLongEnough));
+    engine.Pause();
+
+    // A burst of seeks, as a held search key makes: never reads back an earlier target.
+    engine.Seek(Seconds(0.2));
+    engine.Seek(Seconds(0.9));
+    engine.Seek(Seconds(1.5));
+    MediaTime lowest = engine.Position();
+    for (int i = 0; i < 10; ++i) {
+        ticker.Tick();
+        lowest = std::min(lowest, engine.Position());
+    }
+    EXPECT_GT(lowest, Seconds(1.0));
+    // mpv's own report after a seek in a program stream may land a few frames short.
+    EXPECT_NEAR(InSeconds(engine.Position()), 1.5, 0.25);
+    EXPECT_EQ(ticker.completions(), 0);
+}
+
+TEST(MpvEngine, StopPausesAtTheStartAndKeepsTheFile) {
+    InspectableEngine engine;
+    ASSERT_EQ(engine.Stop(), kMediaOk) << "nothing created: nothing to stop";
+    ASSERT_EQ(engine.Create(), kMediaOk);
+    ASSERT_EQ(engine.Stop(), kMediaOk) << "nothing rendered: nothing to stop";
+    ASSERT_EQ(engine.Render(Clip("clip.mpg"), std::nullopt), kMediaOk);
+    Ticker ticker(engine);
+    engine.Run();
+    ASSERT_TRUE(ticker.Until([&] { return engine.Position() > Seconds(0.3); }, kLongEnough));
+    EXPECT_EQ(engine.Stop(), kMediaOk);
+    EXPECT_EQ(engine.Position(), 0);
+    ticker.For(400ms);
+    EXPECT_LT(engine.Position(), Seconds(0.1)) << "stopped means paused";
+    EXPECT_EQ(engine.StringProperty("pause"), "yes");
+    engine.Run();
+    EXPECT_TRUE(ticker.Until([&] { return ticker.completions() > 0; }, kLongEnough)) << "plays again to the end";
+}
+
+TEST(MpvEngine, DoubleRatePlaysFaster) {
+    InspectableEngine engine;
+    ASSERT_EQ(engine.Create(), kMediaOk);
+    ASSERT_EQ(engine.Render(Clip("tone.mp3"), std::nullopt), kMediaOk);
+    engine.SetRate(2.0);
+    engine.SetRate(-1.0);  // refused, not passed on
+    engine.SetRate(std::nan(""));
+    Ticker ticker(engine);
+    engine.Run();
+    ASSERT_TRUE(ticker.Until([&] { return engine.Position() > Seconds(0.1); }, kLongEnough));
+    const MediaTime from = engine.Position();
+    const auto start = std::chrono::steady_clock::now();
+    ticker.For(500ms);
+    const MediaTime to = engine.Position();
+    const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    const double speed = InSeconds(to - from) / wall;
+    EXPECT_GT(speed, 1.4);
+    EXPECT_LT(speed, 3.0);
+    EXPECT_EQ(engine.DoubleProperty("speed"), 2.0);
+}
+
+TEST(MpvEngine, CompanionAudioIsPlayedWithTheVideo) {
+    InspectableEngine engine;
+    ASSERT_EQ(engine.Create(), kMediaOk);
+    ASSERT_EQ(engine.Render(Clip("clip.mpg"), Clip("clip.wav")), kMediaOk);
+    EXPECT_TRUE(engine.HasVideo());
+    int audioTracks = 0;
+    const auto count = engine.IntProperty("track-list/count").value_or(0);
+    for (std::int64_t i = 0; i < count; ++i) {
+        const std::string track = "track-list/" + std::to_string(i) + "/";
+        if (engine.StringProperty((track + "type").c_str()) != "audio") continue;
+        ++audioTracks;
+        if (engine.StringProperty((track + "external").c_str()) == "yes") {
+            EXPECT_EQ(engine.StringProperty((track + "selected").c_str()), "yes") << "the companion is heard";
+        }
+    }
+    EXPECT_EQ(audioTracks, 2);
+    Ticker ticker(engine);
+    engine.Run();
+    EXPECT_TRUE(ticker.Until([&] { return ticker.completions() > 0; }, kLongEnough));
+
+    // A companion that cannot be opened leaves the video playing alone.
+    for (const std::string& bad : std::vector<std::string>{Clip("missing.wav"), Clip("empty.mpg"), std::string(FELUX_TEST_DATA_DIR)}) {
+        SCOPED_TRACE(bad);
+        ASSERT_EQ(engine.Create(), kMediaOk);
+        ASSERT_EQ(engine.Render(Clip("clip.mpg"), bad), kMediaOk);
+        EXPECT_TRUE(engine.HasVideo());
+    }
+}
+
+TEST(MpvEngine, BadFilesFailWithinTheBoundAndLeaveTheEngineUsable) {
+    test::TempFolder dir;
+    const auto fifo = dir.path() / "pipe.mpg";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const auto locked = dir.Write("locked.mpg", "x");
+    std::filesystem::copy_file(Clip("clip.mpg"), dir.path() / "inside.mpg");
+    std::vector<std::string> bad = {Clip("empty.mpg"), Clip("text.mpg"), dir.path().string(), fifo.string(),
+                                    Clip("missing.mpg"), ""};
+    if (geteuid() != 0) {  // root reads files whatever their mode
+        std::filesystem::copy_file(Clip("clip.mpg"), locked, std::filesystem::copy_options::overwrite_existing);
+        ASSERT_EQ(chmod(locked.c_str(), 0), 0);
+        bad.push_back(locked.string());
+    }
+    InspectableEngine engine;
+    for (const std::string& path : bad) {
+        SCOPED_TRACE(path);
+        ASSERT_EQ(engine.Create(), kMediaOk);
+        const auto start = std::chrono::steady_clock::now();
+        EXPECT_NE(engine.Render(path, std::nullopt), kMediaOk);
+        EXPECT_LT(std::chrono::steady_clock::now() - start, 7s);
+        EXPECT_FALSE(engine.HasVideo());
+        EXPECT_EQ(engine.Duration(), 0);
+        EXPECT_EQ(engine.Run(), kMediaOk);
+        engine.Seek(Seconds(1));
+        EXPECT_EQ(engine.Position(), 0) << "nothing open, nothing to seek";
+        Ticker ticker(engine);
+        ticker.For(200ms);
+        EXPECT_EQ(ticker.completions(), 0) << "a file that never opened does not end";
+        engine.Release();
+        EXPECT_FALSE(engine.Alive());
+    }
+
+    // A cut-off MP3 may open; then it plays to an end and does not hang.
+    ASSERT_EQ(engine.Create(), kMediaOk);
+    if (engine.Render(Clip("truncated.mp3"), std::nullopt) == kMediaOk) {
+        Ticker ticker(engine);
+        engine.Run();
+        EXPECT_TRUE(ticker.Until([&] { return ticker.completions() > 0; }, kLongEnough));
+    }
+
+    // Afterwards the same engine opens a good file.
+    ASSERT_EQ(engine.Create(), kMediaOk);
+    EXPECT_EQ(engine.Render(Clip("clip.mpg"), std::nullopt), kMediaOk);
+    EXPECT_TRUE(engine.HasVideo());
+}
+
+TEST(MpvEngine, CallsWithoutAnInstanceAreHarmless) {
+    InspectableEngine engine;
+    engine.Release();
+    engine.Release();
+    EXPECT_EQ(engine.Render(Clip("clip.mpg"), std::nullopt), kMediaFail);
+    EXPECT_EQ(engine.Run(), kMediaOk);
+    EXPECT_EQ(engine.Pause(), kMediaOk);
+    engine.Seek(Seconds(1));
+    engine.SetRate(2.0);
+    engine.SetVolume(-500);
+    engine.SetSourceRect(SourceRect{0, 0, 10, 10});
+    EXPECT_FALSE(engine.TakeCompletion());
+    EXPECT_EQ(engine.Position(), 0);
+
+    ASSERT_EQ(engine.Create(), kMediaOk);
+    ASSERT_EQ(engine.Render(Clip("clip.mpg"), std::nullopt), kMediaOk);
+    engine.Release();
+    engine.Release();
+    EXPECT_FALSE(engine.HasVideo()) << "nothing of the released file survives";
+    EXPECT_EQ(engine.FrameCount(), 0);
+}
+
+TEST(MpvEngine, CreateStartsAFreshInstance) {
+    InspectableEngine engine;
+    ASSERT_EQ(engine.Create(), kMediaOk);
+    ASSERT_EQ(engine.Render(Clip("clip.mpg"), std::nullopt), kMediaOk);
+    engine.SetRate(2.0);
+    engine.SetVolume(-3000);
+    engine.Seek(Seconds(1));
+    ASSERT_EQ(engine.Create(), kMediaOk);
+    EXPECT_EQ(engine.Position(), 0);
+    EXPECT_EQ(engine.Duration(), 0);
+    EXPECT_FALSE(engine.HasVideo());
+    EXPECT_EQ(engine.DoubleProperty("speed"), 1.0);
+    EXPECT_EQ(engine.DoubleProperty("volume"), 100.0);
+    EXPECT_EQ(engine.StringProperty("path"), std::nullopt);
+}
+
+TEST(MpvEngine, VolumeAndSourceRectangleReachTheInstance) {
+    InspectableEngine engine;
+    ASSERT_EQ(engine.Create(), kMediaOk);
+    ASSERT_EQ(engine.Render(Clip("clip.mpg"), std::nullopt), kMediaOk);
+    Ticker ticker(engine);
+    auto settles = [&](const char* name, double want) {
+        return ticker.Until(
+            [&] {
+                const auto got = engine.DoubleProperty(name);
+                return got && std::fabs(*got - want) < 1e-3;  // mpv keeps some as float
+            },
+            2s);
+    };
+    engine.SetVolume(-10000);
+    EXPECT_TRUE(settles("volume", 0.0));
+    engine.SetVolume(-2000);
+    EXPECT_TRUE(settles("volume", 100.0 * std::cbrt(0.1)));
+    engine.SetVolume(0);
+    EXPECT_TRUE(settles("volume", 100.0));
+
+    engine.SetSourceRect(SourceRect{0, 0, 32, 24});
+    EXPECT_TRUE(settles("video-scale-x", 2.0));
+    EXPECT_TRUE(settles("video-scale-y", 2.0));
+    EXPECT_TRUE(settles("video-pan-x", 0.25));
+    EXPECT_TRUE(settles("video-pan-y", 0.25));
+    engine.SetSourceRect(std::nullopt);
+    EXPECT_TRUE(settles("video-scale-x", 1.0));
+    EXPECT_TRUE(settles("video-pan-y", 0.0));
+}
+
+}  // namespace
+}  // namespace felux
