@@ -3,10 +3,13 @@
 #include <QFile>
 #include <QTimer>
 #include <clocale>
+#include <cstdio>
 #include <cstdlib>
 
 #include "app/DataFolder.h"
 #include "input/KeyLatch.h"
+#include "mpv/MpvEngine.h"
+#include "mpv/MpvSystemVolume.h"
 #include "player/MainPlayerDlg.h"
 #include "qt/InstanceLock.h"
 #include "qt/MainWindow.h"
@@ -58,7 +61,15 @@ int main(int argc, char** argv) {
     felux::QtWindowSystem windows(mainWindow, videoWindow);
     felux::QtDisplayModes displayModes;
 
-    felux::MainPlayerDlg player({windows, keys, displayModes}, *folder, std::move(args));
+    // The picture widget is native, so mpv can draw into it.
+    felux::MpvEngine media([&videoWindow]() -> std::optional<std::int64_t> {
+        return static_cast<std::int64_t>(videoWindow.Picture()->winId());
+    });
+    felux::MpvSystemVolume systemVolume(media);
+    auto toStandardError = [](const std::string& text) { std::fputs(text.c_str(), stderr); };
+
+    felux::MainPlayerDlg player({windows, keys, displayModes, media, systemVolume, toStandardError}, *folder,
+                                std::move(args));
     mainWindow.SetPlayer(&player);
     player.OnInitDialog();
 

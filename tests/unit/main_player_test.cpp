@@ -4,6 +4,8 @@
 #include <algorithm>
 
 #include "FakeDisplayModes.h"
+#include "FakeMediaEngine.h"
+#include "FakeSystemVolume.h"
 #include "FakeWindowSystem.h"
 #include "KeyListText.h"
 #include "TempFolder.h"
@@ -81,7 +83,8 @@ protected:
     MainPlayerTest() { dir.Write(kKeyListFileName, test::KeyListText()); }
 
     TracingPlayer& Start(std::vector<std::string> args = {}) {
-        player = std::make_unique<TracingPlayer>(PlayerPorts{windows, keys, modes}, dir.path(), std::move(args));
+        player = std::make_unique<TracingPlayer>(PlayerPorts{windows, keys, modes, media, systemVolume, {}}, dir.path(),
+                                                 std::move(args));
         player->OnInitDialog();
         return *player;
     }
@@ -100,6 +103,8 @@ protected:
     test::FakeWindowSystem windows;
     KeyLatch keys;
     test::FakeDisplayModes modes;
+    test::FakeMediaEngine media;
+    test::FakeSystemVolume systemVolume;
     std::unique_ptr<TracingPlayer> player;
 };
 

@@ -35,6 +35,7 @@ public:
     virtual Size ScreenSize() = 0;
     virtual void SetTitle(WindowId id, const std::string& title) = 0;
     // One rectangle per span, in the window's client coordinates; the union is the shape.
+    // No spans: the whole window, unshaped.
     virtual void SetRegion(WindowId id, const std::vector<Rect>& spans) = 0;
     // Schedules a repaint of the window.
     virtual void Invalidate(WindowId id) = 0;

@@ -15,7 +15,10 @@ constexpr int kGraphComplete = 1;  // end of stream
 }  // namespace
 
 MainPlayerDlg::MainPlayerDlg(PlayerPorts ports, std::filesystem::path programFolder, std::vector<std::string> args)
-    : ports_(ports), folder_(std::move(programFolder)), args_(std::move(args)) {}
+    : graph(ports.media, ports.reportFailure),
+      ports_(std::move(ports)),
+      folder_(std::move(programFolder)),
+      args_(std::move(args)) {}
 
 std::vector<Rect> MainPlayerDlg::PanelRegion() {
     std::vector<Rect> spans;
@@ -222,9 +225,13 @@ int MainPlayerDlg::OnEditorMessage(int wParam) {
 void MainPlayerDlg::OnPaint() { state.panelFramePending = 0; }
 
 void MainPlayerDlg::ApplyStartupVolume() {
-    // The saved level, so that an exit without playing keeps it; the system
-    // mixer's level joins once an audio output exists.
-    state.volumeLevel = settings.savedVolume;
+    startupVolume_ = TakeStartupVolume(ports_.systemVolume, settings.restoreVolumeOnExit == 1,
+                                       settings.useDirectShowVolume == 1, settings.savedVolume);
+    state.volumeLevel = startupVolume_.level;
+}
+
+void MainPlayerDlg::RestoreStartupVolume() {
+    felux::RestoreStartupVolume(ports_.systemVolume, settings.restoreVolumeOnExit == 1, startupVolume_);
 }
 
 void MainPlayerDlg::LoadVolumeLog() { volumeLog.Load(folder_); }

@@ -2,12 +2,18 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "engine/AudioInfo.h"
+#include "engine/MediaGraph.h"
+#include "engine/Volume.h"
 #include "engine/VolumeLog.h"
 #include "platform/DisplayModes.h"
 #include "platform/KeyState.h"
+#include "platform/MediaEngine.h"
+#include "platform/SystemVolume.h"
 #include "platform/WindowSystem.h"
 #include "player/PlayerState.h"
 #include "playlist/History.h"
@@ -20,6 +26,24 @@ struct PlayerPorts {
     WindowSystem& windows;
     KeyState& keys;
     DisplayModes& displayModes;
+    MediaEngine& media;
+    SystemVolume& systemVolume;
+    FailureReporter reportFailure;
+};
+
+// The volume log's operations, by the numbers the rest of the player uses.
+enum class VolumeMode { Load = 0, Save = 1, LookUp = 3, RecordOnLeave = 4, Register = 5, Forget = 6,
+                        ApplyToWaveOut = 7, ApplyToGraph = 8 };
+
+// What the player knows about the open file.
+struct OpenFile {
+    std::string path;      // without a segment suffix
+    std::string nameKey;   // name without folder and extension
+    std::string folder;    // with its trailing "/"
+    std::string fullEntry; // the whole playlist entry, suffix included
+    std::optional<AudioFileInfo> audioInfo;  // set for ".mp3" and ".rmp"
+    std::vector<std::string> infoLines;
+    std::string titleLine;
 };
 
 inline constexpr int kMainWidth = 407;
@@ -56,6 +80,16 @@ public:
     Playlist playlist;
     History history;
     VolumeLog volumeLog;
+    MediaGraph graph;
+    OpenFile openFile;
+    std::vector<int> shuffleOrder;
+    int shufflePosition = 0;
+    bool openedOnce = false;  // an entry was opened at least once: the volume log may write
+
+    void Previous();
+    void VolumeLogMode(VolumeMode mode);
+    // Applies the level with the method the settings choose.
+    void ApplyVolume();
 
     // The shape of the panel and main window: one span per row, inclusive ends made exclusive.
     static std::vector<Rect> PanelRegion();
@@ -63,19 +97,31 @@ public:
 protected:
     // Operations of subsystems that are not built yet; each is empty until its
     // subsystem lands. Virtual so that tests can watch the order of the tick.
-    virtual void CreateGraph() {}
-    virtual void Shuffle() {}
-    virtual void CloseMedia() {}
-    virtual void OpenCurrent() {}
-    virtual void StartPlayback() {}
-    virtual void Next() {}
-    virtual bool CheckSegment() { return false; }
-    virtual void CheckABRepeat() {}
-    virtual int PollGraphEvent() { return 0; }
-    virtual void SetVideoWindowPosition() {}
-    virtual void RunPendingCommands() {}
-    virtual void ApplySourceRect() {}
-    virtual void ApplyVideoLayout() {}
+    virtual void CreateGraph();
+    virtual void Shuffle();
+    virtual void CloseMedia();
+    virtual void OpenCurrent();
+    virtual void StartPlayback();
+    virtual void Next();
+    virtual bool CheckSegment();
+    virtual void CheckABRepeat();
+    virtual int PollGraphEvent();
+    virtual void SetVideoWindowPosition();
+    virtual void RunPendingCommands();
+    virtual void ApplySourceRect();
+    virtual void ApplyVideoLayout();
+    virtual void ComputeVideoSize(bool) {}
+    virtual void ApplyVideoRegions();
+    virtual void LeaveFullScreen() {}
+    virtual void FullScreenStates() {}
+    virtual void VideoOnlyStep() {}
+    virtual void WheelSeekStep() {}
+    virtual void OpenFileCommand() {}
+    virtual void ToggleEditor() {}
+    virtual void OpenSettingsDialog() {}
+    virtual void MarkEditorCurrent(int) {}
+    virtual void LoadIndexText() {}
+    virtual void DrawTitleStrip() {}
     virtual void HandlePanelMouse() {}
     virtual bool SkinDragActive() { return false; }
     virtual int PanelQuery(int) { return 0; }
@@ -92,7 +138,7 @@ protected:
     virtual void LoadVolumeLog();
     virtual void SaveVolumeLog();
     virtual void ApplyStartupVolume();
-    virtual void RestoreStartupVolume() {}
+    virtual void RestoreStartupVolume();
     virtual void ReleaseMouseButtons() {}
     virtual bool LoadList(const std::filesystem::path& file);
     virtual void PollKeyboard();
@@ -100,6 +146,14 @@ protected:
     PlayerPorts ports_;
 
 private:
+    void OpenAtCurrentIndex();
+    bool RemoveMissingEntries();
+    void PrepareOpenedFile(const std::string& entry);
+    void CollapseVideoWindow();
+    void OpenIfPlaying();
+    void RunSearch(int& searchState, int oneShotValue, int direction, int playSpeed, int pauseSpeed);
+    VolumeLogOptions VolumeOptions() const;
+    CurrentFile VolumeFile() const;
     void FirstTick();
     void LayoutStep();
     void ExitSequence();
@@ -111,6 +165,10 @@ private:
     std::filesystem::path folder_;
     std::vector<std::string> args_;
     bool ended_ = false;
+    bool openingGuard_ = false;
+    bool openingBusy_ = false;
+    bool closing_ = false;
+    StartupVolume startupVolume_;
 };
 
 }  // namespace felux

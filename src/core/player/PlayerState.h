@@ -1,6 +1,7 @@
 // The main window's process-wide state and the request flags the tick carries out.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -26,6 +27,8 @@ struct Requests {
     int newVideoSize = 0;
     int middleClick = 0;
     int panelReplace = 0;      // re-place the panel after the main window moved
+    int fullScreen = 0;        // toggle full screen
+    int progressDrag = 0;      // the progress bar set the position this tick
 };
 
 struct PlayerState {
@@ -52,6 +55,17 @@ struct PlayerState {
     int displayModeChanged = 0;
     int shuffleOrderCount = 0;  // the count the shuffle order was built for
     bool segmentActive = false;
+    std::int64_t segmentStartMs = 0;
+    std::int64_t segmentEndMs = 0;
+    std::int64_t abA = 0;      // milliseconds
+    std::int64_t abB = 0;
+    int playbackRate = 1000;   // thousandths of normal speed
+    int searchTick = 0;        // 0 .. searchWait; searches act when it is 0
+    int progress = 0;          // position along the 138-pixel progress bar
+    int pendingWheelNotch = 0;
+    int newFileDisplayTimer = 0;
+    int videoDisplayWidth = 0;   // the picture's size on screen
+    int videoDisplayHeight = 0;
     Requests requests;
 };
 

@@ -2,6 +2,7 @@
 #include "playlist/PlaySegmentSuffix.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "playlist/Playlist.h"
 
@@ -45,6 +46,30 @@ void AppendSegmentEntry(Playlist& list, std::string_view path, std::optional<std
                         std::optional<std::int64_t> bMs) {
     if (!aMs || !bMs) return;
     list.AppendPath(std::string(StripSegmentSuffix(path)) + FormatSegmentSuffix(*aMs, *bMs));
+}
+
+}  // namespace felux
+
+namespace felux {
+namespace {
+
+// "h:mm:ss:mmm" at text[0..10], each digit by its place value.
+std::int64_t SuffixTimeMs(std::string_view text) {
+    static constexpr std::int64_t kPlaces[] = {3600000, 0, 600000, 60000, 0, 10000, 1000, 0, 100, 10, 1};
+    std::int64_t ms = 0;
+    for (std::size_t i = 0; i < std::size(kPlaces); ++i) {
+        const char c = text[i];
+        if (kPlaces[i] != 0 && c >= '0' && c <= '9') ms += (c - '0') * kPlaces[i];
+    }
+    return ms;
+}
+
+}  // namespace
+
+std::optional<SegmentTimes> ParseSegmentSuffix(std::string_view entry) {
+    if (!HasSegmentSuffix(entry)) return std::nullopt;
+    const std::string_view suffix = entry.substr(entry.size() - kSegmentSuffixLength);
+    return SegmentTimes{SuffixTimeMs(suffix.substr(2, 11)), SuffixTimeMs(suffix.substr(14, 11))};
 }
 
 }  // namespace felux

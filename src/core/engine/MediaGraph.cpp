@@ -1,0 +1,139 @@
+// The one media graph of the player: create, render, run, stop, probe, seek and poll one file at a time.
+#include "engine/MediaGraph.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace felux {
+namespace {
+constexpr int kSeekRetries = 10;
+}  // namespace
+
+MediaGraph::MediaGraph(MediaEngine& engine, FailureReporter report) : engine_(engine), report_(std::move(report)) {}
+
+void MediaGraph::Report(const char* format, MediaResult code) {
+    char text[kFailureTextBytes];
+    std::snprintf(text, sizeof text, format, static_cast<unsigned>(code));
+    if (report_) report_(text);
+}
+
+MediaResult MediaGraph::CreateGraph() {
+    audioOnly = 0;
+    const MediaResult result = engine_.Create();
+    if (result < 0) {
+        Report("FAILED(0x%x) CoCreateInstance(CLSID_FilterGraph, NULL, CLSCTX_INPROC, IID_IGraphBuilder, "
+               "(void **)&pGB)\n",
+               result);
+        ReleaseGraph();
+        return result;
+    }
+    created_ = true;
+    return kMediaOk;
+}
+
+MediaResult MediaGraph::ReleaseGraph() {
+    StopGraph();
+    if (created_) engine_.Release();
+    created_ = false;
+    rendered_ = false;
+    return kMediaOk;
+}
+
+MediaResult MediaGraph::RenderMedia(const std::string& path, const std::string& companion, int withCompanion) {
+    if (!created_) return kMediaFail;
+    const MediaResult result =
+        engine_.Render(path, withCompanion == 1 ? std::optional<std::string>(companion) : std::nullopt);
+    if (result < 0) return result;
+    rendered_ = true;
+    if (!engine_.HasVideo()) audioOnly = 1;
+    return kMediaOk;
+}
+
+MediaResult MediaGraph::RunGraph() {
+    if (!created_) return kMediaOk;
+    const MediaResult result = engine_.Run();
+    if (result < 0)
+        Report("\r\n*** Failed(%08x) in Run()!\r\n", result);
+    else
+        runState = 2;
+    return result;
+}
+
+MediaResult MediaGraph::StopGraph() {
+    if (!created_ || runState == 0) return kMediaOk;
+    const MediaResult result = engine_.Stop();
+    if (result < 0)
+        Report("\r\n*** Failed(%08x) in Stop()!\r\n", result);
+    else
+        runState = 0;
+    return result;
+}
+
+void MediaGraph::ProbeMedia(int screenW, int screenH) {
+    if (!rendered_) return;
+    engine_.SetRate(1.0);
+    const std::int64_t frames = engine_.FrameCount();
+    duration = engine_.Duration();
+    timePerFrame = frames > 0 ? duration / frames : 0;
+    if (audioOnly == 0) {
+        const VideoSize size = engine_.NativeSize();
+        sourceHeight = size.height;
+        sourceWidth = size.width;
+    }
+    screenWidth = screenW;
+    screenHeight = screenH;
+}
+
+void MediaGraph::SeekPosition(int mode, MediaTime amount) {
+    if (!rendered_) return;
+    const MediaTime start = engine_.Position();
+    if (mode == 0) {
+        engine_.Seek(std::max<MediaTime>(0, amount));
+    } else if (mode == 1) {
+        MediaTime target = start + amount;
+        // A jump that would reach the end stays where it is: the stream ends by itself.
+        if (target >= duration) return;
+        engine_.Seek(target);
+        MediaTime now = engine_.Position();
+        for (int i = 0; i < kSeekRetries && now <= start; ++i) {
+            target = now + amount;
+            if (target >= duration) break;
+            engine_.Seek(target);
+            now = engine_.Position();
+        }
+    } else if (mode == -1) {
+        engine_.Seek(std::max<MediaTime>(0, start - amount));
+        MediaTime now = engine_.Position();
+        // At the start nothing is earlier: further tries would only repeat the same seek.
+        for (int i = 0; i < kSeekRetries && now >= start && now > 0; ++i) {
+            engine_.Seek(std::max<MediaTime>(0, now - amount));
+            now = engine_.Position();
+        }
+    }
+}
+
+bool MediaGraph::PollGraphEvent() { return rendered_ && engine_.TakeCompletion(); }
+
+void MediaGraph::Pause() {
+    if (rendered_) engine_.Pause();
+}
+
+void MediaGraph::Run() {
+    if (rendered_) engine_.Run();
+}
+
+void MediaGraph::SetRate(double rate) {
+    if (rendered_) engine_.SetRate(rate);
+}
+
+void MediaGraph::SetVolume(int hundredthsOfDb) {
+    if (rendered_) engine_.SetVolume(hundredthsOfDb);
+}
+
+void MediaGraph::SetSourceRect(const std::optional<SourceRect>& rect) {
+    if (rendered_ && audioOnly == 0) engine_.SetSourceRect(rect);
+}
+
+MediaTime MediaGraph::GetPosition() { return rendered_ ? engine_.Position() : 0; }
+
+}  // namespace felux

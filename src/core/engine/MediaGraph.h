@@ -1,0 +1,66 @@
+// The one media graph of the player: create, render, run, stop, probe, seek and poll one file at a time.
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <string>
+
+#include "platform/MediaEngine.h"
+
+namespace felux {
+
+// Where failure texts go; the program writes them to standard error.
+using FailureReporter = std::function<void(const std::string&)>;
+
+class MediaGraph {
+public:
+    MediaGraph(MediaEngine& engine, FailureReporter report);
+
+    // 0 on success; on failure the text is reported and the graph released.
+    MediaResult CreateGraph();
+    // Stops and releases; harmless when nothing is created.
+    MediaResult ReleaseGraph();
+    // Renders the path, and the companion audio when withCompanion is 1.
+    MediaResult RenderMedia(const std::string& path, const std::string& companion, int withCompanion);
+    MediaResult RunGraph();
+    MediaResult StopGraph();
+    // Rate back to normal, then duration, frame time and native size of the rendered file.
+    void ProbeMedia(int screenW, int screenH);
+    // mode 0 absolute, 1 forward by amount, -1 backward by amount; positions in 100 ns.
+    void SeekPosition(int mode, MediaTime amount);
+    // True when the stream has played to its end.
+    bool PollGraphEvent();
+
+    // Direct calls of other subsystems; each does nothing without a graph.
+    void Pause();
+    void Run();
+    void SetRate(double rate);
+    void SetVolume(int hundredthsOfDb);
+    void SetSourceRect(const std::optional<SourceRect>& rect);
+    MediaTime GetPosition();
+
+    bool Created() const { return created_; }
+
+    int runState = 0;  // 0 stopped, 2 running; paused files keep 2
+    int audioOnly = 0;
+    MediaTime duration = 0;
+    MediaTime timePerFrame = 0;  // 0 when the frame count is unknown
+    int sourceWidth = 0;
+    int sourceHeight = 0;
+    MediaTime currentPosition = 0;
+    int screenWidth = 0;
+    int screenHeight = 0;
+
+private:
+    void Report(const char* format, MediaResult code);
+
+    MediaEngine& engine_;
+    FailureReporter report_;
+    bool created_ = false;
+    bool rendered_ = false;
+};
+
+// The graph's failure texts are formatted into a buffer of this many bytes.
+inline constexpr std::size_t kFailureTextBytes = 516;
+
+}  // namespace felux

@@ -1,0 +1,29 @@
+// The one-line title of the open file, shown on the title display.
+#include "player/TitleLine.h"
+
+#include <cstdio>
+
+namespace felux {
+
+Clock ToClock(MediaTime duration) {
+    const std::int64_t total = duration > 0 ? duration / kUnitsPerSecond : 0;
+    return {static_cast<int>(total / 3600), static_cast<int>(total / 60 % 60), static_cast<int>(total % 60)};
+}
+
+std::string TitleLine(const std::string& titleEntry, const std::optional<Id3Tag>& tag, const std::string& fileName,
+                      MediaTime duration) {
+    if (!titleEntry.empty() && titleEntry[0] == '*') return " " + titleEntry.substr(1) + " ";
+    const Clock c = ToClock(duration);
+    char length[48];
+    std::snprintf(length, sizeof length, "  <%d:%02d:%02d>", c.hours, c.minutes, c.seconds);
+    if (tag) {
+        const bool title = !tag->title.empty();
+        const bool artist = !tag->artist.empty();
+        if (title && artist) return " " + tag->title + ":" + tag->artist;
+        if (artist) return " " + fileName + ":" + tag->artist;
+        if (title) return " " + fileName;
+    }
+    return " " + fileName + length;
+}
+
+}  // namespace felux

@@ -1,0 +1,25 @@
+// The one-line title of the open file, shown on the title display.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "engine/AudioInfo.h"
+#include "platform/MediaEngine.h"
+
+namespace felux {
+
+// titleEntry: the playlist's title entry ("*" + text, or empty). tag: set for ".mp3"/".rmp" files.
+// fileName: the name without folder and extension.
+std::string TitleLine(const std::string& titleEntry, const std::optional<Id3Tag>& tag, const std::string& fileName,
+                      MediaTime duration);
+
+// "%d:%02d:%02d" parts of a duration in 100 ns units.
+struct Clock {
+    int hours = 0;
+    int minutes = 0;
+    int seconds = 0;
+};
+Clock ToClock(MediaTime duration);
+
+}  // namespace felux

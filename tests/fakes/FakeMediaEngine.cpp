@@ -1,0 +1,57 @@
+// Media port fake: files are described in advance; seeks land exactly; every call is logged.
+#include "FakeMediaEngine.h"
+
+#include <utility>
+
+namespace felux::test {
+
+MediaResult FakeMediaEngine::Create() {
+    log.push_back("Create");
+    created = createResult >= 0;
+    return createResult;
+}
+
+void FakeMediaEngine::Release() {
+    log.push_back("Release");
+    created = false;
+    playing = false;
+    media_ = {};
+}
+
+MediaResult FakeMediaEngine::Render(const std::string& path, const std::optional<std::string>& audio) {
+    log.push_back("Render " + path);
+    companion = audio;
+    const auto it = files.find(path);
+    if (!created || it == files.end()) return kMediaFail;
+    media_ = it->second;
+    position = 0;
+    return kMediaOk;
+}
+
+MediaResult FakeMediaEngine::Run() {
+    log.push_back("Run");
+    if (runResult >= 0) playing = true;
+    return runResult;
+}
+
+MediaResult FakeMediaEngine::Pause() {
+    log.push_back("Pause");
+    playing = false;
+    return kMediaOk;
+}
+
+MediaResult FakeMediaEngine::Stop() {
+    log.push_back("Stop");
+    playing = false;
+    position = 0;
+    return kMediaOk;
+}
+
+void FakeMediaEngine::Seek(MediaTime target) {
+    seeks.push_back(target);
+    position = seekLandsAt.value_or(target);
+}
+
+bool FakeMediaEngine::TakeCompletion() { return std::exchange(completed, false); }
+
+}  // namespace felux::test

@@ -1,0 +1,60 @@
+// Media port fake: files are described in advance; seeks land exactly; every call is logged.
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/MediaEngine.h"
+
+namespace felux::test {
+
+struct FakeMedia {
+    MediaTime duration = 60 * kUnitsPerSecond;
+    std::int64_t frames = 1500;
+    VideoSize size{320, 240};
+    bool video = true;
+};
+
+class FakeMediaEngine : public MediaEngine {
+public:
+    MediaResult Create() override;
+    void Release() override;
+    MediaResult Render(const std::string& path, const std::optional<std::string>& companion) override;
+    bool HasVideo() override { return media_.video; }
+    MediaResult Run() override;
+    MediaResult Pause() override;
+    MediaResult Stop() override;
+    MediaTime Position() override { return position; }
+    MediaTime Duration() override { return media_.duration; }
+    std::int64_t FrameCount() override { return media_.video ? media_.frames : 0; }
+    VideoSize NativeSize() override { return media_.video ? media_.size : VideoSize{}; }
+    void Seek(MediaTime target) override;
+    void SetRate(double r) override { rate = r; }
+    void SetVolume(int hundredthsOfDb) override { volume = hundredthsOfDb; }
+    void SetSourceRect(const std::optional<SourceRect>& rect) override { sourceRect = rect; }
+    bool TakeCompletion() override;
+
+    // Files that render; any other path fails to render.
+    std::map<std::string, FakeMedia> files;
+    MediaResult createResult = kMediaOk;
+    MediaResult runResult = kMediaOk;
+    // When set, seeks land here instead of on their target (a key frame before it).
+    std::optional<MediaTime> seekLandsAt;
+
+    std::vector<std::string> log;
+    std::vector<MediaTime> seeks;
+    std::optional<std::string> companion;
+    MediaTime position = 0;
+    bool created = false;
+    bool playing = false;
+    bool completed = false;
+    double rate = 1.0;
+    int volume = 0;
+    std::optional<SourceRect> sourceRect;
+
+private:
+    FakeMedia media_;
+};
+
+}  // namespace felux::test

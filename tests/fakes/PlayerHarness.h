@@ -1,0 +1,78 @@
+// A real player on fake ports, with media files that exist on disk and are known to the fake engine.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "FakeDisplayModes.h"
+#include "FakeMediaEngine.h"
+#include "FakeSystemVolume.h"
+#include "FakeWindowSystem.h"
+#include "KeyListText.h"
+#include "TempFolder.h"
+#include "input/KeyLatch.h"
+#include "player/MainPlayerDlg.h"
+#include "settings/SettingsFile.h"
+
+namespace felux::test {
+
+// Opens the player's protected operations to the tests.
+class OpenPlayer : public MainPlayerDlg {
+public:
+    using MainPlayerDlg::MainPlayerDlg;
+    using MainPlayerDlg::CheckABRepeat;
+    using MainPlayerDlg::CheckSegment;
+    using MainPlayerDlg::CloseMedia;
+    using MainPlayerDlg::Next;
+    using MainPlayerDlg::OpenCurrent;
+    using MainPlayerDlg::Shuffle;
+};
+
+class PlayerHarness {
+public:
+    PlayerHarness() { folder.Write(kKeyListFileName, KeyListText()); }
+
+    // A file on disk that the fake engine can render.
+    std::string AddMedia(const std::string& name, FakeMedia media = {}) {
+        const std::string path = folder.Write(name, "media").string();
+        engine.files[path] = media;
+        return path;
+    }
+
+    // Starts with the given entries as the playlist; nothing opens on the first tick.
+    OpenPlayer& Start(const std::vector<std::string>& entries, bool openOnStart = false) {
+        player = std::make_unique<OpenPlayer>(
+            PlayerPorts{windows, keys, modes, engine, systemVolume, [this](const std::string& t) { reports.push_back(t); }},
+            folder.path(), std::vector<std::string>{});
+        player->OnInitDialog();
+        player->settings.noPlayOnStart = openOnStart ? 0 : 1;
+        for (const std::string& e : entries) player->playlist.AppendPath(e);
+        Tick();
+        return *player;
+    }
+
+    void Tick(int n = 1) {
+        for (int i = 0; i < n; ++i) {
+            player->OnTimer();
+            player->OnPaint();
+        }
+    }
+
+    // Ticks until the opened file has been laid out and started.
+    void TickUntilStarted() {
+        for (int i = 0; i < 20 && player->state.startState != 0; ++i) Tick();
+        Tick(2);
+    }
+
+    TempFolder folder;
+    FakeWindowSystem windows;
+    KeyLatch keys;
+    FakeDisplayModes modes;
+    FakeMediaEngine engine;
+    FakeSystemVolume systemVolume;
+    std::vector<std::string> reports;
+    std::unique_ptr<OpenPlayer> player;
+};
+
+}  // namespace felux::test

@@ -1,0 +1,111 @@
+// The media graph over the engine port: failures reported, probing, the seek read-back loops.
+#include <gtest/gtest.h>
+
+#include "FakeMediaEngine.h"
+#include "engine/MediaGraph.h"
+
+namespace felux {
+namespace {
+
+class MediaGraphTest : public ::testing::Test {
+protected:
+    MediaGraphTest() { engine.files["/m/clip.mpg"] = test::FakeMedia{}; }
+
+    MediaGraph& Rendered() {
+        graph.CreateGraph();
+        EXPECT_EQ(graph.RenderMedia("/m/clip.mpg", "", 0), kMediaOk);
+        graph.ProbeMedia(1024, 768);
+        return graph;
+    }
+
+    test::FakeMediaEngine engine;
+    std::vector<std::string> reports;
+    MediaGraph graph{engine, [this](const std::string& t) { reports.push_back(t); }};
+};
+
+TEST_F(MediaGraphTest, FailuresAreReportedWithTheirCodesAndLeaveTheGraphReleased) {
+    engine.createResult = static_cast<MediaResult>(0x80040154u);
+    EXPECT_EQ(graph.CreateGraph(), static_cast<MediaResult>(0x80040154u));
+    ASSERT_EQ(reports.size(), 1u);
+    EXPECT_EQ(reports[0],
+              "FAILED(0x80040154) CoCreateInstance(CLSID_FilterGraph, NULL, CLSCTX_INPROC, IID_IGraphBuilder, "
+              "(void **)&pGB)\n");
+    EXPECT_FALSE(graph.Created());
+    // Later operations on the released graph do nothing.
+    EXPECT_LT(graph.RenderMedia("/m/clip.mpg", "", 0), 0);
+    graph.SeekPosition(0, 100);
+    EXPECT_TRUE(engine.seeks.empty());
+
+    engine.createResult = kMediaOk;
+    engine.runResult = static_cast<MediaResult>(0x8000FFFFu);
+    Rendered();
+    reports.clear();
+    EXPECT_LT(graph.RunGraph(), 0);
+    ASSERT_EQ(reports.size(), 1u);
+    EXPECT_EQ(reports[0], "\r\n*** Failed(8000ffff) in Run()!\r\n");
+    EXPECT_EQ(graph.runState, 0);
+}
+
+TEST_F(MediaGraphTest, StopAndReleaseAreHarmlessWhenThereIsNothingToDo) {
+    Rendered();
+    EXPECT_EQ(graph.StopGraph(), kMediaOk);  // never run
+    EXPECT_EQ(std::count(engine.log.begin(), engine.log.end(), "Stop"), 0);
+    graph.ReleaseGraph();
+    graph.ReleaseGraph();
+    EXPECT_EQ(std::count(engine.log.begin(), engine.log.end(), "Release"), 1);
+    EXPECT_TRUE(reports.empty());
+    EXPECT_FALSE(graph.PollGraphEvent());
+}
+
+TEST_F(MediaGraphTest, ProbeTakesDurationFrameTimeAndSize) {
+    engine.files["/m/song.mp3"] = test::FakeMedia{30 * kUnitsPerSecond, 0, {}, false};
+    Rendered();
+    EXPECT_EQ(graph.duration, 600'000'000);
+    EXPECT_EQ(graph.timePerFrame, 400'000);
+    EXPECT_EQ(graph.sourceWidth, 320);
+    EXPECT_EQ(graph.screenWidth, 1024);
+    graph.ReleaseGraph();
+    graph.CreateGraph();
+    ASSERT_EQ(graph.RenderMedia("/m/song.mp3", "", 0), kMediaOk);
+    graph.ProbeMedia(1024, 768);
+    EXPECT_EQ(graph.audioOnly, 1);
+    EXPECT_EQ(graph.timePerFrame, 0);  // no frames: no division
+    EXPECT_EQ(graph.duration, 300'000'000);
+}
+
+TEST_F(MediaGraphTest, ForwardSeeksAlwaysMoveForwardAndNeverPastTheEnd) {
+    Rendered();
+    engine.position = 100'000'000;
+    graph.SeekPosition(1, 45'000'000);
+    EXPECT_EQ(engine.seeks, std::vector<MediaTime>{145'000'000});
+
+    // A key frame before the target: the loop adds the step to where it landed until it moves.
+    engine.seeks.clear();
+    engine.seekLandsAt = 100'000'000;
+    graph.SeekPosition(1, 10'000'000);
+    EXPECT_EQ(engine.seeks.size(), 11u);
+    EXPECT_EQ(engine.seeks[1], 110'000'000);
+    engine.seekLandsAt.reset();
+
+    // At or past the end: no seek at all.
+    engine.seeks.clear();
+    engine.position = 590'000'000;
+    graph.SeekPosition(1, 10'000'000);
+    EXPECT_TRUE(engine.seeks.empty());
+}
+
+TEST_F(MediaGraphTest, BackwardSeeksStopAtTheStart) {
+    Rendered();
+    engine.position = 30'000'000;
+    graph.SeekPosition(-1, 45'000'000);
+    EXPECT_EQ(engine.seeks, std::vector<MediaTime>{0});
+    engine.seeks.clear();
+    engine.position = 100'000'000;
+    engine.seekLandsAt = 100'000'000;
+    graph.SeekPosition(-1, 4'000'000);
+    EXPECT_EQ(engine.seeks.size(), 11u);
+    EXPECT_EQ(engine.seeks[1], 96'000'000);
+}
+
+}  // namespace
+}  // namespace felux

@@ -1,0 +1,437 @@
+// Opening, starting and closing files, moving through the playlist, segments, A-B loops and searches.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+
+#include "PlayerHarness.h"
+
+namespace felux {
+namespace {
+
+using test::FakeMedia;
+using test::OpenPlayer;
+using test::PlayerHarness;
+
+int Count(const std::vector<std::string>& log, const std::string& entry) {
+    return static_cast<int>(std::count(log.begin(), log.end(), entry));
+}
+
+class PlaybackTest : public ::testing::Test {
+protected:
+    PlayerHarness h;
+};
+
+TEST_F(PlaybackTest, OpeningLaysOutThenStartsOverTicks) {
+    const std::string clip = h.AddMedia("clip.mpg");
+    OpenPlayer& p = h.Start({clip}, /*openOnStart=*/true);
+    // The first tick opened the file paused and asked for a new video size.
+    EXPECT_EQ(p.state.mediaClosed, 0);
+    EXPECT_EQ(p.state.startState, 1);
+    EXPECT_EQ(p.state.hasVideo, 1);
+    EXPECT_FALSE(h.engine.playing);
+    EXPECT_EQ(p.graph.timePerFrame, 400000);
+    EXPECT_EQ(p.graph.sourceWidth, 320);
+
+    // The same tick's command step took the size request and started the countdown.
+    EXPECT_EQ(p.state.layoutCountdown, 10);
+    h.Tick();  // 9
+    EXPECT_FALSE(h.engine.playing);
+    h.Tick();  // 8: layout, and with the default monitor fix the start
+    EXPECT_TRUE(h.engine.playing);
+    EXPECT_EQ(p.state.startState, 0);
+    EXPECT_EQ(p.state.keyWaitTicks, 18);
+    EXPECT_EQ(h.windows.rects[WindowId::Video].width, 320);
+    EXPECT_EQ(h.windows.rects[WindowId::Video].height, 240);
+    EXPECT_EQ(h.windows.rects[WindowId::Picture].width, 320);
+    // Full volume on the graph's scale.
+    EXPECT_EQ(h.engine.volume, 0);
+    EXPECT_EQ(p.openFile.titleLine, " clip  <0:01:00>");
+}
+
+TEST_F(PlaybackTest, WithoutMonitorFixPlaybackStartsOnTheNextNormalTick) {
+    const std::string clip = h.AddMedia("clip.mpg");
+    OpenPlayer& p = h.Start({clip});
+    p.settings.secondaryMonitorFix = 0;
+    p.OpenCurrent();
+    h.Tick(3);  // request and countdown, countdown, layout
+    EXPECT_EQ(p.state.startState, 2);
+    EXPECT_FALSE(h.engine.playing);
+    h.Tick(2);  // the countdown of 1 runs out, then a normal tick starts
+    EXPECT_TRUE(h.engine.playing);
+    EXPECT_EQ(p.state.sourceRectCountdown, 0);
+}
+
+TEST_F(PlaybackTest, AudioOnlyFilesCollapseTheVideoWindowAndStillStart) {
+    const std::string song = h.AddMedia("song.mp3", FakeMedia{60 * kUnitsPerSecond, 0, {}, false});
+    OpenPlayer& p = h.Start({song}, true);
+    EXPECT_EQ(p.graph.audioOnly, 1);
+    EXPECT_EQ(p.state.hasVideo, 0);
+    EXPECT_EQ(p.graph.timePerFrame, 0);
+    EXPECT_EQ(h.windows.rects[WindowId::Video].width, 0);
+    h.TickUntilStarted();
+    EXPECT_TRUE(h.engine.playing);
+    // An MP3 without a tag shows its name and length; its information lines are there.
+    EXPECT_EQ(p.openFile.titleLine, " song  <0:01:00>");
+    ASSERT_EQ(p.openFile.infoLines.size(), 8u);
+    EXPECT_EQ(p.openFile.infoLines[5], "FileName : song");
+}
+
+TEST_F(PlaybackTest, FilesThatCannotBeOpenedLeaveNothingOpenAndTheListIntact) {
+    const std::string missing = (h.folder.path() / "gone.mpg").string();
+    const std::string broken = h.folder.Write("broken.mpg", "not media").string();
+    std::filesystem::create_directory(h.folder.path() / "dir.mpg");
+    const std::string dir = (h.folder.path() / "dir.mpg").string();
+    OpenPlayer& p = h.Start({missing, broken, dir});
+    for (int i = 0; i < 3; ++i) {
+        p.playlist.currentIndex = i;
+        p.OpenCurrent();
+        EXPECT_EQ(p.state.mediaClosed, 1) << i;
+        EXPECT_EQ(h.windows.rects[WindowId::Video].width, 0);
+        EXPECT_EQ(p.playlist.currentIndex, i);
+    }
+    EXPECT_EQ(p.playlist.Size(), 3u);
+    EXPECT_FALSE(h.engine.created);  // the graph that could not render was let go
+    // Only the regular file reached the engine.
+    EXPECT_EQ(Count(h.engine.log, "Render " + broken), 1);
+    EXPECT_EQ(Count(h.engine.log, "Render " + missing) + Count(h.engine.log, "Render " + dir), 0);
+}
+
+TEST_F(PlaybackTest, MissingEntriesAreRemovedWhenTheyAreNotKept) {
+    const std::string a = h.AddMedia("a.mpg");
+    const std::string gone1 = (h.folder.path() / "x.mpg").string();
+    const std::string gone2 = (h.folder.path() / "y.mpg").string();
+    const std::string b = h.AddMedia("b.mpg");
+    OpenPlayer& p = h.Start({a, gone1, gone2 + "<<0:00:01:000-0:00:02:000>>", b});
+    p.settings.keepMissingFiles = 0;
+    p.playlist.currentIndex = 1;
+    p.OpenCurrent();
+    ASSERT_EQ(p.playlist.Size(), 2u);
+    EXPECT_EQ(p.playlist.PathAt(1), b);
+    EXPECT_EQ(p.openFile.path, b);
+    EXPECT_EQ(p.state.mediaClosed, 0);
+
+    // Every entry from the current one on missing: back to the first entry, which opens.
+    PlayerHarness h2;
+    const std::string first = h2.AddMedia("first.mpg");
+    OpenPlayer& q = h2.Start({first, gone1, gone2});
+    q.settings.keepMissingFiles = 0;
+    q.playlist.currentIndex = 1;
+    q.OpenCurrent();
+    EXPECT_EQ(q.playlist.Size(), 1u);
+    EXPECT_EQ(q.playlist.currentIndex, 0);
+    EXPECT_EQ(q.openFile.path, first);
+
+    // Nothing left at all: no open and no crash.
+    PlayerHarness h3;
+    OpenPlayer& r = h3.Start({gone1, gone2});
+    r.settings.keepMissingFiles = 0;
+    r.OpenCurrent();
+    EXPECT_EQ(r.playlist.Size(), 0u);
+    EXPECT_EQ(r.state.mediaClosed, 1);
+}
+
+TEST_F(PlaybackTest, EndOfStreamOpensTheNextEntryOnTheSameTick) {
+    const std::string a = h.AddMedia("a.mpg");
+    const std::string b = h.AddMedia("b.mpg");
+    OpenPlayer& p = h.Start({a, b}, true);
+    h.TickUntilStarted();
+    h.engine.completed = true;
+    h.Tick();
+    EXPECT_EQ(p.playlist.currentIndex, 1);
+    EXPECT_EQ(p.openFile.path, b);
+    EXPECT_EQ(p.state.keyWaitTicks, 10);
+    EXPECT_EQ(p.state.startState, 1);
+}
+
+TEST_F(PlaybackTest, NextAndPreviousInListOrder) {
+    const std::string a = h.AddMedia("a.mpg");
+    const std::string b = h.AddMedia("b.mpg");
+    const std::string c = h.AddMedia("c.mpg");
+    OpenPlayer& p = h.Start({a, b, c});
+
+    // Nothing open: only the index moves.
+    p.playlist.currentIndex = 2;
+    p.settings.repeatList = 1;
+    p.Next();
+    EXPECT_EQ(p.playlist.currentIndex, 0);
+    EXPECT_EQ(p.state.mediaClosed, 1);
+    p.Previous();
+    EXPECT_EQ(p.playlist.currentIndex, 2);
+
+    // Playing, repeat on: the last entry wraps to the first and plays it.
+    p.OpenCurrent();
+    p.Next();
+    EXPECT_EQ(p.openFile.path, a);
+    EXPECT_EQ(p.state.requests.endOfListStop, 0);
+
+    // Repeat off: at the end the index goes to the first entry and playback stops on the next tick.
+    p.settings.repeatList = 0;
+    p.playlist.currentIndex = 2;
+    p.OpenCurrent();
+    p.Next();
+    EXPECT_EQ(p.playlist.currentIndex, 0);
+    EXPECT_EQ(p.openFile.path, c);
+    EXPECT_EQ(p.state.requests.endOfListStop, 1);
+    h.Tick();
+    EXPECT_EQ(p.state.mediaClosed, 1);
+    EXPECT_FALSE(h.engine.created);
+
+    // Previous at the first entry selects the last in both repeat modes.
+    for (int repeat : {0, 1}) {
+        p.settings.repeatList = repeat;
+        p.playlist.currentIndex = 0;
+        p.Previous();
+        EXPECT_EQ(p.playlist.currentIndex, 2) << repeat;
+    }
+}
+
+TEST_F(PlaybackTest, NextAndPreviousInShuffleOrder) {
+    std::vector<std::string> entries;
+    for (char n = 'a'; n <= 'e'; ++n) entries.push_back(h.AddMedia(std::string(1, n) + ".mpg"));
+    OpenPlayer& p = h.Start(entries);
+    p.settings.shufflePlay = 1;
+    p.Shuffle();
+    std::vector<int> sorted = p.shuffleOrder;
+    std::sort(sorted.begin(), sorted.end());
+    EXPECT_EQ(sorted, (std::vector<int>{0, 1, 2, 3, 4}));
+    EXPECT_EQ(p.playlist.currentIndex, p.shuffleOrder[0]);
+
+    // Repeat on: one full round visits every entry in order, then wraps to the first of the order.
+    p.settings.repeatList = 1;
+    p.shufflePosition = 0;
+    p.OpenCurrent();
+    for (int i = 1; i < 5; ++i) {
+        p.Next();
+        EXPECT_EQ(p.playlist.currentIndex, p.shuffleOrder[static_cast<std::size_t>(i)]);
+        EXPECT_EQ(p.openFile.path, entries[static_cast<std::size_t>(p.shuffleOrder[static_cast<std::size_t>(i)])]);
+    }
+    p.Next();
+    EXPECT_EQ(p.shufflePosition, 0);
+    EXPECT_EQ(p.playlist.currentIndex, p.shuffleOrder[0]);
+    EXPECT_EQ(p.state.requests.endOfListStop, 0);
+
+    // Previous walks the order backwards and wraps to its end.
+    p.Previous();
+    EXPECT_EQ(p.shufflePosition, 4);
+    EXPECT_EQ(p.playlist.currentIndex, p.shuffleOrder[4]);
+
+    // Repeat off: past the end the first of the order is selected, not opened, and playback stops.
+    p.settings.repeatList = 0;
+    const std::string playing = p.openFile.path;
+    p.Next();
+    EXPECT_EQ(p.shufflePosition, 0);
+    EXPECT_EQ(p.playlist.currentIndex, p.shuffleOrder[0]);
+    EXPECT_EQ(p.openFile.path, playing);
+    EXPECT_EQ(p.state.requests.endOfListStop, 1);
+
+    // One entry always shuffles to [0].
+    PlayerHarness single;
+    OpenPlayer& s = single.Start({single.AddMedia("only.mpg")});
+    s.Shuffle();
+    EXPECT_EQ(s.shuffleOrder, std::vector<int>{0});
+}
+
+TEST_F(PlaybackTest, PlaySegmentStartsAfterItsStartAndAdvancesAtItsEnd) {
+    const std::string a = h.AddMedia("a.mpg");
+    const std::string b = h.AddMedia("b.mpg");
+    OpenPlayer& p = h.Start({a + "<<0:00:10:000-0:00:20:500>>", b}, true);
+    EXPECT_TRUE(p.state.segmentActive);
+    EXPECT_EQ(p.openFile.path, a);
+    ASSERT_FALSE(h.engine.seeks.empty());
+    EXPECT_EQ(h.engine.seeks.back(), 100'010'000);  // 10.001 s
+    h.TickUntilStarted();
+    EXPECT_EQ(p.state.startDelay, 0);
+    EXPECT_EQ(p.playlist.currentIndex, 0);
+
+    h.engine.position = 204'990'000;  // 20.499 s: still inside
+    h.Tick(2);
+    EXPECT_EQ(p.playlist.currentIndex, 0);
+    h.engine.position = 205'000'000;  // 20.5 s
+    h.Tick(2);                        // the end raises Next; the next tick carries it out
+    EXPECT_EQ(p.playlist.currentIndex, 1);
+    EXPECT_EQ(p.openFile.path, b);
+    EXPECT_FALSE(p.state.segmentActive);
+}
+
+TEST_F(PlaybackTest, ABMarksLoopOnlyWhenAtLeast16msApart) {
+    OpenPlayer& p = h.Start({h.AddMedia("a.mpg")}, true);
+    h.TickUntilStarted();
+    auto markAt = [&](MediaTime position) {
+        p.graph.currentPosition = position;
+        ++p.state.abState;
+        p.CheckABRepeat();
+    };
+    markAt(50'000'000);   // A at 5000 ms
+    EXPECT_EQ(p.state.abState, 2);
+    markAt(50'150'000);   // B 15 ms later: too close, back to waiting for B
+    EXPECT_EQ(p.state.abState, 2);
+    markAt(50'160'000);   // 16 ms later: looping
+    EXPECT_EQ(p.state.abState, 4);
+    EXPECT_EQ(p.state.abA, 5000);
+    EXPECT_EQ(p.state.abB, 5016);
+
+    // B before A is swapped.
+    p.state.abState = 2;
+    p.state.abA = 9000;
+    markAt(30'000'000);
+    EXPECT_EQ(p.state.abState, 4);
+    EXPECT_EQ(p.state.abA, 3000);
+    EXPECT_EQ(p.state.abB, 9000);
+
+    // Looping: inside nothing happens; at B it goes back to just after A.
+    h.engine.seeks.clear();
+    h.engine.position = 50'000'000;
+    h.Tick();
+    EXPECT_TRUE(h.engine.seeks.empty());
+    h.engine.position = 90'000'000;
+    h.Tick();
+    ASSERT_EQ(h.engine.seeks.size(), 1u);
+    EXPECT_EQ(h.engine.seeks[0], 30'010'000);
+
+    // Closing resets the loop; with nothing open marks are not taken.
+    p.CloseMedia();
+    EXPECT_EQ(p.state.abState, 0);
+    p.state.abState = 1;
+    p.CheckABRepeat();
+    EXPECT_EQ(p.state.abState, 1);
+}
+
+TEST_F(PlaybackTest, HoldingNextSearchesEverySevenTicksThenResumes) {
+    OpenPlayer& p = h.Start({h.AddMedia("a.mpg")}, true);
+    h.TickUntilStarted();
+    h.engine.seeks.clear();
+    h.engine.position = 100'000'000;
+    p.state.requests.fastForward = 2;  // pressed
+    h.Tick(25);                        // held one second
+    EXPECT_FALSE(h.engine.playing);
+    const auto jumps = h.engine.seeks.size();
+    EXPECT_GE(jumps, 3u);
+    EXPECT_LE(jumps, 4u);
+    EXPECT_EQ(h.engine.position, 100'000'000 + static_cast<MediaTime>(jumps) * 45'000'000);
+    p.state.requests.fastForward = 4;  // released
+    h.Tick();
+    EXPECT_TRUE(h.engine.playing);
+    EXPECT_EQ(p.state.requests.fastForward, 0);
+
+    // Paused by the user: the release waits, and the search steps are the pause speed.
+    p.state.requests.pauseToggle = 1;
+    h.Tick();
+    EXPECT_EQ(p.state.paused, 1);
+    h.engine.seeks.clear();
+    p.state.requests.rewind = 2;
+    h.Tick(7);
+    ASSERT_EQ(h.engine.seeks.size(), 1u);
+    p.state.requests.rewind = 4;
+    h.Tick(3);
+    EXPECT_EQ(p.state.requests.rewind, 4);
+    EXPECT_FALSE(h.engine.playing);
+}
+
+TEST_F(PlaybackTest, PlayPauseStopAndFrameStepRequests) {
+    const std::string a = h.AddMedia("a.mpg");
+    OpenPlayer& p = h.Start({a});
+    // Play with nothing open opens the current entry.
+    p.state.requests.play = 1;
+    h.Tick();
+    EXPECT_EQ(p.state.mediaClosed, 0);
+    h.TickUntilStarted();
+    // A frame step is ignored while playing ...
+    p.state.requests.frameStep = 1;
+    h.engine.seeks.clear();
+    h.Tick();
+    EXPECT_TRUE(h.engine.seeks.empty());
+    EXPECT_EQ(p.state.requests.frameStep, 1);
+    // ... and taken once paused: one frame forward.
+    p.state.requests.pauseToggle = 1;
+    h.engine.position = 10'000'000;
+    h.Tick();
+    ASSERT_EQ(h.engine.seeks.size(), 1u);
+    EXPECT_EQ(h.engine.seeks[0], 10'400'000);
+    EXPECT_EQ(p.state.requests.frameStep, 0);
+    // Play while paused resumes without reopening.
+    const int renders = Count(h.engine.log, "Render " + a);
+    p.state.requests.play = 1;
+    h.Tick();
+    EXPECT_TRUE(h.engine.playing);
+    EXPECT_EQ(p.state.paused, 0);
+    EXPECT_EQ(Count(h.engine.log, "Render " + a), renders);
+    // Stop and play in one tick: stopped first, then opened again.
+    p.state.requests.stop = 1;
+    p.state.requests.play = 1;
+    h.Tick();
+    EXPECT_EQ(Count(h.engine.log, "Render " + a), renders + 1);
+    EXPECT_EQ(p.state.mediaClosed, 0);
+}
+
+TEST_F(PlaybackTest, ProgressFollowsThePositionAndIsZeroForTinyDurations) {
+    OpenPlayer& p = h.Start({h.AddMedia("a.mpg", FakeMedia{138'000'000, 1500, {320, 240}, true})}, true);
+    h.TickUntilStarted();
+    h.engine.position = 69'000'000;
+    h.Tick();
+    EXPECT_EQ(p.state.progress, 69);
+
+    PlayerHarness tiny;
+    OpenPlayer& t = tiny.Start({tiny.AddMedia("t.mpg", FakeMedia{137, 0, {320, 240}, true})}, true);
+    tiny.TickUntilStarted();
+    tiny.engine.position = 100;
+    tiny.Tick();
+    EXPECT_EQ(t.state.progress, 0);
+}
+
+TEST_F(PlaybackTest, ShuffleAndRepeatToggles) {
+    OpenPlayer& p = h.Start({h.AddMedia("a.mpg"), h.AddMedia("b.mpg"), h.AddMedia("c.mpg")});
+    p.playlist.currentIndex = 2;
+    p.state.requests.shuffleToggle = 1;
+    h.Tick();
+    EXPECT_EQ(p.settings.shufflePlay, 1);
+    EXPECT_EQ(p.playlist.currentIndex, p.shuffleOrder[0]);
+    p.playlist.currentIndex = 1;
+    p.state.requests.shuffleToggle = 1;
+    p.state.requests.repeatToggle = 1;
+    h.Tick();
+    EXPECT_EQ(p.settings.shufflePlay, 0);
+    EXPECT_EQ(p.playlist.currentIndex, 1);
+    EXPECT_EQ(p.settings.repeatList, 0);
+}
+
+TEST_F(PlaybackTest, VolumeRecordsFollowTheOpenFile) {
+    const std::string a = h.AddMedia("a.mpg");
+    const std::string b = h.AddMedia("b.mpg");
+    OpenPlayer& p = h.Start({a, b});
+    p.settings.volumeLogAutoUpdate = 1;
+    p.OpenCurrent();
+    p.state.volumeLevel = 31;
+    p.Next();  // leaving a records its level
+    ASSERT_FALSE(p.volumeLog.Records().empty());
+    EXPECT_EQ(p.volumeLog.Records()[0].name, "a");
+    EXPECT_EQ(p.volumeLog.Records()[0].volumeLine, "1:7fff7fff");
+    p.state.volumeLevel = 62;
+    p.Previous();  // back to a: its level comes back
+    EXPECT_EQ(p.state.volumeLevel, 31);
+    EXPECT_TRUE(p.volumeLog.RecordPresent());
+
+    // The level on the graph's scale, and on the system mixer when that method is chosen.
+    p.state.volumeLevel = 0;
+    p.ApplyVolume();
+    EXPECT_EQ(h.engine.volume, -10000);
+    p.settings.useDirectShowVolume = 0;
+    p.state.volumeLevel = 31;
+    p.ApplyVolume();
+    EXPECT_EQ(h.systemVolume.value, 0x7fff7fffu);
+}
+
+TEST_F(PlaybackTest, CompanionAudioIsRenderedWithTheVideo) {
+    const std::string clip = h.AddMedia("clip.mpg");
+    const std::string wav = h.folder.Write("clip.wav", "audio").string();
+    OpenPlayer& p = h.Start({clip});
+    p.OpenCurrent();
+    EXPECT_FALSE(h.engine.companion.has_value());  // synchronised playback is off by default
+    p.settings.syncFlags = "1100111";
+    p.OpenCurrent();
+    ASSERT_TRUE(h.engine.companion.has_value());
+    EXPECT_EQ(*h.engine.companion, wav);
+}
+
+}  // namespace
+}  // namespace felux
