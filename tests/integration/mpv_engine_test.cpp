@@ -35,7 +35,7 @@ TEST(MpvEngine, VideoWithSoundReportsItsShape) {
     ASSERT_GT(engine.FrameCount(), 0);
     // 25 frames a second: the player's time per frame.
     EXPECT_NEAR(static_cast<double>(engine.Duration() / engine.FrameCount()), 400'000.0, 8'000.0);
-    EXPECT_EQ(engine.Position(), 0);
+    EXPECT_LT(engine.Position(), Seconds(0.1)) << "at the start";
     EXPECT_EQ(engine.StringProperty("pause"), "yes") << "a file opens paused";
 }
 
