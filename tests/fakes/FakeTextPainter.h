@@ -12,7 +12,7 @@ namespace felux::test {
 
 class FakeTextPainter : public TextPainter {
 public:
-    TextExtent Draw(DibImage& image, int x, int y, std::string_view utf8, const FontSpec& font) override {
+    TextExtent Draw(DibImage& image, int x, int y, std::string_view utf8, const TextFont& font) override {
         ++draws;
         lastText = std::string(utf8);
         const TextExtent e = Measure(utf8, font);
@@ -20,7 +20,7 @@ public:
         for (int i = 0; i < static_cast<int>(utf8.size()); ++i) image.FillColor(x + 6 * i, y, 5, e.height, {0, 0, 0});
         return e;
     }
-    TextExtent Measure(std::string_view utf8, const FontSpec& font) override {
+    TextExtent Measure(std::string_view utf8, const TextFont& font) override {
         return {6 * static_cast<int>(utf8.size()), std::abs(font.height)};
     }
 

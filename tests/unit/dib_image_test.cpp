@@ -270,7 +270,7 @@ TEST(DibImage, FillsAndDrawsTextWithinTheImage) {
     EXPECT_EQ(image.PixelAt(19, 9), (Rgb{4, 4, 4}));
 
     test::FakeTextPainter painter;
-    FontSpec font;
+    TextFont font;
     font.height = -8;
     EXPECT_EQ(image.DrawTextWidth(painter, "ab", 2, 1, font), 12 + 3);
     EXPECT_EQ(image.PixelAt(2, 1), (Rgb{0, 0, 0}));

@@ -36,8 +36,9 @@ constexpr std::string_view kPause = "##.##/##.##/##.##/##.##/##.##";
 constexpr std::string_view kBack = "#...#...#/#..##..##/#.###.###/#########/#.###.###/#..##..##/#...#...#";
 constexpr std::string_view kNext = "#...#...#/##..##..#/###.###.#/#########/###.###.#/##..##..#/#...#...#";
 constexpr std::string_view kPlay = "#...../##..../###.../####../#####./####../###.../##..../#.....";
-constexpr std::string_view kZoomOut = ".###.../#...#../#####../#...#../.###.../.....#./......#";
-constexpr std::string_view kZoomIn = ".###.../#.#.#../#####../#.#.#../.###.../.....#./......#";
+constexpr std::string_view kLens = ".###.../#...#../#...#../#...#../.###.../.....#./......#";
+constexpr std::string_view kMinus = "...../...../#####/...../.....";
+constexpr std::string_view kPlus = "..#../..#../#####/..#../..#..";
 constexpr std::string_view kPower = "..#../#.#.#/#.#.#/#...#/.###.";
 constexpr std::string_view kPercent = "##..#/##.#./..#../.#.##/#..##";
 constexpr std::string_view kCheck = ".......#/......##/#....##./##..##../.####.../..##..../........";
@@ -174,9 +175,11 @@ void DrawBottomRowUnderDisplay(Raster& r, const PanelLook& look) {
         const Rect k{plus ? 160 : 140, 32, 19, 13};
         const bool down = plus ? look.zoomPlusDown : look.zoomMinusDown;
         const int d = DrawKey(r, k, down);
-        const std::string_view icon = plus ? kZoomIn : kZoomOut;
-        DrawPattern(r, k.x + (k.width - PatternWidth(icon)) / 2 + d, k.y + (k.height - PatternHeight(icon)) / 2 + d,
-                    icon, down ? kOrange : kIcon);
+        // A magnifier and the sign beside it.
+        const int x = k.x + (k.width - 14) / 2 + d;
+        const int y = k.y + (k.height - 7) / 2 + d;
+        DrawPattern(r, x, y, kLens, down ? kOrange : kLabelDim);
+        DrawPattern(r, x + 9, y + 1, plus ? kPlus : kMinus, down ? kOrangeHot : kIcon);
     }
     const Rect k{181, 32, 24, 13};
     const int d = DrawKey(r, k, look.fullDown);

@@ -10,7 +10,7 @@ class DibImage;
 
 // A font as the settings describe it. Height: negative is the character
 // height in pixels, positive the cell height; 0 is the face's default.
-struct FontSpec {
+struct TextFont {
     std::string face;
     int height = -13;
     int weight = 400;  // 100-900, 400 normal, 700 bold
@@ -28,8 +28,8 @@ public:
     virtual ~TextPainter() = default;
     // Draws utf8 with its top-left at (x, y): black letters on an opaque white
     // box of the text's extent, clipped to the image. Returns the extent.
-    virtual TextExtent Draw(DibImage& image, int x, int y, std::string_view utf8, const FontSpec& font) = 0;
-    virtual TextExtent Measure(std::string_view utf8, const FontSpec& font) = 0;
+    virtual TextExtent Draw(DibImage& image, int x, int y, std::string_view utf8, const TextFont& font) = 0;
+    virtual TextExtent Measure(std::string_view utf8, const TextFont& font) = 0;
 };
 
 }  // namespace felux

@@ -229,12 +229,12 @@ void DibImage::FillColor(int x, int y, int width, int height, Rgb colour) {
     }
 }
 
-int DibImage::DrawTextWidth(TextPainter& painter, std::string_view utf8, int x, int y, const FontSpec& font) {
+int DibImage::DrawTextWidth(TextPainter& painter, std::string_view utf8, int x, int y, const TextFont& font) {
     if (Empty()) return 0;
     return painter.Draw(*this, x, y, utf8, font).width + 3;
 }
 
-int DibImage::DrawTextHeight(TextPainter& painter, std::string_view utf8, int x, int y, const FontSpec& font) {
+int DibImage::DrawTextHeight(TextPainter& painter, std::string_view utf8, int x, int y, const TextFont& font) {
     if (Empty()) return 0;
     return painter.Draw(*this, x, y, utf8, font).height;
 }

@@ -68,9 +68,9 @@ public:
     void FillColor(int x, int y, int width, int height, Rgb colour);
     // Draws text black on white at (x, y); returns its width + 3, the advance
     // the callers lay text out with (0 when empty).
-    int DrawTextWidth(TextPainter& painter, std::string_view utf8, int x, int y, const FontSpec& font);
+    int DrawTextWidth(TextPainter& painter, std::string_view utf8, int x, int y, const TextFont& font);
     // The same drawing; returns the text's height (0 when empty).
-    int DrawTextHeight(TextPainter& painter, std::string_view utf8, int x, int y, const FontSpec& font);
+    int DrawTextHeight(TextPainter& painter, std::string_view utf8, int x, int y, const TextFont& font);
     // The panel: (0,0) 407 x 93 of this image onto the target's (0,0), unscaled.
     void PaintTo(PixelSink& target) const;
     // The large text strip (320,250) 319 x sourceHeight, stretched over the
