@@ -25,6 +25,9 @@ if(CMAKE_SCRIPT_MODE_FILE)
 endif()
 
 set(FELUX_SKIN_BMP ${CMAKE_SOURCE_DIR}/resources/skin.bmp)
+if(NOT EXISTS ${FELUX_SKIN_BMP})
+  message(FATAL_ERROR "resources/skin.bmp is missing: restore it from git, or draw it with tools/skin")
+endif()
 set(FELUX_SKIN_CPP ${CMAKE_BINARY_DIR}/generated/SkinBitmapBytes.cpp)
 add_custom_command(
   OUTPUT ${FELUX_SKIN_CPP}

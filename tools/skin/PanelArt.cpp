@@ -169,6 +169,29 @@ void DrawDisplay(Raster& r, const PanelLook& look) {
     if (look.zoomDotLit) DrawPattern(r, skin::kZoomDot.x, skin::kZoomDot.y + 1, kPercent, kOrange);
 }
 
+// The volume slider's ramp and labels in one of its three looks.
+void DrawVolumeFace(Raster& r, int x, int y, VolumeFace face) {
+    const Rgb rampLow = face == VolumeFace::LogKept      ? Rgb{150, 84, 26}
+                        : face == VolumeFace::LogNotKept ? Rgb{56, 96, 116}
+                                                         : Rgb{40, 44, 52};
+    const Rgb rampHigh = face == VolumeFace::LogKept      ? kOrange
+                         : face == VolumeFace::LogNotKept ? kCyan
+                                                          : Rgb{96, 104, 118};
+    // A ramp that grows to the right, under the knob's path.
+    const int bottom = y + 10;
+    for (int i = 3; i <= 71; ++i) {
+        const int h = 1 + (i - 3) * 5 / 68;
+        r.Fill({x + i, bottom - h + 1, 1, h}, Blend(rampLow, rampHigh, (i - 3) * 100 / 68));
+    }
+    r.Fill({x + 3, bottom + 1, 69, 1}, Shade(kBodyBottom, 18));
+    DrawText(r, x + 1, y, "VOL", kLabelDim, Face::Tiny);
+    if (face == VolumeFace::Plain) return;
+    const bool kept = face == VolumeFace::LogKept;
+    const int lx = x + skin::kVolumeArea.width - 2 - TextWidth(Face::Tiny, "LOG");
+    DrawText(r, lx, y, "LOG", kept ? kOrange : kCyan, Face::Tiny);
+    r.Fill({lx - 4, y + 1, 2, 3}, kept ? kOrangeHot : Rgb{40, 60, 72});
+}
+
 void DrawBottomRowUnderDisplay(Raster& r, const PanelLook& look) {
     DrawVolumeFace(r, skin::kVolumeArea.x, skin::kVolumeArea.y, look.volume);
     for (const bool plus : {false, true}) {
@@ -277,30 +300,6 @@ void DrawMinimiseBox(Raster& r) {
 }
 
 }  // namespace
-
-void DrawVolumeFace(Raster& r, int x, int y, VolumeFace face) {
-    for (int j = 0; j < skin::kVolumeArea.height; ++j)
-        for (int i = 0; i < skin::kVolumeArea.width; ++i) r.Set(x + i, y + j, BodyAt(x + i, y + j));
-    const Rgb rampLow = face == VolumeFace::LogKept      ? Rgb{150, 84, 26}
-                        : face == VolumeFace::LogNotKept ? Rgb{56, 96, 116}
-                                                         : Rgb{40, 44, 52};
-    const Rgb rampHigh = face == VolumeFace::LogKept      ? kOrange
-                         : face == VolumeFace::LogNotKept ? kCyan
-                                                          : Rgb{96, 104, 118};
-    // A ramp that grows to the right, under the knob's path.
-    const int bottom = y + 10;
-    for (int i = 3; i <= 71; ++i) {
-        const int h = 1 + (i - 3) * 5 / 68;
-        r.Fill({x + i, bottom - h + 1, 1, h}, Blend(rampLow, rampHigh, (i - 3) * 100 / 68));
-    }
-    r.Fill({x + 3, bottom + 1, 69, 1}, Shade(kBodyBottom, 18));
-    DrawText(r, x + 1, y, "VOL", kLabelDim, Face::Tiny);
-    if (face == VolumeFace::Plain) return;
-    const bool kept = face == VolumeFace::LogKept;
-    const int lx = x + skin::kVolumeArea.width - 2 - TextWidth(Face::Tiny, "LOG");
-    DrawText(r, lx, y, "LOG", kept ? kOrange : kCyan, Face::Tiny);
-    r.Fill({lx - 4, y + 1, 2, 3}, kept ? kOrangeHot : Rgb{40, 60, 72});
-}
 
 void DrawVolumeKnob(Raster& r, int x, int y) {
     const Rect k = skin::kVolumeKnob;

@@ -60,7 +60,5 @@ Raster DrawPanel(const PanelLook& look);
 void DrawVolumeKnob(Raster& r, int x, int y);
 void DrawLineMaskSecondMark(Raster& r, int x, int y);
 void DrawVolumeFlash(Raster& r, int x, int y);
-// The volume slider's ramp and labels, as the volume area shows them.
-void DrawVolumeFace(Raster& r, int x, int y, VolumeFace face);
 
 }  // namespace felux::skintool
