@@ -23,7 +23,6 @@ public:
         calls.push_back("seek " + std::string(direction > 0 ? "+" : "-") + "1 " +
                         std::to_string(amount / kUnitsPerMillisecond));
     }
-    int PlaybackRate() override { return playbackRate; }
     MediaTime TimePerFrame() override { return timePerFrame; }
 
     // The calls since the last Take.
@@ -34,7 +33,6 @@ public:
     }
 
     std::vector<std::string> calls;
-    int playbackRate = 1000;
     MediaTime timePerFrame = 400'000;  // 40 ms, 25 frames a second
 };
 

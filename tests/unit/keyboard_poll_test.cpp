@@ -26,7 +26,7 @@ protected:
     int Tick() {
         poll.Poll();
         wheel.TakeNotchRequest();
-        const int notch = wheel.PendingNotch();
+        const int notch = state.pendingWheelNotch;
         wheel.ProcessWheelNotch();  // consumes it
         return notch;
     }

@@ -30,9 +30,9 @@ protected:
         wheel.TakeNotchRequest();
         wheel.DecideFrameStep();
         if (state.mediaClosed != 0) return;
-        searchTick = searchTick + 1 > settings.searchWait ? 0 : searchTick + 1;
+        state.searchTick = state.searchTick + 1 > settings.searchWait ? 0 : state.searchTick + 1;
         wheel.RunFrameStep();
-        wheel.RunWheelSteps(searchTick);
+        wheel.RunWheelSteps();
     }
     std::vector<std::string> Ticks(int n) {
         for (int i = 0; i < n; ++i) Tick();
@@ -48,7 +48,6 @@ protected:
     KeyLatch keys;
     test::FakeWheelMedia media;
     WheelSeek wheel{state, settings, keys, media};
-    int searchTick = 0;
 };
 
 TEST_F(WheelSeekTest, FixedTablesPauseAndJumpEverySearchPeriod) {
@@ -144,12 +143,12 @@ TEST_F(WheelSeekTest, PausedNotchStepsAFrameBySwitchAndShift) {
 
     // While playing a notch always seeks.
     state.paused = 0;
-    searchTick = 1;
+    state.searchTick = 1;
     EXPECT_THAT(NotchTick(1), ElementsAre("pause"));
 }
 
 TEST_F(WheelSeekTest, MiddleClickTogglesPauseOrEndsTheSeek) {
-    media.playbackRate = 1500;
+    state.playbackRate = 1500;
     state.requests.middleClick = 1;
     EXPECT_THAT(Ticks(1), ElementsAre("rate 1.500", "pause"));
     EXPECT_EQ(state.paused, 1);
@@ -193,42 +192,42 @@ TEST_F(WheelSeekTest, NotchesAndMiddleClickWaitForAFile) {
 
 TEST_F(WheelSeekTest, NotchSources) {
     wheel.OnWheel(0);
-    EXPECT_EQ(wheel.PendingNotch(), 0);
+    EXPECT_EQ(state.pendingWheelNotch, 0);
     wheel.OnWheel(-240);
-    EXPECT_EQ(wheel.PendingNotch(), -1);
+    EXPECT_EQ(state.pendingWheelNotch, -1);
 
     state.appActive = 0;
     wheel.OnWheel(120);
-    EXPECT_EQ(wheel.PendingNotch(), -1);
+    EXPECT_EQ(state.pendingWheelNotch, -1);
     state.appActive = 1;
     settings.wheelSeekOff = 1;
     wheel.OnWheel(120);
     wheel.OnScrollBar(ScrollCode::LineUp);
-    EXPECT_EQ(wheel.PendingNotch(), -1);
+    EXPECT_EQ(state.pendingWheelNotch, -1);
     EXPECT_FALSE(wheel.UseVideoOnlyNotch(true, 1));
     settings.wheelSeekOff = 0;
 
     wheel.OnScrollBar(ScrollCode::Top);
-    EXPECT_EQ(wheel.PendingNotch(), 1);
+    EXPECT_EQ(state.pendingWheelNotch, 1);
     wheel.OnScrollBar(ScrollCode::PageDown);
-    EXPECT_EQ(wheel.PendingNotch(), -1);
+    EXPECT_EQ(state.pendingWheelNotch, -1);
     state.wheelStep = 4;
     state.keyWaitTicks = 3;  // during the lockout a scroll stops the seek
     wheel.OnScrollBar(ScrollCode::LineUp);
-    EXPECT_EQ(wheel.PendingNotch(), 0);
+    EXPECT_EQ(state.pendingWheelNotch, 0);
     EXPECT_EQ(state.wheelStep, 0);
 
     // Keys and child windows hand over a request; it ends the lockout.
     state.requests.wheelNotch = -3;
     wheel.TakeNotchRequest();
-    EXPECT_EQ(wheel.PendingNotch(), -1);
+    EXPECT_EQ(state.pendingWheelNotch, -1);
     EXPECT_EQ(state.requests.wheelNotch, 0);
     EXPECT_EQ(state.keyWaitTicks, 0);
 
     EXPECT_FALSE(wheel.UseVideoOnlyNotch(false, 1));
-    EXPECT_EQ(wheel.PendingNotch(), -1);
+    EXPECT_EQ(state.pendingWheelNotch, -1);
     EXPECT_TRUE(wheel.UseVideoOnlyNotch(true, 0));  // replaces the pending notch, even with none
-    EXPECT_EQ(wheel.PendingNotch(), 0);
+    EXPECT_EQ(state.pendingWheelNotch, 0);
 }
 
 TEST(WheelTableText, DefaultsFormatAsTheDialogShowsThem) {

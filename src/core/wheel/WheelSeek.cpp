@@ -28,7 +28,7 @@ WheelSeek::WheelSeek(PlayerState& state, const PlayerSettings& settings, KeyStat
 
 void WheelSeek::OnWheel(int delta) {
     if (settings_.wheelSeekOff != 0 || state_.appActive != 1 || delta == 0) return;
-    pendingNotch_ = Sign(delta);
+    state_.pendingWheelNotch = Sign(delta);
 }
 
 void WheelSeek::OnScrollBar(ScrollCode code) {
@@ -48,40 +48,40 @@ void WheelSeek::OnScrollBar(ScrollCode code) {
         case ScrollCode::Other:
             break;
     }
-    if (notch != 0) pendingNotch_ = notch;
+    if (notch != 0) state_.pendingWheelNotch = notch;
     if (state_.keyWaitTicks != 0) {
         state_.wheelStep = 0;
-        pendingNotch_ = 0;
+        state_.pendingWheelNotch = 0;
     }
 }
 
 bool WheelSeek::UseVideoOnlyNotch(bool videoOnlyMode, int videoWindowNotch) {
     if (!videoOnlyMode || state_.appActive != 1 || settings_.wheelSeekOff != 0) return false;
-    pendingNotch_ = Sign(videoWindowNotch);
+    state_.pendingWheelNotch = Sign(videoWindowNotch);
     return true;
 }
 
 void WheelSeek::TakeNotchRequest() {
     int& request = state_.requests.wheelNotch;
     if (request == 0) return;
-    pendingNotch_ = Sign(request);
+    state_.pendingWheelNotch = Sign(request);
     request = 0;
     state_.keyWaitTicks = 0;
 }
 
 void WheelSeek::DecideFrameStep() {
-    if (state_.mediaClosed != 0 || state_.paused != 1 || pendingNotch_ == 0) return;
+    if (state_.mediaClosed != 0 || state_.paused != 1 || state_.pendingWheelNotch == 0) return;
     const bool frameStep = settings_.wheelFrameStepWhenPaused == 1 ? !keys_.Hit(vk::Shift)
                                                                     : keys_.Down(vk::Shift);
     if (!frameStep) return;
-    state_.requests.frameStep = pendingNotch_ > 0 ? 1 : -1;
+    state_.requests.frameStep = state_.pendingWheelNotch > 0 ? 1 : -1;
     if (state_.wheelStep != 0) {
         // A seek at a rate entry plays the graph; the frame step needs it paused at normal speed.
         media_.Pause();
-        media_.SetRate(media_.PlaybackRate() / 1000.0);
+        media_.SetRate(state_.playbackRate / 1000.0);
     }
     state_.wheelStep = 0;
-    pendingNotch_ = 0;
+    state_.pendingWheelNotch = 0;
 }
 
 void WheelSeek::RunFrameStep() {
@@ -91,31 +91,31 @@ void WheelSeek::RunFrameStep() {
     request = 0;
 }
 
-void WheelSeek::RunWheelSteps(int searchTick) {
+void WheelSeek::RunWheelSteps() {
     if (state_.mediaClosed != 0) return;  // notch and middle click stay pending
     ProcessWheelNotch();
     RunMiddleClick();
-    RunWheelSearch(searchTick);
+    RunWheelSearch();
 }
 
 void WheelSeek::WindBack() {
     if (state_.wheelStep == 0) return;
     state_.wheelStep = 1;
-    pendingNotch_ = -1;
+    state_.pendingWheelNotch = -1;
 }
 
 void WheelSeek::ProcessWheelNotch() {
-    if (pendingNotch_ == 0) return;
+    if (state_.pendingWheelNotch == 0) return;
     if (settings_.wheelVariableSpeed == 1)
         ProcessUserNotch();
     else
         ProcessFixedNotch();
-    pendingNotch_ = 0;
+    state_.pendingWheelNotch = 0;
 }
 
 void WheelSeek::ProcessFixedNotch() {
     if (state_.wheelStep == 0) media_.Pause();
-    state_.wheelStep += pendingNotch_;
+    state_.wheelStep += state_.pendingWheelNotch;
     if (state_.wheelStep == 0 && state_.paused == 0) media_.Run();
     state_.wheelStep = ClampStep(state_.wheelStep);
 }
@@ -129,7 +129,7 @@ WheelSeek::Entry WheelSeek::UserEntry() const {
 }
 
 void WheelSeek::ProcessUserNotch() {
-    state_.wheelStep = ClampStep(state_.wheelStep + pendingNotch_);
+    state_.wheelStep = ClampStep(state_.wheelStep + state_.pendingWheelNotch);
     const Entry entry = UserEntry();
     if (!entry.isRate && state_.wheelStep != 0) {
         media_.Pause();  // RunWheelSearch jumps
@@ -151,7 +151,7 @@ void WheelSeek::RunMiddleClick() {
     int& request = state_.requests.middleClick;
     if (request == 0) return;
     request = 0;
-    media_.SetRate(media_.PlaybackRate() / 1000.0);
+    media_.SetRate(state_.playbackRate / 1000.0);
     if (state_.wheelStep == 0) {
         if (state_.paused == 1) {
             media_.Run();
@@ -174,8 +174,8 @@ void WheelSeek::RunMiddleClick() {
     }
 }
 
-void WheelSeek::RunWheelSearch(int searchTick) {
-    if (state_.wheelStep == 0 || searchTick != 0) return;
+void WheelSeek::RunWheelSearch() {
+    if (state_.wheelStep == 0 || state_.searchTick != 0) return;
     const int direction = Sign(state_.wheelStep);
     if (settings_.wheelVariableSpeed != 1) {
         const auto& table = state_.paused == 1 ? kFixedWheelPauseSteps : kFixedWheelPlaySteps;

@@ -20,8 +20,6 @@ public:
     virtual void SetRate(double rate) = 0;
     // Relative seek: direction +1 or -1, amount in 100 ns units.
     virtual void SeekPosition(int direction, MediaTime amount) = 0;
-    // The file's playback rate in thousandths (1000 = normal), what play/pause returns to.
-    virtual int PlaybackRate() = 0;
     // One frame in 100 ns units; 0 for audio only.
     virtual MediaTime TimePerFrame() = 0;
 };
@@ -38,7 +36,9 @@ constexpr int WheelTableIndex(int step) { return step >= 0 ? step : 10 - step; }
 enum class ScrollCode { LineUp, LineDown, PageUp, PageDown, Top, Bottom, Other };
 
 // The dispatcher runs, in one tick: TakeNotchRequest, UseVideoOnlyNotch, DecideFrameStep, then
-// (only while a file is open, after the key search) RunFrameStep and RunWheelSteps.
+// (only while a file is open, after advancing searchTick and the key search) RunFrameStep and
+// RunWheelSteps. The pending notch is state.pendingWheelNotch, which the play and pause
+// requests also set; play/pause returns to state.playbackRate.
 class WheelSeek {
 public:
     WheelSeek(PlayerState& state, const PlayerSettings& settings, KeyState& keys, WheelMedia& media);
@@ -60,19 +60,17 @@ public:
     void DecideFrameStep();
     // The frame step waits until the player is paused.
     void RunFrameStep();
-    // The pending notch, the middle-click request and the periodic search; searchTick is the
-    // dispatcher's search pacing counter (searching acts when it is 0).
-    void RunWheelSteps(int searchTick);
+    // The pending notch, the middle-click request and the periodic search, which acts on the
+    // ticks where state.searchTick is 0.
+    void RunWheelSteps();
 
     void ProcessWheelNotch();
     void RunMiddleClick();
-    void RunWheelSearch(int searchTick);
+    void RunWheelSearch();
 
     // Play and play/pause end a running seek by one notch back from step 1, so the ordinary
     // notch processing brings it to 0 and restores the graph.
     void WindBack();
-
-    int PendingNotch() const { return pendingNotch_; }
 
 private:
     void ProcessFixedNotch();
@@ -88,7 +86,6 @@ private:
     const PlayerSettings& settings_;
     KeyState& keys_;
     WheelMedia& media_;
-    int pendingNotch_ = 0;  // -1, 0, +1
 };
 
 }  // namespace felux
