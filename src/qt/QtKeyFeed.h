@@ -6,6 +6,8 @@
 
 #include "input/KeyLatch.h"
 
+class QKeyEvent;
+
 namespace felux {
 
 class QtKeyFeed : public QObject {
@@ -13,6 +15,12 @@ class QtKeyFeed : public QObject {
 public:
     explicit QtKeyFeed(KeyLatch& keys);
 
+    // The poll's code for a key event: by the key's unshifted character in the current layout
+    // (so SHIFT+2 is '2' and '[' is found wherever the layout puts it), else by the Qt key.
+    // 0 when the key is not watched.
+    static int KeyCode(const QKeyEvent& event);
+    // The poll's code for an X keysym; 0 when it is not one of the watched keys.
+    static int KeyCodeForKeysym(unsigned long keysym);
     // The poll's code for a Qt key, by the character the key produces; 0 when not watched.
     static int KeyCode(int qtKey);
 
