@@ -20,7 +20,6 @@ public:
         releases.push_back(button);
         keys_.Release(button);
     }
-    void RequestFullScreenToggle() override { ++fullScreenToggles; }
     bool FullScreenPanelHidden() override { return panelHidden; }
     void SetFullScreenMouseMode(bool on) override { mouseMode = on; }
     void RequestZoomUp() override { ++zoomUps; }
@@ -42,7 +41,6 @@ public:
     std::vector<int> releases;
     std::vector<int> indicators;
     bool mouseMode = false;
-    int fullScreenToggles = 0;
     int zoomUps = 0;
     int zoomDowns = 0;
     int lyricsToggles = 0;

@@ -163,15 +163,15 @@ void KeyboardPoll::MenuCountdowns() {
 bool KeyboardPoll::FullScreenKeys() {
     bool taken = false;
     if (Down(vk::Alt) && Down(vk::Return)) {
-        actions_.RequestFullScreenToggle();
+        state_.requests.fullScreen = 1;
         taken = true;
     }
     if (Down(vk::Escape) && state_.fullScreen == 1) {
-        actions_.RequestFullScreenToggle();
+        state_.requests.fullScreen = 1;
         taken = true;
     }
     if (Down(vk::Char('F')) && state_.fullScreen == 0) {
-        actions_.RequestFullScreenToggle();
+        state_.requests.fullScreen = 1;
         taken = true;
     }
     return taken;

@@ -18,8 +18,9 @@ struct ScreenPoint {
     bool operator==(const ScreenPoint&) const = default;
 };
 
-// Player operations the keys trigger that other subsystems own. Each "Request" call raises a
-// flag for the dispatcher of the same tick, so calling it twice in one poll is harmless.
+// Player operations the keys trigger that other subsystems own; the rest are request flags of
+// the player state. Each "Request" call raises a flag for the dispatcher of the same tick, so
+// calling it twice in one poll is harmless.
 class KeyboardActions {
 public:
     virtual ~KeyboardActions() = default;
@@ -30,7 +31,6 @@ public:
     // started before the full-screen switch does not stay held.
     virtual void SynthesiseButtonRelease(int button) = 0;
 
-    virtual void RequestFullScreenToggle() = 0;
     // Full screen with its panel hidden: CTRL+M and CTRL+N switch the mouse mode there.
     virtual bool FullScreenPanelHidden() = 0;
     virtual void SetFullScreenMouseMode(bool on) = 0;
