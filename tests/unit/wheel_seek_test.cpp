@@ -224,6 +224,15 @@ TEST_F(WheelSeekTest, NotchSources) {
     EXPECT_EQ(state.requests.wheelNotch, 0);
     EXPECT_EQ(state.keyWaitTicks, 0);
 
+    // Child windows' notches wait for the lockout to end.
+    state.keyWaitTicks = 2;
+    EXPECT_FALSE(wheel.ForwardChildNotch(1));
+    state.keyWaitTicks = 0;
+    EXPECT_TRUE(wheel.ForwardChildNotch(1));
+    EXPECT_EQ(state.requests.wheelNotch, 1);
+    settings.wheelNotchFeel = 0;
+    EXPECT_FALSE(wheel.ForwardChildNotch(-1));
+
     EXPECT_FALSE(wheel.UseVideoOnlyNotch(false, 1));
     EXPECT_EQ(state.pendingWheelNotch, -1);
     EXPECT_TRUE(wheel.UseVideoOnlyNotch(true, 0));  // replaces the pending notch, even with none

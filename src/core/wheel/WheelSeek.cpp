@@ -55,6 +55,13 @@ void WheelSeek::OnScrollBar(ScrollCode code) {
     }
 }
 
+bool WheelSeek::ForwardChildNotch(int windowNotch) {
+    if (settings_.wheelNotchFeel != 1 || settings_.wheelSeekOff != 0 || state_.keyWaitTicks != 0) return false;
+    if (windowNotch == 0) return false;
+    state_.requests.wheelNotch = windowNotch;
+    return true;
+}
+
 bool WheelSeek::UseVideoOnlyNotch(bool videoOnlyMode, int videoWindowNotch) {
     if (!videoOnlyMode || state_.appActive != 1 || settings_.wheelSeekOff != 0) return false;
     state_.pendingWheelNotch = Sign(videoWindowNotch);

@@ -48,6 +48,10 @@ public:
     void OnWheel(int delta);
     // The main window's hidden scroll bar; during the keyboard lockout it stops the seek instead.
     void OnScrollBar(ScrollCode code);
+    // A notch the panel or the video window recorded (panel first), taken after each dispatcher
+    // run as a request when wheelNotchFeel is on and the keyboard lockout is not running. True
+    // when it was taken, so the caller clears the window's record.
+    bool ForwardChildNotch(int windowNotch);
     // In video-only mode the video window's last notch replaces the pending one. True when it
     // was taken, so the caller clears the window's record.
     bool UseVideoOnlyNotch(bool videoOnlyMode, int videoWindowNotch);
