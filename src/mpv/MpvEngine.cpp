@@ -387,9 +387,12 @@ void MpvEngine::HandleEvent(const mpv_event& event) {
             break;
         case MPV_EVENT_END_FILE: {
             const auto* end = static_cast<const mpv_event_end_file*>(event.data);
-            if (file_.loaded && end && end->reason == MPV_END_FILE_REASON_EOF) {
+            // An open file that stops with an error is over as well: without a sound device mpv
+            // ends even a fully played file that way, and the player must move on, not wait.
+            if (file_.loaded && end &&
+                (end->reason == MPV_END_FILE_REASON_EOF || end->reason == MPV_END_FILE_REASON_ERROR)) {
                 file_.completed = true;
-                if (file_.duration > 0) file_.position = file_.duration;
+                if (end->reason == MPV_END_FILE_REASON_EOF && file_.duration > 0) file_.position = file_.duration;
             }
             file_.loaded = false;
             file_.seekTarget.reset();
