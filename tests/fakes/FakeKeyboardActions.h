@@ -21,7 +21,7 @@ public:
         keys_.Release(button);
     }
     bool FullScreenPanelHidden() override { return panelHidden; }
-    void SetFullScreenMouseMode(bool on) override { mouseMode = on; }
+    void MouseVolumeChanged() override { ++mouseVolumeChanges; }
     void RequestZoomUp() override { ++zoomUps; }
     void RequestZoomDown() override { ++zoomDowns; }
     void RequestLyricsToggle() override { ++lyricsToggles; }
@@ -40,7 +40,7 @@ public:
     std::vector<std::pair<PopupMenu, ScreenPoint>> menus;
     std::vector<int> releases;
     std::vector<int> indicators;
-    bool mouseMode = false;
+    int mouseVolumeChanges = 0;
     int zoomUps = 0;
     int zoomDowns = 0;
     int lyricsToggles = 0;

@@ -122,17 +122,19 @@ TEST_F(KeyboardPollTest, VolumeKeysRepeatEveryTickWithinLimits) {
     EXPECT_EQ(state.volumeLevel, 0);
     keys.Release(vk::BracketLeft);
 
-    // Full screen with the panel hidden: CTRL+M and CTRL+N switch the mouse mode instead.
+    // Full screen with the panel hidden: CTRL+M and CTRL+N switch the mouse volume instead.
     actions.panelHidden = true;
+    settings.mouseVolume = 0;
     keys.Press(vk::Control);
     keys.Press('M');
     Tick();
-    EXPECT_TRUE(actions.mouseMode);
+    EXPECT_EQ(settings.mouseVolume, 1);
     EXPECT_EQ(state.volumeLevel, 0);
     keys.Release('M');
     keys.Press('N');
     Tick();
-    EXPECT_FALSE(actions.mouseMode);
+    EXPECT_EQ(settings.mouseVolume, 0);
+    EXPECT_EQ(actions.mouseVolumeChanges, 2);
 }
 
 TEST_F(KeyboardPollTest, HeldArrowGivesANotchTwoTicksAfterThePressThenEveryThree) {

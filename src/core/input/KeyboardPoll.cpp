@@ -222,13 +222,17 @@ void KeyboardPoll::Volume() {
         state_.volumeLevel = level;
         if (state_.mediaClosed == 0) state_.requests.volumeChanged = 1;
     };
+    const auto mouseVolume = [&](int on) {
+        settings_.mouseVolume = on;
+        actions_.MouseVolumeChanged();
+    };
     const bool mouseModeKeys = actions_.FullScreenPanelHidden();
     if (mouseModeKeys && Down(vk::Control) && Down(vk::Char('M')))
-        actions_.SetFullScreenMouseMode(true);
+        mouseVolume(1);
     else if (Down(vk::Char('M')) || Down(vk::BracketRight))
         change(2);
     if (mouseModeKeys && Down(vk::Control) && Down(vk::Char('N')))
-        actions_.SetFullScreenMouseMode(false);
+        mouseVolume(0);
     else if (Down(vk::Char('N')) || Down(vk::BracketLeft))
         change(-2);
 }

@@ -31,9 +31,10 @@ public:
     // started before the full-screen switch does not stay held.
     virtual void SynthesiseButtonRelease(int button) = 0;
 
-    // Full screen with its panel hidden: CTRL+M and CTRL+N switch the mouse mode there.
+    // Full screen with its panel hidden: CTRL+M and CTRL+N switch mouseVolume there.
     virtual bool FullScreenPanelHidden() = 0;
-    virtual void SetFullScreenMouseMode(bool on) = 0;
+    // mouseVolume changed while in full screen.
+    virtual void MouseVolumeChanged() = 0;
     virtual void RequestZoomUp() = 0;
     virtual void RequestZoomDown() = 0;
     // The dispatcher flips lyricsBelowVideo and redraws.
