@@ -39,6 +39,17 @@ protected:
         keys.Press(key);
         keys.Release(key);
     }
+    // A press once the lockout has run out: tapped, or left held.
+    void TapTick(int key) {
+        state.keyWaitTicks = 0;
+        Tap(key);
+        Tick();
+    }
+    void HoldTick(int key) {
+        state.keyWaitTicks = 0;
+        keys.Press(key);
+        Tick();
+    }
     void OpenFile() {
         state.mediaClosed = 0;
         state.paused = 0;
@@ -191,9 +202,7 @@ TEST_F(KeyboardPollTest, CommaAndPeriodSearchWhileHeldAndStepFramesWithShift) {
     EXPECT_EQ(state.requests.frameStep, 0);
     EXPECT_THAT(media.Take(), ElementsAre("seek +1 40"));
 
-    state.keyWaitTicks = 0;
-    Tap(vk::Period);
-    Tick();
+    TapTick(vk::Period);
     EXPECT_EQ(state.requests.frameStep, -1);
 }
 
@@ -226,20 +235,14 @@ TEST_F(KeyboardPollTest, DigitsPickOverscanScanLineOrAspectPresetsWithAFileOpen)
     EXPECT_EQ(actions.patternChanges, 1);
     keys.Release(vk::Alt);
 
-    state.keyWaitTicks = 0;
-    Tap('5');
-    Tick();
+    TapTick('5');
     EXPECT_EQ(settings.aspectPresetIndex, 4);
     EXPECT_EQ(actions.aspectChanges, 1);
-    state.keyWaitTicks = 0;
-    Tap('0');
-    Tick();
+    TapTick('0');
     EXPECT_EQ(settings.aspectPresetIndex, 9);
 
     // Q and SHIFT+1 reset the overscan.
-    state.keyWaitTicks = 0;
-    Tap('Q');
-    Tick();
+    TapTick('Q');
     EXPECT_EQ(settings.overscanPreset, 0);
     EXPECT_DOUBLE_EQ(settings.overscanScaleX, 1.0);
     EXPECT_EQ(state.keyWaitTicks, 7);
@@ -286,40 +289,30 @@ TEST_F(KeyboardPollTest, WindowAndPlaybackKeys) {
     EXPECT_TRUE(toggled());
     keys.ReleaseAll();
 
-    state.keyWaitTicks = 0;
-    keys.Press(vk::Escape);  // only leaves full screen
-    Tick();
+    HoldTick(vk::Escape);  // only leaves full screen
     EXPECT_FALSE(toggled());
     state.fullScreen = 1;
     Tick();
     EXPECT_TRUE(toggled());
     keys.ReleaseAll();
-    state.keyWaitTicks = 0;
-    keys.Press('F');  // only enters it
-    Tick();
+    HoldTick('F');  // only enters it
     EXPECT_FALSE(toggled());
     state.fullScreen = 0;
     Tick();
     EXPECT_TRUE(toggled());
     keys.ReleaseAll();
 
-    state.keyWaitTicks = 0;
-    keys.Press(vk::Space);
-    Tick();
+    HoldTick(vk::Space);
     EXPECT_EQ(state.requests.play, 1);
     EXPECT_EQ(state.requests.middleClick, 0);
     keys.ReleaseAll();
     OpenFile();
-    state.keyWaitTicks = 0;
-    keys.Press(vk::Space);
-    Tick();
+    HoldTick(vk::Space);
     EXPECT_EQ(state.requests.middleClick, 1);
     keys.ReleaseAll();
 
     state.wheelStep = 4;
-    state.keyWaitTicks = 0;
-    keys.Press(vk::Right);
-    Tick();
+    HoldTick(vk::Right);
     EXPECT_EQ(state.requests.fastForward, 1);
     EXPECT_EQ(state.wheelStep, 0);
     keys.ReleaseAll();
@@ -331,9 +324,7 @@ TEST_F(KeyboardPollTest, WindowAndPlaybackKeys) {
     EXPECT_EQ(actions.zoomUps, 1);
     EXPECT_EQ(actions.zoomDowns, 1);
 
-    state.keyWaitTicks = 0;
-    Tap('A');
-    Tick();
+    TapTick('A');
     EXPECT_EQ(settings.lineMaskMode, 1);
     EXPECT_EQ(settings.liveLineMaskMode, 1);
 }
@@ -349,23 +340,17 @@ TEST_F(KeyboardPollTest, RCyclesTheABStatesAndTSavesALoop) {
     actions.playlistCount = 2;
     std::vector<int> states;
     for (int i = 0; i < 5; ++i) {
-        state.keyWaitTicks = 0;
-        Tap('R');
-        Tick();
+        TapTick('R');
         states.push_back(state.abState);
         if (state.abState == 4) {
-            state.keyWaitTicks = 0;
-            Tap('T');
-            Tick();
+            TapTick('T');
             EXPECT_EQ(actions.segmentsAppended, 1);
         }
     }
     EXPECT_THAT(states, ElementsAre(1, 2, 3, 4, 0));
     EXPECT_EQ(actions.abChecks, 4);  // not for the looping state
 
-    state.keyWaitTicks = 0;
-    Tap('T');  // not looping
-    Tick();
+    TapTick('T');  // not looping
     EXPECT_EQ(actions.segmentsAppended, 1);
 }
 
