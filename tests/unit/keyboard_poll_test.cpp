@@ -359,7 +359,7 @@ TEST_F(KeyboardPollTest, DeferredMenusOpenWhereTheCursorWasWhenAsked) {
     keys.Press(vk::RButton);
     poll.RequestMenu(PopupMenu::History);
     Tick();  // the right button is still being reported: not captured yet
-    EXPECT_EQ(poll.poll.lastMouseButton, 2);
+    EXPECT_EQ(poll.pollState.lastMouseButton, 2);
     keys.Release(vk::RButton);
     Tick();  // captured, counting down
     actions.cursor = {99, 99};
@@ -374,21 +374,21 @@ TEST_F(KeyboardPollTest, DeferredMenusOpenWhereTheCursorWasWhenAsked) {
 
     Tap(vk::LButton);
     Tick();
-    EXPECT_EQ(poll.poll.lastMouseButton, 1);
+    EXPECT_EQ(poll.pollState.lastMouseButton, 1);
 }
 
 TEST_F(KeyboardPollTest, ReleaseGuardLetsGoOfHeldButtonsAfterFullScreen) {
-    poll.poll.buttonReleaseGuard = 7;
+    poll.pollState.buttonReleaseGuard = 7;
     keys.Press(vk::LButton);
     keys.Press(vk::RButton);
     keys.Press('S');
     Tick();
     EXPECT_EQ(settings.scanLinesOn, 1);  // the guard keeps the poll waiting
-    EXPECT_EQ(poll.poll.buttonReleaseGuard, 6);
+    EXPECT_EQ(poll.pollState.buttonReleaseGuard, 6);
     Tick();  // left is up now: the right button's turn
-    EXPECT_EQ(poll.poll.buttonReleaseGuard, 1);
+    EXPECT_EQ(poll.pollState.buttonReleaseGuard, 1);
     Tick();
-    EXPECT_EQ(poll.poll.buttonReleaseGuard, 0);
+    EXPECT_EQ(poll.pollState.buttonReleaseGuard, 0);
     EXPECT_THAT(actions.releases, ElementsAre(vk::LButton, vk::RButton));
     EXPECT_EQ(state.keyWaitTicks, 7);
 }

@@ -35,13 +35,13 @@ constexpr char kAspectDigits[] = "1234567890";
 KeyboardPoll::KeyboardPoll(PlayerState& state, PlayerSettings& settings, KeyState& keys, KeyboardActions& actions)
     : state_(state), settings_(settings), keys_(keys), actions_(actions) {}
 
-void KeyboardPoll::RequestMenu(PopupMenu menu) { poll.menuRequested[static_cast<std::size_t>(menu)] = true; }
+void KeyboardPoll::RequestMenu(PopupMenu menu) { pollState.menuRequested[static_cast<std::size_t>(menu)] = true; }
 
 void KeyboardPoll::Poll() {
     if (Down(vk::Control) && Down(vk::Alt) && Down(vk::Char('Q'))) state_.exitRequested = 1;
     TrackMouse();
     const bool waiting = state_.keyWaitTicks != 0 || state_.appActive != 1 || state_.modalDialogUp == 1 ||
-                         poll.buttonReleaseGuard != 0;
+                         pollState.buttonReleaseGuard != 0;
     if (waiting)
         WaitingState();
     else
@@ -49,23 +49,23 @@ void KeyboardPoll::Poll() {
 }
 
 void KeyboardPoll::TrackMouse() {
-    if (Hit(vk::LButton)) poll.lastMouseButton = 1;
+    if (Hit(vk::LButton)) pollState.lastMouseButton = 1;
     if (Hit(vk::RButton)) {
         // The right button is still going: its menu request waits for a later poll.
-        poll.lastMouseButton = 2;
+        pollState.lastMouseButton = 2;
         return;
     }
-    for (std::size_t i = 0; i < poll.menuRequested.size(); ++i) {
-        if (!poll.menuRequested[i]) continue;
-        poll.menuAt[i] = actions_.CursorPosition();
-        poll.menuRequested[i] = false;
-        poll.menuCountdown[i] = kMenuDelayTicks;
+    for (std::size_t i = 0; i < pollState.menuRequested.size(); ++i) {
+        if (!pollState.menuRequested[i]) continue;
+        pollState.menuAt[i] = actions_.CursorPosition();
+        pollState.menuRequested[i] = false;
+        pollState.menuCountdown[i] = kMenuDelayTicks;
     }
 }
 
 void KeyboardPoll::WaitingState() {
     bool busy = false;
-    int& guard = poll.buttonReleaseGuard;
+    int& guard = pollState.buttonReleaseGuard;
     if (guard != 0) {
         state_.keyWaitTicks = kKeyLockoutTicks;
         if (guard >= 2) {
@@ -118,8 +118,8 @@ bool KeyboardPoll::BusyTest() {
         if (!Hit(key)) continue;
         busy = true;
         if (state_.appActive != 1) continue;
-        if (++poll.arrowRepeatCount > kArrowRepeatLimit) {
-            poll.arrowRepeatCount = 0;
+        if (++pollState.arrowRepeatCount > kArrowRepeatLimit) {
+            pollState.arrowRepeatCount = 0;
             state_.requests.wheelNotch = notch;
         }
     }
@@ -149,12 +149,12 @@ void KeyboardPoll::ActiveState() {
 }
 
 void KeyboardPoll::MenuCountdowns() {
-    for (std::size_t i = 0; i < poll.menuCountdown.size(); ++i) {
-        int& countdown = poll.menuCountdown[i];
+    for (std::size_t i = 0; i < pollState.menuCountdown.size(); ++i) {
+        int& countdown = pollState.menuCountdown[i];
         if (countdown <= 0) continue;
         const int was = countdown--;
         if (was != 2) continue;
-        actions_.ShowPopupMenu(static_cast<PopupMenu>(i), poll.menuAt[i]);
+        actions_.ShowPopupMenu(static_cast<PopupMenu>(i), pollState.menuAt[i]);
         countdown = 0;
         state_.keyWaitTicks = kMenuLockoutTicks;
     }
@@ -188,13 +188,13 @@ bool KeyboardPoll::FrameStepAndSearch() {
         req.frameStep = -1;
         return true;
     }
-    if (poll.searchKeyHeld != 0) {
-        if (poll.searchKeyHeld == 1 && !Down(vk::Comma)) {
-            poll.searchKeyHeld = 0;
+    if (pollState.searchKeyHeld != 0) {
+        if (pollState.searchKeyHeld == 1 && !Down(vk::Comma)) {
+            pollState.searchKeyHeld = 0;
             req.rewind = 4;
         }
-        if (poll.searchKeyHeld == 2 && !Down(vk::Period)) {
-            poll.searchKeyHeld = 0;
+        if (pollState.searchKeyHeld == 2 && !Down(vk::Period)) {
+            pollState.searchKeyHeld = 0;
             req.fastForward = 4;
         }
         return false;
@@ -204,12 +204,12 @@ bool KeyboardPoll::FrameStepAndSearch() {
         req.rewind = 2;
         actions_.ShowSearchIndicator(-1);
         req.oneShotSearch = 1;
-        poll.searchKeyHeld = 1;
+        pollState.searchKeyHeld = 1;
     } else if (Down(vk::Period)) {
         req.fastForward = 2;
         actions_.ShowSearchIndicator(1);
         req.oneShotSearch = 2;
-        poll.searchKeyHeld = 2;
+        pollState.searchKeyHeld = 2;
     }
     return false;
 }
@@ -250,7 +250,7 @@ bool KeyboardPoll::Arrows() {
     }
     if (Down(vk::Up) || Down(vk::Down)) {
         // The waiting polls count on from here and hand the wheel seek its notches.
-        poll.arrowRepeatCount = kArrowRepeatStart;
+        pollState.arrowRepeatCount = kArrowRepeatStart;
         return true;
     }
     return false;

@@ -87,7 +87,7 @@ public:
     // The right-button handling of the panel or the video window asks for a menu.
     void RequestMenu(PopupMenu menu);
 
-    KeyPollState poll;
+    KeyPollState pollState;
 
 private:
     void TrackMouse();
