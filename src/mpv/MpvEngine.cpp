@@ -122,7 +122,6 @@ MediaResult MpvEngine::Create() {
     option(kOptLoadOsdConsole, kNo);
     option(kOptResumePlayback, kNo);
     option(kPropPause, kYes);
-    option("log-file", "/tmp/fx/mpv.log");
     if (!ok || mpv_initialize(h) < 0) {
         mpv_terminate_destroy(h);
         return kMediaFail;
