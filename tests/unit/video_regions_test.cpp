@@ -1,7 +1,8 @@
 // Scan lines, the line mask and the regions they give the picture and the video window.
 #include <gtest/gtest.h>
 
-#include <cmath>
+#include <algorithm>
+#include <functional>
 #include <vector>
 
 #include "video/VideoRegions.h"
@@ -9,48 +10,38 @@
 namespace felux {
 namespace {
 
-VideoRegionsInput Input(VideoSize video, int pictureHeight) {
+VideoRegionsInput Input(VideoSize video, int pictureHeight, int pattern = kScanLinesOff, int maskMode = kLineMaskOff) {
     VideoRegionsInput in;
     in.video = video;
     in.pictureHeight = pictureHeight;
-    in.scanLinesOn = false;
-    in.lineMaskMode = kLineMaskOff;
+    in.scanLinesOn = pattern != kScanLinesOff;
+    in.scanLinePattern = pattern;
+    in.lineMaskMode = maskMode;
     return in;
 }
 
-// Rows of 0..height-1 that no rectangle covers; also checks that every rectangle spans
-// the same columns [x0, x1) and that none overlap.
+std::vector<int> Rows(int height, const std::function<bool(int)>& pick) {
+    std::vector<int> rows;
+    for (int y = 0; y < height; ++y) {
+        if (pick(y)) rows.push_back(y);
+    }
+    return rows;
+}
+
+// Rows of the picture no rectangle covers; every rectangle must span columns [x0, x1)
+// and no row may be covered twice.
 std::vector<int> HiddenRows(const std::vector<Rect>& region, int height, int x0, int x1) {
     std::vector<int> covered(static_cast<std::size_t>(height), 0);
     for (const Rect& r : region) {
         EXPECT_EQ(r.x, x0);
         EXPECT_EQ(r.width, x1 - x0);
-        EXPECT_GT(r.height, 0);
-        for (int y = r.y; y < r.y + r.height; ++y) {
-            EXPECT_TRUE(y >= 0 && y < height) << "row " << y << " outside the picture";
-            if (y >= 0 && y < height) ++covered[static_cast<std::size_t>(y)];
-        }
+        for (int y = std::max(r.y, 0); y < std::min(r.y + r.height, height); ++y) ++covered[static_cast<std::size_t>(y)];
+        EXPECT_TRUE(r.y >= 0 && r.height > 0 && r.y + r.height <= height);
     }
-    std::vector<int> hidden;
-    for (int y = 0; y < height; ++y) {
-        EXPECT_LE(covered[static_cast<std::size_t>(y)], 1) << "row " << y << " twice";
-        if (covered[static_cast<std::size_t>(y)] == 0) hidden.push_back(y);
-    }
-    return hidden;
-}
-
-std::vector<int> Range(int first, int last) {
-    std::vector<int> rows;
-    for (int y = first; y <= last; ++y) rows.push_back(y);
-    return rows;
-}
-
-std::vector<int> Every(int height, bool (*hide)(int)) {
-    std::vector<int> rows;
-    for (int y = 0; y < height; ++y) {
-        if (hide(y)) rows.push_back(y);
-    }
-    return rows;
+    return Rows(height, [&](int y) {
+        EXPECT_LE(covered[static_cast<std::size_t>(y)], 1) << "row " << y;
+        return covered[static_cast<std::size_t>(y)] == 0;
+    });
 }
 
 std::vector<int> Hidden(const VideoRegionsInput& in) {
@@ -58,100 +49,68 @@ std::vector<int> Hidden(const VideoRegionsInput& in) {
 }
 
 TEST(VideoRegions, AutoScanLinesHideTheLowerHalfOfEachEnlargedLine) {
-    VideoRegionsInput in = Input({640, 480}, 240);
-    in.scanLinesOn = true;
-    in.scanLinePattern = kScanLinesAuto;
-    EXPECT_EQ(Hidden(in), Every(480, [](int y) { return y % 2 == 1; }));
-
-    in.video = {960, 720};  // three rows per source line: the lower two go
-    EXPECT_EQ(Hidden(in), Every(720, [](int y) { return y % 3 >= 1; }));
-
-    in.video = {1280, 960};  // four rows: the lower two go
-    EXPECT_EQ(Hidden(in), Every(960, [](int y) { return y % 4 >= 2; }));
+    VideoRegionsInput in = Input({640, 480}, 240, kScanLinesAuto);
+    EXPECT_EQ(Hidden(in), Rows(480, [](int y) { return y % 2 == 1; }));
+    in.video = {960, 720};
+    EXPECT_EQ(Hidden(in), Rows(720, [](int y) { return y % 3 >= 1; }));
+    in.video = {1280, 960};
+    EXPECT_EQ(Hidden(in), Rows(960, [](int y) { return y % 4 >= 2; }));
 
     in.video = {320, 240};
     EXPECT_TRUE(Hidden(in).empty()) << "not enlarged: switched off";
     in.video = {480, 360};
     EXPECT_TRUE(Hidden(in).empty()) << "one row per source line: nothing to thin out";
-    in.video = {160, 120};
-    EXPECT_TRUE(Hidden(in).empty());
     in.video = {640, 480};
     in.pictureHeight = 0;
     EXPECT_TRUE(Hidden(in).empty()) << "an unknown picture height switches it off";
 }
 
 TEST(VideoRegions, FixedScanLineModesIgnoreThePictureHeight) {
-    VideoRegionsInput in = Input({100, 240}, 240);
-    in.scanLinesOn = true;
-    in.scanLinePattern = kScanLinesEveryOther;
-    EXPECT_EQ(Hidden(in), Every(240, [](int y) { return y % 2 == 1; }));
-    in.scanLinePattern = kScanLinesKeepThird;
-    EXPECT_EQ(Hidden(in), Every(240, [](int y) { return y % 3 != 0; }));
-    in.scanLinePattern = kScanLinesKeepTwoOfFour;
-    EXPECT_EQ(Hidden(in), Every(240, [](int y) { return y % 4 >= 2; }));
-
-    in.scanLinePattern = kScanLinesOff;
-    EXPECT_TRUE(Hidden(in).empty());
-    in.scanLinePattern = 17;
-    EXPECT_TRUE(Hidden(in).empty()) << "an unknown pattern is off";
-    in.scanLinePattern = kScanLinesEveryOther;
+    EXPECT_EQ(Hidden(Input({100, 240}, 240, kScanLinesEveryOther)), Rows(240, [](int y) { return y % 2 == 1; }));
+    EXPECT_EQ(Hidden(Input({100, 240}, 240, kScanLinesKeepThird)), Rows(240, [](int y) { return y % 3 != 0; }));
+    EXPECT_EQ(Hidden(Input({100, 240}, 240, kScanLinesKeepTwoOfFour)), Rows(240, [](int y) { return y % 4 >= 2; }));
+    EXPECT_TRUE(Hidden(Input({100, 240}, 120, 17)).empty()) << "an unknown pattern is off";
+    VideoRegionsInput in = Input({100, 240}, 120, kScanLinesEveryOther);
     in.scanLinesOn = false;
     EXPECT_TRUE(Hidden(in).empty()) << "the SCANLINE switch overrides the pattern";
 }
 
-TEST(VideoRegions, LineMaskHidesTopAndBottomRowsInPixelsOrPercent) {
-    VideoRegionsInput in = Input({640, 480}, 480);
-    in.lineMaskMode = kLineMaskInside;
+TEST(VideoRegions, LineMaskHidesRowsAndColumnsInPixelsOrPercent) {
+    VideoRegionsInput in = Input({640, 480}, 480, kScanLinesOff, kLineMaskInside);
+    const auto rows = [](int first, int last) { return Rows(480, [=](int y) { return y >= first && y <= last; }); };
     in.mask = {8, 0, 0, 0, false, false, false, false};
-    EXPECT_EQ(Hidden(in), Range(0, 7));
-
+    EXPECT_EQ(Hidden(in), rows(0, 7));
     in.mask = {10, 0, 0, 0, true, true, true, true};
-    EXPECT_EQ(Hidden(in), Range(0, 48)) << "10 percent of 480 hides 49 rows";
-
+    EXPECT_EQ(Hidden(in), rows(0, 48)) << "10 percent of 480 hides 49 rows";
     in.mask = {0, 8, 0, 0, false, false, false, false};
-    EXPECT_EQ(Hidden(in), Range(472, 479));
+    EXPECT_EQ(Hidden(in), rows(472, 479));
+    in.mask = {};  // 3 percent at top and bottom
+    EXPECT_EQ(Hidden(in), Rows(480, [](int y) { return y <= 14 || y >= 465; }));
 
-    in.mask = {};  // the defaults: 3 percent at top and bottom
-    std::vector<int> expected = Range(0, 14);
-    for (int y : Range(465, 479)) expected.push_back(y);
-    EXPECT_EQ(Hidden(in), expected);
-
-    in.lineMaskMode = kLineMaskOff;
-    EXPECT_TRUE(Hidden(in).empty()) << "amounts do nothing while the mask is off";
-}
-
-TEST(VideoRegions, LineMaskNarrowsEveryVisibleRow) {
-    VideoRegionsInput in = Input({640, 480}, 240);
-    in.lineMaskMode = kLineMaskInside;
     in.mask = {0, 0, 10, 5, true, true, true, false};
     EXPECT_TRUE(HiddenRows(ComputeVideoRegions(in).picture, 480, 64, 635).empty());
 
     in.scanLinesOn = true;
     in.scanLinePattern = kScanLinesEveryOther;
     in.mask = {2, 0, 16, 16, false, false, false, false};
-    std::vector<int> expected = {0, 1};
-    for (int y = 3; y < 480; y += 2) expected.push_back(y);
-    EXPECT_EQ(HiddenRows(ComputeVideoRegions(in).picture, 480, 16, 624), expected)
+    EXPECT_EQ(HiddenRows(ComputeVideoRegions(in).picture, 480, 16, 624),
+              Rows(480, [](int y) { return y < 2 || y % 2 == 1; }))
         << "scan lines and mask combine";
+
+    in.lineMaskMode = kLineMaskOff;
+    EXPECT_EQ(Hidden(in), Rows(480, [](int y) { return y % 2 == 1; })) << "amounts do nothing while the mask is off";
 }
 
 TEST(VideoRegions, RegionIsOneRectanglePerRunOfVisibleRows) {
-    VideoRegionsInput in = Input({640, 480}, 240);
-    EXPECT_EQ(ComputeVideoRegions(in).picture, (std::vector<Rect>{{0, 0, 640, 480}}))
-        << "nothing hidden: the whole picture";
-    in.scanLinesOn = true;
-    in.scanLinePattern = kScanLinesKeepTwoOfFour;
-    const std::vector<Rect> region = ComputeVideoRegions(in).picture;
+    EXPECT_EQ(ComputeVideoRegions(Input({640, 480}, 240)).picture, (std::vector<Rect>{{0, 0, 640, 480}}));
+    const std::vector<Rect> region = ComputeVideoRegions(Input({640, 480}, 240, kScanLinesKeepTwoOfFour)).picture;
     ASSERT_EQ(region.size(), 120u);
     EXPECT_EQ(region[1], (Rect{0, 4, 640, 2}));
 }
 
 TEST(VideoRegions, CuttingModeShapesTheVideoWindowOnlyWhenWindowed) {
-    VideoRegionsInput in = Input({640, 480}, 240);
-    in.scanLinesOn = true;
-    in.scanLinePattern = kScanLinesEveryOther;
+    VideoRegionsInput in = Input({640, 480}, 240, kScanLinesEveryOther, kLineMaskInside);
     in.mask = {10, 0, 0, 32, false, false, false, false};
-    in.lineMaskMode = kLineMaskInside;
     EXPECT_FALSE(ComputeVideoRegions(in).videoWindow) << "the inside mask leaves the window alone";
 
     in.lineMaskMode = kLineMaskCutWindow;
@@ -171,20 +130,15 @@ TEST(VideoRegions, CuttingModeShapesTheVideoWindowOnlyWhenWindowed) {
 }
 
 TEST(VideoRegions, HostileAmountsAndSizesStaySafe) {
-    VideoRegionsInput in = Input({640, 480}, 240);
-    in.lineMaskMode = kLineMaskInside;
+    VideoRegionsInput in = Input({640, 480}, 240, kScanLinesOff, kLineMaskInside);
     in.mask = {-5, -5, -5, -5, false, false, true, true};
     EXPECT_TRUE(Hidden(in).empty()) << "negative amounts count as 0";
-
     in.mask = {1000, 0, 0, 0, true, true, true, true};
     EXPECT_EQ(Hidden(in).size(), 480u) << "over 100 percent hides everything";
     in.mask = {2147483647, 2147483647, 0, 0, false, false, false, false};
     EXPECT_EQ(Hidden(in).size(), 480u);
     in.mask = {0, 0, 60, 60, true, true, true, true};
     EXPECT_TRUE(ComputeVideoRegions(in).picture.empty()) << "left and right overlap: nothing visible";
-
-    in.video = {0, 480};
-    EXPECT_TRUE(ComputeVideoRegions(in).picture.empty());
     in.video = {640, -1};
     EXPECT_TRUE(ComputeVideoRegions(in).picture.empty());
 }
