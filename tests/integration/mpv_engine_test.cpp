@@ -101,6 +101,7 @@ TEST(MpvEngine, PlayingWithoutAWorkingSoundOutputStillEnds) {
     // No jack server runs here: the output fails to open and mpv ends even a fully played file
     // with an error. (Where one runs, the files simply end normally.)
     ScopedEnv ao("FELUX_AO", "jack");
+    ScopedEnv noServer("JACK_NO_START_SERVER", "1");
     InspectableEngine engine;
     for (const char* name : {"clip.mpg", "tone.mp3"}) {
         SCOPED_TRACE(name);
@@ -298,6 +299,24 @@ TEST(MpvEngine, CreateStartsAFreshInstance) {
     EXPECT_EQ(engine.DoubleProperty("speed"), 1.0);
     EXPECT_EQ(engine.DoubleProperty("volume"), 100.0);
     EXPECT_EQ(engine.StringProperty("path"), std::nullopt);
+}
+
+TEST(MpvEngine, EachInstanceAsksForThePictureWindowAgain) {
+    std::optional<std::int64_t> window = 0x3a00007;
+    int asked = 0;
+    InspectableEngine engine([&] {
+        ++asked;
+        return window;
+    });
+    ASSERT_EQ(engine.Create(), kMediaOk);
+    EXPECT_EQ(engine.IntProperty("wid"), 0x3a00007);
+    window = 0x3c00002;  // the widget was recreated meanwhile
+    ASSERT_EQ(engine.Create(), kMediaOk);
+    EXPECT_EQ(engine.IntProperty("wid"), 0x3c00002);
+    window.reset();
+    ASSERT_EQ(engine.Create(), kMediaOk);
+    EXPECT_EQ(engine.IntProperty("wid"), -1) << "no window yet: mpv's own choice";
+    EXPECT_EQ(asked, 3);
 }
 
 TEST(MpvEngine, VolumeAndSourceRectangleReachTheInstance) {
