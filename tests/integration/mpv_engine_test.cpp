@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "MpvTestSupport.h"
+#include "mpv/MpvNames.h"
 #include "TempFolder.h"
 
 namespace felux {
@@ -38,7 +39,7 @@ TEST(MpvEngine, VideoWithSoundReportsItsShape) {
     // 25 frames a second: the player's time per frame.
     EXPECT_NEAR(static_cast<double>(engine.Duration() / engine.FrameCount()), 400'000.0, 8'000.0);
     EXPECT_LT(engine.Position(), Seconds(0.1)) << "at the start";
-    EXPECT_EQ(engine.StringProperty("pause"), "yes") << "a file opens paused";
+    EXPECT_EQ(engine.StringProperty(mpv::kPropPause), "yes") << "a file opens paused";
 }
 
 TEST(MpvEngine, AudioFilesHaveNoVideoEvenWithCoverArt) {
@@ -162,7 +163,7 @@ TEST(MpvEngine, StopPausesAtTheStartAndKeepsTheFile) {
     EXPECT_EQ(engine.Position(), 0);
     ticker.For(400ms);
     EXPECT_LT(engine.Position(), Seconds(0.1)) << "stopped means paused";
-    EXPECT_EQ(engine.StringProperty("pause"), "yes");
+    EXPECT_EQ(engine.StringProperty(mpv::kPropPause), "yes");
     engine.Run();
     EXPECT_TRUE(ticker.Until([&] { return ticker.completions() > 0; }, kLongEnough)) << "plays again to the end";
 }
@@ -185,7 +186,7 @@ TEST(MpvEngine, DoubleRatePlaysFaster) {
     const double speed = InSeconds(to - from) / wall;
     EXPECT_GT(speed, 1.4);
     EXPECT_LT(speed, 3.0);
-    EXPECT_EQ(engine.DoubleProperty("speed"), 2.0);
+    EXPECT_EQ(engine.DoubleProperty(mpv::kPropSpeed), 2.0);
 }
 
 TEST(MpvEngine, CompanionAudioIsPlayedWithTheVideo) {
@@ -296,8 +297,8 @@ TEST(MpvEngine, CreateStartsAFreshInstance) {
     EXPECT_EQ(engine.Position(), 0);
     EXPECT_EQ(engine.Duration(), 0);
     EXPECT_FALSE(engine.HasVideo());
-    EXPECT_EQ(engine.DoubleProperty("speed"), 1.0);
-    EXPECT_EQ(engine.DoubleProperty("volume"), 100.0);
+    EXPECT_EQ(engine.DoubleProperty(mpv::kPropSpeed), 1.0);
+    EXPECT_EQ(engine.DoubleProperty(mpv::kPropVolume), 100.0);
     EXPECT_EQ(engine.StringProperty("path"), std::nullopt);
 }
 
@@ -309,13 +310,13 @@ TEST(MpvEngine, EachInstanceAsksForThePictureWindowAgain) {
         return window;
     });
     ASSERT_EQ(engine.Create(), kMediaOk);
-    EXPECT_EQ(engine.IntProperty("wid"), 0x3a00007);
+    EXPECT_EQ(engine.IntProperty(mpv::kOptWid), 0x3a00007);
     window = 0x3c00002;  // the widget was recreated meanwhile
     ASSERT_EQ(engine.Create(), kMediaOk);
-    EXPECT_EQ(engine.IntProperty("wid"), 0x3c00002);
+    EXPECT_EQ(engine.IntProperty(mpv::kOptWid), 0x3c00002);
     window.reset();
     ASSERT_EQ(engine.Create(), kMediaOk);
-    EXPECT_EQ(engine.IntProperty("wid"), -1) << "no window yet: mpv's own choice";
+    EXPECT_EQ(engine.IntProperty(mpv::kOptWid), -1) << "no window yet: mpv's own choice";
     EXPECT_EQ(asked, 3);
 }
 
@@ -333,20 +334,20 @@ TEST(MpvEngine, VolumeAndSourceRectangleReachTheInstance) {
             2s);
     };
     engine.SetVolume(-10000);
-    EXPECT_TRUE(settles("volume", 0.0));
+    EXPECT_TRUE(settles(mpv::kPropVolume, 0.0));
     engine.SetVolume(-2000);
-    EXPECT_TRUE(settles("volume", 100.0 * std::cbrt(0.1)));
+    EXPECT_TRUE(settles(mpv::kPropVolume, 100.0 * std::cbrt(0.1)));
     engine.SetVolume(0);
-    EXPECT_TRUE(settles("volume", 100.0));
+    EXPECT_TRUE(settles(mpv::kPropVolume, 100.0));
 
     engine.SetSourceRect(SourceRect{0, 0, 32, 24});
-    EXPECT_TRUE(settles("video-scale-x", 2.0));
-    EXPECT_TRUE(settles("video-scale-y", 2.0));
-    EXPECT_TRUE(settles("video-pan-x", 0.25));
-    EXPECT_TRUE(settles("video-pan-y", 0.25));
+    EXPECT_TRUE(settles(mpv::kPropVideoScaleX, 2.0));
+    EXPECT_TRUE(settles(mpv::kPropVideoScaleY, 2.0));
+    EXPECT_TRUE(settles(mpv::kPropVideoPanX, 0.25));
+    EXPECT_TRUE(settles(mpv::kPropVideoPanY, 0.25));
     engine.SetSourceRect(std::nullopt);
-    EXPECT_TRUE(settles("video-scale-x", 1.0));
-    EXPECT_TRUE(settles("video-pan-y", 0.0));
+    EXPECT_TRUE(settles(mpv::kPropVideoScaleX, 1.0));
+    EXPECT_TRUE(settles(mpv::kPropVideoPanY, 0.0));
 }
 
 }  // namespace
