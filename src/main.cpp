@@ -63,7 +63,10 @@ int main(int argc, char** argv) {
 
     // The picture widget is native, so mpv can draw into it.
     felux::MpvEngine media([&videoWindow]() -> std::optional<std::int64_t> {
-        return static_cast<std::int64_t>(videoWindow.Picture()->winId());
+        const WId wid = videoWindow.Picture()->winId();
+        // mpv looks the window up on its own X connection: it must exist on the server by then.
+        QGuiApplication::sync();
+        return static_cast<std::int64_t>(wid);
     });
     felux::MpvSystemVolume systemVolume(media);
     auto toStandardError = [](const std::string& text) { std::fputs(text.c_str(), stderr); };
