@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <filesystem>
 
+#include <sys/stat.h>
+
 #include "PlayerHarness.h"
 
 namespace felux {
@@ -82,19 +84,23 @@ TEST_F(PlaybackTest, FilesThatCannotBeOpenedLeaveNothingOpenAndTheListIntact) {
     const std::string broken = h.folder.Write("broken.mpg", "not media").string();
     std::filesystem::create_directory(h.folder.path() / "dir.mpg");
     const std::string dir = (h.folder.path() / "dir.mpg").string();
-    OpenPlayer& p = h.Start({missing, broken, dir});
-    for (int i = 0; i < 3; ++i) {
+    const std::string fifo = (h.folder.path() / "pipe.mpg").string();
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    OpenPlayer& p = h.Start({missing, broken, dir, fifo});
+    for (int i = 0; i < 4; ++i) {
         p.playlist.currentIndex = i;
         p.OpenCurrent();
         EXPECT_EQ(p.state.mediaClosed, 1) << i;
         EXPECT_EQ(h.windows.rects[WindowId::Video].width, 0);
         EXPECT_EQ(p.playlist.currentIndex, i);
     }
-    EXPECT_EQ(p.playlist.Size(), 3u);
+    EXPECT_EQ(p.playlist.Size(), 4u);
     EXPECT_FALSE(h.engine.created);  // the graph that could not render was let go
     // Only the regular file reached the engine.
     EXPECT_EQ(Count(h.engine.log, "Render " + broken), 1);
-    EXPECT_EQ(Count(h.engine.log, "Render " + missing) + Count(h.engine.log, "Render " + dir), 0);
+    EXPECT_EQ(Count(h.engine.log, "Render " + missing) + Count(h.engine.log, "Render " + dir) +
+                  Count(h.engine.log, "Render " + fifo),
+              0);
 }
 
 TEST_F(PlaybackTest, MissingEntriesAreRemovedWhenTheyAreNotKept) {

@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# A clip from the command line plays in a video window of its native size; at the end of the
+# list without repeat the window collapses; an MP3 plays with no video window at all.
+set -u
+felux=$1
+source "$(dirname "$0")/common.bash"
+home=$(mktemp -d)
+trap 'rm -rf "$home"; kill "$pid" 2>/dev/null' EXIT
+demo=$(realpath "$(dirname "$0")/../../resources/demo/demo.mpg")
+data=$(realpath "$(dirname "$0")/../data")
+
+video_geometry() {
+  local id
+  id=$(xdotool search --onlyvisible --name '^FELUX Video$' 2>/dev/null | head -n1)
+  [[ -n $id ]] && xdotool getwindowgeometry "$id" | sed -n 's/.*Geometry: //p'
+}
+
+# The first start writes the settings; repeat is then switched off for the second.
+start_player "$home" "$demo"
+for _ in $(seq 30); do
+  [[ $(video_geometry) == 320x240 ]] && break
+  sleep 0.1
+done
+[[ $(video_geometry) == 320x240 ]] || fail "video window is '$(video_geometry)', not 320x240"
+quit_player
+grep -q "$demo" "$home/HIS.tob" || fail "the clip is not in the history"
+
+sed -i 's/^repeatList=1/repeatList=0/' "$home/KR02.CFG"
+start_player "$home" "$demo"
+sleep 1
+[[ $(video_geometry) == 320x240 ]] || fail "second start: no video window"
+# The 4 s clip ends; the list has one entry and repeat is off: playback stops.
+for _ in $(seq 80); do
+  [[ -z $(video_geometry) ]] && break
+  sleep 0.1
+done
+[[ -z $(video_geometry) ]] || fail "the video window stayed after the end of the list"
+kill -0 "$pid" 2>/dev/null || fail "the player ended with the list"
+quit_player
+
+if [[ -f $data/tone.mp3 ]]; then
+  start_player "$home" "$data/tone.mp3"
+  sleep 1.5
+  [[ -z $(video_geometry) ]] || fail "an MP3 got a video window"
+  quit_player
+fi
