@@ -1,6 +1,7 @@
 // Window port over the Qt main, panel, video and picture widgets.
 #include "qt/QtWindowSystem.h"
 
+#include <QCursor>
 #include <QGuiApplication>
 #include <QRegion>
 #include <QScreen>
@@ -91,6 +92,11 @@ void QtWindowSystem::SetRegion(WindowId id, const std::vector<Rect>& spans) {
     QRegion region;
     for (const Rect& s : spans) region += QRect(s.x, s.y, s.width, s.height);
     w->setMask(region);
+}
+
+Point QtWindowSystem::CursorPosition() {
+    const QPoint p = QCursor::pos();
+    return {p.x(), p.y()};
 }
 
 void QtWindowSystem::Invalidate(WindowId id) {

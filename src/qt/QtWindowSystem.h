@@ -22,6 +22,7 @@ public:
     void SetTitle(WindowId id, const std::string& title) override;
     void SetRegion(WindowId id, const std::vector<Rect>& spans) override;
     void Invalidate(WindowId id) override;
+    Point CursorPosition() override;
 
 private:
     QWidget* Widget(WindowId id) const;

@@ -19,12 +19,14 @@ public:
     void SetTitle(WindowId id, const std::string& title) override;
     void SetRegion(WindowId id, const std::vector<Rect>& spans) override;
     void Invalidate(WindowId id) override;
+    Point CursorPosition() override { return cursor; }
 
     std::vector<std::string> log;
     std::map<WindowId, Rect> rects;
     std::map<WindowId, std::string> titles;
     std::map<WindowId, std::vector<Rect>> regions;
     Size screen{1280, 1024};
+    Point cursor;
 };
 
 const char* Name(WindowId id);

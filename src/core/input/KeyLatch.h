@@ -10,7 +10,7 @@ namespace felux {
 class KeyLatch : public KeyState {
 public:
     void Press(int key);
-    void Release(int key);
+    void Release(int key) override;
     // Focus left the application: nothing is held any more.
     void ReleaseAll();
 

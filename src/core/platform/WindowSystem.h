@@ -16,6 +16,11 @@ struct Rect {
     bool operator==(const Rect&) const = default;
 };
 
+struct Point {
+    int x = 0;
+    int y = 0;
+};
+
 struct Size {
     int width = 0;
     int height = 0;
@@ -37,6 +42,8 @@ public:
     // One rectangle per span, in the window's client coordinates; the union is the shape.
     // No spans: the whole window, unshaped.
     virtual void SetRegion(WindowId id, const std::vector<Rect>& spans) = 0;
+    // The mouse pointer in screen coordinates.
+    virtual Point CursorPosition() = 0;
     // Schedules a repaint of the window.
     virtual void Invalidate(WindowId id) = 0;
 };

@@ -240,10 +240,14 @@ void MainPlayerDlg::SaveVolumeLog() { volumeLog.Save(folder_); }
 
 bool MainPlayerDlg::LoadList(const std::filesystem::path& file) { return LoadListFile(playlist, file); }
 
-void MainPlayerDlg::PollKeyboard() {
-    KeyState& keys = ports_.keys;
-    if (keys.Down(vk::Control) && keys.Down(vk::Alt) && keys.Down(vk::Char('Q'))) state.exitRequested = 1;
+void MainPlayerDlg::PollKeyboard() { keyboard.Poll(); }
+
+void MainPlayerDlg::ReleaseMouseButtons() {
+    ports_.keys.Release(vk::LButton);
+    ports_.keys.Release(vk::RButton);
 }
+
+void MainPlayerDlg::OnMouseWheel(int delta) { wheel.OnWheel(delta); }
 
 void MainPlayerDlg::SettingsPreamble() {
     ClearKeyLatches(ports_.keys);

@@ -15,10 +15,13 @@
 #include "platform/MediaEngine.h"
 #include "platform/SystemVolume.h"
 #include "platform/WindowSystem.h"
+#include "input/KeyboardPoll.h"
+#include "player/PlayerInput.h"
 #include "player/PlayerState.h"
 #include "playlist/History.h"
 #include "playlist/Playlist.h"
 #include "settings/PlayerSettings.h"
+#include "wheel/WheelSeek.h"
 
 namespace felux {
 
@@ -71,6 +74,8 @@ public:
     int OnEditorMessage(int wParam);
     // The canvas reached the screen: the next tick may compose another frame.
     void OnPaint();
+    // A wheel notch over the main window; only the sign of delta counts.
+    void OnMouseWheel(int delta);
 
     // True once the exit sequence has run: the program ends.
     bool Ended() const { return ended_; }
@@ -114,14 +119,23 @@ protected:
     virtual void ApplyVideoRegions();
     virtual void LeaveFullScreen() {}
     virtual void FullScreenStates() {}
-    virtual void VideoOnlyStep() {}
-    virtual void WheelSeekStep() {}
+    virtual void VideoOnlyStep();
+    virtual void WheelSeekStep();
     virtual void OpenFileCommand() {}
     virtual void ToggleEditor() {}
     virtual void OpenSettingsDialog() {}
     virtual void MarkEditorCurrent(int) {}
     virtual void LoadIndexText() {}
     virtual void DrawTitleStrip() {}
+    virtual void ShowPopupMenu(PopupMenu, ScreenPoint) {}
+    virtual bool FullScreenPanelHidden() { return false; }
+    virtual void MouseVolumeChanged() {}
+    // +1 one zoom level up, -1 down.
+    virtual void ZoomStep(int) {}
+    virtual void AspectChanged() {}
+    // Scan lines, their pattern or the line mask changed.
+    virtual void VideoRegionsChanged() {}
+    virtual void ShowSearchIndicator(int) {}
     virtual void HandlePanelMouse() {}
     virtual bool SkinDragActive() { return false; }
     virtual int PanelQuery(int) { return 0; }
@@ -139,11 +153,20 @@ protected:
     virtual void SaveVolumeLog();
     virtual void ApplyStartupVolume();
     virtual void RestoreStartupVolume();
-    virtual void ReleaseMouseButtons() {}
+    virtual void ReleaseMouseButtons();
     virtual bool LoadList(const std::filesystem::path& file);
     virtual void PollKeyboard();
 
     PlayerPorts ports_;
+    PlayerKeyActions keyActions_{*this};
+    GraphWheelMedia wheelMedia_{graph};
+
+public:
+    KeyboardPoll keyboard{state, settings, ports_.keys, keyActions_};
+    WheelSeek wheel{state, settings, ports_.keys, wheelMedia_};
+
+protected:
+    friend class PlayerKeyActions;
 
 private:
     void OpenAtCurrentIndex();

@@ -1,0 +1,52 @@
+// The player's side of the keyboard poll and the wheel seek: the operations they call back.
+#pragma once
+
+#include "engine/MediaGraph.h"
+#include "input/KeyboardPoll.h"
+#include "wheel/WheelSeek.h"
+
+namespace felux {
+
+class MainPlayerDlg;
+
+class PlayerKeyActions final : public KeyboardActions {
+public:
+    explicit PlayerKeyActions(MainPlayerDlg& player) : player_(player) {}
+
+    ScreenPoint CursorPosition() override;
+    void ShowPopupMenu(PopupMenu menu, ScreenPoint at) override;
+    void SynthesiseButtonRelease(int button) override;
+    bool FullScreenPanelHidden() override;
+    void MouseVolumeChanged() override;
+    void RequestZoomUp() override;
+    void RequestZoomDown() override;
+    void RequestLyricsToggle() override;
+    void RequestAspectChange() override;
+    void RequestRedraw() override;
+    void ScanLinePatternChanged() override;
+    void ApplyOverscan() override;
+    void ShowSearchIndicator(int direction) override;
+    int PlaylistCount() override;
+    void CheckABRepeat() override;
+    void AppendSegmentEntry() override;
+
+private:
+    MainPlayerDlg& player_;
+};
+
+// The wheel seek drives the graph of the open file.
+class GraphWheelMedia final : public WheelMedia {
+public:
+    explicit GraphWheelMedia(MediaGraph& graph) : graph_(graph) {}
+
+    void Run() override { graph_.Run(); }
+    void Pause() override { graph_.Pause(); }
+    void SetRate(double rate) override { graph_.SetRate(rate); }
+    void SeekPosition(int direction, MediaTime amount) override { graph_.SeekPosition(direction, amount); }
+    MediaTime TimePerFrame() override { return graph_.timePerFrame; }
+
+private:
+    MediaGraph& graph_;
+};
+
+}  // namespace felux
