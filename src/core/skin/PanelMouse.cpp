@@ -1,0 +1,292 @@
+// The panel's mouse handling on the tick: clicks, holds and double clicks on the skin, and its drags.
+#include "skin/PanelMouse.h"
+
+#include <algorithm>
+
+#include "engine/Volume.h"
+#include "skin/PanelHitTest.h"
+
+namespace felux {
+
+namespace {
+
+constexpr int kProgressPixels = skin::kProgressMax + 1;
+
+}  // namespace
+
+using skin::Hits;
+
+PanelMouse::PanelMouse(PlayerState& state, PlayerSettings& settings, PanelButtons& buttons, PanelActions& actions)
+    : state_(state), settings_(settings), buttons_(buttons), actions_(actions) {}
+
+void PanelMouse::HandlePanelMouse(PanelWnd& panel) {
+    const ScreenPoint cursor = actions_.CursorPosition();
+    if (mouseState.drag == DragState::Dragging) Drag(cursor);
+
+    const PanelRecord& rec = panel.Panel();
+    // A release, or a drag that ended, first: a press recorded on the same tick is newer.
+    if (rec.left == PanelLeft::Up || mouseState.forcedRelease != 0) {
+        Release(mouseState.forcedRelease);
+        mouseState.forcedRelease = 0;
+    }
+    if (rec.left == PanelLeft::Down) LeftDown(rec.x, rec.y, cursor);
+    if (rec.left == PanelLeft::DoubleClick) DoubleClick(rec.x, rec.y);
+    if (rec.right == PanelRight::Down) RightDown(rec.x, rec.y, cursor);
+    if (rec.right == PanelRight::Up) RightUp(rec.x, rec.y);
+    if (rec.middle) state_.requests.middleClick = 1;
+    panel.PanelResetButtons();
+}
+
+bool PanelMouse::HitAndGrab(Rect r, int x, int y, ScreenPoint cursor) {
+    if (!Hits(r, x, y)) return false;
+    if (mouseState.drag == DragState::Armed) {
+        mouseState.grabbed = {cursor.x + r.x - x, cursor.y + r.y - y, r.width, r.height};
+        mouseState.lastCursor = cursor;
+        mouseState.drag = DragState::Dragging;
+    }
+    return true;
+}
+
+void PanelMouse::EndDrag(int forced) {
+    mouseState.drag = DragState::None;
+    mouseState.forcedRelease = forced;
+}
+
+// Knob and seek drags follow the cursor's horizontal travel since the last tick; any other
+// grabbed control is let go of when the cursor leaves it.
+void PanelMouse::Drag(ScreenPoint cursor) {
+    if (!actions_.MouseButtonsDown()) {
+        EndDrag(1);
+        return;
+    }
+    // Screen points are far from the int limits; the clamp keeps the sum there too.
+    const int dx = std::clamp(cursor.x - mouseState.lastCursor.x, -kProgressPixels, kProgressPixels);
+    if (mouseState.volumeDrag) {
+        mouseState.lastCursor = cursor;
+        const int level = std::clamp(state_.volumeLevel + dx, 0, kVolumeFull);
+        if (level != state_.volumeLevel) {
+            state_.volumeLevel = level;
+            state_.requests.volumeChanged = 1;
+        }
+    } else if (mouseState.seekDrag) {
+        mouseState.lastCursor = cursor;
+        // Keeps the command step from moving the bar back to the playing position.
+        state_.requests.progressDrag = 1;
+        const int progress = std::clamp(state_.progress + dx, 0, skin::kProgressMax);
+        if (progress != state_.progress) {
+            state_.progress = progress;
+            SeekToProgress();
+        }
+    } else if (!Hits(mouseState.grabbed, cursor.x, cursor.y)) {
+        EndDrag(2);
+    }
+}
+
+void PanelMouse::SeekToProgress() {
+    const std::int64_t duration = actions_.Duration();
+    if (Stopped() || duration <= 0) return;
+    actions_.SeekTo(duration / kProgressPixels * state_.progress);
+}
+
+// The first control hit, in this order, takes the press.
+void PanelMouse::LeftDown(int x, int y, ScreenPoint cursor) {
+    Requests& req = state_.requests;
+    HeldButtons& held = buttons_.held;
+    mouseState.lastCursor = cursor;
+    if (Hits(skin::kPlayButton, x, y)) {
+        req.play = 1;
+        held.play = true;
+        buttons_.ramp.Press(RampDirection::Slower);
+    } else if (Hits(skin::kStopHit, x, y)) {
+        req.stop = 1;
+        held.stop = true;
+    } else if (Hits(skin::kStillHit, x, y)) {
+        req.pauseToggle = 1;
+        held.still = true;
+    } else if (Hits(skin::kBackButton, x, y)) {
+        held.back = true;
+        req.rewind = 0;
+    } else if (Hits(skin::kNextButton, x, y)) {
+        held.next = true;
+        req.fastForward = 0;
+    } else if (!FullScreen() && Hits(skin::kFileHit, x, y)) {
+        req.file = 1;
+    } else if (!FullScreen() && Hits(skin::kConfigButton, x, y)) {
+        held.config = true;
+    } else if (Hits(skin::kZoomMinusHit, x, y)) {
+        held.zoomMinus = true;
+    } else if (Hits(skin::kZoomPlusHit, x, y)) {
+        held.zoomPlus = true;
+    } else if (!FullScreen() && Hits(skin::kFullHit, x, y)) {
+        held.full = true;
+        mouseState.buttonNavigation = false;
+    } else if (Hits(skin::kScanLineBox, x, y)) {
+        settings_.scanLinesOn = settings_.scanLinesOn == 0 ? 1 : 0;
+        settings_.liveScanLinesOn = settings_.scanLinesOn;
+        actions_.RequestRelayout();
+    } else if (Hits(skin::kLineMaskBox, x, y)) {
+        const int mode = settings_.lineMaskMode;
+        settings_.lineMaskMode = mode == 0 ? 1 : mode == 1 ? 2 : 0;
+        settings_.liveLineMaskMode = settings_.lineMaskMode;
+        actions_.RequestRelayout();
+    } else if (Hits(skin::VolumeKnobHit(state_.volumeLevel), x, y)) {
+        mouseState.drag = DragState::Armed;
+        HitAndGrab(skin::VolumeKnobHit(state_.volumeLevel), x, y, cursor);
+        mouseState.volumeDrag = true;
+    } else if (Hits(skin::kProgressHit, x, y)) {
+        mouseState.drag = DragState::Armed;
+        HitAndGrab(skin::kProgressHit, x, y, cursor);
+        if (!Stopped()) {
+            req.progressDrag = 1;
+            mouseState.seekDrag = true;
+            state_.progress = skin::ProgressAt(x);
+            SeekToProgress();
+        }
+    } else if (Hits(skin::kRepeatLabel, x, y)) {
+        req.repeatToggle = 1;
+    } else if (Hits(skin::kShuffleLabel, x, y)) {
+        req.shuffleToggle = 1;
+    } else if (!FullScreen() && Hits(skin::kMinimiseBox, x, y)) {
+        mouseState.minimiseStage = MinimiseStage::Left;
+    } else if (Hits(skin::kPowerButton, x, y)) {
+        held.power = true;
+    } else {
+        mouseState.drag = DragState::None;
+        mouseState.windowDrag = true;
+        actions_.StartWindowMove();
+    }
+    // Full screen needs a file.
+    if (Stopped() && !FullScreen()) {
+        held.full = false;
+        req.fullScreen = 0;
+    }
+}
+
+// A left release, or a drag that ended (forced 1: buttons up, 2: the cursor left the control).
+void PanelMouse::Release(int forced) {
+    Requests& req = state_.requests;
+    HeldButtons& held = buttons_.held;
+    const bool cancelled = forced == 2;
+    actions_.RequestFocusReset();
+    buttons_.rateLocked = false;
+    mouseState.drag = DragState::None;
+    mouseState.volumeDrag = false;
+    mouseState.seekDrag = false;
+    mouseState.windowDrag = false;
+    req.progressDrag = 0;
+
+    EndPlayHold();
+    // Stop, still and file acted at the press.
+    held.stop = false;
+    req.stop = 0;
+    held.still = false;
+    req.pauseToggle = 0;
+    req.file = 0;
+
+    if (held.config && !cancelled) req.settings = 1;
+    if (held.zoomMinus && !cancelled) actions_.RequestZoomOut();
+    if (held.zoomPlus && !cancelled) actions_.RequestZoomIn();
+    if (held.full) req.fullScreen = 1;
+    held.config = false;
+    held.zoomMinus = false;
+    held.zoomPlus = false;
+    held.full = false;
+
+    AdvanceMinimiseStage();
+
+    if (held.power && !cancelled && state_.modalDialogUp == 0) state_.exitRequested = 1;
+    held.power = false;
+
+    // A click steps once; a hold that was asked for (2) or runs (3) ends. Ending a hold the
+    // command step has not started yet keeps it from starting after the button is up.
+    const auto endSequence = [&](bool& heldFlag, int& sequence) {
+        if (!heldFlag) return;
+        if (sequence == 0) {
+            sequence = cancelled ? 0 : 1;
+        } else if (sequence == 2 || sequence == 3) {
+            sequence = 4;
+        }
+        heldFlag = false;
+    };
+    endSequence(held.back, req.rewind);
+    endSequence(held.next, req.fastForward);
+}
+
+void PanelMouse::EndPlayHold() {
+    if (!buttons_.held.play) return;
+    state_.requests.play = 0;
+    buttons_.held.play = false;
+    buttons_.ramp.Release();
+    if (!Stopped()) actions_.ApplyPlaybackRate(state_.playbackRate);
+}
+
+void PanelMouse::AdvanceMinimiseStage() {
+    if (mouseState.minimiseStage == MinimiseStage::Left) actions_.RequestMinimise();
+    if (mouseState.minimiseStage == MinimiseStage::Right) actions_.RequestVideoOnly();
+    mouseState.minimiseStage = MinimiseStage::None;
+}
+
+void PanelMouse::DoubleClick(int x, int y) {
+    if (!Hits(skin::kPlayButton, x, y)) return;
+    buttons_.ramp.ResetToNormal(state_.playbackRate);
+    if (!Stopped()) actions_.ApplyPlaybackRate(state_.playbackRate);
+}
+
+// Every right press arms the drag, so the first control hit is let go of when the cursor
+// leaves it. The first control hit, in this order, takes the press.
+void PanelMouse::RightDown(int x, int y, ScreenPoint cursor) {
+    Requests& req = state_.requests;
+    HeldButtons& held = buttons_.held;
+    // A knob or seek drag already under way keeps its control.
+    if (mouseState.drag != DragState::Dragging) mouseState.drag = DragState::Armed;
+    const auto grab = [&](Rect r) { return HitAndGrab(r, x, y, cursor); };
+    if (grab(skin::kPlayButton)) {
+        held.play = true;
+        buttons_.ramp.Press(RampDirection::Faster);
+    } else if (!FullScreen() && grab(skin::kMinimiseBox)) {
+        mouseState.minimiseStage = MinimiseStage::Right;
+    } else if (grab(skin::kBackButton)) {
+        req.rewind = 2;
+        held.back = true;
+        // A short press still searches once.
+        req.oneShotSearch = 1;
+    } else if (grab(skin::kNextButton)) {
+        req.fastForward = 2;
+        held.next = true;
+        req.oneShotSearch = 2;
+    } else if (grab(skin::kFileUpperHit)) {
+        req.file = 2;
+    } else if (!Stopped() && !FullScreen() && grab(skin::kFullHit)) {
+        held.full = true;
+        mouseState.buttonNavigation = true;
+    } else if (grab(skin::kDisplayText)) {
+        actions_.RequestMenu(PopupMenu::Playlist);
+    } else if (grab(skin::kLogoHit)) {
+        actions_.RequestMenu(PopupMenu::History);
+    } else if (grab(skin::kProgressHit)) {
+        if (!Stopped() && actions_.PlaylistCount() > 0) {
+            state_.abState = state_.abState >= 4 ? 0 : state_.abState + 1;
+            // Looping (4) starts from the points already marked.
+            if (state_.abState <= 3) actions_.CheckABRepeat();
+        }
+    } else if (grab(skin::kVolumeBar)) {
+        if (settings_.volumeLogEnabled != 0) buttons_.volumeModeRequest = 1;
+    }
+}
+
+void PanelMouse::RightUp(int x, int y) {
+    mouseState.drag = DragState::None;
+    if (Hits(skin::kDisplayUpperHalf, x, y) || Hits(skin::kDisplayLowerHalf, x, y)) {
+        settings_.lyricsPanelShown = settings_.lyricsPanelShown == 0 ? 1 : 0;
+    }
+    AdvanceMinimiseStage();
+    EndPlayHold();
+    HeldButtons& held = buttons_.held;
+    if (held.back) state_.requests.rewind = 4;
+    if (held.next) state_.requests.fastForward = 4;
+    held.back = false;
+    held.next = false;
+    actions_.RequestFocusReset();
+}
+
+}  // namespace felux

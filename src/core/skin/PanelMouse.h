@@ -1,0 +1,103 @@
+// The panel's mouse handling on the tick: clicks, holds and double clicks on the skin, and its drags.
+#pragma once
+
+#include <cstdint>
+
+#include "input/KeyboardPoll.h"
+#include "platform/WindowSystem.h"
+#include "player/PlayerState.h"
+#include "settings/PlayerSettings.h"
+#include "skin/PanelButtons.h"
+#include "skin/PanelWnd.h"
+
+namespace felux {
+
+// Operations of other subsystems that the panel's buttons start. The Request calls raise a
+// flag that the owner carries out later on the tick, so they never run inside this handling.
+class PanelActions {
+public:
+    virtual ~PanelActions() = default;
+
+    // Screen coordinates of the cursor now.
+    virtual ScreenPoint CursorPosition() = 0;
+    // True while the left or the right button is held.
+    virtual bool MouseButtonsDown() = 0;
+    // The system moves the panel with the held button; the main window follows it.
+    virtual void StartWindowMove() = 0;
+
+    virtual void RequestMinimise() = 0;
+    virtual void RequestVideoOnly() = 0;
+    virtual void RequestZoomOut() = 0;
+    virtual void RequestZoomIn() = 0;
+    // Scan lines or the line mask changed: shape the video window again and redraw.
+    virtual void RequestRelayout() = 0;
+    // Hand the keyboard focus back to the main window once no relayout is pending.
+    virtual void RequestFocusReset() = 0;
+    // Opened a few ticks later by the keyboard poll, at the cursor.
+    virtual void RequestMenu(PopupMenu menu) = 0;
+
+    // Rate in per mille of normal speed; only called while a file is open.
+    virtual void ApplyPlaybackRate(int permille) = 0;
+    // The open file's duration and an absolute seek, both in 100 ns units.
+    virtual std::int64_t Duration() = 0;
+    virtual void SeekTo(std::int64_t position) = 0;
+    virtual int PlaylistCount() = 0;
+    // The A-B state just changed to 0..3.
+    virtual void CheckABRepeat() = 0;
+};
+
+enum class DragState { None, Armed, Dragging };
+// The minimise box's first stage remembers the button; the release makes it a request.
+enum class MinimiseStage { None, Left, Right };
+
+// Mouse handling state that lives beside the player state.
+struct PanelMouseState {
+    DragState drag = DragState::None;
+    bool volumeDrag = false;
+    bool seekDrag = false;
+    bool windowDrag = false;
+    ScreenPoint lastCursor;  // where the cursor was when the drag last moved
+    Rect grabbed;            // in screen coordinates
+    // 1: the buttons came up during a drag; 2: the cursor left the grabbed control, which
+    // cancels the click. Handled like a left release on the same tick, then cleared.
+    int forcedRelease = 0;
+    MinimiseStage minimiseStage = MinimiseStage::None;
+    // A right press on FULL: in full screen the buttons then step through the list.
+    bool buttonNavigation = false;
+};
+
+class PanelMouse {
+public:
+    PanelMouse(PlayerState& state, PlayerSettings& settings, PanelButtons& buttons, PanelActions& actions);
+
+    // Once a tick, when the panel reports a button or a drag runs, and not under a modal
+    // dialog. Acts on what the panel recorded and then clears its buttons.
+    void HandlePanelMouse(PanelWnd& panel);
+    bool DragActive() const { return mouseState.drag == DragState::Dragging; }
+
+    PanelMouseState mouseState;
+
+private:
+    void Drag(ScreenPoint cursor);
+    void LeftDown(int x, int y, ScreenPoint cursor);
+    void Release(int forced);
+    void DoubleClick(int x, int y);
+    void RightDown(int x, int y, ScreenPoint cursor);
+    void RightUp(int x, int y);
+    void EndPlayHold();
+    void AdvanceMinimiseStage();
+    void EndDrag(int forced);
+    void SeekToProgress();
+    // Grabs the control for the drag when the drag is armed.
+    bool HitAndGrab(Rect r, int x, int y, ScreenPoint cursor);
+
+    bool Stopped() const { return state_.mediaClosed != 0; }
+    bool FullScreen() const { return state_.fullScreen != 0; }
+
+    PlayerState& state_;
+    PlayerSettings& settings_;
+    PanelButtons& buttons_;
+    PanelActions& actions_;
+};
+
+}  // namespace felux

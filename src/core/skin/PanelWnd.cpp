@@ -1,0 +1,155 @@
+// Input records of the player's two child windows, the panel and the video window, read by the tick.
+#include "skin/PanelWnd.h"
+
+#include "skin/PanelHitTest.h"
+
+namespace felux {
+
+bool PanelWnd::OnLButtonDown(int x, int y) {
+    leftClick_ = true;
+    panel_.leftHeld = true;
+    RecordLeft(PanelLeft::Down, x, y);
+    return role_ == ChildWindow::Video && !fullScreenMark_;
+}
+
+// No system move on release: on X11 a move started without a held button leaves the window
+// stuck to the cursor on some window managers.
+void PanelWnd::OnLButtonUp(int x, int y) {
+    panel_.leftHeld = false;
+    RecordLeft(PanelLeft::Up, x, y);
+}
+
+void PanelWnd::OnLButtonDblClk(int x, int y) {
+    // The video window takes a double click as nothing; the main window has its own handler.
+    if (role_ == ChildWindow::Video) return;
+    RecordLeft(PanelLeft::DoubleClick, x, y);
+}
+
+void PanelWnd::OnRButtonDown(int x, int y) {
+    if (fullScreenMark_) rightClick_ = true;
+    RecordRight(PanelRight::Down, x, y);
+}
+
+void PanelWnd::OnRButtonUp(int x, int y) { RecordRight(PanelRight::Up, x, y); }
+
+// Either double click resets the playback rate on PLAY, so both count as the left's.
+void PanelWnd::OnRButtonDblClk(int x, int y) {
+    if (role_ == ChildWindow::Video) return;
+    RecordLeft(PanelLeft::DoubleClick, x, y);
+}
+
+void PanelWnd::RecordLeft(PanelLeft s, int x, int y) {
+    if (panel_.left != PanelLeft::None || leftPending_.set) {
+        leftPending_ = {true, static_cast<int>(s), x, y};
+        return;
+    }
+    panel_.left = s;
+    panel_.x = x;
+    panel_.y = y;
+}
+
+void PanelWnd::RecordRight(PanelRight s, int x, int y) {
+    if (panel_.right != PanelRight::None || rightPending_.set) {
+        rightPending_ = {true, static_cast<int>(s), x, y};
+        return;
+    }
+    panel_.right = s;
+    panel_.x = x;
+    panel_.y = y;
+}
+
+void PanelWnd::OnMButtonDown() {
+    middleClick_ = true;
+    panel_.middle = true;
+}
+
+void PanelWnd::OnMouseMove(int x, int y) {
+    panel_.hover = skin::Hits(skin::kDisplayText, x, y);
+    panel_.moveX = x;
+    panel_.moveY = y;
+}
+
+void PanelWnd::OnMouseWheel(int delta) {
+    if (delta < 0) panel_.wheel = -1;
+    if (delta > 0) panel_.wheel = 1;
+}
+
+void PanelWnd::OnMove(int x, int y) {
+    positionX_ = x;
+    positionY_ = y;
+}
+
+int PanelWnd::VideoInput(int query) {
+    const auto take = [](bool& flag) {
+        const bool was = flag;
+        flag = false;
+        return was ? 1 : 0;
+    };
+    switch (query) {
+    // A left click counts as a click too: otherwise a left click would reach the tick only
+    // together with a middle one.
+    case video_query::kAnyClick: return leftClick_ || middleClick_ ? 1 : 0;
+    case video_query::kX: return positionX_;
+    case video_query::kY: return positionY_;
+    case video_query::kLeftClick: return take(leftClick_);
+    case video_query::kRightClick: return rightClick_ ? 1 : 0;
+    case video_query::kMiddleClick: return take(middleClick_);
+    case video_query::kWheelTake: {
+        const int wheel = panel_.wheel;
+        panel_.wheel = 0;
+        return wheel;
+    }
+    case video_query::kWheel: return panel_.wheel;
+    default: return 0;
+    }
+}
+
+void PanelWnd::VideoInputReset(int kind) {
+    switch (kind) {
+    case video_reset::kClearClicks:
+        fullScreenMark_ = false;
+        leftClick_ = false;
+        rightClick_ = false;
+        middleClick_ = false;
+        break;
+    case video_reset::kFullScreen: fullScreenMark_ = true; break;
+    case video_reset::kClearWheel: panel_.wheel = 0; break;
+    default: break;
+    }
+}
+
+int PanelWnd::PanelQuery(int query) const {
+    switch (query) {
+    case panel_query::kLeftState: return static_cast<int>(panel_.left);
+    case panel_query::kX: return panel_.x;
+    case panel_query::kY: return panel_.y;
+    case panel_query::kRightState: return static_cast<int>(panel_.right);
+    case panel_query::kMiddle: return panel_.middle ? 1 : 0;
+    case panel_query::kLeftHeld: return panel_.leftHeld ? 1 : 0;
+    case panel_query::kHover: return panel_.hover ? 1 : 0;
+    case panel_query::kButtons:
+        return panel_.left != PanelLeft::None || panel_.right != PanelRight::None || panel_.middle ? 1 : 0;
+    case panel_query::kMoveX: return panel_.moveX;
+    case panel_query::kMoveY: return panel_.moveY;
+    case panel_query::kWheel: return panel_.wheel;
+    default: return 0;
+    }
+}
+
+void PanelWnd::PanelResetButtons() {
+    panel_.x = 0;
+    panel_.y = 0;
+    panel_.left = PanelLeft::None;
+    panel_.right = PanelRight::None;
+    panel_.middle = false;
+    // One waiting event per tick, since both buttons share the recorded point.
+    if (leftPending_.set) {
+        leftPending_.set = false;
+        RecordLeft(static_cast<PanelLeft>(leftPending_.state), leftPending_.x, leftPending_.y);
+    } else if (rightPending_.set) {
+        rightPending_.set = false;
+        RecordRight(static_cast<PanelRight>(rightPending_.state), rightPending_.x, rightPending_.y);
+    }
+}
+
+}  // namespace felux
