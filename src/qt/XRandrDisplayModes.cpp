@@ -10,6 +10,8 @@
 namespace felux {
 namespace {
 
+// Xlib's error handler takes no user data, so the count of trapped errors lives here.
+// Only the UI thread switches modes.
 int g_errors = 0;
 
 int CountError(Display*, XErrorEvent*) {

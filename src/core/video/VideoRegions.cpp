@@ -90,11 +90,6 @@ void AddRuns(std::vector<Rect>& out, int rows, int x0, int x1, Visible visible) 
 
 }  // namespace
 
-bool RowVisible(const VideoRegionsInput& in, int row) {
-    if (row < 0 || row >= in.video.height) return false;
-    return !MaskedRow(in, Limits(in), row) && !ScanLineRow(in, row);
-}
-
 VideoRegions ComputeVideoRegions(const VideoRegionsInput& in) {
     VideoRegions out;
     const int w = in.video.width;

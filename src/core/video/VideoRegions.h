@@ -57,9 +57,6 @@ struct VideoRegions {
     std::optional<std::vector<Rect>> videoWindow;
 };
 
-// Whether a row of the picture (0 = top) stays visible. Rows outside 0..H-1 do not.
-bool RowVisible(const VideoRegionsInput& in, int row);
-
 // Negative mask amounts count as 0 and percentages above 100 as 100. A video with a side
 // below 1 gives empty regions.
 VideoRegions ComputeVideoRegions(const VideoRegionsInput& in);
