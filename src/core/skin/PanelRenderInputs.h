@@ -1,0 +1,72 @@
+// What the panel renderer reads each frame, and the few player values it changes.
+#pragma once
+
+#include <cstdint>
+
+#include "skin/RateRamp.h"
+
+namespace felux {
+
+// Buttons the panel's mouse handling (or the keys, for BACK and NEXT) holds down.
+struct HeldButtons {
+    bool play = false;
+    bool stop = false;
+    bool still = false;
+    bool back = false;
+    bool next = false;
+    bool config = false;
+    bool zoomMinus = false;
+    bool zoomPlus = false;
+    bool full = false;
+    bool power = false;
+};
+
+// A snapshot of the player for one frame. Times are in 100 ns units except
+// where named otherwise.
+struct PanelView {
+    bool stopped = true;  // no file open
+    bool paused = false;
+    bool appActive = true;
+    bool shufflePlay = false;
+    bool repeatList = false;
+    HeldButtons held;
+    bool rateLocked = false;  // the ramp stays put until the button is released
+    bool scanLinesOn = false;
+    int lineMaskMode = 0;  // 0, 1 or 2
+    int wheelStep = 0;     // -9..9, clamped when drawn
+    int progress = 0;      // pixels along the progress bar, clamped to 0..137 when drawn
+    int volumeKnob = 0;    // pixels along the volume slider, 0..62
+    bool volumeLogEnabled = false;
+    bool volumeRecordPresent = false;  // the open file has a volume record (volume mode 1)
+    int abState = 0;                   // 0 off, 1..3 marking, 4 looping
+    std::int64_t abAMs = 0;            // A and B points, milliseconds
+    std::int64_t abBMs = 0;
+    std::int64_t position = 0;
+    std::int64_t duration = 0;
+    int listCount = 0;
+    int currentIndex = 0;  // from 0
+    bool fullScreen = false;
+    int windowZoomStep = 2;      // 0..6
+    int fullScreenZoomStep = 5;  // 0..8
+    bool indexListActive = false;  // timed text is shown
+};
+
+// Registers the open file's volume in the volume log, or forgets its record;
+// either way the level is applied again.
+class VolumeRecordToggle {
+public:
+    virtual ~VolumeRecordToggle() = default;
+    virtual void RegisterVolume() = 0;
+    virtual void ForgetVolume() = 0;
+};
+
+// Player values the renderer changes, borrowed for one frame.
+struct PanelWrites {
+    int& playbackRate;       // per mille; the ramp moves it while PLAY is held
+    RateRamp& ramp;
+    int& volumeModeRequest;  // non-zero: toggle the volume record this frame; cleared here
+    int& readoutCountdown;   // ticks the zoom read-out still shows; counted down here
+    VolumeRecordToggle& volumeRecord;
+};
+
+}  // namespace felux

@@ -1,0 +1,183 @@
+// The skin panel renderer: composes the 407 x 50 panel from the skin into a canvas once per tick.
+#include "skin/PanelRenderer.h"
+
+#include <algorithm>
+
+#include "skin/SkinLayout.h"
+
+namespace felux {
+
+using namespace skin;
+
+namespace {
+
+constexpr int kProgressMax = 137;
+constexpr Rgb kWhite{255, 255, 255};
+
+}  // namespace
+
+bool PanelRenderer::Load(std::span<const unsigned char> skinBmp) {
+    canvas_.Free();
+    text_.Free();
+    skin_.Free();
+    flashCountdown_ = 0;
+    blinkCounter_ = 0;
+    // Every area the renderer reads lies inside 640 x 400; another size would
+    // draw pieces of the wrong picture.
+    if (!skin_.LoadFromBytes(skinBmp) || skin_.Width() != kSkinWidth || skin_.Height() != kSkinHeight) {
+        skin_.Free();
+        return false;
+    }
+    text_ = skin_;
+    text_.FillColor(0, 0, kSkinWidth, kSkinHeight, kWhite);
+    canvas_ = skin_;
+    return true;
+}
+
+const DibImage& PanelRenderer::Image(PanelImage which) const {
+    switch (which) {
+        case PanelImage::Skin: return skin_;
+        case PanelImage::Text: return text_;
+        case PanelImage::Canvas: break;
+    }
+    return canvas_;
+}
+
+void PanelRenderer::BlitOpaque(PanelImage from, int x, int y, int sx, int sy, int w, int h) {
+    Image(from).CopyRows(canvas_, x, y, sx, sy, w, h);
+}
+void PanelRenderer::BlitKeyWhite(PanelImage from, int x, int y, int sx, int sy, int w, int h) {
+    Image(from).CopyKeyWhite(canvas_, x, y, sx, sy, w, h);
+}
+void PanelRenderer::BlitKeyBlack(PanelImage from, int x, int y, int sx, int sy, int w, int h) {
+    Image(from).CopyKeyBlack(canvas_, x, y, sx, sy, w, h);
+}
+void PanelRenderer::BlitBlend(PanelImage from, int x, int y, int sx, int sy, int w, int h, int level) {
+    Image(from).CopyBlend(canvas_, x, y, sx, sy, w, h, std::clamp(level, -255, 255));
+}
+void PanelRenderer::FillColor(int x, int y, int w, int h, Rgb colour) { canvas_.FillColor(x, y, w, h, colour); }
+
+void PanelRenderer::Piece(Rect at, Rect from) {
+    BlitOpaque(PanelImage::Skin, at.x, at.y, from.x, from.y, at.width, at.height);
+}
+void PanelRenderer::Lit(Rect at) { Piece(at, skin::Lit(at)); }
+
+void PanelRenderer::DrawPanel(const PanelView& view, PanelWrites& writes) {
+    if (!Loaded()) return;
+    Piece(kRestingPanel, kRestingPanel);
+    DrawVolumeArea(view, writes);
+    if (view.shufflePlay) Lit(kShuffleLabel);
+    if (view.repeatList) Lit(kRepeatLabel);
+    Piece({kVolumeBar.x + std::clamp(view.volumeKnob, 0, 62), kVolumeKnobY, kVolumeKnob.width, kVolumeKnob.height},
+          kVolumeKnob);
+    if (!view.appActive) Lit(kLogoArea);
+    DrawTransport(view, writes);
+    DrawSpeedScale(view);
+    if (view.held.back) Lit(kBackButton);
+    if (view.held.next) Lit(kNextButton);
+    if (view.held.config) Lit(kConfigButton);
+    DrawProgress(view);
+    DrawAbMarkers(view);
+    DrawToggles(view);
+    if (view.held.power) Lit(kPowerButton);
+    DrawTime(view);
+    DrawSmallReadout(view, writes);
+    DrawTitleOverlay(view);
+    if (view.indexListActive) {
+        DrawTimedText(view);
+        // The text may cover the bar; the markers stay on top.
+        DrawAbMarkers(view);
+    }
+}
+
+void PanelRenderer::DrawVolumeArea(const PanelView& view, PanelWrites& writes) {
+    if (!view.volumeLogEnabled) {
+        // A request raised just before the log was switched off must not
+        // surface once it is switched on again.
+        writes.volumeModeRequest = 0;
+        return;
+    }
+    if (writes.volumeModeRequest != 0) {
+        if (view.volumeRecordPresent)
+            writes.volumeRecord.ForgetVolume();
+        else
+            writes.volumeRecord.RegisterVolume();
+        writes.volumeModeRequest = 0;
+        flashCountdown_ = kFlashTicks;
+    }
+    Piece(kVolumeArea, view.volumeRecordPresent ? SecondLit(kVolumeArea) : skin::Lit(kVolumeArea));
+    if (flashCountdown_ >= 1) {
+        // 255 on the first frame, fading by 75 a frame to nearly nothing.
+        BlitBlend(PanelImage::Skin, kVolumeArea.x, kVolumeArea.y, kVolumeFlash.x, kVolumeFlash.y, kVolumeFlash.width,
+                  kVolumeFlash.height, 75 * flashCountdown_ - 270);
+        --flashCountdown_;
+    }
+}
+
+void PanelRenderer::DrawTransport(const PanelView& view, PanelWrites& writes) {
+    if (view.stopped) Lit(kSpeedCentreTick);
+    if (view.held.play) {
+        Lit(kPlayButton);
+        Lit(kSpeedCentreTick);
+        if (!view.stopped && !view.paused && !view.rateLocked) writes.ramp.Step(writes.playbackRate);
+    }
+    if (view.stopped) Piece(kPlayButton, SecondLit(kPlayButton));
+    if (view.held.stop) {
+        Lit(kStopArea);
+        Lit(kSpeedCentreTick);
+    }
+    if (view.held.still) {
+        Lit(kStillArea);
+        Lit(kSpeedStillMark);
+        Lit(kSpeedCentreTick);
+    }
+    if (view.paused) {
+        Piece(kStillArea, SecondLit(kStillArea));
+        Lit(kSpeedStillMark);
+    }
+}
+
+void PanelRenderer::DrawSpeedScale(const PanelView& view) {
+    const int s = std::clamp(view.wheelStep, -kSpeedMaxStep, kSpeedMaxStep);
+    if (s > 0) {
+        Lit({kSpeedFastX, kSpeedScaleY, kSpeedStepPixels * s, 3});
+    } else if (s < 0) {
+        Lit(kSpeedCentreTick);
+        Lit(kSpeedSlowMark);
+        Lit({kSpeedSlowMark.x + kSpeedStepPixels * s, kSpeedScaleY, -kSpeedStepPixels * s, 3});
+    } else if (view.paused) {
+        Lit(kSpeedCentreTick);
+    }
+}
+
+void PanelRenderer::DrawProgress(const PanelView& view) {
+    const int lit = std::clamp(view.progress, 0, kProgressMax);
+    if (lit > 0) Lit({kProgressTrack.x, kProgressTrack.y, lit, kProgressTrack.height});
+}
+
+void PanelRenderer::DrawAbMarkers(const PanelView& view) {
+    // Shorter media would divide by zero; they have no room for a marker anyway.
+    if (view.abState == 0 || view.duration < kMarkerDivisor) return;
+    const std::int64_t msPerPixel = view.duration / kMarkerDivisor;
+    auto mark = [&](std::int64_t ms) {
+        // A point outside the file stays on the bar.
+        const auto pixel = static_cast<int>(std::clamp<std::int64_t>(ms / msPerPixel, 0, kProgressMax));
+        FillColor(kProgressTrack.x + pixel, kProgressTrack.y, 2, kProgressTrack.height, kMarkerColour);
+    };
+    mark(view.abAMs);
+    if (view.abState == 4) mark(view.abBMs);
+}
+
+void PanelRenderer::DrawToggles(const PanelView& view) {
+    if (view.held.zoomMinus) Piece(kZoomPair, SecondLit(kZoomPair));
+    if (view.held.zoomPlus) Lit(kZoomPair);
+    if (view.held.full) Lit(kFullArea);
+    if (view.scanLinesOn) Lit(kScanLineBox);
+    if (view.lineMaskMode == 1) Lit(kLineMaskBox);
+    if (view.lineMaskMode == 2) Piece(kLineMaskSecondMarkAt, kLineMaskSecondMark);
+}
+
+void PanelRenderer::DrawTitleOverlay(const PanelView&) {}
+void PanelRenderer::DrawTimedText(const PanelView&) {}
+
+}  // namespace felux

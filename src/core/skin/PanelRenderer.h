@@ -1,0 +1,89 @@
+// The skin panel renderer: composes the 407 x 50 panel from the skin into a canvas once per tick.
+#pragma once
+
+#include <cstdint>
+#include <span>
+
+#include "platform/PixelSink.h"
+#include "skin/DibImage.h"
+#include "skin/PanelRenderInputs.h"
+
+namespace felux {
+
+// The images a copy can read from; the destination is always the canvas.
+enum class PanelImage { Canvas = -1, Skin = 0, Text = 1 };
+
+// Owns the three 640 x 400 images: the skin, the white text scratch image the
+// text overlays are drawn into, and the canvas the panel window shows (its
+// rows 0..92 are painted). Until Load succeeds every operation does nothing.
+//
+// Use: Load once; each tick call DrawPanel with a fresh view, then paint the
+// canvas (PaintTo) from the panel window's paint handler.
+class PanelRenderer {
+public:
+    // Milliseconds per pixel of the 138-pixel progress bar: duration (100 ns
+    // units) / kMarkerDivisor. Shorter media get no A-B markers.
+    static constexpr std::int64_t kMarkerDivisor = 1'380'000;
+    static constexpr Rgb kMarkerColour{255, 100, 100};
+    static constexpr int kFlashTicks = 7;
+    static constexpr int kBlinkPeriod = 40;  // ticks; the rate read-out shows for the first 24
+    static constexpr int kRateShownTicks = 24;
+
+    // Builds all three images from a whole .bmp file of the skin's 640 x 400
+    // size; false, leaving the renderer empty, for anything else.
+    bool Load(std::span<const unsigned char> skinBmp);
+    bool Loaded() const { return !canvas_.Empty(); }
+
+    // Rebuilds the canvas for one frame.
+    void DrawPanel(const PanelView& view, PanelWrites& writes);
+
+    // Copies (sx, sy) w x h of an image to (x, y) on the canvas. The rectangle
+    // is clipped to the canvas, the source offset moving with it; a rectangle
+    // wholly outside draws nothing.
+    void BlitOpaque(PanelImage from, int x, int y, int sx, int sy, int w, int h);
+    // Leaves out pure white source pixels.
+    void BlitKeyWhite(PanelImage from, int x, int y, int sx, int sy, int w, int h);
+    // Leaves out pure black source pixels.
+    void BlitKeyBlack(PanelImage from, int x, int y, int sx, int sy, int w, int h);
+    // As BlitKeyWhite, mixed with the canvas at level -255 (canvas) .. 255 (source).
+    void BlitBlend(PanelImage from, int x, int y, int sx, int sy, int w, int h, int level);
+    // A solid rectangle on the canvas, clipped.
+    void FillColor(int x, int y, int w, int h, Rgb colour);
+
+    // Title overlay and timed text: composed into the display by a later
+    // change; for now they draw nothing.
+    void DrawTitleOverlay(const PanelView& view);
+    void DrawTimedText(const PanelView& view);
+
+    const DibImage& Canvas() const { return canvas_; }
+    // The text scratch image, for drawing text bands with a TextPainter.
+    DibImage& TextScratch() { return text_; }
+    // The panel part of the canvas, (0,0) 407 x 93, to the panel window.
+    void PaintTo(PixelSink& target) const { canvas_.PaintTo(target); }
+
+private:
+    const DibImage& Image(PanelImage which) const;
+    // Draws the skin's rectangle from at the place and size of at.
+    void Piece(Rect at, Rect from);
+    void Lit(Rect at);
+
+    void DrawVolumeArea(const PanelView& view, PanelWrites& writes);
+    void DrawTransport(const PanelView& view, PanelWrites& writes);
+    void DrawSpeedScale(const PanelView& view);
+    void DrawProgress(const PanelView& view);
+    void DrawAbMarkers(const PanelView& view);
+    void DrawToggles(const PanelView& view);
+    void DrawTime(const PanelView& view);
+    void DrawSmallReadout(const PanelView& view, PanelWrites& writes);
+    void LargeCell(int x, int k);
+    void SmallCell(int x, int k);
+    void SmallNumber(int x, int value);
+
+    DibImage skin_;
+    DibImage text_;
+    DibImage canvas_;
+    int flashCountdown_ = 0;
+    int blinkCounter_ = 0;
+};
+
+}  // namespace felux
