@@ -28,10 +28,12 @@ enum : std::uint64_t {
 };
 constexpr std::uint64_t kSeekTag = std::uint64_t{1} << 32;
 constexpr std::uint64_t kFireAndForget = 0;
+// Events taken per drain at most, so that a chatty instance can never hold up the tick.
+constexpr int kDrainLimit = 1000;
 
-// A path worth handing to mpv: an existing regular file. Anything else fails at once instead
-// of after the whole open timeout (a FIFO waits for a writer, a directory opens as a playlist).
-// Made absolute, so that no file name is taken for a protocol such as "http://".
+// A path mpv can open without blocking forever: an existing regular file (a FIFO would block
+// mpv's open() until a writer appears, and no cancel reaches it). Made absolute, so that no
+// file name is taken for a protocol such as "http://".
 std::optional<std::string> OpenablePath(const std::string& path) {
     if (path.empty()) return std::nullopt;
     std::error_code ec;
@@ -144,7 +146,6 @@ void MpvEngine::Release() {
 
 MediaResult MpvEngine::Render(const std::string& path, const std::optional<std::string>& companion) {
     if (!handle_) return kMediaFail;
-    file_ = {};
     const std::optional<std::string> file = OpenablePath(path);
     if (!file) return kMediaFail;
 
@@ -216,10 +217,7 @@ MediaResult MpvEngine::Render(const std::string& path, const std::optional<std::
 }
 
 MediaResult MpvEngine::FinishOpen(bool withCompanion) {
-    for (mpv_event* event = mpv_wait_event(handle_, 0); event->event_id != MPV_EVENT_NONE;
-         event = mpv_wait_event(handle_, 0)) {
-        HandleEvent(*event);
-    }
+    Drain();
     if (!file_.loaded) {
         file_ = {};
         return kMediaFail;
@@ -339,11 +337,7 @@ void MpvEngine::SetSourceRect(const std::optional<SourceRect>& rect) {
 
 bool MpvEngine::TakeCompletion() {
     if (!handle_) return false;
-    for (;;) {
-        mpv_event* event = mpv_wait_event(handle_, 0);
-        if (event->event_id == MPV_EVENT_NONE) break;
-        HandleEvent(*event);
-    }
+    Drain();
     const bool completed = file_.completed;
     file_.completed = false;
     return completed;
@@ -351,8 +345,7 @@ bool MpvEngine::TakeCompletion() {
 
 void MpvEngine::SetOutputVolume(double percent) {
     wantedOutputVolume_ = std::clamp(std::isfinite(percent) ? percent : 0.0, 0.0, 100.0);
-    // Without an output mpv refuses it; the next output gets it when it appears.
-    ApplyOutputVolume();
+    if (outputVolume_) ApplyOutputVolume();
 }
 
 void MpvEngine::ApplyOutputVolume() {
@@ -362,6 +355,14 @@ void MpvEngine::ApplyOutputVolume() {
 void MpvEngine::SetDoubleAsync(const char* name, double value) {
     if (!handle_) return;
     mpv_set_property_async(handle_, kFireAndForget, name, MPV_FORMAT_DOUBLE, &value);
+}
+
+void MpvEngine::Drain() {
+    for (int i = 0; i < kDrainLimit; ++i) {
+        mpv_event* event = mpv_wait_event(handle_, 0);
+        if (event->event_id == MPV_EVENT_NONE) break;
+        HandleEvent(*event);
+    }
 }
 
 void MpvEngine::HandleEvent(const mpv_event& event) {

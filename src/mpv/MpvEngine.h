@@ -73,6 +73,8 @@ private:
         bool seekAccepted = false;
     };
 
+    // Takes what mpv has queued, without waiting.
+    void Drain();
     void HandleEvent(const mpv_event& event);
     void HandlePropertyChange(const mpv_event& event);
     MediaResult FinishOpen(bool withCompanion);
