@@ -1,0 +1,321 @@
+// Panel mouse handling: hit order and edges, releases, holds, drags, minimise stages, A-B marking, menus.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "FakePanelActions.h"
+#include "skin/PanelMouse.h"
+
+namespace felux {
+namespace {
+
+using ::testing::ElementsAre;
+
+class PanelMouseTest : public ::testing::Test {
+protected:
+    PanelMouseTest() { actions.cursor = {500, 300}; }
+
+    void Tick() { mouse.HandlePanelMouse(panel); }
+    void LeftDown(int x, int y) {
+        actions.buttonsDown = true;
+        panel.OnLButtonDown(x, y);
+        Tick();
+    }
+    void LeftUp(int x, int y) {
+        actions.buttonsDown = false;
+        panel.OnLButtonUp(x, y);
+        Tick();
+    }
+    void LeftClick(int x, int y) {
+        LeftDown(x, y);
+        LeftUp(x, y);
+    }
+    void RightDown(int x, int y) {
+        actions.buttonsDown = true;
+        panel.OnRButtonDown(x, y);
+        Tick();
+    }
+    void RightUp(int x, int y) {
+        actions.buttonsDown = false;
+        panel.OnRButtonUp(x, y);
+        Tick();
+    }
+    void MoveCursor(int dx, int dy) {
+        actions.cursor.x += dx;
+        actions.cursor.y += dy;
+        Tick();
+    }
+    void OpenFile() { state.mediaClosed = 0; }
+
+    PlayerState state;
+    PlayerSettings settings;
+    PanelButtons buttons;
+    test::FakePanelActions actions;
+    PanelWnd panel{ChildWindow::Panel};
+    PanelMouse mouse{state, settings, buttons, actions};
+};
+
+TEST_F(PanelMouseTest, ControlsHitOnAllEdgesAndPlayWinsOverStop) {
+    LeftDown(240, 21);  // PLAY's top row is STOP's bottom row
+    EXPECT_EQ(state.requests.play, 1);
+    EXPECT_EQ(state.requests.stop, 0);
+    EXPECT_TRUE(buttons.held.play);
+    LeftUp(240, 21);
+
+    LeftDown(240, 20);
+    EXPECT_EQ(state.requests.stop, 1);
+    LeftUp(240, 20);
+
+    LeftDown(304, 46);  // NEXT's bottom right corner
+    EXPECT_TRUE(buttons.held.next);
+    LeftUp(304, 46);
+    EXPECT_EQ(actions.windowMoves, 0);
+
+    LeftDown(305, 46);  // one pixel past it: empty panel moves the window
+    EXPECT_EQ(actions.windowMoves, 1);
+    LeftUp(305, 46);
+}
+
+TEST_F(PanelMouseTest, ProgressBarPressSeeksBetweenItsEnds) {
+    OpenFile();
+    LeftDown(63, 10);
+    EXPECT_EQ(state.progress, 0);
+    EXPECT_EQ(state.requests.progressDrag, 1);
+    LeftUp(63, 10);
+    EXPECT_EQ(state.requests.progressDrag, 0);
+
+    LeftClick(201, 14);
+    EXPECT_EQ(state.progress, 137);
+    LeftClick(100, 9);
+    EXPECT_EQ(state.progress, 37);
+    EXPECT_THAT(actions.seeks, ElementsAre(0, 137'000'000, 37'000'000));
+
+    LeftClick(202, 12);  // one pixel past the bar
+    EXPECT_EQ(state.progress, 37);
+    EXPECT_EQ(actions.windowMoves, 1);
+
+    state.mediaClosed = 1;  // nothing to seek in
+    LeftClick(120, 10);
+    EXPECT_EQ(state.progress, 37);
+    EXPECT_EQ(actions.seeks.size(), 3u);
+}
+
+TEST_F(PanelMouseTest, RightClicksOnTheProgressBarCycleTheABStates) {
+    OpenFile();
+    std::vector<int> seen;
+    for (int i = 0; i < 5; ++i) {
+        RightDown(120, 12);
+        RightUp(120, 12);
+        seen.push_back(state.abState);
+    }
+    EXPECT_THAT(seen, ElementsAre(1, 2, 3, 4, 0));
+    EXPECT_EQ(actions.abChecks, 4);  // not on the step into looping
+
+    actions.playlistCount = 0;
+    RightDown(120, 12);
+    EXPECT_EQ(state.abState, 0);
+    RightUp(120, 12);
+}
+
+TEST_F(PanelMouseTest, KnobDragFollowsTheCursorWithinTheLevels) {
+    state.volumeLevel = 60;
+    LeftDown(59 + 60 + 2, 38);
+    EXPECT_TRUE(mouse.DragActive());
+    MoveCursor(0, 0);
+    EXPECT_EQ(state.requests.volumeChanged, 0);
+    MoveCursor(10, 40);  // vertical travel does not let go of the knob
+    EXPECT_EQ(state.volumeLevel, 62);
+    EXPECT_EQ(state.requests.volumeChanged, 1);
+    state.requests.volumeChanged = 0;
+    MoveCursor(-5, 0);
+    EXPECT_EQ(state.volumeLevel, 57);
+    MoveCursor(-100000, 0);
+    EXPECT_EQ(state.volumeLevel, 0);
+    EXPECT_EQ(state.requests.volumeChanged, 1);
+
+    // The buttons came up without a release reaching the panel: the drag ends by itself.
+    actions.buttonsDown = false;
+    const int resets = actions.focusResets;
+    MoveCursor(50, 0);
+    EXPECT_FALSE(mouse.DragActive());
+    EXPECT_EQ(state.volumeLevel, 0);
+    EXPECT_EQ(actions.focusResets, resets + 1);
+}
+
+TEST_F(PanelMouseTest, ProgressDragSeeksAndHoldsTheBarAgainstThePlayingPosition) {
+    OpenFile();
+    LeftDown(100, 12);
+    state.requests.progressDrag = 0;  // the command step took it
+    MoveCursor(5, 0);
+    EXPECT_EQ(state.progress, 42);
+    EXPECT_EQ(state.requests.progressDrag, 1);
+    EXPECT_EQ(actions.seeks.back(), 42'000'000);
+    state.requests.progressDrag = 0;
+    MoveCursor(0, 0);  // no travel, no second seek, but the bar stays put
+    EXPECT_EQ(state.requests.progressDrag, 1);
+    EXPECT_EQ(actions.seeks.size(), 2u);
+    MoveCursor(500, 0);
+    EXPECT_EQ(state.progress, 137);
+    LeftUp(300, 12);
+    EXPECT_FALSE(mouse.DragActive());
+    EXPECT_EQ(state.requests.progressDrag, 0);
+
+    actions.duration = 100;  // shorter than the bar: every pixel is time 0
+    LeftClick(150, 12);
+    EXPECT_EQ(actions.seeks.back(), 0);
+}
+
+TEST_F(PanelMouseTest, ReleasesCarryOutHeldButtons) {
+    OpenFile();
+    state.playbackRate = 1200;
+    LeftClick(250, 30);  // PLAY: the press asked for play, the release applies the rate
+    EXPECT_EQ(state.requests.play, 0);
+    EXPECT_FALSE(buttons.ramp.Active());
+    EXPECT_THAT(actions.rates, ElementsAre(1200));
+
+    LeftClick(20, 20);  // CONFIG
+    EXPECT_EQ(state.requests.settings, 1);
+    LeftClick(145, 35);
+    LeftClick(170, 35);
+    EXPECT_EQ(actions.zoomOuts, 1);
+    EXPECT_EQ(actions.zoomIns, 1);
+    LeftClick(190, 35);  // FULL
+    EXPECT_EQ(state.requests.fullScreen, 1);
+    LeftClick(20, 40);  // POWER
+    EXPECT_EQ(state.exitRequested, 1);
+
+    // Stopped, FULL does nothing.
+    state.mediaClosed = 1;
+    state.requests.fullScreen = 0;
+    LeftClick(190, 35);
+    EXPECT_EQ(state.requests.fullScreen, 0);
+
+    // In full screen FILE, CONFIG and the minimise box are dead; the click moves the window.
+    state.fullScreen = 1;
+    state.requests.settings = 0;
+    LeftClick(20, 20);
+    LeftClick(385, 5);
+    EXPECT_EQ(state.requests.settings, 0);
+    EXPECT_EQ(actions.minimises, 0);
+    EXPECT_EQ(actions.windowMoves, 2);
+}
+
+TEST_F(PanelMouseTest, BackAndNextStepOnAClickAndSearchWhileHeldWithTheRightButton) {
+    OpenFile();
+    LeftClick(210, 30);
+    EXPECT_EQ(state.requests.rewind, 1);
+    EXPECT_FALSE(buttons.held.back);
+
+    RightDown(280, 30);
+    EXPECT_EQ(state.requests.fastForward, 2);
+    EXPECT_EQ(state.requests.oneShotSearch, 2);
+    EXPECT_TRUE(buttons.held.next);
+    state.requests.fastForward = 3;  // the command step started the search
+    RightUp(280, 30);
+    EXPECT_EQ(state.requests.fastForward, 4);
+    EXPECT_FALSE(buttons.held.next);
+}
+
+TEST_F(PanelMouseTest, LeavingARightPressedControlCancelsTheClick) {
+    // A left click on BACK, then a right press on PLAY that wanders off: no step, no settings.
+    LeftDown(210, 30);
+    RightDown(250, 30);
+    MoveCursor(10, 0);
+    EXPECT_TRUE(mouse.DragActive());
+    MoveCursor(40, 0);
+    EXPECT_FALSE(mouse.DragActive());
+    EXPECT_EQ(state.requests.rewind, 0);
+    EXPECT_FALSE(buttons.held.back);
+    EXPECT_FALSE(buttons.held.play);
+
+    // A held search that was asked for but not started yet ends too, so it never starts later.
+    RightDown(210, 30);
+    EXPECT_EQ(state.requests.rewind, 2);
+    MoveCursor(0, 100);
+    EXPECT_EQ(state.requests.rewind, 4);
+    RightUp(210, 130);
+    EXPECT_EQ(state.requests.rewind, 4);
+}
+
+TEST_F(PanelMouseTest, MinimiseBoxActsOnReleaseByTheButtonThatPressedIt) {
+    LeftDown(385, 5);
+    EXPECT_EQ(actions.minimises, 0);
+    LeftUp(385, 5);
+    EXPECT_EQ(actions.minimises, 1);
+    RightDown(390, 12);
+    RightUp(390, 12);
+    EXPECT_EQ(actions.videoOnly, 1);
+    EXPECT_EQ(actions.minimises, 1);
+}
+
+TEST_F(PanelMouseTest, DoubleClickOnPlayGoesBackToNormalSpeed) {
+    OpenFile();
+    state.playbackRate = 1500;
+    panel.OnLButtonDblClk(250, 30);
+    Tick();
+    EXPECT_EQ(state.playbackRate, 1000);
+    EXPECT_EQ(buttons.ramp.hold, RateRamp::kResetHold);
+    EXPECT_THAT(actions.rates, ElementsAre(1000));
+
+    state.playbackRate = 700;
+    panel.OnRButtonDblClk(250, 30);
+    Tick();
+    EXPECT_EQ(state.playbackRate, 1000);
+
+    state.playbackRate = 700;
+    panel.OnLButtonDblClk(190, 35);  // not on PLAY
+    Tick();
+    EXPECT_EQ(state.playbackRate, 700);
+}
+
+TEST_F(PanelMouseTest, BoxesLabelsAndMenus) {
+    settings.scanLinesOn = 1;
+    LeftClick(330, 20);
+    EXPECT_EQ(settings.scanLinesOn, 0);
+    EXPECT_EQ(settings.liveScanLinesOn, 0);
+    std::vector<int> masks;
+    for (int i = 0; i < 3; ++i) {
+        LeftClick(330, 35);
+        masks.push_back(settings.lineMaskMode);
+    }
+    EXPECT_THAT(masks, ElementsAre(1, 2, 0));
+    EXPECT_EQ(actions.relayouts, 4);
+
+    LeftClick(62, 18);
+    LeftClick(62, 27);
+    EXPECT_EQ(state.requests.repeatToggle, 1);
+    EXPECT_EQ(state.requests.shuffleToggle, 1);
+
+    RightDown(100, 22);  // display text, released in its lower half
+    RightUp(100, 22);
+    RightDown(20, 5);    // logo
+    RightUp(20, 5);
+    EXPECT_THAT(actions.menus, ElementsAre(PopupMenu::Playlist, PopupMenu::History));
+    EXPECT_EQ(settings.lyricsPanelShown, 1);
+
+    RightDown(215, 5);  // above FILE: the playlist editor
+    EXPECT_EQ(state.requests.file, 2);
+    RightUp(215, 5);
+
+    settings.volumeLogEnabled = 1;
+    RightDown(130, 40);
+    EXPECT_EQ(buttons.volumeModeRequest, 1);
+    RightUp(130, 40);
+
+    panel.OnMButtonDown();
+    Tick();
+    EXPECT_EQ(state.requests.middleClick, 1);
+}
+
+TEST_F(PanelMouseTest, AClickWithinOneTickPlaysAndThenEndsTheHold) {
+    panel.OnLButtonDown(250, 30);
+    panel.OnLButtonUp(250, 30);
+    Tick();
+    EXPECT_EQ(state.requests.play, 1);
+    state.requests.play = 0;  // the command step carried it out
+    Tick();
+    EXPECT_FALSE(buttons.held.play);
+    EXPECT_EQ(panel.PanelQuery(panel_query::kButtons), 0);
+}
+
+}  // namespace
+}  // namespace felux
