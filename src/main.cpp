@@ -13,7 +13,7 @@
 #include "player/MainPlayerDlg.h"
 #include "qt/InstanceLock.h"
 #include "qt/MainWindow.h"
-#include "qt/QtDisplayModes.h"
+#include "qt/XRandrDisplayModes.h"
 #include "qt/QtKeyFeed.h"
 #include "qt/QtWindowSystem.h"
 #include "qt/VideoWindow.h"
@@ -59,7 +59,7 @@ int main(int argc, char** argv) {
     felux::QtKeyFeed keyFeed(keys);
     app.installEventFilter(&keyFeed);
     felux::QtWindowSystem windows(mainWindow, videoWindow);
-    felux::QtDisplayModes displayModes;
+    felux::XRandrDisplayModes displayModes;
 
     // The picture widget is native, so mpv can draw into it.
     felux::MpvEngine media([&videoWindow]() -> std::optional<std::int64_t> {

@@ -24,6 +24,7 @@ done
 [[ $(video_geometry) == 320x240 ]] || fail "video window is '$(video_geometry)', not 320x240"
 quit_player
 grep -q "$demo" "$home/HIS.tob" || fail "the clip is not in the history"
+[[ -f $home/data.vol ]] || fail "data.vol was not written at exit"
 
 sed -i 's/^repeatList=1/repeatList=0/' "$home/KR02.CFG"
 start_player "$home" "$demo"

@@ -1,6 +1,7 @@
 // A real player on fake ports, with media files that exist on disk and are known to the fake engine.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -41,12 +42,15 @@ public:
     }
 
     // Starts with the given entries as the playlist; nothing opens on the first tick.
-    OpenPlayer& Start(const std::vector<std::string>& entries, bool openOnStart = false) {
+    // configure runs on the loaded settings before the first tick.
+    OpenPlayer& Start(const std::vector<std::string>& entries, bool openOnStart = false,
+                      const std::function<void(PlayerSettings&)>& configure = {}) {
         player = std::make_unique<OpenPlayer>(
             PlayerPorts{windows, keys, modes, engine, systemVolume, [this](const std::string& t) { reports.push_back(t); }},
             folder.path(), std::vector<std::string>{});
         player->OnInitDialog();
         player->settings.noPlayOnStart = openOnStart ? 0 : 1;
+        if (configure) configure(player->settings);
         for (const std::string& e : entries) player->playlist.AppendPath(e);
         Tick();
         return *player;

@@ -427,6 +427,20 @@ TEST_F(PlaybackTest, VolumeRecordsFollowTheOpenFile) {
     EXPECT_EQ(h.systemVolume.value, 0x7fff7fffu);
 }
 
+TEST_F(PlaybackTest, TheSystemVolumeFoundAtStartIsPutBackAtExitWhenAsked) {
+    for (const int restore : {0, 1}) {
+        PlayerHarness run;
+        run.systemVolume.value = 0x12345678u;
+        OpenPlayer& p = run.Start({}, false, [&](PlayerSettings& s) { s.restoreVolumeOnExit = restore; });
+        EXPECT_EQ(p.state.volumeLevel, 62);  // the saved level, with the graph's volume method
+        run.systemVolume.value = 0;
+        p.state.exitRequested = 1;
+        run.Tick();
+        ASSERT_TRUE(p.Ended());
+        EXPECT_EQ(run.systemVolume.value, restore == 1 ? 0x12345678u : 0u) << restore;
+    }
+}
+
 TEST_F(PlaybackTest, CompanionAudioIsRenderedWithTheVideo) {
     const std::string clip = h.AddMedia("clip.mpg");
     const std::string wav = h.folder.Write("clip.wav", "audio").string();
