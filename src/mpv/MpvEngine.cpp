@@ -31,9 +31,9 @@ constexpr std::uint64_t kFireAndForget = 0;
 // Events taken per drain at most, so that a chatty instance can never hold up the tick.
 constexpr int kDrainLimit = 1000;
 
-// A path mpv can open without blocking forever: an existing regular file (a FIFO would block
-// mpv's open() until a writer appears, and no cancel reaches it). Made absolute, so that no
-// file name is taken for a protocol such as "http://".
+// A path worth handing to mpv: an existing regular file. Anything else fails at once instead
+// of after the whole open timeout (a FIFO waits for a writer, a directory opens as a playlist).
+// Made absolute, so that no file name is taken for a protocol such as "http://".
 std::optional<std::string> OpenablePath(const std::string& path) {
     if (path.empty()) return std::nullopt;
     std::error_code ec;
@@ -146,6 +146,7 @@ void MpvEngine::Release() {
 
 MediaResult MpvEngine::Render(const std::string& path, const std::optional<std::string>& companion) {
     if (!handle_) return kMediaFail;
+    file_ = {};
     const std::optional<std::string> file = OpenablePath(path);
     if (!file) return kMediaFail;
 
@@ -345,7 +346,8 @@ bool MpvEngine::TakeCompletion() {
 
 void MpvEngine::SetOutputVolume(double percent) {
     wantedOutputVolume_ = std::clamp(std::isfinite(percent) ? percent : 0.0, 0.0, 100.0);
-    if (outputVolume_) ApplyOutputVolume();
+    // Without an output mpv refuses it; the next output gets it when it appears.
+    ApplyOutputVolume();
 }
 
 void MpvEngine::ApplyOutputVolume() {
