@@ -306,6 +306,21 @@ TEST(MpvEngine, CreateStartsAFreshInstance) {
     EXPECT_EQ(engine.StringProperty("path"), std::nullopt);
 }
 
+TEST(MpvEngine, OpeningAgainWithoutCreateForgetsTheFirstFile) {
+    InspectableEngine engine;
+    ASSERT_EQ(engine.Create(), kMediaOk);
+    ASSERT_EQ(engine.Render(Clip("clip.mpg"), std::nullopt), kMediaOk);
+    ASSERT_EQ(engine.Render(Clip("tone.mp3"), std::nullopt), kMediaOk);
+    EXPECT_FALSE(engine.HasVideo());
+    EXPECT_EQ(engine.NativeSize().width, 0);
+    EXPECT_EQ(engine.FrameCount(), 0);
+    EXPECT_NE(engine.Render(Clip("text.mpg"), std::nullopt), kMediaOk);
+    EXPECT_EQ(engine.Duration(), 0);
+    Ticker ticker(engine);
+    ticker.For(200ms);
+    EXPECT_EQ(ticker.completions(), 0) << "the replaced file did not end";
+}
+
 TEST(MpvEngine, EachInstanceAsksForThePictureWindowAgain) {
     std::optional<std::int64_t> window = 0x3a00007;
     int asked = 0;
