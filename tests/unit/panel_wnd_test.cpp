@@ -41,11 +41,7 @@ TEST(PanelWndTest, VideoClicksAreTakenOnceByTheirQueries) {
     // Double clicks are nothing to the video window; unknown numbers answer 0.
     video.OnLButtonDblClk(1, 1);
     EXPECT_EQ(video.VideoInput(video_query::kAnyClick), 0);
-    video.OnMove(120, -4);
-    EXPECT_EQ(video.VideoInput(video_query::kX), 120);
-    EXPECT_EQ(video.VideoInput(video_query::kY), -4);
     EXPECT_EQ(video.VideoInput(99), 0);
-    EXPECT_EQ(video.VideoInput(-1), 0);
     video.VideoInputReset(7);
 }
 
@@ -87,8 +83,6 @@ TEST(PanelWndTest, PanelButtonsWaitForTheTickAndQuickClicksAreNotLost) {
     EXPECT_EQ(panel.PanelQuery(panel_query::kButtons), 1);
     EXPECT_EQ(panel.PanelQuery(panel_query::kLeftState), 1);
     EXPECT_EQ(panel.PanelQuery(panel_query::kLeftHeld), 1);
-    EXPECT_EQ(panel.PanelQuery(panel_query::kX), 240);
-    EXPECT_EQ(panel.PanelQuery(panel_query::kY), 30);
 
     // Released before the tick saw the press: the press first, the release on the next tick.
     panel.OnLButtonUp(242, 31);
@@ -130,7 +124,6 @@ TEST(PanelWndTest, HoverCoversTheDisplayTextEdgesIncluded) {
     EXPECT_EQ(hoverAt(216, 29), 0);
     EXPECT_EQ(hoverAt(100, 14), 0);
     EXPECT_EQ(hoverAt(69, 20), 0);
-    EXPECT_EQ(panel.PanelQuery(panel_query::kMoveX), 69);
 }
 
 }  // namespace
