@@ -98,7 +98,8 @@ MediaResult MpvEngine::Create() {
     auto option = [&](const char* name, const char* value) {
         ok = ok && mpv_set_option_string(h, name, value) >= 0;
     };
-    if (const char* vo = std::getenv("FELUX_VO"); vo && *vo) option(kOptVo, vo);
+    const char* vo = std::getenv("FELUX_VO");
+    option(kOptVo, vo && *vo ? vo : kEmbeddableVideoOutputs);
     if (const char* ao = std::getenv("FELUX_AO"); ao && *ao) option(kOptAo, ao);
     if (windowId_) {
         if (std::optional<std::int64_t> wid = windowId_()) {

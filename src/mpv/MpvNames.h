@@ -6,6 +6,9 @@ namespace felux::mpv {
 // Options set once per instance, before mpv_initialize.
 inline constexpr const char* kOptVo = "vo";
 inline constexpr const char* kOptAo = "ao";
+// Outputs that can draw into a window we give them; mpv's own fallbacks (SDL among them)
+// would open a window of their own when no GPU is usable.
+inline constexpr const char* kEmbeddableVideoOutputs = "gpu,x11";
 inline constexpr const char* kOptWid = "wid";
 inline constexpr const char* kOptAudioDisplay = "audio-display";
 inline constexpr const char* kOptInputDefaultBindings = "input-default-bindings";

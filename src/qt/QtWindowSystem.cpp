@@ -42,10 +42,8 @@ void QtWindowSystem::Place(WindowId id, Rect r, bool show, Stacking stacking) {
         const bool top = stacking == Stacking::Topmost;
         if (w->windowFlags().testFlag(Qt::WindowStaysOnTopHint) != top) w->setWindowFlag(Qt::WindowStaysOnTopHint, top);
     }
-    if (w->isWindow())
-        w->move(r.x, r.y);
-    else
-        w->move(std::max(0, r.x), std::max(0, r.y));
+    // Children may start left of or above their window: a filled picture is cropped that way.
+    w->move(r.x, r.y);
     Resize(id, r.width, r.height);
     // A window of zero size cannot exist on X11: it stays hidden until it gets a size.
     if (show && r.width > 0 && r.height > 0) w->show();

@@ -19,6 +19,7 @@
 #include "player/PlayerInput.h"
 #include "player/PlayerState.h"
 #include "playlist/History.h"
+#include "video/VideoSize.h"
 #include "playlist/Playlist.h"
 #include "settings/PlayerSettings.h"
 #include "wheel/WheelSeek.h"
@@ -115,7 +116,7 @@ protected:
     virtual void RunPendingCommands();
     virtual void ApplySourceRect();
     virtual void ApplyVideoLayout();
-    virtual void ComputeVideoSize(bool) {}
+    virtual void ComputeVideoSize(bool force);
     virtual void ApplyVideoRegions();
     virtual void LeaveFullScreen() {}
     virtual void FullScreenStates() {}
@@ -131,10 +132,10 @@ protected:
     virtual bool FullScreenPanelHidden() { return false; }
     virtual void MouseVolumeChanged() {}
     // +1 one zoom level up, -1 down.
-    virtual void ZoomStep(int) {}
-    virtual void AspectChanged() {}
+    virtual void ZoomStep(int direction);
+    virtual void AspectChanged();
     // Scan lines, their pattern or the line mask changed.
-    virtual void VideoRegionsChanged() {}
+    virtual void VideoRegionsChanged();
     virtual void ShowSearchIndicator(int) {}
     virtual void HandlePanelMouse() {}
     virtual bool SkinDragActive() { return false; }
@@ -169,6 +170,11 @@ protected:
     friend class PlayerKeyActions;
 
 private:
+    // The picture before zoom, after the aspect preset.
+    VideoSize PictureSize() const;
+    // The screen the layout fills: the display mode's size while full screen switched it.
+    Size LayoutScreen();
+    void ArrangePanelForLayout();
     void OpenAtCurrentIndex();
     bool RemoveMissingEntries();
     void PrepareOpenedFile(const std::string& entry);
@@ -192,6 +198,9 @@ private:
     bool openingBusy_ = false;
     bool closing_ = false;
     StartupVolume startupVolume_;
+    VideoPlacement videoPlacement_;
+    VideoWindowLayout videoLayout_;
+    Size fullScreenScreen_;
 };
 
 }  // namespace felux

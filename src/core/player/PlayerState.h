@@ -64,6 +64,8 @@ struct PlayerState {
     int progress = 0;          // position along the 138-pixel progress bar
     int pendingWheelNotch = 0;
     int newFileDisplayTimer = 0;
+    int windowMode = 0;        // 0 normal, 1 minimised, 2 video only
+    int readoutCountdown = 0;  // ticks the zoom read-out stays on the panel
     int videoDisplayWidth = 0;   // the picture's size on screen
     int videoDisplayHeight = 0;
     Requests requests;

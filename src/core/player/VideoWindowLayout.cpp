@@ -1,31 +1,113 @@
 // Where the video window and its picture go for the open file, and the picture's visible rows.
 #include "player/MainPlayerDlg.h"
+#include "video/PictureSize.h"
+#include "video/VideoRegions.h"
 
 namespace felux {
 namespace {
 constexpr int kLayoutAfterRegions = 10;
+constexpr int kLayoutWhileShaping = 50;
+constexpr int kReadoutTicks = 35;
 }  // namespace
 
+VideoSize MainPlayerDlg::PictureSize() const {
+    return PresetPictureSize(settings.aspectPresets, settings.aspectPresetIndex,
+                             {graph.sourceWidth, graph.sourceHeight});
+}
+
+Size MainPlayerDlg::LayoutScreen() {
+    return state.fullScreen != 0 ? fullScreenScreen_ : ports_.windows.ScreenSize();
+}
+
+void MainPlayerDlg::ComputeVideoSize(bool force) {
+    if (state.mediaClosed != 0 && !force) return;
+    VideoSizeInput in;
+    in.picture = PictureSize();
+    in.fullScreen = state.fullScreen != 0;
+    in.windowZoomStep = settings.windowZoomStep;
+    in.fullScreenZoomStep = settings.fullScreenZoomStep;
+    in.screen = LayoutScreen();
+    in.largeTimedText = settings.lyricsBelowVideo != 0;
+    videoPlacement_ = felux::ComputeVideoSize(in);
+    state.videoDisplayWidth = videoPlacement_.video.width;
+    state.videoDisplayHeight = videoPlacement_.video.height;
+}
+
 void MainPlayerDlg::ApplyVideoLayout() {
-    // The picture at its native size, at the video window's saved place.
-    state.videoDisplayWidth = graph.audioOnly == 0 ? graph.sourceWidth : 0;
-    state.videoDisplayHeight = graph.audioOnly == 0 ? graph.sourceHeight : 0;
-    if (state.hasVideo == 0) return;
-    ports_.windows.Place(WindowId::Video,
-                         {settings.videoWindowX, settings.videoWindowY, state.videoDisplayWidth,
-                          state.videoDisplayHeight},
-                         true, Stacking::Keep);
+    if (state.mediaClosed == 0) ComputeVideoSize(false);
+    const bool windowed = state.fullScreen == 0;
+    if (windowed && state.hasVideo != 0 && state.windowMode == 0) {
+        const Rect video = ports_.windows.WindowRect(WindowId::Video);
+        settings.videoWindowX = video.x;
+        settings.videoWindowY = video.y;
+    }
+    VideoLayoutInput in;
+    in.fullScreen = !windowed;
+    in.hasVideo = state.hasVideo != 0;
+    in.minimised = state.windowMode == 1;
+    in.wheelSeekOff = settings.wheelSeekOff != 0;
+    in.largeTimedText = settings.lyricsBelowVideo != 0;
+    in.screen = LayoutScreen();
+    in.videoWindowX = settings.videoWindowX;
+    in.videoWindowY = settings.videoWindowY;
+    videoLayout_ = LayoutVideoWindow(in, videoPlacement_);
+    ports_.windows.Place(WindowId::Video, videoLayout_.videoWindow, true, Stacking::Keep);
+    SetVideoWindowPosition();
+    ports_.windows.Raise(WindowId::Picture);
+    ArrangePanelForLayout();
 }
 
 void MainPlayerDlg::SetVideoWindowPosition() {
-    ports_.windows.Place(WindowId::Picture, {0, 0, state.videoDisplayWidth, state.videoDisplayHeight}, true,
+    const Rect& video = videoLayout_.videoWindow;
+    const Rect& picture = videoLayout_.picture;
+    ports_.windows.Place(WindowId::Picture,
+                         {video.x + picture.x, video.y + picture.y, picture.width, picture.height}, true,
                          Stacking::Keep);
+}
+
+void MainPlayerDlg::ArrangePanelForLayout() {
+    const Rect main{settings.mainWindowX, settings.mainWindowY, kMainWidth, kMainHeight};
+    if (state.fullScreen != 0) return;
+    if (settings.topmostMode == 1) {
+        ports_.windows.Place(WindowId::Main, main, true, Stacking::Topmost);
+    } else if (settings.topmostMode == 2) {
+        ports_.windows.Place(WindowId::Panel, main, true, Stacking::Topmost);
+        ports_.windows.Raise(WindowId::Panel);
+    }
 }
 
 void MainPlayerDlg::ApplyVideoRegions() {
     if (state.mediaClosed != 0 || state.layoutCountdown != 0) return;
-    ports_.windows.SetRegion(WindowId::Picture, {});
+    state.layoutCountdown = kLayoutWhileShaping;
+    VideoRegionsInput in;
+    in.video = videoPlacement_.video;
+    in.pictureHeight = PictureSize().height;
+    in.scanLinesOn = settings.scanLinesOn != 0;
+    in.scanLinePattern = settings.scanLinePattern;
+    in.lineMaskMode = settings.lineMaskMode;
+    in.mask = {settings.lineMaskTop,          settings.lineMaskBottom,          settings.lineMaskLeft,
+               settings.lineMaskRight,        settings.lineMaskTopPercent != 0, settings.lineMaskBottomPercent != 0,
+               settings.lineMaskLeftPercent != 0, settings.lineMaskRightPercent != 0};
+    in.fullScreen = state.fullScreen != 0;
+    in.stripHeight = videoPlacement_.stripHeight;
+    const VideoRegions regions = ComputeVideoRegions(in);
+    ports_.windows.SetRegion(WindowId::Picture, regions.picture);
+    ports_.windows.SetRegion(WindowId::Video, regions.videoWindow.value_or(std::vector<Rect>{}));
     state.layoutCountdown = kLayoutAfterRegions;
 }
+
+void MainPlayerDlg::ZoomStep(int direction) {
+    int& level = state.fullScreen != 0 ? settings.fullScreenZoomStep : settings.windowZoomStep;
+    level = direction > 0 ? ZoomIn(level, state.fullScreen != 0) : ZoomOut(level, state.fullScreen != 0);
+    state.readoutCountdown = kReadoutTicks;
+    state.requests.newVideoSize = 1;
+}
+
+void MainPlayerDlg::AspectChanged() {
+    state.readoutCountdown = kReadoutTicks;
+    state.requests.newVideoSize = 1;
+}
+
+void MainPlayerDlg::VideoRegionsChanged() { state.requests.newVideoSize = 1; }
 
 }  // namespace felux
