@@ -2,6 +2,7 @@
 #include "skin/PanelMouse.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "engine/Volume.h"
 #include "skin/PanelHitTest.h"
@@ -59,8 +60,9 @@ void PanelMouse::Drag(ScreenPoint cursor) {
         EndDrag(1);
         return;
     }
-    // Screen points are far from the int limits; the clamp keeps the sum there too.
-    const int dx = std::clamp(cursor.x - mouseState.lastCursor.x, -kProgressPixels, kProgressPixels);
+    // No drag needs more than the bar's length a tick; the clamp keeps any cursor report in range.
+    const auto travel = static_cast<std::int64_t>(cursor.x) - mouseState.lastCursor.x;
+    const int dx = static_cast<int>(std::clamp<std::int64_t>(travel, -kProgressPixels, kProgressPixels));
     if (mouseState.volumeDrag) {
         mouseState.lastCursor = cursor;
         const int level = std::clamp(state_.volumeLevel + dx, 0, kVolumeFull);
