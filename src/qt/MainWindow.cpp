@@ -7,6 +7,7 @@
 
 #include "player/MainPlayerDlg.h"
 #include "qt/AppIcon.h"
+#include "qt/QtPixelSink.h"
 
 namespace felux {
 
@@ -16,11 +17,11 @@ PanelWidget::PanelWidget(QWidget* parent) : QWidget(parent) {
 }
 
 void PanelWidget::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    p.fillRect(rect(), QColor(0x1c, 0x1f, 0x26));
-    p.setPen(QColor(0x3a, 0x40, 0x4c));
-    p.drawRect(rect().adjusted(0, 0, -1, -3));
-    if (player_) player_->OnPaint();
+    if (!player_) return;
+    QPainter painter(this);
+    QtPixelSink sink(painter);
+    player_->PaintPanel(sink);
+    player_->OnPaint();
 }
 
 MainWindow::MainWindow() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), panel_(new PanelWidget(this)) {

@@ -7,7 +7,7 @@ namespace felux {
 
 class MainPlayerDlg;
 
-// The panel surface: until the skin is drawn it is a plain dark face.
+// The panel surface: shows the frames the player composes from the skin.
 class PanelWidget : public QWidget {
     Q_OBJECT
 public:

@@ -98,6 +98,8 @@ Point QtWindowSystem::CursorPosition() {
 }
 
 void QtWindowSystem::Invalidate(WindowId id) {
+    // The panel covers the main window: repainting the main window means repainting the panel.
+    if (id == WindowId::Main) main_.Panel()->update();
     if (QWidget* w = Widget(id)) w->update();
 }
 

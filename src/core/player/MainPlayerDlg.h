@@ -18,7 +18,10 @@
 #include "input/KeyboardPoll.h"
 #include "player/PlayerInput.h"
 #include "player/PlayerState.h"
+#include "platform/PixelSink.h"
 #include "playlist/History.h"
+#include "skin/PanelButtons.h"
+#include "skin/PanelRenderer.h"
 #include "video/VideoSize.h"
 #include "playlist/Playlist.h"
 #include "settings/PlayerSettings.h"
@@ -77,6 +80,8 @@ public:
     void OnPaint();
     // A wheel notch over the main window; only the sign of delta counts.
     void OnMouseWheel(int delta);
+    // Shows the last composed panel frame.
+    void PaintPanel(PixelSink& sink) const { panel.PaintTo(sink); }
 
     // True once the exit sequence has run: the program ends.
     bool Ended() const { return ended_; }
@@ -91,6 +96,9 @@ public:
     std::vector<int> shuffleOrder;
     int shufflePosition = 0;
     bool openedOnce = false;  // an entry was opened at least once: the volume log may write
+
+    PanelRenderer panel;
+    PanelButtons panelButtons;
 
     void Previous();
     void VolumeLogMode(VolumeMode mode);
@@ -148,8 +156,8 @@ protected:
     virtual void LayoutEditor() {}
     virtual void PushEditorSettings() {}
     virtual void DestroyEditor() {}
-    virtual void DrawPanel() {}
-    virtual void CreateImages() {}
+    virtual void DrawPanel();
+    virtual void CreateImages();
     virtual void LoadVolumeLog();
     virtual void SaveVolumeLog();
     virtual void ApplyStartupVolume();
@@ -161,6 +169,7 @@ protected:
     PlayerPorts ports_;
     PlayerKeyActions keyActions_{*this};
     GraphWheelMedia wheelMedia_{graph};
+    PlayerVolumeRecord volumeRecord_{*this};
 
 public:
     KeyboardPoll keyboard{state, settings, ports_.keys, keyActions_};

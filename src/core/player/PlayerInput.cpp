@@ -57,6 +57,10 @@ void PlayerKeyActions::AppendSegmentEntry() {
 
 namespace felux {
 
+void PlayerVolumeRecord::RegisterVolume() { player_.VolumeLogMode(VolumeMode::Register); }
+
+void PlayerVolumeRecord::ForgetVolume() { player_.VolumeLogMode(VolumeMode::Forget); }
+
 void MainPlayerDlg::VideoOnlyStep() { wheel.DecideFrameStep(); }
 
 void MainPlayerDlg::WheelSeekStep() { wheel.RunWheelSteps(); }

@@ -3,6 +3,7 @@
 
 #include "engine/MediaGraph.h"
 #include "input/KeyboardPoll.h"
+#include "skin/PanelRenderInputs.h"
 #include "wheel/WheelSeek.h"
 
 namespace felux {
@@ -29,6 +30,17 @@ public:
     int PlaylistCount() override;
     void CheckABRepeat() override;
     void AppendSegmentEntry() override;
+
+private:
+    MainPlayerDlg& player_;
+};
+
+// The panel's right click on the volume area registers or forgets the open file's volume.
+class PlayerVolumeRecord final : public VolumeRecordToggle {
+public:
+    explicit PlayerVolumeRecord(MainPlayerDlg& player) : player_(player) {}
+    void RegisterVolume() override;
+    void ForgetVolume() override;
 
 private:
     MainPlayerDlg& player_;
