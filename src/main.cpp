@@ -74,6 +74,10 @@ int main(int argc, char** argv) {
     felux::MainPlayerDlg player({windows, keys, displayModes, media, systemVolume, toStandardError}, *folder,
                                 std::move(args));
     mainWindow.SetPlayer(&player);
+    videoWindow.SetRecord(&player.videoInput);
+    QObject::connect(&app, &QGuiApplication::applicationStateChanged, [&player](Qt::ApplicationState s) {
+        player.OnActivateApp(s == Qt::ApplicationActive);
+    });
     player.OnInitDialog();
 
     QTimer timer;

@@ -3,6 +3,7 @@
 
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QMoveEvent>
 #include <QPainter>
 
 #include "player/MainPlayerDlg.h"
@@ -14,6 +15,30 @@ namespace felux {
 PanelWidget::PanelWidget(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setGeometry(0, 0, kMainWidth, kMainHeight);
+    // The hover over the display text needs moves without a button held.
+    setMouseTracking(true);
+}
+
+void PanelWidget::mousePressEvent(QMouseEvent* event) {
+    if (player_) RecordPress(player_->panelInput, event);
+}
+
+void PanelWidget::mouseReleaseEvent(QMouseEvent* event) {
+    if (player_) RecordRelease(player_->panelInput, event);
+}
+
+// Not passed on: the base class would turn the double click into a second press.
+void PanelWidget::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (player_) RecordDoubleClick(player_->panelInput, event);
+}
+
+void PanelWidget::mouseMoveEvent(QMouseEvent* event) {
+    if (drag_.Follow(event)) return;
+    if (player_) RecordMove(player_->panelInput, event);
+}
+
+void PanelWidget::wheelEvent(QWheelEvent* event) {
+    if (player_) RecordWheel(player_->panelInput, event);
 }
 
 void PanelWidget::paintEvent(QPaintEvent*) {
@@ -39,6 +64,10 @@ void MainWindow::SetPlayer(MainPlayerDlg* player) {
 void MainWindow::keyPressEvent(QKeyEvent* event) {
     // Keys are polled by the tick; Enter and Escape must not close anything.
     event->accept();
+}
+
+void MainWindow::moveEvent(QMoveEvent*) {
+    if (player_) player_->OnMove(x(), y());
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -3,6 +3,8 @@
 
 #include <QWidget>
 
+#include "qt/MouseRecord.h"
+
 namespace felux {
 
 class MainPlayerDlg;
@@ -13,12 +15,20 @@ class PanelWidget : public QWidget {
 public:
     explicit PanelWidget(QWidget* parent);
     void SetPlayer(MainPlayerDlg* player) { player_ = player; }
+    // Moves the main window with the held button, as a drag on empty panel area asks.
+    void StartWindowMove() { drag_.Start(window()); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     MainPlayerDlg* player_ = nullptr;
+    WindowDrag drag_;
 };
 
 class MainWindow : public QWidget {
@@ -31,6 +41,7 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
 private:
     PanelWidget* panel_;

@@ -92,6 +92,19 @@ void QtWindowSystem::SetRegion(WindowId id, const std::vector<Rect>& spans) {
     w->setMask(region);
 }
 
+void QtWindowSystem::StartSystemMove(WindowId id) {
+    // The panel holds the pressed button, so it carries the move of the main window.
+    if (id == WindowId::Main || id == WindowId::Panel) main_.Panel()->StartWindowMove();
+}
+
+void QtWindowSystem::Minimise(WindowId id) {
+    if (QWidget* w = Widget(id); w && w->isWindow()) w->showMinimized();
+}
+
+void QtWindowSystem::Restore(WindowId id) {
+    if (QWidget* w = Widget(id); w && w->isWindow()) w->showNormal();
+}
+
 Point QtWindowSystem::CursorPosition() {
     const QPoint p = QCursor::pos();
     return {p.x(), p.y()};

@@ -23,6 +23,9 @@ public:
     void SetRegion(WindowId id, const std::vector<Rect>& spans) override;
     void Invalidate(WindowId id) override;
     Point CursorPosition() override;
+    void StartSystemMove(WindowId id) override;
+    void Minimise(WindowId id) override;
+    void Restore(WindowId id) override;
 
 private:
     QWidget* Widget(WindowId id) const;

@@ -3,6 +3,11 @@
 
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QMouseEvent>
+#include <QMoveEvent>
+#include <QWheelEvent>
+
+#include "skin/PanelWnd.h"
 
 #include "qt/AppIcon.h"
 
@@ -25,5 +30,30 @@ VideoWindow::VideoWindow() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHi
 void VideoWindow::keyPressEvent(QKeyEvent* event) { event->accept(); }
 
 void VideoWindow::closeEvent(QCloseEvent* event) { event->ignore(); }
+
+void VideoWindow::mousePressEvent(QMouseEvent* event) {
+    if (record_ && RecordPress(*record_, event)) drag_.Start(this);
+}
+
+void VideoWindow::mouseReleaseEvent(QMouseEvent* event) {
+    if (record_) RecordRelease(*record_, event);
+}
+
+void VideoWindow::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (record_) RecordDoubleClick(*record_, event);
+}
+
+void VideoWindow::mouseMoveEvent(QMouseEvent* event) {
+    if (drag_.Follow(event)) return;
+    if (record_) RecordMove(*record_, event);
+}
+
+void VideoWindow::wheelEvent(QWheelEvent* event) {
+    if (record_) RecordWheel(*record_, event);
+}
+
+void VideoWindow::moveEvent(QMoveEvent*) {
+    if (record_) record_->OnMove(x(), y());
+}
 
 }  // namespace felux

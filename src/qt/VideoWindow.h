@@ -3,6 +3,8 @@
 
 #include <QWidget>
 
+#include "qt/MouseRecord.h"
+
 namespace felux {
 
 class VideoWindow : public QWidget {
@@ -10,13 +12,23 @@ class VideoWindow : public QWidget {
 public:
     VideoWindow();
     QWidget* Picture() const { return picture_; }
+    // Clicks, wheel notches and moves go to this record.
+    void SetRecord(PanelWnd* record) { record_ = record; }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
 private:
     QWidget* picture_;
+    PanelWnd* record_ = nullptr;
+    WindowDrag drag_;
 };
 
 }  // namespace felux

@@ -9,6 +9,8 @@
 
 namespace felux::test {
 
+const char* Name(WindowId id);
+
 class FakeWindowSystem : public WindowSystem {
 public:
     void Place(WindowId id, Rect r, bool show, Stacking stacking) override;
@@ -20,6 +22,9 @@ public:
     void SetRegion(WindowId id, const std::vector<Rect>& spans) override;
     void Invalidate(WindowId id) override;
     Point CursorPosition() override { return cursor; }
+    void StartSystemMove(WindowId id) override { log.push_back(std::string("move ") + Name(id)); }
+    void Minimise(WindowId id) override { log.push_back(std::string("minimise ") + Name(id)); }
+    void Restore(WindowId id) override { log.push_back(std::string("restore ") + Name(id)); }
 
     std::vector<std::string> log;
     std::map<WindowId, Rect> rects;
@@ -29,6 +34,5 @@ public:
     Point cursor;
 };
 
-const char* Name(WindowId id);
 
 }  // namespace felux::test

@@ -42,6 +42,11 @@ public:
     // One rectangle per span, in the window's client coordinates; the union is the shape.
     // No spans: the whole window, unshaped.
     virtual void SetRegion(WindowId id, const std::vector<Rect>& spans) = 0;
+    // The system moves the window with the held left button, as a title-bar drag would.
+    virtual void StartSystemMove(WindowId id) = 0;
+    virtual void Minimise(WindowId id) = 0;
+    // Back from minimised.
+    virtual void Restore(WindowId id) = 0;
     // The mouse pointer in screen coordinates.
     virtual Point CursorPosition() = 0;
     // Schedules a repaint of the window.

@@ -12,6 +12,8 @@
 namespace felux {
 namespace {
 constexpr int kGraphComplete = 1;  // end of stream
+constexpr int kLayoutAfterMove = 12;
+constexpr int kLayoutAfterActivation = 20;
 }  // namespace
 
 MainPlayerDlg::MainPlayerDlg(PlayerPorts ports, std::filesystem::path programFolder, std::vector<std::string> args)
@@ -247,7 +249,38 @@ void MainPlayerDlg::ReleaseMouseButtons() {
     ports_.keys.Release(vk::RButton);
 }
 
-void MainPlayerDlg::OnMouseWheel(int delta) { wheel.OnWheel(delta); }
+void MainPlayerDlg::OnMove(int x, int y) {
+    settings.mainWindowX = x;
+    settings.mainWindowY = y;
+    if (state.fullScreen == 0) {
+        const Rect main{x, y, kMainWidth, kMainHeight};
+        ports_.windows.Place(WindowId::Main, main, true, Stacking::Keep);
+        ports_.windows.Place(WindowId::Panel, main, true, Stacking::Keep);
+    }
+    state.requests.panelReplace = 1;
+    state.layoutCountdown = kLayoutAfterMove;
+}
+
+void MainPlayerDlg::OnActivateApp(bool active) {
+    if (!active) {
+        state.appActive = 0;
+        return;
+    }
+    if (openingBusy_ || closing_ || state.layoutCountdown != 0) return;
+    state.appActive = 1;
+    if (state.windowMode == 1 || (state.windowMode == 2 && state.hasVideo == 0)) {
+        state.windowMode = 0;
+        ports_.windows.Restore(WindowId::Main);
+    }
+    state.layoutCountdown = kLayoutAfterActivation;
+}
+
+void MainPlayerDlg::EnterWindowMode(int mode) {
+    if (state.windowMode != 0) return;
+    state.windowMode = mode;
+    if (mode == 2 && state.hasVideo == 0) CollapseVideoWindow();
+    ports_.windows.Minimise(WindowId::Main);
+}
 
 void MainPlayerDlg::SettingsPreamble() {
     ClearKeyLatches(ports_.keys);

@@ -78,8 +78,12 @@ public:
     int OnEditorMessage(int wParam);
     // The canvas reached the screen: the next tick may compose another frame.
     void OnPaint();
-    // A wheel notch over the main window; only the sign of delta counts.
-    void OnMouseWheel(int delta);
+    // The main window moved to (x, y) on the screen.
+    void OnMove(int x, int y);
+    // The application became active or inactive.
+    void OnActivateApp(bool active);
+    // 1 minimised, 2 video only; only from the normal mode.
+    void EnterWindowMode(int mode);
     // Shows the last composed panel frame.
     void PaintPanel(PixelSink& sink) const { panel.PaintTo(sink); }
 
@@ -99,6 +103,9 @@ public:
 
     PanelRenderer panel;
     PanelButtons panelButtons;
+    // What the panel and the video window recorded of the mouse since the tick last looked.
+    PanelWnd panelInput{ChildWindow::Panel};
+    PanelWnd videoInput{ChildWindow::Video};
 
     void Previous();
     void VolumeLogMode(VolumeMode mode);
@@ -145,12 +152,12 @@ protected:
     // Scan lines, their pattern or the line mask changed.
     virtual void VideoRegionsChanged();
     virtual void ShowSearchIndicator(int) {}
-    virtual void HandlePanelMouse() {}
-    virtual bool SkinDragActive() { return false; }
-    virtual int PanelQuery(int) { return 0; }
-    virtual void PanelResetNotch() {}
-    virtual int VideoInput(int) { return 0; }
-    virtual void VideoInputReset(int) {}
+    virtual void HandlePanelMouse();
+    virtual bool SkinDragActive();
+    virtual int PanelQuery(int query);
+    virtual void PanelResetNotch();
+    virtual int VideoInput(int query);
+    virtual void VideoInputReset(int kind);
     virtual int QueryEditorState(int) { return 0; }
     virtual void ClearEditorRequest(int) {}
     virtual void LayoutEditor() {}
@@ -170,13 +177,16 @@ protected:
     PlayerKeyActions keyActions_{*this};
     GraphWheelMedia wheelMedia_{graph};
     PlayerVolumeRecord volumeRecord_{*this};
+    PlayerPanelActions panelActions_{*this};
 
 public:
     KeyboardPoll keyboard{state, settings, ports_.keys, keyActions_};
     WheelSeek wheel{state, settings, ports_.keys, wheelMedia_};
+    PanelMouse mouse{state, settings, panelButtons, panelActions_};
 
 protected:
     friend class PlayerKeyActions;
+    friend class PlayerPanelActions;
 
 private:
     // The picture before zoom, after the aspect preset.
@@ -204,7 +214,7 @@ private:
     std::vector<std::string> args_;
     bool ended_ = false;
     bool openingGuard_ = false;
-    bool openingBusy_ = false;
+    bool openingBusy_ = false;  // with closing_: activation starts no relayout meanwhile
     bool closing_ = false;
     StartupVolume startupVolume_;
     VideoPlacement videoPlacement_;

@@ -182,6 +182,7 @@ void MainPlayerDlg::CloseMedia() {
         }
         if (state.requests.endOfListStop != 0) CollapseVideoWindow();
         graph.currentPosition = 0;
+        state.progress = 0;
         state.wheelStep = 0;
         state.mediaClosed = 1;
         state.paused = 0;

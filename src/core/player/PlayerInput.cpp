@@ -1,6 +1,7 @@
 // The player's side of the keyboard poll and the wheel seek: the operations they call back.
 #include "player/PlayerInput.h"
 
+#include "platform/Keys.h"
 #include "player/MainPlayerDlg.h"
 #include "playlist/PlaySegmentSuffix.h"
 
@@ -57,6 +58,46 @@ void PlayerKeyActions::AppendSegmentEntry() {
 
 namespace felux {
 
+ScreenPoint PlayerPanelActions::CursorPosition() {
+    const Point p = player_.ports_.windows.CursorPosition();
+    return {p.x, p.y};
+}
+
+bool PlayerPanelActions::MouseButtonsDown() {
+    KeyState& keys = player_.ports_.keys;
+    const bool left = keys.Down(vk::LButton);
+    const bool right = keys.Down(vk::RButton);
+    return left || right;
+}
+
+void PlayerPanelActions::StartWindowMove() { player_.ports_.windows.StartSystemMove(WindowId::Main); }
+
+void PlayerPanelActions::RequestMinimise() { player_.EnterWindowMode(1); }
+
+void PlayerPanelActions::RequestVideoOnly() { player_.EnterWindowMode(2); }
+
+void PlayerPanelActions::RequestZoomOut() { player_.ZoomStep(-1); }
+
+void PlayerPanelActions::RequestZoomIn() { player_.ZoomStep(1); }
+
+void PlayerPanelActions::RequestRelayout() { player_.VideoRegionsChanged(); }
+
+// Keys are recorded for all of the player's windows alike, so no window has to hold the focus
+// for them: there is nothing to hand back.
+void PlayerPanelActions::RequestFocusReset() {}
+
+void PlayerPanelActions::RequestMenu(PopupMenu menu) { player_.keyboard.RequestMenu(menu); }
+
+void PlayerPanelActions::ApplyPlaybackRate(int permille) { player_.graph.SetRate(permille / 1000.0); }
+
+std::int64_t PlayerPanelActions::Duration() { return player_.graph.duration; }
+
+void PlayerPanelActions::SeekTo(std::int64_t position) { player_.graph.SeekPosition(0, position); }
+
+int PlayerPanelActions::PlaylistCount() { return player_.playlist.count; }
+
+void PlayerPanelActions::CheckABRepeat() { player_.CheckABRepeat(); }
+
 void PlayerVolumeRecord::RegisterVolume() { player_.VolumeLogMode(VolumeMode::Register); }
 
 void PlayerVolumeRecord::ForgetVolume() { player_.VolumeLogMode(VolumeMode::Forget); }
@@ -64,5 +105,17 @@ void PlayerVolumeRecord::ForgetVolume() { player_.VolumeLogMode(VolumeMode::Forg
 void MainPlayerDlg::VideoOnlyStep() { wheel.DecideFrameStep(); }
 
 void MainPlayerDlg::WheelSeekStep() { wheel.RunWheelSteps(); }
+
+int MainPlayerDlg::PanelQuery(int query) { return panelInput.PanelQuery(query); }
+
+void MainPlayerDlg::PanelResetNotch() { panelInput.PanelResetNotch(); }
+
+int MainPlayerDlg::VideoInput(int query) { return videoInput.VideoInput(query); }
+
+void MainPlayerDlg::VideoInputReset(int kind) { videoInput.VideoInputReset(kind); }
+
+void MainPlayerDlg::HandlePanelMouse() { mouse.HandlePanelMouse(panelInput); }
+
+bool MainPlayerDlg::SkinDragActive() { return mouse.DragActive(); }
 
 }  // namespace felux

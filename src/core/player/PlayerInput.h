@@ -3,6 +3,7 @@
 
 #include "engine/MediaGraph.h"
 #include "input/KeyboardPoll.h"
+#include "skin/PanelMouse.h"
 #include "skin/PanelRenderInputs.h"
 #include "wheel/WheelSeek.h"
 
@@ -30,6 +31,30 @@ public:
     int PlaylistCount() override;
     void CheckABRepeat() override;
     void AppendSegmentEntry() override;
+
+private:
+    MainPlayerDlg& player_;
+};
+
+class PlayerPanelActions final : public PanelActions {
+public:
+    explicit PlayerPanelActions(MainPlayerDlg& player) : player_(player) {}
+
+    ScreenPoint CursorPosition() override;
+    bool MouseButtonsDown() override;
+    void StartWindowMove() override;
+    void RequestMinimise() override;
+    void RequestVideoOnly() override;
+    void RequestZoomOut() override;
+    void RequestZoomIn() override;
+    void RequestRelayout() override;
+    void RequestFocusReset() override;
+    void RequestMenu(PopupMenu menu) override;
+    void ApplyPlaybackRate(int permille) override;
+    std::int64_t Duration() override;
+    void SeekTo(std::int64_t position) override;
+    int PlaylistCount() override;
+    void CheckABRepeat() override;
 
 private:
     MainPlayerDlg& player_;

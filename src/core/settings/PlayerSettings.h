@@ -17,7 +17,7 @@ struct PlayerSettings {
     int mainWindowX = 0;
     int mainWindowY = 0;
     int videoWindowX = 0;
-    int videoWindowY = 0;
+    int videoWindowY = 60;  // under the panel, where the position check also puts it
     int scanLinesOn = 1;
     int lineMaskMode = 0;
     int scanLinePattern = 1;

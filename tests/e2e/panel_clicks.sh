@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# Clicks on the panel's buttons drive the player: STILL pauses (and lights), STOP closes the
+# video window, PLAY opens it again, NEXT plays the next entry. Screenshots of the panel stay
+# in the test's working folder.
+set -u
+felux=$1
+source "$(dirname "$0")/common.bash"
+home=$(mktemp -d)
+trap 'rm -rf "$home"; kill "$pid" 2>/dev/null' EXIT
+root=$(realpath "$(dirname "$0")/../..")
+printf '%s\n%s\n' "$root/resources/demo/demo.mpg" "$root/tests/data/clip.mpg" > "$home/two.m3u"
+
+video_geometry() {
+  local id
+  id=$(xdotool search --onlyvisible --name '^FELUX Video$' 2>/dev/null | head -n1)
+  [[ -n $id ]] && xdotool getwindowgeometry "$id" | sed -n 's/.*Geometry: //p'
+}
+wait_video() {
+  for _ in $(seq 30); do
+    [[ $(video_geometry) == "$1" ]] && return 0
+    sleep 0.1
+  done
+  fail "$2: video window is '$(video_geometry)', not '$1'"
+}
+click() {
+  xdotool mousemove --window "$win" "$1" "$2"
+  sleep 0.1
+  xdotool mousedown 1
+  sleep 0.15
+  xdotool mouseup 1
+  sleep 0.4
+}
+panel_shot() { import -window "$win" "$1"; }
+
+start_player "$home" "$home/two.m3u"
+wait_video 320x240 "start"
+panel_shot panel_playing.png
+click 288 15  # STILL
+panel_shot panel_paused.png
+cmp -s panel_playing.png panel_paused.png && fail "STILL did not change the panel"
+click 255 15  # STOP
+wait_video "" "STOP"
+panel_shot panel_stopped.png
+click 255 30  # PLAY
+wait_video 320x240 "PLAY"
+click 288 30  # NEXT
+wait_video 64x48 "NEXT"
+quit_player
