@@ -45,4 +45,17 @@ click 255 30  # PLAY
 wait_video 320x240 "PLAY"
 click 288 30  # NEXT
 wait_video 64x48 "NEXT"
+# A press on empty panel area drags the window; the settings keep where it went.
+xdotool mousemove --window "$win" 395 35
+xdotool mousedown 1
+sleep 0.2
+for step in 1 2 3 4 5; do
+  xdotool mousemove_relative -- 20 30
+  sleep 0.1
+done
+xdotool mouseup 1
+sleep 0.5
+moved=$(xdotool getwindowgeometry "$win" | sed -n 's/.*Position: \([0-9]*\),\([0-9]*\).*/\1 \2/p')
+[[ $moved == "100 150" ]] || fail "the panel drag left the window at '$moved', not '100 150'"
 quit_player
+grep -q $'^mainWindowX=100\r$' "$home/KR02.CFG" || fail "the moved position was not saved"
