@@ -1,6 +1,7 @@
 // Window port over the Qt main, panel, video and picture widgets.
 #include "qt/QtWindowSystem.h"
 
+#include <QApplication>
 #include <QCursor>
 #include <QGuiApplication>
 #include <QRegion>
@@ -8,6 +9,9 @@
 
 #include "qt/MainWindow.h"
 #include "qt/VideoWindow.h"
+
+// Last: Xlib's macros would clash with names in the headers above.
+#include <X11/Xlib.h>
 
 namespace felux {
 
@@ -105,9 +109,27 @@ void QtWindowSystem::Restore(WindowId id) {
     if (QWidget* w = Widget(id); w && w->isWindow()) w->showNormal();
 }
 
+void QtWindowSystem::Activate(WindowId id) {
+    if (QWidget* w = Widget(id)) w->window()->activateWindow();
+}
+
 Point QtWindowSystem::CursorPosition() {
     const QPoint p = QCursor::pos();
     return {p.x(), p.y()};
+}
+
+void QtWindowSystem::MoveCursor(Point p) { QCursor::setPos(p.x, p.y); }
+
+void QtWindowSystem::ShowCursor(bool show) {
+    if (show)
+        QGuiApplication::restoreOverrideCursor();
+    else
+        QGuiApplication::setOverrideCursor(Qt::BlankCursor);
+}
+
+void QtWindowSystem::KeepDisplayAwake() {
+    // X11 only; elsewhere the desktop keeps its own idle time.
+    if (auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>()) XResetScreenSaver(x11->display());
 }
 
 void QtWindowSystem::Invalidate(WindowId id) {

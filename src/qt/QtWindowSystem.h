@@ -23,9 +23,13 @@ public:
     void SetRegion(WindowId id, const std::vector<Rect>& spans) override;
     void Invalidate(WindowId id) override;
     Point CursorPosition() override;
+    void MoveCursor(Point p) override;
+    void ShowCursor(bool show) override;
+    void KeepDisplayAwake() override;
     void StartSystemMove(WindowId id) override;
     void Minimise(WindowId id) override;
     void Restore(WindowId id) override;
+    void Activate(WindowId id) override;
 
 private:
     QWidget* Widget(WindowId id) const;

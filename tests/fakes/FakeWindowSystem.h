@@ -22,9 +22,13 @@ public:
     void SetRegion(WindowId id, const std::vector<Rect>& spans) override;
     void Invalidate(WindowId id) override;
     Point CursorPosition() override { return cursor; }
+    void MoveCursor(Point p) override { cursor = p; }
+    void ShowCursor(bool show) override { cursorShown += show ? 1 : -1; }
+    void KeepDisplayAwake() override { ++awakeTaps; }
     void StartSystemMove(WindowId id) override { log.push_back(std::string("move ") + Name(id)); }
     void Minimise(WindowId id) override { log.push_back(std::string("minimise ") + Name(id)); }
     void Restore(WindowId id) override { log.push_back(std::string("restore ") + Name(id)); }
+    void Activate(WindowId id) override { log.push_back(std::string("activate ") + Name(id)); }
 
     std::vector<std::string> log;
     std::map<WindowId, Rect> rects;
@@ -32,6 +36,8 @@ public:
     std::map<WindowId, std::vector<Rect>> regions;
     Size screen{1280, 1024};
     Point cursor;
+    int cursorShown = 0;  // shows minus hides
+    int awakeTaps = 0;
 };
 
 

@@ -45,10 +45,17 @@ public:
     // The system moves the window with the held left button, as a title-bar drag would.
     virtual void StartSystemMove(WindowId id) = 0;
     virtual void Minimise(WindowId id) = 0;
+    // Gives the window the keyboard focus, so that the application stays the active one.
+    virtual void Activate(WindowId id) = 0;
     // Back from minimised.
     virtual void Restore(WindowId id) = 0;
     // The mouse pointer in screen coordinates.
     virtual Point CursorPosition() = 0;
+    virtual void MoveCursor(Point p) = 0;
+    // Over the player's windows; calls come in balanced pairs.
+    virtual void ShowCursor(bool show) = 0;
+    // Tells the desktop the user is still there, so that the screen saver does not start.
+    virtual void KeepDisplayAwake() = 0;
     // Schedules a repaint of the window.
     virtual void Invalidate(WindowId id) = 0;
 };

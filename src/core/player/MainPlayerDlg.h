@@ -133,8 +133,8 @@ protected:
     virtual void ApplyVideoLayout();
     virtual void ComputeVideoSize(bool force);
     virtual void ApplyVideoRegions();
-    virtual void LeaveFullScreen() {}
-    virtual void FullScreenStates() {}
+    virtual void LeaveFullScreen();
+    virtual void FullScreenStates();
     virtual void VideoOnlyStep();
     virtual void WheelSeekStep();
     virtual void OpenFileCommand() {}
@@ -144,8 +144,8 @@ protected:
     virtual void LoadIndexText() {}
     virtual void DrawTitleStrip() {}
     virtual void ShowPopupMenu(PopupMenu, ScreenPoint) {}
-    virtual bool FullScreenPanelHidden() { return false; }
-    virtual void MouseVolumeChanged() {}
+    virtual bool FullScreenPanelHidden();
+    virtual void MouseVolumeChanged();
     // +1 one zoom level up, -1 down.
     virtual void ZoomStep(int direction);
     virtual void AspectChanged();
@@ -178,15 +178,18 @@ protected:
     GraphWheelMedia wheelMedia_{graph};
     PlayerVolumeRecord volumeRecord_{*this};
     PlayerPanelActions panelActions_{*this};
+    PlayerFullScreenPort fullScreenPort_{*this};
 
 public:
     KeyboardPoll keyboard{state, settings, ports_.keys, keyActions_};
     WheelSeek wheel{state, settings, ports_.keys, wheelMedia_};
     PanelMouse mouse{state, settings, panelButtons, panelActions_};
+    FullScreenController fullScreen{fullScreenPort_, ports_.displayModes};
 
 protected:
     friend class PlayerKeyActions;
     friend class PlayerPanelActions;
+    friend class PlayerFullScreenPort;
 
 private:
     // The picture before zoom, after the aspect preset.
@@ -194,6 +197,8 @@ private:
     // The screen the layout fills: the display mode's size while full screen switched it.
     Size LayoutScreen();
     void ArrangePanelForLayout();
+    void EnterFullScreen();
+    void ApplyFullScreenEffects(const FullScreenEffects& effects);
     void OpenAtCurrentIndex();
     bool RemoveMissingEntries();
     void PrepareOpenedFile(const std::string& entry);

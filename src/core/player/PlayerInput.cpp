@@ -98,6 +98,22 @@ int PlayerPanelActions::PlaylistCount() { return player_.playlist.count; }
 
 void PlayerPanelActions::CheckABRepeat() { player_.CheckABRepeat(); }
 
+bool PlayerFullScreenPort::LeftButtonDown() { return player_.ports_.keys.Hit(vk::LButton); }
+
+bool PlayerFullScreenPort::RightButtonDown() { return player_.ports_.keys.Hit(vk::RButton); }
+
+
+CursorPoint PlayerFullScreenPort::CursorPosition() {
+    const Point p = player_.ports_.windows.CursorPosition();
+    return {p.x, p.y};
+}
+
+void PlayerFullScreenPort::MoveCursor(CursorPoint p) { player_.ports_.windows.MoveCursor({p.x, p.y}); }
+
+void PlayerFullScreenPort::ShowCursor(bool show) { player_.ports_.windows.ShowCursor(show); }
+
+void PlayerFullScreenPort::ReleaseMouseButtons() { player_.ReleaseMouseButtons(); }
+
 void PlayerVolumeRecord::RegisterVolume() { player_.VolumeLogMode(VolumeMode::Register); }
 
 void PlayerVolumeRecord::ForgetVolume() { player_.VolumeLogMode(VolumeMode::Forget); }

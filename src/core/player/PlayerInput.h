@@ -5,6 +5,7 @@
 #include "input/KeyboardPoll.h"
 #include "skin/PanelMouse.h"
 #include "skin/PanelRenderInputs.h"
+#include "video/FullScreen.h"
 #include "wheel/WheelSeek.h"
 
 namespace felux {
@@ -55,6 +56,22 @@ public:
     void SeekTo(std::int64_t position) override;
     int PlaylistCount() override;
     void CheckABRepeat() override;
+
+private:
+    MainPlayerDlg& player_;
+};
+
+// Full screen reads the mouse buttons from the key state and moves and hides the cursor.
+class PlayerFullScreenPort final : public FullScreenPort {
+public:
+    explicit PlayerFullScreenPort(MainPlayerDlg& player) : player_(player) {}
+
+    bool LeftButtonDown() override;
+    bool RightButtonDown() override;
+    CursorPoint CursorPosition() override;
+    void MoveCursor(CursorPoint p) override;
+    void ShowCursor(bool show) override;
+    void ReleaseMouseButtons() override;
 
 private:
     MainPlayerDlg& player_;

@@ -51,7 +51,10 @@ void MainPlayerDlg::ApplyVideoLayout() {
     in.videoWindowX = settings.videoWindowX;
     in.videoWindowY = settings.videoWindowY;
     videoLayout_ = LayoutVideoWindow(in, videoPlacement_);
+    // In full screen the video covers everything but the panel, which goes on top when shown.
+    // Raised rather than made topmost: changing that flag would recreate the window mpv draws in.
     ports_.windows.Place(WindowId::Video, videoLayout_.videoWindow, true, Stacking::Keep);
+    if (!windowed) ports_.windows.Raise(WindowId::Video);
     SetVideoWindowPosition();
     ports_.windows.Raise(WindowId::Picture);
     ArrangePanelForLayout();
@@ -67,7 +70,19 @@ void MainPlayerDlg::SetVideoWindowPosition() {
 
 void MainPlayerDlg::ArrangePanelForLayout() {
     const Rect main{settings.mainWindowX, settings.mainWindowY, kMainWidth, kMainHeight};
-    if (state.fullScreen != 0) return;
+    if (state.fullScreen != 0) {
+        if (fullScreen.State() == FullScreenState::PanelShown) {
+            // Raised above the video; a stacking flag would recreate the window while it shows.
+            ports_.windows.Place(WindowId::Main, main, true, Stacking::Keep);
+            ports_.windows.Raise(WindowId::Main);
+        } else {
+            ports_.windows.Resize(WindowId::Main, 0, 0);
+            // The hidden panel had the focus: without it the next click would first
+            // reactivate the application, and that starts a relayout which swallows the click.
+            ports_.windows.Activate(WindowId::Video);
+        }
+        return;
+    }
     if (settings.topmostMode == 1) {
         ports_.windows.Place(WindowId::Main, main, true, Stacking::Topmost);
     } else if (settings.topmostMode == 2) {

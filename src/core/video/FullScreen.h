@@ -82,6 +82,13 @@ public:
 
     FullScreenState State() const { return state_; }
     bool IsFullScreen() const { return fullScreen_; }
+    // Mouse volume switched on or off while in full screen; the gesture starts afresh.
+    void SetMouseVolume(bool on) {
+        options_.mouseVolume = on;
+        ResetMouseVolume();
+    }
+    // The display mode was switched and has not been restored yet.
+    bool DisplayModeChanged() const { return modeChanged_; }
     // The screen the layout uses: the display mode's size while a switch is in force.
     Size Screen() const { return layoutScreen_; }
 
