@@ -1,0 +1,138 @@
+// The player's video presentation: zoom sizes, regions, full screen with its display mode and cursor.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "PlayerHarness.h"
+#include "platform/Keys.h"
+
+namespace felux {
+namespace {
+
+using test::FakeMedia;
+using test::OpenPlayer;
+using test::PlayerHarness;
+
+class PlayerVideoTest : public ::testing::Test {
+protected:
+    // Full screen switches to the fake's second mode, 800 x 600.
+    OpenPlayer& Playing(const std::function<void(PlayerSettings&)>& configure = {}) {
+        OpenPlayer& p = h.Start({h.AddMedia("clip.mpg")}, true, [&](PlayerSettings& s) {
+            s.fullScreenModeOn = 1;
+            s.fullScreenModeNumber = 1;
+            s.fullScreenWidth = 800;
+            s.fullScreenHeight = 600;
+            if (configure) configure(s);
+        });
+        h.TickUntilStarted();
+        return p;
+    }
+    PlayerHarness h;
+};
+
+TEST_F(PlayerVideoTest, ZoomLevelsSizeTheVideoWindowWithinTheirLimits) {
+    OpenPlayer& p = Playing([](PlayerSettings& s) { s.windowZoomStep = 4; });
+    EXPECT_EQ(h.windows.rects[WindowId::Video], (Rect{0, 60, 640, 480}));
+    EXPECT_EQ(h.windows.rects[WindowId::Picture], (Rect{0, 60, 640, 480}));
+    // The zoom-in button at the top level stays there.
+    p.settings.windowZoomStep = 6;
+    p.panelInput.OnLButtonDown(169, 38);
+    h.Tick();
+    p.panelInput.OnLButtonUp(169, 38);
+    h.Tick(5);
+    EXPECT_EQ(p.settings.windowZoomStep, 6);
+    EXPECT_EQ(h.windows.rects[WindowId::Video].width, 1280);
+    EXPECT_GT(p.state.readoutCountdown, 0);
+}
+
+TEST_F(PlayerVideoTest, ScanLinesHideTheLowerHalfOfEachEnlargedLine) {
+    OpenPlayer& p = Playing([](PlayerSettings& s) { s.windowZoomStep = 4; });
+    const std::vector<Rect>& rows = h.windows.regions[WindowId::Picture];
+    ASSERT_EQ(rows.size(), 240u);
+    EXPECT_EQ(rows[0], (Rect{0, 0, 640, 1}));
+    EXPECT_EQ(rows[1], (Rect{0, 2, 640, 1}));
+    // Switched off: the whole picture again.
+    p.settings.scanLinesOn = 0;
+    p.state.requests.newVideoSize = 1;
+    h.Tick();
+    EXPECT_EQ(h.windows.regions[WindowId::Picture], (std::vector<Rect>{{0, 0, 640, 480}}));
+}
+
+TEST_F(PlayerVideoTest, FullScreenSwitchesTheModeHidesTheCursorAndPutsEverythingBack) {
+    OpenPlayer& p = Playing();
+    p.state.requests.fullScreen = 1;
+    h.Tick();
+    EXPECT_EQ(p.state.fullScreen, 1);
+    EXPECT_EQ(h.modes.switched, 1);
+    EXPECT_EQ(p.state.displayModeChanged, 1);
+    EXPECT_EQ(h.windows.cursorShown, -1);
+    h.Tick(4);  // the relayout
+    EXPECT_EQ(h.windows.rects[WindowId::Video], (Rect{0, 0, 800, 600}));
+    // 320 x 240 on 800 x 600 at the default level: twice, centred.
+    EXPECT_EQ(h.windows.rects[WindowId::Picture], (Rect{80, 60, 640, 480}));
+    EXPECT_EQ(h.windows.rects[WindowId::Main].width, 0);  // the panel is hidden
+
+    p.state.requests.fullScreen = 1;
+    h.Tick();
+    EXPECT_EQ(p.state.fullScreen, 0);
+    EXPECT_EQ(h.modes.restores, 1);
+    EXPECT_EQ(h.windows.cursorShown, 0);
+    EXPECT_GT(p.state.readoutCountdown, 30);
+    h.Tick(4);
+    EXPECT_EQ(h.windows.rects[WindowId::Video], (Rect{0, 60, 320, 240}));
+    EXPECT_EQ(h.windows.rects[WindowId::Main], (Rect{0, 0, 407, 50}));
+}
+
+TEST_F(PlayerVideoTest, EveryWayOutOfFullScreenRestoresTheDisplay) {
+    OpenPlayer& p = Playing();
+    p.state.requests.fullScreen = 1;
+    h.Tick();
+    p.state.requests.stop = 1;  // stopping leaves full screen
+    h.Tick();
+    EXPECT_EQ(p.state.fullScreen, 0);
+    EXPECT_EQ(h.modes.restores, 1);
+    EXPECT_EQ(h.windows.cursorShown, 0);
+
+    PlayerHarness other;
+    OpenPlayer& q = other.Start({other.AddMedia("clip.mpg")}, true, [](PlayerSettings& s) {
+        s.fullScreenModeOn = 1;
+        s.fullScreenModeNumber = 1;
+    });
+    other.TickUntilStarted();
+    q.state.requests.fullScreen = 1;
+    other.Tick();
+    q.state.exitRequested = 1;  // so does the exit
+    other.Tick();
+    EXPECT_TRUE(q.Ended());
+    EXPECT_GE(other.modes.restores, 1);
+
+    // Nothing open: the request is dropped.
+    PlayerHarness idle;
+    OpenPlayer& r = idle.Start({});
+    r.state.requests.fullScreen = 1;
+    idle.Tick();
+    EXPECT_EQ(r.state.fullScreen, 0);
+    EXPECT_EQ(idle.modes.switched, -1);
+}
+
+TEST_F(PlayerVideoTest, AClickShowsThePanelAndARightClickLeaves) {
+    OpenPlayer& p = Playing();
+    p.state.requests.fullScreen = 1;
+    h.Tick(14);  // past the relayout and the debounce
+    h.keys.Press(vk::LButton);
+    h.Tick();
+    h.keys.Release(vk::LButton);
+    h.Tick();
+    EXPECT_EQ(p.fullScreen.State(), FullScreenState::PanelShown);
+    EXPECT_EQ(h.windows.rects[WindowId::Main], (Rect{0, 0, 407, 50}));
+    EXPECT_EQ(h.windows.cursorShown, 0);
+    h.Tick(4);
+    h.windows.cursor = {600, 600};
+    h.keys.Press(vk::RButton);
+    h.Tick();
+    h.keys.Release(vk::RButton);
+    EXPECT_EQ(p.state.fullScreen, 0);
+}
+
+}  // namespace
+}  // namespace felux
