@@ -20,6 +20,8 @@ PanelWidget::PanelWidget(QWidget* parent) : QWidget(parent) {
 }
 
 void PanelWidget::mousePressEvent(QMouseEvent* event) {
+    // A click activates the player, as it does under any window manager.
+    window()->activateWindow();
     if (player_) RecordPress(player_->panelInput, event);
 }
 

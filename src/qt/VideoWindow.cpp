@@ -32,6 +32,8 @@ void VideoWindow::keyPressEvent(QKeyEvent* event) { event->accept(); }
 void VideoWindow::closeEvent(QCloseEvent* event) { event->ignore(); }
 
 void VideoWindow::mousePressEvent(QMouseEvent* event) {
+    // A click activates the player, as it does under any window manager.
+    activateWindow();
     if (record_ && RecordPress(*record_, event)) drag_.Start(this);
 }
 

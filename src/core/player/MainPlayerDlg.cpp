@@ -60,6 +60,7 @@ void MainPlayerDlg::OnTimer() {
             state.layoutCountdown = 1;
         }
     } else {
+        if (activationPending_) OnActivateApp(true);
         if (state.startState == 2 && settings.secondaryMonitorFix < 1) {
             state.startDelay = std::max(0, state.startDelay - 1);
             if (state.startDelay == 0) StartPlayback();
@@ -264,9 +265,16 @@ void MainPlayerDlg::OnMove(int x, int y) {
 void MainPlayerDlg::OnActivateApp(bool active) {
     if (!active) {
         state.appActive = 0;
+        activationPending_ = false;
         return;
     }
-    if (openingBusy_ || closing_ || state.layoutCountdown != 0) return;
+    if (openingBusy_ || closing_ || state.layoutCountdown != 0) {
+        // Taken up once the layout is done: dropped, the keys would stay dead until the
+        // user switched to another program and back.
+        activationPending_ = true;
+        return;
+    }
+    activationPending_ = false;
     state.appActive = 1;
     if (state.windowMode == 1 || (state.windowMode == 2 && state.hasVideo == 0)) {
         state.windowMode = 0;

@@ -221,6 +221,7 @@ private:
     bool openingGuard_ = false;
     bool openingBusy_ = false;  // with closing_: activation starts no relayout meanwhile
     bool closing_ = false;
+    bool activationPending_ = false;
     StartupVolume startupVolume_;
     VideoPlacement videoPlacement_;
     VideoWindowLayout videoLayout_;
