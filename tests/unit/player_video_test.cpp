@@ -134,5 +134,43 @@ TEST_F(PlayerVideoTest, AClickShowsThePanelAndARightClickLeaves) {
     EXPECT_EQ(p.state.fullScreen, 0);
 }
 
+TEST_F(PlayerVideoTest, OverscanShowsTheCentreOfThePicture) {
+    Playing([](PlayerSettings& s) {
+        s.overscanScaleX = 0.9;
+        s.overscanScaleY = 0.8;
+    });
+    ASSERT_TRUE(h.engine.sourceRect.has_value());
+    EXPECT_EQ(h.engine.sourceRect->x, 16);
+    EXPECT_EQ(h.engine.sourceRect->y, 24);
+    EXPECT_EQ(h.engine.sourceRect->width, 288);
+    EXPECT_EQ(h.engine.sourceRect->height, 192);
+}
+
+TEST_F(PlayerVideoTest, ActivationMovesAndWindowModes) {
+    OpenPlayer& p = h.Start({h.AddMedia("clip.mpg")}, true);
+    // Activated while the new file is laid out: taken up once the layout is done.
+    ASSERT_NE(p.state.layoutCountdown, 0);
+    p.OnActivateApp(true);
+    EXPECT_EQ(p.state.appActive, 0);
+    h.TickUntilStarted();
+    EXPECT_EQ(p.state.appActive, 1);
+    p.OnActivateApp(false);
+    EXPECT_EQ(p.state.appActive, 0);
+
+    h.Tick(25);
+    p.OnMove(200, 300);
+    EXPECT_EQ(p.settings.mainWindowX, 200);
+    EXPECT_EQ(p.state.layoutCountdown, 12);
+    EXPECT_EQ(h.windows.rects[WindowId::Panel], (Rect{200, 300, 407, 50}));
+
+    h.Tick(25);
+    p.EnterWindowMode(1);
+    p.EnterWindowMode(2);  // only from the normal mode
+    EXPECT_EQ(p.state.windowMode, 1);
+    p.OnActivateApp(true);
+    EXPECT_EQ(p.state.windowMode, 0);
+    EXPECT_NE(std::find(h.windows.log.begin(), h.windows.log.end(), "restore Main"), h.windows.log.end());
+}
+
 }  // namespace
 }  // namespace felux

@@ -8,6 +8,7 @@
 #include "player/MainPlayerDlg.h"
 #include "player/TitleLine.h"
 #include "playlist/PlaySegmentSuffix.h"
+#include "video/Overscan.h"
 
 namespace felux {
 namespace {
@@ -225,10 +226,7 @@ void MainPlayerDlg::ApplySourceRect() {
         graph.SetSourceRect(std::nullopt);
         return;
     }
-    const int w = graph.sourceWidth;
-    const int h = graph.sourceHeight;
-    graph.SetSourceRect(SourceRect{static_cast<int>(w * (1.0 - sx)) / 2, static_cast<int>(h * (1.0 - sy)) / 2,
-                                   static_cast<int>(w * sx), static_cast<int>(h * sy)});
+    graph.SetSourceRect(OverscanSourceRect({graph.sourceWidth, graph.sourceHeight}, sx, sy));
 }
 
 void MainPlayerDlg::Shuffle() {
