@@ -4,6 +4,7 @@
 #include <QTimer>
 #include <clocale>
 #include <cstdio>
+#include <fcntl.h>
 #include <cstdlib>
 
 #include "app/DataFolder.h"
@@ -28,6 +29,10 @@ std::optional<std::string> Env(const char* name) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Standard descriptors that were closed at launch would be reused by the X connection and
+    // then closed by code that means the standard ones.
+    for (int fd = 0; fd <= 2; ++fd)
+        if (::fcntl(fd, F_GETFD) < 0) ::open("/dev/null", O_RDWR);
     // The resources live in a static library: register them explicitly.
     Q_INIT_RESOURCE(felux);
     QApplication app(argc, argv);

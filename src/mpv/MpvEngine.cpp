@@ -100,6 +100,7 @@ MediaResult MpvEngine::Create() {
     };
     const char* vo = std::getenv("FELUX_VO");
     option(kOptVo, vo && *vo ? vo : kEmbeddableVideoOutputs);
+    option(kOptGpuContext, kX11GpuContext);
     if (const char* ao = std::getenv("FELUX_AO"); ao && *ao) option(kOptAo, ao);
     if (windowId_) {
         if (std::optional<std::int64_t> wid = windowId_()) {

@@ -9,6 +9,11 @@ inline constexpr const char* kOptAo = "ao";
 // Outputs that can draw into a window we give them; mpv's own fallbacks (SDL among them)
 // would open a window of their own when no GPU is usable.
 inline constexpr const char* kEmbeddableVideoOutputs = "gpu,x11";
+inline constexpr const char* kOptGpuContext = "gpu-context";
+// OpenGL on X11 only (this mpv takes one context, not a list). Probing the console (DRM)
+// context closes the process's standard input on failure, and a later X connection that
+// reuses that descriptor is then closed under our feet.
+inline constexpr const char* kX11GpuContext = "x11egl";
 inline constexpr const char* kOptWid = "wid";
 inline constexpr const char* kOptAudioDisplay = "audio-display";
 inline constexpr const char* kOptInputDefaultBindings = "input-default-bindings";

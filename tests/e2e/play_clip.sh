@@ -39,6 +39,17 @@ done
 kill -0 "$pid" 2>/dev/null || fail "the player ended with the list"
 quit_player
 
+# The program's own choice of video output, through several files in a row: each file gets a
+# new mpv instance, and none may take the X connection down with it.
+(
+  unset FELUX_VO
+  start_player "$home" "$data/clip.mpg"
+  sleep 7
+  kill -0 "$pid" 2>/dev/null || fail "the player died while the 2 s clip repeated"
+  quit_player
+)
+[[ $? -eq 0 ]] || exit 1
+
 if [[ -f $data/tone.mp3 ]]; then
   start_player "$home" "$data/tone.mp3"
   sleep 1.5
