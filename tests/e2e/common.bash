@@ -33,3 +33,29 @@ quit_player() {
   kill -0 "$pid" 2>/dev/null && fail "Ctrl+Alt+Q did not end the player within two seconds"
   wait "$pid" || fail "player exited with status $?"
 }
+
+# video_geometry: WxH of the visible video window, empty when it is hidden.
+video_geometry() {
+  local id
+  id=$(xdotool search --onlyvisible --name '^FELUX Video$' 2>/dev/null | head -n1)
+  [[ -n $id ]] && xdotool getwindowgeometry "$id" | sed -n 's/.*Geometry: //p'
+}
+
+# wait_video SIZE WHAT: waits up to four seconds for the video window to be SIZE ("" = hidden).
+wait_video() {
+  for _ in $(seq 40); do
+    [[ $(video_geometry) == "$1" ]] && return 0
+    sleep 0.1
+  done
+  fail "$2: video window is '$(video_geometry)', not '$1'"
+}
+
+# click X Y [BUTTON]: a click on the panel, held long enough for the 40 ms tick to see it.
+click() {
+  xdotool mousemove --window "$win" "$1" "$2"
+  sleep 0.1
+  xdotool mousedown "${3:-1}"
+  sleep 0.15
+  xdotool mouseup "${3:-1}"
+  sleep 0.4
+}

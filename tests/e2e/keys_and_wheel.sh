@@ -9,11 +9,6 @@ trap 'rm -rf "$home"; kill "$pid" 2>/dev/null' EXIT
 root=$(realpath "$(dirname "$0")/../..")
 printf '%s\n%s\n' "$root/resources/demo/demo.mpg" "$root/tests/data/clip.mpg" > "$home/two.m3u"
 
-video_geometry() {
-  local id
-  id=$(xdotool search --onlyvisible --name '^FELUX Video$' 2>/dev/null | head -n1)
-  [[ -n $id ]] && xdotool getwindowgeometry "$id" | sed -n 's/.*Geometry: //p'
-}
 # area NAME X Y W H: a digest of that part of the panel as it is on the screen now.
 area() { import -window "$win" -crop "$4x$5+$2+$3" "$1.png" && md5sum < "$1.png"; }
 press() {
@@ -50,9 +45,5 @@ xdotool click 5
 sleep 0.5
 
 press Right
-for _ in $(seq 30); do
-  [[ $(video_geometry) == 64x48 ]] && break
-  sleep 0.1
-done
-[[ $(video_geometry) == 64x48 ]] || fail "RIGHT did not play the next entry"
+wait_video 64x48 "RIGHT"
 quit_player

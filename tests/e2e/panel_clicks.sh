@@ -10,26 +10,6 @@ trap 'rm -rf "$home"; kill "$pid" 2>/dev/null' EXIT
 root=$(realpath "$(dirname "$0")/../..")
 printf '%s\n%s\n' "$root/resources/demo/demo.mpg" "$root/tests/data/clip.mpg" > "$home/two.m3u"
 
-video_geometry() {
-  local id
-  id=$(xdotool search --onlyvisible --name '^FELUX Video$' 2>/dev/null | head -n1)
-  [[ -n $id ]] && xdotool getwindowgeometry "$id" | sed -n 's/.*Geometry: //p'
-}
-wait_video() {
-  for _ in $(seq 30); do
-    [[ $(video_geometry) == "$1" ]] && return 0
-    sleep 0.1
-  done
-  fail "$2: video window is '$(video_geometry)', not '$1'"
-}
-click() {
-  xdotool mousemove --window "$win" "$1" "$2"
-  sleep 0.1
-  xdotool mousedown 1
-  sleep 0.15
-  xdotool mouseup 1
-  sleep 0.4
-}
 panel_shot() { import -window "$win" "$1"; }
 
 start_player "$home" "$home/two.m3u"

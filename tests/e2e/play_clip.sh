@@ -9,19 +9,9 @@ trap 'rm -rf "$home"; kill "$pid" 2>/dev/null' EXIT
 demo=$(realpath "$(dirname "$0")/../../resources/demo/demo.mpg")
 data=$(realpath "$(dirname "$0")/../data")
 
-video_geometry() {
-  local id
-  id=$(xdotool search --onlyvisible --name '^FELUX Video$' 2>/dev/null | head -n1)
-  [[ -n $id ]] && xdotool getwindowgeometry "$id" | sed -n 's/.*Geometry: //p'
-}
-
 # The first start writes the settings; repeat is then switched off for the second.
 start_player "$home" "$demo"
-for _ in $(seq 30); do
-  [[ $(video_geometry) == 320x240 ]] && break
-  sleep 0.1
-done
-[[ $(video_geometry) == 320x240 ]] || fail "video window is '$(video_geometry)', not 320x240"
+wait_video 320x240 "first start"
 quit_player
 grep -q "$demo" "$home/HIS.tob" || fail "the clip is not in the history"
 [[ -f $home/data.vol ]] || fail "data.vol was not written at exit"

@@ -11,26 +11,6 @@ demo=$(realpath "$(dirname "$0")/../../resources/demo/demo.mpg")
 export FELUX_VO=x11
 
 video_id() { xdotool search --onlyvisible --name '^FELUX Video$' 2>/dev/null | head -n1; }
-video_geometry() {
-  local id
-  id=$(video_id)
-  [[ -n $id ]] && xdotool getwindowgeometry "$id" | sed -n 's/.*Geometry: //p'
-}
-wait_video() {
-  for _ in $(seq 40); do
-    [[ $(video_geometry) == "$1" ]] && return 0
-    sleep 0.1
-  done
-  fail "$2: video window is '$(video_geometry)', not '$1'"
-}
-click() {
-  xdotool mousemove --window "$win" "$1" "$2"
-  sleep 0.1
-  xdotool mousedown "${3:-1}"
-  sleep 0.12
-  xdotool mouseup "${3:-1}"
-  sleep 0.3
-}
 
 start_player "$home" "$demo"
 wait_video 320x240 "zoom level 2"
