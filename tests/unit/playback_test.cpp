@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 
 #include "PlayerHarness.h"
+#include "platform/Keys.h"
 
 namespace felux {
 namespace {
@@ -332,6 +333,23 @@ TEST_F(PlaybackTest, HoldingNextSearchesEverySevenTicksThenResumes) {
     h.Tick(3);
     EXPECT_EQ(p.state.requests.rewind, 4);
     EXPECT_FALSE(h.engine.playing);
+}
+
+TEST_F(PlaybackTest, AHeldSearchKeyLightsNextUntilPlaybackResumes) {
+    OpenPlayer& p = h.Start({h.AddMedia("a.mpg")}, true);
+    h.TickUntilStarted();
+    p.OnActivateApp(true);
+    h.Tick(30);
+    h.engine.seeks.clear();
+    h.keys.Press(vk::Period);
+    h.Tick(10);
+    EXPECT_TRUE(p.panelButtons.held.next);
+    EXPECT_FALSE(h.engine.seeks.empty());
+    EXPECT_FALSE(h.engine.playing);
+    h.keys.Release(vk::Period);
+    h.Tick(2);
+    EXPECT_FALSE(p.panelButtons.held.next);
+    EXPECT_TRUE(h.engine.playing);
 }
 
 TEST_F(PlaybackTest, PlayPauseStopAndFrameStepRequests) {

@@ -151,7 +151,8 @@ protected:
     virtual void AspectChanged();
     // Scan lines, their pattern or the line mask changed.
     virtual void VideoRegionsChanged();
-    virtual void ShowSearchIndicator(int) {}
+    // The key searches light BACK (-1) or NEXT (+1) as a held button would.
+    virtual void ShowSearchIndicator(int direction);
     virtual void HandlePanelMouse();
     virtual bool SkinDragActive();
     virtual int PanelQuery(int query);
@@ -204,7 +205,8 @@ private:
     void PrepareOpenedFile(const std::string& entry);
     void CollapseVideoWindow();
     void OpenIfPlaying();
-    void RunSearch(int& searchState, int oneShotValue, int direction, int playSpeed, int pauseSpeed);
+    void RunSearch(int& searchState, bool& indicator, int oneShotValue, int direction, int playSpeed,
+                   int pauseSpeed);
     VolumeLogOptions VolumeOptions() const;
     CurrentFile VolumeFile() const;
     void FirstTick();

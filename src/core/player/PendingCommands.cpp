@@ -109,8 +109,9 @@ void MainPlayerDlg::RunPendingCommands() {
                 state.paused = 1;
             }
         }
-        RunSearch(r.fastForward, 2, 1, settings.searchSpeedPlayFF, settings.searchSpeedPauseFF);
-        RunSearch(r.rewind, 1, -1, settings.searchSpeedPlayRew, settings.searchSpeedPauseRew);
+        RunSearch(r.fastForward, panelButtons.held.next, 2, 1, settings.searchSpeedPlayFF,
+                  settings.searchSpeedPauseFF);
+        RunSearch(r.rewind, panelButtons.held.back, 1, -1, settings.searchSpeedPlayRew, settings.searchSpeedPauseRew);
         if (state.paused == 1 && r.frameStep != 0) {
             graph.SeekPosition(r.frameStep, graph.timePerFrame);
             r.frameStep = 0;
@@ -128,7 +129,8 @@ void MainPlayerDlg::RunPendingCommands() {
 }
 
 // One held search button: 2 pauses the picture, 3 jumps every searchWait + 1 ticks, 4 resumes.
-void MainPlayerDlg::RunSearch(int& searchState, int oneShotValue, int direction, int playSpeed, int pauseSpeed) {
+void MainPlayerDlg::RunSearch(int& searchState, bool& indicator, int oneShotValue, int direction, int playSpeed,
+                              int pauseSpeed) {
     Requests& r = state.requests;
     if (searchState == 2) {
         searchState = 3;
@@ -141,8 +143,14 @@ void MainPlayerDlg::RunSearch(int& searchState, int oneShotValue, int direction,
     }
     if (searchState == 4 && state.paused == 0) {
         searchState = 0;
+        indicator = false;
         graph.Run();
     }
+}
+
+void MainPlayerDlg::ShowSearchIndicator(int direction) {
+    if (direction < 0) panelButtons.held.back = true;
+    if (direction > 0) panelButtons.held.next = true;
 }
 
 }  // namespace felux
