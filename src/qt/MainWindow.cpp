@@ -40,7 +40,13 @@ void PanelWidget::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void PanelWidget::wheelEvent(QWheelEvent* event) {
-    if (player_) RecordWheel(player_->panelInput, event);
+    if (!player_) return;
+    // The panel's own notches feed the wheel seek when "notch feel" is on; otherwise the wheel
+    // counts as the main window's, as it would with the focus there.
+    if (player_->settings.wheelNotchFeel == 1)
+        RecordWheel(player_->panelInput, event);
+    else
+        player_->OnMouseWheel(event->angleDelta().y());
 }
 
 void PanelWidget::paintEvent(QPaintEvent*) {

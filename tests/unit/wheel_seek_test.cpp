@@ -202,20 +202,9 @@ TEST_F(WheelSeekTest, NotchSources) {
     state.appActive = 1;
     settings.wheelSeekOff = 1;
     wheel.OnWheel(120);
-    wheel.OnScrollBar(ScrollCode::LineUp);
     EXPECT_EQ(state.pendingWheelNotch, -1);
     EXPECT_FALSE(wheel.UseVideoOnlyNotch(true, 1));
     settings.wheelSeekOff = 0;
-
-    wheel.OnScrollBar(ScrollCode::Top);
-    EXPECT_EQ(state.pendingWheelNotch, 1);
-    wheel.OnScrollBar(ScrollCode::PageDown);
-    EXPECT_EQ(state.pendingWheelNotch, -1);
-    state.wheelStep = 4;
-    state.keyWaitTicks = 3;  // during the lockout a scroll stops the seek
-    wheel.OnScrollBar(ScrollCode::LineUp);
-    EXPECT_EQ(state.pendingWheelNotch, 0);
-    EXPECT_EQ(state.wheelStep, 0);
 
     // Keys and child windows hand over a request; it ends the lockout.
     state.requests.wheelNotch = -3;

@@ -81,16 +81,8 @@ void MainPlayerDlg::OnTimer() {
                 state.requests.middleClick = 1;
             }
         }
-        if (settings.wheelNotchFeel == 1 && settings.wheelSeekOff == 0 && state.keyWaitTicks == 0) {
-            if (const int notch = PanelQuery(11); notch != 0) {
-                state.requests.wheelNotch = notch;
-                PanelResetNotch();
-            }
-            if (const int notch = VideoInput(7); notch != 0) {
-                state.requests.wheelNotch = notch;
-                VideoInputReset(2);
-            }
-        }
+        if (wheel.ForwardChildNotch(PanelQuery(11))) PanelResetNotch();
+        if (wheel.ForwardChildNotch(VideoInput(7))) VideoInputReset(2);
         if ((PanelQuery(7) != 0 || SkinDragActive()) && state.modalDialogUp == 0) HandlePanelMouse();
         if (state.mediaClosed == 0) {
             if (state.segmentActive && CheckSegment()) {
@@ -261,6 +253,8 @@ void MainPlayerDlg::OnMove(int x, int y) {
     state.requests.panelReplace = 1;
     state.layoutCountdown = kLayoutAfterMove;
 }
+
+void MainPlayerDlg::OnMouseWheel(int delta) { wheel.OnWheel(delta); }
 
 void MainPlayerDlg::OnActivateApp(bool active) {
     if (!active) {

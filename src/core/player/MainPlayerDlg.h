@@ -78,6 +78,8 @@ public:
     int OnEditorMessage(int wParam);
     // The canvas reached the screen: the next tick may compose another frame.
     void OnPaint();
+    // A wheel notch for the main window itself; only the sign of delta counts.
+    void OnMouseWheel(int delta);
     // The main window moved to (x, y) on the screen.
     void OnMove(int x, int y);
     // The application became active or inactive.

@@ -11,11 +11,7 @@ constexpr int kLayoutAfterResize = 10;
 
 void MainPlayerDlg::RunPendingCommands() {
     Requests& r = state.requests;
-    if (r.wheelNotch != 0) {
-        state.pendingWheelNotch = r.wheelNotch > 0 ? 1 : -1;
-        r.wheelNotch = 0;
-        state.keyWaitTicks = 0;
-    }
+    wheel.TakeNotchRequest();
     if (r.stop != 0 || r.endOfListStop != 0) {
         // Marked as the end of the list so that closing also collapses the video window.
         r.endOfListStop = 1;
@@ -112,10 +108,7 @@ void MainPlayerDlg::RunPendingCommands() {
         RunSearch(r.fastForward, panelButtons.held.next, 2, 1, settings.searchSpeedPlayFF,
                   settings.searchSpeedPauseFF);
         RunSearch(r.rewind, panelButtons.held.back, 1, -1, settings.searchSpeedPlayRew, settings.searchSpeedPauseRew);
-        if (state.paused == 1 && r.frameStep != 0) {
-            graph.SeekPosition(r.frameStep, graph.timePerFrame);
-            r.frameStep = 0;
-        }
+        wheel.RunFrameStep();
         WheelSeekStep();
         if (r.progressDrag != 0) {
             r.progressDrag = 0;

@@ -118,7 +118,11 @@ void PlayerVolumeRecord::RegisterVolume() { player_.VolumeLogMode(VolumeMode::Re
 
 void PlayerVolumeRecord::ForgetVolume() { player_.VolumeLogMode(VolumeMode::Forget); }
 
-void MainPlayerDlg::VideoOnlyStep() { wheel.DecideFrameStep(); }
+void MainPlayerDlg::VideoOnlyStep() {
+    if (wheel.UseVideoOnlyNotch(state.windowMode == 2, VideoInput(video_query::kWheel)))
+        VideoInputReset(video_reset::kClearWheel);
+    wheel.DecideFrameStep();
+}
 
 void MainPlayerDlg::WheelSeekStep() { wheel.RunWheelSteps(); }
 

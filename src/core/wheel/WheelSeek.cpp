@@ -31,30 +31,6 @@ void WheelSeek::OnWheel(int delta) {
     state_.pendingWheelNotch = Sign(delta);
 }
 
-void WheelSeek::OnScrollBar(ScrollCode code) {
-    if (settings_.wheelSeekOff != 0) return;
-    int notch = 0;
-    switch (code) {
-        case ScrollCode::LineUp:
-        case ScrollCode::PageUp:
-        case ScrollCode::Top:
-            notch = 1;
-            break;
-        case ScrollCode::LineDown:
-        case ScrollCode::PageDown:
-        case ScrollCode::Bottom:
-            notch = -1;
-            break;
-        case ScrollCode::Other:
-            break;
-    }
-    if (notch != 0) state_.pendingWheelNotch = notch;
-    if (state_.keyWaitTicks != 0) {
-        state_.wheelStep = 0;
-        state_.pendingWheelNotch = 0;
-    }
-}
-
 bool WheelSeek::ForwardChildNotch(int windowNotch) {
     if (settings_.wheelNotchFeel != 1 || settings_.wheelSeekOff != 0 || state_.keyWaitTicks != 0) return false;
     if (windowNotch == 0) return false;

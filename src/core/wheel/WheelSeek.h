@@ -33,8 +33,6 @@ inline constexpr int kWheelStepLimit = 9;
 // Index of a step in the user tables: the step for 0..9, 10 - step for -1..-9.
 constexpr int WheelTableIndex(int step) { return step >= 0 ? step : 10 - step; }
 
-enum class ScrollCode { LineUp, LineDown, PageUp, PageDown, Top, Bottom, Other };
-
 // The dispatcher runs, in one tick: TakeNotchRequest, UseVideoOnlyNotch, DecideFrameStep, then
 // (only while a file is open, after advancing searchTick and the key search) RunFrameStep and
 // RunWheelSteps. The pending notch is state.pendingWheelNotch, which the play and pause
@@ -46,8 +44,6 @@ public:
     // Notch sources.
     // The main window's wheel message; delta as the platform reports it (sign only matters).
     void OnWheel(int delta);
-    // The main window's hidden scroll bar; during the keyboard lockout it stops the seek instead.
-    void OnScrollBar(ScrollCode code);
     // A notch the panel or the video window recorded (panel first), taken after each dispatcher
     // run as a request when wheelNotchFeel is on and the keyboard lockout is not running. True
     // when it was taken, so the caller clears the window's record.
