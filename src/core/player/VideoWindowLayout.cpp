@@ -83,6 +83,10 @@ void MainPlayerDlg::ArrangePanelForLayout() {
         }
         return;
     }
+    if (state.requests.panelReplace != 0) {
+        state.requests.panelReplace = 0;
+        ports_.windows.Place(WindowId::Panel, main, true, Stacking::Keep);
+    }
     if (settings.topmostMode == 1) {
         ports_.windows.Place(WindowId::Main, main, true, Stacking::Topmost);
     } else if (settings.topmostMode == 2) {
