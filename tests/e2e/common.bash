@@ -59,3 +59,11 @@ click() {
   xdotool mouseup "${3:-1}"
   sleep 0.4
 }
+
+# two_clip_list HOME: writes HOME/two.m3u with the demo clip and the small test clip, and prints its path.
+two_clip_list() {
+  local root
+  root=$(realpath "$(dirname "${BASH_SOURCE[0]}")/../..")
+  printf '%s\n%s\n' "$root/resources/demo/demo.mpg" "$root/tests/data/clip.mpg" > "$1/two.m3u"
+  echo "$1/two.m3u"
+}

@@ -6,8 +6,7 @@ felux=$1
 source "$(dirname "$0")/common.bash"
 home=$(mktemp -d)
 trap 'rm -rf "$home"; kill "$pid" 2>/dev/null' EXIT
-root=$(realpath "$(dirname "$0")/../..")
-printf '%s\n%s\n' "$root/resources/demo/demo.mpg" "$root/tests/data/clip.mpg" > "$home/two.m3u"
+list=$(two_clip_list "$home")
 
 # area NAME X Y W H: a digest of that part of the panel as it is on the screen now.
 area() { import -window "$win" -crop "$4x$5+$2+$3" "$1.png" && md5sum < "$1.png"; }
@@ -18,7 +17,7 @@ press() {
   sleep 0.4
 }
 
-start_player "$home" "$home/two.m3u"
+start_player "$home" "$list"
 sleep 1.5
 # A click on the panel makes the player the active program; keys act only then.
 xdotool mousemove --window "$win" 100 44 click 1

@@ -7,12 +7,11 @@ felux=$1
 source "$(dirname "$0")/common.bash"
 home=$(mktemp -d)
 trap 'rm -rf "$home"; kill "$pid" 2>/dev/null' EXIT
-root=$(realpath "$(dirname "$0")/../..")
-printf '%s\n%s\n' "$root/resources/demo/demo.mpg" "$root/tests/data/clip.mpg" > "$home/two.m3u"
+list=$(two_clip_list "$home")
 
 panel_shot() { import -window "$win" "$1"; }
 
-start_player "$home" "$home/two.m3u"
+start_player "$home" "$list"
 wait_video 320x240 "start"
 panel_shot panel_playing.png
 click 288 15  # STILL

@@ -3,7 +3,6 @@
 
 namespace felux {
 namespace {
-constexpr int kReadoutTicks = 35;
 constexpr int kButtonReleaseWatchTicks = 7;
 }  // namespace
 

@@ -5,7 +5,6 @@ namespace felux {
 namespace {
 
 constexpr int kProgressPixels = 138;
-constexpr int kLayoutAfterResize = 10;
 
 }  // namespace
 
@@ -82,7 +81,7 @@ void MainPlayerDlg::RunPendingCommands() {
             ComputeVideoSize(false);
             ApplyVideoRegions();
             if (state.layoutCountdown == 0)
-                state.layoutCountdown = (graph.audioOnly != 0 || !graph.Created()) ? 0 : kLayoutAfterResize;
+                state.layoutCountdown = (graph.audioOnly != 0 || !graph.Created()) ? 0 : kLayoutStartCountdown;
             r.newVideoSize = 0;
         }
         if (++state.searchTick > settings.searchWait) state.searchTick = 0;

@@ -7,6 +7,11 @@
 
 namespace felux {
 
+// Ticks the zoom and mode read-out stays on the panel.
+inline constexpr int kReadoutTicks = 35;
+// The layout countdown a new size starts; the layout step runs two ticks later.
+inline constexpr int kLayoutStartCountdown = 10;
+
 // Request flags: 0 = nothing pending.
 struct Requests {
     int wheelNotch = 0;        // signed notch for the wheel seek

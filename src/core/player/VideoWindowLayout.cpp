@@ -5,9 +5,7 @@
 
 namespace felux {
 namespace {
-constexpr int kLayoutAfterRegions = 10;
 constexpr int kLayoutWhileShaping = 50;
-constexpr int kReadoutTicks = 35;
 }  // namespace
 
 VideoSize MainPlayerDlg::PictureSize() const {
@@ -112,7 +110,7 @@ void MainPlayerDlg::ApplyVideoRegions() {
     const VideoRegions regions = ComputeVideoRegions(in);
     ports_.windows.SetRegion(WindowId::Picture, regions.picture);
     ports_.windows.SetRegion(WindowId::Video, regions.videoWindow.value_or(std::vector<Rect>{}));
-    state.layoutCountdown = kLayoutAfterRegions;
+    state.layoutCountdown = kLayoutStartCountdown;
 }
 
 void MainPlayerDlg::ZoomStep(int direction) {

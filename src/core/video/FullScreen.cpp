@@ -182,13 +182,8 @@ FullScreenEffects FullScreenController::Tick(const FullScreenTick& in) {
             Navigate(left, right, out);
             return out;
         }
-        if (right) {
-            out.Merge(Leave());
-        } else if (left) {
-            leftWasDown_ = true;
-        } else if (leftWasDown_) {
+        if (WholeLeftClick(left, right, out)) {
             // A whole click, press and release, shows the panel.
-            leftWasDown_ = false;
             RevealCursor();
             state_ = FullScreenState::PanelShown;
             out.showReadout = true;
@@ -204,12 +199,7 @@ FullScreenEffects FullScreenController::Tick(const FullScreenTick& in) {
         leftWasDown_ = false;
         return out;
     }
-    if (right) {
-        out.Merge(Leave());
-    } else if (left) {
-        leftWasDown_ = true;
-    } else if (leftWasDown_) {
-        leftWasDown_ = false;
+    if (WholeLeftClick(left, right, out)) {
         ResetMouseVolume();
         if (options_.hideCursor) HideCursor();
         state_ = FullScreenState::PanelHidden;
@@ -217,6 +207,19 @@ FullScreenEffects FullScreenController::Tick(const FullScreenTick& in) {
         debounce_ = kToggleDebounceTicks;
     }
     return out;
+}
+
+// A right press leaves at once; true on the tick a left press has been released.
+bool FullScreenController::WholeLeftClick(bool left, bool right, FullScreenEffects& out) {
+    if (right) {
+        out.Merge(Leave());
+    } else if (left) {
+        leftWasDown_ = true;
+    } else if (leftWasDown_) {
+        leftWasDown_ = false;
+        return true;
+    }
+    return false;
 }
 
 bool FullScreenController::KeepAwakeTick(bool powerManagementOff) {

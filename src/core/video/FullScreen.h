@@ -98,6 +98,7 @@ private:
     void RevealCursor();
     void MouseVolume(CursorPoint cursor, int level, FullScreenEffects& out);
     void Navigate(bool left, bool right, FullScreenEffects& out);
+    bool WholeLeftClick(bool left, bool right, FullScreenEffects& out);
 
     FullScreenPort& port_;
     DisplayModes& modes_;
