@@ -6,7 +6,7 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev libmpv-dev libxrandr-dev
   googletest libgtest-dev libgmock-dev
-  xvfb xauth xdotool x11-utils imagemagick fonts-ipafont-gothic
+  xvfb xauth xdotool x11-utils imagemagick fonts-ipafont-gothic openbox
 )
 
 missing=()

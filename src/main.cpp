@@ -35,6 +35,9 @@ int main(int argc, char** argv) {
         if (::fcntl(fd, F_GETFD) < 0) ::open("/dev/null", O_RDWR);
     // The resources live in a static library: register them explicitly.
     Q_INIT_RESOURCE(felux);
+    // Both windows carry the class "felux" whatever the program file is called.
+    if (qEnvironmentVariableIsEmpty("RESOURCE_NAME")) qputenv("RESOURCE_NAME", "felux");
+    QCoreApplication::setApplicationName(QStringLiteral("felux"));
     QApplication app(argc, argv);
     // libmpv needs C number formatting; Qt has just set the user's locale.
     std::setlocale(LC_NUMERIC, "C");
@@ -68,10 +71,7 @@ int main(int argc, char** argv) {
 
     // The picture widget is native, so mpv can draw into it.
     felux::MpvEngine media([&videoWindow]() -> std::optional<std::int64_t> {
-        const WId wid = videoWindow.Picture()->winId();
-        // mpv looks the window up on its own X connection: it must exist on the server by then.
-        QGuiApplication::sync();
-        return static_cast<std::int64_t>(wid);
+        return static_cast<std::int64_t>(videoWindow.PictureWindow());
     });
     felux::MpvSystemVolume systemVolume(media);
     auto toStandardError = [](const std::string& text) { std::fputs(text.c_str(), stderr); };
@@ -80,6 +80,7 @@ int main(int argc, char** argv) {
                                 std::move(args));
     mainWindow.SetPlayer(&player);
     videoWindow.SetRecord(&player.videoInput);
+    videoWindow.SetCloseHandler([&player] { player.state.exitRequested = 1; });
     QObject::connect(&app, &QGuiApplication::applicationStateChanged, [&player](Qt::ApplicationState s) {
         player.OnActivateApp(s == Qt::ApplicationActive);
     });

@@ -5,10 +5,12 @@
 #include <QKeyEvent>
 #include <QMoveEvent>
 #include <QPainter>
+#include <utility>
 
 #include "player/MainPlayerDlg.h"
 #include "qt/AppIcon.h"
 #include "qt/QtPixelSink.h"
+#include "qt/X11Desktop.h"
 
 namespace felux {
 
@@ -20,12 +22,18 @@ PanelWidget::PanelWidget(QWidget* parent) : QWidget(parent) {
 }
 
 void PanelWidget::mousePressEvent(QMouseEvent* event) {
-    // A click activates the player, as it does under any window manager.
-    window()->activateWindow();
-    if (player_) RecordPress(player_->panelInput, event);
+    // A window manager activates the player on a click; a bare X server has nobody to do it.
+    if (!x11::WindowManagerRunning()) window()->activateWindow();
+    if (!player_) return;
+    RecordPress(player_->panelInput, event);
+    // Decided here rather than on the tick, which may see the press late (after an activation's
+    // relayout), when the drag is under way or the button is up.
+    const QPoint p = event->position().toPoint();
+    if (event->button() == Qt::LeftButton && player_->mouse.MovesWindowAt(p.x(), p.y())) drag_.Arm(window());
 }
 
 void PanelWidget::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) drag_.Disarm();
     if (player_) RecordRelease(player_->panelInput, event);
 }
 
@@ -57,11 +65,11 @@ void PanelWidget::paintEvent(QPaintEvent*) {
     player_->OnPaint();
 }
 
+// Shown as any program's window, so the desktop makes the player active when it starts.
 MainWindow::MainWindow() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), panel_(new PanelWidget(this)) {
     setFixedSize(kMainWidth, kMainHeight);
     setWindowTitle(QString::fromUtf8(kMainTitle));
     setWindowIcon(AppIcon());
-    setAttribute(Qt::WA_ShowWithoutActivating);
 }
 
 void MainWindow::SetPlayer(MainPlayerDlg* player) {
@@ -76,6 +84,21 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
 
 void MainWindow::moveEvent(QMoveEvent*) {
     if (player_) player_->OnMove(x(), y());
+}
+
+// A window manager activates a program's first window; on a bare X server the keyboard would
+// follow the pointer instead, so the player takes it once, as it starts.
+void MainWindow::showEvent(QShowEvent* event) {
+    if (!std::exchange(shownOnce_, true) && !x11::WindowManagerRunning()) activateWindow();
+    QWidget::showEvent(event);
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::WindowStateChange && player_) {
+        const auto* change = static_cast<QWindowStateChangeEvent*>(event);
+        if (change->oldState().testFlag(Qt::WindowMinimized) && !isMinimized()) player_->OnMainRestored();
+    }
+    QWidget::changeEvent(event);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

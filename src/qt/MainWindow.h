@@ -15,8 +15,6 @@ class PanelWidget : public QWidget {
 public:
     explicit PanelWidget(QWidget* parent);
     void SetPlayer(MainPlayerDlg* player) { player_ = player; }
-    // Moves the main window with the held button, as a drag on empty panel area asks.
-    void StartWindowMove() { drag_.Start(window()); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -42,9 +40,12 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     PanelWidget* panel_;
+    bool shownOnce_ = false;
     MainPlayerDlg* player_ = nullptr;
 };
 

@@ -1,11 +1,10 @@
-// Hands a widget's mouse events to a child-window input record, and moves windows by hand where the system cannot.
+// Hands a widget's mouse events to a child-window input record, and moves windows by hand.
 #include "qt/MouseRecord.h"
 
 #include <QCursor>
 #include <QMouseEvent>
 #include <QWheelEvent>
 #include <QWidget>
-#include <QWindow>
 
 #include "skin/PanelWnd.h"
 
@@ -16,19 +15,15 @@ QPoint At(QMouseEvent* event) { return event->position().toPoint(); }
 
 }  // namespace
 
-void WindowDrag::Start(QWidget* window) {
-    window_ = nullptr;
-    if (!window) return;
-    QWindow* handle = window->windowHandle();
-    if (handle && handle->startSystemMove()) return;
+void WindowDrag::Arm(QWidget* window) {
     window_ = window;
-    grab_ = QCursor::pos() - window->pos();
+    if (window) grab_ = QCursor::pos() - window->pos();
 }
 
 bool WindowDrag::Follow(QMouseEvent* event) {
     if (!window_) return false;
     if (!(event->buttons() & Qt::LeftButton)) {
-        window_ = nullptr;
+        Disarm();
         return false;
     }
     window_->move(event->globalPosition().toPoint() - grab_);

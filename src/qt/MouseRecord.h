@@ -1,4 +1,4 @@
-// Hands a widget's mouse events to a child-window input record, and moves windows by hand where the system cannot.
+// Hands a widget's mouse events to a child-window input record, and moves windows by hand.
 #pragma once
 
 #include <QPoint>
@@ -11,13 +11,16 @@ namespace felux {
 
 class PanelWnd;
 
-// Moves a top-level window with the held left button when the window system offers no move
-// of its own (no window manager).
+// Moves a top-level window with the held left button, by hand: the window follows the pointer's
+// moves, which the pressed button keeps coming to us. A window manager's own move would take the
+// pointer and keyboard from the player, and one asked for after the button came up (a quick
+// click seen late) would leave the window stuck to the pointer.
 class WindowDrag {
 public:
-    // Starts the system's move, or follows the cursor by hand when the system refuses.
-    void Start(QWidget* window);
-    // True while it moves the window by hand; the caller forwards its mouse moves.
+    // A left press that moves the window as the pointer travels, until the button comes up.
+    void Arm(QWidget* window);
+    void Disarm() { window_ = nullptr; }
+    // True while it moves the window; the caller forwards its mouse moves.
     bool Follow(QMouseEvent* event);
 
 private:

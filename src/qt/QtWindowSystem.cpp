@@ -9,6 +9,7 @@
 
 #include "qt/MainWindow.h"
 #include "qt/VideoWindow.h"
+#include "qt/X11Desktop.h"
 
 // Last: Xlib's macros would clash with names in the headers above.
 #include <X11/Xlib.h>
@@ -42,10 +43,8 @@ void QtWindowSystem::Place(WindowId id, Rect r, bool show, Stacking stacking) {
         r.x -= origin.x();
         r.y -= origin.y();
     }
-    if (stacking != Stacking::Keep && w->isWindow()) {
-        const bool top = stacking == Stacking::Topmost;
-        if (w->windowFlags().testFlag(Qt::WindowStaysOnTopHint) != top) w->setWindowFlag(Qt::WindowStaysOnTopHint, top);
-    }
+    // The panel stays on top through the window that holds it.
+    if (stacking != Stacking::Keep) x11::KeepAbove(w->window(), stacking == Stacking::Topmost);
     // Children may start left of or above their window: a filled picture is cropped that way.
     w->move(r.x, r.y);
     Resize(id, r.width, r.height);
@@ -67,7 +66,19 @@ void QtWindowSystem::Resize(WindowId id, int width, int height) {
 }
 
 void QtWindowSystem::Raise(WindowId id) {
-    if (QWidget* w = Widget(id)) w->raise();
+    QWidget* w = Widget(id);
+    if (!w) return;
+    // Children stack among their siblings; windows through the window manager.
+    if (w->isWindow())
+        x11::RaiseTop(w);
+    else
+        w->raise();
+}
+
+void QtWindowSystem::StackUnder(WindowId id, WindowId over) {
+    QWidget* w = Widget(id);
+    QWidget* above = Widget(over);
+    if (w && above) x11::StackUnder(w->window(), above->window());
 }
 
 Rect QtWindowSystem::WindowRect(WindowId id) {
@@ -96,10 +107,10 @@ void QtWindowSystem::SetRegion(WindowId id, const std::vector<Rect>& spans) {
     w->setMask(region);
 }
 
-void QtWindowSystem::StartSystemMove(WindowId id) {
-    // The panel holds the pressed button, so it carries the move of the main window.
-    if (id == WindowId::Main || id == WindowId::Panel) main_.Panel()->StartWindowMove();
-}
+// Nothing to do on the tick: the panel armed the move at the press itself and starts it when the
+// pointer travels with the button held (MainWindow.cpp). Started from here, the button could
+// already be up, and the window would stay stuck to the pointer.
+void QtWindowSystem::StartSystemMove(WindowId) {}
 
 void QtWindowSystem::Minimise(WindowId id) {
     if (QWidget* w = Widget(id); w && w->isWindow()) w->showMinimized();

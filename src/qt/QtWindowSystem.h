@@ -17,6 +17,7 @@ public:
     void Place(WindowId id, Rect r, bool show, Stacking stacking) override;
     void Resize(WindowId id, int width, int height) override;
     void Raise(WindowId id) override;
+    void StackUnder(WindowId id, WindowId over) override;
     Rect WindowRect(WindowId id) override;
     Size ScreenSize() override;
     void SetTitle(WindowId id, const std::string& title) override;

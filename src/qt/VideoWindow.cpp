@@ -4,12 +4,15 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QGuiApplication>
 #include <QMoveEvent>
+#include <QShowEvent>
 #include <QWheelEvent>
 
 #include "skin/PanelWnd.h"
 
 #include "qt/AppIcon.h"
+#include "qt/X11Desktop.h"
 
 namespace felux {
 
@@ -29,15 +32,40 @@ VideoWindow::VideoWindow() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHi
 
 void VideoWindow::keyPressEvent(QKeyEvent* event) { event->accept(); }
 
-void VideoWindow::closeEvent(QCloseEvent* event) { event->ignore(); }
+// Closing the picture ends the player, through its exit sequence so that everything is saved.
+void VideoWindow::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    if (onClose_) onClose_();
+}
+
+// Kept out of the taskbar on every showing: a manager drops the hint when the window unmaps.
+void VideoWindow::showEvent(QShowEvent* event) {
+    x11::SkipTaskbar(this);
+    QWidget::showEvent(event);
+}
+
+WId VideoWindow::PictureWindow() {
+    if (picture_->testAttribute(Qt::WA_WState_Created) && !x11::WindowExists(picture_->winId())) {
+        const bool shown = isVisible();
+        destroy(true, true);
+        create();
+        picture_->winId();
+        if (shown) show();
+    }
+    const WId wid = picture_->winId();
+    // The output looks the window up on its own X connection: it must exist on the server by then.
+    QGuiApplication::sync();
+    return wid;
+}
 
 void VideoWindow::mousePressEvent(QMouseEvent* event) {
-    // A click activates the player, as it does under any window manager.
-    activateWindow();
-    if (record_ && RecordPress(*record_, event)) drag_.Start(this);
+    // A window manager activates the player on a click; a bare X server has nobody to do it.
+    if (!x11::WindowManagerRunning()) activateWindow();
+    if (record_ && RecordPress(*record_, event)) drag_.Arm(this);
 }
 
 void VideoWindow::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) drag_.Disarm();
     if (record_) RecordRelease(*record_, event);
 }
 
@@ -46,7 +74,12 @@ void VideoWindow::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void VideoWindow::mouseMoveEvent(QMouseEvent* event) {
-    if (drag_.Follow(event)) return;
+    // The user's drag places the window; the program's layouts and the manager's constraints
+    // move it too, but those are not the user's choice of place.
+    if (drag_.Follow(event)) {
+        if (record_) record_->OnUserMove(x(), y());
+        return;
+    }
     if (record_) RecordMove(*record_, event);
 }
 

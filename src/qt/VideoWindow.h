@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
 
 #include "qt/MouseRecord.h"
 
@@ -14,6 +15,11 @@ public:
     QWidget* Picture() const { return picture_; }
     // Clicks, wheel notches and moves go to this record.
     void SetRecord(PanelWnd* record) { record_ = record; }
+    // Called when the desktop asks the window to close.
+    void SetCloseHandler(std::function<void()> onClose) { onClose_ = std::move(onClose); }
+    // The picture's native window for the video output. One destroyed from outside (a
+    // compositor that crashed, a tool) is made anew: the output must never get a dead window.
+    WId PictureWindow();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -24,11 +30,13 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     QWidget* picture_;
     PanelWnd* record_ = nullptr;
     WindowDrag drag_;
+    std::function<void()> onClose_;
 };
 
 }  // namespace felux

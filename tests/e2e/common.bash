@@ -16,12 +16,32 @@ start_player() {
   fail "no window titled ' ◎ FELUX'"
 }
 
-# quit_player: holds Ctrl+Alt+Q over the panel and waits up to two seconds for the exit.
+# with_wm: true when the test runs under a window manager (with-xvfb.bash, FELUX_E2E_WM).
+with_wm() { [[ ${FELUX_E2E_WM:-bare} != bare ]]; }
+
+# focused_window: the window that has the keyboard now.
+focused_window() { xdotool getwindowfocus -f 2>/dev/null; }
+
+# player_focused: the keyboard is on one of the player's windows, or on a window inside one.
+player_focused() {
+  local focus ours w parent
+  focus=$(focused_window)
+  [[ $focus =~ ^[0-9]+$ ]] || return 1
+  ours=" $(xdotool search --name '^(FELUX Video| ◎ FELUX)$' 2>/dev/null | tr '\n' ' ') "
+  w=$focus
+  for _ in 1 2 3 4 5 6; do
+    [[ $ours == *" $w "* ]] && return 0
+    parent=$(xwininfo -tree -id "$w" 2>/dev/null | sed -n 's/.*Parent window id: \(0x[0-9a-f]*\).*/\1/p')
+    [[ -n $parent ]] || return 1
+    w=$((parent))
+  done
+  return 1
+}
+
+# quit_player: holds Ctrl+Alt+Q, sent to whatever has the keyboard, and waits up to two seconds
+# for the exit.
 quit_player() {
   sleep 0.5
-  # Without a window manager the keyboard follows the pointer.
-  xdotool mousemove --window "$win" 100 20
-  sleep 0.3
   # Held as a person would hold it: the poll reads the keys every 40 ms.
   xdotool keydown ctrl alt q
   sleep 0.4

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Runs a command on a private Xvfb server. Xvfb picks a free display itself
+# Runs a command on a private Xvfb server, bare or with a window manager. Xvfb picks a free display itself
 # (-displayfd), which avoids xvfb-run's race between servers started close together;
 # -noreset keeps it from restarting, and refusing clients, whenever the last one leaves.
 set -u
@@ -14,8 +14,21 @@ if [[ -z ${display:-} ]]; then
   kill "$xvfb" 2>/dev/null
   exit 1
 fi
-DISPLAY=:$display "$@"
+export DISPLAY=:$display
+# FELUX_E2E_WM=openbox: a desktop with a window manager, which decides focus and stacking.
+wm=""
+if [[ ${FELUX_E2E_WM:-} == openbox ]]; then
+  openbox --sm-disable >/dev/null 2>&1 &
+  wm=$!
+  for _ in $(seq 50); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+    sleep 0.1
+  done
+  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' || { echo "FAIL: openbox did not start"; kill "$xvfb"; exit 1; }
+fi
+"$@"
 status=$?
+[[ -n $wm ]] && kill "$wm" 2>/dev/null
 kill "$xvfb" 2>/dev/null
 wait "$xvfb" 2>/dev/null
 exit "$status"

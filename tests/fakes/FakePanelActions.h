@@ -15,6 +15,7 @@ public:
     void StartWindowMove() override { ++windowMoves; }
     void RequestMinimise() override { ++minimises; }
     void RequestVideoOnly() override { ++videoOnly; }
+    void MainWindowDoubleClick() override { ++mainDoubleClicks; }
     void RequestZoomOut() override { ++zoomOuts; }
     void RequestZoomIn() override { ++zoomIns; }
     void RequestRelayout() override { ++relayouts; }
@@ -34,6 +35,7 @@ public:
     int windowMoves = 0;
     int minimises = 0;
     int videoOnly = 0;
+    int mainDoubleClicks = 0;
     int zoomOuts = 0;
     int zoomIns = 0;
     int relayouts = 0;

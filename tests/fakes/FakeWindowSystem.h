@@ -16,6 +16,9 @@ public:
     void Place(WindowId id, Rect r, bool show, Stacking stacking) override;
     void Resize(WindowId id, int width, int height) override;
     void Raise(WindowId id) override;
+    void StackUnder(WindowId id, WindowId over) override {
+        log.push_back(std::string("stack ") + Name(id) + " under " + Name(over));
+    }
     Rect WindowRect(WindowId id) override { return rects[id]; }
     Size ScreenSize() override { return screen; }
     void SetTitle(WindowId id, const std::string& title) override;

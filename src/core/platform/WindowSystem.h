@@ -34,7 +34,10 @@ public:
     // Screen coordinates; a window given zero width or height is not visible.
     virtual void Place(WindowId id, Rect r, bool show, Stacking stacking) = 0;
     virtual void Resize(WindowId id, int width, int height) = 0;
+    // On top of the other windows of the desktop.
     virtual void Raise(WindowId id) = 0;
+    // Directly under the window `over`, wherever that one is in the stack.
+    virtual void StackUnder(WindowId id, WindowId over) = 0;
     virtual Rect WindowRect(WindowId id) = 0;
     // The desktop's size, used to check saved window positions.
     virtual Size ScreenSize() = 0;

@@ -54,11 +54,7 @@ void MainPlayerDlg::LeaveFullScreen() {
 
 void MainPlayerDlg::ApplyFullScreenEffects(const FullScreenEffects& e) {
     if (e.resetVideoInput) videoInput.VideoInputReset(video_reset::kClearClicks);
-    if (e.rememberVideoWindow) {
-        const Rect video = ports_.windows.WindowRect(WindowId::Video);
-        settings.videoWindowX = video.x;
-        settings.videoWindowY = video.y;
-    }
+    if (e.rememberVideoWindow) RememberVideoPosition();
     if (e.mouseReleaseWatch) keyboard.pollState.buttonReleaseGuard = kButtonReleaseWatchTicks;
     if (e.showReadout) state.readoutCountdown = kReadoutTicks;
     if (e.middleClick) state.requests.middleClick = 1;

@@ -180,12 +180,10 @@ void MainPlayerDlg::FirstTick() {
     const Rect mainRect{settings.mainWindowX, settings.mainWindowY, kMainWidth, kMainHeight};
     ports_.windows.Place(WindowId::Main, mainRect, true, Stacking::Normal);
     ports_.windows.Place(WindowId::Panel, mainRect, true, Stacking::Normal);
-    if (settings.topmostMode == 1) {
+    if (settings.topmostMode == 1)
         ports_.windows.Place(WindowId::Main, mainRect, true, Stacking::Topmost);
-    } else if (settings.topmostMode == 2) {
-        ports_.windows.Raise(WindowId::Panel);
-        ports_.windows.Place(WindowId::Panel, mainRect, true, Stacking::Topmost);
-    }
+    else if (settings.topmostMode == 2)
+        ports_.windows.Raise(WindowId::Main);
 }
 
 void MainPlayerDlg::ExitSequence() {
@@ -197,11 +195,7 @@ void MainPlayerDlg::ExitSequence() {
         state.displayModeChanged = 0;
     }
     SaveVolumeLog();
-    if (state.fullScreen == 0) {
-        const Rect video = ports_.windows.WindowRect(WindowId::Video);
-        settings.videoWindowX = video.x;
-        settings.videoWindowY = video.y;
-    }
+    if (state.fullScreen == 0) RememberVideoPosition();
     WriteCurrentList(playlist, folder_ / kCurrentListName);
     SaveSettings();
     DestroyEditor();
@@ -280,8 +274,35 @@ void MainPlayerDlg::OnActivateApp(bool active) {
 void MainPlayerDlg::EnterWindowMode(int mode) {
     if (state.windowMode != 0) return;
     state.windowMode = mode;
-    if (mode == 2 && state.hasVideo == 0) CollapseVideoWindow();
+    // Minimised, the player leaves the screen whole: the video window belongs to the main one.
+    if (mode == 1 || state.hasVideo == 0) {
+        RememberVideoPosition();
+        CollapseVideoWindow();
+    }
     ports_.windows.Minimise(WindowId::Main);
+}
+
+void MainPlayerDlg::OnMainDoubleClick() {
+    if (state.windowMode != 2) {
+        EnterWindowMode(2);
+        return;
+    }
+    state.windowMode = 0;
+    ports_.windows.Restore(WindowId::Main);
+    state.layoutCountdown = kLayoutAfterActivation;
+}
+
+void MainPlayerDlg::OnMainRestored() {
+    if (state.windowMode == 0) return;
+    state.windowMode = 0;
+    state.layoutCountdown = kLayoutAfterActivation;
+}
+
+void MainPlayerDlg::RememberVideoPosition() {
+    if (const std::optional<PanelWnd::Position> p = videoInput.TakeUserPosition()) {
+        settings.videoWindowX = p->x;
+        settings.videoWindowY = p->y;
+    }
 }
 
 void MainPlayerDlg::SettingsPreamble() {

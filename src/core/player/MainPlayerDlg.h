@@ -86,6 +86,11 @@ public:
     void OnActivateApp(bool active);
     // 1 minimised, 2 video only; only from the normal mode.
     void EnterWindowMode(int mode);
+    // A double click on the main window: leaves video-only mode, or enters it.
+    void OnMainDoubleClick();
+    // The desktop brought the minimised main window back (taskbar, window switcher): the
+    // player is in its normal mode again, whatever mode minimised it.
+    void OnMainRestored();
     // Shows the last composed panel frame.
     void PaintPanel(PixelSink& sink) const { panel.PaintTo(sink); }
 
@@ -206,6 +211,9 @@ private:
     bool RemoveMissingEntries();
     void PrepareOpenedFile(const std::string& entry);
     void CollapseVideoWindow();
+    // Takes the video window's position when the user moved it; a place the window manager
+    // imposed is not the user's choice.
+    void RememberVideoPosition();
     void OpenIfPlaying();
     void RunSearch(int& searchState, bool& indicator, int oneShotValue, int direction, int playSpeed,
                    int pauseSpeed);

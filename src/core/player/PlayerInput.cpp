@@ -76,6 +76,8 @@ void PlayerPanelActions::RequestMinimise() { player_.EnterWindowMode(1); }
 
 void PlayerPanelActions::RequestVideoOnly() { player_.EnterWindowMode(2); }
 
+void PlayerPanelActions::MainWindowDoubleClick() { player_.OnMainDoubleClick(); }
+
 void PlayerPanelActions::RequestZoomOut() { player_.ZoomStep(-1); }
 
 void PlayerPanelActions::RequestZoomIn() { player_.ZoomStep(1); }

@@ -46,6 +46,7 @@ public:
     void StartWindowMove() override;
     void RequestMinimise() override;
     void RequestVideoOnly() override;
+    void MainWindowDoubleClick() override;
     void RequestZoomOut() override;
     void RequestZoomIn() override;
     void RequestRelayout() override;

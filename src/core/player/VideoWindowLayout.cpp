@@ -34,11 +34,8 @@ void MainPlayerDlg::ComputeVideoSize(bool force) {
 void MainPlayerDlg::ApplyVideoLayout() {
     if (state.mediaClosed == 0) ComputeVideoSize(false);
     const bool windowed = state.fullScreen == 0;
-    if (windowed && state.hasVideo != 0 && state.windowMode == 0) {
-        const Rect video = ports_.windows.WindowRect(WindowId::Video);
-        settings.videoWindowX = video.x;
-        settings.videoWindowY = video.y;
-    }
+    // In video-only mode too: the user drags the video window there.
+    if (windowed && state.hasVideo != 0) RememberVideoPosition();
     VideoLayoutInput in;
     in.fullScreen = !windowed;
     in.hasVideo = state.hasVideo != 0;
@@ -55,6 +52,8 @@ void MainPlayerDlg::ApplyVideoLayout() {
     if (!windowed) ports_.windows.Raise(WindowId::Video);
     SetVideoWindowPosition();
     ports_.windows.Raise(WindowId::Picture);
+    // A newly shown video window comes up on top; the panel stays usable above the picture.
+    if (windowed && state.windowMode == 0) ports_.windows.StackUnder(WindowId::Video, WindowId::Main);
     ArrangePanelForLayout();
 }
 
@@ -85,12 +84,13 @@ void MainPlayerDlg::ArrangePanelForLayout() {
         state.requests.panelReplace = 0;
         ports_.windows.Place(WindowId::Panel, main, true, Stacking::Keep);
     }
-    if (settings.topmostMode == 1) {
-        ports_.windows.Place(WindowId::Main, main, true, Stacking::Topmost);
-    } else if (settings.topmostMode == 2) {
-        ports_.windows.Place(WindowId::Panel, main, true, Stacking::Topmost);
-        ports_.windows.Raise(WindowId::Panel);
-    }
+    // Topmost acts on the window that shows: the video window alone in video-only mode. The
+    // second mode brings the panel to the top once, among the ordinary windows.
+    if (settings.topmostMode == 1)
+        ports_.windows.Place(state.windowMode == 2 ? WindowId::Video : WindowId::Main,
+                             state.windowMode == 2 ? videoLayout_.videoWindow : main, true, Stacking::Topmost);
+    else if (settings.topmostMode == 2)
+        ports_.windows.Raise(WindowId::Main);
 }
 
 void MainPlayerDlg::ApplyVideoRegions() {

@@ -90,6 +90,18 @@ void PanelMouse::SeekToProgress() {
     actions_.SeekTo(duration / kProgressPixels * state_.progress);
 }
 
+bool PanelMouse::MovesWindowAt(int x, int y) const {
+    const Rect everywhere[] = {skin::kPlayButton,   skin::kStopHit,      skin::kStillHit,
+                               skin::kBackButton,   skin::kNextButton,   skin::kZoomMinusHit,
+                               skin::kZoomPlusHit,  skin::kScanLineBox,  skin::kLineMaskBox,
+                               skin::VolumeKnobHit(state_.volumeLevel),  skin::kProgressHit,
+                               skin::kRepeatLabel,  skin::kShuffleLabel, skin::kPowerButton};
+    const Rect windowedOnly[] = {skin::kFileHit, skin::kConfigButton, skin::kFullHit, skin::kMinimiseBox};
+    const auto hit = [&](const Rect& r) { return Hits(r, x, y); };
+    if (std::any_of(std::begin(everywhere), std::end(everywhere), hit)) return false;
+    return FullScreen() || std::none_of(std::begin(windowedOnly), std::end(windowedOnly), hit);
+}
+
 // The first control hit, in this order, takes the press.
 void PanelMouse::LeftDown(int x, int y, ScreenPoint cursor) {
     Requests& req = state_.requests;
@@ -229,6 +241,10 @@ void PanelMouse::AdvanceMinimiseStage() {
 }
 
 void PanelMouse::DoubleClick(int x, int y) {
+    if (!FullScreen() && MovesWindowAt(x, y)) {
+        actions_.MainWindowDoubleClick();
+        return;
+    }
     if (!Hits(skin::kPlayButton, x, y)) return;
     buttons_.ramp.ResetToNormal(state_.playbackRate);
     if (!Stopped()) actions_.ApplyPlaybackRate(state_.playbackRate);

@@ -27,6 +27,8 @@ public:
 
     virtual void RequestMinimise() = 0;
     virtual void RequestVideoOnly() = 0;
+    // A double click on the panel's bare surface counts as one on the main window.
+    virtual void MainWindowDoubleClick() = 0;
     virtual void RequestZoomOut() = 0;
     virtual void RequestZoomIn() = 0;
     // Scan lines or the line mask changed: shape the video window again and redraw.
@@ -74,6 +76,9 @@ public:
     // dialog. Acts on what the panel recorded and then clears its buttons.
     void HandlePanelMouse(PanelWnd& panel);
     bool DragActive() const { return mouseState.drag == DragState::Dragging; }
+    // A left press at this panel point falls on no control, so it moves the window. The window
+    // system asks at the press itself: a move must start while the button is still held.
+    bool MovesWindowAt(int x, int y) const;
 
     PanelMouseState mouseState;
 

@@ -79,6 +79,17 @@ void PanelWnd::OnMove(int x, int y) {
     positionY_ = y;
 }
 
+void PanelWnd::OnUserMove(int x, int y) {
+    OnMove(x, y);
+    userPosition_ = Position{x, y};
+}
+
+std::optional<PanelWnd::Position> PanelWnd::TakeUserPosition() {
+    const std::optional<Position> p = userPosition_;
+    userPosition_.reset();
+    return p;
+}
+
 int PanelWnd::VideoInput(int query) {
     const auto take = [](bool& flag) {
         const bool was = flag;

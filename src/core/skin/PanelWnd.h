@@ -1,6 +1,8 @@
 // Input records of the player's two child windows, the panel and the video window, read by the tick.
 #pragma once
 
+#include <optional>
+
 namespace felux {
 
 // Numbered queries of the video window's record (VideoInput).
@@ -85,6 +87,15 @@ public:
     // Any non-zero delta is one notch: negative -1, positive +1.
     void OnMouseWheel(int delta);
     void OnMove(int x, int y);
+    // A move the user made (the window followed a held button): the position is the user's
+    // choice, unlike one the window manager imposed.
+    void OnUserMove(int x, int y);
+    // The position of the user's last move since the previous call, if any.
+    struct Position {
+        int x = 0;
+        int y = 0;
+    };
+    std::optional<Position> TakeUserPosition();
 
     // Queries numbered in video_query; unknown numbers answer 0.
     int VideoInput(int query);
@@ -110,6 +121,7 @@ private:
     bool middleClick_ = false;
     int positionX_ = 0;
     int positionY_ = 0;
+    std::optional<Position> userPosition_;
 
     // Panel; its wheel notch serves the video window too.
     PanelRecord panel_;

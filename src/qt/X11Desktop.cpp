@@ -1,0 +1,150 @@
+// What the player asks of the X11 desktop beyond Qt: the window manager's presence, EWMH stacking
+// and taskbar hints, and whether a window still exists.
+#include "qt/X11Desktop.h"
+
+#include <QGuiApplication>
+#include <QWidget>
+#include <vector>
+
+// Last: Xlib's macros would clash with names in the Qt headers.
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+
+namespace felux::x11 {
+namespace {
+
+constexpr long kStateRemove = 0;
+constexpr long kStateAdd = 1;
+constexpr long kSourcePager = 2;
+
+Display* TheDisplay() {
+    const auto* x11 = qApp ? qApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    return x11 ? x11->display() : nullptr;
+}
+
+Atom Intern(Display* d, const char* name) { return XInternAtom(d, name, False); }
+
+// A window's property of 32-bit items; empty when absent or of another type.
+std::vector<unsigned long> Property(Display* d, Window w, Atom name, Atom type, long maxItems) {
+    Atom actualType = None;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long after = 0;
+    unsigned char* data = nullptr;
+    std::vector<unsigned long> items;
+    if (XGetWindowProperty(d, w, name, 0, maxItems, False, type, &actualType, &format, &count, &after, &data) ==
+            Success &&
+        actualType == type && format == 32 && data)
+        items.assign(reinterpret_cast<unsigned long*>(data), reinterpret_cast<unsigned long*>(data) + count);
+    if (data) XFree(data);
+    return items;
+}
+
+// Only the one request whose failure we expect is silenced; other errors keep Qt's handler.
+int IgnoreError(Display*, XErrorEvent*) { return 0; }
+
+bool Exists(Display* d, Window w) {
+    XSync(d, False);
+    auto* previous = XSetErrorHandler(IgnoreError);
+    XWindowAttributes attributes;
+    const Status ok = XGetWindowAttributes(d, w, &attributes);
+    XSync(d, False);
+    XSetErrorHandler(previous);
+    return ok != 0;
+}
+
+bool Mapped(QWidget* window) { return window->isVisible() && window->testAttribute(Qt::WA_Mapped); }
+
+void SendToManager(Display* d, Window w, Atom message, long a0, long a1, long a2, long a3) {
+    XEvent e{};
+    e.xclient.type = ClientMessage;
+    e.xclient.window = w;
+    e.xclient.message_type = message;
+    e.xclient.format = 32;
+    e.xclient.data.l[0] = a0;
+    e.xclient.data.l[1] = a1;
+    e.xclient.data.l[2] = a2;
+    e.xclient.data.l[3] = a3;
+    XSendEvent(d, DefaultRootWindow(d), False, SubstructureRedirectMask | SubstructureNotifyMask, &e);
+    XFlush(d);
+}
+
+// Sets or clears states on a window: straight into the property while it is unmapped (the
+// manager reads it when the window maps), through the manager once it is mapped.
+void ChangeStates(QWidget* window, bool add, Atom first, Atom second) {
+    Display* d = TheDisplay();
+    if (!d || !window) return;
+    const auto w = static_cast<Window>(window->winId());
+    const Atom state = Intern(d, "_NET_WM_STATE");
+    if (Mapped(window)) {
+        SendToManager(d, w, state, add ? kStateAdd : kStateRemove, static_cast<long>(first),
+                      static_cast<long>(second), kSourcePager);
+        return;
+    }
+    std::vector<unsigned long> states = Property(d, w, state, XA_ATOM, 64);
+    std::erase_if(states, [&](unsigned long a) { return a == first || a == second; });
+    if (add) {
+        states.push_back(first);
+        if (second != None) states.push_back(second);
+    }
+    XChangeProperty(d, w, state, XA_ATOM, 32, PropModeReplace, reinterpret_cast<unsigned char*>(states.data()),
+                    static_cast<int>(states.size()));
+    XFlush(d);
+}
+
+}  // namespace
+
+bool WindowManagerRunning() {
+    Display* d = TheDisplay();
+    if (!d) return false;
+    const Atom check = Intern(d, "_NET_SUPPORTING_WM_CHECK");
+    const std::vector<unsigned long> root = Property(d, DefaultRootWindow(d), check, XA_WINDOW, 1);
+    if (root.empty() || !Exists(d, root[0])) return false;
+    // A stale property of a manager that quit names a window that no longer refers to itself.
+    const std::vector<unsigned long> self = Property(d, root[0], check, XA_WINDOW, 1);
+    return !self.empty() && self[0] == root[0];
+}
+
+bool WindowExists(unsigned long window) {
+    Display* d = TheDisplay();
+    return d && window != 0 && Exists(d, static_cast<Window>(window));
+}
+
+void SkipTaskbar(QWidget* window) {
+    Display* d = TheDisplay();
+    if (!d) return;
+    ChangeStates(window, true, Intern(d, "_NET_WM_STATE_SKIP_TASKBAR"), Intern(d, "_NET_WM_STATE_SKIP_PAGER"));
+}
+
+void KeepAbove(QWidget* window, bool above) {
+    Display* d = TheDisplay();
+    if (!d) return;
+    ChangeStates(window, above, Intern(d, "_NET_WM_STATE_ABOVE"), None);
+}
+
+namespace {
+
+// Restacks a mapped window relative to a sibling (None: the whole stack).
+void Restack(QWidget* window, QWidget* sibling, int detail) {
+    Display* d = TheDisplay();
+    if (!d || !window || !Mapped(window) || (sibling && !Mapped(sibling))) return;
+    const auto w = static_cast<Window>(window->winId());
+    const Window s = sibling ? static_cast<Window>(sibling->winId()) : None;
+    if (WindowManagerRunning()) {
+        SendToManager(d, w, Intern(d, "_NET_RESTACK_WINDOW"), kSourcePager, static_cast<long>(s), detail, 0);
+        return;
+    }
+    XWindowChanges changes{};
+    changes.sibling = s;
+    changes.stack_mode = detail;
+    XConfigureWindow(d, w, s != None ? (CWSibling | CWStackMode) : CWStackMode, &changes);
+    XFlush(d);
+}
+
+}  // namespace
+
+void RaiseTop(QWidget* window) { Restack(window, nullptr, Above); }
+
+void StackUnder(QWidget* window, QWidget* over) { Restack(window, over, Below); }
+
+}  // namespace felux::x11
