@@ -127,7 +127,8 @@ namespace {
 // Restacks a mapped window relative to a sibling (None: the whole stack).
 void Restack(QWidget* window, QWidget* sibling, int detail) {
     Display* d = TheDisplay();
-    if (!d || !window || !Mapped(window) || (sibling && !Mapped(sibling))) return;
+    // Shown is enough: a window whose map is still on its way is stacked all the same.
+    if (!d || !window || !window->isVisible() || (sibling && !sibling->isVisible())) return;
     const auto w = static_cast<Window>(window->winId());
     const Window s = sibling ? static_cast<Window>(sibling->winId()) : None;
     if (WindowManagerRunning()) {

@@ -214,6 +214,7 @@ private:
     // Takes the video window's position when the user moved it; a place the window manager
     // imposed is not the user's choice.
     void RememberVideoPosition();
+    void KeepPanelAboveVideo();
     void OpenIfPlaying();
     void RunSearch(int& searchState, bool& indicator, int oneShotValue, int direction, int playSpeed,
                    int pauseSpeed);

@@ -200,6 +200,7 @@ void MainPlayerDlg::StartPlayback() {
     if (state.hasVideo == 1 && graph.audioOnly == 0) {
         SetVideoWindowPosition();
         ports_.windows.Raise(WindowId::Video);
+        KeepPanelAboveVideo();
     }
     if (state.paused == 0) {
         state.wheelStep = 0;

@@ -52,9 +52,13 @@ void MainPlayerDlg::ApplyVideoLayout() {
     if (!windowed) ports_.windows.Raise(WindowId::Video);
     SetVideoWindowPosition();
     ports_.windows.Raise(WindowId::Picture);
-    // A newly shown video window comes up on top; the panel stays usable above the picture.
-    if (windowed && state.windowMode == 0) ports_.windows.StackUnder(WindowId::Video, WindowId::Main);
+    KeepPanelAboveVideo();
     ArrangePanelForLayout();
+}
+
+// A newly shown or raised video window comes up on top; the panel stays usable above the picture.
+void MainPlayerDlg::KeepPanelAboveVideo() {
+    if (state.fullScreen == 0 && state.windowMode == 0) ports_.windows.StackUnder(WindowId::Video, WindowId::Main);
 }
 
 void MainPlayerDlg::SetVideoWindowPosition() {

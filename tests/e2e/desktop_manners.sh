@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# The player behaves as one desktop program: both windows are of class "felux" and only the
+# panel is in the taskbar; the picture never covers the panel; a video window destroyed from
+# outside is made anew for the next file; closing the picture from the desktop ends the player
+# with everything saved.
+set -u
+felux=$1
+source "$(dirname "$0")/common.bash"
+home=$(mktemp -d)
+trap 'rm -rf "$home"; kill "$pid" 2>/dev/null' EXIT
+list=$(two_clip_list "$home")
+video_id() { xdotool search --onlyvisible --name '^FELUX Video$' 2>/dev/null | head -n1; }
+# panel_colours: colours on the screen where CONFIG and POWER are; the null output's picture is black.
+panel_colours() { import -window root -crop "46x30+13+16" png:- | convert - -format %k info:; }
+
+start_player "$home" "$list"
+quit_player
+sed -i 's/^videoWindowX=.*/videoWindowX=0\r/; s/^videoWindowY=.*/videoWindowY=0\r/' "$home/KR02.CFG"
+start_player "$home" "$list"
+wait_video 320x240 "start"
+sleep 1
+for id in "$win" "$(video_id)"; do
+  xprop -id "$id" WM_CLASS | grep -q '"felux", "felux"' || fail "window $id is not of class felux"
+done
+xprop -id "$(video_id)" _NET_WM_STATE | grep -q _NET_WM_STATE_SKIP_TASKBAR || fail "the video window is in the taskbar"
+(($(panel_colours) > 8)) || fail "the video window covers the panel at the start"
+import -window root overlap_start.png
+
+# Destroyed from outside, then the next file: the player lives and shows the picture.
+xdotool windowclose "$(video_id)"
+sleep 0.5
+xdotool key Right
+wait_video 64x48 "the next file after the video window was destroyed"
+kill -0 "$pid" || fail "the player died after its video window was destroyed"
+(($(panel_colours) > 8)) || fail "the video window covers the panel after a file change"
+
+if with_wm; then
+  # Alt+F4 on the picture: the manager asks it to close, and the player ends saving its files.
+  xdotool mousemove --window "$(video_id)" 10 10 click 1
+  sleep 1.5
+  xdotool key alt+F4
+  for _ in $(seq 30); do
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  kill -0 "$pid" 2>/dev/null && fail "closing the video window did not end the player"
+  wait "$pid" || fail "player exited with status $?"
+  [[ -s $home/HIS.tob && -s $home/KR01.tob ]] || fail "the history and the list were not saved at the close"
+else
+  quit_player
+fi
