@@ -269,5 +269,33 @@ TEST_F(PanelMouseTest, AClickWithinOneTickPlaysAndThenEndsTheHold) {
     EXPECT_EQ(panel.PanelQuery(panel_query::kButtons), 0);
 }
 
+// The window system starts a panel drag at the press itself; the tick's hit order must agree
+// at every point of the panel, in full screen too, and whatever the volume knob's place.
+TEST_F(PanelMouseTest, TheWindowMovesExactlyWhereNoControlTakesThePress) {
+    for (const int fullScreen : {0, 1}) {
+        for (const int volume : {0, 62}) {
+            state.fullScreen = fullScreen;
+            state.volumeLevel = volume;
+            for (int y = 0; y < 50; ++y) {
+                for (int x = 0; x < 407; ++x) {
+                    const int before = actions.windowMoves;
+                    PlayerState fresh;
+                    fresh.fullScreen = fullScreen;
+                    fresh.volumeLevel = volume;
+                    PanelButtons freshButtons;
+                    test::FakePanelActions freshActions;
+                    PanelMouse probe{fresh, settings, freshButtons, freshActions};
+                    PanelWnd record{ChildWindow::Panel};
+                    record.OnLButtonDown(x, y);
+                    probe.HandlePanelMouse(record);
+                    ASSERT_EQ(freshActions.windowMoves == 1, mouse.MovesWindowAt(x, y))
+                        << x << "," << y << " full screen " << fullScreen << " volume " << volume;
+                    ASSERT_EQ(actions.windowMoves, before);
+                }
+            }
+        }
+    }
+}
+
 }  // namespace
 }  // namespace felux

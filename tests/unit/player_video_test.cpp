@@ -172,5 +172,58 @@ TEST_F(PlayerVideoTest, ActivationMovesAndWindowModes) {
     EXPECT_NE(std::find(h.windows.log.begin(), h.windows.log.end(), "restore Main"), h.windows.log.end());
 }
 
+// The window modes as a desktop drives them: minimising takes the video window along, the
+// desktop's restore comes back from either mode, a double click on bare panel area toggles
+// video-only mode, and topmost then acts on the video window.
+TEST_F(PlayerVideoTest, WindowModesFollowTheDesktop) {
+    OpenPlayer& p = Playing([](PlayerSettings& s) { s.topmostMode = 1; });
+    ASSERT_EQ(h.windows.rects[WindowId::Video], (Rect{0, 60, 320, 240}));
+    p.EnterWindowMode(1);
+    EXPECT_EQ(h.windows.rects[WindowId::Video], (Rect{0, 60, 0, 0}));
+    p.OnMainRestored();
+    EXPECT_EQ(p.state.windowMode, 0);
+    h.Tick(25);
+    EXPECT_EQ(h.windows.rects[WindowId::Video], (Rect{0, 60, 320, 240}));
+
+    // A double click on a button is not one on the main window; on bare area it is.
+    p.panelInput.OnLButtonDblClk(288, 30);  // NEXT
+    h.Tick();
+    EXPECT_EQ(p.state.windowMode, 0);
+    p.panelInput.OnLButtonDblClk(395, 40);
+    h.Tick();
+    EXPECT_EQ(p.state.windowMode, 2);
+    EXPECT_EQ(h.windows.rects[WindowId::Video], (Rect{0, 60, 320, 240}));
+    h.windows.log.clear();
+    p.state.requests.newVideoSize = 1;
+    h.Tick(15);
+    EXPECT_NE(std::find(h.windows.log.begin(), h.windows.log.end(), "Place Video 0,60 320x240 shown topmost"),
+              h.windows.log.end());
+    // Restored from the taskbar while the video shows: the normal mode again.
+    p.OnMainRestored();
+    EXPECT_EQ(p.state.windowMode, 0);
+}
+
+// The video window keeps the place the user dragged it to; where the window manager put it
+// (a constraint on a large zoom) is forgotten at the next layout.
+TEST_F(PlayerVideoTest, OnlyTheUsersDragPlacesTheVideoWindow) {
+    OpenPlayer& p = Playing();
+    h.windows.rects[WindowId::Video] = {0, 0, 320, 240};
+    p.state.requests.newVideoSize = 1;
+    h.Tick(15);
+    EXPECT_EQ(h.windows.rects[WindowId::Video], (Rect{0, 60, 320, 240}));
+    EXPECT_EQ(p.settings.videoWindowY, 60);
+    p.videoInput.OnUserMove(500, 400);
+    h.windows.rects[WindowId::Video] = {520, 430, 320, 240};
+    p.state.requests.newVideoSize = 1;
+    h.Tick(15);
+    EXPECT_EQ(h.windows.rects[WindowId::Video], (Rect{500, 400, 320, 240}));
+    // In video-only mode as well.
+    p.EnterWindowMode(2);
+    p.videoInput.OnUserMove(40, 50);
+    p.state.requests.newVideoSize = 1;
+    h.Tick(15);
+    EXPECT_EQ(h.windows.rects[WindowId::Video], (Rect{40, 50, 320, 240}));
+}
+
 }  // namespace
 }  // namespace felux
