@@ -5,11 +5,13 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QMoveEvent>
+#include <QPainter>
 #include <QWheelEvent>
 
 #include "skin/PanelWnd.h"
 
 #include "qt/AppIcon.h"
+#include "qt/QtPixelSink.h"
 
 namespace felux {
 
@@ -56,6 +58,14 @@ void VideoWindow::wheelEvent(QWheelEvent* event) {
 
 void VideoWindow::moveEvent(QMoveEvent*) {
     if (record_) record_->OnMove(x(), y());
+}
+
+void VideoWindow::paintEvent(QPaintEvent*) {
+    // The picture covers the rest; only the strip below it is ours to draw.
+    if (!paintStrip_) return;
+    QPainter painter(this);
+    QtPixelSink sink(painter);
+    paintStrip_(sink, width(), height());
 }
 
 }  // namespace felux

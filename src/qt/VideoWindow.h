@@ -2,7 +2,9 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
 
+#include "platform/PixelSink.h"
 #include "qt/MouseRecord.h"
 
 namespace felux {
@@ -14,6 +16,8 @@ public:
     QWidget* Picture() const { return picture_; }
     // Clicks, wheel notches and moves go to this record.
     void SetRecord(PanelWnd* record) { record_ = record; }
+    // Paints the timed-text strip along the window's bottom (sink, width, height).
+    void SetStripPainter(std::function<void(PixelSink&, int, int)> paint) { paintStrip_ = std::move(paint); }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -24,11 +28,13 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     QWidget* picture_;
     PanelWnd* record_ = nullptr;
     WindowDrag drag_;
+    std::function<void(PixelSink&, int, int)> paintStrip_;
 };
 
 }  // namespace felux
