@@ -37,7 +37,8 @@ void TitleOverlay::Place(PanelRenderer& renderer, int at, int from, int width) {
 }
 
 void TitleOverlay::Draw(PanelRenderer& renderer, bool hover) {
-    if (brightness_ <= -255 && !hover) return;
+    // Before the first title the hover has nothing to show and would only blank the read-outs.
+    if (width_ == 0 || (brightness_ <= -255 && !hover)) return;
     if (hover) firstPass_ = false;
     // The light strip takes the letters; the orange strip's place becomes the dark ground they land on.
     renderer.BlitOpaque(PanelImage::Skin, kLightStrip.x, kLightStrip.y, kLightStrip.x, kLightStrip.y, kWindow, kRows);
