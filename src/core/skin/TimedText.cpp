@@ -13,7 +13,16 @@ using namespace skin;
 
 constexpr Rgb kWhite{255, 255, 255};
 constexpr std::int64_t kUnitsPerMs = 10'000;
-constexpr int kBandRows = 20;  // each drawing's band, cleared before it is drawn
+// Each drawing's band, cleared before it is drawn: the small font's rows plus the
+// largest text position, the large font's rows with its descent.
+constexpr int kSmallBandRows = 20;
+constexpr int kLargeBandRows = 30;
+// A line wider than its window scrolls once the fill reaches the scroll point, and stops
+// scrolling when the fill is the look-ahead short of the line's end.
+constexpr int kSmallScrollPoint = 107;
+constexpr int kSmallLookAhead = 36;
+constexpr int kLargeScrollPoint = 250;
+constexpr int kLargeLookAhead = 70;
 
 }  // namespace
 
@@ -41,9 +50,9 @@ void TimedText::Reload(PanelRenderer& renderer, TextPainter* painter) {
     segment_ = 0;
 
     DibImage& scratch = renderer.TextScratch();
-    const int position = std::clamp(line.fontPosition, 0, kBandRows);
-    scratch.FillColor(0, kSmallRow, scratch.Width(), kBandRows + position, kWhite);
-    scratch.FillColor(0, kLargeRow, scratch.Width(), kBandRows + 10, kWhite);
+    const int position = std::clamp(line.fontPosition, 0, kSmallBandRows);
+    scratch.FillColor(0, kSmallRow, scratch.Width(), kSmallBandRows + position, kWhite);
+    scratch.FillColor(0, kLargeRow, scratch.Width(), kLargeBandRows, kWhite);
     smallWidth_ = largeWidth_ = 0;
     if (painter) {
         TextFont large = line.font;
@@ -125,7 +134,7 @@ void TimedText::Draw(PanelRenderer& renderer, TextPainter* painter, const PanelV
     if (entries_.size() < 2) return;
     TrackSegment(positionMs);
 
-    const Strips small{kLyricTop.width, 107, 36, TimedText::kSmallRow, kLyricTop.height,
+    const Strips small{kLyricTop.width, kSmallScrollPoint, kSmallLookAhead, TimedText::kSmallRow, kLyricTop.height,
                        kOrangeStrip.x, kOrangeStrip.y, kLightStrip.x, kLightStrip.y, kDarkStrip.x, kDarkStrip.y};
     Compose(renderer, small, filled_, smallWidth_, smallCentring_);
     if (view.lyricsPanelShown) {
@@ -134,9 +143,9 @@ void TimedText::Draw(PanelRenderer& renderer, TextPainter* painter, const PanelV
     }
     if (view.lyricsBelowVideo) {
         const int fill = smallWidth_ > 0 ? largeWidth_ * filled_ / smallWidth_ : 0;
-        const Strips large{kWideDarkStrip.width, 250, 70, TimedText::kLargeRow, kWideDarkStrip.height,
-                           kWideOrangeStrip.x, kWideOrangeStrip.y, kWideLightStrip.x, kWideLightStrip.y,
-                           kWideDarkStrip.x, kWideDarkStrip.y};
+        const Strips large{kWideDarkStrip.width, kLargeScrollPoint, kLargeLookAhead, TimedText::kLargeRow,
+                           kWideDarkStrip.height, kWideOrangeStrip.x, kWideOrangeStrip.y,
+                           kWideLightStrip.x, kWideLightStrip.y, kWideDarkStrip.x, kWideDarkStrip.y};
         Compose(renderer, large, fill, largeWidth_, largeCentring_);
     }
 }
