@@ -16,6 +16,7 @@
 #include "qt/MainWindow.h"
 #include "qt/XRandrDisplayModes.h"
 #include "qt/QtKeyFeed.h"
+#include "qt/QtTextPainter.h"
 #include "qt/QtWindowSystem.h"
 #include "qt/VideoWindow.h"
 
@@ -76,11 +77,16 @@ int main(int argc, char** argv) {
     felux::MpvSystemVolume systemVolume(media);
     auto toStandardError = [](const std::string& text) { std::fputs(text.c_str(), stderr); };
 
-    felux::MainPlayerDlg player({windows, keys, displayModes, media, systemVolume, toStandardError}, *folder,
-                                std::move(args));
+    felux::QtTextPainter textPainter;
+
+    felux::MainPlayerDlg player({windows, keys, displayModes, media, systemVolume, toStandardError, &textPainter},
+                                *folder, std::move(args));
     mainWindow.SetPlayer(&player);
     videoWindow.SetRecord(&player.videoInput);
     videoWindow.SetCloseHandler([&player] { player.state.exitRequested = 1; });
+    videoWindow.SetStripPainter([&player](felux::PixelSink& sink, int width, int height) {
+        player.PaintTimedTextStrip(sink, width, height);
+    });
     QObject::connect(&app, &QGuiApplication::applicationStateChanged, [&player](Qt::ApplicationState s) {
         player.OnActivateApp(s == Qt::ApplicationActive);
     });

@@ -7,12 +7,14 @@
 #include <QGuiApplication>
 #include <QMoveEvent>
 #include <QShowEvent>
+#include <QPainter>
 #include <QWheelEvent>
 
 #include "skin/PanelWnd.h"
 
 #include "qt/AppIcon.h"
 #include "qt/X11Desktop.h"
+#include "qt/QtPixelSink.h"
 
 namespace felux {
 
@@ -89,6 +91,14 @@ void VideoWindow::wheelEvent(QWheelEvent* event) {
 
 void VideoWindow::moveEvent(QMoveEvent*) {
     if (record_) record_->OnMove(x(), y());
+}
+
+void VideoWindow::paintEvent(QPaintEvent*) {
+    // The picture covers the rest; only the strip below it is ours to draw.
+    if (!paintStrip_) return;
+    QPainter painter(this);
+    QtPixelSink sink(painter);
+    paintStrip_(sink, width(), height());
 }
 
 }  // namespace felux

@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <functional>
 
+#include "platform/PixelSink.h"
 #include "qt/MouseRecord.h"
 
 namespace felux {
@@ -20,6 +21,8 @@ public:
     // The picture's native window for the video output. One destroyed from outside (a
     // compositor that crashed, a tool) is made anew: the output must never get a dead window.
     WId PictureWindow();
+    // Paints the timed-text strip along the window's bottom (sink, width, height).
+    void SetStripPainter(std::function<void(PixelSink&, int, int)> paint) { paintStrip_ = std::move(paint); }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -31,12 +34,14 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     QWidget* picture_;
     PanelWnd* record_ = nullptr;
     WindowDrag drag_;
     std::function<void()> onClose_;
+    std::function<void(PixelSink&, int, int)> paintStrip_;
 };
 
 }  // namespace felux

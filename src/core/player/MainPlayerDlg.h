@@ -20,6 +20,7 @@
 #include "player/PlayerState.h"
 #include "platform/PixelSink.h"
 #include "playlist/History.h"
+#include "playlist/IndexList.h"
 #include "skin/PanelButtons.h"
 #include "skin/PanelRenderer.h"
 #include "video/VideoSize.h"
@@ -36,6 +37,8 @@ struct PlayerPorts {
     MediaEngine& media;
     SystemVolume& systemVolume;
     FailureReporter reportFailure;
+    // Draws the title and the timed text; without one they stay blank.
+    TextPainter* text = nullptr;
 };
 
 // The volume log's operations, by the numbers the rest of the player uses.
@@ -93,6 +96,9 @@ public:
     void OnMainRestored();
     // Shows the last composed panel frame.
     void PaintPanel(PixelSink& sink) const { panel.PaintTo(sink); }
+    // The timed text's strip along the bottom of the video window, width x height,
+    // when there is one; nothing otherwise.
+    void PaintTimedTextStrip(PixelSink& sink, int width, int height) const;
 
     // True once the exit sequence has run: the program ends.
     bool Ended() const { return ended_; }
@@ -104,6 +110,7 @@ public:
     VolumeLog volumeLog;
     MediaGraph graph;
     OpenFile openFile;
+    IndexList indexList;
     std::vector<int> shuffleOrder;
     int shufflePosition = 0;
     bool openedOnce = false;  // an entry was opened at least once: the volume log may write
@@ -148,8 +155,8 @@ protected:
     virtual void ToggleEditor() {}
     virtual void OpenSettingsDialog() {}
     virtual void MarkEditorCurrent(int) {}
-    virtual void LoadIndexText() {}
-    virtual void DrawTitleStrip() {}
+    virtual void LoadIndexText();
+    virtual void DrawTitleStrip();
     virtual void ShowPopupMenu(PopupMenu, ScreenPoint) {}
     virtual bool FullScreenPanelHidden();
     virtual void MouseVolumeChanged();
@@ -224,6 +231,9 @@ private:
     void LayoutStep();
     void ExitSequence();
     void ExchangeWithEditor();
+    // The skin font of the settings, for the title and the timed text.
+    TextFont SkinFont() const;
+    bool TimedTextShown() const;
     void LoadSettings();
     void SaveSettings();
     void SettingsPreamble();

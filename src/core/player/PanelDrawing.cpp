@@ -4,7 +4,10 @@
 
 namespace felux {
 
-void MainPlayerDlg::CreateImages() { panel.Load(SkinBitmapBytes()); }
+void MainPlayerDlg::CreateImages() {
+    panel.Load(SkinBitmapBytes());
+    panel.SetTextPainter(ports_.text);
+}
 
 void MainPlayerDlg::DrawPanel() {
     PanelView view;
@@ -32,9 +35,25 @@ void MainPlayerDlg::DrawPanel() {
     view.fullScreen = state.fullScreen != 0;
     view.windowZoomStep = settings.windowZoomStep;
     view.fullScreenZoomStep = settings.fullScreenZoomStep;
+    view.titleHover = state.panelHover != 0;
+    view.indexListActive = TimedTextShown();
+    view.lyricsPanelShown = settings.lyricsPanelShown != 0;
+    view.lyricsOnMainPanel = settings.lyricsOnMainPanel != 0;
+    view.lyricsBelowVideo = settings.lyricsBelowVideo != 0;
+    if (view.indexListActive) {
+        indexList.TrackIndexRow(graph.currentPosition / kUnitsPerMillisecond);
+        if (indexList.reloadRequest) {
+            indexList.reloadRequest = false;
+            const int row = indexList.CurrentRow();
+            panel.LoadTimedLine(indexList.CurrentText(), indexList.RowStartMs(row), indexList.CurrentEndMs(), SkinFont(),
+                                settings.fontPosition);
+        }
+    }
     PanelWrites writes{state.playbackRate, panelButtons.ramp, panelButtons.volumeModeRequest,
                        state.readoutCountdown, volumeRecord_};
     panel.DrawPanel(view, writes);
+    if (view.indexListActive && view.lyricsBelowVideo && videoPlacement_.stripHeight > 0)
+        ports_.windows.Invalidate(WindowId::Video);
 }
 
 }  // namespace felux

@@ -146,6 +146,7 @@ void MainPlayerDlg::PrepareOpenedFile(const std::string& entry) {
     state.playbackRate = 1000;
     const Size screen = ports_.windows.ScreenSize();
     graph.ProbeMedia(screen.width, screen.height);
+    indexList.SetEndMs(graph.duration / kUnitsPerMillisecond);
     if (state.segmentActive) CheckSegment();
     if (graph.audioOnly != 0) {
         state.hasVideo = 0;

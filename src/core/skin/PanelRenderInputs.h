@@ -49,6 +49,10 @@ struct PanelView {
     int windowZoomStep = 2;      // 0..6
     int fullScreenZoomStep = 5;  // 0..8
     bool indexListActive = false;  // timed text is shown
+    bool titleHover = false;       // the pointer is over the display: the title stays lit
+    bool lyricsPanelShown = false; // the timed text's copy on the panel
+    bool lyricsOnMainPanel = false;  // that copy in the lower position
+    bool lyricsBelowVideo = false;   // the wide copy for the strip under the video
 };
 
 // Registers the open file's volume in the volume log, or forgets its record;

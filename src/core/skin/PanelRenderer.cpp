@@ -22,6 +22,8 @@ bool PanelRenderer::Load(std::span<const unsigned char> skinBmp) {
     skin_.Free();
     flashCountdown_ = 0;
     blinkCounter_ = 0;
+    title_ = {};
+    timed_ = {};
     // Every area the renderer reads lies inside 640 x 400; another size would
     // draw pieces of the wrong picture.
     if (!skin_.LoadFromBytes(skinBmp) || skin_.Width() != kSkinWidth || skin_.Height() != kSkinHeight) {
@@ -177,7 +179,23 @@ void PanelRenderer::DrawToggles(const PanelView& view) {
     if (view.lineMaskMode == 2) Piece(kLineMaskSecondMarkAt, kLineMaskSecondMark);
 }
 
-void PanelRenderer::DrawTitleOverlay(const PanelView&) {}
-void PanelRenderer::DrawTimedText(const PanelView&) {}
+void PanelRenderer::SetTitle(std::string_view utf8, const TextFont& font) {
+    if (Loaded() && painter_) title_.SetTitle(*this, *painter_, utf8, font);
+}
+
+void PanelRenderer::LoadTimedLine(std::string text, std::int64_t lineStartMs, std::optional<std::int64_t> nextStartMs,
+                                  const TextFont& font, int fontPosition) {
+    timed_.Load(std::move(text), lineStartMs, nextStartMs, font, fontPosition);
+}
+
+void PanelRenderer::DrawTitleOverlay(const PanelView& view) { title_.Draw(*this, view.titleHover); }
+
+void PanelRenderer::DrawTimedText(const PanelView& view) { timed_.Draw(*this, painter_, view); }
+
+void PanelRenderer::PaintTimedTextStrip(PixelSink& target, int width, int height, int stripHeight) const {
+    // The strip's upper 16 of its 24 rows hold the letters.
+    constexpr int kSourceRows = 16;
+    if (stripHeight > 0) canvas_.StretchTo(target, width, height, stripHeight, kSourceRows);
+}
 
 }  // namespace felux

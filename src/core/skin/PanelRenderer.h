@@ -2,11 +2,16 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
+#include <string>
+#include <string_view>
 
 #include "platform/PixelSink.h"
 #include "skin/DibImage.h"
 #include "skin/PanelRenderInputs.h"
+#include "skin/TimedText.h"
+#include "skin/TitleOverlay.h"
 
 namespace felux {
 
@@ -50,10 +55,21 @@ public:
     // A solid rectangle on the canvas, clipped.
     void FillColor(int x, int y, int w, int h, Rgb colour);
 
-    // Title overlay and timed text: composed into the display by a later
-    // change; for now they draw nothing.
+    // Draws the title and timed text into the scratch image; without one they stay blank.
+    void SetTextPainter(TextPainter* painter) { painter_ = painter; }
+    // The open file's title: scrolls in from the right at full brightness.
+    void SetTitle(std::string_view utf8, const TextFont& font);
+    // The index row to show from the next frame on (see TimedText::Load).
+    void LoadTimedLine(std::string text, std::int64_t lineStartMs, std::optional<std::int64_t> nextStartMs,
+                       const TextFont& font, int fontPosition);
+    // The title scrolling and fading in the display.
     void DrawTitleOverlay(const PanelView& view);
+    // The current index row, on the panel when asked and in the wide strip.
     void DrawTimedText(const PanelView& view);
+    // The wide strip stretched over the bottom stripHeight rows of a width x height window.
+    void PaintTimedTextStrip(PixelSink& target, int width, int height, int stripHeight) const;
+    const TitleOverlay& Title() const { return title_; }
+    const TimedText& Timed() const { return timed_; }
 
     const DibImage& Canvas() const { return canvas_; }
     // The text scratch image, for drawing text bands with a TextPainter.
@@ -82,6 +98,9 @@ private:
     DibImage skin_;
     DibImage text_;
     DibImage canvas_;
+    TextPainter* painter_ = nullptr;
+    TitleOverlay title_;
+    TimedText timed_;
     int flashCountdown_ = 0;
     int blinkCounter_ = 0;
 };

@@ -1,0 +1,153 @@
+// The current index row on the panel and in the wide strip under the video, filled word by word.
+#include "skin/TimedText.h"
+
+#include <algorithm>
+
+#include "skin/PanelRenderer.h"
+#include "skin/SkinLayout.h"
+
+namespace felux {
+namespace {
+
+using namespace skin;
+
+constexpr Rgb kWhite{255, 255, 255};
+constexpr std::int64_t kUnitsPerMs = 10'000;
+// Each drawing's band, cleared before it is drawn: the small font's rows plus the
+// largest text position, the large font's rows with its descent.
+constexpr int kSmallBandRows = 20;
+constexpr int kLargeBandRows = 30;
+// A line wider than its window scrolls once the fill reaches the scroll point, and stops
+// scrolling when the fill is the look-ahead short of the line's end.
+constexpr int kSmallScrollPoint = 107;
+constexpr int kSmallLookAhead = 36;
+constexpr int kLargeScrollPoint = 250;
+constexpr int kLargeLookAhead = 70;
+
+}  // namespace
+
+void TimedText::Load(std::string text, std::int64_t lineStartMs, std::optional<std::int64_t> nextStartMs,
+                     const TextFont& font, int fontPosition) {
+    pending_ = Pending{std::move(text), lineStartMs, nextStartMs, font, fontPosition};
+}
+
+void TimedText::Reload(PanelRenderer& renderer, TextPainter* painter) {
+    Pending line = std::move(*pending_);
+    pending_.reset();
+    brightness_ = -255;
+    fade_ = Fade::In;
+    nextKnown_ = line.nextStartMs.has_value();
+    nextStartMs_ = line.nextStartMs.value_or(0);
+
+    WordTaggedText split = SplitWordTags(line.text);
+    visible_ = std::move(split.visible);
+    // Each line decides for itself whether it fills word by word.
+    hasTags_ = !split.tags.empty();
+    entries_.clear();
+    entries_.push_back({line.lineStartMs, 0, 0, 0});
+    for (const WordTag& tag : split.tags) entries_.push_back({tag.ms, tag.bytes, 0, 0});
+    entries_.push_back({nextKnown_ ? nextStartMs_ : line.lineStartMs, visible_.size(), 0, 0});
+    segment_ = 0;
+
+    DibImage& scratch = renderer.TextScratch();
+    const int position = std::clamp(line.fontPosition, 0, kSmallBandRows);
+    scratch.FillColor(0, kSmallRow, scratch.Width(), kSmallBandRows + position, kWhite);
+    scratch.FillColor(0, kLargeRow, scratch.Width(), kLargeBandRows, kWhite);
+    smallWidth_ = largeWidth_ = 0;
+    if (painter) {
+        TextFont large = line.font;
+        large.height = kLargeHeight;
+        smallWidth_ = scratch.DrawTextWidth(*painter, visible_, 0, kSmallRow + position, line.font);
+        largeWidth_ = scratch.DrawTextWidth(*painter, visible_, 0, kLargeRow, large);
+        for (std::size_t k = 0; k + 1 < entries_.size(); ++k) {
+            const std::size_t from = entries_[k].bytes;
+            const std::size_t to = std::max(from, entries_[k + 1].bytes);
+            entries_[k].prefixWidth = painter->Measure(std::string_view(visible_).substr(0, from), line.font).width;
+            entries_[k].segmentWidth =
+                painter->Measure(std::string_view(visible_).substr(from, to - from), line.font).width;
+        }
+    }
+    smallCentring_ = smallWidth_ < kLyricTop.width ? (kLyricTop.width - smallWidth_) / 2 : 0;
+    largeCentring_ = largeWidth_ < kWideDarkStrip.width ? (kWideDarkStrip.width - largeWidth_) / 2 : 0;
+}
+
+void TimedText::TrackSegment(std::int64_t positionMs) {
+    const std::size_t last = entries_.size() - 2;
+    while (segment_ > 0 && positionMs < entries_[segment_].ms) --segment_;
+    while (segment_ < last && positionMs >= entries_[segment_ + 1].ms) ++segment_;
+    const Entry& from = entries_[segment_];
+    const Entry& to = entries_[segment_ + 1];
+    int percent = 0;
+    if (to.ms > from.ms)
+        percent = static_cast<int>(std::clamp<std::int64_t>((positionMs - from.ms) * 100 / (to.ms - from.ms), 0, 100));
+    else if (positionMs >= to.ms)
+        percent = 100;
+    const int segmentFill = std::min(from.segmentWidth, from.segmentWidth * percent / 100);
+    filled_ = std::min(smallWidth_, from.prefixWidth + segmentFill);
+}
+
+void TimedText::Compose(PanelRenderer& renderer, const Strips& s, int fill, int width, int centring) const {
+    int scroll = 0;
+    if (width >= s.window && fill >= s.point) {
+        scroll = fill - s.point;
+        fill = s.point;
+        if (scroll + s.point + s.lookAhead >= width) {
+            fill = s.point + (scroll + s.point + s.lookAhead - width);
+            scroll = width - s.window;
+        }
+    }
+    const int room = s.window - centring;
+    fill = std::clamp(fill, 0, room);
+    renderer.BlitOpaque(PanelImage::Skin, s.orangeX, s.orangeY, s.orangeX, s.orangeY, s.window, s.rows);
+    renderer.BlitOpaque(PanelImage::Skin, s.lightX, s.lightY, s.lightX, s.lightY, s.window, s.rows);
+    renderer.BlitOpaque(PanelImage::Skin, s.darkX, s.darkY, s.darkX, s.darkY, s.window, s.rows);
+    auto carry = [&](int at, int fromX, int fromY, int w) {
+        if (brightness_ >= 255)
+            renderer.BlitKeyWhite(PanelImage::Canvas, s.darkX + at, s.darkY, fromX + at, fromY, w, s.rows);
+        else
+            renderer.BlitBlend(PanelImage::Canvas, s.darkX + at, s.darkY, fromX + at, fromY, w, s.rows, brightness_);
+    };
+    if (hasTags_) {
+        renderer.BlitKeyBlack(PanelImage::Text, s.orangeX + centring, s.orangeY, scroll, s.textRow, fill, s.rows);
+        renderer.BlitKeyBlack(PanelImage::Text, s.lightX + centring + fill, s.lightY, scroll + fill, s.textRow,
+                              room - fill, s.rows);
+        carry(centring, s.orangeX, s.orangeY, fill);
+        carry(centring + fill, s.lightX, s.lightY, room - fill);
+    } else {
+        // A line without word tags shows whole, in the filled colour.
+        renderer.BlitKeyBlack(PanelImage::Text, s.orangeX + centring, s.orangeY, scroll, s.textRow, room, s.rows);
+        carry(centring, s.orangeX, s.orangeY, room);
+    }
+}
+
+void TimedText::Draw(PanelRenderer& renderer, TextPainter* painter, const PanelView& view) {
+    const std::int64_t positionMs = view.position / kUnitsPerMs;
+    if (nextKnown_ && positionMs > nextStartMs_ - kFadeOutLeadMs) fade_ = Fade::Out;
+    if (fade_ == Fade::In) {
+        brightness_ = std::min(255, brightness_ + kFadeStep);
+        if (brightness_ == 255) fade_ = Fade::None;
+    } else if (fade_ == Fade::Out) {
+        brightness_ = std::max(-255, brightness_ - kFadeStep);
+        if (brightness_ == -255) fade_ = Fade::None;
+    }
+    if (pending_) Reload(renderer, painter);
+    if (entries_.size() < 2) return;
+    TrackSegment(positionMs);
+
+    const Strips small{kLyricTop.width, kSmallScrollPoint, kSmallLookAhead, TimedText::kSmallRow, kLyricTop.height,
+                       kOrangeStrip.x, kOrangeStrip.y, kLightStrip.x, kLightStrip.y, kDarkStrip.x, kDarkStrip.y};
+    Compose(renderer, small, filled_, smallWidth_, smallCentring_);
+    if (view.lyricsPanelShown) {
+        const Rect& at = view.lyricsOnMainPanel ? kLyricLower : kLyricTop;
+        renderer.BlitOpaque(PanelImage::Canvas, at.x, at.y, kDarkStrip.x, kDarkStrip.y, at.width, at.height);
+    }
+    if (view.lyricsBelowVideo) {
+        const int fill = smallWidth_ > 0 ? largeWidth_ * filled_ / smallWidth_ : 0;
+        const Strips large{kWideDarkStrip.width, kLargeScrollPoint, kLargeLookAhead, TimedText::kLargeRow,
+                           kWideDarkStrip.height, kWideOrangeStrip.x, kWideOrangeStrip.y,
+                           kWideLightStrip.x, kWideLightStrip.y, kWideDarkStrip.x, kWideDarkStrip.y};
+        Compose(renderer, large, fill, largeWidth_, largeCentring_);
+    }
+}
+
+}  // namespace felux

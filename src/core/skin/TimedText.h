@@ -1,0 +1,78 @@
+// The current index row on the panel and in the wide strip under the video, filled word by word.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/TextPainter.h"
+#include "skin/WordTags.h"
+
+namespace felux {
+
+class PanelRenderer;
+struct PanelView;
+
+class TimedText {
+public:
+    static constexpr int kFadeStep = 70;
+    static constexpr std::int64_t kFadeOutLeadMs = 100;
+    static constexpr int kSmallRow = 60;   // scratch rows of the two drawings
+    static constexpr int kLargeRow = 120;
+    static constexpr int kLargeHeight = -16;
+
+    // A new row to show: drawn into the scratch image by the next Draw, which
+    // then fades it in. nextStartMs: when the row after it starts (nullopt: never).
+    void Load(std::string text, std::int64_t lineStartMs, std::optional<std::int64_t> nextStartMs,
+              const TextFont& font, int fontPosition);
+    // One frame. painter may be null: the text then draws nothing.
+    void Draw(PanelRenderer& renderer, TextPainter* painter, const PanelView& view);
+
+    int Brightness() const { return brightness_; }
+    // How far the fill reaches, in pixels of the small drawing.
+    int FilledWidth() const { return filled_; }
+    int SmallWidth() const { return smallWidth_; }
+    int LargeWidth() const { return largeWidth_; }
+
+private:
+    enum class Fade { None, In, Out };
+    struct Entry {
+        std::int64_t ms;
+        std::size_t bytes;
+        int prefixWidth;   // of the text before this entry
+        int segmentWidth;  // of the text from this entry to the next
+    };
+    struct Pending {
+        std::string text;
+        std::int64_t lineStartMs = 0;
+        std::optional<std::int64_t> nextStartMs;
+        TextFont font;
+        int fontPosition = 0;
+    };
+    struct Strips {
+        int window, point, lookAhead, textRow, rows;
+        int orangeX, orangeY, lightX, lightY, darkX, darkY;
+    };
+
+    void Reload(PanelRenderer& renderer, TextPainter* painter);
+    void TrackSegment(std::int64_t positionMs);
+    void Compose(PanelRenderer& renderer, const Strips& strips, int fill, int width, int centring) const;
+
+    std::optional<Pending> pending_;
+    std::string visible_;
+    std::vector<Entry> entries_;  // the line's start, its word tags, the next line's start
+    std::size_t segment_ = 0;
+    bool hasTags_ = false;
+    std::int64_t nextStartMs_ = 0;
+    bool nextKnown_ = false;
+    int smallWidth_ = 0;
+    int largeWidth_ = 0;
+    int smallCentring_ = 0;
+    int largeCentring_ = 0;
+    int filled_ = 0;
+    int brightness_ = -255;
+    Fade fade_ = Fade::None;
+};
+
+}  // namespace felux
