@@ -47,6 +47,11 @@ void PanelWidget::mouseMoveEvent(QMouseEvent* event) {
     if (player_) RecordMove(player_->panelInput, event);
 }
 
+// The pointer left the panel: it no longer hovers over the display text.
+void PanelWidget::leaveEvent(QEvent*) {
+    if (player_) player_->panelInput.OnMouseMove(-1, -1);
+}
+
 void PanelWidget::wheelEvent(QWheelEvent* event) {
     if (!player_) return;
     // The panel's own notches feed the wheel seek when "notch feel" is on; otherwise the wheel

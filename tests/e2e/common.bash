@@ -33,6 +33,8 @@ player_focused() {
     [[ $ours == *" $w "* ]] && return 0
     parent=$(xwininfo -tree -id "$w" 2>/dev/null | sed -n 's/.*Parent window id: \(0x[0-9a-f]*\).*/\1/p')
     [[ -n $parent ]] || return 1
+    # The root's parent is 0x0; xwininfo would ask for a click on it.
+    (( parent )) || return 1
     w=$((parent))
   done
   return 1

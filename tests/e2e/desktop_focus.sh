@@ -92,5 +92,18 @@ if with_wm; then
   wait_video 480x360 "X after a restore"
   player_focused || fail "the player lost the keyboard after a restore"
 fi
+# Another program active: its keys are its own.
+if with_wm; then
+  xmessage -geometry +600+600 "another program" &
+  other=$!
+  sleep 1
+  player_focused && fail "the player kept the keyboard from a program started after it"
+  before=$(still)
+  press space
+  [[ $(still) == "$before" ]] || fail "SPACE for another program reached the player"
+  kill "$other"
+  xdotool windowactivate "$win"
+  sleep 1.5
+fi
 quit_player
 grep -q $'^mainWindowX=70\r$' "$home/KR02.CFG" || fail "the dragged position was not saved"
