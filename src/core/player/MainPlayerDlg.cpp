@@ -107,7 +107,9 @@ void MainPlayerDlg::OnTimer() {
 }
 
 void MainPlayerDlg::ExchangeWithEditor() {
-    state.modalDialogUp = QueryEditorState(200);
+    // The settings dialog keeps the poll paused even while the editor reports no dialog of its own.
+    const int editorDialog = QueryEditorState(200);
+    state.modalDialogUp = settingsDialogOpen_ ? 1 : editorDialog;
     if (playlist.count != state.shuffleOrderCount) Shuffle();
     if (QueryEditorState(0) == 10) {
         LayoutEditor();

@@ -19,6 +19,7 @@
 #include "player/PlayerInput.h"
 #include "player/PlayerState.h"
 #include "platform/PixelSink.h"
+#include "platform/SettingsDialogs.h"
 #include "playlist/History.h"
 #include "skin/PanelButtons.h"
 #include "skin/PanelRenderer.h"
@@ -36,6 +37,7 @@ struct PlayerPorts {
     MediaEngine& media;
     SystemVolume& systemVolume;
     FailureReporter reportFailure;
+    SettingsDialogs* settingsDialogs = nullptr;  // none: CONFIG opens nothing
 };
 
 // The volume log's operations, by the numbers the rest of the player uses.
@@ -86,6 +88,9 @@ public:
     void OnActivateApp(bool active);
     // 1 minimised, 2 video only; only from the normal mode.
     void EnterWindowMode(int mode);
+    // The settings dialog ended: its members after OK, nullopt after Cancel.
+    void SettingsDialogClosed(const std::optional<SettingsForm>& result);
+    bool SettingsDialogOpen() const { return settingsDialogOpen_; }
     // Shows the last composed panel frame.
     void PaintPanel(PixelSink& sink) const { panel.PaintTo(sink); }
 
@@ -141,7 +146,7 @@ protected:
     virtual void WheelSeekStep();
     virtual void OpenFileCommand() {}
     virtual void ToggleEditor() {}
-    virtual void OpenSettingsDialog() {}
+    virtual void OpenSettingsDialog();
     virtual void MarkEditorCurrent(int) {}
     virtual void LoadIndexText() {}
     virtual void DrawTitleStrip() {}
@@ -218,6 +223,7 @@ private:
     void LoadSettings();
     void SaveSettings();
     void SettingsPreamble();
+    void ApplyTopmost();
 
     std::filesystem::path folder_;
     std::vector<std::string> args_;
@@ -225,6 +231,7 @@ private:
     bool openingGuard_ = false;
     bool openingBusy_ = false;  // with closing_: activation starts no relayout meanwhile
     bool closing_ = false;
+    bool settingsDialogOpen_ = false;
     bool activationPending_ = false;
     StartupVolume startupVolume_;
     VideoPlacement videoPlacement_;
