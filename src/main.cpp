@@ -16,6 +16,7 @@
 #include "qt/MainWindow.h"
 #include "qt/XRandrDisplayModes.h"
 #include "qt/QtKeyFeed.h"
+#include "qt/QtSettingsDialogs.h"
 #include "qt/QtWindowSystem.h"
 #include "qt/VideoWindow.h"
 
@@ -76,8 +77,13 @@ int main(int argc, char** argv) {
     felux::MpvSystemVolume systemVolume(media);
     auto toStandardError = [](const std::string& text) { std::fputs(text.c_str(), stderr); };
 
-    felux::MainPlayerDlg player({windows, keys, displayModes, media, systemVolume, toStandardError}, *folder,
-                                std::move(args));
+    felux::QtSettingsDialogs settingsDialogs(&mainWindow, displayModes);
+
+    felux::MainPlayerDlg player({windows, keys, displayModes, media, systemVolume, toStandardError, &settingsDialogs},
+                                *folder, std::move(args));
+    settingsDialogs.SetClosed([&player](const std::optional<felux::SettingsForm>& result) {
+        player.SettingsDialogClosed(result);
+    });
     mainWindow.SetPlayer(&player);
     videoWindow.SetRecord(&player.videoInput);
     QObject::connect(&app, &QGuiApplication::applicationStateChanged, [&player](Qt::ApplicationState s) {
