@@ -17,17 +17,20 @@ QtSettingsDialogs::~QtSettingsDialogs() {
 
 void QtSettingsDialogs::ShowSettings(const SettingsForm& form) {
     if (dialog_) return;
-    dialog_ = new SettingsDlg(form, modes_, owner_);
-    dialog_->setAttribute(Qt::WA_DeleteOnClose);
-    dialog_->setWindowModality(Qt::ApplicationModal);
-    QObject::connect(dialog_, &QDialog::finished, dialog_, [this](int result) {
+    auto* dialog = new SettingsDlg(form, modes_, owner_);
+    dialog_ = dialog;
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setWindowModality(Qt::ApplicationModal);
+    QObject::connect(dialog, &QDialog::finished, dialog, [this, dialog](int result) {
+        // Gone as far as the player is concerned, even before Qt deletes it.
+        dialog_.clear();
         const std::optional<SettingsForm> answer =
-            result == QDialog::Accepted ? std::optional<SettingsForm>(dialog_->Form()) : std::nullopt;
+            result == QDialog::Accepted ? std::optional<SettingsForm>(dialog->Form()) : std::nullopt;
         if (closed_) closed_(answer);
     });
-    dialog_->show();
-    dialog_->raise();
-    dialog_->activateWindow();
+    dialog->show();
+    dialog->raise();
+    dialog->activateWindow();
 }
 
 }  // namespace felux
