@@ -71,6 +71,11 @@ private slots:
         cursor->click();
         QVERIFY(!mouse->isChecked());
         QVERIFY(!dialog.Form().Checked(FormCheck::MouseVolume));
+        // Clearing one of an exclusive pair leaves the other alone.
+        Child<QCheckBox>(&dialog, "check1098")->click();
+        QVERIFY(!Child<QCheckBox>(&dialog, "check1147")->isChecked());
+        Child<QCheckBox>(&dialog, "check1098")->click();
+        QVERIFY(!Child<QCheckBox>(&dialog, "check1147")->isChecked());
     }
 
     void aRefusedValueKeepsTheDialogOpenWithTheFocusOnIt() {
@@ -178,7 +183,6 @@ private slots:
         SpecialSettingsDlg dialog(OpenSpecialForm(s, modes_), modes_);
         auto* combo = Child<QComboBox>(&dialog, "combo1051");
         QCOMPARE(combo->count(), 3);
-        QCOMPARE(combo->itemText(1), QStringLiteral(" 1280X 1024 ( 24bit)"));
         QCOMPARE(combo->currentIndex(), -1);
         QString checked;
         for (int control : {1062, 1063, 1064, 1065, 1068, 1069, 1072})

@@ -1,4 +1,4 @@
-// The settings dialogs' members: linked checks, volume-log commands, range checks, the mode list and flags.
+// The settings dialogs' members: copying in and out, volume-log commands, range checks, the mode list and flags.
 #include <gtest/gtest.h>
 
 #include "FakeDisplayModes.h"
@@ -52,27 +52,6 @@ TEST(SettingsForm, ShowsInvertedAndTopmostFieldsAndCopiesBackOnlyWhatItEdits) {
     SetCheck(form, FormCheck::TopmostAll, false);
     ApplySettingsForm(form, s);
     EXPECT_EQ(s.topmostMode, 0);
-}
-
-TEST(SettingsForm, LinkedChecksMoveTogetherOneWayOnly) {
-    SettingsForm form = OpenSettingsForm(PlayerSettings{}, 62);
-    SetCheck(form, FormCheck::RestoreVolume, true);
-    EXPECT_FALSE(form.Checked(FormCheck::DirectShowVolume));
-    SetCheck(form, FormCheck::DirectShowVolume, true);
-    EXPECT_FALSE(form.Checked(FormCheck::RestoreVolume));
-    // Clearing one of an exclusive pair leaves the other alone.
-    SetCheck(form, FormCheck::DirectShowVolume, false);
-    EXPECT_FALSE(form.Checked(FormCheck::RestoreVolume));
-
-    SetCheck(form, FormCheck::HideCursor, false);
-    SetCheck(form, FormCheck::MouseVolume, false);
-    SetCheck(form, FormCheck::MouseVolume, true);
-    EXPECT_TRUE(form.Checked(FormCheck::HideCursor));
-    SetCheck(form, FormCheck::MouseVolume, false);
-    EXPECT_TRUE(form.Checked(FormCheck::HideCursor));
-    SetCheck(form, FormCheck::MouseVolume, true);
-    SetCheck(form, FormCheck::HideCursor, false);
-    EXPECT_FALSE(form.Checked(FormCheck::MouseVolume));
 }
 
 TEST(SettingsForm, VolumeLogButtonsDecideWhatOkDoesToTheLog) {
@@ -224,19 +203,6 @@ TEST(SpecialSettingsForm, FlagsAndFoldersComeBackNormalised) {
     form.path1 = "/music/";
     CloseSpecialForm(form, s);
     EXPECT_EQ(s.syncSearchPath1, "/music/");
-}
-
-TEST(SpecialSettingsForm, SpeedsAreCheckedInTheirOwnOrder) {
-    SpecialSettingsForm form;
-    EXPECT_FALSE(ReadSpeedEdits(form, {"0", "30000", "1", "2"}));
-    EXPECT_EQ(form.searchSpeedPlayRew, 0);
-    EXPECT_EQ(form.searchSpeedPauseRew, 30000);
-    EXPECT_EQ(form.searchSpeedPauseFF, 1);
-    EXPECT_EQ(form.searchSpeedPlayFF, 2);
-    const auto fault = ReadSpeedEdits(form, {"5", "30001", "1", "-1"});
-    ASSERT_TRUE(fault);
-    EXPECT_EQ(fault->field, SpeedEdit::PauseRew);
-    EXPECT_EQ(fault->message, "0 から 30000 までの整数を入力してください。");
 }
 
 }  // namespace
