@@ -55,9 +55,12 @@ TEST_F(SettingsDialogPlayerTest, ConfigOpensOneDialogKeysWaitAndCancelChangesNot
     PressConfig(p);
     EXPECT_EQ(h.settingsDialogs.shown.size(), 1u);
 
-    // "S" typed into the dialog toggles no scan lines, not while it is up and not afterwards.
+    // "S" typed into the dialog toggles no scan lines, not while it is up (even with the editor
+    // open, which reports no dialog of its own) and not afterwards.
+    p.state.editorOpen = 1;
     Type(p, 'S');
     h.Tick(3);
+    p.state.editorOpen = 0;
     EXPECT_EQ(p.settings.scanLinesOn, scanLines);
     EXPECT_TRUE(h.engine.playing);
 
