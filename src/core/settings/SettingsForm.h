@@ -1,5 +1,4 @@
-// The settings dialog's members: filled from the settings, edited under the dialog's rules,
-// and copied back only when the dialog closes with OK.
+// The settings dialog's members: filled from the settings, edited by its rules, copied back on OK.
 #pragma once
 
 #include <array>

@@ -1,5 +1,4 @@
-// The special functions dialog's members: search speeds, the full-screen display mode and the
-// synchronised-playback switches, exchanged with the settings dialog's members.
+// The special functions dialog's members: search speeds, full-screen display mode, synchronised playback.
 #pragma once
 
 #include <array>
