@@ -118,7 +118,7 @@ private slots:
             s.syncSearchPath1 = "";
         });
 
-        // Changes a folder in the special functions dialog and the first aspect preset, both with OK.
+        // Changes a folder, the first aspect preset and a wheel step in the sub-dialogs, each with OK.
         auto editSubDialogs = [](SettingsDlg*& dialog) {
             dialog = qobject_cast<SettingsDlg*>(QApplication::activeModalWidget());
             QVERIFY(dialog);
@@ -132,6 +132,11 @@ private slots:
                 QTest::keyClick(aspect, Qt::Key_Return);
             });
             Click(dialog, "button1092");
+            WhenModal([](QWidget* wheel) {
+                Child<QLineEdit>(wheel, "edit1137")->setText(QStringLiteral("999"));
+                Click(wheel, "buttonOk");
+            });
+            Click(dialog, "button1140");
             auto* combo = Child<QComboBox>(dialog, "combo1035");
             QCOMPARE(combo->currentIndex(), 0);
             QCOMPARE(combo->currentText(), QStringLiteral("21:9"));
@@ -157,6 +162,7 @@ private slots:
         QCOMPARE(QString::fromStdString(answers[1]->values.syncSearchPath1), QStringLiteral("/sound/"));
         QVERIFY(answers[1]->values.aspectPresets.starts_with("21:9;4:3;"));
         QCOMPARE(answers[1]->values.aspectPresetIndex, 2);
+        QVERIFY(answers[1]->wheelPlayText.starts_with("0,999,"));
     }
 
     void everyControlIsReachedWithTab() {
