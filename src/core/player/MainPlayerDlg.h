@@ -150,6 +150,8 @@ protected:
     virtual void MarkEditorCurrent(int) {}
     virtual void LoadIndexText() {}
     virtual void DrawTitleStrip() {}
+    // The timed text's font settings may have changed (settings dialog OK).
+    virtual void TimedTextFontChanged() {}
     virtual void ShowPopupMenu(PopupMenu, ScreenPoint) {}
     virtual bool FullScreenPanelHidden();
     virtual void MouseVolumeChanged();

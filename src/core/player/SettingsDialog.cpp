@@ -30,6 +30,7 @@ void MainPlayerDlg::SettingsDialogClosed(const std::optional<SettingsForm>& resu
         ApplySourceRect();
         AspectChanged();
         ApplyVolume();
+        TimedTextFontChanged();
     }
     PanelResetNotch();
     VideoInputReset(video_reset::kClearWheel);
