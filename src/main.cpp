@@ -16,6 +16,7 @@
 #include "qt/MainWindow.h"
 #include "qt/XRandrDisplayModes.h"
 #include "qt/QtKeyFeed.h"
+#include "qt/QtSettingsDialogs.h"
 #include "qt/QtTextPainter.h"
 #include "qt/QtWindowSystem.h"
 #include "qt/VideoWindow.h"
@@ -78,9 +79,14 @@ int main(int argc, char** argv) {
     auto toStandardError = [](const std::string& text) { std::fputs(text.c_str(), stderr); };
 
     felux::QtTextPainter textPainter;
+    felux::QtSettingsDialogs settingsDialogs(&mainWindow, displayModes);
 
-    felux::MainPlayerDlg player({windows, keys, displayModes, media, systemVolume, toStandardError, &textPainter},
-                                *folder, std::move(args));
+    felux::MainPlayerDlg player(
+        {windows, keys, displayModes, media, systemVolume, toStandardError, &textPainter, &settingsDialogs}, *folder,
+        std::move(args));
+    settingsDialogs.SetClosed([&player](const std::optional<felux::SettingsForm>& result) {
+        player.SettingsDialogClosed(result);
+    });
     mainWindow.SetPlayer(&player);
     videoWindow.SetRecord(&player.videoInput);
     videoWindow.SetCloseHandler([&player] { player.state.exitRequested = 1; });

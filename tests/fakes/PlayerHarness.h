@@ -8,6 +8,7 @@
 
 #include "FakeDisplayModes.h"
 #include "FakeMediaEngine.h"
+#include "FakeSettingsDialogs.h"
 #include "FakeSystemVolume.h"
 #include "FakeWindowSystem.h"
 #include "KeyListText.h"
@@ -46,7 +47,8 @@ public:
     OpenPlayer& Start(const std::vector<std::string>& entries, bool openOnStart = false,
                       const std::function<void(PlayerSettings&)>& configure = {}) {
         player = std::make_unique<OpenPlayer>(
-            PlayerPorts{windows, keys, modes, engine, systemVolume, [this](const std::string& t) { reports.push_back(t); }},
+            PlayerPorts{windows, keys, modes, engine, systemVolume, [this](const std::string& t) { reports.push_back(t); },
+                        nullptr, &settingsDialogs},
             folder.path(), std::vector<std::string>{});
         player->OnInitDialog();
         player->settings.noPlayOnStart = openOnStart ? 0 : 1;
@@ -75,6 +77,7 @@ public:
     FakeDisplayModes modes;
     FakeMediaEngine engine;
     FakeSystemVolume systemVolume;
+    FakeSettingsDialogs settingsDialogs;
     std::vector<std::string> reports;
     std::unique_ptr<OpenPlayer> player;
 };

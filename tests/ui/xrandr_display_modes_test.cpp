@@ -3,6 +3,7 @@
 
 #include "XrandrTestModes.h"
 #include "qt/XRandrDisplayModes.h"
+#include "settings/SpecialSettingsForm.h"
 
 namespace felux {
 
@@ -44,6 +45,13 @@ private slots:
             QCOMPARE(modes.Enumerate(1)->width, 800);
             QCOMPARE(modes.Enumerate(2)->height, 480);
             QVERIFY(!modes.Enumerate(3));
+            // The special functions dialog's list switches with the adapter's own numbers.
+            for (const DisplayModeItem& item : ListDisplayModes(modes)) {
+                QVERIFY(modes.Switch(item.number));
+                const auto size = test::CurrentScreenSize();
+                QVERIFY(size);
+                QCOMPARE(item.text, FormatDisplayMode({size->first, size->second, modes.Enumerate(0)->bits}));
+            }
 
             QVERIFY(modes.Switch(2));
             QCOMPARE(test::CurrentScreenSize(), ScreenSize(std::pair(640, 480)));

@@ -156,7 +156,7 @@ TEST_F(MainPlayerTest, FirstTickRunsStartUpInOrder) {
     const std::vector<std::string> places = Only(windows.log, {"Place", "Raise"});
     // The second topmost mode brings the window that holds the panel to the top, once.
     EXPECT_EQ(places, (std::vector<std::string>{"Place Main 0,0 407x50 shown normal", "Place Panel 0,0 407x50 shown normal",
-                                                "Raise Main"}));
+                                                "Place Main 0,0 407x50 shown normal", "Raise Main"}));
 }
 
 TEST_F(MainPlayerTest, WindowRegionHasTheExactRowSpans) {

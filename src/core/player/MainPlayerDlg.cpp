@@ -107,7 +107,9 @@ void MainPlayerDlg::OnTimer() {
 }
 
 void MainPlayerDlg::ExchangeWithEditor() {
-    state.modalDialogUp = QueryEditorState(200);
+    // The settings dialog keeps the poll paused even while the editor reports no dialog of its own.
+    const int editorDialog = QueryEditorState(200);
+    state.modalDialogUp = settingsDialogOpen_ ? 1 : editorDialog;
     if (playlist.count != state.shuffleOrderCount) Shuffle();
     if (QueryEditorState(0) == 10) {
         LayoutEditor();
@@ -180,10 +182,7 @@ void MainPlayerDlg::FirstTick() {
     const Rect mainRect{settings.mainWindowX, settings.mainWindowY, kMainWidth, kMainHeight};
     ports_.windows.Place(WindowId::Main, mainRect, true, Stacking::Normal);
     ports_.windows.Place(WindowId::Panel, mainRect, true, Stacking::Normal);
-    if (settings.topmostMode == 1)
-        ports_.windows.Place(WindowId::Main, mainRect, true, Stacking::Topmost);
-    else if (settings.topmostMode == 2)
-        ports_.windows.Raise(WindowId::Main);
+    ApplyTopmost();
 }
 
 void MainPlayerDlg::ExitSequence() {

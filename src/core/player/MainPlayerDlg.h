@@ -19,6 +19,7 @@
 #include "player/PlayerInput.h"
 #include "player/PlayerState.h"
 #include "platform/PixelSink.h"
+#include "platform/SettingsDialogs.h"
 #include "playlist/History.h"
 #include "playlist/IndexList.h"
 #include "skin/PanelButtons.h"
@@ -39,6 +40,7 @@ struct PlayerPorts {
     FailureReporter reportFailure;
     // Draws the title and the timed text; without one they stay blank.
     TextPainter* text = nullptr;
+    SettingsDialogs* settingsDialogs = nullptr;  // none: CONFIG opens nothing
 };
 
 // The volume log's operations, by the numbers the rest of the player uses.
@@ -94,6 +96,9 @@ public:
     // The desktop brought the minimised main window back (taskbar, window switcher): the
     // player is in its normal mode again, whatever mode minimised it.
     void OnMainRestored();
+    // The settings dialog ended: its members after OK, nullopt after Cancel.
+    void SettingsDialogClosed(const std::optional<SettingsForm>& result);
+    bool SettingsDialogOpen() const { return settingsDialogOpen_; }
     // Shows the last composed panel frame.
     void PaintPanel(PixelSink& sink) const { panel.PaintTo(sink); }
     // The timed text's strip along the bottom of the video window, width x height,
@@ -153,10 +158,13 @@ protected:
     virtual void WheelSeekStep();
     virtual void OpenFileCommand() {}
     virtual void ToggleEditor() {}
-    virtual void OpenSettingsDialog() {}
+    virtual void OpenSettingsDialog();
     virtual void MarkEditorCurrent(int) {}
     virtual void LoadIndexText();
     virtual void DrawTitleStrip();
+    // The timed text's font settings may have changed (settings dialog OK): the title and the
+    // current line are drawn again in the new font.
+    virtual void TimedTextFontChanged();
     virtual void ShowPopupMenu(PopupMenu, ScreenPoint) {}
     virtual bool FullScreenPanelHidden();
     virtual void MouseVolumeChanged();
@@ -237,6 +245,7 @@ private:
     void LoadSettings();
     void SaveSettings();
     void SettingsPreamble();
+    void ApplyTopmost();
 
     std::filesystem::path folder_;
     std::vector<std::string> args_;
@@ -244,11 +253,13 @@ private:
     bool openingGuard_ = false;
     bool openingBusy_ = false;  // with closing_: activation starts no relayout meanwhile
     bool closing_ = false;
+    bool settingsDialogOpen_ = false;
     bool activationPending_ = false;
     StartupVolume startupVolume_;
     VideoPlacement videoPlacement_;
     VideoWindowLayout videoLayout_;
     Size fullScreenScreen_;
+    bool videoTopmost_ = false;  // the video window was kept on top in video-only mode
 };
 
 }  // namespace felux

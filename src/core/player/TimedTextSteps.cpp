@@ -33,6 +33,11 @@ void MainPlayerDlg::LoadIndexText() {
 
 void MainPlayerDlg::DrawTitleStrip() { panel.SetTitle(openFile.titleLine, SkinFont()); }
 
+void MainPlayerDlg::TimedTextFontChanged() {
+    if (state.mediaClosed == 0) DrawTitleStrip();
+    indexList.reloadRequest = true;
+}
+
 void MainPlayerDlg::PaintTimedTextStrip(PixelSink& sink, int width, int height) const {
     if (!TimedTextShown() || settings.lyricsBelowVideo == 0) return;
     panel.PaintTimedTextStrip(sink, width, height, videoPlacement_.stripHeight);

@@ -88,13 +88,22 @@ void MainPlayerDlg::ArrangePanelForLayout() {
         state.requests.panelReplace = 0;
         ports_.windows.Place(WindowId::Panel, main, true, Stacking::Keep);
     }
-    // Topmost acts on the window that shows: the video window alone in video-only mode. The
-    // second mode brings the panel to the top once, among the ordinary windows.
-    if (settings.topmostMode == 1)
-        ports_.windows.Place(state.windowMode == 2 ? WindowId::Video : WindowId::Main,
-                             state.windowMode == 2 ? videoLayout_.videoWindow : main, true, Stacking::Topmost);
-    else if (settings.topmostMode == 2)
-        ports_.windows.Raise(WindowId::Main);
+    ApplyTopmost();
+}
+
+// Topmost acts on the window that shows: the video window alone in video-only mode. The second
+// mode brings the panel to the top once, among the ordinary windows.
+void MainPlayerDlg::ApplyTopmost() {
+    const Rect main{settings.mainWindowX, settings.mainWindowY, kMainWidth, kMainHeight};
+    const bool videoOnly = state.windowMode == 2;
+    const bool top = settings.topmostMode == 1;
+    ports_.windows.Place(WindowId::Main, main, true, top && !videoOnly ? Stacking::Topmost : Stacking::Normal);
+    if (videoOnly || videoTopmost_) {
+        videoTopmost_ = top && videoOnly;
+        ports_.windows.Place(WindowId::Video, videoLayout_.videoWindow, true,
+                             videoTopmost_ ? Stacking::Topmost : Stacking::Normal);
+    }
+    if (settings.topmostMode == 2) ports_.windows.Raise(WindowId::Main);
 }
 
 void MainPlayerDlg::ApplyVideoRegions() {

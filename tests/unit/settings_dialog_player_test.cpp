@@ -1,0 +1,118 @@
+// The player around the settings dialog: opening from CONFIG, keys paused while it is up, OK and Cancel.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "PlayerHarness.h"
+#include "platform/Keys.h"
+#include "settings/SettingsFile.h"
+
+namespace felux {
+namespace {
+
+using test::OpenPlayer;
+using test::PlayerHarness;
+
+class SettingsDialogPlayerTest : public ::testing::Test {
+protected:
+    OpenPlayer& Playing() {
+        OpenPlayer& p = h.Start({h.AddMedia("clip.mpg")}, true);
+        h.TickUntilStarted();
+        p.state.appActive = 1;
+        return p;
+    }
+    void PressConfig(OpenPlayer& p) {
+        p.state.requests.settings = 1;
+        h.Tick();
+    }
+    // A key typed while the lockout is over, as into a field of the dialog.
+    void Type(OpenPlayer& p, char key) {
+        p.state.keyWaitTicks = 0;
+        h.keys.Press(vk::Char(key));
+        h.keys.Release(vk::Char(key));
+    }
+    PlayerSettings Saved() {
+        PlayerSettings saved;
+        LoadSettingsFile(saved, h.folder.path(), {1280, 1024});
+        return saved;
+    }
+    bool Logged(const std::string& line) {
+        return std::find(h.windows.log.begin(), h.windows.log.end(), line) != h.windows.log.end();
+    }
+    PlayerHarness h;
+};
+
+TEST_F(SettingsDialogPlayerTest, ConfigOpensOneDialogKeysWaitAndCancelChangesNothing) {
+    OpenPlayer& p = Playing();
+    const std::string fileBefore = h.folder.Read(kSettingsFileName);
+    const int scanLines = p.settings.scanLinesOn;
+
+    PressConfig(p);
+    ASSERT_EQ(h.settingsDialogs.shown.size(), 1u);
+    EXPECT_EQ(h.settingsDialogs.shown[0].values.aspectPresetIndex, p.settings.aspectPresetIndex);
+    EXPECT_EQ(p.state.modalDialogUp, 1);
+    EXPECT_TRUE(Logged("Place Main 0,0 407x50 shown normal"));
+    PressConfig(p);
+    EXPECT_EQ(h.settingsDialogs.shown.size(), 1u);
+
+    // "S" typed into the dialog toggles no scan lines, not while it is up (even with the editor
+    // open, which reports no dialog of its own) and not afterwards.
+    p.state.editorOpen = 1;
+    Type(p, 'S');
+    h.Tick(3);
+    p.state.editorOpen = 0;
+    EXPECT_EQ(p.settings.scanLinesOn, scanLines);
+    EXPECT_TRUE(h.engine.playing);
+
+    SettingsForm changed = h.settingsDialogs.shown[0];
+    changed.values.aspectPresetIndex = 5;
+    p.SettingsDialogClosed(std::nullopt);
+    h.Tick(3);
+    EXPECT_EQ(p.state.modalDialogUp, 0);
+    EXPECT_FALSE(p.SettingsDialogOpen());
+    EXPECT_EQ(p.settings.scanLinesOn, scanLines);
+    EXPECT_EQ(p.settings.aspectPresetIndex, 0);
+    EXPECT_EQ(h.folder.Read(kSettingsFileName), fileBefore);
+
+    // A late answer after the dialog has gone changes nothing either.
+    p.SettingsDialogClosed(changed);
+    EXPECT_EQ(p.settings.aspectPresetIndex, 0);
+
+    // Keys work again once it is closed.
+    Type(p, 'S');
+    h.Tick();
+    EXPECT_NE(p.settings.scanLinesOn, scanLines);
+}
+
+TEST_F(SettingsDialogPlayerTest, NoDialogWhileAWheelSeekRuns) {
+    OpenPlayer& p = Playing();
+    p.state.wheelStep = 3;
+    PressConfig(p);
+    EXPECT_TRUE(h.settingsDialogs.shown.empty());
+    EXPECT_EQ(p.state.modalDialogUp, 0);
+}
+
+TEST_F(SettingsDialogPlayerTest, OkSavesAtOnceAndTakesEffect) {
+    OpenPlayer& p = Playing();
+    EXPECT_EQ(h.windows.rects[WindowId::Video], (Rect{0, 60, 320, 240}));
+    PressConfig(p);
+    SettingsForm form = h.settingsDialogs.shown.at(0);
+    form.values.aspectPresetIndex = 5;  // "640*480"
+    SetCheck(form, FormCheck::TopmostAll, true);
+    PressVolumeLogButton(form, VolumeLogButton::Reset);
+    PressVolumeLogButton(form, VolumeLogButton::Add);
+
+    p.SettingsDialogClosed(form);
+    EXPECT_EQ(p.state.modalDialogUp, 0);
+    const PlayerSettings saved = Saved();
+    EXPECT_EQ(saved.aspectPresetIndex, 5);
+    EXPECT_EQ(saved.topmostMode, 1);
+    EXPECT_EQ(h.folder.Read(VolumeLog::kFileName), "clip\r\n" + FormatVolumeLine(p.state.volumeLevel) + "\r\n");
+    EXPECT_TRUE(Logged("Place Main 0,0 407x50 shown topmost"));
+
+    h.Tick(12);
+    EXPECT_EQ(h.windows.rects[WindowId::Video], (Rect{0, 60, 640, 480}));
+}
+
+}  // namespace
+}  // namespace felux
