@@ -4,6 +4,7 @@
 #include "FakeDisplayModes.h"
 #include "KeyListText.h"
 #include "TempFolder.h"
+#include "io/TextFile.h"
 #include "io/TextLines.h"
 #include "settings/SettingsFields.h"
 #include "settings/SettingsFile.h"
@@ -184,6 +185,25 @@ TEST(SettingsFile, FilesAreReadBoundedAndReplacedOnlyWithAKeyList) {
     PlayerSettings big;
     ASSERT_TRUE(LoadSettingsFile(big, dir.path(), kScreen));
     EXPECT_EQ(big.repeatList, 0);
+}
+
+TEST(SettingsFile, EachLineKeepsItsOwnEncoding) {
+    test::TempFolder dir;
+    const std::string byteFolder = (dir.path() / "\x93\xfa").string();
+    std::filesystem::create_directory(byteFolder);
+    PlayerSettings s;
+    s.fontFace = "ＭＳ Ｐゴシック";
+    s.syncSearchPath1 = "/music/caf\xe9";
+    s.syncSearchPath2 = byteFolder;
+    s.lastListPath = "/lists/\x93\xfa.tob";
+    dir.Write(kSettingsFileName, FormatSettings(s, test::KeyListText()));
+
+    PlayerSettings loaded;
+    ASSERT_TRUE(LoadSettingsFile(loaded, dir.path(), kScreen));
+    EXPECT_EQ(loaded.fontFace, "ＭＳ Ｐゴシック");
+    EXPECT_TRUE(io::IsValidUtf8(loaded.syncSearchPath1));
+    EXPECT_EQ(loaded.syncSearchPath2, byteFolder) << "an existing folder keeps its bytes";
+    EXPECT_EQ(loaded.lastListPath, "/lists/日.tob") << "a name that exists nowhere is decoded";
 }
 
 TEST(SettingsFile, AVanishedFullScreenModeSwitchesTheModeChangeOff) {
