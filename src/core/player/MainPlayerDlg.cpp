@@ -151,7 +151,8 @@ void MainPlayerDlg::FirstTick() {
     ports_.windows.SetRegion(WindowId::Panel, region);
     ports_.windows.SetRegion(WindowId::Main, region);
 
-    const std::string path = JoinArguments(args_);
+    std::error_code noFolder;
+    const std::string path = CommandLinePath(args_, std::filesystem::current_path(noFolder));
     if (!path.empty()) {
         if (IsListPath(path))
             LoadList(path);
