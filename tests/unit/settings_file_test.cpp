@@ -1,6 +1,8 @@
 // Settings file: format, positional loading, the load-time corrections and safe saving.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "FakeDisplayModes.h"
 #include "KeyListText.h"
 #include "TempFolder.h"
@@ -68,6 +70,20 @@ TEST(SettingsFile, ChangedValuesRoundTrip) {
     EXPECT_DOUBLE_EQ(back.overscanScaleX, 0.98);
     EXPECT_EQ(back.lastMediaPath, s.lastMediaPath);
     EXPECT_EQ(back.fontHeight, -20);
+}
+
+TEST(SettingsFile, OverscanPercentsStayPutOverManyRestarts) {
+    // Scales whose hundredfold falls just below a whole number, and the limits.
+    for (const double scale : {0.29, 0.57, 0.58, 1.0 - 0.34, 0.1, -0.75, 1.0}) {
+        PlayerSettings s;
+        s.overscanScaleX = scale;
+        s.overscanScaleY = scale;
+        const std::string first = FormatSettings(s, test::KeyListText());
+        for (int restart = 0; restart < 3; ++restart) s = Parsed(FormatSettings(s, test::KeyListText()));
+        EXPECT_EQ(FormatSettings(s, test::KeyListText()), first) << scale;
+        EXPECT_NE(first.find("overscanScaleX=" + std::to_string(ScalePercent(scale)) + "\r\n"), std::string::npos);
+        EXPECT_EQ(ScalePercent(s.overscanScaleX), static_cast<int>(std::lround(scale * 100))) << scale;
+    }
 }
 
 TEST(SettingsFile, ValuesGoToFieldsByLineNumberWhateverTheNames) {

@@ -82,7 +82,7 @@ void Assign(PlayerSettings& s, std::size_t index, std::string_view value, Size s
             } else if constexpr (std::is_same_v<M, std::string PlayerSettings::*>) {
                 s.*member = std::string(value);
             } else if constexpr (std::is_same_v<M, PercentField>) {
-                s.*(member.member) = n / 100.0;
+                s.*(member.member) = PercentScale(n);
             } else {
                 s.*member = ParseTable(value, s.*member);
             }
@@ -120,7 +120,7 @@ std::string FormatValue(const PlayerSettings& s, std::size_t index) {
             } else if constexpr (std::is_same_v<M, std::string PlayerSettings::*>) {
                 return s.*member;
             } else if constexpr (std::is_same_v<M, PercentField>) {
-                return std::to_string(static_cast<int>(s.*(member.member) * 100.0));
+                return std::to_string(ScalePercent(s.*(member.member)));
             } else {
                 std::string out;
                 for (int v : s.*member) out += (out.empty() ? "" : ",") + std::to_string(v);
