@@ -196,11 +196,14 @@ TEST_F(PanelRendering, RateRampAcceleratesUpToTwiceNormalSpeed) {
         const int before = rate;
         Draw();
         if (rate != before && changedOn.size() < 9) changedOn.push_back(tick);
-        if (tick == 1) {
-            EXPECT_TRUE(SmallCells(0, {1, 0, 1})) << "101 per cent";
+        if (tick == 6) {
+            EXPECT_TRUE(SmallCells(0, {1, 0, 0})) << "a click held for six ticks leaves 100 per cent";
+        }
+        if (tick == 7) {
+            EXPECT_TRUE(SmallCells(0, {1, 0, 1})) << "101 per cent after one whole interval";
         }
     }
-    EXPECT_EQ(changedOn, (std::vector<int>{1, 7, 12, 16, 19, 21, 22, 23, 24}));
+    EXPECT_EQ(changedOn, (std::vector<int>{7, 13, 18, 22, 25, 27, 28, 29, 30}));
     EXPECT_EQ(rate, 2000);
 
     for (auto block : {&PanelView::stopped, &PanelView::paused, &PanelView::rateLocked}) {
