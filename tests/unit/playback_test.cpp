@@ -335,6 +335,28 @@ TEST_F(PlaybackTest, HoldingNextSearchesEverySevenTicksThenResumes) {
     EXPECT_FALSE(h.engine.playing);
 }
 
+TEST_F(PlaybackTest, ASearchThatReachesTheEndEndsTheFileAsPlayingDoes) {
+    const std::string a = h.AddMedia("a.mpg");
+    const std::string b = h.AddMedia("b.mpg");
+    OpenPlayer& p = h.Start({a, b}, true);
+    h.TickUntilStarted();
+    // One wheel notch at 55 s of 60: one-second jumps land on 59 s, the next exactly on the end.
+    h.engine.position = 55 * kUnitsPerSecond;
+    p.state.pendingWheelNotch = 1;
+    for (int tick = 0; tick < 60 && p.openFile.path == a; ++tick) h.Tick();
+    EXPECT_EQ(p.openFile.path, b);
+    EXPECT_EQ(p.state.wheelStep, 0);
+    EXPECT_EQ(p.state.keyWaitTicks, 10);
+
+    // A held NEXT does the same; the last entry without repeat then stops.
+    h.TickUntilStarted();
+    p.settings.repeatList = 0;
+    h.engine.position = 59 * kUnitsPerSecond;
+    p.state.requests.fastForward = 2;
+    h.Tick(10);
+    EXPECT_EQ(p.state.mediaClosed, 1);
+}
+
 TEST_F(PlaybackTest, AHeldSearchKeyLightsNextUntilPlaybackResumes) {
     OpenPlayer& p = h.Start({h.AddMedia("a.mpg")}, true);
     h.TickUntilStarted();
