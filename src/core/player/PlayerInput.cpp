@@ -118,6 +118,8 @@ void PlayerVolumeRecord::RegisterVolume() { player_.VolumeLogMode(VolumeMode::Re
 
 void PlayerVolumeRecord::ForgetVolume() { player_.VolumeLogMode(VolumeMode::Forget); }
 
+bool PlayerVolumeRecord::RecordPresent() const { return player_.volumeLog.RecordPresent(); }
+
 void MainPlayerDlg::VideoOnlyStep() {
     if (wheel.UseVideoOnlyNotch(state.windowMode == 2, VideoInput(video_query::kWheel)))
         VideoInputReset(video_reset::kClearWheel);

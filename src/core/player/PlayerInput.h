@@ -83,6 +83,7 @@ public:
     explicit PlayerVolumeRecord(MainPlayerDlg& player) : player_(player) {}
     void RegisterVolume() override;
     void ForgetVolume() override;
+    bool RecordPresent() const override;
 
 private:
     MainPlayerDlg& player_;
