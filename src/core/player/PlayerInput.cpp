@@ -98,9 +98,9 @@ int PlayerPanelActions::PlaylistCount() { return player_.playlist.count; }
 
 void PlayerPanelActions::CheckABRepeat() { player_.CheckABRepeat(); }
 
-bool PlayerFullScreenPort::LeftButtonDown() { return player_.ports_.keys.Hit(vk::LButton); }
+bool PlayerFullScreenPort::LeftButtonDown() { return player_.ports_.keys.FullScreenHit(vk::LButton); }
 
-bool PlayerFullScreenPort::RightButtonDown() { return player_.ports_.keys.Hit(vk::RButton); }
+bool PlayerFullScreenPort::RightButtonDown() { return player_.ports_.keys.FullScreenHit(vk::RButton); }
 
 
 CursorPoint PlayerFullScreenPort::CursorPosition() {
