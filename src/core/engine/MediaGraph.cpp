@@ -123,8 +123,11 @@ void MediaGraph::Search(int direction, MediaTime amount) {
 
 bool MediaGraph::PollGraphEvent() {
     if (!rendered_) return false;
+    endedOnError = false;
     if (std::exchange(searchedToEnd_, false)) return true;
-    return engine_.TakeCompletion();
+    if (!engine_.TakeCompletion()) return false;
+    endedOnError = engine_.CompletedOnError();
+    return true;
 }
 
 void MediaGraph::Pause() {

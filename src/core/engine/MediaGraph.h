@@ -51,6 +51,7 @@ public:
     int sourceWidth = 0;
     int sourceHeight = 0;
     MediaTime currentPosition = 0;
+    bool endedOnError = false;  // the end PollGraphEvent last reported was an error, not the stream's end
     int screenWidth = 0;
     int screenHeight = 0;
 

@@ -215,6 +215,8 @@ private:
     void LayoutStep();
     void ExitSequence();
     void ExchangeWithEditor();
+    // After a file ended on an error (reported, one line): true once every entry has, in a row.
+    bool EveryEntryFailedInTurn();
     void LoadSettings();
     void SaveSettings();
     void SettingsPreamble();
@@ -226,6 +228,7 @@ private:
     bool openingBusy_ = false;  // with closing_: activation starts no relayout meanwhile
     bool closing_ = false;
     bool activationPending_ = false;
+    int failedEndsInTurn_ = 0;  // files that ended on an error one after the other
     StartupVolume startupVolume_;
     VideoPlacement videoPlacement_;
     VideoWindowLayout videoLayout_;
