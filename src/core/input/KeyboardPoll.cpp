@@ -400,8 +400,9 @@ void KeyboardPoll::SetScalesFromPreset(int preset) {
     const int xs[] = {settings_.overscanX2, settings_.overscanX3, settings_.overscanX4, settings_.overscanX5};
     const int ys[] = {settings_.overscanY2, settings_.overscanY3, settings_.overscanY4, settings_.overscanY5};
     const auto i = static_cast<std::size_t>(std::clamp(preset, 2, 5) - 2);
-    settings_.overscanScaleX = PercentScale(100 - xs[i]);
-    settings_.overscanScaleY = PercentScale(100 - ys[i]);
+    // In floating point: the stored percents may be anything a settings file held.
+    settings_.overscanScaleX = Hundredths(1.0 - xs[i] / 100.0);
+    settings_.overscanScaleY = Hundredths(1.0 - ys[i] / 100.0);
 }
 
 }  // namespace felux
