@@ -14,6 +14,7 @@ class NoVolumeLog : public felux::VolumeRecordToggle {
 public:
     void RegisterVolume() override {}
     void ForgetVolume() override {}
+    bool RecordPresent() const override { return false; }
 };
 
 double Percentile(std::vector<double> v, double q) {

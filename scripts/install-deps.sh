@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev libmpv-dev libxrandr-dev
+  qt6-base-dev libmpv-dev libxrandr-dev libasound2-dev
   googletest libgtest-dev libgmock-dev
   xvfb xauth xdotool x11-utils imagemagick fonts-ipafont-gothic openbox
 )

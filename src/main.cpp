@@ -11,6 +11,7 @@
 #include "input/KeyLatch.h"
 #include "mpv/MpvEngine.h"
 #include "mpv/MpvSystemVolume.h"
+#include "mpv/QuietSoundLibraries.h"
 #include "player/MainPlayerDlg.h"
 #include "qt/InstanceLock.h"
 #include "qt/MainWindow.h"
@@ -43,6 +44,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     // libmpv needs C number formatting; Qt has just set the user's locale.
     std::setlocale(LC_NUMERIC, "C");
+    felux::QuietSoundLibraries();
     app.setQuitOnLastWindowClosed(false);
 
     felux::InstanceLock lock;
@@ -72,11 +74,13 @@ int main(int argc, char** argv) {
     felux::XRandrDisplayModes displayModes;
 
     // The picture widget is native, so mpv can draw into it.
-    felux::MpvEngine media([&videoWindow]() -> std::optional<std::int64_t> {
-        return static_cast<std::int64_t>(videoWindow.PictureWindow());
-    });
-    felux::MpvSystemVolume systemVolume(media);
     auto toStandardError = [](const std::string& text) { std::fputs(text.c_str(), stderr); };
+    felux::MpvEngine media(
+        [&videoWindow]() -> std::optional<std::int64_t> {
+            return static_cast<std::int64_t>(videoWindow.PictureWindow());
+        },
+        toStandardError);
+    felux::MpvSystemVolume systemVolume(media);
 
     felux::QtTextPainter textPainter;
     felux::QtSettingsDialogs settingsDialogs(&mainWindow, displayModes);

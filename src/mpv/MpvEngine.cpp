@@ -83,7 +83,8 @@ struct OwnedNode {
 
 }  // namespace
 
-MpvEngine::MpvEngine(WindowIdSource windowId) : windowId_(std::move(windowId)) {}
+MpvEngine::MpvEngine(WindowIdSource windowId, Notice notice)
+    : windowId_(std::move(windowId)), notice_(std::move(notice)) {}
 
 MpvEngine::~MpvEngine() { Release(); }
 
@@ -101,7 +102,11 @@ MediaResult MpvEngine::Create() {
     const char* vo = std::getenv("FELUX_VO");
     option(kOptVo, vo && *vo ? vo : kEmbeddableVideoOutputs);
     option(kOptGpuContext, kX11GpuContext);
-    if (const char* ao = std::getenv("FELUX_AO"); ao && *ao) option(kOptAo, ao);
+    if (noSoundDevice_)
+        option(kOptAo, kNullAudioOutput);
+    else if (const char* ao = std::getenv("FELUX_AO"); ao && *ao)
+        option(kOptAo, ao);
+    option(kOptAudioFallbackToNull, kYes);
     if (windowId_) {
         if (std::optional<std::int64_t> wid = windowId_()) {
             std::int64_t value = *wid;
@@ -342,6 +347,7 @@ bool MpvEngine::TakeCompletion() {
     if (!handle_) return false;
     Drain();
     const bool completed = file_.completed;
+    if (completed) completedOnError_ = file_.completedOnError;
     file_.completed = false;
     return completed;
 }
@@ -394,11 +400,12 @@ void MpvEngine::HandleEvent(const mpv_event& event) {
             break;
         case MPV_EVENT_END_FILE: {
             const auto* end = static_cast<const mpv_event_end_file*>(event.data);
-            // An open file that stops with an error is over as well: without a sound device mpv
-            // ends even a fully played file that way, and the player must move on, not wait.
+            // An open file that stops with an error is over as well: the player must move on,
+            // not wait; it learns which kind of end it was.
             if (file_.loaded && end &&
                 (end->reason == MPV_END_FILE_REASON_EOF || end->reason == MPV_END_FILE_REASON_ERROR)) {
                 file_.completed = true;
+                file_.completedOnError = end->reason == MPV_END_FILE_REASON_ERROR;
                 if (end->reason == MPV_END_FILE_REASON_EOF && file_.duration > 0) file_.position = file_.duration;
             }
             file_.loaded = false;
@@ -408,6 +415,14 @@ void MpvEngine::HandleEvent(const mpv_event& event) {
         default:
             break;
     }
+}
+
+void MpvEngine::NoteAudioOutput(const char* name) {
+    if (noSoundDevice_ || !name || std::string_view(name) != mpv::kNullAudioOutput) return;
+    const char* chosen = std::getenv("FELUX_AO");
+    if (chosen && std::string_view(chosen).starts_with(mpv::kNullAudioOutput)) return;  // asked for
+    noSoundDevice_ = true;
+    if (notice_) notice_("FELUX: no sound device could be opened; playing without sound\n");
 }
 
 void MpvEngine::HandlePropertyChange(const mpv_event& event) {
@@ -431,7 +446,10 @@ void MpvEngine::HandlePropertyChange(const mpv_event& event) {
             break;
         case kObsCurrentAo:
             // A new audio output starts at the sound server's idea of our level; give it ours.
-            if (prop->format == MPV_FORMAT_STRING) ApplyOutputVolume();
+            if (prop->format == MPV_FORMAT_STRING && prop->data) {
+                ApplyOutputVolume();
+                NoteAudioOutput(*static_cast<const char* const*>(prop->data));
+            }
             break;
         default:
             break;

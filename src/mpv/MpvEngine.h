@@ -19,7 +19,10 @@ public:
     // source) leaves the choice of window to mpv.
     using WindowIdSource = std::function<std::optional<std::int64_t>()>;
 
-    explicit MpvEngine(WindowIdSource windowId = {});
+    // Where the one line about a missing sound device goes; none drops it.
+    using Notice = std::function<void(const std::string&)>;
+
+    explicit MpvEngine(WindowIdSource windowId = {}, Notice notice = {});
     ~MpvEngine() override;
     MpvEngine(const MpvEngine&) = delete;
     MpvEngine& operator=(const MpvEngine&) = delete;
@@ -40,6 +43,7 @@ public:
     void SetVolume(int hundredthsOfDb) override;
     void SetSourceRect(const std::optional<SourceRect>& rect) override;
     bool TakeCompletion() override;
+    bool CompletedOnError() override { return completedOnError_; }
 
     // The audio output's own level (`ao-volume`, 0..100), kept across instances: applied now when
     // an output exists and again whenever a new one appears.
@@ -61,6 +65,7 @@ private:
     struct FileState {
         bool loaded = false;
         bool completed = false;
+        bool completedOnError = false;
         bool hasVideo = false;
         VideoSize nativeSize;
         MediaTime position = 0;
@@ -82,8 +87,15 @@ private:
     void SelectExternalAudio();
     void SetDoubleAsync(const char* name, double value);
     void ApplyOutputVolume();
+    // The fallback to the null output happened: remember it and say so once.
+    void NoteAudioOutput(const char* name);
 
     WindowIdSource windowId_;
+    Notice notice_;
+    // No sound device opened once: later instances go straight to the null output, so that
+    // the sound libraries do not complain again at every file.
+    bool noSoundDevice_ = false;
+    bool completedOnError_ = false;
     mpv_handle* handle_ = nullptr;
     FileState file_;
     std::optional<double> outputVolume_;

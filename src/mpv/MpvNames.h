@@ -10,6 +10,10 @@ inline constexpr const char* kOptAo = "ao";
 // would open a window of their own when no GPU is usable.
 inline constexpr const char* kEmbeddableVideoOutputs = "gpu,x11";
 inline constexpr const char* kOptGpuContext = "gpu-context";
+// With no sound device, play silently instead of failing every file that has sound.
+inline constexpr const char* kOptAudioFallbackToNull = "audio-fallback-to-null";
+// The audio output that discards the sound.
+inline constexpr const char* kNullAudioOutput = "null";
 // OpenGL on X11 only (this mpv takes one context, not a list). Probing the console (DRM)
 // context closes the process's standard input on failure, and a later X connection that
 // reuses that descriptor is then closed under our feet.

@@ -8,19 +8,17 @@
 namespace felux {
 
 namespace {
-constexpr std::uint32_t kFull = 0xFFFFFFFFu;
 // ao-volume comes back through the sound server's integer steps; closer than this is "ours".
 constexpr double kSameLevel = 0.5;
 }  // namespace
 
-std::uint32_t MpvSystemVolume::GetWaveOutVolume() {
-    const std::uint32_t remembered = remembered_.value_or(kFull);
+std::optional<std::uint32_t> MpvSystemVolume::GetWaveOutVolume() {
     const std::optional<double> current = engine_.OutputVolume();
-    if (current && std::fabs(*current - mpv::WaveOutToAoVolume(remembered)) > kSameLevel) {
+    if (current && (!remembered_ || std::fabs(*current - mpv::WaveOutToAoVolume(*remembered_)) > kSameLevel)) {
         return mpv::AoVolumeToWaveOut(*current);
     }
     // Returned unchanged, so that a value read at start-up and written back at exit is the same.
-    return remembered;
+    return remembered_;
 }
 
 void MpvSystemVolume::SetWaveOutVolume(std::uint32_t value) {

@@ -15,8 +15,8 @@ public:
     explicit MpvSystemVolume(MpvEngine& engine) : engine_(engine) {}
 
     // The value last set, unless the current output reports a different level (changed in the
-    // sound server's mixer); full volume before anything was set.
-    std::uint32_t GetWaveOutVolume() override;
+    // sound server's mixer); nullopt while neither is known.
+    std::optional<std::uint32_t> GetWaveOutVolume() override;
     // Remembered while no audio output exists and applied to every output that appears.
     void SetWaveOutVolume(std::uint32_t value) override;
 

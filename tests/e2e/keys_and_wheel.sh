@@ -37,10 +37,11 @@ press m 1.2
 press space
 
 scale=$(area scale_before 325 10 49 8)
-xdotool mousemove --window "$win" 100 44 click 4
+# Backwards: a forward search this near the end of the 4 s clip would end it at once.
+xdotool mousemove --window "$win" 100 44 click 5
 sleep 0.5
 [[ $(area scale_after 325 10 49 8) != "$scale" ]] || fail "a wheel notch did not start a wheel search"
-xdotool click 5
+xdotool click 4
 sleep 0.5
 
 press Right

@@ -34,6 +34,7 @@ public:
     void SetVolume(int hundredthsOfDb) override { volume = hundredthsOfDb; }
     void SetSourceRect(const std::optional<SourceRect>& rect) override { sourceRect = rect; }
     bool TakeCompletion() override;
+    bool CompletedOnError() override { return completedOnError; }
 
     // Files that render; any other path fails to render.
     std::map<std::string, FakeMedia> files;
@@ -49,6 +50,7 @@ public:
     bool created = false;
     bool playing = false;
     bool completed = false;
+    bool completedOnError = false;
     double rate = 1.0;
     int volume = 0;
     std::optional<SourceRect> sourceRect;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "platform/SystemVolume.h"
 
@@ -9,13 +10,13 @@ namespace felux::test {
 
 class FakeSystemVolume : public SystemVolume {
 public:
-    std::uint32_t GetWaveOutVolume() override { return value; }
+    std::optional<std::uint32_t> GetWaveOutVolume() override { return value; }
     void SetWaveOutVolume(std::uint32_t v) override {
         value = v;
         ++sets;
     }
 
-    std::uint32_t value = 0xFFFFFFFFu;
+    std::optional<std::uint32_t> value = 0xFFFFFFFFu;
     int sets = 0;
 };
 

@@ -23,6 +23,7 @@ public:
         calls.push_back("seek " + std::string(direction > 0 ? "+" : "-") + "1 " +
                         std::to_string(amount / kUnitsPerMillisecond));
     }
+    void Search(int direction, MediaTime amount) override { SeekPosition(direction, amount); }
     MediaTime TimePerFrame() override { return timePerFrame; }
 
     // The calls since the last Take.

@@ -12,7 +12,7 @@ using namespace std::chrono_literals;
 TEST(MpvSystemVolume, KeepsTheValueWhileNoOutputCanTakeIt) {
     test::InspectableEngine engine;
     MpvSystemVolume system(engine);
-    EXPECT_EQ(system.GetWaveOutVolume(), 0xFFFFFFFFu) << "full before anything was set";
+    EXPECT_EQ(system.GetWaveOutVolume(), std::nullopt) << "unknown before anything was set or reported";
     system.SetWaveOutVolume(0x40003FFFu);
     EXPECT_EQ(system.GetWaveOutVolume(), 0x40003FFFu) << "read back unchanged, both channels as given";
 

@@ -20,6 +20,17 @@ TEST(CommandLine, ArgumentsJoinWithSingleBlanksAndListsAreKnownByExtension) {
     EXPECT_FALSE(IsListPath("/l.tob/clip.mpg"));
 }
 
+TEST(CommandLine, ARelativePathIsTakenAgainstTheWorkingFolder) {
+    EXPECT_EQ(CommandLinePath({"clip.mpg"}, "/home/u"), "/home/u/clip.mpg");
+    EXPECT_EQ(CommandLinePath({"my", "clip.mpg"}, "/home/u/"), "/home/u/my clip.mpg");
+    EXPECT_EQ(CommandLinePath({"./sub/clip.mpg"}, "/w"), "/w/sub/clip.mpg");
+    EXPECT_EQ(CommandLinePath({".//./../clip.mpg"}, "/w"), "/w/../clip.mpg");
+    EXPECT_EQ(CommandLinePath({"./"}, "/w"), "/w/");
+    EXPECT_EQ(CommandLinePath({"/abs/clip.mpg"}, "/w"), "/abs/clip.mpg");
+    EXPECT_EQ(CommandLinePath({}, "/w"), "");
+    EXPECT_EQ(CommandLinePath({"clip.mpg"}, ""), "clip.mpg") << "no working folder: left as given";
+}
+
 TEST(DataFolder, ChosenInOrderAndGivenTheBundledKeyList) {
     test::TempFolder dir;
     const auto home = dir.path() / "home";

@@ -17,6 +17,11 @@ TEST(KeyLatch, AQuickTapIsHitOnceButNeverDown) {
     keys.Release('S');
     EXPECT_TRUE(keys.Hit('S'));
     EXPECT_FALSE(keys.Hit('S'));
+
+    // Full screen keeps its own record of the same tap, read after the shared one was cleared.
+    EXPECT_TRUE(keys.FullScreenHit('S'));
+    EXPECT_FALSE(keys.FullScreenHit('S'));
+    EXPECT_FALSE(keys.FullScreenHit(0));
 }
 
 TEST(KeyLatch, HeldKeysStayUntilReleasedOrFocusIsLost) {

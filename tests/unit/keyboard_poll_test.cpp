@@ -213,12 +213,13 @@ TEST_F(KeyboardPollTest, DigitsPickOverscanScanLineOrAspectPresetsWithAFileOpen)
     EXPECT_EQ(state.keyWaitTicks, 0);
 
     OpenFile();
+    settings.overscanY5 = 34;
     keys.Press(vk::Shift);
     Tap('5');
     Tick();
     EXPECT_EQ(settings.overscanPreset, 4);
     EXPECT_DOUBLE_EQ(settings.overscanScaleX, 0.98);
-    EXPECT_DOUBLE_EQ(settings.overscanScaleY, 1.0);
+    EXPECT_EQ(settings.overscanScaleY, 0.66) << "exactly the stored percent, so saving keeps 66";
     EXPECT_EQ(actions.overscanApplies, 1);
     EXPECT_EQ(actions.aspectChanges, 0);
     keys.Release(vk::Shift);

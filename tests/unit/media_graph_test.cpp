@@ -87,11 +87,23 @@ TEST_F(MediaGraphTest, ForwardSeeksAlwaysMoveForwardAndNeverPastTheEnd) {
     EXPECT_EQ(engine.seeks[1], 110'000'000);
     engine.seekLandsAt.reset();
 
-    // At or past the end: no seek at all.
+    // At or past the end: no seek at all, and a plain seek (a frame step) leaves the stream be.
     engine.seeks.clear();
     engine.position = 590'000'000;
-    graph.SeekPosition(1, 10'000'000);
+    EXPECT_TRUE(graph.SeekPosition(1, 10'000'000));
     EXPECT_TRUE(engine.seeks.empty());
+    EXPECT_FALSE(graph.PollGraphEvent());
+
+    // A search ends it, exactly at the end as past it, and only once; one unit short still jumps.
+    graph.Search(1, 9'999'999);
+    EXPECT_EQ(engine.seeks, std::vector<MediaTime>{599'999'999});
+    EXPECT_FALSE(graph.PollGraphEvent());
+    engine.position = 590'000'000;
+    graph.Search(1, 10'000'000);
+    EXPECT_TRUE(graph.PollGraphEvent());
+    EXPECT_FALSE(graph.PollGraphEvent());
+    graph.Search(-1, 700'000'000);
+    EXPECT_FALSE(graph.PollGraphEvent()) << "backward searches stop at the start";
 }
 
 TEST_F(MediaGraphTest, BackwardSeeksStopAtTheStart) {

@@ -1,7 +1,9 @@
 // The panel renderer against the compiled-in skin: every piece on the canvas must be the skin's own area.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -19,10 +21,18 @@ constexpr std::int64_t kSecond = 10'000'000;
 
 class CountingVolumeRecord : public VolumeRecordToggle {
 public:
-    void RegisterVolume() override { ++registered; }
-    void ForgetVolume() override { ++forgotten; }
+    void RegisterVolume() override {
+        ++registered;
+        present = true;
+    }
+    void ForgetVolume() override {
+        ++forgotten;
+        present = false;
+    }
+    bool RecordPresent() const override { return present; }
     int registered = 0;
     int forgotten = 0;
+    bool present = false;
 };
 
 class PanelRendering : public ::testing::Test {
@@ -196,11 +206,14 @@ TEST_F(PanelRendering, RateRampAcceleratesUpToTwiceNormalSpeed) {
         const int before = rate;
         Draw();
         if (rate != before && changedOn.size() < 9) changedOn.push_back(tick);
-        if (tick == 1) {
-            EXPECT_TRUE(SmallCells(0, {1, 0, 1})) << "101 per cent";
+        if (tick == 6) {
+            EXPECT_TRUE(SmallCells(0, {1, 0, 0})) << "a click held for six ticks leaves 100 per cent";
+        }
+        if (tick == 7) {
+            EXPECT_TRUE(SmallCells(0, {1, 0, 1})) << "101 per cent after one whole interval";
         }
     }
-    EXPECT_EQ(changedOn, (std::vector<int>{1, 7, 12, 16, 19, 21, 22, 23, 24}));
+    EXPECT_EQ(changedOn, (std::vector<int>{7, 13, 18, 22, 25, 27, 28, 29, 30}));
     EXPECT_EQ(rate, 2000);
 
     for (auto block : {&PanelView::stopped, &PanelView::paused, &PanelView::rateLocked}) {
@@ -280,16 +293,16 @@ TEST_F(PanelRendering, VolumeAreaShowsTheModeAndFlashesOnAChange) {
     view.volumeLogEnabled = true;
     Draw();
     EXPECT_TRUE(IsLit(top));
-    view.volumeRecordPresent = true;
+    volumeRecord.present = view.volumeRecordPresent = true;
     volumeRequest = 2;
     Draw();
     EXPECT_EQ(volumeRecord.forgotten, 1);
     EXPECT_EQ(volumeRequest, 0);
-    EXPECT_FALSE(Shows(top, SecondLit(top))) << "flashing";
-    for (int frame = 2; frame <= 8; ++frame) Draw();
-    EXPECT_TRUE(Shows(top, SecondLit(top))) << "the flash is over after seven frames";
-
+    EXPECT_FALSE(Shows(top, Lit(top))) << "flashing";
     view.volumeRecordPresent = false;
+    for (int frame = 2; frame <= 8; ++frame) Draw();
+    EXPECT_TRUE(IsLit(top)) << "the flash is over after seven frames";
+
     volumeRequest = 2;
     Draw();
     EXPECT_EQ(volumeRecord.registered, 1);
@@ -300,6 +313,44 @@ TEST_F(PanelRendering, VolumeAreaShowsTheModeAndFlashesOnAChange) {
     view.volumeLogEnabled = true;
     Draw();
     EXPECT_EQ(volumeRecord.registered + volumeRecord.forgotten, 2);
+}
+
+TEST_F(PanelRendering, TheToggleFrameShowsTheFaceTheToggleLeft) {
+    // A skin whose flash is all white (the key colour), so the face shows through it.
+    const std::span<const unsigned char> bytes = SkinBitmapBytes();
+    std::vector<unsigned char> skinBytes(bytes.begin(), bytes.end());
+    const auto field = [&](std::size_t at) {
+        return static_cast<std::int32_t>(skinBytes[at] | skinBytes[at + 1] << 8 | skinBytes[at + 2] << 16 |
+                                         static_cast<std::uint32_t>(skinBytes[at + 3]) << 24);
+    };
+    const std::int32_t height = field(22);
+    for (int y = kVolumeFlash.y; y < kVolumeFlash.y + kVolumeFlash.height; ++y) {
+        const int row = height > 0 ? height - 1 - y : y;
+        const auto start = static_cast<std::size_t>(field(10) + row * field(18) * 3 + kVolumeFlash.x * 3);
+        std::fill_n(skinBytes.begin() + static_cast<std::ptrdiff_t>(start), kVolumeFlash.width * 3, 0xFF);
+    }
+    // The first frame of a toggle, from the record flag before it, on a fresh renderer.
+    const auto toggleFrame = [&](bool presentBefore) {
+        PanelRenderer fresh;
+        EXPECT_TRUE(fresh.Load(skinBytes));
+        view.volumeLogEnabled = true;
+        view.volumeRecordPresent = presentBefore;
+        CountingVolumeRecord record;
+        record.present = presentBefore;
+        int request = 2;
+        PanelWrites writes{rate, ramp, request, readout, record};
+        fresh.DrawPanel(view, writes);
+        return fresh.Canvas();
+    };
+    const Rect face{kVolumeArea.x, kVolumeArea.y, kVolumeArea.width, 5};  // above the knob
+    const auto shows = [&](const DibImage& canvas, Rect from) {
+        for (int y = 0; y < face.height; ++y)
+            for (int x = 0; x < face.width; ++x)
+                if (canvas.PixelAt(face.x + x, face.y + y) != skin.PixelAt(from.x + x, from.y + y)) return false;
+        return true;
+    };
+    EXPECT_TRUE(shows(toggleFrame(false), SecondLit(face))) << "registered: the face with a record at once";
+    EXPECT_TRUE(shows(toggleFrame(true), Lit(face))) << "forgotten: the face without";
 }
 
 TEST_F(PanelRendering, CopiesClipToTheCanvasAndNeedALoadedSkin) {

@@ -151,6 +151,44 @@ TEST_F(PlaybackTest, EndOfStreamOpensTheNextEntryOnTheSameTick) {
     EXPECT_EQ(p.state.startState, 1);
 }
 
+TEST_F(PlaybackTest, FilesEndingOnAnErrorAreNotReopenedForEver) {
+    const std::string a = h.AddMedia("a.mpg");
+    OpenPlayer& p = h.Start({a}, true);
+    ASSERT_EQ(p.settings.repeatList, 1);
+    h.TickUntilStarted();
+    h.engine.completedOnError = true;
+    h.engine.completed = true;
+    h.Tick(3);
+    EXPECT_EQ(Count(h.engine.log, "Render " + a), 1) << "the one entry on repeat is not opened again";
+    EXPECT_EQ(p.state.mediaClosed, 1);
+    ASSERT_EQ(h.reports.size(), 1u);
+    EXPECT_NE(h.reports[0].find(a), std::string::npos);
+
+    // A list goes round once: b ends on an error too, c plays to its end, so the count starts
+    // again, and the round ends when every entry has failed one after the other.
+    PlayerHarness run;
+    const std::string b = run.AddMedia("b.mpg");
+    const std::string c = run.AddMedia("c.mpg");
+    OpenPlayer& q = run.Start({b, c}, true);
+    const auto end = [&](bool onError) {
+        run.TickUntilStarted();
+        run.engine.completedOnError = onError;
+        run.engine.completed = true;
+        run.Tick();
+    };
+    end(true);
+    EXPECT_EQ(q.openFile.path, c);
+    end(false);
+    EXPECT_EQ(q.openFile.path, b);
+    end(true);
+    EXPECT_EQ(q.openFile.path, c);
+    end(true);
+    run.Tick(2);
+    EXPECT_EQ(q.state.mediaClosed, 1);
+    EXPECT_EQ(Count(run.engine.log, "Render " + b), 2);
+    EXPECT_EQ(run.reports.size(), 3u) << "one line per failure";
+}
+
 TEST_F(PlaybackTest, NextAndPreviousInListOrder) {
     const std::string a = h.AddMedia("a.mpg");
     const std::string b = h.AddMedia("b.mpg");
@@ -333,6 +371,28 @@ TEST_F(PlaybackTest, HoldingNextSearchesEverySevenTicksThenResumes) {
     h.Tick(3);
     EXPECT_EQ(p.state.requests.rewind, 4);
     EXPECT_FALSE(h.engine.playing);
+}
+
+TEST_F(PlaybackTest, ASearchThatReachesTheEndEndsTheFileAsPlayingDoes) {
+    const std::string a = h.AddMedia("a.mpg");
+    const std::string b = h.AddMedia("b.mpg");
+    OpenPlayer& p = h.Start({a, b}, true);
+    h.TickUntilStarted();
+    // One wheel notch at 55 s of 60: one-second jumps land on 59 s, the next exactly on the end.
+    h.engine.position = 55 * kUnitsPerSecond;
+    p.state.pendingWheelNotch = 1;
+    for (int tick = 0; tick < 60 && p.openFile.path == a; ++tick) h.Tick();
+    EXPECT_EQ(p.openFile.path, b);
+    EXPECT_EQ(p.state.wheelStep, 0);
+    EXPECT_EQ(p.state.keyWaitTicks, 10);
+
+    // A held NEXT does the same; the last entry without repeat then stops.
+    h.TickUntilStarted();
+    p.settings.repeatList = 0;
+    h.engine.position = 59 * kUnitsPerSecond;
+    p.state.requests.fastForward = 2;
+    h.Tick(10);
+    EXPECT_EQ(p.state.mediaClosed, 1);
 }
 
 TEST_F(PlaybackTest, AHeldSearchKeyLightsNextUntilPlaybackResumes) {

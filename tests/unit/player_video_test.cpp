@@ -134,6 +134,28 @@ TEST_F(PlayerVideoTest, AClickShowsThePanelAndARightClickLeaves) {
     EXPECT_EQ(p.state.fullScreen, 0);
 }
 
+TEST_F(PlayerVideoTest, ClicksShorterThanATickStillCountInFullScreen) {
+    OpenPlayer& p = Playing();
+    p.state.requests.fullScreen = 1;
+    h.Tick(14);
+    // Pressed and released between two ticks: the keyboard poll sees the press first.
+    h.keys.Press(vk::LButton);
+    h.keys.Release(vk::LButton);
+    h.Tick(2);
+    EXPECT_EQ(p.fullScreen.State(), FullScreenState::PanelShown);
+    h.Tick(4);
+    h.windows.cursor = {600, 600};
+    h.keys.Press(vk::LButton);
+    h.keys.Release(vk::LButton);
+    h.Tick(2);
+    EXPECT_EQ(p.fullScreen.State(), FullScreenState::PanelHidden);
+    h.Tick(4);
+    h.keys.Press(vk::RButton);
+    h.keys.Release(vk::RButton);
+    h.Tick();
+    EXPECT_EQ(p.state.fullScreen, 0);
+}
+
 TEST_F(PlayerVideoTest, OverscanShowsTheCentreOfThePicture) {
     Playing([](PlayerSettings& s) {
         s.overscanScaleX = 0.9;

@@ -3,6 +3,7 @@
 
 #include "FakeEditorView.h"
 #include "TempFolder.h"
+#include "io/TextFile.h"
 #include "playlist/ListFile.h"
 
 namespace felux {
@@ -71,6 +72,27 @@ TEST_F(ListFileTest, ShiftJisAndUtf8NamesLoadAsUtf8) {
     list.Clear();
     EXPECT_TRUE(LoadListFile(list, folder.Write("utf8.m3u", "\xEF\xBB\xBF/m/日本.mpg\n")));
     EXPECT_EQ(Paths(), (std::vector<std::string>{"/m/日本.mpg"}));
+}
+
+TEST_F(ListFileTest, EachLineKeepsItsOwnEncodingAndExistingByteNamesStay) {
+    // A Latin-1 line must not drag the UTF-8 lines into Shift-JIS; a name unpacked as
+    // Shift-JIS bytes that exists on disk is that file, not its decoded spelling.
+    folder.Write("\x93\xfa.mpg", "");
+    const auto file = folder.Write("mixed.tob", "/m/日本.mpg\r\n*題名\r\n/m/caf\xe9.mpg\r\n\x93\xfa.mpg\r\n"
+                                                "/m/\x96\x7b.mpg\r\n*\x83\x5e\r\n");
+    EXPECT_TRUE(LoadListFile(list, file));
+    ASSERT_EQ(list.Size(), 4u);
+    EXPECT_EQ(list.PathAt(0), "/m/日本.mpg");
+    EXPECT_EQ(list.TitleAt(0), "*題名");
+    EXPECT_TRUE(io::IsValidUtf8(list.PathAt(1)));
+    EXPECT_EQ(list.PathAt(2), Dir() + "/\x93\xfa.mpg");
+    EXPECT_EQ(list.PathAt(3), "/m/本.mpg") << "a byte name that does not exist is decoded";
+    EXPECT_EQ(list.TitleAt(3), "*タ");
+
+    WriteCurrentList(list, folder.path() / "KR01.tob");
+    list.Clear();
+    EXPECT_TRUE(LoadListFile(list, folder.path() / "KR01.tob"));
+    EXPECT_EQ(list.PathAt(2), Dir() + "/\x93\xfa.mpg") << "and survives the next start";
 }
 
 TEST_F(ListFileTest, M3uCommentsAreSkippedAndFileUrisBecomePaths) {

@@ -1,9 +1,12 @@
 // Settings file: format, positional loading, the load-time corrections and safe saving.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "FakeDisplayModes.h"
 #include "KeyListText.h"
 #include "TempFolder.h"
+#include "io/TextFile.h"
 #include "io/TextLines.h"
 #include "settings/SettingsFields.h"
 #include "settings/SettingsFile.h"
@@ -67,6 +70,20 @@ TEST(SettingsFile, ChangedValuesRoundTrip) {
     EXPECT_DOUBLE_EQ(back.overscanScaleX, 0.98);
     EXPECT_EQ(back.lastMediaPath, s.lastMediaPath);
     EXPECT_EQ(back.fontHeight, -20);
+}
+
+TEST(SettingsFile, OverscanPercentsStayPutOverManyRestarts) {
+    // Scales whose hundredfold falls just below a whole number, and the limits.
+    for (const double scale : {0.29, 0.57, 0.58, 1.0 - 0.34, 0.1, -0.75, 1.0}) {
+        PlayerSettings s;
+        s.overscanScaleX = scale;
+        s.overscanScaleY = scale;
+        const std::string first = FormatSettings(s, test::KeyListText());
+        for (int restart = 0; restart < 3; ++restart) s = Parsed(FormatSettings(s, test::KeyListText()));
+        EXPECT_EQ(FormatSettings(s, test::KeyListText()), first) << scale;
+        EXPECT_NE(first.find("overscanScaleX=" + std::to_string(ScalePercent(scale)) + "\r\n"), std::string::npos);
+        EXPECT_EQ(ScalePercent(s.overscanScaleX), static_cast<int>(std::lround(scale * 100))) << scale;
+    }
 }
 
 TEST(SettingsFile, ValuesGoToFieldsByLineNumberWhateverTheNames) {
@@ -184,6 +201,25 @@ TEST(SettingsFile, FilesAreReadBoundedAndReplacedOnlyWithAKeyList) {
     PlayerSettings big;
     ASSERT_TRUE(LoadSettingsFile(big, dir.path(), kScreen));
     EXPECT_EQ(big.repeatList, 0);
+}
+
+TEST(SettingsFile, EachLineKeepsItsOwnEncoding) {
+    test::TempFolder dir;
+    const std::string byteFolder = (dir.path() / "\x93\xfa").string();
+    std::filesystem::create_directory(byteFolder);
+    PlayerSettings s;
+    s.fontFace = "ＭＳ Ｐゴシック";
+    s.syncSearchPath1 = "/music/caf\xe9";
+    s.syncSearchPath2 = byteFolder;
+    s.lastListPath = "/lists/\x93\xfa.tob";
+    dir.Write(kSettingsFileName, FormatSettings(s, test::KeyListText()));
+
+    PlayerSettings loaded;
+    ASSERT_TRUE(LoadSettingsFile(loaded, dir.path(), kScreen));
+    EXPECT_EQ(loaded.fontFace, "ＭＳ Ｐゴシック");
+    EXPECT_TRUE(io::IsValidUtf8(loaded.syncSearchPath1));
+    EXPECT_EQ(loaded.syncSearchPath2, byteFolder) << "an existing folder keeps its bytes";
+    EXPECT_EQ(loaded.lastListPath, "/lists/日.tob") << "a name that exists nowhere is decoded";
 }
 
 TEST(SettingsFile, AVanishedFullScreenModeSwitchesTheModeChangeOff) {

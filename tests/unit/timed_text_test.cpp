@@ -21,6 +21,7 @@ class NoVolumeLog : public VolumeRecordToggle {
 public:
     void RegisterVolume() override {}
     void ForgetVolume() override {}
+    bool RecordPresent() const override { return false; }
 };
 
 // The fake painter draws each character as a 5-pixel bar in a 6-pixel cell.

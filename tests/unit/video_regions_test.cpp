@@ -32,6 +32,7 @@ std::vector<int> Rows(int height, const std::function<bool(int)>& pick) {
 // and no row may be covered twice.
 std::vector<int> HiddenRows(const std::vector<Rect>& region, int height, int x0, int x1) {
     std::vector<int> covered(static_cast<std::size_t>(height), 0);
+    if (region == std::vector<Rect>{kNoVisibleSpan}) return Rows(height, [](int) { return true; });
     for (const Rect& r : region) {
         EXPECT_EQ(r.x, x0);
         EXPECT_EQ(r.width, x1 - x0);
@@ -129,6 +130,26 @@ TEST(VideoRegions, CuttingModeShapesTheVideoWindowOnlyWhenWindowed) {
     EXPECT_EQ(HiddenRows(r.picture, 480, 0, 608).front(), 0) << "the inside mask still applies";
 }
 
+TEST(VideoRegions, AMaskThatHidesEveryRowHidesThePictureRatherThanUnshapingIt) {
+    const std::vector<Rect> nothing{kNoVisibleSpan};
+    VideoRegionsInput in = Input({640, 480}, 240, kScanLinesOff, kLineMaskCutWindow);
+    in.mask = {480, 0, 0, 0, false, false, false, false};
+    VideoRegions r = ComputeVideoRegions(in);
+    EXPECT_EQ(r.picture, nothing) << "480 pixels of 480";
+    EXPECT_EQ(r.videoWindow, nothing);
+    in.mask = {479, 0, 0, 0, false, false, false, false};
+    EXPECT_EQ(ComputeVideoRegions(in).picture, (std::vector<Rect>{{0, 479, 640, 1}})) << "one row short";
+    in.mask = {0, 0, 50, 50, true, true, true, true};
+    EXPECT_EQ(ComputeVideoRegions(in).picture, nothing) << "the columns meet in the middle";
+    in.stripHeight = 20;
+    EXPECT_EQ(ComputeVideoRegions(in).videoWindow, (std::vector<Rect>{{0, 480, 640, 20}})) << "the text stays";
+
+    // Scan lines and mask together hide every row of a two-row picture.
+    in = Input({640, 2}, 2, kScanLinesEveryOther, kLineMaskInside);
+    in.mask = {1, 0, 0, 0, false, false, false, false};
+    EXPECT_EQ(ComputeVideoRegions(in).picture, nothing);
+}
+
 TEST(VideoRegions, HostileAmountsAndSizesStaySafe) {
     VideoRegionsInput in = Input({640, 480}, 240, kScanLinesOff, kLineMaskInside);
     in.mask = {-5, -5, -5, -5, false, false, true, true};
@@ -138,7 +159,7 @@ TEST(VideoRegions, HostileAmountsAndSizesStaySafe) {
     in.mask = {2147483647, 2147483647, 0, 0, false, false, false, false};
     EXPECT_EQ(Hidden(in).size(), 480u);
     in.mask = {0, 0, 60, 60, true, true, true, true};
-    EXPECT_TRUE(ComputeVideoRegions(in).picture.empty()) << "left and right overlap: nothing visible";
+    EXPECT_EQ(Hidden(in).size(), 480u) << "left and right overlap: nothing visible";
     in.video = {640, -1};
     EXPECT_TRUE(ComputeVideoRegions(in).picture.empty());
 }

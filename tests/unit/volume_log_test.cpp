@@ -81,16 +81,29 @@ TEST(VolumeLog, SavesAndLoadsDataVolInAnyEncoding) {
     loaded.Load(folder.path());
     for (int level : {0, 31, 62}) EXPECT_EQ(loaded.LookUp("曲" + std::to_string(level), true), level);
 
-    // Shift-JIS names, LF-only endings, and a name whose volume line was cut off.
-    folder.Write("data.vol", "\x8b\xc8\n1:7fff7fff\nlost\n");
+    // Shift-JIS and Latin-1 names beside a UTF-8 one, LF-only endings, and a last name whose
+    // volume line was cut off: names keep their bytes, so a file whose name is those bytes
+    // finds its record, and so does the UTF-8 spelling of a Shift-JIS name.
+    folder.Write("data.vol", "\x8b\xc8\n1:7fff7fff\ncaf\xe9\n1:00000000\n曲62\n1:ffffffff\nlost\n");
     VolumeLog old;
     old.Load(folder.path());
-    EXPECT_EQ(Names(old), (std::vector<std::string>{"曲"}));
+    EXPECT_EQ(Names(old), (std::vector<std::string>{"\x8b\xc8", "caf\xe9", "曲62"}));
     EXPECT_EQ(old.LookUp("曲", true), 31);
+    EXPECT_EQ(old.LookUp("\x8b\xc8", true), 31);
+    EXPECT_EQ(old.LookUp("caf\xe9", true), 0);
+    EXPECT_EQ(old.LookUp("曲62", true), 62);
+    EXPECT_EQ(old.LookUp("lost", true), std::nullopt);
 
     old.Load(folder.path() / "missing");
     old.Load(folder.path() / "data.vol");  // a folder path that is a file: nothing to read
-    EXPECT_EQ(old.Records().size(), 1u);
+    EXPECT_EQ(old.Records().size(), 3u);
+    ASSERT_TRUE(old.Save(folder.path()));
+    EXPECT_EQ(folder.Read("data.vol"), "\x8b\xc8\r\n1:7fff7fff\r\ncaf\xe9\r\n1:00000000\r\n曲62\r\n1:ffffffff\r\nlost\r\n");
+    old.Register({true, false, 4}, {"曲", true, 0}, 62);
+    EXPECT_EQ(Names(old), (std::vector<std::string>{"曲", "caf\xe9", "曲62"})) << "the old spelling is replaced";
+    old.Register({true, false, 4}, {"new", true, 0}, 62);
+    ASSERT_TRUE(old.Save(folder.path()));
+    EXPECT_EQ(folder.Read("data.vol").find("lost"), std::string::npos) << "past the maximum the unpaired name goes";
 
     VolumeLog empty;
     ASSERT_TRUE(empty.Save(folder.path()));

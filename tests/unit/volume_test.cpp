@@ -66,6 +66,21 @@ TEST(Volume, StartupVolumeComesFromTheSavedLevelOrTheSystem) {
     RestoreStartupVolume(system, true, StartupVolume{20, std::nullopt});
     EXPECT_EQ(system.value, 0x12341234u);
 
+    // No output has reported a level yet: the saved level stands in and nothing is written,
+    // neither now nor at exit.
+    system.value = std::nullopt;
+    const int setsBefore = system.sets;
+    for (const bool restore : {false, true}) {
+        for (const bool directShow : {false, true}) {
+            s = TakeStartupVolume(system, restore, directShow, 20);
+            EXPECT_EQ(s.level, 20);
+            EXPECT_FALSE(s.waveOutAtStart);
+            RestoreStartupVolume(system, restore, s);
+        }
+    }
+    EXPECT_EQ(system.value, std::nullopt);
+    EXPECT_EQ(system.sets, setsBefore);
+
     ApplyToWaveOut(system, 31);
     EXPECT_EQ(system.value, 0x7FFF7FFFu);
 }

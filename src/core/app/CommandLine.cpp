@@ -1,6 +1,7 @@
 // What the command line asks the player to play.
 #include "app/CommandLine.h"
 
+#include <algorithm>
 #include <filesystem>
 
 namespace felux {
@@ -12,6 +13,17 @@ std::string JoinArguments(const std::vector<std::string>& argsAfterProgram) {
         joined += argsAfterProgram[i];
     }
     return joined;
+}
+
+std::string CommandLinePath(const std::vector<std::string>& argsAfterProgram,
+                            const std::filesystem::path& workingFolder) {
+    const std::string joined = JoinArguments(argsAfterProgram);
+    std::string folder = workingFolder.string();
+    if (joined.empty() || joined.front() == '/' || folder.empty()) return joined;
+    std::string_view rest = joined;
+    while (rest.starts_with("./")) rest.remove_prefix(std::min(rest.size(), rest.find_first_not_of('/', 1)));
+    if (folder.back() != '/') folder += '/';
+    return folder + std::string(rest);
 }
 
 bool IsListPath(const std::string& path) {

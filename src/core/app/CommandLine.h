@@ -1,6 +1,7 @@
 // What the command line asks the player to play.
 #pragma once
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -9,6 +10,12 @@ namespace felux {
 // The arguments after the program name joined with single blanks, so an
 // unquoted path with spaces survives.
 std::string JoinArguments(const std::vector<std::string>& argsAfterProgram);
+
+// The joined arguments as an absolute path: a relative one is taken against the
+// working folder, since the list and the history are read again from elsewhere.
+// Leading "./" steps are dropped; nothing else is rewritten.
+std::string CommandLinePath(const std::vector<std::string>& argsAfterProgram,
+                            const std::filesystem::path& workingFolder);
 
 // ".m3u" or ".tob" in any letter case: a list file rather than a media file.
 bool IsListPath(const std::string& path);

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <utility>
 
 namespace felux {
 namespace {
@@ -36,6 +37,7 @@ MediaResult MediaGraph::ReleaseGraph() {
     if (created_) engine_.Release();
     created_ = false;
     rendered_ = false;
+    searchedToEnd_ = false;
     return kMediaOk;
 }
 
@@ -45,6 +47,7 @@ MediaResult MediaGraph::RenderMedia(const std::string& path, const std::string& 
         engine_.Render(path, withCompanion == 1 ? std::optional<std::string>(companion) : std::nullopt);
     if (result < 0) return result;
     rendered_ = true;
+    searchedToEnd_ = false;
     if (!engine_.HasVideo()) audioOnly = 1;
     return kMediaOk;
 }
@@ -84,20 +87,20 @@ void MediaGraph::ProbeMedia(int screenW, int screenH) {
     screenHeight = screenH;
 }
 
-void MediaGraph::SeekPosition(int mode, MediaTime amount) {
-    if (!rendered_) return;
+bool MediaGraph::SeekPosition(int mode, MediaTime amount) {
+    if (!rendered_) return false;
     const MediaTime start = engine_.Position();
     if (mode == 0) {
         engine_.Seek(std::max<MediaTime>(0, amount));
     } else if (mode == 1) {
         MediaTime target = start + amount;
-        // A jump that would reach the end stays where it is: the stream ends by itself.
-        if (target >= duration) return;
+        // A jump that would reach the end stays where it is; the caller decides what the end means.
+        if (target >= duration) return true;
         engine_.Seek(target);
         MediaTime now = engine_.Position();
         for (int i = 0; i < kSeekRetries && now <= start; ++i) {
             target = now + amount;
-            if (target >= duration) break;
+            if (target >= duration) return true;
             engine_.Seek(target);
             now = engine_.Position();
         }
@@ -110,9 +113,22 @@ void MediaGraph::SeekPosition(int mode, MediaTime amount) {
             now = engine_.Position();
         }
     }
+    return false;
 }
 
-bool MediaGraph::PollGraphEvent() { return rendered_ && engine_.TakeCompletion(); }
+void MediaGraph::Search(int direction, MediaTime amount) {
+    // A search is paused while it jumps, so the stream would never reach its end by itself.
+    if (SeekPosition(direction, amount) && direction > 0 && duration > 0) searchedToEnd_ = true;
+}
+
+bool MediaGraph::PollGraphEvent() {
+    if (!rendered_) return false;
+    endedOnError = false;
+    if (std::exchange(searchedToEnd_, false)) return true;
+    if (!engine_.TakeCompletion()) return false;
+    endedOnError = engine_.CompletedOnError();
+    return true;
+}
 
 void MediaGraph::Pause() {
     if (rendered_) engine_.Pause();

@@ -27,8 +27,11 @@ public:
     // Rate back to normal, then duration, frame time and native size of the rendered file.
     void ProbeMedia(int screenW, int screenH);
     // mode 0 absolute, 1 forward by amount, -1 backward by amount; positions in 100 ns.
-    void SeekPosition(int mode, MediaTime amount);
-    // True when the stream has played to its end.
+    // True when a forward seek would reach the end: nothing moves then.
+    bool SeekPosition(int mode, MediaTime amount);
+    // A search jump (direction +1 or -1): one that reaches the end ends the stream, as playing does.
+    void Search(int direction, MediaTime amount);
+    // True when the stream has played, or been searched, to its end.
     bool PollGraphEvent();
 
     // Direct calls of other subsystems; each does nothing without a graph.
@@ -48,6 +51,7 @@ public:
     int sourceWidth = 0;
     int sourceHeight = 0;
     MediaTime currentPosition = 0;
+    bool endedOnError = false;  // the end PollGraphEvent last reported was an error, not the stream's end
     int screenWidth = 0;
     int screenHeight = 0;
 
@@ -58,6 +62,7 @@ private:
     FailureReporter report_;
     bool created_ = false;
     bool rendered_ = false;
+    bool searchedToEnd_ = false;
 };
 
 // The graph's failure texts are formatted into a buffer of this many bytes.

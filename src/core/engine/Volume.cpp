@@ -64,15 +64,17 @@ StartupVolume TakeStartupVolume(SystemVolume& system, bool restoreVolumeOnExit, 
         startup.level = ClampLevel(savedVolume);
         return startup;
     }
-    const std::uint32_t current = system.GetWaveOutVolume();
+    const std::optional<std::uint32_t> current = system.GetWaveOutVolume();
+    // Unknown at start: the level saved at the last exit stands in, and nothing is restored later.
+    startup.level = ClampLevel(savedVolume);
+    if (!current) return startup;
     startup.waveOutAtStart = current;
     if (!restoreVolumeOnExit) {
-        startup.level = WaveOutToLevel(current);
+        startup.level = WaveOutToLevel(*current);
         return startup;
     }
-    startup.level = useDirectShowVolume ? ClampLevel(savedVolume)
-                                        : WaveOutChannelToLevel(static_cast<std::uint16_t>(current >> 16));
-    system.SetWaveOutVolume(current);
+    if (!useDirectShowVolume) startup.level = WaveOutChannelToLevel(static_cast<std::uint16_t>(*current >> 16));
+    system.SetWaveOutVolume(*current);
     return startup;
 }
 

@@ -37,7 +37,8 @@ struct StartupVolume {
     std::optional<std::uint32_t> waveOutAtStart;
 };
 
-// The level to start with, from the saved level (DirectShow method) or the current wave-out volume.
+// The level to start with, from the saved level (DirectShow method, or no wave-out volume known yet)
+// or the current wave-out volume.
 StartupVolume TakeStartupVolume(SystemVolume& system, bool restoreVolumeOnExit, bool useDirectShowVolume,
                                 int savedVolume);
 // At exit: puts back the start-up wave-out value when asked and when one was read.

@@ -13,6 +13,9 @@ namespace felux {
 struct VolumeRecord {
     std::string name;        // the file's name without folder and extension; compared byte for byte
     std::string volumeLine;  // "1:%08x" of the wave-out value, kept as read
+
+    // Whether this is the record of the file with that name key.
+    bool Names(std::string_view nameKey) const;
 };
 
 struct VolumeLogOptions {
@@ -59,6 +62,7 @@ private:
     void PutOnTop(const VolumeLogOptions& options, std::string_view nameKey, int level);
 
     std::vector<VolumeRecord> records_;
+    std::optional<std::string> unpaired_;  // a name line at the end of data.vol without its volume line
     bool recordPresent_ = false;
 };
 

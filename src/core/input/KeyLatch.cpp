@@ -10,6 +10,7 @@ void KeyLatch::Press(int key) {
     if (!Valid(key)) return;
     held_[static_cast<std::size_t>(key)] = true;
     latched_[static_cast<std::size_t>(key)] = true;
+    fullScreenLatched_[static_cast<std::size_t>(key)] = true;
 }
 
 void KeyLatch::Release(int key) {
@@ -24,12 +25,18 @@ bool KeyLatch::Down(int key) {
     return held_[static_cast<std::size_t>(key)];
 }
 
-bool KeyLatch::Hit(int key) {
+namespace {
+bool TakeHit(const std::array<bool, 256>& held, std::array<bool, 256>& latched, int key) {
     if (!Valid(key)) return false;
     const auto k = static_cast<std::size_t>(key);
-    const bool hit = held_[k] || latched_[k];
-    latched_[k] = false;
+    const bool hit = held[k] || latched[k];
+    latched[k] = false;
     return hit;
 }
+}  // namespace
+
+bool KeyLatch::Hit(int key) { return TakeHit(held_, latched_, key); }
+
+bool KeyLatch::FullScreenHit(int key) { return TakeHit(held_, fullScreenLatched_, key); }
 
 }  // namespace felux

@@ -16,11 +16,13 @@ public:
 
     bool Down(int key) override;
     bool Hit(int key) override;
+    bool FullScreenHit(int key) override;
 
 private:
     static constexpr int kKeys = 256;
     std::array<bool, kKeys> held_{};
     std::array<bool, kKeys> latched_{};
+    std::array<bool, kKeys> fullScreenLatched_{};
 };
 
 }  // namespace felux

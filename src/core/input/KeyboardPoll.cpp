@@ -15,7 +15,7 @@ constexpr int kArrowRepeatLimit = 6;
 constexpr double kOverscanStep = 0.01;
 
 // Hundredths, so repeated steps land exactly on the limits and on the stored percent.
-double Hundredths(double v) { return std::round(v * 100.0) / 100.0; }
+double Hundredths(double v) { return PercentScale(ScalePercent(v)); }
 
 double LowerScale(double v, double limit) {
     const double lowered = Hundredths(v - kOverscanStep);
@@ -400,8 +400,9 @@ void KeyboardPoll::SetScalesFromPreset(int preset) {
     const int xs[] = {settings_.overscanX2, settings_.overscanX3, settings_.overscanX4, settings_.overscanX5};
     const int ys[] = {settings_.overscanY2, settings_.overscanY3, settings_.overscanY4, settings_.overscanY5};
     const auto i = static_cast<std::size_t>(std::clamp(preset, 2, 5) - 2);
-    settings_.overscanScaleX = 1.0 - xs[i] / 100.0;
-    settings_.overscanScaleY = 1.0 - ys[i] / 100.0;
+    // In floating point: the stored percents may be anything a settings file held.
+    settings_.overscanScaleX = Hundredths(1.0 - xs[i] / 100.0);
+    settings_.overscanScaleY = Hundredths(1.0 - ys[i] / 100.0);
 }
 
 }  // namespace felux

@@ -59,16 +59,42 @@ bool WriteFileAtomic(const std::filesystem::path& path, std::string_view bytes) 
     return ok;
 }
 
-std::optional<std::string> ReadTextBounded(const std::filesystem::path& file, std::size_t maxBytes) {
+std::optional<std::string> ReadRawTextBounded(const std::filesystem::path& file, std::size_t maxBytes) {
     std::optional<std::string> bytes = ReadFileBounded(file, maxBytes + 1);
     if (!bytes) return std::nullopt;
     if (bytes->size() > maxBytes) {
         const std::size_t lastEnd = bytes->find_last_of("\r\n", maxBytes - 1);
         bytes->resize(lastEnd == std::string::npos ? 0 : lastEnd + 1);
     }
-    std::string_view view = *bytes;
-    if (view.starts_with("\xEF\xBB\xBF")) view.remove_prefix(3);
-    return ToUtf8(view);
+    if (std::string_view(*bytes).starts_with("\xEF\xBB\xBF")) bytes->erase(0, 3);
+    return bytes;
+}
+
+std::optional<std::string> ReadTextBounded(const std::filesystem::path& file, std::size_t maxBytes) {
+    std::optional<std::string> bytes = ReadRawTextBounded(file, maxBytes);
+    if (!bytes) return std::nullopt;
+    return LinesToUtf8(*bytes);
+}
+
+std::string LinesToUtf8(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find_first_of("\r\n", start);
+        if (end == std::string_view::npos) end = text.size();
+        out += ToUtf8(text.substr(start, end - start));
+        const std::size_t next = text.find_first_not_of("\r\n", end);
+        const std::size_t stop = next == std::string_view::npos ? text.size() : next;
+        out.append(text.substr(end, stop - end));
+        start = stop;
+    }
+    return out;
+}
+
+bool NamesExistingFile(const std::string& path) {
+    struct stat st {};
+    return !path.empty() && ::stat(path.c_str(), &st) == 0;
 }
 
 bool IsValidUtf8(std::string_view s) {

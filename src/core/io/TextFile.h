@@ -18,9 +18,13 @@ std::optional<std::string> ReadFileBounded(const std::filesystem::path& path, st
 // file is then untouched.
 bool WriteFileAtomic(const std::filesystem::path& path, std::string_view bytes);
 
-// A text file as UTF-8 (Shift-JIS converted), without a UTF-8 byte order mark.
-// A file longer than maxBytes is cut after its last complete line within the
-// bound, so no half line or half character is taken. nullopt: does not open.
+// A text file's bytes without a UTF-8 byte order mark, not decoded. A file
+// longer than maxBytes is cut after its last complete line within the bound,
+// so no half line or half character is taken. nullopt: does not open.
+std::optional<std::string> ReadRawTextBounded(const std::filesystem::path& path, std::size_t maxBytes);
+
+// The same, with every line decoded on its own by ToUtf8, so one line in
+// another encoding leaves the others as they are.
 std::optional<std::string> ReadTextBounded(const std::filesystem::path& path, std::size_t maxBytes);
 
 bool IsValidUtf8(std::string_view bytes);
@@ -28,5 +32,12 @@ bool IsValidUtf8(std::string_view bytes);
 // Text read from files: taken as UTF-8 when valid, otherwise decoded as
 // Shift-JIS (CP932); undecodable bytes become U+FFFD.
 std::string ToUtf8(std::string_view bytes);
+
+// ToUtf8 line by line; the line ends are kept.
+std::string LinesToUtf8(std::string_view text);
+
+// True when the bytes name something that exists; Linux names are bytes, so
+// such a path read from a file is kept as it is rather than decoded.
+bool NamesExistingFile(const std::string& path);
 
 }  // namespace felux::io

@@ -70,6 +70,8 @@ public:
     // Takes whatever the engine reported since the last call without waiting; true once
     // when the stream has played to its end.
     virtual bool TakeCompletion() = 0;
+    // Whether the stream TakeCompletion last reported stopped on an error rather than at its end.
+    virtual bool CompletedOnError() = 0;
 };
 
 }  // namespace felux

@@ -28,6 +28,9 @@ struct Size {
 
 enum class Stacking { Keep, Normal, Topmost };
 
+// A span wholly outside its window: a shape made of it alone hides the whole window.
+inline constexpr Rect kNoVisibleSpan{-1, -1, 1, 1};
+
 class WindowSystem {
 public:
     virtual ~WindowSystem() = default;
@@ -43,7 +46,7 @@ public:
     virtual Size ScreenSize() = 0;
     virtual void SetTitle(WindowId id, const std::string& title) = 0;
     // One rectangle per span, in the window's client coordinates; the union is the shape.
-    // No spans: the whole window, unshaped.
+    // No spans: the whole window, unshaped. A shape of kNoVisibleSpan alone shows nothing.
     virtual void SetRegion(WindowId id, const std::vector<Rect>& spans) = 0;
     // The system moves the window with the held left button, as a title-bar drag would.
     virtual void StartSystemMove(WindowId id) = 0;

@@ -92,7 +92,12 @@ void MainPlayerDlg::OnTimer() {
             if (PollGraphEvent() == kGraphComplete) {
                 state.wheelStep = 0;
                 state.keyWaitTicks = 10;
-                Next();
+                if (EveryEntryFailedInTurn()) {
+                    CollapseVideoWindow();
+                    state.requests.endOfListStop = 1;
+                } else {
+                    Next();
+                }
             }
         }
         if (state.abState == 4) CheckABRepeat();
@@ -104,6 +109,19 @@ void MainPlayerDlg::OnTimer() {
         ports_.windows.Invalidate(WindowId::Main);
     }
     if (state.exitRequested == 1) ExitSequence();
+}
+
+bool MainPlayerDlg::EveryEntryFailedInTurn() {
+    if (!graph.endedOnError) {
+        failedEndsInTurn_ = 0;
+        return false;
+    }
+    ports_.reportFailure("FELUX: playback stopped on an error: " + openFile.path + "\n");
+    // Moving on would reopen a file that has just failed (a one-entry list on repeat) or go
+    // round a list of failing files, once a tick, for ever.
+    if (++failedEndsInTurn_ < std::max(1, playlist.count)) return false;
+    failedEndsInTurn_ = 0;
+    return true;
 }
 
 void MainPlayerDlg::ExchangeWithEditor() {
@@ -153,7 +171,8 @@ void MainPlayerDlg::FirstTick() {
     ports_.windows.SetRegion(WindowId::Panel, region);
     ports_.windows.SetRegion(WindowId::Main, region);
 
-    const std::string path = JoinArguments(args_);
+    std::error_code noFolder;
+    const std::string path = CommandLinePath(args_, std::filesystem::current_path(noFolder));
     if (!path.empty()) {
         if (IsListPath(path))
             LoadList(path);

@@ -242,6 +242,8 @@ private:
     // The skin font of the settings, for the title and the timed text.
     TextFont SkinFont() const;
     bool TimedTextShown() const;
+    // After a file ended on an error (reported, one line): true once every entry has, in a row.
+    bool EveryEntryFailedInTurn();
     void LoadSettings();
     void SaveSettings();
     void SettingsPreamble();
@@ -255,6 +257,7 @@ private:
     bool closing_ = false;
     bool settingsDialogOpen_ = false;
     bool activationPending_ = false;
+    int failedEndsInTurn_ = 0;  // files that ended on an error one after the other
     StartupVolume startupVolume_;
     VideoPlacement videoPlacement_;
     VideoWindowLayout videoLayout_;

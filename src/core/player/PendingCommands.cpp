@@ -130,7 +130,7 @@ void MainPlayerDlg::RunSearch(int& searchState, bool& indicator, int oneShotValu
     }
     if ((searchState == 3 || r.oneShotSearch == oneShotValue) && state.searchTick == 0) {
         const int speedMs = state.paused == 0 ? playSpeed : pauseSpeed;
-        graph.SeekPosition(direction, static_cast<MediaTime>(speedMs) * kUnitsPerMillisecond);
+        graph.Search(direction, static_cast<MediaTime>(speedMs) * kUnitsPerMillisecond);
         r.oneShotSearch = 0;
     }
     if (searchState == 4 && state.paused == 0) {

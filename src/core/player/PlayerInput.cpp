@@ -100,9 +100,9 @@ int PlayerPanelActions::PlaylistCount() { return player_.playlist.count; }
 
 void PlayerPanelActions::CheckABRepeat() { player_.CheckABRepeat(); }
 
-bool PlayerFullScreenPort::LeftButtonDown() { return player_.ports_.keys.Hit(vk::LButton); }
+bool PlayerFullScreenPort::LeftButtonDown() { return player_.ports_.keys.FullScreenHit(vk::LButton); }
 
-bool PlayerFullScreenPort::RightButtonDown() { return player_.ports_.keys.Hit(vk::RButton); }
+bool PlayerFullScreenPort::RightButtonDown() { return player_.ports_.keys.FullScreenHit(vk::RButton); }
 
 
 CursorPoint PlayerFullScreenPort::CursorPosition() {
@@ -119,6 +119,8 @@ void PlayerFullScreenPort::ReleaseMouseButtons() { player_.ReleaseMouseButtons()
 void PlayerVolumeRecord::RegisterVolume() { player_.VolumeLogMode(VolumeMode::Register); }
 
 void PlayerVolumeRecord::ForgetVolume() { player_.VolumeLogMode(VolumeMode::Forget); }
+
+bool PlayerVolumeRecord::RecordPresent() const { return player_.volumeLog.RecordPresent(); }
 
 void MainPlayerDlg::VideoOnlyStep() {
     if (wheel.UseVideoOnlyNotch(state.windowMode == 2, VideoInput(video_query::kWheel)))

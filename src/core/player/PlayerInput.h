@@ -84,6 +84,7 @@ public:
     explicit PlayerVolumeRecord(MainPlayerDlg& player) : player_(player) {}
     void RegisterVolume() override;
     void ForgetVolume() override;
+    bool RecordPresent() const override;
 
 private:
     MainPlayerDlg& player_;
@@ -98,6 +99,7 @@ public:
     void Pause() override { graph_.Pause(); }
     void SetRate(double rate) override { graph_.SetRate(rate); }
     void SeekPosition(int direction, MediaTime amount) override { graph_.SeekPosition(direction, amount); }
+    void Search(int direction, MediaTime amount) override { graph_.Search(direction, amount); }
     MediaTime TimePerFrame() override { return graph_.timePerFrame; }
 
 private:

@@ -17,11 +17,14 @@ constexpr std::size_t kMaxHistoryLines = 100'000;
 
 void History::LoadHistory(const std::filesystem::path& file) {
     entries_.clear();
-    const std::optional<std::string> text = io::ReadTextBounded(file, kMaxHistoryBytes);
+    const std::optional<std::string> text = io::ReadRawTextBounded(file, kMaxHistoryBytes);
     if (!text) return;
     for (const std::string_view line : io::SplitLines(*text, kMaxHistoryLines)) {
         if (entries_.size() == kMaxEntries) break;
-        if (line.starts_with('/')) entries_.emplace_back(line);
+        if (!line.starts_with('/')) continue;
+        // A name that is not UTF-8 is decoded, unless its bytes already name an existing file.
+        std::string raw(line);
+        entries_.push_back(io::IsValidUtf8(raw) || io::NamesExistingFile(raw) ? std::move(raw) : io::ToUtf8(line));
     }
 }
 

@@ -68,10 +68,25 @@ std::optional<std::string> FileUriPath(std::string_view line) {
     return path;
 }
 
+// The entry a list line names. A line that is not UTF-8 is decoded, unless its bytes as
+// they stand already name an existing file: such names stay byte for byte.
+std::string EntryPath(std::string_view line, const std::string& folder, bool m3u) {
+    const auto build = [&](std::string_view text) {
+        if (std::optional<std::string> path = m3u ? FileUriPath(text) : std::nullopt) return std::move(*path);
+        // Windows drive paths stay as written: entries that will not open.
+        if (text.front() == '/' || (text.size() >= 3 && text[1] == ':' && text[2] == '\\')) return std::string(text);
+        if (text.front() == '\\') return WithSlashes(text);
+        return folder + WithSlashes(text);
+    };
+    std::string raw = build(line);
+    if (io::IsValidUtf8(line) || io::NamesExistingFile(raw)) return raw;
+    return build(io::ToUtf8(line));
+}
+
 }  // namespace
 
 bool LoadListFile(Playlist& list, const std::filesystem::path& listFile) {
-    const std::optional<std::string> text = io::ReadTextBounded(listFile, kMaxListBytes);
+    const std::optional<std::string> text = io::ReadRawTextBounded(listFile, kMaxListBytes);
     if (!text) return false;
     const std::string folder = ListFolder(listFile);
     bool taken = false;
@@ -81,18 +96,11 @@ bool LoadListFile(Playlist& list, const std::filesystem::path& listFile) {
         if (m3u && line.starts_with('#')) continue;
         const bool title = !line.empty() && line.front() == '*';
         if (!title && line.find('.') == std::string_view::npos) continue;
-        if (std::optional<std::string> path = m3u ? FileUriPath(line) : std::nullopt) {
-            list.AppendPath(std::move(*path));
-        } else if (line.front() == '/' || (line.size() >= 3 && line[1] == ':' && line[2] == '\\')) {
-            // Windows drive paths stay as written: entries that will not open.
-            list.AppendPath(std::string(line));
-        } else if (title) {
+        if (title) {
             if (list.Size() == 0) continue;
-            list.SetTitleAt(list.Size() - 1, std::string(line));
-        } else if (line.front() == '\\') {
-            list.AppendPath(WithSlashes(line));
+            list.SetTitleAt(list.Size() - 1, io::ToUtf8(line));
         } else {
-            list.AppendPath(folder + WithSlashes(line));
+            list.AppendPath(EntryPath(line, folder, m3u));
         }
         taken = true;
     }

@@ -2,9 +2,15 @@
 #pragma once
 
 #include <array>
+#include <cmath>
 #include <string>
 
 namespace felux {
+
+// Overscan scales are stored as whole percents; this is the one place that rounds them, so a
+// scale such as 0.29 (28.999... x 100) neither drifts at each save nor differs from the keys'.
+inline int ScalePercent(double scale) { return static_cast<int>(std::lround(scale * 100.0)); }
+inline double PercentScale(int percent) { return percent / 100.0; }
 
 using WheelTable = std::array<int, 20>;
 

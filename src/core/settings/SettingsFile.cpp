@@ -82,7 +82,7 @@ void Assign(PlayerSettings& s, std::size_t index, std::string_view value, Size s
             } else if constexpr (std::is_same_v<M, std::string PlayerSettings::*>) {
                 s.*member = std::string(value);
             } else if constexpr (std::is_same_v<M, PercentField>) {
-                s.*(member.member) = n / 100.0;
+                s.*(member.member) = PercentScale(n);
             } else {
                 s.*member = ParseTable(value, s.*member);
             }
@@ -120,7 +120,7 @@ std::string FormatValue(const PlayerSettings& s, std::size_t index) {
             } else if constexpr (std::is_same_v<M, std::string PlayerSettings::*>) {
                 return s.*member;
             } else if constexpr (std::is_same_v<M, PercentField>) {
-                return std::to_string(static_cast<int>(s.*(member.member) * 100.0));
+                return std::to_string(ScalePercent(s.*(member.member)));
             } else {
                 std::string out;
                 for (int v : s.*member) out += (out.empty() ? "" : ",") + std::to_string(v);
@@ -165,9 +165,18 @@ void CheckFullScreenMode(PlayerSettings& s, DisplayModes& modes) {
 }
 
 bool LoadSettingsFile(PlayerSettings& s, const std::filesystem::path& folder, Size screen) {
-    const std::optional<std::string> text = io::ReadTextBounded(folder / kSettingsFileName, kSettingsReadLimit);
-    if (!text) return false;
-    ParseSettings(s, *text, screen);
+    const std::optional<std::string> raw = io::ReadRawTextBounded(folder / kSettingsFileName, kSettingsReadLimit);
+    if (!raw) return false;
+    // Each line decides its own encoding, so a folder name in Latin-1 leaves the font name
+    // alone; a value whose bytes name an existing folder or file stays byte for byte.
+    std::string text;
+    for (const std::string_view line : io::SplitLines(*raw)) {
+        const std::size_t equals = line.find('=');
+        const std::string value(equals == std::string_view::npos ? std::string_view() : line.substr(equals + 1));
+        text += io::IsValidUtf8(line) || io::NamesExistingFile(value) ? std::string(line) : io::ToUtf8(line);
+        text += "\r\n";
+    }
+    ParseSettings(s, text, screen);
     return true;
 }
 

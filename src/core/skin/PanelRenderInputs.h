@@ -62,6 +62,8 @@ public:
     virtual ~VolumeRecordToggle() = default;
     virtual void RegisterVolume() = 0;
     virtual void ForgetVolume() = 0;
+    // Whether the open file has a record now, after a toggle.
+    virtual bool RecordPresent() const = 0;
 };
 
 // Player values the renderer changes, borrowed for one frame.

@@ -99,15 +99,18 @@ void PanelRenderer::DrawVolumeArea(const PanelView& view, PanelWrites& writes) {
         writes.volumeModeRequest = 0;
         return;
     }
+    bool recordPresent = view.volumeRecordPresent;
     if (writes.volumeModeRequest != 0) {
-        if (view.volumeRecordPresent)
+        if (recordPresent)
             writes.volumeRecord.ForgetVolume();
         else
             writes.volumeRecord.RegisterVolume();
         writes.volumeModeRequest = 0;
         flashCountdown_ = kFlashTicks;
+        // The face follows the toggle on this very frame, not one tick later.
+        recordPresent = writes.volumeRecord.RecordPresent();
     }
-    Piece(kVolumeArea, view.volumeRecordPresent ? SecondLit(kVolumeArea) : skin::Lit(kVolumeArea));
+    Piece(kVolumeArea, recordPresent ? SecondLit(kVolumeArea) : skin::Lit(kVolumeArea));
     if (flashCountdown_ >= 1) {
         // 255 on the first frame, fading by 75 a frame to nearly nothing.
         BlitBlend(PanelImage::Skin, kVolumeArea.x, kVolumeArea.y, kVolumeFlash.x, kVolumeFlash.y, kVolumeFlash.width,

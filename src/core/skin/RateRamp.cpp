@@ -8,7 +8,8 @@ namespace felux {
 void RateRamp::Press(RampDirection towards) {
     direction = towards;
     interval = kFirstInterval;
-    counter = 0;
+    // One whole interval before the first step, so that an ordinary click never changes the rate.
+    counter = kFirstInterval;
     hold = 0;
 }
 

@@ -25,7 +25,7 @@ struct RateRamp {
     int hold = 0;                   // ticks left resting at normal speed
 
     // PLAY pressed: left button slower, right button faster. The first step
-    // comes on the next tick.
+    // comes kFirstInterval ticks later, so a click does not change the rate.
     void Press(RampDirection towards);
     void Release() { direction = RampDirection::None; }
     // A double click on PLAY: back to normal speed, ramp stopped.

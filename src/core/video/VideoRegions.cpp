@@ -101,12 +101,15 @@ VideoRegions ComputeVideoRegions(const VideoRegionsInput& in) {
     const int x1 = mask ? w - m.x1 : w;
     AddRuns(out.picture, h, x0, x1,
             [&](int row) { return !MaskedRow(in, m, row) && !ScanLineRow(in, row); });
+    // No spans at all would leave the picture unshaped, the opposite of a mask that hides it all.
+    if (out.picture.empty()) out.picture.push_back(kNoVisibleSpan);
 
     if (in.lineMaskMode == kLineMaskCutWindow && !in.fullScreen) {
         std::vector<Rect> window;
         AddRuns(window, h, x0, x1, [&](int row) { return !MaskedRow(in, m, row); });
         // The timed-text strip below the picture is not masked: cutting it would hide the text.
         if (in.stripHeight > 0) window.push_back({0, h, w, in.stripHeight});
+        if (window.empty()) window.push_back(kNoVisibleSpan);
         out.videoWindow = std::move(window);
     }
     return out;

@@ -51,7 +51,8 @@ struct VideoRegionsInput {
 };
 
 struct VideoRegions {
-    // Of the picture, in its own coordinates: runs of visible rows, one rectangle per run.
+    // Of the picture, in its own coordinates: runs of visible rows, one rectangle per run;
+    // kNoVisibleSpan alone when no row is visible.
     std::vector<Rect> picture;
     // Of the video window; nullopt leaves the window unshaped.
     std::optional<std::vector<Rect>> videoWindow;

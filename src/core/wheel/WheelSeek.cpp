@@ -163,12 +163,12 @@ void WheelSeek::RunWheelSearch() {
     if (settings_.wheelVariableSpeed != 1) {
         const auto& table = state_.paused == 1 ? kFixedWheelPauseSteps : kFixedWheelPlaySteps;
         const int ms = table[static_cast<std::size_t>(std::abs(ClampStep(state_.wheelStep)))];
-        media_.SeekPosition(direction, Milliseconds(ms));
+        media_.Search(direction, Milliseconds(ms));
         return;
     }
     const Entry entry = UserEntry();
     if (entry.isRate || entry.value == 0) return;
-    media_.SeekPosition(Sign(entry.value), MagnitudeMs(entry.value));
+    media_.Search(Sign(entry.value), MagnitudeMs(entry.value));
 }
 
 }  // namespace felux
