@@ -92,6 +92,20 @@ if with_wm; then
   wait_video 480x360 "X after a restore"
   player_focused || fail "the player lost the keyboard after a restore"
 fi
+# A dialog opened and closed hands the keyboard back.
+press_at "$win" 36 23  # CONFIG
+for _ in $(seq 30); do
+  xdotool search --onlyvisible --name '^設定$' >/dev/null 2>&1 && break
+  sleep 0.1
+done
+xdotool search --onlyvisible --name '^設定$' >/dev/null 2>&1 || fail "CONFIG did not open the settings dialog"
+press Escape
+sleep 1.5
+before=$(still)
+press space
+[[ $(still) != "$before" ]] || fail "SPACE after closing the settings dialog did not reach the player"
+press space
+
 # Another program active: its keys are its own.
 if with_wm; then
   xmessage -geometry +600+600 "another program" &
