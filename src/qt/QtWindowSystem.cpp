@@ -43,8 +43,15 @@ void QtWindowSystem::Place(WindowId id, Rect r, bool show, Stacking stacking) {
         r.x -= origin.x();
         r.y -= origin.y();
     }
-    // The panel stays on top through the window that holds it.
-    if (stacking != Stacking::Keep) x11::KeepAbove(w->window(), stacking == Stacking::Topmost);
+    // The panel stays on top through the window that holds it. Kept above is asserted on every
+    // layout (a manager drops it when the window unmaps); back to normal only when it was above.
+    if (stacking != Stacking::Keep) {
+        QWidget* top = w->window();
+        const bool above = stacking == Stacking::Topmost;
+        bool& wasAbove = top == &main_ ? mainAbove_ : videoAbove_;
+        if (above || wasAbove) x11::KeepAbove(top, above);
+        wasAbove = above;
+    }
     // Children may start left of or above their window: a filled picture is cropped that way.
     w->move(r.x, r.y);
     Resize(id, r.width, r.height);

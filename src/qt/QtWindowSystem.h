@@ -37,6 +37,8 @@ private:
 
     MainWindow& main_;
     VideoWindow& video_;
+    bool mainAbove_ = false;   // kept above ordinary windows, as last asked
+    bool videoAbove_ = false;
 };
 
 }  // namespace felux

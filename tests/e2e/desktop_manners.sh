@@ -46,6 +46,12 @@ if with_wm; then
   kill -0 "$pid" 2>/dev/null && fail "closing the video window did not end the player"
   wait "$pid" || fail "player exited with status $?"
   [[ -s $home/HIS.tob && -s $home/KR01.tob ]] || fail "the history and the list were not saved at the close"
+  # "Always on top" keeps the panel's window above the others, through the window manager.
+  sed -i 's/^topmostMode=.*/topmostMode=1\r/' "$home/KR02.CFG"
+  start_player "$home" "$list"
+  wait_video 320x240 "topmost start"
+  xprop -id "$win" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE || fail "topmost did not keep the panel above"
+  quit_player
 else
   quit_player
 fi
