@@ -33,5 +33,6 @@ set(CPACK_DEBIAN_PACKAGE_SECTION video)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
+# X11 only: a Wayland desktop runs the player through XWayland.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xwayland")
 include(CPack)
