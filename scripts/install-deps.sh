@@ -7,6 +7,7 @@ packages=(
   qt6-base-dev libmpv-dev libxrandr-dev libasound2-dev
   googletest libgtest-dev libgmock-dev
   xvfb xauth xdotool x11-utils imagemagick fonts-ipafont-gothic openbox
+  dbus playerctl weston xwayland qt6-wayland
 )
 
 missing=()

@@ -7,29 +7,22 @@
 #include <fcntl.h>
 #include <cstdlib>
 
-#include "app/DataFolder.h"
+#include "app/HandOver.h"
 #include "input/KeyLatch.h"
 #include "mpv/MpvEngine.h"
 #include "mpv/MpvSystemVolume.h"
 #include "mpv/QuietSoundLibraries.h"
 #include "player/MainPlayerDlg.h"
-#include "qt/InstanceLock.h"
+#include "qt/HandOverChannel.h"
+#include "qt/Launch.h"
 #include "qt/MainWindow.h"
+#include "qt/MprisService.h"
 #include "qt/XRandrDisplayModes.h"
 #include "qt/QtKeyFeed.h"
 #include "qt/QtSettingsDialogs.h"
 #include "qt/QtTextPainter.h"
 #include "qt/QtWindowSystem.h"
 #include "qt/VideoWindow.h"
-
-namespace {
-
-std::optional<std::string> Env(const char* name) {
-    const char* v = std::getenv(name);
-    return v ? std::optional<std::string>(v) : std::nullopt;
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
     // Standard descriptors that were closed at launch would be reused by the X connection and
@@ -40,30 +33,17 @@ int main(int argc, char** argv) {
     Q_INIT_RESOURCE(felux);
     // Both windows carry the class "felux" whatever the program file is called.
     if (qEnvironmentVariableIsEmpty("RESOURCE_NAME")) qputenv("RESOURCE_NAME", "felux");
+    std::variant<int, felux::Launch> prepared = felux::PrepareLaunch(argc, argv);
+    if (const int* status = std::get_if<int>(&prepared)) return *status;
+    felux::Launch& launch = std::get<felux::Launch>(prepared);
     QCoreApplication::setApplicationName(QStringLiteral("felux"));
-    QApplication app(argc, argv);
+    // Our command line is read already: Qt sees only the program name.
+    int qtArgc = 1;
+    QApplication app(qtArgc, argv);
     // libmpv needs C number formatting; Qt has just set the user's locale.
     std::setlocale(LC_NUMERIC, "C");
     felux::QuietSoundLibraries();
     app.setQuitOnLastWindowClosed(false);
-
-    felux::InstanceLock lock;
-    if (!lock.TryAcquire()) return 0;
-
-    QFile bundled(QStringLiteral(":/KR02.sys"));
-    bundled.open(QIODevice::ReadOnly);
-    const QByteArray keyList = bundled.readAll();
-    const std::optional<std::filesystem::path> folder = felux::ResolveDataFolder({
-        Env("FELUX_HOME"),
-        QCoreApplication::applicationDirPath().toStdString(),
-        Env("XDG_CONFIG_HOME"),
-        Env("HOME"),
-        std::string_view(keyList.constData(), static_cast<std::size_t>(keyList.size())),
-    });
-    if (!folder) return 1;
-
-    std::vector<std::string> args;
-    for (int i = 1; i < argc; ++i) args.emplace_back(argv[i]);
 
     felux::MainWindow mainWindow;
     felux::VideoWindow videoWindow;
@@ -86,8 +66,8 @@ int main(int argc, char** argv) {
     felux::QtSettingsDialogs settingsDialogs(&mainWindow, displayModes);
 
     felux::MainPlayerDlg player(
-        {windows, keys, displayModes, media, systemVolume, toStandardError, &textPainter, &settingsDialogs}, *folder,
-        std::move(args));
+        {windows, keys, displayModes, media, systemVolume, toStandardError, &textPainter, &settingsDialogs},
+        launch.folder, std::move(launch.args));
     settingsDialogs.SetClosed([&player](const std::optional<felux::SettingsForm>& result) {
         player.SettingsDialogClosed(result);
     });
@@ -101,6 +81,10 @@ int main(int argc, char** argv) {
         player.OnActivateApp(s == Qt::ApplicationActive);
     });
     player.OnInitDialog();
+    felux::HandOverServer handOver(player, felux::HandOverSocketPath(), std::move(launch.laterFiles));
+    felux::MprisService mpris(player, [&player](const std::string& path) {
+        felux::ReceiveHandedFiles(player, {path}, true);
+    });
 
     QTimer timer;
     QObject::connect(&timer, &QTimer::timeout, [&] {

@@ -11,6 +11,8 @@ public:
     // False when another running copy holds the lock. A lock left by a
     // process that no longer runs is taken over.
     bool TryAcquire();
+    // The user's runtime folder, or a private one in /tmp; created when missing.
+    static QString Folder();
 
 private:
     std::unique_ptr<QLockFile> lock_;

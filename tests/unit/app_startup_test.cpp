@@ -42,9 +42,16 @@ TEST(DataFolder, ChosenInOrderAndGivenTheBundledKeyList) {
     EXPECT_EQ(*folder, home);
     EXPECT_EQ(dir.Read("home/KR02.sys"), "names");
 
-    dir.Write("home/KR02.sys", "edited");  // an existing key list is never replaced
+    dir.Write("home/KR02.sys", "edited");  // an edited key list is never replaced
     ResolveDataFolder({home.string(), exe, std::nullopt, std::nullopt, "names"});
     EXPECT_EQ(dir.Read("home/KR02.sys"), "edited");
+    // An older bundled list, one key short, gains the new key; a list cut inside a line does not.
+    dir.Write("home/KR02.sys", "a=\nb=\n");
+    ResolveDataFolder({home.string(), exe, std::nullopt, std::nullopt, "a=\nb=\nc=\n"});
+    EXPECT_EQ(dir.Read("home/KR02.sys"), "a=\nb=\nc=\n");
+    dir.Write("home/KR02.sys", "a=\nb");
+    ResolveDataFolder({home.string(), exe, std::nullopt, std::nullopt, "a=\nb=\nc=\n"});
+    EXPECT_EQ(dir.Read("home/KR02.sys"), "a=\nb");
 
     folder = ResolveDataFolder({std::nullopt, exe, (dir.path() / "xdg").string(), std::nullopt, "names"});
     EXPECT_EQ(*folder, dir.path() / "xdg" / "felux");

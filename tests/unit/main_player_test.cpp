@@ -120,7 +120,7 @@ TEST_F(MainPlayerTest, InitialisationCreatesSettingsAndPlacesWindows) {
     std::filesystem::remove(dir.path() / kSettingsFileName);
     TracingPlayer& p = Start();
     EXPECT_EQ(p.state.keyWaitTicks, 7);
-    EXPECT_EQ(io::SplitLines(dir.Read(kSettingsFileName)).size(), 85u);
+    EXPECT_EQ(io::SplitLines(dir.Read(kSettingsFileName)).size(), 86u);
     EXPECT_EQ(p.calls, std::vector<std::string>{"CreateGraph"});
     EXPECT_EQ(windows.log, (std::vector<std::string>{"Place Video 0,60 0x0 shown", "Resize Picture 0x0",
                                                      "Place Main 0,0 407x50 shown", "Place Panel 0,0 407x50 shown"}));

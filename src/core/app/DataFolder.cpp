@@ -7,9 +7,8 @@
 #include "settings/SettingsFile.h"
 
 namespace felux {
-namespace {
 
-std::optional<std::filesystem::path> ChooseFolder(const DataFolderInputs& in) {
+std::optional<std::filesystem::path> ChooseDataFolder(const DataFolderInputs& in) {
     if (in.feluxHome && !in.feluxHome->empty()) return std::filesystem::path(*in.feluxHome);
     std::error_code ec;
     if (!in.executableFolder.empty() && std::filesystem::is_regular_file(in.executableFolder / kKeyListFileName, ec))
@@ -19,16 +18,27 @@ std::optional<std::filesystem::path> ChooseFolder(const DataFolderInputs& in) {
     return std::nullopt;
 }
 
+namespace {
+
+// An older bundled list: the same lines, fewer of them. Edited lists are left alone.
+bool IsOlderKeyList(const std::filesystem::path& keyList, std::string_view bundled) {
+    const std::optional<std::string> text = io::ReadTextBounded(keyList, kKeyListReadLimit);
+    return text && !text->empty() && text->size() < bundled.size() && text->back() == '\n' &&
+           bundled.substr(0, text->size()) == *text;
+}
+
 }  // namespace
 
 std::optional<std::filesystem::path> ResolveDataFolder(const DataFolderInputs& in) {
-    std::optional<std::filesystem::path> folder = ChooseFolder(in);
+    std::optional<std::filesystem::path> folder = ChooseDataFolder(in);
     if (!folder) return std::nullopt;
     std::error_code ec;
     std::filesystem::create_directories(*folder, ec);
     const std::filesystem::path keyList = *folder / kKeyListFileName;
     // A read-only folder simply stays without a key list: nothing is saved then.
-    if (!in.bundledKeyList.empty() && !std::filesystem::exists(keyList, ec)) io::WriteFileAtomic(keyList, in.bundledKeyList);
+    if (!in.bundledKeyList.empty() &&
+        (!std::filesystem::exists(keyList, ec) || IsOlderKeyList(keyList, in.bundledKeyList)))
+        io::WriteFileAtomic(keyList, in.bundledKeyList);
     return folder;
 }
 

@@ -16,8 +16,12 @@ struct DataFolderInputs {
     std::string_view bundledKeyList;  // copied in when the chosen folder has none
 };
 
-// Picks the folder, creates it when needed and puts the bundled key list there
-// when it is missing. nullopt when no folder could be named.
+// The folder the inputs name, without creating anything. nullopt when none could be named.
+std::optional<std::filesystem::path> ChooseDataFolder(const DataFolderInputs& in);
+
+// Picks the folder, creates it when needed and puts the bundled key list there when it is
+// missing, or when the one there is the bundled list's beginning (written by an older
+// version, before keys were added at the end). nullopt when no folder could be named.
 std::optional<std::filesystem::path> ResolveDataFolder(const DataFolderInputs& in);
 
 }  // namespace felux

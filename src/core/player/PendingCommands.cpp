@@ -76,6 +76,11 @@ void MainPlayerDlg::RunPendingCommands() {
         ApplyVolume();
         r.volumeChanged = 0;
     }
+    // A seek asked for a file that has closed since means nothing for the next one.
+    if (r.seekTo) {
+        if (state.mediaClosed == 0) graph.SeekPosition(0, *r.seekTo);
+        r.seekTo.reset();
+    }
     if (state.mediaClosed == 0) {
         if (r.newVideoSize != 0) {
             ComputeVideoSize(false);

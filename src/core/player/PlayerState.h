@@ -34,6 +34,7 @@ struct Requests {
     int panelReplace = 0;      // re-place the panel after the main window moved
     int fullScreen = 0;        // toggle full screen
     int progressDrag = 0;      // the progress bar set the position this tick
+    std::optional<std::int64_t> seekTo;  // a remote's absolute seek, 100 ns units
 };
 
 struct PlayerState {

@@ -108,12 +108,13 @@ struct PlayerSettings {
     int savedVolume = 62;  // level 0..62
     int useDirectShowVolume = 1;
     int wheelNotchFeel = 1;
+    int handOverFiles = 0;  // 1: a second start gives its files to the running player
 
     // Live mirrors kept outside the file; set from the file on load.
     int liveScanLinesOn = 1;
     int liveLineMaskMode = 0;
 };
 
-inline constexpr int kSettingsFieldCount = 85;
+inline constexpr int kSettingsFieldCount = 86;
 
 }  // namespace felux

@@ -89,6 +89,7 @@ const std::array<SettingsField, kSettingsFieldCount> kSettingsFields{{
     {"savedVolume", &PlayerSettings::savedVolume},
     {"useDirectShowVolume", &PlayerSettings::useDirectShowVolume},
     {"wheelNotchFeel", &PlayerSettings::wheelNotchFeel},
+    {"handOverFiles", &PlayerSettings::handOverFiles},
 }};
 
 }  // namespace felux

@@ -1,0 +1,131 @@
+// The program's options (--help, --version) and the files its command line names.
+#include "app/CommandLineOptions.h"
+
+#include "app/CommandLine.h"
+
+namespace felux {
+namespace {
+
+constexpr std::string_view kFileScheme = "file://";
+
+bool StartsWithFileScheme(std::string_view s) {
+    if (s.size() < kFileScheme.size()) return false;
+    for (std::size_t i = 0; i < kFileScheme.size(); ++i) {
+        char c = s[i];
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+        if (c != kFileScheme[i]) return false;
+    }
+    return true;
+}
+
+int HexValue(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
+}  // namespace
+
+std::optional<std::string> FileUrlToPath(std::string_view url) {
+    if (!StartsWithFileScheme(url)) return std::nullopt;
+    std::string_view rest = url.substr(kFileScheme.size());
+    const std::size_t slash = rest.find('/');
+    if (slash == std::string_view::npos) return std::nullopt;
+    const std::string_view host = rest.substr(0, slash);
+    if (!host.empty() && host != "localhost") return std::nullopt;
+    rest = rest.substr(slash);
+    std::string path;
+    path.reserve(rest.size());
+    for (std::size_t i = 0; i < rest.size(); ++i) {
+        const char c = rest[i];
+        if (c == '?' || c == '#') break;
+        if (c != '%') {
+            path += c;
+            continue;
+        }
+        const int hi = i + 2 < rest.size() ? HexValue(rest[i + 1]) : -1;
+        const int lo = i + 2 < rest.size() ? HexValue(rest[i + 2]) : -1;
+        if (hi < 0 || lo < 0) {
+            path += c;  // a lone "%" is taken as it stands
+            continue;
+        }
+        const char decoded = static_cast<char>(hi * 16 + lo);
+        if (decoded == '\0') return std::nullopt;
+        path += decoded;
+        i += 2;
+    }
+    return path;
+}
+
+CommandLineRequest ParseCommandLine(const std::vector<std::string>& args) {
+    CommandLineRequest out;
+    std::size_t first = 0;
+    for (; first < args.size(); ++first) {
+        const std::string& a = args[first];
+        if (a == "--") {
+            ++first;
+            break;
+        }
+        if (a.size() < 2 || a[0] != '-') break;
+        if (a == "--help" || a == "-h") {
+            out.action = CommandLineRequest::Action::Help;
+        } else if (a == "--version" || a == "-v") {
+            if (out.action == CommandLineRequest::Action::Run) out.action = CommandLineRequest::Action::Version;
+        } else {
+            out.action = CommandLineRequest::Action::Error;
+            out.error = "felux: unknown option '" + a + "'\nTry 'felux --help' for more information.";
+            return out;
+        }
+    }
+    const std::vector<std::string> files(args.begin() + static_cast<std::ptrdiff_t>(first), args.end());
+    if (files.empty()) return out;
+    if (!StartsWithFileScheme(files.front())) {
+        out.path = JoinArguments(files);
+        return out;
+    }
+    // File managers pass one URL an argument; blanks inside are escaped.
+    for (const std::string& url : files) {
+        const std::optional<std::string> path = FileUrlToPath(url);
+        if (!path) {
+            out.action = CommandLineRequest::Action::Error;
+            out.error = "felux: cannot open '" + url + "': only local file:// addresses are supported";
+            return out;
+        }
+        if (out.path.empty())
+            out.path = *path;
+        else
+            out.morePaths.push_back(*path);
+    }
+    return out;
+}
+
+std::string UsageText(std::string_view dataFolder) {
+    std::string text =
+        "Usage: felux [OPTION]... [FILE | LIST | URL...]\n"
+        "Plays a video or audio file, or a .m3u or .tob list, in the FELUX panel.\n"
+        "A path with blanks may be given unquoted; file:// URLs name local files.\n"
+        "Without a file the player resumes its current list.\n"
+        "\n"
+        "  -h, --help     show this help and exit\n"
+        "  -v, --version  show the version and exit\n"
+        "  --             end of options: what follows is a file name\n"
+        "\n"
+        "Data folder in use: ";
+    text += dataFolder;
+    text +=
+        "\n"
+        "\n"
+        "Environment:\n"
+        "  FELUX_HOME       the data folder (settings, lists, history, volume log)\n"
+        "  FELUX_VO         mpv video output to use (for example null)\n"
+        "  FELUX_AO         mpv audio output to use (for example null)\n"
+        "  QT_QPA_PLATFORM  the Qt platform; FELUX chooses xcb (X11) when it is unset\n";
+    return text;
+}
+
+std::string VersionText(std::string_view version) {
+    return "felux " + std::string(version) + "\n";
+}
+
+}  // namespace felux

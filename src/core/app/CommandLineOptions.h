@@ -1,0 +1,34 @@
+// The program's options (--help, --version) and the files its command line names.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace felux {
+
+struct CommandLineRequest {
+    enum class Action { Run, Help, Version, Error };
+    Action action = Action::Run;
+    // The file or list to play at start: the plain arguments joined with blanks, or the first of
+    // several file:// URLs. Empty when none was named.
+    std::string path;
+    // Further files named by URLs; the running player appends them after the first.
+    std::vector<std::string> morePaths;
+    std::string error;  // the message for Action::Error, without a line end
+};
+
+// Options count only before the first file argument, so an unquoted path whose words begin
+// with "-" still reaches the player whole; "--" ends the options.
+CommandLineRequest ParseCommandLine(const std::vector<std::string>& argsAfterProgram);
+
+// "file:///a%20b.mpg" and "file://localhost/..." give the decoded local path; any other text,
+// another host, or an escape that decodes to a NUL gives nullopt.
+std::optional<std::string> FileUrlToPath(std::string_view url);
+
+// The --help text, naming the data folder in use.
+std::string UsageText(std::string_view dataFolder);
+std::string VersionText(std::string_view version);
+
+}  // namespace felux

@@ -1,0 +1,59 @@
+// Files a second start hands to the running player: the message on the wire and its receipt.
+#include "app/HandOver.h"
+
+#include "app/CommandLine.h"
+#include "player/MainPlayerDlg.h"
+#include "playlist/ListFile.h"
+
+namespace felux {
+namespace {
+
+constexpr std::string_view kHeader = "FELUX-OPEN 1\n";
+
+}  // namespace
+
+std::optional<std::string> EncodeHandOver(const std::vector<std::string>& files) {
+    if (files.empty() || files.size() > kHandOverMaxFiles) return std::nullopt;
+    std::string out(kHeader);
+    for (const std::string& f : files) {
+        if (f.empty() || f.find('\0') != std::string::npos) return std::nullopt;
+        out += f;
+        out += '\0';
+        if (out.size() > kHandOverLimit) return std::nullopt;
+    }
+    return out;
+}
+
+std::optional<std::vector<std::string>> DecodeHandOver(std::string_view message) {
+    if (message.size() > kHandOverLimit || message.substr(0, kHeader.size()) != kHeader) return std::nullopt;
+    message.remove_prefix(kHeader.size());
+    std::vector<std::string> files;
+    while (!message.empty()) {
+        const std::size_t end = message.find('\0');
+        // A message cut short ends without its NUL: nothing of it is trusted.
+        if (end == std::string_view::npos || end == 0 || files.size() == kHandOverMaxFiles) return std::nullopt;
+        files.emplace_back(message.substr(0, end));
+        message.remove_prefix(end + 1);
+    }
+    if (files.empty()) return std::nullopt;
+    return files;
+}
+
+std::size_t ReceiveHandedFiles(MainPlayerDlg& player, const std::vector<std::string>& files, bool play) {
+    const std::size_t before = player.playlist.Size();
+    for (const std::string& f : files) {
+        if (IsListPath(f))
+            LoadListFile(player.playlist, f);
+        else
+            player.playlist.Append(f, "");
+    }
+    player.playlist.RefreshCount();
+    const std::size_t added = player.playlist.Size() - before;
+    if (added > 0 && play) {
+        player.playlist.currentIndex = static_cast<int>(before);
+        player.state.requests.playSelected = 1;
+    }
+    return added;
+}
+
+}  // namespace felux

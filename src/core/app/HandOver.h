@@ -1,0 +1,28 @@
+// Files a second start hands to the running player: the message on the wire and its receipt.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace felux {
+
+class MainPlayerDlg;
+
+// A message never grows past this; a longer one is refused whole rather than cut.
+inline constexpr std::size_t kHandOverLimit = 256 * 1024;
+inline constexpr std::size_t kHandOverMaxFiles = 4096;
+
+// A header line, then each path followed by a NUL (paths may hold any byte but NUL).
+// nullopt when the files do not fit the limits.
+std::optional<std::string> EncodeHandOver(const std::vector<std::string>& files);
+// nullopt for anything that is not a whole message within the limits.
+std::optional<std::vector<std::string>> DecodeHandOver(std::string_view message);
+
+// Appends the files (a list file adds its entries) and asks the next tick to play the first
+// new entry. Returns the number of entries added.
+std::size_t ReceiveHandedFiles(MainPlayerDlg& player, const std::vector<std::string>& files, bool play);
+
+}  // namespace felux

@@ -1,0 +1,122 @@
+// What a desktop remote asks of the player, raised as the request flags the panel raises.
+#include "app/RemoteControl.h"
+
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+
+#include "engine/Volume.h"
+#include "player/MainPlayerDlg.h"
+
+namespace felux {
+namespace {
+
+constexpr std::int64_t kUnitsPerMicro = 10;  // media times are in 100 ns
+
+}  // namespace
+
+bool RemoteControl::Open() const { return player_.state.mediaClosed == 0; }
+
+RemoteControl::Status RemoteControl::PlaybackStatus() const {
+    if (!Open()) return Status::Stopped;
+    return player_.state.paused == 1 ? Status::Paused : Status::Playing;
+}
+
+std::optional<RemoteTrack> RemoteControl::CurrentTrack() const {
+    if (!Open()) return std::nullopt;
+    RemoteTrack t;
+    t.index = player_.playlist.currentIndex;
+    t.path = player_.openFile.path;
+    t.lengthMicros = std::max<std::int64_t>(0, player_.graph.duration / kUnitsPerMicro);
+    if (player_.openFile.audioInfo) {
+        t.title = player_.openFile.audioInfo->tag.title;
+        t.artist = player_.openFile.audioInfo->tag.artist;
+    }
+    if (t.title.empty()) t.title = player_.openFile.titleLine;
+    if (t.title.empty()) t.title = std::filesystem::path(t.path).filename().string();
+    return t;
+}
+
+std::int64_t RemoteControl::PositionMicros() const {
+    return Open() ? std::max<std::int64_t>(0, player_.graph.currentPosition / kUnitsPerMicro) : 0;
+}
+
+double RemoteControl::Volume() const { return static_cast<double>(player_.state.volumeLevel) / kVolumeFull; }
+bool RemoteControl::Repeat() const { return player_.settings.repeatList != 0; }
+bool RemoteControl::Shuffle() const { return player_.settings.shufflePlay != 0; }
+
+bool RemoteControl::CanGoNext() const {
+    const auto size = static_cast<int>(player_.playlist.Size());
+    return size > 1 && (Repeat() || Shuffle() || player_.playlist.currentIndex + 1 < size);
+}
+
+bool RemoteControl::CanGoPrevious() const { return player_.playlist.Size() > 1; }
+bool RemoteControl::CanPlay() const { return Open() || player_.playlist.Size() > 0; }
+bool RemoteControl::CanSeek() const { return Open() && player_.graph.duration > 0; }
+
+void RemoteControl::Play() {
+    if (Open() && player_.state.paused == 0) return;
+    player_.state.requests.play = 1;
+}
+
+void RemoteControl::Pause() {
+    if (Open() && player_.state.paused == 0) player_.state.requests.pauseToggle = 1;
+}
+
+void RemoteControl::PlayPause() {
+    if (Open())
+        player_.state.requests.pauseToggle = 1;
+    else
+        player_.state.requests.play = 1;
+}
+
+void RemoteControl::Stop() {
+    if (Open()) player_.state.requests.stop = 1;
+}
+
+// A search held on the panel owns the flag until it is let go.
+void RemoteControl::Next() {
+    if (player_.state.requests.fastForward == 0) player_.state.requests.fastForward = 1;
+}
+
+void RemoteControl::Previous() {
+    if (player_.state.requests.rewind == 0) player_.state.requests.rewind = 1;
+}
+
+void RemoteControl::SeekBy(std::int64_t offsetMicros) {
+    if (!CanSeek()) return;
+    const std::int64_t base = player_.state.requests.seekTo.value_or(player_.graph.currentPosition);
+    const std::int64_t target = base + offsetMicros * kUnitsPerMicro;
+    if (target >= player_.graph.duration) {
+        Next();
+        return;
+    }
+    player_.state.requests.seekTo = std::max<std::int64_t>(0, target);
+}
+
+void RemoteControl::SetPosition(int track, std::int64_t positionMicros) {
+    if (!CanSeek() || track != player_.playlist.currentIndex || positionMicros < 0) return;
+    const std::int64_t target = positionMicros * kUnitsPerMicro;
+    if (target > player_.graph.duration) return;
+    player_.state.requests.seekTo = target;
+}
+
+void RemoteControl::SetVolume(double volume) {
+    if (!std::isfinite(volume)) return;
+    const int level = static_cast<int>(std::lround(std::clamp(volume, 0.0, 1.0) * kVolumeFull));
+    if (level == player_.state.volumeLevel) return;
+    player_.state.volumeLevel = level;
+    player_.state.requests.volumeChanged = 1;
+}
+
+void RemoteControl::SetRepeat(bool on) {
+    if (on != Repeat()) player_.state.requests.repeatToggle = 1;
+}
+
+void RemoteControl::SetShuffle(bool on) {
+    if (on != Shuffle()) player_.state.requests.shuffleToggle = 1;
+}
+
+void RemoteControl::Quit() { player_.state.exitRequested = 1; }
+
+}  // namespace felux

@@ -1,0 +1,59 @@
+// What a desktop remote (media keys, MPRIS clients) asks of the player, raised as the request
+// flags the panel raises; the next tick carries them out.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace felux {
+
+class MainPlayerDlg;
+
+struct RemoteTrack {
+    int index = 0;                  // the playlist entry
+    std::string path;
+    std::string title;              // the ID3 title, else the title line
+    std::string artist;             // empty without an ID3 artist
+    std::int64_t lengthMicros = 0;  // 0 when unknown
+};
+
+class RemoteControl {
+public:
+    enum class Status { Playing, Paused, Stopped };
+
+    explicit RemoteControl(MainPlayerDlg& player) : player_(player) {}
+
+    Status PlaybackStatus() const;
+    std::optional<RemoteTrack> CurrentTrack() const;
+    std::int64_t PositionMicros() const;
+    double Volume() const;  // 0.0 .. 1.0, the panel's knob
+    bool Repeat() const;
+    bool Shuffle() const;
+    bool CanGoNext() const;
+    bool CanGoPrevious() const;
+    bool CanPlay() const;
+    bool CanSeek() const;
+
+    void Play();
+    void Pause();
+    void PlayPause();
+    void Stop();
+    void Next();
+    void Previous();
+    // Relative seek; past the end it acts as Next, before the start it seeks to 0.
+    void SeekBy(std::int64_t offsetMicros);
+    // Ignored outside 0 .. length or when track does not name the current entry.
+    void SetPosition(int track, std::int64_t positionMicros);
+    void SetVolume(double volume);
+    void SetRepeat(bool on);
+    void SetShuffle(bool on);
+    void Quit();
+
+private:
+    bool Open() const;
+
+    MainPlayerDlg& player_;
+};
+
+}  // namespace felux

@@ -1,0 +1,62 @@
+// The MPRIS2 player interface: playback requests and the state a desktop shows.
+#include "qt/MprisPlayer.h"
+
+#include <QDBusObjectPath>
+#include <QStringList>
+#include <QUrl>
+
+#include "app/CommandLineOptions.h"
+
+namespace felux {
+
+MprisPlayer::MprisPlayer(QObject* parent, RemoteControl& remote, OpenHandler open)
+    : QDBusAbstractAdaptor(parent), remote_(remote), open_(std::move(open)) {}
+
+QString MprisPlayer::PlaybackStatus() const {
+    switch (remote_.PlaybackStatus()) {
+        case RemoteControl::Status::Playing: return QStringLiteral("Playing");
+        case RemoteControl::Status::Paused: return QStringLiteral("Paused");
+        case RemoteControl::Status::Stopped: break;
+    }
+    return QStringLiteral("Stopped");
+}
+
+QString MprisPlayer::LoopStatus() const {
+    return remote_.Repeat() ? QStringLiteral("Playlist") : QStringLiteral("None");
+}
+
+// The player repeats the whole list or nothing; "Track" is the nearest, the list.
+void MprisPlayer::SetLoopStatus(const QString& status) { remote_.SetRepeat(status != QLatin1String("None")); }
+
+QDBusObjectPath MprisPlayer::TrackPath(int index) {
+    return QDBusObjectPath(QStringLiteral("/org/felux/Track/%1").arg(index));
+}
+
+QVariantMap MprisPlayer::Metadata() const {
+    const std::optional<RemoteTrack> track = remote_.CurrentTrack();
+    if (!track) return {{QStringLiteral("mpris:trackid"),
+                         QVariant::fromValue(QDBusObjectPath(QStringLiteral("/org/mpris/MediaPlayer2/TrackList/NoTrack")))}};
+    QVariantMap m;
+    m.insert(QStringLiteral("mpris:trackid"), QVariant::fromValue(TrackPath(track->index)));
+    if (track->lengthMicros > 0) m.insert(QStringLiteral("mpris:length"), qlonglong(track->lengthMicros));
+    m.insert(QStringLiteral("xesam:url"), QUrl::fromLocalFile(QString::fromStdString(track->path)).toString());
+    m.insert(QStringLiteral("xesam:title"), QString::fromStdString(track->title));
+    if (!track->artist.empty())
+        m.insert(QStringLiteral("xesam:artist"), QStringList{QString::fromStdString(track->artist)});
+    return m;
+}
+
+void MprisPlayer::SetPosition(const QDBusObjectPath& track, qlonglong position) {
+    const QString prefix = QStringLiteral("/org/felux/Track/");
+    if (!track.path().startsWith(prefix)) return;
+    bool ok = false;
+    const int index = track.path().mid(prefix.size()).toInt(&ok);
+    if (ok) remote_.SetPosition(index, position);
+}
+
+void MprisPlayer::OpenUri(const QString& uri) {
+    const std::optional<std::string> path = FileUrlToPath(uri.toStdString());
+    if (path && open_) open_(*path);
+}
+
+}  // namespace felux

@@ -1,0 +1,72 @@
+// The player on the session bus as org.mpris.MediaPlayer2.felux, announcing what changed.
+#include "qt/MprisService.h"
+
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QStringList>
+
+#include "qt/MprisRoot.h"
+
+namespace felux {
+namespace {
+
+const QString kObjectPath = QStringLiteral("/org/mpris/MediaPlayer2");
+const QString kServiceName = QStringLiteral("org.mpris.MediaPlayer2.felux");
+// Looks a few times a second: cheap reads of the player's state, never a wait.
+constexpr int kPollMs = 200;
+// A position further than this from where playing would have taken it was a seek (microseconds).
+constexpr qlonglong kSeekSlack = 1'500'000;
+
+}  // namespace
+
+MprisService::MprisService(MainPlayerDlg& player, MprisPlayer::OpenHandler open)
+    : remote_(player),
+      root_(new MprisRoot(this, remote_)),
+      player_(new MprisPlayer(this, remote_, std::move(open))) {
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    registered_ = bus.isConnected() && bus.registerObject(kObjectPath, this) && bus.registerService(kServiceName);
+    if (!registered_) return;
+    connect(&poll_, &QTimer::timeout, this, &MprisService::Announce);
+    poll_.start(kPollMs);
+}
+
+MprisService::~MprisService() {
+    if (!registered_) return;
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    bus.unregisterService(kServiceName);
+    bus.unregisterObject(kObjectPath);
+}
+
+void MprisService::Announce() {
+    QVariantMap now{
+        {QStringLiteral("PlaybackStatus"), player_->PlaybackStatus()},
+        {QStringLiteral("LoopStatus"), player_->LoopStatus()},
+        {QStringLiteral("Shuffle"), player_->Shuffle()},
+        {QStringLiteral("Metadata"), player_->Metadata()},
+        {QStringLiteral("Volume"), player_->Volume()},
+        {QStringLiteral("CanGoNext"), player_->CanGoNext()},
+        {QStringLiteral("CanGoPrevious"), player_->CanGoPrevious()},
+        {QStringLiteral("CanPlay"), player_->CanPlay()},
+        {QStringLiteral("CanPause"), player_->CanPause()},
+        {QStringLiteral("CanSeek"), player_->CanSeek()},
+    };
+    QVariantMap changed;
+    for (auto it = now.cbegin(); it != now.cend(); ++it)
+        if (last_.value(it.key()) != it.value()) changed.insert(it.key(), it.value());
+
+    const qlonglong position = player_->Position();
+    const bool sameTrack = !changed.contains(QStringLiteral("Metadata"));
+    const qlonglong expected =
+        lastPosition_ + (player_->PlaybackStatus() == QLatin1String("Playing") ? kPollMs * 1000LL : 0);
+    if (sameTrack && !last_.isEmpty() && qAbs(position - expected) > kSeekSlack) emit player_->Seeked(position);
+    lastPosition_ = position;
+    last_ = now;
+    if (changed.isEmpty()) return;
+
+    QDBusMessage signal = QDBusMessage::createSignal(kObjectPath, QStringLiteral("org.freedesktop.DBus.Properties"),
+                                                     QStringLiteral("PropertiesChanged"));
+    signal << QStringLiteral("org.mpris.MediaPlayer2.Player") << changed << QStringList();
+    QDBusConnection::sessionBus().send(signal);
+}
+
+}  // namespace felux

@@ -1,0 +1,69 @@
+#!/usr/bin/env bash
+# MPRIS2 on a private session bus: playerctl sees and drives the player as a desktop's media keys do.
+set -u
+if [[ -z ${FELUX_PRIVATE_BUS:-} ]]; then
+  FELUX_PRIVATE_BUS=1 exec dbus-run-session -- bash "$0" "$@"
+fi
+felux=$1
+source "$(dirname "$0")/common.bash"
+command -v playerctl >/dev/null || fail "playerctl is not installed (scripts/install-deps.sh)"
+home=$(mktemp -d)
+follow=""
+trap 'rm -rf "$home"; kill "$pid" $follow 2>/dev/null' EXIT
+pc() { playerctl -p felux "$@" 2>/dev/null; }
+# expect WHAT VALUE COMMAND...: waits up to three seconds for the command to print VALUE.
+expect() {
+  local what=$1 want=$2 got
+  shift 2
+  for _ in $(seq 30); do
+    got=$("$@")
+    [[ $got == $want ]] && return 0
+    sleep 0.1
+  done
+  fail "$what: '$got', not '$want'"
+}
+
+start_player "$home" "$(two_clip_list "$home")"
+wait_video 320x240 "start"
+expect "status at start" Playing pc status
+expect "title" "*demo*" pc metadata xesam:title
+expect "length" 3[0-9][0-9][0-9][0-9][0-9][0-9] pc metadata mpris:length
+expect "url" "file://*/demo.mpg" pc metadata xesam:url
+
+# Changes reach a client that listens, not only one that asks.
+playerctl -p felux --follow status > "$home/follow.txt" 2>/dev/null &
+follow=$!
+sleep 0.5
+pc pause
+expect "after pause" Paused pc status
+expect "signalled pause" "*Paused*" cat "$home/follow.txt"
+pc play-pause
+expect "after play-pause" Playing pc status
+
+pc position 2
+expect "position after a seek" 2.* pc position
+pc volume 0.5
+expect "volume" 0.5* pc volume
+
+pc next
+expect "next entry" "file://*/clip.mpg" pc metadata xesam:url
+pc previous
+expect "previous entry" "file://*/demo.mpg" pc metadata xesam:url
+pc loop None
+expect "loop off" None pc loop
+
+pc stop
+expect "stopped" Stopped pc status
+[[ -z $(video_geometry) ]] || fail "the video window stayed after stop"
+
+dbus-send --session --dest=org.mpris.MediaPlayer2.felux --type=method_call /org/mpris/MediaPlayer2 \
+  org.mpris.MediaPlayer2.Quit || fail "Quit was not accepted"
+for _ in $(seq 30); do
+  kill -0 "$pid" 2>/dev/null || break
+  sleep 0.1
+done
+kill -0 "$pid" 2>/dev/null && fail "Quit did not end the player"
+wait "$pid" || fail "player exited with status $?"
+grep -q $'^savedVolume=31\r$' "$home/KR02.CFG" || fail "the remote's volume was not saved"
+grep -q $'^repeatList=0\r$' "$home/KR02.CFG" || fail "the remote's loop switch was not saved"
+echo "e2e mpris: 1 passed, 0 failed"

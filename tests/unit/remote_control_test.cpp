@@ -1,0 +1,156 @@
+// A desktop remote and handed-over files drive the player through the tick's request flags.
+#include <gtest/gtest.h>
+
+#include "PlayerHarness.h"
+#include "app/HandOver.h"
+#include "app/RemoteControl.h"
+
+namespace felux {
+namespace {
+
+using test::OpenPlayer;
+using test::PlayerHarness;
+using Status = RemoteControl::Status;
+
+class RemoteControlTest : public ::testing::Test {
+protected:
+    PlayerHarness h;
+};
+
+TEST_F(RemoteControlTest, RequestsWaitForTheTickAndRepeatsBeforeItAreOne) {
+    const std::string a = h.AddMedia("a.mpg");
+    const std::string b = h.AddMedia("b.mpg");
+    OpenPlayer& p = h.Start({a, b}, true);
+    h.TickUntilStarted();
+    RemoteControl remote(p);
+    EXPECT_EQ(remote.CurrentTrack()->title, p.openFile.titleLine);  // no ID3 tag: the title line
+
+    remote.Pause();
+    EXPECT_TRUE(h.engine.playing);  // nothing until the tick
+    h.Tick();
+    EXPECT_EQ(remote.PlaybackStatus(), Status::Paused);
+    remote.Pause();  // paused already: no toggle back to playing
+    h.Tick();
+    EXPECT_EQ(remote.PlaybackStatus(), Status::Paused);
+
+    remote.Next();
+    remote.Next();  // two presses before a tick are one step, as on the panel
+    h.TickUntilStarted();
+    EXPECT_EQ(remote.CurrentTrack()->index, 1);
+    EXPECT_EQ(remote.CurrentTrack()->path, b);
+
+    remote.Stop();
+    h.Tick(5);  // layout ticks after the new file hold the request; they do not lose it
+    EXPECT_EQ(remote.PlaybackStatus(), Status::Stopped);
+    EXPECT_FALSE(remote.CurrentTrack());
+    remote.PlayPause();  // stopped: plays
+    h.TickUntilStarted();
+    EXPECT_EQ(remote.PlaybackStatus(), Status::Playing);
+
+    remote.SetVolume(0.5);
+    EXPECT_EQ(p.state.volumeLevel, 31);
+    remote.SetVolume(-3.0);
+    EXPECT_EQ(p.state.volumeLevel, 0);
+    remote.SetVolume(std::numeric_limits<double>::quiet_NaN());
+    EXPECT_EQ(p.state.volumeLevel, 0);
+    remote.SetRepeat(true);  // on already: no toggle
+    h.Tick();
+    EXPECT_TRUE(remote.Repeat());
+}
+
+TEST_F(RemoteControlTest, SeeksLandOnTheTickAndStopAtTheEnds) {
+    const std::string a = h.AddMedia("a.mpg");
+    const std::string b = h.AddMedia("b.mpg");
+    OpenPlayer& p = h.Start({a, b}, true);
+    h.TickUntilStarted();
+    RemoteControl remote(p);
+    h.engine.position = 10 * kUnitsPerSecond;
+    h.Tick();
+    EXPECT_EQ(remote.PositionMicros(), 10'000'000);
+
+    remote.SeekBy(5'000'000);
+    remote.SeekBy(5'000'000);  // queued seeks add up
+    h.Tick();
+    EXPECT_EQ(h.engine.position, 20 * kUnitsPerSecond);
+    remote.SeekBy(-60'000'000);  // before the start: the start
+    h.Tick();
+    EXPECT_EQ(h.engine.position, 0);
+
+    remote.SetPosition(0, 60'000'000);  // exactly the length is allowed
+    h.Tick();
+    EXPECT_EQ(h.engine.position, 60 * kUnitsPerSecond);
+    h.engine.position = 0;
+    h.Tick();
+    const std::size_t seeks = h.engine.seeks.size();
+    remote.SetPosition(0, 60'000'001);  // past the length
+    remote.SetPosition(1, 1'000'000);   // another entry
+    remote.SetPosition(0, -1);
+    h.Tick();
+    EXPECT_EQ(h.engine.seeks.size(), seeks);
+
+    // A seek queued for a file that is then stopped is not carried to the next one.
+    remote.SeekBy(1'000'000);
+    p.state.requests.stop = 1;
+    h.Tick();
+    EXPECT_FALSE(p.state.requests.seekTo);
+    EXPECT_EQ(h.engine.seeks.size(), seeks);
+
+    remote.Play();
+    h.TickUntilStarted();
+    remote.SeekBy(60'000'000);  // past the end: the next entry
+    h.TickUntilStarted();
+    EXPECT_EQ(p.playlist.currentIndex, 1);
+}
+
+TEST_F(RemoteControlTest, HandedFilesJoinTheListAndTheFirstPlays) {
+    const std::string a = h.AddMedia("a.mpg");
+    const std::string b = h.AddMedia("b b.mpg");
+    const std::string c = h.AddMedia("c.mpg");
+    h.folder.Write("list.m3u", c + "\n");
+    OpenPlayer& p = h.Start({a}, true);
+    h.TickUntilStarted();
+
+    const std::optional<std::string> message = EncodeHandOver({b, (h.folder.path() / "list.m3u").string()});
+    ASSERT_TRUE(message);
+    const std::optional<std::vector<std::string>> files = DecodeHandOver(*message);
+    ASSERT_TRUE(files);
+    EXPECT_EQ(ReceiveHandedFiles(p, *files, true), 2u);
+    h.TickUntilStarted();
+    EXPECT_EQ(p.playlist.Size(), 3u);
+    EXPECT_EQ(p.playlist.currentIndex, 1);
+    EXPECT_EQ(p.openFile.path, b);
+    EXPECT_EQ(p.playlist.PathAt(2), c);
+
+    EXPECT_EQ(ReceiveHandedFiles(p, {a}, false), 1u);  // appended, the current file plays on
+    h.Tick();
+    EXPECT_EQ(p.openFile.path, b);
+    EXPECT_EQ(ReceiveHandedFiles(p, {(h.folder.path() / "empty.m3u").string()}, true), 0u);
+    EXPECT_EQ(p.state.requests.playSelected, 0);
+}
+
+TEST(HandOverMessage, OnlyWholeMessagesWithinTheLimitsAreTaken) {
+    const std::string odd = "/v/line\nbreak and ビデオ.mpg";
+    const std::optional<std::string> m = EncodeHandOver({odd, "/v/b.mpg"});
+    ASSERT_TRUE(m);
+    EXPECT_EQ(DecodeHandOver(*m), (std::vector<std::string>{odd, "/v/b.mpg"}));
+
+    EXPECT_FALSE(DecodeHandOver(m->substr(0, m->size() - 1)));  // cut short
+    EXPECT_FALSE(DecodeHandOver("FELUX-OPEN 1\n"));                // no files
+    EXPECT_FALSE(DecodeHandOver("FELUX-OPEN 2\n/a\0"));
+    EXPECT_FALSE(DecodeHandOver(std::string("FELUX-OPEN 1\n/a\0\0", 17)));  // an empty name
+    EXPECT_FALSE(EncodeHandOver({}));
+    EXPECT_FALSE(EncodeHandOver({std::string("/a\0b", 4)}));
+
+    // Exactly at the size limit passes; one byte more is refused whole.
+    const std::size_t header = std::string("FELUX-OPEN 1\n").size();
+    const std::string fits(kHandOverLimit - header - 1, 'x');
+    ASSERT_TRUE(EncodeHandOver({fits}));
+    EXPECT_EQ(EncodeHandOver({fits})->size(), kHandOverLimit);
+    EXPECT_TRUE(DecodeHandOver(*EncodeHandOver({fits})));
+    EXPECT_FALSE(EncodeHandOver({fits + "x"}));
+    EXPECT_FALSE(DecodeHandOver(*EncodeHandOver({fits}) + "y"));
+    EXPECT_FALSE(EncodeHandOver(std::vector<std::string>(kHandOverMaxFiles + 1, "/a")));
+}
+
+}  // namespace
+}  // namespace felux
