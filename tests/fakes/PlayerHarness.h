@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "FakeDisplayModes.h"
+#include "FakeEditorPorts.h"
 #include "FakeMediaEngine.h"
 #include "FakeSystemVolume.h"
 #include "FakeWindowSystem.h"
@@ -28,6 +29,7 @@ public:
     using MainPlayerDlg::Next;
     using MainPlayerDlg::OpenCurrent;
     using MainPlayerDlg::Shuffle;
+    using MainPlayerDlg::ShowPopupMenu;
 };
 
 class PlayerHarness {
@@ -46,7 +48,8 @@ public:
     OpenPlayer& Start(const std::vector<std::string>& entries, bool openOnStart = false,
                       const std::function<void(PlayerSettings&)>& configure = {}) {
         player = std::make_unique<OpenPlayer>(
-            PlayerPorts{windows, keys, modes, engine, systemVolume, [this](const std::string& t) { reports.push_back(t); }},
+            PlayerPorts{windows, keys, modes, engine, systemVolume, [this](const std::string& t) { reports.push_back(t); },
+                        &editorWindow, &dialogs},
             folder.path(), std::vector<std::string>{});
         player->OnInitDialog();
         player->settings.noPlayOnStart = openOnStart ? 0 : 1;
@@ -75,6 +78,8 @@ public:
     FakeDisplayModes modes;
     FakeMediaEngine engine;
     FakeSystemVolume systemVolume;
+    FakeEditorWindow editorWindow;
+    FakeDialogs dialogs;
     std::vector<std::string> reports;
     std::unique_ptr<OpenPlayer> player;
 };

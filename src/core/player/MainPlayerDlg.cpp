@@ -17,7 +17,8 @@ constexpr int kLayoutAfterActivation = 20;
 }  // namespace
 
 MainPlayerDlg::MainPlayerDlg(PlayerPorts ports, std::filesystem::path programFolder, std::vector<std::string> args)
-    : graph(ports.media, ports.reportFailure),
+    : editor(playlist, settings, ports.dialogs),
+      graph(ports.media, ports.reportFailure),
       ports_(std::move(ports)),
       folder_(std::move(programFolder)),
       args_(std::move(args)) {}
@@ -96,6 +97,7 @@ void MainPlayerDlg::OnTimer() {
             }
         }
         if (state.abState == 4) CheckABRepeat();
+        DropStep();
         if (state.editorOpen != 0) ExchangeWithEditor();
         if (state.panelFramePending == 0) {
             DrawPanel();
@@ -108,6 +110,8 @@ void MainPlayerDlg::OnTimer() {
 
 void MainPlayerDlg::ExchangeWithEditor() {
     state.modalDialogUp = QueryEditorState(200);
+    // The editor changes the list directly: the count follows it.
+    playlist.RefreshCount();
     if (playlist.count != state.shuffleOrderCount) Shuffle();
     if (QueryEditorState(0) == 10) {
         LayoutEditor();
@@ -120,7 +124,8 @@ void MainPlayerDlg::ExchangeWithEditor() {
     }
     QueryEditorState(4);
     settings.listPathMode = QueryEditorState(6);
-    if (QueryEditorState(0) == 1 && state.startState == 0) {
+    // A file waiting for its layout is already open: the request goes ahead.
+    if (QueryEditorState(0) == 1 && !openingBusy_ && !(drop_.Running() && dropReplaces_)) {
         playlist.currentIndex = QueryEditorState(1);
         ClearEditorRequest(0);
         ClearEditorRequest(1);
@@ -210,10 +215,7 @@ void MainPlayerDlg::ExitSequence() {
 
 int MainPlayerDlg::OnEditorMessage(int wParam) {
     if (wParam != kEditorClosedCode) return 0;
-    DestroyEditor();
-    state.editorOpen = 0;
-    playlist.RefreshCount();
-    if (playlist.currentIndex >= playlist.count) playlist.currentIndex = std::max(0, playlist.count - 1);
+    CloseEditorWindow();
     return 0;
 }
 

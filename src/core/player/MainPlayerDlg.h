@@ -11,6 +11,7 @@
 #include "engine/Volume.h"
 #include "engine/VolumeLog.h"
 #include "platform/DisplayModes.h"
+#include "platform/EditorPorts.h"
 #include "platform/KeyState.h"
 #include "platform/MediaEngine.h"
 #include "platform/SystemVolume.h"
@@ -19,7 +20,9 @@
 #include "player/PlayerInput.h"
 #include "player/PlayerState.h"
 #include "platform/PixelSink.h"
+#include "playlist/FolderScan.h"
 #include "playlist/History.h"
+#include "playlist/PlaylistEditor.h"
 #include "skin/PanelButtons.h"
 #include "skin/PanelRenderer.h"
 #include "video/VideoSize.h"
@@ -36,7 +39,13 @@ struct PlayerPorts {
     MediaEngine& media;
     SystemVolume& systemVolume;
     FailureReporter reportFailure;
+    // Without them the editor, the file chooser and the pop-up menus stay shut.
+    EditorWindow* editorWindow = nullptr;
+    PlaylistDialogs* dialogs = nullptr;
 };
+
+// Where a drop of files landed.
+enum class DropTarget { Main, Editor };
 
 // The volume log's operations, by the numbers the rest of the player uses.
 enum class VolumeMode { Load = 0, Save = 1, LookUp = 3, RecordOnLeave = 4, Register = 5, Forget = 6,
@@ -76,6 +85,11 @@ public:
     void OnOK() {}
     void OnCancel() {}
     int OnEditorMessage(int wParam);
+    // Files and folders dropped from the desktop. button: 1 left, 2 right, 0 not seen
+    // during the drag (the keyboard poll's last button decides).
+    void OnDropFiles(std::vector<std::string> paths, DropTarget target, int button);
+    // A drop is still being scanned into the playlist.
+    bool DropScanning() const { return drop_.Running(); }
     // The canvas reached the screen: the next tick may compose another frame.
     void OnPaint();
     // A wheel notch for the main window itself; only the sign of delta counts.
@@ -96,6 +110,7 @@ public:
     PlayerSettings settings;
     Playlist playlist;
     History history;
+    PlaylistEditor editor;
     VolumeLog volumeLog;
     MediaGraph graph;
     OpenFile openFile;
@@ -139,13 +154,13 @@ protected:
     virtual void FullScreenStates();
     virtual void VideoOnlyStep();
     virtual void WheelSeekStep();
-    virtual void OpenFileCommand() {}
-    virtual void ToggleEditor() {}
+    virtual void OpenFileCommand();
+    virtual void ToggleEditor();
     virtual void OpenSettingsDialog() {}
-    virtual void MarkEditorCurrent(int) {}
+    virtual void MarkEditorCurrent(int index);
     virtual void LoadIndexText() {}
     virtual void DrawTitleStrip() {}
-    virtual void ShowPopupMenu(PopupMenu, ScreenPoint) {}
+    virtual void ShowPopupMenu(PopupMenu menu, ScreenPoint at);
     virtual bool FullScreenPanelHidden();
     virtual void MouseVolumeChanged();
     // +1 one zoom level up, -1 down.
@@ -161,11 +176,11 @@ protected:
     virtual void PanelResetNotch();
     virtual int VideoInput(int query);
     virtual void VideoInputReset(int kind);
-    virtual int QueryEditorState(int) { return 0; }
-    virtual void ClearEditorRequest(int) {}
-    virtual void LayoutEditor() {}
-    virtual void PushEditorSettings() {}
-    virtual void DestroyEditor() {}
+    virtual int QueryEditorState(int code);
+    virtual void ClearEditorRequest(int which);
+    virtual void LayoutEditor();
+    virtual void PushEditorSettings();
+    virtual void DestroyEditor();
     virtual void DrawPanel();
     virtual void CreateImages();
     virtual void LoadVolumeLog();
@@ -215,6 +230,13 @@ private:
     void LayoutStep();
     void ExitSequence();
     void ExchangeWithEditor();
+    void CloseEditorWindow();
+    void DropStep();
+    void FinishDrop();
+    void CancelDrop();
+    void ShowPlaylistPopup(Point at);
+    void ShowHistoryPopup(Point at);
+    void ShowFileInfoPopup(Point at);
     void LoadSettings();
     void SaveSettings();
     void SettingsPreamble();
@@ -230,6 +252,11 @@ private:
     VideoPlacement videoPlacement_;
     VideoWindowLayout videoLayout_;
     Size fullScreenScreen_;
+    DropScan drop_;
+    DropTarget dropTarget_ = DropTarget::Main;
+    bool dropReplaces_ = false;
+    std::size_t dropFrom_ = 0;  // the count before an editor drop
+    int dropTicks_ = 0;
 };
 
 }  // namespace felux
