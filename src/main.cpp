@@ -14,6 +14,8 @@
 #include "player/MainPlayerDlg.h"
 #include "qt/InstanceLock.h"
 #include "qt/MainWindow.h"
+#include "qt/PlaylistEditorDlg.h"
+#include "qt/QtPlaylistDialogs.h"
 #include "qt/XRandrDisplayModes.h"
 #include "qt/QtKeyFeed.h"
 #include "qt/QtWindowSystem.h"
@@ -65,6 +67,12 @@ int main(int argc, char** argv) {
     app.installEventFilter(&keyFeed);
     felux::QtWindowSystem windows(mainWindow, videoWindow);
     felux::XRandrDisplayModes displayModes;
+    felux::QtEditorWindow editorWindow;
+    windows.SetEditor([&editorWindow] { return editorWindow.Widget(); });
+    // Choosers belong to the editor while it is open, so that they come up over it.
+    felux::QtPlaylistDialogs dialogs([&editorWindow, &mainWindow]() -> QWidget* {
+        return editorWindow.Widget() ? editorWindow.Widget() : &mainWindow;
+    });
 
     // The picture widget is native, so mpv can draw into it.
     felux::MpvEngine media([&videoWindow]() -> std::optional<std::int64_t> {
@@ -76,9 +84,11 @@ int main(int argc, char** argv) {
     felux::MpvSystemVolume systemVolume(media);
     auto toStandardError = [](const std::string& text) { std::fputs(text.c_str(), stderr); };
 
-    felux::MainPlayerDlg player({windows, keys, displayModes, media, systemVolume, toStandardError}, *folder,
-                                std::move(args));
+    felux::MainPlayerDlg player(
+        {windows, keys, displayModes, media, systemVolume, toStandardError, &editorWindow, &dialogs}, *folder,
+        std::move(args));
     mainWindow.SetPlayer(&player);
+    editorWindow.SetPlayer(&player, &mainWindow);
     videoWindow.SetRecord(&player.videoInput);
     QObject::connect(&app, &QGuiApplication::applicationStateChanged, [&player](Qt::ApplicationState s) {
         player.OnActivateApp(s == Qt::ApplicationActive);

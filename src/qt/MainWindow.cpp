@@ -2,12 +2,15 @@
 #include "qt/MainWindow.h"
 
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QMimeData>
 #include <QKeyEvent>
 #include <QMoveEvent>
 #include <QPainter>
 
 #include "player/MainPlayerDlg.h"
 #include "qt/AppIcon.h"
+#include "qt/DropPaths.h"
 #include "qt/QtPixelSink.h"
 
 namespace felux {
@@ -62,6 +65,7 @@ MainWindow::MainWindow() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint
     setWindowTitle(QString::fromUtf8(kMainTitle));
     setWindowIcon(AppIcon());
     setAttribute(Qt::WA_ShowWithoutActivating);
+    setAcceptDrops(true);
 }
 
 void MainWindow::SetPlayer(MainPlayerDlg* player) {
@@ -82,6 +86,31 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     // A close from the desktop goes through the exit sequence so that everything is saved.
     event->ignore();
     if (player_) player_->state.exitRequested = 1;
+}
+
+}  // namespace felux
+
+namespace felux {
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (!event->mimeData()->hasUrls()) return;
+    dragButton_ = DragButton(event->buttons());
+    event->acceptProposedAction();
+}
+
+void MainWindow::dragMoveEvent(QDragMoveEvent* event) {
+    if (!event->mimeData()->hasUrls()) return;
+    if (const int button = DragButton(event->buttons())) dragButton_ = button;
+    event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    std::vector<std::string> paths = DropPaths(event->mimeData());
+    const int button = DragButton(event->buttons()) != 0 ? DragButton(event->buttons()) : dragButton_;
+    dragButton_ = 0;
+    if (paths.empty() || !player_) return;
+    event->acceptProposedAction();
+    player_->OnDropFiles(std::move(paths), DropTarget::Main, button);
 }
 
 }  // namespace felux

@@ -42,10 +42,14 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     PanelWidget* panel_;
     MainPlayerDlg* player_ = nullptr;
+    int dragButton_ = 0;  // the button seen while the drag moved: it is up by the drop
 };
 
 }  // namespace felux

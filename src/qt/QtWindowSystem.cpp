@@ -28,7 +28,7 @@ QWidget* QtWindowSystem::Widget(WindowId id) const {
         case WindowId::Picture:
             return video_.Picture();
         case WindowId::Editor:
-            return nullptr;
+            return editor_ ? editor_() : nullptr;
     }
     return nullptr;
 }

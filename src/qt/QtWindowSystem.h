@@ -1,6 +1,8 @@
 // Window port over the Qt main, panel, video and picture widgets.
 #pragma once
 
+#include <functional>
+
 #include "platform/WindowSystem.h"
 
 class QWidget;
@@ -13,6 +15,8 @@ class VideoWindow;
 class QtWindowSystem : public WindowSystem {
 public:
     QtWindowSystem(MainWindow& main, VideoWindow& video);
+    // The playlist editor's window, while it exists.
+    void SetEditor(std::function<QWidget*()> editor) { editor_ = std::move(editor); }
 
     void Place(WindowId id, Rect r, bool show, Stacking stacking) override;
     void Resize(WindowId id, int width, int height) override;
@@ -36,6 +40,7 @@ private:
 
     MainWindow& main_;
     VideoWindow& video_;
+    std::function<QWidget*()> editor_;
 };
 
 }  // namespace felux

@@ -219,6 +219,16 @@ TEST_F(EditorPlayerTest, HistoryChoicePlaysTheEntryAlreadyListedOrAppendsIt) {
     const std::size_t shown = h.dialogs.menus.size();
     p.ShowPopupMenu(PopupMenu::FileInfo, {5, 5});
     EXPECT_EQ(h.dialogs.menus.size(), shown);
+    p.playlist.AppendPath(h.AddMedia("song.mp3", test::FakeMedia{.video = false}));
+    p.playlist.RefreshCount();
+    p.playlist.currentIndex = 2;
+    p.OpenCurrent();
+    p.ShowPopupMenu(PopupMenu::FileInfo, {5, 5});
+    ASSERT_EQ(h.dialogs.menus.size(), shown + 1);
+    EXPECT_EQ(h.dialogs.menus.back().caption, "<<    FileInfomation    >>");
+    EXPECT_EQ(h.dialogs.menus.back().items, p.openFile.infoLines);
+    EXPECT_FALSE(h.dialogs.menus.back().items.empty());
+    EXPECT_FALSE(h.dialogs.menus.back().choosable);
 }
 
 }  // namespace

@@ -215,6 +215,7 @@ private:
     // The screen the layout fills: the display mode's size while full screen switched it.
     Size LayoutScreen();
     void ArrangePanelForLayout();
+    void PlaceEditorWindow();
     void EnterFullScreen();
     void ApplyFullScreenEffects(const FullScreenEffects& effects);
     void OpenAtCurrentIndex();
