@@ -8,7 +8,7 @@ namespace {
 
 // A scan slice stops after this long, so that a tick stays well inside its 40 ms.
 constexpr auto kDropSliceTime = std::chrono::milliseconds(15);
-constexpr std::size_t kDropSliceEntries = 256;
+constexpr std::size_t kDropSliceEntries = 64;
 // A scan that takes longer than a second shows its progress in the title.
 constexpr int kDropProgressTicks = 25;
 
