@@ -3,7 +3,7 @@
 
 #include <QCloseEvent>
 #include <QDragEnterEvent>
-#include <QFile>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -43,25 +43,25 @@ PlaylistEditorDlg::PlaylistEditorDlg(MainPlayerDlg& player, QWidget* parent)
     folder_->setReadOnly(true);
     controls_[EditorControl::Folder] = folder_;
 
-    PlaylistEditor& editor = player_.editor;
+    PlaylistEditor* editor = &player_.editor;
     connect(AddButton(EditorControl::Load, "load", QStringLiteral("読込")), &QPushButton::clicked, this,
-            [&editor] { editor.Load(); });
+            [editor] { editor->Load(); });
     connect(AddButton(EditorControl::Save, "save", QStringLiteral("保存")), &QPushButton::clicked, this,
-            [&editor] { editor.Save(); });
+            [editor] { editor->Save(); });
     connect(AddButton(EditorControl::New, "new", QStringLiteral("新規")), &QPushButton::clicked, this,
-            [&editor] { editor.New(); });
+            [editor] { editor->New(); });
     connect(AddButton(EditorControl::Sort, "sort", QStringLiteral("ソート")), &QPushButton::clicked, this,
-            [&editor] { editor.Sort(); });
+            [editor] { editor->Sort(); });
     connect(AddButton(EditorControl::Random, "random", QStringLiteral("ランダム")), &QPushButton::clicked, this,
-            [&editor] { editor.Random(); });
+            [editor] { editor->Random(); });
     connect(AddButton(EditorControl::Up, "up", QStringLiteral("上へ")), &QPushButton::clicked, this,
-            [&editor] { editor.MoveUp(); });
+            [editor] { editor->MoveUp(); });
     connect(AddButton(EditorControl::Down, "down", QStringLiteral("下へ")), &QPushButton::clicked, this,
-            [&editor] { editor.MoveDown(); });
+            [editor] { editor->MoveDown(); });
     connect(AddButton(EditorControl::Delete, "delete", QStringLiteral("削除")), &QPushButton::clicked, this,
-            [&editor] { editor.Delete(); });
+            [editor] { editor->Delete(); });
     connect(AddButton(EditorControl::Options, "options", QStringLiteral("設定")), &QPushButton::clicked, this,
-            [&editor] { editor.Options(); });
+            [editor] { editor->Options(); });
     connect(AddButton(EditorControl::Close, "close", QStringLiteral("戻る")), &QPushButton::clicked, this,
             [this] { SendClose(); });
     // The hidden default button: Enter closes the window.
@@ -71,8 +71,8 @@ PlaylistEditorDlg::PlaylistEditorDlg(MainPlayerDlg& player, QWidget* parent)
     run->hide();
     connect(run, &QPushButton::clicked, this, [this] { SendClose(); });
 
-    connect(list_, &QListWidget::itemDoubleClicked, this, [&editor] { editor.OnDoubleClick(); });
-    connect(list_, &QListWidget::itemSelectionChanged, this, [&editor] { editor.OnSelectionChanged(); });
+    connect(list_, &QListWidget::itemDoubleClicked, this, [editor] { editor->OnDoubleClick(); });
+    connect(list_, &QListWidget::itemSelectionChanged, this, [editor] { editor->OnSelectionChanged(); });
 }
 
 QPushButton* PlaylistEditorDlg::AddButton(EditorControl control, const char* name, const QString& caption) {
@@ -143,6 +143,15 @@ void PlaylistEditorDlg::closeEvent(QCloseEvent* event) {
     // The player takes the window away itself, so that it can save and clamp first.
     event->ignore();
     SendClose();
+}
+
+void PlaylistEditorDlg::keyPressEvent(QKeyEvent* event) {
+    // A hidden default button is passed over by the dialog's own Enter handling: press it here.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        findChild<QPushButton*>(QStringLiteral("run"))->click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void PlaylistEditorDlg::SendClose() { player_.OnEditorMessage(kEditorClosedCode); }
