@@ -44,12 +44,17 @@ void MainPlayerDlg::DropStep() {
         done = drop_.Step(playlist, kDropSliceEntries);
     } while (!done && std::chrono::steady_clock::now() < until);
     if (!done) {
-        if (++dropTicks_ >= kDropProgressTicks)
-            ports_.windows.SetTitle(WindowId::Main,
-                                    std::string(kMainTitle) + "  読込中 " + std::to_string(drop_.Seen()));
+        if (++dropTicks_ >= kDropProgressTicks) {
+            const std::string progress = "読込中 " + std::to_string(drop_.Seen());
+            ports_.windows.SetTitle(WindowId::Main, std::string(kMainTitle) + "  " + progress);
+            editor.ShowProgress(progress);
+        }
         return;
     }
-    if (dropTicks_ >= kDropProgressTicks) ports_.windows.SetTitle(WindowId::Main, kMainTitle);
+    if (dropTicks_ >= kDropProgressTicks) {
+        ports_.windows.SetTitle(WindowId::Main, kMainTitle);
+        editor.ShowProgress("");
+    }
     FinishDrop();
 }
 

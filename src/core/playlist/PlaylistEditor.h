@@ -53,6 +53,10 @@ public:
     const std::string& Directory() const { return directory_; }
     // While a drop is being scanned into the list, edits wait for it.
     void SetScanning(bool scanning) { scanning_ = scanning; }
+    // A long drop's progress in the folder field; empty when it is done.
+    void ShowProgress(const std::string& text) {
+        if (view_) view_->ShowFolder(text);
+    }
     // The playlist grew outside the editor's own buttons (a drop, a pop-up choice).
     void RefreshCount() { count_ = static_cast<int>(list_.Size()); }
 
