@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "PlayerHarness.h"
+#include "platform/Keys.h"
 #include "playlist/PlaySegmentSuffix.h"
 #include "playlist/PopupMenuItems.h"
 
@@ -132,6 +133,32 @@ TEST_F(EditorPlayerTest, DropsReplaceOrAppendOnTheMainWindowAndSortOnlyTheNewPar
     EXPECT_EQ(h.editorWindow.view.lines[0], ">0001 y.mpg");
     EXPECT_EQ(p.playlist.count, 6);
     EXPECT_EQ(p.openFile.path, y);
+}
+
+TEST_F(EditorPlayerTest, InFullScreenTheShownPanelBringsTheEditorAndClicksOnItStay) {
+    OpenPlayer& p = h.Start({h.AddMedia("clip.mpg")}, true, [](PlayerSettings& s) {
+        s.fullScreenModeOn = 0;
+        s.editorWindowX = 40;
+        s.editorWindowY = 300;
+    });
+    h.TickUntilStarted();
+    p.state.requests.file = 2;
+    h.Tick();
+    p.state.requests.fullScreen = 1;
+    h.Tick(14);
+    h.keys.Press(vk::LButton);
+    h.Tick();
+    h.keys.Release(vk::LButton);
+    h.Tick(5);
+    ASSERT_EQ(p.fullScreen.State(), FullScreenState::PanelShown);
+    EXPECT_EQ(h.windows.rects[WindowId::Editor], (Rect{40, 300, 250, 350}));
+    // A right press over the editor belongs to it: full screen stays.
+    h.windows.cursor = {289, 649};
+    h.keys.Press(vk::RButton);
+    h.Tick();
+    h.keys.Release(vk::RButton);
+    h.Tick(5);
+    EXPECT_EQ(p.state.fullScreen, 1);
 }
 
 TEST_F(EditorPlayerTest, OpenCommandReplacesTheListWithTheDialogUp) {
