@@ -11,6 +11,8 @@
 #include <QMouseEvent>
 #include <QResizeEvent>
 #include <QPushButton>
+#include <QSignalBlocker>
+#include <algorithm>
 
 #include "player/MainPlayerDlg.h"
 #include "qt/AppIcon.h"
@@ -83,13 +85,20 @@ QPushButton* PlaylistEditorDlg::AddButton(EditorControl control, const char* nam
     return button;
 }
 
+// Changes made by the core are not the user's selection changes: with the list's signals
+// blocked, deleting many selected lines does not re-read the selection once per line.
 void PlaylistEditorDlg::InsertLine(std::size_t index, const std::string& line) {
+    const QSignalBlocker quiet(list_);
     list_->insertItem(static_cast<int>(index), LineText(line));
 }
 
-void PlaylistEditorDlg::DeleteLine(std::size_t index) { delete list_->takeItem(static_cast<int>(index)); }
+void PlaylistEditorDlg::DeleteLine(std::size_t index) {
+    const QSignalBlocker quiet(list_);
+    delete list_->takeItem(static_cast<int>(index));
+}
 
 void PlaylistEditorDlg::ReplaceLine(std::size_t index, const std::string& line) {
+    const QSignalBlocker quiet(list_);
     if (QListWidgetItem* item = list_->item(static_cast<int>(index))) item->setText(LineText(line));
 }
 
@@ -98,17 +107,20 @@ void PlaylistEditorDlg::RenumberLine(std::size_t index, std::size_t number) {
     if (!item) return;
     std::string line = item->text().toStdString();
     RenumberDisplayLine(line, number);
+    const QSignalBlocker quiet(list_);
     item->setText(LineText(line));
 }
 
 std::vector<std::size_t> PlaylistEditorDlg::SelectedLines() const {
     std::vector<std::size_t> lines;
-    for (int i = 0; i < list_->count(); ++i)
-        if (list_->item(i)->isSelected()) lines.push_back(static_cast<std::size_t>(i));
+    for (const QModelIndex& index : list_->selectionModel()->selectedIndexes())
+        lines.push_back(static_cast<std::size_t>(index.row()));
+    std::sort(lines.begin(), lines.end());
     return lines;
 }
 
 void PlaylistEditorDlg::SelectLine(std::size_t index, bool selected) {
+    const QSignalBlocker quiet(list_);
     if (QListWidgetItem* item = list_->item(static_cast<int>(index))) item->setSelected(selected);
 }
 
