@@ -89,6 +89,8 @@ int main(int argc, char** argv) {
         std::move(args));
     mainWindow.SetPlayer(&player);
     editorWindow.SetPlayer(&player, &mainWindow);
+    dialogs.SetReceivers([&player](int id) { player.OnPopupChosen(id); },
+                         [&player](std::optional<std::string> path) { player.OnFileChosen(std::move(path)); });
     videoWindow.SetRecord(&player.videoInput);
     QObject::connect(&app, &QGuiApplication::applicationStateChanged, [&player](Qt::ApplicationState s) {
         player.OnActivateApp(s == Qt::ApplicationActive);

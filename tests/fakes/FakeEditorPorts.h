@@ -35,19 +35,20 @@ struct ShownMenu {
     bool choosable = false;
 };
 
-// Each answer is given once; during asks runs while the chooser is "up".
+// The editor's choosers answer at once (during runs while one is "up"); the FILE chooser and
+// the menus only record that they opened: tests answer through the player.
 class FakeDialogs : public PlaylistDialogs {
 public:
     std::optional<std::string> ChooseOpenFile(const std::string& folder) override { return Ask(folder); }
     std::optional<std::string> ChooseSaveList(const std::string& folder) override { return Ask(folder); }
+    void OpenFileChooser(const std::string& folder) override { choosers.push_back(folder); }
     std::optional<int> AskListSaveOptions(int mode) override {
         shownMode = mode;
         return optionAnswer;
     }
-    int TrackPopupMenu(Point at, const std::string& caption, const std::vector<std::string>& items,
+    void OpenPopupMenu(Point at, const std::string& caption, const std::vector<std::string>& items,
                        bool choosable) override {
         menus.push_back({at, caption, items, choosable});
-        return menuAnswer;
     }
 
     std::optional<std::string> fileAnswer;
@@ -55,8 +56,8 @@ public:
     std::vector<std::string> folders;  // where each chooser started
     std::optional<int> optionAnswer;
     int shownMode = -1;
-    int menuAnswer = 0;
     std::vector<ShownMenu> menus;
+    std::vector<std::string> choosers;  // where each FILE chooser started
 
 private:
     std::optional<std::string> Ask(const std::string& folder) {

@@ -73,7 +73,7 @@ TEST_F(EditorPlayerTest, ToggleOpensAtTheSavedPlaceExchangesAndCloses) {
     p.state.requests.file = 1;
     h.Tick();
     EXPECT_FALSE(h.editorWindow.open);
-    EXPECT_TRUE(h.dialogs.folders.empty());
+    EXPECT_TRUE(h.dialogs.choosers.empty());
 }
 
 TEST_F(EditorPlayerTest, PlayRequestIsTakenWhileAFileWaitsToStart) {
@@ -161,21 +161,27 @@ TEST_F(EditorPlayerTest, InFullScreenTheShownPanelBringsTheEditorAndClicksOnItSt
     EXPECT_EQ(p.state.fullScreen, 1);
 }
 
-TEST_F(EditorPlayerTest, OpenCommandReplacesTheListWithTheDialogUp) {
+TEST_F(EditorPlayerTest, OpenCommandWaitsForTheChoiceWithKeysOff) {
     const std::string a = h.AddMedia("a.mpg");
     const std::string b = h.AddMedia("b.mpg");
     OpenPlayer& p = h.Start({a});
-    int modal = -1;
-    h.dialogs.during = [&] { modal = p.state.modalDialogUp; };
-    h.dialogs.fileAnswer.reset();
+    p.settings.lastMediaPath = h.folder.path().string() + "/gone.mpg";
     p.state.requests.file = 1;
     h.Tick();
-    EXPECT_EQ(modal, 1);
+    EXPECT_EQ(h.dialogs.choosers, std::vector<std::string>{h.folder.path().string()});
+    // The chooser is up: ticks go on with the keys waiting, and a second FILE press opens no second chooser.
+    p.state.requests.file = 1;
+    h.Tick(2);
+    EXPECT_EQ(p.state.modalDialogUp, 1);
+    EXPECT_EQ(h.dialogs.choosers.size(), 1u);
+    p.OnFileChosen(std::nullopt);
+    h.Tick();
     EXPECT_EQ(p.state.modalDialogUp, 0);
     EXPECT_EQ(Paths(p.playlist), std::vector<std::string>{a});
 
-    h.dialogs.fileAnswer = b;
     p.state.requests.file = 1;
+    h.Tick();
+    p.OnFileChosen(b);
     h.Tick();
     EXPECT_EQ(Paths(p.playlist), std::vector<std::string>{b});
     EXPECT_EQ(p.openFile.path, b);
@@ -198,7 +204,6 @@ TEST_F(EditorPlayerTest, PlaylistPopupShowsTwentyOneAroundTheCurrentEntry) {
     for (int i = 0; i < 100; ++i) entries.push_back(h.AddMedia("f" + std::to_string(i) + ".mpg"));
     OpenPlayer& p = h.Start(entries);
     p.playlist.currentIndex = 50;
-    h.dialogs.menuAnswer = 0;
     p.ShowPopupMenu(PopupMenu::Playlist, {300, 400});
     ASSERT_EQ(h.dialogs.menus.size(), 1u);
     const test::ShownMenu& menu = h.dialogs.menus[0];
@@ -208,10 +213,16 @@ TEST_F(EditorPlayerTest, PlaylistPopupShowsTwentyOneAroundTheCurrentEntry) {
     ASSERT_EQ(menu.items.size(), 21u);
     EXPECT_EQ(menu.items.front(), "  0041 f40.mpg");
     EXPECT_EQ(menu.items[10], ">>0051 f50.mpg");
-    EXPECT_EQ(p.state.mediaClosed, 1);  // dismissed: nothing happens
+    // While it is up no second menu opens; dismissed, nothing happens.
+    p.ShowPopupMenu(PopupMenu::History, {0, 0});
+    EXPECT_EQ(h.dialogs.menus.size(), 1u);
+    p.OnPopupChosen(0);
+    h.Tick();
+    EXPECT_EQ(p.state.mediaClosed, 1);
 
-    h.dialogs.menuAnswer = 21;
     p.ShowPopupMenu(PopupMenu::Playlist, {0, 0});
+    p.OnPopupChosen(21);
+    h.Tick();
     EXPECT_EQ(p.playlist.currentIndex, 60);
     EXPECT_EQ(p.openFile.path, entries[60]);
 }
@@ -223,21 +234,24 @@ TEST_F(EditorPlayerTest, HistoryChoicePlaysTheEntryAlreadyListedOrAppendsIt) {
     OpenPlayer& p = h.Start({a, b});
     p.history.AddToHistory(c);
     p.history.AddToHistory(b);
-    h.dialogs.menuAnswer = 1;
     p.ShowPopupMenu(PopupMenu::History, {5, 5});
     EXPECT_EQ(h.dialogs.menus.back().items, (std::vector<std::string>{b, c}));
+    p.OnPopupChosen(1);
+    h.Tick();
     EXPECT_EQ(Paths(p.playlist), (std::vector<std::string>{a, b}));
     EXPECT_EQ(p.playlist.currentIndex, 1);
     EXPECT_EQ(p.openFile.path, b);
 
     // Not listed (the list's copy carries a segment suffix): the plain path is appended, with its line.
+    h.TickUntilStarted();
     p.playlist.Clear();
     p.playlist.AppendPath(c + FormatSegmentSuffix(0, 1000));
     p.playlist.RefreshCount();
     p.state.requests.file = 2;
     h.Tick();
-    h.dialogs.menuAnswer = 2;
     p.ShowPopupMenu(PopupMenu::History, {5, 5});
+    p.OnPopupChosen(2);
+    h.Tick();
     EXPECT_EQ(Paths(p.playlist), (std::vector<std::string>{c + FormatSegmentSuffix(0, 1000), c}));
     EXPECT_EQ(p.playlist.currentIndex, 1);
     EXPECT_EQ(h.editorWindow.view.lines.back(), ">0002 c.mpg");
@@ -251,6 +265,7 @@ TEST_F(EditorPlayerTest, HistoryChoicePlaysTheEntryAlreadyListedOrAppendsIt) {
     p.playlist.currentIndex = 2;
     p.OpenCurrent();
     p.ShowPopupMenu(PopupMenu::FileInfo, {5, 5});
+    p.OnPopupChosen(0);
     ASSERT_EQ(h.dialogs.menus.size(), shown + 1);
     EXPECT_EQ(h.dialogs.menus.back().caption, "<<    FileInfomation    >>");
     EXPECT_EQ(h.dialogs.menus.back().items, p.openFile.infoLines);

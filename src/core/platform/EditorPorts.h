@@ -36,13 +36,17 @@ public:
     virtual ~PlaylistDialogs() = default;
     // Any file, starting in folder.
     virtual std::optional<std::string> ChooseOpenFile(const std::string& folder) = 0;
+    // The same chooser without waiting for it, so that the tick runs on while it is up;
+    // the answer reaches the player's OnFileChosen.
+    virtual void OpenFileChooser(const std::string& folder) = 0;
     // A list file (.tob, .m3u) to write, starting in folder.
     virtual std::optional<std::string> ChooseSaveList(const std::string& folder) = 0;
     // The list path mode 0..2, with mode checked at the start.
     virtual std::optional<int> AskListSaveOptions(int mode) = 0;
-    // A menu at a screen point: the caption (never choosable), then items numbered from 1.
-    // Returns the chosen number, or 0 when dismissed; with choosable false nothing can be chosen.
-    virtual int TrackPopupMenu(Point at, const std::string& caption, const std::vector<std::string>& items,
+    // A menu at a screen point: the caption (never choosable), then items numbered from 1;
+    // with choosable false nothing can be chosen. Returns at once: the chosen number, or 0
+    // when it was dismissed, reaches the player's OnPopupChosen.
+    virtual void OpenPopupMenu(Point at, const std::string& caption, const std::vector<std::string>& items,
                                bool choosable) = 0;
 };
 

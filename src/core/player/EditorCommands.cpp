@@ -57,10 +57,20 @@ void MainPlayerDlg::OpenFileCommand() {
         ToggleEditor();
         return;
     }
-    if (!ports_.dialogs) return;
+    if (!ports_.dialogs || fileChooserOpen_) return;
     state.modalDialogUp = 1;
+    fileChooserOpen_ = true;
     editor.SetDirectoryFromPath(settings.lastMediaPath);
-    const std::optional<std::string> chosen = ports_.dialogs->ChooseOpenFile(editor.Directory());
+    ports_.dialogs->OpenFileChooser(editor.Directory());
+}
+
+void MainPlayerDlg::OnFileChosen(std::optional<std::string> path) { fileChoice_ = std::move(path); }
+
+void MainPlayerDlg::TakeFileChoice() {
+    if (!fileChooserOpen_ || !fileChoice_) return;
+    const std::optional<std::string> chosen = std::move(*fileChoice_);
+    fileChoice_.reset();
+    fileChooserOpen_ = false;
     state.modalDialogUp = 0;
     if (!chosen || chosen->empty()) return;
     // The chosen file replaces whatever a drop was still adding.

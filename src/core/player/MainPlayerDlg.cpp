@@ -66,7 +66,10 @@ void MainPlayerDlg::OnTimer() {
             state.startDelay = std::max(0, state.startDelay - 1);
             if (state.startDelay == 0) StartPlayback();
         }
-        if (state.modalDialogUp != 1) PollKeyboard();
+        TakePopupChoice();
+        TakeFileChoice();
+        // An open pop-up menu has the keyboard: its keys are no player keys.
+        if (state.modalDialogUp != 1 && !popup_) PollKeyboard();
         if (state.sourceRectCountdown > 0) {
             --state.sourceRectCountdown;
             if (state.sourceRectCountdown % 5 == 0) ApplySourceRect();

@@ -88,6 +88,10 @@ public:
     // Files and folders dropped from the desktop. button: 1 left, 2 right, 0 not seen
     // during the drag (the keyboard poll's last button decides).
     void OnDropFiles(std::vector<std::string> paths, DropTarget target, int button);
+    // The pop-up menu closed: the chosen item's number, 0 when dismissed. Carried out by the next tick.
+    void OnPopupChosen(int id);
+    // The FILE button's chooser closed: the chosen path, nothing on Cancel. Carried out by the next tick.
+    void OnFileChosen(std::optional<std::string> path);
     // A drop is still being scanned into the playlist.
     bool DropScanning() const { return drop_.Running(); }
     // The canvas reached the screen: the next tick may compose another frame.
@@ -235,9 +239,8 @@ private:
     void DropStep();
     void FinishDrop();
     void CancelDrop();
-    void ShowPlaylistPopup(Point at);
-    void ShowHistoryPopup(Point at);
-    void ShowFileInfoPopup(Point at);
+    void TakePopupChoice();
+    void TakeFileChoice();
     void LoadSettings();
     void SaveSettings();
     void SettingsPreamble();
@@ -258,6 +261,16 @@ private:
     bool dropReplaces_ = false;
     std::size_t dropFrom_ = 0;  // the count before an editor drop
     int dropTicks_ = 0;
+    // The open pop-up menu: what its items stand for, and the answer once it closed.
+    struct OpenPopup {
+        PopupMenu menu = PopupMenu::Playlist;
+        int first = 0;                     // playlist menu: the entry of item 1
+        std::vector<std::string> history;  // history menu: the paths as shown
+    };
+    std::optional<OpenPopup> popup_;
+    std::optional<int> popupChoice_;
+    bool fileChooserOpen_ = false;
+    std::optional<std::optional<std::string>> fileChoice_;
 };
 
 }  // namespace felux
