@@ -17,6 +17,8 @@
 #include "qt/Launch.h"
 #include "qt/MainWindow.h"
 #include "qt/MprisService.h"
+#include "qt/PlaylistEditorDlg.h"
+#include "qt/QtPlaylistDialogs.h"
 #include "qt/XRandrDisplayModes.h"
 #include "qt/QtKeyFeed.h"
 #include "qt/QtSettingsDialogs.h"
@@ -52,6 +54,12 @@ int main(int argc, char** argv) {
     app.installEventFilter(&keyFeed);
     felux::QtWindowSystem windows(mainWindow, videoWindow);
     felux::XRandrDisplayModes displayModes;
+    felux::QtEditorWindow editorWindow;
+    windows.SetEditor([&editorWindow] { return editorWindow.Widget(); });
+    // Choosers belong to the editor while it is open, so that they come up over it.
+    felux::QtPlaylistDialogs dialogs([&editorWindow, &mainWindow]() -> QWidget* {
+        return editorWindow.Widget() ? editorWindow.Widget() : &mainWindow;
+    });
 
     // The picture widget is native, so mpv can draw into it.
     auto toStandardError = [](const std::string& text) { std::fputs(text.c_str(), stderr); };
@@ -65,13 +73,16 @@ int main(int argc, char** argv) {
     felux::QtTextPainter textPainter;
     felux::QtSettingsDialogs settingsDialogs(&mainWindow, displayModes);
 
-    felux::MainPlayerDlg player(
-        {windows, keys, displayModes, media, systemVolume, toStandardError, &textPainter, &settingsDialogs},
-        launch.folder, std::move(launch.args));
+    felux::MainPlayerDlg player({windows, keys, displayModes, media, systemVolume, toStandardError, &textPainter,
+                                 &settingsDialogs, &editorWindow, &dialogs},
+                                launch.folder, std::move(launch.args));
     settingsDialogs.SetClosed([&player](const std::optional<felux::SettingsForm>& result) {
         player.SettingsDialogClosed(result);
     });
     mainWindow.SetPlayer(&player);
+    editorWindow.SetPlayer(&player, &mainWindow);
+    dialogs.SetReceivers([&player](int id) { player.OnPopupChosen(id); },
+                         [&player](std::optional<std::string> path) { player.OnFileChosen(std::move(path)); });
     videoWindow.SetRecord(&player.videoInput);
     videoWindow.SetCloseHandler([&player] { player.state.exitRequested = 1; });
     videoWindow.SetStripPainter([&player](felux::PixelSink& sink, int width, int height) {

@@ -2,6 +2,8 @@
 #include "qt/MainWindow.h"
 
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QMimeData>
 #include <QKeyEvent>
 #include <QMoveEvent>
 #include <QPainter>
@@ -9,6 +11,7 @@
 
 #include "player/MainPlayerDlg.h"
 #include "qt/AppIcon.h"
+#include "qt/DropPaths.h"
 #include "qt/QtPixelSink.h"
 #include "qt/X11Desktop.h"
 
@@ -75,6 +78,7 @@ MainWindow::MainWindow() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint
     setFixedSize(kMainWidth, kMainHeight);
     setWindowTitle(QString::fromUtf8(kMainTitle));
     setWindowIcon(AppIcon());
+    setAcceptDrops(true);
 }
 
 void MainWindow::SetPlayer(MainPlayerDlg* player) {
@@ -110,6 +114,31 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     // A close from the desktop goes through the exit sequence so that everything is saved.
     event->ignore();
     if (player_) player_->state.exitRequested = 1;
+}
+
+}  // namespace felux
+
+namespace felux {
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (!event->mimeData()->hasUrls()) return;
+    dragButton_ = DragButton(event->buttons());
+    event->acceptProposedAction();
+}
+
+void MainWindow::dragMoveEvent(QDragMoveEvent* event) {
+    if (!event->mimeData()->hasUrls()) return;
+    if (const int button = DragButton(event->buttons())) dragButton_ = button;
+    event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    std::vector<std::string> paths = DropPaths(event->mimeData());
+    const int button = DragButton(event->buttons()) != 0 ? DragButton(event->buttons()) : dragButton_;
+    dragButton_ = 0;
+    if (paths.empty() || !player_) return;
+    event->acceptProposedAction();
+    player_->OnDropFiles(std::move(paths), DropTarget::Main, button);
 }
 
 }  // namespace felux

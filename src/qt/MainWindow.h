@@ -43,11 +43,15 @@ protected:
     void moveEvent(QMoveEvent* event) override;
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     PanelWidget* panel_;
     bool shownOnce_ = false;
     MainPlayerDlg* player_ = nullptr;
+    int dragButton_ = 0;  // the button seen while the drag moved: it is up by the drop
 };
 
 }  // namespace felux

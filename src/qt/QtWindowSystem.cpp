@@ -29,7 +29,7 @@ QWidget* QtWindowSystem::Widget(WindowId id) const {
         case WindowId::Picture:
             return video_.Picture();
         case WindowId::Editor:
-            return nullptr;
+            return editor_ ? editor_() : nullptr;
     }
     return nullptr;
 }
@@ -37,6 +37,13 @@ QWidget* QtWindowSystem::Widget(WindowId id) const {
 void QtWindowSystem::Place(WindowId id, Rect r, bool show, Stacking stacking) {
     QWidget* w = Widget(id);
     if (!w) return;
+    if (id == WindowId::Editor) {
+        // The editor has a frame: its rectangle is the client area, as WindowRect reports it,
+        // so that placing it where it was does not shift it by the frame.
+        w->setGeometry(r.x, r.y, r.width, r.height);
+        if (show) w->show();
+        return;
+    }
     if (!w->isWindow()) {
         // Child widgets take screen coordinates relative to their top-level window.
         const QPoint origin = w->window()->geometry().topLeft();

@@ -1,6 +1,8 @@
 // Window port over the Qt main, panel, video and picture widgets.
 #pragma once
 
+#include <functional>
+
 #include "platform/WindowSystem.h"
 
 class QWidget;
@@ -13,6 +15,8 @@ class VideoWindow;
 class QtWindowSystem : public WindowSystem {
 public:
     QtWindowSystem(MainWindow& main, VideoWindow& video);
+    // The playlist editor's window, while it exists.
+    void SetEditor(std::function<QWidget*()> editor) { editor_ = std::move(editor); }
 
     void Place(WindowId id, Rect r, bool show, Stacking stacking) override;
     void Resize(WindowId id, int width, int height) override;
@@ -39,6 +43,7 @@ private:
     VideoWindow& video_;
     bool mainAbove_ = false;   // kept above ordinary windows, as last asked
     bool videoAbove_ = false;
+    std::function<QWidget*()> editor_;
 };
 
 }  // namespace felux

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "FakeDisplayModes.h"
+#include "FakeEditorPorts.h"
 #include "FakeMediaEngine.h"
 #include "FakeSettingsDialogs.h"
 #include "FakeSystemVolume.h"
@@ -29,6 +30,7 @@ public:
     using MainPlayerDlg::Next;
     using MainPlayerDlg::OpenCurrent;
     using MainPlayerDlg::Shuffle;
+    using MainPlayerDlg::ShowPopupMenu;
 };
 
 class PlayerHarness {
@@ -48,7 +50,7 @@ public:
                       const std::function<void(PlayerSettings&)>& configure = {}) {
         player = std::make_unique<OpenPlayer>(
             PlayerPorts{windows, keys, modes, engine, systemVolume, [this](const std::string& t) { reports.push_back(t); },
-                        nullptr, &settingsDialogs},
+                        nullptr, &settingsDialogs, &editorWindow, &dialogs},
             folder.path(), std::vector<std::string>{});
         player->OnInitDialog();
         player->settings.noPlayOnStart = openOnStart ? 0 : 1;
@@ -78,6 +80,8 @@ public:
     FakeMediaEngine engine;
     FakeSystemVolume systemVolume;
     FakeSettingsDialogs settingsDialogs;
+    FakeEditorWindow editorWindow;
+    FakeDialogs dialogs;
     std::vector<std::string> reports;
     std::unique_ptr<OpenPlayer> player;
 };

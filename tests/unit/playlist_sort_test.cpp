@@ -16,6 +16,9 @@ public:
     void DeleteLine(std::size_t) override {}
     void RenumberLine(std::size_t, std::size_t) override {}
     void ReplaceLine(std::size_t index, const std::string&) override { replaced.push_back(index); }
+    std::vector<std::size_t> SelectedLines() const override { return {}; }
+    void SelectLine(std::size_t, bool) override {}
+    void ShowFolder(const std::string&) override {}
     std::vector<std::size_t> replaced;
 };
 

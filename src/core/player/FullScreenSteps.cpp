@@ -21,6 +21,7 @@ void MainPlayerDlg::FullScreenStates() {
     FullScreenTick tick;
     tick.mainWindow = {settings.mainWindowX, settings.mainWindowY, kMainWidth, kMainHeight};
     tick.volumeLevel = state.volumeLevel;
+    if (state.editorOpen != 0) tick.editorWindow = ports_.windows.WindowRect(WindowId::Editor);
     ApplyFullScreenEffects(fullScreen.Tick(tick));
     if (state.fullScreen != 0 && fullScreen.State() != before) ArrangePanelForLayout();
     if (fullScreen.KeepAwakeTick(settings.powerManagementOff != 0)) ports_.windows.KeepDisplayAwake();

@@ -17,7 +17,8 @@ constexpr int kLayoutAfterActivation = 20;
 }  // namespace
 
 MainPlayerDlg::MainPlayerDlg(PlayerPorts ports, std::filesystem::path programFolder, std::vector<std::string> args)
-    : graph(ports.media, ports.reportFailure),
+    : editor(playlist, settings, ports.dialogs),
+      graph(ports.media, ports.reportFailure),
       ports_(std::move(ports)),
       folder_(std::move(programFolder)),
       args_(std::move(args)) {}
@@ -65,7 +66,10 @@ void MainPlayerDlg::OnTimer() {
             state.startDelay = std::max(0, state.startDelay - 1);
             if (state.startDelay == 0) StartPlayback();
         }
-        if (state.modalDialogUp != 1) PollKeyboard();
+        TakePopupChoice();
+        TakeFileChoice();
+        // An open pop-up menu has the keyboard: its keys are no player keys.
+        if (state.modalDialogUp != 1 && !popup_) PollKeyboard();
         if (state.sourceRectCountdown > 0) {
             --state.sourceRectCountdown;
             if (state.sourceRectCountdown % 5 == 0) ApplySourceRect();
@@ -101,6 +105,7 @@ void MainPlayerDlg::OnTimer() {
             }
         }
         if (state.abState == 4) CheckABRepeat();
+        DropStep();
         if (state.editorOpen != 0) ExchangeWithEditor();
         if (state.panelFramePending == 0) {
             DrawPanel();
@@ -128,6 +133,8 @@ void MainPlayerDlg::ExchangeWithEditor() {
     // The settings dialog keeps the poll paused even while the editor reports no dialog of its own.
     const int editorDialog = QueryEditorState(200);
     state.modalDialogUp = settingsDialogOpen_ ? 1 : editorDialog;
+    // The editor changes the list directly: the count follows it.
+    playlist.RefreshCount();
     if (playlist.count != state.shuffleOrderCount) Shuffle();
     if (QueryEditorState(0) == 10) {
         LayoutEditor();
@@ -140,7 +147,8 @@ void MainPlayerDlg::ExchangeWithEditor() {
     }
     QueryEditorState(4);
     settings.listPathMode = QueryEditorState(6);
-    if (QueryEditorState(0) == 1 && state.startState == 0) {
+    // A file waiting for its layout is already open: the request goes ahead.
+    if (QueryEditorState(0) == 1 && !openingBusy_ && !(drop_.Running() && dropReplaces_)) {
         playlist.currentIndex = QueryEditorState(1);
         ClearEditorRequest(0);
         ClearEditorRequest(1);
@@ -222,10 +230,7 @@ void MainPlayerDlg::ExitSequence() {
 
 int MainPlayerDlg::OnEditorMessage(int wParam) {
     if (wParam != kEditorClosedCode) return 0;
-    DestroyEditor();
-    state.editorOpen = 0;
-    playlist.RefreshCount();
-    if (playlist.currentIndex >= playlist.count) playlist.currentIndex = std::max(0, playlist.count - 1);
+    CloseEditorWindow();
     return 0;
 }
 

@@ -11,6 +11,7 @@
 #include "engine/Volume.h"
 #include "engine/VolumeLog.h"
 #include "platform/DisplayModes.h"
+#include "platform/EditorPorts.h"
 #include "platform/KeyState.h"
 #include "platform/MediaEngine.h"
 #include "platform/SystemVolume.h"
@@ -20,8 +21,10 @@
 #include "player/PlayerState.h"
 #include "platform/PixelSink.h"
 #include "platform/SettingsDialogs.h"
+#include "playlist/FolderScan.h"
 #include "playlist/History.h"
 #include "playlist/IndexList.h"
+#include "playlist/PlaylistEditor.h"
 #include "skin/PanelButtons.h"
 #include "skin/PanelRenderer.h"
 #include "video/VideoSize.h"
@@ -41,7 +44,13 @@ struct PlayerPorts {
     // Draws the title and the timed text; without one they stay blank.
     TextPainter* text = nullptr;
     SettingsDialogs* settingsDialogs = nullptr;  // none: CONFIG opens nothing
+    // Without them the editor, the file chooser and the pop-up menus stay shut.
+    EditorWindow* editorWindow = nullptr;
+    PlaylistDialogs* dialogs = nullptr;
 };
+
+// Where a drop of files landed.
+enum class DropTarget { Main, Editor };
 
 // The volume log's operations, by the numbers the rest of the player uses.
 enum class VolumeMode { Load = 0, Save = 1, LookUp = 3, RecordOnLeave = 4, Register = 5, Forget = 6,
@@ -81,6 +90,15 @@ public:
     void OnOK() {}
     void OnCancel() {}
     int OnEditorMessage(int wParam);
+    // Files and folders dropped from the desktop. button: 1 left, 2 right, 0 not seen
+    // during the drag (the keyboard poll's last button decides).
+    void OnDropFiles(std::vector<std::string> paths, DropTarget target, int button);
+    // The pop-up menu closed: the chosen item's number, 0 when dismissed. Carried out by the next tick.
+    void OnPopupChosen(int id);
+    // The FILE button's chooser closed: the chosen path, nothing on Cancel. Carried out by the next tick.
+    void OnFileChosen(std::optional<std::string> path);
+    // A drop is still being scanned into the playlist.
+    bool DropScanning() const { return drop_.Running(); }
     // The canvas reached the screen: the next tick may compose another frame.
     void OnPaint();
     // A wheel notch for the main window itself; only the sign of delta counts.
@@ -112,6 +130,7 @@ public:
     PlayerSettings settings;
     Playlist playlist;
     History history;
+    PlaylistEditor editor;
     VolumeLog volumeLog;
     MediaGraph graph;
     OpenFile openFile;
@@ -156,16 +175,16 @@ protected:
     virtual void FullScreenStates();
     virtual void VideoOnlyStep();
     virtual void WheelSeekStep();
-    virtual void OpenFileCommand() {}
-    virtual void ToggleEditor() {}
+    virtual void OpenFileCommand();
+    virtual void ToggleEditor();
     virtual void OpenSettingsDialog();
-    virtual void MarkEditorCurrent(int) {}
+    virtual void MarkEditorCurrent(int index);
     virtual void LoadIndexText();
     virtual void DrawTitleStrip();
     // The timed text's font settings may have changed (settings dialog OK): the title and the
     // current line are drawn again in the new font.
     virtual void TimedTextFontChanged();
-    virtual void ShowPopupMenu(PopupMenu, ScreenPoint) {}
+    virtual void ShowPopupMenu(PopupMenu menu, ScreenPoint at);
     virtual bool FullScreenPanelHidden();
     virtual void MouseVolumeChanged();
     // +1 one zoom level up, -1 down.
@@ -181,11 +200,11 @@ protected:
     virtual void PanelResetNotch();
     virtual int VideoInput(int query);
     virtual void VideoInputReset(int kind);
-    virtual int QueryEditorState(int) { return 0; }
-    virtual void ClearEditorRequest(int) {}
-    virtual void LayoutEditor() {}
-    virtual void PushEditorSettings() {}
-    virtual void DestroyEditor() {}
+    virtual int QueryEditorState(int code);
+    virtual void ClearEditorRequest(int which);
+    virtual void LayoutEditor();
+    virtual void PushEditorSettings();
+    virtual void DestroyEditor();
     virtual void DrawPanel();
     virtual void CreateImages();
     virtual void LoadVolumeLog();
@@ -220,6 +239,7 @@ private:
     // The screen the layout fills: the display mode's size while full screen switched it.
     Size LayoutScreen();
     void ArrangePanelForLayout();
+    void PlaceEditorWindow();
     void EnterFullScreen();
     void ApplyFullScreenEffects(const FullScreenEffects& effects);
     void OpenAtCurrentIndex();
@@ -244,6 +264,12 @@ private:
     bool TimedTextShown() const;
     // After a file ended on an error (reported, one line): true once every entry has, in a row.
     bool EveryEntryFailedInTurn();
+    void CloseEditorWindow();
+    void DropStep();
+    void FinishDrop();
+    void CancelDrop();
+    void TakePopupChoice();
+    void TakeFileChoice();
     void LoadSettings();
     void SaveSettings();
     void SettingsPreamble();
@@ -263,6 +289,21 @@ private:
     VideoWindowLayout videoLayout_;
     Size fullScreenScreen_;
     bool videoTopmost_ = false;  // the video window was kept on top in video-only mode
+    DropScan drop_;
+    DropTarget dropTarget_ = DropTarget::Main;
+    bool dropReplaces_ = false;
+    std::size_t dropFrom_ = 0;  // the count before an editor drop
+    int dropTicks_ = 0;
+    // The open pop-up menu: what its items stand for, and the answer once it closed.
+    struct OpenPopup {
+        PopupMenu menu = PopupMenu::Playlist;
+        int first = 0;                     // playlist menu: the entry of item 1
+        std::vector<std::string> history;  // history menu: the paths as shown
+    };
+    std::optional<OpenPopup> popup_;
+    std::optional<int> popupChoice_;
+    bool fileChooserOpen_ = false;
+    std::optional<std::optional<std::string>> fileChoice_;
 };
 
 }  // namespace felux

@@ -32,6 +32,8 @@ void MainPlayerDlg::CollapseVideoWindow() {
 }
 
 void MainPlayerDlg::OpenCurrent() {
+    // A drop that replaces the list opens its first entry itself once the scan is done.
+    if (drop_.Running() && dropReplaces_ && dropTarget_ == DropTarget::Main) return;
     openingBusy_ = true;
     ports_.windows.Resize(WindowId::Main, kMainWidth, kMainHeight);
     if (openingGuard_) {

@@ -69,6 +69,16 @@ void MainPlayerDlg::SetVideoWindowPosition() {
                          Stacking::Keep);
 }
 
+// The editor, while shown, at its remembered rectangle above the picture.
+void MainPlayerDlg::PlaceEditorWindow() {
+    if (state.editorOpen == 0) return;
+    ports_.windows.Place(WindowId::Editor,
+                         {settings.editorWindowX, settings.editorWindowY, settings.editorWindowWidth,
+                          settings.editorWindowHeight},
+                         true, Stacking::Keep);
+    ports_.windows.Raise(WindowId::Editor);
+}
+
 void MainPlayerDlg::ArrangePanelForLayout() {
     const Rect main{settings.mainWindowX, settings.mainWindowY, kMainWidth, kMainHeight};
     if (state.fullScreen != 0) {
@@ -76,6 +86,7 @@ void MainPlayerDlg::ArrangePanelForLayout() {
             // Raised above the video; a stacking flag would recreate the window while it shows.
             ports_.windows.Place(WindowId::Main, main, true, Stacking::Keep);
             ports_.windows.Raise(WindowId::Main);
+            PlaceEditorWindow();
         } else {
             ports_.windows.Resize(WindowId::Main, 0, 0);
             // The hidden panel had the focus: without it the next click would first
@@ -87,6 +98,7 @@ void MainPlayerDlg::ArrangePanelForLayout() {
     if (state.requests.panelReplace != 0) {
         state.requests.panelReplace = 0;
         ports_.windows.Place(WindowId::Panel, main, true, Stacking::Keep);
+        PlaceEditorWindow();
     }
     ApplyTopmost();
 }

@@ -9,16 +9,23 @@
 
 namespace felux {
 
-// The editor's list of display lines, one per entry in playlist order. Attached
-// only while the editor window exists; the editor fills it itself on opening.
+// The editor's list of display lines, one per entry in playlist order, with its
+// selection and the folder field under it. Attached only while the editor window
+// exists; the editor fills it itself on opening.
 class PlaylistView {
 public:
     virtual ~PlaylistView() = default;
+    // Inserted lines are unselected; the lines after keep their selection.
     virtual void InsertLine(std::size_t index, const std::string& line) = 0;
     virtual void DeleteLine(std::size_t index) = 0;
+    // A replaced line keeps its selected state.
     virtual void ReplaceLine(std::size_t index, const std::string& line) = 0;
     // Overwrites only the number field of the line (see RenumberDisplayLine).
     virtual void RenumberLine(std::size_t index, std::size_t number) = 0;
+    // Selected lines, ascending.
+    virtual std::vector<std::size_t> SelectedLines() const = 0;
+    virtual void SelectLine(std::size_t index, bool selected) = 0;
+    virtual void ShowFolder(const std::string& folder) = 0;
 };
 
 // " %04d name.ext" or, for the current entry, ">%04d name.ext"; name.ext is

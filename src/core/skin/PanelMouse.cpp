@@ -281,6 +281,9 @@ void PanelMouse::RightDown(int x, int y, ScreenPoint cursor) {
         actions_.RequestMenu(PopupMenu::Playlist);
     } else if (grab(skin::kLogoHit)) {
         actions_.RequestMenu(PopupMenu::History);
+    } else if (grab(skin::kConfigButton)) {
+        // Shown only while an MP3 or RMP file with its information is open.
+        actions_.RequestMenu(PopupMenu::FileInfo);
     } else if (grab(skin::kProgressHit)) {
         if (!Stopped() && actions_.PlaylistCount() > 0) {
             state_.abState = state_.abState >= 4 ? 0 : state_.abState + 1;

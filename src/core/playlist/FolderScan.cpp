@@ -1,0 +1,151 @@
+// Adding dropped files and folders to the playlist: the extension table and a breadth-first scan in bounded steps.
+#include "playlist/FolderScan.h"
+
+#include <array>
+#include <sys/stat.h>
+
+#include "app/CommandLine.h"
+#include "playlist/ListFile.h"
+
+namespace felux {
+namespace {
+
+constexpr std::size_t kAnyOther = 11;
+constexpr std::size_t kListFiles = 15;
+// The extension of each switch position; 11 to 15 have none of their own.
+constexpr std::array<std::string_view, 19> kExtensions = {
+    ".mpg", ".avi", ".mov", ".mp3", ".rmp", ".dat", ".asf", ".wav", ".mpeg", ".ra",
+    ".wma", "",     "",     "",     "",     "",     ".jpg", ".jpeg", ".bmp"};
+// A name the scan passes over (the half-width middle dot).
+constexpr std::string_view kSkippedName = "\xEF\xBD\xA5";
+
+bool SameIgnoringCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + ('a' - 'A')) : c; };
+        if (lower(a[i]) != lower(b[i])) return false;
+    }
+    return true;
+}
+
+bool On(std::string_view flags, std::size_t position) { return position < flags.size() && flags[position] == '1'; }
+
+std::string Join(const std::string& folder, const std::string& name) {
+    return folder.ends_with('/') ? folder + name : folder + "/" + name;
+}
+
+}  // namespace
+
+ScannedFile ClassifyScannedFile(std::string_view name, std::string_view flags) {
+    const std::size_t dot = name.rfind('.');
+    const std::string_view ext = dot == std::string_view::npos ? std::string_view() : name.substr(dot);
+    for (std::size_t p = 0; p < kExtensions.size(); ++p) {
+        if (!kExtensions[p].empty() && On(flags, p) && SameIgnoringCase(ext, kExtensions[p])) return ScannedFile::Entry;
+    }
+    if (On(flags, kAnyOther)) return ScannedFile::Entry;
+    if (On(flags, kListFiles) && (SameIgnoringCase(ext, ".m3u") || SameIgnoringCase(ext, ".tob")))
+        return ScannedFile::ListFile;
+    return ScannedFile::Skip;
+}
+
+void DropScan::Start(std::vector<std::string> items) {
+    items_.assign(std::make_move_iterator(items.begin()), std::make_move_iterator(items.end()));
+    queue_.clear();
+    listing_.reset();
+    listed_.clear();
+    active_ = false;
+    listLoaded_ = false;
+    seen_ = 0;
+}
+
+void DropScan::BeginFolder(const std::string& folder) {
+    folder_ = folder;
+    subfolders_.clear();
+    listing_.reset();
+    struct stat info {};
+    if (::stat(folder.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) return;
+    if (!listed_.emplace(static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino)).second)
+        return;
+    std::error_code ec;
+    std::filesystem::directory_iterator it(folder, std::filesystem::directory_options::skip_permission_denied, ec);
+    if (!ec) listing_ = std::move(it);
+}
+
+void DropScan::TakeEntry(Playlist& list, const std::filesystem::directory_entry& entry) {
+    const std::string name = entry.path().filename().string();
+    if (name == kSkippedName) return;
+    ++found_;
+    std::error_code ec;
+    const std::string path = Join(folder_, name);
+    if (entry.is_directory(ec)) {
+        subfolders_.push_back(path);
+        return;
+    }
+    switch (ClassifyScannedFile(name)) {
+        case ScannedFile::Entry:
+            list.Append(path, "");
+            break;
+        case ScannedFile::ListFile:
+            LoadListFile(list, path);
+            listLoaded_ = true;
+            break;
+        case ScannedFile::Skip:
+            break;
+    }
+}
+
+void DropScan::FinishItem(Playlist& list) {
+    // Nothing was found under the item: a file, or an empty or unreadable folder.
+    if (found_ == 0) {
+        if (IsListPath(item_)) {
+            LoadListFile(list, item_);
+            listLoaded_ = true;
+        } else {
+            list.Append(item_, "");
+        }
+    }
+    active_ = false;
+}
+
+bool DropScan::Step(Playlist& list, std::size_t budget) {
+    while (budget > 0) {
+        if (!active_) {
+            if (items_.empty()) return true;
+            item_ = std::move(items_.front());
+            items_.pop_front();
+            while (item_.size() > 1 && item_.ends_with('/')) item_.pop_back();
+            found_ = 0;
+            queue_.clear();
+            active_ = true;
+            BeginFolder(item_);
+            --budget;
+            continue;
+        }
+        if (listing_) {
+            std::filesystem::directory_iterator& it = *listing_;
+            if (it != std::filesystem::directory_iterator()) {
+                TakeEntry(list, *it);
+                ++seen_;
+                --budget;
+                std::error_code ec;
+                it.increment(ec);
+                if (ec) listing_.reset();
+                else continue;
+            }
+            listing_.reset();
+            for (std::string& sub : subfolders_) queue_.push_back(std::move(sub));
+            subfolders_.clear();
+        }
+        if (!queue_.empty()) {
+            const std::string next = std::move(queue_.front());
+            queue_.pop_front();
+            BeginFolder(next);
+            --budget;
+            continue;
+        }
+        FinishItem(list);
+    }
+    return !Running();
+}
+
+}  // namespace felux

@@ -1,0 +1,103 @@
+// The playlist editor ("Torvel"): its state, the questions the tick asks it, and the user's edits.
+#pragma once
+
+#include <cstdint>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "platform/EditorPorts.h"
+#include "playlist/Playlist.h"
+#include "settings/PlayerSettings.h"
+
+namespace felux {
+
+// Answers of QueryEditorState.
+namespace editor_query {
+inline constexpr int kRequest = 0;
+inline constexpr int kRequestedIndex = 1;
+inline constexpr int kCurrent = 2;
+inline constexpr int kCount = 3;
+inline constexpr int kFirstOption = 4;
+inline constexpr int kSpare = 5;
+inline constexpr int kListPathMode = 6;
+inline constexpr int kMoved = 100;
+inline constexpr int kFileDialogOpen = 200;
+}  // namespace editor_query
+
+// editorRequest values.
+inline constexpr int kEditorPlayRequest = 1;
+inline constexpr int kEditorResized = 10;
+
+class PlaylistEditor {
+public:
+    // The editor edits list and keeps lastMediaPath and lastListPath in settings.
+    PlaylistEditor(Playlist& list, PlayerSettings& settings, PlaylistDialogs* dialogs);
+
+    // The window was created: fill its lines, and count from the clock's seed on.
+    void Open(PlaylistView& view, std::uint32_t seed);
+    void Close();
+    bool IsOpen() const { return view_ != nullptr; }
+
+    void PushEditorSettings(Rect saved, int firstOption, int listPathMode);
+    // Moves the ">" mark to index; nothing on an empty list.
+    void MarkCurrent(int index);
+    int QueryEditorState(int code);
+    // 0 clears the request, 1 the requested index, 2 the spare value.
+    void ClearEditorRequest(int which);
+    // Where the controls go for the last reported client size.
+    std::vector<ControlPlace> LayoutEditor() const { return EditorLayout(width_, height_); }
+    static std::vector<ControlPlace> EditorLayout(int width, int height);
+    // The deepest existing folder along path: where the file choosers start.
+    void SetDirectoryFromPath(const std::string& path);
+    const std::string& Directory() const { return directory_; }
+    // While a drop is being scanned into the list, edits wait for it.
+    void SetScanning(bool scanning) { scanning_ = scanning; }
+    // A long drop's progress in the folder field; empty when it is done.
+    void ShowProgress(const std::string& text) {
+        if (view_) view_->ShowFolder(text);
+    }
+    // The playlist grew outside the editor's own buttons (a drop, a pop-up choice).
+    void RefreshCount() { count_ = static_cast<int>(list_.Size()); }
+
+    // The user's actions on the window.
+    void OnDoubleClick();
+    void OnSelectionChanged();
+    void OnResize(int width, int height);
+    void OnMove() { moved_ = true; }
+    void Load();
+    void Save();
+    void New();
+    void Sort();
+    void Random();
+    void MoveUp();
+    void MoveDown();
+    void Delete();
+    void Options();
+
+    int SortMode() const { return sortMode_; }
+
+private:
+    bool Editable() const { return view_ != nullptr && !scanning_; }
+
+    Playlist& list_;
+    PlayerSettings& settings_;
+    PlaylistDialogs* dialogs_;
+    PlaylistView* view_ = nullptr;
+    std::mt19937 random_;
+    int request_ = 0;
+    int requestedIndex_ = 0;
+    bool moved_ = false;
+    bool fileDialogOpen_ = false;
+    int sortMode_ = 0;  // kept while the program runs
+    int count_ = 0;
+    int width_ = 0;
+    int height_ = 0;
+    int firstOption_ = 0;
+    int listPathMode_ = 0;
+    Rect saved_;
+    std::string directory_;
+    bool scanning_ = false;
+};
+
+}  // namespace felux

@@ -1,0 +1,20 @@
+// The local paths of a drag's file URLs, as the bytes the file system uses.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include <Qt>
+
+class QMimeData;
+
+namespace felux {
+
+// Non-local URLs are left out; names that are not valid UTF-8 keep their bytes.
+std::vector<std::string> DropPaths(const QMimeData* data);
+
+// 1 left, 2 right, 0 neither: the button held while the drag moves, which is
+// already up when the drop itself arrives.
+int DragButton(Qt::MouseButtons buttons);
+
+}  // namespace felux

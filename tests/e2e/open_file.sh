@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# FILE with the left button: the file chooser comes up, the chosen file replaces the list and
+# plays, and the chooser's folder is remembered for the next time.
+set -u
+felux=$1
+source "$(dirname "$0")/common.bash"
+home=$(mktemp -d)
+trap 'rm -rf "$home"; kill "$pid" 2>/dev/null' EXIT
+root=$(realpath "$(dirname "$0")/../..")
+demo=$root/resources/demo/demo.mpg
+
+start_player "$home" "$root/tests/data/clip.mpg"
+wait_video 64x48 "start"
+click 220 15  # FILE
+chooser=""
+for _ in $(seq 30); do
+  chooser=$(xdotool search --onlyvisible --name '^Open$' 2>/dev/null | head -n1)
+  [[ -n $chooser ]] && break
+  sleep 0.1
+done
+[[ -n $chooser ]] || fail "no file chooser after a click on FILE"
+# The chooser has the keyboard: its name field takes the path.
+xdotool type --delay 20 "$demo"
+sleep 0.3
+xdotool key Return
+wait_video 320x240 "the chosen file"
+quit_player
+[[ $(cat "$home/KR01.tob") == "$demo"$'\r' ]] || fail "the chosen file did not replace the list: $(cat -A "$home/KR01.tob")"
+grep -q "^lastMediaPath=$demo"$'\r$' "$home/KR02.CFG" || fail "the chosen path was not remembered"

@@ -1,0 +1,277 @@
+// The player with its editor, drops, open command and pop-up menus: what a user's action leads to over the ticks.
+#include <gtest/gtest.h>
+
+#include "PlayerHarness.h"
+#include "platform/Keys.h"
+#include "playlist/PlaySegmentSuffix.h"
+#include "playlist/PopupMenuItems.h"
+
+namespace felux {
+namespace {
+
+using test::OpenPlayer;
+using test::PlayerHarness;
+
+std::vector<std::string> Paths(const Playlist& list) {
+    std::vector<std::string> out;
+    for (std::size_t i = 0; i < list.Size(); ++i) out.push_back(list.PathAt(i));
+    return out;
+}
+
+class EditorPlayerTest : public ::testing::Test {
+protected:
+    void TickUntilDropDone() {
+        for (int i = 0; i < 100 && h.player->DropScanning(); ++i) h.Tick();
+        ASSERT_FALSE(h.player->DropScanning());
+    }
+    PlayerHarness h;
+};
+
+TEST_F(EditorPlayerTest, ToggleOpensAtTheSavedPlaceExchangesAndCloses) {
+    const std::string a = h.AddMedia("a.mpg");
+    const std::string b = h.AddMedia("b.mpg");
+    const std::string c = h.AddMedia("c.mpg");
+    OpenPlayer& p = h.Start({a, b, c});
+    p.settings.editorWindowX = 30;
+    p.settings.editorWindowY = 40;
+    p.playlist.currentIndex = 2;
+    p.state.requests.file = 2;
+    h.Tick();
+    ASSERT_TRUE(h.editorWindow.open);
+    EXPECT_EQ(*h.editorWindow.created, (Rect{30, 40, 250, 350}));
+    EXPECT_EQ(h.editorWindow.view.lines, (std::vector<std::string>{" 0001 a.mpg", " 0002 b.mpg", ">0003 c.mpg"}));
+    EXPECT_EQ(p.state.editorOpen, 1);
+
+    // A resize lays the controls out and the window's rectangle becomes the saved one.
+    h.windows.rects[WindowId::Editor] = {50, 60, 320, 420};
+    p.editor.OnResize(300, 380);
+    h.Tick();
+    EXPECT_FALSE(h.editorWindow.places.empty());
+    EXPECT_EQ(p.settings.editorWindowX, 50);
+    EXPECT_EQ(p.settings.editorWindowHeight, 420);
+
+    // The editor's list path mode and edits reach the player.
+    h.dialogs.optionAnswer = 2;
+    p.editor.Options();
+    h.editorWindow.view.Select({2});
+    p.editor.Delete();
+    h.Tick();
+    EXPECT_EQ(p.settings.listPathMode, 2);
+    EXPECT_EQ(p.playlist.count, 2);
+    EXPECT_EQ(p.playlist.currentIndex, 1);
+
+    // The close message: the window goes, the current index stays below the count.
+    p.playlist.currentIndex = 2;
+    p.OnEditorMessage(kEditorClosedCode);
+    EXPECT_FALSE(h.editorWindow.open);
+    EXPECT_EQ(p.state.editorOpen, 0);
+    EXPECT_EQ(p.playlist.currentIndex, 1);
+    p.OnEditorMessage(19);  // other codes mean nothing
+    // The FILE button's first way closes an open editor instead of choosing a file.
+    p.state.requests.file = 2;
+    h.Tick();
+    p.state.requests.file = 1;
+    h.Tick();
+    EXPECT_FALSE(h.editorWindow.open);
+    EXPECT_TRUE(h.dialogs.choosers.empty());
+}
+
+TEST_F(EditorPlayerTest, PlayRequestIsTakenWhileAFileWaitsToStart) {
+    const std::string a = h.AddMedia("a.mpg");
+    const std::string b = h.AddMedia("b.mpg");
+    OpenPlayer& p = h.Start({a + FormatSegmentSuffix(1000, 5000), b});
+    p.settings.secondaryMonitorFix = 0;
+    p.OpenCurrent();
+    h.Tick(4);
+    ASSERT_EQ(p.state.startState, 2);  // laid out, the segment's start delay still running
+    p.state.requests.file = 2;
+    h.Tick();
+    h.editorWindow.view.Select({1});
+    p.editor.OnDoubleClick();
+    h.Tick();
+    EXPECT_EQ(p.state.requests.playSelected, 1);
+    EXPECT_EQ(p.playlist.currentIndex, 1);
+    h.Tick();
+    EXPECT_EQ(p.openFile.path, b);
+    EXPECT_EQ(h.editorWindow.view.lines[1], ">0002 b.mpg");
+    EXPECT_EQ(p.editor.QueryEditorState(editor_query::kRequest), 0);
+}
+
+TEST_F(EditorPlayerTest, DropsReplaceOrAppendOnTheMainWindowAndSortOnlyTheNewPartOnTheEditor) {
+    const std::string z = h.AddMedia("z.mpg");
+    const std::string y = h.AddMedia("y.mpg");
+    const std::string x = h.AddMedia("x.mpg");
+    const std::string w = h.AddMedia("w.mpg");
+    OpenPlayer& p = h.Start({w}, /*openOnStart=*/true);
+    h.TickUntilStarted();
+
+    // Left button: the list is replaced, sorted by path, and the first entry plays.
+    p.OnDropFiles({z, y}, DropTarget::Main, 1);
+    EXPECT_EQ(p.state.mediaClosed, 1);
+    TickUntilDropDone();
+    EXPECT_EQ(Paths(p.playlist), (std::vector<std::string>{y, z}));
+    EXPECT_EQ(p.openFile.path, y);
+    h.TickUntilStarted();
+
+    // Right button: appended unsorted, playback goes on.
+    p.OnDropFiles({x, w}, DropTarget::Main, 2);
+    TickUntilDropDone();
+    EXPECT_EQ(Paths(p.playlist), (std::vector<std::string>{y, z, x, w}));
+    EXPECT_EQ(p.openFile.path, y);
+    EXPECT_EQ(p.state.mediaClosed, 0);
+
+    // With the editor open the main window takes no drop; the editor appends and sorts the new part,
+    // and the current mark stays on its entry.
+    p.state.requests.file = 2;
+    h.Tick();
+    p.OnDropFiles({z}, DropTarget::Main, 1);
+    EXPECT_FALSE(p.DropScanning());
+    p.OnDropFiles({z, x}, DropTarget::Editor, 0);
+    TickUntilDropDone();
+    EXPECT_EQ(Paths(p.playlist), (std::vector<std::string>{y, z, x, w, x, z}));
+    EXPECT_EQ(h.editorWindow.view.lines[4], " 0005 x.mpg");
+    EXPECT_EQ(h.editorWindow.view.lines[0], ">0001 y.mpg");
+    EXPECT_EQ(p.playlist.count, 6);
+    EXPECT_EQ(p.openFile.path, y);
+}
+
+TEST_F(EditorPlayerTest, InFullScreenTheShownPanelBringsTheEditorAndClicksOnItStay) {
+    OpenPlayer& p = h.Start({h.AddMedia("clip.mpg")}, true, [](PlayerSettings& s) {
+        s.fullScreenModeOn = 0;
+        s.editorWindowX = 40;
+        s.editorWindowY = 300;
+    });
+    h.TickUntilStarted();
+    p.state.requests.file = 2;
+    h.Tick();
+    p.state.requests.fullScreen = 1;
+    h.Tick(14);
+    h.keys.Press(vk::LButton);
+    h.Tick();
+    h.keys.Release(vk::LButton);
+    h.Tick(5);
+    ASSERT_EQ(p.fullScreen.State(), FullScreenState::PanelShown);
+    EXPECT_EQ(h.windows.rects[WindowId::Editor], (Rect{40, 300, 250, 350}));
+    // A right press over the editor belongs to it: full screen stays.
+    h.windows.cursor = {289, 649};
+    h.keys.Press(vk::RButton);
+    h.Tick();
+    h.keys.Release(vk::RButton);
+    h.Tick(5);
+    EXPECT_EQ(p.state.fullScreen, 1);
+}
+
+TEST_F(EditorPlayerTest, OpenCommandWaitsForTheChoiceWithKeysOff) {
+    const std::string a = h.AddMedia("a.mpg");
+    const std::string b = h.AddMedia("b.mpg");
+    OpenPlayer& p = h.Start({a});
+    p.settings.lastMediaPath = h.folder.path().string() + "/gone.mpg";
+    p.state.requests.file = 1;
+    h.Tick();
+    EXPECT_EQ(h.dialogs.choosers, std::vector<std::string>{h.folder.path().string()});
+    // The chooser is up: ticks go on with the keys waiting, and a second FILE press opens no second chooser.
+    p.state.requests.file = 1;
+    h.Tick(2);
+    EXPECT_EQ(p.state.modalDialogUp, 1);
+    EXPECT_EQ(h.dialogs.choosers.size(), 1u);
+    p.OnFileChosen(std::nullopt);
+    h.Tick();
+    EXPECT_EQ(p.state.modalDialogUp, 0);
+    EXPECT_EQ(Paths(p.playlist), std::vector<std::string>{a});
+
+    p.state.requests.file = 1;
+    h.Tick();
+    p.OnFileChosen(b);
+    h.Tick();
+    EXPECT_EQ(Paths(p.playlist), std::vector<std::string>{b});
+    EXPECT_EQ(p.openFile.path, b);
+    EXPECT_EQ(p.settings.lastMediaPath, b);
+}
+
+TEST_F(EditorPlayerTest, PlaylistPopupShowsTwentyOneAroundTheCurrentEntry) {
+    const auto range = [](int current, int count) {
+        const PopupRange r = PlaylistPopupRange(current, count);
+        return std::make_pair(r.first + 1, r.last + 1);
+    };
+    EXPECT_EQ(range(50, 100), std::make_pair(41, 61));
+    EXPECT_EQ(range(3, 100), std::make_pair(1, 21));
+    EXPECT_EQ(range(98, 100), std::make_pair(89, 100));
+    EXPECT_EQ(range(11, 100), std::make_pair(2, 22));  // the first that no longer starts at the top
+    EXPECT_EQ(range(0, 5), std::make_pair(1, 5));
+    EXPECT_EQ(range(0, 0).second, 0);  // nothing to show
+
+    std::vector<std::string> entries;
+    for (int i = 0; i < 100; ++i) entries.push_back(h.AddMedia("f" + std::to_string(i) + ".mpg"));
+    OpenPlayer& p = h.Start(entries);
+    p.playlist.currentIndex = 50;
+    p.ShowPopupMenu(PopupMenu::Playlist, {300, 400});
+    ASSERT_EQ(h.dialogs.menus.size(), 1u);
+    const test::ShownMenu& menu = h.dialogs.menus[0];
+    EXPECT_EQ(menu.caption, "SelectFileName");
+    EXPECT_EQ(menu.at.x, 300);
+    EXPECT_EQ(menu.at.y, 400);
+    ASSERT_EQ(menu.items.size(), 21u);
+    EXPECT_EQ(menu.items.front(), "  0041 f40.mpg");
+    EXPECT_EQ(menu.items[10], ">>0051 f50.mpg");
+    // While it is up no second menu opens; dismissed, nothing happens.
+    p.ShowPopupMenu(PopupMenu::History, {0, 0});
+    EXPECT_EQ(h.dialogs.menus.size(), 1u);
+    p.OnPopupChosen(0);
+    h.Tick();
+    EXPECT_EQ(p.state.mediaClosed, 1);
+
+    p.ShowPopupMenu(PopupMenu::Playlist, {0, 0});
+    p.OnPopupChosen(21);
+    h.Tick();
+    EXPECT_EQ(p.playlist.currentIndex, 60);
+    EXPECT_EQ(p.openFile.path, entries[60]);
+}
+
+TEST_F(EditorPlayerTest, HistoryChoicePlaysTheEntryAlreadyListedOrAppendsIt) {
+    const std::string a = h.AddMedia("a.mpg");
+    const std::string b = h.AddMedia("b.mpg");
+    const std::string c = h.AddMedia("c.mpg");
+    OpenPlayer& p = h.Start({a, b});
+    p.history.AddToHistory(c);
+    p.history.AddToHistory(b);
+    p.ShowPopupMenu(PopupMenu::History, {5, 5});
+    EXPECT_EQ(h.dialogs.menus.back().items, (std::vector<std::string>{b, c}));
+    p.OnPopupChosen(1);
+    h.Tick();
+    EXPECT_EQ(Paths(p.playlist), (std::vector<std::string>{a, b}));
+    EXPECT_EQ(p.playlist.currentIndex, 1);
+    EXPECT_EQ(p.openFile.path, b);
+
+    // Not listed (the list's copy carries a segment suffix): the plain path is appended, with its line.
+    h.TickUntilStarted();
+    p.playlist.Clear();
+    p.playlist.AppendPath(c + FormatSegmentSuffix(0, 1000));
+    p.playlist.RefreshCount();
+    p.state.requests.file = 2;
+    h.Tick();
+    p.ShowPopupMenu(PopupMenu::History, {5, 5});
+    p.OnPopupChosen(2);
+    h.Tick();
+    EXPECT_EQ(Paths(p.playlist), (std::vector<std::string>{c + FormatSegmentSuffix(0, 1000), c}));
+    EXPECT_EQ(p.playlist.currentIndex, 1);
+    EXPECT_EQ(h.editorWindow.view.lines.back(), ">0002 c.mpg");
+
+    // The file information shows only for MPEG audio; its items cannot be chosen.
+    const std::size_t shown = h.dialogs.menus.size();
+    p.ShowPopupMenu(PopupMenu::FileInfo, {5, 5});
+    EXPECT_EQ(h.dialogs.menus.size(), shown);
+    p.playlist.AppendPath(h.AddMedia("song.mp3", test::FakeMedia{.video = false}));
+    p.playlist.RefreshCount();
+    p.playlist.currentIndex = 2;
+    p.OpenCurrent();
+    p.ShowPopupMenu(PopupMenu::FileInfo, {5, 5});
+    p.OnPopupChosen(0);
+    ASSERT_EQ(h.dialogs.menus.size(), shown + 1);
+    EXPECT_EQ(h.dialogs.menus.back().caption, "<<    FileInfomation    >>");
+    EXPECT_EQ(h.dialogs.menus.back().items, p.openFile.infoLines);
+    EXPECT_FALSE(h.dialogs.menus.back().items.empty());
+    EXPECT_FALSE(h.dialogs.menus.back().choosable);
+}
+
+}  // namespace
+}  // namespace felux

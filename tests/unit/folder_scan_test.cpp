@@ -1,0 +1,119 @@
+// Dropped items scanned into the playlist: extension table, breadth-first order, list files, bad trees.
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "TempFolder.h"
+#include "playlist/FolderScan.h"
+
+namespace felux {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::vector<std::string> Scan(const std::vector<std::string>& items, std::size_t budget = 1000,
+                              bool* listLoaded = nullptr) {
+    Playlist list;
+    DropScan scan;
+    scan.Start(items);
+    for (int guard = 0; !scan.Step(list, budget); ++guard)
+        if (guard > 100000) ADD_FAILURE() << "scan never ends";
+    if (listLoaded) *listLoaded = scan.ListLoaded();
+    std::vector<std::string> out;
+    for (std::size_t i = 0; i < list.Size(); ++i) out.push_back(list.PathAt(i));
+    return out;
+}
+
+// The names of a folder in the order the file system lists them.
+std::vector<std::string> Listed(const fs::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& e : fs::directory_iterator(folder)) names.push_back(e.path().filename().string());
+    return names;
+}
+
+TEST(FolderScan, ExtensionTableTakesFourteenExtensionsInAnyCase) {
+    for (const char* name : {"a.mpg", "a.AVI", "a.mov", "a.Mp3", "a.rmp", "a.dat", "a.asf", "a.wav", "a.MPEG", "a.ra",
+                             "a.wma", "a.jpg", "a.JPEG", "a.bmp", "x.tar.mpg"})
+        EXPECT_EQ(ClassifyScannedFile(name), ScannedFile::Entry) << name;
+    for (const char* name : {"a.txt", "a.tob", "a.M3U", "mpg", "a.mpg.part", "a.", ""})
+        EXPECT_EQ(ClassifyScannedFile(name), ScannedFile::Skip) << name;
+    // The switches decide: "every other extension" and list files when turned on.
+    EXPECT_EQ(ClassifyScannedFile("a.txt", "0000000000010000000"), ScannedFile::Entry);
+    EXPECT_EQ(ClassifyScannedFile("a.TOB", "0000000000000001000"), ScannedFile::ListFile);
+    EXPECT_EQ(ClassifyScannedFile("a.mpg", "0111111111100000111"), ScannedFile::Skip);
+}
+
+TEST(FolderScan, FolderFilesComeBeforeSubfoldersLevelByLevel) {
+    test::TempFolder t;
+    const fs::path root = t.path() / "drop";
+    fs::create_directories(root / "s" / "deep");
+    fs::create_directories(root / "t");
+    t.Write("drop/a.mpg", "");
+    t.Write("drop/b.txt", "");
+    t.Write("drop/c.JPEG", "");
+    t.Write("drop/x.tob", "/elsewhere.mpg\r\n");
+    t.Write("drop/s/d.mp3", "");
+    t.Write("drop/s/deep/e.wav", "");
+    t.Write("drop/t/f.avi", "");
+
+    std::vector<std::string> expect;
+    for (const std::string& n : Listed(root))
+        if (n == "a.mpg" || n == "c.JPEG") expect.push_back((root / n).string());
+    for (const std::string& n : Listed(root)) {
+        if (n == "s") expect.push_back((root / "s" / "d.mp3").string());
+        if (n == "t") expect.push_back((root / "t" / "f.avi").string());
+    }
+    expect.push_back((root / "s" / "deep" / "e.wav").string());
+
+    bool listLoaded = true;
+    // A trailing "/" on the dropped folder changes nothing; one entry per step gives the same result.
+    EXPECT_EQ(Scan({root.string() + "/"}, 1000, &listLoaded), expect);
+    EXPECT_FALSE(listLoaded);
+    EXPECT_EQ(Scan({root.string()}, 1), expect);
+}
+
+TEST(FolderScan, SingleItemsAndEmptyFolders) {
+    test::TempFolder t;
+    const std::string text = t.Write("notes.txt", "hello").string();
+    const std::string list = t.Write("L.M3U", "/m/one.mpg\r\n/m/two.mpg\r\n").string();
+    const fs::path empty = t.path() / "empty";
+    fs::create_directory(empty);
+    const fs::path onlyLists = t.path() / "lists";
+    fs::create_directory(onlyLists);
+    t.Write("lists/a.tob", "/m/x.mpg\r\n");
+
+    bool listLoaded = false;
+    // A file of any extension is an entry; a dropped list is loaded; an empty folder is an entry itself;
+    // a folder holding only skipped files adds nothing. Items are taken in the order given.
+    EXPECT_EQ(Scan({text, list, empty.string(), onlyLists.string()}, 1000, &listLoaded),
+              (std::vector<std::string>{text, "/m/one.mpg", "/m/two.mpg", empty.string()}));
+    EXPECT_TRUE(listLoaded);
+    EXPECT_EQ(Scan({(t.path() / "missing.mpg").string()}), std::vector<std::string>{(t.path() / "missing.mpg").string()});
+}
+
+TEST(FolderScan, BadTreesEndAndKeepNamesAsBytes) {
+    test::TempFolder t;
+    const fs::path root = t.path() / "bad";
+    fs::create_directories(root / "loop");
+    // Links back up the tree: each folder is listed once.
+    fs::create_directory_symlink(root, root / "loop" / "up");
+    fs::create_directory_symlink(root / "loop", root / "again");
+    const std::string odd = (root / "caf\xE9.mpg").string();  // Latin-1, not UTF-8
+    t.Write("bad/caf\xE9.mpg", "");
+    ASSERT_EQ(::mkfifo((root / "pipe.mpg").c_str(), 0600), 0);
+    fs::create_directory(root / "closed");
+    t.Write("bad/closed/hidden.mpg", "");
+    ::chmod((root / "closed").c_str(), 0);
+
+    const std::vector<std::string> found = Scan({root.string()});
+    ::chmod((root / "closed").c_str(), 0700);
+    EXPECT_NE(std::find(found.begin(), found.end(), odd), found.end());
+    // A FIFO is only named, never opened, so the scan cannot wait on it.
+    EXPECT_NE(std::find(found.begin(), found.end(), (root / "pipe.mpg").string()), found.end());
+    // Root reads every folder; anyone else finds nothing in the closed one.
+    EXPECT_EQ(found.size(), ::geteuid() == 0 ? 3u : 2u);
+}
+
+}  // namespace
+}  // namespace felux
