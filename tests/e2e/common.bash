@@ -82,6 +82,20 @@ click() {
   sleep 0.4
 }
 
+# wait_window TITLE WHAT: prints the id of the visible window titled TITLE (a regular expression),
+# waiting up to three seconds for it to show. Otherwise it reports WHAT as the failure and returns
+# 1: the caller, which captures the id, ends with `|| exit 1`.
+wait_window() {
+  local id
+  for _ in $(seq 30); do
+    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1)
+    [[ -n $id ]] && { echo "$id"; return 0; }
+    sleep 0.1
+  done
+  echo "FAIL: $2" >&2
+  return 1
+}
+
 # two_clip_list HOME: writes HOME/two.m3u with the demo clip and the small test clip, and prints its path.
 two_clip_list() {
   local root

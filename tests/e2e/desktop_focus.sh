@@ -94,11 +94,7 @@ if with_wm; then
 fi
 # A dialog opened and closed hands the keyboard back.
 press_at "$win" 36 23  # CONFIG
-for _ in $(seq 30); do
-  xdotool search --onlyvisible --name '^設定$' >/dev/null 2>&1 && break
-  sleep 0.1
-done
-xdotool search --onlyvisible --name '^設定$' >/dev/null 2>&1 || fail "CONFIG did not open the settings dialog"
+wait_window '^設定$' "CONFIG did not open the settings dialog" >/dev/null || exit 1
 press Escape
 sleep 1.5
 before=$(still)

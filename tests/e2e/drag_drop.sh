@@ -20,12 +20,7 @@ echo notes > "$home/drop/notes.txt"
 drag_to() {
   "$source_program" 600 400 "$home/drop" &
   local helper=$! src=""
-  for _ in $(seq 30); do
-    src=$(xdotool search --onlyvisible --name '^felux drag source$' 2>/dev/null | head -n1)
-    [[ -n $src ]] && break
-    sleep 0.1
-  done
-  [[ -n $src ]] || fail "the drag source did not show"
+  src=$(wait_window '^felux drag source$' "the drag source did not show") || exit 1
   xdotool mousemove --window "$src" 60 40
   sleep 0.2
   xdotool mousedown 1
@@ -49,13 +44,7 @@ drag_to "$win" 150 40
 wait_video 64x48 "the dropped folder"
 
 click 220 8 3  # FILE, right button: the editor
-ed=""
-for _ in $(seq 30); do
-  ed=$(xdotool search --onlyvisible --name '^Torvel$' 2>/dev/null | head -n1)
-  [[ -n $ed ]] && break
-  sleep 0.1
-done
-[[ -n $ed ]] || fail "no editor window"
+ed=$(wait_window '^Torvel$' "no editor window") || exit 1
 # Low in the list: the video window of a newly opened file may be mapped over the upper part.
 drag_to "$ed" 100 305
 sleep 0.5

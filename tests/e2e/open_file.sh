@@ -12,13 +12,7 @@ demo=$root/resources/demo/demo.mpg
 start_player "$home" "$root/tests/data/clip.mpg"
 wait_video 64x48 "start"
 click 220 15  # FILE
-chooser=""
-for _ in $(seq 30); do
-  chooser=$(xdotool search --onlyvisible --name '^Open$' 2>/dev/null | head -n1)
-  [[ -n $chooser ]] && break
-  sleep 0.1
-done
-[[ -n $chooser ]] || fail "no file chooser after a click on FILE"
+chooser=$(wait_window '^Open$' "no file chooser after a click on FILE") || exit 1
 # The chooser has the keyboard: its name field takes the path.
 xdotool type --delay 20 "$demo"
 sleep 0.3
