@@ -97,11 +97,9 @@ void MainPlayerDlg::OnTimer() {
         }
         if (state.abState == 4) CheckABRepeat();
         if (state.editorOpen != 0) ExchangeWithEditor();
-        if (state.panelFramePending == 0) {
-            DrawPanel();
-            state.panelFramePending = 1;
-        }
-        ports_.windows.Invalidate(WindowId::Main);
+        // An unchanged panel is neither composed nor painted again: an idle player stays idle.
+        if (state.panelFramePending == 0 && DrawPanel()) state.panelFramePending = 1;
+        if (state.panelFramePending == 1) ports_.windows.Invalidate(WindowId::Main);
     }
     if (state.exitRequested == 1) ExitSequence();
 }
