@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
 # Measures the whole player against the mpv program on a private Xvfb with openbox: prepares the
-# clips, then runs bench_whole_program. Usage: bench/whole_program.sh [BUILD-DIR] [runs] [idle-seconds]
+# clips, then runs bench_whole_program. Usage: bench/whole_program.sh [BUILD-DIR] [runs] [idle-seconds] [parts]
+# parts: a comma list of play, start, idle and list (all by default). FELUX=path measures another build.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 build=$(cd "${1:-$here/../build/default}" && pwd)
 runs=${2:-3}
 idle=${3:-10}
+parts=${4:-play,start,idle,list}
+felux=${FELUX:-$build/felux}
 
 # The mpv program is the yardstick and ffmpeg makes the clips; both only for this bench.
 missing=()
@@ -55,4 +58,4 @@ for _ in $(seq 50); do
   sleep 0.1
 done
 
-"$build/bench/bench_whole_program" "$build/felux" "$clips/clip.mp4" "$clips/list" "$runs" "$idle"
+"$build/bench/bench_whole_program" "$felux" "$clips/clip.mp4" "$clips/list" "$runs" "$idle" "$parts"

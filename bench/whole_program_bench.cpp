@@ -1,7 +1,7 @@
 // Compares the whole player with the mpv program as a user runs them: CPU and peak memory over a
 // clip played to its end, idle CPU, start-up to the panel and to the first frame, and memory over
 // a long list. Run it through whole_program.sh, which prepares the clips and the X server.
-// Usage: bench_whole_program FELUX CLIP LIST-FOLDER [runs]
+// Usage: bench_whole_program FELUX CLIP LIST-FOLDER [runs] [idle-seconds] [parts: play,start,idle,list]
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -399,23 +399,26 @@ void LongList(const Paths& p) {
 
 int main(int argc, char** argv) {
     if (argc < 4) {
-        std::fprintf(stderr, "usage: %s FELUX CLIP LIST-FOLDER [runs] [idle-seconds]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s FELUX CLIP LIST-FOLDER [runs] [idle-seconds] [parts]\n", argv[0]);
         return 2;
     }
     Paths p{argv[1], fs::absolute(argv[2]).string(), fs::absolute(argv[3]).string(),
             (fs::temp_directory_path() / ("felux-bench-" + std::to_string(getpid()))).string()};
     const int runs = argc > 4 ? std::max(1, std::atoi(argv[4])) : 3;
     const double idleSeconds = argc > 5 ? std::max(1.0, std::atof(argv[5])) : 10.0;
+    const std::string parts = argc > 6 ? argv[6] : "play,start,idle,list";
+    auto wanted = [&](const char* part) { return parts.find(part) != std::string::npos; };
     ScreenWatch screen;
     if (!screen.Open()) {
         std::fprintf(stderr, "no X display\n");
         return 1;
     }
     std::printf("clip %s\n", p.clip.c_str());
-    for (const char* vo : {"null", "x11"}) Playing(p, vo, runs);
-    StartUp(p, screen);
-    Idle(p, screen, idleSeconds);
-    LongList(p);
+    if (wanted("play"))
+        for (const char* vo : {"null", "x11"}) Playing(p, vo, runs);
+    if (wanted("start")) StartUp(p, screen);
+    if (wanted("idle")) Idle(p, screen, idleSeconds);
+    if (wanted("list")) LongList(p);
     std::error_code ec;
     fs::remove_all(p.home, ec);
     return 0;

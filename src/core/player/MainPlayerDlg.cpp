@@ -266,7 +266,9 @@ void MainPlayerDlg::OnActivateApp(bool active) {
         state.windowMode = 0;
         ports_.windows.Restore(WindowId::Main);
     }
-    state.layoutCountdown = kLayoutAfterActivation;
+    // A file waiting to start is laid out for its start anyway; another relayout would only hold
+    // the first picture back (a desktop activates the player just as it opens its first file).
+    if (state.startState == 0) state.layoutCountdown = kLayoutAfterActivation;
 }
 
 void MainPlayerDlg::EnterWindowMode(int mode) {
