@@ -20,7 +20,6 @@
 #include <fstream>
 #include <functional>
 #include <optional>
-#include <set>
 #include <sstream>
 #include <string>
 #include <thread>
@@ -168,20 +167,21 @@ public:
         return hits >= 16;
     }
 
-    // The panel window is mapped and painted: more than a handful of colours in it.
-    bool PanelShown() {
+    // The panel window's pixels while it is mapped; nothing before.
+    std::optional<std::vector<unsigned long>> PanelPixels() {
         const std::optional<Window> panel = Find(DefaultRootWindow(display_), 0);
-        if (!panel) return false;
+        if (!panel) return std::nullopt;
         XWindowAttributes attributes{};
-        if (!XGetWindowAttributes(display_, *panel, &attributes) || attributes.map_state != IsViewable) return false;
+        if (!XGetWindowAttributes(display_, *panel, &attributes) || attributes.map_state != IsViewable)
+            return std::nullopt;
         XImage* image = XGetImage(display_, *panel, 0, 0, static_cast<unsigned>(attributes.width),
                                   static_cast<unsigned>(attributes.height), AllPlanes, ZPixmap);
-        if (!image) return false;
-        std::set<unsigned long> colours;
-        for (int y = 0; y < attributes.height && colours.size() < 16; y += 2)
-            for (int x = 0; x < attributes.width; x += 2) colours.insert(XGetPixel(image, x, y));
+        if (!image) return std::nullopt;
+        std::vector<unsigned long> pixels;
+        for (int y = 0; y < attributes.height; ++y)
+            for (int x = 0; x < attributes.width; ++x) pixels.push_back(XGetPixel(image, x, y));
         XDestroyImage(image);
-        return colours.size() >= 16;
+        return pixels;
     }
 
 private:
@@ -299,6 +299,27 @@ std::optional<double> WaitFor(Child& child, const std::function<bool()>& shown) 
     return std::nullopt;
 }
 
+// Exec to the panel on screen: the first look at the panel window that already matches, in nine
+// pixels of ten, what it shows two seconds later (a mapped but unpainted window does not count).
+std::optional<double> PanelTime(Child& child, ScreenWatch& screen, std::optional<double>* frame) {
+    std::vector<std::pair<double, std::vector<unsigned long>>> looks;
+    while (Since(child.Started()) < 2.0 && child.Alive()) {
+        if (auto pixels = screen.PanelPixels(); pixels && (looks.empty() || looks.back().second != *pixels))
+            looks.emplace_back(Since(child.Started()), std::move(*pixels));
+        if (frame && !*frame && screen.VideoShown()) *frame = Since(child.Started());
+        std::this_thread::sleep_for(2ms);
+    }
+    const auto settled = screen.PanelPixels();
+    if (!settled) return std::nullopt;
+    for (const auto& [when, pixels] : looks) {
+        if (pixels.size() != settled->size()) continue;
+        std::size_t same = 0;
+        for (std::size_t k = 0; k < pixels.size(); ++k) same += pixels[k] == (*settled)[k];
+        if (same * 10 >= pixels.size() * 9) return when;
+    }
+    return std::nullopt;
+}
+
 void StartUp(const Paths& p, ScreenWatch& screen) {
     std::vector<double> mpvFrame, fFrame, fPanel, fPanelNoFile;
     for (int k = 0; k < kStartRuns; ++k) {
@@ -309,13 +330,14 @@ void StartUp(const Paths& p, ScreenWatch& screen) {
         {
             FreshHome(p);
             Child felux({p.felux, p.clip}, FeluxEnv(p, "x11"));
-            if (auto s = WaitFor(felux, [&] { return screen.PanelShown(); })) fPanel.push_back(*s * 1000);
-            if (auto s = WaitFor(felux, [&] { return screen.VideoShown(); })) fFrame.push_back(*s * 1000);
+            std::optional<double> frame;
+            if (auto s = PanelTime(felux, screen, &frame)) fPanel.push_back(*s * 1000);
+            if (frame) fFrame.push_back(*frame * 1000);
         }
         {
             FreshHome(p);
             Child felux({p.felux}, FeluxEnv(p, "x11"));
-            if (auto s = WaitFor(felux, [&] { return screen.PanelShown(); })) fPanelNoFile.push_back(*s * 1000);
+            if (auto s = PanelTime(felux, screen, nullptr)) fPanelNoFile.push_back(*s * 1000);
         }
         std::this_thread::sleep_for(300ms);
     }
@@ -341,8 +363,8 @@ void Idle(const Paths& p, ScreenWatch& screen, double seconds) {
         {
             FreshHome(p);
             Child felux({p.felux}, FeluxEnv(p, "x11"));
-            if (WaitFor(felux, [&] { return screen.PanelShown(); })) {
-                std::this_thread::sleep_for(1s);
+            if (WaitFor(felux, [&] { return screen.PanelPixels().has_value(); })) {
+                std::this_thread::sleep_for(2s);
                 noFile.push_back(CoreShare(felux.Pid(), seconds));
                 noFilePeak.push_back(ProcessMemory(felux.Pid(), "VmHWM"));
             }
@@ -351,9 +373,11 @@ void Idle(const Paths& p, ScreenWatch& screen, double seconds) {
             FreshHome(p);
             Child felux({p.felux, p.clip}, FeluxEnv(p, "x11"));
             if (WaitFor(felux, [&] { return screen.VideoShown(); })) {
-                // Space pauses; the player has the keyboard once it is up.
+                // Space pauses; the player has the keyboard once it is up. Held over a few ticks,
+                // which poll the keys.
                 std::this_thread::sleep_for(500ms);
-                std::system("xdotool key space");
+                if (std::system("xdotool keydown space; sleep 0.15; xdotool keyup space") != 0)
+                    std::printf("  (xdotool failed: the paused figure is a playing one)\n");
                 std::this_thread::sleep_for(1s);
                 paused.push_back(CoreShare(felux.Pid(), seconds));
             }
