@@ -322,11 +322,17 @@ std::optional<double> PanelTime(Child& child, ScreenWatch& screen, std::optional
 
 void StartUp(const Paths& p, ScreenWatch& screen) {
     std::vector<double> mpvFrame, fFrame, fPanel, fPanelNoFile;
+    // The last run's windows must be gone before the next one is timed.
+    auto clearScreen = [&] {
+        for (int i = 0; i < 200 && screen.VideoShown(); ++i) std::this_thread::sleep_for(10ms);
+    };
     for (int k = 0; k < kStartRuns; ++k) {
+        clearScreen();
         {
             Child mpv({"/usr/bin/mpv", "--no-config", "--ao=null", "--vo=x11", p.clip}, {});
             if (auto s = WaitFor(mpv, [&] { return screen.VideoShown(); })) mpvFrame.push_back(*s * 1000);
         }
+        clearScreen();
         {
             FreshHome(p);
             Child felux({p.felux, p.clip}, FeluxEnv(p, "x11"));
@@ -373,9 +379,9 @@ void Idle(const Paths& p, ScreenWatch& screen, double seconds) {
             FreshHome(p);
             Child felux({p.felux, p.clip}, FeluxEnv(p, "x11"));
             if (WaitFor(felux, [&] { return screen.VideoShown(); })) {
-                // Space pauses; the player has the keyboard once it is up. Held over a few ticks,
-                // which poll the keys.
-                std::this_thread::sleep_for(500ms);
+                // Space pauses; the player has the keyboard once it is up, and takes keys a little
+                // after playback starts. Held over a few ticks, which poll the keys.
+                std::this_thread::sleep_for(1500ms);
                 if (std::system("xdotool keydown space; sleep 0.15; xdotool keyup space") != 0)
                     std::printf("  (xdotool failed: the paused figure is a playing one)\n");
                 std::this_thread::sleep_for(1s);
@@ -426,6 +432,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: %s FELUX CLIP LIST-FOLDER [runs] [idle-seconds] [parts]\n", argv[0]);
         return 2;
     }
+    // Each figure as soon as it is known: a long run piped to a file shows its progress.
+    std::setvbuf(stdout, nullptr, _IOLBF, 0);
     Paths p{argv[1], fs::absolute(argv[2]).string(), fs::absolute(argv[3]).string(),
             (fs::temp_directory_path() / ("felux-bench-" + std::to_string(getpid()))).string()};
     const int runs = argc > 4 ? std::max(1, std::atoi(argv[4])) : 3;
