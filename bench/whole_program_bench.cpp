@@ -142,7 +142,10 @@ std::optional<std::string> OpenFileIn(pid_t pid, const std::string& folder) {
 // Looks at the X screen: the clips carry a pure green frame, the panel is the window titled as ours.
 class ScreenWatch {
 public:
-    ScreenWatch() : display_(XOpenDisplay(nullptr)) {}
+    ScreenWatch() : display_(XOpenDisplay(nullptr)) {
+        // The players' windows come and go while they are looked at: such errors mean "not there".
+        XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
+    }
     ~ScreenWatch() {
         if (display_) XCloseDisplay(display_);
     }
