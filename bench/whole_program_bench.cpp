@@ -405,16 +405,16 @@ void LongList(const Paths& p) {
     std::string last;
     std::vector<std::pair<int, double>> samples;
     const auto start = Clock::now();
-    while (felux.Alive() && Since(start) < 900) {
-        if (auto open = OpenFileIn(felux.Pid(), p.listFolder + "/e"); open && *open != last) {
-            last = *open;
-            ++entries;
-            if (entries % kListSample == 0) samples.emplace_back(entries, ProcessMemory(felux.Pid(), "VmRSS"));
-        }
-        // The list's end closes the last clip: the count stops moving.
-        if (!last.empty() && !OpenFileIn(felux.Pid(), p.listFolder + "/e") && Since(start) > 5) {
-            std::this_thread::sleep_for(1s);
-            if (!OpenFileIn(felux.Pid(), p.listFolder + "/e")) break;
+    auto lastOpen = start;
+    // The list's end closes the last clip for good; between entries no clip is open for a moment.
+    while (felux.Alive() && Since(start) < 900 && Since(lastOpen) < 3.0) {
+        if (auto open = OpenFileIn(felux.Pid(), p.listFolder + "/e")) {
+            lastOpen = Clock::now();
+            if (*open != last) {
+                last = *open;
+                ++entries;
+                if (entries % kListSample == 0) samples.emplace_back(entries, ProcessMemory(felux.Pid(), "VmRSS"));
+            }
         }
         std::this_thread::sleep_for(kPoll);
     }
