@@ -145,6 +145,10 @@ TEST_F(PanelFrames, BlinksRampsCountdownsAndFlashesRunToTheirLastFrame) {
     Both([](Side& s) { s.ramp.Release(); });
     Ticks(2);
 
+    // A mode request raised with the volume log off is dropped, not kept for when it is on.
+    Both([](Side& s) { s.volumeRequest = 1; });
+    Ticks(2);
+    EXPECT_EQ(skipping.volumeRequest, 0);
     // A volume mode change flashes the volume area for seven ticks.
     view.volumeLogEnabled = true;
     Both([](Side& s) { s.volumeRequest = 1; });

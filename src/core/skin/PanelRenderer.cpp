@@ -76,7 +76,8 @@ void PanelRenderer::Lit(Rect at) { Piece(at, skin::Lit(at)); }
 bool PanelRenderer::Moving(const PanelView& view, const PanelWrites& writes) const {
     const bool ramping = view.held.play && !view.stopped && !view.paused && !view.rateLocked;
     const bool blinking = writes.playbackRate != RateRamp::kNormal;
-    const bool flashing = view.volumeLogEnabled && (flashCountdown_ > 0 || writes.volumeModeRequest != 0);
+    // A mode request is taken by the next frame even with the log off, which drops it there.
+    const bool flashing = writes.volumeModeRequest != 0 || (view.volumeLogEnabled && flashCountdown_ > 0);
     return ramping || blinking || flashing || writes.readoutCountdown > 0 || title_.Moving(view.titleHover) ||
            (view.indexListActive && timed_.Moving());
 }
