@@ -37,6 +37,7 @@ constexpr auto kPoll = 10ms;
 constexpr auto kGiveUp = 60s;
 constexpr int kStartRuns = 5;
 constexpr int kListSample = 10;
+constexpr int kListEntries = 200;
 
 double Since(Clock::time_point t) { return std::chrono::duration<double>(Clock::now() - t).count(); }
 
@@ -437,8 +438,9 @@ void LongList(const Paths& p) {
     std::vector<std::pair<int, double>> samples;
     const auto start = Clock::now();
     auto lastOpen = start;
-    // The list's end closes the last clip for good; between entries no clip is open for a moment.
-    while (felux.Alive() && Since(start) < 900 && Since(lastOpen) < 3.0) {
+    // The list repeats by default: stop after one round. Between entries no clip is open for a
+    // moment; none for three seconds means the player stopped.
+    while (felux.Alive() && entries < kListEntries && Since(start) < 900 && Since(lastOpen) < 3.0) {
         if (auto open = OpenFileIn(felux.Pid(), p.listFolder + "/e")) {
             lastOpen = Clock::now();
             if (*open != last) {
