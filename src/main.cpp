@@ -98,14 +98,18 @@ int main(int argc, char** argv) {
     });
 
     QTimer timer;
-    QObject::connect(&timer, &QTimer::timeout, [&] {
+    auto tick = [&] {
         player.OnTimer();
         if (player.Ended()) {
             timer.stop();
             // exit(), not quit(): quit() asks the windows, and ours refuse to close by themselves.
             QCoreApplication::exit(0);
         }
-    });
+    };
+    QObject::connect(&timer, &QTimer::timeout, tick);
     timer.start(40);
+    // The first tick loads the skin and opens the file: as soon as the event loop runs, not a
+    // whole interval later.
+    QTimer::singleShot(0, &timer, tick);
     return app.exec();
 }

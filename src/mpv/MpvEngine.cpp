@@ -135,6 +135,9 @@ MediaResult MpvEngine::Create() {
         mpv_terminate_destroy(h);
         return kMediaFail;
     }
+    eventsWaiting_ = true;
+    mpv_set_wakeup_callback(
+        h, [](void* flag) { static_cast<std::atomic<bool>*>(flag)->store(true); }, &eventsWaiting_);
     mpv_observe_property(h, kObsTimePos, kPropTimePos, MPV_FORMAT_DOUBLE);
     mpv_observe_property(h, kObsDuration, kPropDuration, MPV_FORMAT_DOUBLE);
     mpv_observe_property(h, kObsAoVolume, kPropAoVolume, MPV_FORMAT_DOUBLE);
@@ -225,6 +228,8 @@ MediaResult MpvEngine::Render(const std::string& path, const std::optional<std::
 }
 
 MediaResult MpvEngine::FinishOpen(bool withCompanion) {
+    // Render took events itself: whatever is left is taken now.
+    eventsWaiting_ = true;
     Drain();
     if (!file_.loaded) {
         file_ = {};
@@ -368,11 +373,14 @@ void MpvEngine::SetDoubleAsync(const char* name, double value) {
 }
 
 void MpvEngine::Drain() {
+    // Even a zero wait costs a system call: an idle player makes none.
+    if (!eventsWaiting_.exchange(false)) return;
     for (int i = 0; i < kDrainLimit; ++i) {
         mpv_event* event = mpv_wait_event(handle_, 0);
-        if (event->event_id == MPV_EVENT_NONE) break;
+        if (event->event_id == MPV_EVENT_NONE) return;
         HandleEvent(*event);
     }
+    eventsWaiting_ = true;  // more than the limit: the rest on the next drain
 }
 
 void MpvEngine::HandleEvent(const mpv_event& event) {

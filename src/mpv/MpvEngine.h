@@ -1,6 +1,7 @@
 // The media port on libmpv: one mpv instance per opened file, driven from the UI thread.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -78,7 +79,8 @@ private:
         bool seekAccepted = false;
     };
 
-    // Takes what mpv has queued, without waiting.
+    // Takes what mpv has queued, without waiting; nothing to do (not even a call into mpv) until
+    // mpv has announced an event since the last drain.
     void Drain();
     void HandleEvent(const mpv_event& event);
     void HandlePropertyChange(const mpv_event& event);
@@ -97,6 +99,8 @@ private:
     bool noSoundDevice_ = false;
     bool completedOnError_ = false;
     mpv_handle* handle_ = nullptr;
+    // Set from mpv's threads whenever an event is queued.
+    std::atomic<bool> eventsWaiting_{false};
     FileState file_;
     std::optional<double> outputVolume_;
     std::optional<double> wantedOutputVolume_;

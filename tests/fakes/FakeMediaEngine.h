@@ -1,6 +1,7 @@
 // Media port fake: files are described in advance; seeks land exactly; every call is logged.
 #pragma once
 
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -38,6 +39,8 @@ public:
 
     // Files that render; any other path fails to render.
     std::map<std::string, FakeMedia> files;
+    // Runs inside Render, as events that arrive while a real engine opens a file.
+    std::function<void()> duringRender;
     MediaResult createResult = kMediaOk;
     MediaResult runResult = kMediaOk;
     // When set, seeks land here instead of on their target (a key frame before it).

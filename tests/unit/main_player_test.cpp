@@ -27,6 +27,7 @@ public:
     int graphEvent = 0;
     int panelButton = 0;
     bool segmentEnds = false;
+    bool panelChanged = true;
 
 protected:
     void CreateGraph() override { calls.push_back("CreateGraph"); }
@@ -52,7 +53,10 @@ protected:
     void ApplyVideoLayout() override { calls.push_back("ApplyVideoLayout"); }
     void HandlePanelMouse() override { calls.push_back("HandlePanelMouse"); }
     int PanelQuery(int q) override { return q == 7 ? panelButton : 0; }
-    void DrawPanel() override { calls.push_back("DrawPanel"); }
+    bool DrawPanel() override {
+        calls.push_back("DrawPanel");
+        return panelChanged;
+    }
     void CreateImages() override { calls.push_back("CreateImages"); }
     void LoadVolumeLog() override {
         calls.push_back("LoadVolumeLog");
@@ -242,6 +246,22 @@ TEST_F(MainPlayerTest, NormalTickRunsItsStepsInOrder) {
     p.calls.clear();
     p.OnTimer();
     EXPECT_EQ(p.calls, (std::vector<std::string>{"RunPendingCommands", "DrawPanel"}));
+
+    // A frame waiting for its paint is asked for again; an unchanged panel is not repainted at all.
+    windows.log.clear();
+    p.panelChanged = false;
+    p.OnTimer();
+    EXPECT_EQ(windows.log, std::vector<std::string>{"Invalidate Main"});
+    p.OnPaint();
+    windows.log.clear();
+    p.OnTimer();
+    p.OnTimer();
+    EXPECT_TRUE(windows.log.empty());
+    EXPECT_EQ(p.state.panelFramePending, 0);
+    p.panelChanged = true;
+    p.OnTimer();
+    EXPECT_EQ(windows.log, std::vector<std::string>{"Invalidate Main"});
+    EXPECT_EQ(p.state.panelFramePending, 1);
 }
 
 TEST_F(MainPlayerTest, SegmentEndRaisesNextAndClearsTheSegment) {

@@ -194,6 +194,28 @@ TEST_F(PlayerVideoTest, ActivationMovesAndWindowModes) {
     EXPECT_NE(std::find(h.windows.log.begin(), h.windows.log.end(), "restore Main"), h.windows.log.end());
 }
 
+// A desktop activates the player just as it opens its first file: the start's own layout serves
+// the activation, which must not hold the first picture back; later activations relayout.
+TEST_F(PlayerVideoTest, AnActivationAsTheFirstFileOpensDoesNotDelayItsStart) {
+    auto ticksToStart = [](PlayerHarness& harness, bool activate) {
+        if (activate) harness.engine.duringRender = [&harness] { harness.player->OnActivateApp(true); };
+        OpenPlayer& p = harness.Start({harness.AddMedia("clip.mpg")}, true);
+        int ticks = 0;
+        for (; ticks < 60 && p.state.startState != 0; ++ticks) harness.Tick();
+        harness.Tick(2);
+        EXPECT_EQ(p.state.appActive, activate ? 1 : 0);
+        return ticks;
+    };
+    PlayerHarness plain;
+    const int expected = ticksToStart(plain, false);
+    EXPECT_EQ(ticksToStart(h, true), expected);
+    // Activated again once the file plays: the usual relayout.
+    h.Tick(25);
+    h.player->OnActivateApp(false);
+    h.player->OnActivateApp(true);
+    EXPECT_EQ(h.player->state.layoutCountdown, 20);
+}
+
 // The window modes as a desktop drives them: minimising takes the video window along, the
 // desktop's restore comes back from either mode, a double click on bare panel area toggles
 // video-only mode, and topmost then acts on the video window.

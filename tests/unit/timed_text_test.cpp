@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "FakePixelSink.h"
+#include "NoVolumeRecord.h"
 #include "FakeTextPainter.h"
 #include "skin/PanelRenderer.h"
 #include "skin/SkinBytes.h"
@@ -16,13 +17,6 @@ namespace {
 using namespace skin;
 
 constexpr std::int64_t kMs = 10'000;  // 100 ns units
-
-class NoVolumeLog : public VolumeRecordToggle {
-public:
-    void RegisterVolume() override {}
-    void ForgetVolume() override {}
-    bool RecordPresent() const override { return false; }
-};
 
 // The fake painter draws each character as a 5-pixel bar in a 6-pixel cell.
 class TextOnPanel : public ::testing::Test {
@@ -51,7 +45,7 @@ protected:
     RateRamp ramp;
     int volumeRequest = 0;
     int readout = 0;
-    NoVolumeLog volumeLog;
+    test::NoVolumeRecord volumeLog;
 };
 
 TEST(WordTagText, TagsAreCutOutOfTheVisibleText) {

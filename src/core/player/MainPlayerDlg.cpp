@@ -107,11 +107,9 @@ void MainPlayerDlg::OnTimer() {
         if (state.abState == 4) CheckABRepeat();
         DropStep();
         if (state.editorOpen != 0) ExchangeWithEditor();
-        if (state.panelFramePending == 0) {
-            DrawPanel();
-            state.panelFramePending = 1;
-        }
-        ports_.windows.Invalidate(WindowId::Main);
+        // An unchanged panel is neither composed nor painted again: an idle player stays idle.
+        if (state.panelFramePending == 0 && DrawPanel()) state.panelFramePending = 1;
+        if (state.panelFramePending == 1) ports_.windows.Invalidate(WindowId::Main);
     }
     if (state.exitRequested == 1) ExitSequence();
 }
@@ -291,7 +289,9 @@ void MainPlayerDlg::OnActivateApp(bool active) {
         state.windowMode = 0;
         ports_.windows.Restore(WindowId::Main);
     }
-    state.layoutCountdown = kLayoutAfterActivation;
+    // A file waiting to start is laid out for its start anyway; another relayout would only hold
+    // the first picture back (a desktop activates the player just as it opens its first file).
+    if (state.startState == 0) state.layoutCountdown = kLayoutAfterActivation;
 }
 
 void MainPlayerDlg::EnterWindowMode(int mode) {

@@ -205,7 +205,8 @@ protected:
     virtual void LayoutEditor();
     virtual void PushEditorSettings();
     virtual void DestroyEditor();
-    virtual void DrawPanel();
+    // Composes the panel when it would change; true when it did.
+    virtual bool DrawPanel();
     virtual void CreateImages();
     virtual void LoadVolumeLog();
     virtual void SaveVolumeLog();

@@ -1,4 +1,4 @@
-// The panel's frame: the player's state handed to the skin renderer once per painted frame.
+// The panel's frame: the player's state handed to the skin renderer when the panel would change.
 #include "player/MainPlayerDlg.h"
 #include "skin/SkinBytes.h"
 
@@ -9,7 +9,7 @@ void MainPlayerDlg::CreateImages() {
     panel.SetTextPainter(ports_.text);
 }
 
-void MainPlayerDlg::DrawPanel() {
+bool MainPlayerDlg::DrawPanel() {
     PanelView view;
     view.stopped = state.mediaClosed != 0;
     view.paused = state.paused != 0;
@@ -51,9 +51,11 @@ void MainPlayerDlg::DrawPanel() {
     }
     PanelWrites writes{state.playbackRate, panelButtons.ramp, panelButtons.volumeModeRequest,
                        state.readoutCountdown, volumeRecord_};
+    if (!panel.FrameDue(view, writes)) return false;
     panel.DrawPanel(view, writes);
     if (view.indexListActive && view.lyricsBelowVideo && videoPlacement_.stripHeight > 0)
         ports_.windows.Invalidate(WindowId::Video);
+    return true;
 }
 
 }  // namespace felux

@@ -19,6 +19,8 @@ struct HeldButtons {
     bool zoomPlus = false;
     bool full = false;
     bool power = false;
+
+    bool operator==(const HeldButtons&) const = default;
 };
 
 // A snapshot of the player for one frame. Times are in 100 ns units except
@@ -53,6 +55,8 @@ struct PanelView {
     bool lyricsPanelShown = false; // the timed text's copy on the panel
     bool lyricsOnMainPanel = false;  // that copy in the lower position
     bool lyricsBelowVideo = false;   // the wide copy for the strip under the video
+
+    bool operator==(const PanelView&) const = default;
 };
 
 // Registers the open file's volume in the volume log, or forgets its record;

@@ -1,4 +1,4 @@
-// The skin panel renderer: composes the 407 x 50 panel from the skin into a canvas once per tick.
+// The skin panel renderer: composes the 407 x 50 panel from the skin into a canvas when it changes.
 #include "skin/PanelRenderer.h"
 
 #include <algorithm>
@@ -13,6 +13,14 @@ namespace {
 
 constexpr int kProgressMax = 137;
 constexpr Rgb kWhite{255, 255, 255};
+constexpr std::int64_t kUnitsPerSecond = 10'000'000;
+constexpr std::int64_t kUnitsPerMs = 10'000;
+
+// The view as drawn: the time read-out shows whole seconds, the timed text milliseconds.
+PanelView AsDrawn(PanelView view) {
+    view.position = std::max<std::int64_t>(0, view.position) / (view.indexListActive ? kUnitsPerMs : kUnitsPerSecond);
+    return view;
+}
 
 }  // namespace
 
@@ -22,6 +30,7 @@ bool PanelRenderer::Load(std::span<const unsigned char> skinBmp) {
     skin_.Free();
     flashCountdown_ = 0;
     blinkCounter_ = 0;
+    shown_.reset();
     title_ = {};
     timed_ = {};
     // Every area the renderer reads lies inside 640 x 400; another size would
@@ -64,8 +73,27 @@ void PanelRenderer::Piece(Rect at, Rect from) {
 }
 void PanelRenderer::Lit(Rect at) { Piece(at, skin::Lit(at)); }
 
+bool PanelRenderer::Moving(const PanelView& view, const PanelWrites& writes) const {
+    const bool ramping = view.held.play && !view.stopped && !view.paused && !view.rateLocked;
+    const bool blinking = writes.playbackRate != RateRamp::kNormal;
+    // A mode request is taken by the next frame even with the log off, which drops it there.
+    const bool flashing = writes.volumeModeRequest != 0 || (view.volumeLogEnabled && flashCountdown_ > 0);
+    return ramping || blinking || flashing || writes.readoutCountdown > 0 || title_.Moving(view.titleHover) ||
+           (view.indexListActive && timed_.Moving());
+}
+
+bool PanelRenderer::FrameDue(const PanelView& view, const PanelWrites& writes) const {
+    if (!Loaded()) return false;
+    // A frame that moved something on may have ended the movement: the next one shows the rest.
+    if (!shown_ || shown_->moving || shown_->rate != writes.playbackRate || shown_->ramp != writes.ramp.Active() ||
+        shown_->view != AsDrawn(view))
+        return true;
+    return Moving(view, writes);
+}
+
 void PanelRenderer::DrawPanel(const PanelView& view, PanelWrites& writes) {
     if (!Loaded()) return;
+    shown_ = Shown{AsDrawn(view), 0, false, Moving(view, writes)};
     Piece(kRestingPanel, kRestingPanel);
     DrawVolumeArea(view, writes);
     if (view.shufflePlay) Lit(kShuffleLabel);
@@ -90,6 +118,9 @@ void PanelRenderer::DrawPanel(const PanelView& view, PanelWrites& writes) {
         // The text may cover the bar; the markers stay on top.
         DrawAbMarkers(view);
     }
+    // Taken after drawing: a change the frame made itself (a ramp step) is shown already.
+    shown_->rate = writes.playbackRate;
+    shown_->ramp = writes.ramp.Active();
 }
 
 void PanelRenderer::DrawVolumeArea(const PanelView& view, PanelWrites& writes) {
@@ -183,12 +214,15 @@ void PanelRenderer::DrawToggles(const PanelView& view) {
 }
 
 void PanelRenderer::SetTitle(std::string_view utf8, const TextFont& font) {
-    if (Loaded() && painter_) title_.SetTitle(*this, *painter_, utf8, font);
+    if (!Loaded() || !painter_) return;
+    title_.SetTitle(*this, *painter_, utf8, font);
+    shown_.reset();
 }
 
 void PanelRenderer::LoadTimedLine(std::string text, std::int64_t lineStartMs, std::optional<std::int64_t> nextStartMs,
                                   const TextFont& font, int fontPosition) {
     timed_.Load(std::move(text), lineStartMs, nextStartMs, font, fontPosition);
+    shown_.reset();
 }
 
 void PanelRenderer::DrawTitleOverlay(const PanelView& view) { title_.Draw(*this, view.titleHover); }

@@ -1,4 +1,4 @@
-// The skin panel renderer: composes the 407 x 50 panel from the skin into a canvas once per tick.
+// The skin panel renderer: composes the 407 x 50 panel from the skin into a canvas when it changes.
 #pragma once
 
 #include <cstdint>
@@ -22,8 +22,9 @@ enum class PanelImage { Canvas = -1, Skin = 0, Text = 1 };
 // text overlays are drawn into, and the canvas the panel window shows (its
 // rows 0..92 are painted). Until Load succeeds every operation does nothing.
 //
-// Use: Load once; each tick call DrawPanel with a fresh view, then paint the
-// canvas (PaintTo) from the panel window's paint handler.
+// Use: Load once; each tick build a fresh view and, when FrameDue says the
+// panel would change, call DrawPanel and then paint the canvas (PaintTo) from
+// the panel window's paint handler.
 class PanelRenderer {
 public:
     // Milliseconds per pixel of the 138-pixel progress bar: duration (100 ns
@@ -41,6 +42,10 @@ public:
 
     // Rebuilds the canvas for one frame.
     void DrawPanel(const PanelView& view, PanelWrites& writes);
+    // Whether DrawPanel would give a frame unlike the last one: something shown
+    // changed, or a blink, ramp, countdown, scroll or fade is under way or has
+    // just ended.
+    bool FrameDue(const PanelView& view, const PanelWrites& writes) const;
 
     // Copies (sx, sy) w x h of an image to (x, y) on the canvas. The rectangle
     // is clipped to the canvas, the source offset moving with it; a rectangle
@@ -83,6 +88,8 @@ private:
     void Piece(Rect at, Rect from);
     void Lit(Rect at);
 
+    // A blink, ramp, countdown, scroll or fade runs: every frame differs.
+    bool Moving(const PanelView& view, const PanelWrites& writes) const;
     void DrawVolumeArea(const PanelView& view, PanelWrites& writes);
     void DrawTransport(const PanelView& view, PanelWrites& writes);
     void DrawSpeedScale(const PanelView& view);
@@ -103,6 +110,15 @@ private:
     TimedText timed_;
     int flashCountdown_ = 0;
     int blinkCounter_ = 0;
+    // What the last frame showed; nothing until the first frame, and again
+    // whenever the text images change outside DrawPanel.
+    struct Shown {
+        PanelView view;
+        int rate = 0;
+        bool ramp = false;
+        bool moving = false;
+    };
+    std::optional<Shown> shown_;
 };
 
 }  // namespace felux

@@ -29,6 +29,9 @@ public:
     // One frame. painter may be null: the text then draws nothing.
     void Draw(PanelRenderer& renderer, TextPainter* painter, const PanelView& view);
 
+    // A new row waits to be drawn, or the row fades in or out.
+    bool Moving() const { return pending_.has_value() || fade_ != Fade::None; }
+
     int Brightness() const { return brightness_; }
     // How far the fill reaches, in pixels of the small drawing.
     int FilledWidth() const { return filled_; }

@@ -27,6 +27,9 @@ public:
     // has faded out, unless the pointer hovers over the display.
     void Draw(PanelRenderer& renderer, bool hover);
 
+    // Whether Draw changes the display: scrolling or fading, or held lit by the hover.
+    bool Moving(bool hover) const { return width_ != 0 && (hover || brightness_ > -255); }
+
     int Width() const { return width_; }
     int Offset() const { return offset_; }
     int Brightness() const { return brightness_; }

@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# Measures the whole player against the mpv program on a private Xvfb with openbox: prepares the
+# clips, then runs bench_whole_program. Usage: bench/whole_program.sh [BUILD-DIR] [runs] [idle-seconds] [parts]
+# parts: a comma list of play, start, idle and list (all by default). FELUX=path measures another build.
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+build=$(cd "${1:-$here/../build/default}" && pwd)
+runs=${2:-3}
+idle=${3:-10}
+parts=${4:-play,start,idle,list}
+felux=${FELUX:-$build/felux}
+
+# The mpv program is the yardstick and ffmpeg makes the clips; both only for this bench.
+missing=()
+for p in mpv ffmpeg; do
+  [[ $(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true) == "install ok installed" ]] || missing+=("$p")
+done
+if ((${#missing[@]})); then
+  sudo_cmd=()
+  [[ $(id -u) -eq 0 ]] || sudo_cmd=(sudo)
+  "${sudo_cmd[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+clips=$build/bench-clips
+mkdir -p "$clips/list"
+ff() { ffmpeg -hide_banner -loglevel error -y "$@"; }
+# The picture carries a thick pure green frame, which the bench looks for on the screen.
+green="drawbox=x=0:y=0:w=iw:h=ih:color=0x00FF00:t=48"
+if [[ ! -s $clips/clip.mp4 ]]; then
+  ff -f lavfi -i testsrc2=size=1280x720:rate=25:duration=10 -f lavfi -i sine=frequency=440:sample_rate=48000:duration=10 \
+     -vf "$green" -c:v libx264 -preset veryfast -pix_fmt yuv420p -c:a aac -b:a 128k -shortest "$clips/clip.mp4"
+fi
+# 200 entries of one short clip, each a hard link under its own name so that the bench sees each open.
+if [[ ! -s $clips/list/list.m3u ]]; then
+  ff -f lavfi -i testsrc2=size=640x360:rate=25:duration=0.6 -f lavfi -i sine=frequency=330:sample_rate=48000:duration=0.6 \
+     -vf "$green" -c:v libx264 -preset veryfast -pix_fmt yuv420p -c:a aac -shortest "$clips/short.mp4"
+  : > "$clips/list/list.m3u.tmp"
+  for i in $(seq -w 1 200); do
+    ln -f "$clips/short.mp4" "$clips/list/e$i.mp4"
+    echo "e$i.mp4" >> "$clips/list/list.m3u.tmp"
+  done
+  mv "$clips/list/list.m3u.tmp" "$clips/list/list.m3u"
+fi
+
+fifo=$(mktemp -u)
+mkfifo "$fifo"
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$fifo" 2>/dev/null &
+xvfb=$!
+read -r -t 15 display <"$fifo"
+rm -f "$fifo"
+export DISPLAY=:$display
+openbox --sm-disable >/dev/null 2>&1 &
+wm=$!
+trap 'kill $wm $xvfb 2>/dev/null' EXIT
+for _ in $(seq 50); do
+  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+  sleep 0.1
+done
+
+"$build/bench/bench_whole_program" "$felux" "$clips/clip.mp4" "$clips/list" "$runs" "$idle" "$parts"

@@ -1,0 +1,493 @@
+// Compares the whole player with the mpv program as a user runs them: CPU and peak memory over a
+// clip played to its end, idle CPU, start-up to the panel and to the first frame, and memory over
+// a long list. Run it through whole_program.sh, which prepares the clips and the X server.
+// Usage: bench_whole_program FELUX CLIP LIST-FOLDER [runs] [idle-seconds] [parts: play,start,idle,list]
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <fcntl.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+using namespace std::chrono_literals;
+namespace fs = std::filesystem;
+
+constexpr auto kPoll = 10ms;
+constexpr auto kGiveUp = 60s;
+constexpr int kStartRuns = 5;
+constexpr int kListSample = 10;
+constexpr int kListEntries = 200;
+
+double Since(Clock::time_point t) { return std::chrono::duration<double>(Clock::now() - t).count(); }
+
+struct Spread {
+    double min = 0, median = 0, max = 0;
+};
+
+Spread SpreadOf(std::vector<double> v) {
+    if (v.empty()) return {};
+    std::sort(v.begin(), v.end());
+    return {v.front(), v[v.size() / 2], v.back()};
+}
+
+std::string Show(const Spread& s, const char* format) {
+    char buf[160];
+    std::snprintf(buf, sizeof buf, (std::string(format) + " / " + format + " / " + format).c_str(), s.min, s.median,
+                  s.max);
+    return buf;
+}
+
+// A child process started with extra environment entries, its output thrown away.
+class Child {
+public:
+    Child(const std::vector<std::string>& args, const std::vector<std::string>& env) {
+        std::vector<std::string> envStrings(env);
+        for (char** e = environ; *e; ++e) envStrings.emplace_back(*e);
+        std::vector<char*> argv, envp;
+        for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+        argv.push_back(nullptr);
+        for (const auto& e : envStrings) envp.push_back(const_cast<char*>(e.c_str()));
+        envp.push_back(nullptr);
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+        posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+        posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+        start_ = Clock::now();
+        if (posix_spawn(&pid_, argv[0], &actions, nullptr, argv.data(), envp.data()) != 0) pid_ = -1;
+        posix_spawn_file_actions_destroy(&actions);
+    }
+    ~Child() { Stop(); }
+    Child(const Child&) = delete;
+    Child& operator=(const Child&) = delete;
+
+    bool Alive() {
+        if (pid_ <= 0 || reaped_) return false;
+        if (wait4(pid_, &status_, WNOHANG, &usage_) == pid_) reaped_ = true;
+        return !reaped_;
+    }
+    // Ends the child (if it is still there) and returns its whole-life resource use.
+    rusage Stop() {
+        if (pid_ > 0 && !reaped_) {
+            kill(pid_, SIGTERM);
+            wait4(pid_, &status_, 0, &usage_);
+            reaped_ = true;
+        }
+        return usage_;
+    }
+    pid_t Pid() const { return pid_; }
+    Clock::time_point Started() const { return start_; }
+
+private:
+    pid_t pid_ = -1;
+    bool reaped_ = false;
+    int status_ = 0;
+    rusage usage_{};
+    Clock::time_point start_;
+};
+
+// User plus system CPU seconds of a running process, threads that ended included.
+double ProcessCpu(pid_t pid) {
+    std::ifstream in("/proc/" + std::to_string(pid) + "/stat");
+    std::string text((std::istreambuf_iterator<char>(in)), {});
+    const auto close = text.rfind(')');
+    if (close == std::string::npos) return 0;
+    std::istringstream fields(text.substr(close + 2));
+    std::string field;
+    double ticks = 0;
+    // After the name: state is field 3, utime 14 and stime 15.
+    for (int k = 3; k <= 15 && fields >> field; ++k)
+        if (k >= 14) ticks += std::stod(field);
+    return ticks / static_cast<double>(sysconf(_SC_CLK_TCK));
+}
+
+// CPU seconds of the live threads from the scheduler's nanosecond counts: the clock ticks of
+// ProcessCpu are too coarse for an idle player, whose threads do not come and go.
+double ThreadsCpu(pid_t pid) {
+    double ns = 0;
+    std::error_code ec;
+    for (const auto& task : fs::directory_iterator("/proc/" + std::to_string(pid) + "/task", ec)) {
+        std::ifstream in(task.path() / "schedstat");
+        double onCpu = 0;
+        if (in >> onCpu) ns += onCpu;
+    }
+    return ns / 1e9;
+}
+
+// A "Vm..." line of /proc/PID/status in MiB.
+double ProcessMemory(pid_t pid, const std::string& key) {
+    std::ifstream in("/proc/" + std::to_string(pid) + "/status");
+    for (std::string line; std::getline(in, line);)
+        if (line.rfind(key + ":", 0) == 0) return std::stod(line.substr(key.size() + 1)) / 1024.0;
+    return 0;
+}
+
+// The open file of the process that lies in folder, if any.
+std::optional<std::string> OpenFileIn(pid_t pid, const std::string& folder) {
+    std::error_code ec;
+    for (const auto& fd : fs::directory_iterator("/proc/" + std::to_string(pid) + "/fd", ec)) {
+        const fs::path target = fs::read_symlink(fd.path(), ec);
+        if (!ec && target.string().rfind(folder, 0) == 0) return target.string();
+    }
+    return std::nullopt;
+}
+
+// Looks at the X screen: the clips carry a pure green frame, the panel is the window titled as ours.
+class ScreenWatch {
+public:
+    ScreenWatch() : display_(XOpenDisplay(nullptr)) {
+        // The players' windows come and go while they are looked at: such errors mean "not there".
+        XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
+    }
+    ~ScreenWatch() {
+        if (display_) XCloseDisplay(display_);
+    }
+    bool Open() const { return display_ != nullptr; }
+
+    // Some rows of the screen show the clips' green.
+    bool VideoShown() {
+        const Window root = DefaultRootWindow(display_);
+        const int width = DisplayWidth(display_, DefaultScreen(display_));
+        const int height = DisplayHeight(display_, DefaultScreen(display_));
+        int hits = 0;
+        for (int y = 4; y < height && hits < 16; y += 8) {
+            XImage* row = XGetImage(display_, root, 0, y, static_cast<unsigned>(width), 1, AllPlanes, ZPixmap);
+            if (!row) continue;
+            for (int x = 0; x < width; x += 4) {
+                const unsigned long p = XGetPixel(row, x, 0);
+                const unsigned long r = (p >> 16) & 255, g = (p >> 8) & 255, b = p & 255;
+                if (g >= 200 && r <= 60 && b <= 60) ++hits;
+            }
+            XDestroyImage(row);
+        }
+        return hits >= 16;
+    }
+
+    // The panel window's pixels while it is mapped; nothing before.
+    std::optional<std::vector<unsigned long>> PanelPixels() {
+        const std::optional<Window> panel = Find(DefaultRootWindow(display_), 0);
+        if (!panel) return std::nullopt;
+        XWindowAttributes attributes{};
+        if (!XGetWindowAttributes(display_, *panel, &attributes) || attributes.map_state != IsViewable)
+            return std::nullopt;
+        XImage* image = XGetImage(display_, *panel, 0, 0, static_cast<unsigned>(attributes.width),
+                                  static_cast<unsigned>(attributes.height), AllPlanes, ZPixmap);
+        if (!image) return std::nullopt;
+        std::vector<unsigned long> pixels;
+        for (int y = 0; y < attributes.height; ++y)
+            for (int x = 0; x < attributes.width; ++x) pixels.push_back(XGetPixel(image, x, y));
+        XDestroyImage(image);
+        return pixels;
+    }
+
+private:
+    std::optional<Window> Find(Window w, int depth) {
+        if (Named(w)) return w;
+        if (depth > 3) return std::nullopt;
+        Window root = 0, parent = 0, *children = nullptr;
+        unsigned count = 0;
+        if (!XQueryTree(display_, w, &root, &parent, &children, &count)) return std::nullopt;
+        std::optional<Window> found;
+        for (unsigned k = 0; k < count && !found; ++k) found = Find(children[k], depth + 1);
+        if (children) XFree(children);
+        return found;
+    }
+    bool Named(Window w) {
+        const Atom name = XInternAtom(display_, "_NET_WM_NAME", False);
+        const Atom utf8 = XInternAtom(display_, "UTF8_STRING", False);
+        Atom type = 0;
+        int format = 0;
+        unsigned long items = 0, after = 0;
+        unsigned char* data = nullptr;
+        if (XGetWindowProperty(display_, w, name, 0, 64, False, utf8, &type, &format, &items, &after, &data) !=
+            Success)
+            return false;
+        const bool ours = data && std::string(reinterpret_cast<char*>(data), items) == " \u25ce FELUX";
+        if (data) XFree(data);
+        return ours;
+    }
+
+    Display* display_;
+};
+
+struct Paths {
+    std::string felux, clip, listFolder, home;
+};
+
+std::vector<std::string> FeluxEnv(const Paths& p, const std::string& vo) {
+    return {"FELUX_HOME=" + p.home, "XDG_RUNTIME_DIR=" + p.home, "FELUX_VO=" + vo, "FELUX_AO=null"};
+}
+
+// A fresh data folder for each run, so that no run inherits another's settings or list.
+void FreshHome(const Paths& p) {
+    std::error_code ec;
+    fs::remove_all(p.home, ec);
+    fs::create_directories(p.home, ec);
+}
+
+struct PlayRun {
+    double cpu = 0, peakMiB = 0, seconds = 0;
+};
+
+// Exec to the moment the clip is closed again (played to its end), read from /proc alike for both.
+std::optional<PlayRun> PlayThrough(Child& child, const std::string& clip) {
+    bool opened = false;
+    PlayRun run;
+    while (Since(child.Started()) < std::chrono::duration<double>(kGiveUp).count()) {
+        if (!child.Alive()) return std::nullopt;
+        const double cpu = ProcessCpu(child.Pid());
+        const double peak = ProcessMemory(child.Pid(), "VmHWM");
+        const bool open = OpenFileIn(child.Pid(), clip).has_value();
+        if (open) opened = true;
+        if (opened && !open) return run;
+        run = {cpu, peak, Since(child.Started())};
+        std::this_thread::sleep_for(kPoll);
+    }
+    return std::nullopt;
+}
+
+void Playing(const Paths& p, const std::string& vo, int runs) {
+    std::vector<double> mpvCpu, mpvPeak, mpvSec, fCpu, fPeak, fSec, ratios;
+    for (int k = 0; k < runs; ++k) {
+        std::optional<PlayRun> m, f;
+        auto runMpv = [&] {
+            Child mpv({"/usr/bin/mpv", "--no-config", "--ao=null", "--vo=" + vo, p.clip}, {});
+            m = PlayThrough(mpv, p.clip);
+        };
+        auto runFelux = [&] {
+            FreshHome(p);
+            Child felux({p.felux, p.clip}, FeluxEnv(p, vo));
+            f = PlayThrough(felux, p.clip);
+        };
+        // Alternating which goes first spreads any drift of the machine over both.
+        if (k % 2 == 0) {
+            runMpv();
+            runFelux();
+        } else {
+            runFelux();
+            runMpv();
+        }
+        if (!m || !f) {
+            std::printf("  run %d: %s did not play the clip through\n", k + 1, m ? "FELUX" : "mpv");
+            continue;
+        }
+        mpvCpu.push_back(m->cpu), mpvPeak.push_back(m->peakMiB), mpvSec.push_back(m->seconds);
+        fCpu.push_back(f->cpu), fPeak.push_back(f->peakMiB), fSec.push_back(f->seconds);
+        ratios.push_back(m->cpu > 0 ? f->cpu / m->cpu : 0);
+    }
+    std::printf("vo=%s, %zu runs, min / median / max\n", vo.c_str(), ratios.size());
+    std::printf("  CPU s      FELUX %s   mpv %s   ratio %s\n", Show(SpreadOf(fCpu), "%.2f").c_str(),
+                Show(SpreadOf(mpvCpu), "%.2f").c_str(), Show(SpreadOf(ratios), "%.3f").c_str());
+    std::printf("  peak MiB   FELUX %s   mpv %s   difference of medians %.1f\n",
+                Show(SpreadOf(fPeak), "%.1f").c_str(), Show(SpreadOf(mpvPeak), "%.1f").c_str(),
+                SpreadOf(fPeak).median - SpreadOf(mpvPeak).median);
+    std::printf("  wall s     FELUX %s   mpv %s\n", Show(SpreadOf(fSec), "%.2f").c_str(),
+                Show(SpreadOf(mpvSec), "%.2f").c_str());
+}
+
+// Waits for a condition, polling; the seconds since the child's exec, or nothing.
+std::optional<double> WaitFor(Child& child, const std::function<bool()>& shown) {
+    while (Since(child.Started()) < 20.0) {
+        if (!child.Alive()) return std::nullopt;
+        if (shown()) return Since(child.Started());
+        std::this_thread::sleep_for(2ms);
+    }
+    return std::nullopt;
+}
+
+// Exec to the panel on screen: the first look at the panel window that already matches, in nine
+// pixels of ten, what it shows two seconds later (a mapped but unpainted window does not count).
+std::optional<double> PanelTime(Child& child, ScreenWatch& screen, std::optional<double>* frame) {
+    std::vector<std::pair<double, std::vector<unsigned long>>> looks;
+    while (Since(child.Started()) < 2.0 && child.Alive()) {
+        if (auto pixels = screen.PanelPixels(); pixels && (looks.empty() || looks.back().second != *pixels))
+            looks.emplace_back(Since(child.Started()), std::move(*pixels));
+        if (frame && !*frame && screen.VideoShown()) *frame = Since(child.Started());
+        std::this_thread::sleep_for(2ms);
+    }
+    const auto settled = screen.PanelPixels();
+    if (!settled) return std::nullopt;
+    for (const auto& [when, pixels] : looks) {
+        if (pixels.size() != settled->size()) continue;
+        std::size_t same = 0;
+        for (std::size_t k = 0; k < pixels.size(); ++k) same += pixels[k] == (*settled)[k];
+        if (same * 10 >= pixels.size() * 9) return when;
+    }
+    return std::nullopt;
+}
+
+void StartUp(const Paths& p, ScreenWatch& screen) {
+    std::vector<double> mpvFrame, fFrame, fPanel, fPanelNoFile;
+    // The last run's windows must be gone before the next one is timed.
+    auto clearScreen = [&] {
+        for (int i = 0; i < 200 && screen.VideoShown(); ++i) std::this_thread::sleep_for(10ms);
+    };
+    for (int k = 0; k < kStartRuns; ++k) {
+        clearScreen();
+        {
+            Child mpv({"/usr/bin/mpv", "--no-config", "--ao=null", "--vo=x11", p.clip}, {});
+            if (auto s = WaitFor(mpv, [&] { return screen.VideoShown(); })) mpvFrame.push_back(*s * 1000);
+        }
+        clearScreen();
+        {
+            FreshHome(p);
+            Child felux({p.felux, p.clip}, FeluxEnv(p, "x11"));
+            std::optional<double> frame;
+            if (auto s = PanelTime(felux, screen, &frame)) fPanel.push_back(*s * 1000);
+            if (frame) fFrame.push_back(*frame * 1000);
+        }
+        {
+            FreshHome(p);
+            Child felux({p.felux}, FeluxEnv(p, "x11"));
+            if (auto s = PanelTime(felux, screen, nullptr)) fPanelNoFile.push_back(*s * 1000);
+        }
+        std::this_thread::sleep_for(300ms);
+    }
+    std::printf("start-up, vo=x11, %d runs, ms min / median / max\n", kStartRuns);
+    std::printf("  exec to first frame   FELUX %s   mpv %s   difference of medians %.0f\n",
+                Show(SpreadOf(fFrame), "%.0f").c_str(), Show(SpreadOf(mpvFrame), "%.0f").c_str(),
+                SpreadOf(fFrame).median - SpreadOf(mpvFrame).median);
+    std::printf("  exec to panel         with the clip %s   without a file %s\n", Show(SpreadOf(fPanel), "%.0f").c_str(),
+                Show(SpreadOf(fPanelNoFile), "%.0f").c_str());
+}
+
+// CPU per second of wall time over a stretch, in percent of one core.
+double CoreShare(pid_t pid, double seconds) {
+    const double cpu0 = ThreadsCpu(pid);
+    const auto t0 = Clock::now();
+    std::this_thread::sleep_for(std::chrono::duration<double>(seconds));
+    return (ThreadsCpu(pid) - cpu0) / Since(t0) * 100;
+}
+
+// Exec, the first frame, then Space (held over a few ticks, which poll the keys; the player takes
+// keys a little after playback starts); true once paused.
+bool PauseAfterStart(Child& felux, ScreenWatch& screen) {
+    if (!WaitFor(felux, [&] { return screen.VideoShown(); })) return false;
+    std::this_thread::sleep_for(1500ms);
+    return std::system("xdotool keydown space; sleep 0.15; xdotool keyup space") == 0;
+}
+
+void Idle(const Paths& p, ScreenWatch& screen, double seconds) {
+    // A title narrower than the display scrolls round for as long as the file is open; a wider one
+    // fades out after its first pass, about ten seconds, and the panel then rests.
+    const fs::path wide = fs::path(p.clip).parent_path() / "A clip whose title is wider than the display.mp4";
+    std::error_code ec;
+    if (!fs::exists(wide, ec)) fs::create_hard_link(p.clip, wide, ec);
+    std::vector<double> noFile, paused, scrolling, noFilePeak;
+    for (int k = 0; k < 3; ++k) {
+        {
+            FreshHome(p);
+            Child felux({p.felux}, FeluxEnv(p, "x11"));
+            if (WaitFor(felux, [&] { return screen.PanelPixels().has_value(); })) {
+                std::this_thread::sleep_for(2s);
+                noFile.push_back(CoreShare(felux.Pid(), seconds));
+                noFilePeak.push_back(ProcessMemory(felux.Pid(), "VmHWM"));
+            }
+        }
+        {
+            FreshHome(p);
+            Child felux({p.felux, wide.string()}, FeluxEnv(p, "x11"));
+            if (PauseAfterStart(felux, screen)) {
+                std::this_thread::sleep_for(12s);
+                paused.push_back(CoreShare(felux.Pid(), seconds));
+            }
+        }
+        {
+            FreshHome(p);
+            Child felux({p.felux, p.clip}, FeluxEnv(p, "x11"));
+            if (PauseAfterStart(felux, screen)) {
+                std::this_thread::sleep_for(1s);
+                scrolling.push_back(CoreShare(felux.Pid(), seconds));
+            }
+        }
+    }
+    std::printf("idle, vo=x11, %.0f s each, %% of one core min / median / max\n", seconds);
+    std::printf("  no file %s   paused %s   paused with the short title scrolling %s\n",
+                Show(SpreadOf(noFile), "%.2f").c_str(), Show(SpreadOf(paused), "%.2f").c_str(),
+                Show(SpreadOf(scrolling), "%.2f").c_str());
+    std::printf("  peak MiB without a file %s\n", Show(SpreadOf(noFilePeak), "%.1f").c_str());
+}
+
+void LongList(const Paths& p) {
+    const fs::path list = fs::path(p.listFolder) / "list.m3u";
+    FreshHome(p);
+    Child felux({p.felux, list.string()}, FeluxEnv(p, "x11"));
+    int entries = 0;
+    std::string last;
+    std::vector<std::pair<int, double>> samples;
+    const auto start = Clock::now();
+    auto lastOpen = start;
+    // The list repeats by default: stop after one round. Between entries no clip is open for a
+    // moment; none for three seconds means the player stopped.
+    while (felux.Alive() && entries < kListEntries && Since(start) < 900 && Since(lastOpen) < 3.0) {
+        if (auto open = OpenFileIn(felux.Pid(), p.listFolder + "/e")) {
+            lastOpen = Clock::now();
+            if (*open != last) {
+                last = *open;
+                ++entries;
+                if (entries % kListSample == 0) samples.emplace_back(entries, ProcessMemory(felux.Pid(), "VmRSS"));
+            }
+        }
+        std::this_thread::sleep_for(kPoll);
+    }
+    std::printf("long list, vo=x11: %d entries opened in %.0f s; RSS MiB at every %dth entry:\n ", entries,
+                Since(start), kListSample);
+    for (const auto& [n, mib] : samples) std::printf(" %d:%.1f", n, mib);
+    if (samples.size() >= 2)
+        std::printf("\n  growth from entry %d to %d: %.1f MiB\n", samples.front().first, samples.back().first,
+                    samples.back().second - samples.front().second);
+    else
+        std::printf("\n");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 4) {
+        std::fprintf(stderr, "usage: %s FELUX CLIP LIST-FOLDER [runs] [idle-seconds] [parts]\n", argv[0]);
+        return 2;
+    }
+    // Each figure as soon as it is known: a long run piped to a file shows its progress.
+    std::setvbuf(stdout, nullptr, _IOLBF, 0);
+    Paths p{argv[1], fs::absolute(argv[2]).string(), fs::absolute(argv[3]).string(),
+            (fs::temp_directory_path() / ("felux-bench-" + std::to_string(getpid()))).string()};
+    const int runs = argc > 4 ? std::max(1, std::atoi(argv[4])) : 3;
+    const double idleSeconds = argc > 5 ? std::max(1.0, std::atof(argv[5])) : 10.0;
+    const std::string parts = argc > 6 ? argv[6] : "play,start,idle,list";
+    auto wanted = [&](const char* part) { return parts.find(part) != std::string::npos; };
+    ScreenWatch screen;
+    if (!screen.Open()) {
+        std::fprintf(stderr, "no X display\n");
+        return 1;
+    }
+    std::printf("clip %s\n", p.clip.c_str());
+    if (wanted("play"))
+        for (const char* vo : {"null", "x11"}) Playing(p, vo, runs);
+    if (wanted("start")) StartUp(p, screen);
+    if (wanted("idle")) Idle(p, screen, idleSeconds);
+    if (wanted("list")) LongList(p);
+    std::error_code ec;
+    fs::remove_all(p.home, ec);
+    return 0;
+}
