@@ -17,7 +17,8 @@ struct DataFolderInputs {
 };
 
 // Picks the folder, creates it when needed and puts the bundled key list there
-// when it is missing. nullopt when no folder could be named.
+// when it is missing; temporaries that killed saves left there are removed. nullopt when no
+// folder could be named.
 std::optional<std::filesystem::path> ResolveDataFolder(const DataFolderInputs& in);
 
 }  // namespace felux

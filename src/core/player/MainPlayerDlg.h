@@ -189,7 +189,8 @@ protected:
     virtual void DrawPanel();
     virtual void CreateImages();
     virtual void LoadVolumeLog();
-    virtual void SaveVolumeLog();
+    // False when the file could not be written.
+    virtual bool SaveVolumeLog();
     virtual void ApplyStartupVolume();
     virtual void RestoreStartupVolume();
     virtual void ReleaseMouseButtons();
@@ -245,7 +246,7 @@ private:
     // After a file ended on an error (reported, one line): true once every entry has, in a row.
     bool EveryEntryFailedInTurn();
     void LoadSettings();
-    void SaveSettings();
+    bool SaveSettings();
     void SettingsPreamble();
     void ApplyTopmost();
 

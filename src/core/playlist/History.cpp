@@ -28,13 +28,15 @@ void History::LoadHistory(const std::filesystem::path& file) {
     }
 }
 
-void History::SaveHistory(const std::filesystem::path& file) const {
+bool History::SaveHistory(const std::filesystem::path& file) const {
     std::string bytes;
     for (const std::string& entry : entries_) {
+        // Such a name would come back as two entries; it is left out instead.
+        if (io::HoldsLineBreak(entry)) continue;
         bytes += entry;
         bytes += "\r\n";
     }
-    io::WriteFileAtomic(file, bytes);
+    return io::WriteFileAtomic(file, bytes);
 }
 
 void History::AddToHistory(const std::string& path) {
