@@ -48,6 +48,19 @@ TEST(SavedFileSafety, ANameWithALineBreakNeverBecomesTwoLines) {
     EXPECT_EQ(back.Records()[1].volumeLine, back.Records()[0].volumeLine);
 }
 
+TEST(SavedFileSafety, ALineWithANulNamesNoFile) {
+    // Cut at the NUL, the name would open a different file.
+    test::TempFolder dir;
+    using namespace std::string_literals;
+    Playlist list;
+    ASSERT_TRUE(LoadListFile(list, dir.Write("odd.m3u", "/a\0b.mpg\n/c.mpg\n"s)));
+    ASSERT_EQ(list.Size(), 1u);
+    EXPECT_EQ(list.PathAt(0), "/c.mpg");
+    History history;
+    history.LoadHistory(dir.Write("HIS.tob", "/x\0y.mpg\r\n/z.mpg\r\n"s));
+    EXPECT_EQ(history.Entries(), std::vector<std::string>{"/z.mpg"});
+}
+
 TEST(SavedFileSafety, ASaveThroughALinkReplacesItsTargetAndKeepsThePermissions) {
     test::TempFolder dir;
     std::filesystem::create_directories(dir.path() / "real");
