@@ -46,7 +46,7 @@ TEST(VideoSize, ZoomStaysWithinTheLevelsOfTheMode) {
     EXPECT_EQ(ZoomOut(INT_MAX, true), 7);
 }
 
-TEST(VideoSize, AWindowNeverOutgrowsTwiceTheScreen) {
+TEST(VideoSize, NoPictureOutgrowsTwiceTheScreen) {
     // Exactly at the limit it stays; one past it, it is fitted keeping its shape.
     ExpectPlacement(Windowed({512, 384}, 6), 2048, 1536, 0, 0);
     ExpectPlacement(Windowed({513, 384}, 6), 2048, 1533, 0, 0);
@@ -57,6 +57,9 @@ TEST(VideoSize, AWindowNeverOutgrowsTwiceTheScreen) {
     in.screen = {0, 0};
     // No screen known: a fixed bound.
     ExpectPlacement(ComputeVideoSize(in), 4096, 4096, 0, 0);
+    // Filling the screen with a needle of a picture would crop it to a quarter of a million lines.
+    ExpectPlacement(FullScreen({16, 4096}, 7), 6, 1536, 509, -384);
+    ExpectPlacement(FullScreen({320, 480}, 7), 1024, 1536, 0, -384);  // exactly twice the screen: stays
 }
 
 TEST(VideoSize, WindowedLevelsScaleThePictureAndTruncate) {

@@ -31,7 +31,7 @@ VideoSize Fit(VideoSize s, Size screen) {
 bool Larger(VideoSize s, Size screen) { return s.width > screen.width || s.height > screen.height; }
 
 // Twice the screen each way; a fixed size when the screen is not known.
-Size WindowedLimit(Size screen) {
+Size SizeLimit(Size screen) {
     constexpr int kScreensAcross = 2;
     constexpr int kUnknownScreenLimit = 4096;
     constexpr int kMaxScreenSide = 1 << 16;
@@ -98,14 +98,18 @@ VideoPlacement ComputeVideoSize(const VideoSizeInput& in) {
     if (in.fullScreen && (!usable(in.screen.width) || !usable(in.screen.height))) return {};
 
     VideoPlacement p;
+    // A picture may outgrow the screen (a large zoom, a fill that crops), but not without end:
+    // an absurd preset would ask for a window so large that merely clearing it stalls the desktop.
+    const Size limit = SizeLimit(in.screen);
     if (in.fullScreen) {
         p = FullScreenSize(in.picture, std::clamp(in.fullScreenZoomStep, 0, kFullScreenZoomMax), in.screen);
+        if (Larger(p.video, limit)) {
+            p.video = Fit(p.video, limit);
+            Centre(p, in.screen);
+        }
     } else {
         const int level = std::clamp(in.windowZoomStep, 0, kWindowZoomMax);
         p.video = ScaleSize(in.picture, kWindowFactors[static_cast<std::size_t>(level)]);
-        // A window may outgrow the screen, but not without end: an absurd preset would ask
-        // for a window so large that merely filling it stalls the desktop.
-        const Size limit = WindowedLimit(in.screen);
         if (Larger(p.video, limit)) p.video = Fit(p.video, limit);
     }
     if (in.largeTimedText) {
