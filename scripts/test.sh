@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test: the full suite, then the unit tests under ASan/UBSan.
+# Installs what is missing, builds, and runs every test: the full suite, the unit tests under ASan/UBSan,
+# then a short run of each parser's fuzzer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
@@ -9,3 +10,6 @@ ctest --preset default -j2
 cmake --preset asan >/dev/null
 cmake --build --preset asan
 ctest --preset asan -j2
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz
+ctest --preset fuzz -j2

@@ -28,8 +28,10 @@ VideoWindow::VideoWindow() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHi
     setAutoFillBackground(true);
     // The video output draws into this X11 window; a mask on it clips the picture.
     picture_->setAttribute(Qt::WA_NativeWindow);
-    picture_->setPalette(black);
-    picture_->setAutoFillBackground(true);
+    // Never painted by Qt: the output draws there, and the server clears it to black.
+    picture_->setAttribute(Qt::WA_NoSystemBackground);
+    picture_->setAttribute(Qt::WA_OpaquePaintEvent);
+    picture_->setUpdatesEnabled(false);
 }
 
 void VideoWindow::keyPressEvent(QKeyEvent* event) { event->accept(); }
@@ -55,6 +57,7 @@ WId VideoWindow::PictureWindow() {
         if (shown) show();
     }
     const WId wid = picture_->winId();
+    x11::BlackServerBackground(wid);
     // The output looks the window up on its own X connection: it must exist on the server by then.
     QGuiApplication::sync();
     return wid;

@@ -110,6 +110,13 @@ bool WindowExists(unsigned long window) {
     return d && window != 0 && Exists(d, static_cast<Window>(window));
 }
 
+void BlackServerBackground(unsigned long window) {
+    Display* d = TheDisplay();
+    if (!d || window == 0) return;
+    XSetWindowBackground(d, static_cast<Window>(window), BlackPixel(d, DefaultScreen(d)));
+    XFlush(d);
+}
+
 void SkipTaskbar(QWidget* window) {
     Display* d = TheDisplay();
     if (!d) return;

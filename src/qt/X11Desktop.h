@@ -10,6 +10,9 @@ namespace felux::x11 {
 bool WindowManagerRunning();
 // The window still exists on the server; false also without an X11 display.
 bool WindowExists(unsigned long window);
+// The server clears the window to black on its own: a picture window is never filled by Qt,
+// which would take seconds on a huge one and draw over the video output.
+void BlackServerBackground(unsigned long window);
 // Keeps a top-level window out of the taskbar and pager: it belongs to another window of ours.
 // Written before the window maps, and sent to the manager when it is mapped already.
 void SkipTaskbar(QWidget* window);

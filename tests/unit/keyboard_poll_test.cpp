@@ -2,6 +2,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <utility>
 
 #include "FakeKeyboardActions.h"
@@ -241,6 +242,15 @@ TEST_F(KeyboardPollTest, DigitsPickOverscanScanLineOrAspectPresetsWithAFileOpen)
     EXPECT_EQ(actions.aspectChanges, 1);
     TapTick('0');
     EXPECT_EQ(settings.aspectPresetIndex, 9);
+
+    // A preset far outside any sense saturates instead of wrapping into a different scale.
+    settings.overscanX5 = INT_MIN;
+    state.keyWaitTicks = 0;
+    keys.Press(vk::Shift);
+    TapTick('5');
+    keys.Release(vk::Shift);
+    EXPECT_EQ(ScalePercent(settings.overscanScaleX), INT_MAX);
+    EXPECT_EQ(ScalePercent(-1e300), INT_MIN);
 
     // Q and SHIFT+1 reset the overscan.
     TapTick('Q');

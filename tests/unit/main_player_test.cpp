@@ -62,9 +62,9 @@ protected:
         calls.push_back("LoadVolumeLog");
         MainPlayerDlg::LoadVolumeLog();
     }
-    void SaveVolumeLog() override {
+    bool SaveVolumeLog() override {
         calls.push_back("SaveVolumeLog");
-        MainPlayerDlg::SaveVolumeLog();
+        return MainPlayerDlg::SaveVolumeLog();
     }
     void ApplyStartupVolume() override {
         calls.push_back("ApplyStartupVolume");

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
 #include <filesystem>
 
 #include <sys/stat.h>
@@ -63,6 +64,16 @@ TEST_F(PlaybackTest, WithoutMonitorFixPlaybackStartsOnTheNextNormalTick) {
     h.Tick(2);  // the countdown of 1 runs out, then a normal tick starts
     EXPECT_TRUE(h.engine.playing);
     EXPECT_EQ(p.state.sourceRectCountdown, 0);
+}
+
+TEST_F(PlaybackTest, AMonitorFixAtTheIntLimitWaitsAsLongAsItCan) {
+    const std::string clip = h.AddMedia("clip.mpg");
+    OpenPlayer& p = h.Start({clip});
+    p.settings.secondaryMonitorFix = INT_MAX;
+    p.OpenCurrent();
+    for (int i = 0; i < 20 && p.state.startState != 0; ++i) h.Tick();
+    EXPECT_TRUE(h.engine.playing);
+    EXPECT_EQ(p.state.sourceRectCountdown, INT_MAX) << "saturated, not wrapped";
 }
 
 TEST_F(PlaybackTest, AudioOnlyFilesCollapseTheVideoWindowAndStillStart) {

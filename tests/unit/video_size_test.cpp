@@ -1,6 +1,8 @@
 // Zoom levels, windowed and full-screen video sizes, and the placement of the video window.
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "video/VideoSize.h"
 
 namespace felux {
@@ -39,6 +41,25 @@ TEST(VideoSize, ZoomStaysWithinTheLevelsOfTheMode) {
     EXPECT_EQ(ZoomIn(8, true), 8) << "full-screen zoom stops at stretch";
     EXPECT_EQ(ZoomOut(0, true), 0);
     EXPECT_EQ(ZoomIn(8, false), 6) << "a full-screen level brought back to a window is limited";
+    EXPECT_EQ(ZoomIn(INT_MAX, false), 6) << "a damaged level never overflows";
+    EXPECT_EQ(ZoomOut(INT_MIN, true), 0);
+    EXPECT_EQ(ZoomOut(INT_MAX, true), 7);
+}
+
+TEST(VideoSize, NoPictureOutgrowsTwiceTheScreen) {
+    // Exactly at the limit it stays; one past it, it is fitted keeping its shape.
+    ExpectPlacement(Windowed({512, 384}, 6), 2048, 1536, 0, 0);
+    ExpectPlacement(Windowed({513, 384}, 6), 2048, 1533, 0, 0);
+    ExpectPlacement(Windowed({16384, 16384}, 6), 1536, 1536, 0, 0);
+    VideoSizeInput in;
+    in.picture = {1 << 20, 1 << 20};
+    in.windowZoomStep = 6;
+    in.screen = {0, 0};
+    // No screen known: a fixed bound.
+    ExpectPlacement(ComputeVideoSize(in), 4096, 4096, 0, 0);
+    // Filling the screen with a needle of a picture would crop it to a quarter of a million lines.
+    ExpectPlacement(FullScreen({16, 4096}, 7), 6, 1536, 509, -384);
+    ExpectPlacement(FullScreen({320, 480}, 7), 1024, 1536, 0, -384);  // exactly twice the screen: stays
 }
 
 TEST(VideoSize, WindowedLevelsScaleThePictureAndTruncate) {

@@ -1,9 +1,14 @@
 // Where the player keeps its files: $FELUX_HOME, a portable folder, or the XDG config folder.
 #include "app/DataFolder.h"
 
+#include <array>
+#include <string_view>
 #include <system_error>
+#include <vector>
 
+#include "engine/VolumeLog.h"
 #include "io/TextFile.h"
+#include "player/MainPlayerDlg.h"
 #include "settings/SettingsFile.h"
 
 namespace felux {
@@ -27,6 +32,21 @@ bool IsOlderKeyList(const std::filesystem::path& keyList, std::string_view bundl
            bundled.substr(0, text->size()) == *text;
 }
 
+// Temporaries of saves that a kill interrupted: never renamed into place, they would only pile up.
+void ClearStaleTemporaries(const std::filesystem::path& folder) {
+    constexpr std::array<std::string_view, 5> kDataFiles{kCurrentListName, kHistoryName, VolumeLog::kFileName,
+                                                         kSettingsFileName, kKeyListFileName};
+    std::error_code ec;
+    std::vector<std::filesystem::path> stale;
+    for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        for (const std::string_view file : kDataFiles) {
+            if (io::IsStaleTemporary(name, file) && it->is_regular_file(ec)) stale.push_back(it->path());
+        }
+    }
+    for (const std::filesystem::path& file : stale) std::filesystem::remove(file, ec);
+}
+
 }  // namespace
 
 std::optional<std::filesystem::path> ResolveDataFolder(const DataFolderInputs& in) {
@@ -34,6 +54,7 @@ std::optional<std::filesystem::path> ResolveDataFolder(const DataFolderInputs& i
     if (!folder) return std::nullopt;
     std::error_code ec;
     std::filesystem::create_directories(*folder, ec);
+    ClearStaleTemporaries(*folder);
     const std::filesystem::path keyList = *folder / kKeyListFileName;
     // A read-only folder simply stays without a key list: nothing is saved then.
     if (!in.bundledKeyList.empty() &&

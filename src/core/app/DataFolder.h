@@ -21,7 +21,8 @@ std::optional<std::filesystem::path> ChooseDataFolder(const DataFolderInputs& in
 
 // Picks the folder, creates it when needed and puts the bundled key list there when it is
 // missing, or when the one there is the bundled list's beginning (written by an older
-// version, before keys were added at the end). nullopt when no folder could be named.
+// version, before keys were added at the end); temporaries that killed saves left there are
+// removed. nullopt when no folder could be named.
 std::optional<std::filesystem::path> ResolveDataFolder(const DataFolderInputs& in);
 
 }  // namespace felux

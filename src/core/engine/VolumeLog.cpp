@@ -22,7 +22,11 @@ void VolumeLog::Load(const std::filesystem::path& folder) {
 
 bool VolumeLog::Save(const std::filesystem::path& folder) const {
     std::string text;
-    for (const VolumeRecord& record : records_) text += record.name + "\r\n" + record.volumeLine + "\r\n";
+    for (const VolumeRecord& record : records_) {
+        // Records are line pairs: a name holding a line break would shift every pair after it.
+        if (io::NotOneLine(record.name) || io::NotOneLine(record.volumeLine)) continue;
+        text += record.name + "\r\n" + record.volumeLine + "\r\n";
+    }
     if (unpaired_) text += *unpaired_ + "\r\n";
     return io::WriteFileAtomic(folder / kFileName, text);
 }

@@ -35,15 +35,40 @@ std::optional<std::string> ReadFileBounded(const std::filesystem::path& path, st
     return data;
 }
 
+namespace {
+
+// The file a chain of symbolic links ends at, so that a save replaces the target and the link
+// stays; the path itself when it is no link. nullopt for a loop of links.
+std::optional<std::filesystem::path> FinalTarget(const std::filesystem::path& path) {
+    constexpr int kMaxHops = 40;
+    std::filesystem::path target = path;
+    for (int hop = 0; hop < kMaxHops; ++hop) {
+        std::error_code ec;
+        if (!std::filesystem::is_symlink(std::filesystem::symlink_status(target, ec))) return target;
+        const std::filesystem::path next = std::filesystem::read_symlink(target, ec);
+        if (ec) return target;
+        target = next.is_absolute() ? next : target.parent_path() / next;
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
 bool WriteFileAtomic(const std::filesystem::path& path, std::string_view bytes) {
+    const std::optional<std::filesystem::path> linked = FinalTarget(path);
+    if (!linked) return false;
+    const std::filesystem::path& target = *linked;
+    // A replaced file keeps its permissions; a new one gets the usual 0644 less the umask.
+    struct stat old {};
+    const bool replacing = ::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode);
     std::random_device rd;
     const std::filesystem::path tmp =
-        path.parent_path() / (path.filename().string() + ".tmp" + std::to_string(rd() % 1000000));
-    const int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+        target.parent_path() / (target.filename().string() + kTemporaryInfix + std::to_string(rd() % 1000000));
+    const int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, replacing ? 0600 : 0644);
     if (fd < 0) return false;
+    bool ok = !replacing || ::fchmod(fd, old.st_mode & 07777) == 0;
     std::size_t done = 0;
-    bool ok = true;
-    while (done < bytes.size()) {
+    while (ok && done < bytes.size()) {
         const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) {
@@ -54,9 +79,19 @@ bool WriteFileAtomic(const std::filesystem::path& path, std::string_view bytes) 
     }
     if (ok && ::fsync(fd) != 0) ok = false;
     if (::close(fd) != 0) ok = false;
-    if (ok && std::rename(tmp.c_str(), path.c_str()) != 0) ok = false;
+    if (ok && std::rename(tmp.c_str(), target.c_str()) != 0) ok = false;
     if (!ok) ::unlink(tmp.c_str());
     return ok;
+}
+
+bool IsStaleTemporary(std::string_view name, std::string_view of) {
+    if (!name.starts_with(of)) return false;
+    name.remove_prefix(of.size());
+    if (!name.starts_with(kTemporaryInfix)) return false;
+    name.remove_prefix(std::string_view(kTemporaryInfix).size());
+    constexpr std::size_t kMaxDigits = 6;
+    return !name.empty() && name.size() <= kMaxDigits &&
+           name.find_first_not_of("0123456789") == std::string_view::npos;
 }
 
 std::optional<std::string> ReadRawTextBounded(const std::filesystem::path& file, std::size_t maxBytes) {

@@ -16,7 +16,16 @@ std::optional<std::string> ReadFileBounded(const std::filesystem::path& path, st
 // Replaces the file through a temporary in the same folder and a rename, so
 // readers never see a half-written file. False when anything failed; the old
 // file is then untouched.
+// A symbolic link is followed: its target is replaced, the link stays, and a replaced file
+// keeps its permissions.
 bool WriteFileAtomic(const std::filesystem::path& path, std::string_view bytes);
+
+// The temporary a save writes first is named <file>.tmp<digits>.
+inline constexpr const char* kTemporaryInfix = ".tmp";
+
+// True when the name is a temporary WriteFileAtomic made for the file named `of`; one left
+// behind by a killed save is never renamed into place and only takes space.
+bool IsStaleTemporary(std::string_view name, std::string_view of);
 
 // A text file's bytes without a UTF-8 byte order mark, not decoded. A file
 // longer than maxBytes is cut after its last complete line within the bound,

@@ -11,6 +11,12 @@ namespace felux::io {
 // an end counts, an empty tail does not.
 std::vector<std::string_view> SplitLines(std::string_view text, std::size_t maxLines = SIZE_MAX);
 
+// Names are bytes on Linux and may hold CR or LF; written as they are, one such name would
+// read back as two lines and shift every record after it. A NUL names no file at all.
+inline bool NotOneLine(std::string_view text) {
+    return text.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos;
+}
+
 // Leading blanks, an optional sign, digits; no digits give 0; saturates at the int range.
 int ParseInt(std::string_view text);
 

@@ -211,17 +211,24 @@ void MainPlayerDlg::FirstTick() {
 }
 
 void MainPlayerDlg::ExitSequence() {
-    history.SaveHistory(folder_ / kHistoryName);
+    // Each file is kept whole whatever fails; what could not be saved is told once.
+    std::string unsaved;
+    const auto note = [&unsaved](bool saved, const char* name) {
+        if (!saved) unsaved += std::string(unsaved.empty() ? "" : ", ") + name;
+    };
+    note(history.SaveHistory(folder_ / kHistoryName), kHistoryName);
     if (settings.restoreVolumeOnExit == 1) RestoreStartupVolume();
     if (state.displayModeChanged != 0) {
         ports_.displayModes.Restore();
         ReleaseMouseButtons();
         state.displayModeChanged = 0;
     }
-    SaveVolumeLog();
+    note(SaveVolumeLog(), VolumeLog::kFileName);
     if (state.fullScreen == 0) RememberVideoPosition();
-    WriteCurrentList(playlist, folder_ / kCurrentListName);
-    SaveSettings();
+    note(WriteCurrentList(playlist, folder_ / kCurrentListName), kCurrentListName);
+    note(SaveSettings(), kSettingsFileName);
+    if (!unsaved.empty() && ports_.reportFailure)
+        ports_.reportFailure("FELUX: could not save " + unsaved + " in " + folder_.string() + "\n");
     DestroyEditor();
     ended_ = true;
 }
@@ -246,7 +253,7 @@ void MainPlayerDlg::RestoreStartupVolume() {
 
 void MainPlayerDlg::LoadVolumeLog() { volumeLog.Load(folder_); }
 
-void MainPlayerDlg::SaveVolumeLog() { volumeLog.Save(folder_); }
+bool MainPlayerDlg::SaveVolumeLog() { return volumeLog.Save(folder_); }
 
 bool MainPlayerDlg::LoadList(const std::filesystem::path& file) { return LoadListFile(playlist, file); }
 
@@ -338,10 +345,10 @@ void MainPlayerDlg::LoadSettings() {
     LoadSettingsFile(settings, folder_, ports_.windows.ScreenSize());
 }
 
-void MainPlayerDlg::SaveSettings() {
+bool MainPlayerDlg::SaveSettings() {
     SettingsPreamble();
     settings.savedVolume = state.volumeLevel;
-    SaveSettingsFile(settings, folder_);
+    return SaveSettingsFile(settings, folder_);
 }
 
 }  // namespace felux

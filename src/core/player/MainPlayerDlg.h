@@ -209,7 +209,8 @@ protected:
     virtual bool DrawPanel();
     virtual void CreateImages();
     virtual void LoadVolumeLog();
-    virtual void SaveVolumeLog();
+    // False when the file could not be written.
+    virtual bool SaveVolumeLog();
     virtual void ApplyStartupVolume();
     virtual void RestoreStartupVolume();
     virtual void ReleaseMouseButtons();
@@ -272,7 +273,7 @@ private:
     void TakePopupChoice();
     void TakeFileChoice();
     void LoadSettings();
-    void SaveSettings();
+    bool SaveSettings();
     void SettingsPreamble();
     void ApplyTopmost();
 

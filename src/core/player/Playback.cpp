@@ -1,6 +1,7 @@
 // Opening, closing and starting files, moving through the playlist, play segments and A-B loops.
 #include <algorithm>
 #include <chrono>
+#include <climits>
 #include <numeric>
 #include <random>
 
@@ -219,7 +220,11 @@ void MainPlayerDlg::StartPlayback() {
         state.sourceRectCountdown = 1;
     } else if (settings.secondaryMonitorFix > 0) {
         ApplySourceRect();
-        state.sourceRectCountdown = settings.secondaryMonitorFix * 5 + 1;
+        // Saturated: the count of ticks comes from the settings file and may be anything.
+        constexpr int kTicksPerStep = 5;
+        state.sourceRectCountdown = settings.secondaryMonitorFix > (INT_MAX - 1) / kTicksPerStep
+                                        ? INT_MAX
+                                        : settings.secondaryMonitorFix * kTicksPerStep + 1;
     }
 }
 

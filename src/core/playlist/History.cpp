@@ -21,20 +21,22 @@ void History::LoadHistory(const std::filesystem::path& file) {
     if (!text) return;
     for (const std::string_view line : io::SplitLines(*text, kMaxHistoryLines)) {
         if (entries_.size() == kMaxEntries) break;
-        if (!line.starts_with('/')) continue;
+        if (!line.starts_with('/') || io::NotOneLine(line)) continue;
         // A name that is not UTF-8 is decoded, unless its bytes already name an existing file.
         std::string raw(line);
         entries_.push_back(io::IsValidUtf8(raw) || io::NamesExistingFile(raw) ? std::move(raw) : io::ToUtf8(line));
     }
 }
 
-void History::SaveHistory(const std::filesystem::path& file) const {
+bool History::SaveHistory(const std::filesystem::path& file) const {
     std::string bytes;
     for (const std::string& entry : entries_) {
+        // Such a name would come back as two entries; it is left out instead.
+        if (io::NotOneLine(entry)) continue;
         bytes += entry;
         bytes += "\r\n";
     }
-    io::WriteFileAtomic(file, bytes);
+    return io::WriteFileAtomic(file, bytes);
 }
 
 void History::AddToHistory(const std::string& path) {

@@ -14,7 +14,8 @@ public:
     // Replaces the history with the file's absolute paths, at most kMaxEntries.
     void LoadHistory(const std::filesystem::path& file);
     // Replaces the file atomically; an empty history gives an empty file.
-    void SaveHistory(const std::filesystem::path& file) const;
+    // False when the file could not be written; the old one is then kept.
+    bool SaveHistory(const std::filesystem::path& file) const;
     // Moves or inserts the path (suffix already stripped) at the top; exact-match de-duplication.
     void AddToHistory(const std::string& path);
     const std::vector<std::string>& Entries() const { return entries_; }

@@ -94,6 +94,8 @@ bool LoadListFile(Playlist& list, const std::filesystem::path& listFile) {
     for (const std::string_view line : io::SplitLines(*text, kMaxListLines)) {
         // m3u comments would otherwise become entries whenever they hold a ".".
         if (m3u && line.starts_with('#')) continue;
+        // A NUL names no file; cut there, the name would open another one.
+        if (io::NotOneLine(line)) continue;
         const bool title = !line.empty() && line.front() == '*';
         if (!title && line.find('.') == std::string_view::npos) continue;
         if (title) {
@@ -107,18 +109,22 @@ bool LoadListFile(Playlist& list, const std::filesystem::path& listFile) {
     return taken;
 }
 
-void WriteCurrentList(const Playlist& list, const std::filesystem::path& file) {
-    if (list.Size() == 0) return;
+bool WriteCurrentList(const Playlist& list, const std::filesystem::path& file) {
+    if (list.Size() == 0) return true;
     std::string bytes;
     for (std::size_t i = 0; i < list.Size(); ++i) {
+        // An entry whose name cannot be one line is left out rather than split into two.
+        if (io::NotOneLine(list.PathAt(i))) continue;
         bytes += list.PathAt(i);
         bytes += "\r\n";
         if (list.TitleAt(i).size() > 2) {
-            bytes += list.TitleAt(i);
+            std::string title = list.TitleAt(i);
+            std::replace_if(title.begin(), title.end(), [](char c) { return c == '\r' || c == '\n' || c == '\0'; }, ' ');
+            bytes += title;
             bytes += "\r\n";
         }
     }
-    io::WriteFileAtomic(file, bytes);
+    return io::WriteFileAtomic(file, bytes);
 }
 
 void SaveListFile(const Playlist& list, const std::filesystem::path& file, int listPathMode) {
@@ -127,6 +133,7 @@ void SaveListFile(const Playlist& list, const std::filesystem::path& file, int l
     std::string bytes;
     for (std::size_t i = 0; i < list.Size(); ++i) {
         std::string_view path = list.PathAt(i);
+        if (io::NotOneLine(path)) continue;
         if (!folder.empty() && path.starts_with(folder)) path.remove_prefix(folder.size());
         bytes += path;
         bytes += "\r\n";

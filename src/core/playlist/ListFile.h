@@ -12,7 +12,8 @@ namespace felux {
 bool LoadListFile(Playlist& list, const std::filesystem::path& listFile);
 
 // Exit-time save: replaces the file atomically, and only when there are entries.
-void WriteCurrentList(const Playlist& list, const std::filesystem::path& file);
+// False when the file could not be written; an empty list writes nothing and succeeds.
+bool WriteCurrentList(const Playlist& list, const std::filesystem::path& file);
 
 // listPathMode 0 and 1: paths as stored; 2: paths inside the list's folder relative to it.
 void SaveListFile(const Playlist& list, const std::filesystem::path& file, int listPathMode);

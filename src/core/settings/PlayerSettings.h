@@ -1,6 +1,7 @@
 // The persistent options record: one line each in the settings file, by line position.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <string>
@@ -9,7 +10,12 @@ namespace felux {
 
 // Overscan scales are stored as whole percents; this is the one place that rounds them, so a
 // scale such as 0.29 (28.999... x 100) neither drifts at each save nor differs from the keys'.
-inline int ScalePercent(double scale) { return static_cast<int>(std::lround(scale * 100.0)); }
+// Saturated at the int limits: a scale computed from a damaged preset may be far out of range.
+inline int ScalePercent(double scale) {
+    const double percent = scale * 100.0;
+    if (std::isnan(percent)) return 100;
+    return static_cast<int>(std::lround(std::clamp(percent, -2147483648.0, 2147483647.0)));
+}
 inline double PercentScale(int percent) { return percent / 100.0; }
 
 using WheelTable = std::array<int, 20>;

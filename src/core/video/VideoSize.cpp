@@ -30,6 +30,17 @@ VideoSize Fit(VideoSize s, Size screen) {
 
 bool Larger(VideoSize s, Size screen) { return s.width > screen.width || s.height > screen.height; }
 
+// Twice the screen each way; a fixed size when the screen is not known.
+Size SizeLimit(Size screen) {
+    constexpr int kScreensAcross = 2;
+    constexpr int kUnknownScreenLimit = 4096;
+    constexpr int kMaxScreenSide = 1 << 16;
+    const auto side = [](int s) {
+        return s >= 1 && s <= kMaxScreenSide ? s * kScreensAcross : kUnknownScreenLimit;
+    };
+    return {side(screen.width), side(screen.height)};
+}
+
 void Centre(VideoPlacement& p, Size screen) {
     p.offsetX = (screen.width - p.video.width) / 2;
     p.offsetY = (screen.height - p.video.height) / 2;
@@ -69,11 +80,14 @@ VideoPlacement FullScreenSize(VideoSize picture, int level, Size screen) {
 }  // namespace
 
 int ZoomIn(int level, bool fullScreen) {
-    return std::clamp(level + 1, 0, fullScreen ? kFullScreenZoomMax : kWindowZoomMax);
+    // Clamped before the step: a level read from a damaged file may sit at the int limits.
+    const int top = fullScreen ? kFullScreenZoomMax : kWindowZoomMax;
+    return std::clamp(std::clamp(level, 0, top) + 1, 0, top);
 }
 
 int ZoomOut(int level, bool fullScreen) {
-    return std::clamp(level - 1, 0, fullScreen ? kFullScreenZoomMax : kWindowZoomMax);
+    const int top = fullScreen ? kFullScreenZoomMax : kWindowZoomMax;
+    return std::clamp(std::clamp(level, 0, top) - 1, 0, top);
 }
 
 VideoPlacement ComputeVideoSize(const VideoSizeInput& in) {
@@ -84,11 +98,19 @@ VideoPlacement ComputeVideoSize(const VideoSizeInput& in) {
     if (in.fullScreen && (!usable(in.screen.width) || !usable(in.screen.height))) return {};
 
     VideoPlacement p;
+    // A picture may outgrow the screen (a large zoom, a fill that crops), but not without end:
+    // an absurd preset would ask for a window so large that merely clearing it stalls the desktop.
+    const Size limit = SizeLimit(in.screen);
     if (in.fullScreen) {
         p = FullScreenSize(in.picture, std::clamp(in.fullScreenZoomStep, 0, kFullScreenZoomMax), in.screen);
+        if (Larger(p.video, limit)) {
+            p.video = Fit(p.video, limit);
+            Centre(p, in.screen);
+        }
     } else {
         const int level = std::clamp(in.windowZoomStep, 0, kWindowZoomMax);
         p.video = ScaleSize(in.picture, kWindowFactors[static_cast<std::size_t>(level)]);
+        if (Larger(p.video, limit)) p.video = Fit(p.video, limit);
     }
     if (in.largeTimedText) {
         const int area = in.fullScreen ? in.screen.height : p.video.height;
