@@ -46,10 +46,27 @@ if with_wm; then
   kill -0 "$pid" 2>/dev/null && fail "closing the video window did not end the player"
   wait "$pid" || fail "player exited with status $?"
   [[ -s $home/HIS.tob && -s $home/KR01.tob ]] || fail "the history and the list were not saved at the close"
+  # A zoom too tall for the screen below y=200: the manager pulls the window up; zoomed back, it
+  # returns to the user's place, and that place is what is saved.
+  sed -i 's/^videoWindowY=.*/videoWindowY=200\r/; s/^windowZoomStep=.*/windowZoomStep=5\r/' "$home/KR02.CFG"
+  start_player "$home" "$list"
+  wait_video 960x720 "zoom 300%"
+  sleep 1.5
+  xdotool keydown x; sleep 0.15; xdotool keyup x
+  wait_video 1280x960 "zoom 400%"
+  sleep 0.5
+  xdotool keydown z; sleep 0.15; xdotool keyup z
+  wait_video 960x720 "back to 300%"
+  sleep 0.5
+  [[ $(xdotool getwindowgeometry "$(video_id)" | sed -n 's/.*Position: //p' | cut -d' ' -f1) == 0,200 ]] ||
+    fail "after the manager's constraint the video window did not return to the user's place"
+  quit_player
+  grep -q $'^videoWindowY=200\r$' "$home/KR02.CFG" || fail "the manager's constraint was saved as the video window's place"
+
   # "Always on top" keeps the panel's window above the others, through the window manager.
   sed -i 's/^topmostMode=.*/topmostMode=1\r/' "$home/KR02.CFG"
   start_player "$home" "$list"
-  wait_video 320x240 "topmost start"
+  wait_video 960x720 "topmost start"
   xprop -id "$win" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE || fail "topmost did not keep the panel above"
   quit_player
 else

@@ -179,9 +179,7 @@ void MainPlayerDlg::CloseMedia() {
     if (state.mediaClosed == 0) {
         VolumeLogMode(VolumeMode::RecordOnLeave);
         if (state.fullScreen == 0) {
-            const Rect video = ports_.windows.WindowRect(WindowId::Video);
-            settings.videoWindowX = video.x;
-            settings.videoWindowY = video.y;
+            RememberVideoPosition();
         } else if (state.requests.endOfListStop != 0) {
             LeaveFullScreen();
         }
