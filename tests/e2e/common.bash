@@ -40,9 +40,9 @@ player_focused() {
   return 1
 }
 
-# quit_player: holds Ctrl+Alt+Q, sent to whatever has the keyboard, and waits up to two seconds
-# for the exit.
-quit_player() {
+# quit_and_wait [WHAT]: holds Ctrl+Alt+Q, sent to whatever has the keyboard, waits up to two
+# seconds for the exit and sets $status to the player's exit status.
+quit_and_wait() {
   sleep 0.5
   # Held as a person would hold it: the poll reads the keys every 40 ms.
   xdotool keydown ctrl alt q
@@ -52,8 +52,15 @@ quit_player() {
     kill -0 "$pid" 2>/dev/null || break
     sleep 0.1
   done
-  kill -0 "$pid" 2>/dev/null && fail "Ctrl+Alt+Q did not end the player within two seconds"
-  wait "$pid" || fail "player exited with status $?"
+  kill -0 "$pid" 2>/dev/null && fail "${1:+$1: }Ctrl+Alt+Q did not end the player within two seconds"
+  wait "$pid"
+  status=$?
+}
+
+# quit_player: quit_and_wait, and the player must have exited with status 0.
+quit_player() {
+  quit_and_wait
+  ((status == 0)) || fail "player exited with status $status"
 }
 
 # video_geometry: WxH of the visible video window, empty when it is hidden.

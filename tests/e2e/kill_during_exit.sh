@@ -13,21 +13,6 @@ files=(KR02.CFG KR01.tob HIS.tob data.vol)
 cc -shared -fPIC -O1 -o "$work/dying_disk.so" "$(dirname "$0")/support/dying_disk.c" -ldl ||
   fail "the dying disk stand-in did not build"
 
-# quit_and_wait: Ctrl+Alt+Q, then the exit status within two seconds (137 when killed).
-quit_and_wait() {
-  sleep 0.5
-  xdotool keydown ctrl alt q
-  sleep 0.4
-  xdotool keyup q alt ctrl
-  for _ in $(seq 20); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.1
-  done
-  kill -0 "$pid" 2>/dev/null && fail "$1: the player did not end within two seconds"
-  wait "$pid"
-  status=$?
-}
-
 # run_with ENV...: one start with the clip and a quit, under the dying disk.
 run_with() {
   export LD_PRELOAD=$work/dying_disk.so "$@"
