@@ -5,22 +5,13 @@
 #include <cstdio>
 #include <vector>
 
+#include "BenchSupport.h"
 #include "skin/PanelRenderer.h"
 #include "skin/SkinBytes.h"
 
 namespace {
 
-class NoVolumeLog : public felux::VolumeRecordToggle {
-public:
-    void RegisterVolume() override {}
-    void ForgetVolume() override {}
-    bool RecordPresent() const override { return false; }
-};
-
-double Percentile(std::vector<double> v, double q) {
-    std::sort(v.begin(), v.end());
-    return v[static_cast<std::size_t>(q * static_cast<double>(v.size() - 1))];
-}
+using felux::bench::Percentile;
 
 }  // namespace
 
@@ -30,7 +21,7 @@ int main() {
         std::fprintf(stderr, "the compiled-in skin did not load\n");
         return 1;
     }
-    NoVolumeLog volumeLog;
+    felux::bench::NoVolumeRecord volumeLog;
     int rate = 1000;
     felux::RateRamp ramp;
     int volumeRequest = 0;

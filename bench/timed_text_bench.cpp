@@ -11,6 +11,7 @@
 #include "io/TextFile.h"
 #include "playlist/IndexList.h"
 #include "playlist/IndexText.h"
+#include "BenchSupport.h"
 #include "skin/PanelRenderer.h"
 #include "skin/SkinBytes.h"
 
@@ -34,10 +35,7 @@ public:
     }
 };
 
-double Percentile(std::vector<double> v, double q) {
-    std::sort(v.begin(), v.end());
-    return v[static_cast<std::size_t>(q * static_cast<double>(v.size() - 1))];
-}
+using felux::bench::Percentile;
 
 double Micros(Clock::time_point a, Clock::time_point b) {
     return std::chrono::duration<double, std::micro>(b - a).count();

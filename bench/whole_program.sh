@@ -43,19 +43,6 @@ if [[ ! -s $clips/list/list.m3u ]]; then
   mv "$clips/list/list.m3u.tmp" "$clips/list/list.m3u"
 fi
 
-fifo=$(mktemp -u)
-mkfifo "$fifo"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$fifo" 2>/dev/null &
-xvfb=$!
-read -r -t 15 display <"$fifo"
-rm -f "$fifo"
-export DISPLAY=:$display
-openbox --sm-disable >/dev/null 2>&1 &
-wm=$!
-trap 'kill $wm $xvfb 2>/dev/null' EXIT
-for _ in $(seq 50); do
-  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-  sleep 0.1
-done
-
-"$build/bench/bench_whole_program" "$felux" "$clips/clip.mp4" "$clips/list" "$runs" "$idle" "$parts"
+# A private X server with openbox, the same desktop the end-to-end tests use.
+FELUX_E2E_WM=openbox bash "$here/../tests/e2e/with-xvfb.bash" \
+  "$build/bench/bench_whole_program" "$felux" "$clips/clip.mp4" "$clips/list" "$runs" "$idle" "$parts"
