@@ -163,4 +163,13 @@ void QtWindowSystem::Invalidate(WindowId id) {
     if (QWidget* w = Widget(id)) w->update();
 }
 
+void QtWindowSystem::InvalidateArea(WindowId id, Rect area) {
+    const QRect r(area.x, area.y, area.width, area.height);
+    // The panel covers the main window, at its origin.
+    if (id == WindowId::Main)
+        main_.Panel()->update(r);
+    else if (QWidget* w = Widget(id))
+        w->update(r);
+}
+
 }  // namespace felux

@@ -27,6 +27,7 @@ public:
     void SetTitle(WindowId id, const std::string& title) override;
     void SetRegion(WindowId id, const std::vector<Rect>& spans) override;
     void Invalidate(WindowId id) override;
+    void InvalidateArea(WindowId id, Rect area) override;
     Point CursorPosition() override;
     void MoveCursor(Point p) override;
     void ShowCursor(bool show) override;

@@ -45,5 +45,9 @@ void FakeWindowSystem::SetRegion(WindowId id, const std::vector<Rect>& spans) {
 }
 
 void FakeWindowSystem::Invalidate(WindowId id) { log.push_back(std::string("Invalidate ") + Name(id)); }
+void FakeWindowSystem::InvalidateArea(WindowId id, Rect area) {
+    log.push_back(std::string("Invalidate ") + Name(id) + " " + std::to_string(area.x) + "," + std::to_string(area.y) +
+                  " " + std::to_string(area.width) + "x" + std::to_string(area.height));
+}
 
 }  // namespace felux::test

@@ -24,6 +24,7 @@ public:
     void SetTitle(WindowId id, const std::string& title) override;
     void SetRegion(WindowId id, const std::vector<Rect>& spans) override;
     void Invalidate(WindowId id) override;
+    void InvalidateArea(WindowId id, Rect area) override;
     Point CursorPosition() override { return cursor; }
     void MoveCursor(Point p) override { cursor = p; }
     void ShowCursor(bool show) override { cursorShown += show ? 1 : -1; }

@@ -53,9 +53,10 @@ protected:
     void ApplyVideoLayout() override { calls.push_back("ApplyVideoLayout"); }
     void HandlePanelMouse() override { calls.push_back("HandlePanelMouse"); }
     int PanelQuery(int q) override { return q == 7 ? panelButton : 0; }
-    bool DrawPanel() override {
+    std::optional<Rect> DrawPanel() override {
         calls.push_back("DrawPanel");
-        return panelChanged;
+        if (!panelChanged) return std::nullopt;
+        return Rect{3, 4, 5, 6};
     }
     void CreateImages() override { calls.push_back("CreateImages"); }
     void LoadVolumeLog() override {
@@ -232,7 +233,7 @@ TEST_F(MainPlayerTest, NormalTickRunsItsStepsInOrder) {
                                                  "CheckSegment", "PollGraphEvent", "Next", "CheckABRepeat",
                                                  "DrawPanel"}));
     EXPECT_EQ(p.state.keyWaitTicks, 10);
-    EXPECT_EQ(windows.log.back(), "Invalidate Main");
+    EXPECT_EQ(windows.log.back(), "Invalidate Main 3,4 5x6");
 
     // Nothing open, no dialog: only the always-on steps; one frame until it is painted.
     p.calls.clear();
@@ -251,7 +252,7 @@ TEST_F(MainPlayerTest, NormalTickRunsItsStepsInOrder) {
     windows.log.clear();
     p.panelChanged = false;
     p.OnTimer();
-    EXPECT_EQ(windows.log, std::vector<std::string>{"Invalidate Main"});
+    EXPECT_EQ(windows.log, std::vector<std::string>{"Invalidate Main 3,4 5x6"});
     p.OnPaint();
     windows.log.clear();
     p.OnTimer();
@@ -260,7 +261,7 @@ TEST_F(MainPlayerTest, NormalTickRunsItsStepsInOrder) {
     EXPECT_EQ(p.state.panelFramePending, 0);
     p.panelChanged = true;
     p.OnTimer();
-    EXPECT_EQ(windows.log, std::vector<std::string>{"Invalidate Main"});
+    EXPECT_EQ(windows.log, std::vector<std::string>{"Invalidate Main 3,4 5x6"});
     EXPECT_EQ(p.state.panelFramePending, 1);
 }
 

@@ -1,15 +1,19 @@
-// The panel is composed only when it would change: a renderer that skips the other ticks must show
-// exactly what one composing on every tick shows, and an idle panel must compose nothing.
+// The panel is composed only when it would change, and only what changed is repainted: a renderer
+// that skips the other ticks and paints only the areas it reports must show exactly what one
+// composing on every tick shows, and an idle panel must compose nothing.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <functional>
+#include <vector>
 
 #include "FakeTextPainter.h"
 #include "NoVolumeRecord.h"
 #include "skin/PanelRenderer.h"
 #include "skin/SkinBytes.h"
+#include "skin/SkinLayout.h"
 
 namespace felux {
 namespace {
@@ -31,6 +35,36 @@ bool SameImage(const DibImage& a, const DibImage& b) {
            std::memcmp(a.TopRow(), b.TopRow(), static_cast<std::size_t>(a.Stride()) * a.Height()) == 0;
 }
 
+// The panel window as the display shows it: only the areas a frame reports are copied to it.
+struct Screen {
+    static constexpr std::size_t kRowBytes = skin::kPaintedWidth * 3;
+    std::vector<unsigned char> pixels = std::vector<unsigned char>(kRowBytes * skin::kPaintedRows);
+    std::vector<Rect> areas;
+
+    void Paint(const DibImage& canvas, Rect area) {
+        areas.push_back(area);
+        ASSERT_TRUE(area.x >= 0 && area.y >= 0 && area.width > 0 && area.height > 0 &&
+                    area.x + area.width <= skin::kPaintedWidth && area.y + area.height <= skin::kPaintedRows);
+        for (int y = area.y; y < area.y + area.height; ++y)
+            std::memcpy(&pixels[kRowBytes * y + area.x * 3], canvas.TopRow() + canvas.Stride() * y + area.x * 3,
+                        static_cast<std::size_t>(area.width) * 3);
+    }
+    bool Shows(const DibImage& canvas) const {
+        for (int y = 0; y < skin::kPaintedRows; ++y)
+            if (std::memcmp(&pixels[kRowBytes * y], canvas.TopRow() + canvas.Stride() * y, kRowBytes) != 0)
+                return false;
+        return true;
+    }
+    // Every area painted since the last call lies inside r.
+    bool AllWithin(Rect r) {
+        const bool inside = std::all_of(areas.begin(), areas.end(), [&](Rect a) {
+            return a.x >= r.x && a.y >= r.y && a.x + a.width <= r.x + r.width && a.y + a.height <= r.y + r.height;
+        });
+        areas.clear();
+        return inside;
+    }
+};
+
 class PanelFrames : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -50,11 +84,14 @@ protected:
             every.renderer.DrawPanel(view, all);
             PanelWrites some = skipping.Writes();
             if (skipping.renderer.FrameDue(view, some)) {
-                skipping.renderer.DrawPanel(view, some);
+                if (const std::optional<Rect> area = skipping.renderer.DrawPanel(view, some))
+                    screen.Paint(skipping.renderer.Canvas(), *area);
                 ++composed;
             }
             ASSERT_TRUE(SameImage(every.renderer.Canvas(), skipping.renderer.Canvas()))
                 << "a skipped frame at tick " << tick << ", position " << view.position / kMs << " ms";
+            ASSERT_TRUE(screen.Shows(every.renderer.Canvas()))
+                << "an area left unpainted at tick " << tick << ", position " << view.position / kMs << " ms";
             ASSERT_EQ(every.rate, skipping.rate) << "tick " << tick;
             ASSERT_EQ(every.readout, skipping.readout) << "tick " << tick;
             ASSERT_EQ(every.volumeRequest, skipping.volumeRequest) << "tick " << tick;
@@ -75,6 +112,7 @@ protected:
     }
 
     Side every, skipping;
+    Screen screen;
     PanelView view;
     test::FakeTextPainter painter;
     TextFont font;
@@ -85,6 +123,10 @@ protected:
 TEST_F(PanelFrames, IdleOrPausedPanelComposesOnceAndPlayingOnlyWhenTheReadoutsMove) {
     view.stopped = true;
     EXPECT_EQ(ComposedOver(50), 1);
+    // The first frame is painted whole; the same frame composed again has nothing to paint.
+    EXPECT_EQ(screen.areas, (std::vector<Rect>{{0, 0, skin::kPaintedWidth, skin::kPaintedRows}}));
+    PanelWrites again = skipping.Writes();
+    EXPECT_FALSE(skipping.renderer.DrawPanel(view, again).has_value());
     view.stopped = false;
     view.paused = true;
     view.position = 999 * kMs;
@@ -159,9 +201,12 @@ TEST_F(PanelFrames, TitleAndTimedTextScrollAndFadeThenRest) {
     Ticks(400);
     EXPECT_LE(skipping.renderer.Title().Brightness(), -255);
     EXPECT_EQ(ComposedOver(10), 0);
-    // The hover holds the title lit and scrolling; leaving fades it out again.
+    // The hover holds the title lit and scrolling; leaving fades it out again. Only the
+    // display's text band is repainted meanwhile.
     view.titleHover = true;
+    screen.areas.clear();
     EXPECT_EQ(ComposedOver(30), 30);
+    EXPECT_TRUE(screen.AllWithin(skin::kDisplay));
     view.titleHover = false;
     Ticks(40);
     EXPECT_EQ(ComposedOver(10), 0);

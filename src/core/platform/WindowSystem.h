@@ -64,6 +64,8 @@ public:
     virtual void KeepDisplayAwake() = 0;
     // Schedules a repaint of the window.
     virtual void Invalidate(WindowId id) = 0;
+    // Schedules a repaint of the part of the window (window coordinates).
+    virtual void InvalidateArea(WindowId id, Rect area) = 0;
 };
 
 }  // namespace felux

@@ -108,8 +108,13 @@ void MainPlayerDlg::OnTimer() {
         DropStep();
         if (state.editorOpen != 0) ExchangeWithEditor();
         // An unchanged panel is neither composed nor painted again: an idle player stays idle.
-        if (state.panelFramePending == 0 && DrawPanel()) state.panelFramePending = 1;
-        if (state.panelFramePending == 1) ports_.windows.Invalidate(WindowId::Main);
+        if (state.panelFramePending == 0) {
+            if (const std::optional<Rect> changed = DrawPanel()) {
+                panelChangedArea_ = *changed;
+                state.panelFramePending = 1;
+            }
+        }
+        if (state.panelFramePending == 1) ports_.windows.InvalidateArea(WindowId::Main, panelChangedArea_);
     }
     if (state.exitRequested == 1) ExitSequence();
 }

@@ -205,8 +205,8 @@ protected:
     virtual void LayoutEditor();
     virtual void PushEditorSettings();
     virtual void DestroyEditor();
-    // Composes the panel when it would change; true when it did.
-    virtual bool DrawPanel();
+    // Composes the panel when it would change; the part of it that changed, if any.
+    virtual std::optional<Rect> DrawPanel();
     virtual void CreateImages();
     virtual void LoadVolumeLog();
     // False when the file could not be written.
@@ -286,6 +286,7 @@ private:
     bool settingsDialogOpen_ = false;
     bool activationPending_ = false;
     int failedEndsInTurn_ = 0;  // files that ended on an error one after the other
+    Rect panelChangedArea_;     // of the composed frame waiting for its paint
     StartupVolume startupVolume_;
     VideoPlacement videoPlacement_;
     VideoWindowLayout videoLayout_;

@@ -9,7 +9,7 @@ void MainPlayerDlg::CreateImages() {
     panel.SetTextPainter(ports_.text);
 }
 
-bool MainPlayerDlg::DrawPanel() {
+std::optional<Rect> MainPlayerDlg::DrawPanel() {
     PanelView view;
     view.stopped = state.mediaClosed != 0;
     view.paused = state.paused != 0;
@@ -51,11 +51,11 @@ bool MainPlayerDlg::DrawPanel() {
     }
     PanelWrites writes{state.playbackRate, panelButtons.ramp, panelButtons.volumeModeRequest,
                        state.readoutCountdown, volumeRecord_};
-    if (!panel.FrameDue(view, writes)) return false;
-    panel.DrawPanel(view, writes);
+    if (!panel.FrameDue(view, writes)) return std::nullopt;
+    const std::optional<Rect> changed = panel.DrawPanel(view, writes);
     if (view.indexListActive && view.lyricsBelowVideo && videoPlacement_.stripHeight > 0)
         ports_.windows.Invalidate(WindowId::Video);
-    return true;
+    return changed;
 }
 
 }  // namespace felux

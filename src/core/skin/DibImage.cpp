@@ -7,6 +7,7 @@
 #include <string>
 
 #include "io/TextFile.h"
+#include "skin/SkinLayout.h"
 
 namespace felux {
 namespace {
@@ -253,11 +254,9 @@ void DibImage::Present(PixelSink& target, int x, int y, int width, int height, R
 }
 
 void DibImage::PaintTo(PixelSink& target) const {
-    constexpr int kPanelWidth = 407;
-    constexpr int kPanelRows = 93;
-    const int w = std::min(kPanelWidth, width_);
-    const int h = std::min(kPanelRows, height_);
-    Present(target, 0, 0, kPanelWidth, kPanelRows, Rect{0, 0, w, h});
+    const int w = std::min(skin::kPaintedWidth, width_);
+    const int h = std::min(skin::kPaintedRows, height_);
+    Present(target, 0, 0, skin::kPaintedWidth, skin::kPaintedRows, Rect{0, 0, w, h});
 }
 
 void DibImage::StretchTo(PixelSink& target, int targetWidth, int targetHeight, int stripHeight,

@@ -2,6 +2,7 @@
 #include "skin/PanelRenderer.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "skin/SkinLayout.h"
 
@@ -31,6 +32,7 @@ bool PanelRenderer::Load(std::span<const unsigned char> skinBmp) {
     flashCountdown_ = 0;
     blinkCounter_ = 0;
     shown_.reset();
+    lastFrame_.clear();
     title_ = {};
     timed_ = {};
     // Every area the renderer reads lies inside 640 x 400; another size would
@@ -91,8 +93,8 @@ bool PanelRenderer::FrameDue(const PanelView& view, const PanelWrites& writes) c
     return Moving(view, writes);
 }
 
-void PanelRenderer::DrawPanel(const PanelView& view, PanelWrites& writes) {
-    if (!Loaded()) return;
+std::optional<Rect> PanelRenderer::DrawPanel(const PanelView& view, PanelWrites& writes) {
+    if (!Loaded()) return std::nullopt;
     shown_ = Shown{AsDrawn(view), 0, false, Moving(view, writes)};
     Piece(kRestingPanel, kRestingPanel);
     DrawVolumeArea(view, writes);
@@ -121,6 +123,43 @@ void PanelRenderer::DrawPanel(const PanelView& view, PanelWrites& writes) {
     // Taken after drawing: a change the frame made itself (a ramp step) is shown already.
     shown_->rate = writes.playbackRate;
     shown_->ramp = writes.ramp.Active();
+    return TakeChangedArea();
+}
+
+// Only the changed band is repainted and sent to the display: a title scrolling
+// over a paused panel then costs a strip, not the whole window.
+std::optional<Rect> PanelRenderer::TakeChangedArea() {
+    const int width = std::min(kPaintedWidth, canvas_.Width());
+    const int rows = std::min(kPaintedRows, canvas_.Height());
+    const auto rowBytes = static_cast<std::size_t>(width) * 3;
+    const unsigned char* canvas = canvas_.TopRow();
+    if (lastFrame_.empty()) {
+        lastFrame_.resize(rowBytes * static_cast<std::size_t>(rows));
+        for (int y = 0; y < rows; ++y)
+            std::memcpy(lastFrame_.data() + rowBytes * y, canvas + static_cast<std::ptrdiff_t>(canvas_.Stride()) * y,
+                        rowBytes);
+        return Rect{0, 0, width, rows};
+    }
+    int left = width;
+    int right = -1;
+    int top = rows;
+    int bottom = -1;
+    for (int y = 0; y < rows; ++y) {
+        const unsigned char* now = canvas + static_cast<std::ptrdiff_t>(canvas_.Stride()) * y;
+        unsigned char* was = lastFrame_.data() + rowBytes * y;
+        if (std::memcmp(now, was, rowBytes) == 0) continue;
+        std::size_t first = 0;
+        while (now[first] == was[first]) ++first;
+        std::size_t last = rowBytes - 1;
+        while (now[last] == was[last]) --last;
+        left = std::min(left, static_cast<int>(first / 3));
+        right = std::max(right, static_cast<int>(last / 3));
+        top = std::min(top, y);
+        bottom = y;
+        std::memcpy(was, now, rowBytes);
+    }
+    if (bottom < 0) return std::nullopt;
+    return Rect{left, top, right - left + 1, bottom - top + 1};
 }
 
 void PanelRenderer::DrawVolumeArea(const PanelView& view, PanelWrites& writes) {

@@ -6,6 +6,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/PixelSink.h"
 #include "skin/DibImage.h"
@@ -40,8 +41,10 @@ public:
     bool Load(std::span<const unsigned char> skinBmp);
     bool Loaded() const { return !canvas_.Empty(); }
 
-    // Rebuilds the canvas for one frame.
-    void DrawPanel(const PanelView& view, PanelWrites& writes);
+    // Rebuilds the canvas for one frame. Gives the part of the painted area
+    // (0,0) 407 x 93 that came out unlike the last frame, the whole area for the
+    // first frame, and none when every pixel is as it was.
+    std::optional<Rect> DrawPanel(const PanelView& view, PanelWrites& writes);
     // Whether DrawPanel would give a frame unlike the last one: something shown
     // changed, or a blink, ramp, countdown, scroll or fade is under way or has
     // just ended.
@@ -84,6 +87,7 @@ public:
 
 private:
     const DibImage& Image(PanelImage which) const;
+    std::optional<Rect> TakeChangedArea();
     // Draws the skin's rectangle from at the place and size of at.
     void Piece(Rect at, Rect from);
     void Lit(Rect at);
@@ -119,6 +123,8 @@ private:
         bool moving = false;
     };
     std::optional<Shown> shown_;
+    // The painted rows as the last frame left them; empty before the first frame.
+    std::vector<unsigned char> lastFrame_;
 };
 
 }  // namespace felux

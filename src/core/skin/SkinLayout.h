@@ -21,6 +21,9 @@ inline constexpr int kSecondLitRows = 200;
 // Panel shape: the corner rows 0 and 45 leave out the outermost pixel, and
 // rows 46-47 are only the two tabs.
 inline constexpr int kPanelBodyRows = 46;
+// The part of the canvas the panel window shows: the panel and the timed-text rows under it.
+inline constexpr int kPaintedWidth = 407;
+inline constexpr int kPaintedRows = 93;
 inline constexpr Rect kLeftTab{22, 46, 65, 2};
 inline constexpr Rect kRightTab{319, 46, 65, 2};
 
