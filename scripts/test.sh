@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test: the full suite, the unit tests under ASan/UBSan,
-# then a short run of each parser's fuzzer.
+# the end-to-end tests against the whole program built with ASan/UBSan, then a short run of each
+# parser's fuzzer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
@@ -10,6 +11,9 @@ ctest --preset default -j2
 cmake --preset asan >/dev/null
 cmake --build --preset asan
 ctest --preset asan -j2
+cmake --preset asan-app >/dev/null
+cmake --build --preset asan-app
+ctest --preset asan-app -j2
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz
 ctest --preset fuzz -j2

@@ -1,6 +1,22 @@
 # Helpers for the end-to-end scripts: start the player, find its window, quit it with Ctrl+Alt+Q.
 fail() { echo "FAIL: $*"; exit 1; }
 
+# FELUX_E2E_KEEP_GL_DRIVER (the sanitizer run): the player starts with Mesa's software GL driver
+# preloaded. mpv's default video output loads the driver and unloads it with its GL context; what
+# the driver's statics still point to then looks leaked, from a library LeakSanitizer can no longer
+# name. Kept loaded, that memory stays reachable. The wrapper lives beside the player, so paths
+# taken from the player's folder still hold.
+if [[ -n ${FELUX_E2E_KEEP_GL_DRIVER:-} ]]; then
+  gl_driver=$(compgen -G '/usr/lib/*/dri/swrast_dri.so' | head -n1)
+  if [[ -n $gl_driver ]]; then
+    wrapper=$(dirname "$felux")/felux-with-gl-driver
+    printf '#!/bin/sh\nLD_PRELOAD="%s${LD_PRELOAD:+ $LD_PRELOAD}" exec "%s" "$@"\n' "$gl_driver" "$felux" > "$wrapper.$$"
+    chmod +x "$wrapper.$$"
+    mv -f "$wrapper.$$" "$wrapper"
+    felux=$wrapper
+  fi
+fi
+
 # start_player HOME [ARGS...]: sets $pid and $win.
 start_player() {
   local home=$1
