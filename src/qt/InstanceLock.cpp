@@ -14,11 +14,12 @@ QString InstanceLock::Folder() {
     return folder;
 }
 
-bool InstanceLock::TryAcquire() {
+InstanceLock::Result InstanceLock::TryAcquire() {
     lock_ = std::make_unique<QLockFile>(Folder() + QStringLiteral("/KR300&K200&FELUX&B_KLNQAPP.lock"));
     // QLockFile removes a lock whose owner process is gone; a running owner keeps it.
     lock_->setStaleLockTime(0);
-    return lock_->tryLock(0);
+    if (lock_->tryLock(0)) return Result::Taken;
+    return lock_->error() == QLockFile::LockFailedError ? Result::HeldByAnother : Result::CannotLock;
 }
 
 }  // namespace felux

@@ -8,9 +8,14 @@ namespace felux {
 
 class InstanceLock {
 public:
-    // False when another running copy holds the lock. A lock left by a
-    // process that no longer runs is taken over.
-    bool TryAcquire();
+    enum class Result {
+        Taken,
+        HeldByAnother,
+        // The lock file could not be made (a full or read-only folder): no copy is known to run.
+        CannotLock,
+    };
+    // A lock left by a process that no longer runs is taken over.
+    Result TryAcquire();
     // The user's runtime folder, or a private one in /tmp; created when missing.
     static QString Folder();
 

@@ -58,7 +58,12 @@ std::variant<int, Launch> PrepareLaunch(int argc, char** argv) {
 
     Launch launch;
     launch.lock = std::make_unique<InstanceLock>();
-    if (!launch.lock->TryAcquire()) {
+    const InstanceLock::Result locked = launch.lock->TryAcquire();
+    // Leaving quietly would look like success while nothing plays.
+    if (locked == InstanceLock::Result::CannotLock)
+        std::fprintf(stderr, "felux: could not make the single-instance lock in %s; running without it\n",
+                     InstanceLock::Folder().toLocal8Bit().constData());
+    if (locked == InstanceLock::Result::HeldByAnother) {
         // The running player has a working folder of its own.
         std::vector<std::string> files;
         if (!request.path.empty()) files.push_back(request.path);
