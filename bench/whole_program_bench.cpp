@@ -389,8 +389,9 @@ bool PauseAfterStart(Child& felux, ScreenWatch& screen) {
 }
 
 void Idle(const Paths& p, ScreenWatch& screen, double seconds) {
-    // A title narrower than the display scrolls round for as long as the file is open; a wider one
-    // fades out after its first pass, about ten seconds, and the panel then rests.
+    // The title scrolls in and fades out after its first pass (the long one in about ten seconds),
+    // and the panel then rests: "paused" is measured at rest, "paused in the title's first pass"
+    // a second after the pause, while the clip's shorter title still moves and fades.
     const fs::path wide = fs::path(p.clip).parent_path() / "A clip whose title is wider than the display.mp4";
     std::error_code ec;
     if (!fs::exists(wide, ec)) fs::create_hard_link(p.clip, wide, ec);
@@ -423,7 +424,7 @@ void Idle(const Paths& p, ScreenWatch& screen, double seconds) {
         }
     }
     std::printf("idle, vo=x11, %.0f s each, %% of one core min / median / max\n", seconds);
-    std::printf("  no file %s   paused %s   paused with the short title scrolling %s\n",
+    std::printf("  no file %s   paused %s   paused in the title's first pass %s\n",
                 Show(SpreadOf(noFile), "%.2f").c_str(), Show(SpreadOf(paused), "%.2f").c_str(),
                 Show(SpreadOf(scrolling), "%.2f").c_str());
     std::printf("  peak MiB without a file %s\n", Show(SpreadOf(noFilePeak), "%.1f").c_str());
