@@ -104,7 +104,9 @@ int main(int argc, char** argv) {
             timer.stop();
             // exit(), not quit(): quit() asks the windows, and ours refuse to close by themselves.
             QCoreApplication::exit(0);
+            return;
         }
+        mpris.OnTick();
     };
     QObject::connect(&timer, &QTimer::timeout, tick);
     timer.start(40);

@@ -12,8 +12,9 @@ namespace {
 
 const QString kObjectPath = QStringLiteral("/org/mpris/MediaPlayer2");
 const QString kServiceName = QStringLiteral("org.mpris.MediaPlayer2.felux");
-// Looks a few times a second: cheap reads of the player's state, never a wait.
-constexpr int kPollMs = 200;
+// Looks a few times a second, every fifth 40 ms tick: cheap reads of the player's state, never a wait.
+constexpr int kTicksPerLook = 5;
+constexpr int kPollMs = kTicksPerLook * 40;
 // A position further than this from where playing would have taken it was a seek (microseconds).
 constexpr qlonglong kSeekSlack = 1'500'000;
 
@@ -25,9 +26,6 @@ MprisService::MprisService(MainPlayerDlg& player, MprisPlayer::OpenHandler open)
       player_(new MprisPlayer(this, remote_, std::move(open))) {
     QDBusConnection bus = QDBusConnection::sessionBus();
     registered_ = bus.isConnected() && bus.registerObject(kObjectPath, this) && bus.registerService(kServiceName);
-    if (!registered_) return;
-    connect(&poll_, &QTimer::timeout, this, &MprisService::Announce);
-    poll_.start(kPollMs);
 }
 
 MprisService::~MprisService() {
@@ -35,6 +33,12 @@ MprisService::~MprisService() {
     QDBusConnection bus = QDBusConnection::sessionBus();
     bus.unregisterService(kServiceName);
     bus.unregisterObject(kObjectPath);
+}
+
+void MprisService::OnTick() {
+    if (!registered_ || ++ticks_ < kTicksPerLook) return;
+    ticks_ = 0;
+    Announce();
 }
 
 void MprisService::Announce() {

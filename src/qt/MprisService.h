@@ -2,7 +2,6 @@
 #pragma once
 
 #include <QObject>
-#include <QTimer>
 #include <QVariantMap>
 
 #include "app/RemoteControl.h"
@@ -21,6 +20,9 @@ public:
     ~MprisService() override;
 
     bool Registered() const { return registered_; }
+    // Called by the player's tick: every fifth one looks at the player. Riding on the tick, the
+    // service never wakes the process on its own.
+    void OnTick();
 
 private:
     // Compares what a client sees with the last look and signals the differences.
@@ -29,7 +31,7 @@ private:
     RemoteControl remote_;
     MprisRoot* root_;
     MprisPlayer* player_;
-    QTimer poll_;
+    int ticks_ = 0;
     QVariantMap last_;
     qlonglong lastPosition_ = 0;
     bool registered_ = false;
