@@ -5,6 +5,7 @@
 #include <clocale>
 #include <cstdio>
 #include <fcntl.h>
+#include <malloc.h>
 #include <cstdlib>
 
 #include "app/HandOver.h"
@@ -27,6 +28,10 @@
 #include "qt/VideoWindow.h"
 
 int main(int argc, char** argv) {
+    // Each file gets a new mpv instance with new threads, and glibc gives new threads arenas of
+    // their own that keep their freed memory: the resident size grew in steps over a long list.
+    // Two arenas keep it flat and over 30 MiB smaller, at no measurable cost in playing.
+    ::mallopt(M_ARENA_MAX, 2);
     // Standard descriptors that were closed at launch would be reused by the X connection and
     // then closed by code that means the standard ones.
     for (int fd = 0; fd <= 2; ++fd)
