@@ -130,6 +130,9 @@ MediaResult MpvEngine::Create() {
     option(kOptLoadStatsOverlay, kNo);
     option(kOptLoadOsdConsole, kNo);
     option(kOptResumePlayback, kNo);
+    option(kOptSubAuto, kNo);
+    option(kOptAudioFileAuto, kNo);
+    option(kOptCoverArtAuto, kNo);
     option(kPropPause, kYes);
     if (!ok || mpv_initialize(h) < 0) {
         mpv_terminate_destroy(h);

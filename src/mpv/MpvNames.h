@@ -36,6 +36,11 @@ inline constexpr const char* kOptLoadStatsOverlay = "load-stats-overlay";
 inline constexpr const char* kOptLoadOsdConsole = "load-osd-console";
 inline constexpr const char* kOptResumePlayback = "resume-playback";
 inline constexpr const char* kOptAudioFiles = "audio-files";
+// Files mpv would load from beside the clip on its own; the player draws its own timed text
+// and chooses the companion audio itself.
+inline constexpr const char* kOptSubAuto = "sub-auto";
+inline constexpr const char* kOptAudioFileAuto = "audio-file-auto";
+inline constexpr const char* kOptCoverArtAuto = "cover-art-auto";
 
 // Properties read, observed or set while a file is open.
 inline constexpr const char* kPropPause = "pause";

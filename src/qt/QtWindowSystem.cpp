@@ -109,6 +109,15 @@ Size QtWindowSystem::ScreenSize() {
     return {g.width(), g.height()};
 }
 
+// Qt reads the manager's _NET_WORKAREA; without a manager it is the whole screen.
+Rect QtWindowSystem::WorkArea() {
+    const QScreen* screen = video_.screen();
+    if (!screen) screen = QGuiApplication::primaryScreen();
+    if (!screen) return {};
+    const QRect g = screen->availableGeometry();
+    return {g.x(), g.y(), g.width(), g.height()};
+}
+
 void QtWindowSystem::SetTitle(WindowId id, const std::string& title) {
     if (QWidget* w = Widget(id)) w->setWindowTitle(QString::fromStdString(title));
 }

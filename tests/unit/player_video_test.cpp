@@ -35,6 +35,7 @@ TEST_F(PlayerVideoTest, ZoomLevelsSizeTheVideoWindowWithinTheirLimits) {
     EXPECT_EQ(h.windows.rects[WindowId::Video], (Rect{0, 60, 640, 480}));
     EXPECT_EQ(h.windows.rects[WindowId::Picture], (Rect{0, 60, 640, 480}));
     // The zoom-in button at the top level stays there.
+    h.windows.workArea = {0, 0, 2000, 2000};
     p.settings.windowZoomStep = 6;
     p.panelInput.OnLButtonDown(169, 38);
     h.Tick();
@@ -43,6 +44,26 @@ TEST_F(PlayerVideoTest, ZoomLevelsSizeTheVideoWindowWithinTheirLimits) {
     EXPECT_EQ(p.settings.windowZoomStep, 6);
     EXPECT_EQ(h.windows.rects[WindowId::Video].width, 1280);
     EXPECT_GT(p.state.readoutCountdown, 0);
+
+    // Where the work area ends, so does the zoom: the window fits it, and the level no longer
+    // climbs, so that one step down shows at once.
+    h.windows.workArea = {0, 30, 1000, 700};
+    p.settings.windowZoomStep = 4;
+    p.state.requests.newVideoSize = 1;
+    h.Tick(15);
+    EXPECT_EQ(h.windows.rects[WindowId::Video], (Rect{0, 60, 640, 480}));
+    p.panelInput.OnLButtonDown(169, 38);
+    h.Tick();
+    p.panelInput.OnLButtonUp(169, 38);
+    h.Tick(15);
+    EXPECT_EQ(p.settings.windowZoomStep, 5);
+    EXPECT_EQ(h.windows.rects[WindowId::Video], (Rect{0, 30, 933, 700})) << "shrunk and pulled into the area";
+    p.panelInput.OnLButtonDown(169, 38);
+    h.Tick();
+    p.panelInput.OnLButtonUp(169, 38);
+    h.Tick(15);
+    EXPECT_EQ(p.settings.windowZoomStep, 5);
+    EXPECT_EQ(p.settings.videoWindowY, 60) << "the user's place is kept for a smaller window";
 }
 
 TEST_F(PlayerVideoTest, ScanLinesHideTheLowerHalfOfEachEnlargedLine) {
@@ -242,9 +263,24 @@ TEST_F(PlayerVideoTest, WindowModesFollowTheDesktop) {
     h.Tick(15);
     EXPECT_NE(std::find(h.windows.log.begin(), h.windows.log.end(), "Place Video 0,60 320x240 shown topmost"),
               h.windows.log.end());
-    // Restored from the taskbar while the video shows: the normal mode again.
+    // Restored from the taskbar while the video shows: the normal mode again, where both windows
+    // stay above the others and the panel above the picture.
     p.OnMainRestored();
     EXPECT_EQ(p.state.windowMode, 0);
+    h.windows.log.clear();
+    h.Tick(25);
+    const auto& log = h.windows.log;
+    const auto placed = [&](const std::string& prefix) {
+        return std::find_if(log.rbegin(), log.rend(), [&](const std::string& line) {
+            return line.starts_with(prefix) && line.ends_with(" topmost");
+        });
+    };
+    const auto video = placed("Place Video 0,60 320x240");
+    ASSERT_NE(video, log.rend()) << "the picture stays above new windows";
+    ASSERT_NE(placed("Place Main "), log.rend());
+    const auto under = std::find(log.rbegin(), log.rend(), "stack Video under Main");
+    ASSERT_NE(under, log.rend());
+    EXPECT_LT(under, video) << "the panel goes over the picture after the picture went above";
 }
 
 // The video window keeps the place the user dragged it to; where the window manager put it

@@ -170,5 +170,84 @@ TEST(VideoSize, WindowedLayoutStaysAtTheRememberedPlaceAndHidesWithoutVideo) {
     EXPECT_EQ(LayoutVideoWindow(in, p).videoWindow, (Rect{100, 50, 0, 0}));
 }
 
+TEST(VideoSize, WindowedVideoFitsTheWorkAreaKeepingItsShape) {
+    VideoSizeInput in;
+    in.screen = {1280, 1024};
+    in.workArea = Size{1280, 1024};
+    in.windowZoomStep = 2;
+    in.picture = {1280, 1024};
+    ExpectPlacement(ComputeVideoSize(in), 1280, 1024, 0, 0);  // exactly the work area: kept
+    in.picture = {1280, 1025};
+    ExpectPlacement(ComputeVideoSize(in), 1278, 1024, 0, 0);  // one row taller: shrunk
+    in.picture = {1080, 1920};                                // a phone clip
+    ExpectPlacement(ComputeVideoSize(in), 576, 1024, 0, 0);
+    in.windowZoomStep = 6;
+    in.picture = {1920, 1080};
+    ExpectPlacement(ComputeVideoSize(in), 1280, 720, 0, 0);
+
+    // The strip under the picture is part of the window: picture and strip share the height.
+    in.windowZoomStep = 2;
+    in.largeTimedText = true;
+    in.picture = {640, 960};
+    VideoPlacement p = ComputeVideoSize(in);
+    ExpectPlacement(p, 640, 960, 0, 0);
+    EXPECT_EQ(p.video.height + p.stripHeight, 1024) << "exactly fills the height";
+    in.picture = {640, 961};
+    p = ComputeVideoSize(in);
+    EXPECT_LE(p.video.height + p.stripHeight, 1024);
+    EXPECT_EQ(p.video.height, 960);
+
+    // Full screen and an unknown work area are not limited by it.
+    in.largeTimedText = false;
+    in.picture = {1920, 1080};
+    in.workArea.reset();
+    ExpectPlacement(ComputeVideoSize(in), 1920, 1080, 0, 0);
+    in.workArea = Size{0, 0};
+    ExpectPlacement(ComputeVideoSize(in), 1920, 1080, 0, 0);
+}
+
+TEST(VideoSize, ZoomStopsOnceTheWindowFillsTheWorkArea) {
+    VideoSizeInput in;
+    in.screen = {1280, 1024};
+    in.workArea = Size{1280, 1024};
+    in.picture = {640, 512};
+    in.windowZoomStep = 3;
+    EXPECT_TRUE(WindowedZoomGrows(in)) << "960 x 768 to 1280 x 1024";
+    in.windowZoomStep = 4;
+    EXPECT_FALSE(WindowedZoomGrows(in)) << "1280 x 1024 fits exactly: 3x would only be shrunk back";
+    in.windowZoomStep = 6;
+    EXPECT_FALSE(WindowedZoomGrows(in)) << "the top level";
+    in.windowZoomStep = 40;
+    EXPECT_FALSE(WindowedZoomGrows(in)) << "a stored level past the table";
+    in.picture = {1920, 1080};
+    in.windowZoomStep = 0;
+    EXPECT_TRUE(WindowedZoomGrows(in)) << "960 x 540 to 1280 x 720 (1440 x 810 shrunk)";
+    in.windowZoomStep = 1;
+    EXPECT_FALSE(WindowedZoomGrows(in));
+}
+
+TEST(VideoSize, WindowedLayoutKeepsTheWindowInsideTheWorkArea) {
+    VideoLayoutInput in;
+    in.hasVideo = true;
+    in.screen = {1280, 1024};
+    in.workArea = Rect{0, 30, 1280, 994};  // a panel along the top
+    VideoPlacement p;
+    p.video = {576, 994};
+    in.videoWindowX = 0;
+    in.videoWindowY = 60;
+    EXPECT_EQ(LayoutVideoWindow(in, p).videoWindow, (Rect{0, 30, 576, 994})) << "pulled up to fit";
+    in.videoWindowX = 1000;
+    in.videoWindowY = 0;
+    EXPECT_EQ(LayoutVideoWindow(in, p).videoWindow, (Rect{704, 30, 576, 994})) << "in from the right";
+    in.videoWindowX = -5;
+    in.videoWindowY = -5;
+    EXPECT_EQ(LayoutVideoWindow(in, p).videoWindow, (Rect{0, 30, 576, 994}));
+    in.videoWindowX = 704;
+    in.videoWindowY = 30;
+    EXPECT_EQ(LayoutVideoWindow(in, p).videoWindow, (Rect{704, 30, 576, 994})) << "exactly inside: stays";
+    p.video = {1400, 1100};  // larger than the area (a work area that shrank): its top left
+    EXPECT_EQ(LayoutVideoWindow(in, p).videoWindow, (Rect{0, 30, 1400, 1100}));
+}
+
 }  // namespace
 }  // namespace felux

@@ -27,6 +27,7 @@ protected:
     void Notch(int direction) { wheel.OnWheel(direction * 120); }
     // The wheel's part of one dispatcher run, with the dispatcher's search pacing.
     void Tick() {
+        keys.EndPoll();  // the keyboard poll has run earlier in the tick
         wheel.TakeNotchRequest();
         wheel.DecideFrameStep();
         if (state.mediaClosed != 0) return;

@@ -1,9 +1,12 @@
 // Key state fed by window events: held keys plus a pressed-since-last-query latch per key.
 #include "input/KeyLatch.h"
 
+#include "platform/Keys.h"
+
 namespace felux {
 namespace {
 bool Valid(int key) { return key > 0 && key < 256; }
+bool MouseButton(int key) { return key == vk::LButton || key == vk::RButton || key == vk::MButton; }
 }  // namespace
 
 void KeyLatch::Press(int key) {
@@ -11,18 +14,25 @@ void KeyLatch::Press(int key) {
     held_[static_cast<std::size_t>(key)] = true;
     latched_[static_cast<std::size_t>(key)] = true;
     fullScreenLatched_[static_cast<std::size_t>(key)] = true;
+    if (!MouseButton(key)) tapped_[static_cast<std::size_t>(key)] = true;
 }
 
 void KeyLatch::Release(int key) {
     if (Valid(key)) held_[static_cast<std::size_t>(key)] = false;
 }
 
-void KeyLatch::ReleaseAll() { held_.fill(false); }
+void KeyLatch::ReleaseAll() {
+    held_.fill(false);
+    tapped_.fill(false);
+}
+
+void KeyLatch::EndPoll() { tapped_.fill(false); }
 
 bool KeyLatch::Down(int key) {
     if (!Valid(key)) return false;
-    latched_[static_cast<std::size_t>(key)] = false;
-    return held_[static_cast<std::size_t>(key)];
+    const auto k = static_cast<std::size_t>(key);
+    latched_[k] = false;
+    return held_[k] || tapped_[k];
 }
 
 namespace {

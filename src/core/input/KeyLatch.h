@@ -17,12 +17,15 @@ public:
     bool Down(int key) override;
     bool Hit(int key) override;
     bool FullScreenHit(int key) override;
+    void EndPoll() override;
 
 private:
     static constexpr int kKeys = 256;
     std::array<bool, kKeys> held_{};
     std::array<bool, kKeys> latched_{};
     std::array<bool, kKeys> fullScreenLatched_{};
+    // Keyboard keys pressed since the last poll ended; mouse buttons are read as held.
+    std::array<bool, kKeys> tapped_{};
 };
 
 }  // namespace felux

@@ -46,6 +46,7 @@ void KeyboardPoll::Poll() {
         WaitingState();
     else
         ActiveState();
+    keys_.EndPoll();
 }
 
 void KeyboardPoll::TrackMouse() {

@@ -20,6 +20,7 @@ inline constexpr std::array<int, 39> kWatchedKeys{
 // Queries every watched key once and discards the answers, clearing their pressed latches.
 inline void ClearKeyLatches(KeyState& keys) {
     for (int key : kWatchedKeys) keys.Hit(key);
+    keys.EndPoll();
 }
 
 }  // namespace felux

@@ -6,7 +6,8 @@ namespace felux {
 class KeyState {
 public:
     virtual ~KeyState() = default;
-    // Held now. Clears the key's pressed-since-last-query latch.
+    // Held now, or (a keyboard key) pressed since the last poll ended: a tap shorter than a
+    // tick counts as held for one poll. Clears the key's pressed-since-last-query latch.
     virtual bool Down(int key) = 0;
     // Held now, or pressed since the last query of that key. Clears the latch.
     virtual bool Hit(int key) = 0;
@@ -15,6 +16,8 @@ public:
     virtual bool FullScreenHit(int key) = 0;
     // A key-up that did not come from the device, so that a held button counts as released.
     virtual void Release(int key) = 0;
+    // The poll has seen this tick's keys: a tap it saw no longer counts as held.
+    virtual void EndPoll() = 0;
 };
 
 }  // namespace felux

@@ -44,6 +44,9 @@ public:
     virtual Rect WindowRect(WindowId id) = 0;
     // The desktop's size, used to check saved window positions.
     virtual Size ScreenSize() = 0;
+    // The part of the screen showing the video window that ordinary windows may use (without the
+    // desktop's panels and docks), in screen coordinates.
+    virtual Rect WorkArea() = 0;
     virtual void SetTitle(WindowId id, const std::string& title) = 0;
     // One rectangle per span, in the window's client coordinates; the union is the shape.
     // No spans: the whole window, unshaped. A shape of kNoVisibleSpan alone shows nothing.

@@ -238,6 +238,9 @@ protected:
 private:
     // The picture before zoom, after the aspect preset.
     VideoSize PictureSize() const;
+    // What the video size follows now: picture, zoom, screen and, windowed, the work area.
+    VideoSizeInput VideoSizeRequest();
+    Size WorkAreaSize();
     // The screen the layout fills: the display mode's size while full screen switched it.
     Size LayoutScreen();
     void ArrangePanelForLayout();

@@ -17,8 +17,12 @@ Size MainPlayerDlg::LayoutScreen() {
     return state.fullScreen != 0 ? fullScreenScreen_ : ports_.windows.ScreenSize();
 }
 
-void MainPlayerDlg::ComputeVideoSize(bool force) {
-    if (state.mediaClosed != 0 && !force) return;
+Size MainPlayerDlg::WorkAreaSize() {
+    const Rect area = ports_.windows.WorkArea();
+    return {area.width, area.height};
+}
+
+VideoSizeInput MainPlayerDlg::VideoSizeRequest() {
     VideoSizeInput in;
     in.picture = PictureSize();
     in.fullScreen = state.fullScreen != 0;
@@ -26,7 +30,13 @@ void MainPlayerDlg::ComputeVideoSize(bool force) {
     in.fullScreenZoomStep = settings.fullScreenZoomStep;
     in.screen = LayoutScreen();
     in.largeTimedText = settings.lyricsBelowVideo != 0;
-    videoPlacement_ = felux::ComputeVideoSize(in);
+    if (state.fullScreen == 0) in.workArea = WorkAreaSize();
+    return in;
+}
+
+void MainPlayerDlg::ComputeVideoSize(bool force) {
+    if (state.mediaClosed != 0 && !force) return;
+    videoPlacement_ = felux::ComputeVideoSize(VideoSizeRequest());
     state.videoDisplayWidth = videoPlacement_.video.width;
     state.videoDisplayHeight = videoPlacement_.video.height;
 }
@@ -45,6 +55,7 @@ void MainPlayerDlg::ApplyVideoLayout() {
     in.screen = LayoutScreen();
     in.videoWindowX = settings.videoWindowX;
     in.videoWindowY = settings.videoWindowY;
+    if (windowed) in.workArea = ports_.windows.WorkArea();
     videoLayout_ = LayoutVideoWindow(in, videoPlacement_);
     // In full screen the video covers everything but the panel, which goes on top when shown.
     // Raised rather than made topmost: changing that flag would recreate the window mpv draws in.
@@ -52,8 +63,9 @@ void MainPlayerDlg::ApplyVideoLayout() {
     if (!windowed) ports_.windows.Raise(WindowId::Video);
     SetVideoWindowPosition();
     ports_.windows.Raise(WindowId::Picture);
-    KeepPanelAboveVideo();
     ArrangePanelForLayout();
+    // After the stacking flags: a window put above the others comes up on top of its layer.
+    KeepPanelAboveVideo();
 }
 
 // A newly shown or raised video window comes up on top; the panel stays usable above the picture.
@@ -103,15 +115,17 @@ void MainPlayerDlg::ArrangePanelForLayout() {
     ApplyTopmost();
 }
 
-// Topmost acts on the window that shows: the video window alone in video-only mode. The second
-// mode brings the panel to the top once, among the ordinary windows.
+// Topmost keeps every window that shows above the others: the panel and the picture (the video
+// window alone in video-only mode), so that a new window covers neither. The second mode brings
+// the panel to the top once, among the ordinary windows.
 void MainPlayerDlg::ApplyTopmost() {
     const Rect main{settings.mainWindowX, settings.mainWindowY, kMainWidth, kMainHeight};
     const bool videoOnly = state.windowMode == 2;
     const bool top = settings.topmostMode == 1;
     ports_.windows.Place(WindowId::Main, main, true, top && !videoOnly ? Stacking::Topmost : Stacking::Normal);
-    if (videoOnly || videoTopmost_) {
-        videoTopmost_ = top && videoOnly;
+    const bool videoAbove = top && state.hasVideo != 0;
+    if (videoAbove || videoTopmost_) {
+        videoTopmost_ = videoAbove;
         ports_.windows.Place(WindowId::Video, videoLayout_.videoWindow, true,
                              videoTopmost_ ? Stacking::Topmost : Stacking::Normal);
     }
@@ -139,10 +153,14 @@ void MainPlayerDlg::ApplyVideoRegions() {
 }
 
 void MainPlayerDlg::ZoomStep(int direction) {
-    int& level = state.fullScreen != 0 ? settings.fullScreenZoomStep : settings.windowZoomStep;
-    level = direction > 0 ? ZoomIn(level, state.fullScreen != 0) : ZoomOut(level, state.fullScreen != 0);
     state.readoutCountdown = kReadoutTicks;
     state.requests.newVideoSize = 1;
+    // A window that already fills the work area cannot show more: the level stays.
+    if (direction > 0 && state.fullScreen == 0 && state.mediaClosed == 0 &&
+        !WindowedZoomGrows(VideoSizeRequest()))
+        return;
+    int& level = state.fullScreen != 0 ? settings.fullScreenZoomStep : settings.windowZoomStep;
+    level = direction > 0 ? ZoomIn(level, state.fullScreen != 0) : ZoomOut(level, state.fullScreen != 0);
 }
 
 void MainPlayerDlg::AspectChanged() {

@@ -77,6 +77,18 @@ VideoPlacement FullScreenSize(VideoSize picture, int level, Size screen) {
     return p;
 }
 
+// The picture's share of a work area: with the strip under it (a fifteenth of the picture's
+// height), at most fifteen sixteenths of the height, so that both fit.
+Size PictureRoom(Size area, bool strip) {
+    if (!strip) return area;
+    return {area.width, static_cast<int>(static_cast<long long>(area.height) * 15 / 16)};
+}
+
+// Moves a window inside the area as far as it can; one larger than the area keeps its top left.
+int Inside(int at, int side, int areaAt, int areaSide) {
+    return std::max(areaAt, std::min(at, areaAt + areaSide - side));
+}
+
 }  // namespace
 
 int ZoomIn(int level, bool fullScreen) {
@@ -111,12 +123,27 @@ VideoPlacement ComputeVideoSize(const VideoSizeInput& in) {
         const int level = std::clamp(in.windowZoomStep, 0, kWindowZoomMax);
         p.video = ScaleSize(in.picture, kWindowFactors[static_cast<std::size_t>(level)]);
         if (Larger(p.video, limit)) p.video = Fit(p.video, limit);
+        if (in.workArea && usable(in.workArea->width) && usable(in.workArea->height)) {
+            const Size room = PictureRoom(*in.workArea, in.largeTimedText);
+            if (Larger(p.video, room)) p.video = Fit(p.video, room);
+        }
     }
     if (in.largeTimedText) {
         const int area = in.fullScreen ? in.screen.height : p.video.height;
         p.stripHeight = static_cast<int>(area / 240.0 * kStripLinesPer240);
     }
     return p;
+}
+
+bool WindowedZoomGrows(const VideoSizeInput& in) {
+    VideoSizeInput next = in;
+    next.fullScreen = false;
+    next.windowZoomStep = ZoomIn(in.windowZoomStep, false);
+    VideoSizeInput now = next;
+    now.windowZoomStep = std::clamp(in.windowZoomStep, 0, kWindowZoomMax);
+    const VideoSize a = ComputeVideoSize(now).video;
+    const VideoSize b = ComputeVideoSize(next).video;
+    return b.width > a.width || b.height > a.height;
 }
 
 VideoWindowLayout LayoutVideoWindow(const VideoLayoutInput& in, const VideoPlacement& placement) {
@@ -143,6 +170,11 @@ VideoWindowLayout LayoutVideoWindow(const VideoLayoutInput& in, const VideoPlace
     out.picture = {0, 0, placement.video.width, placement.video.height};
     out.videoWindow.width = placement.video.width;
     out.videoWindow.height = placement.video.height + placement.stripHeight;
+    if (in.workArea) {
+        const Rect& a = *in.workArea;
+        out.videoWindow.x = Inside(out.videoWindow.x, out.videoWindow.width, a.x, a.width);
+        out.videoWindow.y = Inside(out.videoWindow.y, out.videoWindow.height, a.y, a.height);
+    }
     return out;
 }
 

@@ -1,6 +1,8 @@
 // Zoom levels, the video size and offsets they give, and where the video window and picture go.
 #pragma once
 
+#include <optional>
+
 #include "platform/MediaEngine.h"
 #include "platform/WindowSystem.h"
 
@@ -28,6 +30,9 @@ struct VideoSizeInput {
     Size screen;
     // The large timed text is shown under the picture.
     bool largeTimedText = false;
+    // Windowed: the size of the desktop's work area. The window (picture and strip) is shrunk to
+    // fit it, keeping the picture's shape. Unknown: only the bound of twice the screen holds.
+    std::optional<Size> workArea;
 };
 
 struct VideoPlacement {
@@ -42,6 +47,10 @@ struct VideoPlacement {
 // A picture or screen with a side below 1 gives a 0 x 0 video, so nothing divides by zero.
 VideoPlacement ComputeVideoSize(const VideoSizeInput& in);
 
+// Windowed: whether one zoom step up would show a larger video; false once the video fills the
+// work area, so that the level does not climb past what can be seen.
+bool WindowedZoomGrows(const VideoSizeInput& in);
+
 struct VideoLayoutInput {
     bool fullScreen = false;
     bool hasVideo = false;
@@ -52,6 +61,8 @@ struct VideoLayoutInput {
     // The video window's remembered top-left corner while windowed, in screen coordinates.
     int videoWindowX = 0;
     int videoWindowY = 0;
+    // Windowed: where the window may stand; it is moved inside when it would hang out of it.
+    std::optional<Rect> workArea;
 };
 
 struct VideoWindowLayout {
