@@ -153,6 +153,14 @@ void Restack(QWidget* window, QWidget* sibling, int detail) {
 
 void RaiseTop(QWidget* window) { Restack(window, nullptr, Above); }
 
-void StackUnder(QWidget* window, QWidget* over) { Restack(window, over, Below); }
+// A manager is asked to put `over` above `window`: the same order, and one that managers which
+// ignore the sibling (openbox lowers a window asked to go Below to the bottom of the desktop,
+// under every other program) still get right by raising `over`.
+void StackUnder(QWidget* window, QWidget* over) {
+    if (WindowManagerRunning())
+        Restack(over, window, Above);
+    else
+        Restack(window, over, Below);
+}
 
 }  // namespace felux::x11

@@ -283,6 +283,30 @@ TEST_F(PlayerVideoTest, WindowModesFollowTheDesktop) {
     EXPECT_LT(under, video) << "the panel goes over the picture after the picture went above";
 }
 
+// Desktops raise a clicked window: a click on the picture must not leave it over the panel.
+TEST_F(PlayerVideoTest, AClickOnThePictureKeepsThePanelAboveIt) {
+    OpenPlayer& p = Playing();
+    const auto restacks = [&] {
+        return std::count(h.windows.log.begin(), h.windows.log.end(), "stack Video under Main");
+    };
+    for (const auto press : {+[](PanelWnd& w) { w.OnLButtonDown(5, 5); }, +[](PanelWnd& w) { w.OnRButtonDown(5, 5); },
+                             +[](PanelWnd& w) { w.OnMButtonDown(); }}) {
+        h.windows.log.clear();
+        press(p.videoInput);
+        h.Tick();
+        EXPECT_EQ(restacks(), 1);
+        h.Tick();
+        EXPECT_EQ(restacks(), 1) << "once per click";
+    }
+    // In video-only mode the panel is away.
+    p.EnterWindowMode(2);
+    h.Tick();
+    h.windows.log.clear();
+    p.videoInput.OnLButtonDown(5, 5);
+    h.Tick();
+    EXPECT_EQ(restacks(), 0);
+}
+
 // The video window keeps the place the user dragged it to; where the window manager put it
 // (a constraint on a large zoom) is forgotten at the next layout.
 TEST_F(PlayerVideoTest, OnlyTheUsersDragPlacesTheVideoWindow) {

@@ -39,7 +39,8 @@ public:
     virtual void Resize(WindowId id, int width, int height) = 0;
     // On top of the other windows of the desktop.
     virtual void Raise(WindowId id) = 0;
-    // Directly under the window `over`, wherever that one is in the stack.
+    // Directly under the window `over`, wherever that one is in the stack; a window manager may
+    // bring `over` up above it instead.
     virtual void StackUnder(WindowId id, WindowId over) = 0;
     virtual Rect WindowRect(WindowId id) = 0;
     // The desktop's size, used to check saved window positions.

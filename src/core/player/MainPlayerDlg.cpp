@@ -77,6 +77,7 @@ void MainPlayerDlg::OnTimer() {
         }
         RunPendingCommands();
         state.panelHover = PanelQuery(6);
+        if (videoInput.TakePressed()) KeepPanelAboveVideo();
         if (VideoInput(0) != 0) {
             if (VideoInput(3) != 0) {
                 state.appActive = 1;

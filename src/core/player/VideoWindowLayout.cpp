@@ -17,9 +17,14 @@ Size MainPlayerDlg::LayoutScreen() {
     return state.fullScreen != 0 ? fullScreenScreen_ : ports_.windows.ScreenSize();
 }
 
+// One row short of a work area that is the whole screen: window managers take an undecorated
+// window that covers its monitor for an old-style full-screen one, and while it has the focus
+// stack it above every other window, the panel and the dialogs included.
 Size MainPlayerDlg::WorkAreaSize() {
     const Rect area = ports_.windows.WorkArea();
-    return {area.width, area.height};
+    const Size screen = ports_.windows.ScreenSize();
+    const bool wholeScreen = area == Rect{0, 0, screen.width, screen.height};
+    return {area.width, wholeScreen ? area.height - 1 : area.height};
 }
 
 VideoSizeInput MainPlayerDlg::VideoSizeRequest() {
@@ -96,7 +101,9 @@ void MainPlayerDlg::ArrangePanelForLayout() {
     if (state.fullScreen != 0) {
         if (fullScreen.State() == FullScreenState::PanelShown) {
             // Raised above the video; a stacking flag would recreate the window while it shows.
+            // Given the focus too: the manager keeps a focused full-screen window above all.
             ports_.windows.Place(WindowId::Main, main, true, Stacking::Keep);
+            ports_.windows.Activate(WindowId::Main);
             ports_.windows.Raise(WindowId::Main);
             PlaceEditorWindow();
         } else {

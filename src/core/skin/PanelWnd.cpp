@@ -6,6 +6,7 @@
 namespace felux {
 
 bool PanelWnd::OnLButtonDown(int x, int y) {
+    pressed_ = true;
     leftClick_ = true;
     panel_.leftHeld = true;
     RecordLeft(PanelLeft::Down, x, y);
@@ -26,6 +27,7 @@ void PanelWnd::OnLButtonDblClk(int x, int y) {
 }
 
 void PanelWnd::OnRButtonDown(int x, int y) {
+    pressed_ = true;
     if (fullScreenMark_) rightClick_ = true;
     RecordRight(PanelRight::Down, x, y);
 }
@@ -59,6 +61,7 @@ void PanelWnd::RecordRight(PanelRight s, int x, int y) {
 }
 
 void PanelWnd::OnMButtonDown() {
+    pressed_ = true;
     middleClick_ = true;
     panel_.middle = true;
 }

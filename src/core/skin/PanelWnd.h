@@ -2,6 +2,7 @@
 #pragma once
 
 #include <optional>
+#include <utility>
 
 namespace felux {
 
@@ -96,6 +97,9 @@ public:
         int y = 0;
     };
     std::optional<Position> TakeUserPosition();
+    // A button went down on the window since the previous call. Window managers raise a window
+    // that is clicked, so the picture may now cover the panel.
+    bool TakePressed() { return std::exchange(pressed_, false); }
 
     // Queries numbered in video_query; unknown numbers answer 0.
     int VideoInput(int query);
@@ -122,6 +126,7 @@ private:
     int positionX_ = 0;
     int positionY_ = 0;
     std::optional<Position> userPosition_;
+    bool pressed_ = false;
 
     // Panel; its wheel notch serves the video window too.
     PanelRecord panel_;
