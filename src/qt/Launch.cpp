@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <system_error>
 
+#include "app/CommandLine.h"
 #include "app/CommandLineOptions.h"
 #include "app/DataFolder.h"
 #include "qt/FontSubstitution.h"
@@ -65,7 +66,8 @@ std::variant<int, Launch> PrepareLaunch(int argc, char** argv) {
                      InstanceLock::Folder().toLocal8Bit().constData());
     if (locked == InstanceLock::Result::HeldByAnother) {
         // The running player has a working folder of its own.
-        std::vector<std::string> files;
+        std::error_code noFolder;
+        std::vector<std::string> files = CommandLinePaths(request.plainArgs, std::filesystem::current_path(noFolder));
         if (!request.path.empty()) files.push_back(request.path);
         files.insert(files.end(), request.morePaths.begin(), request.morePaths.end());
         for (std::string& f : files) {
@@ -91,6 +93,7 @@ std::variant<int, Launch> PrepareLaunch(int argc, char** argv) {
     }
     SubstituteWindowsFonts();
     launch.folder = *folder;
+    launch.args = request.plainArgs;
     if (!request.path.empty()) launch.args.push_back(request.path);
     launch.laterFiles = request.morePaths;
     return launch;

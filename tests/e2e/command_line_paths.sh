@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # A relative file argument is opened from the working folder and stored absolute in the current
-# list and the history; scripts/run.sh passes it on from whatever folder it is started in.
+# list and the history; several file arguments (a shell's *.mp4) become several entries in their
+# order; scripts/run.sh passes them on from whatever folder it is started in.
 set -u
 felux=$1
 source "$(dirname "$0")/common.bash"
@@ -15,6 +16,17 @@ wait_video 64x48 "a relative argument"
 quit_player
 grep -qx "$data/clip.mpg"$'\r' "$home/HIS.tob" || fail "the history holds '$(head -n1 "$home/HIS.tob")'"
 grep -qx "$data/clip.mpg"$'\r' "$home/KR01.tob" || fail "the current list holds '$(head -n1 "$home/KR01.tob")'"
+
+mkdir -p "$home/clips"
+ffmpeg -v error -f lavfi -i testsrc=size=160x120:rate=5:duration=2 -c:v libx264 -pix_fmt yuv420p \
+  "$home/clips/a.mp4" || fail "ffmpeg could not make a clip"
+cp "$home/clips/a.mp4" "$home/clips/b.mp4"
+cd "$home/clips"
+start_player "$home" b.mp4 a.mp4
+wait_video 160x120 "two file arguments"
+quit_player
+expected=$(printf '%s\r\n' "$home/clips/b.mp4" "$home/clips/a.mp4")
+[[ $(cat "$home/KR01.tob") == "$expected" ]] || fail "two file arguments left this list: $(cat -A "$home/KR01.tob")"
 
 # run.sh in a copy of the tree whose installer, build and player only record what they are given.
 tree=$home/tree

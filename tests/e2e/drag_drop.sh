@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Drag and drop from another program: a folder dragged onto the panel with the left button
-# replaces the list with the media files found under it, sorted, and plays the first; the same
-# folder dragged onto the open editor appends them.
+# replaces the list with the media files found under it (today's types too, hidden and empty
+# files left out), sorted, and plays the first; one dragged with the right button onto a paused
+# file appends its files sorted and one PLAY resumes; a folder dragged onto the open editor
+# appends its files.
 set -u
 felux=$1
 source "$(dirname "$0")/common.bash"
@@ -11,19 +13,27 @@ root=$(realpath "$(dirname "$0")/../..")
 source_program=$(dirname "$felux")/felux_drag_source
 [[ -x $source_program ]] || fail "no drag source program beside $felux"
 
-mkdir -p "$home/drop/sub"
+mkdir -p "$home/drop/sub" "$home/more"
 cp "$root/resources/demo/demo.mpg" "$home/drop/z.mpg"
 cp "$root/tests/data/clip.mpg" "$home/drop/sub/a.mpg"
 echo notes > "$home/drop/notes.txt"
+# Small H.264 clips, made in an order the folder is unlikely to list sorted.
+ffmpeg -v error -f lavfi -i testsrc=size=160x120:rate=5:duration=2 -c:v libx264 -pix_fmt yuv420p \
+  "$home/clip.mp4" || fail "ffmpeg could not make a clip"
+for name in drop/10.mp4 drop/02.MP4 drop/01.mp4 drop/.hidden.mp4 more/c.m4v more/b.mkv; do
+  cp "$home/clip.mp4" "$home/$name"
+done
+: > "$home/drop/empty.mp4"
 
-# drag_to WINDOW X Y: drags the folder from a fresh source window onto X Y of WINDOW, left button.
+# drag_to WINDOW X Y [BUTTON [FOLDER]]: drags FOLDER (drop) from a fresh source window onto X Y of
+# WINDOW, with the left button unless BUTTON is given.
 drag_to() {
-  "$source_program" 600 400 "$home/drop" &
+  "$source_program" 600 400 "$home/${5:-drop}" &
   local helper=$! src=""
   src=$(wait_window '^felux drag source$' "the drag source did not show") || exit 1
   xdotool mousemove --window "$src" 60 40
   sleep 0.2
-  xdotool mousedown 1
+  xdotool mousedown "${4:-1}"
   sleep 0.2
   # Moved in steps, as a hand would: each step is a position the target hears about.
   for step in 1 2 3 4 5 6; do
@@ -34,14 +44,24 @@ drag_to() {
   sleep 0.3
   xdotool mousemove --window "$1" $(($2 + 2)) $(($3 + 1))
   sleep 0.3
-  xdotool mouseup 1
+  xdotool mouseup "${4:-1}"
   wait "$helper" || fail "the drop onto $(xdotool getwindowname "$1") was refused"
 }
+# still_lit: a digest of the STILL button as the screen shows it.
+still_lit() { import -window "$win" -crop 31x21+273+0 "$1.png" && md5sum < "$1.png"; }
 
 start_player "$home" "$root/tests/data/text.mpg"
 drag_to "$win" 150 40
-# Sorted by path, the subfolder's clip comes first: it plays.
-wait_video 64x48 "the dropped folder"
+# Sorted by path, 01.mp4 comes first: it plays.
+wait_video 160x120 "the dropped folder"
+playing=$(still_lit still_playing)
+click 288 15  # STILL
+paused=$(still_lit still_paused)
+[[ $paused != "$playing" ]] || fail "STILL did not pause"
+drag_to "$win" 150 40 3 more
+[[ $(still_lit still_after_append) == "$paused" ]] || fail "the right-button drop changed the paused file"
+click 255 30  # PLAY, once
+[[ $(still_lit still_resumed) == "$playing" ]] || fail "one PLAY after an appending drop did not resume"
 
 click 220 8 3  # FILE, right button: the editor
 ed=$(wait_window '^Torvel$' "no editor window") || exit 1
@@ -49,5 +69,6 @@ ed=$(wait_window '^Torvel$' "no editor window") || exit 1
 drag_to "$ed" 100 305
 sleep 0.5
 quit_player
-expected=$(printf '%s\r\n' "$home/drop/sub/a.mpg" "$home/drop/z.mpg" "$home/drop/sub/a.mpg" "$home/drop/z.mpg")
+dropped=("$home/drop/01.mp4" "$home/drop/02.MP4" "$home/drop/10.mp4" "$home/drop/sub/a.mpg" "$home/drop/z.mpg")
+expected=$(printf '%s\r\n' "${dropped[@]}" "$home/more/b.mkv" "$home/more/c.m4v" "${dropped[@]}")
 [[ $(cat "$home/KR01.tob") == "$expected" ]] || fail "the drops left this list: $(cat -A "$home/KR01.tob")"

@@ -31,6 +31,22 @@ TEST(CommandLine, ARelativePathIsTakenAgainstTheWorkingFolder) {
     EXPECT_EQ(CommandLinePath({"clip.mpg"}, ""), "clip.mpg") << "no working folder: left as given";
 }
 
+TEST(CommandLine, SeveralExistingPathsStaySeveralUnlessTheirJoinExists) {
+    test::TempFolder dir;
+    const std::string w = dir.path().string();
+    dir.Write("a.mp4", "m");
+    dir.Write("b.mp4", "m");
+    EXPECT_EQ(CommandLinePaths({"a.mp4", "./b.mp4"}, w), (std::vector<std::string>{w + "/a.mp4", w + "/b.mp4"}));
+    // One argument is taken whole, whether it exists or not.
+    EXPECT_EQ(CommandLinePaths({"gone.mp4"}, w), std::vector<std::string>{w + "/gone.mp4"});
+    // One missing word: an old unquoted path, joined as always.
+    EXPECT_EQ(CommandLinePaths({"a.mp4", "gone.mp4"}, w), std::vector<std::string>{w + "/a.mp4 gone.mp4"});
+    // A file named by the join wins over the words that also exist.
+    dir.Write("a.mp4 b.mp4", "m");
+    EXPECT_EQ(CommandLinePaths({"a.mp4", "b.mp4"}, w), std::vector<std::string>{w + "/a.mp4 b.mp4"});
+    EXPECT_EQ(CommandLinePaths({}, w), std::vector<std::string>{});
+}
+
 TEST(DataFolder, ChosenInOrderAndGivenTheBundledKeyList) {
     test::TempFolder dir;
     const auto home = dir.path() / "home";

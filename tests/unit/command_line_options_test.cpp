@@ -18,15 +18,16 @@ TEST(CommandLineOptions, OptionsOnlyBeforeTheFirstFileAndUnknownOnesAreErrors) {
     EXPECT_NE(bad.error.find("'--fullscreen'"), std::string::npos);
     EXPECT_NE(bad.error.find("--help"), std::string::npos);
 
-    // An unquoted path whose later words begin with "-" stays one path.
+    // An unquoted path whose later words begin with "-" reaches the player word for word.
     CommandLineRequest r = ParseCommandLine({"/v/My", "Clip", "-x", "--help.mpg"});
     EXPECT_EQ(r.action, Action::Run);
-    EXPECT_EQ(r.path, "/v/My Clip -x --help.mpg");
+    EXPECT_EQ(r.plainArgs, (std::vector<std::string>{"/v/My", "Clip", "-x", "--help.mpg"}));
+    EXPECT_EQ(r.path, "");
     r = ParseCommandLine({"--", "-odd.mpg"});
     EXPECT_EQ(r.action, Action::Run);
-    EXPECT_EQ(r.path, "-odd.mpg");
-    EXPECT_EQ(ParseCommandLine({"-"}).path, "-");  // a lone dash is a name
-    EXPECT_EQ(ParseCommandLine({}).path, "");
+    EXPECT_EQ(r.plainArgs, std::vector<std::string>{"-odd.mpg"});
+    EXPECT_EQ(ParseCommandLine({"-"}).plainArgs, std::vector<std::string>{"-"});  // a lone dash is a name
+    EXPECT_TRUE(ParseCommandLine({}).plainArgs.empty());
 }
 
 TEST(CommandLineOptions, FileUrlsDecodeToLocalPathsAndOthersAreRefused) {

@@ -113,10 +113,10 @@ TEST_F(EditorPlayerTest, DropsReplaceOrAppendOnTheMainWindowAndSortOnlyTheNewPar
     EXPECT_EQ(p.openFile.path, y);
     h.TickUntilStarted();
 
-    // Right button: appended unsorted, playback goes on.
+    // Right button: the new part is appended sorted as a replacing drop is, playback goes on.
     p.OnDropFiles({x, w}, DropTarget::Main, 2);
     TickUntilDropDone();
-    EXPECT_EQ(Paths(p.playlist), (std::vector<std::string>{y, z, x, w}));
+    EXPECT_EQ(Paths(p.playlist), (std::vector<std::string>{y, z, w, x}));
     EXPECT_EQ(p.openFile.path, y);
     EXPECT_EQ(p.state.mediaClosed, 0);
 
@@ -128,11 +128,30 @@ TEST_F(EditorPlayerTest, DropsReplaceOrAppendOnTheMainWindowAndSortOnlyTheNewPar
     EXPECT_FALSE(p.DropScanning());
     p.OnDropFiles({z, x}, DropTarget::Editor, 0);
     TickUntilDropDone();
-    EXPECT_EQ(Paths(p.playlist), (std::vector<std::string>{y, z, x, w, x, z}));
+    EXPECT_EQ(Paths(p.playlist), (std::vector<std::string>{y, z, w, x, x, z}));
     EXPECT_EQ(h.editorWindow.view.lines[4], " 0005 x.mpg");
     EXPECT_EQ(h.editorWindow.view.lines[0], ">0001 y.mpg");
     EXPECT_EQ(p.playlist.count, 6);
     EXPECT_EQ(p.openFile.path, y);
+}
+
+TEST_F(EditorPlayerTest, AnAppendDropOntoAPausedFileKeepsItPausedUntilOnePlay) {
+    const std::string a = h.AddMedia("a.mpg");
+    const std::string b = h.AddMedia("b.mpg");
+    OpenPlayer& p = h.Start({a}, /*openOnStart=*/true);
+    h.TickUntilStarted();
+    p.state.requests.pauseToggle = 1;
+    h.Tick();
+    ASSERT_FALSE(h.engine.playing);
+
+    p.OnDropFiles({b}, DropTarget::Main, 2);
+    TickUntilDropDone();
+    EXPECT_FALSE(h.engine.playing);
+    EXPECT_EQ(p.state.paused, 1);
+    p.state.requests.play = 1;
+    h.Tick();
+    EXPECT_TRUE(h.engine.playing);
+    EXPECT_EQ(p.openFile.path, a);
 }
 
 TEST_F(EditorPlayerTest, InFullScreenTheShownPanelBringsTheEditorAndClicksOnItStay) {

@@ -49,13 +49,13 @@ TEST(FolderScan, FolderFilesComeBeforeSubfoldersLevelByLevel) {
     const fs::path root = t.path() / "drop";
     fs::create_directories(root / "s" / "deep");
     fs::create_directories(root / "t");
-    t.Write("drop/a.mpg", "");
-    t.Write("drop/b.txt", "");
-    t.Write("drop/c.JPEG", "");
+    t.Write("drop/a.mpg", "m");
+    t.Write("drop/b.txt", "m");
+    t.Write("drop/c.JPEG", "m");
     t.Write("drop/x.tob", "/elsewhere.mpg\r\n");
-    t.Write("drop/s/d.mp3", "");
-    t.Write("drop/s/deep/e.wav", "");
-    t.Write("drop/t/f.avi", "");
+    t.Write("drop/s/d.mp3", "m");
+    t.Write("drop/s/deep/e.wav", "m");
+    t.Write("drop/t/f.avi", "m");
 
     std::vector<std::string> expect;
     for (const std::string& n : Listed(root))
@@ -92,6 +92,41 @@ TEST(FolderScan, SingleItemsAndEmptyFolders) {
     EXPECT_EQ(Scan({(t.path() / "missing.mpg").string()}), std::vector<std::string>{(t.path() / "missing.mpg").string()});
 }
 
+TEST(FolderScan, TodaysMediaTypesAreTakenUnlessHiddenOrEmpty) {
+    for (const char* name : {"a.mp4", "a.M4V", "a.MKV", "a.webm", "a.Flac", "a.opus", "a.m2ts", "a.OGG", "a.aac"})
+        EXPECT_EQ(ClassifyScannedFile(name), ScannedFile::Entry) << name;
+    // The old switches still rule their own types, even those that are media types today.
+    EXPECT_EQ(ClassifyScannedFile("a.mp4", "0000000000000000000"), ScannedFile::Entry);
+    EXPECT_EQ(ClassifyScannedFile("a.MP3", "1110111111100000111"), ScannedFile::Skip);
+
+    test::TempFolder t;
+    const fs::path root = t.path() / "clips";
+    fs::create_directories(root / ".cache");
+    t.Write("clips/01.MP4", "m");
+    t.Write("clips/.hidden.mp3", "m");
+    t.Write("clips/empty.mp4", "");
+    t.Write("clips/.cache/thumb.mp4", "m");
+    EXPECT_EQ(Scan({root.string()}), std::vector<std::string>{(root / "01.MP4").string()});
+    // A folder holding only such files adds nothing, not itself; a file dropped by name is taken.
+    fs::remove(root / "01.MP4");
+    EXPECT_EQ(Scan({root.string()}), std::vector<std::string>{});
+    EXPECT_EQ(Scan({(root / "empty.mp4").string()}), std::vector<std::string>{(root / "empty.mp4").string()});
+}
+
+TEST(FolderScan, AFolderDroppedWithItsOwnSubfolderListsEachFileOnce) {
+    test::TempFolder t;
+    const fs::path root = t.path() / "top";
+    fs::create_directories(root / "sub");
+    t.Write("top/a.mpg", "m");
+    t.Write("top/sub/b.mpg", "m");
+    fs::create_directory_symlink(root / "sub", t.path() / "link");
+    const std::vector<std::string> once{(root / "a.mpg").string(), (root / "sub" / "b.mpg").string()};
+    EXPECT_EQ(Scan({root.string(), (root / "sub").string()}), once);
+    EXPECT_EQ(Scan({root.string(), (t.path() / "link").string()}), once);
+    EXPECT_EQ(Scan({(root / "sub").string(), root.string()}),
+              (std::vector<std::string>{(root / "sub" / "b.mpg").string(), (root / "a.mpg").string()}));
+}
+
 TEST(FolderScan, BadTreesEndAndKeepNamesAsBytes) {
     test::TempFolder t;
     const fs::path root = t.path() / "bad";
@@ -100,10 +135,10 @@ TEST(FolderScan, BadTreesEndAndKeepNamesAsBytes) {
     fs::create_directory_symlink(root, root / "loop" / "up");
     fs::create_directory_symlink(root / "loop", root / "again");
     const std::string odd = (root / "caf\xE9.mpg").string();  // Latin-1, not UTF-8
-    t.Write("bad/caf\xE9.mpg", "");
+    t.Write("bad/caf\xE9.mpg", "m");
     ASSERT_EQ(::mkfifo((root / "pipe.mpg").c_str(), 0600), 0);
     fs::create_directory(root / "closed");
-    t.Write("bad/closed/hidden.mpg", "");
+    t.Write("bad/closed/hidden.mpg", "m");
     ::chmod((root / "closed").c_str(), 0);
 
     const std::vector<std::string> found = Scan({root.string()});

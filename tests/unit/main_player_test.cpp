@@ -212,6 +212,20 @@ TEST_F(MainPlayerTest, CommandLineChoosesBetweenFileListAndSavedList) {
         EXPECT_EQ(p.playlist.PathAt(0), "/v/a.mp3");
     }
     {
+        // Several files and a list among them: each in order, the list by its entries.
+        const std::string a = dir.Write("a.mp4", "m").string();
+        const std::string list = dir.Write("l.tob", "/v/x.mpg\r\n*Title\r\n").string();
+        TracingPlayer& p = Start({a, list, a});
+        p.OnTimer();
+        EXPECT_EQ(Only(p.calls, {"LoadList"}), std::vector<std::string>{"LoadList l.tob"});
+        ASSERT_EQ(p.playlist.count, 3);
+        EXPECT_EQ(p.playlist.PathAt(0), a);
+        EXPECT_EQ(p.playlist.PathAt(1), "/v/x.mpg");
+        EXPECT_EQ(p.playlist.TitleAt(1), "*Title");
+        EXPECT_EQ(p.playlist.PathAt(2), a);
+        EXPECT_EQ(p.playlist.currentIndex, 0);
+    }
+    {
         std::filesystem::remove(dir.path() / "KR01.tob");
         TracingPlayer& p = Start();
         p.OnTimer();

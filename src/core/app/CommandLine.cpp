@@ -26,6 +26,24 @@ std::string CommandLinePath(const std::vector<std::string>& argsAfterProgram,
     return folder + std::string(rest);
 }
 
+std::vector<std::string> CommandLinePaths(const std::vector<std::string>& argsAfterProgram,
+                                          const std::filesystem::path& workingFolder) {
+    if (argsAfterProgram.empty()) return {};
+    const std::string joined = CommandLinePath(argsAfterProgram, workingFolder);
+    if (argsAfterProgram.size() == 1) return {joined};
+    const auto exists = [](const std::string& path) {
+        std::error_code ec;
+        return std::filesystem::exists(path, ec);
+    };
+    if (exists(joined)) return {joined};
+    std::vector<std::string> each;
+    for (const std::string& arg : argsAfterProgram) {
+        each.push_back(CommandLinePath({arg}, workingFolder));
+        if (!exists(each.back())) return {joined};
+    }
+    return each;
+}
+
 bool IsListPath(const std::string& path) {
     std::string ext = std::filesystem::path(path).extension().string();
     for (char& c : ext)

@@ -17,6 +17,12 @@ std::string JoinArguments(const std::vector<std::string>& argsAfterProgram);
 std::string CommandLinePath(const std::vector<std::string>& argsAfterProgram,
                             const std::filesystem::path& workingFolder);
 
+// What the command line names, as absolute paths in order. Several arguments that each
+// name an existing file are several paths, unless their blank-join names a file itself;
+// otherwise the join is the one path, as an unquoted path with blanks always was.
+std::vector<std::string> CommandLinePaths(const std::vector<std::string>& argsAfterProgram,
+                                          const std::filesystem::path& workingFolder);
+
 // ".m3u" or ".tob" in any letter case: a list file rather than a media file.
 bool IsListPath(const std::string& path);
 

@@ -1,8 +1,6 @@
 // The program's options (--help, --version) and the files its command line names.
 #include "app/CommandLineOptions.h"
 
-#include "app/CommandLine.h"
-
 namespace felux {
 namespace {
 
@@ -81,7 +79,7 @@ CommandLineRequest ParseCommandLine(const std::vector<std::string>& args) {
     const std::vector<std::string> files(args.begin() + static_cast<std::ptrdiff_t>(first), args.end());
     if (files.empty()) return out;
     if (!StartsWithFileScheme(files.front())) {
-        out.path = JoinArguments(files);
+        out.plainArgs = files;
         return out;
     }
     // File managers pass one URL an argument; blanks inside are escaped.
@@ -102,9 +100,10 @@ CommandLineRequest ParseCommandLine(const std::vector<std::string>& args) {
 
 std::string UsageText(std::string_view dataFolder) {
     std::string text =
-        "Usage: felux [OPTION]... [FILE | LIST | URL...]\n"
-        "Plays a video or audio file, or a .m3u or .tob list, in the FELUX panel.\n"
-        "A path with blanks may be given unquoted; file:// URLs name local files.\n"
+        "Usage: felux [OPTION]... [FILE... | LIST... | URL...]\n"
+        "Plays video and audio files, or .m3u or .tob lists, in the FELUX panel.\n"
+        "Several files become several list entries; a path with blanks may be given\n"
+        "unquoted when its words are not each a file; file:// URLs name local files.\n"
         "Without a file the player resumes its current list.\n"
         "\n"
         "  -h, --help     show this help and exit\n"

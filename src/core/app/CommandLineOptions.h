@@ -11,8 +11,10 @@ namespace felux {
 struct CommandLineRequest {
     enum class Action { Run, Help, Version, Error };
     Action action = Action::Run;
-    // The file or list to play at start: the plain arguments joined with blanks, or the first of
-    // several file:// URLs. Empty when none was named.
+    // The plain file arguments as given: whether they are one path with blanks or several files
+    // is decided against the disk (CommandLinePaths).
+    std::vector<std::string> plainArgs;
+    // The first of several file:// URLs, decoded. Empty when none was named.
     std::string path;
     // Further files named by URLs; the running player appends them after the first.
     std::vector<std::string> morePaths;

@@ -18,11 +18,9 @@ void MainPlayerDlg::OnDropFiles(std::vector<std::string> paths, DropTarget targe
     if (paths.empty() || drop_.Running()) return;
     if (target == DropTarget::Editor) {
         if (!editor.IsOpen()) return;
-        dropFrom_ = playlist.Size();
         editor.SetScanning(true);
     } else {
         if (state.editorOpen != 0 || openingBusy_) return;
-        state.paused = 0;
         const int last = button != 0 ? button : keyboard.pollState.lastMouseButton;
         dropReplaces_ = last != 2;
         if (dropReplaces_) {
@@ -30,7 +28,10 @@ void MainPlayerDlg::OnDropFiles(std::vector<std::string> paths, DropTarget targe
             playlist.Clear();
         }
         if (playlist.Size() == 0) dropReplaces_ = true;
+        // An appending drop leaves a paused file paused, so the flag must stay for PLAY to resume it.
+        if (dropReplaces_) state.paused = 0;
     }
+    dropFrom_ = playlist.Size();
     dropTarget_ = target;
     dropTicks_ = 0;
     drop_.Start(std::move(paths));
@@ -67,14 +68,11 @@ void MainPlayerDlg::FinishDrop() {
         editor.SetScanning(false);
         return;
     }
-    if (dropReplaces_) {
-        playlist.currentIndex = 0;
-        if (!drop_.ListLoaded()) playlist.SortRange(0, playlist.Size());
-        Shuffle();
-        OpenCurrent();
-    } else {
-        Shuffle();
-    }
+    if (dropReplaces_) playlist.currentIndex = 0;
+    // Replacing or appending, the dropped part comes sorted by path unless a list gave its order.
+    if (!drop_.ListLoaded()) playlist.SortRange(dropFrom_, playlist.Size());
+    Shuffle();
+    if (dropReplaces_) OpenCurrent();
 }
 
 void MainPlayerDlg::CancelDrop() {

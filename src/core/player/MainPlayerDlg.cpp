@@ -184,8 +184,7 @@ void MainPlayerDlg::FirstTick() {
     ports_.windows.SetRegion(WindowId::Main, region);
 
     std::error_code noFolder;
-    const std::string path = CommandLinePath(args_, std::filesystem::current_path(noFolder));
-    if (!path.empty()) {
+    for (const std::string& path : CommandLinePaths(args_, std::filesystem::current_path(noFolder))) {
         if (IsListPath(path))
             LoadList(path);
         else

@@ -298,7 +298,7 @@ private:
     DropScan drop_;
     DropTarget dropTarget_ = DropTarget::Main;
     bool dropReplaces_ = false;
-    std::size_t dropFrom_ = 0;  // the count before an editor drop
+    std::size_t dropFrom_ = 0;  // the count before the drop: its entries start here
     int dropTicks_ = 0;
     // The open pop-up menu: what its items stand for, and the answer once it closed.
     struct OpenPopup {

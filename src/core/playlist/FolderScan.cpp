@@ -6,6 +6,7 @@
 
 #include "app/CommandLine.h"
 #include "playlist/ListFile.h"
+#include "playlist/MediaFileTypes.h"
 
 namespace felux {
 namespace {
@@ -39,9 +40,13 @@ std::string Join(const std::string& folder, const std::string& name) {
 ScannedFile ClassifyScannedFile(std::string_view name, std::string_view flags) {
     const std::size_t dot = name.rfind('.');
     const std::string_view ext = dot == std::string_view::npos ? std::string_view() : name.substr(dot);
+    bool switched = false;  // an extension of the switch table, ruled by its switch alone
     for (std::size_t p = 0; p < kExtensions.size(); ++p) {
-        if (!kExtensions[p].empty() && On(flags, p) && SameIgnoringCase(ext, kExtensions[p])) return ScannedFile::Entry;
+        if (kExtensions[p].empty() || !SameIgnoringCase(ext, kExtensions[p])) continue;
+        if (On(flags, p)) return ScannedFile::Entry;
+        switched = true;
     }
+    if (!switched && IsMediaExtension(ext)) return ScannedFile::Entry;
     if (On(flags, kAnyOther)) return ScannedFile::Entry;
     if (On(flags, kListFiles) && (SameIgnoringCase(ext, ".m3u") || SameIgnoringCase(ext, ".tob")))
         return ScannedFile::ListFile;
@@ -58,23 +63,26 @@ void DropScan::Start(std::vector<std::string> items) {
     seen_ = 0;
 }
 
-void DropScan::BeginFolder(const std::string& folder) {
+bool DropScan::BeginFolder(const std::string& folder) {
     folder_ = folder;
     subfolders_.clear();
     listing_.reset();
     struct stat info {};
-    if (::stat(folder.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) return;
+    if (::stat(folder.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) return true;
     if (!listed_.emplace(static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino)).second)
-        return;
+        return false;
     std::error_code ec;
     std::filesystem::directory_iterator it(folder, std::filesystem::directory_options::skip_permission_denied, ec);
     if (!ec) listing_ = std::move(it);
+    return true;
 }
 
 void DropScan::TakeEntry(Playlist& list, const std::filesystem::directory_entry& entry) {
     const std::string name = entry.path().filename().string();
     if (name == kSkippedName) return;
     ++found_;
+    // Hidden files and folders (thumbnails, resource forks, trash) are not the user's media.
+    if (name.starts_with('.')) return;
     std::error_code ec;
     const std::string path = Join(folder_, name);
     if (entry.is_directory(ec)) {
@@ -83,6 +91,8 @@ void DropScan::TakeEntry(Playlist& list, const std::filesystem::directory_entry&
     }
     switch (ClassifyScannedFile(name)) {
         case ScannedFile::Entry:
+            // An empty file is a download or copy that never finished; a FIFO or device is only named.
+            if (entry.is_regular_file(ec) && entry.file_size(ec) == 0) break;
             list.Append(path, "");
             break;
         case ScannedFile::ListFile:
@@ -95,8 +105,9 @@ void DropScan::TakeEntry(Playlist& list, const std::filesystem::directory_entry&
 }
 
 void DropScan::FinishItem(Playlist& list) {
-    // Nothing was found under the item: a file, or an empty or unreadable folder.
-    if (found_ == 0) {
+    // Nothing was found under the item: a file, or an empty or unreadable folder. A folder this
+    // drop has listed already (the item was a subfolder of an earlier one, or a link to it) adds nothing.
+    if (found_ == 0 && !itemListedBefore_) {
         if (IsListPath(item_)) {
             LoadListFile(list, item_);
             listLoaded_ = true;
@@ -117,7 +128,7 @@ bool DropScan::Step(Playlist& list, std::size_t budget) {
             found_ = 0;
             queue_.clear();
             active_ = true;
-            BeginFolder(item_);
+            itemListedBefore_ = !BeginFolder(item_);
             --budget;
             continue;
         }

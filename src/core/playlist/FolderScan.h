@@ -18,19 +18,22 @@ namespace felux {
 
 // Switch positions, "1" on: 0-10 ".mpg" ".avi" ".mov" ".mp3" ".rmp" ".dat" ".asf"
 // ".wav" ".mpeg" ".ra" ".wma"; 11 every other extension; 12-14 spare slots; 15
-// list files met inside a scanned folder; 16-18 ".jpg" ".jpeg" ".bmp".
+// list files met inside a scanned folder; 16-18 ".jpg" ".jpeg" ".bmp". The media
+// types the player declares (MediaFileTypes.h) are taken besides these.
 inline constexpr std::string_view kExtensionFlags = "1111111111100000111";
 
 enum class ScannedFile { Skip, Entry, ListFile };
 
-// What a file met inside a scanned folder becomes, by its extension (ASCII case ignored).
+// What a file met inside a scanned folder becomes, by its extension (ASCII case ignored): the
+// switches rule their own extensions, other declared media types are entries.
 ScannedFile ClassifyScannedFile(std::string_view name, std::string_view flags = kExtensionFlags);
 
 // ScanDropped over several dropped items, a few directory entries at a time so
 // that the tick keeps running. Each folder is listed once; its files are
 // appended in listing order before any file of its subfolders, and subfolders
-// are visited level by level. A folder met again (a symbolic link loop) is not
-// listed twice.
+// are visited level by level. A folder met again (a symbolic link loop, or a
+// dropped folder inside another one) is not listed twice. Hidden names and
+// empty files inside a folder are passed over.
 class DropScan {
 public:
     void Start(std::vector<std::string> items);
@@ -43,7 +46,8 @@ public:
     std::size_t Seen() const { return seen_; }
 
 private:
-    void BeginFolder(const std::string& folder);
+    // False when this drop has listed the folder already.
+    bool BeginFolder(const std::string& folder);
     void TakeEntry(Playlist& list, const std::filesystem::directory_entry& entry);
     void FinishItem(Playlist& list);
 
@@ -51,6 +55,7 @@ private:
     std::deque<std::string> queue_;  // folders still to list, breadth first
     std::string item_;
     bool active_ = false;
+    bool itemListedBefore_ = false;
     std::size_t found_ = 0;
     std::optional<std::filesystem::directory_iterator> listing_;
     std::string folder_;

@@ -1,0 +1,26 @@
+// The media types the player declares: each MIME type with its file extensions, for the folder scan, the desktop file and MPRIS.
+#include "playlist/MediaFileTypes.h"
+
+#include <algorithm>
+
+namespace felux {
+
+bool IsMediaExtension(std::string_view extension) {
+    if (extension.starts_with('.')) extension.remove_prefix(1);
+    if (extension.empty()) return false;
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + ('a' - 'A')) : c; };
+    return std::any_of(kMediaFileTypes.begin(), kMediaFileTypes.end(), [&](const MediaFileType& type) {
+        std::string_view rest = type.extensions;
+        while (!rest.empty()) {
+            const std::size_t blank = std::min(rest.find(' '), rest.size());
+            const std::string_view word = rest.substr(0, blank);
+            if (word.size() == extension.size() &&
+                std::equal(word.begin(), word.end(), extension.begin(), [&](char w, char e) { return w == lower(e); }))
+                return true;
+            rest.remove_prefix(std::min(blank + 1, rest.size()));
+        }
+        return false;
+    });
+}
+
+}  // namespace felux
