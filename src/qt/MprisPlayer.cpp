@@ -43,6 +43,7 @@ QVariantMap MprisPlayer::Metadata() const {
     m.insert(QStringLiteral("xesam:title"), QString::fromStdString(track->title));
     if (!track->artist.empty())
         m.insert(QStringLiteral("xesam:artist"), QStringList{QString::fromStdString(track->artist)});
+    if (!track->album.empty()) m.insert(QStringLiteral("xesam:album"), QString::fromStdString(track->album));
     return m;
 }
 

@@ -18,6 +18,12 @@ std::optional<std::string> Chosen(const QFileDialog& dialog, int result) {
     return QFile::encodeName(dialog.selectedFiles().front()).toStdString();
 }
 
+// A menu text shown as it is: "&" would mark a shortcut letter, a tab would start a shortcut column.
+QString Literal(const std::string& text) {
+    QString shown = QString::fromStdString(text);
+    return shown.replace(QLatin1Char('&'), QLatin1String("&&")).replace(QLatin1Char('\t'), QLatin1Char(' '));
+}
+
 std::optional<std::string> Run(QFileDialog& dialog) { return Chosen(dialog, dialog.exec()); }
 
 void SetUpOpenChooser(QFileDialog& dialog) {
@@ -60,9 +66,9 @@ std::optional<int> QtPlaylistDialogs::AskListSaveOptions(int mode) { return List
 void QtPlaylistDialogs::OpenPopupMenu(Point at, const std::string& caption, const std::vector<std::string>& items,
                                       bool choosable) {
     auto* menu = new QMenu(parent_());
-    menu->addAction(QString::fromStdString(caption))->setEnabled(false);
+    menu->addAction(Literal(caption))->setEnabled(false);
     for (std::size_t i = 0; i < items.size(); ++i) {
-        QAction* action = menu->addAction(QString::fromStdString(items[i]));
+        QAction* action = menu->addAction(Literal(items[i]));
         action->setData(static_cast<int>(i + 1));
         action->setEnabled(choosable);
     }

@@ -7,6 +7,7 @@ fi
 felux=$1
 source "$(dirname "$0")/common.bash"
 command -v playerctl >/dev/null || fail "playerctl is not installed (scripts/install-deps.sh)"
+command -v ffmpeg >/dev/null || fail "ffmpeg is not installed (scripts/install-deps.sh)"
 home=$(mktemp -d)
 follow=""
 trap 'rm -rf "$home"; kill "$pid" $follow 2>/dev/null' EXIT
@@ -26,7 +27,7 @@ expect() {
 start_player "$home" "$(two_clip_list "$home")"
 wait_video 320x240 "start"
 expect "status at start" Playing pc status
-expect "title" "*demo*" pc metadata xesam:title
+expect "title of a clip without tags" demo pc metadata xesam:title
 expect "length" 3[0-9][0-9][0-9][0-9][0-9][0-9] pc metadata mpris:length
 expect "url" "file://*/demo.mpg" pc metadata xesam:url
 
@@ -51,6 +52,17 @@ pc previous
 expect "previous entry" "file://*/demo.mpg" pc metadata xesam:url
 pc loop None
 expect "loop off" None pc loop
+
+# MP3s as ffmpeg tags them: ID3v2.3 in UTF-16, ID3v2.4 in UTF-8, and an ID3v1 tag the v2 text beats.
+for v in 3 4; do
+  ffmpeg -hide_banner -loglevel error -f lavfi -i sine=frequency=440:duration=4 -ac 2 -ar 44100 \
+    -c:a libmp3lame -b:a 128k -id3v2_version $v -write_id3v1 1 -metadata title="Tom & Jerry 日本 v$v" \
+    -metadata artist="Bänd $v" -metadata album="Album $v" "$home/tagged$v.mp3" || fail "ffmpeg made no MP3"
+  pc open "file://$home/tagged$v.mp3"
+  expect "ID3v2.$v title" "Tom & Jerry 日本 v$v" pc metadata xesam:title
+  expect "ID3v2.$v artist" "Bänd $v" pc metadata xesam:artist
+  expect "ID3v2.$v album" "Album $v" pc metadata xesam:album
+done
 
 pc stop
 expect "stopped" Stopped pc status

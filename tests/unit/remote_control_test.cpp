@@ -1,12 +1,16 @@
 // A desktop remote and handed-over files drive the player through the tick's request flags.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "PlayerHarness.h"
 #include "app/HandOver.h"
 #include "app/RemoteControl.h"
 
 namespace felux {
 namespace {
+
+using namespace std::string_literals;
 
 using test::OpenPlayer;
 using test::PlayerHarness;
@@ -23,7 +27,6 @@ TEST_F(RemoteControlTest, RequestsWaitForTheTickAndRepeatsBeforeItAreOne) {
     OpenPlayer& p = h.Start({a, b}, true);
     h.TickUntilStarted();
     RemoteControl remote(p);
-    EXPECT_EQ(remote.CurrentTrack()->title, p.openFile.titleLine);  // no ID3 tag: the title line
 
     remote.Pause();
     EXPECT_TRUE(h.engine.playing);  // nothing until the tick
@@ -56,6 +59,36 @@ TEST_F(RemoteControlTest, RequestsWaitForTheTickAndRepeatsBeforeItAreOne) {
     remote.SetRepeat(true);  // on already: no toggle
     h.Tick();
     EXPECT_TRUE(remote.Repeat());
+}
+
+TEST_F(RemoteControlTest, TrackTitleIsTheOwnTitleOrTheTagsOrTheBareFileName) {
+    std::filesystem::create_directory(h.folder.path() / "dir.v");
+    const std::string clip = h.AddMedia("dir.v/Tom & Jerry.mpg");
+    const std::string song = h.AddMedia("song.mp3");
+    // An ID3v2.3 tag with title and album in ISO-8859-1; an ID3v1 tag with another title and an artist.
+    const std::string frames = "TIT2\0\0\0\x06\0\0\0Titr\xe9TALB\0\0\0\x03\0\0\0LP"s;
+    std::string v1artist = "V1 artist";
+    v1artist.resize(30, ' ');
+    h.folder.Write("song.mp3", "ID3\x03\0\0\0\0\0"s + static_cast<char>(frames.size()) + frames + "TAG" +
+                                   std::string(30, 'v') + v1artist + std::string(65, '\0'));
+    OpenPlayer& p = h.Start({clip, song, song}, true);
+    p.playlist.SetTitleAt(2, "*Own title");
+    h.TickUntilStarted();
+    RemoteControl remote(p);
+    EXPECT_EQ(remote.CurrentTrack()->title, "Tom & Jerry") << "no folder, no extension, no length";
+    EXPECT_EQ(remote.CurrentTrack()->artist, "");
+    EXPECT_EQ(remote.CurrentTrack()->album, "");
+
+    remote.Next();
+    h.TickUntilStarted();
+    EXPECT_EQ(remote.CurrentTrack()->title, "Titré");
+    EXPECT_EQ(remote.CurrentTrack()->artist, "V1 artist") << "from ID3v1, without the padding space the panel keeps";
+    EXPECT_EQ(remote.CurrentTrack()->album, "LP");
+
+    remote.Next();
+    h.TickUntilStarted();
+    EXPECT_EQ(remote.CurrentTrack()->title, "Own title") << "the title the list gives, as the panel shows it";
+    EXPECT_EQ(remote.CurrentTrack()->artist, "V1 artist");
 }
 
 TEST_F(RemoteControlTest, SeeksLandOnTheTickAndStopAtTheEnds) {

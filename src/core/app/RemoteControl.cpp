@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <filesystem>
 
 #include "engine/Volume.h"
 #include "player/MainPlayerDlg.h"
@@ -12,6 +11,13 @@ namespace felux {
 namespace {
 
 constexpr std::int64_t kUnitsPerMicro = 10;  // media times are in 100 ns
+
+// ID3v1 fields padded with spaces keep one on the panel; a desktop shows the bare text.
+std::string Trimmed(const std::string& text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string::npos) return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
 
 }  // namespace
 
@@ -28,12 +34,12 @@ std::optional<RemoteTrack> RemoteControl::CurrentTrack() const {
     t.index = player_.playlist.currentIndex;
     t.path = player_.openFile.path;
     t.lengthMicros = std::max<std::int64_t>(0, player_.graph.duration / kUnitsPerMicro);
+    t.title = Trimmed(player_.openFile.trackTitle);
+    if (t.title.empty()) t.title = player_.openFile.nameKey;
     if (player_.openFile.audioInfo) {
-        t.title = player_.openFile.audioInfo->tag.title;
-        t.artist = player_.openFile.audioInfo->tag.artist;
+        t.artist = Trimmed(player_.openFile.audioInfo->tag.artist);
+        t.album = Trimmed(player_.openFile.audioInfo->tag.album);
     }
-    if (t.title.empty()) t.title = player_.openFile.titleLine;
-    if (t.title.empty()) t.title = std::filesystem::path(t.path).filename().string();
     return t;
 }
 

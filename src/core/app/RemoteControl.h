@@ -13,8 +13,9 @@ class MainPlayerDlg;
 struct RemoteTrack {
     int index = 0;                  // the playlist entry
     std::string path;
-    std::string title;              // the ID3 title, else the title line
-    std::string artist;             // empty without an ID3 artist
+    std::string title;              // the entry's own title, else the tag's, else the file name
+    std::string artist;             // empty without a tag artist
+    std::string album;              // empty without a tag album
     std::int64_t lengthMicros = 0;  // 0 when unknown
 };
 

@@ -1,4 +1,4 @@
-// MPEG audio file information: the ID3v1 tag, the first frame header and the information lines shown for them.
+// MPEG audio file information: the ID3 tags, the first frame header and the information lines shown for them.
 #include "engine/AudioInfo.h"
 
 #include <fcntl.h>
@@ -10,6 +10,7 @@
 #include <cerrno>
 #include <cstdio>
 
+#include "engine/Id3v2Tag.h"
 #include "io/TextFile.h"
 
 namespace felux {
@@ -17,19 +18,80 @@ namespace {
 
 constexpr std::size_t kFieldSize = 30;
 
-// Rows: bitrate index 0..15 (0 = free format, 15 = bad, both shown as 0).
+// Rows: bitrate index 1..14; index 0 (free format) and 15 (bad) are not taken.
 constexpr std::array<std::array<int, 16>, 3> kMpeg1Bitrates{{
     {0, 32, 64, 96, 128, 160, 192, 224, 256, 288, 320, 352, 384, 416, 448, 0},  // Layer 1
     {0, 32, 48, 56, 64, 80, 96, 112, 128, 160, 192, 224, 256, 320, 384, 0},     // Layer 2
     {0, 32, 40, 48, 56, 64, 80, 96, 112, 128, 160, 192, 224, 256, 320, 0},      // Layer 3
 }};
+// MPEG-2 and MPEG-2.5 share these.
 constexpr std::array<std::array<int, 16>, 2> kMpeg2Bitrates{{
     {0, 32, 48, 56, 64, 80, 96, 112, 128, 144, 160, 176, 192, 224, 256, 0},  // Layer 1
     {0, 8, 16, 24, 32, 40, 48, 56, 64, 80, 96, 112, 128, 144, 160, 0},       // Layers 2 and 3
 }};
-constexpr std::array<int, 4> kMpeg1Rates{44, 48, 32, 0};
-constexpr std::array<int, 4> kMpeg2Rates{22, 24, 16, 0};
+constexpr std::array<int, 3> kMpeg1Rates{44100, 48000, 32000};
+constexpr std::array<int, 3> kMpeg2Rates{22050, 24000, 16000};
+constexpr std::array<int, 3> kMpeg25Rates{11025, 12000, 8000};
 constexpr std::array<const char*, 4> kChannelModes{"Stereo", "JointStereo", "DualChannel", "Momoral"};
+
+struct Frame {
+    MpegHeader header;
+    std::size_t length = 0;
+    unsigned char versionAndLayer = 0;  // the bits of the second header byte a stream keeps
+    unsigned char rateIndex = 0;
+};
+
+// The frame whose header begins at `at`; nullopt for anything reserved, free format or the bad bitrate.
+std::optional<Frame> FrameAt(std::string_view s, std::size_t at) {
+    if (s.size() < 4 || at > s.size() - 4) return std::nullopt;
+    const auto b0 = static_cast<unsigned char>(s[at]);
+    const auto b1 = static_cast<unsigned char>(s[at + 1]);
+    const auto b2 = static_cast<unsigned char>(s[at + 2]);
+    const auto b3 = static_cast<unsigned char>(s[at + 3]);
+    if (b0 != 0xFF || (b1 & 0xE0) != 0xE0) return std::nullopt;
+    const unsigned versionBits = (b1 >> 3) & 0x03;
+    const unsigned layerBits = (b1 >> 1) & 0x03;
+    const unsigned bitrateIndex = b2 >> 4;
+    const unsigned rateIndex = (b2 >> 2) & 0x03;
+    if (versionBits == 1 || layerBits == 0 || bitrateIndex == 0 || bitrateIndex == 15 || rateIndex == 3 ||
+        (b3 & 0x03) == 2)
+        return std::nullopt;
+    Frame f;
+    f.versionAndLayer = b1 & 0x1E;
+    f.rateIndex = static_cast<unsigned char>(rateIndex);
+    MpegHeader& h = f.header;
+    h.version = versionBits == 3 ? MpegVersion::Mpeg1 : versionBits == 2 ? MpegVersion::Mpeg2 : MpegVersion::Mpeg25;
+    h.layer = 4 - static_cast<int>(layerBits);
+    const bool mpeg1 = h.version == MpegVersion::Mpeg1;
+    h.bitrateKbps = mpeg1 ? kMpeg1Bitrates[static_cast<std::size_t>(h.layer - 1)][bitrateIndex]
+                          : kMpeg2Bitrates[h.layer == 1 ? 0 : 1][bitrateIndex];
+    const auto& rates = mpeg1 ? kMpeg1Rates : h.version == MpegVersion::Mpeg2 ? kMpeg2Rates : kMpeg25Rates;
+    const int rate = rates[rateIndex];
+    h.sampleRate = rate / 1000;
+    h.channelMode = b3 >> 6;
+    const int padding = (b2 >> 1) & 0x01;
+    const int bits = h.bitrateKbps * 1000;
+    int length = 0;
+    if (h.layer == 1)
+        length = (12 * bits / rate + padding) * 4;
+    else if (h.layer == 2 || mpeg1)
+        length = 144 * bits / rate + padding;
+    else
+        length = 72 * bits / rate + padding;
+    f.length = static_cast<std::size_t>(length);
+    return f;
+}
+
+// An encoder's Xing, Info or VBRI frame holds the stream's length and seek table, not sound; its
+// header carries whatever bitrate fits the table, so the stream is told by the frame after it.
+bool IsEncoderInfoFrame(std::string_view s, std::size_t at, const Frame& f) {
+    if (f.header.layer != 3) return false;
+    const bool mono = f.header.channelMode == 3;
+    const std::size_t sideInfo = f.header.version == MpegVersion::Mpeg1 ? (mono ? 17 : 32) : (mono ? 9 : 17);
+    const std::string_view frame = s.substr(at, f.length);
+    const auto tagAt = [&](std::size_t offset) { return frame.substr(std::min(offset, frame.size()), 4); };
+    return tagAt(4 + sideInfo) == "Xing" || tagAt(4 + sideInfo) == "Info" || tagAt(36) == "VBRI";
+}
 
 // The field's last byte is its padding. The text keeps one byte after the last byte that is
 // neither padding nor a line feed, so space padding leaves one trailing space; zero padding
@@ -48,13 +110,6 @@ std::string TagField(std::string_view field) {
     return io::ToUtf8(text);
 }
 
-int Bitrate(int version, int layer, int index) {
-    if (layer < 1 || layer > 3) return 0;
-    const auto row = static_cast<std::size_t>(index);
-    if (version == 1) return kMpeg1Bitrates[static_cast<std::size_t>(layer - 1)][row];
-    return kMpeg2Bitrates[layer == 1 ? 0 : 1][row];
-}
-
 bool ReadAt(int fd, std::string& out, std::size_t count, off_t offset) {
     out.resize(count);
     std::size_t got = 0;
@@ -66,6 +121,27 @@ bool ReadAt(int fd, std::string& out, std::size_t count, off_t offset) {
     }
     out.resize(got);
     return got == count;
+}
+
+// Reads the ID3v2 tags in a row at the start of the file into `text`, the first tag that has a
+// text giving it; returns where the audio begins.
+std::uintmax_t ReadId3v2Tags(int fd, std::uintmax_t size, Id3v2Text& text) {
+    std::string bytes;
+    std::uintmax_t end = 0;
+    for (int n = 0; n < kMaxId3v2Tags && end < size; ++n) {
+        const auto at = static_cast<off_t>(end);
+        if (!ReadAt(fd, bytes, kId3v2HeaderSize, at)) break;
+        const std::optional<std::uint64_t> tagSize = Id3v2TagSize(bytes);
+        if (!tagSize) break;
+        const std::uintmax_t readable = std::min<std::uintmax_t>({*tagSize, kId3v2ReadCap, size - end});
+        ReadAt(fd, bytes, static_cast<std::size_t>(readable), at);
+        Id3v2Text found = ParseId3v2(bytes);
+        if (text.title.empty()) text.title = std::move(found.title);
+        if (text.artist.empty()) text.artist = std::move(found.artist);
+        if (text.album.empty()) text.album = std::move(found.album);
+        end += *tagSize;
+    }
+    return end;
 }
 
 }  // namespace
@@ -85,30 +161,28 @@ std::optional<Id3Tag> ParseId3v1(std::string_view tail) {
                   TagField(tag.substr(63, kFieldSize)), TagField(tag.substr(97, kFieldSize))};
 }
 
-std::optional<MpegHeader> FindMpegHeader(std::string_view head) {
-    head = head.substr(0, kHeaderScanBytes);
-    for (std::size_t i = 0; i + 4 <= head.size(); ++i) {
-        const auto b0 = static_cast<unsigned char>(head[i]);
-        const auto b1 = static_cast<unsigned char>(head[i + 1]);
-        if (b0 != 0xFF || b1 < 0xF0) continue;
-        const auto b2 = static_cast<unsigned char>(head[i + 2]);
-        const auto b3 = static_cast<unsigned char>(head[i + 3]);
-        MpegHeader header;
-        header.version = (b1 & 0x08) ? 1 : 2;
-        header.layer = 4 - ((b1 >> 1) & 0x03);
-        header.bitrateKbps = Bitrate(header.version, header.layer, b2 >> 4);
-        const auto rateIndex = static_cast<std::size_t>((b2 >> 2) & 0x03);
-        header.sampleRate = header.version == 1 ? kMpeg1Rates[rateIndex] : kMpeg2Rates[rateIndex];
-        header.channelMode = b3 >> 6;
-        return header;
+std::optional<MpegHeader> FindMpegHeader(std::string_view audio) {
+    const std::size_t starts = std::min(audio.size(), kHeaderScanBytes);
+    for (std::size_t i = 0; i < starts; ++i) {
+        const std::optional<Frame> frame = FrameAt(audio, i);
+        if (!frame) continue;
+        const std::size_t next = i + frame->length;
+        if (next == audio.size()) return frame->header;
+        const std::optional<Frame> following = FrameAt(audio, next);
+        if (following && following->versionAndLayer == frame->versionAndLayer &&
+            following->rateIndex == frame->rateIndex)
+            return IsEncoderInfoFrame(audio, i, *frame) ? following->header : frame->header;
     }
     return std::nullopt;
 }
 
 std::string FormatMpegLine(const std::optional<MpegHeader>& header) {
     if (!header) return {};
+    const char* version = header->version == MpegVersion::Mpeg1   ? "1"
+                          : header->version == MpegVersion::Mpeg2 ? "2"
+                                                                  : "2.5";
     char line[96];
-    std::snprintf(line, sizeof line, "Mpeg-%d Layer%d %dKbit/s %dHz (%s)", header->version, header->layer,
+    std::snprintf(line, sizeof line, "Mpeg-%s Layer%d %dKbit/s %dHz (%s)", version, header->layer,
                   header->bitrateKbps, header->sampleRate,
                   kChannelModes[static_cast<std::size_t>(header->channelMode & 0x03)]);
     return line;
@@ -124,10 +198,24 @@ AudioFileInfo ReadAudioInfo(const std::filesystem::path& file) {
         const auto size = static_cast<std::uintmax_t>(st.st_size);
         info.fileLength = size;
         std::string bytes;
-        if (size >= kId3v1Size && ReadAt(fd, bytes, kId3v1Size, st.st_size - static_cast<off_t>(kId3v1Size)))
-            info.tag = ParseId3v1(bytes).value_or(Id3Tag{});
-        ReadAt(fd, bytes, static_cast<std::size_t>(std::min<std::uintmax_t>(size, kHeaderScanBytes)), 0);
-        info.header = FindMpegHeader(bytes);
+        std::uintmax_t audioEnd = size;
+        if (size >= kId3v1Size && ReadAt(fd, bytes, kId3v1Size, st.st_size - static_cast<off_t>(kId3v1Size))) {
+            if (auto tag = ParseId3v1(bytes)) {
+                info.tag = std::move(*tag);
+                audioEnd -= kId3v1Size;
+            }
+        }
+        Id3v2Text text;
+        const std::uintmax_t audioStart = ReadId3v2Tags(fd, size, text);
+        if (!text.title.empty()) info.tag.title = std::move(text.title);
+        if (!text.artist.empty()) info.tag.artist = std::move(text.artist);
+        if (!text.album.empty()) info.tag.album = std::move(text.album);
+        if (audioStart < audioEnd) {
+            const std::uintmax_t wanted =
+                std::min<std::uintmax_t>(audioEnd - audioStart, kHeaderScanBytes + kLongestFrame);
+            ReadAt(fd, bytes, static_cast<std::size_t>(wanted), static_cast<off_t>(audioStart));
+            info.header = FindMpegHeader(bytes);
+        }
     }
     ::close(fd);
     return info;

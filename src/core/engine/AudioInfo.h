@@ -1,4 +1,4 @@
-// MPEG audio file information: the ID3v1 tag, the first frame header and the information lines shown for them.
+// MPEG audio file information: the ID3 tags, the first frame header and the information lines shown for them.
 #pragma once
 
 #include <cstdint>
@@ -10,7 +10,8 @@
 
 namespace felux {
 
-// UTF-8 texts; all empty when the file has no tag.
+// UTF-8 texts; all empty when the file has no tag. Title, artist and album come from the ID3v2 tag
+// where it has them, else from the ID3v1 tag; the comment from the ID3v1 tag.
 struct Id3Tag {
     std::string title;
     std::string artist;
@@ -18,11 +19,14 @@ struct Id3Tag {
     std::string comment;
 };
 
+enum class MpegVersion { Mpeg1, Mpeg2, Mpeg25 };
+
+// A frame header with no reserved or free-format field.
 struct MpegHeader {
-    int version = 1;      // 1 = MPEG-1, 2 = MPEG-2
-    int layer = 3;        // 4 - the layer index; a reserved index 0 gives 4
-    int bitrateKbps = 0;  // 0 for free format, the bad index 15 and the reserved layer
-    int sampleRate = 0;   // as shown, in kHz: 44, 48, 32 or 22, 24, 16; 0 for the reserved index
+    MpegVersion version = MpegVersion::Mpeg1;
+    int layer = 3;        // 1, 2 or 3
+    int bitrateKbps = 0;
+    int sampleRate = 0;   // as shown, in kHz: 44, 48, 32 / 22, 24, 16 / 11, 12, 8
     int channelMode = 0;  // 0 Stereo, 1 JointStereo, 2 DualChannel, 3 mono
 };
 
@@ -33,20 +37,29 @@ struct AudioFileInfo {
 };
 
 inline constexpr std::size_t kId3v1Size = 128;
-inline constexpr std::size_t kHeaderScanBytes = 1024;
+// The first frame starts within this many bytes after the ID3v2 tags.
+inline constexpr std::size_t kHeaderScanBytes = 16384;
+// Enough to hold the longest frame (Layer 2 at 160 kbit/s and 8 kHz) and the next header.
+inline constexpr std::size_t kLongestFrame = 2885;
+// At most this many ID3v2 tags in a row are skipped.
+inline constexpr int kMaxId3v2Tags = 8;
 
 // Only ".mp3" and ".rmp" files, in any letter case, carry this information.
 bool HasMpegInfo(const std::filesystem::path& file);
 
 // The tag in the last 128 bytes of `tail`; nullopt when shorter or without "TAG".
 std::optional<Id3Tag> ParseId3v1(std::string_view tail);
-// The first frame header whose four bytes lie within the first 1024 bytes of `head`.
-std::optional<MpegHeader> FindMpegHeader(std::string_view head);
+// The first valid frame header that begins within the first kHeaderScanBytes of `audio` and whose
+// next frame, where its length puts it, has a valid header of the same version, layer and sample
+// rate, or lies exactly at the end of `audio` (the audio data is that one frame). An encoder's
+// Xing, Info or VBRI frame gives way to the frame after it.
+std::optional<MpegHeader> FindMpegHeader(std::string_view audio);
 // "Mpeg-1 Layer3 128Kbit/s 44Hz (JointStereo)"; empty without a header.
 std::string FormatMpegLine(const std::optional<MpegHeader>& header);
 
-// Reads at most the first 1024 and the last 128 bytes of a regular file; anything else
-// (missing, unreadable, a directory or FIFO) gives an empty tag and no header.
+// Reads the ID3v2 tags at the start (at most kId3v2ReadCap bytes of each), the frames after them
+// (at most kHeaderScanBytes + kLongestFrame bytes) and the last 128 bytes of a regular file;
+// anything else (missing, unreadable, a directory or FIFO) gives an empty tag and no header.
 AudioFileInfo ReadAudioInfo(const std::filesystem::path& file);
 
 // The eight lines of the file information menu; duration in 100 ns units.

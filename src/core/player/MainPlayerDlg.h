@@ -65,6 +65,7 @@ struct OpenFile {
     std::optional<AudioFileInfo> audioInfo;  // set for ".mp3" and ".rmp"
     std::vector<std::string> infoLines;
     std::string titleLine;
+    std::string trackTitle;  // for desktops: the entry's own title, else the tag's, else nameKey
 };
 
 inline constexpr int kMainWidth = 407;

@@ -168,6 +168,8 @@ void MainPlayerDlg::PrepareOpenedFile(const std::string& entry) {
         openFile.audioInfo ? std::optional<Id3Tag>(openFile.audioInfo->tag) : std::nullopt;
     openFile.titleLine = TitleLine(title, tag, openFile.nameKey, graph.duration);
     const bool ownTitle = !title.empty() && title[0] == '*';
+    openFile.trackTitle = ownTitle ? title.substr(1) : tag ? tag->title : std::string();
+    if (openFile.trackTitle.empty()) openFile.trackTitle = openFile.nameKey;
     if (openFile.audioInfo && !ownTitle) openFile.infoLines = InformationLines(*openFile.audioInfo, fsPath, graph.duration);
     DrawTitleStrip();
 }
