@@ -21,6 +21,7 @@
 #include "qt/PlaylistEditorDlg.h"
 #include "qt/QtPlaylistDialogs.h"
 #include "qt/XRandrDisplayModes.h"
+#include "qt/FocusReturn.h"
 #include "qt/QtKeyFeed.h"
 #include "qt/QtSettingsDialogs.h"
 #include "qt/QtTextPainter.h"
@@ -57,6 +58,8 @@ int main(int argc, char** argv) {
     felux::KeyLatch keys;
     felux::QtKeyFeed keyFeed(keys);
     app.installEventFilter(&keyFeed);
+    felux::FocusReturn focusReturn(mainWindow, videoWindow);
+    app.installEventFilter(&focusReturn);
     felux::QtWindowSystem windows(mainWindow, videoWindow);
     felux::XRandrDisplayModes displayModes;
     felux::QtEditorWindow editorWindow;

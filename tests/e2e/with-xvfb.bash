@@ -15,9 +15,11 @@ if [[ -z ${display:-} ]]; then
   exit 1
 fi
 export DISPLAY=:$display
-# FELUX_E2E_WM=openbox: a desktop with a window manager, which decides focus and stacking.
+# FELUX_E2E_WM=openbox: a desktop with a window manager, which decides focus and stacking;
+# openbox+picom: with a compositing manager on top, which draws the windows' contents itself.
 wm=""
-if [[ ${FELUX_E2E_WM:-} == openbox ]]; then
+compositor=""
+if [[ ${FELUX_E2E_WM:-} == openbox* ]]; then
   openbox --sm-disable >/dev/null 2>&1 &
   wm=$!
   for _ in $(seq 50); do
@@ -26,8 +28,15 @@ if [[ ${FELUX_E2E_WM:-} == openbox ]]; then
   done
   xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' || { echo "FAIL: openbox did not start"; kill "$xvfb"; exit 1; }
 fi
+if [[ ${FELUX_E2E_WM:-} == *+picom ]]; then
+  picom --backend xrender >/dev/null 2>&1 &
+  compositor=$!
+  sleep 1
+  kill -0 "$compositor" 2>/dev/null || { echo "FAIL: picom did not start"; kill "$wm" "$xvfb"; exit 1; }
+fi
 "$@"
 status=$?
+[[ -n $compositor ]] && kill "$compositor" 2>/dev/null
 [[ -n $wm ]] && kill "$wm" 2>/dev/null
 kill "$xvfb" 2>/dev/null
 wait "$xvfb" 2>/dev/null

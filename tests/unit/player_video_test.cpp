@@ -254,9 +254,11 @@ TEST_F(PlayerVideoTest, WindowModesFollowTheDesktop) {
     p.panelInput.OnLButtonDblClk(288, 30);  // NEXT
     h.Tick();
     EXPECT_EQ(p.state.windowMode, 0);
+    h.windows.log.clear();
     p.panelInput.OnLButtonDblClk(395, 40);
     h.Tick();
     EXPECT_EQ(p.state.windowMode, 2);
+    EXPECT_EQ(h.windows.log.back(), "activate Video") << "the picture takes the keyboard from the panel";
     EXPECT_EQ(h.windows.rects[WindowId::Video], (Rect{0, 60, 320, 240}));
     h.windows.log.clear();
     p.state.requests.newVideoSize = 1;

@@ -315,6 +315,8 @@ void MainPlayerDlg::EnterWindowMode(int mode) {
         CollapseVideoWindow();
     }
     ports_.windows.Minimise(WindowId::Main);
+    // Video only: the picture takes the keyboard the minimised panel had.
+    if (mode == 2 && state.hasVideo != 0) ports_.windows.Activate(WindowId::Video);
 }
 
 void MainPlayerDlg::OnMainDoubleClick() {

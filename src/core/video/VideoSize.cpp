@@ -21,10 +21,14 @@ int Scale(int side, float factor) { return static_cast<int>(static_cast<float>(s
 VideoSize ScaleSize(VideoSize s, float factor) { return {Scale(s.width, factor), Scale(s.height, factor)}; }
 
 // Largest size of the same shape that fits the screen; single precision like the rest.
+// The side that limits takes the screen's length exactly, so that rounding never leaves a fitted
+// size a pixel short and the next larger zoom a pixel larger.
 VideoSize Fit(VideoSize s, Size screen) {
     const float sx = static_cast<float>(screen.width) / static_cast<float>(s.width);
     const float sy = static_cast<float>(screen.height) / static_cast<float>(s.height);
-    const VideoSize fitted = ScaleSize(s, std::min(sx, sy));
+    VideoSize fitted = ScaleSize(s, std::min(sx, sy));
+    if (sx <= sy) fitted.width = screen.width;
+    if (sy <= sx) fitted.height = screen.height;
     return {std::min(fitted.width, screen.width), std::min(fitted.height, screen.height)};
 }
 

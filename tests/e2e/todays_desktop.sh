@@ -1,0 +1,156 @@
+#!/usr/bin/env bash
+# Phone and screen-sized H.264 clips on a desktop: the video window fits the work area with its
+# shape kept, the panel stays on screen over the picture (after a click on it, in full screen and
+# after), the keys work after every change of window and for taps quicker than the poll, and
+# topmost keeps both windows above. Where a compositing manager runs, what the screen shows at
+# the panel's place is compared with what the panel window holds.
+set -u
+felux=$1
+source "$(dirname "$0")/common.bash"
+home=$(mktemp -d)
+trap 'rm -rf "$home"; kill "$pid" 2>/dev/null' EXIT
+
+# Plain pictures compress to almost nothing: a 30 s clip of each shape is made in a moment.
+make_clip() {
+  ffmpeg -loglevel error -y -f lavfi -i "color=c=0x3050a0:s=$2:d=30:r=10" -f lavfi -i "sine=d=30" \
+    -c:v libx264 -preset ultrafast -pix_fmt yuv420p -c:a aac -shortest "$home/$1" || fail "ffmpeg made no $1"
+}
+make_clip tall.mp4 1080x1920
+make_clip screen.mp4 1280x1024
+
+panel_xy() { xdotool getwindowgeometry "$win" | sed -n 's/.*Position: \([0-9-]*\),\([0-9-]*\).*/\1 \2/p'; }
+# crop_at X Y: the CONFIG and POWER buttons, as the screen shows them at the panel's place.
+buttons_on_screen() {
+  local x y
+  read -r x y < <(panel_xy)
+  import -window root -crop "46x30+$((x + 13))+$((y + 16))" +repage png:-
+}
+# The null video output draws nothing: a picture covering the buttons is one colour.
+panel_shown() { (($(buttons_on_screen | convert - -format %k info:) > 8)); }
+# With a compositor, the screen is the manager's drawing of the windows' own contents: the two
+# must agree. Without one, reading a window reads the screen, and panel_shown is the check.
+screen_matches_panel() {
+  [[ ${FELUX_E2E_WM:-} == *picom* ]] || return 0
+  local differ
+  buttons_on_screen > screen-buttons.png
+  import -window "$win" -crop 46x30+13+16 +repage panel-buttons.png
+  differ=$(compare -metric AE screen-buttons.png panel-buttons.png null: 2>&1)
+  [[ $differ == 0 ]]
+}
+# wait_for WHAT COMMAND...: polls for up to ten seconds.
+wait_for() {
+  local what=$1
+  shift
+  for _ in $(seq 100); do
+    "$@" && return 0
+    sleep 0.1
+  done
+  # Kept for a look: the screen, and the panel as its window holds it.
+  import -window root failed-screen.png
+  import -window "$win" failed-panel.png
+  fail "$what"
+}
+panel_visible() { panel_shown && screen_matches_panel; }
+still() { read -r x y < <(panel_xy); import -window root -crop "31x21+$((x + 273))+$y" png:- | md5sum; }
+video_id() { xdotool search --onlyvisible --name '^FELUX Video$' 2>/dev/null | head -n1; }
+# video_fits: the window lies wholly on the 1280 x 1024 screen, with the picture's shape.
+video_fits() {
+  local w h x y
+  read -r w h < <(video_geometry | tr x ' ')
+  [[ -n ${w:-} ]] || return 1
+  read -r x y < <(xdotool getwindowgeometry "$(video_id)" | sed -n 's/.*Position: \([0-9-]*\),\([0-9-]*\).*/\1 \2/p')
+  ((x >= 0 && y >= 0 && x + w <= 1280 && y + h <= 1024)) || return 1
+  # Shape: within a pixel of the clip's.
+  (( (w * $2 - h * $1) ** 2 <= ($1 + $2) ** 2 )) || return 1
+  # A manager takes an undecorated window covering the whole screen for a full-screen one.
+  ((w < 1280 || h < 1024))
+}
+tap() { xdotool key "$1"; }
+paused() { [[ $(still) != "$playing" ]]; }
+playing_again() { [[ $(still) == "$playing" ]]; }
+panel_at() { [[ $(panel_xy) == "$1" ]]; }
+settings_gone() { [[ -z $(xdotool search --onlyvisible --name '^設定$' 2>/dev/null) ]]; }
+
+# The first drag after the start moves the panel.
+start_player "$home" "$home/tall.mp4"
+wait_for "the 1080 x 1920 clip did not open fitting the screen" video_fits 1080 1920
+[[ $(video_geometry) =~ x102[0-3]$ ]] || fail "the tall clip is '$(video_geometry)', not about the screen's height"
+xdotool mousemove --window "$win" 395 40 mousedown 1
+sleep 0.2
+for _ in 1 2 3 4 5 6 7 8 9 10; do
+  xdotool mousemove_relative -- 7 9
+  sleep 0.05
+done
+xdotool mouseup 1
+wait_for "the first drag did not move the panel to 70,90" panel_at "70 90"
+wait_for "the panel over the tall picture is not drawn" panel_visible
+
+# Taps quicker than the poll, as remote-control tools send them: each one counts.
+playing=$(still)
+for n in 1 2 3 4; do
+  # Past the lockout that follows a key's action, in which a key only prolongs it.
+  sleep 0.5
+  tap space
+  if ((n % 2)); then
+    wait_for "tap $n of SPACE was lost" paused
+  else
+    wait_for "tap $n of SPACE was lost" playing_again
+  fi
+done
+
+# Zooming in where the window already fills the screen's height changes nothing.
+before=$(video_geometry)
+tap x
+sleep 1
+[[ $(video_geometry) == "$before" ]] || fail "X grew the window from $before to $(video_geometry)"
+quit_player
+
+# A clip the size of the screen, under the panel; a click on the picture leaves the panel on top.
+start_player "$home" "$home/screen.mp4"
+wait_for "the screen-sized clip does not fit" video_fits 1280 1024
+wait_for "the panel over the screen-sized picture is not drawn" panel_visible
+xdotool mousemove --window "$(video_id)" 640 700 mousedown 1
+sleep 0.1
+xdotool mouseup 1
+wait_for "after a click on the picture the panel is covered" panel_visible
+
+# Full screen, then a click on the picture shows the panel where it stands.
+tap f
+wait_video 1280x1024 "F"
+sleep 1
+xdotool mousemove --window "$(video_id)" 640 700 mousedown 1
+sleep 0.1
+xdotool mouseup 1
+wait_for "the panel shown in full screen is not drawn" panel_visible
+xdotool mousemove --window "$(video_id)" 640 700 mousedown 3
+sleep 0.1
+xdotool mouseup 3
+wait_for "a right click did not leave full screen" video_fits 1280 1024
+wait_for "the panel after full screen is not drawn" panel_visible
+
+# A dialog closed with Escape hands the keys back, wherever the pointer rests.
+click 36 23  # CONFIG
+settings=$(wait_window '^設定$' "CONFIG opened no settings dialog") || exit 1
+xdotool mousemove 1270 1010
+xdotool key --window "$settings" Escape
+wait_for "Escape did not close the settings dialog" settings_gone
+playing=$(still)
+tap space
+wait_for "SPACE after the settings dialog closed did not pause" paused
+tap space
+
+# Video only (the minimise box's right button): one of the player's windows has the keyboard.
+click 384 5 3
+wait_for "video-only mode left no player window with the keyboard" player_focused
+quit_player
+
+# Topmost: both windows are kept above ordinary ones.
+if with_wm; then
+  sed -i 's/^topmostMode=.*/topmostMode=1/' "$home/KR02.CFG"
+  start_player "$home" "$home/tall.mp4"
+  wait_for "the tall clip did not open" video_fits 1080 1920
+  above() { xprop -id "$1" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE; }
+  wait_for "topmost left the panel among ordinary windows" above "$win"
+  wait_for "topmost left the picture among ordinary windows" above "$(video_id)"
+  quit_player
+fi
