@@ -95,6 +95,17 @@ wait_video() {
   fail "$2: video window is '$(video_geometry)', not '$1'"
 }
 
+# drag_panel: drags the panel by bare area 70 pixels right and 90 down, step by step as a hand does.
+drag_panel() {
+  xdotool mousemove --window "$win" 395 40 mousedown 1
+  sleep 0.2
+  for _ in 1 2 3 4 5 6 7 8 9 10; do
+    xdotool mousemove_relative -- 7 9
+    sleep 0.05
+  done
+  xdotool mouseup 1
+}
+
 # click X Y [BUTTON]: a click on the panel, held long enough for the 40 ms tick to see it.
 click() {
   xdotool mousemove --window "$win" "$1" "$2"

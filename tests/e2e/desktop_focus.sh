@@ -49,13 +49,7 @@ press space
 [[ $(still) == "$unlit" ]] || fail "SPACE after a click on the display did not resume"
 
 # A drag by bare panel area moves by every step of the pointer, and the keys still work.
-xdotool mousemove --window "$win" 395 40 mousedown 1
-sleep 0.2
-for _ in 1 2 3 4 5 6 7 8 9 10; do
-  xdotool mousemove_relative -- 7 9
-  sleep 0.05
-done
-xdotool mouseup 1
+drag_panel
 sleep 0.5
 [[ $(panel_xy) == "70 90" ]] || fail "the drag left the panel at '$(panel_xy)', not '70 90'"
 sleep 1.5

@@ -75,13 +75,7 @@ settings_gone() { [[ -z $(xdotool search --onlyvisible --name '^設定$' 2>/dev/
 start_player "$home" "$home/tall.mp4"
 wait_for "the 1080 x 1920 clip did not open fitting the screen" video_fits 1080 1920
 [[ $(video_geometry) =~ x102[0-3]$ ]] || fail "the tall clip is '$(video_geometry)', not about the screen's height"
-xdotool mousemove --window "$win" 395 40 mousedown 1
-sleep 0.2
-for _ in 1 2 3 4 5 6 7 8 9 10; do
-  xdotool mousemove_relative -- 7 9
-  sleep 0.05
-done
-xdotool mouseup 1
+drag_panel
 wait_for "the first drag did not move the panel to 70,90" panel_at "70 90"
 wait_for "the panel over the tall picture is not drawn" panel_visible
 
