@@ -182,6 +182,7 @@ private slots:
             for (int i = 0; i < size->count(); ++i) sizes << size->itemText(i);
             QCOMPARE(Child<QComboBox>(chooser, "comboFace")->currentText(), QStringLiteral("ＭＳ Ｐゴシック"));
             QVERIFY(Child<QCheckBox>(chooser, "checkBold")->isChecked());
+            chooser->grab().save(QStringLiteral("font-chooser.png"));
             Click(chooser, "buttonOk");
         });
         Click(&dialog, "button1112");
