@@ -169,17 +169,18 @@ TEST_F(ListFileTest, LoadingWithAnEditorAddsNumberedLines) {
     EXPECT_EQ(view.lines, (std::vector<std::string>{">0001 first.mpg", " 0002 second.mpg", " 0003 third.mp3"}));
 }
 
-TEST_F(ListFileTest, CurrentListIsWrittenWithLongTitlesAndEmptyOnlyOnceEmptied) {
-    // Never filled (its file unreadable, say): the file stays as it was.
+TEST_F(ListFileTest, CurrentListIsWrittenWithLongTitlesAndEmptyOnlyWhenTheUserEmptiedIt) {
+    // Found empty (its file unreadable, say): the file stays as it was.
     const auto file = folder.Write("KR01.tob", "/previous.mpg\r\n");
+    list.AppendPath("/gone.mpg");
+    list.RemoveAt(0);
     WriteCurrentList(list, file);
     EXPECT_EQ(folder.Read("KR01.tob"), "/previous.mpg\r\n");
-    // Emptied by the user: the next start shows an empty list.
-    Playlist emptied;
-    emptied.AppendPath("/previous.mpg");
-    emptied.RemoveAt(0);
-    EXPECT_TRUE(WriteCurrentList(emptied, file));
+    // Emptied by the user, as the editor leaves it: the next start shows an empty list.
+    list.currentRemoved = true;
+    EXPECT_TRUE(WriteCurrentList(list, file));
     EXPECT_EQ(folder.Read("KR01.tob"), "");
+    list.currentRemoved = false;
 
     list.Append("/a/b.mpg<<0:00:01:000-0:00:02:000>>", "*ab");
     list.Append("/a/c.mpg", "*a");

@@ -119,9 +119,9 @@ bool LoadListFile(Playlist& list, const std::filesystem::path& listFile) {
 }
 
 bool WriteCurrentList(const Playlist& list, const std::filesystem::path& file) {
-    // A list the user emptied stays empty; one that was never filled (its file unreadable) is no
-    // reason to touch the file.
-    if (list.Size() == 0 && !list.HadEntries()) return true;
+    // A list the user emptied (its current entry went with it) stays empty; one found empty, its
+    // file unreadable or its files removed as missing, leaves the file as it is.
+    if (list.Size() == 0 && !list.currentRemoved) return true;
     std::string bytes;
     for (std::size_t i = 0; i < list.Size(); ++i) {
         // An entry whose name cannot be one line is left out rather than split into two.

@@ -11,8 +11,8 @@ namespace felux {
 // entry or a title. Relative and drive-less lines resolve against the list's folder.
 bool LoadListFile(Playlist& list, const std::filesystem::path& listFile);
 
-// Exit-time save: replaces the file atomically. An empty list is written (empty) only when it held
-// entries during this run; otherwise nothing is written. False when the file could not be written.
+// Exit-time save: replaces the file atomically. An empty list is written (empty) only when the user
+// emptied it; otherwise nothing is written. False when the file could not be written.
 bool WriteCurrentList(const Playlist& list, const std::filesystem::path& file);
 
 // listPathMode 0 and 1: paths as stored; 2: paths inside the list's folder relative to it, where

@@ -50,7 +50,6 @@ bool EntryOpens(const std::string& path) {
 void Playlist::Append(std::string path, std::string title) {
     paths_.push_back(std::move(path));
     titles_.push_back(std::move(title));
-    hadEntries_ = true;
     if (view_) view_->InsertLine(paths_.size() - 1, DisplayLine(paths_.back(), paths_.size(), false));
 }
 

@@ -70,14 +70,13 @@ public:
     void DetachView() { view_ = nullptr; }
     // The line entry i would get now, marked when i == editorCurrent and the current entry is listed.
     std::string DisplayLineAt(std::size_t i) const;
-    // An entry was added during this run: a list found empty at exit was emptied, not unread.
-    bool HadEntries() const { return hadEntries_; }
 
     int count = 0;          // the player's cached count; operations never change it
     int currentIndex = 0;   // the main window's current entry
     int editorCurrent = 0;  // the editor's copy while it is open
-    // The current entry was deleted, or the list was started anew: the entry now at the
-    // current index is the next to play, not the one after it, and no line carries the mark.
+    // The current entry was deleted, or the list was emptied or started anew by the user: the
+    // entry now at the current index is the next to play, not the one after it, and no line
+    // carries the mark.
     bool currentRemoved = false;
     void RefreshCount() { count = static_cast<int>(paths_.size()); }
 
@@ -85,7 +84,6 @@ private:
     std::vector<std::string> paths_;
     std::vector<std::string> titles_;
     PlaylistView* view_ = nullptr;
-    bool hadEntries_ = false;
 };
 
 }  // namespace felux
