@@ -4,7 +4,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
-#include <QFontDialog>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -13,22 +12,16 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
-#include <algorithm>
-#include <cmath>
 
 #include "qt/AspectDlg.h"
 #include "qt/DialogFields.h"
-#include "qt/QtTextPainter.h"
+#include "qt/FontChooserDlg.h"
 #include "qt/SpecialSettingsDlg.h"
 #include "qt/WheelSeekDlg.h"
 #include "video/PictureSize.h"
 
 namespace felux {
 namespace {
-
-// The font chooser's sizes are kept to these points, as small text on the panel needs.
-constexpr int kFontPointsMin = 5;
-constexpr int kFontPointsMax = 11;
 
 QPushButton* Button(int control, const QString& caption, QWidget* parent) {
     auto* button = new QPushButton(caption, parent);
@@ -298,21 +291,17 @@ void SettingsDlg::EditSpecial() {
 }
 
 void SettingsDlg::ChooseFont() {
-    const PlayerSettings& v = form_.values;
-    const QFont initial = QtTextPainter::ToQFont({v.fontFace, v.fontHeight, v.fontWeight, v.fontItalic != 0, v.fontCharSet});
-    bool ok = false;
-    const QFont chosen = QFontDialog::getFont(&ok, initial, this, QStringLiteral("フォント指定"), QFontDialog::ScalableFonts);
-    if (!ok) return;
-    if (!chosen.family().isEmpty()) {
-        form_.values.fontFace = chosen.family().toStdString();
-        fontFace_->setText(chosen.family());
+    PlayerSettings& v = form_.values;
+    FontChooserDlg dialog({v.fontFace, v.fontHeight, v.fontWeight, v.fontItalic}, logicalDpiY(), this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    const FontChoice chosen = dialog.Chosen();
+    if (!chosen.face.empty()) {
+        v.fontFace = chosen.face;
+        fontFace_->setText(QString::fromStdString(chosen.face));
     }
-    const double points = std::clamp(chosen.pointSizeF() > 0 ? chosen.pointSizeF() : 9.0,
-                                     static_cast<double>(kFontPointsMin), static_cast<double>(kFontPointsMax));
-    // Negative: a character height in pixels, as the timed text expects.
-    form_.values.fontHeight = -static_cast<int>(std::lround(points * logicalDpiY() / 72.0));
-    form_.values.fontItalic = chosen.italic() ? 1 : 0;
-    form_.values.fontWeight = chosen.weight();
+    v.fontHeight = chosen.height;
+    v.fontItalic = chosen.italic;
+    v.fontWeight = chosen.weight;
 }
 
 void SettingsDlg::accept() {

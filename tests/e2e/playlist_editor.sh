@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The playlist editor: a right press on FILE opens "Torvel" with the list's lines; a line moved
 # up with "上へ" changes the playing order, "戻る" closes it, and the saved list and window size
-# show both after the exit.
+# show both after the exit. A list emptied with "新規" is still empty at the next start.
 set -u
 felux=$1
 source "$(dirname "$0")/common.bash"
@@ -21,37 +21,64 @@ editor_click() {
   sleep 0.3
 }
 
+# open_editor: a right press on FILE; sets $ed to the editor window.
+open_editor() {
+  click 220 8 3
+  ed=""
+  for _ in $(seq 30); do
+    ed=$(editor_window)
+    [[ -n $ed ]] && return 0
+    sleep 0.1
+  done
+  fail "no editor window after a right press on FILE"
+}
+# close_editor: "戻る", and the window must go.
+close_editor() {
+  editor_click 220 305
+  for _ in $(seq 20); do
+    [[ -z $(editor_window) ]] && return 0
+    sleep 0.1
+  done
+  fail "戻る did not close the editor"
+}
+# dark SHOT AREA: 1 when the area of the screenshot holds text.
+dark() { convert "$1" -crop "$2" -threshold 50% -negate -format '%[fx:mean>0.01]' info:; }
+
 start_player "$home" "$list"
 wait_video 320x240 "start"
-click 220 8 3  # FILE, right button
-ed=""
-for _ in $(seq 30); do
-  ed=$(editor_window)
-  [[ -n $ed ]] && break
-  sleep 0.1
-done
-[[ -n $ed ]] || fail "no editor window after a right press on FILE"
+open_editor
 size=$(xdotool getwindowgeometry "$ed" | sed -n 's/.*Geometry: //p')
 [[ $size == 250x350 ]] || fail "the editor opened at $size, not at the saved 250x350"
 
 # Two lines of text in the list, nothing under them.
 import -window "$ed" editor_open.png
-dark() { convert editor_open.png -crop "$1" -threshold 50% -negate -format '%[fx:mean>0.01]' info:; }
-[[ $(dark 180x14+12+20) == 1 ]] || fail "no first line in the editor"
-[[ $(dark 180x14+12+38) == 1 ]] || fail "no second line in the editor"
-[[ $(dark 180x14+12+80) == 0 ]] || fail "a third line in a two-entry editor"
+[[ $(dark editor_open.png 180x14+12+20) == 1 ]] || fail "no first line in the editor"
+[[ $(dark editor_open.png 180x14+12+38) == 1 ]] || fail "no second line in the editor"
+[[ $(dark editor_open.png 180x14+12+80) == 0 ]] || fail "a third line in a two-entry editor"
 
 editor_click 80 39  # the second line
 editor_click 220 150  # 上へ
 import -window "$ed" editor_moved.png
-editor_click 220 305  # 戻る
-for _ in $(seq 20); do
-  [[ -z $(editor_window) ]] && break
-  sleep 0.1
-done
-[[ -z $(editor_window) ]] || fail "戻る did not close the editor"
+close_editor
 
 quit_player
 expected=$(printf '%s\r\n%s\r\n' "$root/tests/data/clip.mpg" "$root/resources/demo/demo.mpg")
 [[ $(cat "$home/KR01.tob") == "$expected" ]] || fail "the moved entry is not first in KR01.tob: $(cat -A "$home/KR01.tob")"
 grep -q $'^editorWindowWidth=250\r$' "$home/KR02.CFG" || fail "the editor's size was not saved"
+
+# The saved list comes back; 新規 empties it, and so it stays.
+start_player "$home"
+wait_video 320x240 "start with the saved list"
+open_editor
+editor_click 220 30  # 新規
+import -window "$ed" editor_new.png
+[[ $(dark editor_new.png 180x14+12+20) == 0 ]] || fail "新規 left a line in the editor"
+close_editor
+quit_player
+[[ ! -s $home/KR01.tob ]] || fail "the emptied list was not saved: $(cat -A "$home/KR01.tob")"
+start_player "$home"
+open_editor
+import -window "$ed" editor_after_restart.png
+[[ $(dark editor_after_restart.png 180x14+12+20) == 0 ]] || fail "the emptied list came back at the next start"
+close_editor
+quit_player

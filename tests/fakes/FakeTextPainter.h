@@ -1,4 +1,5 @@
-// Text painter fake: every character is a 5-pixel black bar in a 6-pixel cell, on white.
+// Text painter fake: every character is a black bar one pixel narrower than its cell (6 pixels
+// unless a test sets another), on white.
 #pragma once
 
 #include <cstdlib>
@@ -17,13 +18,15 @@ public:
         lastText = std::string(utf8);
         const TextExtent e = Measure(utf8, font);
         image.FillColor(x, y, e.width, e.height, {255, 255, 255});
-        for (int i = 0; i < static_cast<int>(utf8.size()); ++i) image.FillColor(x + 6 * i, y, 5, e.height, {0, 0, 0});
+        for (int i = 0; i < static_cast<int>(utf8.size()); ++i)
+            image.FillColor(x + cell * i, y, cell - 1, e.height, {0, 0, 0});
         return e;
     }
     TextExtent Measure(std::string_view utf8, const TextFont& font) override {
-        return {6 * static_cast<int>(utf8.size()), std::abs(font.height)};
+        return {cell * static_cast<int>(utf8.size()), std::abs(font.height)};
     }
 
+    int cell = 6;
     int draws = 0;
     std::string lastText;
 };

@@ -165,6 +165,47 @@ private slots:
         QVERIFY(answers[1]->wheelPlayText.starts_with("0,999,"));
     }
 
+    // OK without a change gives back the stored font, even a name that only resolves through a
+    // substitution and a weight the face has no style for; only 5 to 11 points are offered.
+    void fontChooserChangesOnlyWhatTheUserChanged() {
+        SettingsDlg dialog(Form([](PlayerSettings& s) {
+            s.fontFace = "ＭＳ Ｐゴシック";
+            s.fontWeight = 700;
+            s.fontHeight = -14;
+            s.fontItalic = 255;
+        }), modes_);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        QStringList sizes;
+        WhenModal([&sizes](QWidget* chooser) {
+            auto* size = Child<QComboBox>(chooser, "comboSize");
+            for (int i = 0; i < size->count(); ++i) sizes << size->itemText(i);
+            QCOMPARE(Child<QComboBox>(chooser, "comboFace")->currentText(), QStringLiteral("ＭＳ Ｐゴシック"));
+            QVERIFY(Child<QCheckBox>(chooser, "checkBold")->isChecked());
+            chooser->grab().save(QStringLiteral("font-chooser.png"));
+            Click(chooser, "buttonOk");
+        });
+        Click(&dialog, "button1112");
+        QCOMPARE(sizes, QStringList({"5", "6", "7", "8", "9", "10", "11"}));
+        const PlayerSettings& v = dialog.Form().values;
+        QCOMPARE(QString::fromStdString(v.fontFace), QStringLiteral("ＭＳ Ｐゴシック"));
+        QCOMPARE(v.fontWeight, 700);
+        QCOMPARE(v.fontHeight, -14);
+        QCOMPARE(v.fontItalic, 255);
+
+        WhenModal([](QWidget* chooser) {
+            Child<QComboBox>(chooser, "comboSize")->setCurrentIndex(4);  // 9 points
+            Child<QCheckBox>(chooser, "checkBold")->click();
+            Click(chooser, "buttonOk");
+        });
+        Click(&dialog, "button1112");
+        QCOMPARE(QString::fromStdString(dialog.Form().values.fontFace), QStringLiteral("ＭＳ Ｐゴシック"));
+        QCOMPARE(dialog.Form().values.fontHeight, -qRound(9 * dialog.logicalDpiY() / 72.0));
+        QCOMPARE(dialog.Form().values.fontWeight, 400);
+        QCOMPARE(dialog.Form().values.fontItalic, 255);
+        QCOMPARE(Child<QLineEdit>(&dialog, "edit1109")->text(), QStringLiteral("ＭＳ Ｐゴシック"));
+    }
+
     void everyControlIsReachedWithTab() {
         SettingsDlg dialog(Form(), modes_);
         dialog.show();

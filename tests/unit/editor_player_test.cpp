@@ -18,11 +18,29 @@ std::vector<std::string> Paths(const Playlist& list) {
     return out;
 }
 
+// The lines that carry the current mark.
+std::vector<std::size_t> Marked(const std::vector<std::string>& lines) {
+    std::vector<std::size_t> marked;
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        if (lines[i].starts_with('>')) marked.push_back(i);
+    return marked;
+}
+
 class EditorPlayerTest : public ::testing::Test {
 protected:
     void TickUntilDropDone() {
         for (int i = 0; i < 100 && h.player->DropScanning(); ++i) h.Tick();
         ASSERT_FALSE(h.player->DropScanning());
+    }
+    // Plays entry `index` of the list and opens the editor over it.
+    OpenPlayer& PlayWithEditor(const std::vector<std::string>& entries, int index) {
+        OpenPlayer& p = h.Start(entries);
+        p.playlist.currentIndex = index;
+        p.OpenCurrent();
+        h.TickUntilStarted();
+        p.state.requests.file = 2;
+        h.Tick();
+        return p;
     }
     PlayerHarness h;
 };
@@ -152,6 +170,71 @@ TEST_F(EditorPlayerTest, AnAppendDropOntoAPausedFileKeepsItPausedUntilOnePlay) {
     h.Tick();
     EXPECT_TRUE(h.engine.playing);
     EXPECT_EQ(p.openFile.path, a);
+}
+
+TEST_F(EditorPlayerTest, DeletingThePlayingEntryPlaysTheOneRightAfterItNext) {
+    const std::string q = h.AddMedia("q.mpg");
+    const std::string r = h.AddMedia("r.mpg");
+    const std::string s = h.AddMedia("s.mpg");
+    OpenPlayer& p = PlayWithEditor({h.AddMedia("p.mpg"), q, r, s}, 1);
+    h.editorWindow.view.Select({1});
+    p.editor.Delete();
+    h.Tick();
+    EXPECT_TRUE(Marked(h.editorWindow.view.lines).empty());  // what plays is no longer listed
+    EXPECT_EQ(p.openFile.path, q);
+    h.engine.completed = true;
+    h.Tick();
+    EXPECT_EQ(p.openFile.path, r);
+    EXPECT_EQ(Marked(h.editorWindow.view.lines), std::vector<std::size_t>{1});
+    h.TickUntilStarted();
+    h.engine.completed = true;
+    h.Tick();
+    EXPECT_EQ(p.openFile.path, s);
+}
+
+TEST_F(EditorPlayerTest, NextPastAMissingFileMovesTheMarkSoPlayGoesOnFromThere) {
+    const std::string c = h.AddMedia("c.mpg");
+    OpenPlayer& p = PlayWithEditor({h.AddMedia("a.mpg"), "/nowhere/gone.mpg", c}, 0);
+    p.state.requests.fastForward = 1;  // RIGHT: the missing file does not open
+    h.Tick();
+    ASSERT_EQ(p.state.mediaClosed, 1);
+    EXPECT_EQ(Marked(h.editorWindow.view.lines), std::vector<std::size_t>{1});
+    p.state.requests.fastForward = 1;  // RIGHT again, with nothing open
+    h.Tick();
+    EXPECT_EQ(p.playlist.currentIndex, 2);
+    p.state.requests.play = 1;  // SPACE
+    h.Tick();
+    EXPECT_EQ(p.openFile.path, c);
+    EXPECT_EQ(Marked(h.editorWindow.view.lines), std::vector<std::size_t>{2});
+}
+
+TEST_F(EditorPlayerTest, AChoiceFromThePopupMenuMovesTheOneMark) {
+    const std::string c = h.AddMedia("c.mpg");
+    OpenPlayer& p = PlayWithEditor({h.AddMedia("a.mpg"), h.AddMedia("b.mpg"), c}, 0);
+    p.ShowPopupMenu(PopupMenu::Playlist, {0, 0});
+    p.OnPopupChosen(3);
+    h.Tick();
+    EXPECT_EQ(p.openFile.path, c);
+    EXPECT_EQ(Marked(h.editorWindow.view.lines), std::vector<std::size_t>{2});
+}
+
+TEST_F(EditorPlayerTest, ANewListStartsAtItsFirstEntryWhenThePlayingFileEnds) {
+    OpenPlayer& p = PlayWithEditor({h.AddMedia("a.mpg"), h.AddMedia("b.mpg"), h.AddMedia("c.mpg")}, 2);
+    const std::string pp = h.AddMedia("p.mpg");
+    const std::string q = h.AddMedia("q.mpg");
+    p.editor.New();
+    // Dropped in reverse: the sort of the new part swaps the first place away and back.
+    p.OnDropFiles({h.AddMedia("s.mpg"), h.AddMedia("r.mpg"), q, pp}, DropTarget::Editor, 0);
+    TickUntilDropDone();
+    EXPECT_TRUE(Marked(h.editorWindow.view.lines).empty());
+    h.engine.completed = true;
+    h.Tick();
+    EXPECT_EQ(p.openFile.path, pp);
+    EXPECT_EQ(Marked(h.editorWindow.view.lines), std::vector<std::size_t>{0});
+    h.TickUntilStarted();
+    h.engine.completed = true;
+    h.Tick();
+    EXPECT_EQ(p.openFile.path, q);
 }
 
 TEST_F(EditorPlayerTest, InFullScreenTheShownPanelBringsTheEditorAndClicksOnItStay) {

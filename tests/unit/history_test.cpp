@@ -48,13 +48,14 @@ TEST(History, SavesAndLoadsOnlyAbsolutePathsInAnyEncoding) {
     loaded.LoadHistory(folder.path() / "old.tob");
     EXPECT_EQ(loaded.Entries(), (std::vector<std::string>{"/x/日本.mpg", "/y/b.mp3"}));
 
-    // Each line decides its own encoding; bytes that name an existing file stay as they are.
+    // A line readable only one way keeps its encoding; bytes that name an existing file stay as
+    // they are.
     const std::string byteName = (folder.path() / "\x93\xfa.mpg").string();
     folder.Write("\x93\xfa.mpg", "");
-    folder.Write("mixed.tob", "/a/日本.mpg\r\n/a/caf\xe9.mpg\r\n" + byteName + "\r\n/b/\x96\x7b.mpg\r\n");
+    folder.Write("mixed.tob", "/a/日本語.mpg\r\n/a/caf\xe9.mpg\r\n" + byteName + "\r\n/b/\x96\x7b.mpg\r\n");
     loaded.LoadHistory(folder.path() / "mixed.tob");
     ASSERT_EQ(loaded.Entries().size(), 4u);
-    EXPECT_EQ(loaded.Entries()[0], "/a/日本.mpg");
+    EXPECT_EQ(loaded.Entries()[0], "/a/日本語.mpg");
     EXPECT_EQ(loaded.Entries()[2], byteName);
     EXPECT_EQ(loaded.Entries()[3], "/b/本.mpg");
 

@@ -28,9 +28,10 @@ protected:
 };
 
 TEST_F(ListFileTest, ClassifiesAbsoluteTitleDrivelessAndRelativeLines) {
+    std::filesystem::create_directory(folder.path() / "bare");
     const auto file = folder.Write("x.tob",
                                    "/a/b.mpg\r\n*My title\r\n\\c\\d.avi\r\ne\\f.wav\r\n\r\n"
-                                   "C:\\win\\g.mpg\r\n/bare/folder\r\n../up.mp3\r\n");
+                                   "C:\\win\\g.mpg\r\n" + Dir() + "/bare\r\n../up.mp3\r\n");
     EXPECT_TRUE(LoadListFile(list, file));
     EXPECT_EQ(Paths(), (std::vector<std::string>{"/a/b.mpg", "/c/d.avi", Dir() + "/e/f.wav", "C:\\win\\g.mpg",
                                                  Dir() + "/../up.mp3"}));
@@ -78,12 +79,13 @@ TEST_F(ListFileTest, EachLineKeepsItsOwnEncodingAndExistingByteNamesStay) {
     // A Latin-1 line must not drag the UTF-8 lines into Shift-JIS; a name unpacked as
     // Shift-JIS bytes that exists on disk is that file, not its decoded spelling.
     folder.Write("\x93\xfa.mpg", "");
-    const auto file = folder.Write("mixed.tob", "/m/日本.mpg\r\n*題名\r\n/m/caf\xe9.mpg\r\n\x93\xfa.mpg\r\n"
+    // (These UTF-8 lines cannot be Shift-JIS: a line that can be both is read the way its file is.)
+    const auto file = folder.Write("mixed.tob", "/m/日本語.mpg\r\n*題名だ\r\n/m/caf\xe9.mpg\r\n\x93\xfa.mpg\r\n"
                                                 "/m/\x96\x7b.mpg\r\n*\x83\x5e\r\n");
     EXPECT_TRUE(LoadListFile(list, file));
     ASSERT_EQ(list.Size(), 4u);
-    EXPECT_EQ(list.PathAt(0), "/m/日本.mpg");
-    EXPECT_EQ(list.TitleAt(0), "*題名");
+    EXPECT_EQ(list.PathAt(0), "/m/日本語.mpg");
+    EXPECT_EQ(list.TitleAt(0), "*題名だ");
     EXPECT_TRUE(io::IsValidUtf8(list.PathAt(1)));
     EXPECT_EQ(list.PathAt(2), Dir() + "/\x93\xfa.mpg");
     EXPECT_EQ(list.PathAt(3), "/m/本.mpg") << "a byte name that does not exist is decoded";
@@ -93,6 +95,23 @@ TEST_F(ListFileTest, EachLineKeepsItsOwnEncodingAndExistingByteNamesStay) {
     list.Clear();
     EXPECT_TRUE(LoadListFile(list, folder.path() / "KR01.tob"));
     EXPECT_EQ(list.PathAt(2), Dir() + "/\x93\xfa.mpg") << "and survives the next start";
+}
+
+TEST_F(ListFileTest, EntriesWithoutADotReadBackFromTheCurrentAndSavedLists) {
+    const std::filesystem::path lists = folder.path() / "lists";
+    std::filesystem::create_directory(lists);
+    list.AppendPath("/music/track01");
+    list.AppendPath(lists.string() + "/track02");
+    list.AppendPath(lists.string() + "/*star.mpg");
+    WriteCurrentList(list, folder.path() / "KR01.tob");
+    SaveListFile(list, lists / "x.tob", 2);
+    for (const std::filesystem::path& file : {folder.path() / "KR01.tob", lists / "x.tob"}) {
+        Playlist back;
+        EXPECT_TRUE(LoadListFile(back, file));
+        ASSERT_EQ(back.Size(), 3u) << file;
+        for (std::size_t i = 0; i < 3; ++i) EXPECT_EQ(back.PathAt(i), list.PathAt(i)) << file;
+        EXPECT_EQ(back.TitleAt(2), "") << file;
+    }
 }
 
 TEST_F(ListFileTest, M3uCommentsAreSkippedAndFileUrisBecomePaths) {
@@ -150,10 +169,18 @@ TEST_F(ListFileTest, LoadingWithAnEditorAddsNumberedLines) {
     EXPECT_EQ(view.lines, (std::vector<std::string>{">0001 first.mpg", " 0002 second.mpg", " 0003 third.mp3"}));
 }
 
-TEST_F(ListFileTest, CurrentListIsWrittenOnlyWithEntriesAndLongTitles) {
+TEST_F(ListFileTest, CurrentListIsWrittenWithLongTitlesAndEmptyOnlyWhenTheUserEmptiedIt) {
+    // Found empty (its file unreadable, say): the file stays as it was.
     const auto file = folder.Write("KR01.tob", "/previous.mpg\r\n");
+    list.AppendPath("/gone.mpg");
+    list.RemoveAt(0);
     WriteCurrentList(list, file);
     EXPECT_EQ(folder.Read("KR01.tob"), "/previous.mpg\r\n");
+    // Emptied by the user, as the editor leaves it: the next start shows an empty list.
+    list.currentRemoved = true;
+    EXPECT_TRUE(WriteCurrentList(list, file));
+    EXPECT_EQ(folder.Read("KR01.tob"), "");
+    list.currentRemoved = false;
 
     list.Append("/a/b.mpg<<0:00:01:000-0:00:02:000>>", "*ab");
     list.Append("/a/c.mpg", "*a");

@@ -54,6 +54,31 @@ TEST(SettingsForm, ShowsInvertedAndTopmostFieldsAndCopiesBackOnlyWhatItEdits) {
     EXPECT_EQ(s.topmostMode, 0);
 }
 
+TEST(SettingsForm, HandEditedNumbersTheDialogLeftAloneSurviveOk) {
+    PlayerSettings s;
+    s.wheelPlayIsRate[3] = 2;   // a jump, as far as the wheel goes
+    s.wheelPauseIsRate[5] = 2;
+    s.maximizeOnPlay = 2;       // shown checked
+    s.topmostMode = 3;          // shows neither box
+    SettingsForm form = OpenSettingsForm(s, 0);
+    ApplySettingsForm(form, s);
+    EXPECT_EQ(s.wheelPlayIsRate[3], 2);
+    EXPECT_EQ(s.wheelPauseIsRate[5], 2);
+    EXPECT_EQ(s.maximizeOnPlay, 2);
+    EXPECT_EQ(s.topmostMode, 3);
+
+    // What the user changes takes the dialog's value.
+    form.wheelPauseText = "0,25%,50%,75%,100%,512%,1000,2000,3000,5000,0,-250,-500,-750,-1000,-512,-1000,-2000,"
+                          "-3000,-5000";
+    SetCheck(form, FormCheck::MaximizeOnPlay, false);
+    SetCheck(form, FormCheck::TopmostPanel, true);
+    ApplySettingsForm(form, s);
+    EXPECT_EQ(s.wheelPauseIsRate[5], 1);
+    EXPECT_EQ(s.wheelPlayIsRate[3], 2);
+    EXPECT_EQ(s.maximizeOnPlay, 0);
+    EXPECT_EQ(s.topmostMode, 2);
+}
+
 TEST(SettingsForm, VolumeLogButtonsDecideWhatOkDoesToTheLog) {
     const VolumeLogOptions options{true, false, 500};
     const CurrentFile current{"song", true, 0};

@@ -47,6 +47,20 @@ TEST(TextFile, ValidUtf8StaysAndEverythingElseIsShiftJis) {
     EXPECT_TRUE(io::IsValidUtf8(io::ToUtf8(garbage)));
 }
 
+TEST(TextFile, ALineValidBothWaysIsReadTheWayItsFileIs) {
+    // "ﾃｽ" in Shift-JIS is C3 BD, which is also "ý" in UTF-8.
+    const std::string both = "[00:02:00]\xC3\xBD";
+    EXPECT_EQ(io::LinesToUtf8("[00:01:00]\x83\x65\x83\x58\x83\x67\r\n" + both + "\r\n"),
+              "[00:01:00]テスト\r\n[00:02:00]ﾃｽ\r\n");
+    EXPECT_EQ(io::LinesToUtf8("[00:01:00]テスト\r\n" + both + "\r\n"), "[00:01:00]テスト\r\n[00:02:00]ý\r\n");
+    // Nothing else to go by: UTF-8, as a line alone always was.
+    EXPECT_EQ(io::LinesToUtf8(both + "\n\n"), "[00:02:00]ý\n\n");
+    EXPECT_TRUE(io::IsValidShiftJis("\x83\x65\xB1 a"));
+    EXPECT_FALSE(io::IsValidShiftJis("\x83"));      // a lead byte cut off by the end
+    EXPECT_FALSE(io::IsValidShiftJis("\x83\x7F"));  // no trail byte
+    EXPECT_FALSE(io::IsValidShiftJis("\xA0"));
+}
+
 TEST(TextLines, LinesEndAtAnyLineEndAndNumbersSaturate) {
     using V = std::vector<std::string_view>;
     EXPECT_EQ(io::SplitLines("a\r\nb\nc\rd"), (V{"a", "b", "c", "d"}));

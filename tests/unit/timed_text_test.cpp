@@ -144,9 +144,48 @@ TEST_F(TextOnPanel, ALongLineScrollsSoTheFillStaysInView) {
     EXPECT_EQ(At(kLyricTop.x + 139, 5), kLightColour);   // text column 237, past the fill at 137
 }
 
+TEST_F(TextOnPanel, ALineFadedOutComesBackAfterASeekBackIntoIt) {
+    view.indexListActive = true;
+    view.lyricsPanelShown = true;
+    renderer.LoadTimedLine("ab", 0, 10'000, font, 0);
+    Frames(9, 9'950);
+    ASSERT_EQ(renderer.Timed().Brightness(), -255);
+    Frames(8, 9'901);  // still inside the last 100 ms: it stays out
+    EXPECT_EQ(renderer.Timed().Brightness(), -255);
+    Frames(1, 9'900);
+    EXPECT_EQ(renderer.Timed().Brightness(), -185);
+    Frames(7, 5'000);
+    EXPECT_EQ(renderer.Timed().Brightness(), 255);
+    EXPECT_EQ(At(kLyricTop.x + (145 - 15) / 2, 5), kOrangeColour);
+}
+
+TEST_F(TextOnPanel, ALineWiderThanTheScratchImageScrollsToItsEndOnThePanelAndUnderTheVideo) {
+    view.indexListActive = true;
+    view.lyricsPanelShown = true;
+    view.lyricsBelowVideo = true;
+    // 107 characters: the last letter ends at text column 640, one past the scratch image.
+    renderer.LoadTimedLine(std::string("[00:00]") + std::string(107, 'x'), 0, 10'000, font, 0);
+    Frames(9, 9'890);  // the fill near the end: both copies scrolled to the line's last pixels
+    ASSERT_EQ(renderer.Timed().SmallWidth(), 645);
+    // The panel shows text columns 500-644, the wide strip 325-644.
+    for (const auto& [left, top] : {std::pair{kLyricTop.x - 500, 5}, std::pair{kWideDarkStrip.x - 325,
+                                                                               kWideDarkStrip.y + 5}}) {
+        EXPECT_EQ(At(left + 635, top), kDarkColour);  // the gap before the last letter
+        EXPECT_NE(At(left + 636, top), kDarkColour);  // the last letter
+        EXPECT_NE(At(left + 640, top), kDarkColour);
+        EXPECT_EQ(At(left + 641, top), kDarkColour);  // and the ground after it, not a bar
+        EXPECT_EQ(At(left + 644, top), kDarkColour);
+    }
+    // A seek back to the start shows the beginning again.
+    Frames(1, 100);
+    EXPECT_NE(At(kLyricTop.x, 5), kDarkColour);
+    EXPECT_EQ(At(kLyricTop.x + 5, 5), kDarkColour);
+}
+
 TEST_F(TextOnPanel, TheTitleEntersScrollsAndComesRoundAfterAGap) {
     renderer.SetTitle(" ab", font);  // 21 pixels: letters at text columns 6-10 and 12-16
     const int band = kTitleBand.y + 5;
+    view.titleHover = true;  // the pointer over the display holds the title lit
     Frames(70, 0);  // offset -1: the text starts at display column 1
     EXPECT_EQ(renderer.Title().Offset(), -1);
     EXPECT_EQ(At(kTitleBand.x + 7, band), kLightColour);
@@ -157,22 +196,36 @@ TEST_F(TextOnPanel, TheTitleEntersScrollsAndComesRoundAfterAGap) {
     EXPECT_EQ(renderer.Title().Offset(), -48);
     EXPECT_EQ(At(kTitleBand.x + 48 + 6, band), kLightColour);
     EXPECT_EQ(At(kTitleBand.x + 48 + 5, band), kDarkColour);
-    // A short title stays lit while it circles; a hover ends its first pass.
-    Frames(100, 0);
-    EXPECT_EQ(renderer.Title().Brightness(), 255);
-    view.titleHover = true;
-    Frames(1, 0);
+    // The pointer gone, the title fades out and then no longer moves or draws.
     view.titleHover = false;
     Frames(1, 0);
     EXPECT_EQ(renderer.Title().Brightness(), 235);
     Frames(25, 0);
     EXPECT_EQ(renderer.Title().Brightness(), -255);
     const int offset = renderer.Title().Offset();
-    Frames(3, 0);  // faded out: it no longer moves or draws
+    Frames(3, 0);
     EXPECT_EQ(renderer.Title().Offset(), offset);
     view.titleHover = true;
     Frames(1, 0);
     EXPECT_EQ(renderer.Title().Brightness(), -235);
+}
+
+TEST_F(TextOnPanel, ATitleTooNarrowToFillTheRoomAfterTheGapStillFadesAfterItsFirstPass) {
+    // At offset 1 the room after the gap is 96 less the width: a 48-pixel title fills it
+    // exactly, a 47-pixel one never does. Both end their first pass there.
+    for (const auto& [cell, text] : {std::pair{15, "abc"}, std::pair{11, "abcd"}}) {
+        painter.cell = cell;
+        renderer.SetTitle(text, font);
+        SCOPED_TRACE(renderer.Title().Width());
+        Frames(70, 0);
+        EXPECT_EQ(renderer.Title().Offset(), -1);
+        EXPECT_EQ(renderer.Title().Brightness(), 255);
+        Frames(1, 0);
+        EXPECT_EQ(renderer.Title().Brightness(), 235);
+        Frames(25, 0);
+        EXPECT_EQ(renderer.Title().Brightness(), -255);
+        EXPECT_FALSE(renderer.Title().Moving(false));  // the panel rests
+    }
 }
 
 TEST_F(TextOnPanel, ALongTitleFadesOnceItsBeginningComesRound) {

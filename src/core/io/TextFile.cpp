@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <random>
@@ -111,19 +112,81 @@ std::optional<std::string> ReadTextBounded(const std::filesystem::path& file, st
     return LinesToUtf8(*bytes);
 }
 
-std::string LinesToUtf8(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
+namespace {
+
+// Calls f(line, ends) for every line of text: the line without its end, then the CR and LF
+// bytes after it (blank lines included).
+template <typename F>
+void ForEachLine(std::string_view text, F&& f) {
     std::size_t start = 0;
     while (start < text.size()) {
         std::size_t end = text.find_first_of("\r\n", start);
         if (end == std::string_view::npos) end = text.size();
-        out += ToUtf8(text.substr(start, end - start));
         const std::size_t next = text.find_first_not_of("\r\n", end);
         const std::size_t stop = next == std::string_view::npos ? text.size() : next;
-        out.append(text.substr(end, stop - end));
+        f(text.substr(start, end - start), text.substr(end, stop - end));
         start = stop;
     }
+}
+
+// Decodes CP932; undecodable bytes become U+FFFD.
+std::string FromShiftJis(std::string_view bytes) {
+    iconv_t cd = iconv_open("UTF-8", "CP932");
+    if (cd == reinterpret_cast<iconv_t>(-1)) return std::string(bytes);
+    std::string out;
+    out.resize(bytes.size() * 3 + 8);
+    char* in = const_cast<char*>(bytes.data());
+    std::size_t inLeft = bytes.size();
+    char* outPtr = out.data();
+    std::size_t outLeft = out.size();
+    while (inLeft > 0) {
+        if (iconv(cd, &in, &inLeft, &outPtr, &outLeft) != static_cast<std::size_t>(-1)) break;
+        if (errno == E2BIG) break;  // cannot happen: 3 bytes out per byte in is enough
+        // Invalid or truncated sequence: emit U+FFFD and skip one byte.
+        if (outLeft < 3) break;
+        *outPtr++ = '\xEF';
+        *outPtr++ = '\xBF';
+        *outPtr++ = '\xBD';
+        outLeft -= 3;
+        ++in;
+        --inLeft;
+    }
+    iconv_close(cd);
+    out.resize(out.size() - outLeft);
+    return out;
+}
+
+}  // namespace
+
+bool LeansShiftJis(std::string_view text) {
+    std::size_t onlyShiftJis = 0;
+    std::size_t onlyUtf8 = 0;
+    ForEachLine(text, [&](std::string_view line, std::string_view) {
+        const bool utf8 = IsValidUtf8(line);
+        if (utf8 == IsValidShiftJis(line)) return;
+        ++(utf8 ? onlyUtf8 : onlyShiftJis);
+    });
+    return onlyShiftJis > onlyUtf8;
+}
+
+bool ReadsAsUtf8(std::string_view line, bool fileLeansShiftJis) {
+    if (!IsValidUtf8(line)) return false;
+    const bool ascii = std::all_of(line.begin(), line.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    return ascii || !fileLeansShiftJis || !IsValidShiftJis(line);
+}
+
+std::string LineToUtf8(std::string_view line, bool fileLeansShiftJis) {
+    return ReadsAsUtf8(line, fileLeansShiftJis) ? std::string(line) : FromShiftJis(line);
+}
+
+std::string LinesToUtf8(std::string_view text) {
+    const bool shiftJis = LeansShiftJis(text);
+    std::string out;
+    out.reserve(text.size());
+    ForEachLine(text, [&](std::string_view line, std::string_view ends) {
+        out += LineToUtf8(line, shiftJis);
+        out += ends;
+    });
     return out;
 }
 
@@ -168,31 +231,20 @@ bool IsValidUtf8(std::string_view s) {
     return true;
 }
 
+bool IsValidShiftJis(std::string_view s) {
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        const auto c = static_cast<unsigned char>(s[i]);
+        if (c < 0x80 || (c >= 0xA1 && c <= 0xDF)) continue;
+        if (!((c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC)) || i + 1 >= s.size()) return false;
+        const auto trail = static_cast<unsigned char>(s[++i]);
+        if (trail < 0x40 || trail == 0x7F || trail > 0xFC) return false;
+    }
+    return true;
+}
+
 std::string ToUtf8(std::string_view bytes) {
     if (IsValidUtf8(bytes)) return std::string(bytes);
-    iconv_t cd = iconv_open("UTF-8", "CP932");
-    if (cd == reinterpret_cast<iconv_t>(-1)) return std::string(bytes);
-    std::string out;
-    out.resize(bytes.size() * 3 + 8);
-    char* in = const_cast<char*>(bytes.data());
-    std::size_t inLeft = bytes.size();
-    char* outPtr = out.data();
-    std::size_t outLeft = out.size();
-    while (inLeft > 0) {
-        if (iconv(cd, &in, &inLeft, &outPtr, &outLeft) != static_cast<std::size_t>(-1)) break;
-        if (errno == E2BIG) break;  // cannot happen: 3 bytes out per byte in is enough
-        // Invalid or truncated sequence: emit U+FFFD and skip one byte.
-        if (outLeft < 3) break;
-        *outPtr++ = '\xEF';
-        *outPtr++ = '\xBF';
-        *outPtr++ = '\xBD';
-        outLeft -= 3;
-        ++in;
-        --inLeft;
-    }
-    iconv_close(cd);
-    out.resize(out.size() - outLeft);
-    return out;
+    return FromShiftJis(bytes);
 }
 
 }  // namespace felux::io

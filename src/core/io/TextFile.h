@@ -38,11 +38,27 @@ std::optional<std::string> ReadTextBounded(const std::filesystem::path& path, st
 
 bool IsValidUtf8(std::string_view bytes);
 
+// The byte structure of Shift-JIS (CP932): single bytes 00-7F and A1-DF, lead bytes 81-9F and
+// E0-FC each followed by a trail byte 40-7E or 80-FC.
+bool IsValidShiftJis(std::string_view bytes);
+
 // Text read from files: taken as UTF-8 when valid, otherwise decoded as
 // Shift-JIS (CP932); undecodable bytes become U+FFFD.
 std::string ToUtf8(std::string_view bytes);
 
-// ToUtf8 line by line; the line ends are kept.
+// Whether a file's lines lean to Shift-JIS: more of them can only be Shift-JIS than can only
+// be UTF-8. A line that is valid both ways (half-width katakana pairs such as C3 BD) is read
+// the way the rest of its file is.
+bool LeansShiftJis(std::string_view text);
+
+// Whether a line of a file is taken as UTF-8, byte for byte: when it is valid UTF-8, unless it
+// holds non-ASCII bytes that are valid Shift-JIS too and its file leans that way.
+bool ReadsAsUtf8(std::string_view line, bool fileLeansShiftJis);
+
+// One line of a file: its bytes when it reads as UTF-8, else decoded as Shift-JIS.
+std::string LineToUtf8(std::string_view line, bool fileLeansShiftJis);
+
+// LineToUtf8 line by line, the file's leaning taken from the whole text; the line ends are kept.
 std::string LinesToUtf8(std::string_view text);
 
 // True when the bytes name something that exists; Linux names are bytes, so

@@ -256,6 +256,8 @@ private:
     // imposed is not the user's choice.
     void RememberVideoPosition();
     void KeepPanelAboveVideo();
+    // The current entry becomes index, and the editor's mark moves with it.
+    void MoveCurrent(int index);
     void OpenIfPlaying();
     void RunSearch(int& searchState, bool& indicator, int oneShotValue, int direction, int playSpeed,
                    int pauseSpeed);

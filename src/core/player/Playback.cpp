@@ -90,6 +90,11 @@ void MainPlayerDlg::OpenAtCurrentIndex() {
         }
     }
 
+    playlist.currentRemoved = false;
+    // The mark moves even when the entry will not open: the editor's index is the player's on
+    // every tick, and a stale one would take the player back to the last file that opened.
+    if (state.editorOpen != 0) MarkEditorCurrent(playlist.currentIndex);
+
     state.segmentActive = false;
     state.segmentStartMs = state.segmentEndMs = 0;
     state.startDelay = 0;
@@ -121,7 +126,6 @@ void MainPlayerDlg::PrepareOpenedFile(const std::string& entry) {
     openFile.folder = fsPath.has_parent_path() ? fsPath.parent_path().string() + "/" : std::string();
     openFile.audioInfo.reset();
     if (IsMpegAudioPath(path)) openFile.audioInfo = ReadAudioInfo(fsPath);
-    if (state.editorOpen != 0) MarkEditorCurrent(playlist.currentIndex);
     if (!path.empty()) openedOnce = true;
     VolumeLogMode(VolumeMode::LookUp);
     openFile.fullEntry = entry;
@@ -252,6 +256,13 @@ void MainPlayerDlg::Shuffle() {
     if (settings.shufflePlay != 0) playlist.currentIndex = shuffleOrder[0];
 }
 
+void MainPlayerDlg::MoveCurrent(int index) {
+    playlist.currentIndex = index;
+    playlist.currentRemoved = false;
+    // Also when nothing opens: the tick takes the editor's index as the player's.
+    if (state.editorOpen != 0) MarkEditorCurrent(index);
+}
+
 void MainPlayerDlg::OpenIfPlaying() {
     if (state.mediaClosed != 0) return;
     const int active = state.appActive;
@@ -277,29 +288,32 @@ void MainPlayerDlg::Next() {
                 if (settings.reshuffleOnWrap == 1) Shuffle();
                 shufflePosition = 0;
             }
-            playlist.currentIndex = orderAt(shufflePosition);
+            MoveCurrent(orderAt(shufflePosition));
             OpenIfPlaying();
         } else if (shufflePosition < count) {
-            playlist.currentIndex = orderAt(shufflePosition);
+            MoveCurrent(orderAt(shufflePosition));
             OpenIfPlaying();
         } else {
             if (settings.reshuffleOnWrap == 1) Shuffle();
             shufflePosition = 0;
             CollapseVideoWindow();
             if (state.mediaClosed == 0) state.requests.endOfListStop = 1;
-            playlist.currentIndex = orderAt(0);
+            MoveCurrent(orderAt(0));
         }
         return;
     }
-    ++playlist.currentIndex;
+    // The entry that took a deleted current one's place is the next one itself.
+    const int next =
+        playlist.currentRemoved ? std::clamp(playlist.currentIndex, 0, count - 1) : playlist.currentIndex + 1;
     if (settings.repeatList != 0) {
-        if (playlist.currentIndex >= count) playlist.currentIndex = 0;
+        MoveCurrent(next >= count ? 0 : next);
         OpenIfPlaying();
-    } else if (playlist.currentIndex >= count) {
-        playlist.currentIndex = 0;
+    } else if (next >= count) {
+        MoveCurrent(0);
         CollapseVideoWindow();
         if (state.mediaClosed == 0) state.requests.endOfListStop = 1;
     } else {
+        MoveCurrent(next);
         OpenIfPlaying();
     }
 }
@@ -314,10 +328,10 @@ void MainPlayerDlg::Previous() {
         if (static_cast<int>(shuffleOrder.size()) != count) Shuffle();
         --shufflePosition;
         if (shufflePosition < 0 || shufflePosition >= count) shufflePosition = count - 1;
-        playlist.currentIndex = shuffleOrder[static_cast<std::size_t>(shufflePosition)];
+        MoveCurrent(shuffleOrder[static_cast<std::size_t>(shufflePosition)]);
     } else {
-        --playlist.currentIndex;
-        if (playlist.currentIndex < 0 || playlist.currentIndex >= count) playlist.currentIndex = count - 1;
+        const int previous = playlist.currentIndex - 1;
+        MoveCurrent(previous < 0 || previous >= count ? count - 1 : previous);
     }
     OpenIfPlaying();
 }

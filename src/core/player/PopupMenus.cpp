@@ -64,9 +64,8 @@ void MainPlayerDlg::TakePopupChoice() {
         return;
     }
     CloseMedia();
-    playlist.currentIndex = chosen;
-    // The tick's exchange sets the current index from the editor's: it must not undo the choice.
-    if (state.editorOpen != 0) playlist.editorCurrent = chosen;
+    // Through the editor's mark, which the tick copies back: it must not undo the choice.
+    MoveCurrent(chosen);
     OpenCurrent();
 }
 

@@ -19,12 +19,14 @@ void History::LoadHistory(const std::filesystem::path& file) {
     entries_.clear();
     const std::optional<std::string> text = io::ReadRawTextBounded(file, kMaxHistoryBytes);
     if (!text) return;
+    const bool shiftJis = io::LeansShiftJis(*text);
     for (const std::string_view line : io::SplitLines(*text, kMaxHistoryLines)) {
         if (entries_.size() == kMaxEntries) break;
         if (!line.starts_with('/') || io::NotOneLine(line)) continue;
         // A name that is not UTF-8 is decoded, unless its bytes already name an existing file.
         std::string raw(line);
-        entries_.push_back(io::IsValidUtf8(raw) || io::NamesExistingFile(raw) ? std::move(raw) : io::ToUtf8(line));
+        const bool asItStands = io::ReadsAsUtf8(raw, shiftJis) || io::NamesExistingFile(raw);
+        entries_.push_back(asItStands ? std::move(raw) : io::LineToUtf8(line, shiftJis));
     }
 }
 

@@ -68,9 +68,9 @@ std::optional<std::string> FileUriPath(std::string_view line) {
     return path;
 }
 
-// The entry a list line names. A line that is not UTF-8 is decoded, unless its bytes as
-// they stand already name an existing file: such names stay byte for byte.
-std::string EntryPath(std::string_view line, const std::string& folder, bool m3u) {
+// The entry a list line names. A line that is not read as UTF-8 is decoded, unless its bytes
+// as they stand already name an existing file: such names stay byte for byte.
+std::string EntryPath(std::string_view line, const std::string& folder, bool m3u, bool shiftJis) {
     const auto build = [&](std::string_view text) {
         if (std::optional<std::string> path = m3u ? FileUriPath(text) : std::nullopt) return std::move(*path);
         // Windows drive paths stay as written: entries that will not open.
@@ -79,8 +79,18 @@ std::string EntryPath(std::string_view line, const std::string& folder, bool m3u
         return folder + WithSlashes(text);
     };
     std::string raw = build(line);
-    if (io::IsValidUtf8(line) || io::NamesExistingFile(raw)) return raw;
-    return build(io::ToUtf8(line));
+    if (io::ReadsAsUtf8(line, shiftJis) || io::NamesExistingFile(raw)) return raw;
+    return build(io::LineToUtf8(line, shiftJis));
+}
+
+// A line names an entry when it holds a "." or is an absolute path that is no folder: the current
+// list is written with every entry, also a file whose name has no extension. m3u comments would
+// otherwise be entries whenever they hold a ".".
+bool NamesEntry(std::string_view line, bool m3u) {
+    if (line.empty() || line.front() == '*' || (m3u && line.front() == '#')) return false;
+    if (line.find('.') != std::string_view::npos) return true;
+    std::error_code error;
+    return line.front() == '/' && !std::filesystem::is_directory(std::string(line), error);
 }
 
 }  // namespace
@@ -91,18 +101,17 @@ bool LoadListFile(Playlist& list, const std::filesystem::path& listFile) {
     const std::string folder = ListFolder(listFile);
     bool taken = false;
     const bool m3u = IsM3u(listFile);
+    const bool shiftJis = io::LeansShiftJis(*text);
     for (const std::string_view line : io::SplitLines(*text, kMaxListLines)) {
-        // m3u comments would otherwise become entries whenever they hold a ".".
-        if (m3u && line.starts_with('#')) continue;
         // A NUL names no file; cut there, the name would open another one.
         if (io::NotOneLine(line)) continue;
         const bool title = !line.empty() && line.front() == '*';
-        if (!title && line.find('.') == std::string_view::npos) continue;
+        if (!title && !NamesEntry(line, m3u)) continue;
         if (title) {
             if (list.Size() == 0) continue;
-            list.SetTitleAt(list.Size() - 1, io::ToUtf8(line));
+            list.SetTitleAt(list.Size() - 1, io::LineToUtf8(line, shiftJis));
         } else {
-            list.AppendPath(EntryPath(line, folder, m3u));
+            list.AppendPath(EntryPath(line, folder, m3u, shiftJis));
         }
         taken = true;
     }
@@ -110,7 +119,9 @@ bool LoadListFile(Playlist& list, const std::filesystem::path& listFile) {
 }
 
 bool WriteCurrentList(const Playlist& list, const std::filesystem::path& file) {
-    if (list.Size() == 0) return true;
+    // A list the user emptied (its current entry went with it) stays empty; one found empty, its
+    // file unreadable or its files removed as missing, leaves the file as it is.
+    if (list.Size() == 0 && !list.currentRemoved) return true;
     std::string bytes;
     for (std::size_t i = 0; i < list.Size(); ++i) {
         // An entry whose name cannot be one line is left out rather than split into two.
@@ -130,11 +141,17 @@ bool WriteCurrentList(const Playlist& list, const std::filesystem::path& file) {
 void SaveListFile(const Playlist& list, const std::filesystem::path& file, int listPathMode) {
     // Paths have no drive here, so mode 1 writes them as stored, like mode 0.
     const std::string folder = listPathMode == 2 ? ListFolder(file) : std::string();
+    const bool m3u = IsM3u(file);
     std::string bytes;
     for (std::size_t i = 0; i < list.Size(); ++i) {
         std::string_view path = list.PathAt(i);
         if (io::NotOneLine(path)) continue;
-        if (!folder.empty() && path.starts_with(folder)) path.remove_prefix(folder.size());
+        if (!folder.empty() && path.starts_with(folder)) {
+            // Relative only where it reads back as this entry: a name without "." would be
+            // skipped, one beginning with "*" taken for a title.
+            const std::string_view rest = path.substr(folder.size());
+            if (NamesEntry(rest, m3u) && EntryPath(rest, folder, m3u, false) == path) path = rest;
+        }
         bytes += path;
         bytes += "\r\n";
     }

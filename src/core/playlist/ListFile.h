@@ -11,11 +11,12 @@ namespace felux {
 // entry or a title. Relative and drive-less lines resolve against the list's folder.
 bool LoadListFile(Playlist& list, const std::filesystem::path& listFile);
 
-// Exit-time save: replaces the file atomically, and only when there are entries.
-// False when the file could not be written; an empty list writes nothing and succeeds.
+// Exit-time save: replaces the file atomically. An empty list is written (empty) only when the user
+// emptied it; otherwise nothing is written. False when the file could not be written.
 bool WriteCurrentList(const Playlist& list, const std::filesystem::path& file);
 
-// listPathMode 0 and 1: paths as stored; 2: paths inside the list's folder relative to it.
+// listPathMode 0 and 1: paths as stored; 2: paths inside the list's folder relative to it, where
+// that form reads back as the same entry.
 void SaveListFile(const Playlist& list, const std::filesystem::path& file, int listPathMode);
 
 }  // namespace felux

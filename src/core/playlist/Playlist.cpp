@@ -87,11 +87,13 @@ bool Playlist::RemoveMissing(std::size_t start) {
 void Playlist::SwapEntries(std::size_t i, std::size_t j) {
     std::swap(paths_[i], paths_[j]);
     std::swap(titles_[i], titles_[j]);
-    const auto current = static_cast<std::size_t>(editorCurrent);
-    if (editorCurrent >= 0 && current == i) {
-        editorCurrent = static_cast<int>(j);
-    } else if (editorCurrent >= 0 && current == j) {
-        editorCurrent = static_cast<int>(i);
+    // While the current entry is gone editorCurrent is a place: whatever stands there plays next.
+    if (!currentRemoved && editorCurrent >= 0) {
+        const auto current = static_cast<std::size_t>(editorCurrent);
+        if (current == i)
+            editorCurrent = static_cast<int>(j);
+        else if (current == j)
+            editorCurrent = static_cast<int>(i);
     }
     if (view_) {
         view_->ReplaceLine(i, DisplayLineAt(i));
@@ -100,7 +102,8 @@ void Playlist::SwapEntries(std::size_t i, std::size_t j) {
 }
 
 std::string Playlist::DisplayLineAt(std::size_t i) const {
-    return DisplayLine(paths_[i], i + 1, editorCurrent >= 0 && static_cast<std::size_t>(editorCurrent) == i);
+    return DisplayLine(paths_[i], i + 1,
+                       !currentRemoved && editorCurrent >= 0 && static_cast<std::size_t>(editorCurrent) == i);
 }
 
 }  // namespace felux

@@ -57,7 +57,8 @@ public:
     // ignored); true when the entry left at start opens. Renumbers the moved
     // lines and keeps editorCurrent below Size(). count is not touched.
     bool RemoveMissing(std::size_t start);
-    // Exchanges two entries; editorCurrent and the ">" mark follow the entry.
+    // Exchanges two entries; editorCurrent and the ">" mark follow the entry (while the
+    // current entry is gone, editorCurrent stays where it is).
     void SwapEntries(std::size_t i, std::size_t j);
     // Ascending, ASCII case-insensitive, over [first, min(end, Size())): the
     // exact result (and swaps) of a selection sort taking the first of equal
@@ -67,12 +68,16 @@ public:
     // Attaching sends nothing: the editor fills its lines from DisplayLineAt when it opens.
     void AttachView(PlaylistView* view) { view_ = view; }
     void DetachView() { view_ = nullptr; }
-    // The line entry i would get now, marked when i == editorCurrent.
+    // The line entry i would get now, marked when i == editorCurrent and the current entry is listed.
     std::string DisplayLineAt(std::size_t i) const;
 
     int count = 0;          // the player's cached count; operations never change it
     int currentIndex = 0;   // the main window's current entry
     int editorCurrent = 0;  // the editor's copy while it is open
+    // The current entry was deleted, or the list was emptied or started anew by the user: the
+    // entry now at the current index is the next to play, not the one after it, and no line
+    // carries the mark.
+    bool currentRemoved = false;
     void RefreshCount() { count = static_cast<int>(paths_.size()); }
 
 private:

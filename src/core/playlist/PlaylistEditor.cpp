@@ -50,12 +50,12 @@ void PlaylistEditor::MarkCurrent(int index) {
     const int old = list_.editorCurrent;
     list_.editorCurrent = index;
     if (!view_) return;
-    if (old >= 0 && old < size && old != index) {
-        const auto at = static_cast<std::size_t>(old);
-        view_->ReplaceLine(at, DisplayLine(list_.PathAt(at), at + 1, false));
-    }
-    const auto at = static_cast<std::size_t>(index);
-    view_->ReplaceLine(at, DisplayLine(list_.PathAt(at), at + 1, true));
+    const auto redraw = [this](int i) {
+        const auto at = static_cast<std::size_t>(i);
+        view_->ReplaceLine(at, list_.DisplayLineAt(at));
+    };
+    if (old >= 0 && old < size && old != index) redraw(old);
+    redraw(index);
 }
 
 int PlaylistEditor::QueryEditorState(int code) {
@@ -147,6 +147,7 @@ void PlaylistEditor::OnDoubleClick() {
         view_->ReplaceLine(at, DisplayLine(list_.PathAt(at), at + 1, false));
     }
     list_.editorCurrent = static_cast<int>(i);
+    list_.currentRemoved = false;
 }
 
 void PlaylistEditor::OnSelectionChanged() {
@@ -196,6 +197,9 @@ void PlaylistEditor::Save() {
 void PlaylistEditor::New() {
     if (!Editable()) return;
     list_.Clear();
+    // The file that plays is no longer listed: what the list gets next starts at its first entry.
+    list_.editorCurrent = 0;
+    list_.currentRemoved = true;
     count_ = 0;
 }
 
@@ -261,14 +265,27 @@ void PlaylistEditor::Delete() {
     const auto before = std::count_if(selected.begin(), selected.end(), [this](std::size_t i) {
         return static_cast<int>(i) < list_.editorCurrent;
     });
+    const bool currentDeleted = std::binary_search(selected.begin(), selected.end(),
+                                                   static_cast<std::size_t>(std::max(list_.editorCurrent, 0)));
     for (auto it = selected.rbegin(); it != selected.rend(); ++it)
         if (*it < list_.Size()) list_.RemoveAt(*it);
     const std::size_t size = list_.Size();
     for (std::size_t i = first; i < size; ++i) view_->RenumberLine(i, i + 1);
     if (size > 0) view_->SelectLine(first >= size ? size - 1 : first, true);
-    int current = list_.editorCurrent - static_cast<int>(before);
-    if (current >= static_cast<int>(size)) current = static_cast<int>(size) - 1;
-    list_.editorCurrent = std::max(current, 0);
+    const int current = list_.editorCurrent - static_cast<int>(before);
+    if (size == 0) {
+        // As after a new list: whatever is added next starts at its first entry.
+        list_.editorCurrent = 0;
+        list_.currentRemoved = true;
+    } else if (current >= static_cast<int>(size)) {
+        // Nothing followed the current entry: the step after it is the list's end, as before.
+        list_.editorCurrent = static_cast<int>(size) - 1;
+        list_.currentRemoved = false;
+    } else {
+        // The entry that followed a deleted current one now stands in its place and plays next.
+        list_.editorCurrent = std::max(current, 0);
+        list_.currentRemoved = list_.currentRemoved || currentDeleted;
+    }
     count_ = static_cast<int>(size);
 }
 

@@ -45,6 +45,15 @@ constexpr std::array<CheckField, kFormCheckCount - 2> kCheckFields{{
 
 bool& CheckRef(SettingsForm& form, FormCheck c) { return form.checks[static_cast<std::size_t>(c)]; }
 
+// The dialog's wheel text into the tables. A rate flag whose meaning the text leaves as it was
+// keeps its stored value: a hand-edited 2 reads as a jump and stays 2.
+void TakeWheelTable(const std::string& text, WheelTable& steps, WheelTable& isRate) {
+    WheelTable rates = isRate;
+    ParseWheelTable(text, steps, rates);
+    for (std::size_t i = 0; i < rates.size(); ++i)
+        if ((rates[i] == 1) != (isRate[i] == 1)) isRate[i] = rates[i];
+}
+
 }  // namespace
 
 const std::array<FormCheckInfo, kFormCheckCount>& FormChecks() {
@@ -177,10 +186,15 @@ void ApplySettingsForm(const SettingsForm& form, PlayerSettings& s) {
                                                &PlayerSettings::syncFlags, &PlayerSettings::aspectPresets,
                                                &PlayerSettings::fontFace})
         s.*field = v.*field;
-    for (const CheckField& c : kCheckFields) s.*c.field = form.Checked(c.check) != c.inverted ? 1 : 0;
-    s.topmostMode = form.Checked(FormCheck::TopmostAll) ? 1 : form.Checked(FormCheck::TopmostPanel) ? 2 : 0;
-    ParseWheelTable(form.wheelPlayText, s.wheelPlaySteps, s.wheelPlayIsRate);
-    ParseWheelTable(form.wheelPauseText, s.wheelPauseSteps, s.wheelPauseIsRate);
+    // A box left as it showed keeps the stored value, whatever number a hand edit put there.
+    for (const CheckField& c : kCheckFields)
+        if (form.Checked(c.check) != ((s.*c.field != 0) != c.inverted))
+            s.*c.field = form.Checked(c.check) != c.inverted ? 1 : 0;
+    if (form.Checked(FormCheck::TopmostAll) != (s.topmostMode == 1) ||
+        form.Checked(FormCheck::TopmostPanel) != (s.topmostMode == 2))
+        s.topmostMode = form.Checked(FormCheck::TopmostAll) ? 1 : form.Checked(FormCheck::TopmostPanel) ? 2 : 0;
+    TakeWheelTable(form.wheelPlayText, s.wheelPlaySteps, s.wheelPlayIsRate);
+    TakeWheelTable(form.wheelPauseText, s.wheelPauseSteps, s.wheelPauseIsRate);
 }
 
 void ApplyVolumeLogCommand(VolumeLog& log, int command, const VolumeLogOptions& options, const CurrentFile& file,

@@ -84,7 +84,8 @@ void PressVolumeLogButton(SettingsForm& form, VolumeLogButton button);
 // Reads the typed edits in order; the first refused one stops the reading and is returned.
 std::optional<EditFault<FormEdit>> ReadFormEdits(SettingsForm& form, const FormEditTexts& texts);
 
-// Copies the dialog's members into the settings, wheel tables included.
+// Copies the dialog's members into the settings, wheel tables included. A check box or a wheel
+// rate flag left as the dialog showed it keeps its stored number (a hand-edited 2 stays 2).
 void ApplySettingsForm(const SettingsForm& form, PlayerSettings& s);
 
 // The volume log after OK: emptied by "初期化", the open file added or removed as the

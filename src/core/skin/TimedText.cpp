@@ -49,22 +49,19 @@ void TimedText::Reload(PanelRenderer& renderer, TextPainter* painter) {
     entries_.push_back({nextKnown_ ? nextStartMs_ : line.lineStartMs, visible_.size(), 0, 0});
     segment_ = 0;
 
+    font_ = std::move(line.font);
+    fontPosition_ = std::clamp(line.fontPosition, 0, kSmallBandRows);
+    smallOrigin_ = largeOrigin_ = 0;
     DibImage& scratch = renderer.TextScratch();
-    const int position = std::clamp(line.fontPosition, 0, kSmallBandRows);
-    scratch.FillColor(0, kSmallRow, scratch.Width(), kSmallBandRows + position, kWhite);
-    scratch.FillColor(0, kLargeRow, scratch.Width(), kLargeBandRows, kWhite);
-    smallWidth_ = largeWidth_ = 0;
+    smallWidth_ = DrawPiece(scratch, painter, Copy::Small, 0);
+    largeWidth_ = DrawPiece(scratch, painter, Copy::Large, 0);
     if (painter) {
-        TextFont large = line.font;
-        large.height = kLargeHeight;
-        smallWidth_ = scratch.DrawTextWidth(*painter, visible_, 0, kSmallRow + position, line.font);
-        largeWidth_ = scratch.DrawTextWidth(*painter, visible_, 0, kLargeRow, large);
         for (std::size_t k = 0; k + 1 < entries_.size(); ++k) {
             const std::size_t from = entries_[k].bytes;
             const std::size_t to = std::max(from, entries_[k + 1].bytes);
-            entries_[k].prefixWidth = painter->Measure(std::string_view(visible_).substr(0, from), line.font).width;
+            entries_[k].prefixWidth = painter->Measure(std::string_view(visible_).substr(0, from), font_).width;
             entries_[k].segmentWidth =
-                painter->Measure(std::string_view(visible_).substr(from, to - from), line.font).width;
+                painter->Measure(std::string_view(visible_).substr(from, to - from), font_).width;
         }
     }
     smallCentring_ = smallWidth_ < kLyricTop.width ? (kLyricTop.width - smallWidth_) / 2 : 0;
@@ -86,7 +83,28 @@ void TimedText::TrackSegment(std::int64_t positionMs) {
     filled_ = std::min(smallWidth_, from.prefixWidth + segmentFill);
 }
 
-void TimedText::Compose(PanelRenderer& renderer, const Strips& s, int fill, int width, int centring) const {
+int TimedText::DrawPiece(DibImage& scratch, TextPainter* painter, Copy copy, int origin) const {
+    const bool small = copy == Copy::Small;
+    const int row = small ? kSmallRow + fontPosition_ : kLargeRow;
+    scratch.FillColor(0, small ? kSmallRow : kLargeRow, scratch.Width(),
+                      small ? kSmallBandRows + fontPosition_ : kLargeBandRows, kWhite);
+    if (!painter) return 0;
+    TextFont font = font_;
+    if (!small) font.height = kLargeHeight;
+    return scratch.DrawTextWidth(*painter, visible_, -origin, row, font);
+}
+
+void TimedText::ShowPiece(PanelRenderer& renderer, TextPainter* painter, Copy copy, int scroll, int window) {
+    int& origin = copy == Copy::Small ? smallOrigin_ : largeOrigin_;
+    DibImage& scratch = renderer.TextScratch();
+    if (!painter || (scroll >= origin && scroll + window <= origin + scratch.Width())) return;
+    // The piece starts at the window: as the fill runs on, the text is drawn again only once the
+    // window has moved the scratch's width less its own.
+    origin = scroll;
+    DrawPiece(scratch, painter, copy, origin);
+}
+
+TimedText::Scrolled TimedText::ScrollFor(const Strips& s, int fill, int width) {
     int scroll = 0;
     if (width >= s.window && fill >= s.point) {
         scroll = fill - s.point;
@@ -96,8 +114,13 @@ void TimedText::Compose(PanelRenderer& renderer, const Strips& s, int fill, int 
             scroll = width - s.window;
         }
     }
+    return {scroll, fill};
+}
+
+void TimedText::Compose(PanelRenderer& renderer, const Strips& s, Scrolled shown, int centring, int origin) const {
+    const int scroll = shown.scroll - origin;
     const int room = s.window - centring;
-    fill = std::clamp(fill, 0, room);
+    const int fill = std::clamp(shown.fill, 0, room);
     renderer.BlitOpaque(PanelImage::Skin, s.orangeX, s.orangeY, s.orangeX, s.orangeY, s.window, s.rows);
     renderer.BlitOpaque(PanelImage::Skin, s.lightX, s.lightY, s.lightX, s.lightY, s.window, s.rows);
     renderer.BlitOpaque(PanelImage::Skin, s.darkX, s.darkY, s.darkX, s.darkY, s.window, s.rows);
@@ -122,7 +145,10 @@ void TimedText::Compose(PanelRenderer& renderer, const Strips& s, int fill, int 
 
 void TimedText::Draw(PanelRenderer& renderer, TextPainter* painter, const PanelView& view) {
     const std::int64_t positionMs = view.position / kUnitsPerMs;
-    if (nextKnown_ && positionMs > nextStartMs_ - kFadeOutLeadMs) fade_ = Fade::Out;
+    if (nextKnown_ && positionMs > nextStartMs_ - kFadeOutLeadMs)
+        fade_ = Fade::Out;
+    else if (brightness_ < 255)
+        fade_ = Fade::In;  // also after a seek back from the fade-out into the same line
     if (fade_ == Fade::In) {
         brightness_ = std::min(255, brightness_ + kFadeStep);
         if (brightness_ == 255) fade_ = Fade::None;
@@ -136,7 +162,9 @@ void TimedText::Draw(PanelRenderer& renderer, TextPainter* painter, const PanelV
 
     const Strips small{kLyricTop.width, kSmallScrollPoint, kSmallLookAhead, TimedText::kSmallRow, kLyricTop.height,
                        kOrangeStrip.x, kOrangeStrip.y, kLightStrip.x, kLightStrip.y, kDarkStrip.x, kDarkStrip.y};
-    Compose(renderer, small, filled_, smallWidth_, smallCentring_);
+    const Scrolled smallAt = ScrollFor(small, filled_, smallWidth_);
+    ShowPiece(renderer, painter, Copy::Small, smallAt.scroll, small.window);
+    Compose(renderer, small, smallAt, smallCentring_, smallOrigin_);
     if (view.lyricsPanelShown) {
         const Rect& at = view.lyricsOnMainPanel ? kLyricLower : kLyricTop;
         renderer.BlitOpaque(PanelImage::Canvas, at.x, at.y, kDarkStrip.x, kDarkStrip.y, at.width, at.height);
@@ -146,7 +174,9 @@ void TimedText::Draw(PanelRenderer& renderer, TextPainter* painter, const PanelV
         const Strips large{kWideDarkStrip.width, kLargeScrollPoint, kLargeLookAhead, TimedText::kLargeRow,
                            kWideDarkStrip.height, kWideOrangeStrip.x, kWideOrangeStrip.y,
                            kWideLightStrip.x, kWideLightStrip.y, kWideDarkStrip.x, kWideDarkStrip.y};
-        Compose(renderer, large, fill, largeWidth_, largeCentring_);
+        const Scrolled largeAt = ScrollFor(large, fill, largeWidth_);
+        ShowPiece(renderer, painter, Copy::Large, largeAt.scroll, large.window);
+        Compose(renderer, large, largeAt, largeCentring_, largeOrigin_);
     }
 }
 

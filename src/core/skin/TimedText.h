@@ -57,13 +57,29 @@ private:
         int window, point, lookAhead, textRow, rows;
         int orangeX, orangeY, lightX, lightY, darkX, darkY;
     };
+    // Where a copy's window starts in the text, and how much of the window is filled.
+    struct Scrolled {
+        int scroll;
+        int fill;
+    };
+    enum class Copy { Small, Large };
 
     void Reload(PanelRenderer& renderer, TextPainter* painter);
     void TrackSegment(std::int64_t positionMs);
-    void Compose(PanelRenderer& renderer, const Strips& strips, int fill, int width, int centring) const;
+    // Clears the copy's scratch band and draws the line into it with its column `origin` at the
+    // band's left edge; the width it measured (0 without a painter).
+    int DrawPiece(DibImage& scratch, TextPainter* painter, Copy copy, int origin) const;
+    // A line wider than the scratch image is drawn in pieces: the piece that holds the window.
+    void ShowPiece(PanelRenderer& renderer, TextPainter* painter, Copy copy, int scroll, int window);
+    static Scrolled ScrollFor(const Strips& strips, int fill, int width);
+    void Compose(PanelRenderer& renderer, const Strips& strips, Scrolled shown, int centring, int origin) const;
 
     std::optional<Pending> pending_;
     std::string visible_;
+    TextFont font_;
+    int fontPosition_ = 0;
+    int smallOrigin_ = 0;  // the text column at the scratch band's left edge
+    int largeOrigin_ = 0;
     std::vector<Entry> entries_;  // the line's start, its word tags, the next line's start
     std::size_t segment_ = 0;
     bool hasTags_ = false;

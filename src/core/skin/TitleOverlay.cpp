@@ -50,8 +50,10 @@ void TitleOverlay::Draw(PanelRenderer& renderer, bool hover) {
             Place(renderer, 0, offset_, remaining);
             const int room = kWindow - std::max(0, remaining) - kGap;
             if (room > 0) {
+                // The beginning has come round: the first pass is over, also for a title too
+                // narrow to fill the room after the gap.
                 Place(renderer, std::max(0, remaining) + kGap, 0, std::min(room, width_));
-                if (width_ >= room) firstPass_ = false;
+                firstPass_ = false;
             }
         } else {
             Place(renderer, 0, offset_, kWindow);
