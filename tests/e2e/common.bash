@@ -95,6 +95,21 @@ wait_video() {
   fail "$2: video window is '$(video_geometry)', not '$1'"
 }
 
+# show_strip: K adds the timed-text strip under the 320 x 240 picture.
+show_strip() {
+  sleep 0.8  # keys are ignored for a moment after playback starts
+  xdotool keydown k
+  sleep 0.15
+  xdotool keyup k
+  wait_video 320x256 "K adds the strip"
+}
+
+# video_position: the video window's top-left corner on the screen, as "X Y".
+video_position() {
+  xdotool getwindowgeometry "$(xdotool search --onlyvisible --name '^FELUX Video$' | head -n1)" |
+    sed -n 's/.*Position: \([0-9]*\),\([0-9]*\).*/\1 \2/p'
+}
+
 # drag_panel: drags the panel by bare area 70 pixels right and 90 down, step by step as a hand does.
 drag_panel() {
   xdotool mousemove --window "$win" 395 40 mousedown 1

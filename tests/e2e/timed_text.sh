@@ -46,13 +46,8 @@ start_player "$home" "$demo"
 click 100 5 3  # right click on the display: the panel copy of the timed text
 wait_line "panel" first_line_panel.png 15 59 0 145 11
 
-sleep 0.8  # keys are ignored for a moment after playback starts
-xdotool keydown k
-sleep 0.15
-xdotool keyup k
-wait_video 320x256 "K adds the strip"
-read -r vx vy < <(xdotool getwindowgeometry "$(xdotool search --onlyvisible --name '^FELUX Video$' | head -n1)" |
-                  sed -n 's/.*Position: \([0-9]*\),\([0-9]*\).*/\1 \2/p')
+show_strip
+read -r vx vy < <(video_position)
 wait_line "under the video" first_line_video.png 100 "$vx" $((vy + 240)) 320 16
 quit_player
 

@@ -43,12 +43,7 @@ start_player "$home" "$home/wide.mpg"
 click 100 5 3  # right click on the display: the panel copy of the timed text
 wait_end "panel" wide_line_panel.png 59 0 145 11
 
-sleep 0.8  # keys are ignored for a moment after playback starts
-xdotool keydown k
-sleep 0.15
-xdotool keyup k
-wait_video 320x256 "K adds the strip"
-read -r vx vy < <(xdotool getwindowgeometry "$(xdotool search --onlyvisible --name '^FELUX Video$' | head -n1)" |
-                  sed -n 's/.*Position: \([0-9]*\),\([0-9]*\).*/\1 \2/p')
+show_strip
+read -r vx vy < <(video_position)
 wait_end "under the video" wide_line_video.png "$vx" $((vy + 240)) 320 16
 quit_player
