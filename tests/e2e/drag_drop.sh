@@ -17,8 +17,9 @@ mkdir -p "$home/drop/sub" "$home/more"
 cp "$root/resources/demo/demo.mpg" "$home/drop/z.mpg"
 cp "$root/tests/data/clip.mpg" "$home/drop/sub/a.mpg"
 echo notes > "$home/drop/notes.txt"
-# Small H.264 clips, made in an order the folder is unlikely to list sorted.
-ffmpeg -v error -f lavfi -i testsrc=size=160x120:rate=5:duration=2 -c:v libx264 -pix_fmt yuv420p \
+# Small H.264 clips, made in an order the folder is unlikely to list sorted; long enough that the
+# first still plays when the second drop comes, on a busy machine too.
+ffmpeg -v error -f lavfi -i testsrc=size=160x120:rate=5:duration=30 -c:v libx264 -pix_fmt yuv420p \
   "$home/clip.mp4" || fail "ffmpeg could not make a clip"
 for name in drop/10.mp4 drop/02.MP4 drop/01.mp4 drop/.hidden.mp4 more/c.m4v more/b.mkv; do
   cp "$home/clip.mp4" "$home/$name"
@@ -54,6 +55,7 @@ start_player "$home" "$root/tests/data/text.mpg"
 drag_to "$win" 150 40
 # Sorted by path, 01.mp4 comes first: it plays.
 wait_video 160x120 "the dropped folder"
+sleep 1  # past the start of playback, which a pause must not overtake
 playing=$(still_lit still_playing)
 click 288 15  # STILL
 paused=$(still_lit still_paused)
