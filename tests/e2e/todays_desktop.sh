@@ -148,3 +148,20 @@ if with_wm; then
   wait_for "topmost left the picture among ordinary windows" above "$(video_id)"
   quit_player
 fi
+
+# Lyrics beside a clip are the player's own timed text: the engine burns none of them into the
+# picture. A plain picture stays a plain colour (give or take the encoder's few shades) where mpv
+# would draw a subtitle, whose antialiased letters would bring dozens.
+ffmpeg -loglevel error -y -f lavfi -i "color=c=0x3050a0:s=320x240:d=30:r=25" -c:v mpeg1video "$home/song.mpg" ||
+  fail "ffmpeg made no song.mpg"
+printf '[00:00.00]First <00:00.50>line of the song\r\n[00:20.00]Second line\r\n' > "$home/song.lrc"
+printf '1\r\n00:00:00,000 --> 00:00:30,000\r\nA SUBTITLE LINE\r\n' > "$home/song.srt"
+FELUX_VO=x11 start_player "$home" "$home/song.mpg"
+wait_video 320x240 "the clip with lyrics"
+sleep 1.5
+read -r vx vy < <(video_position)
+# The lower part of the picture, where subtitles go, clear of the panel dragged over its top.
+import -window root lyrics-beside.png
+colours=$(convert lyrics-beside.png -crop "320x90+$vx+$((vy + 150))" -format %k info:)
+((colours <= 16)) || fail "the picture holds $colours colours: the engine drew the lyrics or subtitles into it"
+quit_player
