@@ -109,6 +109,9 @@ xdotool mouseup 1
 wait_for "after a click on the picture the panel is covered" panel_visible
 
 # Full screen, then a click on the picture shows the panel where it stands.
+# A click that moves the focus between our windows reactivates the player, which lays out its
+# windows for 20 ticks and takes no keys meanwhile.
+sleep 1.5
 tap f
 wait_video 1280x1024 "F"
 sleep 1
@@ -128,6 +131,7 @@ settings=$(wait_window '^設定$' "CONFIG opened no settings dialog") || exit 1
 xdotool mousemove 1270 1010
 xdotool key --window "$settings" Escape
 wait_for "Escape did not close the settings dialog" settings_gone
+sleep 1.5  # the player is reactivated
 playing=$(still)
 tap space
 wait_for "SPACE after the settings dialog closed did not pause" paused
