@@ -4,7 +4,9 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QMenu>
+#include <QMessageBox>
 #include <QTimer>
+#include <cstdio>
 #include <memory>
 
 #include "qt/ListSaveOptionsDlg.h"
@@ -59,6 +61,12 @@ std::optional<std::string> QtPlaylistDialogs::ChooseSaveList(const std::string& 
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("tob"));
     return Run(dialog);
+}
+
+void QtPlaylistDialogs::TellListNotSaved(const std::string& path) {
+    std::fprintf(stderr, "FELUX: could not save the list %s\n", path.c_str());
+    QMessageBox::warning(parent_(), QStringLiteral("Torvel"),
+                         QStringLiteral("The list could not be saved:\n%1").arg(QFile::decodeName(path.c_str())));
 }
 
 std::optional<int> QtPlaylistDialogs::AskListSaveOptions(int mode) { return ListSaveOptionsDlg::Ask(mode, parent_()); }

@@ -22,6 +22,7 @@ public:
     std::optional<std::string> ChooseOpenFile(const std::string& folder) override;
     void OpenFileChooser(const std::string& folder) override;
     std::optional<std::string> ChooseSaveList(const std::string& folder) override;
+    void TellListNotSaved(const std::string& path) override;
     std::optional<int> AskListSaveOptions(int mode) override;
     void OpenPopupMenu(Point at, const std::string& caption, const std::vector<std::string>& items,
                        bool choosable) override;

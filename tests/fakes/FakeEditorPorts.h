@@ -42,6 +42,7 @@ public:
     std::optional<std::string> ChooseOpenFile(const std::string& folder) override { return Ask(folder); }
     std::optional<std::string> ChooseSaveList(const std::string& folder) override { return Ask(folder); }
     void OpenFileChooser(const std::string& folder) override { choosers.push_back(folder); }
+    void TellListNotSaved(const std::string& path) override { notSaved.push_back(path); }
     std::optional<int> AskListSaveOptions(int mode) override {
         shownMode = mode;
         return optionAnswer;
@@ -58,6 +59,7 @@ public:
     int shownMode = -1;
     std::vector<ShownMenu> menus;
     std::vector<std::string> choosers;  // where each FILE chooser started
+    std::vector<std::string> notSaved;  // lists the user was told could not be saved
 
 private:
     std::optional<std::string> Ask(const std::string& folder) {

@@ -228,6 +228,20 @@ TEST(PlaylistEditor, LoadSaveNewAndOptionsGoThroughTheChoosers) {
     e.editor.Save();
     EXPECT_EQ(folder.Read("saved.tob"), "/a.mpg\r\n/m/one.mpg\r\n/m/two.mpg\r\n/v/clip.mpg\r\n");
     EXPECT_EQ(e.settings.lastListPath, e.dialogs.fileAnswer);
+    EXPECT_TRUE(e.dialogs.notSaved.empty());
+
+    // A save killed half-way left its temporary; the next save of that list takes it away, and
+    // leaves alone what only looks alike.
+    folder.Write("saved.tob.tmp123456", "half");
+    folder.Write("saved.tob.tmp1234567", "not ours");
+    e.editor.Save();
+    EXPECT_FALSE(std::filesystem::exists(folder.path() / "saved.tob.tmp123456"));
+    EXPECT_TRUE(std::filesystem::exists(folder.path() / "saved.tob.tmp1234567"));
+
+    // A list that cannot be written is told to the user, not taken for saved.
+    e.dialogs.fileAnswer = (folder.path() / "no-folder" / "lost.tob").string();
+    e.editor.Save();
+    EXPECT_EQ(e.dialogs.notSaved, std::vector<std::string>{*e.dialogs.fileAnswer});
 
     e.editor.New();
     EXPECT_TRUE(e.view.lines.empty());

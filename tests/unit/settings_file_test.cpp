@@ -168,6 +168,18 @@ TEST(SettingsFile, TrailingLineWithoutEqualsGivesAnEmptyValue) {
     EXPECT_EQ(s.lastMediaPath, "");
 }
 
+TEST(SettingsFile, ANumberLeftEmptyOrGarbledKeepsItsDefault) {
+    // An empty volumeLogMax read as 0 would let the next save of the settings empty the volume memory.
+    PlayerSettings s = Parsed(WithLines({{24, ""}, {13, " -"}, {5, "x1"}}));
+    EXPECT_EQ(s.volumeLogMax, PlayerSettings{}.volumeLogMax);
+    EXPECT_EQ(s.repeatList, PlayerSettings{}.repeatList);
+    EXPECT_EQ(s.scanLinesOn, PlayerSettings{}.scanLinesOn);
+    s = Parsed(WithLines({{24, "0"}, {13, " -0"}, {10, "3x"}}));
+    EXPECT_EQ(s.volumeLogMax, 0);
+    EXPECT_EQ(s.repeatList, 0);
+    EXPECT_EQ(s.windowZoomStep, 3);
+}
+
 TEST(SettingsFile, HostileTextNeverBreaksLoading) {
     PlayerSettings s = Parsed(WithLines({{1, "99999999999999999999"}, {10, "-99999999999999999"}, {14, std::string(10000, 'v')}}));
     EXPECT_EQ(s.mainWindowX, 0);  // saturated, then off the screen

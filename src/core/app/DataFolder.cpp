@@ -36,15 +36,7 @@ bool IsOlderKeyList(const std::filesystem::path& keyList, std::string_view bundl
 void ClearStaleTemporaries(const std::filesystem::path& folder) {
     constexpr std::array<std::string_view, 5> kDataFiles{kCurrentListName, kHistoryName, VolumeLog::kFileName,
                                                          kSettingsFileName, kKeyListFileName};
-    std::error_code ec;
-    std::vector<std::filesystem::path> stale;
-    for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-        const std::string name = it->path().filename().string();
-        for (const std::string_view file : kDataFiles) {
-            if (io::IsStaleTemporary(name, file) && it->is_regular_file(ec)) stale.push_back(it->path());
-        }
-    }
-    for (const std::filesystem::path& file : stale) std::filesystem::remove(file, ec);
+    for (const std::string_view file : kDataFiles) io::RemoveStaleTemporaries(folder / file);
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <random>
+#include <vector>
 
 namespace felux::io {
 
@@ -62,10 +63,17 @@ bool WriteFileAtomic(const std::filesystem::path& path, std::string_view bytes) 
     // A replaced file keeps its permissions; a new one gets the usual 0644 less the umask.
     struct stat old {};
     const bool replacing = ::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode);
+    // A fresh name each time: a file or link already there under the name, left by a killed save
+    // or put there by someone else, is never written through.
     std::random_device rd;
-    const std::filesystem::path tmp =
-        target.parent_path() / (target.filename().string() + kTemporaryInfix + std::to_string(rd() % 1000000));
-    const int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, replacing ? 0600 : 0644);
+    std::filesystem::path tmp;
+    int fd = -1;
+    constexpr int kNameTries = 8;
+    for (int attempt = 0; attempt < kNameTries && fd < 0; ++attempt) {
+        tmp = target.parent_path() / (target.filename().string() + kTemporaryInfix + std::to_string(rd() % 1000000));
+        fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, replacing ? 0600 : 0644);
+        if (fd < 0 && errno != EEXIST) return false;
+    }
     if (fd < 0) return false;
     bool ok = !replacing || ::fchmod(fd, old.st_mode & 07777) == 0;
     std::size_t done = 0;
@@ -93,6 +101,19 @@ bool IsStaleTemporary(std::string_view name, std::string_view of) {
     constexpr std::size_t kMaxDigits = 6;
     return !name.empty() && name.size() <= kMaxDigits &&
            name.find_first_not_of("0123456789") == std::string_view::npos;
+}
+
+void RemoveStaleTemporaries(const std::filesystem::path& file) {
+    const std::optional<std::filesystem::path> target = FinalTarget(file);
+    if (!target) return;
+    const std::filesystem::path folder = target->parent_path().empty() ? "." : target->parent_path();
+    const std::string name = target->filename().string();
+    std::error_code ec;
+    std::vector<std::filesystem::path> stale;
+    for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec))
+        if (IsStaleTemporary(it->path().filename().string(), name) && it->is_regular_file(ec))
+            stale.push_back(it->path());
+    for (const std::filesystem::path& path : stale) std::filesystem::remove(path, ec);
 }
 
 std::optional<std::string> ReadRawTextBounded(const std::filesystem::path& file, std::size_t maxBytes) {

@@ -27,6 +27,9 @@ inline constexpr const char* kTemporaryInfix = ".tmp";
 // behind by a killed save is never renamed into place and only takes space.
 bool IsStaleTemporary(std::string_view name, std::string_view of);
 
+// Removes the temporaries of killed saves of this file (of its target, for a link).
+void RemoveStaleTemporaries(const std::filesystem::path& file);
+
 // A text file's bytes without a UTF-8 byte order mark, not decoded. A file
 // longer than maxBytes is cut after its last complete line within the bound,
 // so no half line or half character is taken. nullopt: does not open.

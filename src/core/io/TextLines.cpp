@@ -20,11 +20,12 @@ std::vector<std::string_view> SplitLines(std::string_view text, std::size_t maxL
     return lines;
 }
 
-int ParseInt(std::string_view text) {
+std::optional<int> TryParseInt(std::string_view text) {
     std::size_t i = 0;
     while (i < text.size() && (text[i] == ' ' || (text[i] >= '\t' && text[i] <= '\r'))) ++i;
     bool negative = false;
     if (i < text.size() && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
+    if (i >= text.size() || text[i] < '0' || text[i] > '9') return std::nullopt;
     long long value = 0;
     for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
         value = value * 10 + (text[i] - '0');

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -17,7 +18,10 @@ inline bool NotOneLine(std::string_view text) {
     return text.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos;
 }
 
-// Leading blanks, an optional sign, digits; no digits give 0; saturates at the int range.
-int ParseInt(std::string_view text);
+// Leading blanks, an optional sign, digits; saturates at the int range. nullopt: no digits.
+std::optional<int> TryParseInt(std::string_view text);
+
+// The same, with no digits giving 0.
+inline int ParseInt(std::string_view text) { return TryParseInt(text).value_or(0); }
 
 }  // namespace felux::io

@@ -41,6 +41,8 @@ public:
     virtual void OpenFileChooser(const std::string& folder) = 0;
     // A list file (.tob, .m3u) to write, starting in folder.
     virtual std::optional<std::string> ChooseSaveList(const std::string& folder) = 0;
+    // Tells the user that the list they chose to save to could not be written.
+    virtual void TellListNotSaved(const std::string& path) = 0;
     // The list path mode 0..2, with mode checked at the start.
     virtual std::optional<int> AskListSaveOptions(int mode) = 0;
     // A menu at a screen point: the caption (never choosable), then items numbered from 1;

@@ -41,7 +41,7 @@ bool MainPlayerDlg::OnInitDialog() {
     if (io::ReadFileBounded(folder_ / kSettingsFileName, 0))
         LoadSettings();
     else
-        SaveSettings();
+        ReportUnsaved({{SaveSettings(), kSettingsFileName}});
     ports_.windows.Place(WindowId::Video, {settings.videoWindowX, settings.videoWindowY, 0, 0}, true,
                          Stacking::Keep);
     ports_.windows.Resize(WindowId::Picture, 0, 0);
@@ -199,7 +199,7 @@ void MainPlayerDlg::FirstTick() {
         if (std::filesystem::exists(current, ec))
             LoadList(current);
         else
-            io::WriteFileAtomic(current, "");
+            ReportUnsaved({{io::WriteFileAtomic(current, ""), kCurrentListName}});
         playlist.RefreshCount();
     }
     ApplyStartupVolume();
@@ -217,25 +217,30 @@ void MainPlayerDlg::FirstTick() {
 
 void MainPlayerDlg::ExitSequence() {
     // Each file is kept whole whatever fails; what could not be saved is told once.
-    std::string unsaved;
-    const auto note = [&unsaved](bool saved, const char* name) {
-        if (!saved) unsaved += std::string(unsaved.empty() ? "" : ", ") + name;
-    };
-    note(history.SaveHistory(folder_ / kHistoryName), kHistoryName);
+    const bool historySaved = history.SaveHistory(folder_ / kHistoryName);
     if (settings.restoreVolumeOnExit == 1) RestoreStartupVolume();
     if (state.displayModeChanged != 0) {
         ports_.displayModes.Restore();
         ReleaseMouseButtons();
         state.displayModeChanged = 0;
     }
-    note(SaveVolumeLog(), VolumeLog::kFileName);
+    const bool volumesSaved = SaveVolumeLog();
     if (state.fullScreen == 0) RememberVideoPosition();
-    note(WriteCurrentList(playlist, folder_ / kCurrentListName), kCurrentListName);
-    note(SaveSettings(), kSettingsFileName);
-    if (!unsaved.empty() && ports_.reportFailure)
-        ports_.reportFailure("FELUX: could not save " + unsaved + " in " + folder_.string() + "\n");
+    const bool listSaved = WriteCurrentList(playlist, folder_ / kCurrentListName);
+    ReportUnsaved({{historySaved, kHistoryName},
+                   {volumesSaved, VolumeLog::kFileName},
+                   {listSaved, kCurrentListName},
+                   {SaveSettings(), kSettingsFileName}});
     DestroyEditor();
     ended_ = true;
+}
+
+void MainPlayerDlg::ReportUnsaved(std::initializer_list<SaveResult> results) const {
+    std::string unsaved;
+    for (const SaveResult& result : results)
+        if (!result.saved) unsaved += std::string(unsaved.empty() ? "" : ", ") + result.file;
+    if (!unsaved.empty() && ports_.reportFailure)
+        ports_.reportFailure("FELUX: could not save " + unsaved + " in " + folder_.string() + "\n");
 }
 
 int MainPlayerDlg::OnEditorMessage(int wParam) {

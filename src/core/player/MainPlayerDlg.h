@@ -2,6 +2,7 @@
 #pragma once
 
 #include <filesystem>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <vector>
@@ -266,6 +267,12 @@ private:
     void FirstTick();
     void LayoutStep();
     void ExitSequence();
+    struct SaveResult {
+        bool saved;
+        const char* file;
+    };
+    // One message naming the data files of a round of saves that could not be written.
+    void ReportUnsaved(std::initializer_list<SaveResult> results) const;
     void ExchangeWithEditor();
     // The skin font of the settings, for the title and the timed text.
     TextFont SkinFont() const;

@@ -1,6 +1,7 @@
 // Opening the settings dialog from CONFIG and applying what it returns.
 #include "input/WatchedKeys.h"
 #include "player/MainPlayerDlg.h"
+#include "settings/SettingsFile.h"
 
 namespace felux {
 
@@ -24,8 +25,7 @@ void MainPlayerDlg::SettingsDialogClosed(const std::optional<SettingsForm>& resu
         ApplySettingsForm(*result, settings);
         ApplyVolumeLogCommand(volumeLog, result->volumeLogCommand, VolumeOptions(), VolumeFile(), result->levelAtOpen);
         // Kept at once, so that a crash later loses nothing the user chose.
-        SaveSettings();
-        SaveVolumeLog();
+        ReportUnsaved({{SaveSettings(), kSettingsFileName}, {SaveVolumeLog(), VolumeLog::kFileName}});
         if (settings.topmostMode != topmostBefore) ApplyTopmost();
         ApplySourceRect();
         AspectChanged();

@@ -138,7 +138,7 @@ bool WriteCurrentList(const Playlist& list, const std::filesystem::path& file) {
     return io::WriteFileAtomic(file, bytes);
 }
 
-void SaveListFile(const Playlist& list, const std::filesystem::path& file, int listPathMode) {
+bool SaveListFile(const Playlist& list, const std::filesystem::path& file, int listPathMode) {
     // Paths have no drive here, so mode 1 writes them as stored, like mode 0.
     const std::string folder = listPathMode == 2 ? ListFolder(file) : std::string();
     const bool m3u = IsM3u(file);
@@ -155,7 +155,9 @@ void SaveListFile(const Playlist& list, const std::filesystem::path& file, int l
         bytes += path;
         bytes += "\r\n";
     }
-    io::WriteFileAtomic(file, bytes);
+    // A save killed half-way left its temporary beside the user's list; this one cleans up.
+    io::RemoveStaleTemporaries(file);
+    return io::WriteFileAtomic(file, bytes);
 }
 
 }  // namespace felux

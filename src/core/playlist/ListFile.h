@@ -16,7 +16,7 @@ bool LoadListFile(Playlist& list, const std::filesystem::path& listFile);
 bool WriteCurrentList(const Playlist& list, const std::filesystem::path& file);
 
 // listPathMode 0 and 1: paths as stored; 2: paths inside the list's folder relative to it, where
-// that form reads back as the same entry.
-void SaveListFile(const Playlist& list, const std::filesystem::path& file, int listPathMode);
+// that form reads back as the same entry. False when the file could not be written.
+bool SaveListFile(const Playlist& list, const std::filesystem::path& file, int listPathMode);
 
 }  // namespace felux

@@ -189,7 +189,7 @@ void PlaylistEditor::Save() {
     const std::optional<std::string> chosen = dialogs_->ChooseSaveList(directory_);
     if (chosen && !chosen->empty()) {
         settings_.lastListPath = *chosen;
-        SaveListFile(list_, *chosen, listPathMode_);
+        if (!SaveListFile(list_, *chosen, listPathMode_)) dialogs_->TellListNotSaved(*chosen);
     }
     fileDialogOpen_ = false;
 }

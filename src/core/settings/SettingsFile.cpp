@@ -32,8 +32,17 @@ WheelTable ParseTable(std::string_view text, const WheelTable& previous) {
 
 bool PositionOk(int v, int limit) { return v >= -2000 && v <= limit - 5; }
 
+bool IsNumberField(const SettingsField& field) {
+    return std::holds_alternative<int PlayerSettings::*>(field.member) ||
+           std::holds_alternative<PercentField>(field.member);
+}
+
 void Assign(PlayerSettings& s, std::size_t index, std::string_view value, Size screen, LoadMarks& marks) {
-    const int n = io::ParseInt(value);
+    // A number left empty or garbled by hand keeps its default: read as 0 it could switch a
+    // feature off, or let the next save of the settings empty the volume memory.
+    const std::optional<int> parsed = io::TryParseInt(value);
+    if (!parsed && IsNumberField(kSettingsFields[index]) && !(index >= 51 && index <= 55 && !marks.fontStored)) return;
+    const int n = parsed.value_or(0);
     switch (index) {
         case 1:
         case 2:
