@@ -9,7 +9,8 @@ namespace felux {
 
 // A window manager hands the focus back to the window a dialog belonged to; a bare X server
 // leaves it to the pointer, and keys would reach a player window only while the pointer rests
-// on one. The main window takes it back, or the video window while the panel is minimised.
+// on one. The dialog a closed sub-dialog came from takes it back; after the last dialog, the main
+// window does, or the video window while the panel is minimised.
 class FocusReturn : public QObject {
     Q_OBJECT
 public:

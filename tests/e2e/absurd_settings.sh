@@ -29,11 +29,8 @@ big=(aspectPresets='16384*16384;4:3;16:9;320*240;352*240;640*480;704*480;720*480
 settings "${big[@]}"
 start_player "$home" "$data/clip.mpg"
 # A window manager may shrink it further; it must never be larger.
-for _ in $(seq 40); do
-  size=$(video_geometry)
-  [[ -n $size ]] && break
-  sleep 0.1
-done
+video_shown() { size=$(video_geometry); [[ -n $size ]]; }
+poll 30 video_shown
 [[ $size =~ ^([0-9]+)x([0-9]+)$ ]] || fail "no video window with the huge preset"
 (( BASH_REMATCH[1] <= 2048 && BASH_REMATCH[2] <= 2048 )) || fail "the video window is $size"
 panel_answers "a huge video window"

@@ -17,6 +17,41 @@ if [[ -n ${FELUX_E2E_KEEP_GL_DRIVER:-} ]]; then
   fi
 fi
 
+# Every wait polls for the state it needs, with limits generous enough for a machine whose cores
+# other work keeps busy: the tests measure what the player does, not how fast the machine is.
+
+# poll SECONDS COMMAND...: runs COMMAND every tenth of a second until it succeeds; false when it
+# has not within SECONDS.
+poll() {
+  local end=$((SECONDS + $1))
+  shift
+  until "$@"; do
+    ((SECONDS < end)) || return 1
+    sleep 0.1
+  done
+}
+
+# tap KEY: a key pressed and let go as a hand does; held for $hold seconds when that is set.
+tap() {
+  xdotool keydown "$1"
+  sleep "${hold:-0.15}"
+  xdotool keyup "$1"
+}
+
+# tap_until KEY WHAT COMMAND...: taps KEY until COMMAND succeeds, else fails with WHAT. The player
+# takes no keys for some ticks after playback starts, after it is activated and after each key it
+# took, and a loaded machine stretches ticks: a tap in such a moment is dropped whole, so it is
+# tapped again. A tap that was taken is never repeated while its effect can still be on its way.
+tap_until() {
+  local key=$1 what=$2 end=$((SECONDS + 60))
+  shift 2
+  while ((SECONDS < end)); do
+    tap "$key"
+    poll 5 "$@" && return 0
+  done
+  fail "$what"
+}
+
 # start_player HOME [ARGS...]: sets $pid and $win.
 start_player() {
   local home=$1
@@ -24,12 +59,8 @@ start_player() {
   FELUX_HOME=$home XDG_RUNTIME_DIR=$home "$felux" "$@" &
   pid=$!
   win=""
-  for _ in $(seq 50); do
-    win=$(xdotool search --name '^ ◎ FELUX$' 2>/dev/null | head -n1)
-    [[ -n $win ]] && return 0
-    sleep 0.1
-  done
-  fail "no window titled ' ◎ FELUX'"
+  find_panel() { win=$(xdotool search --name '^ ◎ FELUX$' 2>/dev/null | head -n1); [[ -n $win ]]; }
+  poll 60 find_panel || fail "no window titled ' ◎ FELUX'"
 }
 
 # with_wm: true when the test runs under a window manager (with-xvfb.bash, FELUX_E2E_WM).
@@ -56,19 +87,19 @@ player_focused() {
   return 1
 }
 
-# quit_and_wait [WHAT]: holds Ctrl+Alt+Q, sent to whatever has the keyboard, waits up to two
-# seconds for the exit and sets $status to the player's exit status.
+# quit_and_wait [WHAT]: holds Ctrl+Alt+Q, sent to whatever has the keyboard, waits for the exit
+# and sets $status to the player's exit status.
 quit_and_wait() {
-  sleep 0.5
-  # Held as a person would hold it: the poll reads the keys every 40 ms.
-  xdotool keydown ctrl alt q
-  sleep 0.4
-  xdotool keyup q alt ctrl
-  for _ in $(seq 20); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.1
+  player_gone() { ! kill -0 "$pid" 2>/dev/null; }
+  local end=$((SECONDS + 60))
+  while ((SECONDS < end)); do
+    # Held as a person would hold it: the poll reads the keys every 40 ms.
+    xdotool keydown ctrl alt q
+    sleep 0.4
+    xdotool keyup q alt ctrl
+    poll 10 player_gone && break
   done
-  kill -0 "$pid" 2>/dev/null && fail "${1:+$1: }Ctrl+Alt+Q did not end the player within two seconds"
+  player_gone || fail "${1:+$1: }Ctrl+Alt+Q did not end the player"
   wait "$pid"
   status=$?
 }
@@ -86,22 +117,22 @@ video_geometry() {
   [[ -n $id ]] && xdotool getwindowgeometry "$id" | sed -n 's/.*Geometry: //p'
 }
 
-# wait_video SIZE WHAT: waits up to four seconds for the video window to be SIZE ("" = hidden).
+# video_is SIZE: the video window is SIZE ("" = hidden).
+video_is() { [[ $(video_geometry) == "$1" ]]; }
+
+# wait_video SIZE WHAT: waits for the video window to be SIZE ("" = hidden).
 wait_video() {
-  for _ in $(seq 40); do
-    [[ $(video_geometry) == "$1" ]] && return 0
-    sleep 0.1
-  done
-  fail "$2: video window is '$(video_geometry)', not '$1'"
+  poll 30 video_is "$1" || fail "$2: video window is '$(video_geometry)', not '$1'"
+}
+
+# tap_until_video KEY SIZE WHAT: taps KEY until the video window is SIZE.
+tap_until_video() {
+  tap_until "$1" "$3: the video window did not become '$2'" video_is "$2"
 }
 
 # show_strip: K adds the timed-text strip under the 320 x 240 picture.
 show_strip() {
-  sleep 0.8  # keys are ignored for a moment after playback starts
-  xdotool keydown k
-  sleep 0.15
-  xdotool keyup k
-  wait_video 320x256 "K adds the strip"
+  tap_until_video k 320x256 "K adds the strip"
 }
 
 # video_position: the video window's top-left corner on the screen, as "X Y".
@@ -131,12 +162,24 @@ click() {
   sleep 0.4
 }
 
+# click_until X Y BUTTON WHAT COMMAND...: clicks the panel until COMMAND succeeds, else fails with
+# WHAT; like tap_until, for a click that a busy moment of the player dropped.
+click_until() {
+  local x=$1 y=$2 button=$3 what=$4 end=$((SECONDS + 60))
+  shift 4
+  while ((SECONDS < end)); do
+    click "$x" "$y" "$button"
+    poll 8 "$@" && return 0
+  done
+  fail "$what"
+}
+
 # wait_window TITLE WHAT: prints the id of the visible window titled TITLE (a regular expression),
-# waiting up to three seconds for it to show. Otherwise it reports WHAT as the failure and returns
+# waiting for it to show. Otherwise it reports WHAT as the failure and returns
 # 1: the caller, which captures the id, ends with `|| exit 1`.
 wait_window() {
   local id
-  for _ in $(seq 30); do
+  for _ in $(seq 300); do
     id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1)
     [[ -n $id ]] && { echo "$id"; return 0; }
     sleep 0.1
@@ -145,10 +188,21 @@ wait_window() {
   return 1
 }
 
-# two_clip_list HOME: writes HOME/two.m3u with the demo clip and the small test clip, and prints its path.
+# minute_clip FILE: makes FILE, a minute of 320 x 240 picture with a tone, and prints its path.
+# Tests whose first clip must still play when they act use it: a clip of a few seconds can end
+# while a loaded machine runs the test.
+minute_clip() {
+  [[ -s $1 ]] || ffmpeg -loglevel error -f lavfi -i "testsrc=size=320x240:rate=25" -f lavfi -i "sine=frequency=440" \
+    -t 60 -c:v mpeg1video -q:v 20 -c:a mp2 -b:a 64k -f mpeg "$1" || fail "ffmpeg made no clip"
+  echo "$1"
+}
+
+# two_clip_list HOME: writes HOME/two.m3u with a minute-long HOME/demo.mpg and the small test
+# clip, and prints its path.
 two_clip_list() {
   local root
   root=$(realpath "$(dirname "${BASH_SOURCE[0]}")/../..")
-  printf '%s\n%s\n' "$root/resources/demo/demo.mpg" "$root/tests/data/clip.mpg" > "$1/two.m3u"
+  minute_clip "$1/demo.mpg" >/dev/null
+  printf '%s\n%s\n' "$1/demo.mpg" "$root/tests/data/clip.mpg" > "$1/two.m3u"
   echo "$1/two.m3u"
 }

@@ -9,9 +9,7 @@ home=$(mktemp -d)
 trap 'rm -rf "$home"; kill "$pid" 2>/dev/null' EXIT
 # A minute long: a short clip would start again during the test, and keys are ignored for a moment
 # after every start, so a key could land in that moment and be lost.
-clip=$home/minute.mpg
-ffmpeg -loglevel error -f lavfi -i "testsrc=size=320x240:rate=25" -t 60 -c:v mpeg1video -q:v 20 "$clip" ||
-  fail "ffmpeg made no clip"
+clip=$(minute_clip "$home/minute.mpg")
 
 # still: a digest of the STILL button as the screen shows it.
 still() { import -window root -crop "31x21+$(($(panel_x) + 273))+$(panel_y)" png:- | md5sum; }
@@ -21,97 +19,86 @@ panel_y() { panel_xy | cut -d' ' -f2; }
 # panel_colours: how many colours the screen shows where the CONFIG and POWER buttons are; the
 # picture of the null video output covering them is a single black.
 panel_colours() { import -window root -crop "46x30+$(($(panel_x) + 13))+$(($(panel_y) + 16))" png:- | convert - -format %k info:; }
-press() {
-  xdotool keydown "$1"
-  sleep 0.2
-  xdotool keyup "$1"
-  sleep 0.5
-}
 press_at() {
   xdotool mousemove --window "$1" "$2" "$3" mousedown 1
   sleep 0.1
   xdotool mouseup 1
 }
+# still_is DIGEST / still_not DIGEST: the STILL button shows / does not show DIGEST.
+still_is() { [[ $(still) == "$1" ]]; }
+still_not() { [[ $(still) != "$1" ]]; }
+# toggle_with KEY WHAT: KEY pauses or resumes the clip: STILL changes from what it shows now.
+toggle_with() {
+  local before
+  before=$(still)
+  tap_until "$1" "$2" still_not "$before"
+}
 
 start_player "$home" "$clip"
-sleep 3
-player_focused || fail "the player is not focused after it started (focus: $(focused_window))"
-lit=$(still)
-press space
-unlit=$lit
-lit=$(still)
-[[ $lit != "$unlit" ]] || fail "SPACE right after the start did not pause"
+poll 30 player_focused || fail "the player is not focused after it started (focus: $(focused_window))"
+unlit=$(still)
+toggle_with space "SPACE right after the start did not pause"
 
 # A click on the time read-out, then a key.
 press_at "$win" 160 22
-sleep 1.5
 before=$(panel_xy)
 xdotool mousemove_relative -- 60 60
 sleep 0.3
 [[ $(panel_xy) == "$before" ]] || fail "a click left the panel following the pointer"
-press space
-[[ $(still) == "$unlit" ]] || fail "SPACE after a click on the display did not resume"
+tap_until space "SPACE after a click on the display did not resume" still_is "$unlit"
 
 # A drag by bare panel area moves by every step of the pointer, and the keys still work.
 drag_panel
-sleep 0.5
-[[ $(panel_xy) == "70 90" ]] || fail "the drag left the panel at '$(panel_xy)', not '70 90'"
-sleep 1.5
-press space
-[[ $(still) != "$unlit" ]] || fail "SPACE after a panel drag did not pause"
-press space
+panel_at() { [[ $(panel_xy) == "$1" ]]; }
+poll 10 panel_at "70 90" || fail "the drag left the panel at '$(panel_xy)', not '70 90'"
+toggle_with space "SPACE after a panel drag did not pause"
+toggle_with space "SPACE after a panel drag did not resume"
 
 # Full screen: a click on the picture shows the panel on top, and it works.
-press f
-wait_video 1280x1024 "F"
-sleep 1
+tap_until_video f 1280x1024 "F"
 video=$(xdotool search --onlyvisible --name '^FELUX Video$' | head -n1)
+panel_uncovered() { (($(panel_colours) > 8)); }
 press_at "$video" 640 700
-sleep 1
-(($(panel_colours) > 8)) || fail "the panel shown in full screen is covered"
+poll 20 panel_uncovered || fail "the panel shown in full screen is covered"
 import -window root fullscreen_panel.png
-press_at "$win" 288 15  # STILL
-sleep 0.6
-[[ $(still) != "$unlit" ]] || fail "STILL on the full-screen panel did not pause"
-press space
-press Escape
-wait_video 320x240 "ESC"
+click_still() { press_at "$win" 288 15; }
+before=$(still)
+until_still_changes() { click_still; poll 5 still_not "$before"; }
+poll 30 until_still_changes || fail "STILL on the full-screen panel did not pause"
+toggle_with space "SPACE on the full-screen panel did not resume"
+tap_until_video Escape 320x240 "ESC"
 
 # Minimise, restore as a taskbar would, zoom: the picture comes back and grows.
 if with_wm; then
   press_at "$win" 385 5
-  sleep 1
-  [[ -z $(video_geometry) ]] || fail "the video window stayed on the screen while the player is minimised"
+  wait_video "" "the video window stayed on the screen while the player is minimised"
   xdotool windowactivate "$win"
   wait_video 320x240 "restore"
-  # The restore and the activation each relayout for 20 ticks.
-  sleep 2
-  press x
-  wait_video 480x360 "X after a restore"
+  tap_until_video x 480x360 "X after a restore"
   player_focused || fail "the player lost the keyboard after a restore"
 fi
 # A dialog opened and closed hands the keyboard back.
 press_at "$win" 36 23  # CONFIG
 wait_window '^設定$' "CONFIG did not open the settings dialog" >/dev/null || exit 1
-press Escape
-sleep 1.5
-before=$(still)
-press space
-[[ $(still) != "$before" ]] || fail "SPACE after closing the settings dialog did not reach the player"
-press space
+settings_closed() { [[ -z $(xdotool search --onlyvisible --name '^設定$' 2>/dev/null) ]]; }
+tap_until Escape "ESC did not close the settings dialog" settings_closed
+toggle_with space "SPACE after closing the settings dialog did not reach the player"
+toggle_with space "SPACE after closing the settings dialog did not resume"
 
 # Another program active: its keys are its own.
 if with_wm; then
   xmessage -geometry +600+600 "another program" &
   other=$!
-  sleep 1
-  player_focused && fail "the player kept the keyboard from a program started after it"
+  not_ours() { ! player_focused; }
+  poll 20 not_ours || fail "the player kept the keyboard from a program started after it"
   before=$(still)
-  press space
+  tap space
+  # Long enough for many ticks of the player to have seen the key, had it reached it.
+  sleep 2
   [[ $(still) == "$before" ]] || fail "SPACE for another program reached the player"
   kill "$other"
   xdotool windowactivate "$win"
-  sleep 1.5
+  poll 20 player_focused || fail "the player did not take the keyboard back"
 fi
 quit_player
 grep -q $'^mainWindowX=70\r$' "$home/KR02.CFG" || fail "the dragged position was not saved"

@@ -18,32 +18,30 @@ quit_player
 sed -i 's/^videoWindowX=.*/videoWindowX=0\r/; s/^videoWindowY=.*/videoWindowY=0\r/' "$home/KR02.CFG"
 start_player "$home" "$list"
 wait_video 320x240 "start"
-sleep 1
 for id in "$win" "$(video_id)"; do
   xprop -id "$id" WM_CLASS | grep -q '"felux", "felux"' || fail "window $id is not of class felux"
 done
 xprop -id "$(video_id)" _NET_WM_STATE | grep -q _NET_WM_STATE_SKIP_TASKBAR || fail "the video window is in the taskbar"
-(($(panel_colours) > 8)) || fail "the video window covers the panel at the start"
+panel_uncovered() { (($(panel_colours) > 8)); }
+poll 20 panel_uncovered || fail "the video window covers the panel at the start"
 import -window root overlap_start.png
 
 # Destroyed from outside, then the next file: the player lives and shows the picture.
 xdotool windowclose "$(video_id)"
-sleep 0.5
-xdotool key Right
-wait_video 64x48 "the next file after the video window was destroyed"
+tap_until_video Right 64x48 "the next file after the video window was destroyed"
 kill -0 "$pid" || fail "the player died after its video window was destroyed"
-(($(panel_colours) > 8)) || fail "the video window covers the panel after a file change"
+poll 20 panel_uncovered || fail "the video window covers the panel after a file change"
 
 if with_wm; then
   # Alt+F4 on the picture: the manager asks it to close, and the player ends saving its files.
-  xdotool mousemove --window "$(video_id)" 10 10 click 1
-  sleep 1.5
+  # The manager's Alt+F4 closes the window it holds active. The panel lies over this small
+  # picture, so it is activated as a taskbar would.
+  video_active() { [[ $(xdotool getactivewindow 2>/dev/null) == "$(video_id)" ]]; }
+  activate_video() { xdotool windowactivate "$(video_id)" 2>/dev/null; poll 3 video_active; }
+  poll 20 activate_video || fail "the picture did not become the active window"
   xdotool key alt+F4
-  for _ in $(seq 30); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.1
-  done
-  kill -0 "$pid" 2>/dev/null && fail "closing the video window did not end the player"
+  player_gone() { ! kill -0 "$pid" 2>/dev/null; }
+  poll 30 player_gone || fail "closing the video window did not end the player"
   wait "$pid" || fail "player exited with status $?"
   [[ -s $home/HIS.tob && -s $home/KR01.tob ]] || fail "the history and the list were not saved at the close"
   # A zoom too tall for the screen below y=200: the manager pulls the window up; zoomed back, it
@@ -51,15 +49,10 @@ if with_wm; then
   sed -i 's/^videoWindowY=.*/videoWindowY=200\r/; s/^windowZoomStep=.*/windowZoomStep=5\r/' "$home/KR02.CFG"
   start_player "$home" "$list"
   wait_video 960x720 "zoom 300%"
-  sleep 1.5
-  xdotool keydown x; sleep 0.15; xdotool keyup x
-  wait_video 1280x960 "zoom 400%"
-  sleep 0.5
-  xdotool keydown z; sleep 0.15; xdotool keyup z
-  wait_video 960x720 "back to 300%"
-  sleep 0.5
-  [[ $(xdotool getwindowgeometry "$(video_id)" | sed -n 's/.*Position: //p' | cut -d' ' -f1) == 0,200 ]] ||
-    fail "after the manager's constraint the video window did not return to the user's place"
+  tap_until_video x 1280x960 "zoom 400%"
+  tap_until_video z 960x720 "back to 300%"
+  at_users_place() { [[ $(xdotool getwindowgeometry "$(video_id)" | sed -n 's/.*Position: //p' | cut -d' ' -f1) == 0,200 ]]; }
+  poll 10 at_users_place || fail "after the manager's constraint the video window did not return to the user's place"
   quit_player
   grep -q $'^videoWindowY=200\r$' "$home/KR02.CFG" || fail "the manager's constraint was saved as the video window's place"
 

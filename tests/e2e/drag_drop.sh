@@ -55,21 +55,20 @@ start_player "$home" "$root/tests/data/text.mpg"
 drag_to "$win" 150 40
 # Sorted by path, 01.mp4 comes first: it plays.
 wait_video 160x120 "the dropped folder"
-sleep 1  # past the start of playback, which a pause must not overtake
 playing=$(still_lit still_playing)
-click 288 15  # STILL
+still_not() { [[ $(still_lit "$1") != "$2" ]]; }
+still_is() { [[ $(still_lit "$1") == "$2" ]]; }
+click_until 288 15 1 "STILL did not pause" still_not still_paused "$playing"
 paused=$(still_lit still_paused)
-[[ $paused != "$playing" ]] || fail "STILL did not pause"
 drag_to "$win" 150 40 3 more
 [[ $(still_lit still_after_append) == "$paused" ]] || fail "the right-button drop changed the paused file"
 click 255 30  # PLAY, once
-[[ $(still_lit still_resumed) == "$playing" ]] || fail "one PLAY after an appending drop did not resume"
+poll 20 still_is still_resumed "$playing" || fail "one PLAY after an appending drop did not resume"
 
-click 220 8 3  # FILE, right button: the editor
-ed=$(wait_window '^Torvel$' "no editor window") || exit 1
+editor_up() { ed=$(xdotool search --onlyvisible --name '^Torvel$' 2>/dev/null | head -n1); [[ -n $ed ]]; }
+click_until 220 8 3 "no editor window" editor_up  # FILE, right button: the editor
 # Low in the list: the video window of a newly opened file may be mapped over the upper part.
 drag_to "$ed" 100 305
-sleep 0.5
 quit_player
 dropped=("$home/drop/01.mp4" "$home/drop/02.MP4" "$home/drop/10.mp4" "$home/drop/sub/a.mpg" "$home/drop/z.mpg")
 expected=$(printf '%s\r\n' "${dropped[@]}" "$home/more/b.mkv" "$home/more/c.m4v" "${dropped[@]}")

@@ -13,10 +13,13 @@ printf '%s\r\n' "$demo" > "$home/HIS.tob"
 
 start_player "$home" "$clip"
 wait_video 64x48 "start"
-click 30 8 3  # the logo, right button
-# The menu opens a tick after the button is up (later when the click first activates the player);
-# its caption cannot be chosen, so the second item down is the older file.
-sleep 1.5
+# The menu opens some ticks after the button is up (later when the click first activates the
+# player), as one more window of the player's.
+windows() { xdotool search --onlyvisible --pid "$pid" 2>/dev/null | wc -l; }
+shown=$(windows)
+menu_up() { (($(windows) > shown)); }
+click_until 30 8 3 "no menu after a right press on the logo" menu_up
+# Its caption cannot be chosen, so the second item down is the older file.
 xdotool key Down
 sleep 0.2
 xdotool key Down

@@ -14,16 +14,12 @@ panel_shot() { import -window "$win" "$1"; }
 start_player "$home" "$list"
 wait_video 320x240 "start"
 panel_shot panel_playing.png
-click 288 15  # STILL
-panel_shot panel_paused.png
-cmp -s panel_playing.png panel_paused.png && fail "STILL did not change the panel"
-click 255 15  # STOP
-wait_video "" "STOP"
+panel_changed() { panel_shot panel_paused.png; ! cmp -s panel_playing.png panel_paused.png; }
+click_until 288 15 1 "STILL did not change the panel" panel_changed
+click_until 255 15 1 "STOP: the video window stayed" video_is ""
 panel_shot panel_stopped.png
-click 255 30  # PLAY
-wait_video 320x240 "PLAY"
-click 288 30  # NEXT
-wait_video 64x48 "NEXT"
+click_until 255 30 1 "PLAY: the video window did not come back at 320x240" video_is 320x240
+click_until 288 30 1 "NEXT: the video window did not become 64x48" video_is 64x48
 # A press on empty panel area drags the window; the settings keep where it went.
 xdotool mousemove --window "$win" 395 35
 xdotool mousedown 1
@@ -33,8 +29,8 @@ for step in 1 2 3 4 5; do
   sleep 0.1
 done
 xdotool mouseup 1
-sleep 0.5
-moved=$(xdotool getwindowgeometry "$win" | sed -n 's/.*Position: \([0-9]*\),\([0-9]*\).*/\1 \2/p')
-[[ $moved == "100 150" ]] || fail "the panel drag left the window at '$moved', not '100 150'"
+moved() { xdotool getwindowgeometry "$win" | sed -n 's/.*Position: \([0-9]*\),\([0-9]*\).*/\1 \2/p'; }
+moved_there() { [[ $(moved) == "100 150" ]]; }
+poll 10 moved_there || fail "the panel drag left the window at '$(moved)', not '100 150'"
 quit_player
 grep -q $'^mainWindowX=100\r$' "$home/KR02.CFG" || fail "the moved position was not saved"

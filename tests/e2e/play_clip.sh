@@ -18,14 +18,9 @@ grep -q "$demo" "$home/HIS.tob" || fail "the clip is not in the history"
 
 sed -i 's/^repeatList=1/repeatList=0/' "$home/KR02.CFG"
 start_player "$home" "$demo"
-sleep 1
-[[ $(video_geometry) == 320x240 ]] || fail "second start: no video window"
+wait_video 320x240 "second start"
 # The 4 s clip ends; the list has one entry and repeat is off: playback stops.
-for _ in $(seq 80); do
-  [[ -z $(video_geometry) ]] && break
-  sleep 0.1
-done
-[[ -z $(video_geometry) ]] || fail "the video window stayed after the end of the list"
+wait_video "" "the end of the list"
 kill -0 "$pid" 2>/dev/null || fail "the player ended with the list"
 quit_player
 

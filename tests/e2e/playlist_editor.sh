@@ -22,24 +22,15 @@ editor_click() {
 }
 
 # open_editor: a right press on FILE; sets $ed to the editor window.
+editor_up() { ed=$(editor_window); [[ -n $ed ]]; }
+editor_gone() { [[ -z $(editor_window) ]]; }
 open_editor() {
-  click 220 8 3
-  ed=""
-  for _ in $(seq 30); do
-    ed=$(editor_window)
-    [[ -n $ed ]] && return 0
-    sleep 0.1
-  done
-  fail "no editor window after a right press on FILE"
+  click_until 220 8 3 "no editor window after a right press on FILE" editor_up
 }
 # close_editor: "戻る", and the window must go.
 close_editor() {
   editor_click 220 305
-  for _ in $(seq 20); do
-    [[ -z $(editor_window) ]] && return 0
-    sleep 0.1
-  done
-  fail "戻る did not close the editor"
+  poll 30 editor_gone || fail "戻る did not close the editor"
 }
 # dark SHOT AREA: 1 when the area of the screenshot holds text.
 dark() { convert "$1" -crop "$2" -threshold 50% -negate -format '%[fx:mean>0.01]' info:; }
@@ -62,7 +53,7 @@ import -window "$ed" editor_moved.png
 close_editor
 
 quit_player
-expected=$(printf '%s\r\n%s\r\n' "$root/tests/data/clip.mpg" "$root/resources/demo/demo.mpg")
+expected=$(printf '%s\r\n%s\r\n' "$root/tests/data/clip.mpg" "$home/demo.mpg")
 [[ $(cat "$home/KR01.tob") == "$expected" ]] || fail "the moved entry is not first in KR01.tob: $(cat -A "$home/KR01.tob")"
 grep -q $'^editorWindowWidth=250\r$' "$home/KR02.CFG" || fail "the editor's size was not saved"
 

@@ -11,20 +11,24 @@ shots=${FELUX_ARTIFACTS:-.}
 
 dialog_shown() { [[ -n $(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1) ]]; }
 
-# wait_dialog TITLE [gone]: waits up to four seconds for the dialog to be shown (or gone).
+dialog_gone() { ! dialog_shown "$1"; }
+# dialog_focused TITLE: the dialog has the keyboard, so that typed keys reach it.
+dialog_focused() { [[ $(xdotool getwindowfocus getwindowname 2>/dev/null) == "$1" ]]; }
+
+# wait_dialog TITLE [gone]: waits for the dialog to be shown with the keyboard (or gone).
 wait_dialog() {
-  for _ in $(seq 40); do
-    if [[ ${2:-} == gone ]]; then dialog_shown "$1" || return 0; else dialog_shown "$1" && return 0; fi
-    sleep 0.1
-  done
-  fail "dialog '$1' is not ${2:-shown}"
+  if [[ ${2:-} == gone ]]; then
+    poll 30 dialog_gone "$1" || fail "dialog '$1' is not gone"
+  else
+    poll 30 dialog_focused "$1" || fail "dialog '$1' is not shown with the keyboard"
+  fi
 }
 
 start_player "$home" "$demo"
 wait_video 320x240 "at start"
 before=$(md5sum <"$home/KR02.CFG")
 
-click 36 23  # CONFIG
+click_until 36 23 1 "CONFIG did not open 設定" dialog_shown 設定
 wait_dialog 設定
 sleep 0.5
 import -window root "$shots/settings-dialog-screen.png"
@@ -33,9 +37,8 @@ wait_dialog 設定 gone
 [[ $(md5sum <"$home/KR02.CFG") == "$before" ]] || fail "Escape changed KR02.CFG"
 wait_video 320x240 "after Escape"
 
-click 36 23
+click_until 36 23 1 "CONFIG did not open 設定 again" dialog_shown 設定
 wait_dialog 設定
-sleep 0.3
 # Backwards from the first field: キャンセル, OK, then "特殊機能の設定".
 xdotool key shift+Tab shift+Tab shift+Tab space
 wait_dialog 特殊機能の設定
@@ -43,12 +46,12 @@ sleep 0.5
 import -window root "$shots/special-settings-dialog-screen.png"
 xdotool key Escape
 wait_dialog 特殊機能の設定 gone
+wait_dialog 設定
 xdotool key Escape
 wait_dialog 設定 gone
 
-click 36 23
+click_until 36 23 1 "CONFIG did not open 設定 a third time" dialog_shown 設定
 wait_dialog 設定
-sleep 0.3
 # Forwards from the first field the aspect list is the sixteenth stop; "6" picks "640*480".
 xdotool key Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab
 xdotool key 6 Return

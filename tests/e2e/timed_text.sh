@@ -30,7 +30,8 @@ letter_pixels() {
 # while its time is current; the clip repeats), and keeps the screen as SHOT.
 wait_line() {
   local at
-  for _ in $(seq 80); do
+  local end=$((SECONDS + 40))
+  while ((SECONDS < end)); do
     import -window root screen.png
     at=$(leftmost_letter screen.png "${@:4}")
     if [[ $at != none ]] && (( at >= $3 )); then

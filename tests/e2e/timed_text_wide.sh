@@ -26,7 +26,8 @@ ink_runs() {
 # letters apart (one bar is one run), the last within 12 columns of the right edge. Keeps SHOT.
 wait_end() {
   local runs last ink
-  for _ in $(seq 100); do
+  local end=$((SECONDS + 40))
+  while ((SECONDS < end)); do
     import -window root screen.png
     read -r runs last ink < <(ink_runs screen.png "${@:3}")
     if (( runs >= 6 && last >= $5 - 12 )); then

@@ -37,14 +37,11 @@ screen_matches_panel() {
   differ=$(compare -metric AE screen-buttons.png panel-buttons.png null: 2>&1)
   [[ $differ == 0 ]]
 }
-# wait_for WHAT COMMAND...: polls for up to ten seconds.
+# wait_for WHAT COMMAND...: polls for up to thirty seconds.
 wait_for() {
   local what=$1
   shift
-  for _ in $(seq 100); do
-    "$@" && return 0
-    sleep 0.1
-  done
+  poll 30 "$@" && return 0
   # Kept for a look: the screen, and the panel as its window holds it.
   import -window root failed-screen.png
   import -window "$win" failed-panel.png
@@ -65,6 +62,7 @@ video_fits() {
   # A manager takes an undecorated window covering the whole screen for a full-screen one.
   ((w < 1280 || h < 1024))
 }
+# Taps quicker than the poll, as remote-control tools send them.
 tap() { xdotool key "$1"; }
 paused() { [[ $(still) != "$playing" ]]; }
 playing_again() { [[ $(still) == "$playing" ]]; }
@@ -79,23 +77,21 @@ drag_panel
 wait_for "the first drag did not move the panel to 70,90" panel_at "70 90"
 wait_for "the panel over the tall picture is not drawn" panel_visible
 
-# Taps quicker than the poll, as remote-control tools send them: each one counts.
+# Quick taps are seen: were they lost, no number of them would pause. (A tap in the moments
+# the player takes no keys is dropped whole, hence the repeats.)
 playing=$(still)
-for n in 1 2 3 4; do
-  # Past the lockout that follows a key's action, in which a key only prolongs it.
-  sleep 0.5
-  tap space
-  if ((n % 2)); then
-    wait_for "tap $n of SPACE was lost" paused
-  else
-    wait_for "tap $n of SPACE was lost" playing_again
-  fi
-done
+tap_until space "quick taps of SPACE did not pause" paused
+tap_until space "quick taps of SPACE did not resume" playing_again
 
-# Zooming in where the window already fills the screen's height changes nothing.
+# Zooming in where the window already fills the screen's height changes nothing: the geometry
+# stays while taps of X, a second apart to outlast the lockout after the last key, and then SPACE
+# go in, and SPACE is taken.
 before=$(video_geometry)
-tap x
-sleep 1
+for _ in 1 2 3; do
+  sleep 1
+  tap x
+done
+tap_until space "SPACE after X did not pause" paused
 [[ $(video_geometry) == "$before" ]] || fail "X grew the window from $before to $(video_geometry)"
 quit_player
 
@@ -103,39 +99,33 @@ quit_player
 start_player "$home" "$home/screen.mp4"
 wait_for "the screen-sized clip does not fit" video_fits 1280 1024
 wait_for "the panel over the screen-sized picture is not drawn" panel_visible
-xdotool mousemove --window "$(video_id)" 640 700 mousedown 1
-sleep 0.1
-xdotool mouseup 1
+# picture_click BUTTON: a click on the picture.
+picture_click() {
+  xdotool mousemove --window "$(video_id)" 640 700 mousedown "$1"
+  sleep 0.1
+  xdotool mouseup "$1"
+}
+picture_click 1
 wait_for "after a click on the picture the panel is covered" panel_visible
 
 # Full screen, then a click on the picture shows the panel where it stands.
-# A click that moves the focus between our windows reactivates the player, which lays out its
-# windows for 20 ticks and takes no keys meanwhile.
-sleep 1.5
-tap f
-wait_video 1280x1024 "F"
-sleep 1
-xdotool mousemove --window "$(video_id)" 640 700 mousedown 1
-sleep 0.1
-xdotool mouseup 1
-wait_for "the panel shown in full screen is not drawn" panel_visible
-xdotool mousemove --window "$(video_id)" 640 700 mousedown 3
-sleep 0.1
-xdotool mouseup 3
-wait_for "a right click did not leave full screen" video_fits 1280 1024
+tap_until_video f 1280x1024 "F"
+shown_by_click() { picture_click 1; poll 8 panel_visible; }
+wait_for "the panel shown in full screen is not drawn" shown_by_click
+left_by_click() { picture_click 3; poll 8 video_fits 1280 1024; }
+wait_for "a right click did not leave full screen" left_by_click
 wait_for "the panel after full screen is not drawn" panel_visible
 
 # A dialog closed with Escape hands the keys back, wherever the pointer rests.
-click 36 23  # CONFIG
+settings_up() { [[ -n $(xdotool search --onlyvisible --name '^設定$' 2>/dev/null) ]]; }
+click_until 36 23 1 "CONFIG opened no settings dialog" settings_up
 settings=$(wait_window '^設定$' "CONFIG opened no settings dialog") || exit 1
 xdotool mousemove 1270 1010
 xdotool key --window "$settings" Escape
 wait_for "Escape did not close the settings dialog" settings_gone
-sleep 1.5  # the player is reactivated
 playing=$(still)
-tap space
-wait_for "SPACE after the settings dialog closed did not pause" paused
-tap space
+tap_until space "SPACE after the settings dialog closed did not pause" paused
+tap_until space "SPACE after the settings dialog closed did not resume" playing_again
 
 # Video only (the minimise box's right button): one of the player's windows has the keyboard.
 click 384 5 3
@@ -162,8 +152,11 @@ printf '[00:00.00]First <00:00.50>line of the song\r\n[00:20.00]Second line\r\n'
 printf '1\r\n00:00:00,000 --> 00:00:30,000\r\nA SUBTITLE LINE\r\n' > "$home/song.srt"
 FELUX_VO=x11 start_player "$home" "$home/song.mpg"
 wait_video 320x240 "the clip with lyrics"
-sleep 1.5
 read -r vx vy < <(video_position)
+picture_drawn() { [[ $(import -window root -crop "1x1+$((vx + 160))+$((vy + 200))" txt:- | tail -n1) != *"#000000"* ]]; }
+wait_for "the clip with lyrics shows no picture" picture_drawn
+# A moment for a subtitle, were the engine drawing one, to follow the picture.
+sleep 1
 # The lower part of the picture, where subtitles go, clear of the panel dragged over its top.
 import -window root lyrics-beside.png
 colours=$(convert lyrics-beside.png -crop "320x90+$vx+$((vy + 150))" -format %k info:)

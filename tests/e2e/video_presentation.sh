@@ -14,10 +14,8 @@ video_id() { xdotool search --onlyvisible --name '^FELUX Video$' 2>/dev/null | h
 
 start_player "$home" "$demo"
 wait_video 320x240 "zoom level 2"
-click 169 38  # ZOOM+
-wait_video 480x360 "zoom level 3"
-click 169 38
-wait_video 640x480 "zoom level 4"
+click_until 169 38 1 "ZOOM+: the video window did not become 480x360" video_is 480x360
+click_until 169 38 1 "ZOOM+: the video window did not become 640x480" video_is 640x480
 
 # Auto scan lines on a picture shown twice its size: of each pair of rows the lower is black.
 sleep 0.5
@@ -28,14 +26,15 @@ rows=$(convert scanlines.png -crop "1x40+$((vx + 160))+$((vy + 100))" txt:- | ta
        awk '{print ($3 == "#000000") ? 0 : 1}' | tr -d '\n')
 [[ $rows =~ ^(10)+$ || $rows =~ ^(01)+$ ]] || fail "rows of the picture are '$rows', not alternating"
 
-click 190 38  # FULL
 screen=$(xdotool getdisplaygeometry | tr ' ' x)
-wait_video "$screen" "full screen"
-sleep 0.5
-xdotool mousemove 600 500
-sleep 0.2
-xdotool mousedown 3
-sleep 0.12
-xdotool mouseup 3
-wait_video 640x480 "after leaving full screen"
+click_until 190 38 1 "FULL: the video window did not fill the screen" video_is "$screen"
+right_click_picture() {
+  xdotool mousemove 600 500
+  sleep 0.2
+  xdotool mousedown 3
+  sleep 0.12
+  xdotool mouseup 3
+  poll 8 video_is 640x480
+}
+poll 60 right_click_picture || fail "a right click did not leave full screen"
 quit_player
