@@ -18,13 +18,15 @@ click_until 169 38 1 "ZOOM+: the video window did not become 480x360" video_is 4
 click_until 169 38 1 "ZOOM+: the video window did not become 640x480" video_is 640x480
 
 # Auto scan lines on a picture shown twice its size: of each pair of rows the lower is black.
-sleep 0.5
+# Read from the screen, where the window's shape has taken effect, once the picture is drawn.
 read -r vx vy < <(xdotool getwindowgeometry "$(video_id)" | sed -n 's/.*Position: \([0-9]*\),\([0-9]*\).*/\1 \2/p')
-# From the screen, where the window's shape has taken effect.
-import -window root scanlines.png
-rows=$(convert scanlines.png -crop "1x40+$((vx + 160))+$((vy + 100))" txt:- | tail -n +2 |
-       awk '{print ($3 == "#000000") ? 0 : 1}' | tr -d '\n')
-[[ $rows =~ ^(10)+$ || $rows =~ ^(01)+$ ]] || fail "rows of the picture are '$rows', not alternating"
+rows_alternate() {
+  import -window root scanlines.png
+  rows=$(convert scanlines.png -crop "1x40+$((vx + 160))+$((vy + 100))" txt:- | tail -n +2 |
+         awk '{print ($3 == "#000000") ? 0 : 1}' | tr -d '\n')
+  [[ $rows =~ ^(10)+$ || $rows =~ ^(01)+$ ]]
+}
+poll 30 rows_alternate || fail "rows of the picture are '$rows', not alternating"
 
 screen=$(xdotool getdisplaygeometry | tr ' ' x)
 click_until 190 38 1 "FULL: the video window did not fill the screen" video_is "$screen"
