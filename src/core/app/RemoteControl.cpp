@@ -119,9 +119,9 @@ void RemoteControl::SeekBy(std::int64_t offsetMicros) {
 
 void RemoteControl::SetPosition(int track, std::int64_t positionMicros) {
     if (!CanSeek() || track != player_.playlist.currentIndex || positionMicros < 0) return;
-    const std::int64_t target = MicrosToUnits(positionMicros);
-    if (target > player_.graph.duration) return;
-    player_.state.requests.seekTo = target;
+    // Compared in microseconds, the length's own unit: no product to overflow.
+    if (positionMicros > player_.graph.duration / kUnitsPerMicro) return;
+    player_.state.requests.seekTo = positionMicros * kUnitsPerMicro;
 }
 
 void RemoteControl::SetVolume(double volume) {
