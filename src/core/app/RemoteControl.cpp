@@ -108,7 +108,9 @@ void RemoteControl::Previous() {
 
 void RemoteControl::SeekBy(std::int64_t offsetMicros) {
     if (!CanSeek()) return;
-    const std::int64_t base = player_.state.requests.seekTo.value_or(player_.graph.currentPosition);
+    // From a base within the track a saturated sum still lands past the end it went beyond.
+    const std::int64_t base = std::clamp<std::int64_t>(
+        player_.state.requests.seekTo.value_or(player_.graph.currentPosition), 0, player_.graph.duration);
     const std::int64_t target = SaturatingAdd(base, MicrosToUnits(offsetMicros));
     if (target >= player_.graph.duration) {
         Next();
