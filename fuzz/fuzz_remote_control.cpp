@@ -18,7 +18,7 @@ public:
     std::int64_t Int64() {
         std::uint64_t bits = 0;
         const std::size_t n = std::min<std::size_t>(sizeof bits, size_);
-        std::memcpy(&bits, data_, n);
+        if (n > 0) std::memcpy(&bits, data_, n);
         data_ += n;
         size_ -= n;
         return static_cast<std::int64_t>(bits);
@@ -37,7 +37,7 @@ private:
 
 felux::test::OpenPlayer& Player() {
     static felux::test::PlayerHarness h;
-    static felux::test::OpenPlayer& p = [] () -> felux::test::OpenPlayer& {
+    static felux::test::OpenPlayer& p = []() -> felux::test::OpenPlayer& {
         felux::test::OpenPlayer& started = h.Start({h.AddMedia("a.mpg"), h.AddMedia("b.mpg")}, true);
         h.TickUntilStarted();
         return started;
