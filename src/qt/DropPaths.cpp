@@ -2,20 +2,17 @@
 #include "qt/DropPaths.h"
 
 #include <QMimeData>
-#include <QUrl>
+
+#include "app/UriList.h"
 
 namespace felux {
 
 std::vector<std::string> DropPaths(const QMimeData* data) {
-    std::vector<std::string> paths;
-    if (!data || !data->hasUrls()) return paths;
-    for (const QUrl& url : data->urls()) {
-        if (!url.isLocalFile()) continue;
-        // The encoded path keeps every byte as a percent escape, whatever its encoding.
-        const QByteArray bytes = QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1());
-        if (!bytes.isEmpty()) paths.emplace_back(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-    }
-    return paths;
+    // The list as sent, not Qt's URLs: those take any host's files and an escaped NUL.
+    const QString uriList = QStringLiteral("text/uri-list");
+    if (!data || !data->hasFormat(uriList)) return {};
+    const QByteArray list = data->data(uriList);
+    return UriListPaths(std::string_view(list.constData(), static_cast<std::size_t>(list.size())));
 }
 
 int DragButton(Qt::MouseButtons buttons) {

@@ -10,7 +10,8 @@ class QMimeData;
 
 namespace felux {
 
-// Non-local URLs are left out; names that are not valid UTF-8 keep their bytes.
+// The drag's text/uri-list read as the command line reads file:// URLs: other hosts, NULs and
+// other schemes are left out; names that are not valid UTF-8 keep their bytes.
 std::vector<std::string> DropPaths(const QMimeData* data);
 
 // 1 left, 2 right, 0 neither: the button held while the drag moves, which is

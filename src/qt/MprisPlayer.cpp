@@ -29,7 +29,7 @@ QString MprisPlayer::LoopStatus() const {
 void MprisPlayer::SetLoopStatus(const QString& status) { remote_.SetRepeat(status != QLatin1String("None")); }
 
 QDBusObjectPath MprisPlayer::TrackPath(int index) {
-    return QDBusObjectPath(QStringLiteral("/org/felux/Track/%1").arg(index));
+    return QDBusObjectPath(QString::fromStdString(TrackObjectPath(index)));
 }
 
 QVariantMap MprisPlayer::Metadata() const {
@@ -48,11 +48,8 @@ QVariantMap MprisPlayer::Metadata() const {
 }
 
 void MprisPlayer::SetPosition(const QDBusObjectPath& track, qlonglong position) {
-    const QString prefix = QStringLiteral("/org/felux/Track/");
-    if (!track.path().startsWith(prefix)) return;
-    bool ok = false;
-    const int index = track.path().mid(prefix.size()).toInt(&ok);
-    if (ok) remote_.SetPosition(index, position);
+    if (const std::optional<int> index = TrackIndexFromObjectPath(track.path().toStdString()))
+        remote_.SetPosition(*index, position);
 }
 
 void MprisPlayer::OpenUri(const QString& uri) {

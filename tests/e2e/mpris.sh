@@ -78,4 +78,61 @@ kill -0 "$pid" 2>/dev/null && fail "Quit did not end the player"
 wait "$pid" || fail "player exited with status $?"
 grep -q $'^savedVolume=31\r$' "$home/KR02.CFG" || fail "the remote's volume was not saved"
 grep -q $'^repeatList=0\r$' "$home/KR02.CFG" || fail "the remote's loop switch was not saved"
+
+# Times at the int64 limits, as any client on the bus may send them, on two clips long enough to
+# outlast a busy machine's polls.
+ffmpeg -v error -f lavfi -i testsrc=size=160x120:rate=5:duration=30 -c:v libx264 -pix_fmt yuv420p \
+  "$home/one.mp4" || fail "ffmpeg could not make a clip"
+cp "$home/one.mp4" "$home/two.mp4"
+printf '%s\n%s\n' "$home/one.mp4" "$home/two.mp4" > "$home/long.m3u"
+call() {
+  gdbus call --session --dest org.mpris.MediaPlayer2.felux --object-path /org/mpris/MediaPlayer2 --method "$@" \
+    >/dev/null 2>&1
+}
+player_get() {
+  gdbus call --session --dest org.mpris.MediaPlayer2.felux --object-path /org/mpris/MediaPlayer2 \
+    --method org.freedesktop.DBus.Properties.Get org.mpris.MediaPlayer2.Player "$1" 2>/dev/null
+}
+position() { player_get Position | sed -n 's/.*int64 \(-\?[0-9]*\).*/\1/p'; }
+track() { player_get Metadata | grep -o "/org/felux/Track/[0-9]*" | sed 's|.*/||'; }
+# wait_for WHAT COMMAND...: polls up to thirty seconds for COMMAND to succeed.
+wait_for() {
+  local what=$1 end=$((SECONDS + 30))
+  shift
+  while ((SECONDS < end)); do
+    "$@" && return 0
+    sleep 0.1
+  done
+  fail "$what (track '$(track)', position '$(position)')"
+}
+# at TRACK FROM TO: the entry playing is TRACK, between FROM and TO µs.
+at() {
+  local t p
+  t=$(track)
+  p=$(position)
+  [[ $t == "$1" && -n $p ]] && ((p >= $2 && p < $3))
+}
+status_is() { [[ $(pc status) == "$1" ]]; }
+
+start_player "$home" "$home/long.m3u"
+wait_for "the first clip did not start" at 0 0 30000000
+pc position 10
+wait_for "the first clip did not reach 10 s" at 0 10000000 30000000
+pc pause
+wait_for "no pause" status_is Paused
+call org.mpris.MediaPlayer2.Player.SetPosition /org/felux/Track/0 9223372036854775807 ||
+  fail "SetPosition was not accepted"
+pc play
+wait_for "no play after SetPosition" status_is Playing
+at 0 10000000 30000000 || fail "SetPosition(INT64_MAX) moved the clip to $(position) µs"
+
+call org.mpris.MediaPlayer2.Player.Seek -- -1000000000000000000 || fail "Seek back was not accepted"
+wait_for "Seek -1e18 did not go to the start of the same clip" at 0 0 5000000
+call org.mpris.MediaPlayer2.Player.Seek 1000000000000000000 || fail "Seek ahead was not accepted"
+wait_for "Seek 1e18 did not go to the next clip" at 1 0 30000000
+kill -0 "$pid" 2>/dev/null || fail "the player died after Seek 1e18"
+wait_for "not playing after the far seeks" status_is Playing
+call org.mpris.MediaPlayer2.Quit || fail "Quit was not accepted"
+wait_for "Quit did not end the player" eval '! kill -0 "$pid" 2>/dev/null'
+wait "$pid" || fail "player exited with status $?"
 echo "e2e mpris: 1 passed, 0 failed"

@@ -95,7 +95,8 @@ private slots:
     void droppedUrlsKeepTheirBytes() {
         QMimeData data;
         data.setData(QStringLiteral("text/uri-list"),
-                     "file:///tmp/caf%E9.mpg\r\nhttp://example.org/x.mpg\r\nfile:///tmp/a%20b/\r\n");
+                     "file:///tmp/caf%E9.mpg\r\nhttp://example.org/x.mpg\r\nfile:///tmp/a%00/junk\r\n"
+                     "file://server/tmp/y.mpg\r\nfile:///tmp/a%20b/\r\n");
         const std::vector<std::string> paths = DropPaths(&data);
         QCOMPARE(paths.size(), std::size_t{2});
         QCOMPARE(paths[0], std::string("/tmp/caf\xE9.mpg"));

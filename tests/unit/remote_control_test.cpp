@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <limits>
 
 #include "PlayerHarness.h"
 #include "app/HandOver.h"
@@ -133,6 +134,54 @@ TEST_F(RemoteControlTest, SeeksLandOnTheTickAndStopAtTheEnds) {
     remote.SeekBy(60'000'000);  // past the end: the next entry
     h.TickUntilStarted();
     EXPECT_EQ(p.playlist.currentIndex, 1);
+}
+
+// Any session-bus client may send any int64: far past an end is that end, never a wrapped time.
+TEST_F(RemoteControlTest, OffsetsAndPositionsAtTheInt64LimitsSaturate) {
+    constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
+    constexpr std::int64_t kMin = std::numeric_limits<std::int64_t>::min();
+    std::vector<std::string> entries;
+    for (const char* name : {"a.mpg", "b.mpg", "c.mpg", "d.mpg"}) entries.push_back(h.AddMedia(name));
+    OpenPlayer& p = h.Start(entries, true);
+    h.TickUntilStarted();
+    RemoteControl remote(p);
+
+    for (const std::int64_t back : {kMin, kMin / 10, std::int64_t{-1'000'000'000'000'000'000}}) {
+        h.engine.position = 10 * kUnitsPerSecond;
+        h.Tick();
+        remote.SeekBy(back);
+        h.Tick();
+        EXPECT_EQ(h.engine.position, 0) << back;
+        EXPECT_EQ(p.playlist.currentIndex, 0) << back;
+    }
+
+    h.engine.position = 10 * kUnitsPerSecond;
+    h.Tick();
+    const std::size_t seeks = h.engine.seeks.size();
+    for (const std::int64_t position : {kMax, kMax / 10, kMax / 10 + 1, kMin})
+        remote.SetPosition(0, position);
+    h.Tick();
+    EXPECT_EQ(h.engine.seeks.size(), seeks) << "outside 0 .. length: ignored";
+    EXPECT_EQ(h.engine.position, 10 * kUnitsPerSecond);
+
+    // kMax / 10 + 1 is the first offset whose 100 ns value no longer fits.
+    int index = 0;
+    for (const std::int64_t ahead : {kMax, kMax / 10 + 1, std::int64_t{1'000'000'000'000'000'000}}) {
+        remote.SeekBy(ahead);
+        h.TickUntilStarted();
+        EXPECT_EQ(p.playlist.currentIndex, ++index) << ahead << ": past the end is the next entry";
+    }
+}
+
+TEST(RemoteTrackPath, OnlyThePathsHandedOutNameAnEntry) {
+    EXPECT_EQ(TrackObjectPath(0), "/org/felux/Track/0");
+    EXPECT_EQ(TrackIndexFromObjectPath(TrackObjectPath(0)), 0);
+    EXPECT_EQ(TrackIndexFromObjectPath("/org/felux/Track/999999999"), 999'999'999);
+    for (const char* bad : {"/org/felux/Track/1000000000", "/org/felux/Track/99999999999999999999",
+                            "/org/felux/Track/", "/org/felux/Track/-1", "/org/felux/Track/+1",
+                            "/org/felux/Track/01", "/org/felux/Track/1/", "/org/felux/Track/1 ",
+                            "/org/felux/Tracks/1", "/org/mpris/MediaPlayer2/TrackList/NoTrack"})
+        EXPECT_FALSE(TrackIndexFromObjectPath(bad)) << bad;
 }
 
 TEST_F(RemoteControlTest, HandedFilesJoinTheListAndTheFirstPlays) {

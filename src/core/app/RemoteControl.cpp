@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "engine/Volume.h"
 #include "player/MainPlayerDlg.h"
@@ -11,6 +12,22 @@ namespace felux {
 namespace {
 
 constexpr std::int64_t kUnitsPerMicro = 10;  // media times are in 100 ns
+constexpr std::int64_t kMaxTime = std::numeric_limits<std::int64_t>::max();
+constexpr std::int64_t kMinTime = std::numeric_limits<std::int64_t>::min();
+constexpr std::string_view kTrackPrefix = "/org/felux/Track/";
+
+// A remote may send any 64-bit number: far past either end is still past that end.
+std::int64_t MicrosToUnits(std::int64_t micros) {
+    if (micros > kMaxTime / kUnitsPerMicro) return kMaxTime;
+    if (micros < kMinTime / kUnitsPerMicro) return kMinTime;
+    return micros * kUnitsPerMicro;
+}
+
+std::int64_t SaturatingAdd(std::int64_t a, std::int64_t b) {
+    if (b > 0 && a > kMaxTime - b) return kMaxTime;
+    if (b < 0 && a < kMinTime - b) return kMinTime;
+    return a + b;
+}
 
 // ID3v1 fields padded with spaces keep one on the panel; a desktop shows the bare text.
 std::string Trimmed(const std::string& text) {
@@ -91,8 +108,10 @@ void RemoteControl::Previous() {
 
 void RemoteControl::SeekBy(std::int64_t offsetMicros) {
     if (!CanSeek()) return;
-    const std::int64_t base = player_.state.requests.seekTo.value_or(player_.graph.currentPosition);
-    const std::int64_t target = base + offsetMicros * kUnitsPerMicro;
+    // From a base within the track a saturated sum still lands past the end it went beyond.
+    const std::int64_t base = std::clamp<std::int64_t>(
+        player_.state.requests.seekTo.value_or(player_.graph.currentPosition), 0, player_.graph.duration);
+    const std::int64_t target = SaturatingAdd(base, MicrosToUnits(offsetMicros));
     if (target >= player_.graph.duration) {
         Next();
         return;
@@ -102,9 +121,9 @@ void RemoteControl::SeekBy(std::int64_t offsetMicros) {
 
 void RemoteControl::SetPosition(int track, std::int64_t positionMicros) {
     if (!CanSeek() || track != player_.playlist.currentIndex || positionMicros < 0) return;
-    const std::int64_t target = positionMicros * kUnitsPerMicro;
-    if (target > player_.graph.duration) return;
-    player_.state.requests.seekTo = target;
+    // Compared in microseconds, the length's own unit: no product to overflow.
+    if (positionMicros > player_.graph.duration / kUnitsPerMicro) return;
+    player_.state.requests.seekTo = positionMicros * kUnitsPerMicro;
 }
 
 void RemoteControl::SetVolume(double volume) {
@@ -124,5 +143,20 @@ void RemoteControl::SetShuffle(bool on) {
 }
 
 void RemoteControl::Quit() { player_.state.exitRequested = 1; }
+
+std::string TrackObjectPath(int index) { return std::string(kTrackPrefix) + std::to_string(index); }
+
+std::optional<int> TrackIndexFromObjectPath(std::string_view path) {
+    if (!path.starts_with(kTrackPrefix)) return std::nullopt;
+    const std::string_view digits = path.substr(kTrackPrefix.size());
+    // Nine digits always fit an int; no list comes near that length.
+    if (digits.empty() || digits.size() > 9 || (digits.size() > 1 && digits[0] == '0')) return std::nullopt;
+    int index = 0;
+    for (const char c : digits) {
+        if (c < '0' || c > '9') return std::nullopt;
+        index = index * 10 + (c - '0');
+    }
+    return index;
+}
 
 }  // namespace felux

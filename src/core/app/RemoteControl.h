@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace felux {
 
@@ -42,7 +43,8 @@ public:
     void Stop();
     void Next();
     void Previous();
-    // Relative seek; past the end it acts as Next, before the start it seeks to 0.
+    // Relative seek; past the end it acts as Next, before the start it seeks to 0. Any offset
+    // is taken: the sums saturate rather than wrap.
     void SeekBy(std::int64_t offsetMicros);
     // Ignored outside 0 .. length or when track does not name the current entry.
     void SetPosition(int track, std::int64_t positionMicros);
@@ -56,5 +58,10 @@ private:
 
     MainPlayerDlg& player_;
 };
+
+// The object path a remote names an entry by, and the entry a path names: only the exact form
+// this program hands out ("/org/felux/Track/12", no sign, no leading zero), else nullopt.
+std::string TrackObjectPath(int index);
+std::optional<int> TrackIndexFromObjectPath(std::string_view path);
 
 }  // namespace felux

@@ -1,0 +1,92 @@
+// Fuzzes a remote's seeks and positions with any int64s, and its track ids, on a player on fakes.
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <string_view>
+
+#include "PlayerHarness.h"
+#include "app/RemoteControl.h"
+
+namespace {
+
+__extension__ using Wide = __int128;  // room for any int64 sum or product by ten
+
+class Input {
+public:
+    Input(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
+    std::int64_t Int64() {
+        std::uint64_t bits = 0;
+        const std::size_t n = std::min<std::size_t>(sizeof bits, size_);
+        if (n > 0) std::memcpy(&bits, data_, n);
+        data_ += n;
+        size_ -= n;
+        return static_cast<std::int64_t>(bits);
+    }
+    std::uint8_t Byte() {
+        if (size_ == 0) return 0;
+        --size_;
+        return *data_++;
+    }
+    std::string_view Rest() const { return {reinterpret_cast<const char*>(data_), size_}; }
+
+private:
+    const std::uint8_t* data_;
+    std::size_t size_;
+};
+
+felux::test::OpenPlayer& Player() {
+    static felux::test::PlayerHarness h;
+    static felux::test::OpenPlayer& p = []() -> felux::test::OpenPlayer& {
+        felux::test::OpenPlayer& started = h.Start({h.AddMedia("a.mpg"), h.AddMedia("b.mpg")}, true);
+        h.TickUntilStarted();
+        return started;
+    }();
+    return p;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    felux::test::OpenPlayer& p = Player();
+    Input in(data, size);
+    const std::uint8_t flags = in.Byte();
+    const std::int64_t duration = in.Int64();
+    const std::int64_t position = in.Int64();
+    const std::int64_t queued = in.Int64();
+    const std::int64_t offset = in.Int64();
+    const std::int64_t setTo = in.Int64();
+    const std::string_view trackPath = in.Rest();
+
+    // Only the exact form handed out is an entry, and it reads back the same.
+    const std::optional<int> parsed = felux::TrackIndexFromObjectPath(trackPath);
+    if (parsed && (*parsed < 0 || felux::TrackObjectPath(*parsed) != trackPath)) std::abort();
+
+    p.graph.duration = duration;
+    p.graph.currentPosition = position;
+    p.state.requests.fastForward = 0;
+    p.state.requests.seekTo.reset();
+    if (flags & 1) p.state.requests.seekTo = queued;
+    felux::RemoteControl remote(p);
+    const bool canSeek = remote.CanSeek();
+
+    const std::optional<std::int64_t> before = p.state.requests.seekTo;
+    // A seek counts from a place within the track, whatever the engine last reported.
+    const Wide base = std::clamp<std::int64_t>(before.value_or(position), 0, std::max<std::int64_t>(duration, 0));
+    const Wide target = base + Wide{offset} * 10;
+    remote.SeekBy(offset);
+    if (!canSeek) {
+        if (p.state.requests.seekTo != before || p.state.requests.fastForward != 0) std::abort();
+    } else if (target >= duration) {
+        if (p.state.requests.fastForward != 1 || p.state.requests.seekTo != before) std::abort();
+    } else if (p.state.requests.seekTo != (target < 0 ? 0 : static_cast<std::int64_t>(target))) {
+        std::abort();
+    }
+
+    const int track = (flags & 2) && parsed ? *parsed : p.playlist.currentIndex;
+    const std::optional<std::int64_t> seekBefore = p.state.requests.seekTo;
+    remote.SetPosition(track, setTo);
+    const bool taken = canSeek && track == p.playlist.currentIndex && setTo >= 0 && Wide{setTo} * 10 <= duration;
+    if (p.state.requests.seekTo != (taken ? std::optional<std::int64_t>(setTo * 10) : seekBefore)) std::abort();
+    return 0;
+}
