@@ -12,16 +12,12 @@ home=$(mktemp -d)
 follow=""
 trap 'rm -rf "$home"; kill "$pid" $follow 2>/dev/null' EXIT
 pc() { playerctl -p felux "$@" 2>/dev/null; }
-# expect WHAT VALUE COMMAND...: waits up to three seconds for the command to print VALUE.
+# expect WHAT VALUE COMMAND...: waits for the command to print VALUE (a pattern).
 expect() {
   local what=$1 want=$2 got
   shift 2
-  for _ in $(seq 30); do
-    got=$("$@")
-    [[ $got == $want ]] && return 0
-    sleep 0.1
-  done
-  fail "$what: '$got', not '$want'"
+  prints() { got=$("$@"); [[ $got == $want ]]; }
+  poll 30 prints "$@" || fail "$what: '$got', not '$want'"
 }
 
 start_player "$home" "$(two_clip_list "$home")"
@@ -34,7 +30,8 @@ expect "url" "file://*/demo.mpg" pc metadata xesam:url
 # Changes reach a client that listens, not only one that asks.
 playerctl -p felux --follow status > "$home/follow.txt" 2>/dev/null &
 follow=$!
-sleep 0.5
+# It prints the status it starts with once it listens.
+expect "a listening client" "*Playing*" cat "$home/follow.txt"
 pc pause
 expect "after pause" Paused pc status
 expect "signalled pause" "*Paused*" cat "$home/follow.txt"
@@ -70,11 +67,8 @@ expect "stopped" Stopped pc status
 
 dbus-send --session --dest=org.mpris.MediaPlayer2.felux --type=method_call /org/mpris/MediaPlayer2 \
   org.mpris.MediaPlayer2.Quit || fail "Quit was not accepted"
-for _ in $(seq 30); do
-  kill -0 "$pid" 2>/dev/null || break
-  sleep 0.1
-done
-kill -0 "$pid" 2>/dev/null && fail "Quit did not end the player"
+player_gone() { ! kill -0 "$pid" 2>/dev/null; }
+poll 30 player_gone || fail "Quit did not end the player"
 wait "$pid" || fail "player exited with status $?"
 grep -q $'^savedVolume=31\r$' "$home/KR02.CFG" || fail "the remote's volume was not saved"
 grep -q $'^repeatList=0\r$' "$home/KR02.CFG" || fail "the remote's loop switch was not saved"
@@ -97,12 +91,9 @@ position() { player_get Position | sed -n 's/.*int64 \(-\?[0-9]*\).*/\1/p'; }
 track() { player_get Metadata | grep -o "/org/felux/Track/[0-9]*" | sed 's|.*/||'; }
 # wait_for WHAT COMMAND...: polls up to thirty seconds for COMMAND to succeed.
 wait_for() {
-  local what=$1 end=$((SECONDS + 30))
+  local what=$1
   shift
-  while ((SECONDS < end)); do
-    "$@" && return 0
-    sleep 0.1
-  done
+  poll 30 "$@" && return 0
   fail "$what (track '$(track)', position '$(position)')"
 }
 # at TRACK FROM TO: the entry playing is TRACK, between FROM and TO µs.
