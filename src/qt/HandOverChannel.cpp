@@ -48,9 +48,9 @@ QString HandOverSocketPath(const QString& folder) { return folder + QStringLiter
 std::optional<std::string> SendHandOver(const QString& socketPath, const std::vector<std::string>& files) {
     const std::optional<std::string> message = EncodeHandOver(files);
     if (!message)
-        return "cannot hand " + std::to_string(files.size()) + " files to the running player: at most " +
+        return "too many or too long file names to hand to the running player (at most " +
                std::to_string(kHandOverMaxFiles) + " names and " + std::to_string(kHandOverLimit / 1024) +
-               " KiB in all";
+               " KiB in all)";
     const QByteArray path = QFile::encodeName(socketPath);
     if (static_cast<std::size_t>(path.size()) >= sizeof(sockaddr_un::sun_path))
         return "cannot hand files to the running player: the socket path " + path.toStdString() + " is too long";
