@@ -100,7 +100,7 @@ int main(int argc, char** argv) {
         player.OnActivateApp(s == Qt::ApplicationActive);
     });
     player.OnInitDialog();
-    felux::HandOverServer handOver(player, felux::HandOverSocketPath(), std::move(launch.laterFiles));
+    felux::HandOverServer handOver(player, launch.handOverSocket, std::move(launch.laterFiles));
     felux::MprisService mpris(player, [&player](const std::string& path) {
         felux::ReceiveHandedFiles(player, {path}, true);
     });

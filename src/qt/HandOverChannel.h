@@ -5,36 +5,44 @@
 #include <QObject>
 #include <QString>
 #include <QTimer>
+#include <optional>
 #include <string>
 #include <vector>
+
+class QLocalSocket;
 
 namespace felux {
 
 class MainPlayerDlg;
 
-// The socket's path beside the instance lock.
-QString HandOverSocketPath();
+// The socket's path beside the instance lock in folder.
+QString HandOverSocketPath(const QString& folder);
 
-// Sends the files to a running player; false when none listens (it then stays silent, as a
-// second start always did). Waits at most about a second; only the second start calls it.
-bool SendHandOver(const QString& socketPath, const std::vector<std::string>& files);
+// Sends the files to the running player, trying again for a few seconds while it is still
+// starting or busy with other clients. nullopt once the player has them, else why not.
+std::optional<std::string> SendHandOver(const QString& socketPath, const std::vector<std::string>& files);
 
 class HandOverServer : public QObject {
     Q_OBJECT
 
 public:
-    // Listens at socketPath (the caller holds the instance lock, so an old socket there is stale).
-    // laterFiles are appended without playing once the first tick has run.
+    // Listens at socketPath (the caller holds the instance lock, so an old socket there is
+    // stale); an empty path listens nowhere. laterFiles are appended without playing once the
+    // first tick has run.
     HandOverServer(MainPlayerDlg& player, const QString& socketPath, std::vector<std::string> laterFiles);
 
-    bool Listening() const { return server_.isListening(); }
-
 private:
+    void Listen();
     void Accept();
+    void Read(QLocalSocket& socket, std::string& received);
     void Deliver();
 
     MainPlayerDlg& player_;
+    const QString socketPath_;
+    int clients_ = 0;  // before server_: its clients, destroyed with it, still count down
+    bool listenFailed_ = false;
     QLocalServer server_;
+    QTimer relisten_;
     QTimer waitForStart_;
     std::vector<std::vector<std::string>> pending_;  // handed before the first tick
     std::vector<std::string> laterFiles_;

@@ -1,8 +1,7 @@
 // The single-instance lock, held for the life of the process.
 #pragma once
 
-#include <QLockFile>
-#include <memory>
+#include <QString>
 
 namespace felux {
 
@@ -14,13 +13,20 @@ public:
         // The lock file could not be made (a full or read-only folder): no copy is known to run.
         CannotLock,
     };
-    // A lock left by a process that no longer runs is taken over.
-    Result TryAcquire();
-    // The user's runtime folder, or a private one in /tmp; created when missing.
+    InstanceLock() = default;
+    InstanceLock(const InstanceLock&) = delete;
+    InstanceLock& operator=(const InstanceLock&) = delete;
+    ~InstanceLock();
+
+    // The lock in folder. It is a lock on the open file, not a name in it: whatever a lock file
+    // left behind says, only a running process holds it, and the system lets go when it ends.
+    Result TryAcquire(const QString& folder);
+    // The user's runtime folder when it is private, else our own in /tmp, made when missing.
+    // Empty when neither is fit: one line on stderr then says which folder and why.
     static QString Folder();
 
 private:
-    std::unique_ptr<QLockFile> lock_;
+    int fd_ = -1;
 };
 
 }  // namespace felux

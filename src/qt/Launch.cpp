@@ -59,11 +59,15 @@ std::variant<int, Launch> PrepareLaunch(int argc, char** argv) {
 
     Launch launch;
     launch.lock = std::make_unique<InstanceLock>();
-    const InstanceLock::Result locked = launch.lock->TryAcquire();
+    // Without a private folder there is neither lock nor hand-over (Folder() said why).
+    const QString runtimeFolder = InstanceLock::Folder();
+    const InstanceLock::Result locked =
+        runtimeFolder.isEmpty() ? InstanceLock::Result::CannotLock : launch.lock->TryAcquire(runtimeFolder);
     // Leaving quietly would look like success while nothing plays.
-    if (locked == InstanceLock::Result::CannotLock)
+    if (locked == InstanceLock::Result::CannotLock && !runtimeFolder.isEmpty())
         std::fprintf(stderr, "felux: could not make the single-instance lock in %s; running without it\n",
-                     InstanceLock::Folder().toLocal8Bit().constData());
+                     runtimeFolder.toLocal8Bit().constData());
+    if (locked == InstanceLock::Result::Taken) launch.handOverSocket = HandOverSocketPath(runtimeFolder);
     if (locked == InstanceLock::Result::HeldByAnother) {
         // The running player has a working folder of its own.
         std::error_code noFolder;
@@ -75,10 +79,13 @@ std::variant<int, Launch> PrepareLaunch(int argc, char** argv) {
             const std::filesystem::path absolute = std::filesystem::absolute(f, ec);
             if (!ec) f = absolute.string();
         }
-        if (!files.empty()) {
-            int noArgs = 1;
-            QCoreApplication app(noArgs, argv);
-            SendHandOver(HandOverSocketPath(), files);
+        if (files.empty()) return 0;
+        int noArgs = 1;
+        QCoreApplication app(noArgs, argv);
+        // Files that silently went nowhere would look like a start that worked.
+        if (const std::optional<std::string> problem = SendHandOver(HandOverSocketPath(runtimeFolder), files)) {
+            std::fprintf(stderr, "felux: %s\n", problem->c_str());
+            return 1;
         }
         return 0;
     }

@@ -38,6 +38,7 @@ TEST(CommandLineOptions, FileUrlsDecodeToLocalPathsAndOthersAreRefused) {
     EXPECT_EQ(FileUrlToPath("file:///a%25b"), "/a%b");
     EXPECT_EQ(FileUrlToPath("file:///a.mpg#t=10"), "/a.mpg");
     EXPECT_FALSE(FileUrlToPath("file:///a%00b"));
+    EXPECT_FALSE(FileUrlToPath(std::string_view("file:///a\0b", 11)));
     EXPECT_FALSE(FileUrlToPath("file://server/share/a.mpg"));
     EXPECT_FALSE(FileUrlToPath("file://"));
     EXPECT_FALSE(FileUrlToPath("http://host/a.mpg"));

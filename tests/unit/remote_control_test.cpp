@@ -216,22 +216,32 @@ TEST(HandOverMessage, OnlyWholeMessagesWithinTheLimitsAreTaken) {
     ASSERT_TRUE(m);
     EXPECT_EQ(DecodeHandOver(*m), (std::vector<std::string>{odd, "/v/b.mpg"}));
 
-    EXPECT_FALSE(DecodeHandOver(m->substr(0, m->size() - 1)));  // cut short
-    EXPECT_FALSE(DecodeHandOver("FELUX-OPEN 1\n"));                // no files
-    EXPECT_FALSE(DecodeHandOver("FELUX-OPEN 2\n/a\0"));
-    EXPECT_FALSE(DecodeHandOver(std::string("FELUX-OPEN 1\n/a\0\0", 17)));  // an empty name
+    // Every beginning of a message, even one ending after a whole name, is still on its way.
+    for (std::size_t cut = 0; cut < m->size(); ++cut) EXPECT_FALSE(DecodeHandOver(m->substr(0, cut))) << cut;
+    EXPECT_FALSE(DecodeHandOver(*m + "/c"));                          // something after the end
+    EXPECT_FALSE(DecodeHandOver("FELUX-OPEN 2\n\0"s));                // no files
+    EXPECT_FALSE(DecodeHandOver("FELUX-OPEN 1\n/a\0\0"s));            // another version
     EXPECT_FALSE(EncodeHandOver({}));
-    EXPECT_FALSE(EncodeHandOver({std::string("/a\0b", 4)}));
+    EXPECT_FALSE(EncodeHandOver({"/a", ""}));
+    EXPECT_FALSE(EncodeHandOver({"/a\0b"s}));
 
     // Exactly at the size limit passes; one byte more is refused whole.
-    const std::size_t header = std::string("FELUX-OPEN 1\n").size();
-    const std::string fits(kHandOverLimit - header - 1, 'x');
+    const std::size_t header = std::string("FELUX-OPEN 2\n").size();
+    const std::string fits(kHandOverLimit - header - 2, 'x');
     ASSERT_TRUE(EncodeHandOver({fits}));
     EXPECT_EQ(EncodeHandOver({fits})->size(), kHandOverLimit);
     EXPECT_TRUE(DecodeHandOver(*EncodeHandOver({fits})));
     EXPECT_FALSE(EncodeHandOver({fits + "x"}));
-    EXPECT_FALSE(DecodeHandOver(*EncodeHandOver({fits}) + "y"));
+    EXPECT_FALSE(DecodeHandOver("FELUX-OPEN 2\n" + fits + "x" + "\0\0"s));
+
+    // And exactly at the count limit.
+    const std::vector<std::string> most(kHandOverMaxFiles, "/a");
+    ASSERT_TRUE(EncodeHandOver(most));
+    EXPECT_EQ(DecodeHandOver(*EncodeHandOver(most))->size(), kHandOverMaxFiles);
     EXPECT_FALSE(EncodeHandOver(std::vector<std::string>(kHandOverMaxFiles + 1, "/a")));
+    std::string tooMany = "FELUX-OPEN 2\n";
+    for (std::size_t i = 0; i <= kHandOverMaxFiles; ++i) tooMany += "/a\0"s;
+    EXPECT_FALSE(DecodeHandOver(tooMany + '\0'));
 }
 
 }  // namespace

@@ -38,6 +38,8 @@ std::optional<std::string> FileUrlToPath(std::string_view url) {
     for (std::size_t i = 0; i < rest.size(); ++i) {
         const char c = rest[i];
         if (c == '?' || c == '#') break;
+        // A NUL, written or escaped, would cut the name short where the system reads it.
+        if (c == '\0') return std::nullopt;
         if (c != '%') {
             path += c;
             continue;

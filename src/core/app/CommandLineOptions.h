@@ -26,7 +26,7 @@ struct CommandLineRequest {
 CommandLineRequest ParseCommandLine(const std::vector<std::string>& argsAfterProgram);
 
 // "file:///a%20b.mpg" and "file://localhost/..." give the decoded local path; any other text,
-// another host, or an escape that decodes to a NUL gives nullopt.
+// another host, or a NUL, as it stands or escaped, gives nullopt.
 std::optional<std::string> FileUrlToPath(std::string_view url);
 
 // The --help text, naming the data folder in use.

@@ -8,7 +8,7 @@
 namespace felux {
 namespace {
 
-constexpr std::string_view kHeader = "FELUX-OPEN 1\n";
+constexpr std::string_view kHeader = "FELUX-OPEN 2\n";
 
 }  // namespace
 
@@ -19,8 +19,10 @@ std::optional<std::string> EncodeHandOver(const std::vector<std::string>& files)
         if (f.empty() || f.find('\0') != std::string::npos) return std::nullopt;
         out += f;
         out += '\0';
-        if (out.size() > kHandOverLimit) return std::nullopt;
+        // Room is kept for the final NUL.
+        if (out.size() >= kHandOverLimit) return std::nullopt;
     }
+    out += '\0';
     return out;
 }
 
@@ -28,15 +30,19 @@ std::optional<std::vector<std::string>> DecodeHandOver(std::string_view message)
     if (message.size() > kHandOverLimit || message.substr(0, kHeader.size()) != kHeader) return std::nullopt;
     message.remove_prefix(kHeader.size());
     std::vector<std::string> files;
-    while (!message.empty()) {
+    for (;;) {
         const std::size_t end = message.find('\0');
-        // A message cut short ends without its NUL: nothing of it is trusted.
-        if (end == std::string_view::npos || end == 0 || files.size() == kHandOverMaxFiles) return std::nullopt;
+        // A message cut short ends without its final NUL: nothing of it is trusted.
+        if (end == std::string_view::npos) return std::nullopt;
+        // The empty name ends the message; nothing may follow it.
+        if (end == 0) {
+            if (files.empty() || message.size() != 1) return std::nullopt;
+            return files;
+        }
+        if (files.size() == kHandOverMaxFiles) return std::nullopt;
         files.emplace_back(message.substr(0, end));
         message.remove_prefix(end + 1);
     }
-    if (files.empty()) return std::nullopt;
-    return files;
 }
 
 std::size_t ReceiveHandedFiles(MainPlayerDlg& player, const std::vector<std::string>& files, bool play) {

@@ -15,10 +15,15 @@ class MainPlayerDlg;
 inline constexpr std::size_t kHandOverLimit = 256 * 1024;
 inline constexpr std::size_t kHandOverMaxFiles = 4096;
 
-// A header line, then each path followed by a NUL (paths may hold any byte but NUL).
-// nullopt when the files do not fit the limits.
+// The running player's answer once it holds the whole message. A sender that gets none (a
+// player with no room for another client closes at once) tries again.
+inline constexpr std::string_view kHandOverReceipt = "OK\n";
+
+// A header line, then each path followed by a NUL (paths may hold any byte but NUL), then one
+// more NUL that ends the message. nullopt when the files do not fit the limits.
 std::optional<std::string> EncodeHandOver(const std::vector<std::string>& files);
-// nullopt for anything that is not a whole message within the limits.
+// nullopt for anything that is not a whole message within the limits, including the
+// beginning of one still on its way.
 std::optional<std::vector<std::string>> DecodeHandOver(std::string_view message);
 
 // Appends the files (a list file adds its entries) and asks the next tick to play the first

@@ -1,0 +1,115 @@
+#!/usr/bin/env bash
+# Another local user's /tmp/felux-<uid>: made open to all with a lock naming pid 1 and her own
+# socket, or made a link to a folder of hers. The player still starts, says why it does not use
+# the folder, and no file name reaches her. In a folder of our own a lock file left naming pid 1
+# holds nothing. Needs root, to add the two users.
+set -u
+felux=$1
+source "$(dirname "$0")/common.bash"
+((EUID == 0)) || { echo "SKIP: adding users needs root"; exit 77; }
+victim=fxv$$
+other=fxo$$
+useradd -M -N -s /bin/sh "$victim" 2>/dev/null || { echo "SKIP: useradd is not allowed here"; exit 77; }
+useradd -M -N -s /bin/sh "$other" 2>/dev/null || { userdel "$victim"; echo "SKIP: useradd is not allowed here"; exit 77; }
+vuid=$(id -u "$victim")
+ouid=$(id -u "$other")
+folder=/tmp/felux-$vuid
+home=$(mktemp -d)
+pids=()
+listener=""
+cleanup() {
+  kill "${pids[@]}" $listener 2>/dev/null
+  sleep 0.2
+  rm -rf "$home" "$folder" "/tmp/fxo-$ouid"
+  userdel "$victim" 2>/dev/null
+  userdel "$other" 2>/dev/null
+}
+trap cleanup EXIT
+rm -rf "$folder"
+chown "$victim" "$home"
+chmod 700 "$home"
+cp "$(dirname "$0")/../data/clip.mpg" "$home/secret diary.mpg"
+chown "$victim" "$home/secret diary.mpg"
+
+# as_victim NAME ARGS...: starts the player as the victim without XDG_RUNTIME_DIR, stderr in
+# $home/NAME.err; appends its pid to pids.
+as_victim() {
+  local name=$1
+  shift
+  runuser -u "$victim" -- sh -c 'echo $$ > "$0.pid"; exec "$@" 2>"$0.err"' "$home/$name" \
+    env -u XDG_RUNTIME_DIR -u TMPDIR FELUX_HOME="$home" "$felux" "$@" &
+  for _ in $(seq 300); do [[ -s $home/$name.pid ]] && break; sleep 0.1; done
+  pids+=("$(cat "$home/$name.pid")")
+}
+
+# wait_windows N WHAT: waits up to 30 s for N player windows.
+wait_windows() {
+  for _ in $(seq 300); do
+    (($(xdotool search --name '^ ◎ FELUX$' 2>/dev/null | wc -l) == $1)) && return 0
+    sleep 0.1
+  done
+  fail "$2: $(xdotool search --name '^ ◎ FELUX$' 2>/dev/null | wc -l) player windows, not $1"
+}
+
+# stop_players: ends the victim's players and waits until their windows are gone.
+stop_players() {
+  kill "${pids[@]}" 2>/dev/null
+  pids=()
+  wait_windows 0 "the players did not end"
+}
+
+# The other user's folder, open to all, with a lock naming pid 1 and a socket that keeps
+# whatever it hears.
+runuser -u "$other" -- sh -c "mkdir -m 777 '$folder' && chmod 777 '$folder' &&
+  printf '1\nfelux\nhost\n' > '$folder/KR300&K200&FELUX&B_KLNQAPP.lock'" || fail "could not make the other user's folder"
+runuser -u "$other" -- /usr/bin/python3 - "$folder" <<'PY' &
+import os, socket, sys
+server = socket.socket(socket.AF_UNIX)
+server.bind(os.path.join(sys.argv[1], "felux-open.socket"))
+os.chmod(os.path.join(sys.argv[1], "felux-open.socket"), 0o777)
+server.listen(64)
+while True:
+    client, _ = server.accept()
+    client.settimeout(3)
+    try:
+        data = client.recv(65536)
+    except OSError:
+        data = b""
+    with open(os.path.join(sys.argv[1], "heard"), "ab") as out:
+        out.write(data or b"(a connection)\n")
+    client.close()
+PY
+listener=$!
+for _ in $(seq 300); do [[ -S $folder/felux-open.socket ]] && break; sleep 0.1; done
+[[ -S $folder/felux-open.socket ]] || fail "the other user's socket did not appear"
+
+as_victim first "$home/secret diary.mpg"
+wait_windows 1 "a start beside the other user's folder"
+[[ $(cat "$home/first.err") == *"not using $folder "*"it belongs to user $ouid"* ]] ||
+  fail "the player did not say why it ignores $folder: '$(cat "$home/first.err")'"
+# Without the lock a second start is a player of its own; it hands nothing anywhere.
+as_victim second "$home/secret diary.mpg"
+wait_windows 2 "a second start beside the other user's folder"
+[[ -e $folder/heard ]] && fail "the other user's socket heard: $(cat "$folder/heard")"
+stop_players
+
+# The folder as a link to one of hers that looks private: refused as a link.
+rm -rf "$folder"
+runuser -u "$other" -- sh -c "mkdir -m 700 /tmp/fxo-$ouid && ln -s /tmp/fxo-$ouid '$folder'" || fail "could not make the link"
+as_victim linked "$home/secret diary.mpg"
+wait_windows 1 "a start beside the other user's link"
+[[ $(cat "$home/linked.err") == *"not using $folder "*"symbolic link"* ]] ||
+  fail "the player did not say why it ignores the link: '$(cat "$home/linked.err")'"
+stop_players
+
+# The victim's own runtime folder: a lock file left naming pid 1, which runs but is not hers.
+run=$home/run
+runuser -u "$victim" -- sh -c "mkdir -m 700 '$run' && printf '1\nfelux\nhost\n' > '$run/KR300&K200&FELUX&B_KLNQAPP.lock'"
+runuser -u "$victim" -- sh -c 'echo $$ > "$0/own.pid"; exec "$@" 2>"$0/own.err"' "$home" \
+  env XDG_RUNTIME_DIR="$run" FELUX_HOME="$home" "$felux" "$home/secret diary.mpg" &
+for _ in $(seq 300); do [[ -s $home/own.pid ]] && break; sleep 0.1; done
+pids+=("$(cat "$home/own.pid")")
+wait_windows 1 "a start with a lock file left naming pid 1"
+[[ -s $home/own.err ]] && fail "the start in the victim's own folder complained: '$(cat "$home/own.err")'"
+stop_players
+echo "e2e runtime_folder: 1 passed, 0 failed"
