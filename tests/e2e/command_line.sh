@@ -33,7 +33,7 @@ start_player "$home" "$url"
 wait_video 320x240 "file URL"
 
 # Hand-over is off by default: a second start stays silent and the list keeps one entry.
-FELUX_HOME=$home XDG_RUNTIME_DIR=$home timeout 10 "$felux" "$home/my clips/clip #2.mpg" || fail "second start failed"
+FELUX_HOME=$home XDG_RUNTIME_DIR=$home timeout 60 "$felux" "$home/my clips/clip #2.mpg" || fail "second start failed"
 quit_player
 [[ $(grep -c '\.mpg'$'\r$' "$home/KR01.tob") -eq 1 ]] || fail "a second start changed the list with hand-over off"
 grep -q '^handOverFiles=0'$'\r$' "$home/KR02.CFG" || fail "handOverFiles=0 not stored"
@@ -43,10 +43,12 @@ sed -i 's/^handOverFiles=0/handOverFiles=1/' "$home/KR02.CFG"
 start_player "$home" "$url"
 wait_video 320x240 "file URL, second run"
 cd "$home/my clips" || fail "no folder"
-FELUX_HOME=$home XDG_RUNTIME_DIR=$home timeout 10 "$felux" "clip #2.mpg" || fail "hand-over start failed"
+FELUX_HOME=$home XDG_RUNTIME_DIR=$home timeout 60 "$felux" "clip #2.mpg" || fail "hand-over start failed"
 cd - >/dev/null || fail "no folder"
 kill -0 "$pid" 2>/dev/null || fail "the running player ended on a hand-over"
-sleep 1
+# Playing, the engine holds the file open.
+handed_file_open() { ls -l "/proc/$pid/fd" 2>/dev/null | grep -q "clip #2.mpg"; }
+poll 30 handed_file_open || fail "the player did not open the handed file"
 quit_player
 grep -q "^$home/my clips/clip #2.mpg"$'\r$' "$home/KR01.tob" || fail "the handed file (relative name) is not in the list"
 grep -q "clip #2.mpg" "$home/HIS.tob" || fail "the handed file was not played"
