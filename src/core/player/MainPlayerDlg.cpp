@@ -174,7 +174,7 @@ void MainPlayerDlg::LayoutStep() {
 
 void MainPlayerDlg::FirstTick() {
     state.initialised = 1;
-    state.exitRequested = 0;
+    state.exitRequested = exitAsked_ ? 1 : 0;
     history.LoadHistory(folder_ / kHistoryName);
     LoadVolumeLog();
     CreateImages();
@@ -216,26 +216,38 @@ void MainPlayerDlg::FirstTick() {
 }
 
 void MainPlayerDlg::ExitSequence() {
-    // Each file is kept whole whatever fails; what could not be saved is told once.
-    std::string unsaved;
-    const auto note = [&unsaved](bool saved, const char* name) {
-        if (!saved) unsaved += std::string(unsaved.empty() ? "" : ", ") + name;
-    };
-    note(history.SaveHistory(folder_ / kHistoryName), kHistoryName);
     if (settings.restoreVolumeOnExit == 1) RestoreStartupVolume();
     if (state.displayModeChanged != 0) {
         ports_.displayModes.Restore();
         ReleaseMouseButtons();
         state.displayModeChanged = 0;
     }
-    note(SaveVolumeLog(), VolumeLog::kFileName);
-    if (state.fullScreen == 0) RememberVideoPosition();
-    note(WriteCurrentList(playlist, folder_ / kCurrentListName), kCurrentListName);
-    note(SaveSettings(), kSettingsFileName);
-    if (!unsaved.empty() && ports_.reportFailure)
-        ports_.reportFailure("FELUX: could not save " + unsaved + " in " + folder_.string() + "\n");
+    SettingsPreamble();
+    SaveFiles();
     DestroyEditor();
     ended_ = true;
+}
+
+void MainPlayerDlg::RequestExit() {
+    exitAsked_ = true;
+    state.exitRequested = 1;
+}
+
+bool MainPlayerDlg::SaveFiles() {
+    // Each file is kept whole whatever fails; what could not be saved is told once.
+    std::string unsaved;
+    const auto note = [&unsaved](bool saved, const char* name) {
+        if (!saved) unsaved += std::string(unsaved.empty() ? "" : ", ") + name;
+    };
+    if (state.fullScreen == 0) RememberVideoPosition();
+    note(history.SaveHistory(folder_ / kHistoryName), kHistoryName);
+    note(SaveVolumeLog(), VolumeLog::kFileName);
+    note(WriteCurrentList(playlist, folder_ / kCurrentListName), kCurrentListName);
+    settings.savedVolume = state.volumeLevel;
+    note(SaveSettingsFile(settings, folder_), kSettingsFileName);
+    if (!unsaved.empty() && ports_.reportFailure)
+        ports_.reportFailure("FELUX: could not save " + unsaved + " in " + folder_.string() + "\n");
+    return unsaved.empty();
 }
 
 int MainPlayerDlg::OnEditorMessage(int wParam) {
