@@ -26,6 +26,7 @@
 #include "qt/QtSettingsDialogs.h"
 #include "qt/QtTextPainter.h"
 #include "qt/QtWindowSystem.h"
+#include "qt/SessionEnd.h"
 #include "qt/VideoWindow.h"
 
 int main(int argc, char** argv) {
@@ -100,6 +101,7 @@ int main(int argc, char** argv) {
         player.OnActivateApp(s == Qt::ApplicationActive);
     });
     player.OnInitDialog();
+    felux::SessionEnd sessionEnd(player);
     felux::HandOverServer handOver(player, launch.handOverSocket, std::move(launch.laterFiles));
     felux::MprisService mpris(player, [&player](const std::string& path) {
         felux::ReceiveHandedFiles(player, {path}, true);

@@ -10,6 +10,7 @@ namespace felux::test {
 class FakeDisplayModes : public DisplayModes {
 public:
     std::optional<DisplayMode> Enumerate(int number) override {
+        ++enumerations;
         if (number < 0 || static_cast<std::size_t>(number) >= modes.size()) return std::nullopt;
         return modes[static_cast<std::size_t>(number)];
     }
@@ -22,6 +23,7 @@ public:
     std::vector<DisplayMode> modes{{1280, 1024, 24}, {800, 600, 24}};
     int switched = -1;
     int restores = 0;
+    int enumerations = 0;
 };
 
 }  // namespace felux::test

@@ -379,6 +379,43 @@ TEST_F(MainPlayerTest, ExitWithAnEmptyPlaylistKeepsTheSavedList) {
     EXPECT_NE(dir.Read(kSettingsFileName).find("videoWindowX=0\r\n"), std::string::npos);
 }
 
+TEST_F(MainPlayerTest, SavingFilesKeepsThePlayerRunningAndTouchesNoDesktop) {
+    TracingPlayer& p = Started();
+    p.playlist.Append("/m/a.mpg", "");
+    p.playlist.Append("/m/b.mpg", "");
+    p.history.AddToHistory("/m/a.mpg");
+    p.state.volumeLevel = 42;
+    p.videoInput.OnUserMove(70, 80);
+    modes.enumerations = 0;
+    EXPECT_TRUE(p.SaveFiles());
+    EXPECT_EQ(dir.Read("KR01.tob"), "/m/a.mpg\r\n/m/b.mpg\r\n");
+    EXPECT_EQ(dir.Read("HIS.tob"), "/m/a.mpg\r\n");
+    const std::string cfg = dir.Read(kSettingsFileName);
+    EXPECT_NE(cfg.find("videoWindowX=70\r\nvideoWindowY=80\r\n"), std::string::npos);
+    EXPECT_NE(cfg.find("savedVolume=42\r\n"), std::string::npos);
+    // Safe with the display gone: no window, no display mode, no volume device.
+    EXPECT_TRUE(windows.log.empty());
+    EXPECT_EQ(modes.enumerations, 0);
+    EXPECT_EQ(Only(p.calls, {"RestoreStartupVolume", "ReleaseMouseButtons"}), std::vector<std::string>{});
+    p.OnTimer();
+    EXPECT_FALSE(p.Ended());
+    // Without the key list the settings cannot be written: false, and the others are written anyway.
+    std::filesystem::remove(dir.path() / kKeyListFileName);
+    p.playlist.Append("/m/c.mpg", "");
+    EXPECT_FALSE(p.SaveFiles());
+    EXPECT_EQ(dir.Read("KR01.tob"), "/m/a.mpg\r\n/m/b.mpg\r\n/m/c.mpg\r\n");
+}
+
+TEST_F(MainPlayerTest, AnExitAskedForBeforeTheFirstTickEndsThePlayerThere) {
+    dir.Write("KR01.tob", "/m/a.mpg\r\n/m/b.mpg\r\n");
+    TracingPlayer& p = Start();
+    p.RequestExit();
+    p.OnTimer();
+    EXPECT_TRUE(p.Ended());
+    EXPECT_EQ(dir.Read("KR01.tob"), "/m/a.mpg\r\n/m/b.mpg\r\n");
+    EXPECT_TRUE(std::filesystem::exists(dir.path() / "HIS.tob"));
+}
+
 TEST_F(MainPlayerTest, EditorCloseMessageClampsTheCurrentIndex) {
     TracingPlayer& p = Started();
     p.state.editorOpen = 1;

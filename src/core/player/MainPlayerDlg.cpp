@@ -174,7 +174,7 @@ void MainPlayerDlg::LayoutStep() {
 
 void MainPlayerDlg::FirstTick() {
     state.initialised = 1;
-    state.exitRequested = 0;
+    state.exitRequested = exitAsked_ ? 1 : 0;
     history.LoadHistory(folder_ / kHistoryName);
     LoadVolumeLog();
     CreateImages();
@@ -216,23 +216,36 @@ void MainPlayerDlg::FirstTick() {
 }
 
 void MainPlayerDlg::ExitSequence() {
-    // Each file is kept whole whatever fails; what could not be saved is told once.
-    const bool historySaved = history.SaveHistory(folder_ / kHistoryName);
     if (settings.restoreVolumeOnExit == 1) RestoreStartupVolume();
     if (state.displayModeChanged != 0) {
         ports_.displayModes.Restore();
         ReleaseMouseButtons();
         state.displayModeChanged = 0;
     }
-    const bool volumesSaved = SaveVolumeLog();
+    SettingsPreamble();
+    SaveFiles();
+    DestroyEditor();
+    ended_ = true;
+}
+
+void MainPlayerDlg::RequestExit() {
+    exitAsked_ = true;
+    state.exitRequested = 1;
+}
+
+bool MainPlayerDlg::SaveFiles() {
+    // Each file is kept whole whatever fails; what could not be saved is told once.
     if (state.fullScreen == 0) RememberVideoPosition();
+    const bool historySaved = history.SaveHistory(folder_ / kHistoryName);
+    const bool volumesSaved = SaveVolumeLog();
     const bool listSaved = WriteCurrentList(playlist, folder_ / kCurrentListName);
+    settings.savedVolume = state.volumeLevel;
+    const bool settingsSaved = SaveSettingsFile(settings, folder_);
     ReportUnsaved({{historySaved, kHistoryName},
                    {volumesSaved, VolumeLog::kFileName},
                    {listSaved, kCurrentListName},
-                   {SaveSettings(), kSettingsFileName}});
-    DestroyEditor();
-    ended_ = true;
+                   {settingsSaved, kSettingsFileName}});
+    return historySaved && volumesSaved && listSaved && settingsSaved;
 }
 
 void MainPlayerDlg::ReportUnsaved(std::initializer_list<SaveResult> results) const {

@@ -127,6 +127,13 @@ public:
 
     // True once the exit sequence has run: the program ends.
     bool Ended() const { return ended_; }
+    // Asks for the exit sequence at the end of the next tick, as the quit keys do; asked for
+    // before the first tick, it is not lost to the first tick's reset.
+    void RequestExit();
+    // Writes the history, the volume log, the current list and the settings as they stand and
+    // tells once what could not be written. Touches no window, display or engine, so it also
+    // serves when the display is gone; the exit sequence saves through it too.
+    bool SaveFiles();
 
     PlayerState state;
     PlayerSettings settings;
@@ -293,6 +300,7 @@ private:
     std::filesystem::path folder_;
     std::vector<std::string> args_;
     bool ended_ = false;
+    bool exitAsked_ = false;
     bool openingGuard_ = false;
     bool openingBusy_ = false;  // with closing_: activation starts no relayout meanwhile
     bool closing_ = false;
