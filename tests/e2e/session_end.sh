@@ -16,16 +16,6 @@ done
 cc -shared -fPIC -O1 -o "$work/stalling_disk.so" "$(dirname "$0")/support/stalling_disk.c" -ldl ||
   fail "the stalling disk stand-in did not build"
 
-# poll SECONDS COMMAND...: true as soon as COMMAND succeeds, false after SECONDS of trying.
-poll() {
-  local tries=$(($1 * 10))
-  shift
-  for _ in $(seq "$tries"); do
-    "$@" && return 0
-    sleep 0.1
-  done
-  return 1
-}
 showing() { [[ $(video_geometry) == "$1" ]]; }
 gone() { ! kill -0 "$pid" 2>/dev/null; }
 temporary_left() { compgen -G "$home/*.tmp*" >/dev/null; }
