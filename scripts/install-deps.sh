@@ -8,6 +8,7 @@ packages=(
   googletest libgtest-dev libgmock-dev
   xvfb xauth xdotool x11-utils imagemagick fonts-ipafont-gothic openbox
   dbus playerctl weston xwayland qt6-wayland ffmpeg x11-apps picom
+  qt6-l10n-tools qt6-tools-dev locales
 )
 
 missing=()
@@ -16,10 +17,18 @@ for p in "${packages[@]}"; do
   [[ "$status" == "install ok installed" ]] || missing+=("$p")
 done
 
+sudo_cmd=()
+[[ $(id -u) -eq 0 ]] || sudo_cmd=(sudo)
 if ((${#missing[@]})); then
   echo "Installing: ${missing[*]}"
-  sudo_cmd=()
-  [[ $(id -u) -eq 0 ]] || sudo_cmd=(sudo)
   "${sudo_cmd[@]}" apt-get update -qq
   DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
+
+# The language tests start the player in an English and a Japanese locale.
+for locale in en_US ja_JP; do
+  if ! locale -a 2>/dev/null | grep -qix "$locale.utf8"; then
+    echo "Generating the locale $locale.UTF-8"
+    "${sudo_cmd[@]}" localedef -i "$locale" -c -f UTF-8 "$locale.UTF-8"
+  fi
+done

@@ -27,6 +27,7 @@
 #include "qt/QtTextPainter.h"
 #include "qt/QtWindowSystem.h"
 #include "qt/SessionEnd.h"
+#include "qt/Translation.h"
 #include "qt/VideoWindow.h"
 
 int main(int argc, char** argv) {
@@ -52,6 +53,7 @@ int main(int argc, char** argv) {
     // libmpv needs C number formatting; Qt has just set the user's locale.
     std::setlocale(LC_NUMERIC, "C");
     felux::QuietSoundLibraries();
+    felux::InstallTranslation();
     app.setQuitOnLastWindowClosed(false);
 
     felux::MainWindow mainWindow;

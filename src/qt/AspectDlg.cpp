@@ -26,9 +26,9 @@ QString BoxLabel(int index) {
 }  // namespace
 
 AspectDlg::AspectDlg(const AspectPresetList& presets, QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("アスペクト比の設定"));
+    setWindowTitle(tr("アスペクト比の設定"));
 
-    auto* hint = new QLabel(QStringLiteral("比率の場合は : 解像度指定の場合は * を数値の間に挟んで下さい [例]320*240"));
+    auto* hint = new QLabel(tr("比率の場合は : 解像度指定の場合は * を数値の間に挟んで下さい [例]320*240"));
     hint->setObjectName(QStringLiteral("hint"));
 
     // ';' ends an entry in the stored list, so a box must not take one.
@@ -49,7 +49,7 @@ AspectDlg::AspectDlg(const AspectPresetList& presets, QWidget* parent) : QDialog
         boxes_[static_cast<std::size_t>(i)] = box;
     }
 
-    auto* reset = new QPushButton(QStringLiteral("初期化"));
+    auto* reset = new QPushButton(tr("初期化"));
     reset->setObjectName(QStringLiteral("reset"));
     reset->setAutoDefault(false);
     connect(reset, &QPushButton::clicked, this, &AspectDlg::ResetToDefaults);

@@ -1,6 +1,7 @@
 // Pieces the settings dialogs share: the Japanese font, OK and Cancel, integer edits and refusals.
 #include "qt/DialogFields.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFontMetrics>
@@ -21,7 +22,7 @@ QDialogButtonBox* MakeOkCancel(QDialog* dialog) {
     QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
     ok->setObjectName(QStringLiteral("buttonOk"));
     ok->setDefault(true);
-    QPushButton* cancel = buttons->addButton(QStringLiteral("キャンセル"), QDialogButtonBox::RejectRole);
+    QPushButton* cancel = buttons->addButton(QCoreApplication::translate("DialogFields", "キャンセル"), QDialogButtonBox::RejectRole);
     cancel->setObjectName(QStringLiteral("buttonCancel"));
     cancel->setAutoDefault(false);
     QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);

@@ -26,7 +26,7 @@ constexpr double kPointsPerInch = 72.0;
 
 FontChooserDlg::FontChooserDlg(const FontChoice& stored, int dpi, QWidget* parent)
     : QDialog(parent), stored_(stored), dpi_(dpi > 0 ? dpi : 96) {
-    setWindowTitle(QStringLiteral("フォント指定"));
+    setWindowTitle(tr("フォント指定"));
     UseJapaneseFont(this);
 
     face_ = new QComboBox(this);
@@ -51,22 +51,22 @@ FontChooserDlg::FontChooserDlg(const FontChoice& stored, int dpi, QWidget* paren
     size_->setCurrentIndex(shownSize_);
 
     shownBold_ = stored.weight >= kBoldFrom;
-    bold_ = new QCheckBox(QStringLiteral("太字"), this);
+    bold_ = new QCheckBox(tr("太字"), this);
     bold_->setObjectName(QStringLiteral("checkBold"));
     bold_->setChecked(shownBold_);
     shownItalic_ = stored.italic != 0;
-    italic_ = new QCheckBox(QStringLiteral("斜体"), this);
+    italic_ = new QCheckBox(tr("斜体"), this);
     italic_->setObjectName(QStringLiteral("checkItalic"));
     italic_->setChecked(shownItalic_);
 
-    sample_ = new QLabel(QStringLiteral("あいうえお アイウエオ AaBbYyZz"), this);
+    sample_ = new QLabel(tr("あいうえお アイウエオ AaBbYyZz"), this);
     sample_->setObjectName(QStringLiteral("sample"));
     sample_->setMinimumHeight(32);
 
     auto* grid = new QGridLayout;
-    grid->addWidget(new QLabel(QStringLiteral("フォント名"), this), 0, 0);
+    grid->addWidget(new QLabel(tr("フォント名"), this), 0, 0);
     grid->addWidget(face_, 0, 1, 1, 2);
-    grid->addWidget(new QLabel(QStringLiteral("サイズ"), this), 1, 0);
+    grid->addWidget(new QLabel(tr("サイズ"), this), 1, 0);
     grid->addWidget(size_, 1, 1);
     grid->addWidget(bold_, 2, 1);
     grid->addWidget(italic_, 2, 2);

@@ -12,15 +12,15 @@
 namespace felux {
 
 ListSaveOptionsDlg::ListSaveOptionsDlg(int mode, QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("ﾀﾞｲｱﾛｸﾞ"));
-    auto* group = new QGroupBox(QStringLiteral("リストファイルの保存設定"));
+    setWindowTitle(tr("ﾀﾞｲｱﾛｸﾞ"));
+    auto* group = new QGroupBox(tr("リストファイルの保存設定"));
     auto* column = new QVBoxLayout(group);
     // Check boxes that behave as one choice: a click checks one and unchecks the others.
     auto* exclusive = new QButtonGroup(this);
     exclusive->setExclusive(true);
-    const std::array<QString, 3> captions = {QStringLiteral("対象ファイルを絶対パスで保存（デフォルト）"),
-                                             QStringLiteral("対象ファイルをドライブ指定無しで保存"),
-                                             QStringLiteral("対象ファイルを相対パスで保存")};
+    const std::array<QString, 3> captions = {tr("対象ファイルを絶対パスで保存（デフォルト）"),
+                                             tr("対象ファイルをドライブ指定無しで保存"),
+                                             tr("対象ファイルを相対パスで保存")};
     for (std::size_t i = 0; i < boxes_.size(); ++i) {
         boxes_[i] = new QCheckBox(captions[i]);
         boxes_[i]->setObjectName(QStringLiteral("mode%1").arg(i));
@@ -31,7 +31,7 @@ ListSaveOptionsDlg::ListSaveOptionsDlg(int mode, QWidget* parent) : QDialog(pare
 
     auto* buttons = new QDialogButtonBox;
     buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
-    buttons->addButton(QStringLiteral("ｷｬﾝｾﾙ"), QDialogButtonBox::RejectRole);
+    buttons->addButton(tr("ｷｬﾝｾﾙ"), QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 

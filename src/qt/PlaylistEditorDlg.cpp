@@ -29,7 +29,7 @@ QString LineText(const std::string& line) { return QString::fromUtf8(line.data()
 
 PlaylistEditorDlg::PlaylistEditorDlg(MainPlayerDlg& player, QWidget* parent)
     : QDialog(parent), player_(player), list_(new QListWidget(this)), folder_(new QLineEdit(this)) {
-    setWindowTitle(QStringLiteral("Torvel"));
+    setWindowTitle(tr("Torvel"));
     setWindowIcon(AppIcon());
     setObjectName(QStringLiteral("Torvel"));
     setModal(false);
@@ -47,28 +47,28 @@ PlaylistEditorDlg::PlaylistEditorDlg(MainPlayerDlg& player, QWidget* parent)
     controls_[EditorControl::Folder] = folder_;
 
     PlaylistEditor* editor = &player_.editor;
-    connect(AddButton(EditorControl::Load, "load", QStringLiteral("読込")), &QPushButton::clicked, this,
+    connect(AddButton(EditorControl::Load, "load", tr("読込")), &QPushButton::clicked, this,
             [editor] { editor->Load(); });
-    connect(AddButton(EditorControl::Save, "save", QStringLiteral("保存")), &QPushButton::clicked, this,
+    connect(AddButton(EditorControl::Save, "save", tr("保存")), &QPushButton::clicked, this,
             [editor] { editor->Save(); });
-    connect(AddButton(EditorControl::New, "new", QStringLiteral("新規")), &QPushButton::clicked, this,
+    connect(AddButton(EditorControl::New, "new", tr("新規")), &QPushButton::clicked, this,
             [editor] { editor->New(); });
-    connect(AddButton(EditorControl::Sort, "sort", QStringLiteral("ソート")), &QPushButton::clicked, this,
+    connect(AddButton(EditorControl::Sort, "sort", tr("ソート")), &QPushButton::clicked, this,
             [editor] { editor->Sort(); });
-    connect(AddButton(EditorControl::Random, "random", QStringLiteral("ランダム")), &QPushButton::clicked, this,
+    connect(AddButton(EditorControl::Random, "random", tr("ランダム")), &QPushButton::clicked, this,
             [editor] { editor->Random(); });
-    connect(AddButton(EditorControl::Up, "up", QStringLiteral("上へ")), &QPushButton::clicked, this,
+    connect(AddButton(EditorControl::Up, "up", tr("上へ")), &QPushButton::clicked, this,
             [editor] { editor->MoveUp(); });
-    connect(AddButton(EditorControl::Down, "down", QStringLiteral("下へ")), &QPushButton::clicked, this,
+    connect(AddButton(EditorControl::Down, "down", tr("下へ")), &QPushButton::clicked, this,
             [editor] { editor->MoveDown(); });
-    connect(AddButton(EditorControl::Delete, "delete", QStringLiteral("削除")), &QPushButton::clicked, this,
+    connect(AddButton(EditorControl::Delete, "delete", tr("削除")), &QPushButton::clicked, this,
             [editor] { editor->Delete(); });
-    connect(AddButton(EditorControl::Options, "options", QStringLiteral("設定")), &QPushButton::clicked, this,
+    connect(AddButton(EditorControl::Options, "options", tr("設定")), &QPushButton::clicked, this,
             [editor] { editor->Options(); });
-    connect(AddButton(EditorControl::Close, "close", QStringLiteral("戻る")), &QPushButton::clicked, this,
+    connect(AddButton(EditorControl::Close, "close", tr("戻る")), &QPushButton::clicked, this,
             [this] { SendClose(); });
     // The hidden default button: Enter closes the window.
-    auto* run = new QPushButton(QStringLiteral("実行"), this);
+    auto* run = new QPushButton(tr("実行"), this);
     run->setObjectName(QStringLiteral("run"));
     run->setDefault(true);
     run->hide();

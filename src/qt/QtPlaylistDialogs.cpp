@@ -1,6 +1,7 @@
 // The player's file choosers, list save options and pop-up menus on Qt.
 #include "qt/QtPlaylistDialogs.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileDialog>
 #include <QMenu>
@@ -65,8 +66,8 @@ std::optional<std::string> QtPlaylistDialogs::ChooseSaveList(const std::string& 
 
 void QtPlaylistDialogs::TellListNotSaved(const std::string& path) {
     std::fprintf(stderr, "FELUX: could not save the list %s\n", path.c_str());
-    QMessageBox::warning(parent_(), QStringLiteral("Torvel"),
-                         QStringLiteral("The list could not be saved:\n%1").arg(QFile::decodeName(path.c_str())));
+    QMessageBox::warning(parent_(), QCoreApplication::translate("felux::PlaylistEditorDlg", "Torvel"),
+                         QCoreApplication::translate("QtPlaylistDialogs", "リストを保存できませんでした：\n%1").arg(QFile::decodeName(path.c_str())));
 }
 
 std::optional<int> QtPlaylistDialogs::AskListSaveOptions(int mode) { return ListSaveOptionsDlg::Ask(mode, parent_()); }

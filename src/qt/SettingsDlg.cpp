@@ -2,6 +2,7 @@
 #include "qt/SettingsDlg.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -43,7 +44,7 @@ QLabel* Caption(const QString& text, QWidget* parent) { return new QLabel(text, 
 
 SettingsDlg::SettingsDlg(const SettingsForm& form, DisplayModes& modes, QWidget* parent)
     : QDialog(parent), form_(form), modes_(modes) {
-    setWindowTitle(QStringLiteral("設定"));
+    setWindowTitle(tr("設定"));
     UseJapaneseFont(this);
 
     // Created column by column, top to bottom: that is also the Tab order.
@@ -80,7 +81,7 @@ SettingsDlg::SettingsDlg(const SettingsForm& form, DisplayModes& modes, QWidget*
 
 QCheckBox* SettingsDlg::Check(FormCheck check, QWidget* parent) {
     const FormCheckInfo& info = FormChecks()[static_cast<std::size_t>(check)];
-    auto* box = new QCheckBox(QString::fromUtf8(info.caption), parent);
+    auto* box = new QCheckBox(QCoreApplication::translate("SettingsForm", info.caption), parent);
     box->setObjectName(QStringLiteral("check%1").arg(info.control));
     connect(box, &QCheckBox::toggled, this, [this, check](bool on) {
         SetCheck(form_, check, on);
@@ -109,11 +110,11 @@ QComboBox* SettingsDlg::Combo(int control, const QStringList& items, int& member
 }
 
 QGroupBox* SettingsDlg::VolumeLogGroup() {
-    auto* box = new QGroupBox(QStringLiteral("音量ログの設定"), this);
+    auto* box = new QGroupBox(tr("音量ログの設定"), this);
     auto* grid = new QGridLayout(box);
     grid->addWidget(Check(FormCheck::LogEnabled, box), 0, 0);
     grid->addWidget(Check(FormCheck::LogAutoUpdate, box), 0, 1);
-    grid->addWidget(Caption(QStringLiteral("ログの最大値"), box), 1, 0);
+    grid->addWidget(Caption(tr("ログの最大値"), box), 1, 0);
     logMax_ = MakeNumberEdit(1034, form_.values.volumeLogMax, box);
     grid->addWidget(logMax_, 1, 1);
     auto* buttons = new QHBoxLayout;
@@ -121,11 +122,11 @@ QGroupBox* SettingsDlg::VolumeLogGroup() {
         int control;
         const char* caption;
         VolumeLogButton command;
-    } commands[] = {{1031, "追加", VolumeLogButton::Add},
-                    {1032, "削除", VolumeLogButton::Remove},
-                    {1033, "初期化", VolumeLogButton::Reset}};
+    } commands[] = {{1031, QT_TR_NOOP("追加"), VolumeLogButton::Add},
+                    {1032, QT_TR_NOOP("削除"), VolumeLogButton::Remove},
+                    {1033, QT_TR_NOOP("初期化"), VolumeLogButton::Reset}};
     for (const auto& c : commands) {
-        QPushButton* button = Button(c.control, QString::fromUtf8(c.caption), box);
+        QPushButton* button = Button(c.control, tr(c.caption), box);
         connect(button, &QPushButton::clicked, this, [this, command = c.command] { PressVolumeLogButton(form_, command); });
         buttons->addWidget(button);
     }
@@ -151,15 +152,15 @@ QGroupBox* SettingsDlg::LineMaskGroup() {
         int PlayerSettings::*member;
         FormCheck percent;
     } rows[] = {
-        {"上", 1022, &PlayerSettings::lineMaskTop, FormCheck::MaskTopPercent},
-        {"下", 1023, &PlayerSettings::lineMaskBottom, FormCheck::MaskBottomPercent},
-        {"左", 1114, &PlayerSettings::lineMaskLeft, FormCheck::MaskLeftPercent},
-        {"右", 1113, &PlayerSettings::lineMaskRight, FormCheck::MaskRightPercent},
+        {QT_TR_NOOP("上"), 1022, &PlayerSettings::lineMaskTop, FormCheck::MaskTopPercent},
+        {QT_TR_NOOP("下"), 1023, &PlayerSettings::lineMaskBottom, FormCheck::MaskBottomPercent},
+        {QT_TR_NOOP("左"), 1114, &PlayerSettings::lineMaskLeft, FormCheck::MaskLeftPercent},
+        {QT_TR_NOOP("右"), 1113, &PlayerSettings::lineMaskRight, FormCheck::MaskRightPercent},
     };
     int line = 0;
     for (const auto& r : rows) {
         QComboBox* combo = Combo(r.control, amounts, form_.values.*r.member, box);
-        QLabel* label = Caption(QString::fromUtf8(r.caption), box);
+        QLabel* label = Caption(tr(r.caption), box);
         label->setBuddy(combo);
         grid->addWidget(label, line, 0);
         grid->addWidget(combo, line, 1);
@@ -182,7 +183,7 @@ QGroupBox* SettingsDlg::AspectGroup() {
                                  : -1);
     connect(aspect_, &QComboBox::activated, this, [this](int index) { form_.values.aspectPresetIndex = index; });
     row->addWidget(aspect_, 1);
-    QPushButton* edit = Button(1092, QStringLiteral("設定"), box);
+    QPushButton* edit = Button(1092, tr("設定", "edits the aspect presets"), box);
     connect(edit, &QPushButton::clicked, this, &SettingsDlg::EditAspect);
     row->addWidget(edit);
     return box;
@@ -195,10 +196,10 @@ void SettingsDlg::FillAspectCombo() {
 }
 
 QGroupBox* SettingsDlg::OverscanGroup() {
-    auto* box = new QGroupBox(QStringLiteral("オーバースキャン"), this);
+    auto* box = new QGroupBox(tr("オーバースキャン"), this);
     auto* grid = new QGridLayout(box);
-    grid->addWidget(Caption(QStringLiteral("キーボードの（ＳＨＩＦＴ＋１～５）で指定できます"), box), 0, 0, 1, 4);
-    grid->addWidget(Caption(QStringLiteral("[1]  X =  リセット  Y =  リセット"), box), 1, 0, 1, 4);
+    grid->addWidget(Caption(tr("キーボードの（ＳＨＩＦＴ＋１～５）で指定できます"), box), 0, 0, 1, 4);
+    grid->addWidget(Caption(tr("[1]  X =  リセット  Y =  リセット"), box), 1, 0, 1, 4);
     const QStringList percents = NumberItems(51, "1%02d");
     int PlayerSettings::*xs[] = {&PlayerSettings::overscanX2, &PlayerSettings::overscanX3, &PlayerSettings::overscanX4,
                                  &PlayerSettings::overscanX5};
@@ -211,7 +212,7 @@ QGroupBox* SettingsDlg::OverscanGroup() {
         grid->addWidget(Caption(QStringLiteral("Y ="), box), row, 2);
         grid->addWidget(Combo(1128 + i, percents, form_.values.*ys[i], box), row, 3);
     }
-    grid->addWidget(Caption(QStringLiteral("現在の値"), box), 6, 0);
+    grid->addWidget(Caption(tr("現在の値"), box), 6, 0);
     auto* current = new QLineEdit(QString::fromStdString(form_.overscanText), box);
     current->setObjectName(QStringLiteral("edit1133"));
     current->setReadOnly(true);
@@ -221,16 +222,16 @@ QGroupBox* SettingsDlg::OverscanGroup() {
 }
 
 QGroupBox* SettingsDlg::FontGroup() {
-    auto* box = new QGroupBox(QStringLiteral("フォントの設定"), this);
+    auto* box = new QGroupBox(tr("フォントの設定"), this);
     auto* grid = new QGridLayout(box);
     fontFace_ = new QLineEdit(QString::fromStdString(form_.values.fontFace), box);
     fontFace_->setObjectName(QStringLiteral("edit1109"));
     fontFace_->setReadOnly(true);
     grid->addWidget(fontFace_, 0, 0, 1, 2);
-    QPushButton* choose = Button(1112, QStringLiteral("フォント指定"), box);
+    QPushButton* choose = Button(1112, tr("フォント指定"), box);
     connect(choose, &QPushButton::clicked, this, &SettingsDlg::ChooseFont);
     grid->addWidget(choose, 0, 2);
-    QLabel* label = Caption(QStringLiteral("位置"), box);
+    QLabel* label = Caption(tr("位置"), box);
     fontPosition_ = MakeNumberEdit(1111, form_.values.fontPosition, box);
     label->setBuddy(fontPosition_);
     grid->addWidget(label, 1, 0);
@@ -239,13 +240,13 @@ QGroupBox* SettingsDlg::FontGroup() {
 }
 
 QGroupBox* SettingsDlg::MonitorGroup() {
-    auto* box = new QGroupBox(QStringLiteral("セカンダリモニタ対策のテスト"), this);
+    auto* box = new QGroupBox(tr("セカンダリモニタ対策のテスト"), this);
     auto* grid = new QGridLayout(box);
     monitorFix_ = MakeNumberEdit(1143, form_.values.secondaryMonitorFix, box);
     grid->addWidget(monitorFix_, 0, 0);
-    grid->addWidget(Caption(QStringLiteral("1～10程度の値を入力してください"), box), 0, 1);
-    grid->addWidget(Caption(QStringLiteral("0 はOFF"), box), 1, 1);
-    grid->addWidget(Caption(QStringLiteral("デバック用ですので通常は変更しないで下さい"), box), 2, 0, 1, 2);
+    grid->addWidget(Caption(tr("1～10程度の値を入力してください"), box), 0, 1);
+    grid->addWidget(Caption(tr("0 はOFF"), box), 1, 1);
+    grid->addWidget(Caption(tr("デバック用ですので通常は変更しないで下さい"), box), 2, 0, 1, 2);
     return box;
 }
 
@@ -258,10 +259,10 @@ QWidget* SettingsDlg::CheckColumn() {
         layout->addWidget(Check(info.check, column));
     }
     layout->addSpacing(8);
-    QPushButton* wheel = Button(1140, QStringLiteral("ホイルシークの設定"), column);
+    QPushButton* wheel = Button(1140, tr("ホイルシークの設定"), column);
     connect(wheel, &QPushButton::clicked, this, &SettingsDlg::EditWheel);
     layout->addWidget(wheel);
-    QPushButton* special = Button(1041, QStringLiteral("特殊機能の設定"), column);
+    QPushButton* special = Button(1041, tr("特殊機能の設定"), column);
     connect(special, &QPushButton::clicked, this, &SettingsDlg::EditSpecial);
     layout->addWidget(special);
     layout->addStretch();

@@ -17,7 +17,7 @@ namespace felux {
 
 SpecialSettingsDlg::SpecialSettingsDlg(const SpecialSettingsForm& form, DisplayModes& modes, QWidget* parent)
     : QDialog(parent), form_(form), modes_(modes) {
-    setWindowTitle(QStringLiteral("特殊機能の設定"));
+    setWindowTitle(tr("特殊機能の設定"));
     UseJapaneseFont(this);
     auto* layout = new QVBoxLayout(this);
     auto* top = new QHBoxLayout;
@@ -30,7 +30,7 @@ SpecialSettingsDlg::SpecialSettingsDlg(const SpecialSettingsForm& form, DisplayM
 }
 
 QWidget* SpecialSettingsDlg::SpeedGroup() {
-    auto* box = new QGroupBox(QStringLiteral("サーチ速度の設定(mms)"), this);
+    auto* box = new QGroupBox(tr("サーチ速度の設定(mms)"), this);
     auto* grid = new QGridLayout(box);
     grid->addWidget(new QLabel(QStringLiteral("REW"), box), 0, 1, Qt::AlignCenter);
     grid->addWidget(new QLabel(QStringLiteral("FF"), box), 0, 2, Qt::AlignCenter);
@@ -58,9 +58,9 @@ QWidget* SpecialSettingsDlg::SpeedGroup() {
 }
 
 QWidget* SpecialSettingsDlg::ModeGroup() {
-    auto* box = new QGroupBox(QStringLiteral("フルスクリーン時の画面解像度"), this);
+    auto* box = new QGroupBox(tr("フルスクリーン時の画面解像度"), this);
     auto* layout = new QVBoxLayout(box);
-    auto* on = new QCheckBox(QStringLiteral("有効"), box);
+    auto* on = new QCheckBox(tr("有効"), box);
     on->setObjectName(QStringLiteral("check1050"));
     on->setChecked(form_.fullScreenModeOn);
     connect(on, &QCheckBox::toggled, this, [this](bool checked) { form_.fullScreenModeOn = checked; });
@@ -82,11 +82,11 @@ QWidget* SpecialSettingsDlg::ModeGroup() {
 }
 
 QWidget* SpecialSettingsDlg::SyncGroup() {
-    auto* box = new QGroupBox(QStringLiteral("同期再生の設定"), this);
+    auto* box = new QGroupBox(tr("同期再生の設定"), this);
     auto* layout = new QVBoxLayout(box);
     auto* switches = new QHBoxLayout;
-    switches->addWidget(FlagCheck(0, 1062, QStringLiteral("有効")));
-    switches->addWidget(FlagCheck(1, 1063, QStringLiteral("同一パスの検索")));
+    switches->addWidget(FlagCheck(0, 1062, tr("有効")));
+    switches->addWidget(FlagCheck(1, 1063, tr("同一パスの検索")));
     switches->addStretch();
     layout->addLayout(switches);
 
@@ -103,10 +103,10 @@ QWidget* SpecialSettingsDlg::SyncGroup() {
         layout->addWidget(group);
         return edit;
     };
-    path1_ = pathGroup(QStringLiteral("検索パスの指定1"), 2, 1064, 1066, form_.path1);
-    path2_ = pathGroup(QStringLiteral("検索パスの指定２"), 3, 1065, 1067, form_.path2);
+    path1_ = pathGroup(tr("検索パスの指定1"), 2, 1064, 1066, form_.path1);
+    path2_ = pathGroup(tr("検索パスの指定２"), 3, 1065, 1067, form_.path2);
 
-    auto* extensions = new QGroupBox(QStringLiteral("検索拡張子"), box);
+    auto* extensions = new QGroupBox(tr("検索拡張子"), box);
     auto* row = new QHBoxLayout(extensions);
     row->addWidget(FlagCheck(4, 1068, QStringLiteral(".WAV")));
     row->addWidget(FlagCheck(5, 1069, QStringLiteral(".MP2")));

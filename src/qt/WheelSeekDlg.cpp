@@ -31,24 +31,24 @@ int WheelSeekDlg::FieldId(int table, int side, int step) {
 
 WheelSeekDlg::WheelSeekDlg(const std::string& playText, const std::string& pauseText, QWidget* parent)
     : QDialog(parent), playText_(playText), pauseText_(pauseText) {
-    setWindowTitle(QStringLiteral("ホイールシークの設定"));
+    setWindowTitle(tr("ホイールシークの設定"));
     auto* layout = new QVBoxLayout(this);
-    for (const char* line : {"ホイールによるシーク動作を各段階ごとに設定します。",
-                             "シーク間隔は数字のみ。戻しは先頭に - （マイナス）を付けてください。（単位はミリ秒）",
-                             "音付き変速再生は数字の末尾に % を付けてください。10% ～ 200% が指定できます。",
-                             "通常再生は、100% で、一時停止は 0 を指定してください。"})
-        layout->addWidget(new QLabel(QString::fromUtf8(line), this));
+    for (const char* line : {QT_TR_NOOP("ホイールによるシーク動作を各段階ごとに設定します。"),
+                             QT_TR_NOOP("シーク間隔は数字のみ。戻しは先頭に - （マイナス）を付けてください。（単位はミリ秒）"),
+                             QT_TR_NOOP("音付き変速再生は数字の末尾に % を付けてください。10% ～ 200% が指定できます。"),
+                             QT_TR_NOOP("通常再生は、100% で、一時停止は 0 を指定してください。")})
+        layout->addWidget(new QLabel(tr(line), this));
 
     auto* tables = new QHBoxLayout;
-    tables->addWidget(MakeTable(QStringLiteral("再生中からの操作"), playText, edits_[0], 0));
-    tables->addWidget(MakeTable(QStringLiteral("一時停止からの操作"), pauseText, edits_[1], 1));
+    tables->addWidget(MakeTable(tr("再生中からの操作"), playText, edits_[0], 0));
+    tables->addWidget(MakeTable(tr("一時停止からの操作"), pauseText, edits_[1], 1));
     layout->addLayout(tables);
 
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* defaults = buttons->addButton(QStringLiteral("初期化"), QDialogButtonBox::ResetRole);
+    QPushButton* defaults = buttons->addButton(tr("初期化"), QDialogButtonBox::ResetRole);
     defaults->setObjectName(QStringLiteral("button1002"));
     buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole)->setObjectName(QStringLiteral("buttonOk"));
-    buttons->addButton(QStringLiteral("キャンセル"), QDialogButtonBox::RejectRole)
+    buttons->addButton(tr("キャンセル"), QDialogButtonBox::RejectRole)
         ->setObjectName(QStringLiteral("buttonCancel"));
     connect(defaults, &QPushButton::clicked, this, &WheelSeekDlg::AcceptDefaults);
     connect(buttons, &QDialogButtonBox::accepted, this, &WheelSeekDlg::AcceptEdits);
@@ -63,7 +63,7 @@ QWidget* WheelSeekDlg::MakeTable(const QString& title, const std::string& text, 
     for (int side = 0; side < 2; ++side) {
         auto& column = side == 0 ? edits.forward : edits.backward;
         for (int step = 1; step <= 9; ++step) {
-            const QString sign = side == 0 ? QStringLiteral("＋") : QStringLiteral("－");
+            const QString sign = side == 0 ? tr("＋") : tr("－");
             auto* edit = new QLineEdit(box);
             edit->setObjectName(QStringLiteral("edit%1").arg(FieldId(table, side, step)));
             // Fields 0 and 10 are the standing-still entries and are not shown.

@@ -1,6 +1,7 @@
 // Files dropped on the main window or the editor: replace or append, scanned a slice per tick, then sorted and maybe played.
 #include <chrono>
 
+#include "i18n/UiText.h"
 #include "player/MainPlayerDlg.h"
 
 namespace felux {
@@ -46,7 +47,7 @@ void MainPlayerDlg::DropStep() {
     } while (!done && std::chrono::steady_clock::now() < until);
     if (!done) {
         if (++dropTicks_ >= kDropProgressTicks) {
-            const std::string progress = "読込中 " + std::to_string(drop_.Seen());
+            const std::string progress = FillText(UiText("DropFiles", "読込中 %1"), {std::to_string(drop_.Seen())});
             ports_.windows.SetTitle(WindowId::Main, std::string(kMainTitle) + "  " + progress);
             editor.ShowProgress(progress);
         }

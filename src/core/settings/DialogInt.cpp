@@ -3,6 +3,8 @@
 
 #include <charconv>
 
+#include "i18n/UiText.h"
+
 namespace felux {
 namespace {
 
@@ -26,12 +28,12 @@ std::optional<int> ParseDialogInt(std::string_view text) {
 std::optional<std::string> CheckDialogInt(std::string_view text, int min, int max) {
     const std::optional<int> value = ParseDialogInt(text);
     if (value && *value >= min && *value <= max) return std::nullopt;
-    return std::to_string(min) + " から " + std::to_string(max) + " までの整数を入力してください。";
+    return FillText(UiText("DialogInt", "%1 から %2 までの整数を入力してください。"), {std::to_string(min), std::to_string(max)});
 }
 
 std::optional<std::string> CheckDialogInt(std::string_view text) {
     if (ParseDialogInt(text)) return std::nullopt;
-    return "整数を入力してください。";
+    return UiText("DialogInt", "整数を入力してください。");
 }
 
 }  // namespace felux

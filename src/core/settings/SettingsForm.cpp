@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "i18n/UiText.h"
 #include "wheel/WheelTableText.h"
 
 namespace felux {
@@ -58,29 +59,29 @@ void TakeWheelTable(const std::string& text, WheelTable& steps, WheelTable& isRa
 
 const std::array<FormCheckInfo, kFormCheckCount>& FormChecks() {
     static constexpr std::array<FormCheckInfo, kFormCheckCount> kChecks{{
-        {FormCheck::LogEnabled, 1029, "有効"},
-        {FormCheck::LogAutoUpdate, 1030, "自動更新"},
+        {FormCheck::LogEnabled, 1029, FELUX_TEXT_NOOP("SettingsForm", "有効")},
+        {FormCheck::LogAutoUpdate, 1030, FELUX_TEXT_NOOP("SettingsForm", "自動更新")},
         {FormCheck::MaskTopPercent, 1118, "%"},
         {FormCheck::MaskBottomPercent, 1119, "%"},
         {FormCheck::MaskLeftPercent, 1120, "%"},
         {FormCheck::MaskRightPercent, 1121, "%"},
-        {FormCheck::PlayOnStart, 1095, "起動後すぐに再生する"},
-        {FormCheck::MaximizeOnPlay, 1096, "再生時すぐに最大化"},
-        {FormCheck::TopmostAll, 1094, "常に手前に表示"},
-        {FormCheck::TopmostPanel, 1093, "本体のみ常に手前に表示"},
-        {FormCheck::HideCursor, 1078, "フルスクリーン時マウスカーソルを隠す"},
-        {FormCheck::MouseVolume, 1102, "マウスの上下で音量調整"},
-        {FormCheck::PowerManagementOff, 1077, "パワーマネージメントＯＦＦ"},
-        {FormCheck::RestoreVolume, 1098, "終了時に起動時の音量に復元する"},
-        {FormCheck::DirectShowVolume, 1147, "DirectShowの音量調整を使う"},
-        {FormCheck::LyricsBelowVideo, 1104, "歌詞を動画の下に貼り付ける"},
-        {FormCheck::LyricsOnPanel, 1105, "歌詞をメインパネルに貼り付ける"},
-        {FormCheck::ReshuffleOnWrap, 1117, "再生時ランダム再生の初期化をする"},
-        {FormCheck::RemoveMissing, 1146, "再生時存在しないファイルをリストから削除する"},
-        {FormCheck::UseWheelSeek, 1144, "ホイールシークを使う"},
-        {FormCheck::WheelVariableSpeed, 1076, "ホイール操作に変速再生を付加"},
-        {FormCheck::WheelFrameStep, 1142, "一時停止時のホイール動作をコマ送りにする"},
-        {FormCheck::WheelNotchFeel, 1150, "ホイール動くごつするやつ"},
+        {FormCheck::PlayOnStart, 1095, FELUX_TEXT_NOOP("SettingsForm", "起動後すぐに再生する")},
+        {FormCheck::MaximizeOnPlay, 1096, FELUX_TEXT_NOOP("SettingsForm", "再生時すぐに最大化")},
+        {FormCheck::TopmostAll, 1094, FELUX_TEXT_NOOP("SettingsForm", "常に手前に表示")},
+        {FormCheck::TopmostPanel, 1093, FELUX_TEXT_NOOP("SettingsForm", "本体のみ常に手前に表示")},
+        {FormCheck::HideCursor, 1078, FELUX_TEXT_NOOP("SettingsForm", "フルスクリーン時マウスカーソルを隠す")},
+        {FormCheck::MouseVolume, 1102, FELUX_TEXT_NOOP("SettingsForm", "マウスの上下で音量調整")},
+        {FormCheck::PowerManagementOff, 1077, FELUX_TEXT_NOOP("SettingsForm", "パワーマネージメントＯＦＦ")},
+        {FormCheck::RestoreVolume, 1098, FELUX_TEXT_NOOP("SettingsForm", "終了時に起動時の音量に復元する")},
+        {FormCheck::DirectShowVolume, 1147, FELUX_TEXT_NOOP("SettingsForm", "DirectShowの音量調整を使う")},
+        {FormCheck::LyricsBelowVideo, 1104, FELUX_TEXT_NOOP("SettingsForm", "歌詞を動画の下に貼り付ける")},
+        {FormCheck::LyricsOnPanel, 1105, FELUX_TEXT_NOOP("SettingsForm", "歌詞をメインパネルに貼り付ける")},
+        {FormCheck::ReshuffleOnWrap, 1117, FELUX_TEXT_NOOP("SettingsForm", "再生時ランダム再生の初期化をする")},
+        {FormCheck::RemoveMissing, 1146, FELUX_TEXT_NOOP("SettingsForm", "再生時存在しないファイルをリストから削除する")},
+        {FormCheck::UseWheelSeek, 1144, FELUX_TEXT_NOOP("SettingsForm", "ホイールシークを使う")},
+        {FormCheck::WheelVariableSpeed, 1076, FELUX_TEXT_NOOP("SettingsForm", "ホイール操作に変速再生を付加")},
+        {FormCheck::WheelFrameStep, 1142, FELUX_TEXT_NOOP("SettingsForm", "一時停止時のホイール動作をコマ送りにする")},
+        {FormCheck::WheelNotchFeel, 1150, FELUX_TEXT_NOOP("SettingsForm", "ホイール動くごつするやつ")},
     }};
     return kChecks;
 }
