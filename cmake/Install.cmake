@@ -20,7 +20,7 @@ add_custom_target(felux_icons ALL DEPENDS ${FELUX_ICON_FILES})
 install(TARGETS felux RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 # A copy for reference; the program carries its own and puts it in the data folder.
 install(FILES ${CMAKE_SOURCE_DIR}/resources/KR02.sys DESTINATION ${CMAKE_INSTALL_DATADIR}/felux)
-install(FILES ${CMAKE_SOURCE_DIR}/resources/felux.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${CMAKE_SOURCE_DIR}/resources/io.github.felux.Felux.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(DIRECTORY ${FELUX_ICON_DIR} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
 install(FILES ${CMAKE_BINARY_DIR}/felux.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 

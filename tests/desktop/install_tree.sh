@@ -16,11 +16,11 @@ for size in 48 64 128 256; do
   icon=$prefix/share/icons/hicolor/${size}x${size}/apps/felux.png
   [[ $(identify -format '%wx%h' "$icon" 2>/dev/null) == "${size}x${size}" ]] || fail "icon $size is missing or misdrawn"
 done
-desktop=$prefix/share/applications/felux.desktop
+desktop=$prefix/share/applications/io.github.felux.Felux.desktop
 grep -q '^Exec=felux %U$' "$desktop" || fail "desktop file: Exec"
 grep -q '^Icon=felux$' "$desktop" || fail "desktop file: Icon"
 # The source desktop file is checked against the program's table by the unit tests.
-cmp -s "$desktop" "$source_dir/resources/felux.desktop" || fail "installed desktop file differs from the source"
+cmp -s "$desktop" "$source_dir/resources/io.github.felux.Felux.desktop" || fail "installed desktop file differs from the source"
 mime=$(sed -n 's/^MimeType=//p' "$desktop" | tr ';' '\n' | sed '/^$/d' | sort)
 for t in video/mpeg video/mp4 audio/mpeg audio/x-wav audio/x-mpegurl; do
   grep -qx "$t" <<<"$mime" || fail "desktop file lacks $t"
