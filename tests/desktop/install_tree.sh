@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# cmake --install into a scratch prefix: what a desktop needs is there, and the installed
-# program keeps its data in the XDG folder, never beside itself.
+# cmake --install into a scratch prefix: what a desktop and a software centre need is there, and
+# the installed program keeps its data in the XDG folder, never beside itself.
 set -u
 build=$1
 source_dir=$(realpath "$(dirname "$0")/../..")
@@ -25,9 +25,17 @@ mime=$(sed -n 's/^MimeType=//p' "$desktop" | tr ';' '\n' | sed '/^$/d' | sort)
 for t in video/mpeg video/mp4 audio/mpeg audio/x-wav audio/x-mpegurl; do
   grep -qx "$t" <<<"$mime" || fail "desktop file lacks $t"
 done
-page=$prefix/share/man/man1/felux.1
+# Software centres read the metainfo; the screenshots it names are shipped too.
+metainfo=$prefix/share/metainfo/io.github.felux.Felux.metainfo.xml
+cmp -s "$metainfo" "$source_dir/resources/io.github.felux.Felux.metainfo.xml" || fail "metainfo missing or not the source's"
+shots=$(sed -n 's#.*<image>.*/\([^/]*\.png\)</image>.*#\1#p' "$metainfo")
+[[ -n $shots ]] || fail "the metainfo names no screenshots"
+for shot in $shots; do
+  [[ $(identify -format '%m' "$prefix/share/felux/screenshots/$shot" 2>/dev/null) == PNG ]] || fail "screenshot $shot not installed"
+done
+page=$prefix/share/man/man1/felux.1.gz
 [[ -f $page ]] || fail "no manual page"
-grep -q '@' "$page" && fail "the manual page has an unfilled placeholder"
+zgrep -q "@" "$page" && fail "the manual page has an unfilled placeholder"
 text=$(MANWIDTH=80 man -l "$page" 2>/dev/null) || fail "the manual page does not render"
 [[ $text == *FELUX_HOME* && $text == *--version* ]] || fail "the manual page lacks the options or environment"
 
