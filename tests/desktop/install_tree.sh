@@ -28,6 +28,9 @@ done
 # Software centres read the metainfo; the screenshots it names are shipped too.
 metainfo=$prefix/share/metainfo/io.github.felux.Felux.metainfo.xml
 cmp -s "$metainfo" "$source_dir/resources/io.github.felux.Felux.metainfo.xml" || fail "metainfo missing or not the source's"
+# The installed tree as a software centre reads it: the metainfo with the desktop file it launches.
+report=$(appstreamcli validate-tree --no-net --no-color "$root" 2>&1) || fail "validate-tree: $report"
+grep -q '^ *[EWI]:' <<<"$report" && fail "validate-tree hints: $report"
 shots=$(sed -n 's#.*<image>.*/\([^/]*\.png\)</image>.*#\1#p' "$metainfo")
 [[ -n $shots ]] || fail "the metainfo names no screenshots"
 for shot in $shots; do
