@@ -27,7 +27,7 @@ public:
     bool CanRaise() const { return false; }
     bool HasTrackList() const { return false; }
     QString Identity() const { return QStringLiteral("FELUX"); }
-    QString DesktopEntry() const { return QStringLiteral("felux"); }
+    QString DesktopEntry() const { return QStringLiteral("io.github.felux.Felux"); }
     QStringList SupportedUriSchemes() const { return {QStringLiteral("file")}; }
     QStringList SupportedMimeTypes() const;
 

@@ -61,6 +61,10 @@ for v in 3 4; do
   expect "ID3v2.$v album" "Album $v" pc metadata xesam:album
 done
 
+# Desktops find the player's name and icon through the desktop file this names.
+expect "desktop entry" '*"io.github.felux.Felux"*' dbus-send --session --print-reply \
+  --dest=org.mpris.MediaPlayer2.felux /org/mpris/MediaPlayer2 org.freedesktop.DBus.Properties.Get \
+  string:org.mpris.MediaPlayer2 string:DesktopEntry
 pc stop
 expect "stopped" Stopped pc status
 [[ -z $(video_geometry) ]] || fail "the video window stayed after stop"

@@ -12,7 +12,7 @@ namespace felux {
 namespace {
 
 TEST(MediaFileTypes, TheDesktopFileDeclaresExactlyTheTable) {
-    std::ifstream in(FELUX_SOURCE_DIR "/resources/felux.desktop");
+    std::ifstream in(FELUX_SOURCE_DIR "/resources/io.github.felux.Felux.desktop");
     ASSERT_TRUE(in);
     std::multiset<std::string> desktop;
     for (std::string line; std::getline(in, line);) {

@@ -12,7 +12,8 @@ struct MediaFileType {
     std::string_view extensions;  // lower case, without the dot, one blank between
 };
 
-// What the player plays. resources/felux.desktop declares exactly these and the list types below.
+// What the player plays. resources/io.github.felux.Felux.desktop declares exactly these and the
+// list types below.
 inline constexpr std::array kMediaFileTypes = {
     MediaFileType{"video/mpeg", "mpg mpeg m1v m2v vob"},
     MediaFileType{"video/mp4", "mp4 m4v f4v"},
