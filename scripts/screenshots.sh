@@ -48,7 +48,7 @@ lit() {
 poll 30 lit || fail "no lit text under the picture"
 save panel 640x445
 
-editor_up() { ed=$(xdotool search --onlyvisible --name '^Torvel$' 2>/dev/null | head -n1); [[ -n $ed ]]; }
+editor_up() { ed=$(xdotool search --onlyvisible --name '^Torvel( Playlist)?$' 2>/dev/null | head -n1); [[ -n $ed ]]; }
 click_until 220 8 3 "no editor window after a right press on FILE" editor_up
 xdotool windowmove "$ed" 646 20
 editor_moved() { [[ $(xdotool getwindowgeometry "$ed") == *"Position: 64"[6-9]","* ]]; }
