@@ -63,7 +63,9 @@ tap_until space "SPACE again did not inhibit again: $(cat "$calls")" playing_aga
 quit_player
 seen Inhibit 2 UnInhibit 2 PortalInhibit 2 Close 2 || fail "quitting did not release: $(cat "$calls")"
 released_as_held 2 || fail "quitting released other than what was held: $(cat "$calls")"
-if grep -qi "screen saver" "$home/stderr.txt"; then fail "the absent service was reported: $(cat "$home/stderr.txt")"; fi
+if grep -qi "screen saver" "$home/stderr.txt"; then
+  fail "the absent service was reported: $(cat "$home/stderr.txt")"
+fi
 
 # Paused before the service answered: the inhibition is released as soon as its answer comes.
 start_service --reply-when "$home/answer"

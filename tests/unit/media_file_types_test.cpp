@@ -30,7 +30,8 @@ TEST(MediaFileTypes, TheDesktopFileDeclaresExactlyTheTable) {
 
 TEST(MediaFileTypes, SoundOnlyAreTheAudioTypes) {
     for (const char* ext : {"mp3", ".FLAC", "opus", "mka", "wav"}) EXPECT_TRUE(IsAudioExtension(ext)) << ext;
-    for (const char* ext : {"", ".", "mp4", "mkv", "ogv", "webm", "m3u", "mp"}) EXPECT_FALSE(IsAudioExtension(ext)) << ext;
+    for (const char* ext : {"", ".", "mp4", "mkv", "ogv", "webm", "m3u", "mp"})
+        EXPECT_FALSE(IsAudioExtension(ext)) << ext;
 }
 
 }  // namespace

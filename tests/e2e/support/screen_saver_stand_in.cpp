@@ -1,4 +1,4 @@
-// A stand-in for the desktop's screen saver and inhibit portal on a private session bus: writes each call it gets to a file.
+// A stand-in for the desktop's screen saver and inhibit portal on a private bus: writes each call it gets to a file.
 // Usage: felux_screen_saver_stand_in LOG [--path OBJECT] [--reply-when FILE]
 //   --path        where the screen saver interface lives (default /org/freedesktop/ScreenSaver)
 //   --reply-when  Inhibit answers wait until FILE exists, as a slow service would
