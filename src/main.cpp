@@ -14,6 +14,7 @@
 #include "mpv/MpvSystemVolume.h"
 #include "mpv/QuietSoundLibraries.h"
 #include "player/MainPlayerDlg.h"
+#include "qt/BusScreenSaver.h"
 #include "qt/HandOverChannel.h"
 #include "qt/Launch.h"
 #include "qt/MainWindow.h"
@@ -84,8 +85,10 @@ int main(int argc, char** argv) {
     felux::QtTextPainter textPainter;
     felux::QtSettingsDialogs settingsDialogs(&mainWindow, displayModes);
 
+    // Outlives the player, so that the release at exit reaches the bus before the process ends.
+    felux::BusScreenSaver screenSaver(toStandardError);
     felux::MainPlayerDlg player({windows, keys, displayModes, media, systemVolume, toStandardError, &textPainter,
-                                 &settingsDialogs, &editorWindow, &dialogs},
+                                 &settingsDialogs, &editorWindow, &dialogs, &screenSaver},
                                 launch.folder, std::move(launch.args));
     settingsDialogs.SetClosed([&player](const std::optional<felux::SettingsForm>& result) {
         player.SettingsDialogClosed(result);

@@ -14,6 +14,7 @@
 
 #include "MpvConvert.h"
 #include "MpvNames.h"
+#include "SoundStreamName.h"
 
 namespace felux {
 
@@ -107,6 +108,7 @@ MediaResult MpvEngine::Create() {
     else if (const char* ao = std::getenv("FELUX_AO"); ao && *ao)
         option(kOptAo, ao);
     option(kOptAudioFallbackToNull, kYes);
+    option(kOptAudioClientName, kAudioClientName);
     if (windowId_) {
         if (std::optional<std::int64_t> wid = windowId_()) {
             std::int64_t value = *wid;
@@ -182,6 +184,7 @@ MediaResult MpvEngine::Render(const std::string& path, const std::optional<std::
     files.u.list = &list;
     mpv_set_property(handle_, mpv::kOptAudioFiles, MPV_FORMAT_NODE, &files);
 
+    NameSoundStream(SoundRoleOf(*file));
     const char* load[] = {mpv::kCmdLoadFile, file->c_str(), nullptr};
     if (mpv_command(handle_, load) < 0) return kMediaFail;
 

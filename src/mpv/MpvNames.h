@@ -19,6 +19,9 @@ inline constexpr const char* kNullAudioOutput = "null";
 // reuses that descriptor is then closed under our feet.
 inline constexpr const char* kX11GpuContext = "x11egl";
 inline constexpr const char* kOptWid = "wid";
+// The name the sound stream carries in the desktop's mixer, instead of "mpv".
+inline constexpr const char* kOptAudioClientName = "audio-client-name";
+inline constexpr const char* kAudioClientName = "FELUX";
 inline constexpr const char* kOptAudioDisplay = "audio-display";
 inline constexpr const char* kOptInputDefaultBindings = "input-default-bindings";
 inline constexpr const char* kOptInputVoKeyboard = "input-vo-keyboard";

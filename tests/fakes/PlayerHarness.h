@@ -9,6 +9,7 @@
 #include "FakeDisplayModes.h"
 #include "FakeEditorPorts.h"
 #include "FakeMediaEngine.h"
+#include "FakeScreenSaver.h"
 #include "FakeSettingsDialogs.h"
 #include "FakeSystemVolume.h"
 #include "FakeWindowSystem.h"
@@ -50,7 +51,7 @@ public:
                       const std::function<void(PlayerSettings&)>& configure = {}) {
         player = std::make_unique<OpenPlayer>(
             PlayerPorts{windows, keys, modes, engine, systemVolume, [this](const std::string& t) { reports.push_back(t); },
-                        nullptr, &settingsDialogs, &editorWindow, &dialogs},
+                        nullptr, &settingsDialogs, &editorWindow, &dialogs, &screenSaver},
             folder.path(), std::vector<std::string>{});
         player->OnInitDialog();
         player->settings.noPlayOnStart = openOnStart ? 0 : 1;
@@ -82,6 +83,7 @@ public:
     FakeSettingsDialogs settingsDialogs;
     FakeEditorWindow editorWindow;
     FakeDialogs dialogs;
+    FakeScreenSaver screenSaver;
     std::vector<std::string> reports;
     std::unique_ptr<OpenPlayer> player;
 };

@@ -121,6 +121,37 @@ TEST(MpvEngine, WithoutAWorkingSoundOutputFilesPlaySilentlyAndSaySoOnce) {
     EXPECT_EQ(engine.StringProperty("ao").value_or(""), "null");
 }
 
+TEST(MpvEngine, TheSoundNamesItselfInTheDesktopMixerAsAMovieOrMusic) {
+    ::unsetenv("PULSE_PROP");
+    ::unsetenv("PIPEWIRE_PROPS");
+    const auto variable = [](const char* name) {
+        const char* value = std::getenv(name);
+        return std::string(value ? value : "(unset)");
+    };
+    InspectableEngine engine;
+    ASSERT_EQ(engine.Create(), kMediaOk);
+    EXPECT_EQ(engine.StringProperty(mpv::kOptAudioClientName), "FELUX");
+    ASSERT_EQ(engine.Render(Clip("clip.mpg"), std::nullopt), kMediaOk);
+    EXPECT_EQ(variable("PULSE_PROP"), R"(media.role="video" application.icon_name="felux")");
+    EXPECT_EQ(variable("PIPEWIRE_PROPS"), R"({ media.role = "Movie" application.icon-name = "felux" })");
+
+    // Each file's role is set before it opens: a sound file in a fresh instance is music.
+    ASSERT_EQ(engine.Create(), kMediaOk);
+    ASSERT_EQ(engine.Render(Clip("tone.mp3"), std::nullopt), kMediaOk);
+    EXPECT_EQ(engine.StringProperty(mpv::kOptAudioClientName), "FELUX");
+    EXPECT_EQ(variable("PULSE_PROP"), R"(media.role="music" application.icon_name="felux")");
+    EXPECT_EQ(variable("PIPEWIRE_PROPS"), R"({ media.role = "Music" application.icon-name = "felux" })");
+
+    // What the user set themselves stays theirs.
+    ::setenv("PULSE_PROP", "media.role=game", 1);
+    ASSERT_EQ(engine.Create(), kMediaOk);
+    ASSERT_EQ(engine.Render(Clip("clip.mpg"), std::nullopt), kMediaOk);
+    EXPECT_EQ(variable("PULSE_PROP"), "media.role=game");
+    EXPECT_EQ(variable("PIPEWIRE_PROPS"), R"({ media.role = "Movie" application.icon-name = "felux" })");
+    ::unsetenv("PULSE_PROP");
+    ::unsetenv("PIPEWIRE_PROPS");
+}
+
 TEST(MpvEngine, SeekReadsBackItsTargetUntilDoneThenTheRealPosition) {
     InspectableEngine engine;
     ASSERT_EQ(engine.Create(), kMediaOk);

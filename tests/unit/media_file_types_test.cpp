@@ -28,5 +28,11 @@ TEST(MediaFileTypes, TheDesktopFileDeclaresExactlyTheTable) {
     for (const char* ext : {"", ".", "m3u", "tob", "mp", "mp44", "txt"}) EXPECT_FALSE(IsMediaExtension(ext)) << ext;
 }
 
+TEST(MediaFileTypes, SoundOnlyAreTheAudioTypes) {
+    for (const char* ext : {"mp3", ".FLAC", "opus", "mka", "wav"}) EXPECT_TRUE(IsAudioExtension(ext)) << ext;
+    for (const char* ext : {"", ".", "mp4", "mkv", "ogv", "webm", "m3u", "mp"})
+        EXPECT_FALSE(IsAudioExtension(ext)) << ext;
+}
+
 }  // namespace
 }  // namespace felux

@@ -117,6 +117,7 @@ void MainPlayerDlg::OnTimer() {
         }
         if (state.panelFramePending == 1) ports_.windows.InvalidateArea(WindowId::Main, panelChangedArea_);
     }
+    idleInhibit_.Follow(KeepsDesktopAwake(state));
     if (state.exitRequested == 1) ExitSequence();
 }
 
@@ -225,6 +226,7 @@ void MainPlayerDlg::ExitSequence() {
     SettingsPreamble();
     SaveFiles();
     DestroyEditor();
+    idleInhibit_.Follow(false);
     ended_ = true;
 }
 

@@ -18,9 +18,11 @@
 #include "platform/SystemVolume.h"
 #include "platform/WindowSystem.h"
 #include "input/KeyboardPoll.h"
+#include "player/IdleInhibit.h"
 #include "player/PlayerInput.h"
 #include "player/PlayerState.h"
 #include "platform/PixelSink.h"
+#include "platform/ScreenSaver.h"
 #include "platform/SettingsDialogs.h"
 #include "playlist/FolderScan.h"
 #include "playlist/History.h"
@@ -48,6 +50,7 @@ struct PlayerPorts {
     // Without them the editor, the file chooser and the pop-up menus stay shut.
     EditorWindow* editorWindow = nullptr;
     PlaylistDialogs* dialogs = nullptr;
+    ScreenSaver* screenSaver = nullptr;  // none: the desktop may blank during a video
 };
 
 // Where a drop of files landed.
@@ -328,6 +331,7 @@ private:
     std::optional<int> popupChoice_;
     bool fileChooserOpen_ = false;
     std::optional<std::optional<std::string>> fileChoice_;
+    IdleInhibit idleInhibit_{ports_.screenSaver};
 };
 
 }  // namespace felux

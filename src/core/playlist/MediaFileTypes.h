@@ -57,5 +57,7 @@ inline constexpr auto kDeclaredMimeTypes = [] {
 
 // The extension ("mp4", ".MP4") is one of kMediaFileTypes' (ASCII case ignored).
 bool IsMediaExtension(std::string_view extension);
+// The extension is one of the sound-only types above ("audio/..."), as ".mp3" or "FLAC".
+bool IsAudioExtension(std::string_view extension);
 
 }  // namespace felux
