@@ -51,16 +51,20 @@ TEST(CoverArt, APictureIsWrittenOnceAndTheFolderKeepsOnlyTheNewestCover) {
     EXPECT_FALSE(StoreCover(folder.path() / "gone", kJpeg)) << "a folder that is not there";
 }
 
-TEST(CoverArt, ALinkUnderTheCoversNameIsReplacedNotWrittenThrough) {
+TEST(CoverArt, LinksUnderCoverNamesAreRemovedNotFollowed) {
     test::TempFolder folder;
     const std::filesystem::path elsewhere = folder.Write("elsewhere", "keep me");
     std::filesystem::create_directory(folder.path() / "run");
     std::filesystem::create_symlink(elsewhere, folder.path() / "run" / CoverFileName(kJpeg));
+    std::filesystem::create_symlink(folder.path() / "nothing", folder.path() / "run" / "felux-cover-a.png");
+    std::filesystem::create_symlink(folder.path() / "run", folder.path() / "run" / "felux-cover-b.png");
     const std::optional<std::filesystem::path> stored = StoreCover(folder.path() / "run", kJpeg);
     ASSERT_TRUE(stored);
     EXPECT_FALSE(std::filesystem::is_symlink(*stored));
     EXPECT_EQ(folder.Read("run/" + CoverFileName(kJpeg)), kJpeg.data);
     EXPECT_EQ(folder.Read("elsewhere"), "keep me");
+    EXPECT_FALSE(std::filesystem::is_symlink(folder.path() / "run" / "felux-cover-a.png")) << "a dangling link goes";
+    EXPECT_FALSE(std::filesystem::is_symlink(folder.path() / "run" / "felux-cover-b.png")) << "a link to a folder goes";
 }
 
 }  // namespace

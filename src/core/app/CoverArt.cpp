@@ -64,7 +64,10 @@ void RemoveCovers(const std::filesystem::path& folder, const std::string& keep) 
     std::vector<std::filesystem::path> old;
     for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
         const std::string name = it->path().filename().string();
-        if (name.starts_with(kCoverPrefix) && name != keep && !it->is_directory(ec)) old.push_back(it->path());
+        std::error_code kind;
+        if (name.starts_with(kCoverPrefix) && name != keep &&
+            it->symlink_status(kind).type() != std::filesystem::file_type::directory)
+            old.push_back(it->path());
     }
     for (const std::filesystem::path& path : old) std::filesystem::remove(path, ec);
 }
