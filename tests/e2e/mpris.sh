@@ -61,18 +61,20 @@ for v in 3 4; do
   expect "ID3v2.$v album" "Album $v" pc metadata xesam:album
 done
 
-# The front cover of either tag version, as a file of the runtime folder ($home) with the
-# picture's bytes; a track without a picture has none.
+# The front cover of either tag version (on tracks that outlast a busy machine's polls), as a file
+# of the runtime folder ($home) with the picture's bytes; a track without a picture has none.
 ffmpeg -hide_banner -loglevel error -f lavfi -i color=c=red:size=8x8 -frames:v 1 -c:v png "$home/cover.png" ||
   fail "ffmpeg made no PNG"
 art() { pc metadata mpris:artUrl; }
 playerctl -p felux --follow metadata mpris:artUrl > "$home/follow-art.txt" 2>/dev/null &
 follow="$follow $!"
 for v in 3 4; do
-  ffmpeg -hide_banner -loglevel error -f lavfi -i sine=frequency=440:duration=4 -i "$home/cover.png" \
+  ffmpeg -hide_banner -loglevel error -f lavfi -i sine=frequency=440:duration=30 -i "$home/cover.png" \
     -map 0:a -map 1:v -c:a libmp3lame -b:a 64k -c:v copy -disposition:v attached_pic -metadata:s:v \
     comment="Cover (front)" -id3v2_version $v "$home/cover$v.mp3" || fail "ffmpeg made no MP3 with a cover"
   pc open "file://$home/cover$v.mp3"
+  # Both files hold the same picture: the cover is looked at once the new track is seen.
+  expect "ID3v2.$v track" "file://$home/cover$v.mp3" pc metadata xesam:url
   expect "ID3v2.$v cover" "file://$home/felux-cover-*.png" art
   cover=$(art)
   cover=${cover#file://}
@@ -85,6 +87,7 @@ expect "title after the cover" "Tom & Jerry 日本 v4" pc metadata xesam:title
 gone() { [[ ! -e $cover ]]; }
 poll 30 gone || fail "the last cover stayed when a track without one played"
 pc open "file://$home/cover3.mp3"
+expect "the covered track again" "file://$home/cover3.mp3" pc metadata xesam:url
 expect "the cover again" "file://$home/felux-cover-*.png" art
 cover=$(art)
 cover=${cover#file://}
