@@ -44,7 +44,14 @@ QVariantMap MprisPlayer::Metadata() const {
     if (!track->artist.empty())
         m.insert(QStringLiteral("xesam:artist"), QStringList{QString::fromStdString(track->artist)});
     if (!track->album.empty()) m.insert(QStringLiteral("xesam:album"), QString::fromStdString(track->album));
+    // The cover set for an earlier track never shows with this one's texts.
+    if (!coverUrl_.isEmpty() && coverTrack_ == track->path) m.insert(QStringLiteral("mpris:artUrl"), coverUrl_);
     return m;
+}
+
+void MprisPlayer::SetCover(const std::string& trackPath, const QString& url) {
+    coverTrack_ = trackPath;
+    coverUrl_ = url;
 }
 
 void MprisPlayer::SetPosition(const QDBusObjectPath& track, qlonglong position) {

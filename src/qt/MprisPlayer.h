@@ -53,6 +53,9 @@ public:
     bool CanSeek() const { return remote_.CanSeek(); }
     bool CanControl() const { return true; }
 
+    // The cover desktops show while the file at trackPath plays: a file URL, empty for none.
+    void SetCover(const std::string& trackPath, const QString& url);
+
     // The object path MPRIS names an entry by.
     static QDBusObjectPath TrackPath(int index);
 
@@ -73,6 +76,8 @@ signals:
 private:
     RemoteControl& remote_;
     OpenHandler open_;
+    std::string coverTrack_;
+    QString coverUrl_;
 };
 
 }  // namespace felux

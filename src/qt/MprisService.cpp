@@ -3,8 +3,11 @@
 
 #include <QDBusConnection>
 #include <QDBusMessage>
+#include <QFile>
+#include <QUrl>
 #include <QStringList>
 
+#include "qt/InstanceLock.h"
 #include "qt/MprisRoot.h"
 
 namespace felux {
@@ -26,6 +29,9 @@ MprisService::MprisService(MainPlayerDlg& player, MprisPlayer::OpenHandler open)
       player_(new MprisPlayer(this, remote_, std::move(open))) {
     QDBusConnection bus = QDBusConnection::sessionBus();
     registered_ = bus.isConnected() && bus.registerObject(kObjectPath, this) && bus.registerService(kServiceName);
+    const QString folder = InstanceLock::Folder();
+    if (registered_ && !folder.isEmpty())
+        cover_ = std::make_unique<CoverArt>(std::filesystem::path(QFile::encodeName(folder).toStdString()));
 }
 
 MprisService::~MprisService() {
@@ -38,7 +44,18 @@ MprisService::~MprisService() {
 void MprisService::OnTick() {
     if (!registered_ || ++ticks_ < kTicksPerLook) return;
     ticks_ = 0;
+    LookForCover();
     Announce();
+}
+
+void MprisService::LookForCover() {
+    if (!cover_) return;
+    const std::optional<RemoteTrack> track = remote_.CurrentTrack();
+    const std::string path = track ? track->path : std::string();
+    const std::optional<std::filesystem::path> file = cover_->CoverOf(path);
+    const QString url =
+        file ? QUrl::fromLocalFile(QFile::decodeName(QByteArray::fromStdString(file->string()))).toString() : QString();
+    player_->SetCover(path, url);
 }
 
 void MprisService::Announce() {

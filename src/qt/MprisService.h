@@ -3,7 +3,9 @@
 
 #include <QObject>
 #include <QVariantMap>
+#include <memory>
 
+#include "app/CoverArt.h"
 #include "app/RemoteControl.h"
 #include "qt/MprisPlayer.h"
 
@@ -27,10 +29,14 @@ public:
 private:
     // Compares what a client sees with the last look and signals the differences.
     void Announce();
+    // Hands the player the cover of the track that plays, once it is stored.
+    void LookForCover();
 
     RemoteControl remote_;
     MprisRoot* root_;
     MprisPlayer* player_;
+    // In the runtime folder; none when the player runs without one.
+    std::unique_ptr<CoverArt> cover_;
     int ticks_ = 0;
     QVariantMap last_;
     qlonglong lastPosition_ = 0;

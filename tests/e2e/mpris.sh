@@ -65,6 +65,38 @@ done
 expect "desktop entry" '*"io.github.felux.Felux"*' dbus-send --session --print-reply \
   --dest=org.mpris.MediaPlayer2.felux /org/mpris/MediaPlayer2 org.freedesktop.DBus.Properties.Get \
   string:org.mpris.MediaPlayer2 string:DesktopEntry
+
+# The front cover of either tag version (on tracks that outlast a busy machine's polls), as a file
+# of the runtime folder ($home) with the picture's bytes; a track without a picture has none.
+ffmpeg -hide_banner -loglevel error -f lavfi -i color=c=red:size=8x8 -frames:v 1 -c:v png "$home/cover.png" ||
+  fail "ffmpeg made no PNG"
+art() { pc metadata mpris:artUrl; }
+playerctl -p felux --follow metadata mpris:artUrl > "$home/follow-art.txt" 2>/dev/null &
+follow="$follow $!"
+for v in 3 4; do
+  ffmpeg -hide_banner -loglevel error -f lavfi -i sine=frequency=440:duration=30 -i "$home/cover.png" \
+    -map 0:a -map 1:v -c:a libmp3lame -b:a 64k -c:v copy -disposition:v attached_pic -metadata:s:v \
+    comment="Cover (front)" -id3v2_version $v "$home/cover$v.mp3" || fail "ffmpeg made no MP3 with a cover"
+  pc open "file://$home/cover$v.mp3"
+  # Both files hold the same picture: the cover is looked at once the new track is seen.
+  expect "ID3v2.$v track" "file://$home/cover$v.mp3" pc metadata xesam:url
+  expect "ID3v2.$v cover" "file://$home/felux-cover-*.png" art
+  cover=$(art)
+  cover=${cover#file://}
+  cmp -s "$cover" "$home/cover.png" || fail "ID3v2.$v cover: $cover does not hold the picture"
+done
+expect "signalled cover" "*file://$home/felux-cover-*.png*" cat "$home/follow-art.txt"
+pc open "file://$home/tagged4.mp3"
+expect "title after the cover" "Tom & Jerry 日本 v4" pc metadata xesam:title
+[[ -z $(art) ]] || fail "a track without a picture has the cover '$(art)'"
+gone() { [[ ! -e $cover ]]; }
+poll 30 gone || fail "the last cover stayed when a track without one played"
+pc open "file://$home/cover3.mp3"
+expect "the covered track again" "file://$home/cover3.mp3" pc metadata xesam:url
+expect "the cover again" "file://$home/felux-cover-*.png" art
+cover=$(art)
+cover=${cover#file://}
+
 pc stop
 expect "stopped" Stopped pc status
 [[ -z $(video_geometry) ]] || fail "the video window stayed after stop"
@@ -76,6 +108,7 @@ poll 30 player_gone || fail "Quit did not end the player"
 wait "$pid" || fail "player exited with status $?"
 grep -q $'^savedVolume=31\r$' "$home/KR02.CFG" || fail "the remote's volume was not saved"
 grep -q $'^repeatList=0\r$' "$home/KR02.CFG" || fail "the remote's loop switch was not saved"
+[[ ! -e $cover ]] || fail "the cover stayed after the player ended"
 
 # Times at the int64 limits, as any client on the bus may send them, on two clips long enough to
 # outlast a busy machine's polls.

@@ -34,7 +34,7 @@ TEST(Mp3Tags, FfmpegTagsOfBothVersionsAreReadAndTheStreamLineIsRight) {
     }
 }
 
-TEST(Mp3Tags, TheClipsHeadersLieAfterTheirTags) {
+TEST(Mp3Tags, TheClipsHeadersLieAfterTheirTagsAndTheCoverIsFound) {
     // cover.mp3 carries a JPEG in its ID3v2.3 tag, full of 0xFF bytes; tone.mp3 an empty ID3v2.4 tag.
     for (const char* name : {"cover.mp3", "tone.mp3"}) {
         SCOPED_TRACE(name);
@@ -42,6 +42,11 @@ TEST(Mp3Tags, TheClipsHeadersLieAfterTheirTags) {
         EXPECT_EQ(FormatMpegLine(info.header), "Mpeg-2.5 Layer3 8Kbit/s 8Hz (Momoral)");
         EXPECT_EQ(info.tag.title, "");
     }
+    const std::optional<Id3v2Picture> cover = ReadId3v2Picture(Clip("cover.mp3"));
+    ASSERT_TRUE(cover);
+    EXPECT_EQ(cover->format, ImageFormat::Jpeg);
+    EXPECT_EQ(cover->type, kFrontCover);
+    EXPECT_FALSE(ReadId3v2Picture(Clip("tone.mp3")));
 }
 
 }  // namespace

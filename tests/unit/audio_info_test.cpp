@@ -1,5 +1,5 @@
 // MPEG audio information: ID3v1 fields and their padding, ID3v2 tags before the audio, the first frame header,
-// the lines shown, bad files.
+// the lines shown, bad files, the cover picture.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -196,6 +196,23 @@ TEST(AudioInfo, Id3v2TagsInARowAreReadAndSkipped) {
     EXPECT_EQ(info.tag.title, "Tag");
     EXPECT_EQ(info.tag.artist, "");
     EXPECT_EQ(FormatMpegLine(info.header), kFramesLine);
+}
+
+TEST(AudioInfo, TheCoverIsTheFrontPictureOfAnyTagInARow) {
+    test::TempFolder folder;
+    const std::string png = "\x89PNG\r\n\x1a\n"s + std::string(kId3v2ReadCap, 'p');
+    const std::string jpeg = "\xff\xd8\xff\xe0"s;
+    const std::string back = V2Tag(V2Frame("APIC", "\0image/png\0\x04\0"s + png));
+    const std::string front = V2Tag(V2Frame("APIC", "\0image/jpeg\0\x03\0"s + jpeg));
+    std::optional<Id3v2Picture> p = ReadId3v2Picture(folder.Write("a.mp3", back + front + Frames()));
+    ASSERT_TRUE(p) << "past the texts' read cap, in the second tag";
+    EXPECT_EQ(p->data, jpeg);
+    p = ReadId3v2Picture(folder.Write("b.mp3", back + Frames()));
+    ASSERT_TRUE(p);
+    EXPECT_EQ(p->data, png);
+    EXPECT_FALSE(ReadId3v2Picture(folder.Write("c.mp3", (back + front).substr(0, back.size() - 1))))
+        << "a file cut inside the picture";
+    EXPECT_FALSE(ReadId3v2Picture(folder.path()));
 }
 
 }  // namespace

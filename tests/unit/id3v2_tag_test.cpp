@@ -1,4 +1,4 @@
-// ID3v2 tags: sizes and footers, the three frame layouts, text encodings, unsynchronisation and cut data.
+// ID3v2 tags: sizes and footers, the three frame layouts, text encodings, unsynchronisation, cut data, pictures.
 #include <gtest/gtest.h>
 
 #include "engine/Id3v2Tag.h"
@@ -120,6 +120,105 @@ TEST(Id3v2Tag, LongTextsAreCutBetweenCharacters) {
     const Id3v2Text t = ParseId3v2(Tag(4, Frame(4, "TIT2", text) + Frame(4, "TALB", "\x03" + std::string(5000, 'b'))));
     EXPECT_EQ(t.title, std::string(kId3v2TextCap - 1, 'a')) << "a two-byte character at the cap goes whole";
     EXPECT_EQ(t.album.size(), kId3v2TextCap);
+}
+
+const std::string kJpeg = "\xff\xd8\xff\xe0\0\x10JFIF\0\xff\xd9"s;
+const std::string kPng = "\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR"s;
+
+// An APIC frame's content: encoding, MIME type, picture type, description (already terminated), data.
+std::string Apic(char encoding, const std::string& mime, char type, const std::string& description,
+                 const std::string& data) {
+    return std::string(1, encoding) + mime + '\0' + type + description + data;
+}
+
+std::string Unsynchronised(const std::string& bytes) {
+    std::string out;
+    for (const char c : bytes) {
+        out += c;
+        if (c == '\xff') out += '\0';
+    }
+    return out;
+}
+
+TEST(Id3v2Picture, TheFrontCoverWinsInEveryVersionsLayout) {
+    std::optional<Id3v2Picture> p = ParseId3v2Picture(
+        Tag(3, Frame(3, "TIT2", "\0T"s) + Frame(3, "APIC", Apic(0, "image/png", 0, "other\0"s, kPng)) +
+                   Frame(3, "APIC", Apic(0, "image/jpeg", 3, "front\0"s, kJpeg))));
+    ASSERT_TRUE(p);
+    EXPECT_EQ(p->format, ImageFormat::Jpeg);
+    EXPECT_EQ(p->type, kFrontCover);
+    EXPECT_EQ(p->data, kJpeg);
+
+    p = ParseId3v2Picture(Tag(4, Frame(4, "APIC", Apic(3, "IMAGE/JPG", 4, "日本\0"s, kJpeg)) +
+                                     Frame(4, "APIC", Apic(3, "image/png", 0, "\0"s, kPng))));
+    ASSERT_TRUE(p) << "without a front cover the first; a MIME type in any letter case";
+    EXPECT_EQ(p->type, 4);
+    EXPECT_EQ(p->data, kJpeg);
+
+    p = ParseId3v2Picture(Tag(2, Frame(2, "PIC", "\0PNG\x03"s + "cover\0"s + kPng)));
+    ASSERT_TRUE(p) << "version 2.2 names the format in three letters";
+    EXPECT_EQ(p->format, ImageFormat::Png);
+    EXPECT_EQ(p->data, kPng);
+    EXPECT_FALSE(ParseId3v2Picture(Tag(2, Frame(2, "PIC", "\0GIF\x03\0GIF89a"s))));
+    EXPECT_FALSE(ParseId3v2Picture(Tag(3, Frame(3, "TIT2", "\0T"s))));
+}
+
+TEST(Id3v2Picture, TheDescriptionEndsAtItsEncodingsTerminator) {
+    // "A\u0100" in UTF-16LE holds two zero bytes astride its two units: 41 00 | 00 01.
+    const std::string utf16 = "\xff\xfe" + Utf16Le(u"A\u0100") + "\0\0"s;
+    std::optional<Id3v2Picture> p = ParseId3v2Picture(Tag(3, Frame(3, "APIC", Apic(1, "image/png", 3, utf16, kPng))));
+    ASSERT_TRUE(p);
+    EXPECT_EQ(p->data, kPng);
+    p = ParseId3v2Picture(Tag(4, Frame(4, "APIC", Apic(2, "image/png", 3, Utf16Be(u"\u0100") + "\0\0"s, kPng))));
+    ASSERT_TRUE(p) << "UTF-16BE without a mark";
+    EXPECT_EQ(p->data, kPng);
+
+    EXPECT_FALSE(ParseId3v2Picture(Tag(3, Frame(3, "APIC", Apic(0, "image/jpeg", 3, "no end", kJpeg)))))
+        << "a description without its terminator";
+    EXPECT_FALSE(ParseId3v2Picture(Tag(3, Frame(3, "APIC", "\0image/jpeg"s))))
+        << "a MIME type without its terminator";
+    EXPECT_FALSE(ParseId3v2Picture(Tag(3, Frame(3, "APIC", "\0image/jpeg\0"s)))) << "no picture type";
+    EXPECT_FALSE(ParseId3v2Picture(Tag(3, Frame(3, "APIC", Apic(0, "image/jpeg", 3, "\0"s, "")))))
+        << "no picture";
+    EXPECT_FALSE(ParseId3v2Picture(Tag(3, Frame(3, "APIC", Apic(4, "image/jpeg", 3, "\0"s, kJpeg)))))
+        << "an unknown encoding";
+}
+
+TEST(Id3v2Picture, PicturesThatLieOrDoNotFitArePassedOver) {
+    std::optional<Id3v2Picture> p =
+        ParseId3v2Picture(Tag(3, Frame(3, "APIC", Apic(0, "image/png", 3, "\0"s, kJpeg)) +
+                                     Frame(3, "APIC", Apic(0, "image/gif", 3, "\0"s, "GIF89a")) +
+                                     Frame(3, "APIC", Apic(0, "image/jpeg", 6, "\0"s, kJpeg))));
+    ASSERT_TRUE(p) << "a front cover whose bytes are not its type's gives way to the next good picture";
+    EXPECT_EQ(p->type, 6);
+
+    // The frame ends exactly where the tag does; one byte less and it is not read.
+    const std::string tag = Tag(3, Frame(3, "APIC", Apic(0, "image/jpeg", 3, "\0"s, kJpeg)));
+    EXPECT_TRUE(ParseId3v2Picture(tag));
+    EXPECT_FALSE(ParseId3v2Picture(tag.substr(0, tag.size() - 1)));
+    EXPECT_FALSE(ParseId3v2Picture(Tag(4, "APIC" + Syncsafe(0x0FFFFFFF) + "\0\0"s + Apic(3, "image/png", 3, "\0"s, kPng))))
+        << "a frame size past the tag's end";
+
+    const std::string atCap = kPng + std::string(kId3v2PictureCap - kPng.size(), 'p');
+    p = ParseId3v2Picture(Tag(4, Frame(4, "APIC", Apic(0, "image/png", 3, "\0"s, atCap))));
+    ASSERT_TRUE(p);
+    EXPECT_EQ(p->data.size(), kId3v2PictureCap);
+    EXPECT_FALSE(ParseId3v2Picture(Tag(4, Frame(4, "APIC", Apic(0, "image/png", 3, "\0"s, atCap + "p")))))
+        << "one byte over the cap: passed over, not cut";
+}
+
+TEST(Id3v2Picture, UnsynchronisedPicturesAreRestored) {
+    const std::string frame = Frame(3, "APIC", Apic(0, "image/jpeg", 3, "\0"s, kJpeg));
+    std::optional<Id3v2Picture> p = ParseId3v2Picture(Tag(3, Unsynchronised(frame), '\x80'));
+    ASSERT_TRUE(p) << "version 2.3: the whole tag";
+    EXPECT_EQ(p->data, kJpeg);
+
+    // Version 2.4: the frame's own flags, with the length of the restored data before it.
+    const std::string content = Apic(0, "image/jpeg", 3, "\0"s, kJpeg);
+    p = ParseId3v2Picture(Tag(4, Frame(4, "APIC", Plain(content.size(), 4) + Unsynchronised(content), '\x03')));
+    ASSERT_TRUE(p);
+    EXPECT_EQ(p->data, kJpeg);
+    EXPECT_FALSE(ParseId3v2Picture(Tag(4, Frame(4, "APIC", content, '\x08')))) << "compressed";
 }
 
 }  // namespace

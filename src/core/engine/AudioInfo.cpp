@@ -9,6 +9,7 @@
 #include <array>
 #include <cerrno>
 #include <cstdio>
+#include <utility>
 
 #include "engine/Id3v2Tag.h"
 #include "io/TextFile.h"
@@ -144,6 +145,19 @@ std::uintmax_t ReadId3v2Tags(int fd, std::uintmax_t size, Id3v2Text& text) {
     return end;
 }
 
+// A regular file opened for reading, and its length; nullopt for anything else.
+std::optional<std::pair<int, std::uintmax_t>> OpenRegular(const std::filesystem::path& file) {
+    // O_NONBLOCK so that a FIFO named ".mp3" never waits for a writer.
+    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) return std::nullopt;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return std::nullopt;
+    }
+    return std::pair{fd, static_cast<std::uintmax_t>(st.st_size)};
+}
+
 }  // namespace
 
 bool HasMpegInfo(const std::filesystem::path& file) {
@@ -190,35 +204,55 @@ std::string FormatMpegLine(const std::optional<MpegHeader>& header) {
 
 AudioFileInfo ReadAudioInfo(const std::filesystem::path& file) {
     AudioFileInfo info;
-    // O_NONBLOCK so that a FIFO named ".mp3" never waits for a writer.
-    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) return info;
-    struct stat st {};
-    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) {
-        const auto size = static_cast<std::uintmax_t>(st.st_size);
-        info.fileLength = size;
-        std::string bytes;
-        std::uintmax_t audioEnd = size;
-        if (size >= kId3v1Size && ReadAt(fd, bytes, kId3v1Size, st.st_size - static_cast<off_t>(kId3v1Size))) {
-            if (auto tag = ParseId3v1(bytes)) {
-                info.tag = std::move(*tag);
-                audioEnd -= kId3v1Size;
-            }
+    const auto opened = OpenRegular(file);
+    if (!opened) return info;
+    const auto [fd, size] = *opened;
+    info.fileLength = size;
+    std::string bytes;
+    std::uintmax_t audioEnd = size;
+    if (size >= kId3v1Size && ReadAt(fd, bytes, kId3v1Size, static_cast<off_t>(size - kId3v1Size))) {
+        if (auto tag = ParseId3v1(bytes)) {
+            info.tag = std::move(*tag);
+            audioEnd -= kId3v1Size;
         }
-        Id3v2Text text;
-        const std::uintmax_t audioStart = ReadId3v2Tags(fd, size, text);
-        if (!text.title.empty()) info.tag.title = std::move(text.title);
-        if (!text.artist.empty()) info.tag.artist = std::move(text.artist);
-        if (!text.album.empty()) info.tag.album = std::move(text.album);
-        if (audioStart < audioEnd) {
-            const std::uintmax_t wanted =
-                std::min<std::uintmax_t>(audioEnd - audioStart, kHeaderScanBytes + kLongestFrame);
-            ReadAt(fd, bytes, static_cast<std::size_t>(wanted), static_cast<off_t>(audioStart));
-            info.header = FindMpegHeader(bytes);
-        }
+    }
+    Id3v2Text text;
+    const std::uintmax_t audioStart = ReadId3v2Tags(fd, size, text);
+    if (!text.title.empty()) info.tag.title = std::move(text.title);
+    if (!text.artist.empty()) info.tag.artist = std::move(text.artist);
+    if (!text.album.empty()) info.tag.album = std::move(text.album);
+    if (audioStart < audioEnd) {
+        const std::uintmax_t wanted = std::min<std::uintmax_t>(audioEnd - audioStart, kHeaderScanBytes + kLongestFrame);
+        ReadAt(fd, bytes, static_cast<std::size_t>(wanted), static_cast<off_t>(audioStart));
+        info.header = FindMpegHeader(bytes);
     }
     ::close(fd);
     return info;
+}
+
+std::optional<Id3v2Picture> ReadId3v2Picture(const std::filesystem::path& file) {
+    const auto opened = OpenRegular(file);
+    if (!opened) return std::nullopt;
+    const auto [fd, size] = *opened;
+    std::optional<Id3v2Picture> chosen;
+    std::string bytes;
+    std::uintmax_t end = 0;
+    std::size_t budget = kId3v2PictureReadCap;
+    for (int n = 0; n < kMaxId3v2Tags && end < size && budget > 0; ++n) {
+        const auto at = static_cast<off_t>(end);
+        if (!ReadAt(fd, bytes, kId3v2HeaderSize, at)) break;
+        const std::optional<std::uint64_t> tagSize = Id3v2TagSize(bytes);
+        if (!tagSize) break;
+        const auto readable = static_cast<std::size_t>(std::min<std::uintmax_t>({*tagSize, budget, size - end}));
+        ReadAt(fd, bytes, readable, at);
+        budget -= readable;
+        std::optional<Id3v2Picture> found = ParseId3v2Picture(bytes);
+        if (found && (!chosen || found->type == kFrontCover)) chosen = std::move(found);
+        if (chosen && chosen->type == kFrontCover) break;
+        end += *tagSize;
+    }
+    ::close(fd);
+    return chosen;
 }
 
 std::vector<std::string> InformationLines(const AudioFileInfo& info, const std::filesystem::path& file,

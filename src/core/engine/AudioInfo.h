@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/Id3v2Tag.h"
+
 namespace felux {
 
 // UTF-8 texts; all empty when the file has no tag. Title, artist and album come from the ID3v2 tag
@@ -61,6 +63,10 @@ std::string FormatMpegLine(const std::optional<MpegHeader>& header);
 // (at most kHeaderScanBytes + kLongestFrame bytes) and the last 128 bytes of a regular file;
 // anything else (missing, unreadable, a directory or FIFO) gives an empty tag and no header.
 AudioFileInfo ReadAudioInfo(const std::filesystem::path& file);
+
+// The front cover in the ID3v2 tags at the start of a regular file, else their first picture;
+// reads at most kId3v2PictureReadCap bytes of them in all, so it is for a thread other than the tick's.
+std::optional<Id3v2Picture> ReadId3v2Picture(const std::filesystem::path& file);
 
 // The eight lines of the file information menu; duration in 100 ns units.
 std::vector<std::string> InformationLines(const AudioFileInfo& info, const std::filesystem::path& file,

@@ -1,4 +1,4 @@
-// ID3v2 tags (versions 2.2 to 2.4) at the head of an MP3 file: how long they are, and their title, artist and album.
+// ID3v2 tags (versions 2.2 to 2.4) at the head of an MP3 file: their length, title, artist, album and cover picture.
 #include "engine/Id3v2Tag.h"
 
 #include <algorithm>
@@ -137,40 +137,38 @@ std::size_t FramesStart(std::string_view body, unsigned major, unsigned flags) {
     return Syncsafe(body, 0).value_or(0xFFFFFFFFu);
 }
 
+struct FrameView {
+    std::string_view id;
+    std::string_view data;
+    unsigned major = 0;
+    unsigned flags = 0;
+    unsigned tagFlags = 0;
+};
+
 // The part of a frame's data that holds its content; nullopt for compressed or encrypted frames.
-std::optional<std::string> FrameContent(std::string_view data, unsigned major, unsigned frameFlags, unsigned tagFlags) {
-    if (major == 3) {
-        if (frameFlags & 0xC0) return std::nullopt;
-        if (frameFlags & 0x20) data = data.substr(std::min<std::size_t>(1, data.size()));  // group id
+std::optional<std::string> FrameContent(const FrameView& frame) {
+    std::string_view data = frame.data;
+    if (frame.major == 3) {
+        if (frame.flags & 0xC0) return std::nullopt;
+        if (frame.flags & 0x20) data = data.substr(std::min<std::size_t>(1, data.size()));  // group id
         return std::string(data);
     }
-    if (major == 4) {
-        if (frameFlags & 0x0C) return std::nullopt;
-        if (frameFlags & 0x40) data = data.substr(std::min<std::size_t>(1, data.size()));  // group id
-        if (frameFlags & 0x01) data = data.substr(std::min<std::size_t>(4, data.size()));  // data length
-        if ((frameFlags & 0x02) || (tagFlags & kFlagUnsynchronised)) return Resynchronised(data);
+    if (frame.major == 4) {
+        if (frame.flags & 0x0C) return std::nullopt;
+        if (frame.flags & 0x40) data = data.substr(std::min<std::size_t>(1, data.size()));  // group id
+        if (frame.flags & 0x01) data = data.substr(std::min<std::size_t>(4, data.size()));  // data length
+        if ((frame.flags & 0x02) || (frame.tagFlags & kFlagUnsynchronised)) return Resynchronised(data);
     }
     return std::string(data);
 }
 
-}  // namespace
-
-std::optional<std::uint64_t> Id3v2TagSize(std::string_view bytes) {
-    if (bytes.size() < kId3v2HeaderSize || bytes.substr(0, 3) != "ID3") return std::nullopt;
-    const unsigned major = Byte(bytes, 3);
-    if (major < 2 || major > 4 || Byte(bytes, 4) == 0xFF) return std::nullopt;
-    const std::optional<std::uint32_t> body = Syncsafe(bytes, 6);
-    if (!body) return std::nullopt;
-    const bool footer = major == 4 && (Byte(bytes, 5) & kFlagFooter);
-    return std::uint64_t{kId3v2HeaderSize} + *body + (footer ? kId3v2HeaderSize : 0);
-}
-
-Id3v2Text ParseId3v2(std::string_view tag) {
-    Id3v2Text out;
-    if (!Id3v2TagSize(tag)) return out;
+// Hands each frame that lies wholly within `tag` to visit, in order, until visit returns false.
+template <typename Visit>
+void ForEachFrame(std::string_view tag, Visit visit) {
+    if (!Id3v2TagSize(tag)) return;
     const unsigned major = Byte(tag, 3);
     const unsigned flags = Byte(tag, 5);
-    if (major == 2 && (flags & kFlagExtendedHeader)) return out;  // compressed, with no scheme ever defined
+    if (major == 2 && (flags & kFlagExtendedHeader)) return;  // compressed, with no scheme ever defined
     std::string_view body = tag.substr(kId3v2HeaderSize, *Syncsafe(tag, 6));
     // Before version 2.4 the frame sizes count the resynchronised bytes of the whole tag.
     std::string resynced;
@@ -195,14 +193,103 @@ Id3v2Text ParseId3v2(std::string_view tag) {
         const unsigned frameFlags = major == 2 ? 0 : Byte(body, at + 9);
         at += headerLength;
         if (size > body.size() - at) break;  // cut off at the read cap or the end of the file
-        std::string* field = Field(out, id);
-        if (field && field->empty()) {
-            if (const auto content = FrameContent(body.substr(at, size), major, frameFlags, flags))
-                *field = FrameText(*content);
-        }
+        if (!visit(FrameView{id, body.substr(at, size), major, frameFlags, flags})) return;
         at += size;
     }
+}
+
+std::optional<ImageFormat> FormatNamed(std::string_view name) {
+    std::string lower(name);
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
+    // "image/jpg" is wrong but common.
+    if (lower == "image/jpeg" || lower == "image/jpg" || lower == "jpg") return ImageFormat::Jpeg;
+    if (lower == "image/png" || lower == "png") return ImageFormat::Png;
+    return std::nullopt;
+}
+
+bool HasMagic(ImageFormat format, std::string_view data) {
+    if (format == ImageFormat::Jpeg) return data.starts_with("\xFF\xD8\xFF");
+    return data.starts_with("\x89PNG\r\n\x1A\n");
+}
+
+// Where the data after a zero-terminated string that starts at `from` begins; npos without the
+// terminator. In UTF-16 the terminator is a zero unit, two zero bytes on a unit's boundary.
+std::size_t AfterTerminator(std::string_view s, std::size_t from, unsigned encoding) {
+    if (encoding == 1 || encoding == 2) {
+        for (std::size_t i = from; i + 1 < s.size(); i += 2)
+            if (s[i] == '\0' && s[i + 1] == '\0') return i + 2;
+        return std::string_view::npos;
+    }
+    const std::size_t zero = s.find('\0', from);
+    return zero == std::string_view::npos ? zero : zero + 1;
+}
+
+// An APIC frame's content (version 2.2's PIC when `threeLetterFormat`): the encoding byte, the MIME
+// type (or the format's three letters), the picture type, the description and the picture.
+// The picture is moved out of `content`.
+std::optional<Id3v2Picture> PictureFrame(std::string& content, bool threeLetterFormat) {
+    const std::string_view frame = content;
+    if (frame.empty() || Byte(frame, 0) > 3) return std::nullopt;
+    const unsigned encoding = Byte(frame, 0);
+    std::optional<ImageFormat> format;
+    std::size_t at = 0;
+    if (threeLetterFormat) {
+        if (frame.size() < 4) return std::nullopt;
+        format = FormatNamed(frame.substr(1, 3));
+        at = 4;
+    } else {
+        const std::size_t end = frame.find('\0', 1);
+        if (end == std::string_view::npos) return std::nullopt;
+        format = FormatNamed(frame.substr(1, end - 1));
+        at = end + 1;
+    }
+    if (!format || at >= frame.size()) return std::nullopt;
+    const int type = static_cast<int>(Byte(frame, at));
+    const std::size_t start = AfterTerminator(frame, at + 1, encoding);
+    if (start == std::string_view::npos || frame.size() - start > kId3v2PictureCap) return std::nullopt;
+    if (!HasMagic(*format, frame.substr(start))) return std::nullopt;
+    content.erase(0, start);
+    return Id3v2Picture{*format, type, std::move(content)};
+}
+
+}  // namespace
+
+std::optional<std::uint64_t> Id3v2TagSize(std::string_view bytes) {
+    if (bytes.size() < kId3v2HeaderSize || bytes.substr(0, 3) != "ID3") return std::nullopt;
+    const unsigned major = Byte(bytes, 3);
+    if (major < 2 || major > 4 || Byte(bytes, 4) == 0xFF) return std::nullopt;
+    const std::optional<std::uint32_t> body = Syncsafe(bytes, 6);
+    if (!body) return std::nullopt;
+    const bool footer = major == 4 && (Byte(bytes, 5) & kFlagFooter);
+    return std::uint64_t{kId3v2HeaderSize} + *body + (footer ? kId3v2HeaderSize : 0);
+}
+
+Id3v2Text ParseId3v2(std::string_view tag) {
+    Id3v2Text out;
+    ForEachFrame(tag, [&out](const FrameView& frame) {
+        std::string* field = Field(out, frame.id);
+        if (field && field->empty()) {
+            if (const auto content = FrameContent(frame)) *field = FrameText(*content);
+        }
+        return true;
+    });
     return out;
+}
+
+std::optional<Id3v2Picture> ParseId3v2Picture(std::string_view tag) {
+    std::optional<Id3v2Picture> chosen;
+    ForEachFrame(tag, [&chosen](const FrameView& frame) {
+        if (frame.id != "APIC" && frame.id != "PIC") return true;
+        std::optional<std::string> content = FrameContent(frame);
+        if (!content) return true;
+        std::optional<Id3v2Picture> picture = PictureFrame(*content, frame.major == 2);
+        if (!picture) return true;
+        const bool front = picture->type == kFrontCover;
+        if (front || !chosen) chosen = std::move(picture);
+        return !front;
+    });
+    return chosen;
 }
 
 }  // namespace felux
