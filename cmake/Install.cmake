@@ -39,6 +39,11 @@ install(FILES ${CMAKE_SOURCE_DIR}/resources/io.github.felux.Felux.metainfo.xml D
 # The metainfo names the published copies of these; software centres fetch them from there.
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/resources/screenshots DESTINATION ${CMAKE_INSTALL_DATADIR}/felux)
 install(DIRECTORY ${FELUX_ICON_DIR} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
+# mpv names the sound stream's icon after its client name, "FELUX": the mixers find ours under it too.
+foreach(size ${FELUX_ICON_SIZES})
+  install(FILES ${FELUX_ICON_DIR}/${size}x${size}/apps/felux.png
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps RENAME FELUX.png)
+endforeach()
 install(FILES ${FELUX_GZIP_DIR}/felux.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${CMAKE_SOURCE_DIR}/cmake/debian/copyright ${FELUX_GZIP_DIR}/changelog.gz
         DESTINATION ${CMAKE_INSTALL_DOCDIR})

@@ -15,6 +15,8 @@ cmp -s "$prefix/share/felux/KR02.sys" "$source_dir/resources/KR02.sys" || fail "
 for size in 48 64 128 256; do
   icon=$prefix/share/icons/hicolor/${size}x${size}/apps/felux.png
   [[ $(identify -format '%wx%h' "$icon" 2>/dev/null) == "${size}x${size}" ]] || fail "icon $size is missing or misdrawn"
+  # The sound stream's icon name in the desktop's mixer.
+  cmp -s "$icon" "${icon%/*}/FELUX.png" || fail "icon $size has no copy named after the sound stream"
 done
 desktop=$prefix/share/applications/io.github.felux.Felux.desktop
 grep -q '^Exec=felux %U$' "$desktop" || fail "desktop file: Exec"
