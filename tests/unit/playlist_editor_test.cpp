@@ -154,8 +154,8 @@ TEST(PlaylistEditor, DoubleClickRequestsAndTheMarkComesWithTheOpening) {
     e.editor.MarkCurrent(6);
     EXPECT_EQ(e.view.lines[6], ">0007 g");
     EXPECT_EQ(e.view.SelectedLines(), std::vector<std::size_t>{6});
-    e.editor.ClearEditorRequest(0);
-    e.editor.ClearEditorRequest(1);
+    e.editor.ClearEditorRequest(editor_query::kRequest);
+    e.editor.ClearEditorRequest(editor_query::kRequestedIndex);
     EXPECT_EQ(e.editor.QueryEditorState(editor_query::kRequest), 0);
     EXPECT_EQ(e.editor.QueryEditorState(editor_query::kRequestedIndex), 0);
 

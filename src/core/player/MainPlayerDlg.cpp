@@ -76,19 +76,19 @@ void MainPlayerDlg::OnTimer() {
             state.sourceRectCountdown = 0;
         }
         RunPendingCommands();
-        state.panelHover = PanelQuery(6);
+        state.panelHover = PanelQuery(panel_query::kHover);
         if (videoInput.TakePressed()) KeepPanelAboveVideo();
-        if (VideoInput(0) != 0) {
-            if (VideoInput(3) != 0) {
+        if (VideoInput(video_query::kAnyClick) != 0) {
+            if (VideoInput(video_query::kLeftClick) != 0) {
                 state.appActive = 1;
                 state.videoFocusWait = 7;
-            } else if (VideoInput(5) != 0) {
+            } else if (VideoInput(video_query::kMiddleClick) != 0) {
                 state.requests.middleClick = 1;
             }
         }
-        if (wheel.ForwardChildNotch(PanelQuery(11))) PanelResetNotch();
-        if (wheel.ForwardChildNotch(VideoInput(7))) VideoInputReset(2);
-        if ((PanelQuery(7) != 0 || SkinDragActive()) && state.modalDialogUp == 0) HandlePanelMouse();
+        if (wheel.ForwardChildNotch(PanelQuery(panel_query::kWheel))) PanelResetNotch();
+        if (wheel.ForwardChildNotch(VideoInput(video_query::kWheel))) VideoInputReset(video_reset::kClearWheel);
+        if ((PanelQuery(panel_query::kButtons) != 0 || SkinDragActive()) && state.modalDialogUp == 0) HandlePanelMouse();
         if (state.mediaClosed == 0) {
             if (state.segmentActive && CheckSegment()) {
                 state.requests.fastForward = 1;
@@ -136,30 +136,29 @@ bool MainPlayerDlg::EveryEntryFailedInTurn() {
 
 void MainPlayerDlg::ExchangeWithEditor() {
     // The settings dialog keeps the poll paused even while the editor reports no dialog of its own.
-    const int editorDialog = QueryEditorState(200);
+    const int editorDialog = QueryEditorState(editor_query::kFileDialogOpen);
     state.modalDialogUp = settingsDialogOpen_ ? 1 : editorDialog;
     // The editor changes the list directly: the count follows it.
     playlist.RefreshCount();
     if (playlist.count != state.shuffleOrderCount) Shuffle();
-    if (QueryEditorState(0) == 10) {
+    if (QueryEditorState(editor_query::kRequest) == kEditorResized) {
         LayoutEditor();
         const Rect r = ports_.windows.WindowRect(WindowId::Editor);
         settings.editorWindowX = r.x;
         settings.editorWindowY = r.y;
         settings.editorWindowWidth = r.width;
         settings.editorWindowHeight = r.height;
-        if (QueryEditorState(100) == 1) PushEditorSettings();
+        if (QueryEditorState(editor_query::kMoved) == 1) PushEditorSettings();
     }
-    QueryEditorState(4);
-    settings.listPathMode = QueryEditorState(6);
+    settings.listPathMode = QueryEditorState(editor_query::kListPathMode);
     // A file waiting for its layout is already open: the request goes ahead.
-    if (QueryEditorState(0) == 1 && !openingBusy_ && !(drop_.Running() && dropReplaces_)) {
-        playlist.currentIndex = QueryEditorState(1);
-        ClearEditorRequest(0);
-        ClearEditorRequest(1);
+    if (QueryEditorState(editor_query::kRequest) == kEditorPlayRequest && !openingBusy_ && !(drop_.Running() && dropReplaces_)) {
+        playlist.currentIndex = QueryEditorState(editor_query::kRequestedIndex);
+        ClearEditorRequest(editor_query::kRequest);
+        ClearEditorRequest(editor_query::kRequestedIndex);
         state.requests.playSelected = 1;
     }
-    playlist.currentIndex = QueryEditorState(2);
+    playlist.currentIndex = QueryEditorState(editor_query::kCurrent);
 }
 
 void MainPlayerDlg::LayoutStep() {

@@ -88,8 +88,8 @@ int PlaylistEditor::QueryEditorState(int code) {
 }
 
 void PlaylistEditor::ClearEditorRequest(int which) {
-    if (which == 0) request_ = 0;
-    if (which == 1) requestedIndex_ = 0;
+    if (which == editor_query::kRequest) request_ = 0;
+    if (which == editor_query::kRequestedIndex) requestedIndex_ = 0;
 }
 
 std::vector<ControlPlace> PlaylistEditor::EditorLayout(int w, int h) {
