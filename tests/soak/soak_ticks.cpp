@@ -113,6 +113,7 @@ int main(int argc, char** argv) {
         h.engine.seeks.clear();
         h.windows.log.clear();
         h.reports.clear();
+        h.screenSaver.calls.clear();
         heap = HeapInUse();
         if (hour == 2) secondHour = heap;
         std::printf("hour %2d: heap in use %ld bytes, %ld files opened, now entry %d of %d\n", hour, heap,
