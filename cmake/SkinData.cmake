@@ -1,6 +1,6 @@
-# Compiles resources/skin.bmp into felux_core as a byte array (SkinBitmapBytes()).
+# Compiles resources/skin.bmp into felux_core_skin as a byte array (SkinBitmapBytes()).
 #
-# Included from the root CMakeLists after felux_core exists, it adds a build
+# Included from the root CMakeLists after felux_core_skin exists, it adds a build
 # step that reruns this same file as a script (cmake -P) whenever the bitmap
 # changes; in script mode it writes the .cpp.
 
@@ -37,4 +37,4 @@ add_custom_command(
   DEPENDS ${FELUX_SKIN_BMP} ${CMAKE_CURRENT_LIST_FILE}
   COMMENT "Embedding the skin bitmap"
   VERBATIM)
-target_sources(felux_core PRIVATE ${FELUX_SKIN_CPP})
+target_sources(felux_core_skin PRIVATE ${FELUX_SKIN_CPP})

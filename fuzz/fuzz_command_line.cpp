@@ -6,8 +6,9 @@
 #include <string_view>
 #include <vector>
 
-#include "app/CommandLine.h"
 #include "app/CommandLineOptions.h"
+#include "playlist/CommandLine.h"
+#include "playlist/ListFile.h"
 
 namespace {
 

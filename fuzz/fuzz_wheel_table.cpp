@@ -3,7 +3,7 @@
 #include <string_view>
 
 #include "settings/PlayerSettings.h"
-#include "wheel/WheelTableText.h"
+#include "settings/WheelTableText.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);

@@ -7,9 +7,9 @@
 #include <cstdlib>
 #include <system_error>
 
-#include "app/CommandLine.h"
 #include "app/CommandLineOptions.h"
 #include "app/DataFolder.h"
+#include "playlist/CommandLine.h"
 #include "qt/FontSubstitution.h"
 #include "qt/HandOverChannel.h"
 #include "qt/X11Session.h"

@@ -6,7 +6,7 @@
 #include <optional>
 
 #include "platform/DisplayModes.h"
-#include "platform/SettingsDialogs.h"
+#include "settings/SettingsDialogs.h"
 
 class QWidget;
 

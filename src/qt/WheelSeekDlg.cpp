@@ -10,7 +10,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "wheel/WheelTableText.h"
+#include "settings/WheelTableText.h"
 
 namespace felux {
 namespace {

@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "platform/SettingsDialogs.h"
+#include "settings/SettingsDialogs.h"
 
 namespace felux::test {
 

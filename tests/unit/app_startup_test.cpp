@@ -2,8 +2,9 @@
 #include <gtest/gtest.h>
 
 #include "TempFolder.h"
-#include "app/CommandLine.h"
 #include "app/DataFolder.h"
+#include "playlist/CommandLine.h"
+#include "playlist/ListFile.h"
 
 namespace felux {
 namespace {

@@ -8,8 +8,8 @@
 #include "FakeWheelMedia.h"
 #include "input/KeyLatch.h"
 #include "platform/Keys.h"
+#include "settings/WheelTableText.h"
 #include "wheel/WheelSeek.h"
-#include "wheel/WheelTableText.h"
 
 namespace felux {
 namespace {

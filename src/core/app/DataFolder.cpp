@@ -8,7 +8,8 @@
 
 #include "engine/VolumeLog.h"
 #include "io/TextFile.h"
-#include "player/MainPlayerDlg.h"
+#include "playlist/History.h"
+#include "playlist/ListFile.h"
 #include "settings/SettingsFile.h"
 
 namespace felux {

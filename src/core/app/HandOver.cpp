@@ -1,7 +1,6 @@
 // Files a second start hands to the running player: the message on the wire and its receipt.
 #include "app/HandOver.h"
 
-#include "app/CommandLine.h"
 #include "player/MainPlayerDlg.h"
 #include "playlist/ListFile.h"
 

@@ -3,20 +3,13 @@
 
 #include <array>
 
+#include "model/PlayerState.h"
+#include "model/PopupMenu.h"
+#include "model/ScreenPoint.h"
 #include "platform/KeyState.h"
-#include "player/PlayerState.h"
 #include "settings/PlayerSettings.h"
 
 namespace felux {
-
-enum class PopupMenu { Playlist = 0, History = 1, FileInfo = 2 };
-inline constexpr int kPopupMenus = 3;
-
-struct ScreenPoint {
-    int x = 0;
-    int y = 0;
-    bool operator==(const ScreenPoint&) const = default;
-};
 
 // Player operations the keys trigger that other subsystems own; the rest are request flags of
 // the player state. Each "Request" call raises a flag for the dispatcher of the same tick, so

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "model/ScreenPoint.h"
+
 namespace felux {
 
 enum class WindowId { Main, Panel, Video, Picture, Editor };
@@ -14,11 +16,6 @@ struct Rect {
     int width = 0;
     int height = 0;
     bool operator==(const Rect&) const = default;
-};
-
-struct Point {
-    int x = 0;
-    int y = 0;
 };
 
 struct Size {

@@ -2,8 +2,8 @@
 #include <algorithm>
 #include <chrono>
 
-#include "app/CommandLine.h"
 #include "player/MainPlayerDlg.h"
+#include "playlist/ListFile.h"
 
 namespace felux {
 

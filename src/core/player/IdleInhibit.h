@@ -1,8 +1,8 @@
 // Whether the desktop should stay awake now, and the one inhibition per playing stretch that follows it.
 #pragma once
 
+#include "model/PlayerState.h"
 #include "platform/ScreenSaver.h"
-#include "player/PlayerState.h"
 
 namespace felux {
 

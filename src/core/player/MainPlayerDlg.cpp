@@ -3,9 +3,9 @@
 
 #include <algorithm>
 
-#include "app/CommandLine.h"
 #include "input/WatchedKeys.h"
 #include "io/TextFile.h"
+#include "playlist/CommandLine.h"
 #include "playlist/ListFile.h"
 #include "settings/SettingsFile.h"
 

@@ -11,28 +11,28 @@
 #include "engine/MediaGraph.h"
 #include "engine/Volume.h"
 #include "engine/VolumeLog.h"
+#include "input/KeyboardPoll.h"
+#include "model/PlayerState.h"
 #include "platform/DisplayModes.h"
 #include "platform/EditorPorts.h"
 #include "platform/KeyState.h"
 #include "platform/MediaEngine.h"
-#include "platform/SystemVolume.h"
-#include "platform/WindowSystem.h"
-#include "input/KeyboardPoll.h"
-#include "player/IdleInhibit.h"
-#include "player/PlayerInput.h"
-#include "player/PlayerState.h"
 #include "platform/PixelSink.h"
 #include "platform/ScreenSaver.h"
-#include "platform/SettingsDialogs.h"
+#include "platform/SystemVolume.h"
+#include "platform/WindowSystem.h"
+#include "player/IdleInhibit.h"
+#include "player/PlayerInput.h"
 #include "playlist/FolderScan.h"
 #include "playlist/History.h"
 #include "playlist/IndexList.h"
+#include "playlist/Playlist.h"
 #include "playlist/PlaylistEditor.h"
+#include "settings/PlayerSettings.h"
+#include "settings/SettingsDialogs.h"
 #include "skin/PanelButtons.h"
 #include "skin/PanelRenderer.h"
 #include "video/VideoSize.h"
-#include "playlist/Playlist.h"
-#include "settings/PlayerSettings.h"
 #include "wheel/WheelSeek.h"
 
 namespace felux {
@@ -75,8 +75,6 @@ struct OpenFile {
 inline constexpr int kMainWidth = 407;
 inline constexpr int kMainHeight = 50;
 inline constexpr const char* kMainTitle = " ◎ FELUX";
-inline constexpr const char* kCurrentListName = "KR01.tob";
-inline constexpr const char* kHistoryName = "HIS.tob";
 // The editor's "I closed" message and its one meaningful wParam.
 inline constexpr int kEditorClosedMessage = 0x400 + 11;
 inline constexpr int kEditorClosedCode = 20;

@@ -4,7 +4,6 @@
 #include <array>
 #include <sys/stat.h>
 
-#include "app/CommandLine.h"
 #include "playlist/ListFile.h"
 #include "playlist/MediaFileTypes.h"
 

@@ -7,6 +7,9 @@
 
 namespace felux {
 
+// The history, in the data folder.
+inline constexpr const char* kHistoryName = "HIS.tob";
+
 class History {
 public:
     static constexpr std::size_t kMaxEntries = 20;

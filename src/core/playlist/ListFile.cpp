@@ -95,6 +95,13 @@ bool NamesEntry(std::string_view line, bool m3u) {
 
 }  // namespace
 
+bool IsListPath(const std::string& path) {
+    std::string ext = std::filesystem::path(path).extension().string();
+    for (char& c : ext)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return ext == ".m3u" || ext == ".tob";
+}
+
 bool LoadListFile(Playlist& list, const std::filesystem::path& listFile) {
     const std::optional<std::string> text = io::ReadRawTextBounded(listFile, kMaxListBytes);
     if (!text) return false;

@@ -2,10 +2,17 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
 
 #include "playlist/Playlist.h"
 
 namespace felux {
+
+// The current list, in the data folder.
+inline constexpr const char* kCurrentListName = "KR01.tob";
+
+// ".m3u" or ".tob" in any letter case: a list file rather than a media file.
+bool IsListPath(const std::string& path);
 
 // Appends the list's entries (never clears); true when any line produced an
 // entry or a title. Relative and drive-less lines resolve against the list's folder.

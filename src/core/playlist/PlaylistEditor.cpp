@@ -5,7 +5,6 @@
 #include <filesystem>
 #include <numeric>
 
-#include "app/CommandLine.h"
 #include "playlist/ListFile.h"
 #include "playlist/SelectionSort.h"
 

@@ -5,7 +5,7 @@
 #include <cstdio>
 
 #include "i18n/UiText.h"
-#include "wheel/WheelTableText.h"
+#include "settings/WheelTableText.h"
 
 namespace felux {
 namespace {

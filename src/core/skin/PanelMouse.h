@@ -3,9 +3,10 @@
 
 #include <cstdint>
 
-#include "input/KeyboardPoll.h"
+#include "model/PlayerState.h"
+#include "model/PopupMenu.h"
+#include "model/ScreenPoint.h"
 #include "platform/WindowSystem.h"
-#include "player/PlayerState.h"
 #include "settings/PlayerSettings.h"
 #include "skin/PanelButtons.h"
 #include "skin/PanelWnd.h"

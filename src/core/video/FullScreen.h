@@ -3,15 +3,11 @@
 
 #include <optional>
 
+#include "model/ScreenPoint.h"
 #include "platform/DisplayModes.h"
 #include "platform/WindowSystem.h"
 
 namespace felux {
-
-struct CursorPoint {
-    int x = 0;
-    int y = 0;
-};
 
 // What full screen needs of the mouse: button state, the cursor's place and visibility.
 class FullScreenPort {

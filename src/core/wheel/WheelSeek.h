@@ -3,9 +3,9 @@
 
 #include <array>
 
+#include "model/PlayerState.h"
 #include "platform/KeyState.h"
 #include "platform/MediaEngine.h"
-#include "player/PlayerState.h"
 #include "settings/PlayerSettings.h"
 
 namespace felux {

@@ -1,5 +1,5 @@
 // The text form of the user wheel tables: "%d" per jump entry, "%d%%" per rate entry, joined by ','.
-#include "wheel/WheelTableText.h"
+#include "settings/WheelTableText.h"
 
 #include <climits>
 #include <cstddef>

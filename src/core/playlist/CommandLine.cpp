@@ -1,5 +1,5 @@
 // What the command line asks the player to play.
-#include "app/CommandLine.h"
+#include "playlist/CommandLine.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -42,13 +42,6 @@ std::vector<std::string> CommandLinePaths(const std::vector<std::string>& argsAf
         if (!exists(each.back())) return {joined};
     }
     return each;
-}
-
-bool IsListPath(const std::string& path) {
-    std::string ext = std::filesystem::path(path).extension().string();
-    for (char& c : ext)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return ext == ".m3u" || ext == ".tob";
 }
 
 }  // namespace felux

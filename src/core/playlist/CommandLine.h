@@ -23,7 +23,4 @@ std::string CommandLinePath(const std::vector<std::string>& argsAfterProgram,
 std::vector<std::string> CommandLinePaths(const std::vector<std::string>& argsAfterProgram,
                                           const std::filesystem::path& workingFolder);
 
-// ".m3u" or ".tob" in any letter case: a list file rather than a media file.
-bool IsListPath(const std::string& path);
-
 }  // namespace felux
