@@ -1,8 +1,6 @@
 // MPEG audio file information: the ID3 tags, the first frame header and the information lines shown for them.
 #include "engine/AudioInfo.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -145,19 +143,6 @@ std::uintmax_t ReadId3v2Tags(int fd, std::uintmax_t size, Id3v2Text& text) {
     return end;
 }
 
-// A regular file opened for reading, and its length; nullopt for anything else.
-std::optional<std::pair<int, std::uintmax_t>> OpenRegular(const std::filesystem::path& file) {
-    // O_NONBLOCK so that a FIFO named ".mp3" never waits for a writer.
-    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) return std::nullopt;
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
-        return std::nullopt;
-    }
-    return std::pair{fd, static_cast<std::uintmax_t>(st.st_size)};
-}
-
 }  // namespace
 
 bool HasMpegInfo(const std::filesystem::path& file) {
@@ -204,7 +189,7 @@ std::string FormatMpegLine(const std::optional<MpegHeader>& header) {
 
 AudioFileInfo ReadAudioInfo(const std::filesystem::path& file) {
     AudioFileInfo info;
-    const auto opened = OpenRegular(file);
+    const auto opened = io::OpenRegularFile(file);
     if (!opened) return info;
     const auto [fd, size] = *opened;
     info.fileLength = size;
@@ -231,7 +216,7 @@ AudioFileInfo ReadAudioInfo(const std::filesystem::path& file) {
 }
 
 std::optional<Id3v2Picture> ReadId3v2Picture(const std::filesystem::path& file) {
-    const auto opened = OpenRegular(file);
+    const auto opened = io::OpenRegularFile(file);
     if (!opened) return std::nullopt;
     const auto [fd, size] = *opened;
     std::optional<Id3v2Picture> chosen;

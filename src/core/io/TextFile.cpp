@@ -14,7 +14,7 @@
 
 namespace felux::io {
 
-std::optional<std::string> ReadFileBounded(const std::filesystem::path& path, std::size_t maxBytes) {
+std::optional<std::pair<int, std::uintmax_t>> OpenRegularFile(const std::filesystem::path& path) {
     // O_NONBLOCK so that opening a FIFO never waits for a writer.
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) return std::nullopt;
@@ -23,8 +23,15 @@ std::optional<std::string> ReadFileBounded(const std::filesystem::path& path, st
         ::close(fd);
         return std::nullopt;
     }
+    return std::pair{fd, static_cast<std::uintmax_t>(st.st_size)};
+}
+
+std::optional<std::string> ReadFileBounded(const std::filesystem::path& path, std::size_t maxBytes) {
+    const auto opened = OpenRegularFile(path);
+    if (!opened) return std::nullopt;
+    const int fd = opened->first;
     std::string data;
-    data.resize(std::min<std::size_t>(maxBytes, static_cast<std::size_t>(st.st_size)));
+    data.resize(static_cast<std::size_t>(std::min<std::uintmax_t>(maxBytes, opened->second)));
     std::size_t got = 0;
     while (got < data.size()) {
         const ssize_t n = ::read(fd, data.data() + got, data.size() - got);

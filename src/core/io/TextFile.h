@@ -2,12 +2,18 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace felux::io {
+
+// A regular file opened for reading (never waiting on a FIFO) and its length; nullopt for anything
+// else. The caller closes the descriptor.
+std::optional<std::pair<int, std::uintmax_t>> OpenRegularFile(const std::filesystem::path& path);
 
 // Reads at most maxBytes from the start of a regular file; nullopt when it
 // cannot be opened or is not a regular file (directories, FIFOs, devices).
