@@ -13,7 +13,7 @@
 #include "mpv/MpvEngine.h"
 #include "mpv/MpvSystemVolume.h"
 #include "mpv/QuietSoundLibraries.h"
-#include "player/MainPlayerDlg.h"
+#include "player/Player.h"
 #include "qt/BusScreenSaver.h"
 #include "qt/HandOverChannel.h"
 #include "qt/Launch.h"
@@ -87,25 +87,25 @@ int main(int argc, char** argv) {
 
     // Outlives the player, so that the release at exit reaches the bus before the process ends.
     felux::BusScreenSaver screenSaver(toStandardError);
-    felux::MainPlayerDlg player({windows, keys, displayModes, media, systemVolume, toStandardError, &textPainter,
+    felux::Player player({windows, keys, displayModes, media, systemVolume, toStandardError, &textPainter,
                                  &settingsDialogs, &editorWindow, &dialogs, &screenSaver},
                                 launch.folder, std::move(launch.args));
     settingsDialogs.SetClosed([&player](const std::optional<felux::SettingsForm>& result) {
-        player.SettingsDialogClosed(result);
+        player.settingsBridge.Closed(result);
     });
     mainWindow.SetPlayer(&player);
     editorWindow.SetPlayer(&player, &mainWindow);
-    dialogs.SetReceivers([&player](int id) { player.OnPopupChosen(id); },
-                         [&player](std::optional<std::string> path) { player.OnFileChosen(std::move(path)); });
+    dialogs.SetReceivers([&player](int id) { player.popups.Chosen(id); },
+                         [&player](std::optional<std::string> path) { player.editorBridge.FileChosen(std::move(path)); });
     videoWindow.SetRecord(&player.videoInput);
     videoWindow.SetCloseHandler([&player] { player.state.exitRequested = 1; });
     videoWindow.SetStripPainter([&player](felux::PixelSink& sink, int width, int height) {
-        player.PaintTimedTextStrip(sink, width, height);
+        player.presenter.PaintTimedTextStrip(sink, width, height);
     });
     QObject::connect(&app, &QGuiApplication::applicationStateChanged, [&player](Qt::ApplicationState s) {
-        player.OnActivateApp(s == Qt::ApplicationActive);
+        player.OnActivated(s == Qt::ApplicationActive);
     });
-    player.OnInitDialog();
+    player.Start();
     felux::SessionEnd sessionEnd(player);
     felux::HandOverServer handOver(player, launch.handOverSocket, std::move(launch.laterFiles));
     felux::MprisService mpris(player, [&player](const std::string& path) {
@@ -114,7 +114,7 @@ int main(int argc, char** argv) {
 
     QTimer timer;
     auto tick = [&] {
-        player.OnTimer();
+        player.Tick();
         if (player.Ended()) {
             timer.stop();
             // exit(), not quit(): quit() asks the windows, and ours refuse to close by themselves.

@@ -10,7 +10,7 @@
 #include <sys/un.h>
 
 #include "app/HandOver.h"
-#include "player/MainPlayerDlg.h"
+#include "player/Player.h"
 
 namespace felux {
 namespace {
@@ -64,7 +64,7 @@ std::optional<std::string> SendHandOver(const QString& socketPath, const std::ve
     return std::nullopt;
 }
 
-HandOverServer::HandOverServer(MainPlayerDlg& player, const QString& socketPath, std::vector<std::string> laterFiles)
+HandOverServer::HandOverServer(Player& player, const QString& socketPath, std::vector<std::string> laterFiles)
     : player_(player), socketPath_(socketPath), laterFiles_(std::move(laterFiles)) {
     server_.setSocketOptions(QLocalServer::UserAccessOption);
     connect(&server_, &QLocalServer::newConnection, this, &HandOverServer::Accept);

@@ -13,7 +13,7 @@ class QLocalSocket;
 
 namespace felux {
 
-class MainPlayerDlg;
+class Player;
 
 // The socket's path beside the instance lock in folder.
 QString HandOverSocketPath(const QString& folder);
@@ -29,7 +29,7 @@ public:
     // Listens at socketPath (the caller holds the instance lock, so an old socket there is
     // stale); an empty path listens nowhere. laterFiles are appended without playing once the
     // first tick has run.
-    HandOverServer(MainPlayerDlg& player, const QString& socketPath, std::vector<std::string> laterFiles);
+    HandOverServer(Player& player, const QString& socketPath, std::vector<std::string> laterFiles);
 
 private:
     void Listen();
@@ -37,7 +37,7 @@ private:
     void Read(QLocalSocket& socket, std::string& received);
     void Deliver();
 
-    MainPlayerDlg& player_;
+    Player& player_;
     const QString socketPath_;
     int clients_ = 0;  // before server_: its clients, destroyed with it, still count down
     bool listenFailed_ = false;

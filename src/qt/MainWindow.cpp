@@ -9,7 +9,7 @@
 #include <QPainter>
 #include <utility>
 
-#include "player/MainPlayerDlg.h"
+#include "player/Player.h"
 #include "qt/AppIcon.h"
 #include "qt/DropPaths.h"
 #include "qt/QtPixelSink.h"
@@ -69,8 +69,8 @@ void PanelWidget::paintEvent(QPaintEvent*) {
     if (!player_) return;
     QPainter painter(this);
     QtPixelSink sink(painter);
-    player_->PaintPanel(sink);
-    player_->OnPaint();
+    player_->presenter.PaintPanel(sink);
+    player_->OnPanelPainted();
 }
 
 // Shown as any program's window, so the desktop makes the player active when it starts.
@@ -81,7 +81,7 @@ MainWindow::MainWindow() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint
     setAcceptDrops(true);
 }
 
-void MainWindow::SetPlayer(MainPlayerDlg* player) {
+void MainWindow::SetPlayer(Player* player) {
     player_ = player;
     panel_->SetPlayer(player);
 }
@@ -138,7 +138,7 @@ void MainWindow::dropEvent(QDropEvent* event) {
     dragButton_ = 0;
     if (paths.empty() || !player_) return;
     event->acceptProposedAction();
-    player_->OnDropFiles(std::move(paths), DropTarget::Main, button);
+    player_->OnDrop(std::move(paths), DropTarget::Main, button);
 }
 
 }  // namespace felux

@@ -7,14 +7,14 @@
 
 namespace felux {
 
-class MainPlayerDlg;
+class Player;
 
 // The panel surface: shows the frames the player composes from the skin.
 class PanelWidget : public QWidget {
     Q_OBJECT
 public:
     explicit PanelWidget(QWidget* parent);
-    void SetPlayer(MainPlayerDlg* player) { player_ = player; }
+    void SetPlayer(Player* player) { player_ = player; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -26,7 +26,7 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
 
 private:
-    MainPlayerDlg* player_ = nullptr;
+    Player* player_ = nullptr;
     WindowDrag drag_;
 };
 
@@ -35,7 +35,7 @@ class MainWindow : public QWidget {
 public:
     MainWindow();
     PanelWidget* Panel() const { return panel_; }
-    void SetPlayer(MainPlayerDlg* player);
+    void SetPlayer(Player* player);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -50,7 +50,7 @@ protected:
 private:
     PanelWidget* panel_;
     bool shownOnce_ = false;
-    MainPlayerDlg* player_ = nullptr;
+    Player* player_ = nullptr;
     int dragButton_ = 0;  // the button seen while the drag moved: it is up by the drop
 };
 

@@ -23,7 +23,7 @@ constexpr qlonglong kSeekSlack = 1'500'000;
 
 }  // namespace
 
-MprisService::MprisService(MainPlayerDlg& player, MprisPlayer::OpenHandler open)
+MprisService::MprisService(Player& player, MprisPlayer::OpenHandler open)
     : remote_(player),
       root_(new MprisRoot(this, remote_)),
       player_(new MprisPlayer(this, remote_, std::move(open))) {

@@ -18,7 +18,7 @@ class MprisService : public QObject {
 
 public:
     // Registers at once; without a session bus the player simply runs without it.
-    MprisService(MainPlayerDlg& player, MprisPlayer::OpenHandler open);
+    MprisService(Player& player, MprisPlayer::OpenHandler open);
     ~MprisService() override;
 
     bool Registered() const { return registered_; }

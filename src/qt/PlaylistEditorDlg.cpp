@@ -14,7 +14,7 @@
 #include <QSignalBlocker>
 #include <algorithm>
 
-#include "player/MainPlayerDlg.h"
+#include "player/Player.h"
 #include "qt/AppIcon.h"
 #include "qt/DropPaths.h"
 #include "qt/X11Desktop.h"
@@ -27,7 +27,7 @@ QString LineText(const std::string& line) { return QString::fromUtf8(line.data()
 
 }  // namespace
 
-PlaylistEditorDlg::PlaylistEditorDlg(MainPlayerDlg& player, QWidget* parent)
+PlaylistEditorDlg::PlaylistEditorDlg(Player& player, QWidget* parent)
     : QDialog(parent), player_(player), list_(new QListWidget(this)), folder_(new QLineEdit(this)) {
     setWindowTitle(tr("Torvel"));
     setWindowIcon(AppIcon());
@@ -167,7 +167,7 @@ void PlaylistEditorDlg::keyPressEvent(QKeyEvent* event) {
     QDialog::keyPressEvent(event);
 }
 
-void PlaylistEditorDlg::SendClose() { player_.OnEditorMessage(kEditorClosedCode); }
+void PlaylistEditorDlg::SendClose() { player_.OnEditorClosed(); }
 
 void PlaylistEditorDlg::dragEnterEvent(QDragEnterEvent* event) {
     if (event->mimeData()->hasUrls()) event->acceptProposedAction();
@@ -181,7 +181,7 @@ void PlaylistEditorDlg::dropEvent(QDropEvent* event) {
     std::vector<std::string> paths = DropPaths(event->mimeData());
     if (paths.empty()) return;
     event->acceptProposedAction();
-    player_.OnDropFiles(std::move(paths), DropTarget::Editor, 0);
+    player_.OnDrop(std::move(paths), DropTarget::Editor, 0);
 }
 
 PlaylistView& QtEditorWindow::Create(Rect rect) {

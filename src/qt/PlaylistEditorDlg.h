@@ -14,12 +14,12 @@ class QPushButton;
 
 namespace felux {
 
-class MainPlayerDlg;
+class Player;
 
 class PlaylistEditorDlg : public QDialog, public PlaylistView {
     Q_OBJECT
 public:
-    PlaylistEditorDlg(MainPlayerDlg& player, QWidget* parent);
+    PlaylistEditorDlg(Player& player, QWidget* parent);
 
     void InsertLine(std::size_t index, const std::string& line) override;
     void DeleteLine(std::size_t index) override;
@@ -48,7 +48,7 @@ private:
     QPushButton* AddButton(EditorControl control, const char* name, const QString& caption);
     void SendClose();
 
-    MainPlayerDlg& player_;
+    Player& player_;
     QListWidget* list_;
     QLineEdit* folder_;
     std::map<EditorControl, QWidget*> controls_;
@@ -57,7 +57,7 @@ private:
 // The editor window port: creates the window on demand and lets it go when it closes.
 class QtEditorWindow : public EditorWindow {
 public:
-    void SetPlayer(MainPlayerDlg* player, QWidget* owner) {
+    void SetPlayer(Player* player, QWidget* owner) {
         player_ = player;
         owner_ = owner;
     }
@@ -68,7 +68,7 @@ public:
     QWidget* Widget() const { return dialog_; }
 
 private:
-    MainPlayerDlg* player_ = nullptr;
+    Player* player_ = nullptr;
     QWidget* owner_ = nullptr;
     QPointer<PlaylistEditorDlg> dialog_;
 };

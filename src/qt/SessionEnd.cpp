@@ -10,7 +10,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
-#include "player/MainPlayerDlg.h"
+#include "player/Player.h"
 
 namespace felux {
 namespace {
@@ -20,7 +20,7 @@ constexpr std::array<int, 3> kEndSignals{SIGTERM, SIGHUP, SIGINT};
 // Shared with the signal handler and the exit handler, which cannot be given a context.
 int wakeFd = -1;
 std::atomic_flag signalled;  // clear from the start since C++20
-std::atomic<MainPlayerDlg*> unsavedPlayer{nullptr};
+std::atomic<Player*> unsavedPlayer{nullptr};
 bool atExitRegistered = false;
 
 void OnEndSignal(int signo) {
@@ -34,13 +34,13 @@ void OnEndSignal(int signo) {
 
 // Runs from exit(). A player that ended normally has saved already, and once is enough.
 void SaveAtExit() {
-    MainPlayerDlg* player = unsavedPlayer.exchange(nullptr);
+    Player* player = unsavedPlayer.exchange(nullptr);
     if (player && !player->Ended()) player->SaveFiles();
 }
 
 }  // namespace
 
-SessionEnd::SessionEnd(MainPlayerDlg& player) : player_(player) {
+SessionEnd::SessionEnd(Player& player) : player_(player) {
     unsavedPlayer.store(&player);
     if (!atExitRegistered) atExitRegistered = std::atexit(SaveAtExit) == 0;
     connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager&) { player_.SaveFiles(); });

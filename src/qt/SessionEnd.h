@@ -9,7 +9,7 @@
 
 namespace felux {
 
-class MainPlayerDlg;
+class Player;
 
 // SIGTERM, SIGHUP and SIGINT ask the player for its exit sequence from the event loop: the
 // handler only writes a byte into a socket pair. A second one while the exit runs ends the
@@ -20,7 +20,7 @@ class SessionEnd : public QObject {
     Q_OBJECT
 
 public:
-    explicit SessionEnd(MainPlayerDlg& player);
+    explicit SessionEnd(Player& player);
     ~SessionEnd() override;
     SessionEnd(const SessionEnd&) = delete;
     SessionEnd& operator=(const SessionEnd&) = delete;
@@ -28,7 +28,7 @@ public:
 private:
     void TakeSignal();
 
-    MainPlayerDlg& player_;
+    Player& player_;
     std::array<int, 2> wake_{-1, -1};  // the handler writes to [1]
     std::unique_ptr<QSocketNotifier> notifier_;
     std::array<struct sigaction, 3> previous_{};

@@ -13,26 +13,14 @@
 #include "FakeSettingsDialogs.h"
 #include "FakeSystemVolume.h"
 #include "FakeWindowSystem.h"
+#include "StepClock.h"
 #include "KeyListText.h"
 #include "TempFolder.h"
 #include "input/KeyLatch.h"
-#include "player/MainPlayerDlg.h"
+#include "player/Player.h"
 #include "settings/SettingsFile.h"
 
 namespace felux::test {
-
-// Opens the player's protected operations to the tests.
-class OpenPlayer : public MainPlayerDlg {
-public:
-    using MainPlayerDlg::MainPlayerDlg;
-    using MainPlayerDlg::CheckABRepeat;
-    using MainPlayerDlg::CheckSegment;
-    using MainPlayerDlg::CloseMedia;
-    using MainPlayerDlg::Next;
-    using MainPlayerDlg::OpenCurrent;
-    using MainPlayerDlg::Shuffle;
-    using MainPlayerDlg::ShowPopupMenu;
-};
 
 class PlayerHarness {
 public:
@@ -47,13 +35,15 @@ public:
 
     // Starts with the given entries as the playlist; nothing opens on the first tick.
     // configure runs on the loaded settings before the first tick.
-    OpenPlayer& Start(const std::vector<std::string>& entries, bool openOnStart = false,
+    Player& Start(const std::vector<std::string>& entries, bool openOnStart = false,
                       const std::function<void(PlayerSettings&)>& configure = {}) {
-        player = std::make_unique<OpenPlayer>(
+        player = std::make_unique<Player>(
             PlayerPorts{windows, keys, modes, engine, systemVolume, [this](const std::string& t) { reports.push_back(t); },
-                        nullptr, &settingsDialogs, &editorWindow, &dialogs, &screenSaver},
+                        nullptr, &settingsDialogs, &editorWindow, &dialogs, &screenSaver, clock.Source(), [] {
+                            return 20261209u;
+                        }},
             folder.path(), std::vector<std::string>{});
-        player->OnInitDialog();
+        player->Start();
         player->settings.noPlayOnStart = openOnStart ? 0 : 1;
         if (configure) configure(player->settings);
         for (const std::string& e : entries) player->playlist.AppendPath(e);
@@ -63,8 +53,8 @@ public:
 
     void Tick(int n = 1) {
         for (int i = 0; i < n; ++i) {
-            player->OnTimer();
-            player->OnPaint();
+            player->Tick();
+            player->OnPanelPainted();
         }
     }
 
@@ -84,8 +74,9 @@ public:
     FakeEditorWindow editorWindow;
     FakeDialogs dialogs;
     FakeScreenSaver screenSaver;
+    StepClock clock;
     std::vector<std::string> reports;
-    std::unique_ptr<OpenPlayer> player;
+    std::unique_ptr<Player> player;
 };
 
 }  // namespace felux::test

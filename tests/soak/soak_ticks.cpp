@@ -41,7 +41,7 @@ int main(int argc, char** argv) {
     for (int i = 0; i < 5; ++i)
         clips.push_back(h.AddMedia("clip" + std::to_string(i) + ".mpg",
                                    {(7 + 11 * i) * kUnitsPerSecond, 100, {320 + 16 * i, 240}, i != 3}));
-    felux::test::OpenPlayer& p = h.Start(clips, true, [](felux::PlayerSettings& s) { s.repeatList = 1; });
+    felux::Player& p = h.Start(clips, true, [](felux::PlayerSettings& s) { s.repeatList = 1; });
 
     std::mt19937 random(20261208);
     const auto chance = [&random](int oneIn) { return random() % static_cast<unsigned>(oneIn) == 0; };
@@ -78,23 +78,23 @@ int main(int argc, char** argv) {
             // The user answers the settings dialog after a while, by OK or by Cancel.
             if (p.state.modalDialogUp != 0 && chance(100)) {
                 if (h.settingsDialogs.shown.empty() || chance(2))
-                    p.SettingsDialogClosed(std::nullopt);
+                    p.settingsBridge.Closed(std::nullopt);
                 else
-                    p.SettingsDialogClosed(h.settingsDialogs.shown.back());
+                    p.settingsBridge.Closed(h.settingsDialogs.shown.back());
                 h.settingsDialogs.shown.clear();
             }
             // The file chooser and the pop-up menus are answered too: mostly dismissed, now and then
             // with a choice (the first menu item, or the first file of the list).
             if (!h.dialogs.choosers.empty() && chance(100)) {
                 h.dialogs.choosers.clear();
-                p.OnFileChosen(chance(2) || p.playlist.count == 0 ? std::nullopt
+                p.editorBridge.FileChosen(chance(2) || p.playlist.count == 0 ? std::nullopt
                                                                    : std::optional<std::string>(p.playlist.PathAt(0)));
             }
             if (!h.dialogs.menus.empty() && chance(50)) {
                 h.dialogs.menus.clear();
-                p.OnPopupChosen(chance(2) ? 0 : 1);
+                p.popups.Chosen(chance(2) ? 0 : 1);
             }
-            if (p.state.editorOpen != 0 && chance(300)) p.OnEditorMessage(felux::kEditorClosedCode);
+            if (p.state.editorOpen != 0 && chance(300)) p.OnEditorClosed();
             if (h.engine.playing) {
                 h.engine.position += static_cast<felux::MediaTime>(static_cast<double>(kTick) * h.engine.rate);
                 if (h.engine.position >= h.engine.Duration()) h.engine.completed = true;

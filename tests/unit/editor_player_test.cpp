@@ -9,7 +9,6 @@
 namespace felux {
 namespace {
 
-using test::OpenPlayer;
 using test::PlayerHarness;
 
 std::vector<std::string> Paths(const Playlist& list) {
@@ -29,14 +28,14 @@ std::vector<std::size_t> Marked(const std::vector<std::string>& lines) {
 class EditorPlayerTest : public ::testing::Test {
 protected:
     void TickUntilDropDone() {
-        for (int i = 0; i < 100 && h.player->DropScanning(); ++i) h.Tick();
-        ASSERT_FALSE(h.player->DropScanning());
+        for (int i = 0; i < 100 && h.player->drop.Running(); ++i) h.Tick();
+        ASSERT_FALSE(h.player->drop.Running());
     }
     // Plays entry `index` of the list and opens the editor over it.
-    OpenPlayer& PlayWithEditor(const std::vector<std::string>& entries, int index) {
-        OpenPlayer& p = h.Start(entries);
+    Player& PlayWithEditor(const std::vector<std::string>& entries, int index) {
+        Player& p = h.Start(entries);
         p.playlist.currentIndex = index;
-        p.OpenCurrent();
+        p.playback.OpenCurrent();
         h.TickUntilStarted();
         p.state.requests.file = 2;
         h.Tick();
@@ -49,7 +48,7 @@ TEST_F(EditorPlayerTest, ToggleOpensAtTheSavedPlaceExchangesAndCloses) {
     const std::string a = h.AddMedia("a.mpg");
     const std::string b = h.AddMedia("b.mpg");
     const std::string c = h.AddMedia("c.mpg");
-    OpenPlayer& p = h.Start({a, b, c});
+    Player& p = h.Start({a, b, c});
     p.settings.editorWindowX = 30;
     p.settings.editorWindowY = 40;
     p.playlist.currentIndex = 2;
@@ -80,11 +79,10 @@ TEST_F(EditorPlayerTest, ToggleOpensAtTheSavedPlaceExchangesAndCloses) {
 
     // The close message: the window goes, the current index stays below the count.
     p.playlist.currentIndex = 2;
-    p.OnEditorMessage(kEditorClosedCode);
+    p.OnEditorClosed();
     EXPECT_FALSE(h.editorWindow.open);
     EXPECT_EQ(p.state.editorOpen, 0);
     EXPECT_EQ(p.playlist.currentIndex, 1);
-    p.OnEditorMessage(19);  // other codes mean nothing
     // The FILE button's first way closes an open editor instead of choosing a file.
     p.state.requests.file = 2;
     h.Tick();
@@ -97,9 +95,9 @@ TEST_F(EditorPlayerTest, ToggleOpensAtTheSavedPlaceExchangesAndCloses) {
 TEST_F(EditorPlayerTest, PlayRequestIsTakenWhileAFileWaitsToStart) {
     const std::string a = h.AddMedia("a.mpg");
     const std::string b = h.AddMedia("b.mpg");
-    OpenPlayer& p = h.Start({a + FormatSegmentSuffix(1000, 5000), b});
+    Player& p = h.Start({a + FormatSegmentSuffix(1000, 5000), b});
     p.settings.secondaryMonitorFix = 0;
-    p.OpenCurrent();
+    p.playback.OpenCurrent();
     h.Tick(4);
     ASSERT_EQ(p.state.startState, 2);  // laid out, the segment's start delay still running
     p.state.requests.file = 2;
@@ -120,11 +118,11 @@ TEST_F(EditorPlayerTest, DropsReplaceOrAppendOnTheMainWindowAndSortOnlyTheNewPar
     const std::string y = h.AddMedia("y.mpg");
     const std::string x = h.AddMedia("x.mpg");
     const std::string w = h.AddMedia("w.mpg");
-    OpenPlayer& p = h.Start({w}, /*openOnStart=*/true);
+    Player& p = h.Start({w}, /*openOnStart=*/true);
     h.TickUntilStarted();
 
     // Left button: the list is replaced, sorted by path, and the first entry plays.
-    p.OnDropFiles({z, y}, DropTarget::Main, 1);
+    p.OnDrop({z, y}, DropTarget::Main, 1);
     EXPECT_EQ(p.state.mediaClosed, 1);
     TickUntilDropDone();
     EXPECT_EQ(Paths(p.playlist), (std::vector<std::string>{y, z}));
@@ -132,7 +130,7 @@ TEST_F(EditorPlayerTest, DropsReplaceOrAppendOnTheMainWindowAndSortOnlyTheNewPar
     h.TickUntilStarted();
 
     // Right button: the new part is appended sorted as a replacing drop is, playback goes on.
-    p.OnDropFiles({x, w}, DropTarget::Main, 2);
+    p.OnDrop({x, w}, DropTarget::Main, 2);
     TickUntilDropDone();
     EXPECT_EQ(Paths(p.playlist), (std::vector<std::string>{y, z, w, x}));
     EXPECT_EQ(p.openFile.path, y);
@@ -142,9 +140,9 @@ TEST_F(EditorPlayerTest, DropsReplaceOrAppendOnTheMainWindowAndSortOnlyTheNewPar
     // and the current mark stays on its entry.
     p.state.requests.file = 2;
     h.Tick();
-    p.OnDropFiles({z}, DropTarget::Main, 1);
-    EXPECT_FALSE(p.DropScanning());
-    p.OnDropFiles({z, x}, DropTarget::Editor, 0);
+    p.OnDrop({z}, DropTarget::Main, 1);
+    EXPECT_FALSE(p.drop.Running());
+    p.OnDrop({z, x}, DropTarget::Editor, 0);
     TickUntilDropDone();
     EXPECT_EQ(Paths(p.playlist), (std::vector<std::string>{y, z, w, x, x, z}));
     EXPECT_EQ(h.editorWindow.view.lines[4], " 0005 x.mpg");
@@ -156,13 +154,13 @@ TEST_F(EditorPlayerTest, DropsReplaceOrAppendOnTheMainWindowAndSortOnlyTheNewPar
 TEST_F(EditorPlayerTest, AnAppendDropOntoAPausedFileKeepsItPausedUntilOnePlay) {
     const std::string a = h.AddMedia("a.mpg");
     const std::string b = h.AddMedia("b.mpg");
-    OpenPlayer& p = h.Start({a}, /*openOnStart=*/true);
+    Player& p = h.Start({a}, /*openOnStart=*/true);
     h.TickUntilStarted();
     p.state.requests.pauseToggle = 1;
     h.Tick();
     ASSERT_FALSE(h.engine.playing);
 
-    p.OnDropFiles({b}, DropTarget::Main, 2);
+    p.OnDrop({b}, DropTarget::Main, 2);
     TickUntilDropDone();
     EXPECT_FALSE(h.engine.playing);
     EXPECT_EQ(p.state.paused, 1);
@@ -176,7 +174,7 @@ TEST_F(EditorPlayerTest, DeletingThePlayingEntryPlaysTheOneRightAfterItNext) {
     const std::string q = h.AddMedia("q.mpg");
     const std::string r = h.AddMedia("r.mpg");
     const std::string s = h.AddMedia("s.mpg");
-    OpenPlayer& p = PlayWithEditor({h.AddMedia("p.mpg"), q, r, s}, 1);
+    Player& p = PlayWithEditor({h.AddMedia("p.mpg"), q, r, s}, 1);
     h.editorWindow.view.Select({1});
     p.editor.Delete();
     h.Tick();
@@ -194,7 +192,7 @@ TEST_F(EditorPlayerTest, DeletingThePlayingEntryPlaysTheOneRightAfterItNext) {
 
 TEST_F(EditorPlayerTest, NextPastAMissingFileMovesTheMarkSoPlayGoesOnFromThere) {
     const std::string c = h.AddMedia("c.mpg");
-    OpenPlayer& p = PlayWithEditor({h.AddMedia("a.mpg"), "/nowhere/gone.mpg", c}, 0);
+    Player& p = PlayWithEditor({h.AddMedia("a.mpg"), "/nowhere/gone.mpg", c}, 0);
     p.state.requests.fastForward = 1;  // RIGHT: the missing file does not open
     h.Tick();
     ASSERT_EQ(p.state.mediaClosed, 1);
@@ -210,21 +208,21 @@ TEST_F(EditorPlayerTest, NextPastAMissingFileMovesTheMarkSoPlayGoesOnFromThere) 
 
 TEST_F(EditorPlayerTest, AChoiceFromThePopupMenuMovesTheOneMark) {
     const std::string c = h.AddMedia("c.mpg");
-    OpenPlayer& p = PlayWithEditor({h.AddMedia("a.mpg"), h.AddMedia("b.mpg"), c}, 0);
-    p.ShowPopupMenu(PopupMenu::Playlist, {0, 0});
-    p.OnPopupChosen(3);
+    Player& p = PlayWithEditor({h.AddMedia("a.mpg"), h.AddMedia("b.mpg"), c}, 0);
+    p.popups.Show(PopupMenu::Playlist, {0, 0});
+    p.popups.Chosen(3);
     h.Tick();
     EXPECT_EQ(p.openFile.path, c);
     EXPECT_EQ(Marked(h.editorWindow.view.lines), std::vector<std::size_t>{2});
 }
 
 TEST_F(EditorPlayerTest, ANewListStartsAtItsFirstEntryWhenThePlayingFileEnds) {
-    OpenPlayer& p = PlayWithEditor({h.AddMedia("a.mpg"), h.AddMedia("b.mpg"), h.AddMedia("c.mpg")}, 2);
+    Player& p = PlayWithEditor({h.AddMedia("a.mpg"), h.AddMedia("b.mpg"), h.AddMedia("c.mpg")}, 2);
     const std::string pp = h.AddMedia("p.mpg");
     const std::string q = h.AddMedia("q.mpg");
     p.editor.New();
     // Dropped in reverse: the sort of the new part swaps the first place away and back.
-    p.OnDropFiles({h.AddMedia("s.mpg"), h.AddMedia("r.mpg"), q, pp}, DropTarget::Editor, 0);
+    p.OnDrop({h.AddMedia("s.mpg"), h.AddMedia("r.mpg"), q, pp}, DropTarget::Editor, 0);
     TickUntilDropDone();
     EXPECT_TRUE(Marked(h.editorWindow.view.lines).empty());
     h.engine.completed = true;
@@ -238,7 +236,7 @@ TEST_F(EditorPlayerTest, ANewListStartsAtItsFirstEntryWhenThePlayingFileEnds) {
 }
 
 TEST_F(EditorPlayerTest, InFullScreenTheShownPanelBringsTheEditorAndClicksOnItStay) {
-    OpenPlayer& p = h.Start({h.AddMedia("clip.mpg")}, true, [](PlayerSettings& s) {
+    Player& p = h.Start({h.AddMedia("clip.mpg")}, true, [](PlayerSettings& s) {
         s.fullScreenModeOn = 0;
         s.editorWindowX = 40;
         s.editorWindowY = 300;
@@ -252,7 +250,7 @@ TEST_F(EditorPlayerTest, InFullScreenTheShownPanelBringsTheEditorAndClicksOnItSt
     h.Tick();
     h.keys.Release(vk::LButton);
     h.Tick(5);
-    ASSERT_EQ(p.fullScreen.State(), FullScreenState::PanelShown);
+    ASSERT_EQ(p.layout.FullScreen(), FullScreenState::PanelShown);
     EXPECT_EQ(h.windows.rects[WindowId::Editor], (Rect{40, 300, 250, 350}));
     // A right press over the editor belongs to it: full screen stays.
     h.windows.cursor = {289, 649};
@@ -266,7 +264,7 @@ TEST_F(EditorPlayerTest, InFullScreenTheShownPanelBringsTheEditorAndClicksOnItSt
 TEST_F(EditorPlayerTest, OpenCommandWaitsForTheChoiceWithKeysOff) {
     const std::string a = h.AddMedia("a.mpg");
     const std::string b = h.AddMedia("b.mpg");
-    OpenPlayer& p = h.Start({a});
+    Player& p = h.Start({a});
     p.settings.lastMediaPath = h.folder.path().string() + "/gone.mpg";
     p.state.requests.file = 1;
     h.Tick();
@@ -276,14 +274,14 @@ TEST_F(EditorPlayerTest, OpenCommandWaitsForTheChoiceWithKeysOff) {
     h.Tick(2);
     EXPECT_EQ(p.state.modalDialogUp, 1);
     EXPECT_EQ(h.dialogs.choosers.size(), 1u);
-    p.OnFileChosen(std::nullopt);
+    p.editorBridge.FileChosen(std::nullopt);
     h.Tick();
     EXPECT_EQ(p.state.modalDialogUp, 0);
     EXPECT_EQ(Paths(p.playlist), std::vector<std::string>{a});
 
     p.state.requests.file = 1;
     h.Tick();
-    p.OnFileChosen(b);
+    p.editorBridge.FileChosen(b);
     h.Tick();
     EXPECT_EQ(Paths(p.playlist), std::vector<std::string>{b});
     EXPECT_EQ(p.openFile.path, b);
@@ -304,9 +302,9 @@ TEST_F(EditorPlayerTest, PlaylistPopupShowsTwentyOneAroundTheCurrentEntry) {
 
     std::vector<std::string> entries;
     for (int i = 0; i < 100; ++i) entries.push_back(h.AddMedia("f" + std::to_string(i) + ".mpg"));
-    OpenPlayer& p = h.Start(entries);
+    Player& p = h.Start(entries);
     p.playlist.currentIndex = 50;
-    p.ShowPopupMenu(PopupMenu::Playlist, {300, 400});
+    p.popups.Show(PopupMenu::Playlist, {300, 400});
     ASSERT_EQ(h.dialogs.menus.size(), 1u);
     const test::ShownMenu& menu = h.dialogs.menus[0];
     EXPECT_EQ(menu.caption, "SelectFileName");
@@ -316,14 +314,14 @@ TEST_F(EditorPlayerTest, PlaylistPopupShowsTwentyOneAroundTheCurrentEntry) {
     EXPECT_EQ(menu.items.front(), "  0041 f40.mpg");
     EXPECT_EQ(menu.items[10], ">>0051 f50.mpg");
     // While it is up no second menu opens; dismissed, nothing happens.
-    p.ShowPopupMenu(PopupMenu::History, {0, 0});
+    p.popups.Show(PopupMenu::History, {0, 0});
     EXPECT_EQ(h.dialogs.menus.size(), 1u);
-    p.OnPopupChosen(0);
+    p.popups.Chosen(0);
     h.Tick();
     EXPECT_EQ(p.state.mediaClosed, 1);
 
-    p.ShowPopupMenu(PopupMenu::Playlist, {0, 0});
-    p.OnPopupChosen(21);
+    p.popups.Show(PopupMenu::Playlist, {0, 0});
+    p.popups.Chosen(21);
     h.Tick();
     EXPECT_EQ(p.playlist.currentIndex, 60);
     EXPECT_EQ(p.openFile.path, entries[60]);
@@ -333,12 +331,12 @@ TEST_F(EditorPlayerTest, HistoryChoicePlaysTheEntryAlreadyListedOrAppendsIt) {
     const std::string a = h.AddMedia("a.mpg");
     const std::string b = h.AddMedia("b.mpg");
     const std::string c = h.AddMedia("c.mpg");
-    OpenPlayer& p = h.Start({a, b});
+    Player& p = h.Start({a, b});
     p.history.AddToHistory(c);
     p.history.AddToHistory(b);
-    p.ShowPopupMenu(PopupMenu::History, {5, 5});
+    p.popups.Show(PopupMenu::History, {5, 5});
     EXPECT_EQ(h.dialogs.menus.back().items, (std::vector<std::string>{b, c}));
-    p.OnPopupChosen(1);
+    p.popups.Chosen(1);
     h.Tick();
     EXPECT_EQ(Paths(p.playlist), (std::vector<std::string>{a, b}));
     EXPECT_EQ(p.playlist.currentIndex, 1);
@@ -351,8 +349,8 @@ TEST_F(EditorPlayerTest, HistoryChoicePlaysTheEntryAlreadyListedOrAppendsIt) {
     p.playlist.RefreshCount();
     p.state.requests.file = 2;
     h.Tick();
-    p.ShowPopupMenu(PopupMenu::History, {5, 5});
-    p.OnPopupChosen(2);
+    p.popups.Show(PopupMenu::History, {5, 5});
+    p.popups.Chosen(2);
     h.Tick();
     EXPECT_EQ(Paths(p.playlist), (std::vector<std::string>{c + FormatSegmentSuffix(0, 1000), c}));
     EXPECT_EQ(p.playlist.currentIndex, 1);
@@ -360,14 +358,14 @@ TEST_F(EditorPlayerTest, HistoryChoicePlaysTheEntryAlreadyListedOrAppendsIt) {
 
     // The file information shows only for MPEG audio; its items cannot be chosen.
     const std::size_t shown = h.dialogs.menus.size();
-    p.ShowPopupMenu(PopupMenu::FileInfo, {5, 5});
+    p.popups.Show(PopupMenu::FileInfo, {5, 5});
     EXPECT_EQ(h.dialogs.menus.size(), shown);
     p.playlist.AppendPath(h.AddMedia("song.mp3", test::FakeMedia{.video = false}));
     p.playlist.RefreshCount();
     p.playlist.currentIndex = 2;
-    p.OpenCurrent();
-    p.ShowPopupMenu(PopupMenu::FileInfo, {5, 5});
-    p.OnPopupChosen(0);
+    p.playback.OpenCurrent();
+    p.popups.Show(PopupMenu::FileInfo, {5, 5});
+    p.popups.Chosen(0);
     ASSERT_EQ(h.dialogs.menus.size(), shown + 1);
     EXPECT_EQ(h.dialogs.menus.back().caption, "<<    FileInfomation    >>");
     EXPECT_EQ(h.dialogs.menus.back().items, p.openFile.infoLines);

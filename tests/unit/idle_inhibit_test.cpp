@@ -10,7 +10,6 @@ namespace felux {
 namespace {
 
 using test::FakeMedia;
-using test::OpenPlayer;
 using test::PlayerHarness;
 
 using Calls = std::vector<std::string>;
@@ -21,7 +20,7 @@ TEST(IdleInhibit, EachPlayingStretchOfAVideoInhibitsOnceAndEveryWayOutReleases) 
     PlayerHarness h;
     const std::string a = h.AddMedia("a.mpg");
     const std::string b = h.AddMedia("b.mpg");
-    OpenPlayer& p = h.Start({a, b}, /*openOnStart=*/true);
+    Player& p = h.Start({a, b}, /*openOnStart=*/true);
     // Open but waiting for its layout: nothing runs yet.
     EXPECT_EQ(h.screenSaver.calls, Calls{});
     h.TickUntilStarted();
@@ -65,7 +64,7 @@ TEST(IdleInhibit, SoundWithoutPictureLeavesTheDesktopAlone) {
     FakeMedia sound;
     sound.video = false;
     const std::string song = h.AddMedia("song.mp3", sound);
-    OpenPlayer& p = h.Start({song}, /*openOnStart=*/true);
+    Player& p = h.Start({song}, /*openOnStart=*/true);
     h.TickUntilStarted();
     h.Tick(20);
     EXPECT_EQ(p.state.mediaClosed, 0);

@@ -126,7 +126,7 @@ protected:
 TEST_F(IndexFileTest, OpeningAFileLoadsItsIndexFromTheFirstPlaceThatHasOne) {
     const std::string clip = h.AddMedia("song.mpg", {.duration = 30 * kUnitsPerSecond});
     h.folder.Write("song.lrc", "[00:01.00]from lrc\n");
-    test::OpenPlayer& p = h.Start({clip}, /*openOnStart=*/true);
+    Player& p = h.Start({clip}, /*openOnStart=*/true);
     EXPECT_TRUE(p.indexList.Active());
     EXPECT_EQ(p.indexList.RowCount(), 2);
     p.indexList.TrackIndexRow(2'000);
@@ -135,24 +135,24 @@ TEST_F(IndexFileTest, OpeningAFileLoadsItsIndexFromTheFirstPlaceThatHasOne) {
 
     // Beside the media, in Shift-JIS: "歌詞".
     h.folder.Write("song.txt", "[00:01:00]\x89\xCC\x8E\x8C\r\n");
-    p.CloseMedia();
-    p.OpenCurrent();
+    p.playback.CloseMedia();
+    p.playback.OpenCurrent();
     p.indexList.TrackIndexRow(2'000);
     EXPECT_EQ(p.indexList.CurrentText(), "歌詞");
 
     // The program folder's Index folder, named with the file's size ("media" is 5 bytes).
     std::filesystem::create_directory(h.folder.path() / "Index");
     h.folder.Write("Index/song(5).txt", "[00:01:00]indexed\r\n");
-    p.CloseMedia();
-    p.OpenCurrent();
+    p.playback.CloseMedia();
+    p.playback.OpenCurrent();
     p.indexList.TrackIndexRow(2'000);
     EXPECT_EQ(p.indexList.CurrentText(), "indexed");
 
     const std::string other = h.AddMedia("other.mpg");
     p.playlist.AppendPath(other);
     p.playlist.currentIndex = 1;
-    p.CloseMedia();
-    p.OpenCurrent();
+    p.playback.CloseMedia();
+    p.playback.OpenCurrent();
     EXPECT_FALSE(p.indexList.Active());
 }
 

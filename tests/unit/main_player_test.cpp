@@ -1,107 +1,105 @@
-// The main window's start-up, tick order, layout countdown and exit sequence, against fakes.
+// The main window's start-up, tick, layout countdown and exit sequence, seen from the ports and the files.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
+#include <memory>
 
 #include "FakeDisplayModes.h"
 #include "FakeMediaEngine.h"
 #include "FakeSystemVolume.h"
 #include "FakeWindowSystem.h"
 #include "KeyListText.h"
+#include "StepClock.h"
 #include "TempFolder.h"
+#include "engine/Volume.h"
 #include "input/KeyLatch.h"
 #include "io/TextLines.h"
 #include "platform/Keys.h"
-#include "player/MainPlayerDlg.h"
+#include "player/Player.h"
+#include "playlist/ListFile.h"
 #include "settings/SettingsFields.h"
 #include "settings/SettingsFile.h"
 
 namespace felux {
 namespace {
 
-// Records the calls into subsystems so that their order can be checked.
-class TracingPlayer : public MainPlayerDlg {
-public:
-    using MainPlayerDlg::MainPlayerDlg;
-    std::vector<std::string> calls;
-    int graphEvent = 0;
-    int panelButton = 0;
-    bool segmentEnds = false;
-    bool panelChanged = true;
+// A real player on the fake ports, in a program folder of its own.
+struct Rig {
+    Rig() { dir.Write(kKeyListFileName, test::KeyListText()); }
 
-protected:
-    void CreateGraph() override { calls.push_back("CreateGraph"); }
-    void Shuffle() override { calls.push_back("Shuffle"); }
-    void CloseMedia() override { calls.push_back("CloseMedia"); }
-    void OpenCurrent() override { calls.push_back("OpenCurrent"); }
-    void StartPlayback() override {
-        calls.push_back("StartPlayback");
-        state.startState = 0;
+    // A file on disk that the fake engine renders as a 60 s, 320x240 video.
+    std::string AddMedia(const std::string& name) {
+        const std::string path = dir.Write(name, "media").string();
+        media.files[path] = test::FakeMedia{};
+        return path;
     }
-    void Next() override { calls.push_back("Next"); }
-    bool CheckSegment() override {
-        calls.push_back("CheckSegment");
-        return segmentEnds;
-    }
-    void CheckABRepeat() override { calls.push_back("CheckABRepeat"); }
-    int PollGraphEvent() override {
-        calls.push_back("PollGraphEvent");
-        return std::exchange(graphEvent, 0);
-    }
-    void SetVideoWindowPosition() override { calls.push_back("SetVideoWindowPosition"); }
-    void RunPendingCommands() override { calls.push_back("RunPendingCommands"); }
-    void ApplyVideoLayout() override { calls.push_back("ApplyVideoLayout"); }
-    void HandlePanelMouse() override { calls.push_back("HandlePanelMouse"); }
-    int PanelQuery(int q) override { return q == 7 ? panelButton : 0; }
-    std::optional<Rect> DrawPanel() override {
-        calls.push_back("DrawPanel");
-        if (!panelChanged) return std::nullopt;
-        return Rect{3, 4, 5, 6};
-    }
-    void CreateImages() override { calls.push_back("CreateImages"); }
-    void LoadVolumeLog() override {
-        calls.push_back("LoadVolumeLog");
-        MainPlayerDlg::LoadVolumeLog();
-    }
-    bool SaveVolumeLog() override {
-        calls.push_back("SaveVolumeLog");
-        return MainPlayerDlg::SaveVolumeLog();
-    }
-    void ApplyStartupVolume() override {
-        calls.push_back("ApplyStartupVolume");
-        MainPlayerDlg::ApplyStartupVolume();
-    }
-    void RestoreStartupVolume() override { calls.push_back("RestoreStartupVolume"); }
-    void ReleaseMouseButtons() override { calls.push_back("ReleaseMouseButtons"); }
-    bool LoadList(const std::filesystem::path& file) override {
-        calls.push_back("LoadList " + file.filename().string());
-        return MainPlayerDlg::LoadList(file);
-    }
-    void PollKeyboard() override {
-        calls.push_back("PollKeyboard");
-        MainPlayerDlg::PollKeyboard();
-    }
-};
 
-class MainPlayerTest : public ::testing::Test {
-protected:
-    MainPlayerTest() { dir.Write(kKeyListFileName, test::KeyListText()); }
-
-    TracingPlayer& Start(std::vector<std::string> args = {}) {
-        player = std::make_unique<TracingPlayer>(PlayerPorts{windows, keys, modes, media, systemVolume, {}}, dir.path(),
-                                                 std::move(args));
-        player->OnInitDialog();
+    Player& Start(std::vector<std::string> args = {}) {
+        const FailureReporter report = [this](const std::string& text) { reports.push_back(text); };
+        player = std::make_unique<Player>(PlayerPorts{windows, keys, modes, media, systemVolume, report, nullptr, nullptr,
+                                                             nullptr, nullptr, nullptr, clock.Source(), [] { return 7u; }},
+                                                 dir.path(), std::move(args));
+        player->Start();
         return *player;
     }
-    // Runs the first tick and forgets what it called.
-    TracingPlayer& Started(std::vector<std::string> args = {}) {
-        Start(std::move(args));
+
+    // Past the first tick with nothing opened; the ports' records start empty.
+    Player& Started(const std::function<void(PlayerSettings&)>& configure = {}) {
+        Start();
         player->settings.noPlayOnStart = 1;
-        player->OnTimer();
-        player->OnPaint();
-        player->calls.clear();
-        windows.log.clear();
+        if (configure) configure(player->settings);
+        Tick();
+        ClearRecords();
         return *player;
+    }
+
+    // The entries, as the saved list, open on the first tick and play, with the application active.
+    Player& ReadyForKeys(const std::vector<std::string>& entries) {
+        std::string list;
+        for (const std::string& e : entries) list += e + "\r\n";
+        dir.Write(kCurrentListName, list);
+        Start();
+        player->OnActivated(true);
+        WaitForKeys();
+        return *player;
+    }
+
+    // Ticks until the open file plays and the key lockout has run out: the next key is taken.
+    void WaitForKeys() {
+        for (int i = 0; i < 100 && !(media.playing && player->state.layoutCountdown == 0 &&
+                                      player->state.keyWaitTicks == 0 && player->state.appActive == 1);
+             ++i)
+            Tick();
+        EXPECT_TRUE(media.playing);
+        ClearRecords();
+    }
+
+    void Tick(int n = 1) {
+        for (int i = 0; i < n; ++i) {
+            player->Tick();
+            player->OnPanelPainted();
+        }
+    }
+
+    // One tick with one key held through it.
+    void TickWith(int key) {
+        keys.Press(key);
+        Tick();
+        keys.Release(key);
+    }
+
+    void ClearRecords() {
+        windows.log.clear();
+        media.log.clear();
+    }
+
+    // The paths the engine was asked to render, in order.
+    std::vector<std::string> Rendered() const {
+        std::vector<std::string> out;
+        for (const std::string& entry : media.log)
+            if (entry.rfind("Render ", 0) == 0) out.push_back(entry.substr(7));
+        return out;
     }
 
     test::TempFolder dir;
@@ -110,65 +108,76 @@ protected:
     test::FakeDisplayModes modes;
     test::FakeMediaEngine media;
     test::FakeSystemVolume systemVolume;
-    std::unique_ptr<TracingPlayer> player;
+    test::StepClock clock;
+    std::vector<std::string> reports;
+    std::unique_ptr<Player> player;
 };
 
-std::vector<std::string> Only(const std::vector<std::string>& calls, std::initializer_list<const char*> names) {
+std::vector<std::string> Only(const std::vector<std::string>& log, std::initializer_list<const char*> prefixes) {
     std::vector<std::string> out;
-    for (const std::string& c : calls)
-        if (std::any_of(names.begin(), names.end(), [&](const char* n) { return c.rfind(n, 0) == 0; }))
-            out.push_back(c);
+    for (const std::string& entry : log)
+        if (std::any_of(prefixes.begin(), prefixes.end(), [&](const char* p) { return entry.rfind(p, 0) == 0; }))
+            out.push_back(entry);
     return out;
 }
 
-TEST_F(MainPlayerTest, InitialisationCreatesSettingsAndPlacesWindows) {
-    std::filesystem::remove(dir.path() / kSettingsFileName);
-    TracingPlayer& p = Start();
-    EXPECT_EQ(p.state.keyWaitTicks, 7);
-    EXPECT_EQ(io::SplitLines(dir.Read(kSettingsFileName)).size(), 86u);
-    EXPECT_EQ(p.calls, std::vector<std::string>{"CreateGraph"});
-    EXPECT_EQ(windows.log, (std::vector<std::string>{"Place Video 0,60 0x0 shown", "Resize Picture 0x0",
-                                                     "Place Main 0,0 407x50 shown", "Place Panel 0,0 407x50 shown"}));
-}
+bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
-TEST_F(MainPlayerTest, InitialisationLoadsExistingSettings) {
+TEST(MainPlayerTest, StartUpWritesOrReadsTheSettingsAndPlacesTheWindows) {
+    {
+        Rig r;
+        Player& p = r.Start();
+        EXPECT_EQ(p.state.keyWaitTicks, 7);
+        EXPECT_EQ(io::SplitLines(r.dir.Read(kSettingsFileName)).size(), 86u);
+        EXPECT_EQ(r.media.log, std::vector<std::string>{"Create"});
+        EXPECT_EQ(r.windows.log, (std::vector<std::string>{"Place Video 0,60 0x0 shown", "Resize Picture 0x0",
+                                                           "Place Main 0,0 407x50 shown",
+                                                           "Place Panel 0,0 407x50 shown"}));
+    }
+    Rig r;
     PlayerSettings s;
     s.mainWindowX = 120;
     s.videoWindowY = 33;
-    dir.Write(kSettingsFileName, FormatSettings(s, test::KeyListText()));
-    TracingPlayer& p = Start();
+    r.dir.Write(kSettingsFileName, FormatSettings(s, test::KeyListText()));
+    Player& p = r.Start();
     EXPECT_EQ(p.settings.mainWindowX, 120);
-    EXPECT_EQ(windows.rects[WindowId::Main], (Rect{120, 0, 407, 50}));
-    EXPECT_EQ(windows.rects[WindowId::Video], (Rect{0, 33, 0, 0}));
+    EXPECT_EQ(r.windows.rects[WindowId::Main], (Rect{120, 0, 407, 50}));
+    EXPECT_EQ(r.windows.rects[WindowId::Panel], (Rect{120, 0, 407, 50}));
+    EXPECT_EQ(r.windows.rects[WindowId::Video], (Rect{0, 33, 0, 0}));
 }
 
-TEST_F(MainPlayerTest, FirstTickRunsStartUpInOrder) {
-    dir.Write("KR01.tob", "/m/a.mpg\r\n/m/b.mpg\r\n");
-    TracingPlayer& p = Start();
-    p.calls.clear();
-    windows.log.clear();
-    p.settings.topmostMode = 2;
-    p.OnTimer();
-    EXPECT_EQ(p.state.initialised, 1);
-    const std::vector<std::string> expected{"LoadVolumeLog", "CreateImages",       "CloseMedia", "LoadList KR01.tob",
-                                            "ApplyStartupVolume", "CreateGraph",  "Shuffle",    "CloseMedia",
-                                            "OpenCurrent"};
-    EXPECT_EQ(Only(p.calls, {"LoadVolumeLog", "CreateImages", "CloseMedia", "LoadList", "ApplyStartupVolume",
-                             "CreateGraph", "Shuffle", "OpenCurrent"}),
-              expected);
+TEST(MainPlayerTest, FirstTickLoadsTheSavedStateShapesTheWindowsAndOpensTheFirstEntry) {
+    Rig r;
+    const std::string a = r.AddMedia("a.mpg");
+    const std::string b = r.AddMedia("b.mpg");
+    r.dir.Write("KR01.tob", a + "\r\n" + b + "\r\n");
+    r.dir.Write("data.vol", "a\r\n1:7fff7fff\r\n");
+    PlayerSettings s;
+    s.savedVolume = 30;
+    s.topmostMode = 2;
+    r.dir.Write(kSettingsFileName, FormatSettings(s, test::KeyListText()));
+    Player& p = r.Start();
+    r.ClearRecords();
+    p.Tick();
+
     EXPECT_EQ(p.playlist.count, 2);
-    EXPECT_EQ(windows.titles[WindowId::Main], " ◎ FELUX");
-    const std::vector<std::string> places = Only(windows.log, {"Place", "Raise"});
+    EXPECT_EQ(r.Rendered(), std::vector<std::string>{a});
+    EXPECT_FALSE(r.media.playing) << "it starts once laid out";
+    // The log was read before the entry opened: its level for "a" beats the level saved at exit.
+    EXPECT_EQ(p.state.volumeLevel, 31);
+    EXPECT_EQ(r.windows.titles[WindowId::Main], " ◎ FELUX");
+    EXPECT_FALSE(Only(r.windows.log, {"Invalidate Main"}).empty()) << "the skin is loaded and drawn";
     // The second topmost mode brings the window that holds the panel to the top, once.
-    EXPECT_EQ(places, (std::vector<std::string>{"Place Main 0,0 407x50 shown normal", "Place Panel 0,0 407x50 shown normal",
-                                                "Place Main 0,0 407x50 shown normal", "Raise Main"}));
-}
+    EXPECT_EQ(Only(r.windows.log, {"Place Main", "Place Panel", "Raise Main"}),
+              (std::vector<std::string>{"Place Main 0,0 407x50 shown normal", "Place Panel 0,0 407x50 shown normal",
+                                        "Place Main 0,0 407x50 shown normal", "Raise Main"}));
 
-TEST_F(MainPlayerTest, WindowRegionHasTheExactRowSpans) {
-    const std::vector<Rect> spans = MainPlayerDlg::PanelRegion();
+    // Both windows get the panel's outline, row by row, the ends exact.
+    const std::vector<Rect>& spans = r.windows.regions[WindowId::Main];
+    EXPECT_EQ(r.windows.regions[WindowId::Panel], spans);
     auto covered = [&](int x, int y) {
-        return std::any_of(spans.begin(), spans.end(), [&](const Rect& r) {
-            return x >= r.x && x < r.x + r.width && y >= r.y && y < r.y + r.height;
+        return std::any_of(spans.begin(), spans.end(), [&](const Rect& q) {
+            return x >= q.x && x < q.x + q.width && y >= q.y && y < q.y + q.height;
         });
     };
     EXPECT_FALSE(covered(0, 0));
@@ -180,6 +189,7 @@ TEST_F(MainPlayerTest, WindowRegionHasTheExactRowSpans) {
     EXPECT_FALSE(covered(406, 44));
     EXPECT_FALSE(covered(0, 45));
     EXPECT_TRUE(covered(404, 45));
+    EXPECT_FALSE(covered(405, 45));
     for (int y : {46, 47}) {
         EXPECT_FALSE(covered(21, y));
         EXPECT_TRUE(covered(22, y));
@@ -191,33 +201,40 @@ TEST_F(MainPlayerTest, WindowRegionHasTheExactRowSpans) {
         EXPECT_FALSE(covered(384, y));
     }
     EXPECT_FALSE(covered(100, 48));
+
+    r.Tick(3);
+    EXPECT_TRUE(r.media.playing);
+    EXPECT_EQ(r.media.volume, LevelToDirectShow(31));
 }
 
-TEST_F(MainPlayerTest, CommandLineChoosesBetweenFileListAndSavedList) {
-    dir.Write("KR01.tob", "/saved/x.mpg\r\n");
+TEST(MainPlayerTest, CommandLineChoosesBetweenFileListAndSavedList) {
+    const std::string saved = "/saved/x.mpg\r\n";
     {
-        TracingPlayer& p = Start({"/v/my", "clip.mpg"});
-        p.OnTimer();
+        Rig r;
+        r.dir.Write("KR01.tob", saved);
+        Player& p = r.Start({"/v/my", "clip.mpg"});
+        p.Tick();
         ASSERT_EQ(p.playlist.Size(), 1u);
         EXPECT_EQ(p.playlist.PathAt(0), "/v/my clip.mpg");
         EXPECT_EQ(p.playlist.TitleAt(0), "");
-        EXPECT_TRUE(Only(p.calls, {"LoadList"}).empty());
     }
     {
-        const auto list = dir.Write("L.M3U", "#EXTM3U\r\n/v/a.mp3\r\n");
-        TracingPlayer& p = Start({list.string()});
-        p.OnTimer();
-        EXPECT_EQ(Only(p.calls, {"LoadList"}), std::vector<std::string>{"LoadList L.M3U"});
+        Rig r;
+        r.dir.Write("KR01.tob", saved);
+        const auto list = r.dir.Write("L.M3U", "#EXTM3U\r\n/v/a.mp3\r\n");
+        Player& p = r.Start({list.string()});
+        p.Tick();
         ASSERT_EQ(p.playlist.count, 1);
         EXPECT_EQ(p.playlist.PathAt(0), "/v/a.mp3");
     }
     {
         // Several files and a list among them: each in order, the list by its entries.
-        const std::string a = dir.Write("a.mp4", "m").string();
-        const std::string list = dir.Write("l.tob", "/v/x.mpg\r\n*Title\r\n").string();
-        TracingPlayer& p = Start({a, list, a});
-        p.OnTimer();
-        EXPECT_EQ(Only(p.calls, {"LoadList"}), std::vector<std::string>{"LoadList l.tob"});
+        Rig r;
+        r.dir.Write("KR01.tob", saved);
+        const std::string a = r.dir.Write("a.mp4", "m").string();
+        const std::string list = r.dir.Write("l.tob", "/v/x.mpg\r\n*Title\r\n").string();
+        Player& p = r.Start({a, list, a});
+        p.Tick();
         ASSERT_EQ(p.playlist.count, 3);
         EXPECT_EQ(p.playlist.PathAt(0), a);
         EXPECT_EQ(p.playlist.PathAt(1), "/v/x.mpg");
@@ -226,211 +243,263 @@ TEST_F(MainPlayerTest, CommandLineChoosesBetweenFileListAndSavedList) {
         EXPECT_EQ(p.playlist.currentIndex, 0);
     }
     {
-        std::filesystem::remove(dir.path() / "KR01.tob");
-        TracingPlayer& p = Start();
-        p.OnTimer();
-        EXPECT_EQ(p.playlist.count, 0);
-        EXPECT_EQ(p.playlist.currentIndex, 0);
-        EXPECT_TRUE(std::filesystem::exists(dir.path() / "KR01.tob"));
+        Rig r;
+        r.dir.Write("KR01.tob", saved);
+        Player& p = r.Start();
+        p.Tick();
+        ASSERT_EQ(p.playlist.count, 1);
+        EXPECT_EQ(p.playlist.PathAt(0), "/saved/x.mpg");
+    }
+    Rig r;
+    Player& p = r.Start();
+    p.Tick();
+    EXPECT_EQ(p.playlist.count, 0);
+    EXPECT_EQ(p.playlist.currentIndex, 0);
+    EXPECT_EQ(r.dir.Read("KR01.tob"), "");
+}
+
+TEST(MainPlayerTest, KeysAndFileEndsTakeEffectOnTheTickTheyArrive) {
+    Rig r;
+    const std::string a = r.AddMedia("a.mpg");
+    const std::string b = r.AddMedia("b.mpg");
+    const std::string c = r.AddMedia("c.mpg");
+    Player& p = r.ReadyForKeys({a, b, c});
+
+    r.TickWith(vk::Right);
+    EXPECT_EQ(r.Rendered(), std::vector<std::string>{b});
+    EXPECT_EQ(p.playlist.currentIndex, 1);
+
+    r.WaitForKeys();
+    r.media.completed = true;
+    r.Tick();
+    EXPECT_EQ(r.Rendered(), std::vector<std::string>{c});
+    EXPECT_EQ(p.state.keyWaitTicks, 10) << "keys wait after a file end";
+
+    // A key and a file end in the same tick: both are carried out, the key first (back to b),
+    // then the end (on to c). The other way round a would have opened first.
+    r.WaitForKeys();
+    r.media.completed = true;
+    r.TickWith(vk::Left);
+    EXPECT_EQ(r.Rendered(), (std::vector<std::string>{b, c}));
+    EXPECT_EQ(p.playlist.currentIndex, 2);
+
+    // A modal dialog holds the keys; once it is gone they work again (c wraps round to a).
+    r.WaitForKeys();
+    p.state.modalDialogUp = 1;
+    r.TickWith(vk::Right);
+    EXPECT_TRUE(r.Rendered().empty());
+    p.state.modalDialogUp = 0;
+    r.TickWith(vk::Right);
+    EXPECT_EQ(r.Rendered(), std::vector<std::string>{a});
+}
+
+TEST(MainPlayerTest, APanelFrameIsPaintedOnlyWhenThePanelChanges) {
+    Rig r;
+    Player& p = r.Started();
+    r.Tick(2);
+    EXPECT_TRUE(r.windows.log.empty()) << "an idle player asks for no paint";
+
+    // A change is composed once and asked for on every tick until it has been painted.
+    p.settings.repeatList = p.settings.repeatList == 0 ? 1 : 0;
+    p.Tick();
+    const std::vector<std::string> asked = Only(r.windows.log, {"Invalidate Main"});
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_NE(asked[0], "Invalidate Main") << "only the part that changed";
+    p.Tick();
+    EXPECT_EQ(Only(r.windows.log, {"Invalidate Main"}), (std::vector<std::string>{asked[0], asked[0]}));
+    p.OnPanelPainted();
+    r.windows.log.clear();
+    r.Tick(2);
+    EXPECT_TRUE(r.windows.log.empty());
+}
+
+TEST(MainPlayerTest, ASegmentEndMovesOnToTheNextEntryOnTheFollowingTick) {
+    Rig r;
+    const std::string a = r.AddMedia("a.mpg");
+    const std::string b = r.AddMedia("b.mpg");
+    Player& p = r.ReadyForKeys({a + "<<0:00:10:000-0:00:20:500>>", b});
+    ASSERT_TRUE(p.state.segmentActive);
+
+    r.media.position = 20'499 * kUnitsPerMillisecond;
+    r.Tick(2);
+    EXPECT_TRUE(r.Rendered().empty());
+    r.media.position = 20'500 * kUnitsPerMillisecond;  // exactly its end
+    r.Tick();
+    EXPECT_TRUE(r.Rendered().empty()) << "the end is carried out by the next tick's commands";
+    EXPECT_FALSE(p.state.segmentActive);
+    r.Tick();
+    EXPECT_EQ(r.Rendered(), std::vector<std::string>{b});
+    EXPECT_EQ(p.playlist.currentIndex, 1);
+}
+
+// The first tick opens the file and its size starts a countdown of ten ticks; the layout comes
+// when it reaches eight, and the tick after that one still does no normal work.
+TEST(MainPlayerTest, TheLayoutCountdownHoldsTheTickThenLaysOutAndStartsPlayback) {
+    for (const int monitorFix : {1, 0}) {
+        SCOPED_TRACE(monitorFix);
+        Rig r;
+        const std::string a = r.AddMedia("a.mpg");
+        const std::string b = r.AddMedia("b.mpg");
+        Player& p = r.Start({a, b});
+        p.settings.secondaryMonitorFix = monitorFix;
+        r.Tick();
+        ASSERT_EQ(r.Rendered(), std::vector<std::string>{a});
+        r.ClearRecords();
+        // Held back while the countdown runs: a file end, the panel's frames.
+        r.media.completed = true;
+
+        r.Tick();  // 9
+        EXPECT_TRUE(r.windows.log.empty());
+        EXPECT_TRUE(r.media.log.empty());
+
+        r.Tick();  // 8: the layout
+        EXPECT_EQ(r.windows.log.front(), "Resize Main 407x50");
+        EXPECT_EQ(r.windows.rects[WindowId::Video].width, 320);
+        EXPECT_EQ(r.windows.rects[WindowId::Video].height, 240);
+        EXPECT_EQ(r.media.playing, monitorFix == 1) << "with the fix playback starts with the layout";
+        EXPECT_TRUE(Only(r.windows.log, {"Invalidate Main"}).empty());
+        r.ClearRecords();
+
+        r.Tick();  // 1 -> 0
+        EXPECT_TRUE(r.windows.log.empty());
+        EXPECT_TRUE(r.media.log.empty());
+
+        // The first normal tick: without the fix playback starts, before the file end is taken.
+        r.Tick();
+        const std::vector<std::string> expected =
+            monitorFix == 1 ? std::vector<std::string>{"Render " + b} : std::vector<std::string>{"Run", "Render " + b};
+        EXPECT_EQ(Only(r.media.log, {"Run", "Render"}), expected);
+        EXPECT_FALSE(Only(r.windows.log, {"Invalidate Main"}).empty());
     }
 }
 
-TEST_F(MainPlayerTest, NormalTickRunsItsStepsInOrder) {
-    TracingPlayer& p = Started();
-    p.state.mediaClosed = 0;
-    p.state.segmentActive = true;
-    p.state.abState = 4;
-    p.panelButton = 1;
-    p.graphEvent = 1;
-    p.OnTimer();
-    EXPECT_EQ(p.calls, (std::vector<std::string>{"PollKeyboard", "RunPendingCommands", "HandlePanelMouse",
-                                                 "CheckSegment", "PollGraphEvent", "Next", "CheckABRepeat",
-                                                 "DrawPanel"}));
-    EXPECT_EQ(p.state.keyWaitTicks, 10);
-    EXPECT_EQ(windows.log.back(), "Invalidate Main 3,4 5x6");
-
-    // Nothing open, no dialog: only the always-on steps; one frame until it is painted.
-    p.calls.clear();
-    p.state.mediaClosed = 1;
-    p.state.abState = 0;
-    p.panelButton = 0;
-    p.state.modalDialogUp = 1;
-    p.OnTimer();
-    EXPECT_EQ(p.calls, std::vector<std::string>{"RunPendingCommands"});
-    p.OnPaint();
-    p.calls.clear();
-    p.OnTimer();
-    EXPECT_EQ(p.calls, (std::vector<std::string>{"RunPendingCommands", "DrawPanel"}));
-
-    // A frame waiting for its paint is asked for again; an unchanged panel is not repainted at all.
-    windows.log.clear();
-    p.panelChanged = false;
-    p.OnTimer();
-    EXPECT_EQ(windows.log, std::vector<std::string>{"Invalidate Main 3,4 5x6"});
-    p.OnPaint();
-    windows.log.clear();
-    p.OnTimer();
-    p.OnTimer();
-    EXPECT_TRUE(windows.log.empty());
-    EXPECT_EQ(p.state.panelFramePending, 0);
-    p.panelChanged = true;
-    p.OnTimer();
-    EXPECT_EQ(windows.log, std::vector<std::string>{"Invalidate Main 3,4 5x6"});
-    EXPECT_EQ(p.state.panelFramePending, 1);
-}
-
-TEST_F(MainPlayerTest, SegmentEndRaisesNextAndClearsTheSegment) {
-    TracingPlayer& p = Started();
-    p.state.mediaClosed = 0;
-    p.state.segmentActive = true;
-    p.segmentEnds = true;
-    p.OnTimer();
-    EXPECT_EQ(p.state.requests.fastForward, 1);
-    EXPECT_FALSE(p.state.segmentActive);
-}
-
-TEST_F(MainPlayerTest, LayoutCountdownHoldsNormalWorkAndStartsPlayback) {
-    TracingPlayer& p = Started();
-    p.state.mediaClosed = 0;
-    p.state.hasVideo = 1;
-    p.state.startState = 1;
-    p.state.layoutCountdown = 10;
-    p.OnTimer();  // 10 -> 9
-    EXPECT_TRUE(p.calls.empty());
-    p.OnTimer();  // 9 -> 8: layout, then 1
-    EXPECT_EQ(p.calls, (std::vector<std::string>{"ApplyVideoLayout", "SetVideoWindowPosition", "StartPlayback"}));
-    EXPECT_EQ(p.state.layoutCountdown, 1);
-    EXPECT_EQ(windows.log.front(), "Resize Main 407x50");
-    p.calls.clear();
-    p.OnTimer();  // starts at 1: reaches 0 but does no normal work
-    EXPECT_TRUE(p.calls.empty());
-    EXPECT_EQ(p.state.layoutCountdown, 0);
-    p.OnTimer();
-    EXPECT_EQ(p.calls.front(), "PollKeyboard");
-}
-
-TEST_F(MainPlayerTest, WithoutTheMonitorFixPlaybackStartsOnALaterNormalTick) {
-    TracingPlayer& p = Started();
-    p.settings.secondaryMonitorFix = 0;
-    p.state.mediaClosed = 0;
-    p.state.startState = 1;
-    p.state.startDelay = 2;
-    p.state.layoutCountdown = 9;
-    p.OnTimer();  // layout
-    EXPECT_EQ(p.state.startState, 2);
-    EXPECT_TRUE(Only(p.calls, {"StartPlayback"}).empty());
-    p.OnTimer();  // countdown 1 -> 0
-    p.OnTimer();  // delay 2 -> 1
-    EXPECT_TRUE(Only(p.calls, {"StartPlayback"}).empty());
-    p.calls.clear();
-    p.OnTimer();  // delay 1 -> 0: starts before the keyboard poll
-    EXPECT_EQ(p.calls.front(), "StartPlayback");
-    EXPECT_EQ(p.calls.at(1), "PollKeyboard");
-}
-
-TEST_F(MainPlayerTest, QuitChordRunsTheExitSequenceAtTheEndOfThatTick) {
-    TracingPlayer& p = Started();
-    p.settings.restoreVolumeOnExit = 1;
+TEST(MainPlayerTest, TheQuitChordEndsThePlayerAtTheEndOfThatTick) {
+    Rig r;
+    r.systemVolume.value = 0x12345678u;
+    Player& p = r.Started([](PlayerSettings& s) { s.restoreVolumeOnExit = 1; });
+    r.systemVolume.value = 0;
     p.state.displayModeChanged = 1;
     p.playlist.Append("/m/a.mpg", "*Title");
     p.playlist.Append("/m/b.mpg", "*x");
     // Where the user dragged the video window is saved, not where a window manager left it.
     p.videoInput.OnUserMove(70, 80);
-    windows.rects[WindowId::Video] = {0, 0, 320, 240};
-    keys.Press(vk::Control);
-    keys.Press(vk::Alt);
-    keys.Press(vk::Char('Q'));
-    p.OnTimer();
+    r.windows.rects[WindowId::Video] = {0, 0, 320, 240};
+    r.keys.Press(vk::LButton);
+    p.settings.repeatList = 0;  // the panel changes on the quitting tick
+    // Taken although the keys are still locked out after start and the player is not active.
+    ASSERT_NE(p.state.keyWaitTicks, 0);
+    r.keys.Press(vk::Control);
+    r.keys.Press(vk::Alt);
+    r.keys.Press(vk::Char('Q'));
+    p.Tick();
+
     EXPECT_TRUE(p.Ended());
-    EXPECT_EQ(Only(p.calls, {"DrawPanel", "RestoreStartupVolume", "ReleaseMouseButtons", "SaveVolumeLog"}),
-              (std::vector<std::string>{"DrawPanel", "RestoreStartupVolume", "ReleaseMouseButtons", "SaveVolumeLog"}));
-    EXPECT_EQ(modes.restores, 1);
-    EXPECT_EQ(dir.Read("KR01.tob"), "/m/a.mpg\r\n*Title\r\n/m/b.mpg\r\n");
-    const std::string cfg = dir.Read(kSettingsFileName);
-    EXPECT_NE(cfg.find("videoWindowX=70\r\nvideoWindowY=80\r\n"), std::string::npos);
-    p.calls.clear();
-    p.OnTimer();
-    EXPECT_TRUE(p.calls.empty());
+    EXPECT_EQ(Only(r.windows.log, {"Invalidate Main"}).size(), 1u) << "the tick's own work is done first";
+    EXPECT_EQ(r.systemVolume.value, 0x12345678u);
+    EXPECT_EQ(r.modes.restores, 1);
+    EXPECT_FALSE(r.keys.Down(vk::LButton)) << "no button stays pressed after a mode switch";
+    EXPECT_EQ(r.dir.Read("KR01.tob"), "/m/a.mpg\r\n*Title\r\n/m/b.mpg\r\n");
+    EXPECT_TRUE(Contains(r.dir.Read(kSettingsFileName), "videoWindowX=70\r\nvideoWindowY=80\r\n"));
+    EXPECT_TRUE(std::filesystem::exists(r.dir.path() / "data.vol"));
+
+    r.ClearRecords();
+    const int volumeSets = r.systemVolume.sets;
+    r.Tick(2);
+    EXPECT_TRUE(r.windows.log.empty());
+    EXPECT_TRUE(r.media.log.empty());
+    EXPECT_EQ(r.systemVolume.sets, volumeSets);
+    EXPECT_EQ(r.modes.restores, 1);
 }
 
-TEST_F(MainPlayerTest, ExitKeepsTheSavedVolumeAndTheVolumeLog) {
+TEST(MainPlayerTest, ExitKeepsTheSavedVolumeAndTheVolumeLog) {
+    Rig r;
     PlayerSettings s;
     s.savedVolume = 30;
-    dir.Write(kSettingsFileName, FormatSettings(s, test::KeyListText()));
-    dir.Write("data.vol", "clip.mpg\r\n1:7fff7fff\r\n");
-    TracingPlayer& p = Started();
+    r.dir.Write(kSettingsFileName, FormatSettings(s, test::KeyListText()));
+    r.dir.Write("data.vol", "clip.mpg\r\n1:7fff7fff\r\n");
+    Player& p = r.Started();
     EXPECT_EQ(p.state.volumeLevel, 30);
-    p.state.exitRequested = 1;
-    p.OnTimer();
-    EXPECT_NE(dir.Read(kSettingsFileName).find("savedVolume=30\r\n"), std::string::npos);
-    EXPECT_EQ(dir.Read("data.vol"), "clip.mpg\r\n1:7fff7fff\r\n");
+    p.RequestExit();
+    p.Tick();
+    EXPECT_TRUE(Contains(r.dir.Read(kSettingsFileName), "savedVolume=30\r\n"));
+    EXPECT_EQ(r.dir.Read("data.vol"), "clip.mpg\r\n1:7fff7fff\r\n");
 }
 
-TEST_F(MainPlayerTest, ExitWithAnEmptyPlaylistKeepsTheSavedList) {
-    dir.Write("KR01.tob", "");
-    TracingPlayer& p = Started();
-    dir.Write("KR01.tob", "/kept.mpg\r\n");
+TEST(MainPlayerTest, ExitWithAnEmptyPlaylistKeepsTheSavedList) {
+    Rig r;
+    r.dir.Write("KR01.tob", "");
+    Player& p = r.Started();
+    r.dir.Write("KR01.tob", "/kept.mpg\r\n");
     p.state.fullScreen = 1;
-    windows.rects[WindowId::Video] = {70, 80, 320, 240};
-    p.state.exitRequested = 1;
-    p.OnTimer();
+    r.windows.rects[WindowId::Video] = {70, 80, 320, 240};
+    p.RequestExit();
+    p.Tick();
     EXPECT_TRUE(p.Ended());
-    EXPECT_EQ(dir.Read("KR01.tob"), "/kept.mpg\r\n");
-    EXPECT_NE(dir.Read(kSettingsFileName).find("videoWindowX=0\r\n"), std::string::npos);
+    EXPECT_EQ(r.dir.Read("KR01.tob"), "/kept.mpg\r\n");
+    EXPECT_TRUE(Contains(r.dir.Read(kSettingsFileName), "videoWindowX=0\r\n"));
 }
 
-TEST_F(MainPlayerTest, SavingFilesKeepsThePlayerRunningAndTouchesNoDesktop) {
-    TracingPlayer& p = Started();
+TEST(MainPlayerTest, SavingFilesKeepsThePlayerRunningAndTouchesNoDesktop) {
+    Rig r;
+    Player& p = r.Started([](PlayerSettings& s) { s.restoreVolumeOnExit = 1; });
     p.playlist.Append("/m/a.mpg", "");
     p.playlist.Append("/m/b.mpg", "");
     p.history.AddToHistory("/m/a.mpg");
     p.state.volumeLevel = 42;
+    p.state.displayModeChanged = 1;
     p.videoInput.OnUserMove(70, 80);
-    modes.enumerations = 0;
+    r.keys.Press(vk::LButton);
+    r.modes.enumerations = 0;
+    const int volumeSets = r.systemVolume.sets;
     EXPECT_TRUE(p.SaveFiles());
-    EXPECT_EQ(dir.Read("KR01.tob"), "/m/a.mpg\r\n/m/b.mpg\r\n");
-    EXPECT_EQ(dir.Read("HIS.tob"), "/m/a.mpg\r\n");
-    const std::string cfg = dir.Read(kSettingsFileName);
-    EXPECT_NE(cfg.find("videoWindowX=70\r\nvideoWindowY=80\r\n"), std::string::npos);
-    EXPECT_NE(cfg.find("savedVolume=42\r\n"), std::string::npos);
-    // Safe with the display gone: no window, no display mode, no volume device.
-    EXPECT_TRUE(windows.log.empty());
-    EXPECT_EQ(modes.enumerations, 0);
-    EXPECT_EQ(Only(p.calls, {"RestoreStartupVolume", "ReleaseMouseButtons"}), std::vector<std::string>{});
-    p.OnTimer();
+    EXPECT_EQ(r.dir.Read("KR01.tob"), "/m/a.mpg\r\n/m/b.mpg\r\n");
+    EXPECT_EQ(r.dir.Read("HIS.tob"), "/m/a.mpg\r\n");
+    const std::string cfg = r.dir.Read(kSettingsFileName);
+    EXPECT_TRUE(Contains(cfg, "videoWindowX=70\r\nvideoWindowY=80\r\n"));
+    EXPECT_TRUE(Contains(cfg, "savedVolume=42\r\n"));
+    // Safe with the display gone: no window, display mode, volume device, engine or key.
+    EXPECT_TRUE(r.windows.log.empty());
+    EXPECT_TRUE(r.media.log.empty());
+    EXPECT_EQ(r.modes.enumerations, 0);
+    EXPECT_EQ(r.modes.restores, 0);
+    EXPECT_EQ(r.systemVolume.sets, volumeSets);
+    EXPECT_TRUE(r.keys.Down(vk::LButton));
+    EXPECT_TRUE(r.reports.empty());
+    p.Tick();
     EXPECT_FALSE(p.Ended());
-    // Without the key list the settings cannot be written: false, and the others are written anyway.
-    std::filesystem::remove(dir.path() / kKeyListFileName);
+    // Without the key list the settings cannot be written: false, told once, the others written.
+    std::filesystem::remove(r.dir.path() / kKeyListFileName);
     p.playlist.Append("/m/c.mpg", "");
     EXPECT_FALSE(p.SaveFiles());
-    EXPECT_EQ(dir.Read("KR01.tob"), "/m/a.mpg\r\n/m/b.mpg\r\n/m/c.mpg\r\n");
+    EXPECT_EQ(r.dir.Read("KR01.tob"), "/m/a.mpg\r\n/m/b.mpg\r\n/m/c.mpg\r\n");
+    ASSERT_EQ(r.reports.size(), 1u);
+    EXPECT_TRUE(Contains(r.reports[0], kSettingsFileName));
 }
 
-TEST_F(MainPlayerTest, AnExitAskedForBeforeTheFirstTickEndsThePlayerThere) {
-    dir.Write("KR01.tob", "/m/a.mpg\r\n/m/b.mpg\r\n");
-    TracingPlayer& p = Start();
+TEST(MainPlayerTest, AnExitAskedForBeforeTheFirstTickEndsThePlayerThere) {
+    Rig r;
+    r.dir.Write("KR01.tob", "/m/a.mpg\r\n/m/b.mpg\r\n");
+    Player& p = r.Start();
     p.RequestExit();
-    p.OnTimer();
+    p.Tick();
     EXPECT_TRUE(p.Ended());
-    EXPECT_EQ(dir.Read("KR01.tob"), "/m/a.mpg\r\n/m/b.mpg\r\n");
-    EXPECT_TRUE(std::filesystem::exists(dir.path() / "HIS.tob"));
+    EXPECT_EQ(r.dir.Read("KR01.tob"), "/m/a.mpg\r\n/m/b.mpg\r\n");
+    EXPECT_TRUE(std::filesystem::exists(r.dir.path() / "HIS.tob"));
 }
 
-TEST_F(MainPlayerTest, EditorCloseMessageClampsTheCurrentIndex) {
-    TracingPlayer& p = Started();
+TEST(MainPlayerTest, EditorCloseMessageClampsTheCurrentIndex) {
+    Rig r;
+    Player& p = r.Started();
     p.state.editorOpen = 1;
     p.playlist.Append("/a.mpg", "");
     p.playlist.Append("/b.mpg", "");
     p.playlist.currentIndex = 5;
-    EXPECT_EQ(p.OnEditorMessage(19), 0);
-    EXPECT_EQ(p.state.editorOpen, 1);
-    EXPECT_EQ(p.playlist.currentIndex, 5);
-    EXPECT_EQ(p.OnEditorMessage(kEditorClosedCode), 0);
+    p.OnEditorClosed();
     EXPECT_EQ(p.state.editorOpen, 0);
     EXPECT_EQ(p.playlist.count, 2);
     EXPECT_EQ(p.playlist.currentIndex, 1);
     p.playlist.Clear();
-    p.OnEditorMessage(kEditorClosedCode);
+    p.OnEditorClosed();
     EXPECT_EQ(p.playlist.currentIndex, 0);
 }
 

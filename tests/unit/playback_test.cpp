@@ -14,7 +14,6 @@ namespace felux {
 namespace {
 
 using test::FakeMedia;
-using test::OpenPlayer;
 using test::PlayerHarness;
 
 int Count(const std::vector<std::string>& log, const std::string& entry) {
@@ -28,7 +27,7 @@ protected:
 
 TEST_F(PlaybackTest, OpeningLaysOutThenStartsOverTicks) {
     const std::string clip = h.AddMedia("clip.mpg");
-    OpenPlayer& p = h.Start({clip}, /*openOnStart=*/true);
+    Player& p = h.Start({clip}, /*openOnStart=*/true);
     // The first tick opened the file paused and asked for a new video size.
     EXPECT_EQ(p.state.mediaClosed, 0);
     EXPECT_EQ(p.state.startState, 1);
@@ -55,9 +54,9 @@ TEST_F(PlaybackTest, OpeningLaysOutThenStartsOverTicks) {
 
 TEST_F(PlaybackTest, WithoutMonitorFixPlaybackStartsOnTheNextNormalTick) {
     const std::string clip = h.AddMedia("clip.mpg");
-    OpenPlayer& p = h.Start({clip});
+    Player& p = h.Start({clip});
     p.settings.secondaryMonitorFix = 0;
-    p.OpenCurrent();
+    p.playback.OpenCurrent();
     h.Tick(3);  // request and countdown, countdown, layout
     EXPECT_EQ(p.state.startState, 2);
     EXPECT_FALSE(h.engine.playing);
@@ -68,9 +67,9 @@ TEST_F(PlaybackTest, WithoutMonitorFixPlaybackStartsOnTheNextNormalTick) {
 
 TEST_F(PlaybackTest, AMonitorFixAtTheIntLimitWaitsAsLongAsItCan) {
     const std::string clip = h.AddMedia("clip.mpg");
-    OpenPlayer& p = h.Start({clip});
+    Player& p = h.Start({clip});
     p.settings.secondaryMonitorFix = INT_MAX;
-    p.OpenCurrent();
+    p.playback.OpenCurrent();
     for (int i = 0; i < 20 && p.state.startState != 0; ++i) h.Tick();
     EXPECT_TRUE(h.engine.playing);
     EXPECT_EQ(p.state.sourceRectCountdown, INT_MAX) << "saturated, not wrapped";
@@ -78,7 +77,7 @@ TEST_F(PlaybackTest, AMonitorFixAtTheIntLimitWaitsAsLongAsItCan) {
 
 TEST_F(PlaybackTest, AudioOnlyFilesCollapseTheVideoWindowAndStillStart) {
     const std::string song = h.AddMedia("song.mp3", FakeMedia{60 * kUnitsPerSecond, 0, {}, false});
-    OpenPlayer& p = h.Start({song}, true);
+    Player& p = h.Start({song}, true);
     EXPECT_EQ(p.graph.audioOnly, 1);
     EXPECT_EQ(p.state.hasVideo, 0);
     EXPECT_EQ(p.graph.timePerFrame, 0);
@@ -98,10 +97,10 @@ TEST_F(PlaybackTest, FilesThatCannotBeOpenedLeaveNothingOpenAndTheListIntact) {
     const std::string dir = (h.folder.path() / "dir.mpg").string();
     const std::string fifo = (h.folder.path() / "pipe.mpg").string();
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-    OpenPlayer& p = h.Start({missing, broken, dir, fifo});
+    Player& p = h.Start({missing, broken, dir, fifo});
     for (int i = 0; i < 4; ++i) {
         p.playlist.currentIndex = i;
-        p.OpenCurrent();
+        p.playback.OpenCurrent();
         EXPECT_EQ(p.state.mediaClosed, 1) << i;
         EXPECT_EQ(h.windows.rects[WindowId::Video].width, 0);
         EXPECT_EQ(p.playlist.currentIndex, i);
@@ -120,10 +119,10 @@ TEST_F(PlaybackTest, MissingEntriesAreRemovedWhenTheyAreNotKept) {
     const std::string gone1 = (h.folder.path() / "x.mpg").string();
     const std::string gone2 = (h.folder.path() / "y.mpg").string();
     const std::string b = h.AddMedia("b.mpg");
-    OpenPlayer& p = h.Start({a, gone1, gone2 + "<<0:00:01:000-0:00:02:000>>", b});
+    Player& p = h.Start({a, gone1, gone2 + "<<0:00:01:000-0:00:02:000>>", b});
     p.settings.keepMissingFiles = 0;
     p.playlist.currentIndex = 1;
-    p.OpenCurrent();
+    p.playback.OpenCurrent();
     ASSERT_EQ(p.playlist.Size(), 2u);
     EXPECT_EQ(p.playlist.PathAt(1), b);
     EXPECT_EQ(p.openFile.path, b);
@@ -132,19 +131,19 @@ TEST_F(PlaybackTest, MissingEntriesAreRemovedWhenTheyAreNotKept) {
     // Every entry from the current one on missing: back to the first entry, which opens.
     PlayerHarness h2;
     const std::string first = h2.AddMedia("first.mpg");
-    OpenPlayer& q = h2.Start({first, gone1, gone2});
+    Player& q = h2.Start({first, gone1, gone2});
     q.settings.keepMissingFiles = 0;
     q.playlist.currentIndex = 1;
-    q.OpenCurrent();
+    q.playback.OpenCurrent();
     EXPECT_EQ(q.playlist.Size(), 1u);
     EXPECT_EQ(q.playlist.currentIndex, 0);
     EXPECT_EQ(q.openFile.path, first);
 
     // Nothing left at all: no open and no crash.
     PlayerHarness h3;
-    OpenPlayer& r = h3.Start({gone1, gone2});
+    Player& r = h3.Start({gone1, gone2});
     r.settings.keepMissingFiles = 0;
-    r.OpenCurrent();
+    r.playback.OpenCurrent();
     EXPECT_EQ(r.playlist.Size(), 0u);
     EXPECT_EQ(r.state.mediaClosed, 1);
 }
@@ -152,7 +151,7 @@ TEST_F(PlaybackTest, MissingEntriesAreRemovedWhenTheyAreNotKept) {
 TEST_F(PlaybackTest, EndOfStreamOpensTheNextEntryOnTheSameTick) {
     const std::string a = h.AddMedia("a.mpg");
     const std::string b = h.AddMedia("b.mpg");
-    OpenPlayer& p = h.Start({a, b}, true);
+    Player& p = h.Start({a, b}, true);
     h.TickUntilStarted();
     h.engine.completed = true;
     h.Tick();
@@ -164,7 +163,7 @@ TEST_F(PlaybackTest, EndOfStreamOpensTheNextEntryOnTheSameTick) {
 
 TEST_F(PlaybackTest, FilesEndingOnAnErrorAreNotReopenedForEver) {
     const std::string a = h.AddMedia("a.mpg");
-    OpenPlayer& p = h.Start({a}, true);
+    Player& p = h.Start({a}, true);
     ASSERT_EQ(p.settings.repeatList, 1);
     h.TickUntilStarted();
     h.engine.completedOnError = true;
@@ -180,7 +179,7 @@ TEST_F(PlaybackTest, FilesEndingOnAnErrorAreNotReopenedForEver) {
     PlayerHarness run;
     const std::string b = run.AddMedia("b.mpg");
     const std::string c = run.AddMedia("c.mpg");
-    OpenPlayer& q = run.Start({b, c}, true);
+    Player& q = run.Start({b, c}, true);
     const auto end = [&](bool onError) {
         run.TickUntilStarted();
         run.engine.completedOnError = onError;
@@ -204,28 +203,28 @@ TEST_F(PlaybackTest, NextAndPreviousInListOrder) {
     const std::string a = h.AddMedia("a.mpg");
     const std::string b = h.AddMedia("b.mpg");
     const std::string c = h.AddMedia("c.mpg");
-    OpenPlayer& p = h.Start({a, b, c});
+    Player& p = h.Start({a, b, c});
 
     // Nothing open: only the index moves.
     p.playlist.currentIndex = 2;
     p.settings.repeatList = 1;
-    p.Next();
+    p.playback.Next();
     EXPECT_EQ(p.playlist.currentIndex, 0);
     EXPECT_EQ(p.state.mediaClosed, 1);
-    p.Previous();
+    p.playback.Previous();
     EXPECT_EQ(p.playlist.currentIndex, 2);
 
     // Playing, repeat on: the last entry wraps to the first and plays it.
-    p.OpenCurrent();
-    p.Next();
+    p.playback.OpenCurrent();
+    p.playback.Next();
     EXPECT_EQ(p.openFile.path, a);
     EXPECT_EQ(p.state.requests.endOfListStop, 0);
 
     // Repeat off: at the end the index goes to the first entry and playback stops on the next tick.
     p.settings.repeatList = 0;
     p.playlist.currentIndex = 2;
-    p.OpenCurrent();
-    p.Next();
+    p.playback.OpenCurrent();
+    p.playback.Next();
     EXPECT_EQ(p.playlist.currentIndex, 0);
     EXPECT_EQ(p.openFile.path, c);
     EXPECT_EQ(p.state.requests.endOfListStop, 1);
@@ -237,7 +236,7 @@ TEST_F(PlaybackTest, NextAndPreviousInListOrder) {
     for (int repeat : {0, 1}) {
         p.settings.repeatList = repeat;
         p.playlist.currentIndex = 0;
-        p.Previous();
+        p.playback.Previous();
         EXPECT_EQ(p.playlist.currentIndex, 2) << repeat;
     }
 }
@@ -245,53 +244,52 @@ TEST_F(PlaybackTest, NextAndPreviousInListOrder) {
 TEST_F(PlaybackTest, NextAndPreviousInShuffleOrder) {
     std::vector<std::string> entries;
     for (char n = 'a'; n <= 'e'; ++n) entries.push_back(h.AddMedia(std::string(1, n) + ".mpg"));
-    OpenPlayer& p = h.Start(entries);
+    Player& p = h.Start(entries);
     p.settings.shufflePlay = 1;
-    p.Shuffle();
-    std::vector<int> sorted = p.shuffleOrder;
+    p.playback.Shuffle();
+    std::vector<int> sorted = p.playback.ShuffleOrder();
     std::sort(sorted.begin(), sorted.end());
     EXPECT_EQ(sorted, (std::vector<int>{0, 1, 2, 3, 4}));
-    EXPECT_EQ(p.playlist.currentIndex, p.shuffleOrder[0]);
+    EXPECT_EQ(p.playlist.currentIndex, p.playback.ShuffleOrder()[0]);
 
     // Repeat on: one full round visits every entry in order, then wraps to the first of the order.
     p.settings.repeatList = 1;
-    p.shufflePosition = 0;
-    p.OpenCurrent();
+    p.playback.OpenCurrent();
     for (int i = 1; i < 5; ++i) {
-        p.Next();
-        EXPECT_EQ(p.playlist.currentIndex, p.shuffleOrder[static_cast<std::size_t>(i)]);
-        EXPECT_EQ(p.openFile.path, entries[static_cast<std::size_t>(p.shuffleOrder[static_cast<std::size_t>(i)])]);
+        p.playback.Next();
+        EXPECT_EQ(p.playlist.currentIndex, p.playback.ShuffleOrder()[static_cast<std::size_t>(i)]);
+        EXPECT_EQ(p.openFile.path, entries[static_cast<std::size_t>(p.playback.ShuffleOrder()[static_cast<std::size_t>(i)])]);
     }
-    p.Next();
-    EXPECT_EQ(p.shufflePosition, 0);
-    EXPECT_EQ(p.playlist.currentIndex, p.shuffleOrder[0]);
+    p.playback.Next();
+    EXPECT_EQ(p.playback.ShufflePosition(), 0);
+    EXPECT_EQ(p.playlist.currentIndex, p.playback.ShuffleOrder()[0]);
     EXPECT_EQ(p.state.requests.endOfListStop, 0);
 
     // Previous walks the order backwards and wraps to its end.
-    p.Previous();
-    EXPECT_EQ(p.shufflePosition, 4);
-    EXPECT_EQ(p.playlist.currentIndex, p.shuffleOrder[4]);
+    p.playback.Previous();
+    EXPECT_EQ(p.playback.ShufflePosition(), 4);
+    EXPECT_EQ(p.playlist.currentIndex, p.playback.ShuffleOrder()[4]);
 
     // Repeat off: past the end the first of the order is selected, not opened, and playback stops.
     p.settings.repeatList = 0;
     const std::string playing = p.openFile.path;
-    p.Next();
-    EXPECT_EQ(p.shufflePosition, 0);
-    EXPECT_EQ(p.playlist.currentIndex, p.shuffleOrder[0]);
+    p.playback.Next();
+    EXPECT_EQ(p.playback.ShufflePosition(), 0);
+    EXPECT_EQ(p.playlist.currentIndex, p.playback.ShuffleOrder()[0]);
     EXPECT_EQ(p.openFile.path, playing);
     EXPECT_EQ(p.state.requests.endOfListStop, 1);
 
     // One entry always shuffles to [0].
     PlayerHarness single;
-    OpenPlayer& s = single.Start({single.AddMedia("only.mpg")});
-    s.Shuffle();
-    EXPECT_EQ(s.shuffleOrder, std::vector<int>{0});
+    Player& s = single.Start({single.AddMedia("only.mpg")});
+    s.playback.Shuffle();
+    EXPECT_EQ(s.playback.ShuffleOrder(), std::vector<int>{0});
 }
 
 TEST_F(PlaybackTest, PlaySegmentStartsAfterItsStartAndAdvancesAtItsEnd) {
     const std::string a = h.AddMedia("a.mpg");
     const std::string b = h.AddMedia("b.mpg");
-    OpenPlayer& p = h.Start({a + "<<0:00:10:000-0:00:20:500>>", b}, true);
+    Player& p = h.Start({a + "<<0:00:10:000-0:00:20:500>>", b}, true);
     EXPECT_TRUE(p.state.segmentActive);
     EXPECT_EQ(p.openFile.path, a);
     ASSERT_FALSE(h.engine.seeks.empty());
@@ -311,12 +309,12 @@ TEST_F(PlaybackTest, PlaySegmentStartsAfterItsStartAndAdvancesAtItsEnd) {
 }
 
 TEST_F(PlaybackTest, ABMarksLoopOnlyWhenAtLeast16msApart) {
-    OpenPlayer& p = h.Start({h.AddMedia("a.mpg")}, true);
+    Player& p = h.Start({h.AddMedia("a.mpg")}, true);
     h.TickUntilStarted();
     auto markAt = [&](MediaTime position) {
         p.graph.currentPosition = position;
         ++p.state.abState;
-        p.CheckABRepeat();
+        p.playback.CheckABRepeat();
     };
     markAt(50'000'000);   // A at 5000 ms
     EXPECT_EQ(p.state.abState, 2);
@@ -346,15 +344,15 @@ TEST_F(PlaybackTest, ABMarksLoopOnlyWhenAtLeast16msApart) {
     EXPECT_EQ(h.engine.seeks[0], 30'010'000);
 
     // Closing resets the loop; with nothing open marks are not taken.
-    p.CloseMedia();
+    p.playback.CloseMedia();
     EXPECT_EQ(p.state.abState, 0);
     p.state.abState = 1;
-    p.CheckABRepeat();
+    p.playback.CheckABRepeat();
     EXPECT_EQ(p.state.abState, 1);
 }
 
 TEST_F(PlaybackTest, HoldingNextSearchesEverySevenTicksThenResumes) {
-    OpenPlayer& p = h.Start({h.AddMedia("a.mpg")}, true);
+    Player& p = h.Start({h.AddMedia("a.mpg")}, true);
     h.TickUntilStarted();
     h.engine.seeks.clear();
     h.engine.position = 100'000'000;
@@ -387,7 +385,7 @@ TEST_F(PlaybackTest, HoldingNextSearchesEverySevenTicksThenResumes) {
 TEST_F(PlaybackTest, ASearchThatReachesTheEndEndsTheFileAsPlayingDoes) {
     const std::string a = h.AddMedia("a.mpg");
     const std::string b = h.AddMedia("b.mpg");
-    OpenPlayer& p = h.Start({a, b}, true);
+    Player& p = h.Start({a, b}, true);
     h.TickUntilStarted();
     // One wheel notch at 55 s of 60: one-second jumps land on 59 s, the next exactly on the end.
     h.engine.position = 55 * kUnitsPerSecond;
@@ -407,9 +405,9 @@ TEST_F(PlaybackTest, ASearchThatReachesTheEndEndsTheFileAsPlayingDoes) {
 }
 
 TEST_F(PlaybackTest, AHeldSearchKeyLightsNextUntilPlaybackResumes) {
-    OpenPlayer& p = h.Start({h.AddMedia("a.mpg")}, true);
+    Player& p = h.Start({h.AddMedia("a.mpg")}, true);
     h.TickUntilStarted();
-    p.OnActivateApp(true);
+    p.OnActivated(true);
     h.Tick(30);
     h.engine.seeks.clear();
     h.keys.Press(vk::Period);
@@ -425,7 +423,7 @@ TEST_F(PlaybackTest, AHeldSearchKeyLightsNextUntilPlaybackResumes) {
 
 TEST_F(PlaybackTest, PlayPauseStopAndFrameStepRequests) {
     const std::string a = h.AddMedia("a.mpg");
-    OpenPlayer& p = h.Start({a});
+    Player& p = h.Start({a});
     // Play with nothing open opens the current entry.
     p.state.requests.play = 1;
     h.Tick();
@@ -460,14 +458,14 @@ TEST_F(PlaybackTest, PlayPauseStopAndFrameStepRequests) {
 }
 
 TEST_F(PlaybackTest, ProgressFollowsThePositionAndIsZeroForTinyDurations) {
-    OpenPlayer& p = h.Start({h.AddMedia("a.mpg", FakeMedia{138'000'000, 1500, {320, 240}, true})}, true);
+    Player& p = h.Start({h.AddMedia("a.mpg", FakeMedia{138'000'000, 1500, {320, 240}, true})}, true);
     h.TickUntilStarted();
     h.engine.position = 69'000'000;
     h.Tick();
     EXPECT_EQ(p.state.progress, 69);
 
     PlayerHarness tiny;
-    OpenPlayer& t = tiny.Start({tiny.AddMedia("t.mpg", FakeMedia{137, 0, {320, 240}, true})}, true);
+    Player& t = tiny.Start({tiny.AddMedia("t.mpg", FakeMedia{137, 0, {320, 240}, true})}, true);
     tiny.TickUntilStarted();
     tiny.engine.position = 100;
     tiny.Tick();
@@ -475,12 +473,12 @@ TEST_F(PlaybackTest, ProgressFollowsThePositionAndIsZeroForTinyDurations) {
 }
 
 TEST_F(PlaybackTest, ShuffleAndRepeatToggles) {
-    OpenPlayer& p = h.Start({h.AddMedia("a.mpg"), h.AddMedia("b.mpg"), h.AddMedia("c.mpg")});
+    Player& p = h.Start({h.AddMedia("a.mpg"), h.AddMedia("b.mpg"), h.AddMedia("c.mpg")});
     p.playlist.currentIndex = 2;
     p.state.requests.shuffleToggle = 1;
     h.Tick();
     EXPECT_EQ(p.settings.shufflePlay, 1);
-    EXPECT_EQ(p.playlist.currentIndex, p.shuffleOrder[0]);
+    EXPECT_EQ(p.playlist.currentIndex, p.playback.ShuffleOrder()[0]);
     p.playlist.currentIndex = 1;
     p.state.requests.shuffleToggle = 1;
     p.state.requests.repeatToggle = 1;
@@ -493,26 +491,26 @@ TEST_F(PlaybackTest, ShuffleAndRepeatToggles) {
 TEST_F(PlaybackTest, VolumeRecordsFollowTheOpenFile) {
     const std::string a = h.AddMedia("a.mpg");
     const std::string b = h.AddMedia("b.mpg");
-    OpenPlayer& p = h.Start({a, b});
+    Player& p = h.Start({a, b});
     p.settings.volumeLogAutoUpdate = 1;
-    p.OpenCurrent();
+    p.playback.OpenCurrent();
     p.state.volumeLevel = 31;
-    p.Next();  // leaving a records its level
+    p.playback.Next();  // leaving a records its level
     ASSERT_FALSE(p.volumeLog.Records().empty());
     EXPECT_EQ(p.volumeLog.Records()[0].name, "a");
     EXPECT_EQ(p.volumeLog.Records()[0].volumeLine, "1:7fff7fff");
     p.state.volumeLevel = 62;
-    p.Previous();  // back to a: its level comes back
+    p.playback.Previous();  // back to a: its level comes back
     EXPECT_EQ(p.state.volumeLevel, 31);
     EXPECT_TRUE(p.volumeLog.RecordPresent());
 
     // The level on the graph's scale, and on the system mixer when that method is chosen.
     p.state.volumeLevel = 0;
-    p.ApplyVolume();
+    p.volume.Apply();
     EXPECT_EQ(h.engine.volume, -10000);
     p.settings.useDirectShowVolume = 0;
     p.state.volumeLevel = 31;
-    p.ApplyVolume();
+    p.volume.Apply();
     EXPECT_EQ(h.systemVolume.value, 0x7fff7fffu);
 }
 
@@ -520,7 +518,7 @@ TEST_F(PlaybackTest, TheSystemVolumeFoundAtStartIsPutBackAtExitWhenAsked) {
     for (const int restore : {0, 1}) {
         PlayerHarness run;
         run.systemVolume.value = 0x12345678u;
-        OpenPlayer& p = run.Start({}, false, [&](PlayerSettings& s) { s.restoreVolumeOnExit = restore; });
+        Player& p = run.Start({}, false, [&](PlayerSettings& s) { s.restoreVolumeOnExit = restore; });
         EXPECT_EQ(p.state.volumeLevel, 62);  // the saved level, with the graph's volume method
         run.systemVolume.value = 0;
         p.state.exitRequested = 1;
@@ -533,11 +531,11 @@ TEST_F(PlaybackTest, TheSystemVolumeFoundAtStartIsPutBackAtExitWhenAsked) {
 TEST_F(PlaybackTest, CompanionAudioIsRenderedWithTheVideo) {
     const std::string clip = h.AddMedia("clip.mpg");
     const std::string wav = h.folder.Write("clip.wav", "audio").string();
-    OpenPlayer& p = h.Start({clip});
-    p.OpenCurrent();
+    Player& p = h.Start({clip});
+    p.playback.OpenCurrent();
     EXPECT_FALSE(h.engine.companion.has_value());  // synchronised playback is off by default
     p.settings.syncFlags = "1100111";
-    p.OpenCurrent();
+    p.playback.OpenCurrent();
     ASSERT_TRUE(h.engine.companion.has_value());
     EXPECT_EQ(*h.engine.companion, wav);
 }

@@ -10,14 +10,13 @@ namespace felux {
 namespace {
 
 using test::FakeMedia;
-using test::OpenPlayer;
 using test::PlayerHarness;
 
 class PlayerVideoTest : public ::testing::Test {
 protected:
     // Full screen switches to the fake's second mode, 800 x 600.
-    OpenPlayer& Playing(const std::function<void(PlayerSettings&)>& configure = {}) {
-        OpenPlayer& p = h.Start({h.AddMedia("clip.mpg")}, true, [&](PlayerSettings& s) {
+    Player& Playing(const std::function<void(PlayerSettings&)>& configure = {}) {
+        Player& p = h.Start({h.AddMedia("clip.mpg")}, true, [&](PlayerSettings& s) {
             s.fullScreenModeOn = 1;
             s.fullScreenModeNumber = 1;
             s.fullScreenWidth = 800;
@@ -31,7 +30,7 @@ protected:
 };
 
 TEST_F(PlayerVideoTest, ZoomLevelsSizeTheVideoWindowWithinTheirLimits) {
-    OpenPlayer& p = Playing([](PlayerSettings& s) { s.windowZoomStep = 4; });
+    Player& p = Playing([](PlayerSettings& s) { s.windowZoomStep = 4; });
     EXPECT_EQ(h.windows.rects[WindowId::Video], (Rect{0, 60, 640, 480}));
     EXPECT_EQ(h.windows.rects[WindowId::Picture], (Rect{0, 60, 640, 480}));
     // The zoom-in button at the top level stays there.
@@ -67,7 +66,7 @@ TEST_F(PlayerVideoTest, ZoomLevelsSizeTheVideoWindowWithinTheirLimits) {
 }
 
 TEST_F(PlayerVideoTest, ScanLinesHideTheLowerHalfOfEachEnlargedLine) {
-    OpenPlayer& p = Playing([](PlayerSettings& s) { s.windowZoomStep = 4; });
+    Player& p = Playing([](PlayerSettings& s) { s.windowZoomStep = 4; });
     const std::vector<Rect>& rows = h.windows.regions[WindowId::Picture];
     ASSERT_EQ(rows.size(), 240u);
     EXPECT_EQ(rows[0], (Rect{0, 0, 640, 1}));
@@ -80,7 +79,7 @@ TEST_F(PlayerVideoTest, ScanLinesHideTheLowerHalfOfEachEnlargedLine) {
 }
 
 TEST_F(PlayerVideoTest, FullScreenSwitchesTheModeHidesTheCursorAndPutsEverythingBack) {
-    OpenPlayer& p = Playing();
+    Player& p = Playing();
     p.state.requests.fullScreen = 1;
     h.Tick();
     EXPECT_EQ(p.state.fullScreen, 1);
@@ -105,7 +104,7 @@ TEST_F(PlayerVideoTest, FullScreenSwitchesTheModeHidesTheCursorAndPutsEverything
 }
 
 TEST_F(PlayerVideoTest, EveryWayOutOfFullScreenRestoresTheDisplay) {
-    OpenPlayer& p = Playing();
+    Player& p = Playing();
     p.state.requests.fullScreen = 1;
     h.Tick();
     p.state.requests.stop = 1;  // stopping leaves full screen
@@ -115,7 +114,7 @@ TEST_F(PlayerVideoTest, EveryWayOutOfFullScreenRestoresTheDisplay) {
     EXPECT_EQ(h.windows.cursorShown, 0);
 
     PlayerHarness other;
-    OpenPlayer& q = other.Start({other.AddMedia("clip.mpg")}, true, [](PlayerSettings& s) {
+    Player& q = other.Start({other.AddMedia("clip.mpg")}, true, [](PlayerSettings& s) {
         s.fullScreenModeOn = 1;
         s.fullScreenModeNumber = 1;
     });
@@ -129,7 +128,7 @@ TEST_F(PlayerVideoTest, EveryWayOutOfFullScreenRestoresTheDisplay) {
 
     // Nothing open: the request is dropped.
     PlayerHarness idle;
-    OpenPlayer& r = idle.Start({});
+    Player& r = idle.Start({});
     r.state.requests.fullScreen = 1;
     idle.Tick();
     EXPECT_EQ(r.state.fullScreen, 0);
@@ -137,14 +136,14 @@ TEST_F(PlayerVideoTest, EveryWayOutOfFullScreenRestoresTheDisplay) {
 }
 
 TEST_F(PlayerVideoTest, AClickShowsThePanelAndARightClickLeaves) {
-    OpenPlayer& p = Playing();
+    Player& p = Playing();
     p.state.requests.fullScreen = 1;
     h.Tick(14);  // past the relayout and the debounce
     h.keys.Press(vk::LButton);
     h.Tick();
     h.keys.Release(vk::LButton);
     h.Tick();
-    EXPECT_EQ(p.fullScreen.State(), FullScreenState::PanelShown);
+    EXPECT_EQ(p.layout.FullScreen(), FullScreenState::PanelShown);
     EXPECT_EQ(h.windows.rects[WindowId::Main], (Rect{0, 0, 407, 50}));
     EXPECT_EQ(h.windows.cursorShown, 0);
     h.Tick(4);
@@ -156,20 +155,20 @@ TEST_F(PlayerVideoTest, AClickShowsThePanelAndARightClickLeaves) {
 }
 
 TEST_F(PlayerVideoTest, ClicksShorterThanATickStillCountInFullScreen) {
-    OpenPlayer& p = Playing();
+    Player& p = Playing();
     p.state.requests.fullScreen = 1;
     h.Tick(14);
     // Pressed and released between two ticks: the keyboard poll sees the press first.
     h.keys.Press(vk::LButton);
     h.keys.Release(vk::LButton);
     h.Tick(2);
-    EXPECT_EQ(p.fullScreen.State(), FullScreenState::PanelShown);
+    EXPECT_EQ(p.layout.FullScreen(), FullScreenState::PanelShown);
     h.Tick(4);
     h.windows.cursor = {600, 600};
     h.keys.Press(vk::LButton);
     h.keys.Release(vk::LButton);
     h.Tick(2);
-    EXPECT_EQ(p.fullScreen.State(), FullScreenState::PanelHidden);
+    EXPECT_EQ(p.layout.FullScreen(), FullScreenState::PanelHidden);
     h.Tick(4);
     h.keys.Press(vk::RButton);
     h.keys.Release(vk::RButton);
@@ -190,14 +189,14 @@ TEST_F(PlayerVideoTest, OverscanShowsTheCentreOfThePicture) {
 }
 
 TEST_F(PlayerVideoTest, ActivationMovesAndWindowModes) {
-    OpenPlayer& p = h.Start({h.AddMedia("clip.mpg")}, true);
+    Player& p = h.Start({h.AddMedia("clip.mpg")}, true);
     // Activated while the new file is laid out: taken up once the layout is done.
     ASSERT_NE(p.state.layoutCountdown, 0);
-    p.OnActivateApp(true);
+    p.OnActivated(true);
     EXPECT_EQ(p.state.appActive, 0);
     h.TickUntilStarted();
     EXPECT_EQ(p.state.appActive, 1);
-    p.OnActivateApp(false);
+    p.OnActivated(false);
     EXPECT_EQ(p.state.appActive, 0);
 
     h.Tick(25);
@@ -210,7 +209,7 @@ TEST_F(PlayerVideoTest, ActivationMovesAndWindowModes) {
     p.EnterWindowMode(1);
     p.EnterWindowMode(2);  // only from the normal mode
     EXPECT_EQ(p.state.windowMode, 1);
-    p.OnActivateApp(true);
+    p.OnActivated(true);
     EXPECT_EQ(p.state.windowMode, 0);
     EXPECT_NE(std::find(h.windows.log.begin(), h.windows.log.end(), "restore Main"), h.windows.log.end());
 }
@@ -219,8 +218,8 @@ TEST_F(PlayerVideoTest, ActivationMovesAndWindowModes) {
 // the activation, which must not hold the first picture back; later activations relayout.
 TEST_F(PlayerVideoTest, AnActivationAsTheFirstFileOpensDoesNotDelayItsStart) {
     auto ticksToStart = [](PlayerHarness& harness, bool activate) {
-        if (activate) harness.engine.duringRender = [&harness] { harness.player->OnActivateApp(true); };
-        OpenPlayer& p = harness.Start({harness.AddMedia("clip.mpg")}, true);
+        if (activate) harness.engine.duringRender = [&harness] { harness.player->OnActivated(true); };
+        Player& p = harness.Start({harness.AddMedia("clip.mpg")}, true);
         int ticks = 0;
         for (; ticks < 60 && p.state.startState != 0; ++ticks) harness.Tick();
         harness.Tick(2);
@@ -232,8 +231,8 @@ TEST_F(PlayerVideoTest, AnActivationAsTheFirstFileOpensDoesNotDelayItsStart) {
     EXPECT_EQ(ticksToStart(h, true), expected);
     // Activated again once the file plays: the usual relayout.
     h.Tick(25);
-    h.player->OnActivateApp(false);
-    h.player->OnActivateApp(true);
+    h.player->OnActivated(false);
+    h.player->OnActivated(true);
     EXPECT_EQ(h.player->state.layoutCountdown, 20);
 }
 
@@ -241,7 +240,7 @@ TEST_F(PlayerVideoTest, AnActivationAsTheFirstFileOpensDoesNotDelayItsStart) {
 // desktop's restore comes back from either mode, a double click on bare panel area toggles
 // video-only mode, and topmost then acts on the video window.
 TEST_F(PlayerVideoTest, WindowModesFollowTheDesktop) {
-    OpenPlayer& p = Playing([](PlayerSettings& s) { s.topmostMode = 1; });
+    Player& p = Playing([](PlayerSettings& s) { s.topmostMode = 1; });
     ASSERT_EQ(h.windows.rects[WindowId::Video], (Rect{0, 60, 320, 240}));
     p.EnterWindowMode(1);
     EXPECT_EQ(h.windows.rects[WindowId::Video], (Rect{0, 60, 0, 0}));
@@ -287,7 +286,7 @@ TEST_F(PlayerVideoTest, WindowModesFollowTheDesktop) {
 
 // Desktops raise a clicked window: a click on the picture must not leave it over the panel.
 TEST_F(PlayerVideoTest, AClickOnThePictureKeepsThePanelAboveIt) {
-    OpenPlayer& p = Playing();
+    Player& p = Playing();
     const auto restacks = [&] {
         return std::count(h.windows.log.begin(), h.windows.log.end(), "stack Video under Main");
     };
@@ -312,7 +311,7 @@ TEST_F(PlayerVideoTest, AClickOnThePictureKeepsThePanelAboveIt) {
 // The video window keeps the place the user dragged it to; where the window manager put it
 // (a constraint on a large zoom) is forgotten at the next layout.
 TEST_F(PlayerVideoTest, OnlyTheUsersDragPlacesTheVideoWindow) {
-    OpenPlayer& p = Playing();
+    Player& p = Playing();
     h.windows.rects[WindowId::Video] = {0, 0, 320, 240};
     p.state.requests.newVideoSize = 1;
     h.Tick(15);

@@ -13,7 +13,6 @@ namespace {
 
 using namespace std::string_literals;
 
-using test::OpenPlayer;
 using test::PlayerHarness;
 using Status = RemoteControl::Status;
 
@@ -25,7 +24,7 @@ protected:
 TEST_F(RemoteControlTest, RequestsWaitForTheTickAndRepeatsBeforeItAreOne) {
     const std::string a = h.AddMedia("a.mpg");
     const std::string b = h.AddMedia("b.mpg");
-    OpenPlayer& p = h.Start({a, b}, true);
+    Player& p = h.Start({a, b}, true);
     h.TickUntilStarted();
     RemoteControl remote(p);
 
@@ -72,7 +71,7 @@ TEST_F(RemoteControlTest, TrackTitleIsTheOwnTitleOrTheTagsOrTheBareFileName) {
     v1artist.resize(30, ' ');
     h.folder.Write("song.mp3", "ID3\x03\0\0\0\0\0"s + static_cast<char>(frames.size()) + frames + "TAG" +
                                    std::string(30, 'v') + v1artist + std::string(65, '\0'));
-    OpenPlayer& p = h.Start({clip, song, song}, true);
+    Player& p = h.Start({clip, song, song}, true);
     p.playlist.SetTitleAt(2, "*Own title");
     h.TickUntilStarted();
     RemoteControl remote(p);
@@ -95,7 +94,7 @@ TEST_F(RemoteControlTest, TrackTitleIsTheOwnTitleOrTheTagsOrTheBareFileName) {
 TEST_F(RemoteControlTest, SeeksLandOnTheTickAndStopAtTheEnds) {
     const std::string a = h.AddMedia("a.mpg");
     const std::string b = h.AddMedia("b.mpg");
-    OpenPlayer& p = h.Start({a, b}, true);
+    Player& p = h.Start({a, b}, true);
     h.TickUntilStarted();
     RemoteControl remote(p);
     h.engine.position = 10 * kUnitsPerSecond;
@@ -142,7 +141,7 @@ TEST_F(RemoteControlTest, OffsetsAndPositionsAtTheInt64LimitsSaturate) {
     constexpr std::int64_t kMin = std::numeric_limits<std::int64_t>::min();
     std::vector<std::string> entries;
     for (const char* name : {"a.mpg", "b.mpg", "c.mpg", "d.mpg"}) entries.push_back(h.AddMedia(name));
-    OpenPlayer& p = h.Start(entries, true);
+    Player& p = h.Start(entries, true);
     h.TickUntilStarted();
     RemoteControl remote(p);
 
@@ -189,7 +188,7 @@ TEST_F(RemoteControlTest, HandedFilesJoinTheListAndTheFirstPlays) {
     const std::string b = h.AddMedia("b b.mpg");
     const std::string c = h.AddMedia("c.mpg");
     h.folder.Write("list.m3u", c + "\n");
-    OpenPlayer& p = h.Start({a}, true);
+    Player& p = h.Start({a}, true);
     h.TickUntilStarted();
 
     const std::optional<std::string> message = EncodeHandOver({b, (h.folder.path() / "list.m3u").string()});

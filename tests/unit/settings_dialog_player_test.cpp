@@ -10,23 +10,22 @@
 namespace felux {
 namespace {
 
-using test::OpenPlayer;
 using test::PlayerHarness;
 
 class SettingsDialogPlayerTest : public ::testing::Test {
 protected:
-    OpenPlayer& Playing() {
-        OpenPlayer& p = h.Start({h.AddMedia("clip.mpg")}, true);
+    Player& Playing() {
+        Player& p = h.Start({h.AddMedia("clip.mpg")}, true);
         h.TickUntilStarted();
         p.state.appActive = 1;
         return p;
     }
-    void PressConfig(OpenPlayer& p) {
+    void PressConfig(Player& p) {
         p.state.requests.settings = 1;
         h.Tick();
     }
     // A key typed while the lockout is over, as into a field of the dialog.
-    void Type(OpenPlayer& p, char key) {
+    void Type(Player& p, char key) {
         p.state.keyWaitTicks = 0;
         h.keys.Press(vk::Char(key));
         h.keys.Release(vk::Char(key));
@@ -43,7 +42,7 @@ protected:
 };
 
 TEST_F(SettingsDialogPlayerTest, ConfigOpensOneDialogKeysWaitAndCancelChangesNothing) {
-    OpenPlayer& p = Playing();
+    Player& p = Playing();
     const std::string fileBefore = h.folder.Read(kSettingsFileName);
     const int scanLines = p.settings.scanLinesOn;
 
@@ -66,16 +65,16 @@ TEST_F(SettingsDialogPlayerTest, ConfigOpensOneDialogKeysWaitAndCancelChangesNot
 
     SettingsForm changed = h.settingsDialogs.shown[0];
     changed.values.aspectPresetIndex = 5;
-    p.SettingsDialogClosed(std::nullopt);
+    p.settingsBridge.Closed(std::nullopt);
     h.Tick(3);
     EXPECT_EQ(p.state.modalDialogUp, 0);
-    EXPECT_FALSE(p.SettingsDialogOpen());
+    EXPECT_FALSE(p.settingsBridge.IsOpen());
     EXPECT_EQ(p.settings.scanLinesOn, scanLines);
     EXPECT_EQ(p.settings.aspectPresetIndex, 0);
     EXPECT_EQ(h.folder.Read(kSettingsFileName), fileBefore);
 
     // A late answer after the dialog has gone changes nothing either.
-    p.SettingsDialogClosed(changed);
+    p.settingsBridge.Closed(changed);
     EXPECT_EQ(p.settings.aspectPresetIndex, 0);
 
     // Keys work again once it is closed.
@@ -85,7 +84,7 @@ TEST_F(SettingsDialogPlayerTest, ConfigOpensOneDialogKeysWaitAndCancelChangesNot
 }
 
 TEST_F(SettingsDialogPlayerTest, NoDialogWhileAWheelSeekRuns) {
-    OpenPlayer& p = Playing();
+    Player& p = Playing();
     p.state.wheelStep = 3;
     PressConfig(p);
     EXPECT_TRUE(h.settingsDialogs.shown.empty());
@@ -93,7 +92,7 @@ TEST_F(SettingsDialogPlayerTest, NoDialogWhileAWheelSeekRuns) {
 }
 
 TEST_F(SettingsDialogPlayerTest, OkSavesAtOnceAndTakesEffect) {
-    OpenPlayer& p = Playing();
+    Player& p = Playing();
     EXPECT_EQ(h.windows.rects[WindowId::Video], (Rect{0, 60, 320, 240}));
     PressConfig(p);
     SettingsForm form = h.settingsDialogs.shown.at(0);
@@ -102,7 +101,7 @@ TEST_F(SettingsDialogPlayerTest, OkSavesAtOnceAndTakesEffect) {
     PressVolumeLogButton(form, VolumeLogButton::Reset);
     PressVolumeLogButton(form, VolumeLogButton::Add);
 
-    p.SettingsDialogClosed(form);
+    p.settingsBridge.Closed(form);
     EXPECT_EQ(p.state.modalDialogUp, 0);
     const PlayerSettings saved = Saved();
     EXPECT_EQ(saved.aspectPresetIndex, 5);

@@ -1,7 +1,7 @@
 // Files a second start hands to the running player: the message on the wire and its receipt.
 #include "app/HandOver.h"
 
-#include "player/MainPlayerDlg.h"
+#include "player/Player.h"
 #include "playlist/ListFile.h"
 
 namespace felux {
@@ -44,7 +44,7 @@ std::optional<std::vector<std::string>> DecodeHandOver(std::string_view message)
     }
 }
 
-std::size_t ReceiveHandedFiles(MainPlayerDlg& player, const std::vector<std::string>& files, bool play) {
+std::size_t ReceiveHandedFiles(Player& player, const std::vector<std::string>& files, bool play) {
     const std::size_t before = player.playlist.Size();
     for (const std::string& f : files) {
         if (IsListPath(f))

@@ -9,7 +9,7 @@
 
 namespace felux {
 
-class MainPlayerDlg;
+class Player;
 
 // A message never grows past this; a longer one is refused whole rather than cut.
 inline constexpr std::size_t kHandOverLimit = 256 * 1024;
@@ -28,6 +28,6 @@ std::optional<std::vector<std::string>> DecodeHandOver(std::string_view message)
 
 // Appends the files (a list file adds its entries) and asks the next tick to play the first
 // new entry. Returns the number of entries added.
-std::size_t ReceiveHandedFiles(MainPlayerDlg& player, const std::vector<std::string>& files, bool play);
+std::size_t ReceiveHandedFiles(Player& player, const std::vector<std::string>& files, bool play);
 
 }  // namespace felux

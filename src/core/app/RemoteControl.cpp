@@ -6,7 +6,7 @@
 #include <limits>
 
 #include "engine/Volume.h"
-#include "player/MainPlayerDlg.h"
+#include "player/Player.h"
 
 namespace felux {
 namespace {

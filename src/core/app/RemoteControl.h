@@ -9,7 +9,7 @@
 
 namespace felux {
 
-class MainPlayerDlg;
+class Player;
 
 struct RemoteTrack {
     int index = 0;                  // the playlist entry
@@ -24,7 +24,7 @@ class RemoteControl {
 public:
     enum class Status { Playing, Paused, Stopped };
 
-    explicit RemoteControl(MainPlayerDlg& player) : player_(player) {}
+    explicit RemoteControl(Player& player) : player_(player) {}
 
     Status PlaybackStatus() const;
     std::optional<RemoteTrack> CurrentTrack() const;
@@ -56,7 +56,7 @@ public:
 private:
     bool Open() const;
 
-    MainPlayerDlg& player_;
+    Player& player_;
 };
 
 // The object path a remote names an entry by, and the entry a path names: only the exact form

@@ -1,5 +1,5 @@
 // The pending command step: every request raised since the last tick, carried out in a fixed order.
-#include "player/MainPlayerDlg.h"
+#include "player/Player.h"
 
 namespace felux {
 namespace {
@@ -8,26 +8,28 @@ constexpr int kProgressPixels = 138;
 
 }  // namespace
 
-void MainPlayerDlg::RunPendingCommands() {
+void Player::RunPendingCommands() {
     Requests& r = state.requests;
     wheel.TakeNotchRequest();
     if (r.stop != 0 || r.endOfListStop != 0) {
         // Marked as the end of the list so that closing also collapses the video window.
         r.endOfListStop = 1;
         r.stop = 0;
-        CloseMedia();
+        playback.CloseMedia();
     }
     if (r.file == 1) {
         r.file = 0;
-        OpenFileCommand();
+        editorBridge.OpenFileCommand();
     } else if (r.file == 2) {
         r.file = 0;
-        ToggleEditor();
+        editorBridge.Toggle();
     }
-    VideoOnlyStep();
+    if (wheel.UseVideoOnlyNotch(state.windowMode == 2, videoInput.VideoInput(video_query::kWheel)))
+        videoInput.VideoInputReset(video_reset::kClearWheel);
+    wheel.DecideFrameStep();
     if (r.settings != 0) {
         r.settings = 0;
-        OpenSettingsDialog();
+        settingsBridge.Open();
     }
     if (r.play != 0) {
         r.play = 0;
@@ -41,15 +43,15 @@ void MainPlayerDlg::RunPendingCommands() {
                 state.paused = 0;
             }
         } else {
-            if (settings.reshuffleOnWrap == 1) Shuffle();
-            OpenCurrent();
+            if (settings.reshuffleOnWrap == 1) playback.Shuffle();
+            playback.OpenCurrent();
         }
     }
     if (r.shuffleToggle != 0) {
         r.shuffleToggle = 0;
         if (settings.shufflePlay == 0) {
             settings.shufflePlay = 1;
-            Shuffle();
+            playback.Shuffle();
         } else {
             settings.shufflePlay = 0;
         }
@@ -61,19 +63,19 @@ void MainPlayerDlg::RunPendingCommands() {
     if (r.playSelected != 0) {
         playlist.RefreshCount();
         r.playSelected = 0;
-        CloseMedia();
-        OpenCurrent();
+        playback.CloseMedia();
+        playback.OpenCurrent();
     }
     if (r.fastForward == 1) {
         r.fastForward = 0;
-        Next();
+        playback.Next();
     }
     if (r.rewind == 1) {
         r.rewind = 0;
-        Previous();
+        playback.Previous();
     }
     if (r.volumeChanged != 0) {
-        ApplyVolume();
+        volume.Apply();
         r.volumeChanged = 0;
     }
     // A seek asked for a file that has closed since means nothing for the next one.
@@ -83,8 +85,8 @@ void MainPlayerDlg::RunPendingCommands() {
     }
     if (state.mediaClosed == 0) {
         if (r.newVideoSize != 0) {
-            ComputeVideoSize(false);
-            ApplyVideoRegions();
+            layout.ComputeVideoSize(false);
+            layout.ApplyVideoRegions();
             if (state.layoutCountdown == 0)
                 state.layoutCountdown = (graph.audioOnly != 0 || !graph.Created()) ? 0 : kLayoutStartCountdown;
             r.newVideoSize = 0;
@@ -113,7 +115,7 @@ void MainPlayerDlg::RunPendingCommands() {
                   settings.searchSpeedPauseFF);
         RunSearch(r.rewind, panelButtons.held.back, 1, -1, settings.searchSpeedPlayRew, settings.searchSpeedPauseRew);
         wheel.RunFrameStep();
-        WheelSeekStep();
+        wheel.RunWheelSteps();
         if (r.progressDrag != 0) {
             r.progressDrag = 0;
         } else {
@@ -122,11 +124,11 @@ void MainPlayerDlg::RunPendingCommands() {
             state.progress = unit > 0 ? static_cast<int>(graph.currentPosition / unit) : 0;
         }
     }
-    FullScreenStates();
+    layout.FullScreenStep();
 }
 
 // One held search button: 2 pauses the picture, 3 jumps every searchWait + 1 ticks, 4 resumes.
-void MainPlayerDlg::RunSearch(int& searchState, bool& indicator, int oneShotValue, int direction, int playSpeed,
+void Player::RunSearch(int& searchState, bool& indicator, int oneShotValue, int direction, int playSpeed,
                               int pauseSpeed) {
     Requests& r = state.requests;
     if (searchState == 2) {
@@ -143,11 +145,6 @@ void MainPlayerDlg::RunSearch(int& searchState, bool& indicator, int oneShotValu
         indicator = false;
         graph.Run();
     }
-}
-
-void MainPlayerDlg::ShowSearchIndicator(int direction) {
-    if (direction < 0) panelButtons.held.back = true;
-    if (direction > 0) panelButtons.held.next = true;
 }
 
 }  // namespace felux

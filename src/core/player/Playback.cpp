@@ -1,12 +1,12 @@
-// Opening, closing and starting files, moving through the playlist, play segments and A-B loops.
+// The open file's life: opening, starting and closing it, moving through the playlist, segments and A-B loops.
+#include "player/Playback.h"
+
 #include <algorithm>
-#include <chrono>
 #include <climits>
 #include <numeric>
 #include <random>
 
 #include "engine/CompanionAudio.h"
-#include "player/MainPlayerDlg.h"
 #include "player/TitleLine.h"
 #include "playlist/PlaySegmentSuffix.h"
 #include "video/Overscan.h"
@@ -23,91 +23,126 @@ bool IsMpegAudioPath(const std::string& path) { return HasMpegInfo(std::filesyst
 
 }  // namespace
 
-void MainPlayerDlg::CreateGraph() { graph.CreateGraph(); }
+Playback::Playback(PlaybackRecords records, PlaybackParts parts, WindowSystem& windows, FailureReporter reportFailure,
+                   std::function<std::uint32_t()> randomSeed)
+    : state_(records.state),
+      settings_(records.settings),
+      playlist_(records.playlist),
+      history_(records.history),
+      graph_(records.graph),
+      openFile_(records.openFile),
+      indexList_(records.indexList),
+      editor_(records.editor),
+      parts_(parts),
+      windows_(windows),
+      reportFailure_(std::move(reportFailure)),
+      randomSeed_(std::move(randomSeed)) {}
 
-int MainPlayerDlg::PollGraphEvent() { return graph.PollGraphEvent() ? 1 : 0; }
-
-void MainPlayerDlg::CollapseVideoWindow() {
-    ports_.windows.Place(WindowId::Video, {settings.videoWindowX, settings.videoWindowY, 0, 0}, true,
-                         Stacking::Keep);
+void Playback::FollowOpenFile() {
+    if (state_.mediaClosed != 0) return;
+    if (state_.segmentActive && CheckSegment()) {
+        state_.requests.fastForward = 1;
+        state_.segmentActive = false;
+    }
+    if (!graph_.PollGraphEvent()) return;
+    state_.wheelStep = 0;
+    state_.keyWaitTicks = 10;
+    if (EveryEntryFailedInTurn()) {
+        parts_.layout.CollapseVideoWindow();
+        state_.requests.endOfListStop = 1;
+    } else {
+        Next();
+    }
 }
 
-void MainPlayerDlg::OpenCurrent() {
-    // A drop that replaces the list opens its first entry itself once the scan is done.
-    if (drop_.Running() && dropReplaces_ && dropTarget_ == DropTarget::Main) return;
+bool Playback::EveryEntryFailedInTurn() {
+    if (!graph_.endedOnError) {
+        failedEndsInTurn_ = 0;
+        return false;
+    }
+    reportFailure_("FELUX: playback stopped on an error: " + openFile_.path + "\n");
+    // Moving on would reopen a file that has just failed (a one-entry list on repeat) or go
+    // round a list of failing files, once a tick, for ever.
+    if (++failedEndsInTurn_ < std::max(1, playlist_.count)) return false;
+    failedEndsInTurn_ = 0;
+    return true;
+}
+
+void Playback::OpenCurrent() {
+    if (opensHeld_) return;
     openingBusy_ = true;
-    ports_.windows.Resize(WindowId::Main, kMainWidth, kMainHeight);
+    windows_.Resize(WindowId::Main, kMainWidth, kMainHeight);
     if (openingGuard_) {
-        state.layoutCountdown = 0;
+        state_.layoutCountdown = 0;
         openingBusy_ = false;
         return;
     }
     openingGuard_ = true;
     OpenAtCurrentIndex();
     openingGuard_ = false;
-    state.layoutCountdown = 0;
+    state_.layoutCountdown = 0;
     openingBusy_ = false;
 }
 
 // Deletes missing entries from the current one on; true when the entry left there opens.
-bool MainPlayerDlg::RemoveMissingEntries() {
-    if (state.editorOpen != 0) return playlist.RemoveMissing(static_cast<std::size_t>(playlist.currentIndex));
-    const int rounds = playlist.count - playlist.currentIndex;
-    for (int i = 0; i < rounds && static_cast<std::size_t>(playlist.currentIndex) < playlist.Size(); ++i) {
-        const auto index = static_cast<std::size_t>(playlist.currentIndex);
-        if (!EntryOpens(std::string(StripSegmentSuffix(playlist.PathAt(index))))) playlist.RemoveAt(index);
+bool Playback::RemoveMissingEntries() {
+    if (state_.editorOpen != 0) return playlist_.RemoveMissing(static_cast<std::size_t>(playlist_.currentIndex));
+    const int rounds = playlist_.count - playlist_.currentIndex;
+    for (int i = 0; i < rounds && static_cast<std::size_t>(playlist_.currentIndex) < playlist_.Size(); ++i) {
+        const auto index = static_cast<std::size_t>(playlist_.currentIndex);
+        if (!EntryOpens(std::string(StripSegmentSuffix(playlist_.PathAt(index))))) playlist_.RemoveAt(index);
     }
-    const auto index = static_cast<std::size_t>(playlist.currentIndex);
-    return index < playlist.Size() && EntryOpens(std::string(StripSegmentSuffix(playlist.PathAt(index))));
+    const auto index = static_cast<std::size_t>(playlist_.currentIndex);
+    return index < playlist_.Size() && EntryOpens(std::string(StripSegmentSuffix(playlist_.PathAt(index))));
 }
 
-void MainPlayerDlg::OpenAtCurrentIndex() {
-    playlist.RefreshCount();
-    openFile.infoLines.clear();
-    if (playlist.count == 0) return;
-    state.layoutCountdown = kOpenLayoutCountdown;
+void Playback::OpenAtCurrentIndex() {
+    playlist_.RefreshCount();
+    openFile_.infoLines.clear();
+    if (playlist_.count == 0) return;
+    state_.layoutCountdown = kOpenLayoutCountdown;
     CloseMedia();
-    if (settings.maximizeOnPlay == 1 && state.fullScreen == 0) state.requests.fullScreen = 1;
-    playlist.currentIndex = std::clamp(playlist.currentIndex, 0, playlist.count - 1);
+    if (settings_.maximizeOnPlay == 1 && state_.fullScreen == 0) state_.requests.fullScreen = 1;
+    playlist_.currentIndex = std::clamp(playlist_.currentIndex, 0, playlist_.count - 1);
 
     bool testLater = true;
     bool exists = false;
-    if (settings.keepMissingFiles != 1) {
-        const std::string first(StripSegmentSuffix(playlist.PathAt(static_cast<std::size_t>(playlist.currentIndex))));
+    if (settings_.keepMissingFiles != 1) {
+        const std::string first(StripSegmentSuffix(playlist_.PathAt(static_cast<std::size_t>(playlist_.currentIndex))));
         if (EntryOpens(first)) {
             exists = true;
             testLater = false;
         } else {
             exists = RemoveMissingEntries();
             testLater = false;
-            playlist.RefreshCount();
-            if (playlist.currentIndex >= playlist.count) {
-                playlist.currentIndex = 0;
+            playlist_.RefreshCount();
+            if (playlist_.currentIndex >= playlist_.count) {
+                playlist_.currentIndex = 0;
                 testLater = true;
             }
             // Every entry was missing: nothing is left to open.
-            if (playlist.count == 0) return;
+            if (playlist_.count == 0) return;
         }
     }
 
-    playlist.currentRemoved = false;
+    playlist_.currentRemoved = false;
     // The mark moves even when the entry will not open: the editor's index is the player's on
     // every tick, and a stale one would take the player back to the last file that opened.
-    if (state.editorOpen != 0) MarkEditorCurrent(playlist.currentIndex);
+    if (state_.editorOpen != 0) editor_.MarkCurrent(playlist_.currentIndex);
 
-    state.segmentActive = false;
-    state.segmentStartMs = state.segmentEndMs = 0;
-    state.startDelay = 0;
-    const std::string entry = playlist.PathAt(static_cast<std::size_t>(playlist.currentIndex));
+    state_.segmentActive = false;
+    state_.segmentStartMs = state_.segmentEndMs = 0;
+    state_.startDelay = 0;
+    const std::string entry = playlist_.PathAt(static_cast<std::size_t>(playlist_.currentIndex));
     if (const auto times = ParseSegmentSuffix(entry)) {
-        state.segmentActive = true;
-        state.startDelay = kSegmentStartDelay;
-        state.segmentStartMs = times->startMs;
-        state.segmentEndMs = times->endMs;
+        state_.segmentActive = true;
+        state_.startDelay = kSegmentStartDelay;
+        state_.segmentStartMs = times->startMs;
+        state_.segmentEndMs = times->endMs;
     }
     const std::string path(StripSegmentSuffix(entry));
-    openFile.path = path;
-    history.AddToHistory(path);
+    openFile_.path = path;
+    history_.AddToHistory(path);
     if (testLater) exists = EntryOpens(path);
     if (!exists) {
         CloseMedia();
@@ -116,260 +151,260 @@ void MainPlayerDlg::OpenAtCurrentIndex() {
     PrepareOpenedFile(entry);
 }
 
-void MainPlayerDlg::PrepareOpenedFile(const std::string& entry) {
-    const std::string& path = openFile.path;
-    VolumeLogMode(VolumeMode::RecordOnLeave);
-    state.wheelStep = 0;
+void Playback::PrepareOpenedFile(const std::string& entry) {
+    const std::string& path = openFile_.path;
+    parts_.volume.RecordOnLeave();
+    state_.wheelStep = 0;
 
     const std::filesystem::path fsPath(path);
-    openFile.nameKey = fsPath.stem().string();
-    openFile.folder = fsPath.has_parent_path() ? fsPath.parent_path().string() + "/" : std::string();
-    openFile.audioInfo.reset();
-    if (IsMpegAudioPath(path)) openFile.audioInfo = ReadAudioInfo(fsPath);
-    if (!path.empty()) openedOnce = true;
-    VolumeLogMode(VolumeMode::LookUp);
-    openFile.fullEntry = entry;
-    LoadIndexText();
+    openFile_.nameKey = fsPath.stem().string();
+    openFile_.folder = fsPath.has_parent_path() ? fsPath.parent_path().string() + "/" : std::string();
+    openFile_.audioInfo.reset();
+    if (IsMpegAudioPath(path)) openFile_.audioInfo = ReadAudioInfo(fsPath);
+    if (!path.empty()) parts_.volume.FileOpened();
+    parts_.volume.TakeLoggedLevel();
+    openFile_.fullEntry = entry;
+    parts_.presenter.LoadIndexText();
 
-    graph.ReleaseGraph();
-    CreateGraph();
+    graph_.ReleaseGraph();
+    graph_.CreateGraph();
     MediaResult rendered;
-    if (!SyncPlaybackOn(settings.syncFlags)) {
-        rendered = graph.RenderMedia(path, {}, 0);
+    if (!SyncPlaybackOn(settings_.syncFlags)) {
+        rendered = graph_.RenderMedia(path, {}, 0);
     } else {
-        const auto companion = FindCompanionAudio(path, settings.syncFlags, settings.syncSearchPath1,
-                                                  settings.syncSearchPath2, EntryOpens);
-        rendered = graph.RenderMedia(path, companion.value_or(std::string()), companion ? 1 : 0);
+        const auto companion = FindCompanionAudio(path, settings_.syncFlags, settings_.syncSearchPath1,
+                                                  settings_.syncSearchPath2, EntryOpens);
+        rendered = graph_.RenderMedia(path, companion.value_or(std::string()), companion ? 1 : 0);
     }
     if (rendered < 0) {
         CloseMedia();
         // Nothing plays from a graph that could not render: let it go now.
-        graph.ReleaseGraph();
-        state.hasVideo = 0;
-        CollapseVideoWindow();
+        graph_.ReleaseGraph();
+        state_.hasVideo = 0;
+        parts_.layout.CollapseVideoWindow();
         return;
     }
 
-    state.playbackRate = 1000;
-    const Size screen = ports_.windows.ScreenSize();
-    graph.ProbeMedia(screen.width, screen.height);
-    indexList.SetEndMs(graph.duration / kUnitsPerMillisecond);
-    if (state.segmentActive) CheckSegment();
-    if (graph.audioOnly != 0) {
-        state.hasVideo = 0;
-        if (state.fullScreen == 0) CollapseVideoWindow();
+    state_.playbackRate = 1000;
+    const Size screen = windows_.ScreenSize();
+    graph_.ProbeMedia(screen.width, screen.height);
+    indexList_.SetEndMs(graph_.duration / kUnitsPerMillisecond);
+    if (state_.segmentActive) CheckSegment();
+    if (graph_.audioOnly != 0) {
+        state_.hasVideo = 0;
+        if (state_.fullScreen == 0) parts_.layout.CollapseVideoWindow();
     } else {
-        state.hasVideo = 1;
+        state_.hasVideo = 1;
     }
-    state.startState = 1;
-    state.mediaClosed = 0;
-    state.paused = 0;
-    state.requests.newVideoSize = 1;
-    state.newFileDisplayTimer = kNewFileDisplayTicks;
+    state_.startState = 1;
+    state_.mediaClosed = 0;
+    state_.paused = 0;
+    state_.requests.newVideoSize = 1;
+    state_.newFileDisplayTimer = kNewFileDisplayTicks;
 
-    const std::string title = playlist.TitleAt(static_cast<std::size_t>(playlist.currentIndex));
+    const std::string title = playlist_.TitleAt(static_cast<std::size_t>(playlist_.currentIndex));
     const std::optional<Id3Tag> tag =
-        openFile.audioInfo ? std::optional<Id3Tag>(openFile.audioInfo->tag) : std::nullopt;
-    openFile.titleLine = TitleLine(title, tag, openFile.nameKey, graph.duration);
+        openFile_.audioInfo ? std::optional<Id3Tag>(openFile_.audioInfo->tag) : std::nullopt;
+    openFile_.titleLine = TitleLine(title, tag, openFile_.nameKey, graph_.duration);
     const bool ownTitle = !title.empty() && title[0] == '*';
-    openFile.trackTitle = ownTitle ? title.substr(1) : tag ? tag->title : std::string();
-    if (openFile.trackTitle.empty()) openFile.trackTitle = openFile.nameKey;
-    if (openFile.audioInfo && !ownTitle) openFile.infoLines = InformationLines(*openFile.audioInfo, fsPath, graph.duration);
-    DrawTitleStrip();
+    openFile_.trackTitle = ownTitle ? title.substr(1) : tag ? tag->title : std::string();
+    if (openFile_.trackTitle.empty()) openFile_.trackTitle = openFile_.nameKey;
+    if (openFile_.audioInfo && !ownTitle) openFile_.infoLines = InformationLines(*openFile_.audioInfo, fsPath, graph_.duration);
+    parts_.presenter.DrawTitleStrip();
 }
 
-void MainPlayerDlg::CloseMedia() {
-    state.abState = 0;
-    state.abA = state.abB = 0;
+void Playback::CloseMedia() {
+    state_.abState = 0;
+    state_.abA = state_.abB = 0;
     closing_ = true;
-    if (state.mediaClosed == 0) {
-        VolumeLogMode(VolumeMode::RecordOnLeave);
-        if (state.fullScreen == 0) {
-            RememberVideoPosition();
-        } else if (state.requests.endOfListStop != 0) {
-            LeaveFullScreen();
+    if (state_.mediaClosed == 0) {
+        parts_.volume.RecordOnLeave();
+        if (state_.fullScreen == 0) {
+            parts_.layout.RememberVideoPosition();
+        } else if (state_.requests.endOfListStop != 0) {
+            parts_.layout.LeaveFullScreen();
         }
-        if (state.requests.endOfListStop != 0) CollapseVideoWindow();
-        graph.currentPosition = 0;
-        state.progress = 0;
-        state.wheelStep = 0;
-        state.mediaClosed = 1;
-        state.paused = 0;
-        state.hasVideo = 0;
-        graph.StopGraph();
-        graph.ReleaseGraph();
+        if (state_.requests.endOfListStop != 0) parts_.layout.CollapseVideoWindow();
+        graph_.currentPosition = 0;
+        state_.progress = 0;
+        state_.wheelStep = 0;
+        state_.mediaClosed = 1;
+        state_.paused = 0;
+        state_.hasVideo = 0;
+        graph_.StopGraph();
+        graph_.ReleaseGraph();
     }
     closing_ = false;
-    state.requests.endOfListStop = 0;
-    state.requests.stop = 0;
+    state_.requests.endOfListStop = 0;
+    state_.requests.stop = 0;
 }
 
-void MainPlayerDlg::StartPlayback() {
-    if (state.hasVideo == 1 && graph.audioOnly == 0) {
-        SetVideoWindowPosition();
-        ports_.windows.Raise(WindowId::Video);
-        KeepPanelAboveVideo();
+void Playback::StartPlayback() {
+    if (state_.hasVideo == 1 && graph_.audioOnly == 0) {
+        parts_.layout.PlacePicture();
+        windows_.Raise(WindowId::Video);
+        parts_.layout.KeepPanelAboveVideo();
     }
-    if (state.paused == 0) {
-        state.wheelStep = 0;
-        ApplyVolume();
-        if (settings.secondaryMonitorFix == -1 && (settings.overscanScaleX != 1.0 || settings.overscanScaleY != 1.0))
+    if (state_.paused == 0) {
+        state_.wheelStep = 0;
+        parts_.volume.Apply();
+        if (settings_.secondaryMonitorFix == -1 && (settings_.overscanScaleX != 1.0 || settings_.overscanScaleY != 1.0))
             ApplySourceRect();
-        graph.RunGraph();
-        state.keyWaitTicks = 18;
+        graph_.RunGraph();
+        state_.keyWaitTicks = 18;
     }
-    state.startState = 0;
-    if (settings.secondaryMonitorFix == 0) {
+    state_.startState = 0;
+    if (settings_.secondaryMonitorFix == 0) {
         ApplySourceRect();
-        state.sourceRectCountdown = 1;
-    } else if (settings.secondaryMonitorFix > 0) {
+        state_.sourceRectCountdown = 1;
+    } else if (settings_.secondaryMonitorFix > 0) {
         ApplySourceRect();
         // Saturated: the count of ticks comes from the settings file and may be anything.
         constexpr int kTicksPerStep = 5;
-        state.sourceRectCountdown = settings.secondaryMonitorFix > (INT_MAX - 1) / kTicksPerStep
+        state_.sourceRectCountdown = settings_.secondaryMonitorFix > (INT_MAX - 1) / kTicksPerStep
                                         ? INT_MAX
-                                        : settings.secondaryMonitorFix * kTicksPerStep + 1;
+                                        : settings_.secondaryMonitorFix * kTicksPerStep + 1;
     }
 }
 
-void MainPlayerDlg::ApplySourceRect() {
-    const double sx = settings.overscanScaleX;
-    const double sy = settings.overscanScaleY;
+void Playback::ApplySourceRect() {
+    const double sx = settings_.overscanScaleX;
+    const double sy = settings_.overscanScaleY;
     if (sx == 1.0 && sy == 1.0) {
-        graph.SetSourceRect(std::nullopt);
+        graph_.SetSourceRect(std::nullopt);
         return;
     }
-    graph.SetSourceRect(OverscanSourceRect({graph.sourceWidth, graph.sourceHeight}, sx, sy));
+    graph_.SetSourceRect(OverscanSourceRect({graph_.sourceWidth, graph_.sourceHeight}, sx, sy));
 }
 
-void MainPlayerDlg::Shuffle() {
-    shuffleOrder.clear();
-    if (playlist.count <= 0) return;
+void Playback::Shuffle() {
+    shuffleOrder_.clear();
+    if (playlist_.count <= 0) return;
     std::minstd_rand random(
-        static_cast<std::uint_fast32_t>(std::chrono::system_clock::now().time_since_epoch().count()));
-    state.shuffleOrderCount = playlist.count;
-    shufflePosition = playlist.currentIndex;
-    shuffleOrder.resize(static_cast<std::size_t>(playlist.count));
-    std::iota(shuffleOrder.begin(), shuffleOrder.end(), 0);
-    for (std::size_t i = 0; i < shuffleOrder.size(); ++i)
-        std::swap(shuffleOrder[i], shuffleOrder[random() % shuffleOrder.size()]);
-    if (settings.shufflePlay != 0) playlist.currentIndex = shuffleOrder[0];
+        randomSeed_());
+    state_.shuffleOrderCount = playlist_.count;
+    shufflePosition_ = playlist_.currentIndex;
+    shuffleOrder_.resize(static_cast<std::size_t>(playlist_.count));
+    std::iota(shuffleOrder_.begin(), shuffleOrder_.end(), 0);
+    for (std::size_t i = 0; i < shuffleOrder_.size(); ++i)
+        std::swap(shuffleOrder_[i], shuffleOrder_[random() % shuffleOrder_.size()]);
+    if (settings_.shufflePlay != 0) playlist_.currentIndex = shuffleOrder_[0];
 }
 
-void MainPlayerDlg::MoveCurrent(int index) {
-    playlist.currentIndex = index;
-    playlist.currentRemoved = false;
+void Playback::MoveCurrent(int index) {
+    playlist_.currentIndex = index;
+    playlist_.currentRemoved = false;
     // Also when nothing opens: the tick takes the editor's index as the player's.
-    if (state.editorOpen != 0) MarkEditorCurrent(index);
+    if (state_.editorOpen != 0) editor_.MarkCurrent(index);
 }
 
-void MainPlayerDlg::OpenIfPlaying() {
-    if (state.mediaClosed != 0) return;
-    const int active = state.appActive;
+void Playback::OpenIfPlaying() {
+    if (state_.mediaClosed != 0) return;
+    const int active = state_.appActive;
     OpenCurrent();
-    state.appActive = active;
+    state_.appActive = active;
 }
 
-void MainPlayerDlg::Next() {
-    const int count = playlist.count;
+void Playback::Next() {
+    const int count = playlist_.count;
     if (count <= 0) {
         CloseMedia();
         return;
     }
     // The order may be stale when the list changed size since it was built.
     auto orderAt = [this, count](int position) {
-        if (static_cast<int>(shuffleOrder.size()) != count) Shuffle();
-        return shuffleOrder[static_cast<std::size_t>(std::clamp(position, 0, count - 1))];
+        if (static_cast<int>(shuffleOrder_.size()) != count) Shuffle();
+        return shuffleOrder_[static_cast<std::size_t>(std::clamp(position, 0, count - 1))];
     };
-    if (settings.shufflePlay != 0) {
-        ++shufflePosition;
-        if (settings.repeatList != 0) {
-            if (shufflePosition >= count) {
-                if (settings.reshuffleOnWrap == 1) Shuffle();
-                shufflePosition = 0;
+    if (settings_.shufflePlay != 0) {
+        ++shufflePosition_;
+        if (settings_.repeatList != 0) {
+            if (shufflePosition_ >= count) {
+                if (settings_.reshuffleOnWrap == 1) Shuffle();
+                shufflePosition_ = 0;
             }
-            MoveCurrent(orderAt(shufflePosition));
+            MoveCurrent(orderAt(shufflePosition_));
             OpenIfPlaying();
-        } else if (shufflePosition < count) {
-            MoveCurrent(orderAt(shufflePosition));
+        } else if (shufflePosition_ < count) {
+            MoveCurrent(orderAt(shufflePosition_));
             OpenIfPlaying();
         } else {
-            if (settings.reshuffleOnWrap == 1) Shuffle();
-            shufflePosition = 0;
-            CollapseVideoWindow();
-            if (state.mediaClosed == 0) state.requests.endOfListStop = 1;
+            if (settings_.reshuffleOnWrap == 1) Shuffle();
+            shufflePosition_ = 0;
+            parts_.layout.CollapseVideoWindow();
+            if (state_.mediaClosed == 0) state_.requests.endOfListStop = 1;
             MoveCurrent(orderAt(0));
         }
         return;
     }
     // The entry that took a deleted current one's place is the next one itself.
     const int next =
-        playlist.currentRemoved ? std::clamp(playlist.currentIndex, 0, count - 1) : playlist.currentIndex + 1;
-    if (settings.repeatList != 0) {
+        playlist_.currentRemoved ? std::clamp(playlist_.currentIndex, 0, count - 1) : playlist_.currentIndex + 1;
+    if (settings_.repeatList != 0) {
         MoveCurrent(next >= count ? 0 : next);
         OpenIfPlaying();
     } else if (next >= count) {
         MoveCurrent(0);
-        CollapseVideoWindow();
-        if (state.mediaClosed == 0) state.requests.endOfListStop = 1;
+        parts_.layout.CollapseVideoWindow();
+        if (state_.mediaClosed == 0) state_.requests.endOfListStop = 1;
     } else {
         MoveCurrent(next);
         OpenIfPlaying();
     }
 }
 
-void MainPlayerDlg::Previous() {
-    const int count = playlist.count;
+void Playback::Previous() {
+    const int count = playlist_.count;
     if (count <= 0) {
         CloseMedia();
         return;
     }
-    if (settings.shufflePlay != 0) {
-        if (static_cast<int>(shuffleOrder.size()) != count) Shuffle();
-        --shufflePosition;
-        if (shufflePosition < 0 || shufflePosition >= count) shufflePosition = count - 1;
-        MoveCurrent(shuffleOrder[static_cast<std::size_t>(shufflePosition)]);
+    if (settings_.shufflePlay != 0) {
+        if (static_cast<int>(shuffleOrder_.size()) != count) Shuffle();
+        --shufflePosition_;
+        if (shufflePosition_ < 0 || shufflePosition_ >= count) shufflePosition_ = count - 1;
+        MoveCurrent(shuffleOrder_[static_cast<std::size_t>(shufflePosition_)]);
     } else {
-        const int previous = playlist.currentIndex - 1;
+        const int previous = playlist_.currentIndex - 1;
         MoveCurrent(previous < 0 || previous >= count ? count - 1 : previous);
     }
     OpenIfPlaying();
 }
 
-bool MainPlayerDlg::CheckSegment() {
-    const std::int64_t positionMs = graph.currentPosition / kUnitsPerMillisecond;
-    if (state.segmentStartMs >= positionMs) {
-        graph.SeekPosition(0, state.segmentStartMs * kUnitsPerMillisecond + kUnitsPerMillisecond);
-    } else if (positionMs < state.segmentEndMs) {
-        state.startDelay = 0;
+bool Playback::CheckSegment() {
+    const std::int64_t positionMs = graph_.currentPosition / kUnitsPerMillisecond;
+    if (state_.segmentStartMs >= positionMs) {
+        graph_.SeekPosition(0, state_.segmentStartMs * kUnitsPerMillisecond + kUnitsPerMillisecond);
+    } else if (positionMs < state_.segmentEndMs) {
+        state_.startDelay = 0;
     } else {
         return true;
     }
     return false;
 }
 
-void MainPlayerDlg::CheckABRepeat() {
-    if (state.mediaClosed != 0 || playlist.count <= 0) return;
-    const std::int64_t positionMs = graph.currentPosition / kUnitsPerMillisecond;
-    switch (state.abState) {
+void Playback::CheckABRepeat() {
+    if (state_.mediaClosed != 0 || playlist_.count <= 0) return;
+    const std::int64_t positionMs = graph_.currentPosition / kUnitsPerMillisecond;
+    switch (state_.abState) {
         case 1:
-            state.abA = positionMs;
-            state.abState = 2;
+            state_.abA = positionMs;
+            state_.abState = 2;
             break;
         case 3:
-            state.abB = positionMs;
-            if (state.abB >= state.abA + kAbMinimumMs) {
-                state.abState = 4;
-            } else if (state.abA >= state.abB + kAbMinimumMs) {
-                std::swap(state.abA, state.abB);
-                state.abState = 4;
+            state_.abB = positionMs;
+            if (state_.abB >= state_.abA + kAbMinimumMs) {
+                state_.abState = 4;
+            } else if (state_.abA >= state_.abB + kAbMinimumMs) {
+                std::swap(state_.abA, state_.abB);
+                state_.abState = 4;
             } else {
-                state.abState = 2;
+                state_.abState = 2;
             }
             break;
         case 4:
-            if (!(state.abA < positionMs && positionMs < state.abB))
-                graph.SeekPosition(0, state.abA * kUnitsPerMillisecond + kUnitsPerMillisecond);
+            if (!(state_.abA < positionMs && positionMs < state_.abB))
+                graph_.SeekPosition(0, state_.abA * kUnitsPerMillisecond + kUnitsPerMillisecond);
             break;
         default:
             break;

@@ -2,52 +2,55 @@
 #include "player/PlayerInput.h"
 
 #include "platform/Keys.h"
-#include "player/MainPlayerDlg.h"
+#include "player/Player.h"
 #include "playlist/PlaySegmentSuffix.h"
 
 namespace felux {
 
 ScreenPoint PlayerKeyActions::CursorPosition() {
-    const Point p = player_.ports_.windows.CursorPosition();
+    const Point p = windows_.CursorPosition();
     return {p.x, p.y};
 }
 
-void PlayerKeyActions::ShowPopupMenu(PopupMenu menu, ScreenPoint at) { player_.ShowPopupMenu(menu, at); }
+void PlayerKeyActions::ShowPopupMenu(PopupMenu menu, ScreenPoint at) { player_.popups.Show(menu, at); }
 
-void PlayerKeyActions::SynthesiseButtonRelease(int button) { player_.ports_.keys.Release(button); }
+void PlayerKeyActions::SynthesiseButtonRelease(int button) { keys_.Release(button); }
 
-bool PlayerKeyActions::FullScreenPanelHidden() { return player_.FullScreenPanelHidden(); }
+bool PlayerKeyActions::FullScreenPanelHidden() { return player_.layout.FullScreenPanelHidden(); }
 
-void PlayerKeyActions::MouseVolumeChanged() { player_.MouseVolumeChanged(); }
+void PlayerKeyActions::MouseVolumeChanged() { player_.layout.MouseVolumeChanged(); }
 
-void PlayerKeyActions::RequestZoomUp() { player_.ZoomStep(1); }
+void PlayerKeyActions::RequestZoomUp() { player_.layout.ZoomStep(1); }
 
-void PlayerKeyActions::RequestZoomDown() { player_.ZoomStep(-1); }
+void PlayerKeyActions::RequestZoomDown() { player_.layout.ZoomStep(-1); }
 
 void PlayerKeyActions::RequestLyricsToggle() {
     player_.settings.lyricsBelowVideo = player_.settings.lyricsBelowVideo == 0 ? 1 : 0;
     player_.state.requests.newVideoSize = 1;
 }
 
-void PlayerKeyActions::RequestAspectChange() { player_.AspectChanged(); }
+void PlayerKeyActions::RequestAspectChange() { player_.layout.AspectChanged(); }
 
-void PlayerKeyActions::RequestRedraw() { player_.VideoRegionsChanged(); }
+void PlayerKeyActions::RequestRedraw() { player_.layout.VideoRegionsChanged(); }
 
 void PlayerKeyActions::ScanLinePatternChanged() {
-    player_.ApplySourceRect();
-    player_.VideoRegionsChanged();
+    player_.playback.ApplySourceRect();
+    player_.layout.VideoRegionsChanged();
 }
 
 void PlayerKeyActions::ApplyOverscan() {
-    player_.ApplySourceRect();
+    player_.playback.ApplySourceRect();
     player_.state.requests.newVideoSize = 1;
 }
 
-void PlayerKeyActions::ShowSearchIndicator(int direction) { player_.ShowSearchIndicator(direction); }
+void PlayerKeyActions::ShowSearchIndicator(int direction) {
+    if (direction < 0) player_.panelButtons.held.back = true;
+    if (direction > 0) player_.panelButtons.held.next = true;
+}
 
 int PlayerKeyActions::PlaylistCount() { return player_.playlist.count; }
 
-void PlayerKeyActions::CheckABRepeat() { player_.CheckABRepeat(); }
+void PlayerKeyActions::CheckABRepeat() { player_.playback.CheckABRepeat(); }
 
 void PlayerKeyActions::AppendSegmentEntry() {
     felux::AppendSegmentEntry(player_.playlist, player_.openFile.path, player_.state.abA, player_.state.abB);
@@ -59,18 +62,18 @@ void PlayerKeyActions::AppendSegmentEntry() {
 namespace felux {
 
 ScreenPoint PlayerPanelActions::CursorPosition() {
-    const Point p = player_.ports_.windows.CursorPosition();
+    const Point p = windows_.CursorPosition();
     return {p.x, p.y};
 }
 
 bool PlayerPanelActions::MouseButtonsDown() {
-    KeyState& keys = player_.ports_.keys;
+    KeyState& keys = keys_;
     const bool left = keys.Down(vk::LButton);
     const bool right = keys.Down(vk::RButton);
     return left || right;
 }
 
-void PlayerPanelActions::StartWindowMove() { player_.ports_.windows.StartSystemMove(WindowId::Main); }
+void PlayerPanelActions::StartWindowMove() { windows_.StartSystemMove(WindowId::Main); }
 
 void PlayerPanelActions::RequestMinimise() { player_.EnterWindowMode(1); }
 
@@ -78,11 +81,11 @@ void PlayerPanelActions::RequestVideoOnly() { player_.EnterWindowMode(2); }
 
 void PlayerPanelActions::MainWindowDoubleClick() { player_.OnMainDoubleClick(); }
 
-void PlayerPanelActions::RequestZoomOut() { player_.ZoomStep(-1); }
+void PlayerPanelActions::RequestZoomOut() { player_.layout.ZoomStep(-1); }
 
-void PlayerPanelActions::RequestZoomIn() { player_.ZoomStep(1); }
+void PlayerPanelActions::RequestZoomIn() { player_.layout.ZoomStep(1); }
 
-void PlayerPanelActions::RequestRelayout() { player_.VideoRegionsChanged(); }
+void PlayerPanelActions::RequestRelayout() { player_.layout.VideoRegionsChanged(); }
 
 // Keys are recorded for all of the player's windows alike, so no window has to hold the focus
 // for them: there is nothing to hand back.
@@ -98,48 +101,6 @@ void PlayerPanelActions::SeekTo(std::int64_t position) { player_.graph.SeekPosit
 
 int PlayerPanelActions::PlaylistCount() { return player_.playlist.count; }
 
-void PlayerPanelActions::CheckABRepeat() { player_.CheckABRepeat(); }
-
-bool PlayerFullScreenPort::LeftButtonDown() { return player_.ports_.keys.FullScreenHit(vk::LButton); }
-
-bool PlayerFullScreenPort::RightButtonDown() { return player_.ports_.keys.FullScreenHit(vk::RButton); }
-
-
-CursorPoint PlayerFullScreenPort::CursorPosition() {
-    const Point p = player_.ports_.windows.CursorPosition();
-    return {p.x, p.y};
-}
-
-void PlayerFullScreenPort::MoveCursor(CursorPoint p) { player_.ports_.windows.MoveCursor({p.x, p.y}); }
-
-void PlayerFullScreenPort::ShowCursor(bool show) { player_.ports_.windows.ShowCursor(show); }
-
-void PlayerFullScreenPort::ReleaseMouseButtons() { player_.ReleaseMouseButtons(); }
-
-void PlayerVolumeRecord::RegisterVolume() { player_.VolumeLogMode(VolumeMode::Register); }
-
-void PlayerVolumeRecord::ForgetVolume() { player_.VolumeLogMode(VolumeMode::Forget); }
-
-bool PlayerVolumeRecord::RecordPresent() const { return player_.volumeLog.RecordPresent(); }
-
-void MainPlayerDlg::VideoOnlyStep() {
-    if (wheel.UseVideoOnlyNotch(state.windowMode == 2, VideoInput(video_query::kWheel)))
-        VideoInputReset(video_reset::kClearWheel);
-    wheel.DecideFrameStep();
-}
-
-void MainPlayerDlg::WheelSeekStep() { wheel.RunWheelSteps(); }
-
-int MainPlayerDlg::PanelQuery(int query) { return panelInput.PanelQuery(query); }
-
-void MainPlayerDlg::PanelResetNotch() { panelInput.PanelResetNotch(); }
-
-int MainPlayerDlg::VideoInput(int query) { return videoInput.VideoInput(query); }
-
-void MainPlayerDlg::VideoInputReset(int kind) { videoInput.VideoInputReset(kind); }
-
-void MainPlayerDlg::HandlePanelMouse() { mouse.HandlePanelMouse(panelInput); }
-
-bool MainPlayerDlg::SkinDragActive() { return mouse.DragActive(); }
+void PlayerPanelActions::CheckABRepeat() { player_.playback.CheckABRepeat(); }
 
 }  // namespace felux

@@ -2,19 +2,20 @@
 #pragma once
 
 #include "engine/MediaGraph.h"
+#include "platform/KeyState.h"
+#include "platform/WindowSystem.h"
 #include "input/KeyboardPoll.h"
 #include "skin/PanelMouse.h"
 #include "skin/PanelRenderInputs.h"
-#include "video/FullScreen.h"
 #include "wheel/WheelSeek.h"
 
 namespace felux {
 
-class MainPlayerDlg;
+class Player;
 
 class PlayerKeyActions final : public KeyboardActions {
 public:
-    explicit PlayerKeyActions(MainPlayerDlg& player) : player_(player) {}
+    PlayerKeyActions(Player& player, WindowSystem& windows, KeyState& keys) : player_(player), windows_(windows), keys_(keys) {}
 
     ScreenPoint CursorPosition() override;
     void ShowPopupMenu(PopupMenu menu, ScreenPoint at) override;
@@ -34,12 +35,14 @@ public:
     void AppendSegmentEntry() override;
 
 private:
-    MainPlayerDlg& player_;
+    Player& player_;
+    WindowSystem& windows_;
+    KeyState& keys_;
 };
 
 class PlayerPanelActions final : public PanelActions {
 public:
-    explicit PlayerPanelActions(MainPlayerDlg& player) : player_(player) {}
+    PlayerPanelActions(Player& player, WindowSystem& windows, KeyState& keys) : player_(player), windows_(windows), keys_(keys) {}
 
     ScreenPoint CursorPosition() override;
     bool MouseButtonsDown() override;
@@ -59,35 +62,9 @@ public:
     void CheckABRepeat() override;
 
 private:
-    MainPlayerDlg& player_;
-};
-
-// Full screen reads the mouse buttons from the key state and moves and hides the cursor.
-class PlayerFullScreenPort final : public FullScreenPort {
-public:
-    explicit PlayerFullScreenPort(MainPlayerDlg& player) : player_(player) {}
-
-    bool LeftButtonDown() override;
-    bool RightButtonDown() override;
-    CursorPoint CursorPosition() override;
-    void MoveCursor(CursorPoint p) override;
-    void ShowCursor(bool show) override;
-    void ReleaseMouseButtons() override;
-
-private:
-    MainPlayerDlg& player_;
-};
-
-// The panel's right click on the volume area registers or forgets the open file's volume.
-class PlayerVolumeRecord final : public VolumeRecordToggle {
-public:
-    explicit PlayerVolumeRecord(MainPlayerDlg& player) : player_(player) {}
-    void RegisterVolume() override;
-    void ForgetVolume() override;
-    bool RecordPresent() const override;
-
-private:
-    MainPlayerDlg& player_;
+    Player& player_;
+    WindowSystem& windows_;
+    KeyState& keys_;
 };
 
 // The wheel seek drives the graph of the open file.

@@ -1,72 +1,82 @@
 // The pop-up menus of the panel: the playlist around the current entry, the play history, the file information.
-#include "player/MainPlayerDlg.h"
+#include "player/PopupMenus.h"
+
 #include "playlist/PopupMenuItems.h"
 
 namespace felux {
 
-void MainPlayerDlg::ShowPopupMenu(PopupMenu menu, ScreenPoint at) {
-    keyboard.pollState.menuRequested.fill(false);
-    if (!ports_.dialogs || popup_) return;
+PopupMenus::PopupMenus(PlayerState& state, Playlist& playlist, const History& history, const OpenFile& openFile,
+                       PlaylistEditor& editor, KeyPollState& keyPoll, Playback& playback, PlaylistDialogs* dialogs)
+    : state_(state),
+      playlist_(playlist),
+      history_(history),
+      openFile_(openFile),
+      editor_(editor),
+      keyPoll_(keyPoll),
+      playback_(playback),
+      dialogs_(dialogs) {}
+
+void PopupMenus::Show(PopupMenu menu, ScreenPoint at) {
+    keyPoll_.menuRequested.fill(false);
+    if (!dialogs_ || open_) return;
     // The point was taken in screen coordinates already.
     const Point p{at.x, at.y};
-    OpenPopup open;
+    OpenMenu open;
     open.menu = menu;
     switch (menu) {
         case PopupMenu::Playlist: {
-            const PopupRange range = PlaylistPopupRange(playlist.currentIndex, static_cast<int>(playlist.Size()));
+            const PopupRange range = PlaylistPopupRange(playlist_.currentIndex, static_cast<int>(playlist_.Size()));
             open.first = range.first;
-            popup_ = open;
-            ports_.dialogs->OpenPopupMenu(p, kPlaylistMenuCaption,
-                                          PlaylistPopupItems(playlist, range, playlist.currentIndex), true);
+            open_ = open;
+            dialogs_->OpenPopupMenu(p, kPlaylistMenuCaption,
+                                          PlaylistPopupItems(playlist_, range, playlist_.currentIndex), true);
             break;
         }
         case PopupMenu::History:
             // A copy: the history changes as files open while the menu is up.
-            open.history = history.Entries();
-            popup_ = open;
-            ports_.dialogs->OpenPopupMenu(p, kHistoryMenuCaption, popup_->history, true);
+            open.history = history_.Entries();
+            open_ = open;
+            dialogs_->OpenPopupMenu(p, kHistoryMenuCaption, open_->history, true);
             break;
         case PopupMenu::FileInfo:
-            if (state.mediaClosed != 0 || !openFile.audioInfo) return;
-            popup_ = open;
-            ports_.dialogs->OpenPopupMenu(p, kFileInfoMenuCaption, openFile.infoLines, false);
+            if (state_.mediaClosed != 0 || !openFile_.audioInfo) return;
+            open_ = open;
+            dialogs_->OpenPopupMenu(p, kFileInfoMenuCaption, openFile_.infoLines, false);
             break;
     }
 }
 
-void MainPlayerDlg::OnPopupChosen(int id) { popupChoice_ = id; }
-
-void MainPlayerDlg::TakePopupChoice() {
-    if (!popup_ || !popupChoice_) return;
-    const OpenPopup open = std::move(*popup_);
-    const int id = *popupChoice_;
-    popup_.reset();
-    popupChoice_.reset();
-    // Keys pressed in the menu are passed over by the poll's waiting state.
-    state.keyWaitTicks = kMenuLockoutTicks;
+void PopupMenus::TakeChoice() {
+    if (!open_ || !choice_) return;
+    const OpenMenu open = std::move(*open_);
+    const int id = *choice_;
+    open_.reset();
+    choice_.reset();
+    // Keys pressed in the menu are passed over by the poll's waiting state_.
+    state_.keyWaitTicks = kMenuLockoutTicks;
     if (id <= 0) return;
     int chosen = -1;
     if (open.menu == PopupMenu::Playlist) {
         chosen = open.first + id - 1;
-        if (chosen >= static_cast<int>(playlist.Size())) return;
+        if (chosen >= static_cast<int>(playlist_.Size())) return;
     } else if (open.menu == PopupMenu::History) {
         if (id > static_cast<int>(open.history.size())) return;
         const std::string& path = open.history[static_cast<std::size_t>(id - 1)];
-        for (std::size_t j = 0; j < playlist.Size() && chosen < 0; ++j)
-            if (playlist.PathAt(j) == path) chosen = static_cast<int>(j);
+        for (std::size_t j = 0; j < playlist_.Size() && chosen < 0; ++j)
+            if (playlist_.PathAt(j) == path) chosen = static_cast<int>(j);
         if (chosen < 0) {
-            playlist.AppendPath(path);
-            playlist.RefreshCount();
-            editor.RefreshCount();
-            chosen = playlist.count - 1;
+            playlist_.AppendPath(path);
+            playlist_.RefreshCount();
+            editor_.RefreshCount();
+            chosen = playlist_.count - 1;
         }
     } else {
         return;
     }
-    CloseMedia();
+    playback_.CloseMedia();
     // Through the editor's mark, which the tick copies back: it must not undo the choice.
-    MoveCurrent(chosen);
-    OpenCurrent();
+    playback_.MoveCurrent(chosen);
+    playback_.OpenCurrent();
 }
 
 }  // namespace felux

@@ -1,0 +1,98 @@
+// Files dropped on the main window or the editor: replace or append, scanned a slice per tick, then sorted and maybe played.
+#include "player/DropIntake.h"
+
+#include "i18n/UiText.h"
+#include "player/MainWindowShape.h"
+
+namespace felux {
+namespace {
+
+// A scan slice stops after this long, so that a tick stays well inside its 40 ms.
+constexpr auto kDropSliceTime = std::chrono::milliseconds(15);
+constexpr std::size_t kDropSliceEntries = 64;
+// A scan that takes longer than a second shows its progress in the title.
+constexpr int kDropProgressTicks = 25;
+
+}  // namespace
+
+DropIntake::DropIntake(PlayerState& state, Playlist& playlist, PlaylistEditor& editor, const KeyPollState& keyPoll,
+                       Playback& playback, WindowSystem& windows, SteadyClock now)
+    : state_(state),
+      playlist_(playlist),
+      editor_(editor),
+      keyPoll_(keyPoll),
+      playback_(playback),
+      windows_(windows),
+      now_(std::move(now)) {}
+
+void DropIntake::Drop(std::vector<std::string> paths, DropTarget target, int button) {
+    if (paths.empty() || scan_.Running()) return;
+    if (target == DropTarget::Editor) {
+        if (!editor_.IsOpen()) return;
+        editor_.SetScanning(true);
+    } else {
+        if (state_.editorOpen != 0 || playback_.Opening()) return;
+        const int last = button != 0 ? button : keyPoll_.lastMouseButton;
+        replaces_ = last != 2;
+        if (replaces_) {
+            playback_.CloseMedia();
+            playlist_.Clear();
+        }
+        if (playlist_.Size() == 0) replaces_ = true;
+        // An appending drop leaves a paused file paused, so the flag must stay for PLAY to resume it.
+        if (replaces_) state_.paused = 0;
+    }
+    from_ = playlist_.Size();
+    target_ = target;
+    ticks_ = 0;
+    // A drop that replaces the list opens its first entry itself once the scan is done.
+    playback_.HoldOpens(target == DropTarget::Main && replaces_);
+    scan_.Start(std::move(paths));
+}
+
+void DropIntake::Step() {
+    if (!scan_.Running()) return;
+    const auto until = now_() + kDropSliceTime;
+    bool done = false;
+    do {
+        done = scan_.Step(playlist_, kDropSliceEntries);
+    } while (!done && now_() < until);
+    if (!done) {
+        if (++ticks_ >= kDropProgressTicks) {
+            const std::string progress = FillText(UiText("DropFiles", "読込中 %1"), {std::to_string(scan_.Seen())});
+            windows_.SetTitle(WindowId::Main, std::string(kMainTitle) + "  " + progress);
+            editor_.ShowProgress(progress);
+        }
+        return;
+    }
+    if (ticks_ >= kDropProgressTicks) {
+        windows_.SetTitle(WindowId::Main, kMainTitle);
+        editor_.ShowProgress("");
+    }
+    Finish();
+}
+
+void DropIntake::Finish() {
+    playback_.HoldOpens(false);
+    playlist_.RefreshCount();
+    if (target_ == DropTarget::Editor) {
+        // The new part only; the current mark follows its entry through the swaps.
+        if (!scan_.ListLoaded()) playlist_.SortRange(from_, playlist_.Size());
+        editor_.RefreshCount();
+        editor_.SetScanning(false);
+        return;
+    }
+    if (replaces_) playlist_.currentIndex = 0;
+    // Replacing or appending, the dropped part comes sorted by path unless a list gave its order.
+    if (!scan_.ListLoaded()) playlist_.SortRange(from_, playlist_.Size());
+    playback_.Shuffle();
+    if (replaces_) playback_.OpenCurrent();
+}
+
+void DropIntake::Cancel() {
+    scan_.Start({});
+    playback_.HoldOpens(false);
+    editor_.SetScanning(false);
+}
+
+}  // namespace felux

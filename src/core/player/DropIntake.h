@@ -1,0 +1,56 @@
+// Files dropped on the main window or the editor: replace or append, scanned a slice per tick, then sorted and maybe played.
+#pragma once
+
+#include <chrono>
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "input/KeyboardPoll.h"
+#include "model/PlayerState.h"
+#include "platform/WindowSystem.h"
+#include "player/Playback.h"
+#include "playlist/FolderScan.h"
+#include "playlist/Playlist.h"
+#include "playlist/PlaylistEditor.h"
+
+namespace felux {
+
+// Where a drop of files landed.
+enum class DropTarget { Main, Editor };
+
+using SteadyClock = std::function<std::chrono::steady_clock::time_point()>;
+
+class DropIntake {
+public:
+    DropIntake(PlayerState& state, Playlist& playlist, PlaylistEditor& editor, const KeyPollState& keyPoll,
+               Playback& playback, WindowSystem& windows, SteadyClock now);
+
+    // button: 1 left, 2 right, 0 not seen during the drag (the keyboard poll's last button decides).
+    void Drop(std::vector<std::string> paths, DropTarget target, int button);
+    // One slice of the scan, short enough to keep the tick inside its 40 ms.
+    void Step();
+    void Cancel();
+    bool Running() const { return scan_.Running(); }
+    // A drop that replaces the list is still being scanned.
+    bool ReplacingList() const { return scan_.Running() && replaces_; }
+
+private:
+    void Finish();
+
+    PlayerState& state_;
+    Playlist& playlist_;
+    PlaylistEditor& editor_;
+    const KeyPollState& keyPoll_;
+    Playback& playback_;
+    WindowSystem& windows_;
+    SteadyClock now_;
+    DropScan scan_;
+    DropTarget target_ = DropTarget::Main;
+    bool replaces_ = false;
+    std::size_t from_ = 0;  // the count before the drop: its entries start here
+    int ticks_ = 0;
+};
+
+}  // namespace felux

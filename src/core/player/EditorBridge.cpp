@@ -1,0 +1,120 @@
+// The player's side of the playlist editor: opening and closing it, what it asks for each tick, and the FILE button's chooser.
+#include "player/EditorBridge.h"
+
+#include <algorithm>
+
+#include "playlist/ListFile.h"
+
+namespace felux {
+
+EditorBridge::EditorBridge(PlayerState& state, PlayerSettings& settings, Playlist& playlist, PlaylistEditor& editor,
+                           Playback& playback, DropIntake& drop, EditorWindows windows,
+                           std::function<std::uint32_t()> randomSeed)
+    : state_(state),
+      settings_(settings),
+      playlist_(playlist),
+      editor_(editor),
+      playback_(playback),
+      drop_(drop),
+      windows_(windows),
+      randomSeed_(std::move(randomSeed)) {}
+
+void EditorBridge::Toggle() {
+    if (state_.editorOpen != 0) {
+        Closed();
+        return;
+    }
+    if (!windows_.editorWindow) return;
+    const Rect saved{settings_.editorWindowX, settings_.editorWindowY, settings_.editorWindowWidth,
+                     settings_.editorWindowHeight};
+    PlaylistView& view = windows_.editorWindow->Create(saved);
+    const auto seed = randomSeed_();
+    editor_.Open(view, seed);
+    PushSettings();
+    editor_.MarkCurrent(playlist_.currentIndex);
+    state_.editorOpen = 1;
+}
+
+void EditorBridge::Closed() {
+    Destroy();
+    state_.editorOpen = 0;
+    playlist_.RefreshCount();
+    if (playlist_.currentIndex >= playlist_.count) playlist_.currentIndex = std::max(0, playlist_.count - 1);
+}
+
+void EditorBridge::Destroy() {
+    if (!editor_.IsOpen()) return;
+    editor_.Close();
+    if (windows_.editorWindow) windows_.editorWindow->Destroy();
+}
+
+void EditorBridge::PushSettings() {
+    const Rect saved{settings_.editorWindowX, settings_.editorWindowY, settings_.editorWindowWidth,
+                     settings_.editorWindowHeight};
+    editor_.PushEditorSettings(saved, 0, settings_.listPathMode);
+}
+
+void EditorBridge::LayoutControls() {
+    if (windows_.editorWindow && editor_.IsOpen()) windows_.editorWindow->PlaceControls(editor_.LayoutEditor());
+}
+
+void EditorBridge::OpenFileCommand() {
+    if (state_.editorOpen != 0) {
+        Toggle();
+        return;
+    }
+    if (!windows_.dialogs || fileChooserOpen_) return;
+    state_.modalDialogUp = 1;
+    fileChooserOpen_ = true;
+    editor_.SetDirectoryFromPath(settings_.lastMediaPath);
+    windows_.dialogs->OpenFileChooser(editor_.Directory());
+}
+
+void EditorBridge::TakeFileChoice() {
+    if (!fileChooserOpen_ || !fileChoice_) return;
+    const std::optional<std::string> chosen = std::move(*fileChoice_);
+    fileChoice_.reset();
+    fileChooserOpen_ = false;
+    state_.modalDialogUp = 0;
+    if (!chosen || chosen->empty()) return;
+    // The chosen file replaces whatever a drop was still adding.
+    drop_.Cancel();
+    playlist_.Clear();
+    settings_.lastMediaPath = *chosen;
+    if (IsListPath(*chosen))
+        LoadListFile(playlist_, *chosen);
+    else
+        playlist_.Append(*chosen, "");
+    playlist_.RefreshCount();
+    playlist_.currentIndex = 0;
+    playback_.OpenCurrent();
+}
+
+void EditorBridge::Exchange(bool settingsDialogOpen) {
+    // The settings dialog keeps the poll paused even while the editor reports no dialog of its own.
+    const int editorDialog = editor_.QueryEditorState(editor_query::kFileDialogOpen);
+    state_.modalDialogUp = settingsDialogOpen ? 1 : editorDialog;
+    // The editor changes the list directly: the count follows it.
+    playlist_.RefreshCount();
+    if (playlist_.count != state_.shuffleOrderCount) playback_.Shuffle();
+    if (editor_.QueryEditorState(editor_query::kRequest) == kEditorResized) {
+        LayoutControls();
+        const Rect r = windows_.windows.WindowRect(WindowId::Editor);
+        settings_.editorWindowX = r.x;
+        settings_.editorWindowY = r.y;
+        settings_.editorWindowWidth = r.width;
+        settings_.editorWindowHeight = r.height;
+        if (editor_.QueryEditorState(editor_query::kMoved) == 1) PushSettings();
+    }
+    settings_.listPathMode = editor_.QueryEditorState(editor_query::kListPathMode);
+    // A file waiting for its layout is already open: the request goes ahead.
+    if (editor_.QueryEditorState(editor_query::kRequest) == kEditorPlayRequest && !playback_.Opening() && !drop_.ReplacingList()) {
+        playlist_.currentIndex = editor_.QueryEditorState(editor_query::kRequestedIndex);
+        editor_.ClearEditorRequest(editor_query::kRequest);
+        editor_.ClearEditorRequest(editor_query::kRequestedIndex);
+        state_.requests.playSelected = 1;
+    }
+    playlist_.currentIndex = editor_.QueryEditorState(editor_query::kCurrent);
+}
+
+}  // namespace felux

@@ -1,0 +1,23 @@
+// What the player knows about the open file.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "engine/AudioInfo.h"
+
+namespace felux {
+
+struct OpenFile {
+    std::string path;      // without a segment suffix
+    std::string nameKey;   // name without folder and extension
+    std::string folder;    // with its trailing "/"
+    std::string fullEntry; // the whole playlist entry, suffix included
+    std::optional<AudioFileInfo> audioInfo;  // set for ".mp3" and ".rmp"
+    std::vector<std::string> infoLines;
+    std::string titleLine;
+    std::string trackTitle;  // for desktops: the entry's own title, else the tag's, else nameKey
+};
+
+}  // namespace felux

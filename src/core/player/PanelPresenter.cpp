@@ -1,0 +1,122 @@
+// The panel's frame and the timed text: the player's state handed to the skin renderer when it would change.
+#include "player/PanelPresenter.h"
+
+#include <system_error>
+
+#include "io/TextFile.h"
+#include "skin/SkinBytes.h"
+
+namespace felux {
+
+PanelPresenter::PanelPresenter(PanelSources sources, VolumeRecordToggle& volumeRecord, const VideoLayout& layout,
+                               WindowSystem& windows, TextPainter* text, std::filesystem::path folder)
+    : sources_(sources),
+      volumeRecord_(volumeRecord),
+      layout_(layout),
+      windows_(windows),
+      text_(text),
+      folder_(std::move(folder)) {}
+
+void PanelPresenter::ComposeStep() {
+    PlayerState& state = sources_.state;
+    if (state.panelFramePending == 0) {
+        if (const std::optional<Rect> changed = DrawPanel()) {
+            changedArea_ = *changed;
+            state.panelFramePending = 1;
+        }
+    }
+    if (state.panelFramePending == 1) windows_.InvalidateArea(WindowId::Main, changedArea_);
+}
+
+void PanelPresenter::LoadSkin() {
+    panel_.Load(SkinBitmapBytes());
+    panel_.SetTextPainter(text_);
+}
+
+std::optional<Rect> PanelPresenter::DrawPanel() {
+    PanelView view;
+    view.stopped = sources_.state.mediaClosed != 0;
+    view.paused = sources_.state.paused != 0;
+    view.appActive = sources_.state.appActive != 0;
+    view.shufflePlay = sources_.settings.shufflePlay != 0;
+    view.repeatList = sources_.settings.repeatList != 0;
+    view.held = sources_.buttons.held;
+    view.rateLocked = sources_.buttons.rateLocked;
+    view.scanLinesOn = sources_.settings.scanLinesOn != 0;
+    view.lineMaskMode = sources_.settings.lineMaskMode;
+    view.wheelStep = sources_.state.wheelStep;
+    view.progress = sources_.state.progress;
+    view.volumeKnob = sources_.state.volumeLevel;
+    view.volumeLogEnabled = sources_.settings.volumeLogEnabled != 0;
+    view.volumeRecordPresent = volumeRecord_.RecordPresent();
+    view.abState = sources_.state.abState;
+    view.abAMs = sources_.state.abA;
+    view.abBMs = sources_.state.abB;
+    view.position = sources_.graph.currentPosition;
+    view.duration = sources_.graph.duration;
+    view.listCount = sources_.playlist.count;
+    view.currentIndex = sources_.playlist.currentIndex;
+    view.fullScreen = sources_.state.fullScreen != 0;
+    view.windowZoomStep = sources_.settings.windowZoomStep;
+    view.fullScreenZoomStep = sources_.settings.fullScreenZoomStep;
+    view.titleHover = sources_.state.panelHover != 0;
+    view.indexListActive = TimedTextShown();
+    view.lyricsPanelShown = sources_.settings.lyricsPanelShown != 0;
+    view.lyricsOnMainPanel = sources_.settings.lyricsOnMainPanel != 0;
+    view.lyricsBelowVideo = sources_.settings.lyricsBelowVideo != 0;
+    if (view.indexListActive) {
+        sources_.indexList.TrackIndexRow(sources_.graph.currentPosition / kUnitsPerMillisecond);
+        if (sources_.indexList.reloadRequest) {
+            sources_.indexList.reloadRequest = false;
+            const int row = sources_.indexList.CurrentRow();
+            panel_.LoadTimedLine(sources_.indexList.CurrentText(), sources_.indexList.RowStartMs(row), sources_.indexList.CurrentEndMs(), SkinFont(),
+                                sources_.settings.fontPosition);
+        }
+    }
+    PanelWrites writes{sources_.state.playbackRate, sources_.buttons.ramp, sources_.buttons.volumeModeRequest,
+                       sources_.state.readoutCountdown, volumeRecord_};
+    if (!panel_.FrameDue(view, writes)) return std::nullopt;
+    const std::optional<Rect> changed = panel_.DrawPanel(view, writes);
+    if (view.indexListActive && view.lyricsBelowVideo && layout_.StripHeight() > 0)
+        windows_.Invalidate(WindowId::Video);
+    return changed;
+}
+
+TextFont PanelPresenter::SkinFont() const {
+    TextFont font;
+    font.face = sources_.settings.fontFace;
+    font.height = sources_.settings.fontHeight;
+    font.weight = sources_.settings.fontWeight;
+    font.italic = sources_.settings.fontItalic != 0;
+    font.charSet = sources_.settings.fontCharSet;
+    return font;
+}
+
+bool PanelPresenter::TimedTextShown() const { return sources_.indexList.Active() && sources_.state.mediaClosed == 0; }
+
+void PanelPresenter::LoadIndexText() {
+    sources_.indexList.Clear();
+    // The size tells apart index files of equal names in the one Index folder.
+    std::error_code ec;
+    const std::uintmax_t size = std::filesystem::file_size(sources_.openFile.path, ec);
+    for (const IndexFile& candidate : IndexFileCandidates(folder_, sources_.openFile.path, ec ? 0 : size)) {
+        const std::optional<std::string> text = io::ReadTextBounded(candidate.path, kMaxIndexFileBytes);
+        if (!text) continue;
+        sources_.indexList.Load(BuildIndexRows(*text, candidate.format));
+        return;
+    }
+}
+
+void PanelPresenter::DrawTitleStrip() { panel_.SetTitle(sources_.openFile.titleLine, SkinFont()); }
+
+void PanelPresenter::TimedTextFontChanged() {
+    if (sources_.state.mediaClosed == 0) DrawTitleStrip();
+    sources_.indexList.reloadRequest = true;
+}
+
+void PanelPresenter::PaintTimedTextStrip(PixelSink& sink, int width, int height) const {
+    if (!TimedTextShown() || sources_.settings.lyricsBelowVideo == 0) return;
+    panel_.PaintTimedTextStrip(sink, width, height, layout_.StripHeight());
+}
+
+}  // namespace felux

@@ -1,0 +1,103 @@
+// The open file's life: opening, starting and closing it, moving through the playlist, segments and A-B loops.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+#include "engine/MediaGraph.h"
+#include "model/PlayerState.h"
+#include "platform/MediaEngine.h"
+#include "platform/WindowSystem.h"
+#include "player/OpenFile.h"
+#include "player/PanelPresenter.h"
+#include "player/VideoLayout.h"
+#include "player/VolumeControl.h"
+#include "playlist/History.h"
+#include "playlist/IndexList.h"
+#include "playlist/Playlist.h"
+#include "playlist/PlaylistEditor.h"
+#include "settings/PlayerSettings.h"
+
+namespace felux {
+
+// What playing a file reads and changes beyond its own state.
+struct PlaybackRecords {
+    PlayerState& state;
+    const PlayerSettings& settings;
+    Playlist& playlist;
+    History& history;
+    MediaGraph& graph;
+    OpenFile& openFile;
+    IndexList& indexList;
+    PlaylistEditor& editor;
+};
+
+// The parts playing a file drives.
+struct PlaybackParts {
+    VolumeControl& volume;
+    VideoLayout& layout;
+    PanelPresenter& presenter;
+};
+
+class Playback {
+public:
+    Playback(PlaybackRecords records, PlaybackParts parts, WindowSystem& windows, FailureReporter reportFailure,
+             std::function<std::uint32_t()> randomSeed);
+
+    // Opens the current entry, unless an open is under way or opens are held.
+    void OpenCurrent();
+    void CloseMedia();
+    void StartPlayback();
+    void Next();
+    void Previous();
+    // The current entry becomes index, and the editor's mark moves with it.
+    void MoveCurrent(int index);
+    // A new play order for shuffle play, from the current entry.
+    void Shuffle();
+    // The open file's segment: true once its end has passed.
+    bool CheckSegment();
+    void CheckABRepeat();
+    // The engine's overscan crop from the settings.
+    void ApplySourceRect();
+    // The open file's segment and end: the next entry, or the end of the list.
+    void FollowOpenFile();
+    // While a drop replaces the list it opens the first entry itself: other opens wait.
+    void HoldOpens(bool hold) { opensHeld_ = hold; }
+    // An open or a close is under way: activation starts no relayout meanwhile.
+    bool Busy() const { return openingBusy_ || closing_; }
+    bool Opening() const { return openingBusy_; }
+
+    const std::vector<int>& ShuffleOrder() const { return shuffleOrder_; }
+    int ShufflePosition() const { return shufflePosition_; }
+
+private:
+    void OpenAtCurrentIndex();
+    bool RemoveMissingEntries();
+    void PrepareOpenedFile(const std::string& entry);
+    void OpenIfPlaying();
+    // After a file ended on an error (reported, one line): true once every entry has, in a row.
+    bool EveryEntryFailedInTurn();
+
+    PlayerState& state_;
+    const PlayerSettings& settings_;
+    Playlist& playlist_;
+    History& history_;
+    MediaGraph& graph_;
+    OpenFile& openFile_;
+    IndexList& indexList_;
+    PlaylistEditor& editor_;
+    PlaybackParts parts_;
+    WindowSystem& windows_;
+    FailureReporter reportFailure_;
+    std::function<std::uint32_t()> randomSeed_;
+    std::vector<int> shuffleOrder_;
+    int shufflePosition_ = 0;
+    bool opensHeld_ = false;
+    bool openingGuard_ = false;
+    bool openingBusy_ = false;
+    bool closing_ = false;
+    int failedEndsInTurn_ = 0;  // files that ended on an error one after the other
+};
+
+}  // namespace felux

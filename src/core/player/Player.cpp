@@ -1,0 +1,257 @@
+// The player: owns the records and the parts, and runs the start-up, the 40 ms tick and the exit.
+#include "player/Player.h"
+
+#include <algorithm>
+
+#include "playlist/CommandLine.h"
+#include "playlist/ListFile.h"
+#include "io/TextFile.h"
+
+namespace felux {
+namespace {
+constexpr int kLayoutAfterMove = 12;
+constexpr int kLayoutAfterActivation = 20;
+}  // namespace
+
+Player::Player(PlayerPorts ports, std::filesystem::path programFolder, std::vector<std::string> args)
+    : editor(playlist, settings, ports.dialogs),
+      graph(ports.media, ports.reportFailure),
+      ports_(std::move(ports)),
+      folder_(std::move(programFolder)),
+      args_(std::move(args)),
+      volume(state, settings, openFile, volumeLog, graph, ports_.systemVolume, folder_),
+      layout(state, settings, graph, ports_.windows, ports_.keys, ports_.displayModes,
+             {videoInput, keyboard.pollState, mouse.mouseState}),
+      presenter({state, settings, graph, playlist, openFile, indexList, panelButtons}, volume, layout, ports_.windows,
+                ports_.text, folder_),
+      playback({state, settings, playlist, history, graph, openFile, indexList, editor}, {volume, layout, presenter},
+               ports_.windows, ports_.reportFailure, ports_.randomSeed),
+      drop(state, playlist, editor, keyboard.pollState, playback, ports_.windows, ports_.now),
+      editorBridge(state, settings, playlist, editor, playback, drop,
+                   {ports_.windows, ports_.editorWindow, ports_.dialogs}, ports_.randomSeed),
+      popups(state, playlist, history, openFile, editor, keyboard.pollState, playback, ports_.dialogs),
+      files({state, settings, playlist, history, volume}, layout, {ports_.windows, ports_.keys, ports_.displayModes},
+            folder_, ports_.reportFailure),
+      settingsBridge(state, settings, ports_.windows, ports_.settingsDialogs, {volume, layout, playback, presenter, files},
+                     {ports_.keys, panelInput, videoInput}) {}
+
+void Player::Start() {
+    graph.CreateGraph();
+    state.keyWaitTicks = 7;
+    files.LoadOrCreateSettings();
+    ports_.windows.Place(WindowId::Video, {settings.videoWindowX, settings.videoWindowY, 0, 0}, true,
+                         Stacking::Keep);
+    ports_.windows.Resize(WindowId::Picture, 0, 0);
+    const Rect mainRect{settings.mainWindowX, settings.mainWindowY, kMainWidth, kMainHeight};
+    ports_.windows.Place(WindowId::Main, mainRect, true, Stacking::Keep);
+    ports_.windows.Place(WindowId::Panel, mainRect, true, Stacking::Keep);
+}
+
+// Each line is one step; the README's "How a tick works" walks through them.
+void Player::Tick() {
+    if (ended_) return;
+    if (state.initialised == 0) FirstTick();
+    if (state.layoutCountdown != 0) {
+        LayoutCountdownStep();
+    } else {
+        if (activationPending_) OnActivated(true);
+        DelayedStartStep();
+        popups.TakeChoice();
+        editorBridge.TakeFileChoice();
+        KeyboardStep();
+        SourceRectStep();
+        RunPendingCommands();
+        ChildWindowInputStep();
+        playback.FollowOpenFile();
+        if (state.abState == 4) playback.CheckABRepeat();
+        drop.Step();
+        if (state.editorOpen != 0) editorBridge.Exchange(settingsBridge.IsOpen());
+        presenter.ComposeStep();
+    }
+    idleInhibit_.Follow(KeepsDesktopAwake(state));
+    if (state.exitRequested == 1) ExitSequence();
+}
+
+void Player::LayoutCountdownStep() {
+    state.layoutCountdown = std::max(0, state.layoutCountdown - 1);
+    if (state.layoutCountdown != 8) return;
+    LayoutStep();
+    state.layoutCountdown = 1;
+}
+
+void Player::LayoutStep() {
+    ports_.windows.Resize(WindowId::Main, kMainWidth, kMainHeight);
+    if (state.mediaClosed == 0) {
+        layout.ApplyVideoLayout();
+        if (state.hasVideo != 0) layout.PlacePicture();
+        if (state.startState == 1) state.startState = 2;
+        if (state.startState == 2 && settings.secondaryMonitorFix > 0) playback.StartPlayback();
+    }
+    state.layoutCountdown = 1;
+}
+
+// Without the monitor fix a laid-out file starts on a later tick, after its start delay.
+void Player::DelayedStartStep() {
+    if (state.startState != 2 || settings.secondaryMonitorFix >= 1) return;
+    state.startDelay = std::max(0, state.startDelay - 1);
+    if (state.startDelay == 0) playback.StartPlayback();
+}
+
+void Player::KeyboardStep() {
+    // An open pop-up menu has the keyboard: its keys are no player keys.
+    if (state.modalDialogUp != 1 && !popups.IsOpen()) keyboard.Poll();
+}
+
+void Player::SourceRectStep() {
+    if (state.sourceRectCountdown <= 0) return;
+    --state.sourceRectCountdown;
+    if (state.sourceRectCountdown % 5 == 0) playback.ApplySourceRect();
+    state.sourceRectCountdown = 0;
+}
+
+// What the panel and the video window recorded since the last tick: hover, clicks, wheel notches.
+void Player::ChildWindowInputStep() {
+    state.panelHover = panelInput.PanelQuery(panel_query::kHover);
+    if (videoInput.TakePressed()) layout.KeepPanelAboveVideo();
+    if (videoInput.VideoInput(video_query::kAnyClick) != 0) {
+        if (videoInput.VideoInput(video_query::kLeftClick) != 0) {
+            state.appActive = 1;
+            state.videoFocusWait = 7;
+        } else if (videoInput.VideoInput(video_query::kMiddleClick) != 0) {
+            state.requests.middleClick = 1;
+        }
+    }
+    if (wheel.ForwardChildNotch(panelInput.PanelQuery(panel_query::kWheel))) panelInput.PanelResetNotch();
+    if (wheel.ForwardChildNotch(videoInput.VideoInput(video_query::kWheel)))
+        videoInput.VideoInputReset(video_reset::kClearWheel);
+    if ((panelInput.PanelQuery(panel_query::kButtons) != 0 || mouse.DragActive()) && state.modalDialogUp == 0)
+        mouse.HandlePanelMouse(panelInput);
+}
+
+void Player::FirstTick() {
+    state.initialised = 1;
+    state.exitRequested = exitAsked_ ? 1 : 0;
+    history.LoadHistory(folder_ / kHistoryName);
+    volume.LoadLog();
+    presenter.LoadSkin();
+    ports_.windows.SetTitle(WindowId::Main, kMainTitle);
+    const std::vector<Rect> region = PanelRegion();
+    ports_.windows.SetRegion(WindowId::Panel, region);
+    ports_.windows.SetRegion(WindowId::Main, region);
+
+    std::error_code noFolder;
+    for (const std::string& path : CommandLinePaths(args_, std::filesystem::current_path(noFolder))) {
+        if (IsListPath(path))
+            LoadListFile(playlist, path);
+        else
+            playlist.Append(path, "");
+    }
+    playlist.RefreshCount();
+    playlist.currentIndex = 0;
+    if (playlist.count == 0) {
+        playback.CloseMedia();
+        const std::filesystem::path current = folder_ / kCurrentListName;
+        std::error_code ec;
+        if (std::filesystem::exists(current, ec))
+            LoadListFile(playlist, current);
+        else
+            files.ReportUnsaved({{io::WriteFileAtomic(current, ""), kCurrentListName}});
+        playlist.RefreshCount();
+    }
+    volume.TakeStartupLevel();
+    graph.CreateGraph();
+    playback.Shuffle();
+    playback.CloseMedia();
+    playlist.currentIndex = std::clamp(playlist.currentIndex, 0, std::max(0, playlist.count - 1));
+    if (settings.noPlayOnStart != 1) playback.OpenCurrent();
+
+    const Rect mainRect{settings.mainWindowX, settings.mainWindowY, kMainWidth, kMainHeight};
+    ports_.windows.Place(WindowId::Main, mainRect, true, Stacking::Normal);
+    ports_.windows.Place(WindowId::Panel, mainRect, true, Stacking::Normal);
+    layout.ApplyTopmost();
+}
+
+void Player::ExitSequence() {
+    if (settings.restoreVolumeOnExit == 1) volume.RestoreStartupLevel();
+    if (state.displayModeChanged != 0) {
+        ports_.displayModes.Restore();
+        layout.ReleaseMouseButtons();
+        state.displayModeChanged = 0;
+    }
+    files.SettingsPreamble();
+    files.SaveAll();
+    editorBridge.Destroy();
+    idleInhibit_.Follow(false);
+    ended_ = true;
+}
+
+void Player::RequestExit() {
+    exitAsked_ = true;
+    state.exitRequested = 1;
+}
+
+void Player::OnMove(int x, int y) {
+    settings.mainWindowX = x;
+    settings.mainWindowY = y;
+    if (state.fullScreen == 0) {
+        const Rect main{x, y, kMainWidth, kMainHeight};
+        ports_.windows.Place(WindowId::Main, main, true, Stacking::Keep);
+        ports_.windows.Place(WindowId::Panel, main, true, Stacking::Keep);
+    }
+    state.requests.panelReplace = 1;
+    state.layoutCountdown = kLayoutAfterMove;
+}
+
+void Player::OnActivated(bool active) {
+    if (!active) {
+        state.appActive = 0;
+        activationPending_ = false;
+        return;
+    }
+    if (playback.Busy() || state.layoutCountdown != 0) {
+        // Taken up once the layout is done: dropped, the keys would stay dead until the
+        // user switched to another program and back.
+        activationPending_ = true;
+        return;
+    }
+    activationPending_ = false;
+    state.appActive = 1;
+    if (state.windowMode == 1 || (state.windowMode == 2 && state.hasVideo == 0)) {
+        state.windowMode = 0;
+        ports_.windows.Restore(WindowId::Main);
+    }
+    // A file waiting to start is laid out for its start anyway; another relayout would only hold
+    // the first picture back (a desktop activates the player just as it opens its first file).
+    if (state.startState == 0) state.layoutCountdown = kLayoutAfterActivation;
+}
+
+void Player::EnterWindowMode(int mode) {
+    if (state.windowMode != 0) return;
+    state.windowMode = mode;
+    // Minimised, the player leaves the screen whole: the video window belongs to the main one.
+    if (mode == 1 || state.hasVideo == 0) {
+        layout.RememberVideoPosition();
+        layout.CollapseVideoWindow();
+    }
+    ports_.windows.Minimise(WindowId::Main);
+    // Video only: the picture takes the keyboard the minimised panel had.
+    if (mode == 2 && state.hasVideo != 0) ports_.windows.Activate(WindowId::Video);
+}
+
+void Player::OnMainDoubleClick() {
+    if (state.windowMode != 2) {
+        EnterWindowMode(2);
+        return;
+    }
+    state.windowMode = 0;
+    ports_.windows.Restore(WindowId::Main);
+    state.layoutCountdown = kLayoutAfterActivation;
+}
+
+void Player::OnMainRestored() {
+    if (state.windowMode == 0) return;
+    state.windowMode = 0;
+    state.layoutCountdown = kLayoutAfterActivation;
+}
+
+}  // namespace felux

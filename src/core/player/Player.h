@@ -1,0 +1,127 @@
+// The player: owns the records and the parts, and runs the start-up, the 40 ms tick and the exit.
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/ScreenSaver.h"
+#include "platform/SystemVolume.h"
+#include "player/DropIntake.h"
+#include "player/EditorBridge.h"
+#include "player/IdleInhibit.h"
+#include "player/PlayerInput.h"
+#include "player/PopupMenus.h"
+#include "player/SettingsBridge.h"
+#include "wheel/WheelSeek.h"
+
+namespace felux {
+
+struct PlayerPorts {
+    WindowSystem& windows;
+    KeyState& keys;
+    DisplayModes& displayModes;
+    MediaEngine& media;
+    SystemVolume& systemVolume;
+    FailureReporter reportFailure;
+    TextPainter* text = nullptr;                  // none: the title and the timed text stay blank
+    SettingsDialogs* settingsDialogs = nullptr;  // none: CONFIG opens nothing
+    EditorWindow* editorWindow = nullptr;        // none: the editor stays shut
+    PlaylistDialogs* dialogs = nullptr;          // none: the file chooser and the pop-up menus stay shut
+    ScreenSaver* screenSaver = nullptr;          // none: the desktop may blank during a video
+    SteadyClock now = std::chrono::steady_clock::now;
+    std::function<std::uint32_t()> randomSeed = [] { return std::random_device{}(); };
+};
+
+class Player {
+public:
+    Player(PlayerPorts ports, std::filesystem::path programFolder, std::vector<std::string> args);
+    Player(const Player&) = delete;
+    Player& operator=(const Player&) = delete;
+
+    // Reads the settings and places the windows; the first tick does the rest.
+    void Start();
+    void Tick();
+    // True once the exit sequence has run: the program ends.
+    bool Ended() const { return ended_; }
+    // The exit sequence at the end of the next tick, as the quit keys do; asked for before the
+    // first tick, it is not lost to the first tick's reset.
+    void RequestExit();
+    // Every data file as it stands; touches no window, display or engine.
+    bool SaveFiles() { return files.SaveAll(); }
+
+    // The desktop's events.
+    void OnPanelPainted() { presenter.Painted(); }
+    void OnMouseWheel(int delta) { wheel.OnWheel(delta); }
+    void OnMove(int x, int y);
+    void OnActivated(bool active);
+    // 1 minimised, 2 video only; only from the normal mode.
+    void EnterWindowMode(int mode);
+    // A double click on the main window: leaves video-only mode, or enters it.
+    void OnMainDoubleClick();
+    // The desktop brought the minimised main window back: the normal mode again, whatever minimised it.
+    void OnMainRestored();
+    void OnDrop(std::vector<std::string> paths, DropTarget target, int button) {
+        drop.Drop(std::move(paths), target, button);
+    }
+    void OnEditorClosed() { editorBridge.Closed(); }
+
+    PlayerState state;
+    PlayerSettings settings;
+    Playlist playlist;
+    History history;
+    PlaylistEditor editor;
+    VolumeLog volumeLog;
+    MediaGraph graph;
+    OpenFile openFile;
+    IndexList indexList;
+    PanelButtons panelButtons;
+    // What the panel and the video window recorded of the mouse since the tick last looked.
+    PanelWnd panelInput{ChildWindow::Panel};
+    PanelWnd videoInput{ChildWindow::Video};
+
+private:
+    PlayerPorts ports_;
+    std::filesystem::path folder_;
+    std::vector<std::string> args_;
+    PlayerKeyActions keyActions_{*this, ports_.windows, ports_.keys};
+    PlayerPanelActions panelActions_{*this, ports_.windows, ports_.keys};
+    GraphWheelMedia wheelMedia_{graph};
+
+public:
+    KeyboardPoll keyboard{state, settings, ports_.keys, keyActions_};
+    WheelSeek wheel{state, settings, ports_.keys, wheelMedia_};
+    PanelMouse mouse{state, settings, panelButtons, panelActions_};
+    VolumeControl volume;
+    VideoLayout layout;
+    PanelPresenter presenter;
+    Playback playback;
+    DropIntake drop;
+    EditorBridge editorBridge;
+    PopupMenus popups;
+    SavedFiles files;
+    SettingsBridge settingsBridge;
+
+private:
+    void FirstTick();
+    void LayoutCountdownStep();
+    void LayoutStep();
+    void DelayedStartStep();
+    void KeyboardStep();
+    void SourceRectStep();
+    void RunPendingCommands();
+    void RunSearch(int& searchState, bool& indicator, int oneShotValue, int direction, int playSpeed, int pauseSpeed);
+    void ChildWindowInputStep();
+    void ExitSequence();
+
+    bool ended_ = false;
+    bool exitAsked_ = false;
+    bool activationPending_ = false;
+    IdleInhibit idleInhibit_{ports_.screenSaver};
+};
+
+}  // namespace felux

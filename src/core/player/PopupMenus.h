@@ -1,0 +1,53 @@
+// The pop-up menus of the panel: the playlist around the current entry, the play history, the file information.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "input/KeyboardPoll.h"
+#include "model/PlayerState.h"
+#include "model/PopupMenu.h"
+#include "model/ScreenPoint.h"
+#include "platform/EditorPorts.h"
+#include "player/OpenFile.h"
+#include "player/Playback.h"
+#include "playlist/History.h"
+#include "playlist/Playlist.h"
+#include "playlist/PlaylistEditor.h"
+
+namespace felux {
+
+class PopupMenus {
+public:
+    PopupMenus(PlayerState& state, Playlist& playlist, const History& history, const OpenFile& openFile,
+               PlaylistEditor& editor, KeyPollState& keyPoll, Playback& playback, PlaylistDialogs* dialogs);
+
+    void Show(PopupMenu menu, ScreenPoint at);
+    // The menu closed: the chosen item's number, 0 when dismissed. Carried out by the next tick.
+    void Chosen(int id) { choice_ = id; }
+    void TakeChoice();
+    // An open menu has the keyboard: its keys are no player keys.
+    bool IsOpen() const { return open_.has_value(); }
+
+private:
+    // What the open menu's items stand for.
+    struct OpenMenu {
+        PopupMenu menu = PopupMenu::Playlist;
+        int first = 0;                     // playlist menu: the entry of item 1
+        std::vector<std::string> history;  // history menu: the paths as shown
+    };
+
+    PlayerState& state_;
+    Playlist& playlist_;
+    const History& history_;
+    const OpenFile& openFile_;
+    PlaylistEditor& editor_;
+    KeyPollState& keyPoll_;
+    Playback& playback_;
+    PlaylistDialogs* dialogs_;
+    std::optional<OpenMenu> open_;
+    std::optional<int> choice_;
+};
+
+}  // namespace felux

@@ -1,0 +1,306 @@
+// Where the video window and its picture go, windowed and full screen, and the picture's visible rows.
+#include "player/VideoLayout.h"
+
+#include "platform/Keys.h"
+#include "video/PictureSize.h"
+#include "video/VideoRegions.h"
+
+namespace felux {
+namespace {
+constexpr int kLayoutWhileShaping = 50;
+constexpr int kButtonReleaseWatchTicks = 7;
+}  // namespace
+
+VideoLayout::VideoLayout(PlayerState& state, PlayerSettings& settings, const MediaGraph& graph, WindowSystem& windows,
+                         KeyState& keys, DisplayModes& modes, LayoutInputs inputs)
+    : state_(state),
+      settings_(settings),
+      graph_(graph),
+      windows_(windows),
+      keys_(keys),
+      inputs_(inputs),
+      fullScreen_(*this, modes) {}
+
+Rect VideoLayout::MainRect() const { return {settings_.mainWindowX, settings_.mainWindowY, kMainWidth, kMainHeight}; }
+
+void VideoLayout::CollapseVideoWindow() {
+    windows_.Place(WindowId::Video, {settings_.videoWindowX, settings_.videoWindowY, 0, 0}, true, Stacking::Keep);
+}
+
+void VideoLayout::RememberVideoPosition() {
+    if (const std::optional<PanelWnd::Position> p = inputs_.videoInput.TakeUserPosition()) {
+        settings_.videoWindowX = p->x;
+        settings_.videoWindowY = p->y;
+    }
+}
+
+VideoSize VideoLayout::PictureSize() const {
+    return PresetPictureSize(settings_.aspectPresets, settings_.aspectPresetIndex,
+                             {graph_.sourceWidth, graph_.sourceHeight});
+}
+
+Size VideoLayout::LayoutScreen() {
+    return state_.fullScreen != 0 ? fullScreenScreen_ : windows_.ScreenSize();
+}
+
+// One row short of a work area that is the whole screen: window managers take an undecorated
+// window that covers its monitor for an old-style full-screen one, and while it has the focus
+// stack it above every other window, the panel and the dialogs included.
+Size VideoLayout::WorkAreaSize() {
+    const Rect area = windows_.WorkArea();
+    const Size screen = windows_.ScreenSize();
+    const bool wholeScreen = area == Rect{0, 0, screen.width, screen.height};
+    return {area.width, wholeScreen ? area.height - 1 : area.height};
+}
+
+VideoSizeInput VideoLayout::VideoSizeRequest() {
+    VideoSizeInput in;
+    in.picture = PictureSize();
+    in.fullScreen = state_.fullScreen != 0;
+    in.windowZoomStep = settings_.windowZoomStep;
+    in.fullScreenZoomStep = settings_.fullScreenZoomStep;
+    in.screen = LayoutScreen();
+    in.largeTimedText = settings_.lyricsBelowVideo != 0;
+    if (state_.fullScreen == 0) in.workArea = WorkAreaSize();
+    return in;
+}
+
+void VideoLayout::ComputeVideoSize(bool force) {
+    if (state_.mediaClosed != 0 && !force) return;
+    placement_ = felux::ComputeVideoSize(VideoSizeRequest());
+    state_.videoDisplayWidth = placement_.video.width;
+    state_.videoDisplayHeight = placement_.video.height;
+}
+
+void VideoLayout::ApplyVideoLayout() {
+    if (state_.mediaClosed == 0) ComputeVideoSize(false);
+    const bool windowed = state_.fullScreen == 0;
+    // In video-only mode too: the user drags the video window there.
+    if (windowed && state_.hasVideo != 0) RememberVideoPosition();
+    VideoLayoutInput in;
+    in.fullScreen = !windowed;
+    in.hasVideo = state_.hasVideo != 0;
+    in.minimised = state_.windowMode == 1;
+    in.wheelSeekOff = settings_.wheelSeekOff != 0;
+    in.largeTimedText = settings_.lyricsBelowVideo != 0;
+    in.screen = LayoutScreen();
+    in.videoWindowX = settings_.videoWindowX;
+    in.videoWindowY = settings_.videoWindowY;
+    if (windowed) in.workArea = windows_.WorkArea();
+    layout_ = LayoutVideoWindow(in, placement_);
+    // In full screen the video covers everything but the panel, which goes on top when shown.
+    // Raised rather than made topmost: changing that flag would recreate the window mpv draws in.
+    windows_.Place(WindowId::Video, layout_.videoWindow, true, Stacking::Keep);
+    if (!windowed) windows_.Raise(WindowId::Video);
+    PlacePicture();
+    windows_.Raise(WindowId::Picture);
+    ArrangePanel();
+    // After the stacking flags: a window put above the others comes up on top of its layer.
+    KeepPanelAboveVideo();
+}
+
+// A newly shown or raised video window comes up on top; the panel stays usable above the picture.
+void VideoLayout::KeepPanelAboveVideo() {
+    if (state_.fullScreen == 0 && state_.windowMode == 0) windows_.StackUnder(WindowId::Video, WindowId::Main);
+}
+
+void VideoLayout::PlacePicture() {
+    const Rect& video = layout_.videoWindow;
+    const Rect& picture = layout_.picture;
+    windows_.Place(WindowId::Picture,
+                         {video.x + picture.x, video.y + picture.y, picture.width, picture.height}, true,
+                         Stacking::Keep);
+}
+
+// The editor, while shown, at its remembered rectangle above the picture.
+void VideoLayout::PlaceEditorWindow() {
+    if (state_.editorOpen == 0) return;
+    windows_.Place(WindowId::Editor,
+                         {settings_.editorWindowX, settings_.editorWindowY, settings_.editorWindowWidth,
+                          settings_.editorWindowHeight},
+                         true, Stacking::Keep);
+    windows_.Raise(WindowId::Editor);
+}
+
+void VideoLayout::ArrangePanel() {
+    const Rect main = MainRect();
+    if (state_.fullScreen != 0) {
+        if (fullScreen_.State() == FullScreenState::PanelShown) {
+            // Raised above the video; a stacking flag would recreate the window while it shows.
+            // Given the focus too: the manager keeps a focused full-screen window above all.
+            windows_.Place(WindowId::Main, main, true, Stacking::Keep);
+            windows_.Activate(WindowId::Main);
+            windows_.Raise(WindowId::Main);
+            PlaceEditorWindow();
+        } else {
+            windows_.Resize(WindowId::Main, 0, 0);
+            // The hidden panel had the focus: without it the next click would first
+            // reactivate the application, and that starts a relayout which swallows the click.
+            windows_.Activate(WindowId::Video);
+        }
+        return;
+    }
+    if (state_.requests.panelReplace != 0) {
+        state_.requests.panelReplace = 0;
+        windows_.Place(WindowId::Panel, main, true, Stacking::Keep);
+        PlaceEditorWindow();
+    }
+    ApplyTopmost();
+}
+
+// Topmost keeps every window that shows above the others: the panel and the picture (the video
+// window alone in video-only mode), so that a new window covers neither. The second mode brings
+// the panel to the top once, among the ordinary windows.
+void VideoLayout::ApplyTopmost() {
+    const Rect main = MainRect();
+    const bool videoOnly = state_.windowMode == 2;
+    const bool top = settings_.topmostMode == 1;
+    windows_.Place(WindowId::Main, main, true, top && !videoOnly ? Stacking::Topmost : Stacking::Normal);
+    const bool videoAbove = top && state_.hasVideo != 0;
+    if (videoAbove || videoTopmost_) {
+        videoTopmost_ = videoAbove;
+        windows_.Place(WindowId::Video, layout_.videoWindow, true,
+                             videoTopmost_ ? Stacking::Topmost : Stacking::Normal);
+    }
+    if (settings_.topmostMode == 2) windows_.Raise(WindowId::Main);
+}
+
+void VideoLayout::ApplyVideoRegions() {
+    if (state_.mediaClosed != 0 || state_.layoutCountdown != 0) return;
+    state_.layoutCountdown = kLayoutWhileShaping;
+    VideoRegionsInput in;
+    in.video = placement_.video;
+    in.pictureHeight = PictureSize().height;
+    in.scanLinesOn = settings_.scanLinesOn != 0;
+    in.scanLinePattern = settings_.scanLinePattern;
+    in.lineMaskMode = settings_.lineMaskMode;
+    in.mask = {settings_.lineMaskTop,          settings_.lineMaskBottom,          settings_.lineMaskLeft,
+               settings_.lineMaskRight,        settings_.lineMaskTopPercent != 0, settings_.lineMaskBottomPercent != 0,
+               settings_.lineMaskLeftPercent != 0, settings_.lineMaskRightPercent != 0};
+    in.fullScreen = state_.fullScreen != 0;
+    in.stripHeight = placement_.stripHeight;
+    const VideoRegions regions = ComputeVideoRegions(in);
+    windows_.SetRegion(WindowId::Picture, regions.picture);
+    windows_.SetRegion(WindowId::Video, regions.videoWindow.value_or(std::vector<Rect>{}));
+    state_.layoutCountdown = kLayoutStartCountdown;
+}
+
+void VideoLayout::ZoomStep(int direction) {
+    state_.readoutCountdown = kReadoutTicks;
+    state_.requests.newVideoSize = 1;
+    // A window that already fills the work area cannot show more: the level stays.
+    if (direction > 0 && state_.fullScreen == 0 && state_.mediaClosed == 0 &&
+        !WindowedZoomGrows(VideoSizeRequest()))
+        return;
+    int& level = state_.fullScreen != 0 ? settings_.fullScreenZoomStep : settings_.windowZoomStep;
+    level = direction > 0 ? ZoomIn(level, state_.fullScreen != 0) : ZoomOut(level, state_.fullScreen != 0);
+}
+
+void VideoLayout::AspectChanged() {
+    state_.readoutCountdown = kReadoutTicks;
+    state_.requests.newVideoSize = 1;
+}
+
+void VideoLayout::VideoRegionsChanged() { state_.requests.newVideoSize = 1; }
+
+void VideoLayout::FullScreenStep() {
+    Requests& r = state_.requests;
+    if (r.fullScreen != 0) {
+        r.fullScreen = 0;
+        windows_.Resize(WindowId::Main, kMainWidth, kMainHeight);
+        if (state_.fullScreen != 0)
+            LeaveFullScreen();
+        else if (state_.mediaClosed == 0)
+            EnterFullScreen();
+    }
+    if (state_.fullScreen == 0) return;
+    const FullScreenState before = fullScreen_.State();
+    FullScreenTick tick;
+    tick.mainWindow = MainRect();
+    tick.volumeLevel = state_.volumeLevel;
+    if (state_.editorOpen != 0) tick.editorWindow = windows_.WindowRect(WindowId::Editor);
+    ApplyFullScreenEffects(fullScreen_.Tick(tick));
+    if (state_.fullScreen != 0 && fullScreen_.State() != before) ArrangePanel();
+    if (fullScreen_.KeepAwakeTick(settings_.powerManagementOff != 0)) windows_.KeepDisplayAwake();
+}
+
+void VideoLayout::EnterFullScreen() {
+    const Rect main = MainRect();
+    windows_.Place(WindowId::Main, main, true, Stacking::Normal);
+    FullScreenOptions options;
+    options.switchDisplayMode = settings_.fullScreenModeOn != 0;
+    options.displayModeNumber = settings_.fullScreenModeNumber;
+    options.displayModeSize = {settings_.fullScreenWidth, settings_.fullScreenHeight};
+    options.hideCursor = settings_.hideCursorInFullScreen != 0;
+    options.mouseVolume = settings_.mouseVolume != 0;
+    const FullScreenEffects effects =
+        fullScreen_.Enter(options, windows_.ScreenSize(), inputs_.panelMouse.buttonNavigation);
+    state_.fullScreen = 1;
+    state_.displayModeChanged = fullScreen_.DisplayModeChanged() ? 1 : 0;
+    fullScreenScreen_ = fullScreen_.Screen();
+    state_.appActive = 1;
+    ApplyFullScreenEffects(effects);
+    inputs_.videoInput.VideoInputReset(video_reset::kFullScreen);
+    ArrangePanel();
+    state_.requests.newVideoSize = 1;
+}
+
+void VideoLayout::LeaveFullScreen() {
+    if (state_.fullScreen == 0) return;
+    ApplyFullScreenEffects(fullScreen_.Leave());
+}
+
+void VideoLayout::ApplyFullScreenEffects(const FullScreenEffects& e) {
+    if (e.resetVideoInput) inputs_.videoInput.VideoInputReset(video_reset::kClearClicks);
+    if (e.rememberVideoWindow) RememberVideoPosition();
+    if (e.mouseReleaseWatch) inputs_.keyPoll.buttonReleaseGuard = kButtonReleaseWatchTicks;
+    if (e.showReadout) state_.readoutCountdown = kReadoutTicks;
+    if (e.middleClick) state_.requests.middleClick = 1;
+    if (e.nextEntry) state_.requests.fastForward = 1;
+    if (e.previousEntry) state_.requests.rewind = 1;
+    if (e.volumeLevel && *e.volumeLevel != state_.volumeLevel) {
+        state_.volumeLevel = *e.volumeLevel;
+        state_.requests.volumeChanged = 1;
+    }
+    if (e.restoreWindows) {
+        state_.fullScreen = 0;
+        state_.displayModeChanged = 0;
+        inputs_.panelMouse.buttonNavigation = false;
+        const Rect main = MainRect();
+        const Rect video = windows_.WindowRect(WindowId::Video);
+        windows_.Place(WindowId::Video,
+                             {settings_.videoWindowX, settings_.videoWindowY, video.width, video.height}, true,
+                             Stacking::Keep);
+        windows_.Raise(WindowId::Video);
+        windows_.Place(WindowId::Main, main, true, Stacking::Normal);
+        windows_.Place(WindowId::Panel, main, true, Stacking::Keep);
+        state_.requests.newVideoSize = 1;
+    }
+}
+
+bool VideoLayout::FullScreenPanelHidden() const {
+    return state_.fullScreen != 0 && fullScreen_.State() == FullScreenState::PanelHidden;
+}
+
+void VideoLayout::MouseVolumeChanged() { fullScreen_.SetMouseVolume(settings_.mouseVolume != 0); }
+
+
+bool VideoLayout::LeftButtonDown() { return keys_.FullScreenHit(vk::LButton); }
+
+bool VideoLayout::RightButtonDown() { return keys_.FullScreenHit(vk::RButton); }
+
+CursorPoint VideoLayout::CursorPosition() {
+    const Point p = windows_.CursorPosition();
+    return {p.x, p.y};
+}
+
+void VideoLayout::MoveCursor(CursorPoint p) { windows_.MoveCursor({p.x, p.y}); }
+
+void VideoLayout::ShowCursor(bool show) { windows_.ShowCursor(show); }
+
+void VideoLayout::ReleaseMouseButtons() {
+    keys_.Release(vk::LButton);
+    keys_.Release(vk::RButton);
+}
+
+}  // namespace felux

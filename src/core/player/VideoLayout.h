@@ -1,0 +1,96 @@
+// Where the video window and its picture go, windowed and full screen, and the picture's visible rows.
+#pragma once
+
+#include "engine/MediaGraph.h"
+#include "input/KeyboardPoll.h"
+#include "model/PlayerState.h"
+#include "platform/DisplayModes.h"
+#include "platform/KeyState.h"
+#include "platform/WindowSystem.h"
+#include "player/MainWindowShape.h"
+#include "settings/PlayerSettings.h"
+#include "skin/PanelMouse.h"
+#include "skin/PanelWnd.h"
+#include "video/FullScreen.h"
+#include "video/VideoSize.h"
+
+namespace felux {
+
+// The mouse state the layout shares with the keyboard poll and the panel.
+struct LayoutInputs {
+    PanelWnd& videoInput;
+    KeyPollState& keyPoll;
+    PanelMouseState& panelMouse;
+};
+
+class VideoLayout final : private FullScreenPort {
+public:
+    VideoLayout(PlayerState& state, PlayerSettings& settings, const MediaGraph& graph, WindowSystem& windows,
+                KeyState& keys, DisplayModes& modes, LayoutInputs inputs);
+
+    // The picture's size on screen for the open file; force: also with no file open.
+    void ComputeVideoSize(bool force);
+    // Places the video window and the picture, then the panel above them.
+    void ApplyVideoLayout();
+    void PlacePicture();
+    // The picture's visible rows: scan lines, line mask and the timed-text strip.
+    void ApplyVideoRegions();
+    // A newly shown or raised video window comes up on top; the panel stays usable above the picture.
+    void KeepPanelAboveVideo();
+    void ArrangePanel();
+    void ApplyTopmost();
+    // The video window shrinks to nothing at its remembered place.
+    void CollapseVideoWindow();
+    // Takes the video window's position when the user moved it; a place the window manager
+    // imposed is not the user's choice.
+    void RememberVideoPosition();
+
+    // +1 one zoom level up, -1 down.
+    void ZoomStep(int direction);
+    void AspectChanged();
+    // Scan lines, their pattern or the line mask changed.
+    void VideoRegionsChanged();
+
+    // The toggle request, then full screen's own tick while in it.
+    void FullScreenStep();
+    void LeaveFullScreen();
+    bool FullScreenPanelHidden() const;
+    FullScreenState FullScreen() const { return fullScreen_.State(); }
+    void MouseVolumeChanged();
+    void ReleaseMouseButtons() override;
+
+    int StripHeight() const { return placement_.stripHeight; }
+
+private:
+    bool LeftButtonDown() override;
+    bool RightButtonDown() override;
+    CursorPoint CursorPosition() override;
+    void MoveCursor(CursorPoint p) override;
+    void ShowCursor(bool show) override;
+
+    // The picture before zoom, after the aspect preset.
+    VideoSize PictureSize() const;
+    // What the video size follows now: picture, zoom, screen and, windowed, the work area.
+    VideoSizeInput VideoSizeRequest();
+    Size WorkAreaSize();
+    // The screen the layout fills: the display mode's size while full screen switched it.
+    Size LayoutScreen();
+    Rect MainRect() const;
+    void PlaceEditorWindow();
+    void EnterFullScreen();
+    void ApplyFullScreenEffects(const FullScreenEffects& effects);
+
+    PlayerState& state_;
+    PlayerSettings& settings_;
+    const MediaGraph& graph_;
+    WindowSystem& windows_;
+    KeyState& keys_;
+    LayoutInputs inputs_;
+    FullScreenController fullScreen_;
+    VideoPlacement placement_;
+    VideoWindowLayout layout_;
+    Size fullScreenScreen_;
+    bool videoTopmost_ = false;  // the video window was kept on top in video-only mode
+};
+
+}  // namespace felux
