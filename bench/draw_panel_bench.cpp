@@ -35,7 +35,7 @@ int main() {
     view.shufflePlay = view.repeatList = view.scanLinesOn = true;
     view.volumeLogEnabled = true;
     view.duration = std::int64_t{3'600} * 10'000'000;
-    view.abState = 4;
+    view.abState = felux::AbRepeat::Looping;
     view.abAMs = 600'000;
     view.abBMs = 1'800'000;
     view.listCount = 321;

@@ -98,7 +98,7 @@ int main(int argc, char** argv) {
     dialogs.SetReceivers([&player](int id) { player.popups.Chosen(id); },
                          [&player](std::optional<std::string> path) { player.editorBridge.FileChosen(std::move(path)); });
     videoWindow.SetRecord(&player.videoInput);
-    videoWindow.SetCloseHandler([&player] { player.state.exitRequested = 1; });
+    videoWindow.SetCloseHandler([&player] { player.state.exitRequested = true; });
     videoWindow.SetStripPainter([&player](felux::PixelSink& sink, int width, int height) {
         player.presenter.PaintTimedTextStrip(sink, width, height);
     });

@@ -129,7 +129,7 @@ void HandOverServer::Read(QLocalSocket& socket, std::string& received) {
 }
 
 void HandOverServer::Deliver() {
-    if (player_.state.initialised == 0) {
+    if (!player_.state.initialised) {
         if (!waitForStart_.isActive()) waitForStart_.start(40);
         return;
     }

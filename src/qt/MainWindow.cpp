@@ -113,7 +113,7 @@ void MainWindow::changeEvent(QEvent* event) {
 void MainWindow::closeEvent(QCloseEvent* event) {
     // A close from the desktop goes through the exit sequence so that everything is saved.
     event->ignore();
-    if (player_) player_->state.exitRequested = 1;
+    if (player_) player_->state.exitRequested = true;
 }
 
 }  // namespace felux

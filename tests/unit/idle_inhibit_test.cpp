@@ -67,7 +67,7 @@ TEST(IdleInhibit, SoundWithoutPictureLeavesTheDesktopAlone) {
     Player& p = h.Start({song}, /*openOnStart=*/true);
     h.TickUntilStarted();
     h.Tick(20);
-    EXPECT_EQ(p.state.mediaClosed, 0);
+    EXPECT_FALSE(p.state.mediaClosed);
     EXPECT_EQ(h.screenSaver.calls, Calls{});
     p.RequestExit();
     h.Tick(3);

@@ -20,7 +20,7 @@ using ::testing::ElementsAre;
 class KeyboardPollTest : public ::testing::Test {
 protected:
     KeyboardPollTest() {
-        state.appActive = 1;
+        state.appActive = true;
         state.keyWaitTicks = 0;
     }
 
@@ -52,8 +52,8 @@ protected:
         Tick();
     }
     void OpenFile() {
-        state.mediaClosed = 0;
-        state.paused = 0;
+        state.mediaClosed = false;
+        state.paused = false;
     }
 
     PlayerState state;
@@ -85,7 +85,7 @@ TEST_F(KeyboardPollTest, AnActionLocksAllKeysUntilSevenIdleTicks) {
     EXPECT_EQ(settings.scanLinesOn, 1);
 
     // Inactive: no action, but the lockout still runs out on idle ticks.
-    state.appActive = 0;
+    state.appActive = false;
     Ticks(7);
     EXPECT_EQ(state.keyWaitTicks, 0);
     keys.Press('X');
@@ -98,15 +98,15 @@ TEST_F(KeyboardPollTest, QuitChordWorksInBothStates) {
     keys.Press(vk::Alt);
     keys.Press('Q');
     state.keyWaitTicks = 7;
-    state.appActive = 0;
+    state.appActive = false;
     Tick();
-    EXPECT_EQ(state.exitRequested, 1);
+    EXPECT_TRUE(state.exitRequested);
 
-    state.exitRequested = 0;
+    state.exitRequested = false;
     state.keyWaitTicks = 0;
-    state.appActive = 1;
+    state.appActive = true;
     Tick();
-    EXPECT_EQ(state.exitRequested, 1);
+    EXPECT_TRUE(state.exitRequested);
 }
 
 TEST_F(KeyboardPollTest, VolumeKeysRepeatEveryTickWithinLimits) {
@@ -198,7 +198,7 @@ TEST_F(KeyboardPollTest, CommaAndPeriodSearchWhileHeldAndStepFramesWithShift) {
     wheel.RunFrameStep();
     EXPECT_EQ(state.requests.frameStep, 1);
     EXPECT_TRUE(media.Take().empty());
-    state.paused = 1;
+    state.paused = true;
     wheel.RunFrameStep();
     EXPECT_EQ(state.requests.frameStep, 0);
     EXPECT_THAT(media.Take(), ElementsAre("seek +1 40"));
@@ -302,13 +302,13 @@ TEST_F(KeyboardPollTest, WindowAndPlaybackKeys) {
 
     HoldTick(vk::Escape);  // only leaves full screen
     EXPECT_FALSE(toggled());
-    state.fullScreen = 1;
+    state.fullScreen = true;
     Tick();
     EXPECT_TRUE(toggled());
     keys.ReleaseAll();
     HoldTick('F');  // only enters it
     EXPECT_FALSE(toggled());
-    state.fullScreen = 0;
+    state.fullScreen = false;
     Tick();
     EXPECT_TRUE(toggled());
     keys.ReleaseAll();
@@ -345,20 +345,20 @@ TEST_F(KeyboardPollTest, RCyclesTheABStatesAndTSavesALoop) {
     actions.playlistCount = 0;
     Tap('R');
     Tick();
-    EXPECT_EQ(state.abState, 0);
+    EXPECT_EQ(state.abState, AbRepeat::Off);
     EXPECT_EQ(state.keyWaitTicks, 7);  // an action even with an empty list
 
     actions.playlistCount = 2;
-    std::vector<int> states;
+    std::vector<AbRepeat> states;
     for (int i = 0; i < 5; ++i) {
         TapTick('R');
         states.push_back(state.abState);
-        if (state.abState == 4) {
+        if (state.abState == AbRepeat::Looping) {
             TapTick('T');
             EXPECT_EQ(actions.segmentsAppended, 1);
         }
     }
-    EXPECT_THAT(states, ElementsAre(1, 2, 3, 4, 0));
+    EXPECT_THAT(states, ElementsAre(AbRepeat::MarkA, AbRepeat::ASet, AbRepeat::MarkB, AbRepeat::Looping, AbRepeat::Off));
     EXPECT_EQ(actions.abChecks, 4);  // not for the looping state
 
     TapTick('T');  // not looping

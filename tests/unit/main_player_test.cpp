@@ -68,7 +68,7 @@ struct Rig {
     // Ticks until the open file plays and the key lockout has run out: the next key is taken.
     void WaitForKeys() {
         for (int i = 0; i < 100 && !(media.playing && player->state.layoutCountdown == 0 &&
-                                      player->state.keyWaitTicks == 0 && player->state.appActive == 1);
+                                      player->state.keyWaitTicks == 0 && player->state.appActive);
              ++i)
             Tick();
         EXPECT_TRUE(media.playing);
@@ -285,10 +285,10 @@ TEST(MainPlayerTest, KeysAndFileEndsTakeEffectOnTheTickTheyArrive) {
 
     // A modal dialog holds the keys; once it is gone they work again (c wraps round to a).
     r.WaitForKeys();
-    p.state.modalDialogUp = 1;
+    p.state.modalDialogUp = true;
     r.TickWith(vk::Right);
     EXPECT_TRUE(r.Rendered().empty());
-    p.state.modalDialogUp = 0;
+    p.state.modalDialogUp = false;
     r.TickWith(vk::Right);
     EXPECT_EQ(r.Rendered(), std::vector<std::string>{a});
 }
@@ -378,7 +378,7 @@ TEST(MainPlayerTest, TheQuitChordEndsThePlayerAtTheEndOfThatTick) {
     r.systemVolume.value = 0x12345678u;
     Player& p = r.Started([](PlayerSettings& s) { s.restoreVolumeOnExit = 1; });
     r.systemVolume.value = 0;
-    p.state.displayModeChanged = 1;
+    p.state.displayModeChanged = true;
     p.playlist.Append("/m/a.mpg", "*Title");
     p.playlist.Append("/m/b.mpg", "*x");
     // Where the user dragged the video window is saved, not where a window manager left it.
@@ -430,7 +430,7 @@ TEST(MainPlayerTest, ExitWithAnEmptyPlaylistKeepsTheSavedList) {
     r.dir.Write("KR01.tob", "");
     Player& p = r.Started();
     r.dir.Write("KR01.tob", "/kept.mpg\r\n");
-    p.state.fullScreen = 1;
+    p.state.fullScreen = true;
     r.windows.rects[WindowId::Video] = {70, 80, 320, 240};
     p.RequestExit();
     p.Tick();
@@ -446,7 +446,7 @@ TEST(MainPlayerTest, SavingFilesKeepsThePlayerRunningAndTouchesNoDesktop) {
     p.playlist.Append("/m/b.mpg", "");
     p.history.AddToHistory("/m/a.mpg");
     p.state.volumeLevel = 42;
-    p.state.displayModeChanged = 1;
+    p.state.displayModeChanged = true;
     p.videoInput.OnUserMove(70, 80);
     r.keys.Press(vk::LButton);
     r.modes.enumerations = 0;
@@ -490,12 +490,12 @@ TEST(MainPlayerTest, AnExitAskedForBeforeTheFirstTickEndsThePlayerThere) {
 TEST(MainPlayerTest, EditorCloseMessageClampsTheCurrentIndex) {
     Rig r;
     Player& p = r.Started();
-    p.state.editorOpen = 1;
+    p.state.editorOpen = true;
     p.playlist.Append("/a.mpg", "");
     p.playlist.Append("/b.mpg", "");
     p.playlist.currentIndex = 5;
     p.OnEditorClosed();
-    EXPECT_EQ(p.state.editorOpen, 0);
+    EXPECT_FALSE(p.state.editorOpen);
     EXPECT_EQ(p.playlist.count, 2);
     EXPECT_EQ(p.playlist.currentIndex, 1);
     p.playlist.Clear();

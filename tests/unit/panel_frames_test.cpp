@@ -145,7 +145,7 @@ TEST_F(PanelFrames, EveryChangeTheUserCanSeeIsComposed) {
         [&] { view.held.next = true; },      [&] { view.held.zoomPlus = true; },
         [&] { view.scanLinesOn = true; },    [&] { view.lineMaskMode = 2; },
         [&] { view.wheelStep = -3; },        [&] { view.progress = 137; },
-        [&] { view.volumeKnob = 62; },       [&] { view.abState = 4, view.abBMs = 90'000; },
+        [&] { view.volumeKnob = 62; },       [&] { view.abState = AbRepeat::Looping, view.abBMs = 90'000; },
         [&] { view.listCount = 200; },       [&] { view.currentIndex = 199; },
         [&] { view.paused = true; },         [&] { view.stopped = true; },
         [&] { view.position = 3600 * 10'000'000LL; },

@@ -26,7 +26,7 @@ protected:
         actions.cursor.y += dy;
         Tick();
     }
-    void OpenFile() { state.mediaClosed = 0; }
+    void OpenFile() { state.mediaClosed = false; }
 
     PlayerState state;
     PlayerSettings settings;
@@ -75,7 +75,7 @@ TEST_F(PanelMouseTest, ProgressBarPressSeeksBetweenItsEnds) {
     EXPECT_EQ(state.progress, 37);
     EXPECT_EQ(actions.windowMoves, 1);
 
-    state.mediaClosed = 1;  // nothing to seek in
+    state.mediaClosed = true;  // nothing to seek in
     LeftClick(120, 10);
     EXPECT_EQ(state.progress, 37);
     EXPECT_EQ(actions.seeks.size(), 3u);
@@ -83,18 +83,18 @@ TEST_F(PanelMouseTest, ProgressBarPressSeeksBetweenItsEnds) {
 
 TEST_F(PanelMouseTest, RightClicksOnTheProgressBarCycleTheABStates) {
     OpenFile();
-    std::vector<int> seen;  // after each click
+    std::vector<AbRepeat> seen;  // after each click
     for (int i = 0; i < 5; ++i) {
         RightDown(120, 12);
         RightUp(120, 12);
         seen.push_back(state.abState);
     }
-    EXPECT_THAT(seen, ElementsAre(1, 2, 3, 4, 0));
+    EXPECT_THAT(seen, ElementsAre(AbRepeat::MarkA, AbRepeat::ASet, AbRepeat::MarkB, AbRepeat::Looping, AbRepeat::Off));
     EXPECT_EQ(actions.abChecks, 4);  // not on the step into looping
 
     actions.playlistCount = 0;
     RightDown(120, 12);
-    EXPECT_EQ(state.abState, 0);
+    EXPECT_EQ(state.abState, AbRepeat::Off);
     RightUp(120, 12);
 }
 
@@ -161,7 +161,7 @@ TEST_F(PanelMouseTest, ReleasesCarryOutHeldButtons) {
     LeftClick(190, 35);  // FULL
     EXPECT_EQ(state.requests.fullScreen, 1);
     LeftClick(20, 40);  // POWER
-    EXPECT_EQ(state.exitRequested, 1);
+    EXPECT_TRUE(state.exitRequested);
 
     // The minimise box acts on release, by the button that pressed it.
     LeftDown(385, 5);
@@ -173,13 +173,13 @@ TEST_F(PanelMouseTest, ReleasesCarryOutHeldButtons) {
     EXPECT_EQ(actions.videoOnly, 1);
 
     // Stopped, FULL does nothing.
-    state.mediaClosed = 1;
+    state.mediaClosed = true;
     state.requests.fullScreen = 0;
     LeftClick(190, 35);
     EXPECT_EQ(state.requests.fullScreen, 0);
 
     // In full screen FILE, CONFIG and the minimise box are dead; the click moves the window.
-    state.fullScreen = 1;
+    state.fullScreen = true;
     state.requests.settings = 0;
     LeftClick(20, 20);
     LeftClick(385, 5);

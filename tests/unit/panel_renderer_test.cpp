@@ -180,19 +180,19 @@ TEST_F(PanelRendering, AbMarkersSitAtTheirTimesOnlyOnLongEnoughMedia) {
     view.progress = 137;
     view.abAMs = 69'000;
     view.abBMs = 500'000;  // past the end: stays on the bar
-    view.abState = 1;
+    view.abState = AbRepeat::MarkA;
     Draw();
     EXPECT_EQ(renderer.Canvas().PixelAt(63 + 69, 12), PanelRenderer::kMarkerColour);
     EXPECT_EQ(MarkerPixels(), 2);
-    view.abState = 4;
+    view.abState = AbRepeat::Looping;
     Draw();
     EXPECT_EQ(renderer.Canvas().PixelAt(63 + 137, 14), PanelRenderer::kMarkerColour);
     EXPECT_EQ(MarkerPixels(), 4);
 
-    view.abState = 0;
+    view.abState = AbRepeat::Off;
     Draw();
     EXPECT_EQ(MarkerPixels(), 0);
-    view.abState = 4;
+    view.abState = AbRepeat::Looping;
     view.duration = PanelRenderer::kMarkerDivisor - 1;
     Draw();
     EXPECT_EQ(MarkerPixels(), 0);

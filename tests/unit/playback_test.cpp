@@ -29,9 +29,9 @@ TEST_F(PlaybackTest, OpeningLaysOutThenStartsOverTicks) {
     const std::string clip = h.AddMedia("clip.mpg");
     Player& p = h.Start({clip}, /*openOnStart=*/true);
     // The first tick opened the file paused and asked for a new video size.
-    EXPECT_EQ(p.state.mediaClosed, 0);
-    EXPECT_EQ(p.state.startState, 1);
-    EXPECT_EQ(p.state.hasVideo, 1);
+    EXPECT_FALSE(p.state.mediaClosed);
+    EXPECT_EQ(p.state.startState, StartState::Opened);
+    EXPECT_TRUE(p.state.hasVideo);
     EXPECT_FALSE(h.engine.playing);
     EXPECT_EQ(p.graph.timePerFrame, 400000);
     EXPECT_EQ(p.graph.sourceWidth, 320);
@@ -42,7 +42,7 @@ TEST_F(PlaybackTest, OpeningLaysOutThenStartsOverTicks) {
     EXPECT_FALSE(h.engine.playing);
     h.Tick();  // 8: layout, and with the default monitor fix the start
     EXPECT_TRUE(h.engine.playing);
-    EXPECT_EQ(p.state.startState, 0);
+    EXPECT_EQ(p.state.startState, StartState::Idle);
     EXPECT_EQ(p.state.keyWaitTicks, 18);
     EXPECT_EQ(h.windows.rects[WindowId::Video].width, 320);
     EXPECT_EQ(h.windows.rects[WindowId::Video].height, 240);
@@ -58,7 +58,7 @@ TEST_F(PlaybackTest, WithoutMonitorFixPlaybackStartsOnTheNextNormalTick) {
     p.settings.secondaryMonitorFix = 0;
     p.playback.OpenCurrent();
     h.Tick(3);  // request and countdown, countdown, layout
-    EXPECT_EQ(p.state.startState, 2);
+    EXPECT_EQ(p.state.startState, StartState::LaidOut);
     EXPECT_FALSE(h.engine.playing);
     h.Tick(2);  // the countdown of 1 runs out, then a normal tick starts
     EXPECT_TRUE(h.engine.playing);
@@ -70,7 +70,7 @@ TEST_F(PlaybackTest, AMonitorFixAtTheIntLimitWaitsAsLongAsItCan) {
     Player& p = h.Start({clip});
     p.settings.secondaryMonitorFix = INT_MAX;
     p.playback.OpenCurrent();
-    for (int i = 0; i < 20 && p.state.startState != 0; ++i) h.Tick();
+    for (int i = 0; i < 20 && p.state.startState != StartState::Idle; ++i) h.Tick();
     EXPECT_TRUE(h.engine.playing);
     EXPECT_EQ(p.state.sourceRectCountdown, INT_MAX) << "saturated, not wrapped";
 }
@@ -79,7 +79,7 @@ TEST_F(PlaybackTest, AudioOnlyFilesCollapseTheVideoWindowAndStillStart) {
     const std::string song = h.AddMedia("song.mp3", FakeMedia{60 * kUnitsPerSecond, 0, {}, false});
     Player& p = h.Start({song}, true);
     EXPECT_EQ(p.graph.audioOnly, 1);
-    EXPECT_EQ(p.state.hasVideo, 0);
+    EXPECT_FALSE(p.state.hasVideo);
     EXPECT_EQ(p.graph.timePerFrame, 0);
     EXPECT_EQ(h.windows.rects[WindowId::Video].width, 0);
     h.TickUntilStarted();
@@ -101,7 +101,7 @@ TEST_F(PlaybackTest, FilesThatCannotBeOpenedLeaveNothingOpenAndTheListIntact) {
     for (int i = 0; i < 4; ++i) {
         p.playlist.currentIndex = i;
         p.playback.OpenCurrent();
-        EXPECT_EQ(p.state.mediaClosed, 1) << i;
+        EXPECT_TRUE(p.state.mediaClosed) << i;
         EXPECT_EQ(h.windows.rects[WindowId::Video].width, 0);
         EXPECT_EQ(p.playlist.currentIndex, i);
     }
@@ -126,7 +126,7 @@ TEST_F(PlaybackTest, MissingEntriesAreRemovedWhenTheyAreNotKept) {
     ASSERT_EQ(p.playlist.Size(), 2u);
     EXPECT_EQ(p.playlist.PathAt(1), b);
     EXPECT_EQ(p.openFile.path, b);
-    EXPECT_EQ(p.state.mediaClosed, 0);
+    EXPECT_FALSE(p.state.mediaClosed);
 
     // Every entry from the current one on missing: back to the first entry, which opens.
     PlayerHarness h2;
@@ -145,7 +145,7 @@ TEST_F(PlaybackTest, MissingEntriesAreRemovedWhenTheyAreNotKept) {
     r.settings.keepMissingFiles = 0;
     r.playback.OpenCurrent();
     EXPECT_EQ(r.playlist.Size(), 0u);
-    EXPECT_EQ(r.state.mediaClosed, 1);
+    EXPECT_TRUE(r.state.mediaClosed);
 }
 
 TEST_F(PlaybackTest, EndOfStreamOpensTheNextEntryOnTheSameTick) {
@@ -158,7 +158,7 @@ TEST_F(PlaybackTest, EndOfStreamOpensTheNextEntryOnTheSameTick) {
     EXPECT_EQ(p.playlist.currentIndex, 1);
     EXPECT_EQ(p.openFile.path, b);
     EXPECT_EQ(p.state.keyWaitTicks, 10);
-    EXPECT_EQ(p.state.startState, 1);
+    EXPECT_EQ(p.state.startState, StartState::Opened);
 }
 
 TEST_F(PlaybackTest, FilesEndingOnAnErrorAreNotReopenedForEver) {
@@ -170,7 +170,7 @@ TEST_F(PlaybackTest, FilesEndingOnAnErrorAreNotReopenedForEver) {
     h.engine.completed = true;
     h.Tick(3);
     EXPECT_EQ(Count(h.engine.log, "Render " + a), 1) << "the one entry on repeat is not opened again";
-    EXPECT_EQ(p.state.mediaClosed, 1);
+    EXPECT_TRUE(p.state.mediaClosed);
     ASSERT_EQ(h.reports.size(), 1u);
     EXPECT_NE(h.reports[0].find(a), std::string::npos);
 
@@ -194,7 +194,7 @@ TEST_F(PlaybackTest, FilesEndingOnAnErrorAreNotReopenedForEver) {
     EXPECT_EQ(q.openFile.path, c);
     end(true);
     run.Tick(2);
-    EXPECT_EQ(q.state.mediaClosed, 1);
+    EXPECT_TRUE(q.state.mediaClosed);
     EXPECT_EQ(Count(run.engine.log, "Render " + b), 2);
     EXPECT_EQ(run.reports.size(), 3u) << "one line per failure";
 }
@@ -210,7 +210,7 @@ TEST_F(PlaybackTest, NextAndPreviousInListOrder) {
     p.settings.repeatList = 1;
     p.playback.Next();
     EXPECT_EQ(p.playlist.currentIndex, 0);
-    EXPECT_EQ(p.state.mediaClosed, 1);
+    EXPECT_TRUE(p.state.mediaClosed);
     p.playback.Previous();
     EXPECT_EQ(p.playlist.currentIndex, 2);
 
@@ -229,7 +229,7 @@ TEST_F(PlaybackTest, NextAndPreviousInListOrder) {
     EXPECT_EQ(p.openFile.path, c);
     EXPECT_EQ(p.state.requests.endOfListStop, 1);
     h.Tick();
-    EXPECT_EQ(p.state.mediaClosed, 1);
+    EXPECT_TRUE(p.state.mediaClosed);
     EXPECT_FALSE(h.engine.created);
 
     // Previous at the first entry selects the last in both repeat modes.
@@ -313,23 +313,23 @@ TEST_F(PlaybackTest, ABMarksLoopOnlyWhenAtLeast16msApart) {
     h.TickUntilStarted();
     auto markAt = [&](MediaTime position) {
         p.graph.currentPosition = position;
-        ++p.state.abState;
+        p.state.abState = NextAbStep(p.state.abState);
         p.playback.CheckABRepeat();
     };
     markAt(50'000'000);   // A at 5000 ms
-    EXPECT_EQ(p.state.abState, 2);
+    EXPECT_EQ(p.state.abState, AbRepeat::ASet);
     markAt(50'150'000);   // B 15 ms later: too close, back to waiting for B
-    EXPECT_EQ(p.state.abState, 2);
+    EXPECT_EQ(p.state.abState, AbRepeat::ASet);
     markAt(50'160'000);   // 16 ms later: looping
-    EXPECT_EQ(p.state.abState, 4);
+    EXPECT_EQ(p.state.abState, AbRepeat::Looping);
     EXPECT_EQ(p.state.abA, 5000);
     EXPECT_EQ(p.state.abB, 5016);
 
     // B before A is swapped.
-    p.state.abState = 2;
+    p.state.abState = AbRepeat::ASet;
     p.state.abA = 9000;
     markAt(30'000'000);
-    EXPECT_EQ(p.state.abState, 4);
+    EXPECT_EQ(p.state.abState, AbRepeat::Looping);
     EXPECT_EQ(p.state.abA, 3000);
     EXPECT_EQ(p.state.abB, 9000);
 
@@ -345,10 +345,10 @@ TEST_F(PlaybackTest, ABMarksLoopOnlyWhenAtLeast16msApart) {
 
     // Closing resets the loop; with nothing open marks are not taken.
     p.playback.CloseMedia();
-    EXPECT_EQ(p.state.abState, 0);
-    p.state.abState = 1;
+    EXPECT_EQ(p.state.abState, AbRepeat::Off);
+    p.state.abState = AbRepeat::MarkA;
     p.playback.CheckABRepeat();
-    EXPECT_EQ(p.state.abState, 1);
+    EXPECT_EQ(p.state.abState, AbRepeat::MarkA);
 }
 
 TEST_F(PlaybackTest, HoldingNextSearchesEverySevenTicksThenResumes) {
@@ -371,7 +371,7 @@ TEST_F(PlaybackTest, HoldingNextSearchesEverySevenTicksThenResumes) {
     // Paused by the user: the release waits, and the search steps are the pause speed.
     p.state.requests.pauseToggle = 1;
     h.Tick();
-    EXPECT_EQ(p.state.paused, 1);
+    EXPECT_TRUE(p.state.paused);
     h.engine.seeks.clear();
     p.state.requests.rewind = 2;
     h.Tick(7);
@@ -401,7 +401,7 @@ TEST_F(PlaybackTest, ASearchThatReachesTheEndEndsTheFileAsPlayingDoes) {
     h.engine.position = 59 * kUnitsPerSecond;
     p.state.requests.fastForward = 2;
     h.Tick(10);
-    EXPECT_EQ(p.state.mediaClosed, 1);
+    EXPECT_TRUE(p.state.mediaClosed);
 }
 
 TEST_F(PlaybackTest, AHeldSearchKeyLightsNextUntilPlaybackResumes) {
@@ -427,7 +427,7 @@ TEST_F(PlaybackTest, PlayPauseStopAndFrameStepRequests) {
     // Play with nothing open opens the current entry.
     p.state.requests.play = 1;
     h.Tick();
-    EXPECT_EQ(p.state.mediaClosed, 0);
+    EXPECT_FALSE(p.state.mediaClosed);
     h.TickUntilStarted();
     // A frame step is ignored while playing ...
     p.state.requests.frameStep = 1;
@@ -447,14 +447,14 @@ TEST_F(PlaybackTest, PlayPauseStopAndFrameStepRequests) {
     p.state.requests.play = 1;
     h.Tick();
     EXPECT_TRUE(h.engine.playing);
-    EXPECT_EQ(p.state.paused, 0);
+    EXPECT_FALSE(p.state.paused);
     EXPECT_EQ(Count(h.engine.log, "Render " + a), renders);
     // Stop and play in one tick: stopped first, then opened again.
     p.state.requests.stop = 1;
     p.state.requests.play = 1;
     h.Tick();
     EXPECT_EQ(Count(h.engine.log, "Render " + a), renders + 1);
-    EXPECT_EQ(p.state.mediaClosed, 0);
+    EXPECT_FALSE(p.state.mediaClosed);
 }
 
 TEST_F(PlaybackTest, ProgressFollowsThePositionAndIsZeroForTinyDurations) {
@@ -521,7 +521,7 @@ TEST_F(PlaybackTest, TheSystemVolumeFoundAtStartIsPutBackAtExitWhenAsked) {
         Player& p = run.Start({}, false, [&](PlayerSettings& s) { s.restoreVolumeOnExit = restore; });
         EXPECT_EQ(p.state.volumeLevel, 62);  // the saved level, with the graph's volume method
         run.systemVolume.value = 0;
-        p.state.exitRequested = 1;
+        p.state.exitRequested = true;
         run.Tick();
         ASSERT_TRUE(p.Ended());
         EXPECT_EQ(run.systemVolume.value, restore == 1 ? 0x12345678u : 0u) << restore;

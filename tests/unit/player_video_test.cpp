@@ -82,9 +82,9 @@ TEST_F(PlayerVideoTest, FullScreenSwitchesTheModeHidesTheCursorAndPutsEverything
     Player& p = Playing();
     p.state.requests.fullScreen = 1;
     h.Tick();
-    EXPECT_EQ(p.state.fullScreen, 1);
+    EXPECT_TRUE(p.state.fullScreen);
     EXPECT_EQ(h.modes.switched, 1);
-    EXPECT_EQ(p.state.displayModeChanged, 1);
+    EXPECT_TRUE(p.state.displayModeChanged);
     EXPECT_EQ(h.windows.cursorShown, -1);
     h.Tick(4);  // the relayout
     EXPECT_EQ(h.windows.rects[WindowId::Video], (Rect{0, 0, 800, 600}));
@@ -94,7 +94,7 @@ TEST_F(PlayerVideoTest, FullScreenSwitchesTheModeHidesTheCursorAndPutsEverything
 
     p.state.requests.fullScreen = 1;
     h.Tick();
-    EXPECT_EQ(p.state.fullScreen, 0);
+    EXPECT_FALSE(p.state.fullScreen);
     EXPECT_EQ(h.modes.restores, 1);
     EXPECT_EQ(h.windows.cursorShown, 0);
     EXPECT_GT(p.state.readoutCountdown, 30);
@@ -109,7 +109,7 @@ TEST_F(PlayerVideoTest, EveryWayOutOfFullScreenRestoresTheDisplay) {
     h.Tick();
     p.state.requests.stop = 1;  // stopping leaves full screen
     h.Tick();
-    EXPECT_EQ(p.state.fullScreen, 0);
+    EXPECT_FALSE(p.state.fullScreen);
     EXPECT_EQ(h.modes.restores, 1);
     EXPECT_EQ(h.windows.cursorShown, 0);
 
@@ -121,7 +121,7 @@ TEST_F(PlayerVideoTest, EveryWayOutOfFullScreenRestoresTheDisplay) {
     other.TickUntilStarted();
     q.state.requests.fullScreen = 1;
     other.Tick();
-    q.state.exitRequested = 1;  // so does the exit
+    q.state.exitRequested = true;  // so does the exit
     other.Tick();
     EXPECT_TRUE(q.Ended());
     EXPECT_GE(other.modes.restores, 1);
@@ -131,7 +131,7 @@ TEST_F(PlayerVideoTest, EveryWayOutOfFullScreenRestoresTheDisplay) {
     Player& r = idle.Start({});
     r.state.requests.fullScreen = 1;
     idle.Tick();
-    EXPECT_EQ(r.state.fullScreen, 0);
+    EXPECT_FALSE(r.state.fullScreen);
     EXPECT_EQ(idle.modes.switched, -1);
 }
 
@@ -151,7 +151,7 @@ TEST_F(PlayerVideoTest, AClickShowsThePanelAndARightClickLeaves) {
     h.keys.Press(vk::RButton);
     h.Tick();
     h.keys.Release(vk::RButton);
-    EXPECT_EQ(p.state.fullScreen, 0);
+    EXPECT_FALSE(p.state.fullScreen);
 }
 
 TEST_F(PlayerVideoTest, ClicksShorterThanATickStillCountInFullScreen) {
@@ -173,7 +173,7 @@ TEST_F(PlayerVideoTest, ClicksShorterThanATickStillCountInFullScreen) {
     h.keys.Press(vk::RButton);
     h.keys.Release(vk::RButton);
     h.Tick();
-    EXPECT_EQ(p.state.fullScreen, 0);
+    EXPECT_FALSE(p.state.fullScreen);
 }
 
 TEST_F(PlayerVideoTest, OverscanShowsTheCentreOfThePicture) {
@@ -193,11 +193,11 @@ TEST_F(PlayerVideoTest, ActivationMovesAndWindowModes) {
     // Activated while the new file is laid out: taken up once the layout is done.
     ASSERT_NE(p.state.layoutCountdown, 0);
     p.OnActivated(true);
-    EXPECT_EQ(p.state.appActive, 0);
+    EXPECT_FALSE(p.state.appActive);
     h.TickUntilStarted();
-    EXPECT_EQ(p.state.appActive, 1);
+    EXPECT_TRUE(p.state.appActive);
     p.OnActivated(false);
-    EXPECT_EQ(p.state.appActive, 0);
+    EXPECT_FALSE(p.state.appActive);
 
     h.Tick(25);
     p.OnMove(200, 300);
@@ -206,11 +206,11 @@ TEST_F(PlayerVideoTest, ActivationMovesAndWindowModes) {
     EXPECT_EQ(h.windows.rects[WindowId::Panel], (Rect{200, 300, 407, 50}));
 
     h.Tick(25);
-    p.EnterWindowMode(1);
-    p.EnterWindowMode(2);  // only from the normal mode
-    EXPECT_EQ(p.state.windowMode, 1);
+    p.EnterWindowMode(WindowMode::Minimised);
+    p.EnterWindowMode(WindowMode::VideoOnly);  // only from the normal mode
+    EXPECT_EQ(p.state.windowMode, WindowMode::Minimised);
     p.OnActivated(true);
-    EXPECT_EQ(p.state.windowMode, 0);
+    EXPECT_EQ(p.state.windowMode, WindowMode::Normal);
     EXPECT_NE(std::find(h.windows.log.begin(), h.windows.log.end(), "restore Main"), h.windows.log.end());
 }
 
@@ -221,7 +221,7 @@ TEST_F(PlayerVideoTest, AnActivationAsTheFirstFileOpensDoesNotDelayItsStart) {
         if (activate) harness.engine.duringRender = [&harness] { harness.player->OnActivated(true); };
         Player& p = harness.Start({harness.AddMedia("clip.mpg")}, true);
         int ticks = 0;
-        for (; ticks < 60 && p.state.startState != 0; ++ticks) harness.Tick();
+        for (; ticks < 60 && p.state.startState != StartState::Idle; ++ticks) harness.Tick();
         harness.Tick(2);
         EXPECT_EQ(p.state.appActive, activate ? 1 : 0);
         return ticks;
@@ -242,21 +242,21 @@ TEST_F(PlayerVideoTest, AnActivationAsTheFirstFileOpensDoesNotDelayItsStart) {
 TEST_F(PlayerVideoTest, WindowModesFollowTheDesktop) {
     Player& p = Playing([](PlayerSettings& s) { s.topmostMode = 1; });
     ASSERT_EQ(h.windows.rects[WindowId::Video], (Rect{0, 60, 320, 240}));
-    p.EnterWindowMode(1);
+    p.EnterWindowMode(WindowMode::Minimised);
     EXPECT_EQ(h.windows.rects[WindowId::Video], (Rect{0, 60, 0, 0}));
     p.OnMainRestored();
-    EXPECT_EQ(p.state.windowMode, 0);
+    EXPECT_EQ(p.state.windowMode, WindowMode::Normal);
     h.Tick(25);
     EXPECT_EQ(h.windows.rects[WindowId::Video], (Rect{0, 60, 320, 240}));
 
     // A double click on a button is not one on the main window; on bare area it is.
     p.panelInput.OnLButtonDblClk(288, 30);  // NEXT
     h.Tick();
-    EXPECT_EQ(p.state.windowMode, 0);
+    EXPECT_EQ(p.state.windowMode, WindowMode::Normal);
     h.windows.log.clear();
     p.panelInput.OnLButtonDblClk(395, 40);
     h.Tick();
-    EXPECT_EQ(p.state.windowMode, 2);
+    EXPECT_EQ(p.state.windowMode, WindowMode::VideoOnly);
     EXPECT_EQ(h.windows.log.back(), "activate Video") << "the picture takes the keyboard from the panel";
     EXPECT_EQ(h.windows.rects[WindowId::Video], (Rect{0, 60, 320, 240}));
     h.windows.log.clear();
@@ -267,7 +267,7 @@ TEST_F(PlayerVideoTest, WindowModesFollowTheDesktop) {
     // Restored from the taskbar while the video shows: the normal mode again, where both windows
     // stay above the others and the panel above the picture.
     p.OnMainRestored();
-    EXPECT_EQ(p.state.windowMode, 0);
+    EXPECT_EQ(p.state.windowMode, WindowMode::Normal);
     h.windows.log.clear();
     h.Tick(25);
     const auto& log = h.windows.log;
@@ -300,7 +300,7 @@ TEST_F(PlayerVideoTest, AClickOnThePictureKeepsThePanelAboveIt) {
         EXPECT_EQ(restacks(), 1) << "once per click";
     }
     // In video-only mode the panel is away.
-    p.EnterWindowMode(2);
+    p.EnterWindowMode(WindowMode::VideoOnly);
     h.Tick();
     h.windows.log.clear();
     p.videoInput.OnLButtonDown(5, 5);
@@ -323,7 +323,7 @@ TEST_F(PlayerVideoTest, OnlyTheUsersDragPlacesTheVideoWindow) {
     h.Tick(15);
     EXPECT_EQ(h.windows.rects[WindowId::Video], (Rect{500, 400, 320, 240}));
     // In video-only mode as well.
-    p.EnterWindowMode(2);
+    p.EnterWindowMode(WindowMode::VideoOnly);
     p.videoInput.OnUserMove(40, 50);
     p.state.requests.newVideoSize = 1;
     h.Tick(15);

@@ -113,7 +113,7 @@ TEST(SavedFileSafety, SavesThatFailAtExitKeepTheOldFilesAndAreToldOnce) {
     std::filesystem::create_directories(h.folder.path() / "data.vol/x");
     Player& p = h.Start({clip}, true);
     h.TickUntilStarted();
-    p.state.exitRequested = 1;
+    p.state.exitRequested = true;
     h.Tick();
     ASSERT_TRUE(p.Ended());
     const auto told = std::count_if(h.reports.begin(), h.reports.end(),

@@ -20,8 +20,8 @@ using ::testing::IsEmpty;
 class WheelSeekTest : public ::testing::Test {
 protected:
     WheelSeekTest() {
-        state.appActive = 1;
-        state.mediaClosed = 0;
+        state.appActive = true;
+        state.mediaClosed = false;
     }
 
     void Notch(int direction) { wheel.OnWheel(direction * 120); }
@@ -30,7 +30,7 @@ protected:
         keys.EndPoll();  // the keyboard poll has run earlier in the tick
         wheel.TakeNotchRequest();
         wheel.DecideFrameStep();
-        if (state.mediaClosed != 0) return;
+        if (state.mediaClosed) return;
         state.searchTick = state.searchTick + 1 > settings.searchWait ? 0 : state.searchTick + 1;
         wheel.RunFrameStep();
         wheel.RunWheelSteps();
@@ -63,11 +63,11 @@ TEST_F(WheelSeekTest, FixedTablesPauseAndJumpEverySearchPeriod) {
     EXPECT_THAT(Ticks(14), IsEmpty());
 
     // Paused: the short table, and reaching 0 leaves the pause alone.
-    state.paused = 1;
+    state.paused = true;
     EXPECT_THAT(NotchTick(-1), ElementsAre("pause"));
     EXPECT_THAT(Ticks(7), ElementsAre("seek -1 34"));
     EXPECT_THAT(NotchTick(1), IsEmpty());
-    EXPECT_EQ(state.paused, 1);
+    EXPECT_TRUE(state.paused);
 }
 
 TEST_F(WheelSeekTest, UserTablesPlayAtRatesOrJumpPerEntry) {
@@ -82,7 +82,7 @@ TEST_F(WheelSeekTest, UserTablesPlayAtRatesOrJumpPerEntry) {
     EXPECT_THAT(Ticks(14), ElementsAre("seek +1 7000", "seek +1 7000"));
     for (int i = 0; i < 4; ++i) NotchTick(-1);
     EXPECT_THAT(NotchTick(-1), ElementsAre("run", "rate 0.001", "rate 1.000"));
-    EXPECT_EQ(state.paused, 0);
+    EXPECT_FALSE(state.paused);
 
     // One notch back from 0: the -1 entry is a jump of 1100 ms back with the graph paused.
     EXPECT_THAT(NotchTick(-1), ElementsAre("pause"));
@@ -95,11 +95,11 @@ TEST_F(WheelSeekTest, UserTablesPlayAtRatesOrJumpPerEntry) {
 
 TEST_F(WheelSeekTest, UserTablesFromThePausePlaySlowlyAndReturnToIt) {
     settings.wheelVariableSpeed = 1;
-    state.paused = 1;
+    state.paused = true;
     EXPECT_THAT(NotchTick(1), ElementsAre("run", "rate 0.001", "rate 0.250"));
-    EXPECT_EQ(state.paused, 1);
+    EXPECT_TRUE(state.paused);
     EXPECT_THAT(NotchTick(-1), ElementsAre("run", "rate 0.001", "pause", "rate 1.000"));
-    EXPECT_EQ(state.paused, 1);
+    EXPECT_TRUE(state.paused);
 
     // Even when the lockout skips the rate change, back at 0 the graph pauses again.
     NotchTick(1);
@@ -122,7 +122,7 @@ TEST_F(WheelSeekTest, StepStopsAtNine) {
 }
 
 TEST_F(WheelSeekTest, PausedNotchStepsAFrameBySwitchAndShift) {
-    state.paused = 1;
+    state.paused = true;
     settings.wheelFrameStepWhenPaused = 1;
     EXPECT_THAT(NotchTick(1), ElementsAre("seek +1 40"));
     EXPECT_EQ(state.wheelStep, 0);
@@ -143,7 +143,7 @@ TEST_F(WheelSeekTest, PausedNotchStepsAFrameBySwitchAndShift) {
     EXPECT_THAT(NotchTick(1), ElementsAre("seek +1 40"));
 
     // While playing a notch always seeks.
-    state.paused = 0;
+    state.paused = false;
     state.searchTick = 1;
     EXPECT_THAT(NotchTick(1), ElementsAre("pause"));
 }
@@ -152,27 +152,27 @@ TEST_F(WheelSeekTest, MiddleClickTogglesPauseOrEndsTheSeek) {
     state.playbackRate = 1500;
     state.requests.middleClick = 1;
     EXPECT_THAT(Ticks(1), ElementsAre("rate 1.500", "pause"));
-    EXPECT_EQ(state.paused, 1);
+    EXPECT_TRUE(state.paused);
     EXPECT_EQ(state.requests.middleClick, 0);
     state.requests.middleClick = 1;
     EXPECT_THAT(Ticks(1), ElementsAre("rate 1.500", "run"));
-    EXPECT_EQ(state.paused, 0);
+    EXPECT_FALSE(state.paused);
 
     // Fixed tables: back to playing at step 0, the paused flag untouched.
     NotchTick(1);
     state.requests.middleClick = 1;
     EXPECT_THAT(Ticks(1), ElementsAre("rate 1.500", "run"));
     EXPECT_EQ(state.wheelStep, 0);
-    EXPECT_EQ(state.paused, 0);
+    EXPECT_FALSE(state.paused);
 
     // User tables from the pause: back to the pause.
     settings.wheelVariableSpeed = 1;
-    state.paused = 1;
+    state.paused = true;
     NotchTick(1);
     state.requests.middleClick = 1;
     EXPECT_THAT(Ticks(1), ElementsAre("rate 1.500", "pause"));
     EXPECT_EQ(state.wheelStep, 0);
-    EXPECT_EQ(state.paused, 1);
+    EXPECT_TRUE(state.paused);
 
     // Play and play/pause wind back through a notch.
     state.wheelStep = 6;
@@ -182,11 +182,11 @@ TEST_F(WheelSeekTest, MiddleClickTogglesPauseOrEndsTheSeek) {
 }
 
 TEST_F(WheelSeekTest, NotchesAndMiddleClickWaitForAFile) {
-    state.mediaClosed = 1;
+    state.mediaClosed = true;
     Notch(1);
     state.requests.middleClick = 1;
     EXPECT_THAT(Ticks(3), IsEmpty());
-    state.mediaClosed = 0;
+    state.mediaClosed = false;
     EXPECT_THAT(Ticks(1), ElementsAre("pause", "rate 1.000", "run"));
     EXPECT_EQ(state.wheelStep, 0);
 }
@@ -197,10 +197,10 @@ TEST_F(WheelSeekTest, NotchSources) {
     wheel.OnWheel(-240);
     EXPECT_EQ(state.pendingWheelNotch, -1);
 
-    state.appActive = 0;
+    state.appActive = false;
     wheel.OnWheel(120);
     EXPECT_EQ(state.pendingWheelNotch, -1);
-    state.appActive = 1;
+    state.appActive = true;
     settings.wheelSeekOff = 1;
     wheel.OnWheel(120);
     EXPECT_EQ(state.pendingWheelNotch, -1);

@@ -38,11 +38,11 @@ std::string Trimmed(const std::string& text) {
 
 }  // namespace
 
-bool RemoteControl::Open() const { return player_.state.mediaClosed == 0; }
+bool RemoteControl::Open() const { return !player_.state.mediaClosed; }
 
 RemoteControl::Status RemoteControl::PlaybackStatus() const {
     if (!Open()) return Status::Stopped;
-    return player_.state.paused == 1 ? Status::Paused : Status::Playing;
+    return player_.state.paused ? Status::Paused : Status::Playing;
 }
 
 std::optional<RemoteTrack> RemoteControl::CurrentTrack() const {
@@ -78,12 +78,12 @@ bool RemoteControl::CanPlay() const { return Open() || player_.playlist.Size() >
 bool RemoteControl::CanSeek() const { return Open() && player_.graph.duration > 0; }
 
 void RemoteControl::Play() {
-    if (Open() && player_.state.paused == 0) return;
+    if (Open() && !player_.state.paused) return;
     player_.state.requests.play = 1;
 }
 
 void RemoteControl::Pause() {
-    if (Open() && player_.state.paused == 0) player_.state.requests.pauseToggle = 1;
+    if (Open() && !player_.state.paused) player_.state.requests.pauseToggle = 1;
 }
 
 void RemoteControl::PlayPause() {
@@ -142,7 +142,7 @@ void RemoteControl::SetShuffle(bool on) {
     if (on != Shuffle()) player_.state.requests.shuffleToggle = 1;
 }
 
-void RemoteControl::Quit() { player_.state.exitRequested = 1; }
+void RemoteControl::Quit() { player_.state.exitRequested = true; }
 
 std::string TrackObjectPath(int index) { return std::string(kTrackPrefix) + std::to_string(index); }
 

@@ -38,9 +38,9 @@ KeyboardPoll::KeyboardPoll(PlayerState& state, PlayerSettings& settings, KeyStat
 void KeyboardPoll::RequestMenu(PopupMenu menu) { pollState.menuRequested[static_cast<std::size_t>(menu)] = true; }
 
 void KeyboardPoll::Poll() {
-    if (Down(vk::Control) && Down(vk::Alt) && Down(vk::Char('Q'))) state_.exitRequested = 1;
+    if (Down(vk::Control) && Down(vk::Alt) && Down(vk::Char('Q'))) state_.exitRequested = true;
     TrackMouse();
-    const bool waiting = state_.keyWaitTicks != 0 || state_.appActive != 1 || state_.modalDialogUp == 1 ||
+    const bool waiting = state_.keyWaitTicks != 0 || !state_.appActive || state_.modalDialogUp ||
                          pollState.buttonReleaseGuard != 0;
     if (waiting)
         WaitingState();
@@ -118,7 +118,7 @@ bool KeyboardPoll::BusyTest() {
     for (const auto& [key, notch] : {std::pair{vk::Up, 1}, std::pair{vk::Down, -1}}) {
         if (!Hit(key)) continue;
         busy = true;
-        if (state_.appActive != 1) continue;
+        if (!state_.appActive) continue;
         if (++pollState.arrowRepeatCount > kArrowRepeatLimit) {
             pollState.arrowRepeatCount = 0;
             state_.requests.wheelNotch = notch;
@@ -145,7 +145,7 @@ void KeyboardPoll::ActiveState() {
     if (ScanLineAndMaskKeys()) taken = true;
     if (ZoomKeys()) taken = true;
     if (SpaceKey()) taken = true;
-    if (state_.mediaClosed == 0 && FileKeys()) taken = true;
+    if (!state_.mediaClosed && FileKeys()) taken = true;
     if (taken) state_.keyWaitTicks = kKeyLockoutTicks;
 }
 
@@ -167,11 +167,11 @@ bool KeyboardPoll::FullScreenKeys() {
         state_.requests.fullScreen = 1;
         taken = true;
     }
-    if (Down(vk::Escape) && state_.fullScreen == 1) {
+    if (Down(vk::Escape) && state_.fullScreen) {
         state_.requests.fullScreen = 1;
         taken = true;
     }
-    if (Down(vk::Char('F')) && state_.fullScreen == 0) {
+    if (Down(vk::Char('F')) && !state_.fullScreen) {
         state_.requests.fullScreen = 1;
         taken = true;
     }
@@ -221,7 +221,7 @@ void KeyboardPoll::Volume() {
         if (level > kVolumeFull - 1) level = kVolumeFull;
         if (level < 1) level = 0;
         state_.volumeLevel = level;
-        if (state_.mediaClosed == 0) state_.requests.volumeChanged = 1;
+        if (!state_.mediaClosed) state_.requests.volumeChanged = 1;
     };
     const auto mouseVolume = [&](int on) {
         settings_.mouseVolume = on;
@@ -290,7 +290,7 @@ bool KeyboardPoll::ZoomKeys() {
 
 bool KeyboardPoll::SpaceKey() {
     if (!Down(vk::Space)) return false;
-    if (state_.mediaClosed == 1)
+    if (state_.mediaClosed)
         state_.requests.play = 1;
     else
         state_.requests.middleClick = 1;  // play/pause, and the end of a wheel seek
@@ -301,12 +301,12 @@ bool KeyboardPoll::FileKeys() {
     bool taken = false;
     if (Hit(vk::Char('R'))) {
         if (actions_.PlaylistCount() > 0) {
-            state_.abState = (state_.abState >= 4 || state_.abState < 0) ? 0 : state_.abState + 1;
-            if (state_.abState <= 3) actions_.CheckABRepeat();
+            state_.abState = NextAbStep(state_.abState);
+            if (state_.abState != AbRepeat::Looping) actions_.CheckABRepeat();
         }
         taken = true;
     }
-    if (Hit(vk::Char('T')) && state_.abState == 4) {
+    if (Hit(vk::Char('T')) && state_.abState == AbRepeat::Looping) {
         actions_.AppendSegmentEntry();
         taken = true;
     }

@@ -37,28 +37,52 @@ struct Requests {
     std::optional<std::int64_t> seekTo;  // a remote's absolute seek, 100 ns units
 };
 
+// How far the open file has got towards playing.
+enum class StartState {
+    Idle,     // playing, or nothing opened
+    Opened,   // opened, waits for its layout
+    LaidOut,  // laid out, its start is pending
+};
+
+enum class WindowMode { Normal, Minimised, VideoOnly };
+
+// The A-B repeat's steps; the marking steps last until the next check takes the position.
+enum class AbRepeat { Off, MarkA, ASet, MarkB, Looping };
+
+// The step after this one, as the A-B button and key go round.
+constexpr AbRepeat NextAbStep(AbRepeat step) {
+    switch (step) {
+        case AbRepeat::Off: return AbRepeat::MarkA;
+        case AbRepeat::MarkA: return AbRepeat::ASet;
+        case AbRepeat::ASet: return AbRepeat::MarkB;
+        case AbRepeat::MarkB: return AbRepeat::Looping;
+        case AbRepeat::Looping: return AbRepeat::Off;
+    }
+    return AbRepeat::Off;
+}
+
 struct PlayerState {
-    int initialised = 0;
-    int exitRequested = 0;
+    bool initialised = false;
+    bool exitRequested = false;
     int layoutCountdown = 0;   // ticks; the layout step runs when it reaches 8
-    int startState = 0;        // 1 opened, waits for layout; 2 layout done, start pending
+    StartState startState = StartState::Idle;
     int startDelay = 0;        // ticks before a segment entry starts
     int keyWaitTicks = 0;
     int sourceRectCountdown = 0;
-    int mediaClosed = 1;
-    int paused = 0;
+    bool mediaClosed = true;
+    bool paused = false;
     int wheelStep = 0;         // -9 .. 9
-    int hasVideo = 0;
-    int fullScreen = 0;
-    int panelFramePending = 0;
-    int modalDialogUp = 0;
-    int appActive = 0;
+    bool hasVideo = false;
+    bool fullScreen = false;
+    bool panelFramePending = false;  // a composed frame waits for its paint
+    bool modalDialogUp = false;
+    bool appActive = false;
     int videoFocusWait = 0;
-    int panelHover = 0;
+    bool panelHover = false;
     int volumeLevel = 62;      // the live level 0..62
-    int abState = 0;           // 0 off .. 4 looping
-    int editorOpen = 0;
-    int displayModeChanged = 0;
+    AbRepeat abState = AbRepeat::Off;
+    bool editorOpen = false;
+    bool displayModeChanged = false;
     int shuffleOrderCount = 0;  // the count the shuffle order was built for
     bool segmentActive = false;
     std::int64_t segmentStartMs = 0;
@@ -70,7 +94,7 @@ struct PlayerState {
     int progress = 0;          // position along the 138-pixel progress bar
     int pendingWheelNotch = 0;
     int newFileDisplayTimer = 0;
-    int windowMode = 0;        // 0 normal, 1 minimised, 2 video only
+    WindowMode windowMode = WindowMode::Normal;
     int readoutCountdown = 0;  // ticks the zoom read-out stays on the panel
     int videoDisplayWidth = 0;   // the picture's size on screen
     int videoDisplayHeight = 0;

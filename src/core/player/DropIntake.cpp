@@ -31,7 +31,7 @@ void DropIntake::Drop(std::vector<std::string> paths, DropTarget target, int but
         if (!editor_.IsOpen()) return;
         editor_.SetScanning(true);
     } else {
-        if (state_.editorOpen != 0 || playback_.Opening()) return;
+        if (state_.editorOpen || playback_.Opening()) return;
         const int last = button != 0 ? button : keyPoll_.lastMouseButton;
         replaces_ = last != 2;
         if (replaces_) {
@@ -40,7 +40,7 @@ void DropIntake::Drop(std::vector<std::string> paths, DropTarget target, int but
         }
         if (playlist_.Size() == 0) replaces_ = true;
         // An appending drop leaves a paused file paused, so the flag must stay for PLAY to resume it.
-        if (replaces_) state_.paused = 0;
+        if (replaces_) state_.paused = false;
     }
     from_ = playlist_.Size();
     target_ = target;

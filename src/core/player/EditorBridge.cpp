@@ -20,7 +20,7 @@ EditorBridge::EditorBridge(PlayerState& state, PlayerSettings& settings, Playlis
       randomSeed_(std::move(randomSeed)) {}
 
 void EditorBridge::Toggle() {
-    if (state_.editorOpen != 0) {
+    if (state_.editorOpen) {
         Closed();
         return;
     }
@@ -32,12 +32,12 @@ void EditorBridge::Toggle() {
     editor_.Open(view, seed);
     PushSettings();
     editor_.MarkCurrent(playlist_.currentIndex);
-    state_.editorOpen = 1;
+    state_.editorOpen = true;
 }
 
 void EditorBridge::Closed() {
     Destroy();
-    state_.editorOpen = 0;
+    state_.editorOpen = false;
     playlist_.RefreshCount();
     if (playlist_.currentIndex >= playlist_.count) playlist_.currentIndex = std::max(0, playlist_.count - 1);
 }
@@ -59,12 +59,12 @@ void EditorBridge::LayoutControls() {
 }
 
 void EditorBridge::OpenFileCommand() {
-    if (state_.editorOpen != 0) {
+    if (state_.editorOpen) {
         Toggle();
         return;
     }
     if (!windows_.dialogs || fileChooserOpen_) return;
-    state_.modalDialogUp = 1;
+    state_.modalDialogUp = true;
     fileChooserOpen_ = true;
     editor_.SetDirectoryFromPath(settings_.lastMediaPath);
     windows_.dialogs->OpenFileChooser(editor_.Directory());
@@ -75,7 +75,7 @@ void EditorBridge::TakeFileChoice() {
     const std::optional<std::string> chosen = std::move(*fileChoice_);
     fileChoice_.reset();
     fileChooserOpen_ = false;
-    state_.modalDialogUp = 0;
+    state_.modalDialogUp = false;
     if (!chosen || chosen->empty()) return;
     // The chosen file replaces whatever a drop was still adding.
     drop_.Cancel();
@@ -92,8 +92,7 @@ void EditorBridge::TakeFileChoice() {
 
 void EditorBridge::Exchange(bool settingsDialogOpen) {
     // The settings dialog keeps the poll paused even while the editor reports no dialog of its own.
-    const int editorDialog = editor_.QueryEditorState(editor_query::kFileDialogOpen);
-    state_.modalDialogUp = settingsDialogOpen ? 1 : editorDialog;
+    state_.modalDialogUp = settingsDialogOpen || editor_.QueryEditorState(editor_query::kFileDialogOpen) != 0;
     // The editor changes the list directly: the count follows it.
     playlist_.RefreshCount();
     if (playlist_.count != state_.shuffleOrderCount) playback_.Shuffle();

@@ -4,7 +4,7 @@
 namespace felux {
 
 bool KeepsDesktopAwake(const PlayerState& state) {
-    return state.mediaClosed == 0 && state.startState == 0 && state.paused == 0 && state.hasVideo == 1;
+    return !state.mediaClosed && state.startState == StartState::Idle && !state.paused && state.hasVideo;
 }
 
 void IdleInhibit::Follow(bool wanted) {

@@ -19,13 +19,13 @@ PanelPresenter::PanelPresenter(PanelSources sources, VolumeRecordToggle& volumeR
 
 void PanelPresenter::ComposeStep() {
     PlayerState& state = sources_.state;
-    if (state.panelFramePending == 0) {
+    if (!state.panelFramePending) {
         if (const std::optional<Rect> changed = DrawPanel()) {
             changedArea_ = *changed;
-            state.panelFramePending = 1;
+            state.panelFramePending = true;
         }
     }
-    if (state.panelFramePending == 1) windows_.InvalidateArea(WindowId::Main, changedArea_);
+    if (state.panelFramePending) windows_.InvalidateArea(WindowId::Main, changedArea_);
 }
 
 void PanelPresenter::LoadSkin() {
@@ -35,9 +35,9 @@ void PanelPresenter::LoadSkin() {
 
 std::optional<Rect> PanelPresenter::DrawPanel() {
     PanelView view;
-    view.stopped = sources_.state.mediaClosed != 0;
-    view.paused = sources_.state.paused != 0;
-    view.appActive = sources_.state.appActive != 0;
+    view.stopped = sources_.state.mediaClosed;
+    view.paused = sources_.state.paused;
+    view.appActive = sources_.state.appActive;
     view.shufflePlay = sources_.settings.shufflePlay != 0;
     view.repeatList = sources_.settings.repeatList != 0;
     view.held = sources_.buttons.held;
@@ -56,10 +56,10 @@ std::optional<Rect> PanelPresenter::DrawPanel() {
     view.duration = sources_.graph.duration;
     view.listCount = sources_.playlist.count;
     view.currentIndex = sources_.playlist.currentIndex;
-    view.fullScreen = sources_.state.fullScreen != 0;
+    view.fullScreen = sources_.state.fullScreen;
     view.windowZoomStep = sources_.settings.windowZoomStep;
     view.fullScreenZoomStep = sources_.settings.fullScreenZoomStep;
-    view.titleHover = sources_.state.panelHover != 0;
+    view.titleHover = sources_.state.panelHover;
     view.indexListActive = TimedTextShown();
     view.lyricsPanelShown = sources_.settings.lyricsPanelShown != 0;
     view.lyricsOnMainPanel = sources_.settings.lyricsOnMainPanel != 0;
@@ -92,7 +92,7 @@ TextFont PanelPresenter::SkinFont() const {
     return font;
 }
 
-bool PanelPresenter::TimedTextShown() const { return sources_.indexList.Active() && sources_.state.mediaClosed == 0; }
+bool PanelPresenter::TimedTextShown() const { return sources_.indexList.Active() && !sources_.state.mediaClosed; }
 
 void PanelPresenter::LoadIndexText() {
     sources_.indexList.Clear();
@@ -110,7 +110,7 @@ void PanelPresenter::LoadIndexText() {
 void PanelPresenter::DrawTitleStrip() { panel_.SetTitle(sources_.openFile.titleLine, SkinFont()); }
 
 void PanelPresenter::TimedTextFontChanged() {
-    if (sources_.state.mediaClosed == 0) DrawTitleStrip();
+    if (!sources_.state.mediaClosed) DrawTitleStrip();
     sources_.indexList.reloadRequest = true;
 }
 

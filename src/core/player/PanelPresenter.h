@@ -41,7 +41,7 @@ public:
     // unchanged panel is neither composed nor painted again, so an idle player stays idle.
     void ComposeStep();
     // The canvas reached the screen: the next tick may compose another frame.
-    void Painted() { sources_.state.panelFramePending = 0; }
+    void Painted() { sources_.state.panelFramePending = false; }
     void PaintPanel(PixelSink& sink) const { panel_.PaintTo(sink); }
     // The timed text's strip along the bottom of the video window, width x height, when there is one.
     void PaintTimedTextStrip(PixelSink& sink, int width, int height) const;

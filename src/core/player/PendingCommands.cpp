@@ -24,7 +24,7 @@ void Player::RunPendingCommands() {
         r.file = 0;
         editorBridge.Toggle();
     }
-    if (wheel.UseVideoOnlyNotch(state.windowMode == 2, videoInput.VideoInput(video_query::kWheel)))
+    if (wheel.UseVideoOnlyNotch(state.windowMode == WindowMode::VideoOnly, videoInput.VideoInput(video_query::kWheel)))
         videoInput.VideoInputReset(video_reset::kClearWheel);
     wheel.DecideFrameStep();
     if (r.settings != 0) {
@@ -37,10 +37,10 @@ void Player::RunPendingCommands() {
             state.wheelStep = 1;
             state.pendingWheelNotch = -1;
         }
-        if (state.mediaClosed == 0) {
-            if (state.paused == 1) {
+        if (!state.mediaClosed) {
+            if (state.paused) {
                 graph.Run();
-                state.paused = 0;
+                state.paused = false;
             }
         } else {
             if (settings.reshuffleOnWrap == 1) playback.Shuffle();
@@ -80,10 +80,10 @@ void Player::RunPendingCommands() {
     }
     // A seek asked for a file that has closed since means nothing for the next one.
     if (r.seekTo) {
-        if (state.mediaClosed == 0) graph.SeekPosition(0, *r.seekTo);
+        if (!state.mediaClosed) graph.SeekPosition(0, *r.seekTo);
         r.seekTo.reset();
     }
-    if (state.mediaClosed == 0) {
+    if (!state.mediaClosed) {
         if (r.newVideoSize != 0) {
             layout.ComputeVideoSize(false);
             layout.ApplyVideoRegions();
@@ -99,16 +99,16 @@ void Player::RunPendingCommands() {
                 state.pendingWheelNotch = -1;
             }
             if (state.wheelStep == 0) {
-                if (state.paused == 1) {
+                if (state.paused) {
                     graph.Run();
-                    state.paused = 0;
+                    state.paused = false;
                 } else {
                     graph.Pause();
-                    state.paused = 1;
+                    state.paused = true;
                 }
-            } else if (state.paused == 0) {
+            } else if (!state.paused) {
                 graph.Pause();
-                state.paused = 1;
+                state.paused = true;
             }
         }
         RunSearch(r.fastForward, panelButtons.held.next, 2, 1, settings.searchSpeedPlayFF,
@@ -136,11 +136,11 @@ void Player::RunSearch(int& searchState, bool& indicator, int oneShotValue, int 
         graph.Pause();
     }
     if ((searchState == 3 || r.oneShotSearch == oneShotValue) && state.searchTick == 0) {
-        const int speedMs = state.paused == 0 ? playSpeed : pauseSpeed;
+        const int speedMs = state.paused ? pauseSpeed : playSpeed;
         graph.Search(direction, static_cast<MediaTime>(speedMs) * kUnitsPerMillisecond);
         r.oneShotSearch = 0;
     }
-    if (searchState == 4 && state.paused == 0) {
+    if (searchState == 4 && !state.paused) {
         searchState = 0;
         indicator = false;
         graph.Run();

@@ -39,7 +39,7 @@ Playback::Playback(PlaybackRecords records, PlaybackParts parts, WindowSystem& w
       randomSeed_(std::move(randomSeed)) {}
 
 void Playback::FollowOpenFile() {
-    if (state_.mediaClosed != 0) return;
+    if (state_.mediaClosed) return;
     if (state_.segmentActive && CheckSegment()) {
         state_.requests.fastForward = 1;
         state_.segmentActive = false;
@@ -86,7 +86,7 @@ void Playback::OpenCurrent() {
 
 // Deletes missing entries from the current one on; true when the entry left there opens.
 bool Playback::RemoveMissingEntries() {
-    if (state_.editorOpen != 0) return playlist_.RemoveMissing(static_cast<std::size_t>(playlist_.currentIndex));
+    if (state_.editorOpen) return playlist_.RemoveMissing(static_cast<std::size_t>(playlist_.currentIndex));
     const int rounds = playlist_.count - playlist_.currentIndex;
     for (int i = 0; i < rounds && static_cast<std::size_t>(playlist_.currentIndex) < playlist_.Size(); ++i) {
         const auto index = static_cast<std::size_t>(playlist_.currentIndex);
@@ -102,7 +102,7 @@ void Playback::OpenAtCurrentIndex() {
     if (playlist_.count == 0) return;
     state_.layoutCountdown = kOpenLayoutCountdown;
     CloseMedia();
-    if (settings_.maximizeOnPlay == 1 && state_.fullScreen == 0) state_.requests.fullScreen = 1;
+    if (settings_.maximizeOnPlay == 1 && !state_.fullScreen) state_.requests.fullScreen = 1;
     playlist_.currentIndex = std::clamp(playlist_.currentIndex, 0, playlist_.count - 1);
 
     bool testLater = true;
@@ -128,7 +128,7 @@ void Playback::OpenAtCurrentIndex() {
     playlist_.currentRemoved = false;
     // The mark moves even when the entry will not open: the editor's index is the player's on
     // every tick, and a stale one would take the player back to the last file that opened.
-    if (state_.editorOpen != 0) editor_.MarkCurrent(playlist_.currentIndex);
+    if (state_.editorOpen) editor_.MarkCurrent(playlist_.currentIndex);
 
     state_.segmentActive = false;
     state_.segmentStartMs = state_.segmentEndMs = 0;
@@ -180,7 +180,7 @@ void Playback::PrepareOpenedFile(const std::string& entry) {
         CloseMedia();
         // Nothing plays from a graph that could not render: let it go now.
         graph_.ReleaseGraph();
-        state_.hasVideo = 0;
+        state_.hasVideo = false;
         parts_.layout.CollapseVideoWindow();
         return;
     }
@@ -191,14 +191,14 @@ void Playback::PrepareOpenedFile(const std::string& entry) {
     indexList_.SetEndMs(graph_.duration / kUnitsPerMillisecond);
     if (state_.segmentActive) CheckSegment();
     if (graph_.audioOnly != 0) {
-        state_.hasVideo = 0;
-        if (state_.fullScreen == 0) parts_.layout.CollapseVideoWindow();
+        state_.hasVideo = false;
+        if (!state_.fullScreen) parts_.layout.CollapseVideoWindow();
     } else {
-        state_.hasVideo = 1;
+        state_.hasVideo = true;
     }
-    state_.startState = 1;
-    state_.mediaClosed = 0;
-    state_.paused = 0;
+    state_.startState = StartState::Opened;
+    state_.mediaClosed = false;
+    state_.paused = false;
     state_.requests.newVideoSize = 1;
     state_.newFileDisplayTimer = kNewFileDisplayTicks;
 
@@ -214,12 +214,12 @@ void Playback::PrepareOpenedFile(const std::string& entry) {
 }
 
 void Playback::CloseMedia() {
-    state_.abState = 0;
+    state_.abState = AbRepeat::Off;
     state_.abA = state_.abB = 0;
     closing_ = true;
-    if (state_.mediaClosed == 0) {
+    if (!state_.mediaClosed) {
         parts_.volume.RecordOnLeave();
-        if (state_.fullScreen == 0) {
+        if (!state_.fullScreen) {
             parts_.layout.RememberVideoPosition();
         } else if (state_.requests.endOfListStop != 0) {
             parts_.layout.LeaveFullScreen();
@@ -228,9 +228,9 @@ void Playback::CloseMedia() {
         graph_.currentPosition = 0;
         state_.progress = 0;
         state_.wheelStep = 0;
-        state_.mediaClosed = 1;
-        state_.paused = 0;
-        state_.hasVideo = 0;
+        state_.mediaClosed = true;
+        state_.paused = false;
+        state_.hasVideo = false;
         graph_.StopGraph();
         graph_.ReleaseGraph();
     }
@@ -240,12 +240,12 @@ void Playback::CloseMedia() {
 }
 
 void Playback::StartPlayback() {
-    if (state_.hasVideo == 1 && graph_.audioOnly == 0) {
+    if (state_.hasVideo && graph_.audioOnly == 0) {
         parts_.layout.PlacePicture();
         windows_.Raise(WindowId::Video);
         parts_.layout.KeepPanelAboveVideo();
     }
-    if (state_.paused == 0) {
+    if (!state_.paused) {
         state_.wheelStep = 0;
         parts_.volume.Apply();
         if (settings_.secondaryMonitorFix == -1 && (settings_.overscanScaleX != 1.0 || settings_.overscanScaleY != 1.0))
@@ -253,7 +253,7 @@ void Playback::StartPlayback() {
         graph_.RunGraph();
         state_.keyWaitTicks = 18;
     }
-    state_.startState = 0;
+    state_.startState = StartState::Idle;
     if (settings_.secondaryMonitorFix == 0) {
         ApplySourceRect();
         state_.sourceRectCountdown = 1;
@@ -295,12 +295,12 @@ void Playback::MoveCurrent(int index) {
     playlist_.currentIndex = index;
     playlist_.currentRemoved = false;
     // Also when nothing opens: the tick takes the editor's index as the player's.
-    if (state_.editorOpen != 0) editor_.MarkCurrent(index);
+    if (state_.editorOpen) editor_.MarkCurrent(index);
 }
 
 void Playback::OpenIfPlaying() {
-    if (state_.mediaClosed != 0) return;
-    const int active = state_.appActive;
+    if (state_.mediaClosed) return;
+    const bool active = state_.appActive;
     OpenCurrent();
     state_.appActive = active;
 }
@@ -332,7 +332,7 @@ void Playback::Next() {
             if (settings_.reshuffleOnWrap == 1) Shuffle();
             shufflePosition_ = 0;
             parts_.layout.CollapseVideoWindow();
-            if (state_.mediaClosed == 0) state_.requests.endOfListStop = 1;
+            if (!state_.mediaClosed) state_.requests.endOfListStop = 1;
             MoveCurrent(orderAt(0));
         }
         return;
@@ -346,7 +346,7 @@ void Playback::Next() {
     } else if (next >= count) {
         MoveCurrent(0);
         parts_.layout.CollapseVideoWindow();
-        if (state_.mediaClosed == 0) state_.requests.endOfListStop = 1;
+        if (!state_.mediaClosed) state_.requests.endOfListStop = 1;
     } else {
         MoveCurrent(next);
         OpenIfPlaying();
@@ -384,29 +384,30 @@ bool Playback::CheckSegment() {
 }
 
 void Playback::CheckABRepeat() {
-    if (state_.mediaClosed != 0 || playlist_.count <= 0) return;
+    if (state_.mediaClosed || playlist_.count <= 0) return;
     const std::int64_t positionMs = graph_.currentPosition / kUnitsPerMillisecond;
     switch (state_.abState) {
-        case 1:
+        case AbRepeat::MarkA:
             state_.abA = positionMs;
-            state_.abState = 2;
+            state_.abState = AbRepeat::ASet;
             break;
-        case 3:
+        case AbRepeat::MarkB:
             state_.abB = positionMs;
             if (state_.abB >= state_.abA + kAbMinimumMs) {
-                state_.abState = 4;
+                state_.abState = AbRepeat::Looping;
             } else if (state_.abA >= state_.abB + kAbMinimumMs) {
                 std::swap(state_.abA, state_.abB);
-                state_.abState = 4;
+                state_.abState = AbRepeat::Looping;
             } else {
-                state_.abState = 2;
+                state_.abState = AbRepeat::ASet;
             }
             break;
-        case 4:
+        case AbRepeat::Looping:
             if (!(state_.abA < positionMs && positionMs < state_.abB))
                 graph_.SeekPosition(0, state_.abA * kUnitsPerMillisecond + kUnitsPerMillisecond);
             break;
-        default:
+        case AbRepeat::Off:
+        case AbRepeat::ASet:
             break;
     }
 }

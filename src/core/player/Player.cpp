@@ -50,7 +50,7 @@ void Player::Start() {
 // Each line is one step; the README's "How a tick works" walks through them.
 void Player::Tick() {
     if (ended_) return;
-    if (state.initialised == 0) FirstTick();
+    if (!state.initialised) FirstTick();
     if (state.layoutCountdown != 0) {
         LayoutCountdownStep();
     } else {
@@ -63,13 +63,13 @@ void Player::Tick() {
         RunPendingCommands();
         ChildWindowInputStep();
         playback.FollowOpenFile();
-        if (state.abState == 4) playback.CheckABRepeat();
+        if (state.abState == AbRepeat::Looping) playback.CheckABRepeat();
         drop.Step();
-        if (state.editorOpen != 0) editorBridge.Exchange(settingsBridge.IsOpen());
+        if (state.editorOpen) editorBridge.Exchange(settingsBridge.IsOpen());
         presenter.ComposeStep();
     }
     idleInhibit_.Follow(KeepsDesktopAwake(state));
-    if (state.exitRequested == 1) ExitSequence();
+    if (state.exitRequested) ExitSequence();
 }
 
 void Player::LayoutCountdownStep() {
@@ -81,25 +81,25 @@ void Player::LayoutCountdownStep() {
 
 void Player::LayoutStep() {
     ports_.windows.Resize(WindowId::Main, kMainWidth, kMainHeight);
-    if (state.mediaClosed == 0) {
+    if (!state.mediaClosed) {
         layout.ApplyVideoLayout();
-        if (state.hasVideo != 0) layout.PlacePicture();
-        if (state.startState == 1) state.startState = 2;
-        if (state.startState == 2 && settings.secondaryMonitorFix > 0) playback.StartPlayback();
+        if (state.hasVideo) layout.PlacePicture();
+        if (state.startState == StartState::Opened) state.startState = StartState::LaidOut;
+        if (state.startState == StartState::LaidOut && settings.secondaryMonitorFix > 0) playback.StartPlayback();
     }
     state.layoutCountdown = 1;
 }
 
 // Without the monitor fix a laid-out file starts on a later tick, after its start delay.
 void Player::DelayedStartStep() {
-    if (state.startState != 2 || settings.secondaryMonitorFix >= 1) return;
+    if (state.startState != StartState::LaidOut || settings.secondaryMonitorFix >= 1) return;
     state.startDelay = std::max(0, state.startDelay - 1);
     if (state.startDelay == 0) playback.StartPlayback();
 }
 
 void Player::KeyboardStep() {
     // An open pop-up menu has the keyboard: its keys are no player keys.
-    if (state.modalDialogUp != 1 && !popups.IsOpen()) keyboard.Poll();
+    if (!state.modalDialogUp && !popups.IsOpen()) keyboard.Poll();
 }
 
 void Player::SourceRectStep() {
@@ -115,7 +115,7 @@ void Player::ChildWindowInputStep() {
     if (videoInput.TakePressed()) layout.KeepPanelAboveVideo();
     if (videoInput.VideoInput(video_query::kAnyClick) != 0) {
         if (videoInput.VideoInput(video_query::kLeftClick) != 0) {
-            state.appActive = 1;
+            state.appActive = true;
             state.videoFocusWait = 7;
         } else if (videoInput.VideoInput(video_query::kMiddleClick) != 0) {
             state.requests.middleClick = 1;
@@ -124,13 +124,13 @@ void Player::ChildWindowInputStep() {
     if (wheel.ForwardChildNotch(panelInput.PanelQuery(panel_query::kWheel))) panelInput.PanelResetNotch();
     if (wheel.ForwardChildNotch(videoInput.VideoInput(video_query::kWheel)))
         videoInput.VideoInputReset(video_reset::kClearWheel);
-    if ((panelInput.PanelQuery(panel_query::kButtons) != 0 || mouse.DragActive()) && state.modalDialogUp == 0)
+    if ((panelInput.PanelQuery(panel_query::kButtons) != 0 || mouse.DragActive()) && !state.modalDialogUp)
         mouse.HandlePanelMouse(panelInput);
 }
 
 void Player::FirstTick() {
-    state.initialised = 1;
-    state.exitRequested = exitAsked_ ? 1 : 0;
+    state.initialised = true;
+    state.exitRequested = exitAsked_;
     history.LoadHistory(folder_ / kHistoryName);
     volume.LoadLog();
     presenter.LoadSkin();
@@ -173,10 +173,10 @@ void Player::FirstTick() {
 
 void Player::ExitSequence() {
     if (settings.restoreVolumeOnExit == 1) volume.RestoreStartupLevel();
-    if (state.displayModeChanged != 0) {
+    if (state.displayModeChanged) {
         ports_.displayModes.Restore();
         layout.ReleaseMouseButtons();
-        state.displayModeChanged = 0;
+        state.displayModeChanged = false;
     }
     files.SettingsPreamble();
     files.SaveAll();
@@ -187,13 +187,13 @@ void Player::ExitSequence() {
 
 void Player::RequestExit() {
     exitAsked_ = true;
-    state.exitRequested = 1;
+    state.exitRequested = true;
 }
 
 void Player::OnMove(int x, int y) {
     settings.mainWindowX = x;
     settings.mainWindowY = y;
-    if (state.fullScreen == 0) {
+    if (!state.fullScreen) {
         const Rect main{x, y, kMainWidth, kMainHeight};
         ports_.windows.Place(WindowId::Main, main, true, Stacking::Keep);
         ports_.windows.Place(WindowId::Panel, main, true, Stacking::Keep);
@@ -204,7 +204,7 @@ void Player::OnMove(int x, int y) {
 
 void Player::OnActivated(bool active) {
     if (!active) {
-        state.appActive = 0;
+        state.appActive = false;
         activationPending_ = false;
         return;
     }
@@ -215,42 +215,42 @@ void Player::OnActivated(bool active) {
         return;
     }
     activationPending_ = false;
-    state.appActive = 1;
-    if (state.windowMode == 1 || (state.windowMode == 2 && state.hasVideo == 0)) {
-        state.windowMode = 0;
+    state.appActive = true;
+    if (state.windowMode == WindowMode::Minimised || (state.windowMode == WindowMode::VideoOnly && !state.hasVideo)) {
+        state.windowMode = WindowMode::Normal;
         ports_.windows.Restore(WindowId::Main);
     }
     // A file waiting to start is laid out for its start anyway; another relayout would only hold
     // the first picture back (a desktop activates the player just as it opens its first file).
-    if (state.startState == 0) state.layoutCountdown = kLayoutAfterActivation;
+    if (state.startState == StartState::Idle) state.layoutCountdown = kLayoutAfterActivation;
 }
 
-void Player::EnterWindowMode(int mode) {
-    if (state.windowMode != 0) return;
+void Player::EnterWindowMode(WindowMode mode) {
+    if (state.windowMode != WindowMode::Normal) return;
     state.windowMode = mode;
     // Minimised, the player leaves the screen whole: the video window belongs to the main one.
-    if (mode == 1 || state.hasVideo == 0) {
+    if (mode == WindowMode::Minimised || !state.hasVideo) {
         layout.RememberVideoPosition();
         layout.CollapseVideoWindow();
     }
     ports_.windows.Minimise(WindowId::Main);
     // Video only: the picture takes the keyboard the minimised panel had.
-    if (mode == 2 && state.hasVideo != 0) ports_.windows.Activate(WindowId::Video);
+    if (mode == WindowMode::VideoOnly && state.hasVideo) ports_.windows.Activate(WindowId::Video);
 }
 
 void Player::OnMainDoubleClick() {
-    if (state.windowMode != 2) {
-        EnterWindowMode(2);
+    if (state.windowMode != WindowMode::VideoOnly) {
+        EnterWindowMode(WindowMode::VideoOnly);
         return;
     }
-    state.windowMode = 0;
+    state.windowMode = WindowMode::Normal;
     ports_.windows.Restore(WindowId::Main);
     state.layoutCountdown = kLayoutAfterActivation;
 }
 
 void Player::OnMainRestored() {
-    if (state.windowMode == 0) return;
-    state.windowMode = 0;
+    if (state.windowMode == WindowMode::Normal) return;
+    state.windowMode = WindowMode::Normal;
     state.layoutCountdown = kLayoutAfterActivation;
 }
 

@@ -59,8 +59,8 @@ public:
     void OnMouseWheel(int delta) { wheel.OnWheel(delta); }
     void OnMove(int x, int y);
     void OnActivated(bool active);
-    // 1 minimised, 2 video only; only from the normal mode.
-    void EnterWindowMode(int mode);
+    // Minimised or video only; only from the normal mode.
+    void EnterWindowMode(WindowMode mode);
     // A double click on the main window: leaves video-only mode, or enters it.
     void OnMainDoubleClick();
     // The desktop brought the minimised main window back: the normal mode again, whatever minimised it.

@@ -75,9 +75,9 @@ bool PlayerPanelActions::MouseButtonsDown() {
 
 void PlayerPanelActions::StartWindowMove() { windows_.StartSystemMove(WindowId::Main); }
 
-void PlayerPanelActions::RequestMinimise() { player_.EnterWindowMode(1); }
+void PlayerPanelActions::RequestMinimise() { player_.EnterWindowMode(WindowMode::Minimised); }
 
-void PlayerPanelActions::RequestVideoOnly() { player_.EnterWindowMode(2); }
+void PlayerPanelActions::RequestVideoOnly() { player_.EnterWindowMode(WindowMode::VideoOnly); }
 
 void PlayerPanelActions::MainWindowDoubleClick() { player_.OnMainDoubleClick(); }
 

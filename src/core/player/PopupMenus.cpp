@@ -39,7 +39,7 @@ void PopupMenus::Show(PopupMenu menu, ScreenPoint at) {
             dialogs_->OpenPopupMenu(p, kHistoryMenuCaption, open_->history, true);
             break;
         case PopupMenu::FileInfo:
-            if (state_.mediaClosed != 0 || !openFile_.audioInfo) return;
+            if (state_.mediaClosed || !openFile_.audioInfo) return;
             open_ = open;
             dialogs_->OpenPopupMenu(p, kFileInfoMenuCaption, openFile_.infoLines, false);
             break;

@@ -19,7 +19,7 @@ void SettingsBridge::Open() {
     // Out of the topmost band, so that the dialog can come above the panel.
     windows_.Place(WindowId::Panel, main, true, Stacking::Normal);
     windows_.Place(WindowId::Main, main, true, Stacking::Normal);
-    state_.modalDialogUp = 1;
+    state_.modalDialogUp = true;
     dialogs_->ShowSettings(OpenSettingsForm(settings_, state_.volumeLevel));
 }
 
@@ -41,8 +41,8 @@ void SettingsBridge::Closed(const std::optional<SettingsForm>& result) {
     }
     inputs_.panelInput.PanelResetNotch();
     inputs_.videoInput.VideoInputReset(video_reset::kClearWheel);
-    state_.panelFramePending = 0;
-    state_.modalDialogUp = 0;
+    state_.panelFramePending = false;
+    state_.modalDialogUp = false;
     open_ = false;
     // Keys typed into the dialog are not commands for the player.
     ClearKeyLatches(inputs_.keys);

@@ -40,7 +40,7 @@ VideoSize VideoLayout::PictureSize() const {
 }
 
 Size VideoLayout::LayoutScreen() {
-    return state_.fullScreen != 0 ? fullScreenScreen_ : windows_.ScreenSize();
+    return state_.fullScreen ? fullScreenScreen_ : windows_.ScreenSize();
 }
 
 // One row short of a work area that is the whole screen: window managers take an undecorated
@@ -56,31 +56,31 @@ Size VideoLayout::WorkAreaSize() {
 VideoSizeInput VideoLayout::VideoSizeRequest() {
     VideoSizeInput in;
     in.picture = PictureSize();
-    in.fullScreen = state_.fullScreen != 0;
+    in.fullScreen = state_.fullScreen;
     in.windowZoomStep = settings_.windowZoomStep;
     in.fullScreenZoomStep = settings_.fullScreenZoomStep;
     in.screen = LayoutScreen();
     in.largeTimedText = settings_.lyricsBelowVideo != 0;
-    if (state_.fullScreen == 0) in.workArea = WorkAreaSize();
+    if (!state_.fullScreen) in.workArea = WorkAreaSize();
     return in;
 }
 
 void VideoLayout::ComputeVideoSize(bool force) {
-    if (state_.mediaClosed != 0 && !force) return;
+    if (state_.mediaClosed && !force) return;
     placement_ = felux::ComputeVideoSize(VideoSizeRequest());
     state_.videoDisplayWidth = placement_.video.width;
     state_.videoDisplayHeight = placement_.video.height;
 }
 
 void VideoLayout::ApplyVideoLayout() {
-    if (state_.mediaClosed == 0) ComputeVideoSize(false);
-    const bool windowed = state_.fullScreen == 0;
+    if (!state_.mediaClosed) ComputeVideoSize(false);
+    const bool windowed = !state_.fullScreen;
     // In video-only mode too: the user drags the video window there.
-    if (windowed && state_.hasVideo != 0) RememberVideoPosition();
+    if (windowed && state_.hasVideo) RememberVideoPosition();
     VideoLayoutInput in;
     in.fullScreen = !windowed;
-    in.hasVideo = state_.hasVideo != 0;
-    in.minimised = state_.windowMode == 1;
+    in.hasVideo = state_.hasVideo;
+    in.minimised = state_.windowMode == WindowMode::Minimised;
     in.wheelSeekOff = settings_.wheelSeekOff != 0;
     in.largeTimedText = settings_.lyricsBelowVideo != 0;
     in.screen = LayoutScreen();
@@ -101,7 +101,7 @@ void VideoLayout::ApplyVideoLayout() {
 
 // A newly shown or raised video window comes up on top; the panel stays usable above the picture.
 void VideoLayout::KeepPanelAboveVideo() {
-    if (state_.fullScreen == 0 && state_.windowMode == 0) windows_.StackUnder(WindowId::Video, WindowId::Main);
+    if (!state_.fullScreen && state_.windowMode == WindowMode::Normal) windows_.StackUnder(WindowId::Video, WindowId::Main);
 }
 
 void VideoLayout::PlacePicture() {
@@ -114,7 +114,7 @@ void VideoLayout::PlacePicture() {
 
 // The editor, while shown, at its remembered rectangle above the picture.
 void VideoLayout::PlaceEditorWindow() {
-    if (state_.editorOpen == 0) return;
+    if (!state_.editorOpen) return;
     windows_.Place(WindowId::Editor,
                          {settings_.editorWindowX, settings_.editorWindowY, settings_.editorWindowWidth,
                           settings_.editorWindowHeight},
@@ -124,7 +124,7 @@ void VideoLayout::PlaceEditorWindow() {
 
 void VideoLayout::ArrangePanel() {
     const Rect main = MainRect();
-    if (state_.fullScreen != 0) {
+    if (state_.fullScreen) {
         if (fullScreen_.State() == FullScreenState::PanelShown) {
             // Raised above the video; a stacking flag would recreate the window while it shows.
             // Given the focus too: the manager keeps a focused full-screen window above all.
@@ -153,10 +153,10 @@ void VideoLayout::ArrangePanel() {
 // the panel to the top once, among the ordinary windows.
 void VideoLayout::ApplyTopmost() {
     const Rect main = MainRect();
-    const bool videoOnly = state_.windowMode == 2;
+    const bool videoOnly = state_.windowMode == WindowMode::VideoOnly;
     const bool top = settings_.topmostMode == 1;
     windows_.Place(WindowId::Main, main, true, top && !videoOnly ? Stacking::Topmost : Stacking::Normal);
-    const bool videoAbove = top && state_.hasVideo != 0;
+    const bool videoAbove = top && state_.hasVideo;
     if (videoAbove || videoTopmost_) {
         videoTopmost_ = videoAbove;
         windows_.Place(WindowId::Video, layout_.videoWindow, true,
@@ -166,7 +166,7 @@ void VideoLayout::ApplyTopmost() {
 }
 
 void VideoLayout::ApplyVideoRegions() {
-    if (state_.mediaClosed != 0 || state_.layoutCountdown != 0) return;
+    if (state_.mediaClosed || state_.layoutCountdown != 0) return;
     state_.layoutCountdown = kLayoutWhileShaping;
     VideoRegionsInput in;
     in.video = placement_.video;
@@ -177,7 +177,7 @@ void VideoLayout::ApplyVideoRegions() {
     in.mask = {settings_.lineMaskTop,          settings_.lineMaskBottom,          settings_.lineMaskLeft,
                settings_.lineMaskRight,        settings_.lineMaskTopPercent != 0, settings_.lineMaskBottomPercent != 0,
                settings_.lineMaskLeftPercent != 0, settings_.lineMaskRightPercent != 0};
-    in.fullScreen = state_.fullScreen != 0;
+    in.fullScreen = state_.fullScreen;
     in.stripHeight = placement_.stripHeight;
     const VideoRegions regions = ComputeVideoRegions(in);
     windows_.SetRegion(WindowId::Picture, regions.picture);
@@ -189,11 +189,11 @@ void VideoLayout::ZoomStep(int direction) {
     state_.readoutCountdown = kReadoutTicks;
     state_.requests.newVideoSize = 1;
     // A window that already fills the work area cannot show more: the level stays.
-    if (direction > 0 && state_.fullScreen == 0 && state_.mediaClosed == 0 &&
+    if (direction > 0 && !state_.fullScreen && !state_.mediaClosed &&
         !WindowedZoomGrows(VideoSizeRequest()))
         return;
-    int& level = state_.fullScreen != 0 ? settings_.fullScreenZoomStep : settings_.windowZoomStep;
-    level = direction > 0 ? ZoomIn(level, state_.fullScreen != 0) : ZoomOut(level, state_.fullScreen != 0);
+    int& level = state_.fullScreen ? settings_.fullScreenZoomStep : settings_.windowZoomStep;
+    level = direction > 0 ? ZoomIn(level, state_.fullScreen) : ZoomOut(level, state_.fullScreen);
 }
 
 void VideoLayout::AspectChanged() {
@@ -205,22 +205,22 @@ void VideoLayout::VideoRegionsChanged() { state_.requests.newVideoSize = 1; }
 
 void VideoLayout::FullScreenStep() {
     Requests& r = state_.requests;
-    if (r.fullScreen != 0) {
-        r.fullScreen = 0;
+    if (r.fullScreen) {
+        r.fullScreen = false;
         windows_.Resize(WindowId::Main, kMainWidth, kMainHeight);
-        if (state_.fullScreen != 0)
+        if (state_.fullScreen)
             LeaveFullScreen();
-        else if (state_.mediaClosed == 0)
+        else if (!state_.mediaClosed)
             EnterFullScreen();
     }
-    if (state_.fullScreen == 0) return;
+    if (!state_.fullScreen) return;
     const FullScreenState before = fullScreen_.State();
     FullScreenTick tick;
     tick.mainWindow = MainRect();
     tick.volumeLevel = state_.volumeLevel;
-    if (state_.editorOpen != 0) tick.editorWindow = windows_.WindowRect(WindowId::Editor);
+    if (state_.editorOpen) tick.editorWindow = windows_.WindowRect(WindowId::Editor);
     ApplyFullScreenEffects(fullScreen_.Tick(tick));
-    if (state_.fullScreen != 0 && fullScreen_.State() != before) ArrangePanel();
+    if (state_.fullScreen && fullScreen_.State() != before) ArrangePanel();
     if (fullScreen_.KeepAwakeTick(settings_.powerManagementOff != 0)) windows_.KeepDisplayAwake();
 }
 
@@ -235,10 +235,10 @@ void VideoLayout::EnterFullScreen() {
     options.mouseVolume = settings_.mouseVolume != 0;
     const FullScreenEffects effects =
         fullScreen_.Enter(options, windows_.ScreenSize(), inputs_.panelMouse.buttonNavigation);
-    state_.fullScreen = 1;
-    state_.displayModeChanged = fullScreen_.DisplayModeChanged() ? 1 : 0;
+    state_.fullScreen = true;
+    state_.displayModeChanged = fullScreen_.DisplayModeChanged();
     fullScreenScreen_ = fullScreen_.Screen();
-    state_.appActive = 1;
+    state_.appActive = true;
     ApplyFullScreenEffects(effects);
     inputs_.videoInput.VideoInputReset(video_reset::kFullScreen);
     ArrangePanel();
@@ -246,7 +246,7 @@ void VideoLayout::EnterFullScreen() {
 }
 
 void VideoLayout::LeaveFullScreen() {
-    if (state_.fullScreen == 0) return;
+    if (!state_.fullScreen) return;
     ApplyFullScreenEffects(fullScreen_.Leave());
 }
 
@@ -263,8 +263,8 @@ void VideoLayout::ApplyFullScreenEffects(const FullScreenEffects& e) {
         state_.requests.volumeChanged = 1;
     }
     if (e.restoreWindows) {
-        state_.fullScreen = 0;
-        state_.displayModeChanged = 0;
+        state_.fullScreen = false;
+        state_.displayModeChanged = false;
         inputs_.panelMouse.buttonNavigation = false;
         const Rect main = MainRect();
         const Rect video = windows_.WindowRect(WindowId::Video);
@@ -279,7 +279,7 @@ void VideoLayout::ApplyFullScreenEffects(const FullScreenEffects& e) {
 }
 
 bool VideoLayout::FullScreenPanelHidden() const {
-    return state_.fullScreen != 0 && fullScreen_.State() == FullScreenState::PanelHidden;
+    return state_.fullScreen && fullScreen_.State() == FullScreenState::PanelHidden;
 }
 
 void VideoLayout::MouseVolumeChanged() { fullScreen_.SetMouseVolume(settings_.mouseVolume != 0); }

@@ -27,7 +27,7 @@ CurrentFile VolumeControl::File() const { return {openFile_.nameKey, openedOnce_
 void VolumeControl::Apply() {
     if (settings_.useDirectShowVolume != 1) {
         ApplyToWaveOut(system_, state_.volumeLevel);
-    } else if (state_.mediaClosed == 0) {
+    } else if (!state_.mediaClosed) {
         graph_.SetVolume(LevelToDirectShow(state_.volumeLevel));
     }
 }

@@ -172,7 +172,7 @@ void PanelMouse::LeftDown(int x, int y, ScreenPoint cursor) {
     // Full screen needs a file.
     if (Stopped() && !FullScreen()) {
         held.full = false;
-        req.fullScreen = 0;
+        req.fullScreen = false;
     }
 }
 
@@ -200,7 +200,7 @@ void PanelMouse::Release(int forced) {
     if (held.config && !cancelled) req.settings = 1;
     if (held.zoomMinus && !cancelled) actions_.RequestZoomOut();
     if (held.zoomPlus && !cancelled) actions_.RequestZoomIn();
-    if (held.full) req.fullScreen = 1;
+    if (held.full) req.fullScreen = true;
     held.config = false;
     held.zoomMinus = false;
     held.zoomPlus = false;
@@ -208,7 +208,7 @@ void PanelMouse::Release(int forced) {
 
     AdvanceMinimiseStage();
 
-    if (held.power && !cancelled && state_.modalDialogUp == 0) state_.exitRequested = 1;
+    if (held.power && !cancelled && !state_.modalDialogUp) state_.exitRequested = true;
     held.power = false;
 
     // A click steps once; a hold that was asked for (2) or runs (3) ends. Ending a hold the
@@ -286,9 +286,9 @@ void PanelMouse::RightDown(int x, int y, ScreenPoint cursor) {
         actions_.RequestMenu(PopupMenu::FileInfo);
     } else if (grab(skin::kProgressHit)) {
         if (!Stopped() && actions_.PlaylistCount() > 0) {
-            state_.abState = state_.abState >= 4 ? 0 : state_.abState + 1;
+            state_.abState = NextAbStep(state_.abState);
             // Looping (4) starts from the points already marked.
-            if (state_.abState <= 3) actions_.CheckABRepeat();
+            if (state_.abState != AbRepeat::Looping) actions_.CheckABRepeat();
         }
     } else if (grab(skin::kVolumeBar)) {
         if (settings_.volumeLogEnabled != 0) buttons_.volumeModeRequest = 1;

@@ -97,8 +97,8 @@ private:
     // Grabs the control for the drag when the drag is armed.
     bool HitAndGrab(Rect r, int x, int y, ScreenPoint cursor);
 
-    bool Stopped() const { return state_.mediaClosed != 0; }
-    bool FullScreen() const { return state_.fullScreen != 0; }
+    bool Stopped() const { return state_.mediaClosed; }
+    bool FullScreen() const { return state_.fullScreen; }
 
     PlayerState& state_;
     PlayerSettings& settings_;

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 
+#include "model/PlayerState.h"
 #include "skin/RateRamp.h"
 
 namespace felux {
@@ -40,7 +41,7 @@ struct PanelView {
     int volumeKnob = 0;    // pixels along the volume slider, 0..62
     bool volumeLogEnabled = false;
     bool volumeRecordPresent = false;  // the open file has a volume record (volume mode 1)
-    int abState = 0;                   // 0 off, 1..3 marking, 4 looping
+    AbRepeat abState = AbRepeat::Off;
     std::int64_t abAMs = 0;            // A and B points, milliseconds
     std::int64_t abBMs = 0;
     std::int64_t position = 0;

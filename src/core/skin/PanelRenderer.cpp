@@ -232,7 +232,7 @@ void PanelRenderer::DrawProgress(const PanelView& view) {
 
 void PanelRenderer::DrawAbMarkers(const PanelView& view) {
     // Shorter media would divide by zero; they have no room for a marker anyway.
-    if (view.abState == 0 || view.duration < kMarkerDivisor) return;
+    if (view.abState == AbRepeat::Off || view.duration < kMarkerDivisor) return;
     const std::int64_t msPerPixel = view.duration / kMarkerDivisor;
     auto mark = [&](std::int64_t ms) {
         // A point outside the file stays on the bar.
@@ -240,7 +240,7 @@ void PanelRenderer::DrawAbMarkers(const PanelView& view) {
         FillColor(kProgressTrack.x + pixel, kProgressTrack.y, 2, kProgressTrack.height, kMarkerColour);
     };
     mark(view.abAMs);
-    if (view.abState == 4) mark(view.abBMs);
+    if (view.abState == AbRepeat::Looping) mark(view.abBMs);
 }
 
 void PanelRenderer::DrawToggles(const PanelView& view) {

@@ -27,7 +27,7 @@ WheelSeek::WheelSeek(PlayerState& state, const PlayerSettings& settings, KeyStat
     : state_(state), settings_(settings), keys_(keys), media_(media) {}
 
 void WheelSeek::OnWheel(int delta) {
-    if (settings_.wheelSeekOff != 0 || state_.appActive != 1 || delta == 0) return;
+    if (settings_.wheelSeekOff != 0 || !state_.appActive || delta == 0) return;
     state_.pendingWheelNotch = Sign(delta);
 }
 
@@ -39,7 +39,7 @@ bool WheelSeek::ForwardChildNotch(int windowNotch) {
 }
 
 bool WheelSeek::UseVideoOnlyNotch(bool videoOnlyMode, int videoWindowNotch) {
-    if (!videoOnlyMode || state_.appActive != 1 || settings_.wheelSeekOff != 0) return false;
+    if (!videoOnlyMode || !state_.appActive || settings_.wheelSeekOff != 0) return false;
     state_.pendingWheelNotch = Sign(videoWindowNotch);
     return true;
 }
@@ -53,7 +53,7 @@ void WheelSeek::TakeNotchRequest() {
 }
 
 void WheelSeek::DecideFrameStep() {
-    if (state_.mediaClosed != 0 || state_.paused != 1 || state_.pendingWheelNotch == 0) return;
+    if (state_.mediaClosed || !state_.paused || state_.pendingWheelNotch == 0) return;
     const bool frameStep = settings_.wheelFrameStepWhenPaused == 1 ? !keys_.Hit(vk::Shift)
                                                                     : keys_.Down(vk::Shift);
     if (!frameStep) return;
@@ -69,13 +69,13 @@ void WheelSeek::DecideFrameStep() {
 
 void WheelSeek::RunFrameStep() {
     int& request = state_.requests.frameStep;
-    if (state_.mediaClosed != 0 || state_.paused != 1 || request == 0) return;
+    if (state_.mediaClosed || !state_.paused || request == 0) return;
     media_.SeekPosition(request > 0 ? 1 : -1, media_.TimePerFrame());
     request = 0;
 }
 
 void WheelSeek::RunWheelSteps() {
-    if (state_.mediaClosed != 0) return;  // notch and middle click stay pending
+    if (state_.mediaClosed) return;  // notch and middle click stay pending
     ProcessWheelNotch();
     RunMiddleClick();
     RunWheelSearch();
@@ -99,13 +99,13 @@ void WheelSeek::ProcessWheelNotch() {
 void WheelSeek::ProcessFixedNotch() {
     if (state_.wheelStep == 0) media_.Pause();
     state_.wheelStep += state_.pendingWheelNotch;
-    if (state_.wheelStep == 0 && state_.paused == 0) media_.Run();
+    if (state_.wheelStep == 0 && !state_.paused) media_.Run();
     state_.wheelStep = ClampStep(state_.wheelStep);
 }
 
 WheelSeek::Entry WheelSeek::UserEntry() const {
     const auto i = static_cast<std::size_t>(WheelTableIndex(ClampStep(state_.wheelStep)));
-    const bool paused = state_.paused == 1;
+    const bool paused = state_.paused;
     const WheelTable& steps = paused ? settings_.wheelPauseSteps : settings_.wheelPlaySteps;
     const WheelTable& rates = paused ? settings_.wheelPauseIsRate : settings_.wheelPlayIsRate;
     return {steps[i], rates[i] == 1};
@@ -119,7 +119,7 @@ void WheelSeek::ProcessUserNotch() {
         return;
     }
     media_.Run();
-    const bool backToPause = state_.wheelStep == 0 && state_.paused == 1;
+    const bool backToPause = state_.wheelStep == 0 && state_.paused;
     if (state_.keyWaitTicks == 0) {
         media_.SetRate(kRateKick);
         if (backToPause) media_.Pause();
@@ -136,24 +136,24 @@ void WheelSeek::RunMiddleClick() {
     request = 0;
     media_.SetRate(state_.playbackRate / 1000.0);
     if (state_.wheelStep == 0) {
-        if (state_.paused == 1) {
+        if (state_.paused) {
             media_.Run();
-            state_.paused = 0;
+            state_.paused = false;
         } else {
             media_.Pause();
-            state_.paused = 1;
+            state_.paused = true;
         }
         return;
     }
     if (settings_.wheelVariableSpeed == 1) {
-        if (state_.paused == 1)
+        if (state_.paused)
             media_.Pause();
         else
             media_.Run();
         state_.wheelStep = 0;
     } else {
         state_.wheelStep = 0;
-        if (state_.paused == 0) media_.Run();
+        if (!state_.paused) media_.Run();
     }
 }
 
@@ -161,7 +161,7 @@ void WheelSeek::RunWheelSearch() {
     if (state_.wheelStep == 0 || state_.searchTick != 0) return;
     const int direction = Sign(state_.wheelStep);
     if (settings_.wheelVariableSpeed != 1) {
-        const auto& table = state_.paused == 1 ? kFixedWheelPauseSteps : kFixedWheelPlaySteps;
+        const auto& table = state_.paused ? kFixedWheelPauseSteps : kFixedWheelPlaySteps;
         const int ms = table[static_cast<std::size_t>(std::abs(ClampStep(state_.wheelStep)))];
         media_.Search(direction, Milliseconds(ms));
         return;
