@@ -285,7 +285,7 @@ TEST_F(MainPlayerTest, SegmentEndRaisesNextAndClearsTheSegment) {
     p.state.segmentActive = true;
     p.segmentEnds = true;
     p.OnTimer();
-    EXPECT_EQ(p.state.requests.fastForward, 1);
+    EXPECT_EQ(p.state.requests.fastForward, SearchPhase::StepEntry);
     EXPECT_FALSE(p.state.segmentActive);
 }
 

@@ -22,7 +22,7 @@ protected:
         return p;
     }
     void PressConfig(OpenPlayer& p) {
-        p.state.requests.settings = 1;
+        p.state.requests.settings = true;
         h.Tick();
     }
     // A key typed while the lockout is over, as into a field of the dialog.

@@ -150,17 +150,17 @@ TEST_F(WheelSeekTest, PausedNotchStepsAFrameBySwitchAndShift) {
 
 TEST_F(WheelSeekTest, MiddleClickTogglesPauseOrEndsTheSeek) {
     state.playbackRate = 1500;
-    state.requests.middleClick = 1;
+    state.requests.playPause = true;
     EXPECT_THAT(Ticks(1), ElementsAre("rate 1.500", "pause"));
     EXPECT_EQ(state.paused, 1);
-    EXPECT_EQ(state.requests.middleClick, 0);
-    state.requests.middleClick = 1;
+    EXPECT_FALSE(state.requests.playPause);
+    state.requests.playPause = true;
     EXPECT_THAT(Ticks(1), ElementsAre("rate 1.500", "run"));
     EXPECT_EQ(state.paused, 0);
 
     // Fixed tables: back to playing at step 0, the paused flag untouched.
     NotchTick(1);
-    state.requests.middleClick = 1;
+    state.requests.playPause = true;
     EXPECT_THAT(Ticks(1), ElementsAre("rate 1.500", "run"));
     EXPECT_EQ(state.wheelStep, 0);
     EXPECT_EQ(state.paused, 0);
@@ -169,7 +169,7 @@ TEST_F(WheelSeekTest, MiddleClickTogglesPauseOrEndsTheSeek) {
     settings.wheelVariableSpeed = 1;
     state.paused = 1;
     NotchTick(1);
-    state.requests.middleClick = 1;
+    state.requests.playPause = true;
     EXPECT_THAT(Ticks(1), ElementsAre("rate 1.500", "pause"));
     EXPECT_EQ(state.wheelStep, 0);
     EXPECT_EQ(state.paused, 1);
@@ -184,7 +184,7 @@ TEST_F(WheelSeekTest, MiddleClickTogglesPauseOrEndsTheSeek) {
 TEST_F(WheelSeekTest, NotchesAndMiddleClickWaitForAFile) {
     state.mediaClosed = 1;
     Notch(1);
-    state.requests.middleClick = 1;
+    state.requests.playPause = true;
     EXPECT_THAT(Ticks(3), IsEmpty());
     state.mediaClosed = 0;
     EXPECT_THAT(Ticks(1), ElementsAre("pause", "rate 1.000", "run"));
@@ -211,7 +211,7 @@ TEST_F(WheelSeekTest, NotchSources) {
     state.requests.wheelNotch = -3;
     wheel.TakeNotchRequest();
     EXPECT_EQ(state.pendingWheelNotch, -1);
-    EXPECT_EQ(state.requests.wheelNotch, 0);
+    EXPECT_FALSE(state.requests.wheelNotch);
     EXPECT_EQ(state.keyWaitTicks, 0);
 
     // Child windows' notches wait for the lockout to end.

@@ -1,4 +1,4 @@
-// What a desktop remote asks of the player, raised as the request flags the panel raises.
+// What a desktop remote asks of the player, raised as the commands the keys and the panel raise.
 #include "app/RemoteControl.h"
 
 #include <algorithm>
@@ -7,6 +7,7 @@
 
 #include "engine/Volume.h"
 #include "player/MainPlayerDlg.h"
+#include "player/PlayerInput.h"
 
 namespace felux {
 namespace {
@@ -79,31 +80,28 @@ bool RemoteControl::CanSeek() const { return Open() && player_.graph.duration > 
 
 void RemoteControl::Play() {
     if (Open() && player_.state.paused == 0) return;
-    player_.state.requests.play = 1;
+    RunCommand(player_, PlayerCommand::Play);
 }
 
 void RemoteControl::Pause() {
-    if (Open() && player_.state.paused == 0) player_.state.requests.pauseToggle = 1;
+    if (Open() && player_.state.paused == 0) RunCommand(player_, PlayerCommand::PauseToggle);
 }
 
 void RemoteControl::PlayPause() {
-    if (Open())
-        player_.state.requests.pauseToggle = 1;
-    else
-        player_.state.requests.play = 1;
+    RunCommand(player_, Open() ? PlayerCommand::PauseToggle : PlayerCommand::Play);
 }
 
 void RemoteControl::Stop() {
-    if (Open()) player_.state.requests.stop = 1;
+    if (Open()) RunCommand(player_, PlayerCommand::Stop);
 }
 
 // A search held on the panel owns the flag until it is let go.
 void RemoteControl::Next() {
-    if (player_.state.requests.fastForward == 0) player_.state.requests.fastForward = 1;
+    if (player_.state.requests.fastForward == SearchPhase::Idle) RunCommand(player_, PlayerCommand::NextEntry);
 }
 
 void RemoteControl::Previous() {
-    if (player_.state.requests.rewind == 0) player_.state.requests.rewind = 1;
+    if (player_.state.requests.rewind == SearchPhase::Idle) RunCommand(player_, PlayerCommand::PreviousEntry);
 }
 
 void RemoteControl::SeekBy(std::int64_t offsetMicros) {
@@ -131,18 +129,18 @@ void RemoteControl::SetVolume(double volume) {
     const int level = static_cast<int>(std::lround(std::clamp(volume, 0.0, 1.0) * kVolumeFull));
     if (level == player_.state.volumeLevel) return;
     player_.state.volumeLevel = level;
-    player_.state.requests.volumeChanged = 1;
+    RunCommand(player_, PlayerCommand::VolumeChanged);
 }
 
 void RemoteControl::SetRepeat(bool on) {
-    if (on != Repeat()) player_.state.requests.repeatToggle = 1;
+    if (on != Repeat()) RunCommand(player_, PlayerCommand::RepeatToggle);
 }
 
 void RemoteControl::SetShuffle(bool on) {
-    if (on != Shuffle()) player_.state.requests.shuffleToggle = 1;
+    if (on != Shuffle()) RunCommand(player_, PlayerCommand::ShuffleToggle);
 }
 
-void RemoteControl::Quit() { player_.state.exitRequested = 1; }
+void RemoteControl::Quit() { RunCommand(player_, PlayerCommand::Quit); }
 
 std::string TrackObjectPath(int index) { return std::string(kTrackPrefix) + std::to_string(index); }
 

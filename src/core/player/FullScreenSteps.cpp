@@ -7,9 +7,9 @@ constexpr int kButtonReleaseWatchTicks = 7;
 }  // namespace
 
 void MainPlayerDlg::FullScreenStates() {
-    Requests& r = state.requests;
-    if (r.fullScreen != 0) {
-        r.fullScreen = 0;
+    PendingCommands& r = state.requests;
+    if (r.fullScreen) {
+        r.fullScreen = false;
         ports_.windows.Resize(WindowId::Main, kMainWidth, kMainHeight);
         if (state.fullScreen != 0)
             LeaveFullScreen();
@@ -45,7 +45,7 @@ void MainPlayerDlg::EnterFullScreen() {
     ApplyFullScreenEffects(effects);
     videoInput.VideoInputReset(video_reset::kFullScreen);
     ArrangePanelForLayout();
-    state.requests.newVideoSize = 1;
+    state.requests.newVideoSize = true;
 }
 
 void MainPlayerDlg::LeaveFullScreen() {
@@ -58,12 +58,12 @@ void MainPlayerDlg::ApplyFullScreenEffects(const FullScreenEffects& e) {
     if (e.rememberVideoWindow) RememberVideoPosition();
     if (e.mouseReleaseWatch) keyboard.pollState.buttonReleaseGuard = kButtonReleaseWatchTicks;
     if (e.showReadout) state.readoutCountdown = kReadoutTicks;
-    if (e.middleClick) state.requests.middleClick = 1;
-    if (e.nextEntry) state.requests.fastForward = 1;
-    if (e.previousEntry) state.requests.rewind = 1;
+    if (e.middleClick) state.requests.playPause = true;
+    if (e.nextEntry) state.requests.fastForward = SearchPhase::StepEntry;
+    if (e.previousEntry) state.requests.rewind = SearchPhase::StepEntry;
     if (e.volumeLevel && *e.volumeLevel != state.volumeLevel) {
         state.volumeLevel = *e.volumeLevel;
-        state.requests.volumeChanged = 1;
+        state.requests.volumeChanged = true;
     }
     if (e.restoreWindows) {
         state.fullScreen = 0;
@@ -77,7 +77,7 @@ void MainPlayerDlg::ApplyFullScreenEffects(const FullScreenEffects& e) {
         ports_.windows.Raise(WindowId::Video);
         ports_.windows.Place(WindowId::Main, main, true, Stacking::Normal);
         ports_.windows.Place(WindowId::Panel, main, true, Stacking::Keep);
-        state.requests.newVideoSize = 1;
+        state.requests.newVideoSize = true;
     }
 }
 

@@ -83,7 +83,7 @@ void MainPlayerDlg::OnTimer() {
                 state.appActive = 1;
                 state.videoFocusWait = 7;
             } else if (VideoInput(video_query::kMiddleClick) != 0) {
-                state.requests.middleClick = 1;
+                state.requests.playPause = true;
             }
         }
         if (wheel.ForwardChildNotch(PanelQuery(panel_query::kWheel))) PanelResetNotch();
@@ -91,7 +91,7 @@ void MainPlayerDlg::OnTimer() {
         if ((PanelQuery(panel_query::kButtons) != 0 || SkinDragActive()) && state.modalDialogUp == 0) HandlePanelMouse();
         if (state.mediaClosed == 0) {
             if (state.segmentActive && CheckSegment()) {
-                state.requests.fastForward = 1;
+                state.requests.fastForward = SearchPhase::StepEntry;
                 state.segmentActive = false;
             }
             if (PollGraphEvent() == kGraphComplete) {
@@ -99,7 +99,7 @@ void MainPlayerDlg::OnTimer() {
                 state.keyWaitTicks = 10;
                 if (EveryEntryFailedInTurn()) {
                     CollapseVideoWindow();
-                    state.requests.endOfListStop = 1;
+                    state.requests.endOfListStop = true;
                 } else {
                     Next();
                 }
@@ -156,7 +156,7 @@ void MainPlayerDlg::ExchangeWithEditor() {
         playlist.currentIndex = QueryEditorState(editor_query::kRequestedIndex);
         ClearEditorRequest(editor_query::kRequest);
         ClearEditorRequest(editor_query::kRequestedIndex);
-        state.requests.playSelected = 1;
+        state.requests.playSelected = true;
     }
     playlist.currentIndex = QueryEditorState(editor_query::kCurrent);
 }
@@ -296,7 +296,7 @@ void MainPlayerDlg::OnMove(int x, int y) {
         ports_.windows.Place(WindowId::Main, main, true, Stacking::Keep);
         ports_.windows.Place(WindowId::Panel, main, true, Stacking::Keep);
     }
-    state.requests.panelReplace = 1;
+    state.requests.panelReplace = true;
     state.layoutCountdown = kLayoutAfterMove;
 }
 

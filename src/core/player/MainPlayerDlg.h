@@ -268,7 +268,7 @@ private:
     // The current entry becomes index, and the editor's mark moves with it.
     void MoveCurrent(int index);
     void OpenIfPlaying();
-    void RunSearch(int& searchState, bool& indicator, int oneShotValue, int direction, int playSpeed,
+    void RunSearch(SearchPhase& searchState, bool& indicator, OneShotSearch oneShotValue, int direction, int playSpeed,
                    int pauseSpeed);
     VolumeLogOptions VolumeOptions() const;
     CurrentFile VolumeFile() const;

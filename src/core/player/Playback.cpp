@@ -67,7 +67,7 @@ void MainPlayerDlg::OpenAtCurrentIndex() {
     if (playlist.count == 0) return;
     state.layoutCountdown = kOpenLayoutCountdown;
     CloseMedia();
-    if (settings.maximizeOnPlay == 1 && state.fullScreen == 0) state.requests.fullScreen = 1;
+    if (settings.maximizeOnPlay == 1 && state.fullScreen == 0) state.requests.fullScreen = true;
     playlist.currentIndex = std::clamp(playlist.currentIndex, 0, playlist.count - 1);
 
     bool testLater = true;
@@ -164,7 +164,7 @@ void MainPlayerDlg::PrepareOpenedFile(const std::string& entry) {
     state.startState = 1;
     state.mediaClosed = 0;
     state.paused = 0;
-    state.requests.newVideoSize = 1;
+    state.requests.newVideoSize = true;
     state.newFileDisplayTimer = kNewFileDisplayTicks;
 
     const std::string title = playlist.TitleAt(static_cast<std::size_t>(playlist.currentIndex));
@@ -186,10 +186,10 @@ void MainPlayerDlg::CloseMedia() {
         VolumeLogMode(VolumeMode::RecordOnLeave);
         if (state.fullScreen == 0) {
             RememberVideoPosition();
-        } else if (state.requests.endOfListStop != 0) {
+        } else if (state.requests.endOfListStop) {
             LeaveFullScreen();
         }
-        if (state.requests.endOfListStop != 0) CollapseVideoWindow();
+        if (state.requests.endOfListStop) CollapseVideoWindow();
         graph.currentPosition = 0;
         state.progress = 0;
         state.wheelStep = 0;
@@ -200,8 +200,8 @@ void MainPlayerDlg::CloseMedia() {
         graph.ReleaseGraph();
     }
     closing_ = false;
-    state.requests.endOfListStop = 0;
-    state.requests.stop = 0;
+    state.requests.endOfListStop = false;
+    state.requests.stop = false;
 }
 
 void MainPlayerDlg::StartPlayback() {
@@ -297,7 +297,7 @@ void MainPlayerDlg::Next() {
             if (settings.reshuffleOnWrap == 1) Shuffle();
             shufflePosition = 0;
             CollapseVideoWindow();
-            if (state.mediaClosed == 0) state.requests.endOfListStop = 1;
+            if (state.mediaClosed == 0) state.requests.endOfListStop = true;
             MoveCurrent(orderAt(0));
         }
         return;
@@ -311,7 +311,7 @@ void MainPlayerDlg::Next() {
     } else if (next >= count) {
         MoveCurrent(0);
         CollapseVideoWindow();
-        if (state.mediaClosed == 0) state.requests.endOfListStop = 1;
+        if (state.mediaClosed == 0) state.requests.endOfListStop = true;
     } else {
         MoveCurrent(next);
         OpenIfPlaying();

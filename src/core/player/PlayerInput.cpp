@@ -7,6 +7,25 @@
 
 namespace felux {
 
+void RunCommand(MainPlayerDlg& player, PlayerCommand command) { PlayerKeyActions{player}.Command(command); }
+
+void PlayerKeyActions::Command(PlayerCommand command) {
+    if (player_.state.requests.Raise(command)) return;
+    switch (command) {
+        case PlayerCommand::ZoomIn: player_.ZoomStep(1); break;
+        case PlayerCommand::ZoomOut: player_.ZoomStep(-1); break;
+        case PlayerCommand::AspectChange: player_.AspectChanged(); break;
+        case PlayerCommand::LyricsToggle:
+            player_.settings.lyricsBelowVideo = player_.settings.lyricsBelowVideo == 0 ? 1 : 0;
+            player_.state.requests.newVideoSize = true;
+            break;
+        case PlayerCommand::Minimise: player_.EnterWindowMode(1); break;
+        case PlayerCommand::VideoOnly: player_.EnterWindowMode(2); break;
+        case PlayerCommand::Quit: player_.state.exitRequested = 1; break;
+        default: break;  // the pending record holds it
+    }
+}
+
 ScreenPoint PlayerKeyActions::CursorPosition() {
     const Point p = player_.ports_.windows.CursorPosition();
     return {p.x, p.y};
@@ -20,17 +39,6 @@ bool PlayerKeyActions::FullScreenPanelHidden() { return player_.FullScreenPanelH
 
 void PlayerKeyActions::MouseVolumeChanged() { player_.MouseVolumeChanged(); }
 
-void PlayerKeyActions::RequestZoomUp() { player_.ZoomStep(1); }
-
-void PlayerKeyActions::RequestZoomDown() { player_.ZoomStep(-1); }
-
-void PlayerKeyActions::RequestLyricsToggle() {
-    player_.settings.lyricsBelowVideo = player_.settings.lyricsBelowVideo == 0 ? 1 : 0;
-    player_.state.requests.newVideoSize = 1;
-}
-
-void PlayerKeyActions::RequestAspectChange() { player_.AspectChanged(); }
-
 void PlayerKeyActions::RequestRedraw() { player_.VideoRegionsChanged(); }
 
 void PlayerKeyActions::ScanLinePatternChanged() {
@@ -40,7 +48,7 @@ void PlayerKeyActions::ScanLinePatternChanged() {
 
 void PlayerKeyActions::ApplyOverscan() {
     player_.ApplySourceRect();
-    player_.state.requests.newVideoSize = 1;
+    player_.state.requests.newVideoSize = true;
 }
 
 void PlayerKeyActions::ShowSearchIndicator(int direction) { player_.ShowSearchIndicator(direction); }
@@ -58,6 +66,8 @@ void PlayerKeyActions::AppendSegmentEntry() {
 
 namespace felux {
 
+void PlayerPanelActions::Command(PlayerCommand command) { RunCommand(player_, command); }
+
 ScreenPoint PlayerPanelActions::CursorPosition() {
     const Point p = player_.ports_.windows.CursorPosition();
     return {p.x, p.y};
@@ -72,15 +82,7 @@ bool PlayerPanelActions::MouseButtonsDown() {
 
 void PlayerPanelActions::StartWindowMove() { player_.ports_.windows.StartSystemMove(WindowId::Main); }
 
-void PlayerPanelActions::RequestMinimise() { player_.EnterWindowMode(1); }
-
-void PlayerPanelActions::RequestVideoOnly() { player_.EnterWindowMode(2); }
-
 void PlayerPanelActions::MainWindowDoubleClick() { player_.OnMainDoubleClick(); }
-
-void PlayerPanelActions::RequestZoomOut() { player_.ZoomStep(-1); }
-
-void PlayerPanelActions::RequestZoomIn() { player_.ZoomStep(1); }
 
 void PlayerPanelActions::RequestRelayout() { player_.VideoRegionsChanged(); }
 

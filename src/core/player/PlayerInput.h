@@ -1,4 +1,4 @@
-// The player's side of the keyboard poll and the wheel seek: the operations they call back.
+// The player's side of the inputs: the one entrance for commands and the calls the inputs make back.
 #pragma once
 
 #include "engine/MediaGraph.h"
@@ -12,19 +12,21 @@ namespace felux {
 
 class MainPlayerDlg;
 
+// The one way a command enters the player, from the keys, the panel or a remote: a command the
+// tick's command step carries out waits in the pending record, the others act at once.
+void RunCommand(MainPlayerDlg& player, PlayerCommand command);
+
 class PlayerKeyActions final : public KeyboardActions {
 public:
     explicit PlayerKeyActions(MainPlayerDlg& player) : player_(player) {}
 
+    // Carries out what RunCommand hands it: the key adapter may reach the player's own steps.
+    void Command(PlayerCommand command) override;
     ScreenPoint CursorPosition() override;
     void ShowPopupMenu(PopupMenu menu, ScreenPoint at) override;
     void SynthesiseButtonRelease(int button) override;
     bool FullScreenPanelHidden() override;
     void MouseVolumeChanged() override;
-    void RequestZoomUp() override;
-    void RequestZoomDown() override;
-    void RequestLyricsToggle() override;
-    void RequestAspectChange() override;
     void RequestRedraw() override;
     void ScanLinePatternChanged() override;
     void ApplyOverscan() override;
@@ -41,14 +43,11 @@ class PlayerPanelActions final : public PanelActions {
 public:
     explicit PlayerPanelActions(MainPlayerDlg& player) : player_(player) {}
 
+    void Command(PlayerCommand command) override;
     ScreenPoint CursorPosition() override;
     bool MouseButtonsDown() override;
     void StartWindowMove() override;
-    void RequestMinimise() override;
-    void RequestVideoOnly() override;
     void MainWindowDoubleClick() override;
-    void RequestZoomOut() override;
-    void RequestZoomIn() override;
     void RequestRelayout() override;
     void RequestFocusReset() override;
     void RequestMenu(PopupMenu menu) override;

@@ -114,8 +114,8 @@ void MainPlayerDlg::ArrangePanelForLayout() {
         }
         return;
     }
-    if (state.requests.panelReplace != 0) {
-        state.requests.panelReplace = 0;
+    if (state.requests.panelReplace) {
+        state.requests.panelReplace = false;
         ports_.windows.Place(WindowId::Panel, main, true, Stacking::Keep);
         PlaceEditorWindow();
     }
@@ -161,7 +161,7 @@ void MainPlayerDlg::ApplyVideoRegions() {
 
 void MainPlayerDlg::ZoomStep(int direction) {
     state.readoutCountdown = kReadoutTicks;
-    state.requests.newVideoSize = 1;
+    state.requests.newVideoSize = true;
     // A window that already fills the work area cannot show more: the level stays.
     if (direction > 0 && state.fullScreen == 0 && state.mediaClosed == 0 &&
         !WindowedZoomGrows(VideoSizeRequest()))
@@ -172,9 +172,9 @@ void MainPlayerDlg::ZoomStep(int direction) {
 
 void MainPlayerDlg::AspectChanged() {
     state.readoutCountdown = kReadoutTicks;
-    state.requests.newVideoSize = 1;
+    state.requests.newVideoSize = true;
 }
 
-void MainPlayerDlg::VideoRegionsChanged() { state.requests.newVideoSize = 1; }
+void MainPlayerDlg::VideoRegionsChanged() { state.requests.newVideoSize = true; }
 
 }  // namespace felux

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 
+#include "model/PlayerCommand.h"
 #include "model/PlayerState.h"
 #include "model/PopupMenu.h"
 #include "model/ScreenPoint.h"
@@ -13,12 +14,10 @@
 
 namespace felux {
 
-// Operations of other subsystems that the panel's buttons start. The Request calls raise a
-// flag that the owner carries out later on the tick, so they never run inside this handling.
-class PanelActions {
+// Operations of other subsystems that the panel's buttons start; the buttons' commands go
+// through Command. The Request calls are carried out later on the tick, never inside this handling.
+class PanelActions : public CommandSink {
 public:
-    virtual ~PanelActions() = default;
-
     // Screen coordinates of the cursor now.
     virtual ScreenPoint CursorPosition() = 0;
     // True while the left or the right button is held.
@@ -26,12 +25,8 @@ public:
     // The system moves the panel with the held button; the main window follows it.
     virtual void StartWindowMove() = 0;
 
-    virtual void RequestMinimise() = 0;
-    virtual void RequestVideoOnly() = 0;
     // A double click on the panel's bare surface counts as one on the main window.
     virtual void MainWindowDoubleClick() = 0;
-    virtual void RequestZoomOut() = 0;
-    virtual void RequestZoomIn() = 0;
     // Scan lines or the line mask changed: shape the video window again and redraw.
     virtual void RequestRelayout() = 0;
     // Hand the keyboard focus back to the main window once no relayout is pending.
