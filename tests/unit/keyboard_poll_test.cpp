@@ -291,6 +291,28 @@ TEST_F(KeyboardPollTest, OverscanKeysRepeatAndStopAtTheirLimits) {
     EXPECT_EQ(state.keyWaitTicks, 0);
 }
 
+TEST_F(KeyboardPollTest, BoundKeysNeedTheirModifiersIgnoreTheRestAndWaitOutTheLockout) {
+    HoldTick(vk::Return);  // ALT+RETURN without ALT
+    keys.ReleaseAll();
+    keys.Press(vk::Control);
+    HoldTick('K');  // another modifier does not matter
+    EXPECT_EQ(state.keyWaitTicks, 7);
+    keys.ReleaseAll();
+    keys.Press(vk::Alt);
+    HoldTick('Q');  // the quit chord needs CTRL as well
+    keys.ReleaseAll();
+
+    state.keyWaitTicks = 3;  // locked out: only the quit chord acts
+    keys.Press('K');
+    Tick();
+    keys.Press(vk::Control);
+    keys.Press(vk::Alt);
+    keys.Press('Q');
+    Tick();
+    EXPECT_THAT(actions.commands, ElementsAre(PlayerCommand::LyricsToggle, PlayerCommand::Quit));
+    EXPECT_FALSE(state.requests.fullScreen);
+}
+
 TEST_F(KeyboardPollTest, WindowAndPlaybackKeys) {
     const auto toggled = [&] { return std::exchange(state.requests.fullScreen, false); };
     keys.Press(vk::Alt);

@@ -183,13 +183,13 @@ bool KeyboardPoll::FrameStepAndSearch() {
         actions_.Command(PlayerCommand::FrameBack);
         return true;
     }
-    if (pollState.searchKeyHeld != 0) {
-        if (pollState.searchKeyHeld == 1 && !Down(vk::Comma)) {
-            pollState.searchKeyHeld = 0;
+    if (pollState.searchKeyHeld != HeldSearchKey::None) {
+        if (pollState.searchKeyHeld == HeldSearchKey::Back && !Down(vk::Comma)) {
+            pollState.searchKeyHeld = HeldSearchKey::None;
             actions_.Command(PlayerCommand::SearchBackEnd);
         }
-        if (pollState.searchKeyHeld == 2 && !Down(vk::Period)) {
-            pollState.searchKeyHeld = 0;
+        if (pollState.searchKeyHeld == HeldSearchKey::Forward && !Down(vk::Period)) {
+            pollState.searchKeyHeld = HeldSearchKey::None;
             actions_.Command(PlayerCommand::SearchForwardEnd);
         }
         return false;
@@ -198,11 +198,11 @@ bool KeyboardPoll::FrameStepAndSearch() {
     if (Down(vk::Comma)) {
         actions_.Command(PlayerCommand::SearchBackStart);
         actions_.ShowSearchIndicator(-1);
-        pollState.searchKeyHeld = 1;
+        pollState.searchKeyHeld = HeldSearchKey::Back;
     } else if (Down(vk::Period)) {
         actions_.Command(PlayerCommand::SearchForwardStart);
         actions_.ShowSearchIndicator(1);
-        pollState.searchKeyHeld = 2;
+        pollState.searchKeyHeld = HeldSearchKey::Forward;
     }
     return false;
 }

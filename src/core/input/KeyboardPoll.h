@@ -42,6 +42,8 @@ public:
     virtual void AppendSegmentEntry() = 0;
 };
 
+enum class HeldSearchKey { None, Back, Forward };  // ',' searches back, '.' forward
+
 // Poll state that lives beside the player state.
 struct KeyPollState {
     int lastMouseButton = 0;  // 1 left, 2 right
@@ -50,7 +52,7 @@ struct KeyPollState {
     std::array<bool, kPopupMenus> menuRequested{};
     std::array<int, kPopupMenus> menuCountdown{};
     std::array<ScreenPoint, kPopupMenus> menuAt{};
-    int searchKeyHeld = 0;  // 1 ',' rewind search, 2 '.' fast-forward search
+    HeldSearchKey searchKeyHeld = HeldSearchKey::None;
     int arrowRepeatCount = 0;
     // Set to 7 by the full-screen switch; while non-zero, held buttons are released.
     int buttonReleaseGuard = 0;

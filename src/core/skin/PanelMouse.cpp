@@ -26,9 +26,9 @@ void PanelMouse::HandlePanelMouse(PanelWnd& panel) {
 
     const PanelRecord& rec = panel.Panel();
     // A release, or a drag that ended, first: a press recorded on the same tick is newer.
-    if (rec.left == PanelLeft::Up || mouseState.forcedRelease != 0) {
+    if (rec.left == PanelLeft::Up || mouseState.forcedRelease != ForcedRelease::None) {
         Release(mouseState.forcedRelease);
-        mouseState.forcedRelease = 0;
+        mouseState.forcedRelease = ForcedRelease::None;
     }
     if (rec.left == PanelLeft::Down) LeftDown(rec.x, rec.y, cursor);
     if (rec.left == PanelLeft::DoubleClick) DoubleClick(rec.x, rec.y);
@@ -48,7 +48,7 @@ bool PanelMouse::HitAndGrab(Rect r, int x, int y, ScreenPoint cursor) {
     return true;
 }
 
-void PanelMouse::EndDrag(int forced) {
+void PanelMouse::EndDrag(ForcedRelease forced) {
     mouseState.drag = DragState::None;
     mouseState.forcedRelease = forced;
 }
@@ -57,7 +57,7 @@ void PanelMouse::EndDrag(int forced) {
 // grabbed control is let go of when the cursor leaves it.
 void PanelMouse::Drag(ScreenPoint cursor) {
     if (!actions_.MouseButtonsDown()) {
-        EndDrag(1);
+        EndDrag(ForcedRelease::ButtonsUp);
         return;
     }
     // No drag needs more than the bar's length a tick; the clamp keeps any cursor report in range.
@@ -80,7 +80,7 @@ void PanelMouse::Drag(ScreenPoint cursor) {
             SeekToProgress();
         }
     } else if (!Hits(mouseState.grabbed, cursor.x, cursor.y)) {
-        EndDrag(2);
+        EndDrag(ForcedRelease::LeftControl);
     }
 }
 
@@ -176,11 +176,11 @@ void PanelMouse::LeftDown(int x, int y, ScreenPoint cursor) {
     }
 }
 
-// A left release, or a drag that ended (forced 1: buttons up, 2: the cursor left the control).
-void PanelMouse::Release(int forced) {
+// A left release, or a drag that ended.
+void PanelMouse::Release(ForcedRelease forced) {
     PendingCommands& req = state_.requests;
     HeldButtons& held = buttons_.held;
-    const bool cancelled = forced == 2;
+    const bool cancelled = forced == ForcedRelease::LeftControl;
     actions_.RequestFocusReset();
     buttons_.rateLocked = false;
     mouseState.drag = DragState::None;

@@ -45,6 +45,9 @@ public:
 };
 
 enum class DragState { None, Armed, Dragging };
+// A drag that ended without a release on the panel: the buttons came up elsewhere, or the
+// cursor left the grabbed control, which cancels the click.
+enum class ForcedRelease { None, ButtonsUp, LeftControl };
 // The minimise box's first stage remembers the button; the release makes it a request.
 enum class MinimiseStage { None, Left, Right };
 
@@ -56,9 +59,8 @@ struct PanelMouseState {
     bool windowDrag = false;
     ScreenPoint lastCursor;  // where the cursor was when the drag last moved
     Rect grabbed;            // in screen coordinates
-    // 1: the buttons came up during a drag; 2: the cursor left the grabbed control, which
-    // cancels the click. Handled like a left release on the same tick, then cleared.
-    int forcedRelease = 0;
+    // Handled like a left release on the same tick, then cleared.
+    ForcedRelease forcedRelease = ForcedRelease::None;
     MinimiseStage minimiseStage = MinimiseStage::None;
     // A right press on FULL: in full screen the buttons then step through the list.
     bool buttonNavigation = false;
@@ -81,13 +83,13 @@ public:
 private:
     void Drag(ScreenPoint cursor);
     void LeftDown(int x, int y, ScreenPoint cursor);
-    void Release(int forced);
+    void Release(ForcedRelease forced);
     void DoubleClick(int x, int y);
     void RightDown(int x, int y, ScreenPoint cursor);
     void RightUp(int x, int y);
     void EndPlayHold();
     void AdvanceMinimiseStage();
-    void EndDrag(int forced);
+    void EndDrag(ForcedRelease forced);
     void SeekToProgress();
     // Grabs the control for the drag when the drag is armed.
     bool HitAndGrab(Rect r, int x, int y, ScreenPoint cursor);
