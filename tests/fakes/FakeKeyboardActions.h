@@ -1,6 +1,7 @@
-// Keyboard poll actions fake: counts the requests and records menus and button releases.
+// Keyboard poll actions fake: records the commands, raising the pending ones, and the menus and button releases.
 #pragma once
 
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -12,7 +13,13 @@ namespace felux::test {
 class FakeKeyboardActions : public KeyboardActions {
 public:
     // Synthesised releases go back into this key state, as the window system would deliver them.
-    explicit FakeKeyboardActions(KeyLatch& keys) : keys_(keys) {}
+    FakeKeyboardActions(KeyLatch& keys, PendingCommands& pending) : keys_(keys), pending_(pending) {}
+
+    void Command(PlayerCommand command) override {
+        commands.push_back(command);
+        pending_.Raise(command);
+    }
+    long Count(PlayerCommand command) const { return std::count(commands.begin(), commands.end(), command); }
 
     ScreenPoint CursorPosition() override { return cursor; }
     void ShowPopupMenu(PopupMenu menu, ScreenPoint at) override { menus.emplace_back(menu, at); }
@@ -22,10 +29,6 @@ public:
     }
     bool FullScreenPanelHidden() override { return panelHidden; }
     void MouseVolumeChanged() override { ++mouseVolumeChanges; }
-    void RequestZoomUp() override { ++zoomUps; }
-    void RequestZoomDown() override { ++zoomDowns; }
-    void RequestLyricsToggle() override { ++lyricsToggles; }
-    void RequestAspectChange() override { ++aspectChanges; }
     void RequestRedraw() override { ++redraws; }
     void ScanLinePatternChanged() override { ++patternChanges; }
     void ApplyOverscan() override { ++overscanApplies; }
@@ -37,14 +40,11 @@ public:
     ScreenPoint cursor;
     bool panelHidden = false;
     int playlistCount = 3;
+    std::vector<PlayerCommand> commands;
     std::vector<std::pair<PopupMenu, ScreenPoint>> menus;
     std::vector<int> releases;
     std::vector<int> indicators;
     int mouseVolumeChanges = 0;
-    int zoomUps = 0;
-    int zoomDowns = 0;
-    int lyricsToggles = 0;
-    int aspectChanges = 0;
     int redraws = 0;
     int patternChanges = 0;
     int overscanApplies = 0;
@@ -53,6 +53,7 @@ public:
 
 private:
     KeyLatch& keys_;
+    PendingCommands& pending_;
 };
 
 }  // namespace felux::test

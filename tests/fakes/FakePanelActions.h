@@ -1,6 +1,7 @@
-// Panel mouse actions fake: a cursor and buttons to move by hand, and a count of every request.
+// Panel mouse actions fake: a cursor and buttons to move by hand, the commands (pending ones raised) and every request.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -10,14 +11,17 @@ namespace felux::test {
 
 class FakePanelActions : public PanelActions {
 public:
+    explicit FakePanelActions(PendingCommands& pending) : pending_(pending) {}
+
+    void Command(PlayerCommand command) override {
+        commands.push_back(command);
+        pending_.Raise(command);
+    }
+    long Count(PlayerCommand command) const { return std::count(commands.begin(), commands.end(), command); }
     ScreenPoint CursorPosition() override { return cursor; }
     bool MouseButtonsDown() override { return buttonsDown; }
     void StartWindowMove() override { ++windowMoves; }
-    void RequestMinimise() override { ++minimises; }
-    void RequestVideoOnly() override { ++videoOnly; }
     void MainWindowDoubleClick() override { ++mainDoubleClicks; }
-    void RequestZoomOut() override { ++zoomOuts; }
-    void RequestZoomIn() override { ++zoomIns; }
     void RequestRelayout() override { ++relayouts; }
     void RequestFocusReset() override { ++focusResets; }
     void RequestMenu(PopupMenu menu) override { menus.push_back(menu); }
@@ -33,17 +37,17 @@ public:
     int playlistCount = 3;
 
     int windowMoves = 0;
-    int minimises = 0;
-    int videoOnly = 0;
     int mainDoubleClicks = 0;
-    int zoomOuts = 0;
-    int zoomIns = 0;
     int relayouts = 0;
     int focusResets = 0;
     int abChecks = 0;
+    std::vector<PlayerCommand> commands;
     std::vector<PopupMenu> menus;
     std::vector<int> rates;
     std::vector<std::int64_t> seeks;
+
+private:
+    PendingCommands& pending_;
 };
 
 }  // namespace felux::test

@@ -59,7 +59,7 @@ protected:
     PlayerState state;
     PlayerSettings settings;
     KeyLatch keys;
-    test::FakeKeyboardActions actions{keys};
+    test::FakeKeyboardActions actions{keys, state.requests};
     test::FakeWheelMedia media;
     KeyboardPoll poll{state, settings, keys, actions};
     WheelSeek wheel{state, settings, keys, media};
@@ -90,7 +90,7 @@ TEST_F(KeyboardPollTest, AnActionLocksAllKeysUntilSevenIdleTicks) {
     EXPECT_EQ(state.keyWaitTicks, 0);
     keys.Press('X');
     Tick();
-    EXPECT_EQ(actions.zoomUps, 0);
+    EXPECT_EQ(actions.Count(PlayerCommand::ZoomIn), 0);
 }
 
 TEST_F(KeyboardPollTest, QuitChordWorksInBothStates) {
@@ -100,13 +100,12 @@ TEST_F(KeyboardPollTest, QuitChordWorksInBothStates) {
     state.keyWaitTicks = 7;
     state.appActive = false;
     Tick();
-    EXPECT_TRUE(state.exitRequested);
+    EXPECT_EQ(actions.Count(PlayerCommand::Quit), 1);
 
-    state.exitRequested = false;
     state.keyWaitTicks = 0;
     state.appActive = true;
     Tick();
-    EXPECT_TRUE(state.exitRequested);
+    EXPECT_EQ(actions.Count(PlayerCommand::Quit), 2);
 }
 
 TEST_F(KeyboardPollTest, VolumeKeysRepeatEveryTickWithinLimits) {
@@ -114,7 +113,7 @@ TEST_F(KeyboardPollTest, VolumeKeysRepeatEveryTickWithinLimits) {
     keys.Press('M');
     Ticks(10);
     EXPECT_EQ(state.volumeLevel, 62);
-    EXPECT_EQ(state.requests.volumeChanged, 0);  // nothing open: only the level moves
+    EXPECT_FALSE(state.requests.volumeChanged);  // nothing open: only the level moves
     EXPECT_EQ(state.keyWaitTicks, 0);
     keys.Release('M');
 
@@ -123,7 +122,7 @@ TEST_F(KeyboardPollTest, VolumeKeysRepeatEveryTickWithinLimits) {
     keys.Press(vk::BracketRight);
     Tick();
     EXPECT_EQ(state.volumeLevel, 62);
-    EXPECT_EQ(state.requests.volumeChanged, 1);
+    EXPECT_TRUE(state.requests.volumeChanged);
     keys.Release(vk::BracketRight);
 
     state.volumeLevel = 5;
@@ -170,22 +169,22 @@ TEST_F(KeyboardPollTest, HeldArrowGivesANotchTwoTicksAfterThePressThenEveryThree
 TEST_F(KeyboardPollTest, CommaAndPeriodSearchWhileHeldAndStepFramesWithShift) {
     keys.Press(vk::Comma);
     Tick();
-    EXPECT_EQ(state.requests.rewind, 2);
-    EXPECT_EQ(state.requests.oneShotSearch, 1);
+    EXPECT_EQ(state.requests.rewind, SearchPhase::Start);
+    EXPECT_EQ(state.requests.oneShotSearch, OneShotSearch::Back);
     EXPECT_EQ(state.keyWaitTicks, 0);  // searches take no lockout
     Tick();
-    EXPECT_EQ(state.requests.rewind, 2);  // still running
+    EXPECT_EQ(state.requests.rewind, SearchPhase::Start);  // still running
     keys.Release(vk::Comma);
     Tick();
-    EXPECT_EQ(state.requests.rewind, 4);
+    EXPECT_EQ(state.requests.rewind, SearchPhase::Released);
 
     keys.Press(vk::Period);
     Tick();
-    EXPECT_EQ(state.requests.fastForward, 2);
-    EXPECT_EQ(state.requests.oneShotSearch, 2);
+    EXPECT_EQ(state.requests.fastForward, SearchPhase::Start);
+    EXPECT_EQ(state.requests.oneShotSearch, OneShotSearch::Forward);
     keys.Release(vk::Period);
     Tick();
-    EXPECT_EQ(state.requests.fastForward, 4);
+    EXPECT_EQ(state.requests.fastForward, SearchPhase::Released);
     EXPECT_THAT(actions.indicators, ElementsAre(-1, 1));
 
     // SHIFT+',' steps forward, and only once the player is paused.
@@ -193,24 +192,24 @@ TEST_F(KeyboardPollTest, CommaAndPeriodSearchWhileHeldAndStepFramesWithShift) {
     keys.Press(vk::Shift);
     Tap(vk::Comma);
     Tick();
-    EXPECT_EQ(state.requests.frameStep, 1);
+    EXPECT_EQ(state.requests.frameStep, FrameStep::Forward);
     EXPECT_EQ(state.keyWaitTicks, 7);
     wheel.RunFrameStep();
-    EXPECT_EQ(state.requests.frameStep, 1);
+    EXPECT_EQ(state.requests.frameStep, FrameStep::Forward);
     EXPECT_TRUE(media.Take().empty());
     state.paused = true;
     wheel.RunFrameStep();
-    EXPECT_EQ(state.requests.frameStep, 0);
+    EXPECT_EQ(state.requests.frameStep, FrameStep::None);
     EXPECT_THAT(media.Take(), ElementsAre("seek +1 40"));
 
     TapTick(vk::Period);
-    EXPECT_EQ(state.requests.frameStep, -1);
+    EXPECT_EQ(state.requests.frameStep, FrameStep::Back);
 }
 
 TEST_F(KeyboardPollTest, DigitsPickOverscanScanLineOrAspectPresetsWithAFileOpen) {
     Tap('5');
     Tick();
-    EXPECT_EQ(actions.aspectChanges, 0);  // nothing open
+    EXPECT_EQ(actions.Count(PlayerCommand::AspectChange), 0);  // nothing open
     EXPECT_EQ(state.keyWaitTicks, 0);
 
     OpenFile();
@@ -222,7 +221,7 @@ TEST_F(KeyboardPollTest, DigitsPickOverscanScanLineOrAspectPresetsWithAFileOpen)
     EXPECT_DOUBLE_EQ(settings.overscanScaleX, 0.98);
     EXPECT_EQ(settings.overscanScaleY, 0.66) << "exactly the stored percent, so saving keeps 66";
     EXPECT_EQ(actions.overscanApplies, 1);
-    EXPECT_EQ(actions.aspectChanges, 0);
+    EXPECT_EQ(actions.Count(PlayerCommand::AspectChange), 0);
     keys.Release(vk::Shift);
 
     settings.overscanScaleX = settings.overscanScaleY = 1.0;
@@ -239,7 +238,7 @@ TEST_F(KeyboardPollTest, DigitsPickOverscanScanLineOrAspectPresetsWithAFileOpen)
 
     TapTick('5');
     EXPECT_EQ(settings.aspectPresetIndex, 4);
-    EXPECT_EQ(actions.aspectChanges, 1);
+    EXPECT_EQ(actions.Count(PlayerCommand::AspectChange), 1);
     TapTick('0');
     EXPECT_EQ(settings.aspectPresetIndex, 9);
 
@@ -292,8 +291,30 @@ TEST_F(KeyboardPollTest, OverscanKeysRepeatAndStopAtTheirLimits) {
     EXPECT_EQ(state.keyWaitTicks, 0);
 }
 
+TEST_F(KeyboardPollTest, BoundKeysNeedTheirModifiersIgnoreTheRestAndWaitOutTheLockout) {
+    HoldTick(vk::Return);  // ALT+RETURN without ALT
+    keys.ReleaseAll();
+    keys.Press(vk::Control);
+    HoldTick('K');  // another modifier does not matter
+    EXPECT_EQ(state.keyWaitTicks, 7);
+    keys.ReleaseAll();
+    keys.Press(vk::Alt);
+    HoldTick('Q');  // the quit chord needs CTRL as well
+    keys.ReleaseAll();
+
+    state.keyWaitTicks = 3;  // locked out: only the quit chord acts
+    keys.Press('K');
+    Tick();
+    keys.Press(vk::Control);
+    keys.Press(vk::Alt);
+    keys.Press('Q');
+    Tick();
+    EXPECT_THAT(actions.commands, ElementsAre(PlayerCommand::LyricsToggle, PlayerCommand::Quit));
+    EXPECT_FALSE(state.requests.fullScreen);
+}
+
 TEST_F(KeyboardPollTest, WindowAndPlaybackKeys) {
-    const auto toggled = [&] { return std::exchange(state.requests.fullScreen, 0) == 1; };
+    const auto toggled = [&] { return std::exchange(state.requests.fullScreen, false); };
     keys.Press(vk::Alt);
     keys.Press(vk::Return);
     Tick();
@@ -314,17 +335,17 @@ TEST_F(KeyboardPollTest, WindowAndPlaybackKeys) {
     keys.ReleaseAll();
 
     HoldTick(vk::Space);
-    EXPECT_EQ(state.requests.play, 1);
-    EXPECT_EQ(state.requests.middleClick, 0);
+    EXPECT_TRUE(state.requests.play);
+    EXPECT_FALSE(state.requests.playPause);
     keys.ReleaseAll();
     OpenFile();
     HoldTick(vk::Space);
-    EXPECT_EQ(state.requests.middleClick, 1);
+    EXPECT_TRUE(state.requests.playPause);
     keys.ReleaseAll();
 
     state.wheelStep = 4;
     HoldTick(vk::Right);
-    EXPECT_EQ(state.requests.fastForward, 1);
+    EXPECT_EQ(state.requests.fastForward, SearchPhase::StepEntry);
     EXPECT_EQ(state.wheelStep, 0);
     keys.ReleaseAll();
 
@@ -332,8 +353,8 @@ TEST_F(KeyboardPollTest, WindowAndPlaybackKeys) {
     Tap('X');
     Tap('Z');
     Tick();
-    EXPECT_EQ(actions.zoomUps, 1);
-    EXPECT_EQ(actions.zoomDowns, 1);
+    EXPECT_EQ(actions.Count(PlayerCommand::ZoomIn), 1);
+    EXPECT_EQ(actions.Count(PlayerCommand::ZoomOut), 1);
 
     TapTick('A');
     EXPECT_EQ(settings.lineMaskMode, 1);

@@ -31,20 +31,20 @@ protected:
     PlayerState state;
     PlayerSettings settings;
     PanelButtons buttons;
-    test::FakePanelActions actions;
+    test::FakePanelActions actions{state.requests};
     PanelWnd panel{ChildWindow::Panel};
     PanelMouse mouse{state, settings, buttons, actions};
 };
 
 TEST_F(PanelMouseTest, ControlsHitOnAllEdgesAndPlayWinsOverStop) {
     LeftDown(240, 21);  // PLAY's top row is STOP's bottom row
-    EXPECT_EQ(state.requests.play, 1);
-    EXPECT_EQ(state.requests.stop, 0);
+    EXPECT_TRUE(state.requests.play);
+    EXPECT_FALSE(state.requests.stop);
     EXPECT_TRUE(buttons.held.play);
     LeftUp(240, 21);
 
     LeftDown(240, 20);
-    EXPECT_EQ(state.requests.stop, 1);
+    EXPECT_TRUE(state.requests.stop);
     LeftUp(240, 20);
 
     LeftDown(304, 46);  // NEXT's bottom right corner
@@ -61,9 +61,9 @@ TEST_F(PanelMouseTest, ProgressBarPressSeeksBetweenItsEnds) {
     OpenFile();
     LeftDown(63, 10);
     EXPECT_EQ(state.progress, 0);
-    EXPECT_EQ(state.requests.progressDrag, 1);
+    EXPECT_TRUE(state.requests.progressDrag);
     LeftUp(63, 10);
-    EXPECT_EQ(state.requests.progressDrag, 0);
+    EXPECT_FALSE(state.requests.progressDrag);
 
     LeftClick(201, 14);
     EXPECT_EQ(state.progress, 137);
@@ -103,16 +103,16 @@ TEST_F(PanelMouseTest, KnobDragFollowsTheCursorWithinTheLevels) {
     LeftDown(59 + 60 + 2, 38);
     EXPECT_TRUE(mouse.DragActive());
     MoveCursor(0, 0);
-    EXPECT_EQ(state.requests.volumeChanged, 0);
+    EXPECT_FALSE(state.requests.volumeChanged);
     MoveCursor(10, 40);  // vertical travel does not let go of the knob
     EXPECT_EQ(state.volumeLevel, 62);
-    EXPECT_EQ(state.requests.volumeChanged, 1);
-    state.requests.volumeChanged = 0;
+    EXPECT_TRUE(state.requests.volumeChanged);
+    state.requests.volumeChanged = false;
     MoveCursor(-5, 0);
     EXPECT_EQ(state.volumeLevel, 57);
     MoveCursor(-100000, 0);
     EXPECT_EQ(state.volumeLevel, 0);
-    EXPECT_EQ(state.requests.volumeChanged, 1);
+    EXPECT_TRUE(state.requests.volumeChanged);
 
     // The buttons came up without a release reaching the panel: the drag ends by itself.
     actions.buttonsDown = false;
@@ -126,20 +126,20 @@ TEST_F(PanelMouseTest, KnobDragFollowsTheCursorWithinTheLevels) {
 TEST_F(PanelMouseTest, ProgressDragSeeksAndHoldsTheBarAgainstThePlayingPosition) {
     OpenFile();
     LeftDown(100, 12);
-    state.requests.progressDrag = 0;  // the command step took it
+    state.requests.progressDrag = false;  // the command step took it
     MoveCursor(5, 0);
     EXPECT_EQ(state.progress, 42);
-    EXPECT_EQ(state.requests.progressDrag, 1);
+    EXPECT_TRUE(state.requests.progressDrag);
     EXPECT_EQ(actions.seeks.back(), 42'000'000);
-    state.requests.progressDrag = 0;
+    state.requests.progressDrag = false;
     MoveCursor(0, 0);  // no travel, no second seek, but the bar stays put
-    EXPECT_EQ(state.requests.progressDrag, 1);
+    EXPECT_TRUE(state.requests.progressDrag);
     EXPECT_EQ(actions.seeks.size(), 2u);
     MoveCursor(500, 0);
     EXPECT_EQ(state.progress, 137);
     LeftUp(300, 12);
     EXPECT_FALSE(mouse.DragActive());
-    EXPECT_EQ(state.requests.progressDrag, 0);
+    EXPECT_FALSE(state.requests.progressDrag);
 
     actions.duration = 100;  // shorter than the bar: every pixel is time 0
     LeftClick(150, 12);
@@ -150,57 +150,57 @@ TEST_F(PanelMouseTest, ReleasesCarryOutHeldButtons) {
     OpenFile();
     state.playbackRate = 1200;
     LeftClick(250, 30);  // PLAY: the press asked for play, the release applies the rate
-    EXPECT_EQ(state.requests.play, 0);
+    EXPECT_FALSE(state.requests.play);
     EXPECT_FALSE(buttons.ramp.Active());
     EXPECT_THAT(actions.rates, ElementsAre(1200));
 
     LeftClick(20, 20);  // CONFIG
-    EXPECT_EQ(state.requests.settings, 1);
+    EXPECT_TRUE(state.requests.settings);
     LeftClick(145, 35);
-    EXPECT_EQ(actions.zoomOuts, 1);
+    EXPECT_EQ(actions.Count(PlayerCommand::ZoomOut), 1);
     LeftClick(190, 35);  // FULL
-    EXPECT_EQ(state.requests.fullScreen, 1);
+    EXPECT_TRUE(state.requests.fullScreen);
     LeftClick(20, 40);  // POWER
-    EXPECT_TRUE(state.exitRequested);
+    EXPECT_EQ(actions.Count(PlayerCommand::Quit), 1);
 
     // The minimise box acts on release, by the button that pressed it.
     LeftDown(385, 5);
-    EXPECT_EQ(actions.minimises, 0);
+    EXPECT_EQ(actions.Count(PlayerCommand::Minimise), 0);
     LeftUp(385, 5);
     RightDown(390, 12);
     RightUp(390, 12);
-    EXPECT_EQ(actions.minimises, 1);
-    EXPECT_EQ(actions.videoOnly, 1);
+    EXPECT_EQ(actions.Count(PlayerCommand::Minimise), 1);
+    EXPECT_EQ(actions.Count(PlayerCommand::VideoOnly), 1);
 
     // Stopped, FULL does nothing.
     state.mediaClosed = true;
-    state.requests.fullScreen = 0;
+    state.requests.fullScreen = false;
     LeftClick(190, 35);
-    EXPECT_EQ(state.requests.fullScreen, 0);
+    EXPECT_FALSE(state.requests.fullScreen);
 
     // In full screen FILE, CONFIG and the minimise box are dead; the click moves the window.
     state.fullScreen = true;
-    state.requests.settings = 0;
+    state.requests.settings = false;
     LeftClick(20, 20);
     LeftClick(385, 5);
-    EXPECT_EQ(state.requests.settings, 0);
-    EXPECT_EQ(actions.minimises, 1);
+    EXPECT_FALSE(state.requests.settings);
+    EXPECT_EQ(actions.Count(PlayerCommand::Minimise), 1);
     EXPECT_EQ(actions.windowMoves, 2);
 }
 
 TEST_F(PanelMouseTest, BackAndNextStepOnAClickAndSearchWhileHeldWithTheRightButton) {
     OpenFile();
     LeftClick(210, 30);
-    EXPECT_EQ(state.requests.rewind, 1);
+    EXPECT_EQ(state.requests.rewind, SearchPhase::StepEntry);
     EXPECT_FALSE(buttons.held.back);
 
     RightDown(280, 30);
-    EXPECT_EQ(state.requests.fastForward, 2);
-    EXPECT_EQ(state.requests.oneShotSearch, 2);
+    EXPECT_EQ(state.requests.fastForward, SearchPhase::Start);
+    EXPECT_EQ(state.requests.oneShotSearch, OneShotSearch::Forward);
     EXPECT_TRUE(buttons.held.next);
-    state.requests.fastForward = 3;  // the command step started the search
+    state.requests.fastForward = SearchPhase::Searching;  // the command step started the search
     RightUp(280, 30);
-    EXPECT_EQ(state.requests.fastForward, 4);
+    EXPECT_EQ(state.requests.fastForward, SearchPhase::Released);
     EXPECT_FALSE(buttons.held.next);
 }
 
@@ -212,17 +212,17 @@ TEST_F(PanelMouseTest, LeavingARightPressedControlCancelsTheClick) {
     EXPECT_TRUE(mouse.DragActive());
     MoveCursor(40, 0);
     EXPECT_FALSE(mouse.DragActive());
-    EXPECT_EQ(state.requests.rewind, 0);
+    EXPECT_EQ(state.requests.rewind, SearchPhase::Idle);
     EXPECT_FALSE(buttons.held.back);
     EXPECT_FALSE(buttons.held.play);
 
     // A held search that was asked for but not started yet ends too, so it never starts later.
     RightDown(210, 30);
-    EXPECT_EQ(state.requests.rewind, 2);
+    EXPECT_EQ(state.requests.rewind, SearchPhase::Start);
     MoveCursor(0, 100);
-    EXPECT_EQ(state.requests.rewind, 4);
+    EXPECT_EQ(state.requests.rewind, SearchPhase::Released);
     RightUp(210, 130);
-    EXPECT_EQ(state.requests.rewind, 4);
+    EXPECT_EQ(state.requests.rewind, SearchPhase::Released);
 }
 
 TEST_F(PanelMouseTest, DoubleClickOnPlayGoesBackToNormalSpeed) {
@@ -249,7 +249,7 @@ TEST_F(PanelMouseTest, RightPressesOpenMenusTheEditorAndTheVolumeMode) {
     EXPECT_EQ(settings.lyricsPanelShown, 1);
 
     RightDown(215, 5);  // above FILE: the playlist editor
-    EXPECT_EQ(state.requests.file, 2);
+    EXPECT_EQ(state.requests.file, FileRequest::EditorToggle);
     RightUp(215, 5);
 
     settings.volumeLogEnabled = 1;
@@ -262,8 +262,8 @@ TEST_F(PanelMouseTest, AClickWithinOneTickPlaysAndThenEndsTheHold) {
     panel.OnLButtonDown(250, 30);
     panel.OnLButtonUp(250, 30);
     Tick();
-    EXPECT_EQ(state.requests.play, 1);
-    state.requests.play = 0;  // the command step carried it out
+    EXPECT_TRUE(state.requests.play);
+    state.requests.play = false;  // the command step carried it out
     Tick();
     EXPECT_FALSE(buttons.held.play);
     EXPECT_EQ(panel.PanelQuery(panel_query::kButtons), 0);
@@ -283,7 +283,7 @@ TEST_F(PanelMouseTest, TheWindowMovesExactlyWhereNoControlTakesThePress) {
                     fresh.fullScreen = fullScreen;
                     fresh.volumeLevel = volume;
                     PanelButtons freshButtons;
-                    test::FakePanelActions freshActions;
+                    test::FakePanelActions freshActions{fresh.requests};
                     PanelMouse probe{fresh, settings, freshButtons, freshActions};
                     PanelWnd record{ChildWindow::Panel};
                     record.OnLButtonDown(x, y);

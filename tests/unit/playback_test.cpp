@@ -218,7 +218,7 @@ TEST_F(PlaybackTest, NextAndPreviousInListOrder) {
     p.playback.OpenCurrent();
     p.playback.Next();
     EXPECT_EQ(p.openFile.path, a);
-    EXPECT_EQ(p.state.requests.endOfListStop, 0);
+    EXPECT_FALSE(p.state.requests.endOfListStop);
 
     // Repeat off: at the end the index goes to the first entry and playback stops on the next tick.
     p.settings.repeatList = 0;
@@ -227,7 +227,7 @@ TEST_F(PlaybackTest, NextAndPreviousInListOrder) {
     p.playback.Next();
     EXPECT_EQ(p.playlist.currentIndex, 0);
     EXPECT_EQ(p.openFile.path, c);
-    EXPECT_EQ(p.state.requests.endOfListStop, 1);
+    EXPECT_TRUE(p.state.requests.endOfListStop);
     h.Tick();
     EXPECT_TRUE(p.state.mediaClosed);
     EXPECT_FALSE(h.engine.created);
@@ -263,7 +263,7 @@ TEST_F(PlaybackTest, NextAndPreviousInShuffleOrder) {
     p.playback.Next();
     EXPECT_EQ(p.playback.ShufflePosition(), 0);
     EXPECT_EQ(p.playlist.currentIndex, p.playback.ShuffleOrder()[0]);
-    EXPECT_EQ(p.state.requests.endOfListStop, 0);
+    EXPECT_FALSE(p.state.requests.endOfListStop);
 
     // Previous walks the order backwards and wraps to its end.
     p.playback.Previous();
@@ -277,7 +277,7 @@ TEST_F(PlaybackTest, NextAndPreviousInShuffleOrder) {
     EXPECT_EQ(p.playback.ShufflePosition(), 0);
     EXPECT_EQ(p.playlist.currentIndex, p.playback.ShuffleOrder()[0]);
     EXPECT_EQ(p.openFile.path, playing);
-    EXPECT_EQ(p.state.requests.endOfListStop, 1);
+    EXPECT_TRUE(p.state.requests.endOfListStop);
 
     // One entry always shuffles to [0].
     PlayerHarness single;
@@ -356,29 +356,29 @@ TEST_F(PlaybackTest, HoldingNextSearchesEverySevenTicksThenResumes) {
     h.TickUntilStarted();
     h.engine.seeks.clear();
     h.engine.position = 100'000'000;
-    p.state.requests.fastForward = 2;  // pressed
+    p.state.requests.fastForward = SearchPhase::Start;  // pressed
     h.Tick(25);                        // held one second
     EXPECT_FALSE(h.engine.playing);
     const auto jumps = h.engine.seeks.size();
     EXPECT_GE(jumps, 3u);
     EXPECT_LE(jumps, 4u);
     EXPECT_EQ(h.engine.position, 100'000'000 + static_cast<MediaTime>(jumps) * 45'000'000);
-    p.state.requests.fastForward = 4;  // released
+    p.state.requests.fastForward = SearchPhase::Released;  // released
     h.Tick();
     EXPECT_TRUE(h.engine.playing);
-    EXPECT_EQ(p.state.requests.fastForward, 0);
+    EXPECT_EQ(p.state.requests.fastForward, SearchPhase::Idle);
 
     // Paused by the user: the release waits, and the search steps are the pause speed.
-    p.state.requests.pauseToggle = 1;
+    p.state.requests.pauseToggle = true;
     h.Tick();
     EXPECT_TRUE(p.state.paused);
     h.engine.seeks.clear();
-    p.state.requests.rewind = 2;
+    p.state.requests.rewind = SearchPhase::Start;
     h.Tick(7);
     ASSERT_EQ(h.engine.seeks.size(), 1u);
-    p.state.requests.rewind = 4;
+    p.state.requests.rewind = SearchPhase::Released;
     h.Tick(3);
-    EXPECT_EQ(p.state.requests.rewind, 4);
+    EXPECT_EQ(p.state.requests.rewind, SearchPhase::Released);
     EXPECT_FALSE(h.engine.playing);
 }
 
@@ -399,7 +399,7 @@ TEST_F(PlaybackTest, ASearchThatReachesTheEndEndsTheFileAsPlayingDoes) {
     h.TickUntilStarted();
     p.settings.repeatList = 0;
     h.engine.position = 59 * kUnitsPerSecond;
-    p.state.requests.fastForward = 2;
+    p.state.requests.fastForward = SearchPhase::Start;
     h.Tick(10);
     EXPECT_TRUE(p.state.mediaClosed);
 }
@@ -425,33 +425,33 @@ TEST_F(PlaybackTest, PlayPauseStopAndFrameStepRequests) {
     const std::string a = h.AddMedia("a.mpg");
     Player& p = h.Start({a});
     // Play with nothing open opens the current entry.
-    p.state.requests.play = 1;
+    p.state.requests.play = true;
     h.Tick();
     EXPECT_FALSE(p.state.mediaClosed);
     h.TickUntilStarted();
     // A frame step is ignored while playing ...
-    p.state.requests.frameStep = 1;
+    p.state.requests.frameStep = FrameStep::Forward;
     h.engine.seeks.clear();
     h.Tick();
     EXPECT_TRUE(h.engine.seeks.empty());
-    EXPECT_EQ(p.state.requests.frameStep, 1);
+    EXPECT_EQ(p.state.requests.frameStep, FrameStep::Forward);
     // ... and taken once paused: one frame forward.
-    p.state.requests.pauseToggle = 1;
+    p.state.requests.pauseToggle = true;
     h.engine.position = 10'000'000;
     h.Tick();
     ASSERT_EQ(h.engine.seeks.size(), 1u);
     EXPECT_EQ(h.engine.seeks[0], 10'400'000);
-    EXPECT_EQ(p.state.requests.frameStep, 0);
+    EXPECT_EQ(p.state.requests.frameStep, FrameStep::None);
     // Play while paused resumes without reopening.
     const int renders = Count(h.engine.log, "Render " + a);
-    p.state.requests.play = 1;
+    p.state.requests.play = true;
     h.Tick();
     EXPECT_TRUE(h.engine.playing);
     EXPECT_FALSE(p.state.paused);
     EXPECT_EQ(Count(h.engine.log, "Render " + a), renders);
     // Stop and play in one tick: stopped first, then opened again.
-    p.state.requests.stop = 1;
-    p.state.requests.play = 1;
+    p.state.requests.stop = true;
+    p.state.requests.play = true;
     h.Tick();
     EXPECT_EQ(Count(h.engine.log, "Render " + a), renders + 1);
     EXPECT_FALSE(p.state.mediaClosed);
@@ -475,13 +475,13 @@ TEST_F(PlaybackTest, ProgressFollowsThePositionAndIsZeroForTinyDurations) {
 TEST_F(PlaybackTest, ShuffleAndRepeatToggles) {
     Player& p = h.Start({h.AddMedia("a.mpg"), h.AddMedia("b.mpg"), h.AddMedia("c.mpg")});
     p.playlist.currentIndex = 2;
-    p.state.requests.shuffleToggle = 1;
+    p.state.requests.shuffleToggle = true;
     h.Tick();
     EXPECT_EQ(p.settings.shufflePlay, 1);
     EXPECT_EQ(p.playlist.currentIndex, p.playback.ShuffleOrder()[0]);
     p.playlist.currentIndex = 1;
-    p.state.requests.shuffleToggle = 1;
-    p.state.requests.repeatToggle = 1;
+    p.state.requests.shuffleToggle = true;
+    p.state.requests.repeatToggle = true;
     h.Tick();
     EXPECT_EQ(p.settings.shufflePlay, 0);
     EXPECT_EQ(p.playlist.currentIndex, 1);

@@ -48,7 +48,7 @@ TEST_F(PlayerVideoTest, ZoomLevelsSizeTheVideoWindowWithinTheirLimits) {
     // climbs, so that one step down shows at once.
     h.windows.workArea = {0, 30, 1000, 700};
     p.settings.windowZoomStep = 4;
-    p.state.requests.newVideoSize = 1;
+    p.state.requests.newVideoSize = true;
     h.Tick(15);
     EXPECT_EQ(h.windows.rects[WindowId::Video], (Rect{0, 60, 640, 480}));
     p.panelInput.OnLButtonDown(169, 38);
@@ -73,14 +73,14 @@ TEST_F(PlayerVideoTest, ScanLinesHideTheLowerHalfOfEachEnlargedLine) {
     EXPECT_EQ(rows[1], (Rect{0, 2, 640, 1}));
     // Switched off: the whole picture again.
     p.settings.scanLinesOn = 0;
-    p.state.requests.newVideoSize = 1;
+    p.state.requests.newVideoSize = true;
     h.Tick();
     EXPECT_EQ(h.windows.regions[WindowId::Picture], (std::vector<Rect>{{0, 0, 640, 480}}));
 }
 
 TEST_F(PlayerVideoTest, FullScreenSwitchesTheModeHidesTheCursorAndPutsEverythingBack) {
     Player& p = Playing();
-    p.state.requests.fullScreen = 1;
+    p.state.requests.fullScreen = true;
     h.Tick();
     EXPECT_TRUE(p.state.fullScreen);
     EXPECT_EQ(h.modes.switched, 1);
@@ -92,7 +92,7 @@ TEST_F(PlayerVideoTest, FullScreenSwitchesTheModeHidesTheCursorAndPutsEverything
     EXPECT_EQ(h.windows.rects[WindowId::Picture], (Rect{80, 60, 640, 480}));
     EXPECT_EQ(h.windows.rects[WindowId::Main].width, 0);  // the panel is hidden
 
-    p.state.requests.fullScreen = 1;
+    p.state.requests.fullScreen = true;
     h.Tick();
     EXPECT_FALSE(p.state.fullScreen);
     EXPECT_EQ(h.modes.restores, 1);
@@ -105,9 +105,9 @@ TEST_F(PlayerVideoTest, FullScreenSwitchesTheModeHidesTheCursorAndPutsEverything
 
 TEST_F(PlayerVideoTest, EveryWayOutOfFullScreenRestoresTheDisplay) {
     Player& p = Playing();
-    p.state.requests.fullScreen = 1;
+    p.state.requests.fullScreen = true;
     h.Tick();
-    p.state.requests.stop = 1;  // stopping leaves full screen
+    p.state.requests.stop = true;  // stopping leaves full screen
     h.Tick();
     EXPECT_FALSE(p.state.fullScreen);
     EXPECT_EQ(h.modes.restores, 1);
@@ -119,7 +119,7 @@ TEST_F(PlayerVideoTest, EveryWayOutOfFullScreenRestoresTheDisplay) {
         s.fullScreenModeNumber = 1;
     });
     other.TickUntilStarted();
-    q.state.requests.fullScreen = 1;
+    q.state.requests.fullScreen = true;
     other.Tick();
     q.state.exitRequested = true;  // so does the exit
     other.Tick();
@@ -129,7 +129,7 @@ TEST_F(PlayerVideoTest, EveryWayOutOfFullScreenRestoresTheDisplay) {
     // Nothing open: the request is dropped.
     PlayerHarness idle;
     Player& r = idle.Start({});
-    r.state.requests.fullScreen = 1;
+    r.state.requests.fullScreen = true;
     idle.Tick();
     EXPECT_FALSE(r.state.fullScreen);
     EXPECT_EQ(idle.modes.switched, -1);
@@ -137,7 +137,7 @@ TEST_F(PlayerVideoTest, EveryWayOutOfFullScreenRestoresTheDisplay) {
 
 TEST_F(PlayerVideoTest, AClickShowsThePanelAndARightClickLeaves) {
     Player& p = Playing();
-    p.state.requests.fullScreen = 1;
+    p.state.requests.fullScreen = true;
     h.Tick(14);  // past the relayout and the debounce
     h.keys.Press(vk::LButton);
     h.Tick();
@@ -156,7 +156,7 @@ TEST_F(PlayerVideoTest, AClickShowsThePanelAndARightClickLeaves) {
 
 TEST_F(PlayerVideoTest, ClicksShorterThanATickStillCountInFullScreen) {
     Player& p = Playing();
-    p.state.requests.fullScreen = 1;
+    p.state.requests.fullScreen = true;
     h.Tick(14);
     // Pressed and released between two ticks: the keyboard poll sees the press first.
     h.keys.Press(vk::LButton);
@@ -260,7 +260,7 @@ TEST_F(PlayerVideoTest, WindowModesFollowTheDesktop) {
     EXPECT_EQ(h.windows.log.back(), "activate Video") << "the picture takes the keyboard from the panel";
     EXPECT_EQ(h.windows.rects[WindowId::Video], (Rect{0, 60, 320, 240}));
     h.windows.log.clear();
-    p.state.requests.newVideoSize = 1;
+    p.state.requests.newVideoSize = true;
     h.Tick(15);
     EXPECT_NE(std::find(h.windows.log.begin(), h.windows.log.end(), "Place Video 0,60 320x240 shown topmost"),
               h.windows.log.end());
@@ -313,19 +313,19 @@ TEST_F(PlayerVideoTest, AClickOnThePictureKeepsThePanelAboveIt) {
 TEST_F(PlayerVideoTest, OnlyTheUsersDragPlacesTheVideoWindow) {
     Player& p = Playing();
     h.windows.rects[WindowId::Video] = {0, 0, 320, 240};
-    p.state.requests.newVideoSize = 1;
+    p.state.requests.newVideoSize = true;
     h.Tick(15);
     EXPECT_EQ(h.windows.rects[WindowId::Video], (Rect{0, 60, 320, 240}));
     EXPECT_EQ(p.settings.videoWindowY, 60);
     p.videoInput.OnUserMove(500, 400);
     h.windows.rects[WindowId::Video] = {520, 430, 320, 240};
-    p.state.requests.newVideoSize = 1;
+    p.state.requests.newVideoSize = true;
     h.Tick(15);
     EXPECT_EQ(h.windows.rects[WindowId::Video], (Rect{500, 400, 320, 240}));
     // In video-only mode as well.
     p.EnterWindowMode(WindowMode::VideoOnly);
     p.videoInput.OnUserMove(40, 50);
-    p.state.requests.newVideoSize = 1;
+    p.state.requests.newVideoSize = true;
     h.Tick(15);
     EXPECT_EQ(h.windows.rects[WindowId::Video], (Rect{40, 50, 320, 240}));
 }

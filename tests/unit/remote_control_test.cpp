@@ -123,7 +123,7 @@ TEST_F(RemoteControlTest, SeeksLandOnTheTickAndStopAtTheEnds) {
 
     // A seek queued for a file that is then stopped is not carried to the next one.
     remote.SeekBy(1'000'000);
-    p.state.requests.stop = 1;
+    p.state.requests.stop = true;
     h.Tick();
     EXPECT_FALSE(p.state.requests.seekTo);
     EXPECT_EQ(h.engine.seeks.size(), seeks);
@@ -206,7 +206,7 @@ TEST_F(RemoteControlTest, HandedFilesJoinTheListAndTheFirstPlays) {
     h.Tick();
     EXPECT_EQ(p.openFile.path, b);
     EXPECT_EQ(ReceiveHandedFiles(p, {(h.folder.path() / "empty.m3u").string()}, true), 0u);
-    EXPECT_EQ(p.state.requests.playSelected, 0);
+    EXPECT_FALSE(p.state.requests.playSelected);
 }
 
 TEST(HandOverMessage, OnlyWholeMessagesWithinTheLimitsAreTaken) {

@@ -21,7 +21,7 @@ protected:
         return p;
     }
     void PressConfig(Player& p) {
-        p.state.requests.settings = 1;
+        p.state.requests.settings = true;
         h.Tick();
     }
     // A key typed while the lockout is over, as into a field of the dialog.

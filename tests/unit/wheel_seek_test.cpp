@@ -150,17 +150,17 @@ TEST_F(WheelSeekTest, PausedNotchStepsAFrameBySwitchAndShift) {
 
 TEST_F(WheelSeekTest, MiddleClickTogglesPauseOrEndsTheSeek) {
     state.playbackRate = 1500;
-    state.requests.middleClick = 1;
+    state.requests.playPause = true;
     EXPECT_THAT(Ticks(1), ElementsAre("rate 1.500", "pause"));
     EXPECT_TRUE(state.paused);
-    EXPECT_EQ(state.requests.middleClick, 0);
-    state.requests.middleClick = 1;
+    EXPECT_FALSE(state.requests.playPause);
+    state.requests.playPause = true;
     EXPECT_THAT(Ticks(1), ElementsAre("rate 1.500", "run"));
     EXPECT_FALSE(state.paused);
 
     // Fixed tables: back to playing at step 0, the paused flag untouched.
     NotchTick(1);
-    state.requests.middleClick = 1;
+    state.requests.playPause = true;
     EXPECT_THAT(Ticks(1), ElementsAre("rate 1.500", "run"));
     EXPECT_EQ(state.wheelStep, 0);
     EXPECT_FALSE(state.paused);
@@ -169,7 +169,7 @@ TEST_F(WheelSeekTest, MiddleClickTogglesPauseOrEndsTheSeek) {
     settings.wheelVariableSpeed = 1;
     state.paused = true;
     NotchTick(1);
-    state.requests.middleClick = 1;
+    state.requests.playPause = true;
     EXPECT_THAT(Ticks(1), ElementsAre("rate 1.500", "pause"));
     EXPECT_EQ(state.wheelStep, 0);
     EXPECT_TRUE(state.paused);
@@ -184,7 +184,7 @@ TEST_F(WheelSeekTest, MiddleClickTogglesPauseOrEndsTheSeek) {
 TEST_F(WheelSeekTest, NotchesAndMiddleClickWaitForAFile) {
     state.mediaClosed = true;
     Notch(1);
-    state.requests.middleClick = 1;
+    state.requests.playPause = true;
     EXPECT_THAT(Ticks(3), IsEmpty());
     state.mediaClosed = false;
     EXPECT_THAT(Ticks(1), ElementsAre("pause", "rate 1.000", "run"));
@@ -211,7 +211,7 @@ TEST_F(WheelSeekTest, NotchSources) {
     state.requests.wheelNotch = -3;
     wheel.TakeNotchRequest();
     EXPECT_EQ(state.pendingWheelNotch, -1);
-    EXPECT_EQ(state.requests.wheelNotch, 0);
+    EXPECT_FALSE(state.requests.wheelNotch);
     EXPECT_EQ(state.keyWaitTicks, 0);
 
     // Child windows' notches wait for the lockout to end.
@@ -219,7 +219,7 @@ TEST_F(WheelSeekTest, NotchSources) {
     EXPECT_FALSE(wheel.ForwardChildNotch(1));
     state.keyWaitTicks = 0;
     EXPECT_TRUE(wheel.ForwardChildNotch(1));
-    EXPECT_EQ(state.requests.wheelNotch, 1);
+    EXPECT_TRUE(state.requests.wheelNotch);
     settings.wheelNotchFeel = 0;
     EXPECT_FALSE(wheel.ForwardChildNotch(-1));
 

@@ -56,7 +56,7 @@ std::size_t ReceiveHandedFiles(Player& player, const std::vector<std::string>& f
     const std::size_t added = player.playlist.Size() - before;
     if (added > 0 && play) {
         player.playlist.currentIndex = static_cast<int>(before);
-        player.state.requests.playSelected = 1;
+        player.state.requests.playSelected = true;
     }
     return added;
 }

@@ -1,4 +1,4 @@
-// What a desktop remote asks of the player, raised as the request flags the panel raises.
+// What a desktop remote asks of the player, raised as the commands the keys and the panel raise.
 #include "app/RemoteControl.h"
 
 #include <algorithm>
@@ -79,31 +79,28 @@ bool RemoteControl::CanSeek() const { return Open() && player_.graph.duration > 
 
 void RemoteControl::Play() {
     if (Open() && !player_.state.paused) return;
-    player_.state.requests.play = 1;
+    player_.Command(PlayerCommand::Play);
 }
 
 void RemoteControl::Pause() {
-    if (Open() && !player_.state.paused) player_.state.requests.pauseToggle = 1;
+    if (Open() && !player_.state.paused) player_.Command(PlayerCommand::PauseToggle);
 }
 
 void RemoteControl::PlayPause() {
-    if (Open())
-        player_.state.requests.pauseToggle = 1;
-    else
-        player_.state.requests.play = 1;
+    player_.Command(Open() ? PlayerCommand::PauseToggle : PlayerCommand::Play);
 }
 
 void RemoteControl::Stop() {
-    if (Open()) player_.state.requests.stop = 1;
+    if (Open()) player_.Command(PlayerCommand::Stop);
 }
 
 // A search held on the panel owns the flag until it is let go.
 void RemoteControl::Next() {
-    if (player_.state.requests.fastForward == 0) player_.state.requests.fastForward = 1;
+    if (player_.state.requests.fastForward == SearchPhase::Idle) player_.Command(PlayerCommand::NextEntry);
 }
 
 void RemoteControl::Previous() {
-    if (player_.state.requests.rewind == 0) player_.state.requests.rewind = 1;
+    if (player_.state.requests.rewind == SearchPhase::Idle) player_.Command(PlayerCommand::PreviousEntry);
 }
 
 void RemoteControl::SeekBy(std::int64_t offsetMicros) {
@@ -131,18 +128,18 @@ void RemoteControl::SetVolume(double volume) {
     const int level = static_cast<int>(std::lround(std::clamp(volume, 0.0, 1.0) * kVolumeFull));
     if (level == player_.state.volumeLevel) return;
     player_.state.volumeLevel = level;
-    player_.state.requests.volumeChanged = 1;
+    player_.Command(PlayerCommand::VolumeChanged);
 }
 
 void RemoteControl::SetRepeat(bool on) {
-    if (on != Repeat()) player_.state.requests.repeatToggle = 1;
+    if (on != Repeat()) player_.Command(PlayerCommand::RepeatToggle);
 }
 
 void RemoteControl::SetShuffle(bool on) {
-    if (on != Shuffle()) player_.state.requests.shuffleToggle = 1;
+    if (on != Shuffle()) player_.Command(PlayerCommand::ShuffleToggle);
 }
 
-void RemoteControl::Quit() { player_.state.exitRequested = true; }
+void RemoteControl::Quit() { player_.Command(PlayerCommand::Quit); }
 
 std::string TrackObjectPath(int index) { return std::string(kTrackPrefix) + std::to_string(index); }
 

@@ -1,5 +1,5 @@
-// What a desktop remote (media keys, MPRIS clients) asks of the player, raised as the request
-// flags the panel raises; the next tick carries them out.
+// What a desktop remote (media keys, MPRIS clients) asks of the player, raised as the commands
+// the keys and the panel raise; the next tick carries them out.
 #pragma once
 
 #include <cstdint>

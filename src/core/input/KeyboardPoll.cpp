@@ -1,10 +1,11 @@
-// The keyboard poll: once a tick, the watched keys become requests, settings changes and player calls.
+// The keyboard poll: once a tick, the watched keys become commands, settings changes and player calls.
 #include "input/KeyboardPoll.h"
 
 #include <algorithm>
 #include <cmath>
 
 #include "engine/Volume.h"
+#include "input/KeyBindings.h"
 #include "platform/Keys.h"
 
 namespace felux {
@@ -38,7 +39,7 @@ KeyboardPoll::KeyboardPoll(PlayerState& state, PlayerSettings& settings, KeyStat
 void KeyboardPoll::RequestMenu(PopupMenu menu) { pollState.menuRequested[static_cast<std::size_t>(menu)] = true; }
 
 void KeyboardPoll::Poll() {
-    if (Down(vk::Control) && Down(vk::Alt) && Down(vk::Char('Q'))) state_.exitRequested = true;
+    BoundKeys(true);
     TrackMouse();
     const bool waiting = state_.keyWaitTicks != 0 || !state_.appActive || state_.modalDialogUp ||
                          pollState.buttonReleaseGuard != 0;
@@ -115,13 +116,14 @@ bool KeyboardPoll::BusyTest() {
         busy = true;
     if (anyHit({vk::Comma, vk::Period})) busy = true;
     if (anyDown({vk::Char('M'), vk::BracketRight, vk::BracketLeft})) busy = true;
-    for (const auto& [key, notch] : {std::pair{vk::Up, 1}, std::pair{vk::Down, -1}}) {
+    for (const auto& [key, notch] : {std::pair{vk::Up, PlayerCommand::WheelNotchForward},
+                                     std::pair{vk::Down, PlayerCommand::WheelNotchBack}}) {
         if (!Hit(key)) continue;
         busy = true;
         if (!state_.appActive) continue;
         if (++pollState.arrowRepeatCount > kArrowRepeatLimit) {
             pollState.arrowRepeatCount = 0;
-            state_.requests.wheelNotch = notch;
+            actions_.Command(notch);
         }
     }
     if (anyHit({vk::Char('1'), vk::Char('2'), vk::Char('3'), vk::Char('4'), vk::Char('5'), vk::Char('6'),
@@ -136,14 +138,10 @@ void KeyboardPoll::ActiveState() {
     bool taken = false;
     if (FullScreenKeys()) taken = true;
     if (FrameStepAndSearch()) taken = true;
-    if (Down(vk::Char('K'))) {
-        actions_.RequestLyricsToggle();
-        taken = true;
-    }
     Volume();
     if (Arrows()) taken = true;
     if (ScanLineAndMaskKeys()) taken = true;
-    if (ZoomKeys()) taken = true;
+    if (BoundKeys(false)) taken = true;
     if (SpaceKey()) taken = true;
     if (!state_.mediaClosed && FileKeys()) taken = true;
     if (taken) state_.keyWaitTicks = kKeyLockoutTicks;
@@ -163,54 +161,48 @@ void KeyboardPoll::MenuCountdowns() {
 
 bool KeyboardPoll::FullScreenKeys() {
     bool taken = false;
-    if (Down(vk::Alt) && Down(vk::Return)) {
-        state_.requests.fullScreen = 1;
-        taken = true;
-    }
+    // ESC only leaves full screen and F only enters it.
     if (Down(vk::Escape) && state_.fullScreen) {
-        state_.requests.fullScreen = 1;
+        actions_.Command(PlayerCommand::FullScreenToggle);
         taken = true;
     }
     if (Down(vk::Char('F')) && !state_.fullScreen) {
-        state_.requests.fullScreen = 1;
+        actions_.Command(PlayerCommand::FullScreenToggle);
         taken = true;
     }
     return taken;
 }
 
 bool KeyboardPoll::FrameStepAndSearch() {
-    Requests& req = state_.requests;
     // With SHIFT the search keys step one frame, ',' forward and '.' back.
     if (Hit(vk::Comma) && Down(vk::Shift)) {
-        req.frameStep = 1;
+        actions_.Command(PlayerCommand::FrameForward);
         return true;
     }
     if (Hit(vk::Period) && Down(vk::Shift)) {
-        req.frameStep = -1;
+        actions_.Command(PlayerCommand::FrameBack);
         return true;
     }
-    if (pollState.searchKeyHeld != 0) {
-        if (pollState.searchKeyHeld == 1 && !Down(vk::Comma)) {
-            pollState.searchKeyHeld = 0;
-            req.rewind = 4;
+    if (pollState.searchKeyHeld != HeldSearchKey::None) {
+        if (pollState.searchKeyHeld == HeldSearchKey::Back && !Down(vk::Comma)) {
+            pollState.searchKeyHeld = HeldSearchKey::None;
+            actions_.Command(PlayerCommand::SearchBackEnd);
         }
-        if (pollState.searchKeyHeld == 2 && !Down(vk::Period)) {
-            pollState.searchKeyHeld = 0;
-            req.fastForward = 4;
+        if (pollState.searchKeyHeld == HeldSearchKey::Forward && !Down(vk::Period)) {
+            pollState.searchKeyHeld = HeldSearchKey::None;
+            actions_.Command(PlayerCommand::SearchForwardEnd);
         }
         return false;
     }
-    // The one-shot step makes even a short tap search once.
+    // The start also searches once, so even a short tap searches.
     if (Down(vk::Comma)) {
-        req.rewind = 2;
+        actions_.Command(PlayerCommand::SearchBackStart);
         actions_.ShowSearchIndicator(-1);
-        req.oneShotSearch = 1;
-        pollState.searchKeyHeld = 1;
+        pollState.searchKeyHeld = HeldSearchKey::Back;
     } else if (Down(vk::Period)) {
-        req.fastForward = 2;
+        actions_.Command(PlayerCommand::SearchForwardStart);
         actions_.ShowSearchIndicator(1);
-        req.oneShotSearch = 2;
-        pollState.searchKeyHeld = 2;
+        pollState.searchKeyHeld = HeldSearchKey::Forward;
     }
     return false;
 }
@@ -221,7 +213,7 @@ void KeyboardPoll::Volume() {
         if (level > kVolumeFull - 1) level = kVolumeFull;
         if (level < 1) level = 0;
         state_.volumeLevel = level;
-        if (!state_.mediaClosed) state_.requests.volumeChanged = 1;
+        if (!state_.mediaClosed) actions_.Command(PlayerCommand::VolumeChanged);
     };
     const auto mouseVolume = [&](int on) {
         settings_.mouseVolume = on;
@@ -240,12 +232,12 @@ void KeyboardPoll::Volume() {
 
 bool KeyboardPoll::Arrows() {
     if (Down(vk::Right)) {
-        state_.requests.fastForward = 1;
+        actions_.Command(PlayerCommand::NextEntry);
         state_.wheelStep = 0;
         return true;
     }
     if (Down(vk::Left)) {
-        state_.requests.rewind = 1;
+        actions_.Command(PlayerCommand::PreviousEntry);
         state_.wheelStep = 0;
         return true;
     }
@@ -275,14 +267,15 @@ bool KeyboardPoll::ScanLineAndMaskKeys() {
     return taken;
 }
 
-bool KeyboardPoll::ZoomKeys() {
+bool KeyboardPoll::BoundKeys(bool lockedOut) {
     bool taken = false;
-    if (Hit(vk::Char('X'))) {
-        actions_.RequestZoomUp();
-        taken = true;
-    }
-    if (Hit(vk::Char('Z'))) {
-        actions_.RequestZoomDown();
+    for (const KeyBinding& b : kKeyBindings) {
+        if (b.duringLockout != lockedOut) continue;
+        // Modifiers first: a query clears the key's latch, so the key is asked only when they hold.
+        if (b.modifiers.control && !Down(vk::Control)) continue;
+        if (b.modifiers.alt && !Down(vk::Alt)) continue;
+        if (!(b.trigger == KeyTrigger::Down ? Down(b.key) : Hit(b.key))) continue;
+        actions_.Command(b.command);
         taken = true;
     }
     return taken;
@@ -290,10 +283,7 @@ bool KeyboardPoll::ZoomKeys() {
 
 bool KeyboardPoll::SpaceKey() {
     if (!Down(vk::Space)) return false;
-    if (state_.mediaClosed)
-        state_.requests.play = 1;
-    else
-        state_.requests.middleClick = 1;  // play/pause, and the end of a wheel seek
+    actions_.Command(state_.mediaClosed ? PlayerCommand::Play : PlayerCommand::PlayPause);
     return true;
 }
 
@@ -391,7 +381,7 @@ bool KeyboardPoll::AspectKeys() {
     for (int i = 0; kAspectDigits[i] != '\0'; ++i) {
         if (!Hit(vk::Char(kAspectDigits[i]))) continue;
         settings_.aspectPresetIndex = i;
-        actions_.RequestAspectChange();
+        actions_.Command(PlayerCommand::AspectChange);
         return true;
     }
     return false;

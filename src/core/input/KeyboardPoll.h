@@ -1,8 +1,9 @@
-// The keyboard poll: once a tick, the watched keys become requests, settings changes and player calls.
+// The keyboard poll: once a tick, the watched keys become commands, settings changes and player calls.
 #pragma once
 
 #include <array>
 
+#include "model/PlayerCommand.h"
 #include "model/PlayerState.h"
 #include "model/PopupMenu.h"
 #include "model/ScreenPoint.h"
@@ -11,13 +12,10 @@
 
 namespace felux {
 
-// Player operations the keys trigger that other subsystems own; the rest are request flags of
-// the player state. Each "Request" call raises a flag for the dispatcher of the same tick, so
-// calling it twice in one poll is harmless.
-class KeyboardActions {
+// Player operations the keys trigger that other subsystems own. Commands are raised through
+// Command; raising one twice in a poll is harmless.
+class KeyboardActions : public CommandSink {
 public:
-    virtual ~KeyboardActions() = default;
-
     virtual ScreenPoint CursorPosition() = 0;
     virtual void ShowPopupMenu(PopupMenu menu, ScreenPoint at) = 0;
     // A key-up event for a mouse button (vk::LButton or vk::RButton), so that a press that
@@ -28,12 +26,6 @@ public:
     virtual bool FullScreenPanelHidden() = 0;
     // mouseVolume changed while in full screen.
     virtual void MouseVolumeChanged() = 0;
-    virtual void RequestZoomUp() = 0;
-    virtual void RequestZoomDown() = 0;
-    // The dispatcher flips lyricsBelowVideo and redraws.
-    virtual void RequestLyricsToggle() = 0;
-    // aspectPresetIndex changed: apply the preset, show it on screen, redraw.
-    virtual void RequestAspectChange() = 0;
     // scanLinesOn or lineMaskMode changed.
     virtual void RequestRedraw() = 0;
     // scanLinePattern changed, and for ALT+2..5 the overscan scales with it.
@@ -50,6 +42,8 @@ public:
     virtual void AppendSegmentEntry() = 0;
 };
 
+enum class HeldSearchKey { None, Back, Forward };  // ',' searches back, '.' forward
+
 // Poll state that lives beside the player state.
 struct KeyPollState {
     int lastMouseButton = 0;  // 1 left, 2 right
@@ -58,7 +52,7 @@ struct KeyPollState {
     std::array<bool, kPopupMenus> menuRequested{};
     std::array<int, kPopupMenus> menuCountdown{};
     std::array<ScreenPoint, kPopupMenus> menuAt{};
-    int searchKeyHeld = 0;  // 1 ',' rewind search, 2 '.' fast-forward search
+    HeldSearchKey searchKeyHeld = HeldSearchKey::None;
     int arrowRepeatCount = 0;
     // Set to 7 by the full-screen switch; while non-zero, held buttons are released.
     int buttonReleaseGuard = 0;
@@ -93,7 +87,8 @@ private:
     void Volume();
     bool Arrows();
     bool ScanLineAndMaskKeys();
-    bool ZoomKeys();
+    // The plain bindings of the table; true when one acted.
+    bool BoundKeys(bool lockedOut);
     bool SpaceKey();
     bool FileKeys();
     bool OverscanFineKeys();

@@ -1,9 +1,11 @@
-// The main window's process-wide state and the request flags the tick carries out.
+// The main window's process-wide state and the commands pending for the tick.
 #pragma once
 
 #include <cstdint>
 #include <optional>
 #include <string>
+
+#include "model/PendingCommands.h"
 
 namespace felux {
 
@@ -11,31 +13,6 @@ namespace felux {
 inline constexpr int kReadoutTicks = 35;
 // The layout countdown a new size starts; the layout step runs two ticks later.
 inline constexpr int kLayoutStartCountdown = 10;
-
-// Request flags: 0 = nothing pending.
-struct Requests {
-    int wheelNotch = 0;        // signed notch for the wheel seek
-    int stop = 0;
-    int endOfListStop = 0;
-    int file = 0;              // 1 open-file dialog, 2 toggle the editor
-    int settings = 0;
-    int play = 0;
-    int shuffleToggle = 0;
-    int repeatToggle = 0;
-    int playSelected = 0;
-    int fastForward = 0;       // 1 next entry; 2 search start, 3 searching, 4 released
-    int rewind = 0;            // 1 previous entry; 2, 3, 4 as above
-    int oneShotSearch = 0;     // 1 rewind, 2 fast forward
-    int volumeChanged = 0;
-    int pauseToggle = 0;
-    int frameStep = 0;         // -1 or +1
-    int newVideoSize = 0;
-    int middleClick = 0;
-    int panelReplace = 0;      // re-place the panel after the main window moved
-    int fullScreen = 0;        // toggle full screen
-    int progressDrag = 0;      // the progress bar set the position this tick
-    std::optional<std::int64_t> seekTo;  // a remote's absolute seek, 100 ns units
-};
 
 // How far the open file has got towards playing.
 enum class StartState {
@@ -98,7 +75,7 @@ struct PlayerState {
     int readoutCountdown = 0;  // ticks the zoom read-out stays on the panel
     int videoDisplayWidth = 0;   // the picture's size on screen
     int videoDisplayHeight = 0;
-    Requests requests;
+    PendingCommands requests;
 };
 
 }  // namespace felux

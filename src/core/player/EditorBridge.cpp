@@ -111,7 +111,7 @@ void EditorBridge::Exchange(bool settingsDialogOpen) {
         playlist_.currentIndex = editor_.QueryEditorState(editor_query::kRequestedIndex);
         editor_.ClearEditorRequest(editor_query::kRequest);
         editor_.ClearEditorRequest(editor_query::kRequestedIndex);
-        state_.requests.playSelected = 1;
+        state_.requests.playSelected = true;
     }
     playlist_.currentIndex = editor_.QueryEditorState(editor_query::kCurrent);
 }

@@ -9,30 +9,30 @@ constexpr int kProgressPixels = 138;
 }  // namespace
 
 void Player::RunPendingCommands() {
-    Requests& r = state.requests;
+    PendingCommands& r = state.requests;
     wheel.TakeNotchRequest();
-    if (r.stop != 0 || r.endOfListStop != 0) {
+    if (r.stop || r.endOfListStop) {
         // Marked as the end of the list so that closing also collapses the video window.
-        r.endOfListStop = 1;
-        r.stop = 0;
+        r.endOfListStop = true;
+        r.stop = false;
         playback.CloseMedia();
     }
-    if (r.file == 1) {
-        r.file = 0;
+    if (r.file == FileRequest::OpenDialog) {
+        r.file = FileRequest::None;
         editorBridge.OpenFileCommand();
-    } else if (r.file == 2) {
-        r.file = 0;
+    } else if (r.file == FileRequest::EditorToggle) {
+        r.file = FileRequest::None;
         editorBridge.Toggle();
     }
     if (wheel.UseVideoOnlyNotch(state.windowMode == WindowMode::VideoOnly, videoInput.VideoInput(video_query::kWheel)))
         videoInput.VideoInputReset(video_reset::kClearWheel);
     wheel.DecideFrameStep();
-    if (r.settings != 0) {
-        r.settings = 0;
+    if (r.settings) {
+        r.settings = false;
         settingsBridge.Open();
     }
-    if (r.play != 0) {
-        r.play = 0;
+    if (r.play) {
+        r.play = false;
         if (state.wheelStep != 0) {
             state.wheelStep = 1;
             state.pendingWheelNotch = -1;
@@ -47,8 +47,8 @@ void Player::RunPendingCommands() {
             playback.OpenCurrent();
         }
     }
-    if (r.shuffleToggle != 0) {
-        r.shuffleToggle = 0;
+    if (r.shuffleToggle) {
+        r.shuffleToggle = false;
         if (settings.shufflePlay == 0) {
             settings.shufflePlay = 1;
             playback.Shuffle();
@@ -56,27 +56,27 @@ void Player::RunPendingCommands() {
             settings.shufflePlay = 0;
         }
     }
-    if (r.repeatToggle != 0) {
-        r.repeatToggle = 0;
+    if (r.repeatToggle) {
+        r.repeatToggle = false;
         settings.repeatList = settings.repeatList == 0 ? 1 : 0;
     }
-    if (r.playSelected != 0) {
+    if (r.playSelected) {
         playlist.RefreshCount();
-        r.playSelected = 0;
+        r.playSelected = false;
         playback.CloseMedia();
         playback.OpenCurrent();
     }
-    if (r.fastForward == 1) {
-        r.fastForward = 0;
+    if (r.fastForward == SearchPhase::StepEntry) {
+        r.fastForward = SearchPhase::Idle;
         playback.Next();
     }
-    if (r.rewind == 1) {
-        r.rewind = 0;
+    if (r.rewind == SearchPhase::StepEntry) {
+        r.rewind = SearchPhase::Idle;
         playback.Previous();
     }
-    if (r.volumeChanged != 0) {
+    if (r.volumeChanged) {
         volume.Apply();
-        r.volumeChanged = 0;
+        r.volumeChanged = false;
     }
     // A seek asked for a file that has closed since means nothing for the next one.
     if (r.seekTo) {
@@ -84,16 +84,16 @@ void Player::RunPendingCommands() {
         r.seekTo.reset();
     }
     if (!state.mediaClosed) {
-        if (r.newVideoSize != 0) {
+        if (r.newVideoSize) {
             layout.ComputeVideoSize(false);
             layout.ApplyVideoRegions();
             if (state.layoutCountdown == 0)
                 state.layoutCountdown = (graph.audioOnly != 0 || !graph.Created()) ? 0 : kLayoutStartCountdown;
-            r.newVideoSize = 0;
+            r.newVideoSize = false;
         }
         if (++state.searchTick > settings.searchWait) state.searchTick = 0;
-        if (r.pauseToggle != 0) {
-            r.pauseToggle = 0;
+        if (r.pauseToggle) {
+            r.pauseToggle = false;
             if (state.wheelStep != 0) {
                 state.wheelStep = 1;
                 state.pendingWheelNotch = -1;
@@ -111,13 +111,14 @@ void Player::RunPendingCommands() {
                 state.paused = true;
             }
         }
-        RunSearch(r.fastForward, panelButtons.held.next, 2, 1, settings.searchSpeedPlayFF,
+        RunSearch(r.fastForward, panelButtons.held.next, OneShotSearch::Forward, 1, settings.searchSpeedPlayFF,
                   settings.searchSpeedPauseFF);
-        RunSearch(r.rewind, panelButtons.held.back, 1, -1, settings.searchSpeedPlayRew, settings.searchSpeedPauseRew);
+        RunSearch(r.rewind, panelButtons.held.back, OneShotSearch::Back, -1, settings.searchSpeedPlayRew,
+                  settings.searchSpeedPauseRew);
         wheel.RunFrameStep();
         wheel.RunWheelSteps();
-        if (r.progressDrag != 0) {
-            r.progressDrag = 0;
+        if (r.progressDrag) {
+            r.progressDrag = false;
         } else {
             graph.currentPosition = graph.GetPosition();
             const MediaTime unit = graph.duration / kProgressPixels;
@@ -127,21 +128,22 @@ void Player::RunPendingCommands() {
     layout.FullScreenStep();
 }
 
-// One held search button: 2 pauses the picture, 3 jumps every searchWait + 1 ticks, 4 resumes.
-void Player::RunSearch(int& searchState, bool& indicator, int oneShotValue, int direction, int playSpeed,
-                              int pauseSpeed) {
-    Requests& r = state.requests;
-    if (searchState == 2) {
-        searchState = 3;
+// One held search button: its start pauses the picture, the search jumps every searchWait + 1
+// ticks, and the release resumes play.
+void Player::RunSearch(SearchPhase& searchState, bool& indicator, OneShotSearch oneShotValue, int direction,
+                       int playSpeed, int pauseSpeed) {
+    PendingCommands& r = state.requests;
+    if (searchState == SearchPhase::Start) {
+        searchState = SearchPhase::Searching;
         graph.Pause();
     }
-    if ((searchState == 3 || r.oneShotSearch == oneShotValue) && state.searchTick == 0) {
+    if ((searchState == SearchPhase::Searching || r.oneShotSearch == oneShotValue) && state.searchTick == 0) {
         const int speedMs = state.paused ? pauseSpeed : playSpeed;
         graph.Search(direction, static_cast<MediaTime>(speedMs) * kUnitsPerMillisecond);
-        r.oneShotSearch = 0;
+        r.oneShotSearch = OneShotSearch::None;
     }
-    if (searchState == 4 && !state.paused) {
-        searchState = 0;
+    if (searchState == SearchPhase::Released && !state.paused) {
+        searchState = SearchPhase::Idle;
         indicator = false;
         graph.Run();
     }

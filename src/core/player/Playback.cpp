@@ -41,7 +41,7 @@ Playback::Playback(PlaybackRecords records, PlaybackParts parts, WindowSystem& w
 void Playback::FollowOpenFile() {
     if (state_.mediaClosed) return;
     if (state_.segmentActive && CheckSegment()) {
-        state_.requests.fastForward = 1;
+        state_.requests.fastForward = SearchPhase::StepEntry;
         state_.segmentActive = false;
     }
     if (!graph_.PollGraphEvent()) return;
@@ -49,7 +49,7 @@ void Playback::FollowOpenFile() {
     state_.keyWaitTicks = 10;
     if (EveryEntryFailedInTurn()) {
         parts_.layout.CollapseVideoWindow();
-        state_.requests.endOfListStop = 1;
+        state_.requests.endOfListStop = true;
     } else {
         Next();
     }
@@ -102,7 +102,7 @@ void Playback::OpenAtCurrentIndex() {
     if (playlist_.count == 0) return;
     state_.layoutCountdown = kOpenLayoutCountdown;
     CloseMedia();
-    if (settings_.maximizeOnPlay == 1 && !state_.fullScreen) state_.requests.fullScreen = 1;
+    if (settings_.maximizeOnPlay == 1 && !state_.fullScreen) state_.requests.fullScreen = true;
     playlist_.currentIndex = std::clamp(playlist_.currentIndex, 0, playlist_.count - 1);
 
     bool testLater = true;
@@ -199,7 +199,7 @@ void Playback::PrepareOpenedFile(const std::string& entry) {
     state_.startState = StartState::Opened;
     state_.mediaClosed = false;
     state_.paused = false;
-    state_.requests.newVideoSize = 1;
+    state_.requests.newVideoSize = true;
     state_.newFileDisplayTimer = kNewFileDisplayTicks;
 
     const std::string title = playlist_.TitleAt(static_cast<std::size_t>(playlist_.currentIndex));
@@ -221,10 +221,10 @@ void Playback::CloseMedia() {
         parts_.volume.RecordOnLeave();
         if (!state_.fullScreen) {
             parts_.layout.RememberVideoPosition();
-        } else if (state_.requests.endOfListStop != 0) {
+        } else if (state_.requests.endOfListStop) {
             parts_.layout.LeaveFullScreen();
         }
-        if (state_.requests.endOfListStop != 0) parts_.layout.CollapseVideoWindow();
+        if (state_.requests.endOfListStop) parts_.layout.CollapseVideoWindow();
         graph_.currentPosition = 0;
         state_.progress = 0;
         state_.wheelStep = 0;
@@ -235,8 +235,8 @@ void Playback::CloseMedia() {
         graph_.ReleaseGraph();
     }
     closing_ = false;
-    state_.requests.endOfListStop = 0;
-    state_.requests.stop = 0;
+    state_.requests.endOfListStop = false;
+    state_.requests.stop = false;
 }
 
 void Playback::StartPlayback() {
@@ -332,7 +332,7 @@ void Playback::Next() {
             if (settings_.reshuffleOnWrap == 1) Shuffle();
             shufflePosition_ = 0;
             parts_.layout.CollapseVideoWindow();
-            if (!state_.mediaClosed) state_.requests.endOfListStop = 1;
+            if (!state_.mediaClosed) state_.requests.endOfListStop = true;
             MoveCurrent(orderAt(0));
         }
         return;
@@ -346,7 +346,7 @@ void Playback::Next() {
     } else if (next >= count) {
         MoveCurrent(0);
         parts_.layout.CollapseVideoWindow();
-        if (!state_.mediaClosed) state_.requests.endOfListStop = 1;
+        if (!state_.mediaClosed) state_.requests.endOfListStop = true;
     } else {
         MoveCurrent(next);
         OpenIfPlaying();

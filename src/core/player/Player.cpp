@@ -118,7 +118,7 @@ void Player::ChildWindowInputStep() {
             state.appActive = true;
             state.videoFocusWait = 7;
         } else if (videoInput.VideoInput(video_query::kMiddleClick) != 0) {
-            state.requests.middleClick = 1;
+            state.requests.playPause = true;
         }
     }
     if (wheel.ForwardChildNotch(panelInput.PanelQuery(panel_query::kWheel))) panelInput.PanelResetNotch();
@@ -185,6 +185,23 @@ void Player::ExitSequence() {
     ended_ = true;
 }
 
+void Player::Command(PlayerCommand command) {
+    if (state.requests.Raise(command)) return;
+    switch (command) {
+        case PlayerCommand::ZoomIn: layout.ZoomStep(1); break;
+        case PlayerCommand::ZoomOut: layout.ZoomStep(-1); break;
+        case PlayerCommand::AspectChange: layout.AspectChanged(); break;
+        case PlayerCommand::LyricsToggle:
+            settings.lyricsBelowVideo = settings.lyricsBelowVideo == 0 ? 1 : 0;
+            state.requests.newVideoSize = true;
+            break;
+        case PlayerCommand::Minimise: EnterWindowMode(WindowMode::Minimised); break;
+        case PlayerCommand::VideoOnly: EnterWindowMode(WindowMode::VideoOnly); break;
+        case PlayerCommand::Quit: state.exitRequested = true; break;
+        default: break;  // the pending record holds it
+    }
+}
+
 void Player::RequestExit() {
     exitAsked_ = true;
     state.exitRequested = true;
@@ -198,7 +215,7 @@ void Player::OnMove(int x, int y) {
         ports_.windows.Place(WindowId::Main, main, true, Stacking::Keep);
         ports_.windows.Place(WindowId::Panel, main, true, Stacking::Keep);
     }
-    state.requests.panelReplace = 1;
+    state.requests.panelReplace = true;
     state.layoutCountdown = kLayoutAfterMove;
 }
 

@@ -51,6 +51,9 @@ public:
     // The exit sequence at the end of the next tick, as the quit keys do; asked for before the
     // first tick, it is not lost to the first tick's reset.
     void RequestExit();
+    // The one way a command enters the player, from the keys, the panel or a remote: a command the
+    // tick's command step carries out waits in the pending record, the others act at once.
+    void Command(PlayerCommand command);
     // Every data file as it stands; touches no window, display or engine.
     bool SaveFiles() { return files.SaveAll(); }
 
@@ -114,7 +117,8 @@ private:
     void KeyboardStep();
     void SourceRectStep();
     void RunPendingCommands();
-    void RunSearch(int& searchState, bool& indicator, int oneShotValue, int direction, int playSpeed, int pauseSpeed);
+    void RunSearch(SearchPhase& searchState, bool& indicator, OneShotSearch oneShotValue, int direction, int playSpeed,
+                   int pauseSpeed);
     void ChildWindowInputStep();
     void ExitSequence();
 

@@ -7,6 +7,8 @@
 
 namespace felux {
 
+void PlayerKeyActions::Command(PlayerCommand command) { player_.Command(command); }
+
 ScreenPoint PlayerKeyActions::CursorPosition() {
     const Point p = windows_.CursorPosition();
     return {p.x, p.y};
@@ -20,17 +22,6 @@ bool PlayerKeyActions::FullScreenPanelHidden() { return player_.layout.FullScree
 
 void PlayerKeyActions::MouseVolumeChanged() { player_.layout.MouseVolumeChanged(); }
 
-void PlayerKeyActions::RequestZoomUp() { player_.layout.ZoomStep(1); }
-
-void PlayerKeyActions::RequestZoomDown() { player_.layout.ZoomStep(-1); }
-
-void PlayerKeyActions::RequestLyricsToggle() {
-    player_.settings.lyricsBelowVideo = player_.settings.lyricsBelowVideo == 0 ? 1 : 0;
-    player_.state.requests.newVideoSize = 1;
-}
-
-void PlayerKeyActions::RequestAspectChange() { player_.layout.AspectChanged(); }
-
 void PlayerKeyActions::RequestRedraw() { player_.layout.VideoRegionsChanged(); }
 
 void PlayerKeyActions::ScanLinePatternChanged() {
@@ -40,7 +31,7 @@ void PlayerKeyActions::ScanLinePatternChanged() {
 
 void PlayerKeyActions::ApplyOverscan() {
     player_.playback.ApplySourceRect();
-    player_.state.requests.newVideoSize = 1;
+    player_.state.requests.newVideoSize = true;
 }
 
 void PlayerKeyActions::ShowSearchIndicator(int direction) {
@@ -57,9 +48,7 @@ void PlayerKeyActions::AppendSegmentEntry() {
     player_.playlist.RefreshCount();
 }
 
-}  // namespace felux
-
-namespace felux {
+void PlayerPanelActions::Command(PlayerCommand command) { player_.Command(command); }
 
 ScreenPoint PlayerPanelActions::CursorPosition() {
     const Point p = windows_.CursorPosition();
@@ -75,15 +64,7 @@ bool PlayerPanelActions::MouseButtonsDown() {
 
 void PlayerPanelActions::StartWindowMove() { windows_.StartSystemMove(WindowId::Main); }
 
-void PlayerPanelActions::RequestMinimise() { player_.EnterWindowMode(WindowMode::Minimised); }
-
-void PlayerPanelActions::RequestVideoOnly() { player_.EnterWindowMode(WindowMode::VideoOnly); }
-
 void PlayerPanelActions::MainWindowDoubleClick() { player_.OnMainDoubleClick(); }
-
-void PlayerPanelActions::RequestZoomOut() { player_.layout.ZoomStep(-1); }
-
-void PlayerPanelActions::RequestZoomIn() { player_.layout.ZoomStep(1); }
 
 void PlayerPanelActions::RequestRelayout() { player_.layout.VideoRegionsChanged(); }
 

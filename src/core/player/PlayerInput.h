@@ -1,4 +1,4 @@
-// The player's side of the keyboard poll and the wheel seek: the operations they call back.
+// The player's side of the inputs: the one entrance for commands and the calls the inputs make back.
 #pragma once
 
 #include "engine/MediaGraph.h"
@@ -15,17 +15,15 @@ class Player;
 
 class PlayerKeyActions final : public KeyboardActions {
 public:
-    PlayerKeyActions(Player& player, WindowSystem& windows, KeyState& keys) : player_(player), windows_(windows), keys_(keys) {}
+    PlayerKeyActions(Player& player, WindowSystem& windows, KeyState& keys)
+        : player_(player), windows_(windows), keys_(keys) {}
 
+    void Command(PlayerCommand command) override;
     ScreenPoint CursorPosition() override;
     void ShowPopupMenu(PopupMenu menu, ScreenPoint at) override;
     void SynthesiseButtonRelease(int button) override;
     bool FullScreenPanelHidden() override;
     void MouseVolumeChanged() override;
-    void RequestZoomUp() override;
-    void RequestZoomDown() override;
-    void RequestLyricsToggle() override;
-    void RequestAspectChange() override;
     void RequestRedraw() override;
     void ScanLinePatternChanged() override;
     void ApplyOverscan() override;
@@ -42,16 +40,14 @@ private:
 
 class PlayerPanelActions final : public PanelActions {
 public:
-    PlayerPanelActions(Player& player, WindowSystem& windows, KeyState& keys) : player_(player), windows_(windows), keys_(keys) {}
+    PlayerPanelActions(Player& player, WindowSystem& windows, KeyState& keys)
+        : player_(player), windows_(windows), keys_(keys) {}
 
+    void Command(PlayerCommand command) override;
     ScreenPoint CursorPosition() override;
     bool MouseButtonsDown() override;
     void StartWindowMove() override;
-    void RequestMinimise() override;
-    void RequestVideoOnly() override;
     void MainWindowDoubleClick() override;
-    void RequestZoomOut() override;
-    void RequestZoomIn() override;
     void RequestRelayout() override;
     void RequestFocusReset() override;
     void RequestMenu(PopupMenu menu) override;

@@ -140,8 +140,8 @@ void VideoLayout::ArrangePanel() {
         }
         return;
     }
-    if (state_.requests.panelReplace != 0) {
-        state_.requests.panelReplace = 0;
+    if (state_.requests.panelReplace) {
+        state_.requests.panelReplace = false;
         windows_.Place(WindowId::Panel, main, true, Stacking::Keep);
         PlaceEditorWindow();
     }
@@ -187,7 +187,7 @@ void VideoLayout::ApplyVideoRegions() {
 
 void VideoLayout::ZoomStep(int direction) {
     state_.readoutCountdown = kReadoutTicks;
-    state_.requests.newVideoSize = 1;
+    state_.requests.newVideoSize = true;
     // A window that already fills the work area cannot show more: the level stays.
     if (direction > 0 && !state_.fullScreen && !state_.mediaClosed &&
         !WindowedZoomGrows(VideoSizeRequest()))
@@ -198,13 +198,13 @@ void VideoLayout::ZoomStep(int direction) {
 
 void VideoLayout::AspectChanged() {
     state_.readoutCountdown = kReadoutTicks;
-    state_.requests.newVideoSize = 1;
+    state_.requests.newVideoSize = true;
 }
 
-void VideoLayout::VideoRegionsChanged() { state_.requests.newVideoSize = 1; }
+void VideoLayout::VideoRegionsChanged() { state_.requests.newVideoSize = true; }
 
 void VideoLayout::FullScreenStep() {
-    Requests& r = state_.requests;
+    PendingCommands& r = state_.requests;
     if (r.fullScreen) {
         r.fullScreen = false;
         windows_.Resize(WindowId::Main, kMainWidth, kMainHeight);
@@ -242,7 +242,7 @@ void VideoLayout::EnterFullScreen() {
     ApplyFullScreenEffects(effects);
     inputs_.videoInput.VideoInputReset(video_reset::kFullScreen);
     ArrangePanel();
-    state_.requests.newVideoSize = 1;
+    state_.requests.newVideoSize = true;
 }
 
 void VideoLayout::LeaveFullScreen() {
@@ -255,12 +255,12 @@ void VideoLayout::ApplyFullScreenEffects(const FullScreenEffects& e) {
     if (e.rememberVideoWindow) RememberVideoPosition();
     if (e.mouseReleaseWatch) inputs_.keyPoll.buttonReleaseGuard = kButtonReleaseWatchTicks;
     if (e.showReadout) state_.readoutCountdown = kReadoutTicks;
-    if (e.middleClick) state_.requests.middleClick = 1;
-    if (e.nextEntry) state_.requests.fastForward = 1;
-    if (e.previousEntry) state_.requests.rewind = 1;
+    if (e.middleClick) state_.requests.playPause = true;
+    if (e.nextEntry) state_.requests.fastForward = SearchPhase::StepEntry;
+    if (e.previousEntry) state_.requests.rewind = SearchPhase::StepEntry;
     if (e.volumeLevel && *e.volumeLevel != state_.volumeLevel) {
         state_.volumeLevel = *e.volumeLevel;
-        state_.requests.volumeChanged = 1;
+        state_.requests.volumeChanged = true;
     }
     if (e.restoreWindows) {
         state_.fullScreen = false;
@@ -274,7 +274,7 @@ void VideoLayout::ApplyFullScreenEffects(const FullScreenEffects& e) {
         windows_.Raise(WindowId::Video);
         windows_.Place(WindowId::Main, main, true, Stacking::Normal);
         windows_.Place(WindowId::Panel, main, true, Stacking::Keep);
-        state_.requests.newVideoSize = 1;
+        state_.requests.newVideoSize = true;
     }
 }
 

@@ -26,15 +26,15 @@ void PanelMouse::HandlePanelMouse(PanelWnd& panel) {
 
     const PanelRecord& rec = panel.Panel();
     // A release, or a drag that ended, first: a press recorded on the same tick is newer.
-    if (rec.left == PanelLeft::Up || mouseState.forcedRelease != 0) {
+    if (rec.left == PanelLeft::Up || mouseState.forcedRelease != ForcedRelease::None) {
         Release(mouseState.forcedRelease);
-        mouseState.forcedRelease = 0;
+        mouseState.forcedRelease = ForcedRelease::None;
     }
     if (rec.left == PanelLeft::Down) LeftDown(rec.x, rec.y, cursor);
     if (rec.left == PanelLeft::DoubleClick) DoubleClick(rec.x, rec.y);
     if (rec.right == PanelRight::Down) RightDown(rec.x, rec.y, cursor);
     if (rec.right == PanelRight::Up) RightUp(rec.x, rec.y);
-    if (rec.middle) state_.requests.middleClick = 1;
+    if (rec.middle) actions_.Command(PlayerCommand::PlayPause);
     panel.PanelResetButtons();
 }
 
@@ -48,7 +48,7 @@ bool PanelMouse::HitAndGrab(Rect r, int x, int y, ScreenPoint cursor) {
     return true;
 }
 
-void PanelMouse::EndDrag(int forced) {
+void PanelMouse::EndDrag(ForcedRelease forced) {
     mouseState.drag = DragState::None;
     mouseState.forcedRelease = forced;
 }
@@ -57,7 +57,7 @@ void PanelMouse::EndDrag(int forced) {
 // grabbed control is let go of when the cursor leaves it.
 void PanelMouse::Drag(ScreenPoint cursor) {
     if (!actions_.MouseButtonsDown()) {
-        EndDrag(1);
+        EndDrag(ForcedRelease::ButtonsUp);
         return;
     }
     // No drag needs more than the bar's length a tick; the clamp keeps any cursor report in range.
@@ -68,19 +68,19 @@ void PanelMouse::Drag(ScreenPoint cursor) {
         const int level = std::clamp(state_.volumeLevel + dx, 0, kVolumeFull);
         if (level != state_.volumeLevel) {
             state_.volumeLevel = level;
-            state_.requests.volumeChanged = 1;
+            actions_.Command(PlayerCommand::VolumeChanged);
         }
     } else if (mouseState.seekDrag) {
         mouseState.lastCursor = cursor;
         // Keeps the command step from moving the bar back to the playing position.
-        state_.requests.progressDrag = 1;
+        state_.requests.progressDrag = true;
         const int progress = std::clamp(state_.progress + dx, 0, skin::kProgressMax);
         if (progress != state_.progress) {
             state_.progress = progress;
             SeekToProgress();
         }
     } else if (!Hits(mouseState.grabbed, cursor.x, cursor.y)) {
-        EndDrag(2);
+        EndDrag(ForcedRelease::LeftControl);
     }
 }
 
@@ -104,27 +104,27 @@ bool PanelMouse::MovesWindowAt(int x, int y) const {
 
 // The first control hit, in this order, takes the press.
 void PanelMouse::LeftDown(int x, int y, ScreenPoint cursor) {
-    Requests& req = state_.requests;
+    PendingCommands& req = state_.requests;
     HeldButtons& held = buttons_.held;
     mouseState.lastCursor = cursor;
     if (Hits(skin::kPlayButton, x, y)) {
-        req.play = 1;
+        actions_.Command(PlayerCommand::Play);
         held.play = true;
         buttons_.ramp.Press(RampDirection::Slower);
     } else if (Hits(skin::kStopHit, x, y)) {
-        req.stop = 1;
+        actions_.Command(PlayerCommand::Stop);
         held.stop = true;
     } else if (Hits(skin::kStillHit, x, y)) {
-        req.pauseToggle = 1;
+        actions_.Command(PlayerCommand::PauseToggle);
         held.still = true;
     } else if (Hits(skin::kBackButton, x, y)) {
         held.back = true;
-        req.rewind = 0;
+        req.rewind = SearchPhase::Idle;
     } else if (Hits(skin::kNextButton, x, y)) {
         held.next = true;
-        req.fastForward = 0;
+        req.fastForward = SearchPhase::Idle;
     } else if (!FullScreen() && Hits(skin::kFileHit, x, y)) {
-        req.file = 1;
+        actions_.Command(PlayerCommand::OpenFile);
     } else if (!FullScreen() && Hits(skin::kConfigButton, x, y)) {
         held.config = true;
     } else if (Hits(skin::kZoomMinusHit, x, y)) {
@@ -151,15 +151,15 @@ void PanelMouse::LeftDown(int x, int y, ScreenPoint cursor) {
         mouseState.drag = DragState::Armed;
         HitAndGrab(skin::kProgressHit, x, y, cursor);
         if (!Stopped()) {
-            req.progressDrag = 1;
+            req.progressDrag = true;
             mouseState.seekDrag = true;
             state_.progress = skin::ProgressAt(x);
             SeekToProgress();
         }
     } else if (Hits(skin::kRepeatLabel, x, y)) {
-        req.repeatToggle = 1;
+        actions_.Command(PlayerCommand::RepeatToggle);
     } else if (Hits(skin::kShuffleLabel, x, y)) {
-        req.shuffleToggle = 1;
+        actions_.Command(PlayerCommand::ShuffleToggle);
     } else if (!FullScreen() && Hits(skin::kMinimiseBox, x, y)) {
         mouseState.minimiseStage = MinimiseStage::Left;
     } else if (Hits(skin::kPowerButton, x, y)) {
@@ -176,31 +176,31 @@ void PanelMouse::LeftDown(int x, int y, ScreenPoint cursor) {
     }
 }
 
-// A left release, or a drag that ended (forced 1: buttons up, 2: the cursor left the control).
-void PanelMouse::Release(int forced) {
-    Requests& req = state_.requests;
+// A left release, or a drag that ended.
+void PanelMouse::Release(ForcedRelease forced) {
+    PendingCommands& req = state_.requests;
     HeldButtons& held = buttons_.held;
-    const bool cancelled = forced == 2;
+    const bool cancelled = forced == ForcedRelease::LeftControl;
     actions_.RequestFocusReset();
     buttons_.rateLocked = false;
     mouseState.drag = DragState::None;
     mouseState.volumeDrag = false;
     mouseState.seekDrag = false;
     mouseState.windowDrag = false;
-    req.progressDrag = 0;
+    req.progressDrag = false;
 
     EndPlayHold();
     // Stop, still and file acted at the press.
     held.stop = false;
-    req.stop = 0;
+    req.stop = false;
     held.still = false;
-    req.pauseToggle = 0;
-    req.file = 0;
+    req.pauseToggle = false;
+    req.file = FileRequest::None;
 
-    if (held.config && !cancelled) req.settings = 1;
-    if (held.zoomMinus && !cancelled) actions_.RequestZoomOut();
-    if (held.zoomPlus && !cancelled) actions_.RequestZoomIn();
-    if (held.full) req.fullScreen = true;
+    if (held.config && !cancelled) actions_.Command(PlayerCommand::Settings);
+    if (held.zoomMinus && !cancelled) actions_.Command(PlayerCommand::ZoomOut);
+    if (held.zoomPlus && !cancelled) actions_.Command(PlayerCommand::ZoomIn);
+    if (held.full) actions_.Command(PlayerCommand::FullScreenToggle);
     held.config = false;
     held.zoomMinus = false;
     held.zoomPlus = false;
@@ -208,35 +208,32 @@ void PanelMouse::Release(int forced) {
 
     AdvanceMinimiseStage();
 
-    if (held.power && !cancelled && !state_.modalDialogUp) state_.exitRequested = true;
+    if (held.power && !cancelled && !state_.modalDialogUp) actions_.Command(PlayerCommand::Quit);
     held.power = false;
 
-    // A click steps once; a hold that was asked for (2) or runs (3) ends. Ending a hold the
-    // command step has not started yet keeps it from starting after the button is up.
-    const auto endSequence = [&](bool& heldFlag, int& sequence) {
+    // A click steps once; a hold that was asked for or runs ends. Ending a hold the command
+    // step has not started yet keeps it from starting after the button is up.
+    const auto endSequence = [&](bool& heldFlag, SearchPhase phase, PlayerCommand step, PlayerCommand end) {
         if (!heldFlag) return;
-        if (sequence == 0) {
-            sequence = cancelled ? 0 : 1;
-        } else if (sequence == 2 || sequence == 3) {
-            sequence = 4;
-        }
+        if (phase == SearchPhase::Idle && !cancelled) actions_.Command(step);
+        if (phase == SearchPhase::Start || phase == SearchPhase::Searching) actions_.Command(end);
         heldFlag = false;
     };
-    endSequence(held.back, req.rewind);
-    endSequence(held.next, req.fastForward);
+    endSequence(held.back, req.rewind, PlayerCommand::PreviousEntry, PlayerCommand::SearchBackEnd);
+    endSequence(held.next, req.fastForward, PlayerCommand::NextEntry, PlayerCommand::SearchForwardEnd);
 }
 
 void PanelMouse::EndPlayHold() {
     if (!buttons_.held.play) return;
-    state_.requests.play = 0;
+    state_.requests.play = false;
     buttons_.held.play = false;
     buttons_.ramp.Release();
     if (!Stopped()) actions_.ApplyPlaybackRate(state_.playbackRate);
 }
 
 void PanelMouse::AdvanceMinimiseStage() {
-    if (mouseState.minimiseStage == MinimiseStage::Left) actions_.RequestMinimise();
-    if (mouseState.minimiseStage == MinimiseStage::Right) actions_.RequestVideoOnly();
+    if (mouseState.minimiseStage == MinimiseStage::Left) actions_.Command(PlayerCommand::Minimise);
+    if (mouseState.minimiseStage == MinimiseStage::Right) actions_.Command(PlayerCommand::VideoOnly);
     mouseState.minimiseStage = MinimiseStage::None;
 }
 
@@ -253,7 +250,6 @@ void PanelMouse::DoubleClick(int x, int y) {
 // Every right press arms the drag, so the first control hit is let go of when the cursor
 // leaves it. The first control hit, in this order, takes the press.
 void PanelMouse::RightDown(int x, int y, ScreenPoint cursor) {
-    Requests& req = state_.requests;
     HeldButtons& held = buttons_.held;
     // A knob or seek drag already under way keeps its control.
     if (mouseState.drag != DragState::Dragging) mouseState.drag = DragState::Armed;
@@ -264,16 +260,14 @@ void PanelMouse::RightDown(int x, int y, ScreenPoint cursor) {
     } else if (!FullScreen() && grab(skin::kMinimiseBox)) {
         mouseState.minimiseStage = MinimiseStage::Right;
     } else if (grab(skin::kBackButton)) {
-        req.rewind = 2;
+        // The start also searches once, so a short press still searches.
+        actions_.Command(PlayerCommand::SearchBackStart);
         held.back = true;
-        // A short press still searches once.
-        req.oneShotSearch = 1;
     } else if (grab(skin::kNextButton)) {
-        req.fastForward = 2;
+        actions_.Command(PlayerCommand::SearchForwardStart);
         held.next = true;
-        req.oneShotSearch = 2;
     } else if (grab(skin::kFileUpperHit)) {
-        req.file = 2;
+        actions_.Command(PlayerCommand::EditorToggle);
     } else if (!Stopped() && !FullScreen() && grab(skin::kFullHit)) {
         held.full = true;
         mouseState.buttonNavigation = true;
@@ -303,8 +297,8 @@ void PanelMouse::RightUp(int x, int y) {
     AdvanceMinimiseStage();
     EndPlayHold();
     HeldButtons& held = buttons_.held;
-    if (held.back) state_.requests.rewind = 4;
-    if (held.next) state_.requests.fastForward = 4;
+    if (held.back) actions_.Command(PlayerCommand::SearchBackEnd);
+    if (held.next) actions_.Command(PlayerCommand::SearchForwardEnd);
     held.back = false;
     held.next = false;
     actions_.RequestFocusReset();

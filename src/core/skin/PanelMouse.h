@@ -3,6 +3,7 @@
 
 #include <cstdint>
 
+#include "model/PlayerCommand.h"
 #include "model/PlayerState.h"
 #include "model/PopupMenu.h"
 #include "model/ScreenPoint.h"
@@ -13,12 +14,10 @@
 
 namespace felux {
 
-// Operations of other subsystems that the panel's buttons start. The Request calls raise a
-// flag that the owner carries out later on the tick, so they never run inside this handling.
-class PanelActions {
+// Operations of other subsystems that the panel's buttons start; the buttons' commands go
+// through Command. The Request calls are carried out later on the tick, never inside this handling.
+class PanelActions : public CommandSink {
 public:
-    virtual ~PanelActions() = default;
-
     // Screen coordinates of the cursor now.
     virtual ScreenPoint CursorPosition() = 0;
     // True while the left or the right button is held.
@@ -26,12 +25,8 @@ public:
     // The system moves the panel with the held button; the main window follows it.
     virtual void StartWindowMove() = 0;
 
-    virtual void RequestMinimise() = 0;
-    virtual void RequestVideoOnly() = 0;
     // A double click on the panel's bare surface counts as one on the main window.
     virtual void MainWindowDoubleClick() = 0;
-    virtual void RequestZoomOut() = 0;
-    virtual void RequestZoomIn() = 0;
     // Scan lines or the line mask changed: shape the video window again and redraw.
     virtual void RequestRelayout() = 0;
     // Hand the keyboard focus back to the main window once no relayout is pending.
@@ -50,6 +45,9 @@ public:
 };
 
 enum class DragState { None, Armed, Dragging };
+// A drag that ended without a release on the panel: the buttons came up elsewhere, or the
+// cursor left the grabbed control, which cancels the click.
+enum class ForcedRelease { None, ButtonsUp, LeftControl };
 // The minimise box's first stage remembers the button; the release makes it a request.
 enum class MinimiseStage { None, Left, Right };
 
@@ -61,9 +59,8 @@ struct PanelMouseState {
     bool windowDrag = false;
     ScreenPoint lastCursor;  // where the cursor was when the drag last moved
     Rect grabbed;            // in screen coordinates
-    // 1: the buttons came up during a drag; 2: the cursor left the grabbed control, which
-    // cancels the click. Handled like a left release on the same tick, then cleared.
-    int forcedRelease = 0;
+    // Handled like a left release on the same tick, then cleared.
+    ForcedRelease forcedRelease = ForcedRelease::None;
     MinimiseStage minimiseStage = MinimiseStage::None;
     // A right press on FULL: in full screen the buttons then step through the list.
     bool buttonNavigation = false;
@@ -86,13 +83,13 @@ public:
 private:
     void Drag(ScreenPoint cursor);
     void LeftDown(int x, int y, ScreenPoint cursor);
-    void Release(int forced);
+    void Release(ForcedRelease forced);
     void DoubleClick(int x, int y);
     void RightDown(int x, int y, ScreenPoint cursor);
     void RightUp(int x, int y);
     void EndPlayHold();
     void AdvanceMinimiseStage();
-    void EndDrag(int forced);
+    void EndDrag(ForcedRelease forced);
     void SeekToProgress();
     // Grabs the control for the drag when the drag is armed.
     bool HitAndGrab(Rect r, int x, int y, ScreenPoint cursor);

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <optional>
 
 #include "platform/Keys.h"
 
@@ -34,7 +35,7 @@ void WheelSeek::OnWheel(int delta) {
 bool WheelSeek::ForwardChildNotch(int windowNotch) {
     if (settings_.wheelNotchFeel != 1 || settings_.wheelSeekOff != 0 || state_.keyWaitTicks != 0) return false;
     if (windowNotch == 0) return false;
-    state_.requests.wheelNotch = windowNotch;
+    state_.requests.Raise(windowNotch > 0 ? PlayerCommand::WheelNotchForward : PlayerCommand::WheelNotchBack);
     return true;
 }
 
@@ -45,10 +46,10 @@ bool WheelSeek::UseVideoOnlyNotch(bool videoOnlyMode, int videoWindowNotch) {
 }
 
 void WheelSeek::TakeNotchRequest() {
-    int& request = state_.requests.wheelNotch;
-    if (request == 0) return;
-    state_.pendingWheelNotch = Sign(request);
-    request = 0;
+    std::optional<int>& request = state_.requests.wheelNotch;
+    if (!request) return;
+    state_.pendingWheelNotch = Sign(*request);
+    request.reset();
     state_.keyWaitTicks = 0;
 }
 
@@ -57,7 +58,7 @@ void WheelSeek::DecideFrameStep() {
     const bool frameStep = settings_.wheelFrameStepWhenPaused == 1 ? !keys_.Hit(vk::Shift)
                                                                     : keys_.Down(vk::Shift);
     if (!frameStep) return;
-    state_.requests.frameStep = state_.pendingWheelNotch > 0 ? 1 : -1;
+    state_.requests.Raise(state_.pendingWheelNotch > 0 ? PlayerCommand::FrameForward : PlayerCommand::FrameBack);
     if (state_.wheelStep != 0) {
         // A seek at a rate entry plays the graph; the frame step needs it paused at normal speed.
         media_.Pause();
@@ -68,16 +69,16 @@ void WheelSeek::DecideFrameStep() {
 }
 
 void WheelSeek::RunFrameStep() {
-    int& request = state_.requests.frameStep;
-    if (state_.mediaClosed || !state_.paused || request == 0) return;
-    media_.SeekPosition(request > 0 ? 1 : -1, media_.TimePerFrame());
-    request = 0;
+    FrameStep& request = state_.requests.frameStep;
+    if (state_.mediaClosed || !state_.paused || request == FrameStep::None) return;
+    media_.SeekPosition(request == FrameStep::Forward ? 1 : -1, media_.TimePerFrame());
+    request = FrameStep::None;
 }
 
 void WheelSeek::RunWheelSteps() {
-    if (state_.mediaClosed) return;  // notch and middle click stay pending
+    if (state_.mediaClosed) return;  // notch and play/pause stay pending
     ProcessWheelNotch();
-    RunMiddleClick();
+    RunPlayPause();
     RunWheelSearch();
 }
 
@@ -130,10 +131,10 @@ void WheelSeek::ProcessUserNotch() {
     }
 }
 
-void WheelSeek::RunMiddleClick() {
-    int& request = state_.requests.middleClick;
-    if (request == 0) return;
-    request = 0;
+void WheelSeek::RunPlayPause() {
+    bool& request = state_.requests.playPause;
+    if (!request) return;
+    request = false;
     media_.SetRate(state_.playbackRate / 1000.0);
     if (state_.wheelStep == 0) {
         if (state_.paused) {

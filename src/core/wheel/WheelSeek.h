@@ -62,12 +62,12 @@ public:
     void DecideFrameStep();
     // The frame step waits until the player is paused.
     void RunFrameStep();
-    // The pending notch, the middle-click request and the periodic search, which acts on the
+    // The pending notch, the play/pause request and the periodic search, which acts on the
     // ticks where state.searchTick is 0.
     void RunWheelSteps();
 
     void ProcessWheelNotch();
-    void RunMiddleClick();
+    void RunPlayPause();
     void RunWheelSearch();
 
     // Play and play/pause end a running seek by one notch back from step 1, so the ordinary

@@ -1,0 +1,39 @@
+// The plain key bindings: a key, the modifiers it needs, and the command it raises.
+#pragma once
+
+#include <array>
+
+#include "model/PlayerCommand.h"
+#include "platform/Keys.h"
+
+namespace felux {
+
+// Down: held, or tapped since the last poll. Hit: also pressed since the key's last query.
+enum class KeyTrigger { Down, Hit };
+
+// Modifiers that must be held; the others do not matter.
+struct KeyModifiers {
+    bool control = false;
+    bool alt = false;
+};
+
+struct KeyBinding {
+    int key;
+    KeyModifiers modifiers;
+    KeyTrigger trigger;
+    PlayerCommand command;
+    // Acts even while the keys are locked out, and starts no lockout of its own.
+    bool duringLockout = false;
+};
+
+// Held, repeating and locked keys (volume, arrows, the search keys, SPACE, the digits) are the
+// poll's own code: what they do depends on how long and when they are held.
+inline constexpr std::array kKeyBindings{
+    KeyBinding{vk::Char('Q'), {.control = true, .alt = true}, KeyTrigger::Down, PlayerCommand::Quit, true},
+    KeyBinding{vk::Return, {.alt = true}, KeyTrigger::Down, PlayerCommand::FullScreenToggle},
+    KeyBinding{vk::Char('K'), {}, KeyTrigger::Down, PlayerCommand::LyricsToggle},
+    KeyBinding{vk::Char('X'), {}, KeyTrigger::Hit, PlayerCommand::ZoomIn},
+    KeyBinding{vk::Char('Z'), {}, KeyTrigger::Hit, PlayerCommand::ZoomOut},
+};
+
+}  // namespace felux

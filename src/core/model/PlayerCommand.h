@@ -1,0 +1,46 @@
+// Every intent the keys, the panel, the wheel and a remote can raise, and the one way they raise it.
+#pragma once
+
+namespace felux {
+
+enum class PlayerCommand {
+    Play,                // open the current entry, or resume a pause
+    Stop,
+    PauseToggle,         // the still button: pause or resume, and wind back a wheel seek
+    PlayPause,           // the middle button and SPACE: back to the set rate, and end a wheel seek
+    NextEntry,
+    PreviousEntry,
+    PlaySelected,        // close what plays and open the entry the list points at
+    SearchForwardStart,  // a held search: it pauses the picture and jumps until released
+    SearchForwardEnd,
+    SearchBackStart,
+    SearchBackEnd,
+    FrameForward,        // one frame while paused
+    FrameBack,
+    WheelNotchForward,   // one notch for the wheel seek
+    WheelNotchBack,
+    OpenFile,
+    EditorToggle,
+    Settings,
+    ShuffleToggle,
+    RepeatToggle,
+    FullScreenToggle,
+    VolumeChanged,       // the live level moved; the engine follows
+    ZoomIn,
+    ZoomOut,
+    AspectChange,        // the aspect preset changed: apply it and show it
+    LyricsToggle,        // the lyrics above or below the video
+    Minimise,
+    VideoOnly,
+    Quit,
+};
+
+// Where the inputs hand their commands. The player decides which wait for the tick's command
+// step and which act at once, so every source of a command keeps the same timing.
+class CommandSink {
+public:
+    virtual ~CommandSink() = default;
+    virtual void Command(PlayerCommand command) = 0;
+};
+
+}  // namespace felux

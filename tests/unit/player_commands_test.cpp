@@ -1,0 +1,102 @@
+// One command, whichever input raises it: the keys, the panel and a remote reach the same outcome at the same time.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "PlayerHarness.h"
+#include "platform/Keys.h"
+#include "player/PlayerInput.h"
+
+namespace felux {
+namespace {
+
+using test::PlayerHarness;
+
+class PlayerCommandsTest : public ::testing::Test {
+protected:
+    Player& Playing() {
+        Player& p = h.Start({h.AddMedia("a.mpg"), h.AddMedia("b.mpg")}, true,
+                                [](PlayerSettings& s) { s.windowZoomStep = 3; });
+        h.windows.workArea = {0, 0, 4000, 4000};
+        p.OnActivated(true);
+        h.TickUntilStarted();
+        Settle();
+        return p;
+    }
+    // Until a new size is laid out and the keys' lockout has run out.
+    void Settle() {
+        const PlayerState& s = h.player->state;
+        for (int i = 0; i < 60 && (s.layoutCountdown != 0 || s.keyWaitTicks != 0 || s.requests.newVideoSize); ++i)
+            h.Tick();
+        ASSERT_EQ(s.keyWaitTicks, 0);
+    }
+    void TapKey(int key) {
+        h.keys.Press(key);
+        h.keys.Release(key);
+    }
+    // Input waits while a layout runs: each event is taken on the first tick after it.
+    void ClickPanel(int x, int y) {
+        h.player->panelInput.OnLButtonDown(x, y);
+        Settle();
+        h.Tick();
+        h.player->panelInput.OnLButtonUp(x, y);
+        Settle();
+        h.Tick();
+    }
+    PlayerHarness h;
+};
+
+TEST_F(PlayerCommandsTest, ZoomActsAtOnceFromTheKeysThePanelAndTheCommandEntrance) {
+    Player& p = Playing();
+    const Rect before = h.windows.rects[WindowId::Video];
+    TapKey('X');
+    h.Tick();
+    EXPECT_EQ(p.settings.windowZoomStep, 4);
+    Settle();
+    EXPECT_GT(h.windows.rects[WindowId::Video].width, before.width);
+
+    ClickPanel(169, 38);  // zoom +
+    EXPECT_EQ(p.settings.windowZoomStep, 5);
+    Settle();
+    ClickPanel(145, 35);  // zoom -
+    EXPECT_EQ(p.settings.windowZoomStep, 4);
+    Settle();
+
+    // Without a tick: the zoom acts at once, and the window follows on the next ticks.
+    p.Command(PlayerCommand::ZoomOut);
+    EXPECT_EQ(p.settings.windowZoomStep, 3);
+    EXPECT_TRUE(p.state.requests.newVideoSize);
+    Settle();
+    EXPECT_EQ(h.windows.rects[WindowId::Video], before);
+}
+
+TEST_F(PlayerCommandsTest, PendingCommandsWaitForTheTickAndActOnceHoweverOftenRaised) {
+    Player& p = Playing();
+    const int first = p.playlist.currentIndex;
+    p.Command(PlayerCommand::NextEntry);
+    p.Command(PlayerCommand::NextEntry);
+    EXPECT_EQ(p.playlist.currentIndex, first);  // waits for the command step
+    h.Tick();
+    EXPECT_NE(p.playlist.currentIndex, first);
+    EXPECT_EQ(p.state.requests.fastForward, SearchPhase::Idle);
+
+    // The panel's STOP and a remote's Stop raise the same request; the file closes once.
+    Settle();
+    h.engine.log.clear();
+    p.panelInput.OnLButtonDown(246, 15);
+    p.Command(PlayerCommand::Stop);
+    h.Tick();
+    p.panelInput.OnLButtonUp(246, 15);
+    h.Tick(3);
+    EXPECT_EQ(std::count(h.engine.log.begin(), h.engine.log.end(), "Release"), 1);
+    EXPECT_TRUE(p.state.mediaClosed);
+    EXPECT_FALSE(p.state.requests.stop);
+
+    // Quit from any input only asks for the exit; the tick's end runs it.
+    p.Command(PlayerCommand::Quit);
+    EXPECT_TRUE(p.state.exitRequested);
+    EXPECT_FALSE(p.Ended());
+}
+
+}  // namespace
+}  // namespace felux
