@@ -21,8 +21,8 @@ public:
     }
     long Count(PlayerCommand command) const { return std::count(commands.begin(), commands.end(), command); }
 
-    ScreenPoint CursorPosition() override { return cursor; }
-    void ShowPopupMenu(PopupMenu menu, ScreenPoint at) override { menus.emplace_back(menu, at); }
+    Point CursorPosition() override { return cursor; }
+    void ShowPopupMenu(PopupMenu menu, Point at) override { menus.emplace_back(menu, at); }
     void SynthesiseButtonRelease(int button) override {
         releases.push_back(button);
         keys_.Release(button);
@@ -37,11 +37,11 @@ public:
     void CheckABRepeat() override { ++abChecks; }
     void AppendSegmentEntry() override { ++segmentsAppended; }
 
-    ScreenPoint cursor;
+    Point cursor;
     bool panelHidden = false;
     int playlistCount = 3;
     std::vector<PlayerCommand> commands;
-    std::vector<std::pair<PopupMenu, ScreenPoint>> menus;
+    std::vector<std::pair<PopupMenu, Point>> menus;
     std::vector<int> releases;
     std::vector<int> indicators;
     int mouseVolumeChanges = 0;

@@ -18,7 +18,7 @@ public:
         pending_.Raise(command);
     }
     long Count(PlayerCommand command) const { return std::count(commands.begin(), commands.end(), command); }
-    ScreenPoint CursorPosition() override { return cursor; }
+    Point CursorPosition() override { return cursor; }
     bool MouseButtonsDown() override { return buttonsDown; }
     void StartWindowMove() override { ++windowMoves; }
     void MainWindowDoubleClick() override { ++mainDoubleClicks; }
@@ -31,7 +31,7 @@ public:
     int PlaylistCount() override { return playlistCount; }
     void CheckABRepeat() override { ++abChecks; }
 
-    ScreenPoint cursor;
+    Point cursor;
     bool buttonsDown = false;
     std::int64_t duration = 138 * 1'000'000;  // 13.8 s: one progress pixel is 0.1 s
     int playlistCount = 3;

@@ -399,7 +399,7 @@ TEST_F(KeyboardPollTest, DeferredMenusOpenWhereTheCursorWasWhenAsked) {
     Tick();
     ASSERT_EQ(actions.menus.size(), 1u);
     EXPECT_EQ(actions.menus[0].first, PopupMenu::History);
-    EXPECT_EQ(actions.menus[0].second, (ScreenPoint{10, 20}));
+    EXPECT_EQ(actions.menus[0].second, (Point{10, 20}));
     EXPECT_EQ(state.keyWaitTicks, 10);
     Ticks(20);
     EXPECT_EQ(actions.menus.size(), 1u);

@@ -13,8 +13,8 @@ class FakeMouse : public FullScreenPort {
 public:
     bool LeftButtonDown() override { return left; }
     bool RightButtonDown() override { return right; }
-    CursorPoint CursorPosition() override { return cursor; }
-    void MoveCursor(CursorPoint p) override {
+    Point CursorPosition() override { return cursor; }
+    void MoveCursor(Point p) override {
         cursor = p;
         ++moves;
     }
@@ -23,7 +23,7 @@ public:
 
     bool left = false;
     bool right = false;
-    CursorPoint cursor{500, 384};
+    Point cursor{500, 384};
     int moves = 0;
     int shows = 0;
     int hides = 0;

@@ -6,7 +6,7 @@
 #include "model/PlayerCommand.h"
 #include "model/PlayerState.h"
 #include "model/PopupMenu.h"
-#include "model/ScreenPoint.h"
+#include "model/Point.h"
 #include "platform/KeyState.h"
 #include "settings/PlayerSettings.h"
 
@@ -16,8 +16,8 @@ namespace felux {
 // Command; raising one twice in a poll is harmless.
 class KeyboardActions : public CommandSink {
 public:
-    virtual ScreenPoint CursorPosition() = 0;
-    virtual void ShowPopupMenu(PopupMenu menu, ScreenPoint at) = 0;
+    virtual Point CursorPosition() = 0;
+    virtual void ShowPopupMenu(PopupMenu menu, Point at) = 0;
     // A key-up event for a mouse button (vk::LButton or vk::RButton), so that a press that
     // started before the full-screen switch does not stay held.
     virtual void SynthesiseButtonRelease(int button) = 0;
@@ -51,7 +51,7 @@ struct KeyPollState {
     // that the click's release does not land in the menu.
     std::array<bool, kPopupMenus> menuRequested{};
     std::array<int, kPopupMenus> menuCountdown{};
-    std::array<ScreenPoint, kPopupMenus> menuAt{};
+    std::array<Point, kPopupMenus> menuAt{};
     HeldSearchKey searchKeyHeld = HeldSearchKey::None;
     int arrowRepeatCount = 0;
     // Set to 7 by the full-screen switch; while non-zero, held buttons are released.

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "model/ScreenPoint.h"
+#include "model/Point.h"
 
 namespace felux {
 

@@ -9,12 +9,9 @@ namespace felux {
 
 void PlayerKeyActions::Command(PlayerCommand command) { player_.Command(command); }
 
-ScreenPoint PlayerKeyActions::CursorPosition() {
-    const Point p = windows_.CursorPosition();
-    return {p.x, p.y};
-}
+Point PlayerKeyActions::CursorPosition() { return windows_.CursorPosition(); }
 
-void PlayerKeyActions::ShowPopupMenu(PopupMenu menu, ScreenPoint at) { player_.popups.Show(menu, at); }
+void PlayerKeyActions::ShowPopupMenu(PopupMenu menu, Point at) { player_.popups.Show(menu, at); }
 
 void PlayerKeyActions::SynthesiseButtonRelease(int button) { keys_.Release(button); }
 
@@ -50,10 +47,7 @@ void PlayerKeyActions::AppendSegmentEntry() {
 
 void PlayerPanelActions::Command(PlayerCommand command) { player_.Command(command); }
 
-ScreenPoint PlayerPanelActions::CursorPosition() {
-    const Point p = windows_.CursorPosition();
-    return {p.x, p.y};
-}
+Point PlayerPanelActions::CursorPosition() { return windows_.CursorPosition(); }
 
 bool PlayerPanelActions::MouseButtonsDown() {
     KeyState& keys = keys_;

@@ -19,8 +19,8 @@ public:
         : player_(player), windows_(windows), keys_(keys) {}
 
     void Command(PlayerCommand command) override;
-    ScreenPoint CursorPosition() override;
-    void ShowPopupMenu(PopupMenu menu, ScreenPoint at) override;
+    Point CursorPosition() override;
+    void ShowPopupMenu(PopupMenu menu, Point at) override;
     void SynthesiseButtonRelease(int button) override;
     bool FullScreenPanelHidden() override;
     void MouseVolumeChanged() override;
@@ -44,7 +44,7 @@ public:
         : player_(player), windows_(windows), keys_(keys) {}
 
     void Command(PlayerCommand command) override;
-    ScreenPoint CursorPosition() override;
+    Point CursorPosition() override;
     bool MouseButtonsDown() override;
     void StartWindowMove() override;
     void MainWindowDoubleClick() override;

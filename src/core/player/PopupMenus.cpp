@@ -16,11 +16,9 @@ PopupMenus::PopupMenus(PlayerState& state, Playlist& playlist, const History& hi
       playback_(playback),
       dialogs_(dialogs) {}
 
-void PopupMenus::Show(PopupMenu menu, ScreenPoint at) {
+void PopupMenus::Show(PopupMenu menu, Point at) {
     keyPoll_.menuRequested.fill(false);
     if (!dialogs_ || open_) return;
-    // The point was taken in screen coordinates already.
-    const Point p{at.x, at.y};
     OpenMenu open;
     open.menu = menu;
     switch (menu) {
@@ -28,7 +26,7 @@ void PopupMenus::Show(PopupMenu menu, ScreenPoint at) {
             const PopupRange range = PlaylistPopupRange(playlist_.currentIndex, static_cast<int>(playlist_.Size()));
             open.first = range.first;
             open_ = open;
-            dialogs_->OpenPopupMenu(p, kPlaylistMenuCaption,
+            dialogs_->OpenPopupMenu(at, kPlaylistMenuCaption,
                                           PlaylistPopupItems(playlist_, range, playlist_.currentIndex), true);
             break;
         }
@@ -36,12 +34,12 @@ void PopupMenus::Show(PopupMenu menu, ScreenPoint at) {
             // A copy: the history changes as files open while the menu is up.
             open.history = history_.Entries();
             open_ = open;
-            dialogs_->OpenPopupMenu(p, kHistoryMenuCaption, open_->history, true);
+            dialogs_->OpenPopupMenu(at, kHistoryMenuCaption, open_->history, true);
             break;
         case PopupMenu::FileInfo:
             if (state_.mediaClosed || !openFile_.audioInfo) return;
             open_ = open;
-            dialogs_->OpenPopupMenu(p, kFileInfoMenuCaption, openFile_.infoLines, false);
+            dialogs_->OpenPopupMenu(at, kFileInfoMenuCaption, openFile_.infoLines, false);
             break;
     }
 }

@@ -8,7 +8,7 @@
 #include "input/KeyboardPoll.h"
 #include "model/PlayerState.h"
 #include "model/PopupMenu.h"
-#include "model/ScreenPoint.h"
+#include "model/Point.h"
 #include "platform/EditorPorts.h"
 #include "player/OpenFile.h"
 #include "player/Playback.h"
@@ -23,7 +23,7 @@ public:
     PopupMenus(PlayerState& state, Playlist& playlist, const History& history, const OpenFile& openFile,
                PlaylistEditor& editor, KeyPollState& keyPoll, Playback& playback, PlaylistDialogs* dialogs);
 
-    void Show(PopupMenu menu, ScreenPoint at);
+    void Show(PopupMenu menu, Point at);
     // The menu closed: the chosen item's number, 0 when dismissed. Carried out by the next tick.
     void Chosen(int id) { choice_ = id; }
     void TakeChoice();

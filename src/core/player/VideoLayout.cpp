@@ -289,12 +289,9 @@ bool VideoLayout::LeftButtonDown() { return keys_.FullScreenHit(vk::LButton); }
 
 bool VideoLayout::RightButtonDown() { return keys_.FullScreenHit(vk::RButton); }
 
-CursorPoint VideoLayout::CursorPosition() {
-    const Point p = windows_.CursorPosition();
-    return {p.x, p.y};
-}
+Point VideoLayout::CursorPosition() { return windows_.CursorPosition(); }
 
-void VideoLayout::MoveCursor(CursorPoint p) { windows_.MoveCursor({p.x, p.y}); }
+void VideoLayout::MoveCursor(Point p) { windows_.MoveCursor(p); }
 
 void VideoLayout::ShowCursor(bool show) { windows_.ShowCursor(show); }
 

@@ -64,8 +64,8 @@ public:
 private:
     bool LeftButtonDown() override;
     bool RightButtonDown() override;
-    CursorPoint CursorPosition() override;
-    void MoveCursor(CursorPoint p) override;
+    Point CursorPosition() override;
+    void MoveCursor(Point p) override;
     void ShowCursor(bool show) override;
 
     // The picture before zoom, after the aspect preset.

@@ -21,7 +21,7 @@ PanelMouse::PanelMouse(PlayerState& state, PlayerSettings& settings, PanelButton
     : state_(state), settings_(settings), buttons_(buttons), actions_(actions) {}
 
 void PanelMouse::HandlePanelMouse(PanelWnd& panel) {
-    const ScreenPoint cursor = actions_.CursorPosition();
+    const Point cursor = actions_.CursorPosition();
     if (mouseState.drag == DragState::Dragging) Drag(cursor);
 
     const PanelRecord& rec = panel.Panel();
@@ -38,7 +38,7 @@ void PanelMouse::HandlePanelMouse(PanelWnd& panel) {
     panel.PanelResetButtons();
 }
 
-bool PanelMouse::HitAndGrab(Rect r, int x, int y, ScreenPoint cursor) {
+bool PanelMouse::HitAndGrab(Rect r, int x, int y, Point cursor) {
     if (!Hits(r, x, y)) return false;
     if (mouseState.drag == DragState::Armed) {
         mouseState.grabbed = {cursor.x + r.x - x, cursor.y + r.y - y, r.width, r.height};
@@ -55,7 +55,7 @@ void PanelMouse::EndDrag(ForcedRelease forced) {
 
 // Knob and seek drags follow the cursor's horizontal travel since the last tick; any other
 // grabbed control is let go of when the cursor leaves it.
-void PanelMouse::Drag(ScreenPoint cursor) {
+void PanelMouse::Drag(Point cursor) {
     if (!actions_.MouseButtonsDown()) {
         EndDrag(ForcedRelease::ButtonsUp);
         return;
@@ -103,7 +103,7 @@ bool PanelMouse::MovesWindowAt(int x, int y) const {
 }
 
 // The first control hit, in this order, takes the press.
-void PanelMouse::LeftDown(int x, int y, ScreenPoint cursor) {
+void PanelMouse::LeftDown(int x, int y, Point cursor) {
     PendingCommands& req = state_.requests;
     HeldButtons& held = buttons_.held;
     mouseState.lastCursor = cursor;
@@ -249,7 +249,7 @@ void PanelMouse::DoubleClick(int x, int y) {
 
 // Every right press arms the drag, so the first control hit is let go of when the cursor
 // leaves it. The first control hit, in this order, takes the press.
-void PanelMouse::RightDown(int x, int y, ScreenPoint cursor) {
+void PanelMouse::RightDown(int x, int y, Point cursor) {
     HeldButtons& held = buttons_.held;
     // A knob or seek drag already under way keeps its control.
     if (mouseState.drag != DragState::Dragging) mouseState.drag = DragState::Armed;

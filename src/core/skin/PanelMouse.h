@@ -6,7 +6,7 @@
 #include "model/PlayerCommand.h"
 #include "model/PlayerState.h"
 #include "model/PopupMenu.h"
-#include "model/ScreenPoint.h"
+#include "model/Point.h"
 #include "platform/WindowSystem.h"
 #include "settings/PlayerSettings.h"
 #include "skin/PanelButtons.h"
@@ -19,7 +19,7 @@ namespace felux {
 class PanelActions : public CommandSink {
 public:
     // Screen coordinates of the cursor now.
-    virtual ScreenPoint CursorPosition() = 0;
+    virtual Point CursorPosition() = 0;
     // True while the left or the right button is held.
     virtual bool MouseButtonsDown() = 0;
     // The system moves the panel with the held button; the main window follows it.
@@ -57,7 +57,7 @@ struct PanelMouseState {
     bool volumeDrag = false;
     bool seekDrag = false;
     bool windowDrag = false;
-    ScreenPoint lastCursor;  // where the cursor was when the drag last moved
+    Point lastCursor;  // where the cursor was when the drag last moved
     Rect grabbed;            // in screen coordinates
     // Handled like a left release on the same tick, then cleared.
     ForcedRelease forcedRelease = ForcedRelease::None;
@@ -81,18 +81,18 @@ public:
     PanelMouseState mouseState;
 
 private:
-    void Drag(ScreenPoint cursor);
-    void LeftDown(int x, int y, ScreenPoint cursor);
+    void Drag(Point cursor);
+    void LeftDown(int x, int y, Point cursor);
     void Release(ForcedRelease forced);
     void DoubleClick(int x, int y);
-    void RightDown(int x, int y, ScreenPoint cursor);
+    void RightDown(int x, int y, Point cursor);
     void RightUp(int x, int y);
     void EndPlayHold();
     void AdvanceMinimiseStage();
     void EndDrag(ForcedRelease forced);
     void SeekToProgress();
     // Grabs the control for the drag when the drag is armed.
-    bool HitAndGrab(Rect r, int x, int y, ScreenPoint cursor);
+    bool HitAndGrab(Rect r, int x, int y, Point cursor);
 
     bool Stopped() const { return state_.mediaClosed; }
     bool FullScreen() const { return state_.fullScreen; }

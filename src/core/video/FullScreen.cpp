@@ -22,7 +22,7 @@ constexpr int kNavigateNext = 1;
 constexpr int kNavigatePrevious = 2;
 constexpr int kNavigateLeave = 3;
 
-bool Inside(const Rect& r, CursorPoint p) {
+bool Inside(const Rect& r, Point p) {
     return p.x >= r.x && p.x < r.x + r.width && p.y >= r.y && p.y < r.y + r.height;
 }
 
@@ -124,7 +124,7 @@ FullScreenEffects FullScreenController::Leave() {
     return out;
 }
 
-void FullScreenController::MouseVolume(CursorPoint cursor, int level, FullScreenEffects& out) {
+void FullScreenController::MouseVolume(Point cursor, int level, FullScreenEffects& out) {
     const int middle = layoutScreen_.height / 2;
     volumeTravel_ += cursor.y - middle;
     if (volumeCountdown_ < 1) {
@@ -174,7 +174,7 @@ FullScreenEffects FullScreenController::Tick(const FullScreenTick& in) {
     const bool right = port_.RightButtonDown();
     out.focusReset = left;
     if (!left && !right && state_ == FullScreenState::PanelShown) overPanel_ = false;
-    const CursorPoint cursor = port_.CursorPosition();
+    const Point cursor = port_.CursorPosition();
 
     if (state_ == FullScreenState::PanelHidden) {
         if (options_.mouseVolume && options_.hideCursor) MouseVolume(cursor, in.volumeLevel, out);

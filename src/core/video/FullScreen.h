@@ -3,7 +3,7 @@
 
 #include <optional>
 
-#include "model/ScreenPoint.h"
+#include "model/Point.h"
 #include "platform/DisplayModes.h"
 #include "platform/WindowSystem.h"
 
@@ -16,8 +16,8 @@ public:
     // Held now; reading also consumes a press recorded since the last read.
     virtual bool LeftButtonDown() = 0;
     virtual bool RightButtonDown() = 0;
-    virtual CursorPoint CursorPosition() = 0;
-    virtual void MoveCursor(CursorPoint p) = 0;
+    virtual Point CursorPosition() = 0;
+    virtual void MoveCursor(Point p) = 0;
     virtual void ShowCursor(bool show) = 0;
     // Forgets held buttons, so none counts as held across a display mode switch.
     virtual void ReleaseMouseButtons() = 0;
@@ -92,7 +92,7 @@ private:
     void ResetMouseVolume();
     void HideCursor();
     void RevealCursor();
-    void MouseVolume(CursorPoint cursor, int level, FullScreenEffects& out);
+    void MouseVolume(Point cursor, int level, FullScreenEffects& out);
     void Navigate(bool left, bool right, FullScreenEffects& out);
     bool WholeLeftClick(bool left, bool right, FullScreenEffects& out);
 
