@@ -19,7 +19,7 @@
 #include "qt/Launch.h"
 #include "qt/MainWindow.h"
 #include "qt/MprisService.h"
-#include "qt/PlaylistEditorDlg.h"
+#include "qt/PlaylistEditorWindow.h"
 #include "qt/QtPlaylistDialogs.h"
 #include "qt/XRandrDisplayModes.h"
 #include "qt/FocusReturn.h"

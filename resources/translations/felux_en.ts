@@ -184,7 +184,7 @@
     </message>
 </context>
 <context>
-    <name>felux::PlaylistEditorDlg</name>
+    <name>felux::PlaylistEditorWindow</name>
     <message>
         <source>読込</source>
         <translation>Load</translation>

@@ -6,7 +6,7 @@
 #include <QWheelEvent>
 #include <QWidget>
 
-#include "skin/PanelWnd.h"
+#include "skin/ChildWindowInput.h"
 
 namespace felux {
 namespace {
@@ -30,7 +30,7 @@ bool WindowDrag::Follow(QMouseEvent* event) {
     return true;
 }
 
-bool RecordPress(PanelWnd& record, QMouseEvent* event) {
+bool RecordPress(ChildWindowInput& record, QMouseEvent* event) {
     const QPoint p = At(event);
     switch (event->button()) {
         case Qt::LeftButton:
@@ -47,25 +47,25 @@ bool RecordPress(PanelWnd& record, QMouseEvent* event) {
     return false;
 }
 
-void RecordRelease(PanelWnd& record, QMouseEvent* event) {
+void RecordRelease(ChildWindowInput& record, QMouseEvent* event) {
     const QPoint p = At(event);
     if (event->button() == Qt::LeftButton) record.OnLButtonUp(p.x(), p.y());
     if (event->button() == Qt::RightButton) record.OnRButtonUp(p.x(), p.y());
 }
 
-void RecordDoubleClick(PanelWnd& record, QMouseEvent* event) {
+void RecordDoubleClick(ChildWindowInput& record, QMouseEvent* event) {
     const QPoint p = At(event);
     if (event->button() == Qt::LeftButton) record.OnLButtonDblClk(p.x(), p.y());
     if (event->button() == Qt::RightButton) record.OnRButtonDblClk(p.x(), p.y());
     if (event->button() == Qt::MiddleButton) record.OnMButtonDown();
 }
 
-void RecordMove(PanelWnd& record, QMouseEvent* event) {
+void RecordMove(ChildWindowInput& record, QMouseEvent* event) {
     const QPoint p = At(event);
     record.OnMouseMove(p.x(), p.y());
 }
 
-void RecordWheel(PanelWnd& record, QWheelEvent* event) {
+void RecordWheel(ChildWindowInput& record, QWheelEvent* event) {
     record.OnMouseWheel(event->angleDelta().y());
     event->accept();
 }

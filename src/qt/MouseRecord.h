@@ -9,7 +9,7 @@ class QWidget;
 
 namespace felux {
 
-class PanelWnd;
+class ChildWindowInput;
 
 // Moves a top-level window with the held left button, by hand: the window follows the pointer's
 // moves, which the pressed button keeps coming to us. A window manager's own move would take the
@@ -30,10 +30,10 @@ private:
 
 // The event forwarding both child windows share; each returns true for a left press that
 // asks the window to be moved.
-bool RecordPress(PanelWnd& record, QMouseEvent* event);
-void RecordRelease(PanelWnd& record, QMouseEvent* event);
-void RecordDoubleClick(PanelWnd& record, QMouseEvent* event);
-void RecordMove(PanelWnd& record, QMouseEvent* event);
-void RecordWheel(PanelWnd& record, QWheelEvent* event);
+bool RecordPress(ChildWindowInput& record, QMouseEvent* event);
+void RecordRelease(ChildWindowInput& record, QMouseEvent* event);
+void RecordDoubleClick(ChildWindowInput& record, QMouseEvent* event);
+void RecordMove(ChildWindowInput& record, QMouseEvent* event);
+void RecordWheel(ChildWindowInput& record, QWheelEvent* event);
 
 }  // namespace felux

@@ -66,7 +66,7 @@ std::optional<std::string> QtPlaylistDialogs::ChooseSaveList(const std::string& 
 
 void QtPlaylistDialogs::TellListNotSaved(const std::string& path) {
     std::fprintf(stderr, "FELUX: could not save the list %s\n", path.c_str());
-    QMessageBox::warning(parent_(), QCoreApplication::translate("felux::PlaylistEditorDlg", "Torvel"),
+    QMessageBox::warning(parent_(), QCoreApplication::translate("felux::PlaylistEditorWindow", "Torvel"),
                          QCoreApplication::translate("QtPlaylistDialogs", "リストを保存できませんでした：\n%1").arg(QFile::decodeName(path.c_str())));
 }
 

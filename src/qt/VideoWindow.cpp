@@ -10,7 +10,7 @@
 #include <QPainter>
 #include <QWheelEvent>
 
-#include "skin/PanelWnd.h"
+#include "skin/ChildWindowInput.h"
 
 #include "qt/AppIcon.h"
 #include "qt/X11Desktop.h"

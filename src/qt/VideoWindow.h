@@ -15,7 +15,7 @@ public:
     VideoWindow();
     QWidget* Picture() const { return picture_; }
     // Clicks, wheel notches and moves go to this record.
-    void SetRecord(PanelWnd* record) { record_ = record; }
+    void SetRecord(ChildWindowInput* record) { record_ = record; }
     // Called when the desktop asks the window to close.
     void SetCloseHandler(std::function<void()> onClose) { onClose_ = std::move(onClose); }
     // The picture's native window for the video output. One destroyed from outside (a
@@ -38,7 +38,7 @@ protected:
 
 private:
     QWidget* picture_;
-    PanelWnd* record_ = nullptr;
+    ChildWindowInput* record_ = nullptr;
     WindowDrag drag_;
     std::function<void()> onClose_;
     std::function<void(PixelSink&, int, int)> paintStrip_;

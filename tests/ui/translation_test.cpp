@@ -15,7 +15,7 @@
 #include "qt/FontChooserDlg.h"
 #include "qt/ListSaveOptionsDlg.h"
 #include "playlist/PopupMenuItems.h"
-#include "qt/PlaylistEditorDlg.h"
+#include "qt/PlaylistEditorWindow.h"
 #include "qt/QtPlaylistDialogs.h"
 #include "qt/SettingsDlg.h"
 #include "qt/SpecialSettingsDlg.h"
@@ -124,7 +124,7 @@ private slots:
 
     void editorAndItsMenusSpeakEnglishInFull() {
         test::PlayerHarness h;
-        PlaylistEditorDlg editor(h.Start({"/m/a.mpg", "/m/b.mpg"}), nullptr);
+        PlaylistEditorWindow editor(h.Start({"/m/a.mpg", "/m/b.mpg"}), nullptr);
         h.player->editor.Open(editor, 1);
         editor.PlaceControls(PlaylistEditor::EditorLayout(editor.width(), editor.height()));
         ExpectEnglish(&editor);

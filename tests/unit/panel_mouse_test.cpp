@@ -32,7 +32,7 @@ protected:
     PlayerSettings settings;
     PanelButtons buttons;
     test::FakePanelActions actions{state.requests};
-    PanelWnd panel{ChildWindow::Panel};
+    ChildWindowInput panel{ChildWindow::Panel};
     PanelMouse mouse{state, settings, buttons, actions};
 };
 
@@ -285,7 +285,7 @@ TEST_F(PanelMouseTest, TheWindowMovesExactlyWhereNoControlTakesThePress) {
                     PanelButtons freshButtons;
                     test::FakePanelActions freshActions{fresh.requests};
                     PanelMouse probe{fresh, settings, freshButtons, freshActions};
-                    PanelWnd record{ChildWindow::Panel};
+                    ChildWindowInput record{ChildWindow::Panel};
                     record.OnLButtonDown(x, y);
                     probe.HandlePanelMouse(record);
                     ASSERT_EQ(freshActions.windowMoves == 1, mouse.MovesWindowAt(x, y))

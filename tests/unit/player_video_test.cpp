@@ -290,8 +290,8 @@ TEST_F(PlayerVideoTest, AClickOnThePictureKeepsThePanelAboveIt) {
     const auto restacks = [&] {
         return std::count(h.windows.log.begin(), h.windows.log.end(), "stack Video under Main");
     };
-    for (const auto press : {+[](PanelWnd& w) { w.OnLButtonDown(5, 5); }, +[](PanelWnd& w) { w.OnRButtonDown(5, 5); },
-                             +[](PanelWnd& w) { w.OnMButtonDown(); }}) {
+    for (const auto press : {+[](ChildWindowInput& w) { w.OnLButtonDown(5, 5); }, +[](ChildWindowInput& w) { w.OnRButtonDown(5, 5); },
+                             +[](ChildWindowInput& w) { w.OnMButtonDown(); }}) {
         h.windows.log.clear();
         press(p.videoInput);
         h.Tick();

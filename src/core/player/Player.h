@@ -84,8 +84,8 @@ public:
     IndexList indexList;
     PanelButtons panelButtons;
     // What the panel and the video window recorded of the mouse since the tick last looked.
-    PanelWnd panelInput{ChildWindow::Panel};
-    PanelWnd videoInput{ChildWindow::Video};
+    ChildWindowInput panelInput{ChildWindow::Panel};
+    ChildWindowInput videoInput{ChildWindow::Video};
 
 private:
     PlayerPorts ports_;

@@ -13,7 +13,7 @@
 #include "player/VolumeControl.h"
 #include "settings/PlayerSettings.h"
 #include "settings/SettingsDialogs.h"
-#include "skin/PanelWnd.h"
+#include "skin/ChildWindowInput.h"
 
 namespace felux {
 
@@ -29,8 +29,8 @@ struct SettingsTargets {
 // The windows the dialog's keys and wheel notches must not reach as commands.
 struct SettingsInputs {
     KeyState& keys;
-    PanelWnd& panelInput;
-    PanelWnd& videoInput;
+    ChildWindowInput& panelInput;
+    ChildWindowInput& videoInput;
 };
 
 class SettingsBridge {

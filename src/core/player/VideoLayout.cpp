@@ -28,7 +28,7 @@ void VideoLayout::CollapseVideoWindow() {
 }
 
 void VideoLayout::RememberVideoPosition() {
-    if (const std::optional<PanelWnd::Position> p = inputs_.videoInput.TakeUserPosition()) {
+    if (const std::optional<ChildWindowInput::Position> p = inputs_.videoInput.TakeUserPosition()) {
         settings_.videoWindowX = p->x;
         settings_.videoWindowY = p->y;
     }

@@ -10,7 +10,7 @@
 #include "player/MainWindowShape.h"
 #include "settings/PlayerSettings.h"
 #include "skin/PanelMouse.h"
-#include "skin/PanelWnd.h"
+#include "skin/ChildWindowInput.h"
 #include "video/FullScreen.h"
 #include "video/VideoSize.h"
 
@@ -18,7 +18,7 @@ namespace felux {
 
 // The mouse state the layout shares with the keyboard poll and the panel.
 struct LayoutInputs {
-    PanelWnd& videoInput;
+    ChildWindowInput& videoInput;
     KeyPollState& keyPoll;
     PanelMouseState& panelMouse;
 };

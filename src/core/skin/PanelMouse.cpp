@@ -20,7 +20,7 @@ using skin::Hits;
 PanelMouse::PanelMouse(PlayerState& state, PlayerSettings& settings, PanelButtons& buttons, PanelActions& actions)
     : state_(state), settings_(settings), buttons_(buttons), actions_(actions) {}
 
-void PanelMouse::HandlePanelMouse(PanelWnd& panel) {
+void PanelMouse::HandlePanelMouse(ChildWindowInput& panel) {
     const Point cursor = actions_.CursorPosition();
     if (mouseState.drag == DragState::Dragging) Drag(cursor);
 

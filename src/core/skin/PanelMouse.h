@@ -10,7 +10,7 @@
 #include "platform/WindowSystem.h"
 #include "settings/PlayerSettings.h"
 #include "skin/PanelButtons.h"
-#include "skin/PanelWnd.h"
+#include "skin/ChildWindowInput.h"
 
 namespace felux {
 
@@ -72,7 +72,7 @@ public:
 
     // Once a tick, when the panel reports a button or a drag runs, and not under a modal
     // dialog. Acts on what the panel recorded and then clears its buttons.
-    void HandlePanelMouse(PanelWnd& panel);
+    void HandlePanelMouse(ChildWindowInput& panel);
     bool DragActive() const { return mouseState.drag == DragState::Dragging; }
     // A left press at this panel point falls on no control, so it moves the window. The window
     // system asks at the press itself: a move must start while the button is still held.

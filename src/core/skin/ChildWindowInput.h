@@ -71,9 +71,9 @@ enum class ChildWindow { Video, Panel };
 //   wheelEvent             OnMouseWheel(angleDelta().y())
 //   moveEvent              OnMove(pos().x(), pos().y())
 // Points are event->position() in the widget's client coordinates, truncated to int.
-class PanelWnd {
+class ChildWindowInput {
 public:
-    explicit PanelWnd(ChildWindow role) : role_(role) {}
+    explicit ChildWindowInput(ChildWindow role) : role_(role) {}
 
     // True when the caller should start a system move of this window now: the video window
     // is dragged by any point of the picture, except in full screen.

@@ -10,11 +10,11 @@
 #include "PlayerHarness.h"
 #include "qt/DropPaths.h"
 #include "qt/ListSaveOptionsDlg.h"
-#include "qt/PlaylistEditorDlg.h"
+#include "qt/PlaylistEditorWindow.h"
 
 namespace felux {
 
-class PlaylistEditorDlgTest : public QObject {
+class PlaylistEditorWindowTest : public QObject {
     Q_OBJECT
 
 private:
@@ -28,7 +28,7 @@ private:
             return harness.Start({"/m/a.mpg", "/m/b.mpg", "/m/c.mpg"});
         }
         test::PlayerHarness h;
-        PlaylistEditorDlg window;
+        PlaylistEditorWindow window;
     };
 
 private slots:
@@ -108,5 +108,5 @@ private slots:
 
 }  // namespace felux
 
-QTEST_MAIN(felux::PlaylistEditorDlgTest)
-#include "playlist_editor_dlg_test.moc"
+QTEST_MAIN(felux::PlaylistEditorWindowTest)
+#include "playlist_editor_window_test.moc"

@@ -16,10 +16,10 @@ namespace felux {
 
 class Player;
 
-class PlaylistEditorDlg : public QDialog, public PlaylistView {
+class PlaylistEditorWindow : public QDialog, public PlaylistView {
     Q_OBJECT
 public:
-    PlaylistEditorDlg(Player& player, QWidget* parent);
+    PlaylistEditorWindow(Player& player, QWidget* parent);
 
     void InsertLine(std::size_t index, const std::string& line) override;
     void DeleteLine(std::size_t index) override;
@@ -70,7 +70,7 @@ public:
 private:
     Player* player_ = nullptr;
     QWidget* owner_ = nullptr;
-    QPointer<PlaylistEditorDlg> dialog_;
+    QPointer<PlaylistEditorWindow> dialog_;
 };
 
 }  // namespace felux

@@ -1,13 +1,13 @@
 // Child window input records: read-and-clear queries, resets, clicks quicker than a tick, hover.
 #include <gtest/gtest.h>
 
-#include "skin/PanelWnd.h"
+#include "skin/ChildWindowInput.h"
 
 namespace felux {
 namespace {
 
-TEST(PanelWndTest, VideoClicksAreTakenOnceByTheirQueries) {
-    PanelWnd video{ChildWindow::Video};
+TEST(ChildWindowInputTest, VideoClicksAreTakenOnceByTheirQueries) {
+    ChildWindowInput video{ChildWindow::Video};
     EXPECT_EQ(video.VideoInput(video_query::kAnyClick), 0);
 
     video.OnLButtonDown(5, 5);
@@ -45,17 +45,17 @@ TEST(PanelWndTest, VideoClicksAreTakenOnceByTheirQueries) {
     video.VideoInputReset(7);
 }
 
-TEST(PanelWndTest, OnlyTheVideoWindowOutsideFullScreenMovesWithThePress) {
-    PanelWnd video{ChildWindow::Video};
-    PanelWnd panel{ChildWindow::Panel};
+TEST(ChildWindowInputTest, OnlyTheVideoWindowOutsideFullScreenMovesWithThePress) {
+    ChildWindowInput video{ChildWindow::Video};
+    ChildWindowInput panel{ChildWindow::Panel};
     EXPECT_TRUE(video.OnLButtonDown(3, 3));
     video.VideoInputReset(video_reset::kFullScreen);
     EXPECT_FALSE(video.OnLButtonDown(3, 3));
     EXPECT_FALSE(panel.OnLButtonDown(3, 3));
 }
 
-TEST(PanelWndTest, WheelNotchesAreSignsUntilCleared) {
-    PanelWnd video{ChildWindow::Video};
+TEST(ChildWindowInputTest, WheelNotchesAreSignsUntilCleared) {
+    ChildWindowInput video{ChildWindow::Video};
     video.OnMouseWheel(-240);
     EXPECT_EQ(video.VideoInput(video_query::kWheel), -1);
     video.OnMouseWheel(0);
@@ -66,7 +66,7 @@ TEST(PanelWndTest, WheelNotchesAreSignsUntilCleared) {
     video.VideoInputReset(video_reset::kClearWheel);
     EXPECT_EQ(video.VideoInput(video_query::kWheel), 0);
 
-    PanelWnd panel{ChildWindow::Panel};
+    ChildWindowInput panel{ChildWindow::Panel};
     panel.OnMouseWheel(120);
     EXPECT_EQ(panel.PanelQuery(panel_query::kWheel), 1);
     // The buttons' reset leaves the notch to the wheel seek.
@@ -76,8 +76,8 @@ TEST(PanelWndTest, WheelNotchesAreSignsUntilCleared) {
     EXPECT_EQ(panel.PanelQuery(panel_query::kWheel), 0);
 }
 
-TEST(PanelWndTest, PanelButtonsWaitForTheTickAndQuickClicksAreNotLost) {
-    PanelWnd panel{ChildWindow::Panel};
+TEST(ChildWindowInputTest, PanelButtonsWaitForTheTickAndQuickClicksAreNotLost) {
+    ChildWindowInput panel{ChildWindow::Panel};
     EXPECT_EQ(panel.PanelQuery(panel_query::kButtons), 0);
     panel.OnLButtonDown(240, 30);
     EXPECT_EQ(panel.PanelQuery(panel_query::kButtons), 1);
@@ -113,8 +113,8 @@ TEST(PanelWndTest, PanelButtonsWaitForTheTickAndQuickClicksAreNotLost) {
     EXPECT_EQ(panel.PanelQuery(42), 0);
 }
 
-TEST(PanelWndTest, HoverCoversTheDisplayTextEdgesIncluded) {
-    PanelWnd panel{ChildWindow::Panel};
+TEST(ChildWindowInputTest, HoverCoversTheDisplayTextEdgesIncluded) {
+    ChildWindowInput panel{ChildWindow::Panel};
     const auto hoverAt = [&](int x, int y) {
         panel.OnMouseMove(x, y);
         return panel.PanelQuery(panel_query::kHover);

@@ -1,5 +1,5 @@
 // The playlist editor window "Torvel": the display lines, the folder field and the buttons; edits go to the core.
-#include "qt/PlaylistEditorDlg.h"
+#include "qt/PlaylistEditorWindow.h"
 
 #include <QCloseEvent>
 #include <QDragEnterEvent>
@@ -27,7 +27,7 @@ QString LineText(const std::string& line) { return QString::fromUtf8(line.data()
 
 }  // namespace
 
-PlaylistEditorDlg::PlaylistEditorDlg(Player& player, QWidget* parent)
+PlaylistEditorWindow::PlaylistEditorWindow(Player& player, QWidget* parent)
     : QDialog(parent), player_(player), list_(new QListWidget(this)), folder_(new QLineEdit(this)) {
     setWindowTitle(tr("Torvel"));
     setWindowIcon(AppIcon());
@@ -78,7 +78,7 @@ PlaylistEditorDlg::PlaylistEditorDlg(Player& player, QWidget* parent)
     connect(list_, &QListWidget::itemSelectionChanged, this, [editor] { editor->OnSelectionChanged(); });
 }
 
-QPushButton* PlaylistEditorDlg::AddButton(EditorControl control, const char* name, const QString& caption) {
+QPushButton* PlaylistEditorWindow::AddButton(EditorControl control, const char* name, const QString& caption) {
     auto* button = new QPushButton(caption, this);
     button->setObjectName(QString::fromLatin1(name));
     button->setAutoDefault(false);
@@ -88,22 +88,22 @@ QPushButton* PlaylistEditorDlg::AddButton(EditorControl control, const char* nam
 
 // Changes made by the core are not the user's selection changes: with the list's signals
 // blocked, deleting many selected lines does not re-read the selection once per line.
-void PlaylistEditorDlg::InsertLine(std::size_t index, const std::string& line) {
+void PlaylistEditorWindow::InsertLine(std::size_t index, const std::string& line) {
     const QSignalBlocker quiet(list_);
     list_->insertItem(static_cast<int>(index), LineText(line));
 }
 
-void PlaylistEditorDlg::DeleteLine(std::size_t index) {
+void PlaylistEditorWindow::DeleteLine(std::size_t index) {
     const QSignalBlocker quiet(list_);
     delete list_->takeItem(static_cast<int>(index));
 }
 
-void PlaylistEditorDlg::ReplaceLine(std::size_t index, const std::string& line) {
+void PlaylistEditorWindow::ReplaceLine(std::size_t index, const std::string& line) {
     const QSignalBlocker quiet(list_);
     if (QListWidgetItem* item = list_->item(static_cast<int>(index))) item->setText(LineText(line));
 }
 
-void PlaylistEditorDlg::RenumberLine(std::size_t index, std::size_t number) {
+void PlaylistEditorWindow::RenumberLine(std::size_t index, std::size_t number) {
     QListWidgetItem* item = list_->item(static_cast<int>(index));
     if (!item) return;
     std::string line = item->text().toStdString();
@@ -112,7 +112,7 @@ void PlaylistEditorDlg::RenumberLine(std::size_t index, std::size_t number) {
     item->setText(LineText(line));
 }
 
-std::vector<std::size_t> PlaylistEditorDlg::SelectedLines() const {
+std::vector<std::size_t> PlaylistEditorWindow::SelectedLines() const {
     std::vector<std::size_t> lines;
     for (const QModelIndex& index : list_->selectionModel()->selectedIndexes())
         lines.push_back(static_cast<std::size_t>(index.row()));
@@ -120,31 +120,31 @@ std::vector<std::size_t> PlaylistEditorDlg::SelectedLines() const {
     return lines;
 }
 
-void PlaylistEditorDlg::SelectLine(std::size_t index, bool selected) {
+void PlaylistEditorWindow::SelectLine(std::size_t index, bool selected) {
     const QSignalBlocker quiet(list_);
     if (QListWidgetItem* item = list_->item(static_cast<int>(index))) item->setSelected(selected);
 }
 
-void PlaylistEditorDlg::ShowFolder(const std::string& folder) { folder_->setText(LineText(folder)); }
+void PlaylistEditorWindow::ShowFolder(const std::string& folder) { folder_->setText(LineText(folder)); }
 
-void PlaylistEditorDlg::PlaceControls(const std::vector<ControlPlace>& places) {
+void PlaylistEditorWindow::PlaceControls(const std::vector<ControlPlace>& places) {
     for (const ControlPlace& p : places) {
         const auto found = controls_.find(p.control);
         if (found != controls_.end()) found->second->setGeometry(p.rect.x, p.rect.y, p.rect.width, p.rect.height);
     }
 }
 
-void PlaylistEditorDlg::resizeEvent(QResizeEvent* event) {
+void PlaylistEditorWindow::resizeEvent(QResizeEvent* event) {
     QDialog::resizeEvent(event);
     player_.editor.OnResize(width(), height());
 }
 
-void PlaylistEditorDlg::moveEvent(QMoveEvent* event) {
+void PlaylistEditorWindow::moveEvent(QMoveEvent* event) {
     QDialog::moveEvent(event);
     player_.editor.OnMove();
 }
 
-void PlaylistEditorDlg::mousePressEvent(QMouseEvent* event) {
+void PlaylistEditorWindow::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::RightButton) {
         SendClose();
         return;
@@ -152,13 +152,13 @@ void PlaylistEditorDlg::mousePressEvent(QMouseEvent* event) {
     QDialog::mousePressEvent(event);
 }
 
-void PlaylistEditorDlg::closeEvent(QCloseEvent* event) {
+void PlaylistEditorWindow::closeEvent(QCloseEvent* event) {
     // The player takes the window away itself, so that it can save and clamp first.
     event->ignore();
     SendClose();
 }
 
-void PlaylistEditorDlg::keyPressEvent(QKeyEvent* event) {
+void PlaylistEditorWindow::keyPressEvent(QKeyEvent* event) {
     // A hidden default button is passed over by the dialog's own Enter handling: press it here.
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         findChild<QPushButton*>(QStringLiteral("run"))->click();
@@ -167,17 +167,17 @@ void PlaylistEditorDlg::keyPressEvent(QKeyEvent* event) {
     QDialog::keyPressEvent(event);
 }
 
-void PlaylistEditorDlg::SendClose() { player_.OnEditorClosed(); }
+void PlaylistEditorWindow::SendClose() { player_.OnEditorClosed(); }
 
-void PlaylistEditorDlg::dragEnterEvent(QDragEnterEvent* event) {
+void PlaylistEditorWindow::dragEnterEvent(QDragEnterEvent* event) {
     if (event->mimeData()->hasUrls()) event->acceptProposedAction();
 }
 
-void PlaylistEditorDlg::dragMoveEvent(QDragMoveEvent* event) {
+void PlaylistEditorWindow::dragMoveEvent(QDragMoveEvent* event) {
     if (event->mimeData()->hasUrls()) event->acceptProposedAction();
 }
 
-void PlaylistEditorDlg::dropEvent(QDropEvent* event) {
+void PlaylistEditorWindow::dropEvent(QDropEvent* event) {
     std::vector<std::string> paths = DropPaths(event->mimeData());
     if (paths.empty()) return;
     event->acceptProposedAction();
@@ -186,7 +186,7 @@ void PlaylistEditorDlg::dropEvent(QDropEvent* event) {
 
 PlaylistView& QtEditorWindow::Create(Rect rect) {
     Destroy();
-    dialog_ = new PlaylistEditorDlg(*player_, owner_);
+    dialog_ = new PlaylistEditorWindow(*player_, owner_);
     dialog_->setAttribute(Qt::WA_DeleteOnClose, false);
     dialog_->PlaceControls(PlaylistEditor::EditorLayout(rect.width, rect.height));
     dialog_->setGeometry(rect.x, rect.y, rect.width, rect.height);

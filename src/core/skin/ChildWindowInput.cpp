@@ -1,11 +1,11 @@
 // Input records of the player's two child windows, the panel and the video window, read by the tick.
-#include "skin/PanelWnd.h"
+#include "skin/ChildWindowInput.h"
 
 #include "skin/PanelHitTest.h"
 
 namespace felux {
 
-bool PanelWnd::OnLButtonDown(int x, int y) {
+bool ChildWindowInput::OnLButtonDown(int x, int y) {
     pressed_ = true;
     leftClick_ = true;
     panel_.leftHeld = true;
@@ -15,32 +15,32 @@ bool PanelWnd::OnLButtonDown(int x, int y) {
 
 // No system move on release: on X11 a move started without a held button leaves the window
 // stuck to the cursor on some window managers.
-void PanelWnd::OnLButtonUp(int x, int y) {
+void ChildWindowInput::OnLButtonUp(int x, int y) {
     panel_.leftHeld = false;
     RecordLeft(PanelLeft::Up, x, y);
 }
 
-void PanelWnd::OnLButtonDblClk(int x, int y) {
+void ChildWindowInput::OnLButtonDblClk(int x, int y) {
     // The video window takes a double click as nothing; the main window has its own handler.
     if (role_ == ChildWindow::Video) return;
     RecordLeft(PanelLeft::DoubleClick, x, y);
 }
 
-void PanelWnd::OnRButtonDown(int x, int y) {
+void ChildWindowInput::OnRButtonDown(int x, int y) {
     pressed_ = true;
     if (fullScreenMark_) rightClick_ = true;
     RecordRight(PanelRight::Down, x, y);
 }
 
-void PanelWnd::OnRButtonUp(int x, int y) { RecordRight(PanelRight::Up, x, y); }
+void ChildWindowInput::OnRButtonUp(int x, int y) { RecordRight(PanelRight::Up, x, y); }
 
 // Either double click resets the playback rate on PLAY, so both count as the left's.
-void PanelWnd::OnRButtonDblClk(int x, int y) {
+void ChildWindowInput::OnRButtonDblClk(int x, int y) {
     if (role_ == ChildWindow::Video) return;
     RecordLeft(PanelLeft::DoubleClick, x, y);
 }
 
-void PanelWnd::RecordLeft(PanelLeft s, int x, int y) {
+void ChildWindowInput::RecordLeft(PanelLeft s, int x, int y) {
     if (panel_.left != PanelLeft::None || leftPending_.set) {
         leftPending_ = {true, static_cast<int>(s), x, y};
         return;
@@ -50,7 +50,7 @@ void PanelWnd::RecordLeft(PanelLeft s, int x, int y) {
     panel_.y = y;
 }
 
-void PanelWnd::RecordRight(PanelRight s, int x, int y) {
+void ChildWindowInput::RecordRight(PanelRight s, int x, int y) {
     if (panel_.right != PanelRight::None || rightPending_.set) {
         rightPending_ = {true, static_cast<int>(s), x, y};
         return;
@@ -60,40 +60,40 @@ void PanelWnd::RecordRight(PanelRight s, int x, int y) {
     panel_.y = y;
 }
 
-void PanelWnd::OnMButtonDown() {
+void ChildWindowInput::OnMButtonDown() {
     pressed_ = true;
     middleClick_ = true;
     panel_.middle = true;
 }
 
-void PanelWnd::OnMouseMove(int x, int y) {
+void ChildWindowInput::OnMouseMove(int x, int y) {
     panel_.hover = skin::Hits(skin::kDisplayText, x, y);
     panel_.moveX = x;
     panel_.moveY = y;
 }
 
-void PanelWnd::OnMouseWheel(int delta) {
+void ChildWindowInput::OnMouseWheel(int delta) {
     if (delta < 0) panel_.wheel = -1;
     if (delta > 0) panel_.wheel = 1;
 }
 
-void PanelWnd::OnMove(int x, int y) {
+void ChildWindowInput::OnMove(int x, int y) {
     positionX_ = x;
     positionY_ = y;
 }
 
-void PanelWnd::OnUserMove(int x, int y) {
+void ChildWindowInput::OnUserMove(int x, int y) {
     OnMove(x, y);
     userPosition_ = Position{x, y};
 }
 
-std::optional<PanelWnd::Position> PanelWnd::TakeUserPosition() {
+std::optional<ChildWindowInput::Position> ChildWindowInput::TakeUserPosition() {
     const std::optional<Position> p = userPosition_;
     userPosition_.reset();
     return p;
 }
 
-int PanelWnd::VideoInput(int query) {
+int ChildWindowInput::VideoInput(int query) {
     const auto take = [](bool& flag) {
         const bool was = flag;
         flag = false;
@@ -118,7 +118,7 @@ int PanelWnd::VideoInput(int query) {
     }
 }
 
-void PanelWnd::VideoInputReset(int kind) {
+void ChildWindowInput::VideoInputReset(int kind) {
     switch (kind) {
     case video_reset::kClearClicks:
         fullScreenMark_ = false;
@@ -132,7 +132,7 @@ void PanelWnd::VideoInputReset(int kind) {
     }
 }
 
-int PanelWnd::PanelQuery(int query) const {
+int ChildWindowInput::PanelQuery(int query) const {
     switch (query) {
     case panel_query::kLeftState: return static_cast<int>(panel_.left);
     case panel_query::kX: return panel_.x;
@@ -150,7 +150,7 @@ int PanelWnd::PanelQuery(int query) const {
     }
 }
 
-void PanelWnd::PanelResetButtons() {
+void ChildWindowInput::PanelResetButtons() {
     panel_.x = 0;
     panel_.y = 0;
     panel_.left = PanelLeft::None;
