@@ -45,7 +45,10 @@ public:
             folder.path(), std::vector<std::string>{});
         player->Start();
         player->settings.noPlayOnStart = openOnStart ? 0 : 1;
-        if (configure) configure(player->settings);
+        if (configure) {
+            configure(player->settings);
+            player->layout.SetZoom({player->settings.windowZoomStep, player->settings.fullScreenZoomStep});
+        }
         for (const std::string& e : entries) player->playlist.AppendPath(e);
         Tick();
         return *player;

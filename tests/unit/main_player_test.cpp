@@ -411,17 +411,24 @@ TEST(MainPlayerTest, TheQuitChordEndsThePlayerAtTheEndOfThatTick) {
     EXPECT_EQ(r.modes.restores, 1);
 }
 
-TEST(MainPlayerTest, ExitKeepsTheSavedVolumeAndTheVolumeLog) {
+TEST(MainPlayerTest, ExitKeepsTheSavedVolumeTheZoomAndTheVolumeLog) {
     Rig r;
     PlayerSettings s;
     s.savedVolume = 30;
+    s.windowZoomStep = 6;
+    s.fullScreenZoomStep = 0;
     r.dir.Write(kSettingsFileName, FormatSettings(s, test::KeyListText()));
     r.dir.Write("data.vol", "clip.mpg\r\n1:7fff7fff\r\n");
     Player& p = r.Started();
     EXPECT_EQ(p.state.volumeLevel, 30);
+    // The zoom lives in the layout; the file gets it back as it stands at the exit, limits included.
+    EXPECT_EQ(p.layout.Zoom().window, 6);
+    p.layout.ZoomStep(-1);
     p.RequestExit();
     p.Tick();
-    EXPECT_TRUE(Contains(r.dir.Read(kSettingsFileName), "savedVolume=30\r\n"));
+    const std::string saved = r.dir.Read(kSettingsFileName);
+    EXPECT_TRUE(Contains(saved, "savedVolume=30\r\n"));
+    EXPECT_TRUE(Contains(saved, "windowZoomStep=5\r\nfullScreenZoomStep=0\r\n"));
     EXPECT_EQ(r.dir.Read("data.vol"), "clip.mpg\r\n1:7fff7fff\r\n");
 }
 

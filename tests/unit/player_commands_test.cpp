@@ -51,20 +51,20 @@ TEST_F(PlayerCommandsTest, ZoomActsAtOnceFromTheKeysThePanelAndTheCommandEntranc
     const Rect before = h.windows.rects[WindowId::Video];
     TapKey('X');
     h.Tick();
-    EXPECT_EQ(p.settings.windowZoomStep, 4);
+    EXPECT_EQ(p.layout.Zoom().window, 4);
     Settle();
     EXPECT_GT(h.windows.rects[WindowId::Video].width, before.width);
 
     ClickPanel(169, 38);  // zoom +
-    EXPECT_EQ(p.settings.windowZoomStep, 5);
+    EXPECT_EQ(p.layout.Zoom().window, 5);
     Settle();
     ClickPanel(145, 35);  // zoom -
-    EXPECT_EQ(p.settings.windowZoomStep, 4);
+    EXPECT_EQ(p.layout.Zoom().window, 4);
     Settle();
 
     // Without a tick: the zoom acts at once, and the window follows on the next ticks.
     p.Command(PlayerCommand::ZoomOut);
-    EXPECT_EQ(p.settings.windowZoomStep, 3);
+    EXPECT_EQ(p.layout.Zoom().window, 3);
     EXPECT_TRUE(p.state.requests.newVideoSize);
     Settle();
     EXPECT_EQ(h.windows.rects[WindowId::Video], before);

@@ -35,19 +35,19 @@ TEST_F(PlayerVideoTest, ZoomLevelsSizeTheVideoWindowWithinTheirLimits) {
     EXPECT_EQ(h.windows.rects[WindowId::Picture], (Rect{0, 60, 640, 480}));
     // The zoom-in button at the top level stays there.
     h.windows.workArea = {0, 0, 2000, 2000};
-    p.settings.windowZoomStep = 6;
+    p.layout.SetZoom({6, p.layout.Zoom().fullScreen});
     p.panelInput.OnLButtonDown(169, 38);
     h.Tick();
     p.panelInput.OnLButtonUp(169, 38);
     h.Tick(5);
-    EXPECT_EQ(p.settings.windowZoomStep, 6);
+    EXPECT_EQ(p.layout.Zoom().window, 6);
     EXPECT_EQ(h.windows.rects[WindowId::Video].width, 1280);
     EXPECT_GT(p.state.readoutCountdown, 0);
 
     // Where the work area ends, so does the zoom: the window fits it, and the level no longer
     // climbs, so that one step down shows at once.
     h.windows.workArea = {0, 30, 1000, 700};
-    p.settings.windowZoomStep = 4;
+    p.layout.SetZoom({4, p.layout.Zoom().fullScreen});
     p.state.requests.newVideoSize = true;
     h.Tick(15);
     EXPECT_EQ(h.windows.rects[WindowId::Video], (Rect{0, 60, 640, 480}));
@@ -55,13 +55,13 @@ TEST_F(PlayerVideoTest, ZoomLevelsSizeTheVideoWindowWithinTheirLimits) {
     h.Tick();
     p.panelInput.OnLButtonUp(169, 38);
     h.Tick(15);
-    EXPECT_EQ(p.settings.windowZoomStep, 5);
+    EXPECT_EQ(p.layout.Zoom().window, 5);
     EXPECT_EQ(h.windows.rects[WindowId::Video], (Rect{0, 30, 933, 700})) << "shrunk and pulled into the area";
     p.panelInput.OnLButtonDown(169, 38);
     h.Tick();
     p.panelInput.OnLButtonUp(169, 38);
     h.Tick(15);
-    EXPECT_EQ(p.settings.windowZoomStep, 5);
+    EXPECT_EQ(p.layout.Zoom().window, 5);
     EXPECT_EQ(p.settings.videoWindowY, 60) << "the user's place is kept for a smaller window";
 }
 

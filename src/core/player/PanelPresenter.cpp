@@ -57,8 +57,8 @@ std::optional<Rect> PanelPresenter::DrawPanel() {
     view.listCount = sources_.playlist.count;
     view.currentIndex = sources_.playlist.currentIndex;
     view.fullScreen = sources_.state.fullScreen;
-    view.windowZoomStep = sources_.settings.windowZoomStep;
-    view.fullScreenZoomStep = sources_.settings.fullScreenZoomStep;
+    view.windowZoomStep = layout_.Zoom().window;
+    view.fullScreenZoomStep = layout_.Zoom().fullScreen;
     view.titleHover = sources_.state.panelHover;
     view.indexListActive = TimedTextShown();
     view.lyricsPanelShown = sources_.settings.lyricsPanelShown != 0;

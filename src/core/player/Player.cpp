@@ -39,6 +39,7 @@ void Player::Start() {
     graph.CreateGraph();
     state.keyWaitTicks = 7;
     files.LoadOrCreateSettings();
+    layout.SetZoom({settings.windowZoomStep, settings.fullScreenZoomStep});
     ports_.windows.Place(WindowId::Video, {settings.videoWindowX, settings.videoWindowY, 0, 0}, true,
                          Stacking::Keep);
     ports_.windows.Resize(WindowId::Picture, 0, 0);

@@ -25,6 +25,7 @@ bool SavedFiles::SaveAll() {
     const bool volumesSaved = records_.volume.SaveLog();
     const bool listSaved = WriteCurrentList(records_.playlist, folder_ / kCurrentListName);
     records_.settings.savedVolume = records_.state.volumeLevel;
+    TakeLiveZoom();
     const bool settingsSaved = SaveSettingsFile(records_.settings, folder_);
     ReportUnsaved({{historySaved, kHistoryName},
                    {volumesSaved, VolumeLog::kFileName},
@@ -39,6 +40,11 @@ void SavedFiles::ReportUnsaved(std::initializer_list<Result> results) const {
         if (!result.saved) unsaved += std::string(unsaved.empty() ? "" : ", ") + result.file;
     if (!unsaved.empty() && reportFailure_)
         reportFailure_("FELUX: could not save " + unsaved + " in " + folder_.string() + "\n");
+}
+
+void SavedFiles::TakeLiveZoom() {
+    records_.settings.windowZoomStep = layout_.Zoom().window;
+    records_.settings.fullScreenZoomStep = layout_.Zoom().fullScreen;
 }
 
 void SavedFiles::SettingsPreamble() {
@@ -58,6 +64,7 @@ void SavedFiles::LoadOrCreateSettings() {
 bool SavedFiles::SaveSettings() {
     SettingsPreamble();
     records_.settings.savedVolume = records_.state.volumeLevel;
+    TakeLiveZoom();
     return SaveSettingsFile(records_.settings, folder_);
 }
 

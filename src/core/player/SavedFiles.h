@@ -55,6 +55,9 @@ public:
     const std::filesystem::path& Folder() const { return folder_; }
 
 private:
+    // The live zoom goes into the settings just before they are written.
+    void TakeLiveZoom();
+
     SavedRecords records_;
     VideoLayout& layout_;
     SettingsDesk desk_;

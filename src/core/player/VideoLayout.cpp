@@ -57,8 +57,8 @@ VideoSizeInput VideoLayout::VideoSizeRequest() {
     VideoSizeInput in;
     in.picture = PictureSize();
     in.fullScreen = state_.fullScreen;
-    in.windowZoomStep = settings_.windowZoomStep;
-    in.fullScreenZoomStep = settings_.fullScreenZoomStep;
+    in.windowZoomStep = zoom_.window;
+    in.fullScreenZoomStep = zoom_.fullScreen;
     in.screen = LayoutScreen();
     in.largeTimedText = settings_.lyricsBelowVideo != 0;
     if (!state_.fullScreen) in.workArea = WorkAreaSize();
@@ -192,7 +192,7 @@ void VideoLayout::ZoomStep(int direction) {
     if (direction > 0 && !state_.fullScreen && !state_.mediaClosed &&
         !WindowedZoomGrows(VideoSizeRequest()))
         return;
-    int& level = state_.fullScreen ? settings_.fullScreenZoomStep : settings_.windowZoomStep;
+    int& level = state_.fullScreen ? zoom_.fullScreen : zoom_.window;
     level = direction > 0 ? ZoomIn(level, state_.fullScreen) : ZoomOut(level, state_.fullScreen);
 }
 

@@ -16,6 +16,12 @@
 
 namespace felux {
 
+// The live zoom levels, windowed and full screen; the settings file keeps them between runs.
+struct ZoomLevels {
+    int window = 2;
+    int fullScreen = 5;
+};
+
 // The mouse state the layout shares with the keyboard poll and the panel.
 struct LayoutInputs {
     ChildWindowInput& videoInput;
@@ -47,6 +53,8 @@ public:
 
     // +1 one zoom level up, -1 down.
     void ZoomStep(int direction);
+    ZoomLevels Zoom() const { return zoom_; }
+    void SetZoom(ZoomLevels zoom) { zoom_ = zoom; }
     void AspectChanged();
     // Scan lines, their pattern or the line mask changed.
     void VideoRegionsChanged();
@@ -90,6 +98,7 @@ private:
     VideoPlacement placement_;
     VideoWindowLayout layout_;
     Size fullScreenScreen_;
+    ZoomLevels zoom_;
     bool videoTopmost_ = false;  // the video window was kept on top in video-only mode
 };
 
