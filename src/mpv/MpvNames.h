@@ -74,6 +74,8 @@ inline constexpr const char* kTrackTypeAudio = "audio";
 // Commands and their arguments.
 inline constexpr const char* kCmdLoadFile = "loadfile";
 inline constexpr const char* kCmdStop = "stop";
+// The key of loadfile's reply, and of start and end events, that names one loaded entry.
+inline constexpr const char* kReplyEntryId = "playlist_entry_id";
 inline constexpr const char* kCmdSeek = "seek";
 inline constexpr const char* kSeekAbsoluteExact = "absolute+exact";
 
@@ -81,5 +83,8 @@ inline constexpr const char* kSeekAbsoluteExact = "absolute+exact";
 inline constexpr const char* kYes = "yes";
 inline constexpr const char* kNo = "no";
 inline constexpr const char* kZero = "0";
+inline constexpr const char* kOne = "1";
+inline constexpr const char* kFullVolume = "100";
+inline constexpr const char* kAuto = "auto";
 
 }  // namespace felux::mpv
