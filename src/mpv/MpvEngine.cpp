@@ -27,8 +27,11 @@ enum : std::uint64_t {
     kObsDuration,
     kObsAoVolume,
     kObsCurrentAo,
+    kObsEofReached,
 };
 constexpr std::uint64_t kSeekTag = std::uint64_t{1} << 32;
+constexpr std::uint64_t kLoadTag = std::uint64_t{1} << 33;
+constexpr std::uint64_t kSerialMask = 0xFFFFFFFFu;
 constexpr std::uint64_t kFireAndForget = 0;
 // Events taken per drain at most, so that a chatty instance can never hold up the tick.
 constexpr int kDrainLimit = 1000;
@@ -108,6 +111,7 @@ MediaResult MpvEngine::Create() {
     mpv_observe_property(h, kObsDuration, mpv::kPropDuration, MPV_FORMAT_DOUBLE);
     mpv_observe_property(h, kObsAoVolume, mpv::kPropAoVolume, MPV_FORMAT_DOUBLE);
     mpv_observe_property(h, kObsCurrentAo, mpv::kPropCurrentAo, MPV_FORMAT_STRING);
+    mpv_observe_property(h, kObsEofReached, mpv::kPropEofReached, MPV_FORMAT_FLAG);
     handle_ = h;
     instanceWindow_ = window;
     instanceSilent_ = noSoundDevice_;
@@ -123,8 +127,10 @@ void MpvEngine::Release() {
 
 void MpvEngine::StopFile() {
     if (handle_) {
+        // Queued like every request of an open, so that they run in the order given without the
+        // player waiting for mpv to take the file down.
         const char* stop[] = {mpv::kCmdStop, nullptr};
-        if (mpv_command(handle_, stop) < 0) broken_ = true;
+        if (mpv_command_async(handle_, kFireAndForget, stop) < 0) broken_ = true;
     }
     file_ = {};
 }
@@ -159,29 +165,53 @@ MediaResult MpvEngine::Render(const std::string& path, const std::optional<std::
     mpv_node files{};
     files.format = MPV_FORMAT_NODE_ARRAY;
     files.u.list = &list;
-    mpv_set_property(handle_, mpv::kOptAudioFiles, MPV_FORMAT_NODE, &files);
+    // Queued, as the load is: both run after the last file's stop and the settings' reset.
+    mpv_set_property_async(handle_, kFireAndForget, mpv::kOptAudioFiles, MPV_FORMAT_NODE, &files);
 
     NameSoundStream(SoundRoleOf(*file));
-    const std::optional<std::int64_t> entry = LoadFile(*file);
-    if (!entry) return kMediaFail;
-    file_.entry = *entry;
+    const std::uint64_t loadTag = kLoadTag | (++loadSerial_ & kSerialMask);
+    const char* load[] = {mpv::kCmdLoadFile, file->c_str(), nullptr};
+    if (mpv_command_async(handle_, loadTag, load) < 0) return kMediaFail;
 
     using Clock = std::chrono::steady_clock;
     auto deadline = Clock::now() + std::chrono::milliseconds(kOpenTimeoutMs);
+    // mpv names the file's playlist entry in its reply to the load; a start may come first.
+    bool accepted = false;
+    std::optional<std::int64_t> earlyStart;
     bool started = false;
+    auto start = [&] {
+        // What came before belongs to the file this one replaces.
+        started = true;
+        const std::int64_t entry = file_.entry;
+        file_ = {};
+        file_.entry = entry;
+    };
     for (;;) {
         const auto left = std::chrono::duration<double>(deadline - Clock::now()).count();
         if (left <= 0) break;
         mpv_event* event = mpv_wait_event(handle_, left);
         switch (event->event_id) {
-            case MPV_EVENT_START_FILE:
-                // What came before belongs to the file this one replaces.
-                if (IsThisFile(static_cast<const mpv_event_start_file*>(event->data)->playlist_entry_id)) {
-                    started = true;
-                    file_ = {};
-                    file_.entry = *entry;
+            case MPV_EVENT_COMMAND_REPLY:
+                if (event->reply_userdata != loadTag) {
+                    HandleEvent(*event);
+                    break;
                 }
+                if (event->error < 0) return kMediaFail;
+                accepted = true;
+                // Without an id every start and end is taken as this file's, as when it had the
+                // instance to itself.
+                file_.entry = IntValue(static_cast<const mpv_event_command*>(event->data)->result, mpv::kReplyEntryId)
+                                  .value_or(kAnyEntry);
+                if (earlyStart && IsThisFile(*earlyStart)) start();
                 break;
+            case MPV_EVENT_START_FILE: {
+                const std::int64_t id = static_cast<const mpv_event_start_file*>(event->data)->playlist_entry_id;
+                if (!accepted)
+                    earlyStart = id;
+                else if (IsThisFile(id))
+                    start();
+                break;
+            }
             case MPV_EVENT_FILE_LOADED:
                 if (!started) break;
                 file_.loaded = true;
@@ -197,9 +227,7 @@ MediaResult MpvEngine::Render(const std::string& path, const std::optional<std::
                 // An earlier file of this instance ending does not concern this one. A directory
                 // or a playlist ends as a redirect to its entries: not a file we can play.
                 if (started && IsThisFile(static_cast<const mpv_event_end_file*>(event->data)->playlist_entry_id)) {
-                    const char* stop[] = {mpv::kCmdStop, nullptr};
-                    mpv_command(handle_, stop);
-                    file_ = {};
+                    StopFile();
                     return kMediaFail;
                 }
                 break;
@@ -214,20 +242,8 @@ MediaResult MpvEngine::Render(const std::string& path, const std::optional<std::
     }
     // Loaded but no frame yet within the bound: open, with the facts known so far.
     if (file_.loaded) return FinishOpen(extra.has_value());
-    const char* stop[] = {mpv::kCmdStop, nullptr};
-    mpv_command_async(handle_, kFireAndForget, stop);
+    StopFile();
     return kMediaTimeout;
-}
-
-std::optional<std::int64_t> MpvEngine::LoadFile(const std::string& path) {
-    const char* load[] = {mpv::kCmdLoadFile, path.c_str(), nullptr};
-    mpv_node reply{};
-    if (mpv_command_ret(handle_, load, &reply) < 0) return std::nullopt;
-    // Without an id from mpv every start and end is taken as this file's, as when it had the
-    // instance to itself.
-    const std::int64_t id = IntValue(reply, mpv::kReplyEntryId).value_or(kAnyEntry);
-    mpv_free_node_contents(&reply);
-    return id;
 }
 
 bool MpvEngine::IsThisFile(std::int64_t entry) const { return file_.entry == kAnyEntry || entry == file_.entry; }
@@ -460,6 +476,16 @@ void MpvEngine::HandlePropertyChange(const mpv_event& event) {
                 outputVolume_ = value;
             } else {
                 outputVolume_.reset();
+            }
+            break;
+        case kObsEofReached:
+            // Played to the end: over for the player, though mpv keeps it loaded.
+            if (prop->format == MPV_FORMAT_FLAG && prop->data && *static_cast<const int*>(prop->data) != 0 &&
+                file_.loaded && !file_.seekTarget) {
+                file_.completed = true;
+                file_.completedOnError = false;
+                if (file_.duration > 0) file_.position = file_.duration;
+                file_.loaded = false;
             }
             break;
         case kObsCurrentAo:

@@ -89,11 +89,9 @@ private:
     void Drain();
     void HandleEvent(const mpv_event& event);
     void HandlePropertyChange(const mpv_event& event);
-    // Unloads the current file; the instance stays, idle.
+    // Unloads the current file, queued behind whatever was asked before; the instance stays.
     void StopFile();
     void Destroy();
-    // Starts loading; mpv's entry id for the file, nullopt when refused.
-    std::optional<std::int64_t> LoadFile(const std::string& path);
     bool IsThisFile(std::int64_t entry) const;
     MediaResult FinishOpen(bool withCompanion);
     void ReadFileFacts();
@@ -114,6 +112,7 @@ private:
     std::optional<std::int64_t> instanceWindow_;
     bool instanceSilent_ = false;
     bool broken_ = false;
+    std::uint64_t loadSerial_ = 0;
     // Set from mpv's threads whenever an event is queued.
     std::atomic<bool> eventsWaiting_{false};
     FileState file_;

@@ -38,7 +38,9 @@ mpv_handle* NewInstance(const InstanceSetup& setup) {
     option(kOptCursorAutohide, kNo);
     option(kOptOsc, kNo);
     option(kOptOsdLevel, kZero);
-    option(kOptKeepOpen, kNo);
+    // At the end a file stays loaded, paused on its last frame, until the next replaces it:
+    // ended, mpv would go idle and take its outputs down, only to build them again for the next.
+    option(kOptKeepOpen, kYes);
     option(kOptIdle, kYes);
     option(kOptForceWindow, kNo);
     option(kOptTerminal, kNo);
@@ -61,7 +63,11 @@ mpv_handle* NewInstance(const InstanceSetup& setup) {
 
 bool ResetPlaybackSettings(mpv_handle* h) {
     bool ok = true;
-    auto set = [&](const char* name, const char* value) { ok = mpv_set_property_string(h, name, value) >= 0 && ok; };
+    auto set = [&](const char* name, const char* value) {
+        // Queued, so that they take effect in order with the stop before and the load after.
+        char* text = const_cast<char*>(value);
+        ok = mpv_set_property_async(h, 0, name, MPV_FORMAT_STRING, &text) >= 0 && ok;
+    };
     set(kPropPause, kYes);
     set(kPropSpeed, kOne);
     set(kPropVolume, kFullVolume);

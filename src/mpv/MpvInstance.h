@@ -19,7 +19,8 @@ struct InstanceSetup {
 mpv_handle* NewInstance(const InstanceSetup& setup);
 
 // Puts back what a file may have changed at run time (speed, volume, picture crop, audio track),
-// paused, so that the next file starts as in a fresh instance. False when mpv refused.
+// paused, so that the next file starts as in a fresh instance. Queued, not waited for; false when mpv
+// refused a request.
 bool ResetPlaybackSettings(mpv_handle* h);
 
 }  // namespace felux::mpv

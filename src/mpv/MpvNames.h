@@ -61,6 +61,7 @@ inline constexpr const char* kPropVideoPanX = "video-pan-x";
 inline constexpr const char* kPropVideoPanY = "video-pan-y";
 inline constexpr const char* kPropAoVolume = "ao-volume";
 inline constexpr const char* kPropCurrentAo = "current-ao";
+inline constexpr const char* kPropEofReached = "eof-reached";
 
 // Keys of a track's map (track-list entries and current-tracks/...).
 inline constexpr const char* kTrackId = "id";
