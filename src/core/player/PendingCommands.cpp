@@ -83,11 +83,16 @@ void MainPlayerDlg::RunPendingCommands() {
     }
     if (state.mediaClosed == 0) {
         if (r.newVideoSize != 0) {
+            const VideoSize before = videoPlacement_.video;
             ComputeVideoSize(false);
             ApplyVideoRegions();
             if (state.layoutCountdown == 0)
                 state.layoutCountdown = (graph.audioOnly != 0 || !graph.Created()) ? 0 : kLayoutStartCountdown;
             r.newVideoSize = 0;
+            // A new file shown at the size of the last one: its windows are in place already, so
+            // it starts now instead of after the wait for a reshaped window.
+            const VideoSize after = videoPlacement_.video;
+            if (state.startState == 1 && before.width == after.width && before.height == after.height) LayoutStep();
         }
         if (++state.searchTick > settings.searchWait) state.searchTick = 0;
         if (r.pauseToggle != 0) {
