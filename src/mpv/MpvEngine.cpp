@@ -481,11 +481,12 @@ void MpvEngine::HandlePropertyChange(const mpv_event& event) {
         case kObsEofReached:
             // Played to the end: over for the player, though mpv keeps it loaded.
             if (prop->format == MPV_FORMAT_FLAG && prop->data && *static_cast<const int*>(prop->data) != 0 &&
-                file_.loaded && !file_.seekTarget) {
+                file_.loaded) {
                 file_.completed = true;
                 file_.completedOnError = false;
                 if (file_.duration > 0) file_.position = file_.duration;
                 file_.loaded = false;
+                file_.seekTarget.reset();
             }
             break;
         case kObsCurrentAo:
