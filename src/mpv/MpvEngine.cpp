@@ -120,10 +120,8 @@ MediaResult MpvEngine::Create() {
     return kMediaOk;
 }
 
-void MpvEngine::Release() {
-    StopFile();
-    outputVolume_.reset();
-}
+// The output's level is left to its observer: the output may outlive the file.
+void MpvEngine::Release() { StopFile(); }
 
 void MpvEngine::StopFile() {
     if (handle_) {

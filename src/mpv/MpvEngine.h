@@ -112,6 +112,7 @@ private:
     std::optional<std::int64_t> instanceWindow_;
     bool instanceSilent_ = false;
     bool broken_ = false;
+    // Tells the reply to the newest load from a late one to an earlier load.
     std::uint64_t loadSerial_ = 0;
     // Set from mpv's threads whenever an event is queued.
     std::atomic<bool> eventsWaiting_{false};
