@@ -38,6 +38,8 @@ constexpr auto kGiveUp = 60s;
 constexpr int kStartRuns = 5;
 constexpr int kListSample = 10;
 constexpr int kListEntries = 200;
+// The length of each list entry, as whole_program.sh makes it.
+constexpr double kListClipSeconds = 0.6;
 
 double Since(Clock::time_point t) { return std::chrono::duration<double>(Clock::now() - t).count(); }
 
@@ -430,36 +432,75 @@ void Idle(const Paths& p, ScreenWatch& screen, double seconds) {
     std::printf("  peak MiB without a file %s\n", Show(SpreadOf(noFilePeak), "%.1f").c_str());
 }
 
-void LongList(const Paths& p) {
-    const fs::path list = fs::path(p.listFolder) / "list.m3u";
-    FreshHome(p);
-    Child felux({p.felux, list.string()}, FeluxEnv(p, "x11"));
+struct ListRun {
     int entries = 0;
+    double seconds = 0, cpu = 0;
+    // From one entry's open to the next one's, less the clip's own length: the time lost per change.
+    std::vector<double> changeMs;
+    std::vector<std::pair<int, double>> rss;
+};
+
+// One round of the list: every entry's open seen in /proc, the resident size at every tenth.
+ListRun PlayList(Child& child, const std::string& folder) {
+    ListRun run;
     std::string last;
-    std::vector<std::pair<int, double>> samples;
     const auto start = Clock::now();
-    auto lastOpen = start;
-    // The list repeats by default: stop after one round. Between entries no clip is open for a
-    // moment; none for three seconds means the player stopped.
-    while (felux.Alive() && entries < kListEntries && Since(start) < 900 && Since(lastOpen) < 3.0) {
-        if (auto open = OpenFileIn(felux.Pid(), p.listFolder + "/e")) {
-            lastOpen = Clock::now();
+    auto lastSeen = start;
+    std::optional<Clock::time_point> lastChange;
+    // Between entries no clip is open for a moment; none for three seconds means the player stopped.
+    while (child.Alive() && run.entries < kListEntries && Since(start) < 900 && Since(lastSeen) < 3.0) {
+        if (auto open = OpenFileIn(child.Pid(), folder + "/e")) {
+            const auto now = Clock::now();
+            lastSeen = now;
             if (*open != last) {
                 last = *open;
-                ++entries;
-                if (entries % kListSample == 0) samples.emplace_back(entries, ProcessMemory(felux.Pid(), "VmRSS"));
+                ++run.entries;
+                if (lastChange)
+                    run.changeMs.push_back((std::chrono::duration<double>(now - *lastChange).count() - kListClipSeconds) *
+                                           1000);
+                lastChange = now;
+                run.seconds = Since(start);
+                if (run.entries % kListSample == 0) run.rss.emplace_back(run.entries, ProcessMemory(child.Pid(), "VmRSS"));
             }
+            run.cpu = ProcessCpu(child.Pid());
         }
         std::this_thread::sleep_for(kPoll);
     }
-    std::printf("long list, vo=x11: %d entries opened in %.0f s; RSS MiB at every %dth entry:\n ", entries,
-                Since(start), kListSample);
-    for (const auto& [n, mib] : samples) std::printf(" %d:%.1f", n, mib);
-    if (samples.size() >= 2)
-        std::printf("\n  growth from entry %d to %d: %.1f MiB\n", samples.front().first, samples.back().first,
-                    samples.back().second - samples.front().second);
-    else
-        std::printf("\n");
+    return run;
+}
+
+void ShowList(const char* name, const ListRun& run) {
+    const Spread change = SpreadOf(run.changeMs);
+    std::printf("  %-5s %d entries, first open to last %.1f s, CPU %.1f s, per change ms median %.0f max %.0f\n", name,
+                run.entries, run.seconds, run.cpu, change.median, change.max);
+    std::printf("        RSS MiB at every %dth entry:", kListSample);
+    for (const auto& [n, mib] : run.rss) std::printf(" %d:%.1f", n, mib);
+    if (run.rss.size() >= 2)
+        std::printf("\n        growth from entry %d to %d: %.1f MiB", run.rss.front().first, run.rss.back().first,
+                    run.rss.back().second - run.rss.front().second);
+    std::printf("\n");
+}
+
+// The list as each program plays it: FELUX from its list file, mpv the same file as its playlist.
+void LongList(const Paths& p) {
+    const fs::path list = fs::path(p.listFolder) / "list.m3u";
+    ListRun f, m;
+    {
+        FreshHome(p);
+        Child felux({p.felux, list.string()}, FeluxEnv(p, "x11"));
+        // The list repeats by default: one round is measured.
+        f = PlayList(felux, p.listFolder);
+    }
+    {
+        Child mpv({"/usr/bin/mpv", "--no-config", "--ao=null", "--vo=x11", list.string()}, {});
+        m = PlayList(mpv, p.listFolder);
+    }
+    std::printf("long list, vo=x11, %d entries of %.1f s\n", kListEntries, kListClipSeconds);
+    ShowList("FELUX", f);
+    ShowList("mpv", m);
+    if (m.seconds > 0 && !f.rss.empty() && !m.rss.empty())
+        std::printf("  list seconds FELUX %.1f  mpv %.1f  ratio %.3f; last RSS difference %.1f MiB\n", f.seconds, m.seconds,
+                    f.seconds / m.seconds, f.rss.back().second - m.rss.back().second);
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-// The media port on libmpv: one mpv instance per opened file, driven from the UI thread.
+// The media port on libmpv: one mpv instance for the player's life, driven from the UI thread.
 #include "MpvEngine.h"
 
 #include <mpv/client.h>
@@ -13,6 +13,7 @@
 #include <system_error>
 
 #include "MpvConvert.h"
+#include "MpvInstance.h"
 #include "MpvNames.h"
 #include "SoundStreamName.h"
 
@@ -26,8 +27,11 @@ enum : std::uint64_t {
     kObsDuration,
     kObsAoVolume,
     kObsCurrentAo,
+    kObsEofReached,
 };
 constexpr std::uint64_t kSeekTag = std::uint64_t{1} << 32;
+constexpr std::uint64_t kLoadTag = std::uint64_t{1} << 33;
+constexpr std::uint64_t kSerialMask = 0xFFFFFFFFu;
 constexpr std::uint64_t kFireAndForget = 0;
 // Events taken per drain at most, so that a chatty instance can never hold up the tick.
 constexpr int kDrainLimit = 1000;
@@ -87,72 +91,49 @@ struct OwnedNode {
 MpvEngine::MpvEngine(WindowIdSource windowId, Notice notice)
     : windowId_(std::move(windowId)), notice_(std::move(notice)) {}
 
-MpvEngine::~MpvEngine() { Release(); }
+MpvEngine::~MpvEngine() { Destroy(); }
 
 MediaResult MpvEngine::Create() {
-    Release();
-    mpv_handle* h = mpv_create();
-    // Null when out of memory or under a non-C LC_NUMERIC.
+    const std::optional<std::int64_t> window = windowId_ ? windowId_() : std::nullopt;
+    // Building an instance costs threads, scripts and outputs: the running one takes the next
+    // file unless it failed or one of its outputs must change.
+    if (handle_ && !broken_ && window == instanceWindow_ && noSoundDevice_ == instanceSilent_) {
+        StopFile();
+        if (mpv::ResetPlaybackSettings(handle_)) return kMediaOk;
+    }
+    Destroy();
+    mpv_handle* h = mpv::NewInstance({window, noSoundDevice_});
     if (!h) return kMediaFail;
-
-    using namespace mpv;
-    bool ok = true;
-    auto option = [&](const char* name, const char* value) {
-        ok = ok && mpv_set_option_string(h, name, value) >= 0;
-    };
-    const char* vo = std::getenv("FELUX_VO");
-    option(kOptVo, vo && *vo ? vo : kEmbeddableVideoOutputs);
-    option(kOptGpuContext, kX11GpuContext);
-    if (noSoundDevice_)
-        option(kOptAo, kNullAudioOutput);
-    else if (const char* ao = std::getenv("FELUX_AO"); ao && *ao)
-        option(kOptAo, ao);
-    option(kOptAudioFallbackToNull, kYes);
-    option(kOptAudioClientName, kAudioClientName);
-    if (windowId_) {
-        if (std::optional<std::int64_t> wid = windowId_()) {
-            std::int64_t value = *wid;
-            ok = ok && mpv_set_option(h, kOptWid, MPV_FORMAT_INT64, &value) >= 0;
-        }
-    }
-    option(kOptAudioDisplay, kNo);  // cover art is not video
-    option(kOptInputDefaultBindings, kNo);
-    option(kOptInputVoKeyboard, kNo);
-    option(kOptInputCursor, kNo);
-    option(kOptCursorAutohide, kNo);
-    option(kOptOsc, kNo);
-    option(kOptOsdLevel, kZero);
-    option(kOptKeepOpen, kNo);
-    option(kOptIdle, kYes);
-    option(kOptForceWindow, kNo);
-    option(kOptTerminal, kNo);
-    // The picture fills the window as laid out by the player, which keeps the aspect itself.
-    option(kOptKeepAspect, kNo);
-    option(kOptYtdl, kNo);
-    option(kOptLoadStatsOverlay, kNo);
-    option(kOptLoadOsdConsole, kNo);
-    option(kOptResumePlayback, kNo);
-    option(kOptSubAuto, kNo);
-    option(kOptAudioFileAuto, kNo);
-    option(kOptCoverArtAuto, kNo);
-    option(kPropPause, kYes);
-    if (!ok || mpv_initialize(h) < 0) {
-        mpv_terminate_destroy(h);
-        return kMediaFail;
-    }
     eventsWaiting_ = true;
     mpv_set_wakeup_callback(
         h, [](void* flag) { static_cast<std::atomic<bool>*>(flag)->store(true); }, &eventsWaiting_);
-    mpv_observe_property(h, kObsTimePos, kPropTimePos, MPV_FORMAT_DOUBLE);
-    mpv_observe_property(h, kObsDuration, kPropDuration, MPV_FORMAT_DOUBLE);
-    mpv_observe_property(h, kObsAoVolume, kPropAoVolume, MPV_FORMAT_DOUBLE);
-    mpv_observe_property(h, kObsCurrentAo, kPropCurrentAo, MPV_FORMAT_STRING);
+    mpv_observe_property(h, kObsTimePos, mpv::kPropTimePos, MPV_FORMAT_DOUBLE);
+    mpv_observe_property(h, kObsDuration, mpv::kPropDuration, MPV_FORMAT_DOUBLE);
+    mpv_observe_property(h, kObsAoVolume, mpv::kPropAoVolume, MPV_FORMAT_DOUBLE);
+    mpv_observe_property(h, kObsCurrentAo, mpv::kPropCurrentAo, MPV_FORMAT_STRING);
+    mpv_observe_property(h, kObsEofReached, mpv::kPropEofReached, MPV_FORMAT_FLAG);
     handle_ = h;
+    instanceWindow_ = window;
+    instanceSilent_ = noSoundDevice_;
+    broken_ = false;
     file_ = {};
     return kMediaOk;
 }
 
-void MpvEngine::Release() {
+// The output's level is left to its observer: the output may outlive the file.
+void MpvEngine::Release() { StopFile(); }
+
+void MpvEngine::StopFile() {
+    if (handle_) {
+        // Queued like every request of an open, so that they run in the order given without the
+        // player waiting for mpv to take the file down.
+        const char* stop[] = {mpv::kCmdStop, nullptr};
+        if (mpv_command_async(handle_, kFireAndForget, stop) < 0) broken_ = true;
+    }
+    file_ = {};
+}
+
+void MpvEngine::Destroy() {
     if (handle_) mpv_terminate_destroy(handle_);
     handle_ = nullptr;
     file_ = {};
@@ -182,24 +163,55 @@ MediaResult MpvEngine::Render(const std::string& path, const std::optional<std::
     mpv_node files{};
     files.format = MPV_FORMAT_NODE_ARRAY;
     files.u.list = &list;
-    mpv_set_property(handle_, mpv::kOptAudioFiles, MPV_FORMAT_NODE, &files);
+    // Queued, as the load is: both run after the last file's stop and the settings' reset.
+    mpv_set_property_async(handle_, kFireAndForget, mpv::kOptAudioFiles, MPV_FORMAT_NODE, &files);
 
     NameSoundStream(SoundRoleOf(*file));
+    const std::uint64_t loadTag = kLoadTag | (++loadSerial_ & kSerialMask);
     const char* load[] = {mpv::kCmdLoadFile, file->c_str(), nullptr};
-    if (mpv_command(handle_, load) < 0) return kMediaFail;
+    if (mpv_command_async(handle_, loadTag, load) < 0) return kMediaFail;
 
     using Clock = std::chrono::steady_clock;
     auto deadline = Clock::now() + std::chrono::milliseconds(kOpenTimeoutMs);
+    // mpv names the file's playlist entry in its reply to the load; a start may come first.
+    bool accepted = false;
+    std::optional<std::int64_t> earlyStart;
     bool started = false;
+    auto start = [&] {
+        // What came before belongs to the file this one replaces.
+        started = true;
+        const std::int64_t entry = file_.entry;
+        file_ = {};
+        file_.entry = entry;
+    };
     for (;;) {
         const auto left = std::chrono::duration<double>(deadline - Clock::now()).count();
         if (left <= 0) break;
         mpv_event* event = mpv_wait_event(handle_, left);
         switch (event->event_id) {
-            case MPV_EVENT_START_FILE:
-                started = true;
+            case MPV_EVENT_COMMAND_REPLY:
+                if (event->reply_userdata != loadTag) {
+                    HandleEvent(*event);
+                    break;
+                }
+                if (event->error < 0) return kMediaFail;
+                accepted = true;
+                // Without an id every start and end is taken as this file's, as when it had the
+                // instance to itself.
+                file_.entry = IntValue(static_cast<const mpv_event_command*>(event->data)->result, mpv::kReplyEntryId)
+                                  .value_or(kAnyEntry);
+                if (earlyStart && IsThisFile(*earlyStart)) start();
                 break;
+            case MPV_EVENT_START_FILE: {
+                const std::int64_t id = static_cast<const mpv_event_start_file*>(event->data)->playlist_entry_id;
+                if (!accepted)
+                    earlyStart = id;
+                else if (IsThisFile(id))
+                    start();
+                break;
+            }
             case MPV_EVENT_FILE_LOADED:
+                if (!started) break;
                 file_.loaded = true;
                 deadline = std::min(deadline, Clock::now() + std::chrono::milliseconds(kFirstFrameWaitMs));
                 break;
@@ -212,14 +224,14 @@ MediaResult MpvEngine::Render(const std::string& path, const std::optional<std::
                 HandleEvent(*event);
                 // An earlier file of this instance ending does not concern this one. A directory
                 // or a playlist ends as a redirect to its entries: not a file we can play.
-                if (started) {
-                    const char* stop[] = {mpv::kCmdStop, nullptr};
-                    mpv_command(handle_, stop);
-                    file_ = {};
+                if (started && IsThisFile(static_cast<const mpv_event_end_file*>(event->data)->playlist_entry_id)) {
+                    StopFile();
                     return kMediaFail;
                 }
                 break;
             case MPV_EVENT_SHUTDOWN:
+                broken_ = true;
+                file_ = {};
                 return kMediaFail;
             default:
                 HandleEvent(*event);
@@ -228,10 +240,11 @@ MediaResult MpvEngine::Render(const std::string& path, const std::optional<std::
     }
     // Loaded but no frame yet within the bound: open, with the facts known so far.
     if (file_.loaded) return FinishOpen(extra.has_value());
-    const char* stop[] = {mpv::kCmdStop, nullptr};
-    mpv_command_async(handle_, kFireAndForget, stop);
+    StopFile();
     return kMediaTimeout;
 }
+
+bool MpvEngine::IsThisFile(std::int64_t entry) const { return file_.entry == kAnyEntry || entry == file_.entry; }
 
 MediaResult MpvEngine::FinishOpen(bool withCompanion) {
     // Render took events itself: whatever is left is taken now.
@@ -404,6 +417,9 @@ void MpvEngine::HandleEvent(const mpv_event& event) {
                 }
             }
             break;
+        case MPV_EVENT_SHUTDOWN:
+            broken_ = true;
+            break;
         case MPV_EVENT_PLAYBACK_RESTART:
             if (file_.seekTarget && file_.seekAccepted) {
                 // time-pos updates queued behind this event carry the new position; until one
@@ -414,9 +430,11 @@ void MpvEngine::HandleEvent(const mpv_event& event) {
             break;
         case MPV_EVENT_END_FILE: {
             const auto* end = static_cast<const mpv_event_end_file*>(event.data);
+            // A file replaced or stopped earlier ends late: nothing of the current one changes.
+            if (!end || !IsThisFile(end->playlist_entry_id)) break;
             // An open file that stops with an error is over as well: the player must move on,
             // not wait; it learns which kind of end it was.
-            if (file_.loaded && end &&
+            if (file_.loaded &&
                 (end->reason == MPV_END_FILE_REASON_EOF || end->reason == MPV_END_FILE_REASON_ERROR)) {
                 file_.completed = true;
                 file_.completedOnError = end->reason == MPV_END_FILE_REASON_ERROR;
@@ -456,6 +474,17 @@ void MpvEngine::HandlePropertyChange(const mpv_event& event) {
                 outputVolume_ = value;
             } else {
                 outputVolume_.reset();
+            }
+            break;
+        case kObsEofReached:
+            // Played to the end: over for the player, though mpv keeps it loaded.
+            if (prop->format == MPV_FORMAT_FLAG && prop->data && *static_cast<const int*>(prop->data) != 0 &&
+                file_.loaded) {
+                file_.completed = true;
+                file_.completedOnError = false;
+                if (file_.duration > 0) file_.position = file_.duration;
+                file_.loaded = false;
+                file_.seekTarget.reset();
             }
             break;
         case kObsCurrentAo:

@@ -1,4 +1,4 @@
-// The media port on libmpv: one mpv instance per opened file, driven from the UI thread.
+// The media port on libmpv: one mpv instance for the player's life, driven from the UI thread.
 #pragma once
 
 #include <atomic>
@@ -17,7 +17,7 @@ namespace felux {
 class MpvEngine : public MediaEngine {
 public:
     // Asked at each Create for the native id of the window the picture goes into; nullopt (or no
-    // source) leaves the choice of window to mpv.
+    // source) leaves the choice of window to mpv. A different answer builds a new instance.
     using WindowIdSource = std::function<std::optional<std::int64_t>()>;
 
     // Where the one line about a missing sound device goes; none drops it.
@@ -62,8 +62,13 @@ protected:
     mpv_handle* Handle() const { return handle_; }
 
 private:
-    // What one instance knows about its file; reset by Create and Release.
+    // Stands for an entry id mpv did not give.
+    static constexpr std::int64_t kAnyEntry = -1;
+
+    // What the instance knows about the current file; reset by Create, Release and each open.
     struct FileState {
+        // mpv's playlist entry of the file, which tells its events from a replaced file's.
+        std::int64_t entry = kAnyEntry;
         bool loaded = false;
         bool completed = false;
         bool completedOnError = false;
@@ -84,6 +89,10 @@ private:
     void Drain();
     void HandleEvent(const mpv_event& event);
     void HandlePropertyChange(const mpv_event& event);
+    // Unloads the current file, queued behind whatever was asked before; the instance stays.
+    void StopFile();
+    void Destroy();
+    bool IsThisFile(std::int64_t entry) const;
     MediaResult FinishOpen(bool withCompanion);
     void ReadFileFacts();
     void SelectExternalAudio();
@@ -99,6 +108,12 @@ private:
     bool noSoundDevice_ = false;
     bool completedOnError_ = false;
     mpv_handle* handle_ = nullptr;
+    // What the instance was built with, and whether it failed since: each a reason to build anew.
+    std::optional<std::int64_t> instanceWindow_;
+    bool instanceSilent_ = false;
+    bool broken_ = false;
+    // Tells the reply to the newest load from a late one to an earlier load.
+    std::uint64_t loadSerial_ = 0;
     // Set from mpv's threads whenever an event is queued.
     std::atomic<bool> eventsWaiting_{false};
     FileState file_;

@@ -61,6 +61,7 @@ inline constexpr const char* kPropVideoPanX = "video-pan-x";
 inline constexpr const char* kPropVideoPanY = "video-pan-y";
 inline constexpr const char* kPropAoVolume = "ao-volume";
 inline constexpr const char* kPropCurrentAo = "current-ao";
+inline constexpr const char* kPropEofReached = "eof-reached";
 
 // Keys of a track's map (track-list entries and current-tracks/...).
 inline constexpr const char* kTrackId = "id";
@@ -74,6 +75,8 @@ inline constexpr const char* kTrackTypeAudio = "audio";
 // Commands and their arguments.
 inline constexpr const char* kCmdLoadFile = "loadfile";
 inline constexpr const char* kCmdStop = "stop";
+// The key of loadfile's reply, and of start and end events, that names one loaded entry.
+inline constexpr const char* kReplyEntryId = "playlist_entry_id";
 inline constexpr const char* kCmdSeek = "seek";
 inline constexpr const char* kSeekAbsoluteExact = "absolute+exact";
 
@@ -81,5 +84,8 @@ inline constexpr const char* kSeekAbsoluteExact = "absolute+exact";
 inline constexpr const char* kYes = "yes";
 inline constexpr const char* kNo = "no";
 inline constexpr const char* kZero = "0";
+inline constexpr const char* kOne = "1";
+inline constexpr const char* kFullVolume = "100";
+inline constexpr const char* kAuto = "auto";
 
 }  // namespace felux::mpv

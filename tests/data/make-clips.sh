@@ -10,6 +10,9 @@ ff -f lavfi -i testsrc=size=64x48:rate=25:duration=2 -f lavfi -i sine=frequency=
    $exact -c:v mpeg1video -q:v 20 -g 25 -c:a mp2 -b:a 32k -ac 1 -f mpeg clip.mpg
 # Its companion sound: same name, a lower tone so the two can be told apart.
 ff -f lavfi -i sine=frequency=220:sample_rate=8000:duration=2 $exact -c:a pcm_u8 -ac 1 clip.wav
+# 1 s of another picture size, for a list whose files differ in shape.
+ff -f lavfi -i testsrc=size=96x32:rate=25:duration=1 -f lavfi -i sine=frequency=550:sample_rate=32000:duration=1 \
+   $exact -c:v mpeg1video -q:v 20 -g 25 -c:a mp2 -b:a 32k -ac 1 -f mpeg wide.mpg
 # 2 s of MP3 without any picture.
 ff -f lavfi -i sine=frequency=330:sample_rate=8000:duration=2 $exact -c:a libmp3lame -b:a 8k -ac 1 -write_xing 0 tone.mp3
 # The same sound with a tiny JPEG embedded as cover art.

@@ -43,6 +43,11 @@ public:
         return result;
     }
     bool Alive() const { return Handle() != nullptr; }
+    // Leaves a mark on the running instance that the player never sets: a new instance lacks it.
+    void MarkInstance() const {
+        if (Handle()) mpv_set_property_string(Handle(), "title", "marked");
+    }
+    bool SameInstance() const { return StringProperty("title") == "marked"; }
 };
 
 // Calls TakeCompletion every 40 ms, like the player's tick, and remembers completions.

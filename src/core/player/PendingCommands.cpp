@@ -85,11 +85,18 @@ void Player::RunPendingCommands() {
     }
     if (!state.mediaClosed) {
         if (r.newVideoSize) {
+            const int widthBefore = state.videoDisplayWidth;
+            const int heightBefore = state.videoDisplayHeight;
             layout.ComputeVideoSize(false);
             layout.ApplyVideoRegions();
             if (state.layoutCountdown == 0)
                 state.layoutCountdown = (graph.audioOnly != 0 || !graph.Created()) ? 0 : kLayoutStartCountdown;
             r.newVideoSize = false;
+            // A new file shown at the size of the last one: its windows are in place already, so
+            // it starts now instead of after the wait for a reshaped window.
+            if (state.startState == StartState::Opened && widthBefore == state.videoDisplayWidth &&
+                heightBefore == state.videoDisplayHeight)
+                LayoutStep();
         }
         if (++state.searchTick > settings.searchWait) state.searchTick = 0;
         if (r.pauseToggle) {

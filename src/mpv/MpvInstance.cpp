@@ -1,0 +1,82 @@
+// Building one configured mpv instance: the options every instance of the player starts with.
+#include "MpvInstance.h"
+
+#include <mpv/client.h>
+
+#include <cstdlib>
+
+#include "MpvNames.h"
+
+namespace felux::mpv {
+
+mpv_handle* NewInstance(const InstanceSetup& setup) {
+    mpv_handle* h = mpv_create();
+    // Null when out of memory or under a non-C LC_NUMERIC.
+    if (!h) return nullptr;
+
+    bool ok = true;
+    auto option = [&](const char* name, const char* value) {
+        ok = ok && mpv_set_option_string(h, name, value) >= 0;
+    };
+    const char* vo = std::getenv("FELUX_VO");
+    option(kOptVo, vo && *vo ? vo : kEmbeddableVideoOutputs);
+    option(kOptGpuContext, kX11GpuContext);
+    if (setup.silent)
+        option(kOptAo, kNullAudioOutput);
+    else if (const char* ao = std::getenv("FELUX_AO"); ao && *ao)
+        option(kOptAo, ao);
+    option(kOptAudioFallbackToNull, kYes);
+    option(kOptAudioClientName, kAudioClientName);
+    if (setup.window) {
+        std::int64_t value = *setup.window;
+        ok = ok && mpv_set_option(h, kOptWid, MPV_FORMAT_INT64, &value) >= 0;
+    }
+    option(kOptAudioDisplay, kNo);  // cover art is not video
+    option(kOptInputDefaultBindings, kNo);
+    option(kOptInputVoKeyboard, kNo);
+    option(kOptInputCursor, kNo);
+    option(kOptCursorAutohide, kNo);
+    option(kOptOsc, kNo);
+    option(kOptOsdLevel, kZero);
+    // At the end a file stays loaded, paused on its last frame, until the next replaces it:
+    // ended, mpv would go idle and take its outputs down, only to build them again for the next.
+    option(kOptKeepOpen, kYes);
+    option(kOptIdle, kYes);
+    option(kOptForceWindow, kNo);
+    option(kOptTerminal, kNo);
+    // The picture fills the window as laid out by the player, which keeps the aspect itself.
+    option(kOptKeepAspect, kNo);
+    option(kOptYtdl, kNo);
+    option(kOptLoadStatsOverlay, kNo);
+    option(kOptLoadOsdConsole, kNo);
+    option(kOptResumePlayback, kNo);
+    option(kOptSubAuto, kNo);
+    option(kOptAudioFileAuto, kNo);
+    option(kOptCoverArtAuto, kNo);
+    option(kPropPause, kYes);
+    if (!ok || mpv_initialize(h) < 0) {
+        mpv_terminate_destroy(h);
+        return nullptr;
+    }
+    return h;
+}
+
+bool ResetPlaybackSettings(mpv_handle* h) {
+    bool ok = true;
+    auto set = [&](const char* name, const char* value) {
+        // Queued, so that they take effect in order with the stop before and the load after.
+        char* text = const_cast<char*>(value);
+        ok = mpv_set_property_async(h, 0, name, MPV_FORMAT_STRING, &text) >= 0 && ok;
+    };
+    set(kPropPause, kYes);
+    set(kPropSpeed, kOne);
+    set(kPropVolume, kFullVolume);
+    set(kPropVideoScaleX, kOne);
+    set(kPropVideoScaleY, kOne);
+    set(kPropVideoPanX, kZero);
+    set(kPropVideoPanY, kZero);
+    set(kPropAid, kAuto);
+    return ok;
+}
+
+}  // namespace felux::mpv

@@ -1,0 +1,26 @@
+// Building one configured mpv instance: the options every instance of the player starts with.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+struct mpv_handle;
+
+namespace felux::mpv {
+
+struct InstanceSetup {
+    // The window the picture goes into; nullopt leaves the choice to mpv.
+    std::optional<std::int64_t> window;
+    // Straight to the null audio output, without trying a sound device.
+    bool silent = false;
+};
+
+// An initialised instance, paused and idle; null when mpv refused it.
+mpv_handle* NewInstance(const InstanceSetup& setup);
+
+// Puts back what a file may have changed at run time (speed, volume, picture crop, audio track),
+// paused, so that the next file starts as in a fresh instance. Queued, not waited for; false when mpv
+// refused a request.
+bool ResetPlaybackSettings(mpv_handle* h);
+
+}  // namespace felux::mpv

@@ -1,0 +1,84 @@
+// MpvEngine on real libmpv playing one file after another as the player does: one instance for all.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <optional>
+#include <string>
+
+#include "MpvTestSupport.h"
+
+namespace felux {
+namespace {
+
+using namespace std::chrono_literals;
+using test::Clip;
+using test::InspectableEngine;
+using test::Ticker;
+
+constexpr auto kLongEnough = 10s;
+
+struct Entry {
+    const char* name;
+    bool opens;
+    bool video;
+    VideoSize size;
+};
+
+// The player's round for each entry: release the last file, create, open, run, wait for the end.
+TEST(MpvEngineList, AListPlaysThroughOnOneInstanceAndAFailedOpenDoesNotSpoilIt) {
+    InspectableEngine engine;
+    ASSERT_EQ(engine.Create(), kMediaOk);
+    engine.MarkInstance();
+    const Entry list[] = {{"clip.mpg", true, true, {64, 48}},
+                          {"text.mpg", false, false, {}},
+                          {"tone.mp3", true, false, {}},
+                          {"wide.mpg", true, true, {96, 32}}};
+    for (const Entry& entry : list) {
+        SCOPED_TRACE(entry.name);
+        engine.Release();
+        ASSERT_EQ(engine.Create(), kMediaOk);
+        Ticker ticker(engine);
+        if (!entry.opens) {
+            EXPECT_NE(engine.Render(Clip(entry.name), std::nullopt), kMediaOk);
+            ticker.For(200ms);
+            EXPECT_EQ(ticker.completions(), 0) << "a file that never opened does not end";
+            continue;
+        }
+        ASSERT_EQ(engine.Render(Clip(entry.name), std::nullopt), kMediaOk);
+        EXPECT_EQ(engine.HasVideo(), entry.video);
+        EXPECT_EQ(engine.NativeSize().width, entry.size.width);
+        EXPECT_EQ(engine.NativeSize().height, entry.size.height);
+        EXPECT_LT(engine.Position(), test::Seconds(0.1)) << "each file starts at its start";
+        EXPECT_EQ(engine.StringProperty("pause"), "yes") << "and opens paused";
+        engine.Run();
+        ASSERT_TRUE(ticker.Until([&] { return ticker.completions() > 0; }, kLongEnough));
+        EXPECT_FALSE(engine.CompletedOnError());
+        EXPECT_EQ(engine.Position(), engine.Duration());
+        ticker.For(120ms);
+        EXPECT_EQ(ticker.completions(), 1) << "one end per file";
+    }
+    EXPECT_TRUE(engine.SameInstance()) << "no file built an instance of its own";
+}
+
+TEST(MpvEngineList, TheCompanionOfOneFileIsNotHeardWithTheNext) {
+    InspectableEngine engine;
+    ASSERT_EQ(engine.Create(), kMediaOk);
+    ASSERT_EQ(engine.Render(Clip("clip.mpg"), Clip("clip.wav")), kMediaOk);
+    EXPECT_EQ(engine.StringProperty("current-tracks/audio/external"), "yes");
+    engine.SetRate(2.0);
+    engine.SetSourceRect(SourceRect{0, 0, 32, 24});
+    engine.MarkInstance();
+
+    engine.Release();
+    ASSERT_EQ(engine.Create(), kMediaOk);
+    ASSERT_EQ(engine.Render(Clip("clip.mpg"), std::nullopt), kMediaOk);
+    EXPECT_TRUE(engine.SameInstance());
+    EXPECT_EQ(engine.IntProperty("track-list/count"), 2) << "the file's own video and sound, nothing more";
+    EXPECT_EQ(engine.StringProperty("current-tracks/audio/external"), "no") << "its own sound is heard";
+    EXPECT_EQ(engine.DoubleProperty("speed"), 1.0);
+    EXPECT_EQ(engine.DoubleProperty("video-scale-x"), 1.0) << "the last file's crop is gone";
+    EXPECT_EQ(engine.DoubleProperty("video-pan-x"), 0.0);
+}
+
+}  // namespace
+}  // namespace felux
