@@ -161,6 +161,34 @@ TEST_F(PlaybackTest, EndOfStreamOpensTheNextEntryOnTheSameTick) {
     EXPECT_EQ(p.state.startState, StartState::Opened);
 }
 
+TEST_F(PlaybackTest, AFileAtTheLastOnesSizeStartsWithoutWaitingForTheLayout) {
+    const std::string a = h.AddMedia("a.mpg");
+    const std::string b = h.AddMedia("b.mpg");
+    const std::string wide = h.AddMedia("wide.mpg", {.size = {320, 180}});
+    Player& p = h.Start({a, b, wide}, true);
+    h.TickUntilStarted();
+    // Ticks from the tick that takes one file's end until the next one plays.
+    auto ticksToPlay = [&] {
+        const std::string before = p.openFile.path;
+        h.engine.completed = true;
+        for (int i = 0; i < 30 && p.openFile.path == before; ++i) h.Tick();
+        int ticks = 0;
+        while (!h.engine.playing && ticks < 30) {
+            h.Tick();
+            ++ticks;
+        }
+        return ticks;
+    };
+    // b has a's picture: its windows are in place, so it plays on the tick that takes its size.
+    EXPECT_EQ(ticksToPlay(), 1);
+    EXPECT_EQ(p.openFile.path, b);
+    EXPECT_EQ(h.windows.rects[WindowId::Video].height, 240);
+    // A picture of another shape waits for its reshaped windows as a first file does.
+    EXPECT_EQ(ticksToPlay(), 3);
+    EXPECT_EQ(p.openFile.path, wide);
+    EXPECT_EQ(h.windows.rects[WindowId::Video].height, 180);
+}
+
 TEST_F(PlaybackTest, FilesEndingOnAnErrorAreNotReopenedForEver) {
     const std::string a = h.AddMedia("a.mpg");
     Player& p = h.Start({a}, true);
