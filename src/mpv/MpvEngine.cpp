@@ -31,6 +31,7 @@ enum : std::uint64_t {
 };
 constexpr std::uint64_t kSeekTag = std::uint64_t{1} << 32;
 constexpr std::uint64_t kLoadTag = std::uint64_t{1} << 33;
+constexpr std::uint64_t kNextTag = std::uint64_t{1} << 34;
 constexpr std::uint64_t kSerialMask = 0xFFFFFFFFu;
 constexpr std::uint64_t kFireAndForget = 0;
 // Events taken per drain at most, so that a chatty instance can never hold up the tick.
@@ -98,6 +99,11 @@ MediaResult MpvEngine::Create() {
     // Building an instance costs threads, scripts and outputs: the running one takes the next
     // file unless it failed or one of its outputs must change.
     if (handle_ && !broken_ && window == instanceWindow_ && noSoundDevice_ == instanceSilent_) {
+        // A file that followed on without a gap plays on until its open takes it over.
+        if (NextTookOver()) {
+            file_ = {};
+            if (mpv::ResetPlaybackSettings(handle_, true)) return kMediaOk;
+        }
         StopFile();
         if (mpv::ResetPlaybackSettings(handle_)) return kMediaOk;
     }
@@ -121,7 +127,38 @@ MediaResult MpvEngine::Create() {
 }
 
 // The output's level is left to its observer: the output may outlive the file.
-void MpvEngine::Release() { StopFile(); }
+void MpvEngine::Release() {
+    if (NextTookOver())
+        file_ = {};
+    else
+        StopFile();
+}
+
+void MpvEngine::PrepareNext(const std::optional<std::string>& path) {
+    if (!handle_) return;
+    if (!path) {
+        // Forgotten: one that has started is stopped; one still waiting leaves the playlist.
+        const char* stop[] = {NextTookOver() ? mpv::kCmdStop : mpv::kCmdPlaylistClear, nullptr};
+        if (next_ && mpv_command_async(handle_, kFireAndForget, stop) < 0) broken_ = true;
+        next_.reset();
+        return;
+    }
+    if (!file_.loaded || next_) return;
+    const std::optional<std::string> file = OpenablePath(*path);
+    if (!file) return;
+    const std::uint64_t tag = kNextTag | (++loadSerial_ & kSerialMask);
+    const char* load[] = {mpv::kCmdLoadFile, file->c_str(), mpv::kLoadAppend, nullptr};
+    if (mpv_command_async(handle_, tag, load) < 0) return;
+    next_ = NextFile{*file, tag};
+}
+
+MediaResult MpvEngine::TakeOverNext() {
+    file_ = {};
+    file_.entry = next_->entry;
+    file_.loaded = true;
+    next_.reset();
+    return FinishOpen(false);
+}
 
 void MpvEngine::StopFile() {
     if (handle_) {
@@ -131,12 +168,14 @@ void MpvEngine::StopFile() {
         if (mpv_command_async(handle_, kFireAndForget, stop) < 0) broken_ = true;
     }
     file_ = {};
+    next_.reset();
 }
 
 void MpvEngine::Destroy() {
     if (handle_) mpv_terminate_destroy(handle_);
     handle_ = nullptr;
     file_ = {};
+    next_.reset();
     outputVolume_.reset();
 }
 
@@ -144,6 +183,9 @@ MediaResult MpvEngine::Render(const std::string& path, const std::optional<std::
     if (!handle_) return kMediaFail;
     file_ = {};
     const std::optional<std::string> file = OpenablePath(path);
+    if (file && !companion && NextTookOver() && *file == next_->path) return TakeOverNext();
+    // The load replaces mpv's playlist, a prepared file with it.
+    next_.reset();
     if (!file) return kMediaFail;
 
     // The companion goes in as an external audio track of the file; one that cannot be opened
@@ -315,7 +357,8 @@ MediaResult MpvEngine::Pause() {
 }
 
 MediaResult MpvEngine::Stop() {
-    if (!handle_) return kMediaOk;
+    // Nothing of an ended file to stop; a file that followed on must not be paused.
+    if (!handle_ || !file_.loaded) return kMediaOk;
     Pause();
     if (file_.loaded) Seek(0);
     return kMediaOk;
@@ -408,6 +451,17 @@ void MpvEngine::HandleEvent(const mpv_event& event) {
             HandlePropertyChange(event);
             break;
         case MPV_EVENT_COMMAND_REPLY:
+            if (next_ && event.reply_userdata == next_->tag) {
+                // Without its entry id its start could not be told from another: not used.
+                const auto* reply = static_cast<const mpv_event_command*>(event.data);
+                const std::optional<std::int64_t> id =
+                    event.error < 0 || !reply ? std::nullopt : IntValue(reply->result, mpv::kReplyEntryId);
+                if (id)
+                    next_->entry = *id;
+                else
+                    next_.reset();
+                break;
+            }
             if ((event.reply_userdata & kSeekTag) && file_.seekTarget &&
                 (event.reply_userdata & 0xFFFFFFFFu) == (file_.seekSerial & 0xFFFFFFFFu)) {
                 if (event.error < 0) {
@@ -428,8 +482,16 @@ void MpvEngine::HandleEvent(const mpv_event& event) {
                 file_.seekTarget.reset();
             }
             break;
+        case MPV_EVENT_START_FILE: {
+            const auto* start = static_cast<const mpv_event_start_file*>(event.data);
+            if (next_ && start && next_->entry != kAnyEntry && start->playlist_entry_id == next_->entry)
+                next_->started = true;
+            break;
+        }
         case MPV_EVENT_END_FILE: {
             const auto* end = static_cast<const mpv_event_end_file*>(event.data);
+            // The prepared file ended or failed before it was taken over: it is gone.
+            if (end && next_ && next_->entry != kAnyEntry && end->playlist_entry_id == next_->entry) next_.reset();
             // A file replaced or stopped earlier ends late: nothing of the current one changes.
             if (!end || !IsThisFile(end->playlist_entry_id)) break;
             // An open file that stops with an error is over as well: the player must move on,

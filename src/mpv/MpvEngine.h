@@ -31,6 +31,7 @@ public:
     MediaResult Create() override;
     void Release() override;
     MediaResult Render(const std::string& path, const std::optional<std::string>& companion) override;
+    void PrepareNext(const std::optional<std::string>& path) override;
     bool HasVideo() override;
     MediaResult Run() override;
     MediaResult Pause() override;
@@ -84,6 +85,16 @@ private:
         bool seekAccepted = false;
     };
 
+    // The prepared next file, appended to mpv's playlist behind the current one.
+    struct NextFile {
+        std::string path;
+        std::uint64_t tag = 0;             // of its load request
+        std::int64_t entry = kAnyEntry;    // its playlist entry, once mpv has answered
+        bool started = false;              // the current file ended and mpv went on to it
+    };
+    bool NextTookOver() const { return next_ && next_->started; }
+    // Makes the file that followed on the current one, without loading it again.
+    MediaResult TakeOverNext();
     // Takes what mpv has queued, without waiting; nothing to do (not even a call into mpv) until
     // mpv has announced an event since the last drain.
     void Drain();
@@ -117,6 +128,7 @@ private:
     // Set from mpv's threads whenever an event is queued.
     std::atomic<bool> eventsWaiting_{false};
     FileState file_;
+    std::optional<NextFile> next_;
     std::optional<double> outputVolume_;
     std::optional<double> wantedOutputVolume_;
 };

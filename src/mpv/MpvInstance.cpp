@@ -42,6 +42,9 @@ mpv_handle* NewInstance(const InstanceSetup& setup) {
     // ended, mpv would go idle and take its outputs down, only to build them again for the next.
     option(kOptKeepOpen, kYes);
     option(kOptIdle, kYes);
+    // A prepared next file follows the current one without a gap when their formats allow it.
+    option(kOptGaplessAudio, kWeak);
+    option(kOptPrefetchPlaylist, kYes);
     option(kOptForceWindow, kNo);
     option(kOptTerminal, kNo);
     // The picture fills the window as laid out by the player, which keeps the aspect itself.
@@ -61,15 +64,16 @@ mpv_handle* NewInstance(const InstanceSetup& setup) {
     return h;
 }
 
-bool ResetPlaybackSettings(mpv_handle* h) {
+bool ResetPlaybackSettings(mpv_handle* h, bool keepPlaying) {
     bool ok = true;
     auto set = [&](const char* name, const char* value) {
         // Queued, so that they take effect in order with the stop before and the load after.
         char* text = const_cast<char*>(value);
         ok = mpv_set_property_async(h, 0, name, MPV_FORMAT_STRING, &text) >= 0 && ok;
     };
-    set(kPropPause, kYes);
     set(kPropSpeed, kOne);
+    if (keepPlaying) return ok;
+    set(kPropPause, kYes);
     set(kPropVolume, kFullVolume);
     set(kPropVideoScaleX, kOne);
     set(kPropVideoScaleY, kOne);

@@ -21,6 +21,7 @@ mpv_handle* NewInstance(const InstanceSetup& setup);
 // Puts back what a file may have changed at run time (speed, volume, picture crop, audio track),
 // paused, so that the next file starts as in a fresh instance. Queued, not waited for; false when mpv
 // refused a request.
-bool ResetPlaybackSettings(mpv_handle* h);
+// keepPlaying: a file that followed on without a gap goes on; only the speed is put back.
+bool ResetPlaybackSettings(mpv_handle* h, bool keepPlaying = false);
 
 }  // namespace felux::mpv

@@ -31,6 +31,9 @@ inline constexpr const char* kOptOsc = "osc";
 inline constexpr const char* kOptOsdLevel = "osd-level";
 inline constexpr const char* kOptKeepOpen = "keep-open";
 inline constexpr const char* kOptIdle = "idle";
+inline constexpr const char* kOptGaplessAudio = "gapless-audio";
+inline constexpr const char* kOptPrefetchPlaylist = "prefetch-playlist";
+inline constexpr const char* kWeak = "weak";
 inline constexpr const char* kOptForceWindow = "force-window";
 inline constexpr const char* kOptTerminal = "terminal";
 inline constexpr const char* kOptKeepAspect = "keepaspect";
@@ -75,6 +78,8 @@ inline constexpr const char* kTrackTypeAudio = "audio";
 // Commands and their arguments.
 inline constexpr const char* kCmdLoadFile = "loadfile";
 inline constexpr const char* kCmdStop = "stop";
+inline constexpr const char* kCmdPlaylistClear = "playlist-clear";
+inline constexpr const char* kLoadAppend = "append";
 // The key of loadfile's reply, and of start and end events, that names one loaded entry.
 inline constexpr const char* kReplyEntryId = "playlist_entry_id";
 inline constexpr const char* kCmdSeek = "seek";

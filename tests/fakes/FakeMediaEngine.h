@@ -22,6 +22,9 @@ public:
     MediaResult Create() override;
     void Release() override;
     MediaResult Render(const std::string& path, const std::optional<std::string>& companion) override;
+    void PrepareNext(const std::optional<std::string>& path) override {
+        log.push_back(path ? "PrepareNext " + *path : "ForgetNext");
+    }
     bool HasVideo() override { return media_.video; }
     MediaResult Run() override;
     MediaResult Pause() override;

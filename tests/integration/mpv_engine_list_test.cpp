@@ -80,5 +80,49 @@ TEST(MpvEngineList, TheCompanionOfOneFileIsNotHeardWithTheNext) {
     EXPECT_EQ(engine.DoubleProperty("video-pan-x"), 0.0);
 }
 
+// Two sound files of one format, the second prepared while the first plays: the player sees the
+// first end and opens the second as always, and the second has been playing since that end.
+TEST(MpvEngineList, APreparedSoundFileFollowsOnWithoutAGapAndAForgottenOneStops) {
+    InspectableEngine engine;
+    ASSERT_EQ(engine.Create(), kMediaOk);
+    engine.MarkInstance();
+    ASSERT_EQ(engine.Render(Clip("tone.mp3"), std::nullopt), kMediaOk);
+    engine.Run();
+    engine.PrepareNext(Clip("clip.wav"));
+    Ticker ticker(engine);
+    ASSERT_TRUE(ticker.Until([&] { return ticker.completions() > 0; }, kLongEnough));
+    EXPECT_FALSE(engine.CompletedOnError());
+
+    // The player's round for the next entry, a tick after the end it saw.
+    engine.Stop();
+    engine.Release();
+    ASSERT_EQ(engine.Create(), kMediaOk);
+    ASSERT_EQ(engine.Render(Clip("clip.wav"), std::nullopt), kMediaOk);
+    EXPECT_TRUE(engine.SameInstance());
+    EXPECT_FALSE(engine.HasVideo());
+    EXPECT_EQ(engine.Duration(), test::Seconds(2.0));
+    EXPECT_EQ(engine.IntProperty("playlist-pos"), 1) << "the prepared entry itself, not a new load";
+    EXPECT_EQ(engine.StringProperty("pause"), "no") << "it never waited for its open";
+    // Its clock runs on its own, from behind the last of the first file's sound still queued.
+    const double openedAt = engine.DoubleProperty("time-pos").value_or(100);
+    ticker.For(400ms);
+    EXPECT_GT(engine.DoubleProperty("time-pos").value_or(0), openedAt + 0.2);
+    engine.Run();
+    ASSERT_TRUE(ticker.Until([&] { return ticker.completions() > 1; }, kLongEnough));
+    EXPECT_EQ(engine.Position(), engine.Duration());
+
+    // Prepared again, and the list stops instead at the end: forgotten, it does not play on.
+    ASSERT_EQ(engine.Render(Clip("tone.mp3"), std::nullopt), kMediaOk);
+    engine.Run();
+    engine.PrepareNext(Clip("clip.wav"));
+    ASSERT_TRUE(ticker.Until([&] { return ticker.completions() > 2; }, kLongEnough));
+    engine.PrepareNext(std::nullopt);
+    engine.Stop();
+    engine.Release();
+    ASSERT_TRUE(ticker.Until([&] { return engine.StringProperty("idle-active") == "yes"; }, kLongEnough))
+        << "nothing is left playing";
+    EXPECT_EQ(engine.IntProperty("playlist-count"), 0);
+}
+
 }  // namespace
 }  // namespace felux

@@ -161,6 +161,52 @@ TEST_F(PlaybackTest, EndOfStreamOpensTheNextEntryOnTheSameTick) {
     EXPECT_EQ(p.state.startState, StartState::Opened);
 }
 
+TEST_F(PlaybackTest, ASoundFileTellsTheEngineWhatFollowsItUntilTheListChangesCourse) {
+    const FakeMedia sound{.video = false};
+    const std::string a = h.AddMedia("a.wav", sound);
+    const std::string b = h.AddMedia("b.wav", sound);
+    const std::string c = h.AddMedia("c.wav", sound);
+    const std::string video = h.AddMedia("v.mpg");
+    Player& p = h.Start({a, b, c, video}, true);
+    h.TickUntilStarted();
+    auto logged = [&](const std::string& line) {
+        return std::count(h.engine.log.begin(), h.engine.log.end(), line);
+    };
+    EXPECT_EQ(logged("PrepareNext " + b), 1);
+
+    // The end moves on to the prepared file without forgetting it first.
+    h.engine.log.clear();
+    h.engine.completed = true;
+    h.TickUntilStarted();
+    EXPECT_EQ(p.openFile.path, b);
+    EXPECT_EQ(logged("ForgetNext"), 0);
+    EXPECT_EQ(logged("PrepareNext " + c), 1);
+
+    // A stop forgets it; a video is never prepared, nor is anything past the end of the list.
+    p.state.requests.stop = true;
+    h.Tick(2);
+    EXPECT_EQ(logged("ForgetNext"), 1);
+    p.playlist.currentIndex = 2;
+    p.playback.OpenCurrent();
+    h.TickUntilStarted();
+    EXPECT_EQ(p.openFile.path, c);
+    EXPECT_EQ(logged("PrepareNext " + video), 0);
+    p.settings.repeatList = 0;
+    h.engine.log.clear();
+    p.playlist.RemoveAt(3);
+    p.playlist.RefreshCount();
+    p.playlist.currentIndex = 2;
+    p.playback.OpenCurrent();
+    h.TickUntilStarted();
+    EXPECT_TRUE(std::none_of(h.engine.log.begin(), h.engine.log.end(),
+                             [](const std::string& line) { return line.starts_with("PrepareNext"); }));
+    // With repeat on the list goes round: the first entry follows the last.
+    p.settings.repeatList = 1;
+    p.playback.OpenCurrent();
+    h.TickUntilStarted();
+    EXPECT_EQ(logged("PrepareNext " + a), 1);
+}
+
 TEST_F(PlaybackTest, AFileAtTheLastOnesSizeStartsWithoutWaitingForTheLayout) {
     const std::string a = h.AddMedia("a.mpg");
     const std::string b = h.AddMedia("b.mpg");

@@ -41,7 +41,14 @@ MediaResult MediaGraph::ReleaseGraph() {
     return kMediaOk;
 }
 
+void MediaGraph::PrepareNext(const std::optional<std::string>& path) {
+    if (!created_ || (!path && !nextPrepared_)) return;
+    nextPrepared_ = path.has_value();
+    engine_.PrepareNext(path);
+}
+
 MediaResult MediaGraph::RenderMedia(const std::string& path, const std::string& companion, int withCompanion) {
+    nextPrepared_ = false;
     if (!created_) return kMediaFail;
     const MediaResult result =
         engine_.Render(path, withCompanion == 1 ? std::optional<std::string>(companion) : std::nullopt);

@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "platform/MediaEngine.h"
@@ -20,6 +21,9 @@ public:
     MediaResult CreateGraph();
     // Stops and releases; harmless when nothing is created.
     MediaResult ReleaseGraph();
+    // The open file's likely successor, for the engine to follow on without a gap; nullopt
+    // forgets it.
+    void PrepareNext(const std::optional<std::string>& path);
     // Renders the path, and the companion audio when withCompanion is 1.
     MediaResult RenderMedia(const std::string& path, const std::string& companion, int withCompanion);
     MediaResult RunGraph();
@@ -61,6 +65,7 @@ private:
     MediaEngine& engine_;
     FailureReporter report_;
     bool created_ = false;
+    bool nextPrepared_ = false;  // until the next open, or until forgotten
     bool rendered_ = false;
     bool searchedToEnd_ = false;
 };

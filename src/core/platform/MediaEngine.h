@@ -44,6 +44,11 @@ public:
     // Opens the file paused and waits, bounded, until it is ready or has failed.
     // A companion is rendered as an extra audio track; if it fails the file plays alone.
     virtual MediaResult Render(const std::string& path, const std::optional<std::string>& companion) = 0;
+    // The file the player expects to open when the current one ends. The engine may start it the
+    // moment the current one ends, without a gap; the player still sees that end and opens the
+    // file as usual. Opening any other file forgets it; nullopt forgets it and stops it if it
+    // has started.
+    virtual void PrepareNext(const std::optional<std::string>& path) = 0;
     // False for audio only (cover art does not count as video).
     virtual bool HasVideo() = 0;
 

@@ -8,6 +8,7 @@
 
 #include "engine/CompanionAudio.h"
 #include "player/TitleLine.h"
+#include "playlist/MediaFileTypes.h"
 #include "playlist/PlaySegmentSuffix.h"
 #include "video/Overscan.h"
 
@@ -40,6 +41,13 @@ Playback::Playback(PlaybackRecords records, PlaybackParts parts, WindowSystem& w
 
 void Playback::FollowOpenFile() {
     if (state_.mediaClosed) return;
+    // The engine may be playing the prepared successor already: only this advance may keep it.
+    advancingAtEnd_ = true;
+    FollowOpenFileEnd();
+    advancingAtEnd_ = false;
+}
+
+void Playback::FollowOpenFileEnd() {
     if (state_.segmentActive && CheckSegment()) {
         state_.requests.fastForward = SearchPhase::StepEntry;
         state_.segmentActive = false;
@@ -216,6 +224,7 @@ void Playback::PrepareOpenedFile(const std::string& entry) {
 void Playback::CloseMedia() {
     state_.abState = AbRepeat::Off;
     state_.abA = state_.abB = 0;
+    if (!advancingAtEnd_) graph_.PrepareNext(std::nullopt);
     closing_ = true;
     if (!state_.mediaClosed) {
         parts_.volume.RecordOnLeave();
@@ -265,6 +274,39 @@ void Playback::StartPlayback() {
                                         ? INT_MAX
                                         : settings_.secondaryMonitorFix * kTicksPerStep + 1;
     }
+    if (graph_.audioOnly != 0) {
+        if (const std::optional<std::string> next = NextAudioFile()) graph_.PrepareNext(*next);
+    }
+}
+
+// The entry Next would open when this file ends, when it is a plain audio file the engine can
+// follow on with: no segment, no companion, no reshuffle or stop at the end of the list.
+std::optional<std::string> Playback::NextAudioFile() const {
+    const int count = playlist_.count;
+    if (count <= 0 || state_.segmentActive || SyncPlaybackOn(settings_.syncFlags)) return std::nullopt;
+    int next = 0;
+    if (settings_.shufflePlay != 0) {
+        if (static_cast<int>(shuffleOrder_.size()) != count) return std::nullopt;
+        int position = shufflePosition_ + 1;
+        if (position >= count) {
+            if (settings_.repeatList == 0 || settings_.reshuffleOnWrap == 1) return std::nullopt;
+            position = 0;
+        }
+        next = shuffleOrder_[static_cast<std::size_t>(std::clamp(position, 0, count - 1))];
+    } else {
+        next = playlist_.currentRemoved ? std::clamp(playlist_.currentIndex, 0, count - 1) : playlist_.currentIndex + 1;
+        if (next >= count) {
+            if (settings_.repeatList == 0) return std::nullopt;
+            next = 0;
+        }
+    }
+    const std::string entry = playlist_.PathAt(static_cast<std::size_t>(next));
+    if (ParseSegmentSuffix(entry)) return std::nullopt;
+    const std::string path(StripSegmentSuffix(entry));
+    if (path == openFile_.path || !IsAudioExtension(std::filesystem::path(path).extension().string()) ||
+        !EntryOpens(path))
+        return std::nullopt;
+    return path;
 }
 
 void Playback::ApplySourceRect() {

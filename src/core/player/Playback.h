@@ -3,6 +3,8 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "engine/MediaGraph.h"
@@ -76,8 +78,10 @@ private:
     bool RemoveMissingEntries();
     void PrepareOpenedFile(const std::string& entry);
     void OpenIfPlaying();
+    std::optional<std::string> NextAudioFile() const;
     // After a file ended on an error (reported, one line): true once every entry has, in a row.
     bool EveryEntryFailedInTurn();
+    void FollowOpenFileEnd();
 
     PlayerState& state_;
     const PlayerSettings& settings_;
@@ -97,6 +101,7 @@ private:
     bool openingGuard_ = false;
     bool openingBusy_ = false;
     bool closing_ = false;
+    bool advancingAtEnd_ = false;
     int failedEndsInTurn_ = 0;  // files that ended on an error one after the other
 };
 
