@@ -511,6 +511,11 @@ void MpvEngine::HandleEvent(const mpv_event& event) {
     }
 }
 
+bool MpvEngine::EofReachedNow() const {
+    int flag = 0;
+    return mpv_get_property(handle_, mpv::kPropEofReached, MPV_FORMAT_FLAG, &flag) >= 0 && flag != 0;
+}
+
 void MpvEngine::NoteAudioOutput(const char* name) {
     if (noSoundDevice_ || !name || std::string_view(name) != mpv::kNullAudioOutput) return;
     const char* chosen = std::getenv("FELUX_AO");
@@ -539,9 +544,11 @@ void MpvEngine::HandlePropertyChange(const mpv_event& event) {
             }
             break;
         case kObsEofReached:
-            // Played to the end: over for the player, though mpv keeps it loaded.
+            // Played to the end: over for the player, though mpv keeps it loaded. While a next file
+            // waits the end comes as the file's own END_FILE; and a file that followed on may still
+            // get the report of the one before it, so mpv is asked about the file playing now.
             if (prop->format == MPV_FORMAT_FLAG && prop->data && *static_cast<const int*>(prop->data) != 0 &&
-                file_.loaded) {
+                file_.loaded && !next_ && EofReachedNow()) {
                 file_.completed = true;
                 file_.completedOnError = false;
                 if (file_.duration > 0) file_.position = file_.duration;

@@ -93,6 +93,7 @@ private:
         bool started = false;              // the current file ended and mpv went on to it
     };
     bool NextTookOver() const { return next_ && next_->started; }
+    bool EofReachedNow() const;
     // Makes the file that followed on the current one, without loading it again.
     MediaResult TakeOverNext();
     // Takes what mpv has queued, without waiting; nothing to do (not even a call into mpv) until
