@@ -35,10 +35,10 @@ private:
     std::size_t size_;
 };
 
-felux::test::OpenPlayer& Player() {
+felux::Player& StartedPlayer() {
     static felux::test::PlayerHarness h;
-    static felux::test::OpenPlayer& p = []() -> felux::test::OpenPlayer& {
-        felux::test::OpenPlayer& started = h.Start({h.AddMedia("a.mpg"), h.AddMedia("b.mpg")}, true);
+    static felux::Player& p = []() -> felux::Player& {
+        felux::Player& started = h.Start({h.AddMedia("a.mpg"), h.AddMedia("b.mpg")}, true);
         h.TickUntilStarted();
         return started;
     }();
@@ -48,7 +48,7 @@ felux::test::OpenPlayer& Player() {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    felux::test::OpenPlayer& p = Player();
+    felux::Player& p = StartedPlayer();
     Input in(data, size);
     const std::uint8_t flags = in.Byte();
     const std::int64_t duration = in.Int64();
@@ -64,7 +64,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     p.graph.duration = duration;
     p.graph.currentPosition = position;
-    p.state.requests.fastForward = 0;
+    p.state.requests.fastForward = felux::SearchPhase::Idle;
     p.state.requests.seekTo.reset();
     if (flags & 1) p.state.requests.seekTo = queued;
     felux::RemoteControl remote(p);
@@ -76,9 +76,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const Wide target = base + Wide{offset} * 10;
     remote.SeekBy(offset);
     if (!canSeek) {
-        if (p.state.requests.seekTo != before || p.state.requests.fastForward != 0) std::abort();
+        if (p.state.requests.seekTo != before || p.state.requests.fastForward != felux::SearchPhase::Idle) std::abort();
     } else if (target >= duration) {
-        if (p.state.requests.fastForward != 1 || p.state.requests.seekTo != before) std::abort();
+        if (p.state.requests.fastForward != felux::SearchPhase::StepEntry || p.state.requests.seekTo != before) std::abort();
     } else if (p.state.requests.seekTo != (target < 0 ? 0 : static_cast<std::int64_t>(target))) {
         std::abort();
     }
