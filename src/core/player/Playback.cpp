@@ -284,21 +284,14 @@ void Playback::StartPlayback() {
 std::optional<std::string> Playback::NextAudioFile() const {
     const int count = playlist_.count;
     if (count <= 0 || state_.segmentActive || SyncPlaybackOn(settings_.syncFlags)) return std::nullopt;
-    int next = 0;
+    const NextStep step = NextStepFromHere();
+    if (step.stops) return std::nullopt;
+    int next = step.target;
     if (settings_.shufflePlay != 0) {
-        if (static_cast<int>(shuffleOrder_.size()) != count) return std::nullopt;
-        int position = shufflePosition_ + 1;
-        if (position >= count) {
-            if (settings_.repeatList == 0 || settings_.reshuffleOnWrap == 1) return std::nullopt;
-            position = 0;
-        }
-        next = shuffleOrder_[static_cast<std::size_t>(std::clamp(position, 0, count - 1))];
-    } else {
-        next = playlist_.currentRemoved ? std::clamp(playlist_.currentIndex, 0, count - 1) : playlist_.currentIndex + 1;
-        if (next >= count) {
-            if (settings_.repeatList == 0) return std::nullopt;
-            next = 0;
-        }
+        // A stale or reshuffled order is rebuilt by Next itself: its entry is not known yet.
+        if (static_cast<int>(shuffleOrder_.size()) != count || (step.wraps && settings_.reshuffleOnWrap == 1))
+            return std::nullopt;
+        next = shuffleOrder_[static_cast<std::size_t>(step.target)];
     }
     const std::string entry = playlist_.PathAt(static_cast<std::size_t>(next));
     if (ParseSegmentSuffix(entry)) return std::nullopt;
@@ -353,46 +346,32 @@ void Playback::Next() {
         CloseMedia();
         return;
     }
-    // The order may be stale when the list changed size since it was built.
-    auto orderAt = [this, count](int position) {
-        if (static_cast<int>(shuffleOrder_.size()) != count) Shuffle();
-        return shuffleOrder_[static_cast<std::size_t>(std::clamp(position, 0, count - 1))];
-    };
+    const NextStep step = NextStepFromHere();
     if (settings_.shufflePlay != 0) {
-        ++shufflePosition_;
-        if (settings_.repeatList != 0) {
-            if (shufflePosition_ >= count) {
-                if (settings_.reshuffleOnWrap == 1) Shuffle();
-                shufflePosition_ = 0;
-            }
-            MoveCurrent(orderAt(shufflePosition_));
-            OpenIfPlaying();
-        } else if (shufflePosition_ < count) {
-            MoveCurrent(orderAt(shufflePosition_));
-            OpenIfPlaying();
-        } else {
-            if (settings_.reshuffleOnWrap == 1) Shuffle();
-            shufflePosition_ = 0;
-            parts_.layout.CollapseVideoWindow();
-            if (!state_.mediaClosed) state_.requests.endOfListStop = true;
-            MoveCurrent(orderAt(0));
-        }
+        if (step.wraps && settings_.reshuffleOnWrap == 1) Shuffle();
+        shufflePosition_ = step.target;
+        // The order may be stale when the list changed size since it was built.
+        if (static_cast<int>(shuffleOrder_.size()) != count) Shuffle();
+        MoveCurrent(shuffleOrder_[static_cast<std::size_t>(step.target)]);
+    } else {
+        MoveCurrent(step.target);
+    }
+    if (!step.stops) {
+        OpenIfPlaying();
         return;
     }
+    parts_.layout.CollapseVideoWindow();
+    if (!state_.mediaClosed) state_.requests.endOfListStop = true;
+}
+
+Playback::NextStep Playback::NextStepFromHere() const {
+    const int count = playlist_.count;
     // The entry that took a deleted current one's place is the next one itself.
-    const int next =
-        playlist_.currentRemoved ? std::clamp(playlist_.currentIndex, 0, count - 1) : playlist_.currentIndex + 1;
-    if (settings_.repeatList != 0) {
-        MoveCurrent(next >= count ? 0 : next);
-        OpenIfPlaying();
-    } else if (next >= count) {
-        MoveCurrent(0);
-        parts_.layout.CollapseVideoWindow();
-        if (!state_.mediaClosed) state_.requests.endOfListStop = true;
-    } else {
-        MoveCurrent(next);
-        OpenIfPlaying();
-    }
+    const int next = settings_.shufflePlay != 0 ? shufflePosition_ + 1
+                     : playlist_.currentRemoved ? std::clamp(playlist_.currentIndex, 0, count - 1)
+                                                : playlist_.currentIndex + 1;
+    if (next < count) return {std::max(next, 0), false, false};
+    return {0, true, settings_.repeatList == 0};
 }
 
 void Playback::Previous() {

@@ -78,6 +78,13 @@ private:
     bool RemoveMissingEntries();
     void PrepareOpenedFile(const std::string& entry);
     void OpenIfPlaying();
+    // Where Next goes from the current entry: a shuffle position when shuffled, else an index.
+    struct NextStep {
+        int target = 0;
+        bool wraps = false;  // past the end: back to the first
+        bool stops = false;  // past the end of a list that does not repeat
+    };
+    NextStep NextStepFromHere() const;
     std::optional<std::string> NextAudioFile() const;
     // After a file ended on an error (reported, one line): true once every entry has, in a row.
     bool EveryEntryFailedInTurn();
