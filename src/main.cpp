@@ -7,6 +7,9 @@
 #include <fcntl.h>
 #include <malloc.h>
 #include <cstdlib>
+#include <filesystem>
+#include <system_error>
+#include <vector>
 
 #include "app/HandOver.h"
 #include "input/KeyLatch.h"
@@ -14,6 +17,8 @@
 #include "mpv/MpvSystemVolume.h"
 #include "mpv/QuietSoundLibraries.h"
 #include "player/Player.h"
+#include "playlist/CommandLine.h"
+#include "playlist/ListFile.h"
 #include "qt/BusScreenSaver.h"
 #include "qt/HandOverChannel.h"
 #include "qt/Launch.h"
@@ -58,8 +63,21 @@ int main(int argc, char** argv) {
     felux::InstallTranslation();
     app.setQuitOnLastWindowClosed(false);
 
-    felux::MainWindow mainWindow;
+    // The picture window and mpv come first: the first file loads while the rest is built.
     felux::VideoWindow videoWindow;
+    auto toStandardError = [](const std::string& text) { std::fputs(text.c_str(), stderr); };
+    // The picture widget is native, so mpv can draw into it.
+    felux::MpvEngine media(
+        [&videoWindow]() -> std::optional<std::int64_t> {
+            return static_cast<std::int64_t>(videoWindow.PictureWindow());
+        },
+        toStandardError);
+    // The player's first open takes it over; a list is the player's to read, so nothing is guessed.
+    std::error_code noFolder;
+    const std::vector<std::string> named = felux::CommandLinePaths(launch.args, std::filesystem::current_path(noFolder));
+    if (!named.empty() && !felux::IsListPath(named.front())) media.Preload(named.front());
+
+    felux::MainWindow mainWindow;
     felux::KeyLatch keys;
     felux::QtKeyFeed keyFeed(keys);
     app.installEventFilter(&keyFeed);
@@ -74,13 +92,6 @@ int main(int argc, char** argv) {
         return editorWindow.Widget() ? editorWindow.Widget() : &mainWindow;
     });
 
-    // The picture widget is native, so mpv can draw into it.
-    auto toStandardError = [](const std::string& text) { std::fputs(text.c_str(), stderr); };
-    felux::MpvEngine media(
-        [&videoWindow]() -> std::optional<std::int64_t> {
-            return static_cast<std::int64_t>(videoWindow.PictureWindow());
-        },
-        toStandardError);
     felux::MpvSystemVolume systemVolume(media);
 
     felux::QtTextPainter textPainter;

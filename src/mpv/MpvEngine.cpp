@@ -134,9 +134,23 @@ void MpvEngine::Release() {
         StopFile();
 }
 
+void MpvEngine::Preload(const std::string& path) {
+    if (handle_ || Create() != kMediaOk) return;
+    const std::optional<std::string> file = OpenablePath(path);
+    if (!file) return;
+    NameSoundStream(SoundRoleOf(*file));
+    const std::uint64_t tag = kNextTag | (++loadSerial_ & kSerialMask);
+    const char* load[] = {mpv::kCmdLoadFile, file->c_str(), nullptr};
+    if (mpv_command_async(handle_, tag, load) < 0) return;
+    next_ = NextFile{*file, tag};
+    next_->aheadOfOpen = true;
+}
+
 void MpvEngine::PrepareNext(const std::optional<std::string>& path) {
     if (!handle_) return;
     if (!path) {
+        // The player forgets only what it asked for.
+        if (next_ && next_->aheadOfOpen) return;
         // Forgotten: one that has started is stopped; one still waiting leaves the playlist.
         const char* stop[] = {NextTookOver() ? mpv::kCmdStop : mpv::kCmdPlaylistClear, nullptr};
         if (next_ && mpv_command_async(handle_, kFireAndForget, stop) < 0) broken_ = true;
@@ -153,11 +167,17 @@ void MpvEngine::PrepareNext(const std::optional<std::string>& path) {
 }
 
 MediaResult MpvEngine::TakeOverNext() {
-    file_ = {};
-    file_.entry = next_->entry;
-    file_.loaded = true;
+    const NextFile next = *next_;
     next_.reset();
-    return FinishOpen(false);
+    file_ = {};
+    file_.entry = next.entry;
+    // A file that followed on plays already; one loaded ahead is waited for as any open is.
+    if (!next.aheadOfOpen || next.restarted) {
+        file_.loaded = true;
+        return FinishOpen(false);
+    }
+    file_.loaded = next.loaded;
+    return AwaitOpen(next.tag, next.entry != kAnyEntry, next.started, false);
 }
 
 void MpvEngine::StopFile() {
@@ -212,13 +232,14 @@ MediaResult MpvEngine::Render(const std::string& path, const std::optional<std::
     const std::uint64_t loadTag = kLoadTag | (++loadSerial_ & kSerialMask);
     const char* load[] = {mpv::kCmdLoadFile, file->c_str(), nullptr};
     if (mpv_command_async(handle_, loadTag, load) < 0) return kMediaFail;
+    return AwaitOpen(loadTag, false, false, extra.has_value());
+}
 
+MediaResult MpvEngine::AwaitOpen(std::uint64_t loadTag, bool accepted, bool started, bool withCompanion) {
     using Clock = std::chrono::steady_clock;
-    auto deadline = Clock::now() + std::chrono::milliseconds(kOpenTimeoutMs);
+    auto deadline = Clock::now() + std::chrono::milliseconds(file_.loaded ? kFirstFrameWaitMs : kOpenTimeoutMs);
     // mpv names the file's playlist entry in its reply to the load; a start may come first.
-    bool accepted = false;
     std::optional<std::int64_t> earlyStart;
-    bool started = false;
     auto start = [&] {
         // What came before belongs to the file this one replaces.
         started = true;
@@ -260,7 +281,7 @@ MediaResult MpvEngine::Render(const std::string& path, const std::optional<std::
             case MPV_EVENT_PLAYBACK_RESTART:
                 // The first frame is decoded: the demuxer has read ahead and corrected its first
                 // guess of the duration, which the player reads once, right after opening.
-                if (file_.loaded) return FinishOpen(extra.has_value());
+                if (file_.loaded) return FinishOpen(withCompanion);
                 break;
             case MPV_EVENT_END_FILE:
                 HandleEvent(*event);
@@ -281,12 +302,17 @@ MediaResult MpvEngine::Render(const std::string& path, const std::optional<std::
         }
     }
     // Loaded but no frame yet within the bound: open, with the facts known so far.
-    if (file_.loaded) return FinishOpen(extra.has_value());
+    if (file_.loaded) return FinishOpen(withCompanion);
     StopFile();
     return kMediaTimeout;
 }
 
 bool MpvEngine::IsThisFile(std::int64_t entry) const { return file_.entry == kAnyEntry || entry == file_.entry; }
+
+// A file loaded ahead of the first open has the instance to itself: any entry is its own.
+bool MpvEngine::IsNextFile(std::int64_t entry) const {
+    return next_->aheadOfOpen || (next_->entry != kAnyEntry && entry == next_->entry);
+}
 
 MediaResult MpvEngine::FinishOpen(bool withCompanion) {
     // Render took events itself: whatever is left is taken now.
@@ -474,7 +500,12 @@ void MpvEngine::HandleEvent(const mpv_event& event) {
         case MPV_EVENT_SHUTDOWN:
             broken_ = true;
             break;
+        case MPV_EVENT_FILE_LOADED:
+            // Once mpv went on to the prepared file, the loads and restarts are its own.
+            if (next_ && next_->started) next_->loaded = true;
+            break;
         case MPV_EVENT_PLAYBACK_RESTART:
+            if (next_ && next_->loaded) next_->restarted = true;
             if (file_.seekTarget && file_.seekAccepted) {
                 // time-pos updates queued behind this event carry the new position; until one
                 // arrives, the target is the best answer.
@@ -484,14 +515,13 @@ void MpvEngine::HandleEvent(const mpv_event& event) {
             break;
         case MPV_EVENT_START_FILE: {
             const auto* start = static_cast<const mpv_event_start_file*>(event.data);
-            if (next_ && start && next_->entry != kAnyEntry && start->playlist_entry_id == next_->entry)
-                next_->started = true;
+            if (next_ && start && IsNextFile(start->playlist_entry_id)) next_->started = true;
             break;
         }
         case MPV_EVENT_END_FILE: {
             const auto* end = static_cast<const mpv_event_end_file*>(event.data);
             // The prepared file ended or failed before it was taken over: it is gone.
-            if (end && next_ && next_->entry != kAnyEntry && end->playlist_entry_id == next_->entry) next_.reset();
+            if (end && next_ && IsNextFile(end->playlist_entry_id)) next_.reset();
             // A file replaced or stopped earlier ends late: nothing of the current one changes.
             if (!end || !IsThisFile(end->playlist_entry_id)) break;
             // An open file that stops with an error is over as well: the player must move on,

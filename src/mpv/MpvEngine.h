@@ -47,6 +47,10 @@ public:
     bool TakeCompletion() override;
     bool CompletedOnError() override { return completedOnError_; }
 
+    // Starts loading the file the player is expected to open first, paused, while the rest of the
+    // program starts up. An open of the same file takes it over; any other open replaces it.
+    void Preload(const std::string& path);
+
     // The audio output's own level (`ao-volume`, 0..100), kept across instances: applied now when
     // an output exists and again whenever a new one appears.
     void SetOutputVolume(double percent);
@@ -85,17 +89,24 @@ private:
         bool seekAccepted = false;
     };
 
-    // The prepared next file, appended to mpv's playlist behind the current one.
+    // A file mpv loads before the player opens it: the prepared next file, appended to mpv's
+    // playlist behind the current one, or the first file, loaded ahead of the first open.
     struct NextFile {
         std::string path;
         std::uint64_t tag = 0;             // of its load request
         std::int64_t entry = kAnyEntry;    // its playlist entry, once mpv has answered
-        bool started = false;              // the current file ended and mpv went on to it
+        bool aheadOfOpen = false;          // the first file: mpv plays nothing else
+        bool started = false;              // mpv went on to it
+        bool loaded = false;
+        bool restarted = false;            // its first frame is decoded
     };
-    bool NextTookOver() const { return next_ && next_->started; }
+    // mpv plays the file already, so an open takes it over instead of loading it again.
+    bool NextTookOver() const { return next_ && (next_->started || next_->aheadOfOpen); }
     bool EofReachedNow() const;
     // Makes the file that followed on the current one, without loading it again.
     MediaResult TakeOverNext();
+    // The bounded wait of an open for the file of the load tagged loadTag, from what is known of it.
+    MediaResult AwaitOpen(std::uint64_t loadTag, bool accepted, bool started, bool withCompanion);
     // Takes what mpv has queued, without waiting; nothing to do (not even a call into mpv) until
     // mpv has announced an event since the last drain.
     void Drain();
@@ -105,6 +116,7 @@ private:
     void StopFile();
     void Destroy();
     bool IsThisFile(std::int64_t entry) const;
+    bool IsNextFile(std::int64_t entry) const;
     MediaResult FinishOpen(bool withCompanion);
     void ReadFileFacts();
     void SelectExternalAudio();

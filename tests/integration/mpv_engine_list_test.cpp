@@ -124,5 +124,55 @@ TEST(MpvEngineList, APreparedSoundFileFollowsOnWithoutAGapAndAForgottenOneStops)
     EXPECT_EQ(engine.IntProperty("playlist-count"), 0);
 }
 
+// The first file, loaded while the program starts: the player's first open finds it loading or
+// loaded, paused, and takes it over; an open of another file, or with a companion, replaces it.
+TEST(MpvEngineList, TheFirstFileLoadedAheadIsTakenOverByItsOpenAndReplacedByAnother) {
+    // Taken over while still loading, and after the ticks have seen it loaded.
+    for (const bool drainedFirst : {false, true}) {
+        SCOPED_TRACE(drainedFirst ? "loaded before the open" : "still loading at the open");
+        InspectableEngine engine;
+        engine.Preload(Clip("clip.mpg"));
+        ASSERT_TRUE(engine.Alive());
+        engine.MarkInstance();
+        Ticker ticker(engine);
+        if (drainedFirst) ticker.For(400ms);
+        // The player's first round: it forgets what it prepared (nothing), creates, opens.
+        engine.PrepareNext(std::nullopt);
+        ASSERT_EQ(engine.Create(), kMediaOk);
+        ASSERT_EQ(engine.Render(Clip("clip.mpg"), std::nullopt), kMediaOk);
+        EXPECT_TRUE(engine.SameInstance());
+        EXPECT_EQ(engine.IntProperty("playlist/0/id"), 1) << "the instance's first load, not a second one";
+        EXPECT_EQ(engine.IntProperty("playlist-count"), 1);
+        EXPECT_EQ(engine.NativeSize().width, 64);
+        EXPECT_GT(engine.Duration(), test::Seconds(1.7)) << "the duration once the first frame is decoded";
+        EXPECT_LT(engine.Position(), test::Seconds(0.1));
+        EXPECT_EQ(engine.StringProperty("pause"), "yes") << "nothing played before the player said so";
+        engine.Run();
+        ASSERT_TRUE(ticker.Until([&] { return ticker.completions() > 0; }, kLongEnough));
+        EXPECT_EQ(engine.Position(), engine.Duration());
+    }
+
+    InspectableEngine engine;
+    engine.Preload(Clip("clip.mpg"));
+    ASSERT_EQ(engine.Create(), kMediaOk);
+    ASSERT_EQ(engine.Render(Clip("wide.mpg"), std::nullopt), kMediaOk);
+    EXPECT_EQ(engine.NativeSize().width, 96) << "the file asked for, not the one guessed";
+    EXPECT_EQ(engine.IntProperty("playlist-count"), 1);
+
+    InspectableEngine withCompanion;
+    withCompanion.Preload(Clip("clip.mpg"));
+    ASSERT_EQ(withCompanion.Create(), kMediaOk);
+    ASSERT_EQ(withCompanion.Render(Clip("clip.mpg"), Clip("clip.wav")), kMediaOk);
+    EXPECT_EQ(withCompanion.StringProperty("current-tracks/audio/external"), "yes");
+
+    // A guess that cannot load leaves a working instance.
+    InspectableEngine missing;
+    missing.Preload(Clip("no such file.mpg"));
+    ASSERT_EQ(missing.Create(), kMediaOk);
+    EXPECT_NE(missing.Render(Clip("no such file.mpg"), std::nullopt), kMediaOk);
+    ASSERT_EQ(missing.Render(Clip("clip.mpg"), std::nullopt), kMediaOk);
+    EXPECT_TRUE(missing.HasVideo());
+}
+
 }  // namespace
 }  // namespace felux
