@@ -25,6 +25,9 @@
 #include <thread>
 #include <vector>
 
+#include "settings/PlayerSettings.h"
+#include "settings/SettingsFile.h"
+
 extern char** environ;
 
 namespace {
@@ -248,6 +251,18 @@ void FreshHome(const Paths& p) {
     fs::create_directories(p.home, ec);
 }
 
+// A fresh data folder whose list does not repeat: the player closes the clip at its end, as mpv
+// does, instead of opening it again.
+void FreshHomePlayingOnce(const Paths& p) {
+    FreshHome(p);
+    std::error_code ec;
+    fs::copy_file(fs::path(FELUX_SOURCE_DIR) / "resources" / felux::kKeyListFileName,
+                  fs::path(p.home) / felux::kKeyListFileName, ec);
+    felux::PlayerSettings settings;
+    settings.repeatList = 0;
+    if (!felux::SaveSettingsFile(settings, p.home)) std::fprintf(stderr, "could not write the settings in %s\n", p.home.c_str());
+}
+
 struct PlayRun {
     double cpu = 0, peakMiB = 0, seconds = 0;
 };
@@ -278,7 +293,7 @@ void Playing(const Paths& p, const std::string& vo, int runs) {
             m = PlayThrough(mpv, p.clip);
         };
         auto runFelux = [&] {
-            FreshHome(p);
+            FreshHomePlayingOnce(p);
             Child felux({p.felux, p.clip}, FeluxEnv(p, vo));
             f = PlayThrough(felux, p.clip);
         };
