@@ -31,13 +31,18 @@ if [[ ! -s $clips/clip.mp4 ]]; then
   ff -f lavfi -i testsrc2=size=1280x720:rate=25:duration=10 -f lavfi -i sine=frequency=440:sample_rate=48000:duration=10 \
      -vf "$green" -c:v libx264 -preset veryfast -pix_fmt yuv420p -c:a aac -b:a 128k -shortest "$clips/clip.mp4"
 fi
-# 200 entries of one short clip, each a hard link under its own name so that the bench sees each open.
-if [[ ! -s $clips/list/list.m3u ]]; then
-  ff -f lavfi -i testsrc2=size=640x360:rate=25:duration=0.6 -f lavfi -i sine=frequency=330:sample_rate=48000:duration=0.6 \
-     -vf "$green" -c:v libx264 -preset veryfast -pix_fmt yuv420p -c:a aac -shortest "$clips/short.mp4"
+# 200 entries of two short clips, green and magenta framed by turns, each a hard link under its
+# own name so that the bench sees each open and, by the colour, each entry's first frame.
+if [[ ! -s $clips/list/list.m3u || ! -s $clips/short-magenta.mp4 ]]; then
+  for colour in green magenta; do
+    [[ $colour == green ]] && box=$green || box="drawbox=x=0:y=0:w=iw:h=ih:color=0xFF00FF:t=48"
+    ff -f lavfi -i testsrc2=size=640x360:rate=25:duration=0.6 -f lavfi -i sine=frequency=330:sample_rate=48000:duration=0.6 \
+       -vf "$box" -c:v libx264 -preset veryfast -pix_fmt yuv420p -c:a aac -shortest "$clips/short-$colour.mp4"
+  done
   : > "$clips/list/list.m3u.tmp"
   for i in $(seq -w 1 200); do
-    ln -f "$clips/short.mp4" "$clips/list/e$i.mp4"
+    if ((10#$i % 2)); then colour=green; else colour=magenta; fi
+    ln -f "$clips/short-$colour.mp4" "$clips/list/e$i.mp4"
     echo "e$i.mp4" >> "$clips/list/list.m3u.tmp"
   done
   mv "$clips/list/list.m3u.tmp" "$clips/list/list.m3u"

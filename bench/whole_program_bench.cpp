@@ -37,6 +37,10 @@ using namespace std::chrono_literals;
 namespace fs = std::filesystem;
 
 constexpr auto kPoll = 10ms;
+// A frame lasts 40 ms: the list is looked at more often, so that a first frame is seen soon.
+constexpr auto kListPoll = 5ms;
+// Half the width of the list's picture, twice the widest bar of its test pattern.
+constexpr int kBandRun = 320;
 constexpr auto kGiveUp = 60s;
 constexpr int kStartRuns = 5;
 constexpr int kListSample = 10;
@@ -158,7 +162,17 @@ std::optional<std::string> OpenFileIn(pid_t pid, const std::string& folder) {
     return std::nullopt;
 }
 
-// Looks at the X screen: the clips carry a pure green frame, the panel is the window titled as ours.
+enum class Colour { Nothing, Green, Magenta };
+
+Colour ColourOf(unsigned long pixel) {
+    const unsigned long r = (pixel >> 16) & 255, g = (pixel >> 8) & 255, b = pixel & 255;
+    if (g >= 200 && r <= 60 && b <= 60) return Colour::Green;
+    if (r >= 200 && b >= 200 && g <= 60) return Colour::Magenta;
+    return Colour::Nothing;
+}
+
+// Looks at the X screen: the clips carry a pure green frame (the list's every other entry a
+// magenta one), the panel is the window titled as ours.
 class ScreenWatch {
 public:
     ScreenWatch() : display_(XOpenDisplay(nullptr)) {
@@ -189,6 +203,15 @@ public:
         return hits >= 16;
     }
 
+    // The colour of the clip's frame on the screen, read from one row through its top band; the
+    // row is looked for over the whole screen while none is known or the known one shows nothing.
+    Colour FrameColour() {
+        if (!band_ && !FindBand()) return Colour::Nothing;
+        const Colour seen = BandColour();
+        if (seen == Colour::Nothing) band_.reset();
+        return seen;
+    }
+
     // The panel window's pixels while it is mapped; nothing before.
     std::optional<std::vector<unsigned long>> PanelPixels() {
         const std::optional<Window> panel = Find(DefaultRootWindow(display_), 0);
@@ -207,6 +230,55 @@ public:
     }
 
 private:
+    struct Band {
+        int y = 0, x = 0, width = 0;
+    };
+
+    // The first screen row with a run of frame colour as wide as half the list's picture lies in
+    // its top band (the test pattern's green and magenta bars are narrower): a few pixels lower
+    // is inside the band whatever the scan's step.
+    bool FindBand() {
+        const Window root = DefaultRootWindow(display_);
+        const int width = DisplayWidth(display_, DefaultScreen(display_));
+        const int height = DisplayHeight(display_, DefaultScreen(display_));
+        for (int y = 0; y + 8 < height; y += 4) {
+            XImage* row = XGetImage(display_, root, 0, y, static_cast<unsigned>(width), 1, AllPlanes, ZPixmap);
+            if (!row) continue;
+            int start = -1, best = 0, bestStart = 0;
+            for (int x = 0; x <= width; ++x) {
+                const bool coloured = x < width && ColourOf(XGetPixel(row, x, 0)) != Colour::Nothing;
+                if (coloured && start < 0) start = x;
+                if (!coloured && start >= 0) {
+                    if (x - start > best) best = x - start, bestStart = start;
+                    start = -1;
+                }
+            }
+            XDestroyImage(row);
+            if (best >= kBandRun) {
+                band_ = Band{y + 4, bestStart, best};
+                return true;
+            }
+        }
+        return false;
+    }
+
+    // Nine pixels of ten of one colour, or none.
+    Colour BandColour() {
+        XImage* row = XGetImage(display_, DefaultRootWindow(display_), band_->x, band_->y,
+                                static_cast<unsigned>(band_->width), 1, AllPlanes, ZPixmap);
+        if (!row) return Colour::Nothing;
+        int green = 0, magenta = 0;
+        for (int x = 0; x < band_->width; ++x) {
+            const Colour c = ColourOf(XGetPixel(row, x, 0));
+            green += c == Colour::Green;
+            magenta += c == Colour::Magenta;
+        }
+        XDestroyImage(row);
+        if (green * 10 >= band_->width * 9) return Colour::Green;
+        if (magenta * 10 >= band_->width * 9) return Colour::Magenta;
+        return Colour::Nothing;
+    }
+
     std::optional<Window> Find(Window w, int depth) {
         if (Named(w)) return w;
         if (depth > 3) return std::nullopt;
@@ -234,6 +306,7 @@ private:
     }
 
     Display* display_;
+    std::optional<Band> band_;
 };
 
 struct Paths {
@@ -452,16 +525,21 @@ struct ListRun {
     double seconds = 0, cpu = 0;
     // From one entry's open to the next one's, less the clip's own length: the time lost per change.
     std::vector<double> changeMs;
+    // From one entry's first frame on the screen to the next one's, less the clip's length: how
+    // long the last frame of an entry stayed beyond its own time.
+    std::vector<double> frameGapMs;
     std::vector<std::pair<int, double>> rss;
 };
 
-// One round of the list: every entry's open seen in /proc, the resident size at every tenth.
-ListRun PlayList(Child& child, const std::string& folder) {
+// One round of the list: every entry's open seen in /proc, every entry's first frame on the
+// screen (the frames' colour alternates), the resident size at every tenth.
+ListRun PlayList(Child& child, const std::string& folder, ScreenWatch& screen) {
     ListRun run;
     std::string last;
     const auto start = Clock::now();
     auto lastSeen = start;
-    std::optional<Clock::time_point> lastChange;
+    std::optional<Clock::time_point> lastChange, lastFirstFrame;
+    Colour lastColour = Colour::Nothing;
     // Between entries no clip is open for a moment; none for three seconds means the player stopped.
     while (child.Alive() && run.entries < kListEntries && Since(start) < 900 && Since(lastSeen) < 3.0) {
         if (auto open = OpenFileIn(child.Pid(), folder + "/e")) {
@@ -479,15 +557,26 @@ ListRun PlayList(Child& child, const std::string& folder) {
             }
             run.cpu = ProcessCpu(child.Pid());
         }
-        std::this_thread::sleep_for(kPoll);
+        if (const Colour shown = screen.FrameColour(); shown != Colour::Nothing && shown != lastColour) {
+            const auto now = Clock::now();
+            if (lastFirstFrame && lastColour != Colour::Nothing)
+                run.frameGapMs.push_back(
+                    (std::chrono::duration<double>(now - *lastFirstFrame).count() - kListClipSeconds) * 1000);
+            lastFirstFrame = now;
+            lastColour = shown;
+        }
+        std::this_thread::sleep_for(kListPoll);
     }
     return run;
 }
 
 void ShowList(const char* name, const ListRun& run) {
     const Spread change = SpreadOf(run.changeMs);
+    const Spread gap = SpreadOf(run.frameGapMs);
     std::printf("  %-5s %d entries, first open to last %.1f s, CPU %.1f s, per change ms median %.0f max %.0f\n", name,
                 run.entries, run.seconds, run.cpu, change.median, change.max);
+    std::printf("        last frame to the next first frame, %zu changes seen, ms median %.0f max %.0f\n",
+                run.frameGapMs.size(), gap.median, gap.max);
     std::printf("        RSS MiB at every %dth entry:", kListSample);
     for (const auto& [n, mib] : run.rss) std::printf(" %d:%.1f", n, mib);
     if (run.rss.size() >= 2)
@@ -497,18 +586,18 @@ void ShowList(const char* name, const ListRun& run) {
 }
 
 // The list as each program plays it: FELUX from its list file, mpv the same file as its playlist.
-void LongList(const Paths& p) {
+void LongList(const Paths& p, ScreenWatch& screen) {
     const fs::path list = fs::path(p.listFolder) / "list.m3u";
     ListRun f, m;
     {
         FreshHome(p);
         Child felux({p.felux, list.string()}, FeluxEnv(p, "x11"));
         // The list repeats by default: one round is measured.
-        f = PlayList(felux, p.listFolder);
+        f = PlayList(felux, p.listFolder, screen);
     }
     {
         Child mpv({"/usr/bin/mpv", "--no-config", "--ao=null", "--vo=x11", list.string()}, {});
-        m = PlayList(mpv, p.listFolder);
+        m = PlayList(mpv, p.listFolder, screen);
     }
     std::printf("long list, vo=x11, %d entries of %.1f s\n", kListEntries, kListClipSeconds);
     ShowList("FELUX", f);
@@ -543,7 +632,7 @@ int main(int argc, char** argv) {
         for (const char* vo : {"null", "x11"}) Playing(p, vo, runs);
     if (wanted("start")) StartUp(p, screen);
     if (wanted("idle")) Idle(p, screen, idleSeconds);
-    if (wanted("list")) LongList(p);
+    if (wanted("list")) LongList(p, screen);
     std::error_code ec;
     fs::remove_all(p.home, ec);
     return 0;
