@@ -136,14 +136,20 @@ void MpvEngine::Release() {
 
 void MpvEngine::Preload(const std::string& path) {
     if (handle_ || Create() != kMediaOk) return;
+    LoadAhead(path, true);
+}
+
+void MpvEngine::LoadAhead(const std::string& path, bool aheadOfOpen) {
     const std::optional<std::string> file = OpenablePath(path);
     if (!file) return;
-    NameSoundStream(SoundRoleOf(*file));
+    // The first file's sound stream is named now: its output opens before the player's open.
+    if (aheadOfOpen) NameSoundStream(SoundRoleOf(*file));
     const std::uint64_t tag = kNextTag | (++loadSerial_ & kSerialMask);
-    const char* load[] = {mpv::kCmdLoadFile, file->c_str(), nullptr};
+    const char* load[] = {mpv::kCmdLoadFile, file->c_str(), aheadOfOpen ? mpv::kLoadReplace : mpv::kLoadAppend,
+                          nullptr};
     if (mpv_command_async(handle_, tag, load) < 0) return;
     next_ = NextFile{*file, tag};
-    next_->aheadOfOpen = true;
+    next_->aheadOfOpen = aheadOfOpen;
 }
 
 void MpvEngine::PrepareNext(const std::optional<std::string>& path) {
@@ -158,12 +164,7 @@ void MpvEngine::PrepareNext(const std::optional<std::string>& path) {
         return;
     }
     if (!file_.loaded || next_) return;
-    const std::optional<std::string> file = OpenablePath(*path);
-    if (!file) return;
-    const std::uint64_t tag = kNextTag | (++loadSerial_ & kSerialMask);
-    const char* load[] = {mpv::kCmdLoadFile, file->c_str(), mpv::kLoadAppend, nullptr};
-    if (mpv_command_async(handle_, tag, load) < 0) return;
-    next_ = NextFile{*file, tag};
+    LoadAhead(*path, false);
 }
 
 MediaResult MpvEngine::TakeOverNext() {
@@ -386,7 +387,7 @@ MediaResult MpvEngine::Stop() {
     // Nothing of an ended file to stop; a file that followed on must not be paused.
     if (!handle_ || !file_.loaded) return kMediaOk;
     Pause();
-    if (file_.loaded) Seek(0);
+    Seek(0);
     return kMediaOk;
 }
 

@@ -105,6 +105,9 @@ private:
     bool EofReachedNow() const;
     // Makes the file that followed on the current one, without loading it again.
     MediaResult TakeOverNext();
+    // Loads a file before the player opens it: behind the current one, or (ahead of the first
+    // open) in place of mpv's empty playlist.
+    void LoadAhead(const std::string& path, bool aheadOfOpen);
     // The bounded wait of an open for the file of the load tagged loadTag, from what is known of it.
     MediaResult AwaitOpen(std::uint64_t loadTag, bool accepted, bool started, bool withCompanion);
     // Takes what mpv has queued, without waiting; nothing to do (not even a call into mpv) until

@@ -80,6 +80,7 @@ inline constexpr const char* kCmdLoadFile = "loadfile";
 inline constexpr const char* kCmdStop = "stop";
 inline constexpr const char* kCmdPlaylistClear = "playlist-clear";
 inline constexpr const char* kLoadAppend = "append";
+inline constexpr const char* kLoadReplace = "replace";
 // The key of loadfile's reply, and of start and end events, that names one loaded entry.
 inline constexpr const char* kReplyEntryId = "playlist_entry_id";
 inline constexpr const char* kCmdSeek = "seek";
