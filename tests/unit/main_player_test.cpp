@@ -411,6 +411,46 @@ TEST(MainPlayerTest, TheQuitChordEndsThePlayerAtTheEndOfThatTick) {
     EXPECT_EQ(r.modes.restores, 1);
 }
 
+// UP held starts a forward wheel seek and DOWN held brings it back to play, whether the panel
+// shows, the player is minimised or only the video window shows. In video-only mode the video
+// window's own wheel seeks as well.
+TEST(MainPlayerTest, AHeldArrowSeeksInEveryWindowMode) {
+    for (const WindowMode mode : {WindowMode::Normal, WindowMode::Minimised, WindowMode::VideoOnly}) {
+        SCOPED_TRACE(static_cast<int>(mode));
+        Rig r;
+        Player& p = r.ReadyForKeys({r.AddMedia("a.mpg")});
+        if (mode == WindowMode::Minimised) p.Command(PlayerCommand::Minimise);
+        if (mode == WindowMode::VideoOnly) p.Command(PlayerCommand::VideoOnly);
+        ASSERT_EQ(p.state.windowMode, mode);
+        const auto hold = [&](int key, int ticks) {
+            r.keys.Press(key);
+            r.Tick(ticks);
+            r.keys.Release(key);
+            for (int i = 0; i < 20 && p.state.keyWaitTicks != 0; ++i) r.Tick();
+        };
+
+        hold(vk::Up, 3);  // the first notch comes two ticks after the press
+        EXPECT_EQ(p.state.wheelStep, 1);
+        r.Tick(p.settings.searchWait + 1);
+        EXPECT_FALSE(r.media.playing);
+        ASSERT_FALSE(r.media.seeks.empty()) << "the step searches forward";
+        EXPECT_GT(r.media.seeks.back(), 0);
+
+        hold(vk::Down, 3);
+        EXPECT_EQ(p.state.wheelStep, 0);
+        EXPECT_TRUE(r.media.playing);
+
+        if (mode != WindowMode::VideoOnly) continue;
+        p.videoInput.OnMouseWheel(120);
+        r.Tick();
+        EXPECT_EQ(p.state.wheelStep, 1);
+        p.videoInput.OnMouseWheel(-120);
+        r.Tick();
+        EXPECT_EQ(p.state.wheelStep, 0);
+        EXPECT_TRUE(r.media.playing);
+    }
+}
+
 TEST(MainPlayerTest, ExitKeepsTheSavedVolumeTheZoomAndTheVolumeLog) {
     Rig r;
     PlayerSettings s;
