@@ -411,6 +411,95 @@ TEST(MainPlayerTest, TheQuitChordEndsThePlayerAtTheEndOfThatTick) {
     EXPECT_EQ(r.modes.restores, 1);
 }
 
+// UP held starts a forward wheel seek and DOWN held brings it back to play, whether the panel
+// shows, the player is minimised or only the video window shows. In video-only mode the video
+// window's own wheel seeks as well.
+TEST(MainPlayerTest, AHeldArrowSeeksInEveryWindowMode) {
+    for (const WindowMode mode : {WindowMode::Normal, WindowMode::Minimised, WindowMode::VideoOnly}) {
+        SCOPED_TRACE(static_cast<int>(mode));
+        Rig r;
+        Player& p = r.ReadyForKeys({r.AddMedia("a.mpg")});
+        if (mode == WindowMode::Minimised) p.Command(PlayerCommand::Minimise);
+        if (mode == WindowMode::VideoOnly) p.Command(PlayerCommand::VideoOnly);
+        ASSERT_EQ(p.state.windowMode, mode);
+        const auto hold = [&](int key, int ticks) {
+            r.keys.Press(key);
+            r.Tick(ticks);
+            r.keys.Release(key);
+            for (int i = 0; i < 20 && p.state.keyWaitTicks != 0; ++i) r.Tick();
+        };
+
+        hold(vk::Up, 3);  // the first notch comes two ticks after the press
+        EXPECT_EQ(p.state.wheelStep, 1);
+        r.Tick(p.settings.searchWait + 1);
+        EXPECT_FALSE(r.media.playing);
+        ASSERT_FALSE(r.media.seeks.empty()) << "the step searches forward";
+        EXPECT_GT(r.media.seeks.back(), 0);
+
+        hold(vk::Down, 3);
+        EXPECT_EQ(p.state.wheelStep, 0);
+        EXPECT_TRUE(r.media.playing);
+
+        if (mode != WindowMode::VideoOnly) continue;
+        p.videoInput.OnMouseWheel(120);
+        r.Tick();
+        EXPECT_EQ(p.state.wheelStep, 1);
+        p.videoInput.OnMouseWheel(-120);
+        r.Tick();
+        EXPECT_EQ(p.state.wheelStep, 0);
+        EXPECT_TRUE(r.media.playing);
+    }
+}
+
+// Q alone resets the overscan; the Q of the quit chord only quits, whether the chord comes in one
+// tick or CTRL and Q come a tick before ALT. The exit saves the overscan the user chose.
+TEST(MainPlayerTest, TheQuitChordLeavesTheOverscanAsTheUserSetIt) {
+    for (const bool altLast : {false, true}) {
+        SCOPED_TRACE(altLast ? "ALT a tick after CTRL and Q" : "the whole chord in one tick");
+        Rig r;
+        Player& p = r.ReadyForKeys({r.AddMedia("a.mpg")});
+        r.keys.Press(vk::Shift);
+        r.TickWith(vk::Char('3'));  // overscan preset [3]: 4 % off each side
+        r.keys.Release(vk::Shift);
+        ASSERT_EQ(p.settings.overscanPreset, 2);
+        ASSERT_DOUBLE_EQ(p.settings.overscanScaleX, 0.96);
+        r.WaitForKeys();
+
+        r.keys.Press(vk::Control);
+        if (!altLast) r.keys.Press(vk::Alt);
+        r.keys.Press(vk::Char('Q'));
+        r.Tick();
+        if (altLast) {
+            EXPECT_FALSE(p.Ended());
+            r.keys.Press(vk::Alt);
+            for (int i = 0; i < 30 && !p.Ended(); ++i) r.Tick();
+        }
+
+        ASSERT_TRUE(p.Ended());
+        EXPECT_EQ(p.settings.overscanPreset, 2);
+        EXPECT_DOUBLE_EQ(p.settings.overscanScaleX, 0.96);
+        EXPECT_DOUBLE_EQ(p.settings.overscanScaleY, 0.96);
+        const std::string saved = r.dir.Read(kSettingsFileName);
+        EXPECT_TRUE(Contains(saved, "overscanPreset=2\r\n")) << saved;
+        EXPECT_TRUE(Contains(saved, "overscanScaleX=96\r\noverscanScaleY=96\r\n")) << saved;
+    }
+    // A chord given up after CTRL and Q leaves nothing behind; Q on its own still resets.
+    Rig r;
+    Player& p = r.ReadyForKeys({r.AddMedia("a.mpg")});
+    p.settings.overscanPreset = 2;
+    p.settings.overscanScaleX = p.settings.overscanScaleY = 0.96;
+    r.keys.Press(vk::Control);
+    r.TickWith(vk::Char('Q'));
+    r.keys.Release(vk::Control);
+    r.Tick(10);
+    EXPECT_EQ(p.settings.overscanPreset, 2);
+    EXPECT_DOUBLE_EQ(p.settings.overscanScaleX, 0.96);
+    r.TickWith(vk::Char('Q'));
+    EXPECT_EQ(p.settings.overscanPreset, 0);
+    EXPECT_DOUBLE_EQ(p.settings.overscanScaleX, 1.0);
+    EXPECT_FALSE(p.Ended());
+}
+
 TEST(MainPlayerTest, ExitKeepsTheSavedVolumeTheZoomAndTheVolumeLog) {
     Rig r;
     PlayerSettings s;

@@ -284,6 +284,40 @@ TEST_F(PlayerVideoTest, WindowModesFollowTheDesktop) {
     EXPECT_LT(under, video) << "the panel goes over the picture after the picture went above";
 }
 
+// Double clicks on the panel as the desktop delivers them (press, release, double click,
+// release): only the left one on bare panel area hides the panel; the right one there does
+// nothing, and on PLAY either one resets the speed.
+TEST_F(PlayerVideoTest, OnlyALeftDoubleClickOnBarePanelAreaHidesThePanel) {
+    Player& p = Playing();
+    const auto doubleClick = [&](bool right, int x, int y) {
+        ChildWindowInput& panel = p.panelInput;
+        for (int i = 0; i < 2; ++i) {
+            if (right) {
+                i == 0 ? panel.OnRButtonDown(x, y) : panel.OnRButtonDblClk(x, y);
+                h.Tick();
+                panel.OnRButtonUp(x, y);
+            } else {
+                i == 0 ? (void)panel.OnLButtonDown(x, y) : panel.OnLButtonDblClk(x, y);
+                h.Tick();
+                panel.OnLButtonUp(x, y);
+            }
+            h.Tick();
+        }
+    };
+    doubleClick(true, 395, 40);
+    h.Tick(3);
+    EXPECT_EQ(p.state.windowMode, WindowMode::Normal);
+    EXPECT_EQ(h.windows.rects[WindowId::Video], (Rect{0, 60, 320, 240}));
+
+    p.state.playbackRate = 1500;
+    doubleClick(true, 250, 30);
+    EXPECT_EQ(p.state.playbackRate, 1000);
+    EXPECT_EQ(p.state.windowMode, WindowMode::Normal);
+
+    doubleClick(false, 395, 40);
+    EXPECT_EQ(p.state.windowMode, WindowMode::VideoOnly);
+}
+
 // Desktops raise a clicked window: a click on the picture must not leave it over the panel.
 TEST_F(PlayerVideoTest, AClickOnThePictureKeepsThePanelAboveIt) {
     Player& p = Playing();

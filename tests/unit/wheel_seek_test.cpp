@@ -225,8 +225,10 @@ TEST_F(WheelSeekTest, NotchSources) {
 
     EXPECT_FALSE(wheel.UseVideoOnlyNotch(false, 1));
     EXPECT_EQ(state.pendingWheelNotch, -1);
-    EXPECT_TRUE(wheel.UseVideoOnlyNotch(true, 0));  // replaces the pending notch, even with none
-    EXPECT_EQ(state.pendingWheelNotch, 0);
+    EXPECT_FALSE(wheel.UseVideoOnlyNotch(true, 0));  // no notch leaves the pending one
+    EXPECT_EQ(state.pendingWheelNotch, -1);
+    EXPECT_TRUE(wheel.UseVideoOnlyNotch(true, 1));
+    EXPECT_EQ(state.pendingWheelNotch, 1);
 }
 
 TEST(WheelTableText, DefaultsFormatAsTheDialogShowsThem) {

@@ -343,7 +343,11 @@ bool KeyboardPoll::OverscanFineKeys() {
 
 bool KeyboardPoll::OverscanPresetKeys() {
     bool taken = false;
-    if (Hit(vk::Char('Q'))) {
+    // Q is the overscan key only on its own: under CTRL or ALT it belongs to the quit chord,
+    // whole or still being pressed, and the exit would save the reset over the user's choice.
+    // Asked first, so that a Q of the chord leaves no latch behind to reset later.
+    const bool q = Hit(vk::Char('Q'));
+    if (q && !Down(vk::Control) && !Down(vk::Alt)) {
         settings_.overscanPreset = 0;
         settings_.overscanScaleX = 1.0;
         settings_.overscanScaleY = 1.0;

@@ -34,10 +34,11 @@ void ChildWindowInput::OnRButtonDown(int x, int y) {
 
 void ChildWindowInput::OnRButtonUp(int x, int y) { RecordRight(PanelRight::Up, x, y); }
 
-// Either double click resets the playback rate on PLAY, so both count as the left's.
+// Either double click resets the playback rate on PLAY, so both count as the left's; only the
+// left one on bare area hides the panel.
 void ChildWindowInput::OnRButtonDblClk(int x, int y) {
     if (role_ == ChildWindow::Video) return;
-    RecordLeft(PanelLeft::DoubleClick, x, y);
+    RecordLeft(PanelLeft::RightDoubleClick, x, y);
 }
 
 void ChildWindowInput::RecordLeft(PanelLeft s, int x, int y) {
@@ -134,7 +135,8 @@ void ChildWindowInput::VideoInputReset(int kind) {
 
 int ChildWindowInput::PanelQuery(int query) const {
     switch (query) {
-    case panel_query::kLeftState: return static_cast<int>(panel_.left);
+    case panel_query::kLeftState:
+        return static_cast<int>(panel_.left == PanelLeft::RightDoubleClick ? PanelLeft::DoubleClick : panel_.left);
     case panel_query::kX: return panel_.x;
     case panel_query::kY: return panel_.y;
     case panel_query::kRightState: return static_cast<int>(panel_.right);

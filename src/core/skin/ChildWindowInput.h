@@ -28,7 +28,7 @@ inline constexpr int kClearWheel = 2;
 // Numbered queries of the panel's record (PanelQuery). All read only: the panel's mouse
 // handling clears the buttons after it has acted on them, the wheel seek clears the notch.
 namespace panel_query {
-inline constexpr int kLeftState = 0;   // PanelLeft
+inline constexpr int kLeftState = 0;   // PanelLeft; 3 for a double click of either button
 inline constexpr int kX = 1;           // client point of the last button event
 inline constexpr int kY = 2;
 inline constexpr int kRightState = 3;  // PanelRight
@@ -41,7 +41,9 @@ inline constexpr int kMoveY = 9;
 inline constexpr int kWheel = 11;      // -1 / +1
 }  // namespace panel_query
 
-enum class PanelLeft { None = 0, Down = 1, Up = 2, DoubleClick = 3 };
+// A double click of either button is the left state's (both reset the speed on PLAY); only the
+// left one on bare panel area is the main window's, so the record keeps which it was.
+enum class PanelLeft { None = 0, Down = 1, Up = 2, DoubleClick = 3, RightDoubleClick = 4 };
 enum class PanelRight { None = 0, Down = 1, Up = 2 };
 
 // What the panel recorded since the tick last acted on it. Points are client coordinates.

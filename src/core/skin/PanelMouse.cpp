@@ -31,7 +31,8 @@ void PanelMouse::HandlePanelMouse(ChildWindowInput& panel) {
         mouseState.forcedRelease = ForcedRelease::None;
     }
     if (rec.left == PanelLeft::Down) LeftDown(rec.x, rec.y, cursor);
-    if (rec.left == PanelLeft::DoubleClick) DoubleClick(rec.x, rec.y);
+    if (rec.left == PanelLeft::DoubleClick || rec.left == PanelLeft::RightDoubleClick)
+        DoubleClick(rec.x, rec.y, rec.left == PanelLeft::DoubleClick);
     if (rec.right == PanelRight::Down) RightDown(rec.x, rec.y, cursor);
     if (rec.right == PanelRight::Up) RightUp(rec.x, rec.y);
     if (rec.middle) actions_.Command(PlayerCommand::PlayPause);
@@ -237,9 +238,10 @@ void PanelMouse::AdvanceMinimiseStage() {
     mouseState.minimiseStage = MinimiseStage::None;
 }
 
-void PanelMouse::DoubleClick(int x, int y) {
+void PanelMouse::DoubleClick(int x, int y, bool left) {
+    // Bare area stands for the main window, where only a left double click switches video-only mode.
     if (!FullScreen() && MovesWindowAt(x, y)) {
-        actions_.MainWindowDoubleClick();
+        if (left) actions_.MainWindowDoubleClick();
         return;
     }
     if (!Hits(skin::kPlayButton, x, y)) return;

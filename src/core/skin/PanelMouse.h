@@ -25,7 +25,7 @@ public:
     // The system moves the panel with the held button; the main window follows it.
     virtual void StartWindowMove() = 0;
 
-    // A double click on the panel's bare surface counts as one on the main window.
+    // A left double click on the panel's bare surface counts as one on the main window.
     virtual void MainWindowDoubleClick() = 0;
     // Scan lines or the line mask changed: shape the video window again and redraw.
     virtual void RequestRelayout() = 0;
@@ -84,7 +84,7 @@ private:
     void Drag(Point cursor);
     void LeftDown(int x, int y, Point cursor);
     void Release(ForcedRelease forced);
-    void DoubleClick(int x, int y);
+    void DoubleClick(int x, int y, bool left);
     void RightDown(int x, int y, Point cursor);
     void RightUp(int x, int y);
     void EndPlayHold();

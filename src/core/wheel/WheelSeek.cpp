@@ -41,6 +41,8 @@ bool WheelSeek::ForwardChildNotch(int windowNotch) {
 
 bool WheelSeek::UseVideoOnlyNotch(bool videoOnlyMode, int videoWindowNotch) {
     if (!videoOnlyMode || !state_.appActive || settings_.wheelSeekOff != 0) return false;
+    // Only a notch replaces one: the window's "none" would drop the notch a held arrow queued.
+    if (videoWindowNotch == 0) return false;
     state_.pendingWheelNotch = Sign(videoWindowNotch);
     return true;
 }

@@ -50,8 +50,9 @@ public:
     // run as a request when wheelNotchFeel is on and the keyboard lockout is not running. True
     // when it was taken, so the caller clears the window's record.
     bool ForwardChildNotch(int windowNotch);
-    // In video-only mode the video window's last notch replaces the pending one. True when it
-    // was taken, so the caller clears the window's record.
+    // In video-only mode a notch the video window recorded replaces the pending one; without
+    // one the pending notch (a held arrow's) stays. True when it was taken, so the caller clears
+    // the window's record.
     bool UseVideoOnlyNotch(bool videoOnlyMode, int videoWindowNotch);
 
     // Dispatcher steps.
