@@ -36,6 +36,7 @@
 #include "qt/SessionEnd.h"
 #include "qt/Translation.h"
 #include "qt/VideoWindow.h"
+#include "qt/XConnectionLoss.h"
 
 int main(int argc, char** argv) {
     // mpv starts new demuxer and decoder threads for each file, and glibc gives new threads
@@ -66,6 +67,8 @@ int main(int argc, char** argv) {
     QApplication app(qtArgc, argv);
     // libmpv needs C number formatting; Qt has just set the user's locale.
     std::setlocale(LC_NUMERIC, "C");
+    // Qt's connection is open and its handler set; the engine's picture thread opens its own.
+    felux::EndOnXConnectionLossOnThisThread();
     felux::InstallTranslation();
     app.setQuitOnLastWindowClosed(false);
 
@@ -132,6 +135,7 @@ int main(int argc, char** argv) {
         player.Tick();
         if (player.Ended()) {
             timer.stop();
+            felux::XConnectionLossSavesDone();
             // exit(), not quit(): quit() asks the windows, and ours refuse to close by themselves.
             QCoreApplication::exit(0);
             return;
