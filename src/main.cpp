@@ -16,6 +16,7 @@
 #include "mpv/MpvEngine.h"
 #include "mpv/MpvSystemVolume.h"
 #include "mpv/QuietSoundLibraries.h"
+#include "mpv/SoundStreamName.h"
 #include "player/Player.h"
 #include "playlist/CommandLine.h"
 #include "playlist/ListFile.h"
@@ -35,6 +36,7 @@
 #include "qt/SessionEnd.h"
 #include "qt/Translation.h"
 #include "qt/VideoWindow.h"
+#include "qt/XConnectionLoss.h"
 
 int main(int argc, char** argv) {
     // mpv starts new demuxer and decoder threads for each file, and glibc gives new threads
@@ -53,13 +55,20 @@ int main(int argc, char** argv) {
     std::variant<int, felux::Launch> prepared = felux::PrepareLaunch(argc, argv);
     if (const int* status = std::get_if<int>(&prepared)) return *status;
     felux::Launch& launch = std::get<felux::Launch>(prepared);
+    // The player's first open takes it over; a list is the player's to read, so nothing is guessed.
+    std::error_code noFolder;
+    const std::vector<std::string> named = felux::CommandLinePaths(launch.args, std::filesystem::current_path(noFolder));
+    // The environment is written here or never: Qt and the engine start threads that read it.
+    felux::QuietSoundLibraries();
+    felux::NameSoundStream(named.empty() ? felux::SoundRole::Movie : felux::SoundRoleOf(named.front()));
     QCoreApplication::setApplicationName(QStringLiteral("felux"));
     // Our command line is read already: Qt sees only the program name.
     int qtArgc = 1;
     QApplication app(qtArgc, argv);
     // libmpv needs C number formatting; Qt has just set the user's locale.
     std::setlocale(LC_NUMERIC, "C");
-    felux::QuietSoundLibraries();
+    // Qt's connection is open and its handler set; the engine's picture thread opens its own.
+    felux::EndOnXConnectionLossOnThisThread();
     felux::InstallTranslation();
     app.setQuitOnLastWindowClosed(false);
 
@@ -72,9 +81,6 @@ int main(int argc, char** argv) {
             return static_cast<std::int64_t>(videoWindow.PictureWindow());
         },
         toStandardError);
-    // The player's first open takes it over; a list is the player's to read, so nothing is guessed.
-    std::error_code noFolder;
-    const std::vector<std::string> named = felux::CommandLinePaths(launch.args, std::filesystem::current_path(noFolder));
     if (!named.empty() && !felux::IsListPath(named.front())) media.Preload(named.front());
 
     felux::MainWindow mainWindow;
@@ -129,6 +135,7 @@ int main(int argc, char** argv) {
         player.Tick();
         if (player.Ended()) {
             timer.stop();
+            felux::XConnectionLossSavesDone();
             // exit(), not quit(): quit() asks the windows, and ours refuse to close by themselves.
             QCoreApplication::exit(0);
             return;

@@ -15,7 +15,6 @@
 #include "MpvConvert.h"
 #include "MpvInstance.h"
 #include "MpvNames.h"
-#include "SoundStreamName.h"
 
 namespace felux {
 
@@ -142,8 +141,6 @@ void MpvEngine::Preload(const std::string& path) {
 void MpvEngine::LoadAhead(const std::string& path, bool aheadOfOpen) {
     const std::optional<std::string> file = OpenablePath(path);
     if (!file) return;
-    // The first file's sound stream is named now: its output opens before the player's open.
-    if (aheadOfOpen) NameSoundStream(SoundRoleOf(*file));
     const std::uint64_t tag = kNextTag | (++loadSerial_ & kSerialMask);
     const char* load[] = {mpv::kCmdLoadFile, file->c_str(), aheadOfOpen ? mpv::kLoadReplace : mpv::kLoadAppend,
                           nullptr};
@@ -229,7 +226,6 @@ MediaResult MpvEngine::Render(const std::string& path, const std::optional<std::
     // Queued, as the load is: both run after the last file's stop and the settings' reset.
     mpv_set_property_async(handle_, kFireAndForget, mpv::kOptAudioFiles, MPV_FORMAT_NODE, &files);
 
-    NameSoundStream(SoundRoleOf(*file));
     const std::uint64_t loadTag = kLoadTag | (++loadSerial_ & kSerialMask);
     const char* load[] = {mpv::kCmdLoadFile, file->c_str(), nullptr};
     if (mpv_command_async(handle_, loadTag, load) < 0) return kMediaFail;

@@ -52,6 +52,8 @@ mpv_handle* NewInstance(const InstanceSetup& setup) {
     option(kOptYtdl, kNo);
     option(kOptLoadStatsOverlay, kNo);
     option(kOptLoadOsdConsole, kNo);
+    option(kOptLoadScripts, kNo);
+    option(kOptLoadAutoProfiles, kNo);
     option(kOptResumePlayback, kNo);
     option(kOptSubAuto, kNo);
     option(kOptAudioFileAuto, kNo);

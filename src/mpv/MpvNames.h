@@ -40,6 +40,10 @@ inline constexpr const char* kOptKeepAspect = "keepaspect";
 inline constexpr const char* kOptYtdl = "ytdl";
 inline constexpr const char* kOptLoadStatsOverlay = "load-stats-overlay";
 inline constexpr const char* kOptLoadOsdConsole = "load-osd-console";
+// Scripts from the user's mpv folders and the profile switcher: each would run in a thread of
+// its own with a script interpreter, for nothing the player uses.
+inline constexpr const char* kOptLoadScripts = "load-scripts";
+inline constexpr const char* kOptLoadAutoProfiles = "load-auto-profiles";
 inline constexpr const char* kOptResumePlayback = "resume-playback";
 inline constexpr const char* kOptAudioFiles = "audio-files";
 // Files mpv would load from beside the clip on its own; the player draws its own timed text

@@ -3,8 +3,8 @@
 
 namespace felux {
 
-// Call once at start, before the first audio output is tried. A user who wants PipeWire's own
-// log sets PIPEWIRE_DEBUG, which is then left as it is.
+// Call once at start, before any other thread runs (it sets a variable of the environment).
+// A user who wants PipeWire's own log sets PIPEWIRE_DEBUG, which is then left as it is.
 void QuietSoundLibraries();
 
 }  // namespace felux

@@ -3,7 +3,6 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <string_view>
 
 #include "playlist/MediaFileTypes.h"
 
@@ -17,13 +16,15 @@ constexpr const char* kPipeWireVariable = "PIPEWIRE_PROPS";
 // the client ("FELUX"); PipeWire's properties here replace it, PulseAudio's add to the client's.
 constexpr const char* kPulseMovie = "media.role=\"video\" application.icon_name=\"felux\"";
 constexpr const char* kPulseMusic = "media.role=\"music\" application.icon_name=\"felux\"";
-constexpr const char* kPipeWireMovie = "{ media.role = \"Movie\" application.icon-name = \"felux\" }";
-constexpr const char* kPipeWireMusic = "{ media.role = \"Music\" application.icon-name = \"felux\" }";
+// PipeWire's properties override the stream's own, and the engine gives each stream it opens the
+// music or movie role by whether the file has a picture: only the icon goes there. PulseAudio's
+// are the client's, for the process's life, and the engine sets no role of its own there.
+constexpr const char* kPipeWireIcon = "{ application.icon-name = \"felux\" }";
 
-// Sets the variable unless it already says this or holds something other than ours.
-void SetUnlessUsers(const char* name, const char* value, const char* otherOfOurs) {
+// Sets the variable unless the user has.
+void SetUnlessUsers(const char* name, const char* value) {
     const char* now = std::getenv(name);
-    if (now && *now && std::string_view(now) != otherOfOurs) return;
+    if (now && *now) return;
     setenv(name, value, 1);
 }
 
@@ -35,8 +36,8 @@ SoundRole SoundRoleOf(const std::string& path) {
 
 void NameSoundStream(SoundRole role) {
     const bool music = role == SoundRole::Music;
-    SetUnlessUsers(kPulseVariable, music ? kPulseMusic : kPulseMovie, music ? kPulseMovie : kPulseMusic);
-    SetUnlessUsers(kPipeWireVariable, music ? kPipeWireMusic : kPipeWireMovie, music ? kPipeWireMovie : kPipeWireMusic);
+    SetUnlessUsers(kPulseVariable, music ? kPulseMusic : kPulseMovie);
+    SetUnlessUsers(kPipeWireVariable, kPipeWireIcon);
 }
 
 }  // namespace felux

@@ -14,8 +14,9 @@ class Player;
 // SIGTERM, SIGHUP and SIGINT ask the player for its exit sequence from the event loop: the
 // handler only writes a byte into a socket pair. A second one while the exit runs ends the
 // process at once with 128 + its number. The session manager's request to save makes the player
-// write its files and go on. An exit() that the player did not see coming (Qt's and Xlib's when
-// the X connection breaks) writes them last. Only one may exist; it goes before the player does.
+// write its files and go on. An exit() that the player did not see coming (Qt's, or the UI thread's
+// when an X connection breaks: XConnectionLoss) writes them last. Only one may exist; it goes
+// before the player does.
 class SessionEnd : public QObject {
     Q_OBJECT
 

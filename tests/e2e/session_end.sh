@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Ending with the session: SIGTERM, SIGHUP and a lost X server each save the list a second start
-# grew by hand-over; a second SIGTERM ends a player whose saves are stuck at once.
+# grew by hand-over; a second SIGTERM ends a player whose saves are stuck at once; a signal and the
+# X server's end together end the process once.
 set -u
 felux=$1
 source "$(dirname "$0")/common.bash"
@@ -24,7 +25,7 @@ temporary_left() { compgen -G "$home/*.tmp*" >/dev/null; }
 playing_two() {
   rm -f "$home/KR01.tob" "$home/HIS.tob"
   # A shell starts background commands with SIGINT ignored; the player keeps what it inherits.
-  FELUX_HOME=$home XDG_RUNTIME_DIR=$home env --default-signal=INT "$felux" "$work/320x240.mpg" &
+  FELUX_HOME=$home XDG_RUNTIME_DIR=$home env --default-signal=INT "$felux" "$work/320x240.mpg" 2>"$work/stderr" &
   pid=$!
   poll 30 showing 320x240 || fail "$1: the first clip does not show"
   FELUX_HOME=$home XDG_RUNTIME_DIR=$home timeout 30 "$felux" "$work/160x120.mpg" || fail "$1: hand-over start failed"
@@ -75,16 +76,37 @@ wait "$pid"
 status=$?
 ((status == 143)) || fail "second SIGTERM: the player ended with status $status, not 143"
 
-# The X server goes away: a private one, so that the rest of the run keeps its own.
-fifo=$work/display
-mkfifo "$fifo"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$fifo" 2>/dev/null &
-xvfb=$!
-read -r -t 30 display <"$fifo" || fail "the private Xvfb did not start"
-export DISPLAY=:$display
+# private_x: a private X server for the next start, so that the rest of the run keeps its own;
+# sets $xvfb and DISPLAY.
+private_x() {
+  rm -f "$work/display"
+  mkfifo "$work/display"
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work/display" 2>/dev/null &
+  xvfb=$!
+  read -r -t 30 display <"$work/display" || fail "the private Xvfb did not start"
+  export DISPLAY=:$display
+}
+
+# The X server goes away.
+private_x
 playing_two "X server killed"
 kill "$xvfb"
 ended "X server killed"
 ((status == 1)) || fail "X server killed: the player ended with status $status, not 1"
 saved_two "X server killed"
-echo "e2e session_end: 5 passed, 0 failed"
+
+# A signal and the X server's end at once: the UI thread and the engine's picture thread (with an
+# X connection of its own) both find the connection broken; one of them alone ends the process,
+# after the saves, and Xlib's own exit never runs.
+for round in 1 2 3 4; do
+  private_x
+  playing_two "signal and X server, round $round"
+  kill -TERM "$pid"
+  kill "$xvfb"
+  ended "signal and X server, round $round"
+  ((status == 0 || status == 1)) || fail "signal and X server, round $round: status $status"
+  saved_two "signal and X server, round $round"
+  ! grep -E 'XIO|AddressSanitizer|double free|corrupted' "$work/stderr" ||
+    fail "signal and X server, round $round: more than one exit ran"
+done
+echo "e2e session_end: 9 passed, 0 failed"

@@ -13,6 +13,7 @@
 
 #include "MpvTestSupport.h"
 #include "mpv/MpvNames.h"
+#include "mpv/SoundStreamName.h"
 #include "TempFolder.h"
 
 namespace felux {
@@ -128,26 +129,21 @@ TEST(MpvEngine, TheSoundNamesItselfInTheDesktopMixerAsAMovieOrMusic) {
         const char* value = std::getenv(name);
         return std::string(value ? value : "(unset)");
     };
+    // Named once at start, from the first file: a sound file is music.
+    NameSoundStream(SoundRoleOf(Clip("tone.mp3")));
+    EXPECT_EQ(variable("PULSE_PROP"), R"(media.role="music" application.icon_name="felux")");
+    EXPECT_EQ(variable("PIPEWIRE_PROPS"), R"({ application.icon-name = "felux" })") << "PipeWire takes the engine's role";
     InspectableEngine engine;
     ASSERT_EQ(engine.Create(), kMediaOk);
     EXPECT_EQ(engine.StringProperty(mpv::kOptAudioClientName), "FELUX");
-    ASSERT_EQ(engine.Render(Clip("clip.mpg"), std::nullopt), kMediaOk);
+    ::unsetenv("PULSE_PROP");
+    ::unsetenv("PIPEWIRE_PROPS");
+
+    // What the user set themselves stays theirs; a video is a movie.
+    ::setenv("PIPEWIRE_PROPS", "{ media.role = Game }", 1);
+    NameSoundStream(SoundRoleOf(Clip("clip.mpg")));
     EXPECT_EQ(variable("PULSE_PROP"), R"(media.role="video" application.icon_name="felux")");
-    EXPECT_EQ(variable("PIPEWIRE_PROPS"), R"({ media.role = "Movie" application.icon-name = "felux" })");
-
-    // Each file's role is set before it opens: a sound file in a fresh instance is music.
-    ASSERT_EQ(engine.Create(), kMediaOk);
-    ASSERT_EQ(engine.Render(Clip("tone.mp3"), std::nullopt), kMediaOk);
-    EXPECT_EQ(engine.StringProperty(mpv::kOptAudioClientName), "FELUX");
-    EXPECT_EQ(variable("PULSE_PROP"), R"(media.role="music" application.icon_name="felux")");
-    EXPECT_EQ(variable("PIPEWIRE_PROPS"), R"({ media.role = "Music" application.icon-name = "felux" })");
-
-    // What the user set themselves stays theirs.
-    ::setenv("PULSE_PROP", "media.role=game", 1);
-    ASSERT_EQ(engine.Create(), kMediaOk);
-    ASSERT_EQ(engine.Render(Clip("clip.mpg"), std::nullopt), kMediaOk);
-    EXPECT_EQ(variable("PULSE_PROP"), "media.role=game");
-    EXPECT_EQ(variable("PIPEWIRE_PROPS"), R"({ media.role = "Movie" application.icon-name = "felux" })");
+    EXPECT_EQ(variable("PIPEWIRE_PROPS"), "{ media.role = Game }");
     ::unsetenv("PULSE_PROP");
     ::unsetenv("PIPEWIRE_PROPS");
 }
