@@ -126,7 +126,7 @@ int main(int argc, char** argv) {
     player.Start();
     felux::SessionEnd sessionEnd(player);
     felux::HandOverServer handOver(player, launch.handOverSocket, std::move(launch.laterFiles));
-    felux::MprisService mpris(player, [&player](const std::string& path) {
+    felux::MprisService mpris(player, launch.runtimeFolder, [&player](const std::string& path) {
         felux::ReceiveHandedFiles(player, {path}, true);
     });
 

@@ -33,12 +33,8 @@ BusInhibition::BusInhibition(QDBusConnection bus, Calls calls, Notice notice, QO
       calls_(std::move(calls)),
       notice_(std::move(notice)),
       watcher_(calls_.service, bus_, QDBusServiceWatcher::WatchForOwnerChange) {
-    // A service that comes later is asked then; one that goes takes its inhibitions with it.
-    connect(&watcher_, &QDBusServiceWatcher::serviceRegistered, this, [this] {
-        attempt_ = 0;
-        if (wanted_ && !asking_ && !token_) Ask();
-    });
-    connect(&watcher_, &QDBusServiceWatcher::serviceUnregistered, this, [this] { token_.reset(); });
+    connect(&watcher_, &QDBusServiceWatcher::serviceOwnerChanged, this,
+            [this](const QString&, const QString&, const QString& newOwner) { OwnerChanged(newOwner); });
 }
 
 BusInhibition::~BusInhibition() {
@@ -50,8 +46,17 @@ BusInhibition::~BusInhibition() {
 void BusInhibition::Want(bool wanted) {
     wanted_ = wanted;
     if (!bus_.isConnected()) return;
-    if (wanted && !asking_ && !token_) Ask();
+    if (wanted && !asking_ && !held_) Ask();
     if (!wanted) SendRelease();
+}
+
+// A service that comes later is asked then. What the old owner handed out is released there (a
+// connection that has left takes it along) and never named to the new owner, who is asked anew.
+void BusInhibition::OwnerChanged(const QString& newOwner) {
+    owner_ = newOwner;
+    attempt_ = 0;
+    if (held_ && held_->owner != newOwner) SendRelease();
+    if (wanted_ && !asking_ && !held_ && !newOwner.isEmpty()) Ask();
 }
 
 void BusInhibition::Ask() {
@@ -79,15 +84,29 @@ void BusInhibition::Answered(const QDBusMessage& reply) {
         if (!ServiceAbsent(error) && notice_) notice_(calls_.service + QStringLiteral(": ") + error.message());
         return;
     }
-    token_ = reply.arguments().constFirst();
-    // Let go while the answer was on its way: released now that there is something to release.
-    if (!wanted_) SendRelease();
+    // Any other answer is not a token of ours: releasing a made-up one could end another program's.
+    if (reply.signature() != calls_.answer) {
+        if (notice_)
+            notice_(calls_.service + QStringLiteral(": answered '%1' where '%2' was due").arg(reply.signature(), calls_.answer));
+        return;
+    }
+    // A bus always names the sender; a bare name only if it did not.
+    const QString owner = reply.service().isEmpty() ? calls_.service : reply.service();
+    held_ = Held{reply.arguments().constFirst(), owner, attempt_};
+    // Let go while the answer was on its way: released now that there is something to release. An
+    // answer from an owner that has since given the name up is released, and the new one asked.
+    const bool staleOwner = owner_ && *owner_ != held_->owner;
+    if (!wanted_ || staleOwner) SendRelease();
+    if (wanted_ && staleOwner && !owner_->isEmpty()) {
+        attempt_ = 0;
+        Ask();
+    }
 }
 
 void BusInhibition::SendRelease() {
-    if (!token_) return;
-    const QDBusMessage call = calls_.release(attempt_, *token_);
-    token_.reset();
+    if (!held_) return;
+    const QDBusMessage call = calls_.release(held_->owner, held_->attempt, held_->token);
+    held_.reset();
     if (!bus_.isConnected()) return;
     std::erase_if(releasing_, [](const QDBusPendingCall& c) { return c.isFinished(); });
     releasing_.push_back(bus_.asyncCall(call, kReleaseTimeoutMs));

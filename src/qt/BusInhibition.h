@@ -24,8 +24,10 @@ public:
         // The request for a try (0, 1, ...): a service may answer at one of several objects;
         // nullopt once every place has been tried.
         std::function<std::optional<QDBusMessage>(int attempt)> inhibit;
-        // The release of what the try's answer handed out (its first argument).
-        std::function<QDBusMessage(int attempt, const QVariant& token)> release;
+        // The D-Bus signature of the one answer taken ("u" for a cookie); any other answer holds nothing.
+        QString answer;
+        // The release of what the try's answer handed out, sent to the connection that handed it out.
+        std::function<QDBusMessage(const QString& owner, int attempt, const QVariant& token)> release;
     };
     // Failures other than an absent service, one line each; the caller keeps it to one in all.
     using Notice = std::function<void(const QString&)>;
@@ -40,8 +42,16 @@ public:
     void Want(bool wanted);
 
 private:
+    // What an answer handed out: the token lives with the connection that gave it, not the name.
+    struct Held {
+        QVariant token;
+        QString owner;  // the unique name that answered
+        int attempt = 0;
+    };
+
     void Ask();
     void Answered(const QDBusMessage& reply);
+    void OwnerChanged(const QString& newOwner);
     void SendRelease();
 
     QDBusConnection bus_;
@@ -50,9 +60,11 @@ private:
     QDBusServiceWatcher watcher_;
     bool wanted_ = false;
     int attempt_ = 0;
+    // The name's owner as last announced; unknown until the first change.
+    std::optional<QString> owner_;
     // The request in flight; its answer may come after the release was wanted.
     QDBusPendingCallWatcher* asking_ = nullptr;
-    std::optional<QVariant> token_;
+    std::optional<Held> held_;
     std::vector<QDBusPendingCall> releasing_;
 };
 

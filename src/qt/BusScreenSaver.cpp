@@ -29,10 +29,11 @@ BusInhibition::Calls ScreenSaverCalls() {
                 m << kApplication << kReason;
                 return m;
             },
-            [](int attempt, const QVariant& cookie) {
-                QDBusMessage m = QDBusMessage::createMethodCall(kScreenSaverService, kScreenSaverPaths[attempt],
+            QStringLiteral("u"),
+            [](const QString& owner, int attempt, const QVariant& cookie) {
+                QDBusMessage m = QDBusMessage::createMethodCall(owner, kScreenSaverPaths[attempt],
                                                                 kScreenSaverService, QStringLiteral("UnInhibit"));
-                m << cookie.toUInt();
+                m << cookie;
                 return m;
             }};
 }
@@ -47,8 +48,9 @@ BusInhibition::Calls PortalCalls() {
                 m << QString() << kPortalInhibitIdle << QVariantMap{{QStringLiteral("reason"), kReason}};
                 return m;
             },
-            [](int, const QVariant& handle) {
-                return QDBusMessage::createMethodCall(kPortalService, handle.value<QDBusObjectPath>().path(),
+            QStringLiteral("o"),
+            [](const QString& owner, int, const QVariant& handle) {
+                return QDBusMessage::createMethodCall(owner, handle.value<QDBusObjectPath>().path(),
                                                       QStringLiteral("org.freedesktop.portal.Request"),
                                                       QStringLiteral("Close"));
             }};

@@ -10,6 +10,7 @@
 #include <sys/un.h>
 
 #include "app/HandOver.h"
+#include "app/RuntimeFolder.h"
 #include "player/Player.h"
 
 namespace felux {
@@ -43,7 +44,9 @@ bool TrySend(const QString& socketPath, const std::string& message, const QDeadl
 
 }  // namespace
 
-QString HandOverSocketPath(const QString& folder) { return folder + QStringLiteral("/felux-open.socket"); }
+QString HandOverSocketPath(const QString& folder) {
+    return folder + QLatin1Char('/') + QLatin1String(kHandOverSocketName.data(), kHandOverSocketName.size());
+}
 
 std::optional<std::string> SendHandOver(const QString& socketPath, const std::vector<std::string>& files) {
     const std::optional<std::string> message = EncodeHandOver(files);

@@ -2,6 +2,8 @@
 #pragma once
 
 #include <QString>
+#include <filesystem>
+#include <optional>
 
 namespace felux {
 
@@ -21,9 +23,13 @@ public:
     // The lock in folder. It is a lock on the open file, not a name in it: whatever a lock file
     // left behind says, only a running process holds it, and the system lets go when it ends.
     Result TryAcquire(const QString& folder);
-    // The user's runtime folder when it is private, else our own in /tmp, made when missing.
-    // Empty when neither is fit: one line on stderr then says which folder and why.
-    static QString Folder();
+    // The user's runtime folder when it is private, else our own in /tmp, the cache or the data
+    // folder, made when missing. One line on stderr for each of ours passed over, and why;
+    // empty when none is fit.
+    static QString Folder(const std::optional<std::filesystem::path>& dataFolder);
+    // Whether another process of this user runs this program's executable: without a lock it is
+    // the only sign of a player already running.
+    static bool AnotherCopyRuns();
 
 private:
     int fd_ = -1;

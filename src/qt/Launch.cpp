@@ -60,7 +60,19 @@ std::variant<int, Launch> PrepareLaunch(int argc, char** argv) {
     Launch launch;
     launch.lock = std::make_unique<InstanceLock>();
     // Without a private folder there is neither lock nor hand-over (Folder() said why).
-    const QString runtimeFolder = InstanceLock::Folder();
+    const QString runtimeFolder = InstanceLock::Folder(ChooseDataFolder(inputs));
+    if (runtimeFolder.isEmpty()) {
+        // Two players would both save at exit, the last one over the other's list.
+        if (InstanceLock::AnotherCopyRuns()) {
+            std::fputs("felux: another copy runs without the single-instance lock, which has no private folder;"
+                       " not starting a second player\n",
+                       stderr);
+            return 1;
+        }
+        std::fputs("felux: no private folder for the single-instance lock and hand-over; running without them\n",
+                   stderr);
+    }
+    launch.runtimeFolder = runtimeFolder;
     const InstanceLock::Result locked =
         runtimeFolder.isEmpty() ? InstanceLock::Result::CannotLock : launch.lock->TryAcquire(runtimeFolder);
     // Leaving quietly would look like success while nothing plays.

@@ -17,6 +17,7 @@ struct Launch {
     std::vector<std::string> laterFiles;  // further files the command line named
     std::unique_ptr<InstanceLock> lock;   // held until the process ends
     QString handOverSocket;               // where to take handed files; empty without the lock
+    QString runtimeFolder;                // the lock's folder, also for covers; empty without one
 };
 
 // The launch to run, or the exit status of a start that ends here: --help, --version, a bad

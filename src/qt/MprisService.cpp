@@ -7,7 +7,6 @@
 #include <QUrl>
 #include <QStringList>
 
-#include "qt/InstanceLock.h"
 #include "qt/MprisRoot.h"
 
 namespace felux {
@@ -23,15 +22,14 @@ constexpr qlonglong kSeekSlack = 1'500'000;
 
 }  // namespace
 
-MprisService::MprisService(Player& player, MprisPlayer::OpenHandler open)
+MprisService::MprisService(Player& player, const QString& runtimeFolder, MprisPlayer::OpenHandler open)
     : remote_(player),
       root_(new MprisRoot(this, remote_)),
       player_(new MprisPlayer(this, remote_, std::move(open))) {
     QDBusConnection bus = QDBusConnection::sessionBus();
     registered_ = bus.isConnected() && bus.registerObject(kObjectPath, this) && bus.registerService(kServiceName);
-    const QString folder = InstanceLock::Folder();
-    if (registered_ && !folder.isEmpty())
-        cover_ = std::make_unique<CoverArt>(std::filesystem::path(QFile::encodeName(folder).toStdString()));
+    if (registered_ && !runtimeFolder.isEmpty())
+        cover_ = std::make_unique<CoverArt>(std::filesystem::path(QFile::encodeName(runtimeFolder).toStdString()));
 }
 
 MprisService::~MprisService() {

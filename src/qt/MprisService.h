@@ -17,8 +17,9 @@ class MprisService : public QObject {
     Q_OBJECT
 
 public:
-    // Registers at once; without a session bus the player simply runs without it.
-    MprisService(Player& player, MprisPlayer::OpenHandler open);
+    // Registers at once; without a session bus the player simply runs without it. Covers are
+    // stored in runtimeFolder; none without one.
+    MprisService(Player& player, const QString& runtimeFolder, MprisPlayer::OpenHandler open);
     ~MprisService() override;
 
     bool Registered() const { return registered_; }

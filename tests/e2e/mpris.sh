@@ -160,6 +160,13 @@ call org.mpris.MediaPlayer2.Player.Seek 1000000000000000000 || fail "Seek ahead 
 wait_for "Seek 1e18 did not go to the next clip" at 1 0 30000000
 kill -0 "$pid" 2>/dev/null || fail "the player died after Seek 1e18"
 wait_for "not playing after the far seeks" status_is Playing
+# Just below the bound where the offset's 100 ns value stops fitting: still past the end, which
+# with the list repeating is the first clip again.
+pc loop Playlist
+pc position 10
+wait_for "the second clip did not reach 10 s" at 1 10000000 30000000
+call org.mpris.MediaPlayer2.Player.Seek 922337203685477579 || fail "Seek INT64_MAX/10-1 was not accepted"
+wait_for "Seek INT64_MAX/10-1 did not go to the next clip" at 0 0 30000000
 call org.mpris.MediaPlayer2.Quit || fail "Quit was not accepted"
 wait_for "Quit did not end the player" eval '! kill -0 "$pid" 2>/dev/null'
 wait "$pid" || fail "player exited with status $?"

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Another local user's /tmp/felux-<uid>: made open to all with a lock naming pid 1 and her own
 # socket, or made a link to a folder of hers. The player still starts, says why it does not use
-# the folder, and no file name reaches her. In a folder of our own a lock file left naming pid 1
-# holds nothing. Needs root, to add the two users.
+# the folder, takes its lock in a private folder of the data folder instead, and no file name
+# reaches her; a second start hands its file over. With no private place at all the first start
+# runs without the lock and a second refuses. In a folder of our own a lock file left naming
+# pid 1 holds nothing. Needs root, to add the two users.
 set -u
 felux=$1
 source "$(dirname "$0")/common.bash"
@@ -15,6 +17,7 @@ vuid=$(id -u "$victim")
 ouid=$(id -u "$other")
 folder=/tmp/felux-$vuid
 home=$(mktemp -d)
+data=$home
 pids=()
 listener=""
 cleanup() {
@@ -37,9 +40,19 @@ as_victim() {
   local name=$1
   shift
   runuser -u "$victim" -- sh -c 'echo $$ > "$0.pid"; exec "$@" 2>"$0.err"' "$home/$name" \
-    env -u XDG_RUNTIME_DIR -u TMPDIR FELUX_HOME="$home" "$felux" "$@" &
+    env -u XDG_RUNTIME_DIR -u XDG_CACHE_HOME -u TMPDIR FELUX_HOME="$data" "$felux" "$@" &
   for _ in $(seq 300); do [[ -s $home/$name.pid ]] && break; sleep 0.1; done
   pids+=("$(cat "$home/$name.pid")")
+}
+
+# second_start NAME ARGS...: a start as the victim that must end by itself within 30 s (124 if it
+# ran on as a player); its status in $status, stderr in $home/NAME.err.
+second_start() {
+  local name=$1
+  shift
+  runuser -u "$victim" -- sh -c 'exec "$@" 2>"$0.err"' "$home/$name" \
+    env -u XDG_RUNTIME_DIR -u XDG_CACHE_HOME -u TMPDIR FELUX_HOME="$data" timeout 30 "$felux" "$@"
+  status=$?
 }
 
 # wait_windows N WHAT: waits up to 30 s for N player windows.
@@ -87,11 +100,31 @@ as_victim first "$home/secret diary.mpg"
 wait_windows 1 "a start beside the other user's folder"
 [[ $(cat "$home/first.err") == *"not using $folder "*"it belongs to user $ouid"* ]] ||
   fail "the player did not say why it ignores $folder: '$(cat "$home/first.err")'"
-# Without the lock a second start is a player of its own; it hands nothing anywhere.
-as_victim second "$home/secret diary.mpg"
-wait_windows 2 "a second start beside the other user's folder"
+[[ $(cat "$home/first.err") == *"running without"* ]] && fail "the first start ran without the lock: '$(cat "$home/first.err")'"
+[[ -S $home/runtime/felux-open.socket ]] || fail "no hand-over socket in the data folder's runtime folder"
+[[ $(stat -c %a "$home/runtime") == 700 ]] || fail "the runtime folder is not private: $(stat -c %a "$home/runtime")"
+# A second start finds the same lock and hands its file over; it hands nothing to her.
+second_start second "$home/secret diary.mpg"
+((status == 0)) || fail "the second start ended with $status: '$(cat "$home/second.err")'"
+wait_windows 1 "a second start beside the other user's folder"
 [[ -e $folder/heard ]] && fail "the other user's socket heard: $(cat "$folder/heard")"
 stop_players
+
+# No private place at all: the data folder's runtime socket path is too long and the home has no
+# cache. The first start runs without the lock; a second refuses rather than play beside it.
+data=$home/$(printf 'd%.0s' $(seq 90))
+runuser -u "$victim" -- mkdir "$data"
+as_victim bare "$home/secret diary.mpg"
+wait_windows 1 "a start without any private folder"
+[[ $(cat "$home/bare.err") == *"running without them"* ]] ||
+  fail "the start without a private folder did not say so: '$(cat "$home/bare.err")'"
+second_start refused "$home/secret diary.mpg"
+((status == 1)) || fail "a second start without the lock ended with $status: '$(cat "$home/refused.err")'"
+[[ $(cat "$home/refused.err") == *"not starting a second player"* ]] ||
+  fail "the refused start did not say why: '$(cat "$home/refused.err")'"
+wait_windows 1 "a second start without any private folder"
+stop_players
+data=$home
 
 # The folder as a link to one of hers that looks private: refused as a link.
 rm -rf "$folder"

@@ -87,4 +87,30 @@ wait_video 320x240 "third start"
 poll 30 seen Inhibit 1 || fail "the older object path was not found: $(cat "$calls")"
 quit_player
 seen Inhibit 1 UnInhibit 1 || fail "the older object path was not released: $(cat "$calls")"
+# Answers that are not a 32-bit cookie hold nothing of ours: nothing made up is released, and the
+# player says once what it got.
+for kind in string uint64; do
+  start_service --answer-as "$kind"
+  start_player "$home" "$clip" 2>"$home/stderr.txt"
+  wait_video 320x240 "a start with a $kind answer"
+  poll 30 seen Inhibit 1 || fail "a $kind answer: nothing asked: $(cat "$calls")"
+  quit_player
+  seen Inhibit 1 UnInhibit 0 || fail "a $kind answer was released as a cookie: $(cat "$calls")"
+  grep -q "answered '[st]' where 'u' was due" "$home/stderr.txt" ||
+    fail "a $kind answer went unsaid: $(cat "$home/stderr.txt")"
+done
+
+# A service that gives its names up and takes them again: what it handed out is released where
+# it came from and one new inhibition is taken, so it never holds two of ours.
+start_service --retake-when "$home/retake"
+start_player "$home" "$clip"
+wait_video 320x240 "a start before the names are retaken"
+poll 30 seen Inhibit 1 PortalInhibit 1 || fail "nothing asked before the retake: $(cat "$calls")"
+touch "$home/retake"
+poll 30 seen Inhibit 2 UnInhibit 1 PortalInhibit 2 Close 1 ||
+  fail "the retaken names gathered inhibitions: $(cat "$calls")"
+released_as_held 1 || fail "released other than what the first owner held: $(cat "$calls")"
+quit_player
+seen Inhibit 2 UnInhibit 2 PortalInhibit 2 Close 2 || fail "quitting after the retake: $(cat "$calls")"
+released_as_held 2 || fail "quitting released other than what was held after the retake: $(cat "$calls")"
 echo "PASS"

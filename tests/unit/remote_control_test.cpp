@@ -139,20 +139,25 @@ TEST_F(RemoteControlTest, SeeksLandOnTheTickAndStopAtTheEnds) {
 TEST_F(RemoteControlTest, OffsetsAndPositionsAtTheInt64LimitsSaturate) {
     constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
     constexpr std::int64_t kMin = std::numeric_limits<std::int64_t>::min();
+    constexpr MediaTime kLength = 60 * kUnitsPerSecond;
     std::vector<std::string> entries;
-    for (const char* name : {"a.mpg", "b.mpg", "c.mpg", "d.mpg"}) entries.push_back(h.AddMedia(name));
+    for (int i = 0; i < 16; ++i) entries.push_back(h.AddMedia("e" + std::to_string(i) + ".mpg"));
     Player& p = h.Start(entries, true);
     h.TickUntilStarted();
     RemoteControl remote(p);
 
-    for (const std::int64_t back : {kMin, kMin / 10, std::int64_t{-1'000'000'000'000'000'000}}) {
-        h.engine.position = 10 * kUnitsPerSecond;
-        h.Tick();
-        remote.SeekBy(back);
-        h.Tick();
-        EXPECT_EQ(h.engine.position, 0) << back;
-        EXPECT_EQ(p.playlist.currentIndex, 0) << back;
-    }
+    // Backwards from the middle and from either end; kMin / 10 is the last offset whose 100 ns
+    // value still fits.
+    for (const MediaTime from : {MediaTime{0}, MediaTime{1}, 10 * kUnitsPerSecond, kLength - 1, kLength})
+        for (const std::int64_t back :
+             {kMin, kMin / 10 - 1, kMin / 10, kMin / 10 + 1, std::int64_t{-1'000'000'000'000'000'000}}) {
+            h.engine.position = from;
+            h.Tick();
+            remote.SeekBy(back);
+            h.Tick();
+            EXPECT_EQ(h.engine.position, 0) << back << " from " << from;
+            EXPECT_EQ(p.playlist.currentIndex, 0) << back << " from " << from;
+        }
 
     h.engine.position = 10 * kUnitsPerSecond;
     h.Tick();
@@ -163,13 +168,17 @@ TEST_F(RemoteControlTest, OffsetsAndPositionsAtTheInt64LimitsSaturate) {
     EXPECT_EQ(h.engine.seeks.size(), seeks) << "outside 0 .. length: ignored";
     EXPECT_EQ(h.engine.position, 10 * kUnitsPerSecond);
 
-    // kMax / 10 + 1 is the first offset whose 100 ns value no longer fits.
+    // kMax / 10 + 1 is the first offset whose 100 ns value no longer fits: the ones just below
+    // it must not wrap either, from the middle or from either end.
     int index = 0;
-    for (const std::int64_t ahead : {kMax, kMax / 10 + 1, std::int64_t{1'000'000'000'000'000'000}}) {
-        remote.SeekBy(ahead);
-        h.TickUntilStarted();
-        EXPECT_EQ(p.playlist.currentIndex, ++index) << ahead << ": past the end is the next entry";
-    }
+    for (const std::int64_t ahead : {kMax, kMax / 10 + 1, kMax / 10, kMax / 10 - 1, std::int64_t{1'000'000'000'000'000'000}})
+        for (const MediaTime from : {MediaTime{0}, 10 * kUnitsPerSecond, kLength - 1}) {
+            h.engine.position = from;
+            h.Tick();
+            remote.SeekBy(ahead);
+            h.TickUntilStarted();
+            EXPECT_EQ(p.playlist.currentIndex, ++index) << ahead << " from " << from << ": past the end is the next entry";
+        }
 }
 
 TEST(RemoteTrackPath, OnlyThePathsHandedOutNameAnEntry) {
