@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QFontInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -17,6 +18,7 @@
 #include "qt/AspectDlg.h"
 #include "qt/DialogFields.h"
 #include "qt/FontChooserDlg.h"
+#include "qt/QtTextPainter.h"
 #include "qt/SpecialSettingsDlg.h"
 #include "qt/WheelSeekDlg.h"
 #include "video/PictureSize.h"
@@ -39,6 +41,16 @@ QStringList NumberItems(int count, const char* format) {
 }
 
 QLabel* Caption(const QString& text, QWidget* parent) { return new QLabel(text, parent); }
+
+// The stored face, and beside it the font the text is really drawn in when that is another one:
+// a Windows name such as "ＭＳ Ｐゴシック" draws in an IPA font here.
+QString FaceText(const std::string& stored) {
+    const QString face = QString::fromStdString(stored);
+    if (face.isEmpty()) return face;
+    const QString drawn = QFontInfo(QtTextPainter::ToQFont({.face = stored})).family();
+    if (drawn.isEmpty() || drawn.compare(face, Qt::CaseInsensitive) == 0) return face;
+    return QStringLiteral("%1 (%2)").arg(face, drawn);
+}
 
 }  // namespace
 
@@ -224,7 +236,7 @@ QGroupBox* SettingsDlg::OverscanGroup() {
 QGroupBox* SettingsDlg::FontGroup() {
     auto* box = new QGroupBox(tr("フォントの設定"), this);
     auto* grid = new QGridLayout(box);
-    fontFace_ = new QLineEdit(QString::fromStdString(form_.values.fontFace), box);
+    fontFace_ = new QLineEdit(FaceText(form_.values.fontFace), box);
     fontFace_->setObjectName(QStringLiteral("edit1109"));
     fontFace_->setReadOnly(true);
     grid->addWidget(fontFace_, 0, 0, 1, 2);
@@ -298,7 +310,7 @@ void SettingsDlg::ChooseFont() {
     const FontChoice chosen = dialog.Chosen();
     if (!chosen.face.empty()) {
         v.fontFace = chosen.face;
-        fontFace_->setText(QString::fromStdString(chosen.face));
+        fontFace_->setText(FaceText(chosen.face));
     }
     v.fontHeight = chosen.height;
     v.fontItalic = chosen.italic;

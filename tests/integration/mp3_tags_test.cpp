@@ -39,7 +39,7 @@ TEST(Mp3Tags, TheClipsHeadersLieAfterTheirTagsAndTheCoverIsFound) {
     for (const char* name : {"cover.mp3", "tone.mp3"}) {
         SCOPED_TRACE(name);
         const AudioFileInfo info = ReadAudioInfo(Clip(name));
-        EXPECT_EQ(FormatMpegLine(info.header), "Mpeg-2.5 Layer3 8Kbit/s 8Hz (Momoral)");
+        EXPECT_EQ(FormatMpegLine(info.header), "Mpeg-2.5 Layer3 8Kbit/s 8Hz (Monaural)");
         EXPECT_EQ(info.tag.title, "");
     }
     const std::optional<Id3v2Picture> cover = ReadId3v2Picture(Clip("cover.mp3"));

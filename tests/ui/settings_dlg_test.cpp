@@ -203,7 +203,16 @@ private slots:
         QCOMPARE(dialog.Form().values.fontHeight, -qRound(9 * dialog.logicalDpiY() / 72.0));
         QCOMPARE(dialog.Form().values.fontWeight, 400);
         QCOMPARE(dialog.Form().values.fontItalic, 255);
-        QCOMPARE(Child<QLineEdit>(&dialog, "edit1109")->text(), QStringLiteral("ＭＳ Ｐゴシック"));
+        // The stored name stays; the font it draws in shows beside it.
+        QCOMPARE(Child<QLineEdit>(&dialog, "edit1109")->text(), QStringLiteral("ＭＳ Ｐゴシック (IPAPGothic)"));
+
+        WhenModal([](QWidget* chooser) {
+            Child<QComboBox>(chooser, "comboFace")->setCurrentText(QStringLiteral("IPAGothic"));
+            Click(chooser, "buttonOk");
+        });
+        Click(&dialog, "button1112");
+        QCOMPARE(QString::fromStdString(dialog.Form().values.fontFace), QStringLiteral("IPAGothic"));
+        QCOMPARE(Child<QLineEdit>(&dialog, "edit1109")->text(), QStringLiteral("IPAGothic"));
     }
 
     void everyControlIsReachedWithTab() {

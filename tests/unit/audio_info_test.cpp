@@ -88,14 +88,14 @@ TEST(AudioInfo, FrameHeaderIsTheFirstValidOneWhoseNextFrameAgrees) {
         << "an encoder's Info frame, in stereo, gives way to the joint stereo sound after it";
 
     EXPECT_EQ(FormatMpegLine(FindMpegHeader(Frame(0xFD, 0xE4, 0xC0, 1152) + Header(0xFD, 0x14, 0x00))),
-              "Mpeg-1 Layer2 384Kbit/s 48Hz (Momoral)");
+              "Mpeg-1 Layer2 384Kbit/s 48Hz (Monaural)");
     EXPECT_EQ(FormatMpegLine(FindMpegHeader(Frame(0xFF, 0xDA, 0x80, 628) + Header(0xFF, 0x18, 0x00))),
               "Mpeg-1 Layer1 416Kbit/s 32Hz (DualChannel)") << "with its padding slot";
     EXPECT_EQ(FormatMpegLine(FindMpegHeader(Frame(0xF3, 0xC4, 0x00, 384) + Header(0xF3, 0x14, 0x00))),
               "Mpeg-2 Layer3 128Kbit/s 24Hz (Stereo)");
     EXPECT_EQ(FormatMpegLine(FindMpegHeader(Frame(0xF5, 0xD8, 0x00, 1296) + Header(0xF5, 0x18, 0x00))),
               "Mpeg-2 Layer2 144Kbit/s 16Hz (Stereo)");
-    EXPECT_EQ(FormatMpegLine(FindMpegHeader(Frame(0xE3, 0x18, 0xC0, 72))), "Mpeg-2.5 Layer3 8Kbit/s 8Hz (Momoral)")
+    EXPECT_EQ(FormatMpegLine(FindMpegHeader(Frame(0xE3, 0x18, 0xC0, 72))), "Mpeg-2.5 Layer3 8Kbit/s 8Hz (Monaural)")
         << "one frame that ends exactly where the data ends";
     EXPECT_FALSE(FindMpegHeader(Frame(0xE3, 0x18, 0xC0, 72) + "\xff")) << "ends one byte before";
 

@@ -367,7 +367,7 @@ TEST_F(EditorPlayerTest, HistoryChoicePlaysTheEntryAlreadyListedOrAppendsIt) {
     p.popups.Show(PopupMenu::FileInfo, {5, 5});
     p.popups.Chosen(0);
     ASSERT_EQ(h.dialogs.menus.size(), shown + 1);
-    EXPECT_EQ(h.dialogs.menus.back().caption, "<<    FileInfomation    >>");
+    EXPECT_EQ(h.dialogs.menus.back().caption, "<<    FileInformation    >>");
     EXPECT_EQ(h.dialogs.menus.back().items, p.openFile.infoLines);
     EXPECT_FALSE(h.dialogs.menus.back().items.empty());
     EXPECT_FALSE(h.dialogs.menus.back().choosable);

@@ -9,6 +9,7 @@
 
 #include "PlayerHarness.h"
 #include "platform/Keys.h"
+#include "playlist/PlaySegmentSuffix.h"
 
 namespace felux {
 namespace {
@@ -380,6 +381,29 @@ TEST_F(PlaybackTest, PlaySegmentStartsAfterItsStartAndAdvancesAtItsEnd) {
     EXPECT_EQ(p.playlist.currentIndex, 1);
     EXPECT_EQ(p.openFile.path, b);
     EXPECT_FALSE(p.state.segmentActive);
+}
+
+// A file named like "take <2>" plays whole and stays listed; a segment past 10 hours keeps its points.
+TEST_F(PlaybackTest, NamesEndingInBracketsPlayWholeAndLongSegmentsKeepTheirPoints) {
+    const std::string take = h.AddMedia("take <2>");
+    const std::string cut = h.AddMedia("interview <part 2 of 3, the final cut>");
+    const std::string a = h.AddMedia("a.mpg");
+    Player& p = h.Start({take, cut, a + FormatSegmentSuffix(36'000'000, 36'005'000)});
+    p.settings.keepMissingFiles = 0;
+    for (const int i : {0, 1}) {
+        p.playlist.currentIndex = i;
+        p.playback.OpenCurrent();
+        EXPECT_EQ(p.openFile.path, i == 0 ? take : cut);
+        EXPECT_FALSE(p.state.segmentActive);
+        EXPECT_FALSE(p.state.mediaClosed);
+    }
+    EXPECT_EQ(p.playlist.Size(), 3u);
+    p.playlist.currentIndex = 2;
+    p.playback.OpenCurrent();
+    EXPECT_EQ(p.openFile.path, a);
+    EXPECT_TRUE(p.state.segmentActive);
+    EXPECT_EQ(p.state.segmentStartMs, 36'000'000);
+    EXPECT_EQ(p.state.segmentEndMs, 36'005'000);
 }
 
 TEST_F(PlaybackTest, ABMarksLoopOnlyWhenAtLeast16msApart) {

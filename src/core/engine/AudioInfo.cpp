@@ -31,7 +31,7 @@ constexpr std::array<std::array<int, 16>, 2> kMpeg2Bitrates{{
 constexpr std::array<int, 3> kMpeg1Rates{44100, 48000, 32000};
 constexpr std::array<int, 3> kMpeg2Rates{22050, 24000, 16000};
 constexpr std::array<int, 3> kMpeg25Rates{11025, 12000, 8000};
-constexpr std::array<const char*, 4> kChannelModes{"Stereo", "JointStereo", "DualChannel", "Momoral"};
+constexpr std::array<const char*, 4> kChannelModes{"Stereo", "JointStereo", "DualChannel", "Monaural"};
 
 struct Frame {
     MpegHeader header;

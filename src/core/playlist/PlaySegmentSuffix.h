@@ -10,19 +10,18 @@ namespace felux {
 
 class Playlist;
 
-inline constexpr std::size_t kSegmentSuffixLength = 27;
-
-// An entry carries a suffix when it ends in ">" and is longer than the suffix.
+// An entry carries a suffix when its text ends in exactly the form FormatSegmentSuffix writes,
+// after a path of at least one character. The hours have one digit below 10 hours (27
+// characters in all, as every list of short segments has always held) and up to 13 digits
+// after, without leading zeros; any other digit stands for its place value.
 bool HasSegmentSuffix(std::string_view entry);
 std::string_view StripSegmentSuffix(std::string_view entry);
 struct SegmentTimes {
     std::int64_t startMs = 0;
     std::int64_t endMs = 0;
 };
-// The start and end of an entry's suffix; a character that is not a digit counts as 0.
 std::optional<SegmentTimes> ParseSegmentSuffix(std::string_view entry);
-// Times in milliseconds (negative counts as 0); hours of 10 or more give a
-// longer text that HasSegmentSuffix does not recognise.
+// Times in milliseconds (negative counts as 0); every value reads back as written.
 std::string FormatSegmentSuffix(std::int64_t startMs, std::int64_t endMs);
 // Appends path (its own suffix dropped) with the A-B span; nothing unless both points are set.
 void AppendSegmentEntry(Playlist& list, std::string_view path, std::optional<std::int64_t> aMs,

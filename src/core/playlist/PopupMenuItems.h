@@ -10,7 +10,7 @@ namespace felux {
 
 inline constexpr const char* kPlaylistMenuCaption = "SelectFileName";
 inline constexpr const char* kHistoryMenuCaption = "History";
-inline constexpr const char* kFileInfoMenuCaption = "<<    FileInfomation    >>";
+inline constexpr const char* kFileInfoMenuCaption = "<<    FileInformation    >>";
 
 // The entries the playlist pop-up shows: up to 21 around current, shifted
 // inwards at the ends of the list. last < first when the list is empty.
