@@ -20,6 +20,7 @@ void FakeMediaEngine::Release() {
 
 MediaResult FakeMediaEngine::Render(const std::string& path, const std::optional<std::string>& audio) {
     log.push_back("Render " + path);
+    prepared.reset();
     if (duringRender) std::exchange(duringRender, nullptr)();
     companion = audio;
     const auto it = files.find(path);

@@ -24,6 +24,7 @@ public:
     MediaResult Render(const std::string& path, const std::optional<std::string>& companion) override;
     void PrepareNext(const std::optional<std::string>& path) override {
         log.push_back(path ? "PrepareNext " + *path : "ForgetNext");
+        prepared = path;
     }
     bool HasVideo() override { return media_.video; }
     MediaResult Run() override;
@@ -52,6 +53,8 @@ public:
     std::vector<std::string> log;
     std::vector<MediaTime> seeks;
     std::optional<std::string> companion;
+    // The file the engine would start at the end of the current one; an open forgets it.
+    std::optional<std::string> prepared;
     MediaTime position = 0;
     bool created = false;
     bool playing = false;

@@ -124,6 +124,29 @@ TEST(MpvEngineList, APreparedSoundFileFollowsOnWithoutAGapAndAForgottenOneStops)
     EXPECT_EQ(engine.IntProperty("playlist-count"), 0);
 }
 
+// Where the list goes changed while the first file played: the file prepared first is forgotten
+// and another prepared in its place; the other follows on, and the first never plays.
+TEST(MpvEngineList, AForgottenFollowerGivesWayToTheOnePreparedAfterIt) {
+    InspectableEngine engine;
+    ASSERT_EQ(engine.Create(), kMediaOk);
+    ASSERT_EQ(engine.Render(Clip("tone.mp3"), std::nullopt), kMediaOk);
+    engine.Run();
+    engine.PrepareNext(Clip("clip.wav"));
+    Ticker ticker(engine);
+    ticker.For(100ms);
+    engine.PrepareNext(std::nullopt);
+    engine.PrepareNext(Clip("cover.mp3"));
+    ASSERT_TRUE(ticker.Until([&] { return ticker.completions() > 0; }, kLongEnough));
+
+    engine.Stop();
+    engine.Release();
+    ASSERT_EQ(engine.Create(), kMediaOk);
+    ASSERT_EQ(engine.Render(Clip("cover.mp3"), std::nullopt), kMediaOk);
+    EXPECT_EQ(engine.IntProperty("playlist-count"), 2) << "the forgotten file left the list";
+    EXPECT_EQ(engine.IntProperty("playlist-pos"), 1) << "the replacement itself, not a new load";
+    EXPECT_EQ(engine.StringProperty("pause"), "no") << "it followed on";
+}
+
 // The first file, loaded while the program starts: the player's first open finds it loading or
 // loaded, paused, and takes it over; an open of another file, or with a companion, replaces it.
 TEST(MpvEngineList, TheFirstFileLoadedAheadIsTakenOverByItsOpenAndReplacedByAnother) {

@@ -208,6 +208,62 @@ TEST_F(PlaybackTest, ASoundFileTellsTheEngineWhatFollowsItUntilTheListChangesCou
     EXPECT_EQ(logged("PrepareNext " + a), 1);
 }
 
+// Whatever changes where NEXT goes while a sound file plays (a list edit, repeat, shuffle), the
+// engine holds exactly that entry ready, or nothing, so that it never starts the wrong one.
+TEST_F(PlaybackTest, ThePreparedFollowerIsAlwaysTheEntryNextWouldOpen) {
+    const FakeMedia sound{.video = false};
+    const std::string a = h.AddMedia("a.wav", sound);
+    const std::string b = h.AddMedia("b.wav", sound);
+    const std::string c = h.AddMedia("c.wav", sound);
+    const std::string d = h.AddMedia("d.wav", sound);
+    const std::string e = h.AddMedia("e.wav", sound);
+    Player& p = h.Start({a, b, c, d, e}, true);
+    h.TickUntilStarted();
+    p.state.requests.file = FileRequest::EditorToggle;
+    h.Tick();
+    EXPECT_EQ(h.engine.prepared, b);
+    auto endAndStart = [&] {
+        h.engine.completed = true;
+        h.TickUntilStarted();
+        h.Tick();  // the relayout's last tick
+    };
+
+    // The follower deleted, then the playing entry moved down past the next one.
+    h.editorWindow.view.Select({1});
+    p.editor.Delete();
+    h.Tick();
+    EXPECT_EQ(h.engine.prepared, c);
+    h.editorWindow.view.Select({0});
+    p.editor.MoveDown();
+    h.Tick();
+    EXPECT_EQ(h.engine.prepared, d) << "c a d e";
+    h.engine.log.clear();
+    h.Tick(5);
+    EXPECT_TRUE(h.engine.log.empty()) << "told once, not on every tick";
+
+    // The last entry: the first follows only while the list repeats.
+    endAndStart();
+    ASSERT_EQ(p.openFile.path, d);
+    EXPECT_EQ(Count(h.engine.log, "ForgetNext"), 0) << "the end took the prepared file over";
+    endAndStart();
+    ASSERT_EQ(p.openFile.path, e);
+    EXPECT_EQ(h.engine.prepared, c);
+    p.Command(PlayerCommand::RepeatToggle);
+    h.Tick();
+    EXPECT_EQ(h.engine.prepared, std::nullopt);
+    p.Command(PlayerCommand::RepeatToggle);
+    h.Tick();
+    EXPECT_EQ(h.engine.prepared, c);
+
+    // Shuffled from the last entry: the new order's first entry (the seed's order: 1 0 2 3), which
+    // the end then opens.
+    p.Command(PlayerCommand::ShuffleToggle);
+    h.Tick();
+    EXPECT_EQ(h.engine.prepared, a);
+    endAndStart();
+    EXPECT_EQ(p.openFile.path, a);
+}
+
 TEST_F(PlaybackTest, AFileAtTheLastOnesSizeStartsWithoutWaitingForTheLayout) {
     const std::string a = h.AddMedia("a.mpg");
     const std::string b = h.AddMedia("b.mpg");

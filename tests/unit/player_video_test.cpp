@@ -65,6 +65,44 @@ TEST_F(PlayerVideoTest, ZoomLevelsSizeTheVideoWindowWithinTheirLimits) {
     EXPECT_EQ(p.settings.videoWindowY, 60) << "the user's place is kept for a smaller window";
 }
 
+// With no picture there is no work area to fill: the levels move, and the next video shows at them.
+TEST_F(PlayerVideoTest, ZoomLevelsMoveWhileASoundFilePlays) {
+    Player& p = h.Start({h.AddMedia("song.wav", {.video = false}), h.AddMedia("clip.mpg")}, true);
+    h.TickUntilStarted();
+    p.Command(PlayerCommand::ZoomIn);
+    h.Tick();
+    EXPECT_EQ(p.layout.Zoom().window, 3);
+    EXPECT_GT(p.state.readoutCountdown, 0);
+    p.layout.SetZoom({kWindowZoomMax, p.layout.Zoom().fullScreen});
+    p.Command(PlayerCommand::ZoomIn);
+    h.Tick();
+    EXPECT_EQ(p.layout.Zoom().window, kWindowZoomMax) << "the top level stays";
+    p.Command(PlayerCommand::ZoomOut);
+    p.Command(PlayerCommand::ZoomOut);
+    h.Tick();
+    EXPECT_EQ(p.layout.Zoom().window, 4);
+    EXPECT_EQ(h.windows.rects[WindowId::Video].width, 0) << "still no video window";
+    h.engine.completed = true;
+    h.Tick(2);  // the zoom's relayout, then the end
+    h.TickUntilStarted();
+    EXPECT_EQ(h.windows.rects[WindowId::Video], (Rect{0, 60, 640, 480}));
+}
+
+// Fill covers the screen and crops what is left over, also for a picture much wider than the screen.
+TEST_F(PlayerVideoTest, FillCropsAVeryWidePictureInsteadOfShrinkingIt) {
+    Player& p = h.Start({h.AddMedia("wide.mpg", {.size = {1600, 450}})}, true, [](PlayerSettings& s) {
+        s.fullScreenModeOn = 1;
+        s.fullScreenModeNumber = 1;
+        s.fullScreenZoomStep = kFullScreenFill;
+    });
+    h.TickUntilStarted();
+    p.state.requests.fullScreen = true;
+    h.Tick(5);
+    ASSERT_TRUE(p.state.fullScreen);
+    EXPECT_EQ(h.windows.rects[WindowId::Video], (Rect{0, 0, 800, 600}));
+    EXPECT_EQ(h.windows.rects[WindowId::Picture], (Rect{-666, 0, 2133, 600})) << "32:9 on 4:3, the height covered";
+}
+
 TEST_F(PlayerVideoTest, ScanLinesHideTheLowerHalfOfEachEnlargedLine) {
     Player& p = Playing([](PlayerSettings& s) { s.windowZoomStep = 4; });
     const std::vector<Rect>& rows = h.windows.regions[WindowId::Picture];

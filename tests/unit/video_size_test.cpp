@@ -57,9 +57,12 @@ TEST(VideoSize, NoPictureOutgrowsTwiceTheScreen) {
     in.screen = {0, 0};
     // No screen known: a fixed bound.
     ExpectPlacement(ComputeVideoSize(in), 4096, 4096, 0, 0);
-    // Filling the screen with a needle of a picture would crop it to a quarter of a million lines.
-    ExpectPlacement(FullScreen({16, 4096}, 7), 6, 1536, 509, -384);
-    ExpectPlacement(FullScreen({320, 480}, 7), 1024, 1536, 0, -384);  // exactly twice the screen: stays
+    // Filling the screen with a needle of a picture would crop it to a quarter of a million lines;
+    // fill crops up to four screens (the area of twice the screen each way), and fits beyond.
+    ExpectPlacement(FullScreen({16, 4096}, 7), 12, 3072, 506, -1152);
+    ExpectPlacement(FullScreen({320, 480}, 7), 1024, 1536, 0, -384);
+    ExpectPlacement(FullScreen({4096, 768}, 7), 4096, 768, -1536, 0);  // exactly four screens: stays
+    ExpectPlacement(FullScreen({4097, 768}, 7), 4096, 767, -1536, 0);
 }
 
 TEST(VideoSize, WindowedLevelsScaleThePictureAndTruncate) {
@@ -101,6 +104,8 @@ TEST(VideoSize, FitFillAndStretchUseTheWholeScreen) {
     ExpectPlacement(FullScreen({720, 480}, 7), 1152, 768, -64, 0);
     // Taller: filled to the width, cropped top and bottom.
     ExpectPlacement(FullScreen({320, 480}, 7), 1024, 1536, 0, -384);
+    // 32:9 on 4:3: the height covered, well over twice the screen's width cropped.
+    ExpectPlacement(FullScreen({1024, 288}, 7), 2730, 768, -853, 0);
     ExpectPlacement(FullScreen({720, 480}, 8), 1024, 768, 0, 0);
     ExpectPlacement(FullScreen({720, 480}, 99), 1024, 768, 0, 0);
 }
@@ -224,6 +229,12 @@ TEST(VideoSize, ZoomStopsOnceTheWindowFillsTheWorkArea) {
     EXPECT_TRUE(WindowedZoomGrows(in)) << "960 x 540 to 1280 x 720 (1440 x 810 shrunk)";
     in.windowZoomStep = 1;
     EXPECT_FALSE(WindowedZoomGrows(in));
+    // No picture, or one too small to show at this level: nothing fills the work area yet.
+    in.picture = {0, 0};
+    EXPECT_TRUE(WindowedZoomGrows(in));
+    in.picture = {1, 1};
+    in.windowZoomStep = 0;
+    EXPECT_TRUE(WindowedZoomGrows(in)) << "0 x 0 at half size, 0 x 0 at three quarters";
 }
 
 TEST(VideoSize, WindowedLayoutKeepsTheWindowInsideTheWorkArea) {

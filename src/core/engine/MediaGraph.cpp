@@ -42,13 +42,15 @@ MediaResult MediaGraph::ReleaseGraph() {
 }
 
 void MediaGraph::PrepareNext(const std::optional<std::string>& path) {
-    if (!created_ || (!path && !nextPrepared_)) return;
-    nextPrepared_ = path.has_value();
+    if (!created_ || path == prepared_) return;
+    // The engine holds one follower: another takes its place only once it is forgotten.
+    if (prepared_ && path) engine_.PrepareNext(std::nullopt);
+    prepared_ = path;
     engine_.PrepareNext(path);
 }
 
 MediaResult MediaGraph::RenderMedia(const std::string& path, const std::string& companion, int withCompanion) {
-    nextPrepared_ = false;
+    prepared_.reset();
     if (!created_) return kMediaFail;
     const MediaResult result =
         engine_.Render(path, withCompanion == 1 ? std::optional<std::string>(companion) : std::nullopt);

@@ -22,7 +22,7 @@ public:
     // Stops and releases; harmless when nothing is created.
     MediaResult ReleaseGraph();
     // The open file's likely successor, for the engine to follow on without a gap; nullopt
-    // forgets it.
+    // forgets it, another path replaces it. Told again the same, nothing happens.
     void PrepareNext(const std::optional<std::string>& path);
     // Renders the path, and the companion audio when withCompanion is 1.
     MediaResult RenderMedia(const std::string& path, const std::string& companion, int withCompanion);
@@ -65,7 +65,7 @@ private:
     MediaEngine& engine_;
     FailureReporter report_;
     bool created_ = false;
-    bool nextPrepared_ = false;  // until the next open, or until forgotten
+    std::optional<std::string> prepared_;  // until the next open, or until forgotten or replaced
     bool rendered_ = false;
     bool searchedToEnd_ = false;
 };

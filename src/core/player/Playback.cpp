@@ -225,6 +225,7 @@ void Playback::CloseMedia() {
     state_.abState = AbRepeat::Off;
     state_.abA = state_.abB = 0;
     if (!advancingAtEnd_) graph_.PrepareNext(std::nullopt);
+    followerCandidate_.reset();
     closing_ = true;
     if (!state_.mediaClosed) {
         parts_.volume.RecordOnLeave();
@@ -274,14 +275,23 @@ void Playback::StartPlayback() {
                                         ? INT_MAX
                                         : settings_.secondaryMonitorFix * kTicksPerStep + 1;
     }
-    if (graph_.audioOnly != 0) {
-        if (const std::optional<std::string> next = NextAudioFile()) graph_.PrepareNext(*next);
-    }
+    KeepFollowerCurrent();
+}
+
+void Playback::KeepFollowerCurrent() {
+    if (state_.mediaClosed || state_.startState != StartState::Idle || graph_.audioOnly == 0) return;
+    std::optional<std::string> candidate = FollowerCandidate();
+    if (candidate == followerCandidate_) return;
+    followerCandidate_ = candidate;
+    // One that does not open is left to Next, which reports it.
+    if (candidate && !EntryOpens(*candidate)) candidate.reset();
+    graph_.PrepareNext(candidate);
 }
 
 // The entry Next would open when this file ends, when it is a plain audio file the engine can
 // follow on with: no segment, no companion, no reshuffle or stop at the end of the list.
-std::optional<std::string> Playback::NextAudioFile() const {
+// Cheap enough for every tick: it reads no file.
+std::optional<std::string> Playback::FollowerCandidate() const {
     const int count = playlist_.count;
     if (count <= 0 || state_.segmentActive || SyncPlaybackOn(settings_.syncFlags)) return std::nullopt;
     const NextStep step = NextStepFromHere();
@@ -296,8 +306,7 @@ std::optional<std::string> Playback::NextAudioFile() const {
     const std::string entry = playlist_.PathAt(static_cast<std::size_t>(next));
     if (ParseSegmentSuffix(entry)) return std::nullopt;
     const std::string path(StripSegmentSuffix(entry));
-    if (path == openFile_.path || !IsAudioExtension(std::filesystem::path(path).extension().string()) ||
-        !EntryOpens(path))
+    if (path == openFile_.path || !IsAudioExtension(std::filesystem::path(path).extension().string()))
         return std::nullopt;
     return path;
 }

@@ -64,6 +64,9 @@ public:
     void ApplySourceRect();
     // The open file's segment and end: the next entry, or the end of the list.
     void FollowOpenFile();
+    // While a sound file plays, the engine holds ready what Next would open, or nothing: told
+    // again whenever a list edit, repeat or shuffle changes that.
+    void KeepFollowerCurrent();
     // While a drop replaces the list it opens the first entry itself: other opens wait.
     void HoldOpens(bool hold) { opensHeld_ = hold; }
     // An open or a close is under way: activation starts no relayout meanwhile.
@@ -85,7 +88,7 @@ private:
         bool stops = false;  // past the end of a list that does not repeat
     };
     NextStep NextStepFromHere() const;
-    std::optional<std::string> NextAudioFile() const;
+    std::optional<std::string> FollowerCandidate() const;
     // After a file ended on an error (reported, one line): true once every entry has, in a row.
     bool EveryEntryFailedInTurn();
     void FollowOpenFileEnd();
@@ -110,6 +113,8 @@ private:
     bool closing_ = false;
     bool advancingAtEnd_ = false;
     int failedEndsInTurn_ = 0;  // files that ended on an error one after the other
+    // The follower last weighed for the open file; checked on disk only when it changes.
+    std::optional<std::string> followerCandidate_;
 };
 
 }  // namespace felux

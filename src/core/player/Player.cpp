@@ -67,6 +67,7 @@ void Player::Tick() {
         if (state.abState == AbRepeat::Looping) playback.CheckABRepeat();
         drop.Step();
         if (state.editorOpen) editorBridge.Exchange(settingsBridge.IsOpen());
+        playback.KeepFollowerCurrent();
         presenter.ComposeStep();
     }
     idleInhibit_.Follow(KeepsDesktopAwake(state));

@@ -34,13 +34,12 @@ VideoSize Fit(VideoSize s, Size screen) {
 
 bool Larger(VideoSize s, Size screen) { return s.width > screen.width || s.height > screen.height; }
 
-// Twice the screen each way; a fixed size when the screen is not known.
-Size SizeLimit(Size screen) {
-    constexpr int kScreensAcross = 2;
+// So many screens each way; a fixed size when the screen is not known.
+Size SizeLimit(Size screen, int screensAcross) {
     constexpr int kUnknownScreenLimit = 4096;
     constexpr int kMaxScreenSide = 1 << 16;
-    const auto side = [](int s) {
-        return s >= 1 && s <= kMaxScreenSide ? s * kScreensAcross : kUnknownScreenLimit;
+    const auto side = [screensAcross](int s) {
+        return s >= 1 && s <= kMaxScreenSide ? s * screensAcross : kUnknownScreenLimit;
     };
     return {side(screen.width), side(screen.height)};
 }
@@ -116,9 +115,13 @@ VideoPlacement ComputeVideoSize(const VideoSizeInput& in) {
     VideoPlacement p;
     // A picture may outgrow the screen (a large zoom, a fill that crops), but not without end:
     // an absurd preset would ask for a window so large that merely clearing it stalls the desktop.
-    const Size limit = SizeLimit(in.screen);
+    // Zoomed windows stop at twice the screen each way. In full screen only fill outgrows the
+    // screen, along one side: four screens there (the same area) let a 32:9 picture fill a 4:3 one.
+    constexpr int kZoomScreensAcross = 2;
+    constexpr int kFillScreensAcross = 4;
     if (in.fullScreen) {
         p = FullScreenSize(in.picture, std::clamp(in.fullScreenZoomStep, 0, kFullScreenZoomMax), in.screen);
+        const Size limit = SizeLimit(in.screen, kFillScreensAcross);
         if (Larger(p.video, limit)) {
             p.video = Fit(p.video, limit);
             Centre(p, in.screen);
@@ -126,6 +129,7 @@ VideoPlacement ComputeVideoSize(const VideoSizeInput& in) {
     } else {
         const int level = std::clamp(in.windowZoomStep, 0, kWindowZoomMax);
         p.video = ScaleSize(in.picture, kWindowFactors[static_cast<std::size_t>(level)]);
+        const Size limit = SizeLimit(in.screen, kZoomScreensAcross);
         if (Larger(p.video, limit)) p.video = Fit(p.video, limit);
         if (in.workArea && usable(in.workArea->width) && usable(in.workArea->height)) {
             const Size room = PictureRoom(*in.workArea, in.largeTimedText);
@@ -147,6 +151,8 @@ bool WindowedZoomGrows(const VideoSizeInput& in) {
     now.windowZoomStep = std::clamp(in.windowZoomStep, 0, kWindowZoomMax);
     const VideoSize a = ComputeVideoSize(now).video;
     const VideoSize b = ComputeVideoSize(next).video;
+    // Nothing shown (a sound file, a picture too small for this level) fills no work area.
+    if (a.width < 1 || a.height < 1) return true;
     return b.width > a.width || b.height > a.height;
 }
 

@@ -48,7 +48,7 @@ struct VideoPlacement {
 VideoPlacement ComputeVideoSize(const VideoSizeInput& in);
 
 // Windowed: whether one zoom step up would show a larger video; false once the video fills the
-// work area, so that the level does not climb past what can be seen.
+// work area, so that the level does not climb past what can be seen. True while nothing shows.
 bool WindowedZoomGrows(const VideoSizeInput& in);
 
 struct VideoLayoutInput {
