@@ -53,7 +53,9 @@ TEST(MpvEngine, APictureIsSizedAsShownAndDecodedWhereTheSettingSays) {
     EXPECT_EQ(engine.NativeSize().height, 96);
     // 64x48 stored with pixels twice as wide as high: shown 128x48.
     engine.SetHardwareDecoding(false);
-    EXPECT_EQ(engine.StringProperty(mpv::kOptHwdec), mpv::kNo) << "the open file changes over";
+    Ticker ticker(engine);
+    EXPECT_TRUE(ticker.Until([&] { return engine.StringProperty(mpv::kOptHwdec) == mpv::kNo; }, kLongEnough))
+        << "the open file changes over";
     ASSERT_EQ(engine.Render(Clip("widepixels.mp4"), std::nullopt), kMediaOk);
     EXPECT_EQ(engine.NativeSize().width, 128);
     EXPECT_EQ(engine.NativeSize().height, 48);
