@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 namespace felux::mpv {
 
@@ -59,6 +60,21 @@ std::optional<std::pair<double, double>> AxisPanScale(int native, int start, int
 }
 
 }  // namespace
+
+VideoSize DisplayedSize(VideoSize stored, std::int64_t rotationDegrees, double pixelAspect) {
+    constexpr double kLargest = 1'000'000;
+    double width = stored.width;
+    double height = stored.height;
+    if (std::isfinite(pixelAspect) && pixelAspect > 0) {
+        if (pixelAspect > 1)
+            width = std::round(width * pixelAspect);
+        else
+            height = std::round(height / pixelAspect);
+    }
+    if (!(width > 0 && height > 0 && width <= kLargest && height <= kLargest)) return {};
+    if (((rotationDegrees % 180) + 180) % 180 == 90) std::swap(width, height);
+    return {static_cast<int>(width), static_cast<int>(height)};
+}
 
 PanScale PanScaleForSourceRect(VideoSize native, const std::optional<SourceRect>& rect) {
     if (!rect || native.width <= 0 || native.height <= 0) return {};

@@ -22,6 +22,11 @@ double WaveOutToAoVolume(std::uint32_t waveOut);
 // `ao-volume` (clamped to 0..100) to a wave-out value with both channels equal.
 std::uint32_t AoVolumeToWaveOut(double percent);
 
+// The picture as it is shown: the stored size widened (or heightened) by the pixels' shape as mpv
+// does, then turned by the rotation. A pixel aspect that is not a finite positive number counts
+// as square; a result beyond a million pixels a side is unknown (0x0).
+VideoSize DisplayedSize(VideoSize stored, std::int64_t rotationDegrees, double pixelAspect);
+
 // mpv's video-scale and video-pan values that stretch one source rectangle over the window.
 struct PanScale {
     double scaleX = 1.0;

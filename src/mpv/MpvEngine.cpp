@@ -67,6 +67,12 @@ std::optional<std::int64_t> IntValue(const mpv_node& map, const char* key) {
     return v->u.int64;
 }
 
+std::optional<double> DoubleValue(const mpv_node& map, const char* key) {
+    const mpv_node* v = MapValue(map, key);
+    if (!v || v->format != MPV_FORMAT_DOUBLE) return std::nullopt;
+    return v->u.double_;
+}
+
 bool StringValueIs(const mpv_node& map, const char* key, std::string_view expected) {
     const mpv_node* v = MapValue(map, key);
     return v && v->format == MPV_FORMAT_STRING && v->u.string && expected == v->u.string;
@@ -107,7 +113,7 @@ MediaResult MpvEngine::Create() {
         if (mpv::ResetPlaybackSettings(handle_)) return kMediaOk;
     }
     Destroy();
-    mpv_handle* h = mpv::NewInstance({window, noSoundDevice_});
+    mpv_handle* h = mpv::NewInstance({window, noSoundDevice_, hardwareDecoding_});
     if (!h) return kMediaFail;
     eventsWaiting_ = true;
     mpv_set_wakeup_callback(
@@ -339,7 +345,10 @@ void MpvEngine::ReadFileFacts() {
         const auto w = IntValue(video.node, mpv::kTrackDemuxW);
         const auto h = IntValue(video.node, mpv::kTrackDemuxH);
         if (w && h && *w > 0 && *h > 0 && *w <= 1'000'000 && *h <= 1'000'000) {
-            file_.nativeSize = {static_cast<int>(*w), static_cast<int>(*h)};
+            // The window takes the picture's shape as shown: a phone clip stored sideways is tall.
+            file_.nativeSize = mpv::DisplayedSize({static_cast<int>(*w), static_cast<int>(*h)},
+                                                  IntValue(video.node, mpv::kTrackDemuxRotation).value_or(0),
+                                                  DoubleValue(video.node, mpv::kTrackDemuxPar).value_or(1.0));
         }
     }
     if (!file_.hasVideo) file_.frameCount = 0;
@@ -431,6 +440,14 @@ void MpvEngine::SetSourceRect(const std::optional<SourceRect>& rect) {
     SetDoubleAsync(mpv::kPropVideoScaleY, ps.scaleY);
     SetDoubleAsync(mpv::kPropVideoPanX, ps.panX);
     SetDoubleAsync(mpv::kPropVideoPanY, ps.panY);
+}
+
+void MpvEngine::SetHardwareDecoding(bool on) {
+    if (on == hardwareDecoding_) return;
+    hardwareDecoding_ = on;
+    if (!handle_) return;
+    char* value = const_cast<char*>(on ? mpv::kHwdecAutoSafe : mpv::kNo);
+    mpv_set_property_async(handle_, kFireAndForget, mpv::kOptHwdec, MPV_FORMAT_STRING, &value);
 }
 
 bool MpvEngine::TakeCompletion() {

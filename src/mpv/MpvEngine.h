@@ -44,6 +44,7 @@ public:
     void SetRate(double rate) override;
     void SetVolume(int hundredthsOfDb) override;
     void SetSourceRect(const std::optional<SourceRect>& rect) override;
+    void SetHardwareDecoding(bool on) override;
     bool TakeCompletion() override;
     bool CompletedOnError() override { return completedOnError_; }
 
@@ -133,6 +134,7 @@ private:
     // No sound device opened once: later instances go straight to the null output, so that
     // the sound libraries do not complain again at every file.
     bool noSoundDevice_ = false;
+    bool hardwareDecoding_ = true;
     bool completedOnError_ = false;
     mpv_handle* handle_ = nullptr;
     // What the instance was built with, and whether it failed since: each a reason to build anew.

@@ -49,6 +49,7 @@ mpv_handle* NewInstance(const InstanceSetup& setup) {
     option(kOptTerminal, kNo);
     // The picture fills the window as laid out by the player, which keeps the aspect itself.
     option(kOptKeepAspect, kNo);
+    option(kOptHwdec, setup.hardwareDecoding ? kHwdecAutoSafe : kNo);
     option(kOptYtdl, kNo);
     option(kOptLoadStatsOverlay, kNo);
     option(kOptLoadOsdConsole, kNo);

@@ -13,6 +13,8 @@ struct InstanceSetup {
     std::optional<std::int64_t> window;
     // Straight to the null audio output, without trying a sound device.
     bool silent = false;
+    // Decoding on the graphics chip where mpv deems it safe.
+    bool hardwareDecoding = true;
 };
 
 // An initialised instance, paused and idle; null when mpv refused it.

@@ -37,6 +37,9 @@ inline constexpr const char* kWeak = "weak";
 inline constexpr const char* kOptForceWindow = "force-window";
 inline constexpr const char* kOptTerminal = "terminal";
 inline constexpr const char* kOptKeepAspect = "keepaspect";
+// Decoding on the graphics chip where mpv knows it to be safe; software otherwise, silently.
+inline constexpr const char* kOptHwdec = "hwdec";
+inline constexpr const char* kHwdecAutoSafe = "auto-safe";
 inline constexpr const char* kOptYtdl = "ytdl";
 inline constexpr const char* kOptLoadStatsOverlay = "load-stats-overlay";
 inline constexpr const char* kOptLoadOsdConsole = "load-osd-console";
@@ -77,6 +80,9 @@ inline constexpr const char* kTrackExternal = "external";
 inline constexpr const char* kTrackAlbumArt = "albumart";
 inline constexpr const char* kTrackDemuxW = "demux-w";
 inline constexpr const char* kTrackDemuxH = "demux-h";
+// Degrees the picture is turned when shown (phones store it sideways), and the pixels' shape.
+inline constexpr const char* kTrackDemuxRotation = "demux-rotation";
+inline constexpr const char* kTrackDemuxPar = "demux-par";
 inline constexpr const char* kTrackTypeAudio = "audio";
 
 // Commands and their arguments.

@@ -13,6 +13,12 @@ ff -f lavfi -i sine=frequency=220:sample_rate=8000:duration=2 $exact -c:a pcm_u8
 # 1 s of another picture size, for a list whose files differ in shape.
 ff -f lavfi -i testsrc=size=96x32:rate=25:duration=1 -f lavfi -i sine=frequency=550:sample_rate=32000:duration=1 \
    $exact -c:v mpeg1video -q:v 20 -g 25 -c:a mp2 -b:a 32k -ac 1 -f mpeg wide.mpg
+# 1 s stored 96x32 with a quarter turn, as phones record upright pictures: shown 32x96.
+ff -f lavfi -i testsrc=size=96x32:rate=10:duration=1 $exact -c:v libx264 -preset ultrafast -pix_fmt yuv420p rotated-src.mp4
+ff -i rotated-src.mp4 $exact -c copy -metadata:s:v:0 rotate=90 rotated.mp4
+rm -f rotated-src.mp4
+# 1 s of 64x48 with pixels twice as wide as high: shown 128x48.
+ff -f lavfi -i testsrc=size=64x48:rate=10:duration=1 $exact -vf setsar=2 -c:v libx264 -preset ultrafast -pix_fmt yuv420p widepixels.mp4
 # 2 s of MP3 without any picture.
 ff -f lavfi -i sine=frequency=330:sample_rate=8000:duration=2 $exact -c:a libmp3lame -b:a 8k -ac 1 -write_xing 0 tone.mp3
 # The same sound with a tiny JPEG embedded as cover art.

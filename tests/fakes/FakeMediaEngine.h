@@ -38,6 +38,7 @@ public:
     void SetRate(double r) override { rate = r; }
     void SetVolume(int hundredthsOfDb) override { volume = hundredthsOfDb; }
     void SetSourceRect(const std::optional<SourceRect>& rect) override { sourceRect = rect; }
+    void SetHardwareDecoding(bool on) override { hardwareDecoding = on; }
     bool TakeCompletion() override;
     bool CompletedOnError() override { return completedOnError; }
 
@@ -63,6 +64,7 @@ public:
     double rate = 1.0;
     int volume = 0;
     std::optional<SourceRect> sourceRect;
+    bool hardwareDecoding = true;
 
 private:
     FakeMedia media_;

@@ -26,6 +26,31 @@ TEST(MpvConvert, VolumeFollowsTheDecibelScaleOntoMpvsCubicCurve) {
     }
 }
 
+TEST(MpvConvert, ThePictureIsSizedAsShownTurnedAndWithItsPixelShape) {
+    auto expect = [](VideoSize got, int width, int height) {
+        EXPECT_EQ(got.width, width);
+        EXPECT_EQ(got.height, height);
+    };
+    expect(DisplayedSize({1920, 1080}, 0, 1.0), 1920, 1080);
+    // Phones store portrait clips sideways and say how to turn them, either way round.
+    expect(DisplayedSize({1920, 1080}, 90, 1.0), 1080, 1920);
+    expect(DisplayedSize({1920, 1080}, 270, 1.0), 1080, 1920);
+    expect(DisplayedSize({1920, 1080}, -90, 1.0), 1080, 1920);
+    expect(DisplayedSize({1920, 1080}, 180, 1.0), 1920, 1080);
+    expect(DisplayedSize({1920, 1080}, 450, 1.0), 1080, 1920);
+    // Anamorphic pixels widen (or heighten) the picture, before it is turned.
+    expect(DisplayedSize({720, 576}, 0, 64.0 / 45.0), 1024, 576);
+    expect(DisplayedSize({64, 48}, 0, 0.5), 64, 96);
+    expect(DisplayedSize({64, 48}, 90, 2.0), 48, 128);
+    // A shape that is no number is square; a result no screen could hold is unknown.
+    expect(DisplayedSize({64, 48}, 0, std::nan("")), 64, 48);
+    expect(DisplayedSize({64, 48}, 0, 0.0), 64, 48);
+    expect(DisplayedSize({64, 48}, 0, -2.0), 64, 48);
+    expect(DisplayedSize({1'000'000, 48}, 0, 1.0), 1'000'000, 48);
+    expect(DisplayedSize({1'000'000, 48}, 0, 1.5), 0, 0);
+    expect(DisplayedSize({64, 48}, 0, std::numeric_limits<double>::infinity()), 64, 48);
+}
+
 TEST(MpvConvert, SourceRectangleBecomesScaleAndPanThatFillTheWindow) {
     const VideoSize native{64, 48};
     auto expect = [](PanScale got, PanScale want) {

@@ -44,6 +44,30 @@ TEST(MpvEngine, VideoWithSoundReportsItsShape) {
     EXPECT_EQ(engine.StringProperty(mpv::kPropPause), "yes") << "a file opens paused";
 }
 
+TEST(MpvEngine, APictureIsSizedAsShownAndDecodedWhereTheSettingSays) {
+    InspectableEngine engine;
+    ASSERT_EQ(engine.Create(), kMediaOk);
+    EXPECT_EQ(engine.StringProperty(mpv::kOptHwdec), mpv::kHwdecAutoSafe) << "the graphics chip where it is safe";
+    // Stored 96x32 with a quarter turn, as a phone records upright: shown 32x96.
+    ASSERT_EQ(engine.Render(Clip("rotated.mp4"), std::nullopt), kMediaOk);
+    EXPECT_EQ(engine.NativeSize().width, 32);
+    EXPECT_EQ(engine.NativeSize().height, 96);
+    // 64x48 stored with pixels twice as wide as high: shown 128x48.
+    engine.SetHardwareDecoding(false);
+    Ticker ticker(engine);
+    EXPECT_TRUE(ticker.Until([&] { return engine.StringProperty(mpv::kOptHwdec) == mpv::kNo; }, kLongEnough))
+        << "the open file changes over";
+    ASSERT_EQ(engine.Render(Clip("widepixels.mp4"), std::nullopt), kMediaOk);
+    EXPECT_EQ(engine.NativeSize().width, 128);
+    EXPECT_EQ(engine.NativeSize().height, 48);
+
+    // The choice holds for a new instance too.
+    InspectableEngine later;
+    later.SetHardwareDecoding(false);
+    ASSERT_EQ(later.Create(), kMediaOk);
+    EXPECT_EQ(later.StringProperty(mpv::kOptHwdec), mpv::kNo);
+}
+
 TEST(MpvEngine, AudioFilesHaveNoVideoEvenWithCoverArt) {
     for (const char* name : {"tone.mp3", "cover.mp3"}) {
         SCOPED_TRACE(name);

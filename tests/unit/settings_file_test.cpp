@@ -36,7 +36,7 @@ PlayerSettings Parsed(const std::string& text) {
 TEST(SettingsFile, DefaultsAreWrittenUnderTheKeyNames) {
     const std::string text = FormatSettings(PlayerSettings{}, test::KeyListText());
     const std::vector<std::string_view> lines = io::SplitLines(text);
-    ASSERT_EQ(lines.size(), 86u);
+    ASSERT_EQ(lines.size(), 89u);
     EXPECT_EQ(lines[0], "firstLineText=");
     EXPECT_EQ(lines[13], "repeatList=1");
     EXPECT_EQ(lines[36], "syncFlags=0100111");
@@ -47,6 +47,9 @@ TEST(SettingsFile, DefaultsAreWrittenUnderTheKeyNames) {
     EXPECT_EQ(lines[77], "wheelPauseSteps=0,25,50,75,100,512,1000,2000,3000,5000,0,-250,-500,-750,-1000,-512,-1000,-2000,-3000,-5000");
     EXPECT_EQ(lines[84], "wheelNotchFeel=1");
     EXPECT_EQ(lines[85], "handOverFiles=0");
+    EXPECT_EQ(lines[86], "hardwareDecoding=1");
+    EXPECT_EQ(lines[87], "resumePlayback=1");
+    EXPECT_EQ(lines[88], "resumeMinimumSeconds=300");
     EXPECT_EQ(text.substr(text.size() - 2), "\r\n");
     EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), std::count(text.begin(), text.end(), '\r'));
 }
@@ -66,6 +69,7 @@ TEST(SettingsFile, ChangedValuesRoundTrip) {
     s.lineMaskMode = 2;
     s.liveLineMaskMode = 2;
     s.handOverFiles = 1;
+    s.hardwareDecoding = 0;
     const std::string text = FormatSettings(s, test::KeyListText());
     PlayerSettings back = Parsed(text);
     EXPECT_EQ(FormatSettings(back, test::KeyListText()), text);
@@ -74,11 +78,14 @@ TEST(SettingsFile, ChangedValuesRoundTrip) {
     EXPECT_EQ(back.fontHeight, -20);
     EXPECT_EQ(back.handOverFiles, 1);
 
-    // A file written before the last key existed ends one line early: the key keeps its default.
+    EXPECT_EQ(back.hardwareDecoding, 0);
+
+    // A file written before the last keys existed ends early: those keys keep their defaults.
     const std::string older = text.substr(0, text.rfind("handOverFiles="));
     back = Parsed(older);
     EXPECT_EQ(back.wheelNotchFeel, s.wheelNotchFeel);
     EXPECT_EQ(back.handOverFiles, 0);
+    EXPECT_EQ(back.hardwareDecoding, 1);
 }
 
 TEST(SettingsFile, OverscanPercentsStayPutOverManyRestarts) {
@@ -206,9 +213,9 @@ TEST(SettingsFile, FilesAreReadBoundedAndReplacedOnlyWithAKeyList) {
     ASSERT_TRUE(SaveSettingsFile(s, dir.path()));
     const std::string written = dir.Read(kSettingsFileName);
     const auto lines = io::SplitLines(written);
-    ASSERT_EQ(lines.size(), 88u);
-    EXPECT_EQ(lines[86], "extra1=");
-    EXPECT_EQ(lines[87], "extra2=");
+    ASSERT_EQ(lines.size(), 91u);
+    EXPECT_EQ(lines[89], "extra1=");
+    EXPECT_EQ(lines[90], "extra2=");
 
     dir.Write(kKeyListFileName, "");
     EXPECT_FALSE(SaveSettingsFile(s, dir.path()));

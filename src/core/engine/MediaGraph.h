@@ -44,6 +44,8 @@ public:
     void SetRate(double rate);
     void SetVolume(int hundredthsOfDb);
     void SetSourceRect(const std::optional<SourceRect>& rect);
+    // Kept by the engine for every file, with or without a graph.
+    void SetHardwareDecoding(bool on) { engine_.SetHardwareDecoding(on); }
     MediaTime GetPosition();
 
     bool Created() const { return created_; }

@@ -69,6 +69,9 @@ public:
     virtual void SetRate(double rate) = 0;
     // Hundredths of a decibel, 0 full, -10000 silence.
     virtual void SetVolume(int hundredthsOfDb) = 0;
+    // Decoding on the graphics chip where the engine deems it safe (the default), else in software;
+    // the current file changes over at once.
+    virtual void SetHardwareDecoding(bool on) = 0;
     // The part of the picture that fills the video window; nullopt shows it whole.
     virtual void SetSourceRect(const std::optional<SourceRect>& rect) = 0;
 

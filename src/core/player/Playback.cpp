@@ -53,6 +53,7 @@ void Playback::FollowOpenFileEnd() {
         state_.segmentActive = false;
     }
     if (!graph_.PollGraphEvent()) return;
+    if (!graph_.endedOnError) parts_.resume.Ended();
     state_.wheelStep = 0;
     state_.keyWaitTicks = 10;
     if (EveryEntryFailedInTurn()) {
@@ -198,6 +199,7 @@ void Playback::PrepareOpenedFile(const std::string& entry) {
     graph_.ProbeMedia(screen.width, screen.height);
     indexList_.SetEndMs(graph_.duration / kUnitsPerMillisecond);
     if (state_.segmentActive) CheckSegment();
+    parts_.resume.FileOpened();
     if (graph_.audioOnly != 0) {
         state_.hasVideo = false;
         if (!state_.fullScreen) parts_.layout.CollapseVideoWindow();
@@ -228,6 +230,7 @@ void Playback::CloseMedia() {
     followerCandidate_.reset();
     closing_ = true;
     if (!state_.mediaClosed) {
+        parts_.resume.Leaving();
         parts_.volume.RecordOnLeave();
         if (!state_.fullScreen) {
             parts_.layout.RememberVideoPosition();

@@ -13,6 +13,7 @@
 #include "platform/WindowSystem.h"
 #include "player/OpenFile.h"
 #include "player/PanelPresenter.h"
+#include "player/ResumeMemory.h"
 #include "player/VideoLayout.h"
 #include "player/VolumeControl.h"
 #include "playlist/History.h"
@@ -38,6 +39,7 @@ struct PlaybackRecords {
 // The parts playing a file drives.
 struct PlaybackParts {
     VolumeControl& volume;
+    ResumeMemory& resume;
     VideoLayout& layout;
     PanelPresenter& presenter;
 };

@@ -20,17 +20,18 @@ Player::Player(PlayerPorts ports, std::filesystem::path programFolder, std::vect
       folder_(std::move(programFolder)),
       args_(std::move(args)),
       volume(state, settings, openFile, volumeLog, graph, ports_.systemVolume, folder_),
+      resume(settings, state, graph, openFile, folder_, ports_.reportFailure),
       layout(state, settings, graph, ports_.windows, ports_.keys, ports_.displayModes,
              {videoInput, keyboard.pollState, mouse.mouseState}),
       presenter({state, settings, graph, playlist, openFile, indexList, panelButtons}, volume, layout, ports_.windows,
                 ports_.text, folder_),
-      playback({state, settings, playlist, history, graph, openFile, indexList, editor}, {volume, layout, presenter},
+      playback({state, settings, playlist, history, graph, openFile, indexList, editor}, {volume, resume, layout, presenter},
                ports_.windows, ports_.reportFailure, ports_.randomSeed),
       drop(state, playlist, editor, keyboard.pollState, playback, ports_.windows, ports_.now),
       editorBridge(state, settings, playlist, editor, playback, drop,
                    {ports_.windows, ports_.editorWindow, ports_.dialogs}, ports_.randomSeed),
       popups(state, playlist, history, openFile, editor, keyboard.pollState, playback, ports_.dialogs),
-      files({state, settings, playlist, history, volume}, layout, {ports_.windows, ports_.keys, ports_.displayModes},
+      files({state, settings, playlist, history, volume, resume}, layout, {ports_.windows, ports_.keys, ports_.displayModes},
             folder_, ports_.reportFailure),
       settingsBridge(state, settings, ports_.windows, ports_.settingsDialogs, {volume, layout, playback, presenter, files},
                      {ports_.keys, panelInput, videoInput}) {}
@@ -39,6 +40,7 @@ void Player::Start() {
     graph.CreateGraph();
     state.keyWaitTicks = 7;
     files.LoadOrCreateSettings();
+    graph.SetHardwareDecoding(settings.hardwareDecoding != 0);
     layout.SetZoom({settings.windowZoomStep, settings.fullScreenZoomStep});
     ports_.windows.Place(WindowId::Video, {settings.videoWindowX, settings.videoWindowY, 0, 0}, true,
                          Stacking::Keep);
@@ -135,6 +137,7 @@ void Player::FirstTick() {
     state.exitRequested = exitAsked_;
     history.LoadHistory(folder_ / kHistoryName);
     volume.LoadLog();
+    resume.Load();
     presenter.LoadSkin();
     ports_.windows.SetTitle(WindowId::Main, kMainTitle);
     const std::vector<Rect> region = PanelRegion();

@@ -101,6 +101,7 @@ public:
     WheelSeek wheel{state, settings, ports_.keys, wheelMedia_};
     PanelMouse mouse{state, settings, panelButtons, panelActions_};
     VolumeControl volume;
+    ResumeMemory resume;
     VideoLayout layout;
     PanelPresenter presenter;
     Playback playback;

@@ -23,15 +23,18 @@ bool SavedFiles::SaveAll() {
     if (!records_.state.fullScreen) layout_.RememberVideoPosition();
     const bool historySaved = records_.history.SaveHistory(folder_ / kHistoryName);
     const bool volumesSaved = records_.volume.SaveLog();
+    records_.resume.KeepPlace();
+    const bool pointsSaved = records_.resume.Save();
     const bool listSaved = WriteCurrentList(records_.playlist, folder_ / kCurrentListName);
     records_.settings.savedVolume = records_.state.volumeLevel;
     TakeLiveZoom();
     const bool settingsSaved = SaveSettingsFile(records_.settings, folder_);
     ReportUnsaved({{historySaved, kHistoryName},
                    {volumesSaved, VolumeLog::kFileName},
+                   {pointsSaved, ResumePoints::kFileName},
                    {listSaved, kCurrentListName},
                    {settingsSaved, kSettingsFileName}});
-    return historySaved && volumesSaved && listSaved && settingsSaved;
+    return historySaved && volumesSaved && pointsSaved && listSaved && settingsSaved;
 }
 
 void SavedFiles::ReportUnsaved(std::initializer_list<Result> results) const {

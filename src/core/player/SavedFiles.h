@@ -9,6 +9,7 @@
 #include "platform/KeyState.h"
 #include "platform/MediaEngine.h"
 #include "platform/WindowSystem.h"
+#include "player/ResumeMemory.h"
 #include "player/VideoLayout.h"
 #include "player/VolumeControl.h"
 #include "playlist/History.h"
@@ -24,6 +25,7 @@ struct SavedRecords {
     Playlist& playlist;
     History& history;
     VolumeControl& volume;
+    ResumeMemory& resume;
 };
 
 // The desktop the settings are read against.

@@ -115,12 +115,15 @@ struct PlayerSettings {
     int useDirectShowVolume = 1;
     int wheelNotchFeel = 1;
     int handOverFiles = 0;  // 1: a second start gives its files to the running player
+    int hardwareDecoding = 1;  // 1: decode on the graphics chip where the engine deems it safe
+    int resumePlayback = 1;         // 1: a long file reopens where it was left
+    int resumeMinimumSeconds = 300;  // the length from which a file counts as long
 
     // Live mirrors kept outside the file; set from the file on load.
     int liveScanLinesOn = 1;
     int liveLineMaskMode = 0;
 };
 
-inline constexpr int kSettingsFieldCount = 86;
+inline constexpr int kSettingsFieldCount = 89;
 
 }  // namespace felux

@@ -90,6 +90,9 @@ const std::array<SettingsField, kSettingsFieldCount> kSettingsFields{{
     {"useDirectShowVolume", &PlayerSettings::useDirectShowVolume},
     {"wheelNotchFeel", &PlayerSettings::wheelNotchFeel},
     {"handOverFiles", &PlayerSettings::handOverFiles},
+    {"hardwareDecoding", &PlayerSettings::hardwareDecoding},
+    {"resumePlayback", &PlayerSettings::resumePlayback},
+    {"resumeMinimumSeconds", &PlayerSettings::resumeMinimumSeconds},
 }};
 
 }  // namespace felux
