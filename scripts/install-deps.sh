@@ -7,7 +7,7 @@ packages=(
   qt6-base-dev libmpv-dev libxrandr-dev libasound2-dev libgl1-mesa-dri
   googletest libgtest-dev libgmock-dev
   xvfb xauth xdotool x11-utils imagemagick fonts-ipafont-gothic openbox
-  dbus playerctl weston xwayland qt6-wayland ffmpeg x11-apps picom appstream lintian
+  dbus playerctl weston xwayland qt6-wayland ffmpeg x11-apps picom xfwm4 appstream lintian
   qt6-l10n-tools qt6-tools-dev locales
 )
 

@@ -4,11 +4,13 @@
 
 #include <QGuiApplication>
 #include <QWidget>
+#include <algorithm>
 #include <vector>
 
 // Last: Xlib's macros would clash with names in the Qt headers.
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
+#include <X11/Xutil.h>
 
 namespace felux::x11 {
 namespace {
@@ -131,6 +133,14 @@ void KeepAbove(QWidget* window, bool above) {
 
 namespace {
 
+// The running manager lists the hint among those it supports.
+bool ManagerSupports(Display* d, const char* hint) {
+    const Atom wanted = Intern(d, hint);
+    const std::vector<unsigned long> supported =
+        Property(d, DefaultRootWindow(d), Intern(d, "_NET_SUPPORTED"), XA_ATOM, 1024);
+    return std::ranges::find(supported, wanted) != supported.end();
+}
+
 // Restacks a mapped window relative to a sibling (None: the whole stack).
 void Restack(QWidget* window, QWidget* sibling, int detail) {
     Display* d = TheDisplay();
@@ -138,14 +148,16 @@ void Restack(QWidget* window, QWidget* sibling, int detail) {
     if (!d || !window || !window->isVisible() || (sibling && !sibling->isVisible())) return;
     const auto w = static_cast<Window>(window->winId());
     const Window s = sibling ? static_cast<Window>(sibling->winId()) : None;
-    if (WindowManagerRunning()) {
+    if (WindowManagerRunning() && ManagerSupports(d, "_NET_RESTACK_WINDOW")) {
         SendToManager(d, w, Intern(d, "_NET_RESTACK_WINDOW"), kSourcePager, static_cast<long>(s), detail, 0);
         return;
     }
+    // Without the hint (xfwm4 ignores it), an application's own request, which a manager that
+    // framed the windows receives as a configure request naming the sibling.
     XWindowChanges changes{};
     changes.sibling = s;
     changes.stack_mode = detail;
-    XConfigureWindow(d, w, s != None ? (CWSibling | CWStackMode) : CWStackMode, &changes);
+    XReconfigureWMWindow(d, w, DefaultScreen(d), s != None ? (CWSibling | CWStackMode) : CWStackMode, &changes);
     XFlush(d);
 }
 

@@ -20,7 +20,8 @@ void SkipTaskbar(QWidget* window);
 // recreating it: changing Qt's stay-on-top flag would, and mpv draws into the video window.
 void KeepAbove(QWidget* window, bool above);
 // Puts a top-level window on top of the others. A window manager is asked as a pager would
-// ask, since it may refuse an application's own restack while another window has the focus.
+// ask, since it may refuse an application's own restack while another window has the focus;
+// one that takes no such request (xfwm4) gets the application's own.
 void RaiseTop(QWidget* window);
 // Puts a top-level window directly under another one.
 void StackUnder(QWidget* window, QWidget* over);

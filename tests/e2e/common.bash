@@ -1,5 +1,14 @@
 # Helpers for the end-to-end scripts: start the player, find its window, quit it with Ctrl+Alt+Q.
-fail() { echo "FAIL: $*"; exit 1; }
+# fail WHAT: reports the failure, keeping the screen and who had the keyboard for a look: a fault
+# seen once on a busy machine may not show again.
+fail() {
+  echo "FAIL: $*"
+  if [[ -n ${DISPLAY:-} ]]; then
+    import -window root failed-screen.png 2>/dev/null
+    echo "keyboard on: $(xdotool getwindowfocus -f 2>/dev/null); $(xprop -root _NET_CLIENT_LIST_STACKING 2>/dev/null)"
+  fi
+  exit 1
+}
 
 # FELUX_E2E_KEEP_GL_DRIVER (the sanitizer run): the player starts with Mesa's software GL driver
 # preloaded. mpv's default video output loads the driver and unloads it with its GL context; what

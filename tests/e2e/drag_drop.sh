@@ -28,8 +28,11 @@ done
 
 # drag_to WINDOW X Y [BUTTON [FOLDER]]: drags FOLDER (drop) from a fresh source window onto X Y of
 # WINDOW, with the left button unless BUTTON is given.
+# The button goes up once the target took the drag: a target learns which button drags only
+# while it is held, and a busy one may hear of the drag late.
 drag_to() {
-  "$source_program" 600 400 "$home/${5:-drop}" &
+  : > "$home/drag.out"
+  "$source_program" 600 400 "$home/${5:-drop}" > "$home/drag.out" &
   local helper=$! src=""
   src=$(wait_window '^felux drag source$' "the drag source did not show") || exit 1
   xdotool mousemove --window "$src" 60 40
@@ -44,7 +47,7 @@ drag_to() {
   xdotool mousemove --window "$1" "$2" "$3"
   sleep 0.3
   xdotool mousemove --window "$1" $(($2 + 2)) $(($3 + 1))
-  sleep 0.3
+  poll 30 grep -q accepted "$home/drag.out" || fail "$(xdotool getwindowname "$1") did not take the drag"
   xdotool mouseup "${4:-1}"
   wait "$helper" || fail "the drop onto $(xdotool getwindowname "$1") was refused"
 }

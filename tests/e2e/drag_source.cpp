@@ -1,6 +1,7 @@
 // A drag source for the end-to-end tests: a small window that drags its arguments as file URLs.
 // Usage: felux_drag_source X Y PATH...; a press on the window starts the drag; the program ends
-// two seconds after the drop.
+// two seconds after the drop. It prints "accepted" when a target takes the drag, as a hand sees
+// the pointer change: only a target that heard of the drag while the button was held knows it.
 #include <QApplication>
 #include <QDrag>
 #include <QMimeData>
@@ -26,6 +27,11 @@ protected:
         auto* mime = new QMimeData;
         mime->setUrls(urls_);
         drag->setMimeData(mime);
+        QObject::connect(drag, &QDrag::actionChanged, [](Qt::DropAction action) {
+            if (action == Qt::IgnoreAction) return;
+            std::printf("accepted\n");
+            std::fflush(stdout);
+        });
         const Qt::DropAction done = drag->exec(Qt::CopyAction | Qt::LinkAction, Qt::CopyAction);
         std::printf("%s\n", done == Qt::IgnoreAction ? "ignored" : "dropped");
         std::fflush(stdout);

@@ -2,8 +2,9 @@
 # Phone and screen-sized H.264 clips on a desktop: the video window fits the work area with its
 # shape kept, the panel stays on screen over the picture (after a click on it, in full screen and
 # after), the keys work after every change of window and for taps quicker than the poll, and
-# topmost keeps both windows above. Where a compositing manager runs, what the screen shows at
-# the panel's place is compared with what the panel window holds.
+# topmost keeps both windows above. Under a window manager its stacking order has the panel above
+# the picture; where a compositing manager runs, what the screen shows at the panel's place is
+# compared with what the panel window holds.
 set -u
 felux=$1
 source "$(dirname "$0")/common.bash"
@@ -27,10 +28,13 @@ buttons_on_screen() {
 }
 # The null video output draws nothing: a picture covering the buttons is one colour.
 panel_shown() { (($(buttons_on_screen | convert - -format %k info:) > 8)); }
+# Under a compositing manager (picom, or xfwm4's own) a window keeps its contents where another
+# covers it, and reading a window no longer reads the screen.
+composited() { [[ ${FELUX_E2E_WM:-} == *picom* || ${FELUX_E2E_WM:-} == xfwm4 ]]; }
 # With a compositor, the screen is the manager's drawing of the windows' own contents: the two
 # must agree. Without one, reading a window reads the screen, and panel_shown is the check.
 screen_matches_panel() {
-  [[ ${FELUX_E2E_WM:-} == *picom* ]] || return 0
+  composited || return 0
   local differ
   buttons_on_screen > screen-buttons.png
   import -window "$win" -crop 46x30+13+16 +repage panel-buttons.png
@@ -47,7 +51,26 @@ wait_for() {
   import -window "$win" failed-panel.png
   fail "$what"
 }
-panel_visible() { panel_shown && screen_matches_panel; }
+# The manager's stacking order (bottom first) puts the panel above the picture. Without a manager
+# there is no such list, and what the screen shows is the check.
+panel_above_video() {
+  with_wm || return 0
+  local stacking panel video
+  stacking=$(xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*# //; s/,//g')
+  panel=$(list_index "$(printf '0x%x' "$win")" $stacking)
+  video=$(list_index "$(printf '0x%x' "$(video_id)")" $stacking)
+  [[ -n $panel && -n $video ]] && ((panel > video))
+}
+# list_index ITEM LIST...: where ITEM stands in LIST, counted from 0; nothing when it is absent.
+list_index() {
+  local item=$1 i=0
+  shift
+  for entry; do
+    ((entry == item)) && { echo "$i"; return; }
+    ((i++))
+  done
+}
+panel_visible() { panel_above_video && panel_shown && screen_matches_panel; }
 still() { read -r x y < <(panel_xy); import -window root -crop "31x21+$((x + 273))+$y" png:- | md5sum; }
 video_id() { xdotool search --onlyvisible --name '^FELUX Video$' 2>/dev/null | head -n1; }
 # video_fits: the window lies wholly on the 1280 x 1024 screen, with the picture's shape.
