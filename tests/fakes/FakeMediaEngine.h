@@ -37,6 +37,9 @@ public:
     void SetRate(double r) override { rate = r; }
     void SetVolume(int hundredthsOfDb) override { volume = hundredthsOfDb; }
     void SetSourceRect(const std::optional<SourceRect>& rect) override { sourceRect = rect; }
+    std::vector<MediaTrack> Tracks() override { return tracks; }
+    void SelectTrack(TrackKind kind, std::optional<std::int64_t> id) override;
+    const std::vector<MediaChapter>& Chapters() override { return chapters; }
     bool TakeCompletion() override;
     bool CompletedOnError() override { return completedOnError; }
 
@@ -60,6 +63,12 @@ public:
     double rate = 1.0;
     int volume = 0;
     std::optional<SourceRect> sourceRect;
+    // The tracks and chapters of whichever file is open.
+    std::vector<MediaTrack> tracks;
+    std::vector<MediaChapter> chapters;
+
+    // The selected track of a kind; nullopt when none is.
+    std::optional<std::int64_t> Selected(TrackKind kind) const;
 
 private:
     FakeMedia media_;

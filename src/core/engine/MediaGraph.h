@@ -5,6 +5,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/MediaEngine.h"
 
@@ -45,6 +46,10 @@ public:
     void SetVolume(int hundredthsOfDb);
     void SetSourceRect(const std::optional<SourceRect>& rect);
     MediaTime GetPosition();
+    // The rendered file's tracks and chapters; empty without one.
+    std::vector<MediaTrack> Tracks();
+    void SelectTrack(TrackKind kind, std::optional<std::int64_t> id);
+    const std::vector<MediaChapter>& Chapters();
 
     bool Created() const { return created_; }
 
@@ -68,6 +73,7 @@ private:
     bool nextPrepared_ = false;  // until the next open, or until forgotten
     bool rendered_ = false;
     bool searchedToEnd_ = false;
+    const std::vector<MediaChapter> noChapters_;
 };
 
 // The graph's failure texts are formatted into a buffer of this many bytes.
