@@ -41,7 +41,7 @@ protected:
             "-metadata:s:s:0 language=jpn -metadata:s:s:1 language=eng "
             "-disposition:a:0 0 -disposition:a:1 default -disposition:s:0 0 -disposition:s:1 0 bare.mkv";
         ASSERT_EQ(std::system(command.c_str()), 0) << "ffmpeg (scripts/install-deps.sh)";
-        std::filesystem::copy_file(d / "bare.mkv", d / "film.mkv");
+        std::filesystem::copy_file(d / "bare.mkv", d / "film.mkv", std::filesystem::copy_options::overwrite_existing);
         // Beside film.mkv: a subtitle file of its name, and lyrics and text that are never subtitles.
         WriteFile(d / "film.srt", "1\n00:00:00,000 --> 00:00:06,000\nside\n");
         WriteFile(d / "film.lrc", "[00:00.00]lyrics\n");
@@ -107,8 +107,13 @@ TEST_F(MpvTracksTest, TheUsersLanguageComesBeforeTheDefaultFlagAndSubtitlesBesid
     EXPECT_TRUE(Reports(engine, "sid", "no"));
     engine.SelectTrack(TrackKind::Subtitle, subs[1].id);
     EXPECT_TRUE(Reports(engine, "sid", std::to_string(subs[1].id)));
-    EXPECT_TRUE(OfKind(engine.Tracks(), TrackKind::Subtitle)[1].selected);
-    EXPECT_TRUE(OfKind(engine.Tracks(), TrackKind::Audio)[1].selected);
+    // The list follows mpv's reports, which come a moment after the change.
+    EXPECT_TRUE(Ticker(engine).Until(
+        [&] {
+            return OfKind(engine.Tracks(), TrackKind::Subtitle)[1].selected &&
+                   OfKind(engine.Tracks(), TrackKind::Audio)[1].selected;
+        },
+        3s));
 
     // The next file starts from mpv's own choice again: jpn audio, and the jpn subtitle.
     ASSERT_EQ(engine.Create(), kMediaOk);
