@@ -420,4 +420,23 @@
         <translation>-</translation>
     </message>
 </context>
+<context>
+    <name>VideoMenu</name>
+    <message>
+        <source>なし</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>音声</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>字幕</source>
+        <translation>Subtitles</translation>
+    </message>
+    <message>
+        <source>チャプター</source>
+        <translation>Chapters</translation>
+    </message>
+</context>
 </TS>

@@ -15,6 +15,8 @@
 #include "MpvConvert.h"
 #include "MpvInstance.h"
 #include "MpvNames.h"
+#include "MpvTracks.h"
+#include "engine/SubtitleFiles.h"
 
 namespace felux {
 
@@ -27,6 +29,8 @@ enum : std::uint64_t {
     kObsAoVolume,
     kObsCurrentAo,
     kObsEofReached,
+    kObsTrackList,
+    kObsChapterList,
 };
 constexpr std::uint64_t kSeekTag = std::uint64_t{1} << 32;
 constexpr std::uint64_t kLoadTag = std::uint64_t{1} << 33;
@@ -123,6 +127,8 @@ MediaResult MpvEngine::Create() {
     mpv_observe_property(h, kObsAoVolume, mpv::kPropAoVolume, MPV_FORMAT_DOUBLE);
     mpv_observe_property(h, kObsCurrentAo, mpv::kPropCurrentAo, MPV_FORMAT_STRING);
     mpv_observe_property(h, kObsEofReached, mpv::kPropEofReached, MPV_FORMAT_FLAG);
+    mpv_observe_property(h, kObsTrackList, mpv::kPropTrackList, MPV_FORMAT_NODE);
+    mpv_observe_property(h, kObsChapterList, mpv::kPropChapterList, MPV_FORMAT_NODE);
     handle_ = h;
     instanceWindow_ = window;
     instanceSilent_ = noSoundDevice_;
@@ -147,6 +153,7 @@ void MpvEngine::Preload(const std::string& path) {
 void MpvEngine::LoadAhead(const std::string& path, bool aheadOfOpen) {
     const std::optional<std::string> file = OpenablePath(path);
     if (!file) return;
+    SetSubtitleFiles(*file);
     const std::uint64_t tag = kNextTag | (++loadSerial_ & kSerialMask);
     const char* load[] = {mpv::kCmdLoadFile, file->c_str(), aheadOfOpen ? mpv::kLoadReplace : mpv::kLoadAppend,
                           nullptr};
@@ -232,6 +239,7 @@ MediaResult MpvEngine::Render(const std::string& path, const std::optional<std::
     // Queued, as the load is: both run after the last file's stop and the settings' reset.
     mpv_set_property_async(handle_, kFireAndForget, mpv::kOptAudioFiles, MPV_FORMAT_NODE, &files);
 
+    SetSubtitleFiles(*file);
     const std::uint64_t loadTag = kLoadTag | (++loadSerial_ & kSerialMask);
     const char* load[] = {mpv::kCmdLoadFile, file->c_str(), nullptr};
     if (mpv_command_async(handle_, loadTag, load) < 0) return kMediaFail;
@@ -327,7 +335,47 @@ MediaResult MpvEngine::FinishOpen(bool withCompanion) {
     }
     ReadFileFacts();
     if (withCompanion) SelectExternalAudio();
+    ReadTracksAndChapters();
     return kMediaOk;
+}
+
+void MpvEngine::ReadTracksAndChapters() {
+    OwnedNode tracks(handle_, mpv::kPropTrackList);
+    if (tracks.valid) file_.tracks = mpv::TracksFromNode(tracks.node);
+    OwnedNode chapters(handle_, mpv::kPropChapterList);
+    if (chapters.valid) file_.chapters = mpv::ChaptersFromNode(chapters.node);
+}
+
+void MpvEngine::SetSubtitleFiles(const std::string& clip) {
+    std::vector<std::string> paths = SubtitleFilesBeside(clip);
+    std::vector<mpv_node> items(paths.size());
+    for (std::size_t i = 0; i < paths.size(); ++i) {
+        items[i].format = MPV_FORMAT_STRING;
+        items[i].u.string = paths[i].data();
+    }
+    mpv_node_list list{};
+    list.num = static_cast<int>(items.size());
+    list.values = items.data();
+    mpv_node files{};
+    files.format = MPV_FORMAT_NODE_ARRAY;
+    files.u.list = &list;
+    // Queued, so that it takes effect in order with the load that follows.
+    mpv_set_property_async(handle_, kFireAndForget, mpv::kOptSubFiles, MPV_FORMAT_NODE, &files);
+}
+
+void MpvEngine::SelectTrack(TrackKind kind, std::optional<std::int64_t> id) {
+    if (!handle_ || !file_.loaded) return;
+    const char* property = kind == TrackKind::Audio ? mpv::kPropAid : mpv::kPropSid;
+    if (id) {
+        std::int64_t value = *id;
+        mpv_set_property_async(handle_, kFireAndForget, property, MPV_FORMAT_INT64, &value);
+    } else {
+        char* off = const_cast<char*>(mpv::kNo);
+        mpv_set_property_async(handle_, kFireAndForget, property, MPV_FORMAT_STRING, &off);
+    }
+    // Until mpv reports the new list, a second step goes on from this choice.
+    for (MediaTrack& t : file_.tracks)
+        if (t.kind == kind) t.selected = id && t.id == *id;
 }
 
 void MpvEngine::ReadFileFacts() {
@@ -598,6 +646,17 @@ void MpvEngine::HandlePropertyChange(const mpv_event& event) {
                 if (file_.duration > 0) file_.position = file_.duration;
                 file_.loaded = false;
                 file_.seekTarget.reset();
+            }
+            break;
+        case kObsTrackList:
+        case kObsChapterList:
+            // A list of the file before, or of one that is ending, is no news: the open reads its own.
+            if (prop->format == MPV_FORMAT_NODE && prop->data && file_.loaded) {
+                const auto& node = *static_cast<const mpv_node*>(prop->data);
+                if (event.reply_userdata == kObsTrackList)
+                    file_.tracks = mpv::TracksFromNode(node);
+                else
+                    file_.chapters = mpv::ChaptersFromNode(node);
             }
             break;
         case kObsCurrentAo:

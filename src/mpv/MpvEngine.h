@@ -6,6 +6,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/MediaEngine.h"
 
@@ -47,6 +48,9 @@ public:
     void SetHardwareDecoding(bool on) override;
     bool TakeCompletion() override;
     bool CompletedOnError() override { return completedOnError_; }
+    std::vector<MediaTrack> Tracks() override { return file_.tracks; }
+    void SelectTrack(TrackKind kind, std::optional<std::int64_t> id) override;
+    const std::vector<MediaChapter>& Chapters() override { return file_.chapters; }
 
     // Starts loading the file the player is expected to open first, paused, while the rest of the
     // program starts up. An open of the same file takes it over; any other open replaces it.
@@ -83,6 +87,9 @@ private:
         MediaTime position = 0;
         MediaTime duration = 0;
         std::int64_t frameCount = 0;
+        // As mpv last reported them: read once the file is open, then observed.
+        std::vector<MediaTrack> tracks;
+        std::vector<MediaChapter> chapters;
         // The target of the newest seek, reported as the position until that seek has completed.
         std::optional<MediaTime> seekTarget;
         std::uint64_t seekSerial = 0;
@@ -124,6 +131,9 @@ private:
     MediaResult FinishOpen(bool withCompanion);
     void ReadFileFacts();
     void SelectExternalAudio();
+    // The subtitle files beside the clip, for the next file mpv loads.
+    void SetSubtitleFiles(const std::string& clip);
+    void ReadTracksAndChapters();
     void SetDoubleAsync(const char* name, double value);
     void ApplyOutputVolume();
     // The fallback to the null output happened: remember it and say so once.

@@ -4,10 +4,23 @@
 #include <mpv/client.h>
 
 #include <cstdlib>
+#include <string>
 
 #include "MpvNames.h"
+#include "i18n/TrackLanguages.h"
 
 namespace felux::mpv {
+namespace {
+
+// "jpn,ja,eng,en": the user's languages as alang and slang take them.
+std::string UserTrackLanguages() {
+    std::string joined;
+    for (const std::string& language : TrackLanguages([](const char* name) { return std::getenv(name); }))
+        joined += (joined.empty() ? "" : ",") + language;
+    return joined;
+}
+
+}  // namespace
 
 mpv_handle* NewInstance(const InstanceSetup& setup) {
     mpv_handle* h = mpv_create();
@@ -59,6 +72,11 @@ mpv_handle* NewInstance(const InstanceSetup& setup) {
     option(kOptSubAuto, kNo);
     option(kOptAudioFileAuto, kNo);
     option(kOptCoverArtAuto, kNo);
+    option(kOptResetOnNextFile, kTrackChoiceOptions);
+    if (const std::string languages = UserTrackLanguages(); !languages.empty()) {
+        option(kOptAudioLanguages, languages.c_str());
+        option(kOptSubtitleLanguages, languages.c_str());
+    }
     option(kPropPause, kYes);
     if (!ok || mpv_initialize(h) < 0) {
         mpv_terminate_destroy(h);
@@ -83,6 +101,7 @@ bool ResetPlaybackSettings(mpv_handle* h, bool keepPlaying) {
     set(kPropVideoPanX, kZero);
     set(kPropVideoPanY, kZero);
     set(kPropAid, kAuto);
+    set(kPropSid, kAuto);
     return ok;
 }
 

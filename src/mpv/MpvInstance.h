@@ -20,7 +20,7 @@ struct InstanceSetup {
 // An initialised instance, paused and idle; null when mpv refused it.
 mpv_handle* NewInstance(const InstanceSetup& setup);
 
-// Puts back what a file may have changed at run time (speed, volume, picture crop, audio track),
+// Puts back what a file may have changed at run time (speed, volume, picture crop, audio and subtitle track),
 // paused, so that the next file starts as in a fresh instance. Queued, not waited for; false when mpv
 // refused a request.
 // keepPlaying: a file that followed on without a gap goes on; only the speed is put back.

@@ -54,6 +54,14 @@ inline constexpr const char* kOptAudioFiles = "audio-files";
 inline constexpr const char* kOptSubAuto = "sub-auto";
 inline constexpr const char* kOptAudioFileAuto = "audio-file-auto";
 inline constexpr const char* kOptCoverArtAuto = "cover-art-auto";
+// The subtitle files beside the clip, which the player finds itself (sub-auto would take lyrics too).
+inline constexpr const char* kOptSubFiles = "sub-files";
+// The user's languages, most preferred first, for mpv's first choice of audio and subtitle track.
+inline constexpr const char* kOptAudioLanguages = "alang";
+inline constexpr const char* kOptSubtitleLanguages = "slang";
+// Track choices made during one file go back to mpv's own choice for the next, even one that follows on.
+inline constexpr const char* kOptResetOnNextFile = "reset-on-next-file";
+inline constexpr const char* kTrackChoiceOptions = "aid,sid";
 
 // Properties read, observed or set while a file is open.
 inline constexpr const char* kPropPause = "pause";
@@ -63,6 +71,8 @@ inline constexpr const char* kPropFrameCount = "estimated-frame-count";
 inline constexpr const char* kPropVideoTrack = "current-tracks/video";
 inline constexpr const char* kPropTrackList = "track-list";
 inline constexpr const char* kPropAid = "aid";
+inline constexpr const char* kPropSid = "sid";
+inline constexpr const char* kPropChapterList = "chapter-list";
 inline constexpr const char* kPropSpeed = "speed";
 inline constexpr const char* kPropVolume = "volume";
 inline constexpr const char* kPropVideoScaleX = "video-scale-x";
@@ -84,6 +94,15 @@ inline constexpr const char* kTrackDemuxH = "demux-h";
 inline constexpr const char* kTrackDemuxRotation = "demux-rotation";
 inline constexpr const char* kTrackDemuxPar = "demux-par";
 inline constexpr const char* kTrackTypeAudio = "audio";
+inline constexpr const char* kTrackTypeSubtitle = "sub";
+inline constexpr const char* kTrackLanguage = "lang";
+inline constexpr const char* kTrackTitle = "title";
+inline constexpr const char* kTrackDefault = "default";
+inline constexpr const char* kTrackSelected = "selected";
+
+// Keys of a chapter-list entry.
+inline constexpr const char* kChapterTitle = "title";
+inline constexpr const char* kChapterTime = "time";
 
 // Commands and their arguments.
 inline constexpr const char* kCmdLoadFile = "loadfile";

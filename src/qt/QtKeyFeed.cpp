@@ -63,6 +63,12 @@ int QtKeyFeed::KeyCodeForKeysym(unsigned long keysym) {
             return vk::Right;
         case XK_Down:
             return vk::Down;
+        case XK_Page_Up:
+        case XK_KP_Page_Up:
+            return vk::PageUp;
+        case XK_Page_Down:
+        case XK_KP_Page_Down:
+            return vk::PageDown;
         case XK_Shift_L:
         case XK_Shift_R:
             return vk::Shift;
@@ -117,6 +123,10 @@ int QtKeyFeed::KeyCode(int qtKey) {
             return vk::Up;
         case Qt::Key_Down:
             return vk::Down;
+        case Qt::Key_PageUp:
+            return vk::PageUp;
+        case Qt::Key_PageDown:
+            return vk::PageDown;
         // Without the layout at hand: the shifted characters of the same keys on US and
         // Japanese layouts, where the two agree (SHIFT+2 differs, so it is left out).
         case Qt::Key_Exclam:

@@ -81,6 +81,26 @@ void QtPlaylistDialogs::OpenPopupMenu(Point at, const std::string& caption, cons
         action->setData(static_cast<int>(i + 1));
         action->setEnabled(choosable);
     }
+    Track(menu, at);
+}
+
+void QtPlaylistDialogs::OpenSectionMenu(Point at, const std::vector<MenuSection>& sections) {
+    auto* menu = new QMenu(parent_());
+    int number = 0;
+    for (const MenuSection& section : sections) {
+        QMenu* sub = menu->addMenu(Literal(section.title));
+        sub->setEnabled(!section.items.empty());
+        for (std::size_t i = 0; i < section.items.size(); ++i) {
+            QAction* action = sub->addAction(Literal(section.items[i]));
+            action->setData(++number);
+            action->setCheckable(true);
+            action->setChecked(section.checked == i);
+        }
+    }
+    Track(menu, at);
+}
+
+void QtPlaylistDialogs::Track(QMenu* menu, Point at) {
     auto chosen = std::make_shared<int>(0);
     QObject::connect(menu, &QMenu::triggered, menu, [chosen](QAction* action) {
         if (action->data().isValid()) *chosen = action->data().toInt();

@@ -5,6 +5,7 @@
 
 #include "platform/EditorPorts.h"
 
+class QMenu;
 class QWidget;
 
 namespace felux {
@@ -26,8 +27,12 @@ public:
     std::optional<int> AskListSaveOptions(int mode) override;
     void OpenPopupMenu(Point at, const std::string& caption, const std::vector<std::string>& items,
                        bool choosable) override;
+    void OpenSectionMenu(Point at, const std::vector<MenuSection>& sections) override;
 
 private:
+    // Shows the menu and hands the number of the chosen item (its action's data), or 0, to the receiver.
+    void Track(QMenu* menu, Point at);
+
     std::function<QWidget*()> parent_;
     std::function<void(int)> menuChosen_;
     std::function<void(std::optional<std::string>)> fileChosen_;

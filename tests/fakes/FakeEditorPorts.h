@@ -51,6 +51,9 @@ public:
                        bool choosable) override {
         menus.push_back({at, caption, items, choosable});
     }
+    void OpenSectionMenu(Point at, const std::vector<MenuSection>& sections) override {
+        sectionMenus.push_back({at, sections});
+    }
 
     std::optional<std::string> fileAnswer;
     std::function<void()> during;
@@ -58,6 +61,11 @@ public:
     std::optional<int> optionAnswer;
     int shownMode = -1;
     std::vector<ShownMenu> menus;
+    struct ShownSections {
+        Point at;
+        std::vector<MenuSection> sections;
+    };
+    std::vector<ShownSections> sectionMenus;
     std::vector<std::string> choosers;  // where each FILE chooser started
     std::vector<std::string> notSaved;  // lists the user was told could not be saved
 

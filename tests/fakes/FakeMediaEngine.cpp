@@ -54,6 +54,19 @@ void FakeMediaEngine::Seek(MediaTime target) {
     position = seekLandsAt.value_or(target);
 }
 
+void FakeMediaEngine::SelectTrack(TrackKind kind, std::optional<std::int64_t> id) {
+    log.push_back(std::string(kind == TrackKind::Audio ? "SelectAudio " : "SelectSubtitle ") +
+                  (id ? std::to_string(*id) : "off"));
+    for (MediaTrack& t : tracks)
+        if (t.kind == kind) t.selected = id && t.id == *id;
+}
+
+std::optional<std::int64_t> FakeMediaEngine::Selected(TrackKind kind) const {
+    for (const MediaTrack& t : tracks)
+        if (t.kind == kind && t.selected) return t.id;
+    return std::nullopt;
+}
+
 bool FakeMediaEngine::TakeCompletion() { return std::exchange(completed, false); }
 
 }  // namespace felux::test

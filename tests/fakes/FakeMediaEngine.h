@@ -39,6 +39,9 @@ public:
     void SetVolume(int hundredthsOfDb) override { volume = hundredthsOfDb; }
     void SetSourceRect(const std::optional<SourceRect>& rect) override { sourceRect = rect; }
     void SetHardwareDecoding(bool on) override { hardwareDecoding = on; }
+    std::vector<MediaTrack> Tracks() override { return tracks; }
+    void SelectTrack(TrackKind kind, std::optional<std::int64_t> id) override;
+    const std::vector<MediaChapter>& Chapters() override { return chapters; }
     bool TakeCompletion() override;
     bool CompletedOnError() override { return completedOnError; }
 
@@ -65,6 +68,12 @@ public:
     int volume = 0;
     std::optional<SourceRect> sourceRect;
     bool hardwareDecoding = true;
+    // The tracks and chapters of whichever file is open.
+    std::vector<MediaTrack> tracks;
+    std::vector<MediaChapter> chapters;
+
+    // The selected track of a kind; nullopt when none is.
+    std::optional<std::int64_t> Selected(TrackKind kind) const;
 
 private:
     FakeMedia media_;

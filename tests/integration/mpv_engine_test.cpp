@@ -276,27 +276,33 @@ TEST(MpvEngine, CompanionAudioIsPlayedWithTheVideo) {
     }
 }
 
-// Lyrics, subtitles, sound and pictures named like the clip: the player's own timed text is the
-// only text shown, and the companion audio is its own choice.
+// Lyrics, sound and pictures named like the clip: the player's own timed text stays out of the
+// picture, and the companion audio is its own choice. Subtitle files of the clip's name are its
+// subtitle tracks.
 TEST(MpvEngine, FilesBesideTheClipAreNotLoadedByTheEngine) {
     test::TempFolder dir;
     const auto clip = dir.path() / "song.mpg";
     std::filesystem::copy_file(Clip("clip.mpg"), clip);
     std::filesystem::copy_file(Clip("clip.wav"), dir.path() / "song.wav");
     std::filesystem::copy_file(Clip("clip.wav"), dir.path() / "song.mka");
-    for (const char* text : {"song.lrc", "song.srt", "song.ass", "song.en.srt"}) {
+    for (const char* text : {"song.lrc", "song.txt", "song.srt", "song.ass", "song.en.srt"}) {
         std::ofstream(dir.path() / text) << "[00:00.00]First <00:00.50>line\n1\n00:00:00,000 --> 00:00:02,000\nText\n";
     }
     InspectableEngine engine;
     ASSERT_EQ(engine.Create(), kMediaOk);
     ASSERT_EQ(engine.Render(clip.string(), std::nullopt), kMediaOk);
     const auto count = engine.IntProperty("track-list/count").value_or(-1);
+    std::vector<std::string> subtitles;
     for (std::int64_t i = 0; i < count; ++i) {
         const std::string track = "track-list/" + std::to_string(i) + "/";
-        EXPECT_NE(engine.StringProperty((track + "type").c_str()), "sub") << "track " << i;
-        EXPECT_NE(engine.StringProperty((track + "external").c_str()), "yes") << "track " << i;
+        const auto type = engine.StringProperty((track + "type").c_str());
+        if (type == "sub")
+            subtitles.push_back(engine.StringProperty((track + "title").c_str()).value_or(""));
+        else
+            EXPECT_NE(engine.StringProperty((track + "external").c_str()), "yes") << "track " << i;
     }
-    EXPECT_EQ(count, 2) << "the clip's own video and audio";
+    EXPECT_EQ(count, 5) << "the clip's own video and audio, and three subtitle files";
+    EXPECT_EQ(subtitles, (std::vector<std::string>{"song.ass", "song.srt", "song.en.srt"}));
 }
 
 TEST(MpvEngine, BadFilesFailWithinTheBoundAndLeaveTheEngineUsable) {

@@ -161,4 +161,12 @@ void MediaGraph::SetSourceRect(const std::optional<SourceRect>& rect) {
 
 MediaTime MediaGraph::GetPosition() { return rendered_ ? engine_.Position() : 0; }
 
+std::vector<MediaTrack> MediaGraph::Tracks() { return rendered_ ? engine_.Tracks() : std::vector<MediaTrack>{}; }
+
+void MediaGraph::SelectTrack(TrackKind kind, std::optional<std::int64_t> id) {
+    if (rendered_) engine_.SelectTrack(kind, id);
+}
+
+const std::vector<MediaChapter>& MediaGraph::Chapters() { return rendered_ ? engine_.Chapters() : noChapters_; }
+
 }  // namespace felux

@@ -5,6 +5,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/MediaEngine.h"
 
@@ -47,6 +48,10 @@ public:
     // Kept by the engine for every file, with or without a graph.
     void SetHardwareDecoding(bool on) { engine_.SetHardwareDecoding(on); }
     MediaTime GetPosition();
+    // The rendered file's tracks and chapters; empty without one.
+    std::vector<MediaTrack> Tracks();
+    void SelectTrack(TrackKind kind, std::optional<std::int64_t> id);
+    const std::vector<MediaChapter>& Chapters();
 
     bool Created() const { return created_; }
 
@@ -70,6 +75,7 @@ private:
     std::optional<std::string> prepared_;  // until the next open, or until forgotten or replaced
     bool rendered_ = false;
     bool searchedToEnd_ = false;
+    const std::vector<MediaChapter> noChapters_;
 };
 
 // The graph's failure texts are formatted into a buffer of this many bytes.

@@ -34,6 +34,11 @@ inline constexpr std::array kKeyBindings{
     KeyBinding{vk::Char('K'), {}, KeyTrigger::Down, PlayerCommand::LyricsToggle},
     KeyBinding{vk::Char('X'), {}, KeyTrigger::Hit, PlayerCommand::ZoomIn},
     KeyBinding{vk::Char('Z'), {}, KeyTrigger::Hit, PlayerCommand::ZoomOut},
+    // Keys the behaviour leaves free, as other players use them.
+    KeyBinding{vk::Char('B'), {}, KeyTrigger::Hit, PlayerCommand::AudioTrackNext},
+    KeyBinding{vk::Char('V'), {}, KeyTrigger::Hit, PlayerCommand::SubtitleTrackNext},
+    KeyBinding{vk::PageDown, {}, KeyTrigger::Hit, PlayerCommand::ChapterNext},
+    KeyBinding{vk::PageUp, {}, KeyTrigger::Hit, PlayerCommand::ChapterPrevious},
 };
 
 }  // namespace felux

@@ -38,6 +38,10 @@ bool PendingCommands::Raise(PlayerCommand command) {
         case ZoomOut:
         case AspectChange:
         case LyricsToggle:
+        case AudioTrackNext:
+        case SubtitleTrackNext:
+        case ChapterNext:
+        case ChapterPrevious:
         case Minimise:
         case VideoOnly:
         case Quit: return false;

@@ -30,6 +30,10 @@ enum class PlayerCommand {
     ZoomOut,
     AspectChange,        // the aspect preset changed: apply it and show it
     LyricsToggle,        // the lyrics above or below the video
+    AudioTrackNext,      // the open file's next audio track
+    SubtitleTrackNext,   // its next subtitle track, or none after the last
+    ChapterNext,
+    ChapterPrevious,     // near a chapter's start, the one before it
     Minimise,
     VideoOnly,
     Quit,

@@ -3,7 +3,8 @@
 
 namespace felux {
 
-enum class PopupMenu { Playlist = 0, History = 1, FileInfo = 2 };
-inline constexpr int kPopupMenus = 3;
+// Video: the open file's tracks and chapters, from a right click on the picture.
+enum class PopupMenu { Playlist = 0, History = 1, FileInfo = 2, Video = 3 };
+inline constexpr int kPopupMenus = 4;
 
 }  // namespace felux

@@ -30,6 +30,13 @@ public:
     virtual void PlaceControls(const std::vector<ControlPlace>& places) = 0;
 };
 
+// One sub-menu of a sectioned menu; one with no items is shown but cannot be opened.
+struct MenuSection {
+    std::string title;
+    std::vector<std::string> items;
+    std::optional<std::size_t> checked;  // the item shown as the current choice
+};
+
 // Modal choices. Each returns nothing when the user cancels.
 class PlaylistDialogs {
 public:
@@ -50,6 +57,9 @@ public:
     // when it was dismissed, reaches the player's OnPopupChosen.
     virtual void OpenPopupMenu(Point at, const std::string& caption, const std::vector<std::string>& items,
                                bool choosable) = 0;
+    // A menu of sub-menus at a screen point; the items are numbered from 1 on through all the
+    // sections in order. Answers as OpenPopupMenu does.
+    virtual void OpenSectionMenu(Point at, const std::vector<MenuSection>& sections) = 0;
 };
 
 }  // namespace felux

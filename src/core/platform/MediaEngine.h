@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace felux {
 
@@ -30,6 +31,24 @@ struct SourceRect {
     int y = 0;
     int width = 0;
     int height = 0;
+};
+
+enum class TrackKind { Audio, Subtitle };
+
+// One audio or subtitle track of the open file, as the engine numbers it.
+struct MediaTrack {
+    std::int64_t id = 0;
+    TrackKind kind = TrackKind::Audio;
+    std::string language;  // as the file names it ("jpn", "en"); empty when unknown
+    std::string title;
+    bool isDefault = false;  // the file's default flag
+    bool external = false;   // from a file of its own beside the clip
+    bool selected = false;
+};
+
+struct MediaChapter {
+    std::string title;
+    MediaTime start = 0;
 };
 
 class MediaEngine {
@@ -74,6 +93,13 @@ public:
     virtual void SetHardwareDecoding(bool on) = 0;
     // The part of the picture that fills the video window; nullopt shows it whole.
     virtual void SetSourceRect(const std::optional<SourceRect>& rect) = 0;
+
+    // The open file's audio and subtitle tracks in the engine's order; empty when none is open.
+    virtual std::vector<MediaTrack> Tracks() = 0;
+    // Plays the track of that kind with this id; nullopt turns the kind off (subtitles).
+    virtual void SelectTrack(TrackKind kind, std::optional<std::int64_t> id) = 0;
+    // The open file's chapters in time order; empty when none is open.
+    virtual const std::vector<MediaChapter>& Chapters() = 0;
 
     // Takes whatever the engine reported since the last call without waiting; true once
     // when the stream has played to its end.

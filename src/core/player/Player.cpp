@@ -30,7 +30,8 @@ Player::Player(PlayerPorts ports, std::filesystem::path programFolder, std::vect
       drop(state, playlist, editor, keyboard.pollState, playback, ports_.windows, ports_.now),
       editorBridge(state, settings, playlist, editor, playback, drop,
                    {ports_.windows, ports_.editorWindow, ports_.dialogs}, ports_.randomSeed),
-      popups(state, playlist, history, openFile, editor, keyboard.pollState, playback, ports_.dialogs),
+      tracks(state, graph),
+      popups(state, playlist, history, openFile, editor, keyboard.pollState, playback, tracks, ports_.dialogs),
       files({state, settings, playlist, history, volume, resume}, layout, {ports_.windows, ports_.keys, ports_.displayModes},
             folder_, ports_.reportFailure),
       settingsBridge(state, settings, ports_.windows, ports_.settingsDialogs, {volume, layout, playback, presenter, files},
@@ -125,6 +126,7 @@ void Player::ChildWindowInputStep() {
             state.requests.playPause = true;
         }
     }
+    if (videoInput.VideoInput(video_query::kMenuClick) != 0) keyboard.RequestMenu(PopupMenu::Video);
     if (wheel.ForwardChildNotch(panelInput.PanelQuery(panel_query::kWheel))) panelInput.PanelResetNotch();
     if (wheel.ForwardChildNotch(videoInput.VideoInput(video_query::kWheel)))
         videoInput.VideoInputReset(video_reset::kClearWheel);
@@ -200,6 +202,10 @@ void Player::Command(PlayerCommand command) {
             settings.lyricsBelowVideo = settings.lyricsBelowVideo == 0 ? 1 : 0;
             state.requests.newVideoSize = true;
             break;
+        case PlayerCommand::AudioTrackNext: tracks.StepTrack(TrackKind::Audio); break;
+        case PlayerCommand::SubtitleTrackNext: tracks.StepTrack(TrackKind::Subtitle); break;
+        case PlayerCommand::ChapterNext: tracks.StepChapter(1); break;
+        case PlayerCommand::ChapterPrevious: tracks.StepChapter(-1); break;
         case PlayerCommand::Minimise: EnterWindowMode(WindowMode::Minimised); break;
         case PlayerCommand::VideoOnly: EnterWindowMode(WindowMode::VideoOnly); break;
         case PlayerCommand::Quit: state.exitRequested = true; break;

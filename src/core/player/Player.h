@@ -107,6 +107,7 @@ public:
     Playback playback;
     DropIntake drop;
     EditorBridge editorBridge;
+    MediaTracks tracks;
     PopupMenus popups;
     SavedFiles files;
     SettingsBridge settingsBridge;

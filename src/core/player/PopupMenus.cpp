@@ -1,4 +1,4 @@
-// The pop-up menus of the panel: the playlist around the current entry, the play history, the file information.
+// The pop-up menus: the panel's playlist around the current entry, play history and file information; the video window's tracks and chapters.
 #include "player/PopupMenus.h"
 
 #include "playlist/PopupMenuItems.h"
@@ -6,7 +6,8 @@
 namespace felux {
 
 PopupMenus::PopupMenus(PlayerState& state, Playlist& playlist, const History& history, const OpenFile& openFile,
-                       PlaylistEditor& editor, KeyPollState& keyPoll, Playback& playback, PlaylistDialogs* dialogs)
+                       PlaylistEditor& editor, KeyPollState& keyPoll, Playback& playback, MediaTracks& tracks,
+                       PlaylistDialogs* dialogs)
     : state_(state),
       playlist_(playlist),
       history_(history),
@@ -14,6 +15,7 @@ PopupMenus::PopupMenus(PlayerState& state, Playlist& playlist, const History& hi
       editor_(editor),
       keyPoll_(keyPoll),
       playback_(playback),
+      tracks_(tracks),
       dialogs_(dialogs) {}
 
 void PopupMenus::Show(PopupMenu menu, Point at) {
@@ -41,6 +43,15 @@ void PopupMenus::Show(PopupMenu menu, Point at) {
             open_ = open;
             dialogs_->OpenPopupMenu(at, kFileInfoMenuCaption, openFile_.infoLines, false);
             break;
+        case PopupMenu::Video: {
+            VideoMenu video = tracks_.Menu();
+            if (video.sections.empty()) return;
+            open.video = std::move(video.actions);
+            open.videoFile = openFile_.path;
+            open_ = std::move(open);
+            dialogs_->OpenSectionMenu(at, video.sections);
+            break;
+        }
     }
 }
 
@@ -68,6 +79,11 @@ void PopupMenus::TakeChoice() {
             editor_.RefreshCount();
             chosen = playlist_.count - 1;
         }
+    } else if (open.menu == PopupMenu::Video) {
+        // The items stand for the file the menu was made for.
+        if (id > static_cast<int>(open.video.size()) || state_.mediaClosed || openFile_.path != open.videoFile) return;
+        tracks_.Carry(open.video[static_cast<std::size_t>(id - 1)]);
+        return;
     } else {
         return;
     }

@@ -1,4 +1,4 @@
-// The pop-up menus of the panel: the playlist around the current entry, the play history, the file information.
+// The pop-up menus: the panel's playlist around the current entry, play history and file information; the video window's tracks and chapters.
 #pragma once
 
 #include <optional>
@@ -11,6 +11,7 @@
 #include "model/Point.h"
 #include "platform/EditorPorts.h"
 #include "player/OpenFile.h"
+#include "player/MediaTracks.h"
 #include "player/Playback.h"
 #include "playlist/History.h"
 #include "playlist/Playlist.h"
@@ -21,7 +22,8 @@ namespace felux {
 class PopupMenus {
 public:
     PopupMenus(PlayerState& state, Playlist& playlist, const History& history, const OpenFile& openFile,
-               PlaylistEditor& editor, KeyPollState& keyPoll, Playback& playback, PlaylistDialogs* dialogs);
+               PlaylistEditor& editor, KeyPollState& keyPoll, Playback& playback, MediaTracks& tracks,
+               PlaylistDialogs* dialogs);
 
     void Show(PopupMenu menu, Point at);
     // The menu closed: the chosen item's number, 0 when dismissed. Carried out by the next tick.
@@ -36,6 +38,8 @@ private:
         PopupMenu menu = PopupMenu::Playlist;
         int first = 0;                     // playlist menu: the entry of item 1
         std::vector<std::string> history;  // history menu: the paths as shown
+        std::vector<VideoMenuAction> video;  // video menu: what each item does
+        std::string videoFile;             // video menu: the file it was made for
     };
 
     PlayerState& state_;
@@ -45,6 +49,7 @@ private:
     PlaylistEditor& editor_;
     KeyPollState& keyPoll_;
     Playback& playback_;
+    MediaTracks& tracks_;
     PlaylistDialogs* dialogs_;
     std::optional<OpenMenu> open_;
     std::optional<int> choice_;

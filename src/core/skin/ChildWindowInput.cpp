@@ -29,10 +29,14 @@ void ChildWindowInput::OnLButtonDblClk(int x, int y) {
 void ChildWindowInput::OnRButtonDown(int x, int y) {
     pressed_ = true;
     if (fullScreenMark_) rightClick_ = true;
+    rightDownWindowed_ = !fullScreenMark_;
     RecordRight(PanelRight::Down, x, y);
 }
 
-void ChildWindowInput::OnRButtonUp(int x, int y) { RecordRight(PanelRight::Up, x, y); }
+void ChildWindowInput::OnRButtonUp(int x, int y) {
+    if (role_ == ChildWindow::Video && std::exchange(rightDownWindowed_, false) && !fullScreenMark_) menuClick_ = true;
+    RecordRight(PanelRight::Up, x, y);
+}
 
 // Either double click resets the playback rate on PLAY, so both count as the left's; only the
 // left one on bare area hides the panel.
@@ -115,6 +119,7 @@ int ChildWindowInput::VideoInput(int query) {
         return wheel;
     }
     case video_query::kWheel: return panel_.wheel;
+    case video_query::kMenuClick: return take(menuClick_);
     default: return 0;
     }
 }
@@ -126,6 +131,7 @@ void ChildWindowInput::VideoInputReset(int kind) {
         leftClick_ = false;
         rightClick_ = false;
         middleClick_ = false;
+        menuClick_ = false;
         break;
     case video_reset::kFullScreen: fullScreenMark_ = true; break;
     case video_reset::kClearWheel: panel_.wheel = 0; break;

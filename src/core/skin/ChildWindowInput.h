@@ -16,6 +16,7 @@ inline constexpr int kRightClick = 4;   // read only; recorded in full screen
 inline constexpr int kMiddleClick = 5;  // read and clear
 inline constexpr int kWheelTake = 6;    // -1 / +1, read and clear
 inline constexpr int kWheel = 7;        // -1 / +1, read only
+inline constexpr int kMenuClick = 8;    // a right click outside full screen: the menu; read and clear
 }  // namespace video_query
 
 // Kinds of VideoInputReset.
@@ -125,6 +126,9 @@ private:
     bool leftClick_ = false;
     bool rightClick_ = false;
     bool middleClick_ = false;
+    // The right press came outside full screen; a press that leaves full screen opens no menu.
+    bool rightDownWindowed_ = false;
+    bool menuClick_ = false;
     int positionX_ = 0;
     int positionY_ = 0;
     std::optional<Position> userPosition_;

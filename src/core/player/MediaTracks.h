@@ -1,0 +1,28 @@
+// The open file's audio and subtitle tracks and its chapters, as the B, V and PAGE keys and the video window's menu change them.
+#pragma once
+
+#include "engine/MediaGraph.h"
+#include "model/PlayerState.h"
+#include "player/VideoMenu.h"
+
+namespace felux {
+
+class MediaTracks {
+public:
+    MediaTracks(const PlayerState& state, MediaGraph& graph) : state_(state), graph_(graph) {}
+
+    // B (audio) and V (subtitles): on to the next track of the kind, subtitles through "off".
+    void StepTrack(TrackKind kind);
+    // PAGE DOWN (+1) and PAGE UP (-1).
+    void StepChapter(int direction);
+    // The video window's menu as the file stands now; no sections without an open file.
+    VideoMenu Menu();
+    // An item of that menu was chosen.
+    void Carry(const VideoMenuAction& action);
+
+private:
+    const PlayerState& state_;
+    MediaGraph& graph_;
+};
+
+}  // namespace felux
