@@ -46,7 +46,7 @@ TEST(SettingsFile, DefaultsAreWrittenUnderTheKeyNames) {
     EXPECT_EQ(lines[74], "wheelPlayIsRate=0,1,1,1,1,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0");
     EXPECT_EQ(lines[77], "wheelPauseSteps=0,25,50,75,100,512,1000,2000,3000,5000,0,-250,-500,-750,-1000,-512,-1000,-2000,-3000,-5000");
     EXPECT_EQ(lines[84], "wheelNotchFeel=1");
-    EXPECT_EQ(lines[85], "handOverFiles=0");
+    EXPECT_EQ(lines[85], "handOverFiles=1") << "a new file hands a second start's files over";
     EXPECT_EQ(text.substr(text.size() - 2), "\r\n");
     EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), std::count(text.begin(), text.end(), '\r'));
 }
@@ -78,6 +78,11 @@ TEST(SettingsFile, ChangedValuesRoundTrip) {
     const std::string older = text.substr(0, text.rfind("handOverFiles="));
     back = Parsed(older);
     EXPECT_EQ(back.wheelNotchFeel, s.wheelNotchFeel);
+    EXPECT_EQ(back.handOverFiles, 0) << "a file from before the key never chose the hand-over";
+
+    // A stored choice stays as stored, 0 included.
+    s.handOverFiles = 0;
+    back = Parsed(FormatSettings(s, test::KeyListText()));
     EXPECT_EQ(back.handOverFiles, 0);
 }
 

@@ -114,7 +114,7 @@ struct PlayerSettings {
     int savedVolume = 62;  // level 0..62
     int useDirectShowVolume = 1;
     int wheelNotchFeel = 1;
-    int handOverFiles = 0;  // 1: a second start gives its files to the running player
+    int handOverFiles = 1;  // 1: a second start gives its files to the running player; 0: it drops them
 
     // Live mirrors kept outside the file; set from the file on load.
     int liveScanLinesOn = 1;
