@@ -60,7 +60,7 @@ void MprisPlayer::SetPosition(const QDBusObjectPath& track, qlonglong position) 
 }
 
 void MprisPlayer::OpenUri(const QString& uri) {
-    const std::optional<std::string> path = FileUrlToPath(uri.toStdString());
+    const std::optional<std::string> path = UriToEntry(uri.toStdString());
     if (path && open_) open_(*path);
 }
 
