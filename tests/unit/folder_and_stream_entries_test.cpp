@@ -53,22 +53,23 @@ TEST_F(FolderAndStreamTest, AFolderFromTheCommandLineOrAHandOverIsScannedInNatur
     // hand-over that comes while the first is being scanned waits for it.
     const std::string more = MakeFolder("more", {"e 2.mpg", "e 11.mpg"});
     EXPECT_EQ(ReceiveHandedFiles(p, {more}, true), 0u);
-    EXPECT_EQ(ReceiveHandedFiles(p, {loose, more + "/"}, false), 0u);
+    EXPECT_EQ(ReceiveHandedFiles(p, {"http://127.0.0.1:9/s.mp4", loose, more + "/"}, false), 0u);
     TickUntilScanned();
     h.TickUntilStarted();
-    ASSERT_EQ(p.playlist.Size(), 10u);
+    ASSERT_EQ(p.playlist.Size(), 11u);
     EXPECT_EQ(p.playlist.PathAt(5), more + "/e 2.mpg");
     EXPECT_EQ(p.playlist.PathAt(6), more + "/e 11.mpg");
     EXPECT_EQ(p.openFile.path, more + "/e 2.mpg");
-    // The second, sorted by path as a drop is: the loose file, then the folder again.
+    // The second, sorted by path as a drop is: the loose file, the folder again, the stream as given.
     EXPECT_EQ(p.playlist.PathAt(7), loose);
     EXPECT_EQ(p.playlist.PathAt(8), more + "/e 2.mpg");
     EXPECT_EQ(p.playlist.PathAt(9), more + "/e 11.mpg");
+    EXPECT_EQ(p.playlist.PathAt(10), "http://127.0.0.1:9/s.mp4");
     EXPECT_EQ(p.playlist.currentIndex, 5) << "the second hand-over did not ask to play";
 
     // Plain files still join at once, in the order given.
     EXPECT_EQ(ReceiveHandedFiles(p, {loose, inner}, false), 2u);
-    EXPECT_EQ(p.playlist.PathAt(11), inner);
+    EXPECT_EQ(p.playlist.PathAt(12), inner);
 }
 
 TEST_F(FolderAndStreamTest, AFolderWithPlayOnStartOffListsWithoutPlaying) {
