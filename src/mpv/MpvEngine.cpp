@@ -17,6 +17,7 @@
 #include "MpvNames.h"
 #include "MpvTracks.h"
 #include "engine/SubtitleFiles.h"
+#include "playlist/StreamUrl.h"
 
 namespace felux {
 
@@ -40,11 +41,19 @@ constexpr std::uint64_t kFireAndForget = 0;
 // Events taken per drain at most, so that a chatty instance can never hold up the tick.
 constexpr int kDrainLimit = 1000;
 
-// A path worth handing to mpv: an existing regular file. Anything else fails at once instead
-// of after the whole open timeout (a FIFO waits for a writer, a directory opens as a playlist).
-// Made absolute, so that no file name is taken for a protocol such as "http://".
+// A path worth handing to mpv: an existing regular file, or an http(s) stream as written (its
+// open stays bounded by the open's wait). Anything else fails at once instead of after the whole
+// open timeout (a FIFO waits for a writer, a directory opens as a playlist). A file is made
+// absolute, so that no file name is taken for a protocol such as "ftp://".
 std::optional<std::string> OpenablePath(const std::string& path) {
     if (path.empty()) return std::nullopt;
+    if (IsStreamUrl(path)) {
+        // The engine knows its protocols by their lower-case names only.
+        std::string url = path;
+        std::transform(url.begin(), url.begin() + static_cast<std::ptrdiff_t>(UrlScheme(url).size()), url.begin(),
+                       [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
+        return url;
+    }
     std::error_code ec;
     if (!std::filesystem::is_regular_file(path, ec) || ec) return std::nullopt;
     auto absolute = std::filesystem::absolute(path, ec);

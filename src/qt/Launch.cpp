@@ -10,6 +10,7 @@
 #include "app/CommandLineOptions.h"
 #include "app/DataFolder.h"
 #include "playlist/CommandLine.h"
+#include "playlist/StreamUrl.h"
 #include "qt/FontSubstitution.h"
 #include "qt/HandOverChannel.h"
 #include "qt/X11Session.h"
@@ -57,6 +58,8 @@ std::variant<int, Launch> PrepareLaunch(int argc, char** argv) {
             break;
     }
 
+    for (const std::string& note : request.notes) std::fprintf(stderr, "%s\n", note.c_str());
+
     Launch launch;
     launch.lock = std::make_unique<InstanceLock>();
     // Without a private folder there is neither lock nor hand-over (Folder() said why).
@@ -87,6 +90,7 @@ std::variant<int, Launch> PrepareLaunch(int argc, char** argv) {
         if (!request.path.empty()) files.push_back(request.path);
         files.insert(files.end(), request.morePaths.begin(), request.morePaths.end());
         for (std::string& f : files) {
+            if (IsStreamUrl(f)) continue;
             std::error_code ec;
             const std::filesystem::path absolute = std::filesystem::absolute(f, ec);
             if (!ec) f = absolute.string();
@@ -115,6 +119,12 @@ std::variant<int, Launch> PrepareLaunch(int argc, char** argv) {
     launch.args = request.plainArgs;
     if (!request.path.empty()) launch.args.push_back(request.path);
     launch.laterFiles = request.morePaths;
+    // The running player reads them later, from a working folder that may have changed.
+    for (std::string& f : launch.laterFiles) {
+        std::error_code ec;
+        const std::filesystem::path absolute = std::filesystem::absolute(f, ec);
+        if (!IsStreamUrl(f) && !ec) f = absolute.string();
+    }
     return launch;
 }
 

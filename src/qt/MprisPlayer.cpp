@@ -6,6 +6,7 @@
 #include <QUrl>
 
 #include "app/CommandLineOptions.h"
+#include "playlist/StreamUrl.h"
 
 namespace felux {
 
@@ -39,7 +40,8 @@ QVariantMap MprisPlayer::Metadata() const {
     QVariantMap m;
     m.insert(QStringLiteral("mpris:trackid"), QVariant::fromValue(TrackPath(track->index)));
     if (track->lengthMicros > 0) m.insert(QStringLiteral("mpris:length"), qlonglong(track->lengthMicros));
-    m.insert(QStringLiteral("xesam:url"), QUrl::fromLocalFile(QString::fromStdString(track->path)).toString());
+    const QString path = QString::fromStdString(track->path);
+    m.insert(QStringLiteral("xesam:url"), IsStreamUrl(track->path) ? path : QUrl::fromLocalFile(path).toString());
     m.insert(QStringLiteral("xesam:title"), QString::fromStdString(track->title));
     if (!track->artist.empty())
         m.insert(QStringLiteral("xesam:artist"), QStringList{QString::fromStdString(track->artist)});
@@ -60,7 +62,7 @@ void MprisPlayer::SetPosition(const QDBusObjectPath& track, qlonglong position) 
 }
 
 void MprisPlayer::OpenUri(const QString& uri) {
-    const std::optional<std::string> path = FileUrlToPath(uri.toStdString());
+    const std::optional<std::string> path = UriToEntry(uri.toStdString());
     if (path && open_) open_(*path);
 }
 

@@ -28,7 +28,9 @@ public:
     bool HasTrackList() const { return false; }
     QString Identity() const { return QStringLiteral("FELUX"); }
     QString DesktopEntry() const { return QStringLiteral("io.github.felux.Felux"); }
-    QStringList SupportedUriSchemes() const { return {QStringLiteral("file")}; }
+    QStringList SupportedUriSchemes() const {
+        return {QStringLiteral("file"), QStringLiteral("http"), QStringLiteral("https")};
+    }
     QStringList SupportedMimeTypes() const;
 
 public slots:

@@ -32,13 +32,19 @@ url=$(python3 -c 'import pathlib,sys; print(pathlib.Path(sys.argv[1]).as_uri())'
 start_player "$home" "$url"
 wait_video 320x240 "file URL"
 
-# Hand-over is off by default: a second start stays silent and the list keeps one entry.
+quit_player
+grep -q '^handOverFiles=1'$'\r$' "$home/KR02.CFG" || fail "a new settings file does not hand files over"
+
+# Switched off, a second start stays silent and the list keeps one entry.
+sed -i 's/^handOverFiles=1/handOverFiles=0/' "$home/KR02.CFG"
+start_player "$home" "$url"
+wait_video 320x240 "file URL, hand-over off"
 FELUX_HOME=$home XDG_RUNTIME_DIR=$home timeout 60 "$felux" "$home/my clips/clip #2.mpg" || fail "second start failed"
 quit_player
 [[ $(grep -c '\.mpg'$'\r$' "$home/KR01.tob") -eq 1 ]] || fail "a second start changed the list with hand-over off"
-grep -q '^handOverFiles=0'$'\r$' "$home/KR02.CFG" || fail "handOverFiles=0 not stored"
+grep -q '^handOverFiles=0'$'\r$' "$home/KR02.CFG" || fail "handOverFiles=0 not kept as stored"
 
-# Switched on, the second start hands its file over and the running player plays it.
+# On (the default), the second start hands its file over and the running player plays it.
 sed -i 's/^handOverFiles=0/handOverFiles=1/' "$home/KR02.CFG"
 start_player "$home" "$url"
 wait_video 320x240 "file URL, second run"

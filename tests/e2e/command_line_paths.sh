@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # A relative file argument is opened from the working folder and stored absolute in the current
 # list and the history; several file arguments (a shell's *.mp4) become several entries in their
-# order; scripts/run.sh passes them on from whatever folder it is started in.
+# order; scripts/run.sh passes them on, each as meant, from whatever folder it is started in.
 set -u
 felux=$1
 source "$(dirname "$0")/common.bash"
@@ -37,7 +37,14 @@ printf '#!/bin/sh\n' > "$home/bin/cmake"
 printf '#!/bin/sh\nprintf "%%s\\n" "$@" > "%s/args"\n' "$home" > "$tree/build/default/felux"
 chmod +x "$home/bin/cmake" "$tree/build/default/felux"
 cd "$home/work"
+# Each relative name is made absolute; options before the first file and URLs pass as they are.
+PATH=$home/bin:$PATH bash "$tree/scripts/run.sh" --version a.mp4 b.mp4 http://127.0.0.1:1/c.mp4 -d.mp4 ||
+  fail "run.sh failed"
+printf -v expected '%s\n' --version "$home/work/a.mp4" "$home/work/b.mp4" http://127.0.0.1:1/c.mp4 "$home/work/-d.mp4"
+[[ $(cat "$home/args")$'\n' == "$expected" ]] || fail "run.sh passed '$(cat "$home/args")'"
+# Words that together name one file stay that one name.
+: > "$home/work/my clip.mpg"
 PATH=$home/bin:$PATH bash "$tree/scripts/run.sh" my clip.mpg || fail "run.sh failed"
-[[ $(cat "$home/args") == "$home/work/my"$'\n'"clip.mpg" ]] || fail "run.sh passed '$(cat "$home/args")'"
+[[ $(cat "$home/args") == "$home/work/my clip.mpg" ]] || fail "run.sh passed '$(cat "$home/args")'"
 PATH=$home/bin:$PATH bash "$tree/scripts/run.sh" /abs/clip.mpg || fail "run.sh failed"
 [[ $(cat "$home/args") == "/abs/clip.mpg" ]] || fail "run.sh changed an absolute path to '$(cat "$home/args")'"

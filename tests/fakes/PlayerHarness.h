@@ -34,15 +34,16 @@ public:
     }
 
     // Starts with the given entries as the playlist; nothing opens on the first tick.
-    // configure runs on the loaded settings before the first tick.
+    // configure runs on the loaded settings before the first tick; args is the command line.
     Player& Start(const std::vector<std::string>& entries, bool openOnStart = false,
-                      const std::function<void(PlayerSettings&)>& configure = {}) {
+                      const std::function<void(PlayerSettings&)>& configure = {},
+                      std::vector<std::string> args = {}) {
         player = std::make_unique<Player>(
             PlayerPorts{windows, keys, modes, engine, systemVolume, [this](const std::string& t) { reports.push_back(t); },
                         nullptr, &settingsDialogs, &editorWindow, &dialogs, &screenSaver, clock.Source(), [] {
                             return 20261209u;
                         }},
-            folder.path(), std::vector<std::string>{});
+            folder.path(), std::move(args));
         player->Start();
         player->settings.noPlayOnStart = openOnStart ? 0 : 1;
         if (configure) {

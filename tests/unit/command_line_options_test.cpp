@@ -49,9 +49,38 @@ TEST(CommandLineOptions, FileUrlsDecodeToLocalPathsAndOthersAreRefused) {
     EXPECT_EQ(r.action, Action::Run);
     EXPECT_EQ(r.path, "/v/a b.mpg");
     EXPECT_EQ(r.morePaths, std::vector<std::string>{"/v/c.mp3"});
-    r = ParseCommandLine({"file:///v/a.mpg", "https://x/y"});
+    r = ParseCommandLine({"file://server/v/a.mpg", "https://x/y"});
     EXPECT_EQ(r.action, Action::Error);
-    EXPECT_NE(r.error.find("https://x/y"), std::string::npos);
+    EXPECT_NE(r.error.find("file://server/v/a.mpg"), std::string::npos);
+}
+
+TEST(CommandLineOptions, StreamsPlayAsGivenAndOtherSchemesAreLeftOutWithANote) {
+    // URL first: each argument an entry; http(s) as given, any letter case of the scheme.
+    CommandLineRequest r =
+        ParseCommandLine({"HTTPS://x/y", "ftp://h/a.mp4", "file:///v/a%20b.mpg", "rel name.mpg", "http://h:8/a b"});
+    EXPECT_EQ(r.action, Action::Run);
+    EXPECT_EQ(r.path, "HTTPS://x/y");
+    EXPECT_EQ(r.morePaths, (std::vector<std::string>{"/v/a b.mpg", "rel name.mpg", "http://h:8/a b"}));
+    ASSERT_EQ(r.notes.size(), 1u);
+    EXPECT_NE(r.notes[0].find("'ftp://h/a.mp4'"), std::string::npos);
+
+    // A plain name first: a path with blanks may still be unquoted; addresses of other kinds
+    // and a host-less http address are left out, file:// ones decoded.
+    r = ParseCommandLine({"/v/My", "Clip.mpg", "rtsp://cam/live", "http:///nohost", "file:///v/c.mp3", "http://h/s"});
+    EXPECT_EQ(r.action, Action::Run);
+    EXPECT_EQ(r.plainArgs, (std::vector<std::string>{"/v/My", "Clip.mpg", "/v/c.mp3", "http://h/s"}));
+    EXPECT_EQ(r.notes.size(), 2u);
+    // Only addresses: nothing to play, the player resumes its list.
+    r = ParseCommandLine({"ftp://h/a", "smb://h/b"});
+    EXPECT_EQ(r.action, Action::Run);
+    EXPECT_TRUE(r.path.empty());
+    EXPECT_TRUE(r.morePaths.empty());
+    EXPECT_EQ(r.notes.size(), 2u);
+
+    EXPECT_EQ(UriToEntry("https://h/a%20b.mp4"), "https://h/a%20b.mp4");
+    EXPECT_EQ(UriToEntry("file:///v/a%20b.mp4"), "/v/a b.mp4");
+    EXPECT_FALSE(UriToEntry("rtsp://h/a"));
+    EXPECT_FALSE(UriToEntry("/v/a.mp4"));
 }
 
 TEST(CommandLineOptions, UsageNamesTheDataFolderAndTheEnvironment) {

@@ -38,6 +38,27 @@ TEST_F(ListFileTest, ClassifiesAbsoluteTitleDrivelessAndRelativeLines) {
     EXPECT_EQ(Titles(), (std::vector<std::string>{"*My title", "", "", "", ""}));
 }
 
+TEST_F(ListFileTest, StreamsStayAsWrittenAndOtherAddressesAreLeftOut) {
+    for (const char* name : {"s.tob", "s.m3u"}) {
+        list.Clear();
+        const auto file = folder.Write(name,
+                                       "http://127.0.0.1:8000/a.mp4\r\n*Radio\r\nHTTPS://localhost/live\r\n"
+                                       "rtsp://cam/live.sdp\r\nftp://h/b.mp4\r\nhttp:///nohost.mp4\r\nfile:///v/c%20d.mpg\r\n");
+        EXPECT_TRUE(LoadListFile(list, file));
+        const bool m3u = std::string(name).ends_with(".m3u");
+        std::vector<std::string> expected = {"http://127.0.0.1:8000/a.mp4", "HTTPS://localhost/live"};
+        // An m3u's file:// address names a file; a .tob never held such lines.
+        if (m3u) expected.push_back("/v/c d.mpg");
+        EXPECT_EQ(Paths(), expected) << name;
+        EXPECT_EQ(list.TitleAt(0), "*Radio");
+    }
+    // Saved with paths relative to the list's folder, a stream is written as it is.
+    ASSERT_TRUE(SaveListFile(list, folder.path() / "out.tob", 2));
+    list.Clear();
+    EXPECT_TRUE(LoadListFile(list, folder.path() / "out.tob"));
+    EXPECT_EQ(Paths(), (std::vector<std::string>{"http://127.0.0.1:8000/a.mp4", "HTTPS://localhost/live", "/v/c d.mpg"}));
+}
+
 TEST_F(ListFileTest, AppendsTitlesToTheExistingListAndReportsWhatWasTaken) {
     EXPECT_FALSE(LoadListFile(list, folder.Write("t.tob", "*orphan title\r\nfolder\r\n")))
         << "a title with nothing to name, and a line without a dot, take nothing";

@@ -24,9 +24,16 @@ public:
 
 int Fold(char c) { return c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : static_cast<unsigned char>(c); }
 
+// Names without digits: letter case ignored, then names equal but for case by their bytes.
 bool Less(const std::string& a, const std::string& b) {
-    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
-                                        [](char x, char y) { return Fold(x) < Fold(y); });
+    const auto folded = [](const std::string& s) {
+        std::vector<int> out;
+        for (const char c : s) out.push_back(Fold(c));
+        return out;
+    };
+    const std::vector<int> x = folded(a);
+    const std::vector<int> y = folded(b);
+    return x != y ? x < y : a < b;
 }
 
 struct Reference {

@@ -46,7 +46,7 @@ TEST(SettingsFile, DefaultsAreWrittenUnderTheKeyNames) {
     EXPECT_EQ(lines[74], "wheelPlayIsRate=0,1,1,1,1,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0");
     EXPECT_EQ(lines[77], "wheelPauseSteps=0,25,50,75,100,512,1000,2000,3000,5000,0,-250,-500,-750,-1000,-512,-1000,-2000,-3000,-5000");
     EXPECT_EQ(lines[84], "wheelNotchFeel=1");
-    EXPECT_EQ(lines[85], "handOverFiles=0");
+    EXPECT_EQ(lines[85], "handOverFiles=1") << "a new file hands a second start's files over";
     EXPECT_EQ(lines[86], "hardwareDecoding=1");
     EXPECT_EQ(lines[87], "resumePlayback=1");
     EXPECT_EQ(lines[88], "resumeMinimumSeconds=300");
@@ -77,15 +77,20 @@ TEST(SettingsFile, ChangedValuesRoundTrip) {
     EXPECT_EQ(back.lastMediaPath, s.lastMediaPath);
     EXPECT_EQ(back.fontHeight, -20);
     EXPECT_EQ(back.handOverFiles, 1);
-
     EXPECT_EQ(back.hardwareDecoding, 0);
 
     // A file written before the last keys existed ends early: those keys keep their defaults.
     const std::string older = text.substr(0, text.rfind("handOverFiles="));
     back = Parsed(older);
     EXPECT_EQ(back.wheelNotchFeel, s.wheelNotchFeel);
-    EXPECT_EQ(back.handOverFiles, 0);
+    EXPECT_EQ(back.handOverFiles, 0) << "a file from before the key never chose the hand-over";
     EXPECT_EQ(back.hardwareDecoding, 1);
+    EXPECT_EQ(back.resumePlayback, 1);
+
+    // A stored choice stays as stored, 0 included.
+    s.handOverFiles = 0;
+    back = Parsed(FormatSettings(s, test::KeyListText()));
+    EXPECT_EQ(back.handOverFiles, 0);
 }
 
 TEST(SettingsFile, OverscanPercentsStayPutOverManyRestarts) {

@@ -1,6 +1,8 @@
 // The program's options (--help, --version) and the files its command line names.
 #include "app/CommandLineOptions.h"
 
+#include "playlist/StreamUrl.h"
+
 namespace felux {
 namespace {
 
@@ -58,6 +60,11 @@ std::optional<std::string> FileUrlToPath(std::string_view url) {
     return path;
 }
 
+std::optional<std::string> UriToEntry(std::string_view uri) {
+    if (IsStreamUrl(uri)) return std::string(uri);
+    return FileUrlToPath(uri);
+}
+
 CommandLineRequest ParseCommandLine(const std::vector<std::string>& args) {
     CommandLineRequest out;
     std::size_t first = 0;
@@ -80,16 +87,32 @@ CommandLineRequest ParseCommandLine(const std::vector<std::string>& args) {
     }
     const std::vector<std::string> files(args.begin() + static_cast<std::ptrdiff_t>(first), args.end());
     if (files.empty()) return out;
-    if (!StartsWithFileScheme(files.front())) {
-        out.plainArgs = files;
+    const auto leaveOut = [&out](const std::string& url) {
+        out.notes.push_back("felux: cannot play '" + url +
+                            "': only http://, https:// and local file:// addresses are played; left out");
+    };
+    if (UrlScheme(files.front()).empty()) {
+        for (const std::string& f : files) {
+            if (KindOfEntry(f) != EntryKind::OtherUrl)
+                out.plainArgs.push_back(f);
+            else if (const std::optional<std::string> path = FileUrlToPath(f))
+                out.plainArgs.push_back(*path);
+            else
+                leaveOut(f);
+        }
         return out;
     }
-    // File managers pass one URL an argument; blanks inside are escaped.
+    // File managers and browsers pass one URL an argument; blanks inside are escaped. A plain
+    // name among them is a file name of its own.
     for (const std::string& url : files) {
-        const std::optional<std::string> path = FileUrlToPath(url);
+        const std::optional<std::string> path = UrlScheme(url).empty() ? url : UriToEntry(url);
+        if (!path && !StartsWithFileScheme(url)) {
+            leaveOut(url);
+            continue;
+        }
         if (!path) {
             out.action = CommandLineRequest::Action::Error;
-            out.error = "felux: cannot open '" + url + "': only local file:// addresses are supported";
+            out.error = "felux: cannot open '" + url + "': only local file:// addresses name files";
             return out;
         }
         if (out.path.empty())
@@ -105,7 +128,8 @@ std::string UsageText(std::string_view dataFolder) {
         "Usage: felux [OPTION]... [FILE... | LIST... | URL...]\n"
         "Plays video and audio files, or .m3u or .tob lists, in the FELUX panel.\n"
         "Several files become several list entries; a path with blanks may be given\n"
-        "unquoted when its words are not each a file; file:// URLs name local files.\n"
+        "unquoted when its words are not each a file; file:// URLs name local files,\n"
+        "http:// and https:// URLs are played as streams; a folder adds its media files.\n"
         "Without a file the player resumes its current list.\n"
         "\n"
         "  -h, --help     show this help and exit\n"

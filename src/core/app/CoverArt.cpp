@@ -11,6 +11,7 @@
 
 #include "engine/AudioInfo.h"
 #include "io/TextFile.h"
+#include "playlist/StreamUrl.h"
 
 namespace felux {
 namespace {
@@ -82,7 +83,8 @@ std::optional<std::filesystem::path> CoverArt::CoverOf(const std::string& file) 
         doneFile_ = jobFile_;
         doneCover_ = job_.get();
     }
-    if (file.empty()) return std::nullopt;
+    // A stream's cover is not on disk: a file named like it in the working folder is not it.
+    if (file.empty() || IsStreamUrl(file)) return std::nullopt;
     if (file == doneFile_) return doneCover_;
     // A file asked for while another's job runs waits for that job: two jobs at once could each
     // remove the cover the other just stored.

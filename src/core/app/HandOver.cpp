@@ -2,6 +2,7 @@
 #include "app/HandOver.h"
 
 #include "player/Player.h"
+#include "playlist/FolderScan.h"
 #include "playlist/ListFile.h"
 
 namespace felux {
@@ -45,6 +46,10 @@ std::optional<std::vector<std::string>> DecodeHandOver(std::string_view message)
 }
 
 std::size_t ReceiveHandedFiles(Player& player, const std::vector<std::string>& files, bool play) {
+    if (AnyFolder(files)) {
+        player.drop.HandIn(files, play);
+        return 0;
+    }
     const std::size_t before = player.playlist.Size();
     for (const std::string& f : files) {
         if (IsListPath(f))

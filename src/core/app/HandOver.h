@@ -27,7 +27,8 @@ std::optional<std::string> EncodeHandOver(const std::vector<std::string>& files)
 std::optional<std::vector<std::string>> DecodeHandOver(std::string_view message);
 
 // Appends the files (a list file adds its entries) and asks the next tick to play the first
-// new entry. Returns the number of entries added.
+// new entry. Returns the number of entries added. With a folder among them they are scanned
+// as a drop of them is, over the next ticks, and 0 is returned.
 std::size_t ReceiveHandedFiles(Player& player, const std::vector<std::string>& files, bool play);
 
 }  // namespace felux

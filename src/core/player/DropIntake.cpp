@@ -45,13 +45,35 @@ void DropIntake::Drop(std::vector<std::string> paths, DropTarget target, int but
     from_ = playlist_.Size();
     target_ = target;
     ticks_ = 0;
+    handedIn_ = false;
     // A drop that replaces the list opens its first entry itself once the scan is done.
     playback_.HoldOpens(target == DropTarget::Main && replaces_);
     scan_.Start(std::move(paths));
 }
 
+void DropIntake::HandIn(std::vector<std::string> paths, bool play) {
+    if (paths.empty()) return;
+    if (scan_.Running()) {
+        waiting_.emplace_back(std::move(paths), play);
+        return;
+    }
+    target_ = state_.editorOpen && editor_.IsOpen() ? DropTarget::Editor : DropTarget::Main;
+    if (target_ == DropTarget::Editor) editor_.SetScanning(true);
+    replaces_ = false;
+    from_ = playlist_.Size();
+    ticks_ = 0;
+    handedIn_ = true;
+    playHandedIn_ = play;
+    scan_.Start(std::move(paths));
+}
+
 void DropIntake::Step() {
-    if (!scan_.Running()) return;
+    if (!scan_.Running()) {
+        if (waiting_.empty()) return;
+        auto [paths, play] = std::move(waiting_.front());
+        waiting_.erase(waiting_.begin());
+        HandIn(std::move(paths), play);
+    }
     const auto until = now_() + kDropSliceTime;
     bool done = false;
     do {
@@ -75,6 +97,19 @@ void DropIntake::Step() {
 void DropIntake::Finish() {
     playback_.HoldOpens(false);
     playlist_.RefreshCount();
+    if (handedIn_) {
+        // The new part only, as an appending drop; its first entry is the one asked for.
+        if (!scan_.ListLoaded()) playlist_.SortRange(from_, playlist_.Size());
+        if (target_ == DropTarget::Editor) {
+            editor_.RefreshCount();
+            editor_.SetScanning(false);
+        }
+        if (playHandedIn_ && playlist_.Size() > from_) {
+            playlist_.currentIndex = static_cast<int>(from_);
+            state_.requests.playSelected = true;
+        }
+        return;
+    }
     if (target_ == DropTarget::Editor) {
         // The new part only; the current mark follows its entry through the swaps.
         if (!scan_.ListLoaded()) playlist_.SortRange(from_, playlist_.Size());
@@ -91,6 +126,7 @@ void DropIntake::Finish() {
 
 void DropIntake::Cancel() {
     scan_.Start({});
+    waiting_.clear();
     playback_.HoldOpens(false);
     editor_.SetScanning(false);
 }

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "input/KeyboardPoll.h"
@@ -29,6 +30,10 @@ public:
 
     // button: 1 left, 2 right, 0 not seen during the drag (the keyboard poll's last button decides).
     void Drop(std::vector<std::string> paths, DropTarget target, int button);
+    // Files and folders from the command line, a second start or a desktop remote: appended like
+    // a drop (folders scanned, the new part sorted), whatever window is open; with play the first
+    // new entry plays once the scan is done. Items that come while a scan runs wait for it.
+    void HandIn(std::vector<std::string> paths, bool play);
     // One slice of the scan, short enough to keep the tick inside its 40 ms.
     void Step();
     void Cancel();
@@ -51,6 +56,9 @@ private:
     bool replaces_ = false;
     std::size_t from_ = 0;  // the count before the drop: its entries start here
     int ticks_ = 0;
+    bool handedIn_ = false;      // the scan runs for HandIn, not a drop
+    bool playHandedIn_ = false;
+    std::vector<std::pair<std::vector<std::string>, bool>> waiting_;  // hand-ins behind the running scan
 };
 
 }  // namespace felux

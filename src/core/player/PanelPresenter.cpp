@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "io/TextFile.h"
+#include "playlist/StreamUrl.h"
 #include "skin/SkinBytes.h"
 
 namespace felux {
@@ -96,6 +97,8 @@ bool PanelPresenter::TimedTextShown() const { return sources_.indexList.Active()
 
 void PanelPresenter::LoadIndexText() {
     sources_.indexList.Clear();
+    // A stream has no folder: a file named like it in the working folder is not its index.
+    if (IsStreamUrl(sources_.openFile.path)) return;
     // The size tells apart index files of equal names in the one Index folder.
     std::error_code ec;
     const std::uintmax_t size = std::filesystem::file_size(sources_.openFile.path, ec);

@@ -10,6 +10,7 @@
 #include "player/TitleLine.h"
 #include "playlist/MediaFileTypes.h"
 #include "playlist/PlaySegmentSuffix.h"
+#include "playlist/StreamUrl.h"
 #include "video/Overscan.h"
 
 namespace felux {
@@ -169,7 +170,9 @@ void Playback::PrepareOpenedFile(const std::string& entry) {
     openFile_.nameKey = fsPath.stem().string();
     openFile_.folder = fsPath.has_parent_path() ? fsPath.parent_path().string() + "/" : std::string();
     openFile_.audioInfo.reset();
-    if (IsMpegAudioPath(path)) openFile_.audioInfo = ReadAudioInfo(fsPath);
+    // Nothing on disk belongs to a stream: no tags or companion sound are looked for.
+    const bool stream = IsStreamUrl(path);
+    if (IsMpegAudioPath(path) && !stream) openFile_.audioInfo = ReadAudioInfo(fsPath);
     if (!path.empty()) parts_.volume.FileOpened();
     parts_.volume.TakeLoggedLevel();
     openFile_.fullEntry = entry;
@@ -178,7 +181,7 @@ void Playback::PrepareOpenedFile(const std::string& entry) {
     graph_.ReleaseGraph();
     graph_.CreateGraph();
     MediaResult rendered;
-    if (!SyncPlaybackOn(settings_.syncFlags)) {
+    if (!SyncPlaybackOn(settings_.syncFlags) || stream) {
         rendered = graph_.RenderMedia(path, {}, 0);
     } else {
         const auto companion = FindCompanionAudio(path, settings_.syncFlags, settings_.syncSearchPath1,

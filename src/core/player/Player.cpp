@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "playlist/CommandLine.h"
+#include "playlist/FolderScan.h"
 #include "playlist/ListFile.h"
 #include "io/TextFile.h"
 
@@ -147,7 +148,11 @@ void Player::FirstTick() {
     ports_.windows.SetRegion(WindowId::Main, region);
 
     std::error_code noFolder;
-    for (const std::string& path : CommandLinePaths(args_, std::filesystem::current_path(noFolder))) {
+    const std::vector<std::string> named = CommandLinePaths(args_, std::filesystem::current_path(noFolder));
+    // A folder is scanned over the next ticks, as a drop of it is; its first file then plays.
+    const bool scanning = AnyFolder(named);
+    if (scanning) drop.HandIn(named, settings.noPlayOnStart != 1);
+    for (const std::string& path : scanning ? std::vector<std::string>() : named) {
         if (IsListPath(path))
             LoadListFile(playlist, path);
         else
@@ -155,7 +160,7 @@ void Player::FirstTick() {
     }
     playlist.RefreshCount();
     playlist.currentIndex = 0;
-    if (playlist.count == 0) {
+    if (playlist.count == 0 && !scanning) {
         playback.CloseMedia();
         const std::filesystem::path current = folder_ / kCurrentListName;
         std::error_code ec;

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "playlist/StreamUrl.h"
+
 namespace felux {
 
 std::string JoinArguments(const std::vector<std::string>& argsAfterProgram) {
@@ -19,7 +21,7 @@ std::string CommandLinePath(const std::vector<std::string>& argsAfterProgram,
                             const std::filesystem::path& workingFolder) {
     const std::string joined = JoinArguments(argsAfterProgram);
     std::string folder = workingFolder.string();
-    if (joined.empty() || joined.front() == '/' || folder.empty()) return joined;
+    if (joined.empty() || joined.front() == '/' || folder.empty() || IsStreamUrl(joined)) return joined;
     std::string_view rest = joined;
     while (rest.starts_with("./")) rest.remove_prefix(std::min(rest.size(), rest.find_first_not_of('/', 1)));
     if (folder.back() != '/') folder += '/';
@@ -33,7 +35,7 @@ std::vector<std::string> CommandLinePaths(const std::vector<std::string>& argsAf
     if (argsAfterProgram.size() == 1) return {joined};
     const auto exists = [](const std::string& path) {
         std::error_code ec;
-        return std::filesystem::exists(path, ec);
+        return IsStreamUrl(path) || std::filesystem::exists(path, ec);
     };
     if (exists(joined)) return {joined};
     std::vector<std::string> each;

@@ -1,11 +1,13 @@
 // Adding dropped files and folders to the playlist: the extension table and a breadth-first scan in bounded steps.
 #include "playlist/FolderScan.h"
 
+#include <algorithm>
 #include <array>
 #include <sys/stat.h>
 
 #include "playlist/ListFile.h"
 #include "playlist/MediaFileTypes.h"
+#include "playlist/StreamUrl.h"
 
 namespace felux {
 namespace {
@@ -35,6 +37,13 @@ std::string Join(const std::string& folder, const std::string& name) {
 }
 
 }  // namespace
+
+bool AnyFolder(const std::vector<std::string>& items) {
+    return std::any_of(items.begin(), items.end(), [](const std::string& item) {
+        std::error_code ec;
+        return !IsStreamUrl(item) && std::filesystem::is_directory(item, ec);
+    });
+}
 
 ScannedFile ClassifyScannedFile(std::string_view name, std::string_view flags) {
     const std::size_t dot = name.rfind('.');
@@ -123,6 +132,11 @@ bool DropScan::Step(Playlist& list, std::size_t budget) {
             if (items_.empty()) return true;
             item_ = std::move(items_.front());
             items_.pop_front();
+            if (IsStreamUrl(item_)) {
+                list.Append(item_, "");
+                --budget;
+                continue;
+            }
             while (item_.size() > 1 && item_.ends_with('/')) item_.pop_back();
             found_ = 0;
             queue_.clear();

@@ -24,6 +24,9 @@ inline constexpr std::string_view kExtensionFlags = "1111111111100000111";
 
 enum class ScannedFile { Skip, Entry, ListFile };
 
+// Some item names a folder (a stream URL never does): such items are scanned as a drop of them is.
+bool AnyFolder(const std::vector<std::string>& items);
+
 // What a file met inside a scanned folder becomes, by its extension (ASCII case ignored): the
 // switches rule their own extensions, other declared media types are entries.
 ScannedFile ClassifyScannedFile(std::string_view name, std::string_view flags = kExtensionFlags);

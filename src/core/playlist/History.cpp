@@ -5,6 +5,7 @@
 
 #include "io/TextFile.h"
 #include "io/TextLines.h"
+#include "playlist/StreamUrl.h"
 
 namespace felux {
 
@@ -22,7 +23,7 @@ void History::LoadHistory(const std::filesystem::path& file) {
     const bool shiftJis = io::LeansShiftJis(*text);
     for (const std::string_view line : io::SplitLines(*text, kMaxHistoryLines)) {
         if (entries_.size() == kMaxEntries) break;
-        if (!line.starts_with('/') || io::NotOneLine(line)) continue;
+        if ((!line.starts_with('/') && !IsStreamUrl(line)) || io::NotOneLine(line)) continue;
         // A name that is not UTF-8 is decoded, unless its bytes already name an existing file.
         std::string raw(line);
         const bool asItStands = io::ReadsAsUtf8(raw, shiftJis) || io::NamesExistingFile(raw);

@@ -9,6 +9,7 @@
 
 #include "io/TextFile.h"
 #include "io/TextLines.h"
+#include "playlist/StreamUrl.h"
 
 namespace felux {
 
@@ -72,6 +73,7 @@ std::optional<std::string> FileUriPath(std::string_view line) {
 // as they stand already name an existing file: such names stay byte for byte.
 std::string EntryPath(std::string_view line, const std::string& folder, bool m3u, bool shiftJis) {
     const auto build = [&](std::string_view text) {
+        if (IsStreamUrl(text)) return std::string(text);
         if (std::optional<std::string> path = m3u ? FileUriPath(text) : std::nullopt) return std::move(*path);
         // Windows drive paths stay as written: entries that will not open.
         if (text.front() == '/' || (text.size() >= 3 && text[1] == ':' && text[2] == '\\')) return std::string(text);
@@ -88,6 +90,11 @@ std::string EntryPath(std::string_view line, const std::string& folder, bool m3u
 // otherwise be entries whenever they hold a ".".
 bool NamesEntry(std::string_view line, bool m3u) {
     if (line.empty() || line.front() == '*' || (m3u && line.front() == '#')) return false;
+    // Streams are entries; addresses of other kinds do not play and are left out (an m3u's
+    // file:// address names a file).
+    const EntryKind kind = KindOfEntry(line);
+    if (kind == EntryKind::StreamUrl) return true;
+    if (kind == EntryKind::OtherUrl && !(m3u && FileUriPath(line))) return false;
     if (line.find('.') != std::string_view::npos) return true;
     std::error_code error;
     return line.front() == '/' && !std::filesystem::is_directory(std::string(line), error);

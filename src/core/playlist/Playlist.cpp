@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include "playlist/PlaySegmentSuffix.h"
+#include "playlist/StreamUrl.h"
 
 namespace felux {
 
@@ -39,6 +40,7 @@ void RenumberDisplayLine(std::string& line, std::size_t number) {
 }
 
 bool EntryOpens(const std::string& path) {
+    if (IsStreamUrl(path)) return true;
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) return false;
     struct stat info {};

@@ -36,7 +36,8 @@ std::string DisplayLine(std::string_view path, std::size_t number, bool current)
 // the text after the blank; used by views to renumber an entry that only moved.
 void RenumberDisplayLine(std::string& line, std::size_t number);
 
-// True when the path names a regular file that can be opened for reading.
+// True when the path names a regular file that can be opened for reading, or is a stream URL:
+// whether a stream answers only the engine can tell, within its bounded open.
 bool EntryOpens(const std::string& path);
 
 class Playlist {
@@ -60,7 +61,7 @@ public:
     // Exchanges two entries; editorCurrent and the ">" mark follow the entry (while the
     // current entry is gone, editorCurrent stays where it is).
     void SwapEntries(std::size_t i, std::size_t j);
-    // Ascending, ASCII case-insensitive, over [first, min(end, Size())): the
+    // Ascending in natural order (NaturalOrder.h), over [first, min(end, Size())): the
     // exact result (and swaps) of a selection sort taking the first of equal
     // minima, in O(n log n) comparisons.
     void SortRange(std::size_t first, std::size_t end);

@@ -213,7 +213,7 @@ void PlaylistEditor::Sort() {
     std::vector<std::string_view> keys;
     keys.reserve(positions.size());
     for (const std::size_t p : positions) keys.push_back(byName ? NameOf(list_.PathAt(p)) : list_.PathAt(p));
-    std::vector<std::size_t> ranks = FoldedRanks(keys);
+    std::vector<std::size_t> ranks = NaturalRanks(keys);
     if (sortMode_ % 2 == 1) {
         // Descending: the highest key becomes the lowest rank, equal keys still tie.
         const std::size_t top = ranks.empty() ? 0 : *std::max_element(ranks.begin(), ranks.end());

@@ -1,4 +1,4 @@
-// A selection sort's exact swaps in O(n log n), and the playlist's case-folded key order.
+// A selection sort's exact swaps in O(n log n), and the playlist's natural key order.
 #pragma once
 
 #include <cstddef>
@@ -8,9 +8,8 @@
 
 namespace felux {
 
-// Dense ranks of the keys: bytes compared unsigned, ASCII letters folded to lower
-// case, a prefix first. Equal keys share a rank.
-std::vector<std::size_t> FoldedRanks(const std::vector<std::string_view>& keys);
+// Dense ranks of the keys in natural order (NaturalOrder.h). Only equal keys share a rank.
+std::vector<std::size_t> NaturalRanks(const std::vector<std::string_view>& keys);
 
 // The swaps (p, q), p < q, that a selection sort of ranks makes, ascending: for
 // each position p it exchanges p with the first of the lowest ranks from p on.

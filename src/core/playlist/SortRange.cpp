@@ -1,8 +1,9 @@
-// Selection sorts of the playlist: exact results and swaps, with minima kept in a tournament tree.
+// Selection sorts of the playlist in natural order: exact results and swaps, with minima kept in a tournament tree.
 #include <algorithm>
 #include <numeric>
 #include <string>
 
+#include "playlist/NaturalOrder.h"
 #include "playlist/Playlist.h"
 #include "playlist/SelectionSort.h"
 
@@ -42,25 +43,14 @@ private:
 
 }  // namespace
 
-std::vector<std::size_t> FoldedRanks(const std::vector<std::string_view>& keys) {
-    // The folded copies sit in one buffer so that the ranking sort stays cache friendly.
-    std::string folded;
-    std::vector<std::size_t> starts{0};
-    for (const std::string_view key : keys) {
-        for (const char c : key) folded += c >= 'A' && c <= 'Z' ? static_cast<char>(c + ('a' - 'A')) : c;
-        starts.push_back(folded.size());
-    }
-    // std::string_view compares like memcmp, that is as unsigned bytes.
-    const auto key = [&](std::size_t k) {
-        return std::string_view(folded).substr(starts[k], starts[k + 1] - starts[k]);
-    };
+std::vector<std::size_t> NaturalRanks(const std::vector<std::string_view>& keys) {
     std::vector<std::size_t> order(keys.size());
     std::iota(order.begin(), order.end(), std::size_t{0});
-    std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return key(a) < key(b); });
+    std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return NaturalLess(keys[a], keys[b]); });
     std::vector<std::size_t> ranks(order.size());
     std::size_t rank = 0;
     for (std::size_t k = 0; k < order.size(); ++k) {
-        if (k > 0 && key(order[k - 1]) != key(order[k])) ++rank;
+        if (k > 0 && keys[order[k - 1]] != keys[order[k]]) ++rank;
         ranks[order[k]] = rank;
     }
     return ranks;
@@ -87,7 +77,7 @@ void Playlist::SortRange(std::size_t first, std::size_t end) {
     if (first >= end) return;
     std::vector<std::string_view> keys;
     for (std::size_t p = first; p < end; ++p) keys.emplace_back(paths_[p]);
-    for (const auto& [p, q] : SelectionSortSwaps(FoldedRanks(keys))) SwapEntries(first + p, first + q);
+    for (const auto& [p, q] : SelectionSortSwaps(NaturalRanks(keys))) SwapEntries(first + p, first + q);
 }
 
 }  // namespace felux

@@ -114,7 +114,7 @@ struct PlayerSettings {
     int savedVolume = 62;  // level 0..62
     int useDirectShowVolume = 1;
     int wheelNotchFeel = 1;
-    int handOverFiles = 0;  // 1: a second start gives its files to the running player
+    int handOverFiles = 1;  // 1: a second start gives its files to the running player; 0: it drops them
     int hardwareDecoding = 1;  // 1: decode on the graphics chip where the engine deems it safe
     int resumePlayback = 1;         // 1: a long file reopens where it was left
     int resumeMinimumSeconds = 300;  // the length from which a file counts as long

@@ -149,6 +149,10 @@ void ParseSettings(PlayerSettings& s, std::string_view text, Size screen) {
         const std::string_view value = eq == std::string_view::npos ? std::string_view{} : lines[i].substr(eq + 1);
         Assign(s, i, value, screen, marks);
     }
+    // A file written before the hand-over had a line of its own never chose it: it stays off.
+    const auto handOver = std::find_if(kSettingsFields.begin(), kSettingsFields.end(),
+                                       [](const SettingsField& f) { return f.name == "handOverFiles"; });
+    if (lines.size() <= static_cast<std::size_t>(handOver - kSettingsFields.begin())) s.handOverFiles = 0;
     FinishLoad(s, marks);
 }
 
