@@ -74,6 +74,40 @@ TEST(Resume, ALongFileReopensWhereItWasLeftAndAnEndedOneFromTheStart) {
     EXPECT_EQ(h.folder.Read(ResumePoints::kFileName), "900000 - - " + film + "\n");
 }
 
+TEST(Resume, TheAudioAndSubtitleChoiceComeBackWithThePlace) {
+    PlayerHarness h;
+    const std::string film = h.AddMedia("film.mkv", Lasting(7200));
+    const std::vector<MediaTrack> asOpened{{1, TrackKind::Audio, "jpn", "", true, false, true},
+                                           {2, TrackKind::Audio, "eng", "", false, false, false},
+                                           {3, TrackKind::Subtitle, "jpn", "", true, false, true},
+                                           {4, TrackKind::Subtitle, "eng", "", false, false, false}};
+    h.engine.tracks = asOpened;
+    Player& p = h.Start({film}, /*openOnStart=*/true);
+    h.TickUntilStarted();
+    // The second sound track, and subtitles past the last one: off.
+    p.tracks.StepTrack(TrackKind::Audio);
+    p.tracks.StepTrack(TrackKind::Subtitle);
+    p.tracks.StepTrack(TrackKind::Subtitle);
+    h.engine.position = 60 * kSecond;
+    p.RequestExit();
+    h.Tick(2);
+    EXPECT_EQ(h.folder.Read(ResumePoints::kFileName), "60000 2 0 " + film + "\n");
+
+    // The file opens with its own choice again; the remembered one replaces it.
+    h.engine.tracks = asOpened;
+    h.engine.log.clear();
+    EXPECT_EQ(SeeksOnReopen(h, {film}), std::vector<MediaTime>{60 * kSecond});
+    EXPECT_EQ(h.engine.Selected(TrackKind::Audio), 2);
+    EXPECT_EQ(h.engine.Selected(TrackKind::Subtitle), std::nullopt);
+
+    // A remembered track the file no longer has leaves the file's choice alone.
+    h.folder.Write(ResumePoints::kFileName, "60000 9 4 " + film + "\n");
+    h.engine.tracks = asOpened;
+    SeeksOnReopen(h, {film});
+    EXPECT_EQ(h.engine.Selected(TrackKind::Audio), 1);
+    EXPECT_EQ(h.engine.Selected(TrackKind::Subtitle), 4);
+}
+
 TEST(Resume, ShortFilesSegmentsAndTheSettingLeaveThePlaceAlone) {
     PlayerHarness h;
     // Exactly the set length counts as long; a second less does not.

@@ -6,6 +6,31 @@ namespace {
 // Nothing worth going back to in the first seconds, and a file left in its last ones is done.
 constexpr MediaTime kNothingBefore = 5 * kUnitsPerSecond;
 constexpr MediaTime kDoneWithin = 5 * kUnitsPerSecond;
+
+// The selected track of a kind; 0 when the file has tracks of that kind and none plays (subtitles
+// turned off); nullopt when it has none.
+std::optional<int> ChosenTrack(const std::vector<MediaTrack>& tracks, TrackKind kind) {
+    std::optional<int> chosen;
+    for (const MediaTrack& track : tracks) {
+        if (track.kind != kind) continue;
+        if (track.selected) return static_cast<int>(track.id);
+        chosen = 0;
+    }
+    return chosen;
+}
+
+// Plays the remembered track again when this file still has it.
+void Choose(MediaGraph& graph, const std::vector<MediaTrack>& tracks, TrackKind kind, std::optional<int> id) {
+    if (!id) return;
+    if (*id == 0) {
+        if (ChosenTrack(tracks, kind).value_or(0) != 0) graph.SelectTrack(kind, std::nullopt);
+        return;
+    }
+    for (const MediaTrack& track : tracks) {
+        if (track.kind == kind && track.id == *id && !track.selected) graph.SelectTrack(kind, track.id);
+    }
+}
+
 }  // namespace
 
 ResumeMemory::ResumeMemory(const PlayerSettings& settings, const PlayerState& state, MediaGraph& graph,
@@ -36,7 +61,11 @@ void ResumeMemory::FileOpened() {
     if (!point) return;
     const MediaTime at = point->positionMs * kUnitsPerMillisecond;
     // A point past this file's end belongs to another file that had its name.
-    if (at < graph_.duration - kDoneWithin) graph_.SeekPosition(0, at);
+    if (at >= graph_.duration - kDoneWithin) return;
+    graph_.SeekPosition(0, at);
+    const std::vector<MediaTrack> tracks = graph_.Tracks();
+    Choose(graph_, tracks, TrackKind::Audio, point->audioTrack);
+    Choose(graph_, tracks, TrackKind::Subtitle, point->subtitleTrack);
 }
 
 void ResumeMemory::KeepPlace() {
@@ -46,7 +75,9 @@ void ResumeMemory::KeepPlace() {
         points_.Forget(*tracked_);
         return;
     }
-    points_.Remember({*tracked_, at / kUnitsPerMillisecond, std::nullopt, std::nullopt});
+    const std::vector<MediaTrack> tracks = graph_.Tracks();
+    points_.Remember({*tracked_, at / kUnitsPerMillisecond, ChosenTrack(tracks, TrackKind::Audio),
+                      ChosenTrack(tracks, TrackKind::Subtitle)});
 }
 
 void ResumeMemory::Leaving() {
