@@ -503,7 +503,7 @@ void MpvEngine::SetHardwareDecoding(bool on) {
     if (on == hardwareDecoding_) return;
     hardwareDecoding_ = on;
     if (!handle_) return;
-    char* value = const_cast<char*>(on ? mpv::kHwdecAutoSafe : mpv::kNo);
+    char* value = const_cast<char*>(mpv::HardwareDecodingValue(on));
     mpv_set_property_async(handle_, kFireAndForget, mpv::kOptHwdec, MPV_FORMAT_STRING, &value);
 }
 

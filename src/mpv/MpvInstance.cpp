@@ -4,12 +4,27 @@
 #include <mpv/client.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 
 #include "MpvNames.h"
 #include "i18n/TrackLanguages.h"
 
 namespace felux::mpv {
+namespace {
+
+// A chip mpv could decode on: a render node (VA-API) or NVIDIA's device. Without one, mpv's safe
+// choice would still probe VDPAU, whose library prints its failure on every file.
+bool DecodingDevicePresent() {
+    std::error_code error;
+    if (std::filesystem::exists("/dev/nvidia0", error)) return true;
+    for (std::filesystem::directory_iterator it("/dev/dri", error), end; !error && it != end; it.increment(error)) {
+        if (it->path().filename().string().starts_with("renderD")) return true;
+    }
+    return false;
+}
+
+}  // namespace
 namespace {
 
 // "jpn,ja,eng,en": the user's languages as alang and slang take them.
@@ -62,7 +77,7 @@ mpv_handle* NewInstance(const InstanceSetup& setup) {
     option(kOptTerminal, kNo);
     // The picture fills the window as laid out by the player, which keeps the aspect itself.
     option(kOptKeepAspect, kNo);
-    option(kOptHwdec, setup.hardwareDecoding ? kHwdecAutoSafe : kNo);
+    option(kOptHwdec, HardwareDecodingValue(setup.hardwareDecoding));
     option(kOptYtdl, kNo);
     option(kOptLoadStatsOverlay, kNo);
     option(kOptLoadOsdConsole, kNo);
@@ -84,6 +99,8 @@ mpv_handle* NewInstance(const InstanceSetup& setup) {
     }
     return h;
 }
+
+const char* HardwareDecodingValue(bool wanted) { return wanted && DecodingDevicePresent() ? kHwdecAutoSafe : kNo; }
 
 bool ResetPlaybackSettings(mpv_handle* h, bool keepPlaying) {
     bool ok = true;

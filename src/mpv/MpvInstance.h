@@ -20,6 +20,9 @@ struct InstanceSetup {
 // An initialised instance, paused and idle; null when mpv refused it.
 mpv_handle* NewInstance(const InstanceSetup& setup);
 
+// mpv's hwdec value: its safe automatic choice when wanted and the machine has a chip to decode on.
+const char* HardwareDecodingValue(bool wanted);
+
 // Puts back what a file may have changed at run time (speed, volume, picture crop, audio and subtitle track),
 // paused, so that the next file starts as in a fresh instance. Queued, not waited for; false when mpv
 // refused a request.
