@@ -27,5 +27,5 @@ start_player "$home"
 quit_player
 grep -q "^lastMediaPath=/m/$long.mpg"$'\r$' "$home/KR02.CFG" || fail "the long value was lost"
 grep -q $'^firstLineText=hello\r$' "$home/KR02.CFG" || fail "the first line's value was lost"
-[[ $(wc -l < "$home/KR02.CFG") -eq 86 ]] || fail "KR02.CFG does not have 86 lines"
+[[ $(wc -l < "$home/KR02.CFG") -eq $settings_lines ]] || fail "KR02.CFG does not have $settings_lines lines"
 echo "e2e bad_settings: 1 passed, 0 failed"

@@ -26,6 +26,9 @@ if [[ -n ${FELUX_E2E_KEEP_GL_DRIVER:-} ]]; then
   fi
 fi
 
+# The lines of a whole settings file: one for each key the bundled key list names.
+settings_lines=$(wc -l < "$(dirname "${BASH_SOURCE[0]}")/../../resources/KR02.sys")
+
 # Every wait polls for the state it needs, with limits generous enough for a machine whose cores
 # other work keeps busy: the tests measure what the player does, not how fast the machine is.
 

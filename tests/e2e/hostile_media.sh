@@ -12,7 +12,7 @@ data=$(realpath "$(dirname "$0")/../data")
 
 # sound: the settings were saved whole and no save left a temporary behind.
 sound() {
-  [[ $(wc -l < "$home/KR02.CFG") -eq 86 ]] || fail "$1: KR02.CFG is not whole"
+  [[ $(wc -l < "$home/KR02.CFG") -eq $settings_lines ]] || fail "$1: KR02.CFG is not whole"
   compgen -G "$home/*.tmp*" > /dev/null && fail "$1: a temporary was left: $(ls "$home")"
   return 0
 }

@@ -23,7 +23,7 @@ quit_player
 cfg=$home/KR02.CFG
 [[ -f $cfg ]] || fail "KR02.CFG was not written"
 lines=$(wc -l < "$cfg")
-[[ $lines -eq 86 ]] || fail "KR02.CFG has $lines lines"
+[[ $lines -eq $settings_lines ]] || fail "KR02.CFG has $lines lines"
 bad=$(tr -d '\r' < "$cfg" | grep -cv '^[A-Za-z0-9]*=' || true)
 [[ $bad -eq 0 ]] || fail "$bad lines of KR02.CFG are not name=value"
 grep -q $'\r$' "$cfg" || fail "KR02.CFG lines do not end in CR LF"
