@@ -92,7 +92,7 @@ TEST(SavedFileSafety, ASaveThroughALinkReplacesItsTargetAndKeepsThePermissions) 
 TEST(SavedFileSafety, TemporariesOfKilledSavesAreClearedAtStart) {
     test::TempFolder dir;
     std::filesystem::create_directories(dir.path() / "home");
-    for (const char* name : {"KR01.tob.tmp123456", "HIS.tob.tmp0", "data.vol.tmp42", "KR02.CFG.tmp7",
+    for (const char* name : {"KR01.tob.tmp123456", "HIS.tob.tmp0", "data.vol.tmp42", "data.pos.tmp9", "KR02.CFG.tmp7",
                              "KR01.tob.tmp1234567", "KR01.tob.tmpx", "KR01.tob.tmp", "movie.tmp12", "KR01.tob"})
         dir.Write("home/" + std::string(name), "x");
     const auto folder = ResolveDataFolder({(dir.path() / "home").string(), {}, std::nullopt, std::nullopt, "keys"});

@@ -6,6 +6,7 @@
 #include <system_error>
 #include <vector>
 
+#include "engine/ResumePoints.h"
 #include "engine/VolumeLog.h"
 #include "io/TextFile.h"
 #include "playlist/History.h"
@@ -35,8 +36,8 @@ bool IsOlderKeyList(const std::filesystem::path& keyList, std::string_view bundl
 
 // Temporaries of saves that a kill interrupted: never renamed into place, they would only pile up.
 void ClearStaleTemporaries(const std::filesystem::path& folder) {
-    constexpr std::array<std::string_view, 5> kDataFiles{kCurrentListName, kHistoryName, VolumeLog::kFileName,
-                                                         kSettingsFileName, kKeyListFileName};
+    constexpr std::array<std::string_view, 6> kDataFiles{kCurrentListName,  kHistoryName,     VolumeLog::kFileName,
+                                                         ResumePoints::kFileName, kSettingsFileName, kKeyListFileName};
     for (const std::string_view file : kDataFiles) io::RemoveStaleTemporaries(folder / file);
 }
 
