@@ -167,21 +167,28 @@ if with_wm; then
 fi
 
 # Lyrics beside a clip are the player's own timed text: the engine burns none of them into the
-# picture. A plain picture stays a plain colour (give or take the encoder's few shades) where mpv
-# would draw a subtitle, whose antialiased letters would bring dozens.
+# picture. A subtitle file beside it is a subtitle track, drawn in the picture. A plain picture
+# stays a plain colour (give or take the encoder's few shades) where mpv draws no subtitle; the
+# antialiased letters of one bring dozens.
 ffmpeg -loglevel error -y -f lavfi -i "color=c=0x3050a0:s=320x240:d=30:r=25" -c:v mpeg1video "$home/song.mpg" ||
   fail "ffmpeg made no song.mpg"
 printf '[00:00.00]First <00:00.50>line of the song\r\n[00:20.00]Second line\r\n' > "$home/song.lrc"
+# picture_colours SHOT: the colours in the lower part of the picture, where subtitles go, clear
+# of the panel dragged over its top.
+picture_colours() {
+  FELUX_VO=x11 start_player "$home" "$home/song.mpg"
+  wait_video 320x240 "the clip beside $1"
+  read -r vx vy < <(video_position)
+  picture_drawn() { [[ $(import -window root -crop "1x1+$((vx + 160))+$((vy + 200))" txt:- | tail -n1) != *"#000000"* ]]; }
+  wait_for "the clip beside $1 shows no picture" picture_drawn
+  # A moment for a subtitle, were the engine drawing one, to follow the picture.
+  sleep 1
+  import -window root "$1.png"
+  colours=$(convert "$1.png" -crop "320x90+$vx+$((vy + 150))" -format %k info:)
+  quit_player
+}
+picture_colours lyrics-beside
+((colours <= 16)) || fail "the picture holds $colours colours: the engine drew the lyrics into it"
 printf '1\r\n00:00:00,000 --> 00:00:30,000\r\nA SUBTITLE LINE\r\n' > "$home/song.srt"
-FELUX_VO=x11 start_player "$home" "$home/song.mpg"
-wait_video 320x240 "the clip with lyrics"
-read -r vx vy < <(video_position)
-picture_drawn() { [[ $(import -window root -crop "1x1+$((vx + 160))+$((vy + 200))" txt:- | tail -n1) != *"#000000"* ]]; }
-wait_for "the clip with lyrics shows no picture" picture_drawn
-# A moment for a subtitle, were the engine drawing one, to follow the picture.
-sleep 1
-# The lower part of the picture, where subtitles go, clear of the panel dragged over its top.
-import -window root lyrics-beside.png
-colours=$(convert lyrics-beside.png -crop "320x90+$vx+$((vy + 150))" -format %k info:)
-((colours <= 16)) || fail "the picture holds $colours colours: the engine drew the lyrics or subtitles into it"
-quit_player
+picture_colours subtitles-beside
+((colours > 16)) || fail "the picture holds $colours colours: the subtitle file beside the clip was not drawn"
