@@ -2,7 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <regex>
+#include <thread>
 
 #include "TempFolder.h"
 #include "app/CoverArt.h"
@@ -65,6 +67,33 @@ TEST(CoverArt, LinksUnderCoverNamesAreRemovedNotFollowed) {
     EXPECT_EQ(folder.Read("elsewhere"), "keep me");
     EXPECT_FALSE(std::filesystem::is_symlink(folder.path() / "run" / "felux-cover-a.png")) << "a dangling link goes";
     EXPECT_FALSE(std::filesystem::is_symlink(folder.path() / "run" / "felux-cover-b.png")) << "a link to a folder goes";
+}
+
+// The cover of the file that plays, as the MPRIS service asks for it on its timer.
+std::optional<std::filesystem::path> CoverWhenFound(CoverArt& covers, const std::string& file) {
+    for (int i = 0; i < 500; ++i) {
+        if (auto found = covers.CoverOf(file)) return found;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return std::nullopt;
+}
+
+TEST(CoverArt, AFlacPictureAndAnUntaggedMp3sFolderCoverAreStoredInTheRuntimeFolder) {
+    test::TempFolder folder;
+    std::filesystem::create_directories(folder.path() / "run");
+    std::filesystem::create_directories(folder.path() / "album");
+    const std::string block = "\0\0\0\x03\0\0\0\x09image/png\0\0\0\0"s + std::string(16, '\0') + "\0\0\0"s +
+                              static_cast<char>(kPng.data.size()) + kPng.data;
+    const std::filesystem::path flac =
+        folder.Write("album/01.flac", "fLaC\x86\0\0"s + static_cast<char>(block.size()) + block);
+    const std::filesystem::path mp3 = folder.Write("album/02.mp3", "\xff\xfb\x90\x64"s + std::string(400, '\0'));
+    folder.Write("album/Cover.JPG", kJpeg.data);
+    CoverArt covers(folder.path() / "run");
+    EXPECT_EQ(CoverWhenFound(covers, flac.string()), folder.path() / "run" / CoverFileName(kPng));
+    const std::optional<std::filesystem::path> jpeg = CoverWhenFound(covers, mp3.string());
+    EXPECT_EQ(jpeg, folder.path() / "run" / CoverFileName(kJpeg));
+    EXPECT_FALSE(std::filesystem::exists(folder.path() / "run" / CoverFileName(kPng))) << "only the newest is kept";
+    EXPECT_EQ(folder.Read("album/Cover.JPG"), kJpeg.data);
 }
 
 }  // namespace

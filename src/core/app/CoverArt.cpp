@@ -9,7 +9,7 @@
 #include <system_error>
 #include <vector>
 
-#include "engine/AudioInfo.h"
+#include "engine/TrackCover.h"
 #include "io/TextFile.h"
 #include "playlist/StreamUrl.h"
 
@@ -25,8 +25,7 @@ std::uint64_t Hash(std::string_view bytes) {
 
 std::optional<std::filesystem::path> FindAndStore(const std::filesystem::path& folder, const std::string& file) {
     try {
-        const std::optional<Id3v2Picture> picture =
-            HasMpegInfo(file) ? ReadId3v2Picture(file) : std::optional<Id3v2Picture>();
+        const std::optional<Id3v2Picture> picture = ReadTrackCover(file);
         if (picture) return StoreCover(folder, *picture);
         RemoveCovers(folder);
     } catch (const std::exception&) {

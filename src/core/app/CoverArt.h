@@ -33,7 +33,7 @@ public:
     CoverArt(const CoverArt&) = delete;
     CoverArt& operator=(const CoverArt&) = delete;
 
-    // The stored cover of the MP3 file that plays (empty: none plays); nullopt while it is being
+    // The stored cover of the file that plays (empty: none plays); nullopt while it is being
     // found and for a file without one. Never waits: a tag may hold megabytes of pictures, so
     // they are read and written on a thread of their own, one file at a time.
     std::optional<std::filesystem::path> CoverOf(const std::string& file);

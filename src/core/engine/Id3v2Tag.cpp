@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "engine/PictureBlock.h"
 #include "io/TextFile.h"
 
 namespace felux {
@@ -198,21 +199,6 @@ void ForEachFrame(std::string_view tag, Visit visit) {
     }
 }
 
-std::optional<ImageFormat> FormatNamed(std::string_view name) {
-    std::string lower(name);
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
-    // "image/jpg" is wrong but common.
-    if (lower == "image/jpeg" || lower == "image/jpg" || lower == "jpg") return ImageFormat::Jpeg;
-    if (lower == "image/png" || lower == "png") return ImageFormat::Png;
-    return std::nullopt;
-}
-
-bool HasMagic(ImageFormat format, std::string_view data) {
-    if (format == ImageFormat::Jpeg) return data.starts_with("\xFF\xD8\xFF");
-    return data.starts_with("\x89PNG\r\n\x1A\n");
-}
-
 // Where the data after a zero-terminated string that starts at `from` begins; npos without the
 // terminator. In UTF-16 the terminator is a zero unit, two zero bytes on a unit's boundary.
 std::size_t AfterTerminator(std::string_view s, std::size_t from, unsigned encoding) {
@@ -236,19 +222,19 @@ std::optional<Id3v2Picture> PictureFrame(std::string& content, bool threeLetterF
     std::size_t at = 0;
     if (threeLetterFormat) {
         if (frame.size() < 4) return std::nullopt;
-        format = FormatNamed(frame.substr(1, 3));
+        format = ImageFormatNamed(frame.substr(1, 3));
         at = 4;
     } else {
         const std::size_t end = frame.find('\0', 1);
         if (end == std::string_view::npos) return std::nullopt;
-        format = FormatNamed(frame.substr(1, end - 1));
+        format = ImageFormatNamed(frame.substr(1, end - 1));
         at = end + 1;
     }
     if (!format || at >= frame.size()) return std::nullopt;
     const int type = static_cast<int>(Byte(frame, at));
     const std::size_t start = AfterTerminator(frame, at + 1, encoding);
     if (start == std::string_view::npos || frame.size() - start > kId3v2PictureCap) return std::nullopt;
-    if (!HasMagic(*format, frame.substr(start))) return std::nullopt;
+    if (ImageFormatOf(frame.substr(start)) != format) return std::nullopt;
     content.erase(0, start);
     return Id3v2Picture{*format, type, std::move(content)};
 }
