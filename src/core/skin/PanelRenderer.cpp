@@ -101,7 +101,7 @@ std::optional<Rect> PanelRenderer::DrawPanel(const PanelView& view, PanelWrites&
     DrawVolumeArea(view, writes);
     if (view.shufflePlay) Lit(kShuffleLabel);
     repeatBlink_ = view.repeatOne ? (repeatBlink_ + 1) % kBlinkPeriod : 0;
-    if (view.repeatOne ? repeatBlink_ <= kRateShownTicks : view.repeatList) Lit(kRepeatLabel);
+    if (view.repeatOne ? repeatBlink_ < kRateShownTicks : view.repeatList) Lit(kRepeatLabel);
     Piece({kVolumeBar.x + std::clamp(view.volumeKnob, 0, 62), kVolumeKnobY, kVolumeKnob.width, kVolumeKnob.height},
           kVolumeKnob);
     if (!view.appActive) Lit(kLogoArea);
