@@ -421,6 +421,13 @@
     </message>
 </context>
 <context>
+    <name>PlaylistMenu</name>
+    <message>
+        <source>1曲リピート</source>
+        <translation>Repeat this track</translation>
+    </message>
+</context>
+<context>
     <name>VideoMenu</name>
     <message>
         <source>なし</source>

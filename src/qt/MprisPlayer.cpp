@@ -23,11 +23,23 @@ QString MprisPlayer::PlaybackStatus() const {
 }
 
 QString MprisPlayer::LoopStatus() const {
-    return remote_.Repeat() ? QStringLiteral("Playlist") : QStringLiteral("None");
+    switch (remote_.LoopStatus()) {
+        case RemoteControl::Loop::Track: return QStringLiteral("Track");
+        case RemoteControl::Loop::Playlist: return QStringLiteral("Playlist");
+        case RemoteControl::Loop::None: break;
+    }
+    return QStringLiteral("None");
 }
 
-// The player repeats the whole list or nothing; "Track" is the nearest, the list.
-void MprisPlayer::SetLoopStatus(const QString& status) { remote_.SetRepeat(status != QLatin1String("None")); }
+// Any other word is not a loop status: nothing changes.
+void MprisPlayer::SetLoopStatus(const QString& status) {
+    if (status == QLatin1String("None"))
+        remote_.SetLoopStatus(RemoteControl::Loop::None);
+    else if (status == QLatin1String("Track"))
+        remote_.SetLoopStatus(RemoteControl::Loop::Track);
+    else if (status == QLatin1String("Playlist"))
+        remote_.SetLoopStatus(RemoteControl::Loop::Playlist);
+}
 
 QDBusObjectPath MprisPlayer::TrackPath(int index) {
     return QDBusObjectPath(QString::fromStdString(TrackObjectPath(index)));

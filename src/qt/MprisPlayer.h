@@ -21,8 +21,8 @@ class MprisPlayer : public QDBusAbstractAdaptor {
     Q_PROPERTY(QVariantMap Metadata READ Metadata)
     Q_PROPERTY(double Volume READ Volume WRITE SetVolume)
     Q_PROPERTY(qlonglong Position READ Position)
-    Q_PROPERTY(double MinimumRate READ Rate)
-    Q_PROPERTY(double MaximumRate READ Rate)
+    Q_PROPERTY(double MinimumRate READ MinimumRate)
+    Q_PROPERTY(double MaximumRate READ MaximumRate)
     Q_PROPERTY(bool CanGoNext READ CanGoNext)
     Q_PROPERTY(bool CanGoPrevious READ CanGoPrevious)
     Q_PROPERTY(bool CanPlay READ CanPlay)
@@ -37,9 +37,11 @@ public:
     QString PlaybackStatus() const;
     QString LoopStatus() const;
     void SetLoopStatus(const QString& status);
-    // The rate belongs to the panel's wheel; a remote sees normal speed and cannot change it.
-    double Rate() const { return 1.0; }
-    void SetRate(double) {}
+    double Rate() const { return remote_.Rate(); }
+    // A rate the player refuses (0, negative, not a number) leaves the speed as it was.
+    void SetRate(double rate) { remote_.SetRate(rate); }
+    double MinimumRate() const { return RemoteControl::kMinimumRate; }
+    double MaximumRate() const { return RemoteControl::kMaximumRate; }
     bool Shuffle() const { return remote_.Shuffle(); }
     void SetShuffle(bool on) { remote_.SetShuffle(on); }
     QVariantMap Metadata() const;

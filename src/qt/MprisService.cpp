@@ -61,6 +61,7 @@ void MprisService::Announce() {
         {QStringLiteral("PlaybackStatus"), player_->PlaybackStatus()},
         {QStringLiteral("LoopStatus"), player_->LoopStatus()},
         {QStringLiteral("Shuffle"), player_->Shuffle()},
+        {QStringLiteral("Rate"), player_->Rate()},
         {QStringLiteral("Metadata"), player_->Metadata()},
         {QStringLiteral("Volume"), player_->Volume()},
         {QStringLiteral("CanGoNext"), player_->CanGoNext()},

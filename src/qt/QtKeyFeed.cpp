@@ -44,6 +44,11 @@ int QtKeyFeed::KeyCodeForKeysym(unsigned long keysym) {
             return vk::Comma;
         case XK_period:
             return vk::Period;
+        case XK_minus:
+        case XK_KP_Subtract:
+            return vk::Minus;
+        case XK_equal:
+            return vk::Equals;
         case XK_bracketleft:
             return vk::BracketLeft;
         case XK_bracketright:
@@ -127,6 +132,10 @@ int QtKeyFeed::KeyCode(int qtKey) {
             return vk::PageUp;
         case Qt::Key_PageDown:
             return vk::PageDown;
+        case Qt::Key_Minus:
+            return vk::Minus;
+        case Qt::Key_Equal:
+            return vk::Equals;
         // Without the layout at hand: the shifted characters of the same keys on US and
         // Japanese layouts, where the two agree (SHIFT+2 differs, so it is left out).
         case Qt::Key_Exclam:

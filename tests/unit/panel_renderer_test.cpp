@@ -142,6 +142,21 @@ TEST_F(PanelRendering, HeldButtonsAndSwitchesLightTheirFaces) {
     for (Rect r : {kShuffleLabel, kRepeatLabel, kScanLineBox, kLogoArea}) EXPECT_TRUE(Resting(r)) << r.x << "," << r.y;
 }
 
+// Repeat one blinks the RP label (lit 24 ticks of every 40), whatever the list's repeat.
+TEST_F(PanelRendering, RepeatOneBlinksTheRepeatLabel) {
+    view.repeatOne = true;
+    int lit = 0;
+    for (int i = 0; i < 40; ++i) {
+        Draw();
+        if (IsLit(kRepeatLabel)) ++lit;
+        else EXPECT_TRUE(Resting(kRepeatLabel));
+    }
+    EXPECT_EQ(lit, 24);
+    view.repeatOne = false;
+    Draw();
+    EXPECT_TRUE(Resting(kRepeatLabel));
+}
+
 TEST_F(PanelRendering, SpeedScaleLightsTwoPixelsPerStep) {
     view.wheelStep = -3;
     Draw();

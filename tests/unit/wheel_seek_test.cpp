@@ -174,10 +174,10 @@ TEST_F(WheelSeekTest, MiddleClickTogglesPauseOrEndsTheSeek) {
     EXPECT_EQ(state.wheelStep, 0);
     EXPECT_TRUE(state.paused);
 
-    // Play and play/pause wind back through a notch.
+    // Play and play/pause wind back through a notch, to the chosen speed.
     state.wheelStep = 6;
     wheel.WindBack();
-    EXPECT_THAT(Ticks(1), ElementsAre("run", "rate 0.001", "pause", "rate 1.000"));
+    EXPECT_THAT(Ticks(1), ElementsAre("run", "rate 0.001", "pause", "rate 1.500"));
     EXPECT_EQ(state.wheelStep, 0);
 }
 

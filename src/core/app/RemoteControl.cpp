@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "engine/Volume.h"
+#include "player/PlaybackSpeed.h"
 #include "player/Player.h"
 
 namespace felux {
@@ -66,6 +67,13 @@ std::int64_t RemoteControl::PositionMicros() const {
 
 double RemoteControl::Volume() const { return static_cast<double>(player_.state.volumeLevel) / kVolumeFull; }
 bool RemoteControl::Repeat() const { return player_.settings.repeatList != 0; }
+double RemoteControl::Rate() const { return player_.state.playbackRate / 1000.0; }
+
+RemoteControl::Loop RemoteControl::LoopStatus() const {
+    if (player_.state.repeatOne) return Loop::Track;
+    return Repeat() ? Loop::Playlist : Loop::None;
+}
+
 bool RemoteControl::Shuffle() const { return player_.settings.shufflePlay != 0; }
 
 bool RemoteControl::CanGoNext() const {
@@ -133,6 +141,18 @@ void RemoteControl::SetVolume(double volume) {
 
 void RemoteControl::SetRepeat(bool on) {
     if (on != Repeat()) player_.Command(PlayerCommand::RepeatToggle);
+}
+
+void RemoteControl::SetLoopStatus(Loop loop) {
+    if ((loop == Loop::Track) != player_.state.repeatOne) player_.Command(PlayerCommand::RepeatOneToggle);
+    if (loop != Loop::Track) SetRepeat(loop == Loop::Playlist);
+}
+
+bool RemoteControl::SetRate(double rate) {
+    if (!std::isfinite(rate) || rate <= 0.0) return false;
+    const double clamped = std::clamp(rate, kMinimumRate, kMaximumRate);
+    ChooseSpeed(player_.state, player_.graph, static_cast<int>(std::lround(clamped * 1000.0)));
+    return true;
 }
 
 void RemoteControl::SetShuffle(bool on) {

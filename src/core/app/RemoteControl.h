@@ -23,6 +23,8 @@ struct RemoteTrack {
 class RemoteControl {
 public:
     enum class Status { Playing, Paused, Stopped };
+    // Track repeats the current entry; it leaves the list's own repeat as it was.
+    enum class Loop { None, Track, Playlist };
 
     explicit RemoteControl(Player& player) : player_(player) {}
 
@@ -31,6 +33,8 @@ public:
     std::int64_t PositionMicros() const;
     double Volume() const;  // 0.0 .. 1.0, the panel's knob
     bool Repeat() const;
+    Loop LoopStatus() const;
+    double Rate() const;  // 1.0 = normal speed
     bool Shuffle() const;
     bool CanGoNext() const;
     bool CanGoPrevious() const;
@@ -50,6 +54,12 @@ public:
     void SetPosition(int track, std::int64_t positionMicros);
     void SetVolume(double volume);
     void SetRepeat(bool on);
+    void SetLoopStatus(Loop loop);
+    // Clamped to kMinimumRate .. kMaximumRate; 0, a negative or a non-finite rate is refused
+    // (false), and nothing changes.
+    bool SetRate(double rate);
+    static constexpr double kMinimumRate = 0.5;
+    static constexpr double kMaximumRate = 2.0;
     void SetShuffle(bool on);
     void Quit();
 

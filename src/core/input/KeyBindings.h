@@ -11,10 +11,14 @@ namespace felux {
 // Down: held, or tapped since the last poll. Hit: also pressed since the key's last query.
 enum class KeyTrigger { Down, Hit };
 
+// SHIFT tells apart two bindings of one key; where neither needs it, it does not matter.
+enum class ShiftKey { Any, Held, Up };
+
 // Modifiers that must be held; the others do not matter.
 struct KeyModifiers {
     bool control = false;
     bool alt = false;
+    ShiftKey shift = ShiftKey::Any;
 };
 
 struct KeyBinding {
@@ -39,6 +43,9 @@ inline constexpr std::array kKeyBindings{
     KeyBinding{vk::Char('V'), {}, KeyTrigger::Hit, PlayerCommand::SubtitleTrackNext},
     KeyBinding{vk::PageDown, {}, KeyTrigger::Hit, PlayerCommand::ChapterNext},
     KeyBinding{vk::PageUp, {}, KeyTrigger::Hit, PlayerCommand::ChapterPrevious},
+    KeyBinding{vk::Minus, {}, KeyTrigger::Hit, PlayerCommand::SpeedDown},
+    KeyBinding{vk::Equals, {.shift = ShiftKey::Held}, KeyTrigger::Hit, PlayerCommand::SpeedUp},
+    KeyBinding{vk::Equals, {.shift = ShiftKey::Up}, KeyTrigger::Hit, PlayerCommand::SpeedNormal},
 };
 
 }  // namespace felux

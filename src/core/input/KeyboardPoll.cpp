@@ -274,6 +274,7 @@ bool KeyboardPoll::BoundKeys(bool lockedOut) {
         // Modifiers first: a query clears the key's latch, so the key is asked only when they hold.
         if (b.modifiers.control && !Down(vk::Control)) continue;
         if (b.modifiers.alt && !Down(vk::Alt)) continue;
+        if (b.modifiers.shift != ShiftKey::Any && Down(vk::Shift) != (b.modifiers.shift == ShiftKey::Held)) continue;
         if (!(b.trigger == KeyTrigger::Down ? Down(b.key) : Hit(b.key))) continue;
         actions_.Command(b.command);
         taken = true;

@@ -34,6 +34,10 @@ bool PendingCommands::Raise(PlayerCommand command) {
         case RepeatToggle: repeatToggle = true; break;
         case FullScreenToggle: fullScreen = true; break;
         case VolumeChanged: volumeChanged = true; break;
+        case RepeatOneToggle:
+        case SpeedDown:
+        case SpeedUp:
+        case SpeedNormal:
         case ZoomIn:
         case ZoomOut:
         case AspectChange:

@@ -24,6 +24,10 @@ enum class PlayerCommand {
     Settings,
     ShuffleToggle,
     RepeatToggle,
+    RepeatOneToggle,     // the current entry again at its end, over the list's repeat
+    SpeedDown,           // the chosen speed 10 % slower, kept from file to file
+    SpeedUp,
+    SpeedNormal,
     FullScreenToggle,
     VolumeChanged,       // the live level moved; the engine follows
     ZoomIn,

@@ -67,6 +67,8 @@ struct PlayerState {
     std::int64_t abA = 0;      // milliseconds
     std::int64_t abB = 0;
     int playbackRate = 1000;   // thousandths of normal speed
+    int chosenRate = 1000;     // the speed keys' and a remote's; each file opens at it
+    bool repeatOne = false;    // the current entry again at its end
     int searchTick = 0;        // 0 .. searchWait; searches act when it is 0
     int progress = 0;          // position along the 138-pixel progress bar
     int pendingWheelNotch = 0;

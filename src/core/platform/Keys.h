@@ -18,7 +18,9 @@ inline constexpr int Left = 0x25;
 inline constexpr int Up = 0x26;
 inline constexpr int Right = 0x27;
 inline constexpr int Down = 0x28;
+inline constexpr int Equals = 0xBB;  // the key of "=" and, shifted, "+"
 inline constexpr int Comma = 0xBC;
+inline constexpr int Minus = 0xBD;
 inline constexpr int Period = 0xBE;
 inline constexpr int BracketLeft = 0xDB;
 inline constexpr int BracketRight = 0xDD;

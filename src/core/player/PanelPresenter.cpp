@@ -41,6 +41,7 @@ std::optional<Rect> PanelPresenter::DrawPanel() {
     view.appActive = sources_.state.appActive;
     view.shufflePlay = sources_.settings.shufflePlay != 0;
     view.repeatList = sources_.settings.repeatList != 0;
+    view.repeatOne = sources_.state.repeatOne;
     view.held = sources_.buttons.held;
     view.rateLocked = sources_.buttons.rateLocked;
     view.scanLinesOn = sources_.settings.scanLinesOn != 0;

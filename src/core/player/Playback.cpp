@@ -7,6 +7,7 @@
 #include <random>
 
 #include "engine/CompanionAudio.h"
+#include "player/PlaybackSpeed.h"
 #include "player/TitleLine.h"
 #include "playlist/MediaFileTypes.h"
 #include "playlist/PlaySegmentSuffix.h"
@@ -57,9 +58,12 @@ void Playback::FollowOpenFileEnd() {
     if (!graph_.endedOnError) parts_.resume.Ended();
     state_.wheelStep = 0;
     state_.keyWaitTicks = 10;
-    if (EveryEntryFailedInTurn()) {
+    // A file that failed on repeat one would fail again at once, for ever.
+    if (EveryEntryFailedInTurn() || (state_.repeatOne && graph_.endedOnError)) {
         parts_.layout.CollapseVideoWindow();
         state_.requests.endOfListStop = true;
+    } else if (state_.repeatOne) {
+        OpenIfPlaying();
     } else {
         Next();
     }
@@ -197,9 +201,10 @@ void Playback::PrepareOpenedFile(const std::string& entry) {
         return;
     }
 
-    state_.playbackRate = 1000;
+    state_.playbackRate = state_.chosenRate;
     const Size screen = windows_.ScreenSize();
     graph_.ProbeMedia(screen.width, screen.height);
+    if (state_.playbackRate != kSpeedNormal) graph_.SetRate(state_.playbackRate / 1000.0);
     indexList_.SetEndMs(graph_.duration / kUnitsPerMillisecond);
     if (state_.segmentActive) CheckSegment();
     parts_.resume.FileOpened();
@@ -299,7 +304,9 @@ void Playback::KeepFollowerCurrent() {
 // Cheap enough for every tick: it reads no file.
 std::optional<std::string> Playback::FollowerCandidate() const {
     const int count = playlist_.count;
-    if (count <= 0 || state_.segmentActive || SyncPlaybackOn(settings_.syncFlags)) return std::nullopt;
+    // Repeat one reopens the file itself: no follower may play in its place.
+    if (count <= 0 || state_.repeatOne || state_.segmentActive || SyncPlaybackOn(settings_.syncFlags))
+        return std::nullopt;
     const NextStep step = NextStepFromHere();
     if (step.stops) return std::nullopt;
     int next = step.target;

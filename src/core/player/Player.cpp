@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "player/PlaybackSpeed.h"
 #include "playlist/CommandLine.h"
 #include "playlist/FolderScan.h"
 #include "playlist/ListFile.h"
@@ -214,6 +215,10 @@ void Player::Command(PlayerCommand command) {
         case PlayerCommand::Minimise: EnterWindowMode(WindowMode::Minimised); break;
         case PlayerCommand::VideoOnly: EnterWindowMode(WindowMode::VideoOnly); break;
         case PlayerCommand::Quit: state.exitRequested = true; break;
+        case PlayerCommand::RepeatOneToggle: state.repeatOne = !state.repeatOne; break;
+        case PlayerCommand::SpeedDown: ChooseSpeed(state, graph, state.playbackRate - kSpeedStep); break;
+        case PlayerCommand::SpeedUp: ChooseSpeed(state, graph, state.playbackRate + kSpeedStep); break;
+        case PlayerCommand::SpeedNormal: ChooseSpeed(state, graph, kSpeedNormal); break;
         default: break;  // the pending record holds it
     }
 }

@@ -1,6 +1,7 @@
-// The pop-up menus: the panel's playlist around the current entry, play history and file information; the video window's tracks and chapters.
+// The pop-up menus: the panel's playlist around the current entry and repeat one, play history and file information; the video window's tracks and chapters.
 #include "player/PopupMenus.h"
 
+#include "i18n/UiText.h"
 #include "playlist/PopupMenuItems.h"
 
 namespace felux {
@@ -27,9 +28,12 @@ void PopupMenus::Show(PopupMenu menu, Point at) {
         case PopupMenu::Playlist: {
             const PopupRange range = PlaylistPopupRange(playlist_.currentIndex, static_cast<int>(playlist_.Size()));
             open.first = range.first;
+            std::vector<std::string> items = PlaylistPopupItems(playlist_, range, playlist_.currentIndex);
+            open.entries = static_cast<int>(items.size());
+            // Marked on as the current entry is, so the list's menu shows and sets it.
+            items.push_back((state_.repeatOne ? ">>" : "  ") + UiText("PlaylistMenu", "1曲リピート"));
             open_ = open;
-            dialogs_->OpenPopupMenu(at, kPlaylistMenuCaption,
-                                          PlaylistPopupItems(playlist_, range, playlist_.currentIndex), true);
+            dialogs_->OpenPopupMenu(at, kPlaylistMenuCaption, items, true);
             break;
         }
         case PopupMenu::History:
@@ -66,6 +70,10 @@ void PopupMenus::TakeChoice() {
     if (id <= 0) return;
     int chosen = -1;
     if (open.menu == PopupMenu::Playlist) {
+        if (id == open.entries + 1) {
+            state_.repeatOne = !state_.repeatOne;
+            return;
+        }
         chosen = open.first + id - 1;
         if (chosen >= static_cast<int>(playlist_.Size())) return;
     } else if (open.menu == PopupMenu::History) {

@@ -1,4 +1,4 @@
-// The pop-up menus: the panel's playlist around the current entry, play history and file information; the video window's tracks and chapters.
+// The pop-up menus: the panel's playlist around the current entry and repeat one, play history and file information; the video window's tracks and chapters.
 #pragma once
 
 #include <optional>
@@ -37,6 +37,7 @@ private:
     struct OpenMenu {
         PopupMenu menu = PopupMenu::Playlist;
         int first = 0;                     // playlist menu: the entry of item 1
+        int entries = 0;                   // playlist menu: its entries; repeat one follows them
         std::vector<std::string> history;  // history menu: the paths as shown
         std::vector<VideoMenuAction> video;  // video menu: what each item does
         std::string videoFile;             // video menu: the file it was made for

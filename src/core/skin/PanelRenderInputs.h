@@ -32,6 +32,7 @@ struct PanelView {
     bool appActive = true;
     bool shufflePlay = false;
     bool repeatList = false;
+    bool repeatOne = false;  // the RP label blinks instead of staying lit
     HeldButtons held;
     bool rateLocked = false;  // the ramp stays put until the button is released
     bool scanLinesOn = false;

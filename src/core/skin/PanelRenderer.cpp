@@ -31,6 +31,7 @@ bool PanelRenderer::Load(std::span<const unsigned char> skinBmp) {
     skin_.Free();
     flashCountdown_ = 0;
     blinkCounter_ = 0;
+    repeatBlink_ = 0;
     shown_.reset();
     lastFrame_.clear();
     title_ = {};
@@ -77,7 +78,7 @@ void PanelRenderer::Lit(Rect at) { Piece(at, skin::Lit(at)); }
 
 bool PanelRenderer::Moving(const PanelView& view, const PanelWrites& writes) const {
     const bool ramping = view.held.play && !view.stopped && !view.paused && !view.rateLocked;
-    const bool blinking = writes.playbackRate != RateRamp::kNormal;
+    const bool blinking = writes.playbackRate != RateRamp::kNormal || view.repeatOne;
     // A mode request is taken by the next frame even with the log off, which drops it there.
     const bool flashing = writes.volumeModeRequest != 0 || (view.volumeLogEnabled && flashCountdown_ > 0);
     return ramping || blinking || flashing || writes.readoutCountdown > 0 || title_.Moving(view.titleHover) ||
@@ -99,7 +100,8 @@ std::optional<Rect> PanelRenderer::DrawPanel(const PanelView& view, PanelWrites&
     Piece(kRestingPanel, kRestingPanel);
     DrawVolumeArea(view, writes);
     if (view.shufflePlay) Lit(kShuffleLabel);
-    if (view.repeatList) Lit(kRepeatLabel);
+    repeatBlink_ = view.repeatOne ? (repeatBlink_ + 1) % kBlinkPeriod : 0;
+    if (view.repeatOne ? repeatBlink_ < kRateShownTicks : view.repeatList) Lit(kRepeatLabel);
     Piece({kVolumeBar.x + std::clamp(view.volumeKnob, 0, 62), kVolumeKnobY, kVolumeKnob.width, kVolumeKnob.height},
           kVolumeKnob);
     if (!view.appActive) Lit(kLogoArea);

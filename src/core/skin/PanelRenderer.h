@@ -114,6 +114,7 @@ private:
     TimedText timed_;
     int flashCountdown_ = 0;
     int blinkCounter_ = 0;
+    int repeatBlink_ = 0;  // the repeat-one label's phase, as the rate's
     // What the last frame showed; nothing until the first frame, and again
     // whenever the text images change outside DrawPanel.
     struct Shown {

@@ -126,7 +126,8 @@ void WheelSeek::ProcessUserNotch() {
     if (state_.keyWaitTicks == 0) {
         media_.SetRate(kRateKick);
         if (backToPause) media_.Pause();
-        media_.SetRate(state_.wheelStep != 0 ? entry.value / 100.0 : 1.0);
+        // Back at 0 the chosen speed returns, not normal speed.
+        media_.SetRate(state_.wheelStep != 0 ? entry.value / 100.0 : state_.playbackRate / 1000.0);
     } else if (backToPause) {
         // Without the rate change the player must still return to its pause.
         media_.Pause();

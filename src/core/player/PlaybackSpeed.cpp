@@ -1,0 +1,14 @@
+// The chosen playback speed: clamped, remembered, and handed to the engine when it may take it.
+#include "player/PlaybackSpeed.h"
+
+#include <algorithm>
+
+namespace felux {
+
+void ChooseSpeed(PlayerState& state, MediaGraph& graph, int permille) {
+    state.chosenRate = std::clamp(permille, kSpeedMin, kSpeedMax);
+    state.playbackRate = state.chosenRate;
+    if (!state.mediaClosed && state.wheelStep == 0) graph.SetRate(state.chosenRate / 1000.0);
+}
+
+}  // namespace felux
