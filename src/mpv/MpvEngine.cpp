@@ -15,6 +15,7 @@
 #include "MpvConvert.h"
 #include "MpvInstance.h"
 #include "MpvNames.h"
+#include "MpvTags.h"
 #include "MpvTracks.h"
 #include "engine/SubtitleFiles.h"
 #include "playlist/StreamUrl.h"
@@ -345,6 +346,8 @@ MediaResult MpvEngine::FinishOpen(bool withCompanion) {
     ReadFileFacts();
     if (withCompanion) SelectExternalAudio();
     ReadTracksAndChapters();
+    OwnedNode tags(handle_, mpv::kPropMetadata);
+    if (tags.valid) file_.tags = mpv::TagsFromNode(tags.node);
     return kMediaOk;
 }
 

@@ -51,6 +51,7 @@ public:
     std::vector<MediaTrack> Tracks() override { return file_.tracks; }
     void SelectTrack(TrackKind kind, std::optional<std::int64_t> id) override;
     const std::vector<MediaChapter>& Chapters() override { return file_.chapters; }
+    MediaTags Tags() override { return file_.tags; }
 
     // Starts loading the file the player is expected to open first, paused, while the rest of the
     // program starts up. An open of the same file takes it over; any other open replaces it.
@@ -90,6 +91,8 @@ private:
         // As mpv last reported them: read once the file is open, then observed.
         std::vector<MediaTrack> tracks;
         std::vector<MediaChapter> chapters;
+        // Read once the file is open; a file's tags do not change while it plays.
+        MediaTags tags;
         // The target of the newest seek, reported as the position until that seek has completed.
         std::optional<MediaTime> seekTarget;
         std::uint64_t seekSerial = 0;

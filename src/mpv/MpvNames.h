@@ -82,6 +82,14 @@ inline constexpr const char* kPropVideoPanY = "video-pan-y";
 inline constexpr const char* kPropAoVolume = "ao-volume";
 inline constexpr const char* kPropCurrentAo = "current-ao";
 inline constexpr const char* kPropEofReached = "eof-reached";
+// The file's tags as a map; each container spells the keys its own way ("TITLE", "Album").
+inline constexpr const char* kPropMetadata = "metadata";
+
+// Keys of the metadata map, compared ignoring case.
+inline constexpr const char* kTagTitle = "title";
+inline constexpr const char* kTagArtist = "artist";
+inline constexpr const char* kTagAlbum = "album";
+inline constexpr const char* kTagTrack = "track";
 
 // Keys of a track's map (track-list entries and current-tracks/...).
 inline constexpr const char* kTrackId = "id";

@@ -58,6 +58,7 @@ QVariantMap MprisPlayer::Metadata() const {
     if (!track->artist.empty())
         m.insert(QStringLiteral("xesam:artist"), QStringList{QString::fromStdString(track->artist)});
     if (!track->album.empty()) m.insert(QStringLiteral("xesam:album"), QString::fromStdString(track->album));
+    if (track->trackNumber) m.insert(QStringLiteral("xesam:trackNumber"), *track->trackNumber);
     // The cover set for an earlier track never shows with this one's texts.
     if (!coverUrl_.isEmpty() && coverTrack_ == track->path) m.insert(QStringLiteral("mpris:artUrl"), coverUrl_);
     return m;

@@ -61,6 +61,17 @@ for v in 3 4; do
   expect "ID3v2.$v album" "Album $v" pc metadata xesam:album
 done
 
+# Other formats carry their tags in their own containers; the engine reads them.
+for ext in m4a flac opus; do
+  ffmpeg -hide_banner -loglevel error -f lavfi -i sine=frequency=440:duration=4 -metadata title="Song $ext" \
+    -metadata artist="Bänd" -metadata album="LP" -metadata track=3/12 "$home/song.$ext" || fail "ffmpeg made no $ext"
+  pc open "file://$home/song.$ext"
+  expect "$ext title" "Song $ext" pc metadata xesam:title
+  expect "$ext artist" "Bänd" pc metadata xesam:artist
+  expect "$ext album" "LP" pc metadata xesam:album
+  expect "$ext track number" 3 pc metadata xesam:trackNumber
+done
+
 # Desktops find the player's name and icon through the desktop file this names.
 expect "desktop entry" '*"io.github.felux.Felux"*' dbus-send --session --print-reply \
   --dest=org.mpris.MediaPlayer2.felux /org/mpris/MediaPlayer2 org.freedesktop.DBus.Properties.Get \

@@ -15,6 +15,7 @@ struct FakeMedia {
     std::int64_t frames = 1500;
     VideoSize size{320, 240};
     bool video = true;
+    MediaTags tags{};
 };
 
 class FakeMediaEngine : public MediaEngine {
@@ -42,6 +43,7 @@ public:
     std::vector<MediaTrack> Tracks() override { return tracks; }
     void SelectTrack(TrackKind kind, std::optional<std::int64_t> id) override;
     const std::vector<MediaChapter>& Chapters() override { return chapters; }
+    MediaTags Tags() override { return media_.tags; }
     bool TakeCompletion() override;
     bool CompletedOnError() override { return completedOnError; }
 

@@ -47,13 +47,13 @@ TEST_F(CompanionSearch, SkipsItsOwnExtensionAndTheFlagsThatAreOff) {
 
 TEST(TitleLine, ChosenFromTheTitleEntryTheTagOrTheName) {
     const MediaTime length = (3600 + 2 * 60 + 5) * kUnitsPerSecond;
-    EXPECT_EQ(TitleLine("*My song", std::nullopt, "file", length), " My song ");
-    EXPECT_EQ(TitleLine("", Id3Tag{"T", "A", "", ""}, "file", length), " T:A");
-    EXPECT_EQ(TitleLine("", Id3Tag{"", "A", "", ""}, "file", length), " file:A");
-    EXPECT_EQ(TitleLine("", Id3Tag{"T", "", "", ""}, "file", length), " file");
-    EXPECT_EQ(TitleLine("", Id3Tag{}, "file", length), " file  <1:02:05>");
-    EXPECT_EQ(TitleLine("", std::nullopt, "clip", length), " clip  <1:02:05>");
-    EXPECT_EQ(TitleLine("title without star", std::nullopt, "clip", 0), " clip  <0:00:00>");
+    EXPECT_EQ(TitleLine("*My song", {}, "file", length), " My song ");
+    EXPECT_EQ(TitleLine("", MediaTags{"T", "A", "", {}}, "file", length), " T:A");
+    EXPECT_EQ(TitleLine("", MediaTags{"", "A", "", {}}, "file", length), " file:A");
+    EXPECT_EQ(TitleLine("", MediaTags{"T", "", "", {}}, "file", length), " file");
+    EXPECT_EQ(TitleLine("", MediaTags{}, "file", length), " file  <1:02:05>");
+    EXPECT_EQ(TitleLine("", {}, "clip", length), " clip  <1:02:05>");
+    EXPECT_EQ(TitleLine("title without star", {}, "clip", 0), " clip  <0:00:00>");
 }
 
 }  // namespace

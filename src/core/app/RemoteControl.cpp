@@ -54,10 +54,9 @@ std::optional<RemoteTrack> RemoteControl::CurrentTrack() const {
     t.lengthMicros = std::max<std::int64_t>(0, player_.graph.duration / kUnitsPerMicro);
     t.title = Trimmed(player_.openFile.trackTitle);
     if (t.title.empty()) t.title = player_.openFile.nameKey;
-    if (player_.openFile.audioInfo) {
-        t.artist = Trimmed(player_.openFile.audioInfo->tag.artist);
-        t.album = Trimmed(player_.openFile.audioInfo->tag.album);
-    }
+    t.artist = Trimmed(player_.openFile.tags.artist);
+    t.album = Trimmed(player_.openFile.tags.album);
+    t.trackNumber = player_.openFile.tags.track;
     return t;
 }
 

@@ -17,6 +17,7 @@ struct RemoteTrack {
     std::string title;              // the entry's own title, else the tag's, else the file name
     std::string artist;             // empty without a tag artist
     std::string album;              // empty without a tag album
+    std::optional<int> trackNumber; // the tags' track number, 1 or more
     std::int64_t lengthMicros = 0;  // 0 when unknown
 };
 

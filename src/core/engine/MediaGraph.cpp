@@ -169,4 +169,6 @@ void MediaGraph::SelectTrack(TrackKind kind, std::optional<std::int64_t> id) {
 
 const std::vector<MediaChapter>& MediaGraph::Chapters() { return rendered_ ? engine_.Chapters() : noChapters_; }
 
+MediaTags MediaGraph::Tags() { return rendered_ ? engine_.Tags() : MediaTags{}; }
+
 }  // namespace felux

@@ -52,6 +52,8 @@ public:
     std::vector<MediaTrack> Tracks();
     void SelectTrack(TrackKind kind, std::optional<std::int64_t> id);
     const std::vector<MediaChapter>& Chapters();
+    // The rendered file's tags as the engine read them; empty without one.
+    MediaTags Tags();
 
     bool Created() const { return created_; }
 

@@ -46,6 +46,14 @@ struct MediaTrack {
     bool selected = false;
 };
 
+// The open file's tags as the engine read them, whatever the container; empty texts where absent.
+struct MediaTags {
+    std::string title;
+    std::string artist;
+    std::string album;
+    std::optional<int> track;  // the number before any "/total"
+};
+
 struct MediaChapter {
     std::string title;
     MediaTime start = 0;
@@ -100,6 +108,8 @@ public:
     virtual void SelectTrack(TrackKind kind, std::optional<std::int64_t> id) = 0;
     // The open file's chapters in time order; empty when none is open.
     virtual const std::vector<MediaChapter>& Chapters() = 0;
+    // The open file's tags, read once when it opened: no wait; empty when none is open.
+    virtual MediaTags Tags() = 0;
 
     // Takes whatever the engine reported since the last call without waiting; true once
     // when the stream has played to its end.

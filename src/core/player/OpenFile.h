@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "engine/AudioInfo.h"
+#include "platform/MediaEngine.h"
 
 namespace felux {
 
@@ -16,8 +17,9 @@ struct OpenFile {
     std::string fullEntry; // the whole playlist entry, suffix included
     std::optional<AudioFileInfo> audioInfo;  // set for ".mp3" and ".rmp"
     std::vector<std::string> infoLines;
+    MediaTags tags;  // bounded: the MP3's ID3 texts where it has them, else the engine's
     std::string titleLine;
-    std::string trackTitle;  // for desktops: the entry's own title, else the tag's, else nameKey
+    std::string trackTitle;  // for desktops: the entry's own title, else the tags', else nameKey
 };
 
 }  // namespace felux

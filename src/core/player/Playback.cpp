@@ -7,6 +7,7 @@
 #include <random>
 
 #include "engine/CompanionAudio.h"
+#include "engine/FileTags.h"
 #include "player/PlaybackSpeed.h"
 #include "player/TitleLine.h"
 #include "playlist/MediaFileTypes.h"
@@ -174,6 +175,7 @@ void Playback::PrepareOpenedFile(const std::string& entry) {
     openFile_.nameKey = fsPath.stem().string();
     openFile_.folder = fsPath.has_parent_path() ? fsPath.parent_path().string() + "/" : std::string();
     openFile_.audioInfo.reset();
+    openFile_.tags = {};
     // Nothing on disk belongs to a stream: no tags or companion sound are looked for.
     const bool stream = IsStreamUrl(path);
     if (IsMpegAudioPath(path) && !stream) openFile_.audioInfo = ReadAudioInfo(fsPath);
@@ -221,11 +223,10 @@ void Playback::PrepareOpenedFile(const std::string& entry) {
     state_.newFileDisplayTimer = kNewFileDisplayTicks;
 
     const std::string title = playlist_.TitleAt(static_cast<std::size_t>(playlist_.currentIndex));
-    const std::optional<Id3Tag> tag =
-        openFile_.audioInfo ? std::optional<Id3Tag>(openFile_.audioInfo->tag) : std::nullopt;
-    openFile_.titleLine = TitleLine(title, tag, openFile_.nameKey, graph_.duration);
+    openFile_.tags = ShownTags(openFile_.audioInfo, graph_.Tags());
+    openFile_.titleLine = TitleLine(title, openFile_.tags, openFile_.nameKey, graph_.duration);
     const bool ownTitle = !title.empty() && title[0] == '*';
-    openFile_.trackTitle = ownTitle ? title.substr(1) : tag ? tag->title : std::string();
+    openFile_.trackTitle = ownTitle ? title.substr(1) : openFile_.tags.title;
     if (openFile_.trackTitle.empty()) openFile_.trackTitle = openFile_.nameKey;
     if (openFile_.audioInfo && !ownTitle) openFile_.infoLines = InformationLines(*openFile_.audioInfo, fsPath, graph_.duration);
     parts_.presenter.DrawTitleStrip();

@@ -10,19 +10,17 @@ Clock ToClock(MediaTime duration) {
     return {static_cast<int>(total / 3600), static_cast<int>(total / 60 % 60), static_cast<int>(total % 60)};
 }
 
-std::string TitleLine(const std::string& titleEntry, const std::optional<Id3Tag>& tag, const std::string& fileName,
+std::string TitleLine(const std::string& titleEntry, const MediaTags& tags, const std::string& fileName,
                       MediaTime duration) {
     if (!titleEntry.empty() && titleEntry[0] == '*') return " " + titleEntry.substr(1) + " ";
     const Clock c = ToClock(duration);
     char length[48];
     std::snprintf(length, sizeof length, "  <%d:%02d:%02d>", c.hours, c.minutes, c.seconds);
-    if (tag) {
-        const bool title = !tag->title.empty();
-        const bool artist = !tag->artist.empty();
-        if (title && artist) return " " + tag->title + ":" + tag->artist;
-        if (artist) return " " + fileName + ":" + tag->artist;
-        if (title) return " " + fileName;
-    }
+    const bool title = !tags.title.empty();
+    const bool artist = !tags.artist.empty();
+    if (title && artist) return " " + tags.title + ":" + tags.artist;
+    if (artist) return " " + fileName + ":" + tags.artist;
+    if (title) return " " + fileName;
     return " " + fileName + length;
 }
 

@@ -4,14 +4,13 @@
 #include <optional>
 #include <string>
 
-#include "engine/AudioInfo.h"
 #include "platform/MediaEngine.h"
 
 namespace felux {
 
-// titleEntry: the playlist's title entry ("*" + text, or empty). tag: set for ".mp3"/".rmp" files.
-// fileName: the name without folder and extension.
-std::string TitleLine(const std::string& titleEntry, const std::optional<Id3Tag>& tag, const std::string& fileName,
+// titleEntry: the playlist's title entry ("*" + text, or empty). tags: the file's, empty texts
+// where it has none. fileName: the name without folder and extension.
+std::string TitleLine(const std::string& titleEntry, const MediaTags& tags, const std::string& fileName,
                       MediaTime duration);
 
 // "%d:%02d:%02d" parts of a duration in 100 ns units.
