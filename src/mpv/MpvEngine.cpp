@@ -127,7 +127,7 @@ MediaResult MpvEngine::Create() {
         if (mpv::ResetPlaybackSettings(handle_)) return kMediaOk;
     }
     Destroy();
-    mpv_handle* h = mpv::NewInstance({window, noSoundDevice_, hardwareDecoding_});
+    mpv_handle* h = mpv::NewInstance({window, noSoundDevice_, hardwareDecoding_, replayGain_});
     if (!h) return kMediaFail;
     eventsWaiting_ = true;
     mpv_set_wakeup_callback(
@@ -508,6 +508,14 @@ void MpvEngine::SetHardwareDecoding(bool on) {
     if (!handle_) return;
     char* value = const_cast<char*>(mpv::HardwareDecodingValue(on));
     mpv_set_property_async(handle_, kFireAndForget, mpv::kOptHwdec, MPV_FORMAT_STRING, &value);
+}
+
+void MpvEngine::SetReplayGain(ReplayGain mode) {
+    if (mode == replayGain_) return;
+    replayGain_ = mode;
+    if (!handle_) return;
+    char* value = const_cast<char*>(mpv::ReplayGainValue(mode));
+    mpv_set_property_async(handle_, kFireAndForget, mpv::kOptReplayGain, MPV_FORMAT_STRING, &value);
 }
 
 bool MpvEngine::TakeCompletion() {

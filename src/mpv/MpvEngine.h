@@ -46,6 +46,7 @@ public:
     void SetVolume(int hundredthsOfDb) override;
     void SetSourceRect(const std::optional<SourceRect>& rect) override;
     void SetHardwareDecoding(bool on) override;
+    void SetReplayGain(ReplayGain mode) override;
     bool TakeCompletion() override;
     bool CompletedOnError() override { return completedOnError_; }
     std::vector<MediaTrack> Tracks() override { return file_.tracks; }
@@ -148,6 +149,7 @@ private:
     // the sound libraries do not complain again at every file.
     bool noSoundDevice_ = false;
     bool hardwareDecoding_ = true;
+    ReplayGain replayGain_ = ReplayGain::Off;
     bool completedOnError_ = false;
     mpv_handle* handle_ = nullptr;
     // What the instance was built with, and whether it failed since: each a reason to build anew.

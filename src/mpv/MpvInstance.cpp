@@ -78,6 +78,9 @@ mpv_handle* NewInstance(const InstanceSetup& setup) {
     // The picture fills the window as laid out by the player, which keeps the aspect itself.
     option(kOptKeepAspect, kNo);
     option(kOptHwdec, HardwareDecodingValue(setup.hardwareDecoding));
+    option(kOptReplayGain, ReplayGainValue(setup.replayGain));
+    // A lying tag (+1000 dB) must not blast: the gain stops where the file's peak reaches full scale.
+    option(kOptReplayGainClip, kNo);
     option(kOptYtdl, kNo);
     option(kOptLoadStatsOverlay, kNo);
     option(kOptLoadOsdConsole, kNo);
@@ -98,6 +101,15 @@ mpv_handle* NewInstance(const InstanceSetup& setup) {
         return nullptr;
     }
     return h;
+}
+
+const char* ReplayGainValue(ReplayGain mode) {
+    switch (mode) {
+        case ReplayGain::Track: return kReplayGainTrack;
+        case ReplayGain::Album: return kReplayGainAlbum;
+        case ReplayGain::Off: break;
+    }
+    return kNo;
 }
 
 const char* HardwareDecodingValue(bool wanted) { return wanted && DecodingDevicePresent() ? kHwdecAutoSafe : kNo; }

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "platform/MediaEngine.h"
+
 struct mpv_handle;
 
 namespace felux::mpv {
@@ -15,6 +17,7 @@ struct InstanceSetup {
     bool silent = false;
     // Decoding on the graphics chip where mpv deems it safe.
     bool hardwareDecoding = true;
+    ReplayGain replayGain = ReplayGain::Off;
 };
 
 // An initialised instance, paused and idle; null when mpv refused it.
@@ -22,6 +25,9 @@ mpv_handle* NewInstance(const InstanceSetup& setup);
 
 // mpv's hwdec value: its safe automatic choice when wanted and the machine has a chip to decode on.
 const char* HardwareDecodingValue(bool wanted);
+
+// mpv's replaygain value for the mode.
+const char* ReplayGainValue(ReplayGain mode);
 
 // Puts back what a file may have changed at run time (speed, volume, picture crop, audio and subtitle track),
 // paused, so that the next file starts as in a fresh instance. Queued, not waited for; false when mpv

@@ -40,6 +40,12 @@ inline constexpr const char* kOptKeepAspect = "keepaspect";
 // Decoding on the graphics chip where mpv knows it to be safe; software otherwise, silently.
 inline constexpr const char* kOptHwdec = "hwdec";
 inline constexpr const char* kHwdecAutoSafe = "auto-safe";
+// Levelling by ReplayGain tags: no, track or album; with replaygain-clip at no, mpv lowers a gain
+// that would take the file's peak past full scale.
+inline constexpr const char* kOptReplayGain = "replaygain";
+inline constexpr const char* kReplayGainTrack = "track";
+inline constexpr const char* kReplayGainAlbum = "album";
+inline constexpr const char* kOptReplayGainClip = "replaygain-clip";
 inline constexpr const char* kOptYtdl = "ytdl";
 inline constexpr const char* kOptLoadStatsOverlay = "load-stats-overlay";
 inline constexpr const char* kOptLoadOsdConsole = "load-osd-console";

@@ -40,6 +40,7 @@ public:
     void SetVolume(int hundredthsOfDb) override { volume = hundredthsOfDb; }
     void SetSourceRect(const std::optional<SourceRect>& rect) override { sourceRect = rect; }
     void SetHardwareDecoding(bool on) override { hardwareDecoding = on; }
+    void SetReplayGain(ReplayGain mode) override { replayGain = mode; }
     std::vector<MediaTrack> Tracks() override { return tracks; }
     void SelectTrack(TrackKind kind, std::optional<std::int64_t> id) override;
     const std::vector<MediaChapter>& Chapters() override { return chapters; }
@@ -70,6 +71,7 @@ public:
     int volume = 0;
     std::optional<SourceRect> sourceRect;
     bool hardwareDecoding = true;
+    ReplayGain replayGain = ReplayGain::Off;
     // The tracks and chapters of whichever file is open.
     std::vector<MediaTrack> tracks;
     std::vector<MediaChapter> chapters;

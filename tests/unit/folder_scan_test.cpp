@@ -1,6 +1,9 @@
 // Dropped items scanned into the playlist: extension table, breadth-first order, list files, bad trees.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -34,14 +37,16 @@ std::vector<std::string> Listed(const fs::path& folder) {
 
 TEST(FolderScan, ExtensionTableTakesFourteenExtensionsInAnyCase) {
     for (const char* name : {"a.mpg", "a.AVI", "a.mov", "a.Mp3", "a.rmp", "a.dat", "a.asf", "a.wav", "a.MPEG", "a.ra",
-                             "a.wma", "a.jpg", "a.JPEG", "a.bmp", "x.tar.mpg"})
+                             "a.wma", "x.tar.mpg"})
         EXPECT_EQ(ClassifyScannedFile(name), ScannedFile::Entry) << name;
+    for (const char* name : {"a.jpg", "a.JPEG", "a.bmp"}) EXPECT_EQ(ClassifyScannedFile(name), ScannedFile::Picture) << name;
     for (const char* name : {"a.txt", "a.tob", "a.M3U", "mpg", "a.mpg.part", "a.", ""})
         EXPECT_EQ(ClassifyScannedFile(name), ScannedFile::Skip) << name;
     // The switches decide: "every other extension" and list files when turned on.
     EXPECT_EQ(ClassifyScannedFile("a.txt", "0000000000010000000"), ScannedFile::Entry);
     EXPECT_EQ(ClassifyScannedFile("a.TOB", "0000000000000001000"), ScannedFile::ListFile);
     EXPECT_EQ(ClassifyScannedFile("a.mpg", "0111111111100000111"), ScannedFile::Skip);
+    EXPECT_EQ(ClassifyScannedFile("a.jpg", "1111111111100000011"), ScannedFile::Skip);
 }
 
 TEST(FolderScan, FolderFilesComeBeforeSubfoldersLevelByLevel) {
@@ -59,7 +64,7 @@ TEST(FolderScan, FolderFilesComeBeforeSubfoldersLevelByLevel) {
 
     std::vector<std::string> expect;
     for (const std::string& n : Listed(root))
-        if (n == "a.mpg" || n == "c.JPEG") expect.push_back((root / n).string());
+        if (n == "a.mpg") expect.push_back((root / n).string());
     for (const std::string& n : Listed(root)) {
         if (n == "s") expect.push_back((root / "s" / "d.mp3").string());
         if (n == "t") expect.push_back((root / "t" / "f.avi").string());
@@ -111,6 +116,65 @@ TEST(FolderScan, TodaysMediaTypesAreTakenUnlessHiddenOrEmpty) {
     fs::remove(root / "01.MP4");
     EXPECT_EQ(Scan({root.string()}), std::vector<std::string>{});
     EXPECT_EQ(Scan({(root / "empty.mp4").string()}), std::vector<std::string>{(root / "empty.mp4").string()});
+}
+
+TEST(FolderScan, PicturesAreTakenOnlyFromAFolderWithoutSoundOrVideo) {
+    for (const char* name : {"a.png", "a.PNG", "a.gif", "a.webp", "a.Jpe"})
+        EXPECT_EQ(ClassifyScannedFile(name), ScannedFile::Picture) << name;
+
+    test::TempFolder t;
+    // An album: its cover (first or last in the listing) and a picture of its booklet are not tracks.
+    const fs::path album = t.path() / "album";
+    fs::create_directories(album / "scans");
+    t.Write("album/0-front.png", "p");
+    t.Write("album/cover.jpg", "p");
+    t.Write("album/01.flac", "a");
+    t.Write("album/02.flac", "a");
+    t.Write("album/03.flac", "a");
+    t.Write("album/zz.BMP", "p");
+    t.Write("album/scans/booklet.jpg", "p");
+    std::vector<std::string> found = Scan({album.string()}, 1);
+    std::sort(found.begin(), found.end());
+    // The subfolder of pictures only is a folder of pictures of its own.
+    EXPECT_EQ(found, (std::vector<std::string>{(album / "01.flac").string(), (album / "02.flac").string(),
+                                               (album / "03.flac").string(),
+                                               (album / "scans" / "booklet.jpg").string()}));
+
+    // A folder of pictures alone (an empty one passed over) lists them in listing order, before its subfolders.
+    const fs::path photos = t.path() / "photos";
+    fs::create_directories(photos / "later");
+    t.Write("photos/b.JPG", "p");
+    t.Write("photos/a.png", "p");
+    t.Write("photos/empty.jpg", "");
+    t.Write("photos/later/c.mp4", "v");
+    std::vector<std::string> expect;
+    for (const std::string& n : Listed(photos))
+        if (n == "a.png" || n == "b.JPG") expect.push_back((photos / n).string());
+    expect.push_back((photos / "later" / "c.mp4").string());
+    EXPECT_EQ(Scan({photos.string()}, 1), expect);
+    EXPECT_EQ(Scan({photos.string()}, 1000), expect);
+
+    // A picture dropped on its own is taken, beside a dropped album as well.
+    EXPECT_EQ(Scan({(album / "cover.jpg").string(), (album / "01.flac").string()}),
+              (std::vector<std::string>{(album / "cover.jpg").string(), (album / "01.flac").string()}));
+}
+
+TEST(FolderScan, TenThousandPicturesComeInBoundedSteps) {
+    test::TempFolder t;
+    const fs::path root = t.path() / "many";
+    fs::create_directory(root);
+    for (int i = 0; i < 10000; ++i) t.Write("many/p" + std::to_string(i) + ".jpg", "p");
+    Playlist list;
+    DropScan scan;
+    scan.Start({root.string()});
+    int steps = 0;
+    std::size_t before = 0;
+    while (!scan.Step(list, 64)) {
+        ASSERT_LE(list.Size() - before, 64u) << "a step appended more than its budget";
+        before = list.Size();
+        ASSERT_LT(++steps, 1000);
+    }
+    EXPECT_EQ(list.Size(), 10000u);
 }
 
 TEST(FolderScan, AFolderDroppedWithItsOwnSubfolderListsEachFileOnce) {

@@ -128,8 +128,9 @@ TEST(MainPlayerTest, StartUpWritesOrReadsTheSettingsAndPlacesTheWindows) {
         Rig r;
         Player& p = r.Start();
         EXPECT_EQ(p.state.keyWaitTicks, 7);
-        EXPECT_EQ(io::SplitLines(r.dir.Read(kSettingsFileName)).size(), 89u);
+        EXPECT_EQ(io::SplitLines(r.dir.Read(kSettingsFileName)).size(), 90u);
         EXPECT_TRUE(r.media.hardwareDecoding) << "a new settings file decodes on the graphics chip";
+        EXPECT_EQ(r.media.replayGain, ReplayGain::Off);
         EXPECT_EQ(r.media.log, std::vector<std::string>{"Create"});
         EXPECT_EQ(r.windows.log, (std::vector<std::string>{"Place Video 0,60 0x0 shown", "Resize Picture 0x0",
                                                            "Place Main 0,0 407x50 shown",
@@ -140,10 +141,12 @@ TEST(MainPlayerTest, StartUpWritesOrReadsTheSettingsAndPlacesTheWindows) {
     s.mainWindowX = 120;
     s.videoWindowY = 33;
     s.hardwareDecoding = 0;
+    s.replayGain = 2;
     r.dir.Write(kSettingsFileName, FormatSettings(s, test::KeyListText()));
     Player& p = r.Start();
     EXPECT_EQ(p.settings.mainWindowX, 120);
     EXPECT_FALSE(r.media.hardwareDecoding) << "the stored choice reaches the engine before any file opens";
+    EXPECT_EQ(r.media.replayGain, ReplayGain::Album);
     EXPECT_EQ(r.windows.rects[WindowId::Main], (Rect{120, 0, 407, 50}));
     EXPECT_EQ(r.windows.rects[WindowId::Panel], (Rect{120, 0, 407, 50}));
     EXPECT_EQ(r.windows.rects[WindowId::Video], (Rect{0, 33, 0, 0}));

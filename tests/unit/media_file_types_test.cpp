@@ -32,6 +32,8 @@ TEST(MediaFileTypes, SoundOnlyAreTheAudioTypes) {
     for (const char* ext : {"mp3", ".FLAC", "opus", "mka", "wav"}) EXPECT_TRUE(IsAudioExtension(ext)) << ext;
     for (const char* ext : {"", ".", "mp4", "mkv", "ogv", "webm", "m3u", "mp"})
         EXPECT_FALSE(IsAudioExtension(ext)) << ext;
+    for (const char* ext : {"jpg", ".JPEG", "png", "bmp"}) EXPECT_TRUE(IsPictureExtension(ext)) << ext;
+    for (const char* ext : {"", ".", "jp", "jpgx", "mp4", "mp3"}) EXPECT_FALSE(IsPictureExtension(ext)) << ext;
 }
 
 }  // namespace

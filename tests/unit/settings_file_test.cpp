@@ -36,7 +36,7 @@ PlayerSettings Parsed(const std::string& text) {
 TEST(SettingsFile, DefaultsAreWrittenUnderTheKeyNames) {
     const std::string text = FormatSettings(PlayerSettings{}, test::KeyListText());
     const std::vector<std::string_view> lines = io::SplitLines(text);
-    ASSERT_EQ(lines.size(), 89u);
+    ASSERT_EQ(lines.size(), 90u);
     EXPECT_EQ(lines[0], "firstLineText=");
     EXPECT_EQ(lines[13], "repeatList=1");
     EXPECT_EQ(lines[36], "syncFlags=0100111");
@@ -50,6 +50,7 @@ TEST(SettingsFile, DefaultsAreWrittenUnderTheKeyNames) {
     EXPECT_EQ(lines[86], "hardwareDecoding=1");
     EXPECT_EQ(lines[87], "resumePlayback=1");
     EXPECT_EQ(lines[88], "resumeMinimumSeconds=300");
+    EXPECT_EQ(lines[89], "replayGain=0") << "levelling is off until asked for";
     EXPECT_EQ(text.substr(text.size() - 2), "\r\n");
     EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), std::count(text.begin(), text.end(), '\r'));
 }
@@ -70,6 +71,7 @@ TEST(SettingsFile, ChangedValuesRoundTrip) {
     s.liveLineMaskMode = 2;
     s.handOverFiles = 1;
     s.hardwareDecoding = 0;
+    s.replayGain = 2;
     const std::string text = FormatSettings(s, test::KeyListText());
     PlayerSettings back = Parsed(text);
     EXPECT_EQ(FormatSettings(back, test::KeyListText()), text);
@@ -78,6 +80,7 @@ TEST(SettingsFile, ChangedValuesRoundTrip) {
     EXPECT_EQ(back.fontHeight, -20);
     EXPECT_EQ(back.handOverFiles, 1);
     EXPECT_EQ(back.hardwareDecoding, 0);
+    EXPECT_EQ(back.replayGain, 2);
 
     // A file written before the last keys existed ends early: those keys keep their defaults.
     const std::string older = text.substr(0, text.rfind("handOverFiles="));
@@ -86,6 +89,7 @@ TEST(SettingsFile, ChangedValuesRoundTrip) {
     EXPECT_EQ(back.handOverFiles, 0) << "a file from before the key never chose the hand-over";
     EXPECT_EQ(back.hardwareDecoding, 1);
     EXPECT_EQ(back.resumePlayback, 1);
+    EXPECT_EQ(back.replayGain, 0);
 
     // A stored choice stays as stored, 0 included.
     s.handOverFiles = 0;
@@ -218,9 +222,9 @@ TEST(SettingsFile, FilesAreReadBoundedAndReplacedOnlyWithAKeyList) {
     ASSERT_TRUE(SaveSettingsFile(s, dir.path()));
     const std::string written = dir.Read(kSettingsFileName);
     const auto lines = io::SplitLines(written);
-    ASSERT_EQ(lines.size(), 91u);
-    EXPECT_EQ(lines[89], "extra1=");
-    EXPECT_EQ(lines[90], "extra2=");
+    ASSERT_EQ(lines.size(), 92u);
+    EXPECT_EQ(lines[90], "extra1=");
+    EXPECT_EQ(lines[91], "extra2=");
 
     dir.Write(kKeyListFileName, "");
     EXPECT_FALSE(SaveSettingsFile(s, dir.path()));

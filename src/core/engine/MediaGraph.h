@@ -47,6 +47,7 @@ public:
     void SetSourceRect(const std::optional<SourceRect>& rect);
     // Kept by the engine for every file, with or without a graph.
     void SetHardwareDecoding(bool on) { engine_.SetHardwareDecoding(on); }
+    void SetReplayGain(ReplayGain mode) { engine_.SetReplayGain(mode); }
     MediaTime GetPosition();
     // The rendered file's tracks and chapters; empty without one.
     std::vector<MediaTrack> Tracks();

@@ -35,6 +35,9 @@ struct SourceRect {
 
 enum class TrackKind { Audio, Subtitle };
 
+// Loudness levelling by the file's ReplayGain tags: off, the track's gain, or the album's.
+enum class ReplayGain { Off, Track, Album };
+
 // One audio or subtitle track of the open file, as the engine numbers it.
 struct MediaTrack {
     std::int64_t id = 0;
@@ -99,6 +102,9 @@ public:
     // Decoding on the graphics chip where the engine deems it safe (the default), else in software;
     // the current file changes over at once.
     virtual void SetHardwareDecoding(bool on) = 0;
+    // Levelling by the ReplayGain tags, under the volume (which keeps its level on top); a gain
+    // never raises a file past full scale. Kept for every later file.
+    virtual void SetReplayGain(ReplayGain mode) = 0;
     // The part of the picture that fills the video window; nullopt shows it whole.
     virtual void SetSourceRect(const std::optional<SourceRect>& rect) = 0;
 

@@ -44,6 +44,10 @@ void Player::Start() {
     state.keyWaitTicks = 7;
     files.LoadOrCreateSettings();
     graph.SetHardwareDecoding(settings.hardwareDecoding != 0);
+    // A hand-edited value outside 0..2 levels nothing.
+    graph.SetReplayGain(settings.replayGain == 1   ? ReplayGain::Track
+                        : settings.replayGain == 2 ? ReplayGain::Album
+                                                   : ReplayGain::Off);
     layout.SetZoom({settings.windowZoomStep, settings.fullScreenZoomStep});
     ports_.windows.Place(WindowId::Video, {settings.videoWindowX, settings.videoWindowY, 0, 0}, true,
                          Stacking::Keep);

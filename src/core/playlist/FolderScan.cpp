@@ -14,6 +14,7 @@ namespace {
 
 constexpr std::size_t kAnyOther = 11;
 constexpr std::size_t kListFiles = 15;
+constexpr std::size_t kFirstPicture = 16;
 // The extension of each switch position; 11 to 15 have none of their own.
 constexpr std::array<std::string_view, 19> kExtensions = {
     ".mpg", ".avi", ".mov", ".mp3", ".rmp", ".dat", ".asf", ".wav", ".mpeg", ".ra",
@@ -51,10 +52,11 @@ ScannedFile ClassifyScannedFile(std::string_view name, std::string_view flags) {
     bool switched = false;  // an extension of the switch table, ruled by its switch alone
     for (std::size_t p = 0; p < kExtensions.size(); ++p) {
         if (kExtensions[p].empty() || !SameIgnoringCase(ext, kExtensions[p])) continue;
-        if (On(flags, p)) return ScannedFile::Entry;
+        if (On(flags, p)) return p >= kFirstPicture ? ScannedFile::Picture : ScannedFile::Entry;
         switched = true;
     }
     if (!switched && IsMediaExtension(ext)) return ScannedFile::Entry;
+    if (!switched && IsPictureExtension(ext)) return ScannedFile::Picture;
     if (On(flags, kAnyOther)) return ScannedFile::Entry;
     if (On(flags, kListFiles) && (SameIgnoringCase(ext, ".m3u") || SameIgnoringCase(ext, ".tob")))
         return ScannedFile::ListFile;
@@ -66,6 +68,8 @@ void DropScan::Start(std::vector<std::string> items) {
     queue_.clear();
     listing_.reset();
     listed_.clear();
+    pictures_.clear();
+    picturesToAppend_.clear();
     active_ = false;
     listLoaded_ = false;
     seen_ = 0;
@@ -74,6 +78,8 @@ void DropScan::Start(std::vector<std::string> items) {
 bool DropScan::BeginFolder(const std::string& folder) {
     folder_ = folder;
     subfolders_.clear();
+    pictures_.clear();
+    folderHasMedia_ = false;
     listing_.reset();
     struct stat info {};
     if (::stat(folder.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) return true;
@@ -97,10 +103,18 @@ void DropScan::TakeEntry(Playlist& list, const std::filesystem::directory_entry&
         subfolders_.push_back(path);
         return;
     }
-    switch (ClassifyScannedFile(name)) {
+    const ScannedFile kind = ClassifyScannedFile(name);
+    switch (kind) {
         case ScannedFile::Entry:
+        case ScannedFile::Picture:
             // An empty file is a download or copy that never finished; a FIFO or device is only named.
             if (entry.is_regular_file(ec) && entry.file_size(ec) == 0) break;
+            if (kind == ScannedFile::Picture) {
+                if (!folderHasMedia_) pictures_.push_back(path);
+                break;
+            }
+            folderHasMedia_ = true;
+            pictures_.clear();
             list.Append(path, "");
             break;
         case ScannedFile::ListFile:
@@ -110,6 +124,16 @@ void DropScan::TakeEntry(Playlist& list, const std::filesystem::directory_entry&
         case ScannedFile::Skip:
             break;
     }
+}
+
+void DropScan::EndListing() {
+    listing_.reset();
+    if (!folderHasMedia_)
+        picturesToAppend_.insert(picturesToAppend_.end(), std::make_move_iterator(pictures_.begin()),
+                                 std::make_move_iterator(pictures_.end()));
+    pictures_.clear();
+    for (std::string& sub : subfolders_) queue_.push_back(std::move(sub));
+    subfolders_.clear();
 }
 
 void DropScan::FinishItem(Playlist& list) {
@@ -153,12 +177,15 @@ bool DropScan::Step(Playlist& list, std::size_t budget) {
                 --budget;
                 std::error_code ec;
                 it.increment(ec);
-                if (ec) listing_.reset();
-                else continue;
+                if (!ec) continue;
             }
-            listing_.reset();
-            for (std::string& sub : subfolders_) queue_.push_back(std::move(sub));
-            subfolders_.clear();
+            EndListing();
+        }
+        if (!picturesToAppend_.empty()) {
+            list.Append(picturesToAppend_.front(), "");
+            picturesToAppend_.pop_front();
+            --budget;
+            continue;
         }
         if (!queue_.empty()) {
             const std::string next = std::move(queue_.front());

@@ -11,9 +11,10 @@ std::string_view WithoutDot(std::string_view extension) {
     return extension;
 }
 
-bool HasExtension(const MediaFileType& type, std::string_view extension) {
+// extensions: lower case, one blank between.
+bool HasExtension(std::string_view extensions, std::string_view extension) {
     const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + ('a' - 'A')) : c; };
-    std::string_view rest = type.extensions;
+    std::string_view rest = extensions;
     while (!rest.empty()) {
         const std::size_t blank = std::min(rest.find(' '), rest.size());
         const std::string_view word = rest.substr(0, blank);
@@ -31,15 +32,20 @@ bool IsMediaExtension(std::string_view extension) {
     extension = WithoutDot(extension);
     if (extension.empty()) return false;
     return std::any_of(kMediaFileTypes.begin(), kMediaFileTypes.end(),
-                       [&](const MediaFileType& type) { return HasExtension(type, extension); });
+                       [&](const MediaFileType& type) { return HasExtension(type.extensions, extension); });
 }
 
 bool IsAudioExtension(std::string_view extension) {
     extension = WithoutDot(extension);
     if (extension.empty()) return false;
     return std::any_of(kMediaFileTypes.begin(), kMediaFileTypes.end(), [&](const MediaFileType& type) {
-        return std::string_view(type.mime).starts_with("audio/") && HasExtension(type, extension);
+        return std::string_view(type.mime).starts_with("audio/") && HasExtension(type.extensions, extension);
     });
+}
+
+bool IsPictureExtension(std::string_view extension) {
+    extension = WithoutDot(extension);
+    return !extension.empty() && HasExtension(kPictureExtensions, extension);
 }
 
 }  // namespace felux

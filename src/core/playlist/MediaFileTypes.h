@@ -55,9 +55,15 @@ inline constexpr auto kDeclaredMimeTypes = [] {
     return all;
 }();
 
+// Still pictures a folder scan takes only from a folder without sound or video (an album's cover
+// is not a track). The player does not declare them.
+inline constexpr std::string_view kPictureExtensions = "jpg jpeg jpe bmp png gif webp";
+
 // The extension ("mp4", ".MP4") is one of kMediaFileTypes' (ASCII case ignored).
 bool IsMediaExtension(std::string_view extension);
 // The extension is one of the sound-only types above ("audio/..."), as ".mp3" or "FLAC".
 bool IsAudioExtension(std::string_view extension);
+// The extension is one of kPictureExtensions, as ".JPG" or "png".
+bool IsPictureExtension(std::string_view extension);
 
 }  // namespace felux

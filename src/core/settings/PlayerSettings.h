@@ -118,12 +118,13 @@ struct PlayerSettings {
     int hardwareDecoding = 1;  // 1: decode on the graphics chip where the engine deems it safe
     int resumePlayback = 1;         // 1: a long file reopens where it was left
     int resumeMinimumSeconds = 300;  // the length from which a file counts as long
+    int replayGain = 0;  // loudness levelling by ReplayGain tags: 0 off, 1 track, 2 album
 
     // Live mirrors kept outside the file; set from the file on load.
     int liveScanLinesOn = 1;
     int liveLineMaskMode = 0;
 };
 
-inline constexpr int kSettingsFieldCount = 89;
+inline constexpr int kSettingsFieldCount = 90;
 
 }  // namespace felux

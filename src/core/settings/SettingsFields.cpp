@@ -93,6 +93,7 @@ const std::array<SettingsField, kSettingsFieldCount> kSettingsFields{{
     {"hardwareDecoding", &PlayerSettings::hardwareDecoding},
     {"resumePlayback", &PlayerSettings::resumePlayback},
     {"resumeMinimumSeconds", &PlayerSettings::resumeMinimumSeconds},
+    {"replayGain", &PlayerSettings::replayGain},
 }};
 
 }  // namespace felux
