@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(
-  cmake ninja-build g++ pkg-config clang libclang-rt-dev
+  cmake ninja-build g++ pkg-config clang libclang-rt-dev ccache
   qt6-base-dev libmpv-dev libxrandr-dev libasound2-dev libgl1-mesa-dri
   googletest libgtest-dev libgmock-dev
   xvfb xauth xdotool x11-utils imagemagick fonts-ipafont-gothic openbox

@@ -79,13 +79,14 @@ expect "desktop entry" '*"io.github.felux.Felux"*' dbus-send --session --print-r
 
 # The front cover of either tag version (on tracks that outlast a busy machine's polls), as a file
 # of the runtime folder ($home) with the picture's bytes; a track without a picture has none.
-ffmpeg -hide_banner -loglevel error -f lavfi -i color=c=red:size=8x8 -frames:v 1 -c:v png "$home/cover.png" ||
+# Not named cover.*: beside the tracks that would be their folder's cover.
+ffmpeg -hide_banner -loglevel error -f lavfi -i color=c=red:size=8x8 -frames:v 1 -c:v png "$home/picture.png" ||
   fail "ffmpeg made no PNG"
 art() { pc metadata mpris:artUrl; }
 playerctl -p felux --follow metadata mpris:artUrl > "$home/follow-art.txt" 2>/dev/null &
 follow="$follow $!"
 for v in 3 4; do
-  ffmpeg -hide_banner -loglevel error -f lavfi -i sine=frequency=440:duration=30 -i "$home/cover.png" \
+  ffmpeg -hide_banner -loglevel error -f lavfi -i sine=frequency=440:duration=30 -i "$home/picture.png" \
     -map 0:a -map 1:v -c:a libmp3lame -b:a 64k -c:v copy -disposition:v attached_pic -metadata:s:v \
     comment="Cover (front)" -id3v2_version $v "$home/cover$v.mp3" || fail "ffmpeg made no MP3 with a cover"
   pc open "file://$home/cover$v.mp3"
@@ -94,7 +95,7 @@ for v in 3 4; do
   expect "ID3v2.$v cover" "file://$home/felux-cover-*.png" art
   cover=$(art)
   cover=${cover#file://}
-  cmp -s "$cover" "$home/cover.png" || fail "ID3v2.$v cover: $cover does not hold the picture"
+  cmp -s "$cover" "$home/picture.png" || fail "ID3v2.$v cover: $cover does not hold the picture"
 done
 expect "signalled cover" "*file://$home/felux-cover-*.png*" cat "$home/follow-art.txt"
 pc open "file://$home/tagged4.mp3"
@@ -102,6 +103,14 @@ expect "title after the cover" "Tom & Jerry 日本 v4" pc metadata xesam:title
 [[ -z $(art) ]] || fail "a track without a picture has the cover '$(art)'"
 gone() { [[ ! -e $cover ]]; }
 poll 30 gone || fail "the last cover stayed when a track without one played"
+# A track without a picture of its own shows its folder's cover.
+mkdir "$home/album"
+cp "$home/tagged4.mp3" "$home/album/untagged.mp3"
+cp "$home/picture.png" "$home/album/Cover.PNG"
+pc open "file://$home/album/untagged.mp3"
+expect "the folder's cover" "file://$home/felux-cover-*.png" art
+cover=$(art)
+cmp -s "${cover#file://}" "$home/picture.png" || fail "the folder's cover: $cover does not hold the picture"
 pc open "file://$home/cover3.mp3"
 expect "the covered track again" "file://$home/cover3.mp3" pc metadata xesam:url
 expect "the cover again" "file://$home/felux-cover-*.png" art
