@@ -64,11 +64,17 @@ wait_windows() {
   fail "$2: $(xdotool search --name '^ ◎ FELUX$' 2>/dev/null | wc -l) player windows, not $1"
 }
 
-# stop_players: ends the victim's players and waits until their windows are gone.
+# stop_players: ends the victim's players and waits until they are gone, windows and processes: a
+# player still saving (slow in the sanitizer build) is a running copy to the next start.
 stop_players() {
   kill "${pids[@]}" 2>/dev/null
-  pids=()
   wait_windows 0 "the players did not end"
+  local p
+  for p in "${pids[@]}"; do
+    for _ in $(seq 600); do kill -0 "$p" 2>/dev/null || break; sleep 0.1; done
+    kill -0 "$p" 2>/dev/null && fail "player $p did not end"
+  done
+  pids=()
 }
 
 # The other user's folder, open to all, with a lock naming pid 1 and a socket that keeps
