@@ -62,7 +62,11 @@ playing=$(still_lit still_playing)
 still_not() { [[ $(still_lit "$1") != "$2" ]]; }
 still_is() { [[ $(still_lit "$1") == "$2" ]]; }
 click_until 288 15 1 "STILL did not pause" still_not still_paused "$playing"
-paused=$(still_lit still_paused)
+# The paused look as the drop will leave it: the pointer away from STILL (where the drag ends)
+# and the panel settled, two looks apart alike.
+xdotool mousemove --window "$win" 152 41
+settled() { paused=$(still_lit still_paused); sleep 0.5; [[ $(still_lit still_paused) == "$paused" ]]; }
+poll 20 settled || fail "the paused STILL did not settle"
 drag_to "$win" 150 40 3 more
 # Polled: a busy player takes the drop a tick or more after the source is done; a drop taken for a
 # left one would replace the list and play, which no later look shows paused.
