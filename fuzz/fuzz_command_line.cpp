@@ -9,6 +9,7 @@
 #include "app/CommandLineOptions.h"
 #include "playlist/CommandLine.h"
 #include "playlist/ListFile.h"
+#include "playlist/StreamUrl.h"
 
 namespace {
 
@@ -33,6 +34,12 @@ void CheckDecoded(const std::string& path) {
     if (felux::FileUrlToPath(Escaped(path)) != path) std::abort();
 }
 
+// Entries are played as given (a stream address, a decoded file URL or a plain name, which the
+// player makes absolute): never with a NUL.
+void CheckRunEntry(const std::string& entry) {
+    if (entry.find('\0') != std::string::npos) std::abort();
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -50,11 +57,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using Action = felux::CommandLineRequest::Action;
     if ((request.action == Action::Error) != !request.error.empty()) std::abort();
     if (request.action == Action::Run && !request.path.empty()) {
-        CheckDecoded(request.path);
-        for (const std::string& more : request.morePaths) CheckDecoded(more);
+        CheckRunEntry(request.path);
+        for (const std::string& more : request.morePaths) CheckRunEntry(more);
     }
     const std::string joined = felux::CommandLinePath(request.plainArgs, "/work");
-    if (!joined.empty() && joined.front() != '/') std::abort();
+    if (!joined.empty() && joined.front() != '/' && !felux::IsStreamUrl(joined)) std::abort();
     felux::IsListPath(joined);
     return 0;
 }
