@@ -1,14 +1,9 @@
 #!/usr/bin/env bash
 # Settings at the edges of int and beyond any screen: the windows stay within reach of the
 # screen, the panel keeps drawing, Ctrl+Alt+Q quits, and the settings are saved again.
-set -u
-felux=$1
 source "$(dirname "$0")/common.bash"
 source "$(dirname "$0")/support/panel.bash"
-home=$(mktemp -d)
-trap 'rm -rf "$home"; kill "$pid" 2>/dev/null' EXIT
-keys=$(realpath "$(dirname "$0")/../../resources/KR02.sys")
-data=$(realpath "$(dirname "$0")/../data")
+keys=$root/resources/KR02.sys
 
 # settings NAME=VALUE...: a KR02.CFG in the key list's order, every other value empty.
 settings() {
@@ -29,8 +24,8 @@ big=(aspectPresets='16384*16384;4:3;16:9;320*240;352*240;640*480;704*480;720*480
 settings "${big[@]}"
 start_player "$home" "$data/clip.mpg"
 # A window manager may shrink it further; it must never be larger.
-video_shown() { size=$(video_geometry); [[ -n $size ]]; }
 poll 30 video_shown
+size=$(video_geometry)
 [[ $size =~ ^([0-9]+)x([0-9]+)$ ]] || fail "no video window with the huge preset"
 (( BASH_REMATCH[1] <= 2048 && BASH_REMATCH[2] <= 2048 )) || fail "the video window is $size"
 panel_answers "a huge video window"

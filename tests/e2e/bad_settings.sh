@@ -1,10 +1,6 @@
 #!/usr/bin/env bash
 # Hostile settings files: the player starts, quits cleanly and loses nothing it could read.
-set -u
-felux=$1
 source "$(dirname "$0")/common.bash"
-home=$(mktemp -d)
-trap 'rm -rf "$home"; kill "$pid" 2>/dev/null' EXIT
 
 # Megabytes of binary garbage and an empty key list: nothing can be saved, so nothing is touched.
 head -c 3000000 /dev/urandom > "$home/KR02.CFG"

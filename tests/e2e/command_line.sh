@@ -1,13 +1,7 @@
 #!/usr/bin/env bash
 # The command line as a desktop uses it: --help and --version without a display, unknown options,
 # no X display, file:// URLs from a file manager, and files handed to the running player.
-set -u
-felux=$1
 source "$(dirname "$0")/common.bash"
-home=$(mktemp -d)
-trap 'rm -rf "$home"; kill "$pid" 2>/dev/null' EXIT
-demo=$(realpath "$(dirname "$0")/../../resources/demo/demo.mpg")
-data=$(realpath "$(dirname "$0")/../data")
 
 out=$(env -u DISPLAY FELUX_HOME="$home/data" "$felux" --help) || fail "--help exited with $?"
 for word in --version FELUX_HOME FELUX_VO FELUX_AO "$home/data"; do

@@ -2,13 +2,7 @@
 # A relative file argument is opened from the working folder and stored absolute in the current
 # list and the history; several file arguments (a shell's *.mp4) become several entries in their
 # order; scripts/run.sh passes them on, each as meant, from whatever folder it is started in.
-set -u
-felux=$1
 source "$(dirname "$0")/common.bash"
-home=$(mktemp -d)
-trap 'rm -rf "$home"; kill "$pid" 2>/dev/null' EXIT
-root=$(realpath "$(dirname "$0")/../..")
-data=$root/tests/data
 
 cd "$data"
 start_player "$home" clip.mpg

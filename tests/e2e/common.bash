@@ -1,10 +1,34 @@
 # Helpers for the end-to-end scripts: start the player, find its window, quit it with Ctrl+Alt+Q.
+# Sourced first by every script, which runs with the player's path as its argument: the script gets
+# $felux, the source tree's $root, $data (the test clips), the $demo clip and an empty data folder
+# $home; when it ends the player ($pid) is ended, its own steps (at_exit) run and $home goes.
+set -u
+felux=$1
+root=$(realpath "$(dirname "${BASH_SOURCE[0]}")/../..")
+data=$root/tests/data
+demo=$root/resources/demo/demo.mpg
+home=$(mktemp -d)
+pid=""
+exit_steps=()
+
+# at_exit COMMAND: one more step for the end of the script, after the player is ended and before
+# $home is removed.
+at_exit() { exit_steps+=("$1"); }
+end_of_script() {
+  local step
+  kill "$pid" 2>/dev/null
+  for step in "${exit_steps[@]}"; do eval "$step"; done
+  rm -rf "$home"
+}
+trap end_of_script EXIT
+
 # fail WHAT: reports the failure, keeping the screen and who had the keyboard for a look: a fault
 # seen once on a busy machine may not show again.
 fail() {
   echo "FAIL: $*"
   if [[ -n ${DISPLAY:-} ]]; then
     import -window root failed-screen.png 2>/dev/null
+    [[ -n ${win:-} ]] && import -window "$win" failed-panel.png 2>/dev/null
     echo "keyboard on: $(xdotool getwindowfocus -f 2>/dev/null); $(xprop -root _NET_CLIENT_LIST_STACKING 2>/dev/null)"
   fi
   exit 1
@@ -27,7 +51,7 @@ if [[ -n ${FELUX_E2E_KEEP_GL_DRIVER:-} ]]; then
 fi
 
 # The lines of a whole settings file: one for each key the bundled key list names.
-settings_lines=$(wc -l < "$(dirname "${BASH_SOURCE[0]}")/../../resources/KR02.sys")
+settings_lines=$(wc -l < "$root/resources/KR02.sys")
 
 # Every wait polls for the state it needs, with limits generous enough for a machine whose cores
 # other work keeps busy: the tests measure what the player does, not how fast the machine is.
@@ -99,10 +123,12 @@ player_focused() {
   return 1
 }
 
+# player_gone: the player's process has ended.
+player_gone() { ! kill -0 "$pid" 2>/dev/null; }
+
 # quit_and_wait [WHAT]: holds Ctrl+Alt+Q, sent to whatever has the keyboard, waits for the exit
 # and sets $status to the player's exit status.
 quit_and_wait() {
-  player_gone() { ! kill -0 "$pid" 2>/dev/null; }
   local end=$((SECONDS + 60))
   while ((SECONDS < end)); do
     # Held as a person would hold it: the poll reads the keys every 40 ms.
@@ -122,12 +148,31 @@ quit_player() {
   ((status == 0)) || fail "player exited with status $status"
 }
 
+# window_id TITLE: the id of a visible window titled exactly TITLE, empty when there is none.
+window_id() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1; }
+
+# shown TITLE / gone TITLE: a window titled TITLE is visible / is not.
+shown() { [[ -n $(window_id "$1") ]]; }
+gone() { ! shown "$1"; }
+
+# focused TITLE: the window titled TITLE has the keyboard, so that typed keys reach it.
+focused() { [[ $(xdotool getwindowfocus getwindowname 2>/dev/null) == "$1" ]]; }
+
+# editor_up: the playlist editor is visible; sets $ed to its window.
+editor_up() { ed=$(window_id Torvel); [[ -n $ed ]]; }
+
+# video_id: the id of the visible video window, empty when it is hidden.
+video_id() { window_id 'FELUX Video'; }
+
 # video_geometry: WxH of the visible video window, empty when it is hidden.
 video_geometry() {
   local id
-  id=$(xdotool search --onlyvisible --name '^FELUX Video$' 2>/dev/null | head -n1)
+  id=$(video_id)
   [[ -n $id ]] && xdotool getwindowgeometry "$id" | sed -n 's/.*Geometry: //p'
 }
+
+# video_shown: the video window is visible.
+video_shown() { [[ -n $(video_geometry) ]]; }
 
 # video_is SIZE: the video window is SIZE ("" = hidden).
 video_is() { [[ $(video_geometry) == "$1" ]]; }
@@ -149,9 +194,31 @@ show_strip() {
 
 # video_position: the video window's top-left corner on the screen, as "X Y".
 video_position() {
-  xdotool getwindowgeometry "$(xdotool search --onlyvisible --name '^FELUX Video$' | head -n1)" |
-    sed -n 's/.*Position: \([0-9]*\),\([0-9]*\).*/\1 \2/p'
+  xdotool getwindowgeometry "$(video_id)" | sed -n 's/.*Position: \([0-9-]*\),\([0-9-]*\).*/\1 \2/p'
 }
+
+# panel_xy: the panel's top-left corner on the screen, as "X Y"; panel_at "X Y": it is there.
+panel_xy() { xdotool getwindowgeometry "$win" | sed -n 's/.*Position: \([0-9-]*\),\([0-9-]*\).*/\1 \2/p'; }
+panel_at() { [[ $(panel_xy) == "$1" ]]; }
+
+# still: a digest of the STILL button as the screen shows it; still_is DIGEST / still_not DIGEST:
+# it shows / does not show DIGEST.
+still() {
+  local x y
+  read -r x y < <(panel_xy)
+  import -window root -crop "31x21+$((x + 273))+$y" png:- | md5sum
+}
+still_is() { [[ $(still) == "$1" ]]; }
+still_not() { [[ $(still) != "$1" ]]; }
+
+# panel_colours: how many colours the screen shows where the CONFIG and POWER buttons are;
+# panel_uncovered: more than the single black of the null video output's picture covering them.
+panel_colours() {
+  local x y
+  read -r x y < <(panel_xy)
+  import -window root -crop "46x30+$((x + 13))+$((y + 16))" png:- | convert - -format %k info:
+}
+panel_uncovered() { (($(panel_colours) > 8)); }
 
 # drag_panel: drags the panel by bare area 70 pixels right and 90 down, step by step as a hand does.
 drag_panel() {
@@ -186,6 +253,26 @@ click_until() {
   fail "$what"
 }
 
+# wait_for WHAT COMMAND...: polls COMMAND for up to thirty seconds, else fails with WHAT and what
+# the script's wait_details, when it has one, tells of the state then.
+wait_for() {
+  local what=$1
+  shift
+  poll 30 "$@" && return 0
+  fail "$what$(declare -F wait_details >/dev/null && wait_details)"
+}
+
+# pc ARGS...: playerctl, asking the player.
+pc() { playerctl -p felux "$@" 2>/dev/null; }
+
+# status_is STATUS: the player's playback status on the session bus is STATUS (Playing, Paused,
+# Stopped).
+status_is() {
+  dbus-send --session --print-reply --dest=org.mpris.MediaPlayer2.felux /org/mpris/MediaPlayer2 \
+    org.freedesktop.DBus.Properties.Get string:org.mpris.MediaPlayer2.Player string:PlaybackStatus 2>/dev/null |
+    grep -q "\"$1\""
+}
+
 # wait_window TITLE WHAT: prints the id of the visible window titled TITLE (a regular expression),
 # waiting for it to show. Otherwise it reports WHAT as the failure and returns
 # 1: the caller, which captures the id, ends with `|| exit 1`.
@@ -212,9 +299,7 @@ minute_clip() {
 # two_clip_list HOME: writes HOME/two.m3u with a minute-long HOME/demo.mpg and the small test
 # clip, and prints its path.
 two_clip_list() {
-  local root
-  root=$(realpath "$(dirname "${BASH_SOURCE[0]}")/../..")
   minute_clip "$1/demo.mpg" >/dev/null
-  printf '%s\n%s\n' "$1/demo.mpg" "$root/tests/data/clip.mpg" > "$1/two.m3u"
+  printf '%s\n%s\n' "$1/demo.mpg" "$data/clip.mpg" > "$1/two.m3u"
   echo "$1/two.m3u"
 }

@@ -3,15 +3,8 @@
 # panel is in the taskbar; the picture never covers the panel; a video window destroyed from
 # outside is made anew for the next file; closing the picture from the desktop ends the player
 # with everything saved.
-set -u
-felux=$1
 source "$(dirname "$0")/common.bash"
-home=$(mktemp -d)
-trap 'rm -rf "$home"; kill "$pid" 2>/dev/null' EXIT
 list=$(two_clip_list "$home")
-video_id() { xdotool search --onlyvisible --name '^FELUX Video$' 2>/dev/null | head -n1; }
-# panel_colours: colours on the screen where CONFIG and POWER are; the null output's picture is black.
-panel_colours() { import -window root -crop "46x30+13+16" png:- | convert - -format %k info:; }
 
 start_player "$home" "$list"
 quit_player
@@ -22,7 +15,6 @@ for id in "$win" "$(video_id)"; do
   xprop -id "$id" WM_CLASS | grep -q '"felux", "felux"' || fail "window $id is not of class felux"
 done
 xprop -id "$(video_id)" _NET_WM_STATE | grep -q _NET_WM_STATE_SKIP_TASKBAR || fail "the video window is in the taskbar"
-panel_uncovered() { (($(panel_colours) > 8)); }
 poll 20 panel_uncovered || fail "the video window covers the panel at the start"
 import -window root overlap_start.png
 
@@ -40,7 +32,6 @@ if with_wm; then
   activate_video() { xdotool windowactivate "$(video_id)" 2>/dev/null; poll 3 video_active; }
   poll 20 activate_video || fail "the picture did not become the active window"
   xdotool key alt+F4
-  player_gone() { ! kill -0 "$pid" 2>/dev/null; }
   poll 30 player_gone || fail "closing the video window did not end the player"
   wait "$pid" || fail "player exited with status $?"
   [[ -s $home/HIS.tob && -s $home/KR01.tob ]] || fail "the history and the list were not saved at the close"
@@ -51,7 +42,7 @@ if with_wm; then
   wait_video 960x720 "zoom 300%"
   tap_until_video x 1280x960 "zoom 400%"
   tap_until_video z 960x720 "back to 300%"
-  at_users_place() { [[ $(xdotool getwindowgeometry "$(video_id)" | sed -n 's/.*Position: //p' | cut -d' ' -f1) == 0,200 ]]; }
+  at_users_place() { [[ $(video_position) == "0 200" ]]; }
   poll 10 at_users_place || fail "after the manager's constraint the video window did not return to the user's place"
   quit_player
   grep -q $'^videoWindowY=200\r$' "$home/KR02.CFG" || fail "the manager's constraint was saved as the video window's place"

@@ -4,18 +4,13 @@
 # files left out), sorted, and plays the first; one dragged with the right button onto a paused
 # file appends its files sorted and one PLAY resumes; a folder dragged onto the open editor
 # appends its files.
-set -u
-felux=$1
 source "$(dirname "$0")/common.bash"
-home=$(mktemp -d)
-trap 'rm -rf "$home"; kill "$pid" 2>/dev/null' EXIT
-root=$(realpath "$(dirname "$0")/../..")
 source_program=$(dirname "$felux")/felux_drag_source
 [[ -x $source_program ]] || fail "no drag source program beside $felux"
 
 mkdir -p "$home/drop/sub" "$home/more"
-cp "$root/resources/demo/demo.mpg" "$home/drop/z.mpg"
-cp "$root/tests/data/clip.mpg" "$home/drop/sub/a.mpg"
+cp "$demo" "$home/drop/z.mpg"
+cp "$data/clip.mpg" "$home/drop/sub/a.mpg"
 echo notes > "$home/drop/notes.txt"
 # Small H.264 clips, made in an order the folder is unlikely to list sorted; long enough that the
 # first still plays when the second drop comes, on a busy machine too.
@@ -54,14 +49,15 @@ drag_to() {
 # still_lit: a digest of the STILL button as the screen shows it.
 still_lit() { import -window "$win" -crop 31x21+273+0 "$1.png" && md5sum < "$1.png"; }
 
-start_player "$home" "$root/tests/data/text.mpg"
+start_player "$home" "$data/text.mpg"
 drag_to "$win" 150 40
 # Sorted by path, 01.mp4 comes first: it plays.
 wait_video 160x120 "the dropped folder"
 playing=$(still_lit still_playing)
-still_not() { [[ $(still_lit "$1") != "$2" ]]; }
-still_is() { [[ $(still_lit "$1") == "$2" ]]; }
-click_until 288 15 1 "STILL did not pause" still_not still_paused "$playing"
+# still_lit_is SHOT DIGEST / still_lit_not SHOT DIGEST: the STILL button shows / does not show DIGEST.
+still_lit_is() { [[ $(still_lit "$1") == "$2" ]]; }
+still_lit_not() { [[ $(still_lit "$1") != "$2" ]]; }
+click_until 288 15 1 "STILL did not pause" still_lit_not still_paused "$playing"
 # The paused look as the drop will leave it: the pointer away from STILL (where the drag ends)
 # and the panel settled, two looks apart alike.
 xdotool mousemove --window "$win" 152 41
@@ -70,11 +66,10 @@ poll 20 settled || fail "the paused STILL did not settle"
 drag_to "$win" 150 40 3 more
 # Polled: a busy player takes the drop a tick or more after the source is done; a drop taken for a
 # left one would replace the list and play, which no later look shows paused.
-poll 10 still_is still_after_append "$paused" || fail "the right-button drop changed the paused file"
+poll 10 still_lit_is still_after_append "$paused" || fail "the right-button drop changed the paused file"
 click 255 30  # PLAY, once
-poll 20 still_is still_resumed "$playing" || fail "one PLAY after an appending drop did not resume"
+poll 20 still_lit_is still_resumed "$playing" || fail "one PLAY after an appending drop did not resume"
 
-editor_up() { ed=$(xdotool search --onlyvisible --name '^Torvel$' 2>/dev/null | head -n1); [[ -n $ed ]]; }
 click_until 220 8 3 "no editor window" editor_up  # FILE, right button: the editor
 # Low in the list: the video window of a newly opened file may be mapped over the upper part.
 drag_to "$ed" 100 305

@@ -1,18 +1,12 @@
 #!/usr/bin/env bash
 # Films as users have them: a phone clip stored sideways opens upright, and a long film reopens where it was left.
-set -u
 if [[ -z ${FELUX_PRIVATE_BUS:-} ]]; then
   FELUX_PRIVATE_BUS=1 exec dbus-run-session -- bash "$0" "$@"
 fi
-felux=$1
 source "$(dirname "$0")/common.bash"
 command -v ffmpeg >/dev/null || fail "ffmpeg is not installed (scripts/install-deps.sh)"
 command -v playerctl >/dev/null || fail "playerctl is not installed (scripts/install-deps.sh)"
-home=$(mktemp -d)
-pid=""
-trap 'kill "$pid" 2>/dev/null; rm -rf "$home"' EXIT
 ff() { ffmpeg -hide_banner -loglevel error -y "$@" || fail "ffmpeg could not make $*"; }
-pc() { playerctl -p felux "$@" 2>/dev/null; }
 
 # Recorded 320x180 with a quarter turn, as a phone stores an upright picture: shown 180x320.
 ff -f lavfi -i testsrc=size=320x180:rate=10:duration=30 -c:v libx264 -preset ultrafast -pix_fmt yuv420p "$home/stored.mp4"

@@ -2,16 +2,14 @@
 # Real disks that refuse the exit's saves: the data folder on a 64 KiB tmpfs filled to the last
 # block, then remounted read-only. Nothing that was there is lost, no temporary is left, and the
 # failure is told once on standard error. Needs the right to mount (root); skipped without it.
-set -u
-felux=$1
 source "$(dirname "$0")/common.bash"
 source "$(dirname "$0")/support/refused_saves.bash"
-data=$(realpath "$(dirname "$0")/../data")
 files=(KR02.CFG KR01.tob HIS.tob data.vol)
-work=$(mktemp -d)
+# The player's data folder is the tmpfs, mounted inside the folder the prologue made.
+work=$home
 home=$work/disk
 mkdir "$home" "$work/old"
-trap 'kill "$pid" 2>/dev/null; umount "$home" 2>/dev/null; rm -rf "$work"' EXIT
+at_exit 'umount "$home" 2>/dev/null; rm -rf "$work"'
 mount -t tmpfs -o size=64k,mode=0700 tmpfs "$home" 2>/dev/null || { echo "SKIP: no right to mount a tmpfs"; exit 77; }
 
 # The files as two clean runs leave them; the volume log records on its own from then on.

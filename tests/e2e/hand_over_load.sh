@@ -2,14 +2,9 @@
 # Files handed to the running player under load: eight starts at the same moment each deliver
 # their file, idle connections held open do not keep a later start out, and a start whose files
 # cannot be handed over says so and fails.
-set -u
-felux=$1
 source "$(dirname "$0")/common.bash"
-home=$(mktemp -d)
-pid=""
 holder=""
-trap 'kill $pid $holder 2>/dev/null; rm -rf "$home"' EXIT
-data=$(realpath "$(dirname "$0")/../data")
+at_exit 'kill $holder 2>/dev/null'
 export FELUX_HOME=$home XDG_RUNTIME_DIR=$home
 
 # A first run writes the settings; hand-over is switched on in them.

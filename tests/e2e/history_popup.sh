@@ -1,14 +1,8 @@
 #!/usr/bin/env bash
 # The history pop-up: a right press on the logo lists the files played before, newest first;
 # choosing one that is not in the playlist appends it and plays it.
-set -u
-felux=$1
 source "$(dirname "$0")/common.bash"
-home=$(mktemp -d)
-trap 'rm -rf "$home"; kill "$pid" 2>/dev/null' EXIT
-root=$(realpath "$(dirname "$0")/../..")
-demo=$root/resources/demo/demo.mpg
-clip=$root/tests/data/clip.mpg
+clip=$data/clip.mpg
 printf '%s\r\n' "$demo" > "$home/HIS.tob"
 
 start_player "$home" "$clip"

@@ -1,14 +1,10 @@
 #!/usr/bin/env bash
 # Damaged, endless, missing and enormous media, lists and data files, each given to the real
 # player: it keeps running, Ctrl+Alt+Q quits within two seconds, and the data files stay sound.
-set -u
-felux=$1
 source "$(dirname "$0")/common.bash"
 source "$(dirname "$0")/support/panel.bash"
-home=$(mktemp -d)
 media=$(mktemp -d)
-trap 'rm -rf "$home" "$media"; kill "$pid" 2>/dev/null' EXIT
-data=$(realpath "$(dirname "$0")/../data")
+at_exit 'rm -rf "$media"'
 
 # sound: the settings were saved whole and no save left a temporary behind.
 sound() {

@@ -1,11 +1,7 @@
 #!/usr/bin/env bash
 # The keyboard drives the player: SPACE pauses, N and M move the volume knob, RIGHT plays the
 # next entry; a wheel notch over the panel starts a wheel search (the speed scale lights).
-set -u
-felux=$1
 source "$(dirname "$0")/common.bash"
-home=$(mktemp -d)
-trap 'rm -rf "$home"; kill "$pid" 2>/dev/null' EXIT
 list=$(two_clip_list "$home")
 
 # area NAME X Y W H: a digest of that part of the panel as it is on the screen now.

@@ -2,14 +2,10 @@
 # Saves that die: killed at each step of the exit sequence's saves, every data file is its old or
 # its new version, never a part; on a full or read-only disk nothing is lost and the failure is
 # told once on standard error.
-set -u
-felux=$1
 source "$(dirname "$0")/common.bash"
 source "$(dirname "$0")/support/refused_saves.bash"
-home=$(mktemp -d)
 work=$(mktemp -d)
-trap 'rm -rf "$home" "$work"; kill "$pid" 2>/dev/null' EXIT
-data=$(realpath "$(dirname "$0")/../data")
+at_exit 'rm -rf "$work"'
 files=(KR02.CFG KR01.tob HIS.tob data.vol)
 cc -shared -fPIC -O1 -o "$work/dying_disk.so" "$(dirname "$0")/support/dying_disk.c" -ldl ||
   fail "the dying disk stand-in did not build"

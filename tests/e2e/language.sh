@@ -1,18 +1,10 @@
 #!/usr/bin/env bash
 # The windows speak the environment's language: English for en_US, today's Japanese for ja_JP
 # and C. CONFIG opens the settings dialog, a right press on FILE the editor; their titles tell.
-set -u
-felux=$1
-program=$(realpath "$felux")
 source "$(dirname "$0")/common.bash"
-home=$(mktemp -d)
-trap 'rm -rf "$home"; kill "$pid" 2>/dev/null' EXIT
+program=$(realpath "$felux")
 shots=${FELUX_ARTIFACTS:-.}
 minute_clip "$home/clip.mpg" >/dev/null
-
-shown() { [[ -n $(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1) ]]; }
-gone() { ! shown "$1"; }
-focused() { [[ $(xdotool getwindowfocus getwindowname 2>/dev/null) == "$1" ]]; }
 
 # check LANG SETTINGS_TITLE EDITOR_TITLE
 check() {

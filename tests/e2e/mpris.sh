@@ -1,17 +1,13 @@
 #!/usr/bin/env bash
 # MPRIS2 on a private session bus: playerctl sees and drives the player as a desktop's media keys do.
-set -u
 if [[ -z ${FELUX_PRIVATE_BUS:-} ]]; then
   FELUX_PRIVATE_BUS=1 exec dbus-run-session -- bash "$0" "$@"
 fi
-felux=$1
 source "$(dirname "$0")/common.bash"
 command -v playerctl >/dev/null || fail "playerctl is not installed (scripts/install-deps.sh)"
 command -v ffmpeg >/dev/null || fail "ffmpeg is not installed (scripts/install-deps.sh)"
-home=$(mktemp -d)
 follow=""
-trap 'rm -rf "$home"; kill "$pid" $follow 2>/dev/null' EXIT
-pc() { playerctl -p felux "$@" 2>/dev/null; }
+at_exit 'kill $follow 2>/dev/null'
 # expect WHAT VALUE COMMAND...: waits for the command to print VALUE (a pattern).
 expect() {
   local what=$1 want=$2 got
@@ -101,8 +97,8 @@ expect "signalled cover" "*file://$home/felux-cover-*.png*" cat "$home/follow-ar
 pc open "file://$home/tagged4.mp3"
 expect "title after the cover" "Tom & Jerry 日本 v4" pc metadata xesam:title
 [[ -z $(art) ]] || fail "a track without a picture has the cover '$(art)'"
-gone() { [[ ! -e $cover ]]; }
-poll 30 gone || fail "the last cover stayed when a track without one played"
+cover_gone() { [[ ! -e $cover ]]; }
+poll 30 cover_gone || fail "the last cover stayed when a track without one played"
 # A track without a picture of its own shows its folder's cover.
 mkdir "$home/album"
 cp "$home/tagged4.mp3" "$home/album/untagged.mp3"
@@ -123,7 +119,6 @@ expect "stopped" Stopped pc status
 
 dbus-send --session --dest=org.mpris.MediaPlayer2.felux --type=method_call /org/mpris/MediaPlayer2 \
   org.mpris.MediaPlayer2.Quit || fail "Quit was not accepted"
-player_gone() { ! kill -0 "$pid" 2>/dev/null; }
 poll 30 player_gone || fail "Quit did not end the player"
 wait "$pid" || fail "player exited with status $?"
 grep -q $'^savedVolume=31\r$' "$home/KR02.CFG" || fail "the remote's volume was not saved"
@@ -146,13 +141,8 @@ player_get() {
 }
 position() { player_get Position | sed -n 's/.*int64 \(-\?[0-9]*\).*/\1/p'; }
 track() { player_get Metadata | grep -o "/org/felux/Track/[0-9]*" | sed 's|.*/||'; }
-# wait_for WHAT COMMAND...: polls up to thirty seconds for COMMAND to succeed.
-wait_for() {
-  local what=$1
-  shift
-  poll 30 "$@" && return 0
-  fail "$what (track '$(track)', position '$(position)')"
-}
+# wait_details: where the player was when a wait_for failed.
+wait_details() { echo " (track '$(track)', position '$(position)')"; }
 # at TRACK FROM TO: the entry playing is TRACK, between FROM and TO µs.
 at() {
   local t p
@@ -160,7 +150,6 @@ at() {
   p=$(position)
   [[ $t == "$1" && -n $p ]] && ((p >= $2 && p < $3))
 }
-status_is() { [[ $(pc status) == "$1" ]]; }
 
 start_player "$home" "$home/long.m3u"
 wait_for "the first clip did not start" at 0 0 30000000

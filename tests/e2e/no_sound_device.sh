@@ -1,12 +1,7 @@
 #!/usr/bin/env bash
 # With no sound output that opens, an MP3 and a clip play silently, one after the other, and
 # standard error gets one line about it instead of the sound libraries' complaints per file.
-set -u
-felux=$1
 source "$(dirname "$0")/common.bash"
-home=$(mktemp -d)
-trap 'rm -rf "$home"; kill "$pid" 2>/dev/null' EXIT
-data=$(realpath "$(dirname "$0")/../data")
 printf '%s\n%s\n' "$data/tone.mp3" "$data/clip.mpg" > "$home/list.m3u"
 # ALSA without a configuration opens no device, whatever the machine has.
 : > "$home/empty.conf"

@@ -2,11 +2,7 @@
 # Clicks on the panel's buttons drive the player: STILL pauses (and lights), STOP closes the
 # video window, PLAY opens it again, NEXT plays the next entry. Screenshots of the panel stay
 # in the test's working folder.
-set -u
-felux=$1
 source "$(dirname "$0")/common.bash"
-home=$(mktemp -d)
-trap 'rm -rf "$home"; kill "$pid" 2>/dev/null' EXIT
 list=$(two_clip_list "$home")
 
 panel_shot() { import -window "$win" "$1"; }
@@ -14,8 +10,8 @@ panel_shot() { import -window "$win" "$1"; }
 start_player "$home" "$list"
 wait_video 320x240 "start"
 panel_shot panel_playing.png
-panel_changed() { panel_shot panel_paused.png; ! cmp -s panel_playing.png panel_paused.png; }
-click_until 288 15 1 "STILL did not change the panel" panel_changed
+looks_paused() { panel_shot panel_paused.png; ! cmp -s panel_playing.png panel_paused.png; }
+click_until 288 15 1 "STILL did not change the panel" looks_paused
 click_until 255 15 1 "STOP: the video window stayed" video_is ""
 panel_shot panel_stopped.png
 click_until 255 30 1 "PLAY: the video window did not come back at 320x240" video_is 320x240
@@ -29,8 +25,6 @@ for step in 1 2 3 4 5; do
   sleep 0.1
 done
 xdotool mouseup 1
-moved() { xdotool getwindowgeometry "$win" | sed -n 's/.*Position: \([0-9]*\),\([0-9]*\).*/\1 \2/p'; }
-moved_there() { [[ $(moved) == "100 150" ]]; }
-poll 10 moved_there || fail "the panel drag left the window at '$(moved)', not '100 150'"
+poll 10 panel_at "100 150" || fail "the panel drag left the window at '$(panel_xy)', not '100 150'"
 quit_player
 grep -q $'^mainWindowX=100\r$' "$home/KR02.CFG" || fail "the moved position was not saved"

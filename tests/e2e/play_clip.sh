@@ -1,13 +1,7 @@
 #!/usr/bin/env bash
 # A clip from the command line plays in a video window of its native size; at the end of the
 # list without repeat the window collapses; an MP3 plays with no video window at all.
-set -u
-felux=$1
 source "$(dirname "$0")/common.bash"
-home=$(mktemp -d)
-trap 'rm -rf "$home"; kill "$pid" 2>/dev/null' EXIT
-demo=$(realpath "$(dirname "$0")/../../resources/demo/demo.mpg")
-data=$(realpath "$(dirname "$0")/../data")
 
 # The first start writes the settings; repeat is then switched off for the second.
 start_player "$home" "$demo"

@@ -2,15 +2,9 @@
 # The playlist editor: a right press on FILE opens "Torvel" with the list's lines; a line moved
 # up with "上へ" changes the playing order, "戻る" closes it, and the saved list and window size
 # show both after the exit. A list emptied with "新規" is still empty at the next start.
-set -u
-felux=$1
 source "$(dirname "$0")/common.bash"
-home=$(mktemp -d)
-trap 'rm -rf "$home"; kill "$pid" 2>/dev/null' EXIT
 list=$(two_clip_list "$home")
-root=$(realpath "$(dirname "$0")/../..")
 
-editor_window() { xdotool search --onlyvisible --name '^Torvel$' 2>/dev/null | head -n1; }
 # editor_click X Y: a left click inside the editor window.
 editor_click() {
   xdotool mousemove --window "$ed" "$1" "$2"
@@ -22,15 +16,13 @@ editor_click() {
 }
 
 # open_editor: a right press on FILE; sets $ed to the editor window.
-editor_up() { ed=$(editor_window); [[ -n $ed ]]; }
-editor_gone() { [[ -z $(editor_window) ]]; }
 open_editor() {
   click_until 220 8 3 "no editor window after a right press on FILE" editor_up
 }
 # close_editor: "戻る", and the window must go.
 close_editor() {
   editor_click 220 305
-  poll 30 editor_gone || fail "戻る did not close the editor"
+  poll 30 gone Torvel || fail "戻る did not close the editor"
 }
 # dark SHOT AREA: 1 when the area of the screenshot holds text.
 dark() { convert "$1" -crop "$2" -threshold 50% -negate -format '%[fx:mean>0.01]' info:; }
@@ -53,7 +45,7 @@ import -window "$ed" editor_moved.png
 close_editor
 
 quit_player
-expected=$(printf '%s\r\n%s\r\n' "$root/tests/data/clip.mpg" "$home/demo.mpg")
+expected=$(printf '%s\r\n%s\r\n' "$data/clip.mpg" "$home/demo.mpg")
 [[ $(cat "$home/KR01.tob") == "$expected" ]] || fail "the moved entry is not first in KR01.tob: $(cat -A "$home/KR01.tob")"
 grep -q $'^editorWindowWidth=250\r$' "$home/KR02.CFG" || fail "the editor's size was not saved"
 

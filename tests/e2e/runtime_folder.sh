@@ -5,8 +5,6 @@
 # reaches her; a second start hands its file over. With no private place at all the first start
 # runs without the lock and a second refuses. In a folder of our own a lock file left naming
 # pid 1 holds nothing. Needs root, to add the two users.
-set -u
-felux=$1
 source "$(dirname "$0")/common.bash"
 ((EUID == 0)) || { echo "SKIP: adding users needs root"; exit 77; }
 victim=fxv$$
@@ -16,8 +14,7 @@ useradd -M -N -s /bin/sh "$other" 2>/dev/null || { userdel "$victim"; echo "SKIP
 vuid=$(id -u "$victim")
 ouid=$(id -u "$other")
 folder=/tmp/felux-$vuid
-home=$(mktemp -d)
-data=$home
+felux_home=$home
 pids=()
 listener=""
 cleanup() {
@@ -27,11 +24,11 @@ cleanup() {
   userdel "$victim" 2>/dev/null
   userdel "$other" 2>/dev/null
 }
-trap cleanup EXIT
+at_exit cleanup
 rm -rf "$folder"
 chown "$victim" "$home"
 chmod 700 "$home"
-cp "$(dirname "$0")/../data/clip.mpg" "$home/secret diary.mpg"
+cp "$data/clip.mpg" "$home/secret diary.mpg"
 chown "$victim" "$home/secret diary.mpg"
 
 # as_victim NAME ARGS...: starts the player as the victim without XDG_RUNTIME_DIR, stderr in
@@ -40,7 +37,7 @@ as_victim() {
   local name=$1
   shift
   runuser -u "$victim" -- sh -c 'echo $$ > "$0.pid"; exec "$@" 2>"$0.err"' "$home/$name" \
-    env -u XDG_RUNTIME_DIR -u XDG_CACHE_HOME -u TMPDIR FELUX_HOME="$data" "$felux" "$@" &
+    env -u XDG_RUNTIME_DIR -u XDG_CACHE_HOME -u TMPDIR FELUX_HOME="$felux_home" "$felux" "$@" &
   for _ in $(seq 300); do [[ -s $home/$name.pid ]] && break; sleep 0.1; done
   pids+=("$(cat "$home/$name.pid")")
 }
@@ -51,7 +48,7 @@ second_start() {
   local name=$1
   shift
   runuser -u "$victim" -- sh -c 'exec "$@" 2>"$0.err"' "$home/$name" \
-    env -u XDG_RUNTIME_DIR -u XDG_CACHE_HOME -u TMPDIR FELUX_HOME="$data" timeout 30 "$felux" "$@"
+    env -u XDG_RUNTIME_DIR -u XDG_CACHE_HOME -u TMPDIR FELUX_HOME="$felux_home" timeout 30 "$felux" "$@"
   status=$?
 }
 
@@ -118,8 +115,8 @@ stop_players
 
 # No private place at all: the data folder's runtime socket path is too long and the home has no
 # cache. The first start runs without the lock; a second refuses rather than play beside it.
-data=$home/$(printf 'd%.0s' $(seq 90))
-runuser -u "$victim" -- mkdir "$data"
+felux_home=$home/$(printf 'd%.0s' $(seq 90))
+runuser -u "$victim" -- mkdir "$felux_home"
 as_victim bare "$home/secret diary.mpg"
 wait_windows 1 "a start without any private folder"
 [[ $(cat "$home/bare.err") == *"running without them"* ]] ||
@@ -130,7 +127,7 @@ second_start refused "$home/secret diary.mpg"
   fail "the refused start did not say why: '$(cat "$home/refused.err")'"
 wait_windows 1 "a second start without any private folder"
 stop_players
-data=$home
+felux_home=$home
 
 # The folder as a link to one of hers that looks private: refused as a link.
 rm -rf "$folder"

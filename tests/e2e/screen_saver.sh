@@ -1,19 +1,15 @@
 #!/usr/bin/env bash
 # The screen saver on a private session bus: a playing video holds it off once, pausing and quitting let it go.
-set -u
 if [[ -z ${FELUX_PRIVATE_BUS:-} ]]; then
   command -v dbus-run-session >/dev/null || { echo "SKIP: dbus-run-session is not installed"; exit 77; }
   FELUX_PRIVATE_BUS=1 exec dbus-run-session -- bash "$0" "$@"
 fi
-felux=$1
 source "$(dirname "$0")/common.bash"
 command -v ffmpeg >/dev/null || fail "ffmpeg is not installed (scripts/install-deps.sh)"
 stand_in=$(dirname "$felux")/felux_screen_saver_stand_in
 [[ -x $stand_in ]] || fail "no $stand_in: build the tests"
-home=$(mktemp -d)
-pid=""
 service=""
-trap 'kill $pid $service 2>/dev/null; rm -rf "$home"' EXIT
+at_exit 'kill $service 2>/dev/null'
 clip=$(minute_clip "$home/demo.mpg")
 calls=$home/calls.txt
 
@@ -38,11 +34,6 @@ nth_word() { grep "^$1 " "$calls" | sed -n "$2p" | cut -d' ' -f"$3"; }
 released_as_held() {
   [[ -n $(nth_word Inhibit "$1" 2) && $(nth_word UnInhibit "$1" 2) == "$(nth_word Inhibit "$1" 2)" ]] &&
     [[ -n $(nth_word PortalInhibit "$1" 3) && $(nth_word Close "$1" 2) == "$(nth_word PortalInhibit "$1" 3)" ]]
-}
-status_is() {
-  dbus-send --session --print-reply --dest=org.mpris.MediaPlayer2.felux /org/mpris/MediaPlayer2 \
-    org.freedesktop.DBus.Properties.Get string:org.mpris.MediaPlayer2.Player string:PlaybackStatus 2>/dev/null |
-    grep -q "\"$1\""
 }
 
 # A service that comes while the video already plays is asked then; while it was absent the player

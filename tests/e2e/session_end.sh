@@ -2,14 +2,11 @@
 # Ending with the session: SIGTERM, SIGHUP and a lost X server each save the list a second start
 # grew by hand-over; a second SIGTERM ends a player whose saves are stuck at once; a signal and the
 # X server's end together end the process once.
-set -u
-felux=$1
 source "$(dirname "$0")/common.bash"
-home=$(mktemp -d)
 work=$(mktemp -d)
-pid=""
 xvfb=""
-trap 'kill -KILL "$pid" "$xvfb" 2>/dev/null; rm -rf "$home" "$work"' EXIT
+# A player whose saves are stuck outlives a plain kill.
+at_exit 'kill -KILL "$pid" "$xvfb" 2>/dev/null; rm -rf "$work"'
 for size in 320x240 160x120; do
   ffmpeg -v error -f lavfi -i "testsrc=size=$size:rate=25" -t 60 -c:v mpeg1video -q:v 20 "$work/$size.mpg" ||
     fail "ffmpeg made no clip"
@@ -17,8 +14,6 @@ done
 cc -shared -fPIC -O1 -o "$work/stalling_disk.so" "$(dirname "$0")/support/stalling_disk.c" -ldl ||
   fail "the stalling disk stand-in did not build"
 
-showing() { [[ $(video_geometry) == "$1" ]]; }
-gone() { ! kill -0 "$pid" 2>/dev/null; }
 temporary_left() { compgen -G "$home/*.tmp*" >/dev/null; }
 
 # playing_two WHAT: a player started with one clip plays a second that a second start handed to it.
@@ -27,14 +22,14 @@ playing_two() {
   # A shell starts background commands with SIGINT ignored; the player keeps what it inherits.
   FELUX_HOME=$home XDG_RUNTIME_DIR=$home env --default-signal=INT "$felux" "$work/320x240.mpg" 2>"$work/stderr" &
   pid=$!
-  poll 30 showing 320x240 || fail "$1: the first clip does not show"
+  poll 30 video_is 320x240 || fail "$1: the first clip does not show"
   FELUX_HOME=$home XDG_RUNTIME_DIR=$home timeout 30 "$felux" "$work/160x120.mpg" || fail "$1: hand-over start failed"
-  poll 30 showing 160x120 || fail "$1: the handed clip does not show"
+  poll 30 video_is 160x120 || fail "$1: the handed clip does not show"
 }
 
 # ended WHAT: the player ends within 30 seconds; sets $status.
 ended() {
-  poll 30 gone || fail "$1: the player is still running"
+  poll 30 player_gone || fail "$1: the player is still running"
   wait "$pid"
   status=$?
 }
@@ -71,7 +66,7 @@ touch "$work/stall"
 kill -TERM "$pid"
 poll 30 temporary_left || fail "second SIGTERM: the exit's saves did not begin"
 kill -TERM "$pid"
-poll 5 gone || fail "second SIGTERM: the player waited for its stuck save"
+poll 5 player_gone || fail "second SIGTERM: the player waited for its stuck save"
 wait "$pid"
 status=$?
 ((status == 143)) || fail "second SIGTERM: the player ended with status $status, not 143"

@@ -1,26 +1,15 @@
 #!/usr/bin/env bash
 # CONFIG opens "設定"; Escape closes it and leaves KR02.CFG as it was; an aspect preset chosen
 # with Enter (OK) is saved at once and resizes the video window. A screenshot of each dialog is kept.
-set -u
-felux=$1
 source "$(dirname "$0")/common.bash"
-home=$(mktemp -d)
-trap 'rm -rf "$home"; kill "$pid" 2>/dev/null' EXIT
-demo=$(realpath "$(dirname "$0")/../../resources/demo/demo.mpg")
 shots=${FELUX_ARTIFACTS:-.}
-
-dialog_shown() { [[ -n $(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1) ]]; }
-
-dialog_gone() { ! dialog_shown "$1"; }
-# dialog_focused TITLE: the dialog has the keyboard, so that typed keys reach it.
-dialog_focused() { [[ $(xdotool getwindowfocus getwindowname 2>/dev/null) == "$1" ]]; }
 
 # wait_dialog TITLE [gone]: waits for the dialog to be shown with the keyboard (or gone).
 wait_dialog() {
   if [[ ${2:-} == gone ]]; then
-    poll 30 dialog_gone "$1" || fail "dialog '$1' is not gone"
+    poll 30 gone "$1" || fail "dialog '$1' is not gone"
   else
-    poll 30 dialog_focused "$1" || fail "dialog '$1' is not shown with the keyboard"
+    poll 30 focused "$1" || fail "dialog '$1' is not shown with the keyboard"
   fi
 }
 
@@ -28,7 +17,7 @@ start_player "$home" "$demo"
 wait_video 320x240 "at start"
 before=$(md5sum <"$home/KR02.CFG")
 
-click_until 36 23 1 "CONFIG did not open 設定" dialog_shown 設定
+click_until 36 23 1 "CONFIG did not open 設定" shown 設定
 wait_dialog 設定
 sleep 0.5
 import -window root "$shots/settings-dialog-screen.png"
@@ -37,7 +26,7 @@ wait_dialog 設定 gone
 [[ $(md5sum <"$home/KR02.CFG") == "$before" ]] || fail "Escape changed KR02.CFG"
 wait_video 320x240 "after Escape"
 
-click_until 36 23 1 "CONFIG did not open 設定 again" dialog_shown 設定
+click_until 36 23 1 "CONFIG did not open 設定 again" shown 設定
 wait_dialog 設定
 # Backwards from the first field: キャンセル, OK, then "特殊機能の設定".
 xdotool key shift+Tab shift+Tab shift+Tab space
@@ -50,7 +39,7 @@ wait_dialog 設定
 xdotool key Escape
 wait_dialog 設定 gone
 
-click_until 36 23 1 "CONFIG did not open 設定 a third time" dialog_shown 設定
+click_until 36 23 1 "CONFIG did not open 設定 a third time" shown 設定
 wait_dialog 設定
 # Forwards from the first field the aspect list is the sixteenth stop; "6" picks "640*480".
 xdotool key Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab

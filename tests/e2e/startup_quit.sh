@@ -1,12 +1,8 @@
 #!/usr/bin/env bash
 # Start-up and shutdown on a real X server: window, single instance, Ctrl+Alt+Q, saved settings.
-set -u
-felux=$1
 source "$(dirname "$0")/common.bash"
-home=$(mktemp -d)
-trap 'rm -rf "$home"; kill "$pid" 2>/dev/null' EXIT
 
-start_player "$home" "$(dirname "$0")/../../resources/demo/demo.mpg"
+start_player "$home" "$demo"
 geometry=$(xdotool getwindowgeometry "$win" | sed -n 's/.*Geometry: //p')
 [[ $geometry == 407x50 ]] || fail "main window is $geometry, not 407x50"
 

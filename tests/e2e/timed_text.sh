@@ -3,12 +3,7 @@
 # panel; with K the video window grows a strip that shows it
 # too once the clip comes round again; the Japanese line set in the Index folder takes the
 # place of the English one. The screenshots stay in the test's working folder.
-set -u
-felux=$1
 source "$(dirname "$0")/common.bash"
-home=$(mktemp -d)
-trap 'rm -rf "$home"; kill "$pid" 2>/dev/null' EXIT
-demo=$(realpath "$(dirname "$0")/../../resources/demo/demo.mpg")
 
 # leftmost_letter FILE X Y W H: the first column of the area holding a filled letter at (nearly)
 # full brightness, or "none". The fill starts at a line's first letter; unfilled letters reach

@@ -2,12 +2,8 @@
 # A timed line of 63 Japanese characters, far wider than the display and the strip under the
 # video: once it has filled, both copies show its last letters, apart from each other, on the
 # dark ground (the end of such a line once came out as one solid bar).
-set -u
-felux=$1
 source "$(dirname "$0")/common.bash"
-home=$(mktemp -d)
-trap 'rm -rf "$home"; kill "$pid" 2>/dev/null' EXIT
-cp "$(dirname "$0")/../../resources/demo/demo.mpg" "$home/wide.mpg"
+cp "$demo" "$home/wide.mpg"
 # The whole clip long, filled within its first second.
 line='いろはにほへとちりぬるをわかよたれそつねならむうゐのおくやまけふこえてあさきゆめみしゑひもせすん一二三四五六七八九十百千万億兆'
 printf '[00:00:00][00:00]%s[00:01]\r\n' "$line" > "$home/wide.txt"

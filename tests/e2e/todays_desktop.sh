@@ -5,11 +5,7 @@
 # topmost keeps both windows above. Under a window manager its stacking order has the panel above
 # the picture; where a compositing manager runs, what the screen shows at the panel's place is
 # compared with what the panel window holds.
-set -u
-felux=$1
 source "$(dirname "$0")/common.bash"
-home=$(mktemp -d)
-trap 'rm -rf "$home"; kill "$pid" 2>/dev/null' EXIT
 
 # Plain pictures compress to almost nothing: a 30 s clip of each shape is made in a moment.
 make_clip() {
@@ -19,7 +15,6 @@ make_clip() {
 make_clip tall.mp4 1080x1920
 make_clip screen.mp4 1280x1024
 
-panel_xy() { xdotool getwindowgeometry "$win" | sed -n 's/.*Position: \([0-9-]*\),\([0-9-]*\).*/\1 \2/p'; }
 # crop_at X Y: the CONFIG and POWER buttons, as the screen shows them at the panel's place.
 buttons_on_screen() {
   local x y
@@ -41,16 +36,6 @@ screen_matches_panel() {
   differ=$(compare -metric AE screen-buttons.png panel-buttons.png null: 2>&1)
   [[ $differ == 0 ]]
 }
-# wait_for WHAT COMMAND...: polls for up to thirty seconds.
-wait_for() {
-  local what=$1
-  shift
-  poll 30 "$@" && return 0
-  # Kept for a look: the screen, and the panel as its window holds it.
-  import -window root failed-screen.png
-  import -window "$win" failed-panel.png
-  fail "$what"
-}
 # The manager's stacking order (bottom first) puts the panel above the picture. Without a manager
 # there is no such list, and what the screen shows is the check.
 panel_above_video() {
@@ -71,14 +56,12 @@ list_index() {
   done
 }
 panel_visible() { panel_above_video && panel_shown && screen_matches_panel; }
-still() { read -r x y < <(panel_xy); import -window root -crop "31x21+$((x + 273))+$y" png:- | md5sum; }
-video_id() { xdotool search --onlyvisible --name '^FELUX Video$' 2>/dev/null | head -n1; }
 # video_fits: the window lies wholly on the 1280 x 1024 screen, with the picture's shape.
 video_fits() {
   local w h x y
   read -r w h < <(video_geometry | tr x ' ')
   [[ -n ${w:-} ]] || return 1
-  read -r x y < <(xdotool getwindowgeometry "$(video_id)" | sed -n 's/.*Position: \([0-9-]*\),\([0-9-]*\).*/\1 \2/p')
+  read -r x y < <(video_position)
   ((x >= 0 && y >= 0 && x + w <= 1280 && y + h <= 1024)) || return 1
   # Shape: within a pixel of the clip's.
   (( (w * $2 - h * $1) ** 2 <= ($1 + $2) ** 2 )) || return 1
@@ -87,10 +70,6 @@ video_fits() {
 }
 # Taps quicker than the poll, as remote-control tools send them.
 tap() { xdotool key "$1"; }
-paused() { [[ $(still) != "$playing" ]]; }
-playing_again() { [[ $(still) == "$playing" ]]; }
-panel_at() { [[ $(panel_xy) == "$1" ]]; }
-settings_gone() { [[ -z $(xdotool search --onlyvisible --name '^設定$' 2>/dev/null) ]]; }
 
 # The first drag after the start moves the panel.
 start_player "$home" "$home/tall.mp4"
@@ -103,8 +82,8 @@ wait_for "the panel over the tall picture is not drawn" panel_visible
 # Quick taps are seen: were they lost, no number of them would pause. (A tap in the moments
 # the player takes no keys is dropped whole, hence the repeats.)
 playing=$(still)
-tap_until space "quick taps of SPACE did not pause" paused
-tap_until space "quick taps of SPACE did not resume" playing_again
+tap_until space "quick taps of SPACE did not pause" still_not "$playing"
+tap_until space "quick taps of SPACE did not resume" still_is "$playing"
 
 # Zooming in where the window already fills the screen's height changes nothing: the geometry
 # stays while taps of X, a second apart to outlast the lockout after the last key, and then SPACE
@@ -114,7 +93,7 @@ for _ in 1 2 3; do
   sleep 1
   tap x
 done
-tap_until space "SPACE after X did not pause" paused
+tap_until space "SPACE after X did not pause" still_not "$playing"
 [[ $(video_geometry) == "$before" ]] || fail "X grew the window from $before to $(video_geometry)"
 quit_player
 
@@ -140,15 +119,14 @@ wait_for "a right click did not leave full screen" left_by_click
 wait_for "the panel after full screen is not drawn" panel_visible
 
 # A dialog closed with Escape hands the keys back, wherever the pointer rests.
-settings_up() { [[ -n $(xdotool search --onlyvisible --name '^設定$' 2>/dev/null) ]]; }
-click_until 36 23 1 "CONFIG opened no settings dialog" settings_up
+click_until 36 23 1 "CONFIG opened no settings dialog" shown 設定
 settings=$(wait_window '^設定$' "CONFIG opened no settings dialog") || exit 1
 xdotool mousemove 1270 1010
 xdotool key --window "$settings" Escape
-wait_for "Escape did not close the settings dialog" settings_gone
+wait_for "Escape did not close the settings dialog" gone 設定
 playing=$(still)
-tap_until space "SPACE after the settings dialog closed did not pause" paused
-tap_until space "SPACE after the settings dialog closed did not resume" playing_again
+tap_until space "SPACE after the settings dialog closed did not pause" still_not "$playing"
+tap_until space "SPACE after the settings dialog closed did not resume" still_is "$playing"
 
 # Video only (the minimise box's right button): one of the player's windows has the keyboard.
 click 384 5 3

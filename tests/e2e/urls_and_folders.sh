@@ -2,14 +2,9 @@
 # Streams and folders named on the command line: an http URL plays from a local server and stays
 # in the list even with missing files removed, other schemes are left out with a message, a URL
 # that never answers leaves the player responsive, and a folder lists its files in natural order.
-set -u
-felux=$1
 source "$(dirname "$0")/common.bash"
-home=$(mktemp -d)
-trap 'rm -rf "$home"; kill "$pid" "$server" "$silent" 2>/dev/null' EXIT
-pid="" server="" silent=""
-demo=$(realpath "$(dirname "$0")/../../resources/demo/demo.mpg")
-data=$(realpath "$(dirname "$0")/../data")
+server="" silent=""
+at_exit 'kill "$server" "$silent" 2>/dev/null'
 
 # The served clip: MPEG-4 in an MP4 of the demo's size, its index first (the test server answers
 # no range requests), or the demo clip itself where ffmpeg is missing.
@@ -65,7 +60,6 @@ for name in "d 10.mpg" "d 9.mpg" "D 1.mpg" "d 100.mpg"; do cp "$data/clip.mpg" "
 cd "$home" || fail "no home"
 start_player "$home" folder
 cd - >/dev/null || fail "no folder"
-video_shown() { [[ -n $(video_geometry) ]]; }
 poll 30 video_shown || fail "nothing of the folder plays"
 quit_player
 expected=$(printf '%s\r\n' "$home/folder/D 1.mpg" "$home/folder/d 9.mpg" "$home/folder/d 10.mpg" "$home/folder/d 100.mpg")

@@ -1,16 +1,9 @@
 #!/usr/bin/env bash
 # The video window follows the zoom buttons, goes full screen on FULL and back on a right
 # click, and with scan lines on an enlarged picture shows every other row black.
-set -u
-felux=$1
 source "$(dirname "$0")/common.bash"
-home=$(mktemp -d)
-trap 'rm -rf "$home"; kill "$pid" 2>/dev/null' EXIT
-demo=$(realpath "$(dirname "$0")/../../resources/demo/demo.mpg")
 # Real pictures are needed for the scan lines: mpv's X11 output works without a GPU.
 export FELUX_VO=x11
-
-video_id() { xdotool search --onlyvisible --name '^FELUX Video$' 2>/dev/null | head -n1; }
 
 start_player "$home" "$demo"
 wait_video 320x240 "zoom level 2"
@@ -19,7 +12,7 @@ click_until 169 38 1 "ZOOM+: the video window did not become 640x480" video_is 6
 
 # Auto scan lines on a picture shown twice its size: of each pair of rows the lower is black.
 # Read from the screen, where the window's shape has taken effect, once the picture is drawn.
-read -r vx vy < <(xdotool getwindowgeometry "$(video_id)" | sed -n 's/.*Position: \([0-9]*\),\([0-9]*\).*/\1 \2/p')
+read -r vx vy < <(video_position)
 rows_alternate() {
   import -window root scanlines.png
   rows=$(convert scanlines.png -crop "1x40+$((vx + 160))+$((vy + 100))" txt:- | tail -n +2 |
