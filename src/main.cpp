@@ -1,4 +1,4 @@
-// Wiring: the Qt windows and adapters, the player core, and the 40 ms timer.
+// Wiring: the Qt windows and adapters, the player core, and the tick's timer.
 #include <QApplication>
 #include <QFile>
 #include <QTimer>
@@ -13,6 +13,7 @@
 
 #include "app/HandOver.h"
 #include "input/KeyLatch.h"
+#include "model/Tick.h"
 #include "mpv/MpvEngine.h"
 #include "mpv/MpvSystemVolume.h"
 #include "mpv/QuietSoundLibraries.h"
@@ -143,7 +144,7 @@ int main(int argc, char** argv) {
         mpris.OnTick();
     };
     QObject::connect(&timer, &QTimer::timeout, tick);
-    timer.start(40);
+    timer.start(felux::kTickMs);
     // The first tick loads the skin and opens the file: as soon as the event loop runs, not a
     // whole interval later.
     QTimer::singleShot(0, &timer, tick);

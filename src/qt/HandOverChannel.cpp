@@ -11,6 +11,7 @@
 
 #include "app/HandOver.h"
 #include "app/RuntimeFolder.h"
+#include "model/Tick.h"
 #include "player/Player.h"
 
 namespace felux {
@@ -77,7 +78,7 @@ HandOverServer::HandOverServer(Player& player, const QString& socketPath, std::v
         relisten_.start(kRelistenMs);
     }
     connect(&waitForStart_, &QTimer::timeout, this, &HandOverServer::Deliver);
-    waitForStart_.start(40);
+    waitForStart_.start(kTickMs);
 }
 
 void HandOverServer::Listen() {
@@ -133,7 +134,7 @@ void HandOverServer::Read(QLocalSocket& socket, std::string& received) {
 
 void HandOverServer::Deliver() {
     if (!player_.state.initialised) {
-        if (!waitForStart_.isActive()) waitForStart_.start(40);
+        if (!waitForStart_.isActive()) waitForStart_.start(kTickMs);
         return;
     }
     waitForStart_.stop();

@@ -43,6 +43,7 @@ private:
     bool listenFailed_ = false;
     QLocalServer server_;
     QTimer relisten_;
+    // Looks each tick whether the player has run its first one and can take files.
     QTimer waitForStart_;
     std::vector<std::vector<std::string>> pending_;  // handed before the first tick
     std::vector<std::string> laterFiles_;

@@ -7,6 +7,7 @@
 #include <QUrl>
 #include <QStringList>
 
+#include "model/Tick.h"
 #include "qt/MprisRoot.h"
 
 namespace felux {
@@ -14,9 +15,9 @@ namespace {
 
 const QString kObjectPath = QStringLiteral("/org/mpris/MediaPlayer2");
 const QString kServiceName = QStringLiteral("org.mpris.MediaPlayer2.felux");
-// Looks a few times a second, every fifth 40 ms tick: cheap reads of the player's state, never a wait.
+// Looks a few times a second, every fifth tick: cheap reads of the player's state, never a wait.
 constexpr int kTicksPerLook = 5;
-constexpr int kPollMs = kTicksPerLook * 40;
+constexpr int kPollMs = kTicksPerLook * kTickMs;
 // A position further than this from where playing would have taken it was a seek (microseconds).
 constexpr qlonglong kSeekSlack = 1'500'000;
 

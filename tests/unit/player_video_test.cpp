@@ -252,6 +252,27 @@ TEST_F(PlayerVideoTest, ActivationMovesAndWindowModes) {
     EXPECT_NE(std::find(h.windows.log.begin(), h.windows.log.end(), "restore Main"), h.windows.log.end());
 }
 
+// A move relays out the windows 12 ticks on: the tick does nothing else until the layout step at
+// 8 and one tick after it for the windows to settle; a command raised behind it waits, not lost.
+TEST_F(PlayerVideoTest, ALayoutHoldsTheTickUntilItsStepAndASettlingTick) {
+    Player& p = Playing();
+    h.Tick(25);
+    const int repeat = p.settings.repeatList;
+    auto layouts = [&] { return std::count(h.windows.log.begin(), h.windows.log.end(), "Resize Main 407x50"); };
+    h.windows.log.clear();
+    p.OnMove(200, 300);
+    p.Command(PlayerCommand::RepeatToggle);
+    h.Tick(3);
+    EXPECT_EQ(layouts(), 0);
+    h.Tick();
+    EXPECT_EQ(layouts(), 1);
+    h.Tick();
+    EXPECT_EQ(p.settings.repeatList, repeat) << "taken on the settling tick";
+    h.Tick();
+    EXPECT_NE(p.settings.repeatList, repeat);
+    EXPECT_EQ(layouts(), 1);
+}
+
 // A desktop activates the player just as it opens its first file: the start's own layout serves
 // the activation, which must not hold the first picture back; later activations relayout.
 TEST_F(PlayerVideoTest, AnActivationAsTheFirstFileOpensDoesNotDelayItsStart) {

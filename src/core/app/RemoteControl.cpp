@@ -66,7 +66,7 @@ std::int64_t RemoteControl::PositionMicros() const {
 
 double RemoteControl::Volume() const { return static_cast<double>(player_.state.volumeLevel) / kVolumeFull; }
 bool RemoteControl::Repeat() const { return player_.settings.repeatList != 0; }
-double RemoteControl::Rate() const { return player_.state.playbackRate / 1000.0; }
+double RemoteControl::Rate() const { return RateFromPermille(player_.state.playbackRate); }
 
 RemoteControl::Loop RemoteControl::LoopStatus() const {
     if (player_.state.repeatOne) return Loop::Track;
@@ -150,7 +150,7 @@ void RemoteControl::SetLoopStatus(Loop loop) {
 bool RemoteControl::SetRate(double rate) {
     if (!std::isfinite(rate) || rate <= 0.0) return false;
     const double clamped = std::clamp(rate, kMinimumRate, kMaximumRate);
-    ChooseSpeed(player_.state, player_.graph, static_cast<int>(std::lround(clamped * 1000.0)));
+    ChooseSpeed(player_.state, player_.graph, static_cast<int>(std::lround(clamped * kPermille)));
     return true;
 }
 

@@ -58,8 +58,11 @@ struct KeyPollState {
     int buttonReleaseGuard = 0;
 };
 
+// Ticks the keys rest after one was taken: a key held a moment longer than a tap acts once.
 inline constexpr int kKeyLockoutTicks = 7;
+// Around a pop-up menu, longer: keys pressed in the menu are not the player's.
 inline constexpr int kMenuLockoutTicks = 10;
+// A menu's countdown on its request, so that the click's release does not land in the menu.
 inline constexpr int kMenuDelayTicks = 3;
 inline constexpr double kOverscanMinX = 0.1;
 inline constexpr double kOverscanMinY = -0.75;

@@ -11,8 +11,20 @@ namespace felux {
 
 // Ticks the zoom and mode read-out stays on the panel.
 inline constexpr int kReadoutTicks = 35;
+// While the layout countdown runs the tick does nothing else. The layout step runs when it
+// reaches kLayoutStepAt, so a countdown of N lays out N - kLayoutStepAt ticks later; after the
+// step the tick rests kLayoutSettleTicks more for the windows to take their new places.
+inline constexpr int kLayoutStepAt = 8;
+inline constexpr int kLayoutSettleTicks = 1;
 // The layout countdown a new size starts; the layout step runs two ticks later.
-inline constexpr int kLayoutStartCountdown = 10;
+inline constexpr int kLayoutStartCountdown = kLayoutStepAt + 2;
+// Ticks per unit of the secondary-monitor fix setting: the source area is set again only on a
+// tick the countdown has come down to a whole unit.
+inline constexpr int kSourceRectTicksPerStep = 5;
+
+// Speeds are kept in thousandths of normal speed; the engine takes a factor.
+inline constexpr int kPermille = 1000;
+constexpr double RateFromPermille(int permille) { return static_cast<double>(permille) / kPermille; }
 
 // How far the open file has got towards playing.
 enum class StartState {
@@ -41,7 +53,7 @@ constexpr AbRepeat NextAbStep(AbRepeat step) {
 struct PlayerState {
     bool initialised = false;
     bool exitRequested = false;
-    int layoutCountdown = 0;   // ticks; the layout step runs when it reaches 8
+    int layoutCountdown = 0;   // ticks; the layout step runs when it reaches kLayoutStepAt
     StartState startState = StartState::Idle;
     int startDelay = 0;        // ticks before a segment entry starts
     int keyWaitTicks = 0;
@@ -54,7 +66,6 @@ struct PlayerState {
     bool panelFramePending = false;  // a composed frame waits for its paint
     bool modalDialogUp = false;
     bool appActive = false;
-    int videoFocusWait = 0;
     bool panelHover = false;
     int volumeLevel = 62;      // the live level 0..62
     AbRepeat abState = AbRepeat::Off;
@@ -66,8 +77,8 @@ struct PlayerState {
     std::int64_t segmentEndMs = 0;
     std::int64_t abA = 0;      // milliseconds
     std::int64_t abB = 0;
-    int playbackRate = 1000;   // thousandths of normal speed
-    int chosenRate = 1000;     // the speed keys' and a remote's; each file opens at it
+    int playbackRate = kPermille;  // thousandths of normal speed
+    int chosenRate = kPermille;    // the speed keys' and a remote's; each file opens at it
     bool repeatOne = false;    // the current entry again at its end
     int searchTick = 0;        // 0 .. searchWait; searches act when it is 0
     int progress = 0;          // position along the 138-pixel progress bar

@@ -2,16 +2,18 @@
 #include "player/DropIntake.h"
 
 #include "i18n/UiText.h"
+#include "model/Tick.h"
 #include "player/MainWindowShape.h"
 
 namespace felux {
 namespace {
 
-// A scan slice stops after this long, so that a tick stays well inside its 40 ms.
+// A scan slice stops after this long, so that a tick stays well inside its period.
 constexpr auto kDropSliceTime = std::chrono::milliseconds(15);
+static_assert(kDropSliceTime.count() * 2 < kTickMs);
 constexpr std::size_t kDropSliceEntries = 64;
 // A scan that takes longer than a second shows its progress in the title.
-constexpr int kDropProgressTicks = 25;
+constexpr int kDropProgressTicks = kTicksPerSecond;
 
 }  // namespace
 

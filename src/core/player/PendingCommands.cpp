@@ -33,10 +33,7 @@ void Player::RunPendingCommands() {
     }
     if (r.play) {
         r.play = false;
-        if (state.wheelStep != 0) {
-            state.wheelStep = 1;
-            state.pendingWheelNotch = -1;
-        }
+        wheel.WindBack();
         if (!state.mediaClosed) {
             if (state.paused) {
                 graph.Run();
@@ -101,10 +98,7 @@ void Player::RunPendingCommands() {
         if (++state.searchTick > settings.searchWait) state.searchTick = 0;
         if (r.pauseToggle) {
             r.pauseToggle = false;
-            if (state.wheelStep != 0) {
-                state.wheelStep = 1;
-                state.pendingWheelNotch = -1;
-            }
+            wheel.WindBack();
             if (state.wheelStep == 0) {
                 if (state.paused) {
                     graph.Run();

@@ -8,7 +8,7 @@ namespace felux {
 void ChooseSpeed(PlayerState& state, MediaGraph& graph, int permille) {
     state.chosenRate = std::clamp(permille, kSpeedMin, kSpeedMax);
     state.playbackRate = state.chosenRate;
-    if (!state.mediaClosed && state.wheelStep == 0) graph.SetRate(state.chosenRate / 1000.0);
+    if (!state.mediaClosed && state.wheelStep == 0) graph.SetRate(RateFromPermille(state.chosenRate));
 }
 
 }  // namespace felux

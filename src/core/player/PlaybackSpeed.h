@@ -10,7 +10,7 @@ namespace felux {
 inline constexpr int kSpeedMin = 500;
 inline constexpr int kSpeedMax = 2000;
 inline constexpr int kSpeedStep = 100;
-inline constexpr int kSpeedNormal = 1000;
+inline constexpr int kSpeedNormal = kPermille;
 
 // Makes permille (clamped to the bounds) the chosen speed and the playing one. A running wheel
 // seek keeps its own rate and returns to this one when it ends; a closed file opens at it.

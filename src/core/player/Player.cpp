@@ -41,7 +41,8 @@ Player::Player(PlayerPorts ports, std::filesystem::path programFolder, std::vect
 
 void Player::Start() {
     graph.CreateGraph();
-    state.keyWaitTicks = 7;
+    // The keys wait out the first ticks, as they do after a key was taken.
+    state.keyWaitTicks = kKeyLockoutTicks;
     files.LoadOrCreateSettings();
     graph.SetHardwareDecoding(settings.hardwareDecoding != 0);
     // A hand-edited value outside 0..2 levels nothing.
@@ -85,9 +86,7 @@ void Player::Tick() {
 
 void Player::LayoutCountdownStep() {
     state.layoutCountdown = std::max(0, state.layoutCountdown - 1);
-    if (state.layoutCountdown != 8) return;
-    LayoutStep();
-    state.layoutCountdown = 1;
+    if (state.layoutCountdown == kLayoutStepAt) LayoutStep();
 }
 
 void Player::LayoutStep() {
@@ -98,7 +97,7 @@ void Player::LayoutStep() {
         if (state.startState == StartState::Opened) state.startState = StartState::LaidOut;
         if (state.startState == StartState::LaidOut && settings.secondaryMonitorFix > 0) playback.StartPlayback();
     }
-    state.layoutCountdown = 1;
+    state.layoutCountdown = kLayoutSettleTicks;
 }
 
 // Without the monitor fix a laid-out file starts on a later tick, after its start delay.
@@ -116,7 +115,7 @@ void Player::KeyboardStep() {
 void Player::SourceRectStep() {
     if (state.sourceRectCountdown <= 0) return;
     --state.sourceRectCountdown;
-    if (state.sourceRectCountdown % 5 == 0) playback.ApplySourceRect();
+    if (state.sourceRectCountdown % kSourceRectTicksPerStep == 0) playback.ApplySourceRect();
     state.sourceRectCountdown = 0;
 }
 
@@ -127,7 +126,6 @@ void Player::ChildWindowInputStep() {
     if (videoInput.VideoInput(video_query::kAnyClick) != 0) {
         if (videoInput.VideoInput(video_query::kLeftClick) != 0) {
             state.appActive = true;
-            state.videoFocusWait = 7;
         } else if (videoInput.VideoInput(video_query::kMiddleClick) != 0) {
             state.requests.playPause = true;
         }

@@ -68,7 +68,7 @@ void PlayerPanelActions::RequestFocusReset() {}
 
 void PlayerPanelActions::RequestMenu(PopupMenu menu) { player_.keyboard.RequestMenu(menu); }
 
-void PlayerPanelActions::ApplyPlaybackRate(int permille) { player_.graph.SetRate(permille / 1000.0); }
+void PlayerPanelActions::ApplyPlaybackRate(int permille) { player_.graph.SetRate(RateFromPermille(permille)); }
 
 std::int64_t PlayerPanelActions::Duration() { return player_.graph.duration; }
 

@@ -64,7 +64,7 @@ void WheelSeek::DecideFrameStep() {
     if (state_.wheelStep != 0) {
         // A seek at a rate entry plays the graph; the frame step needs it paused at normal speed.
         media_.Pause();
-        media_.SetRate(state_.playbackRate / 1000.0);
+        media_.SetRate(RateFromPermille(state_.playbackRate));
     }
     state_.wheelStep = 0;
     state_.pendingWheelNotch = 0;
@@ -127,7 +127,7 @@ void WheelSeek::ProcessUserNotch() {
         media_.SetRate(kRateKick);
         if (backToPause) media_.Pause();
         // Back at 0 the chosen speed returns, not normal speed.
-        media_.SetRate(state_.wheelStep != 0 ? entry.value / 100.0 : state_.playbackRate / 1000.0);
+        media_.SetRate(state_.wheelStep != 0 ? PercentScale(entry.value) : RateFromPermille(state_.playbackRate));
     } else if (backToPause) {
         // Without the rate change the player must still return to its pause.
         media_.Pause();
@@ -138,7 +138,7 @@ void WheelSeek::RunPlayPause() {
     bool& request = state_.requests.playPause;
     if (!request) return;
     request = false;
-    media_.SetRate(state_.playbackRate / 1000.0);
+    media_.SetRate(RateFromPermille(state_.playbackRate));
     if (state_.wheelStep == 0) {
         if (state_.paused) {
             media_.Run();

@@ -26,14 +26,18 @@ public:
     virtual MediaTime TimePerFrame() = 0;
 };
 
-// Jump intervals in milliseconds of the fixed model, by the step's absolute value.
-inline constexpr std::array<int, 10> kFixedWheelPlaySteps{0, 1000, 2000, 3000, 5000, 7000, 10000, 13000, 16000, 20000};
-inline constexpr std::array<int, 10> kFixedWheelPauseSteps{0, 34, 64, 128, 248, 512, 1000, 2000, 3000, 5000};
-
 inline constexpr int kWheelStepLimit = 9;
+// Steps 0..kWheelStepLimit, by the step's absolute value.
+inline constexpr int kWheelSteps = kWheelStepLimit + 1;
 
-// Index of a step in the user tables: the step for 0..9, 10 - step for -1..-9.
-constexpr int WheelTableIndex(int step) { return step >= 0 ? step : 10 - step; }
+// Jump intervals in milliseconds of the fixed model, by the step's absolute value.
+inline constexpr std::array<int, kWheelSteps> kFixedWheelPlaySteps{0,     1000,  2000,  3000,  5000,
+                                                                   7000,  10000, 13000, 16000, 20000};
+inline constexpr std::array<int, kWheelSteps> kFixedWheelPauseSteps{0, 34, 64, 128, 248, 512, 1000, 2000, 3000, 5000};
+
+// Index of a step in the user tables: the forward steps 0..9 first, then the backward ones,
+// -1..-9 at 11..19 (10 holds the unused backward 0).
+constexpr int WheelTableIndex(int step) { return step >= 0 ? step : kWheelSteps - step; }
 
 // The dispatcher runs, in one tick: TakeNotchRequest, UseVideoOnlyNotch, DecideFrameStep, then
 // (only while a file is open, after advancing searchTick and the key search) RunFrameStep and
