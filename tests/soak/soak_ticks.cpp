@@ -87,7 +87,7 @@ int main(int argc, char** argv) {
             // with a choice (the first menu item, or the first file of the list).
             if (!h.dialogs.choosers.empty() && chance(100)) {
                 h.dialogs.choosers.clear();
-                p.editorBridge.FileChosen(chance(2) || p.playlist.count == 0 ? std::nullopt
+                p.editorBridge.FileChosen(chance(2) || p.playlist.Count() == 0 ? std::nullopt
                                                                    : std::optional<std::string>(p.playlist.PathAt(0)));
             }
             if (!h.dialogs.menus.empty() && chance(50)) {
@@ -117,7 +117,7 @@ int main(int argc, char** argv) {
         heap = HeapInUse();
         if (hour == 2) secondHour = heap;
         std::printf("hour %2d: heap in use %ld bytes, %ld files opened, now entry %d of %d\n", hour, heap,
-                    static_cast<long>(opened), p.playlist.currentIndex + 1, p.playlist.count);
+                    static_cast<long>(opened), p.playlist.currentIndex + 1, p.playlist.Count());
         if (opened == 0) {
             std::printf("nothing was opened in hour %d: the player is stuck\n", hour);
             return 1;

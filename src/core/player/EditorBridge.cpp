@@ -39,7 +39,7 @@ void EditorBridge::Closed() {
     Destroy();
     state_.editorOpen = false;
     playlist_.RefreshCount();
-    if (playlist_.currentIndex >= playlist_.count) playlist_.currentIndex = std::max(0, playlist_.count - 1);
+    if (playlist_.currentIndex >= playlist_.Count()) playlist_.currentIndex = std::max(0, playlist_.Count() - 1);
 }
 
 void EditorBridge::Destroy() {
@@ -95,7 +95,7 @@ void EditorBridge::Exchange(bool settingsDialogOpen) {
     state_.modalDialogUp = settingsDialogOpen || editor_.QueryEditorState(editor_query::kFileDialogOpen) != 0;
     // The editor changes the list directly: the count follows it.
     playlist_.RefreshCount();
-    if (playlist_.count != state_.shuffleOrderCount) playback_.Shuffle();
+    if (playlist_.Count() != state_.shuffleOrderCount) playback_.Shuffle();
     if (editor_.QueryEditorState(editor_query::kRequest) == kEditorResized) {
         LayoutControls();
         const Rect r = windows_.windows.WindowRect(WindowId::Editor);

@@ -56,7 +56,7 @@ std::optional<Rect> PanelPresenter::DrawPanel() {
     view.abBMs = sources_.state.abB;
     view.position = sources_.graph.currentPosition;
     view.duration = sources_.graph.duration;
-    view.listCount = sources_.playlist.count;
+    view.listCount = sources_.playlist.Count();
     view.currentIndex = sources_.playlist.currentIndex;
     view.fullScreen = sources_.state.fullScreen;
     view.windowZoomStep = layout_.Zoom().window;

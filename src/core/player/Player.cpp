@@ -163,7 +163,7 @@ void Player::FirstTick() {
     }
     playlist.RefreshCount();
     playlist.currentIndex = 0;
-    if (playlist.count == 0 && !scanning) {
+    if (playlist.Count() == 0 && !scanning) {
         playback.CloseMedia();
         const std::filesystem::path current = folder_ / kCurrentListName;
         std::error_code ec;
@@ -177,7 +177,7 @@ void Player::FirstTick() {
     graph.CreateGraph();
     playback.Shuffle();
     playback.CloseMedia();
-    playlist.currentIndex = std::clamp(playlist.currentIndex, 0, std::max(0, playlist.count - 1));
+    playlist.currentIndex = std::clamp(playlist.currentIndex, 0, std::max(0, playlist.Count() - 1));
     if (settings.noPlayOnStart != 1) playback.OpenCurrent();
 
     const Rect mainRect{settings.mainWindowX, settings.mainWindowY, kMainWidth, kMainHeight};

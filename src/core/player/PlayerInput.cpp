@@ -36,7 +36,7 @@ void PlayerKeyActions::ShowSearchIndicator(int direction) {
     if (direction > 0) player_.panelButtons.held.next = true;
 }
 
-int PlayerKeyActions::PlaylistCount() { return player_.playlist.count; }
+int PlayerKeyActions::PlaylistCount() { return player_.playlist.Count(); }
 
 void PlayerKeyActions::CheckABRepeat() { player_.playback.CheckABRepeat(); }
 
@@ -74,7 +74,7 @@ std::int64_t PlayerPanelActions::Duration() { return player_.graph.duration; }
 
 void PlayerPanelActions::SeekTo(std::int64_t position) { player_.graph.SeekPosition(0, position); }
 
-int PlayerPanelActions::PlaylistCount() { return player_.playlist.count; }
+int PlayerPanelActions::PlaylistCount() { return player_.playlist.Count(); }
 
 void PlayerPanelActions::CheckABRepeat() { player_.playback.CheckABRepeat(); }
 

@@ -85,7 +85,7 @@ void PopupMenus::TakeChoice() {
             playlist_.AppendPath(path);
             playlist_.RefreshCount();
             editor_.RefreshCount();
-            chosen = playlist_.count - 1;
+            chosen = playlist_.Count() - 1;
         }
     } else if (open.menu == PopupMenu::Video) {
         // The items stand for the file the menu was made for.

@@ -43,6 +43,7 @@ bool EntryOpens(const std::string& path);
 class Playlist {
 public:
     std::size_t Size() const { return paths_.size(); }
+    int Count() const { return static_cast<int>(paths_.size()); }
     const std::string& PathAt(std::size_t i) const { return paths_[i]; }
     const std::string& TitleAt(std::size_t i) const { return titles_[i]; }
 
@@ -72,7 +73,9 @@ public:
     // The line entry i would get now, marked when i == editorCurrent and the current entry is listed.
     std::string DisplayLineAt(std::size_t i) const;
 
-    int count = 0;          // the player's cached count; operations never change it
+    // Playback's copy of Count(), refreshed where the list changes; it goes, with RefreshCount and
+    // its calls, once Playback reads Count().
+    int count = 0;
     int currentIndex = 0;   // the main window's current entry
     int editorCurrent = 0;  // the editor's copy while it is open
     // The current entry was deleted, or the list was emptied or started anew by the user: the
