@@ -17,6 +17,7 @@ inline constexpr int kLayoutStartCountdown = 10;
 // How far the open file has got towards playing.
 enum class StartState {
     Idle,     // playing, or nothing opened
+    Opening,  // the engine opens it; the player sees no file yet
     Opened,   // opened, waits for its layout
     LaidOut,  // laid out, its start is pending
 };
