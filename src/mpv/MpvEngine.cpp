@@ -4,7 +4,6 @@
 #include <mpv/client.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
