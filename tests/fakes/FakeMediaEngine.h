@@ -57,7 +57,7 @@ public:
     std::function<void()> duringRender;
     // Polls each open answers Pending before it is ready (or fails), as a slow source does.
     int pendingPolls = 0;
-    // How an open ends that is not ready: a file not in files fails; this makes any time out.
+    // Every open times out when its polls are over, as a source that never answers does.
     bool timesOut = false;
     // The open under way; Create, Release and a new open give it up.
     std::optional<std::string> opening;
