@@ -50,11 +50,19 @@ double Median(std::vector<double> values) {
     return values[values.size() / 2];
 }
 
+// Begins the open and polls it, 1 ms apart, until it has ended: true when ready.
+bool OpenClip(felux::MpvEngine& engine, const std::string& clip) {
+    engine.BeginOpen(clip, std::nullopt);
+    felux::OpenStatus status = engine.PollOpen();
+    for (; status == felux::OpenStatus::Pending; status = engine.PollOpen()) std::this_thread::sleep_for(1ms);
+    return status == felux::OpenStatus::Ready;
+}
+
 // Open, run, and wait for the position to move: the first frame is on screen and time runs.
 std::optional<double> EngineOpenToPlaying(felux::MpvEngine& engine, const std::string& clip) {
     const auto start = Clock::now();
     if (engine.Create() != felux::kMediaOk) return std::nullopt;
-    if (engine.Render(clip, std::nullopt) != felux::kMediaOk) return std::nullopt;
+    if (!OpenClip(engine, clip)) return std::nullopt;
     engine.Run();
     while (engine.Position() <= 0) {
         engine.TakeCompletion();
@@ -75,7 +83,7 @@ std::optional<double> EngineCpuFor(const std::string& clip, double seconds, int&
     opens = 0;
     auto open = [&] {
         ++opens;
-        return engine.Create() == felux::kMediaOk && engine.Render(clip, std::nullopt) == felux::kMediaOk &&
+        return engine.Create() == felux::kMediaOk && OpenClip(engine, clip) &&
                engine.Run() == felux::kMediaOk;
     };
     if (!open()) return std::nullopt;

@@ -8,6 +8,7 @@
 #include <malloc.h>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <system_error>
 #include <vector>
 
@@ -77,11 +78,18 @@ int main(int argc, char** argv) {
     felux::VideoWindow videoWindow;
     auto toStandardError = [](const std::string& text) { std::fputs(text.c_str(), stderr); };
     // The picture widget is native, so mpv can draw into it.
+    // mpv's news of an open comes on its own thread: posted here, it is taken on this one.
+    QObject openNewsTarget;
+    std::function<void()> onOpenNews;
     felux::MpvEngine media(
         [&videoWindow]() -> std::optional<std::int64_t> {
             return static_cast<std::int64_t>(videoWindow.PictureWindow());
         },
-        toStandardError);
+        toStandardError,
+        [&openNewsTarget, &onOpenNews] {
+            QMetaObject::invokeMethod(
+                &openNewsTarget, [&onOpenNews] { if (onOpenNews) onOpenNews(); }, Qt::QueuedConnection);
+        });
     if (!named.empty() && !felux::IsListPath(named.front())) media.Preload(named.front());
 
     felux::MainWindow mainWindow;
@@ -131,6 +139,8 @@ int main(int argc, char** argv) {
         felux::ReceiveHandedFiles(player, {path}, true);
     });
 
+    onOpenNews = [&player] { player.OnOpenNews(); };
+
     QTimer timer;
     auto tick = [&] {
         player.Tick();
@@ -148,5 +158,8 @@ int main(int argc, char** argv) {
     // The first tick loads the skin and opens the file: as soon as the event loop runs, not a
     // whole interval later.
     QTimer::singleShot(0, &timer, tick);
-    return app.exec();
+    const int status = app.exec();
+    // The player goes before the engine: news of it must find no one.
+    onOpenNews = nullptr;
+    return status;
 }

@@ -4,7 +4,6 @@
 #include <mpv/client.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -108,8 +107,15 @@ struct OwnedNode {
 
 }  // namespace
 
-MpvEngine::MpvEngine(WindowIdSource windowId, Notice notice)
-    : windowId_(std::move(windowId)), notice_(std::move(notice)) {}
+MpvEngine::MpvEngine(WindowIdSource windowId, Notice notice, OpenNews openNews, SteadyClock now)
+    : windowId_(std::move(windowId)), notice_(std::move(notice)), openNews_(std::move(openNews)), now_(std::move(now)) {}
+
+void MpvEngine::OnWakeup(void* self) {
+    auto* engine = static_cast<MpvEngine*>(self);
+    engine->eventsWaiting_ = true;
+    // Only an open is worth waking the UI thread for; the rest waits for the tick.
+    if (engine->openNews_ && engine->openUnderWay_ && !engine->newsPosted_.exchange(true)) engine->openNews_();
+}
 
 MpvEngine::~MpvEngine() { Destroy(); }
 
@@ -130,8 +136,7 @@ MediaResult MpvEngine::Create() {
     mpv_handle* h = mpv::NewInstance({window, noSoundDevice_, hardwareDecoding_, replayGain_});
     if (!h) return kMediaFail;
     eventsWaiting_ = true;
-    mpv_set_wakeup_callback(
-        h, [](void* flag) { static_cast<std::atomic<bool>*>(flag)->store(true); }, &eventsWaiting_);
+    mpv_set_wakeup_callback(h, &MpvEngine::OnWakeup, this);
     mpv_observe_property(h, kObsTimePos, mpv::kPropTimePos, MPV_FORMAT_DOUBLE);
     mpv_observe_property(h, kObsDuration, mpv::kPropDuration, MPV_FORMAT_DOUBLE);
     mpv_observe_property(h, kObsAoVolume, mpv::kPropAoVolume, MPV_FORMAT_DOUBLE);
@@ -187,7 +192,7 @@ void MpvEngine::PrepareNext(const std::optional<std::string>& path) {
     LoadAhead(*path, false);
 }
 
-MediaResult MpvEngine::TakeOverNext() {
+void MpvEngine::TakeOverNext() {
     const NextFile next = *next_;
     next_.reset();
     file_ = {};
@@ -195,10 +200,11 @@ MediaResult MpvEngine::TakeOverNext() {
     // A file that followed on plays already; one loaded ahead is waited for as any open is.
     if (!next.aheadOfOpen || next.restarted) {
         file_.loaded = true;
-        return FinishOpen(false);
+        DecideOpen(FinishOpen(false));
+        return;
     }
     file_.loaded = next.loaded;
-    return AwaitOpen(next.tag, next.entry != kAnyEntry, next.started, false);
+    FollowOpen(next.tag, next.entry != kAnyEntry, next.started, false);
 }
 
 void MpvEngine::StopFile() {
@@ -210,24 +216,31 @@ void MpvEngine::StopFile() {
     }
     file_ = {};
     next_.reset();
+    open_.reset();
+    openUnderWay_ = false;
 }
 
 void MpvEngine::Destroy() {
+    // Nothing is posted while the instance goes down.
+    openUnderWay_ = false;
     if (handle_) mpv_terminate_destroy(handle_);
     handle_ = nullptr;
     file_ = {};
     next_.reset();
+    open_.reset();
     outputVolume_.reset();
 }
 
-MediaResult MpvEngine::Render(const std::string& path, const std::optional<std::string>& companion) {
-    if (!handle_) return kMediaFail;
+void MpvEngine::BeginOpen(const std::string& path, const std::optional<std::string>& companion) {
+    open_.reset();
+    openUnderWay_ = false;
+    if (!handle_) return DecideOpen(OpenStatus::Failed);
     file_ = {};
     const std::optional<std::string> file = OpenablePath(path);
     if (file && !companion && NextTookOver() && *file == next_->path) return TakeOverNext();
     // The load replaces mpv's playlist, a prepared file with it.
     next_.reset();
-    if (!file) return kMediaFail;
+    if (!file) return DecideOpen(OpenStatus::Failed);
 
     // The companion goes in as an external audio track of the file; one that cannot be opened
     // is left out, so the file plays alone.
@@ -252,80 +265,115 @@ MediaResult MpvEngine::Render(const std::string& path, const std::optional<std::
     SetSubtitleFiles(*file);
     const std::uint64_t loadTag = kLoadTag | (++loadSerial_ & kSerialMask);
     const char* load[] = {mpv::kCmdLoadFile, file->c_str(), nullptr};
-    if (mpv_command_async(handle_, loadTag, load) < 0) return kMediaFail;
-    return AwaitOpen(loadTag, false, false, extra.has_value());
+    if (mpv_command_async(handle_, loadTag, load) < 0) return DecideOpen(OpenStatus::Failed);
+    FollowOpen(loadTag, false, false, extra.has_value());
 }
 
-MediaResult MpvEngine::AwaitOpen(std::uint64_t loadTag, bool accepted, bool started, bool withCompanion) {
-    using Clock = std::chrono::steady_clock;
-    auto deadline = Clock::now() + std::chrono::milliseconds(file_.loaded ? kFirstFrameWaitMs : kOpenTimeoutMs);
+void MpvEngine::FollowOpen(std::uint64_t loadTag, bool accepted, bool started, bool withCompanion) {
+    open_ = PendingOpen{};
+    open_->tag = loadTag;
+    open_->accepted = accepted;
+    open_->started = started;
+    open_->withCompanion = withCompanion;
+    open_->deadline = OpenDeadline(now_(), file_.loaded);
+    newsPosted_ = false;
+    openUnderWay_ = true;
+}
+
+void MpvEngine::DecideOpen(OpenStatus outcome) {
+    open_ = PendingOpen{};
+    open_->outcome = outcome;
+    openUnderWay_ = false;
+}
+
+OpenStatus MpvEngine::PollOpen() {
+    if (!open_) return OpenStatus::Failed;
+    newsPosted_ = false;
+    if (!open_->outcome) Drain();
+    if (open_ && !open_->outcome) {
+        if (open_->firstFrame) {
+            DecideOpen(FinishOpen(open_->withCompanion));
+        } else if (open_->deadline.Passed(now_())) {
+            // Loaded but no frame yet within the bound: open, with the facts known so far.
+            if (file_.loaded) {
+                DecideOpen(FinishOpen(open_->withCompanion));
+            } else {
+                StopFile();
+                DecideOpen(OpenStatus::TimedOut);
+            }
+        }
+    }
+    if (!open_) return OpenStatus::Failed;
+    if (!open_->outcome) return OpenStatus::Pending;
+    const OpenStatus outcome = *open_->outcome;
+    open_.reset();
+    return outcome;
+}
+
+bool MpvEngine::TakeOpenEvent(const mpv_event& event) {
+    PendingOpen& open = *open_;
     // mpv names the file's playlist entry in its reply to the load; a start may come first.
-    std::optional<std::int64_t> earlyStart;
     auto start = [&] {
         // What came before belongs to the file this one replaces.
-        started = true;
+        open.started = true;
         const std::int64_t entry = file_.entry;
         file_ = {};
         file_.entry = entry;
     };
-    for (;;) {
-        const auto left = std::chrono::duration<double>(deadline - Clock::now()).count();
-        if (left <= 0) break;
-        mpv_event* event = mpv_wait_event(handle_, left);
-        switch (event->event_id) {
-            case MPV_EVENT_COMMAND_REPLY:
-                if (event->reply_userdata != loadTag) {
-                    HandleEvent(*event);
-                    break;
-                }
-                if (event->error < 0) return kMediaFail;
-                accepted = true;
-                // Without an id every start and end is taken as this file's, as when it had the
-                // instance to itself.
-                file_.entry = IntValue(static_cast<const mpv_event_command*>(event->data)->result, mpv::kReplyEntryId)
-                                  .value_or(kAnyEntry);
-                if (earlyStart && IsThisFile(*earlyStart)) start();
-                break;
-            case MPV_EVENT_START_FILE: {
-                const std::int64_t id = static_cast<const mpv_event_start_file*>(event->data)->playlist_entry_id;
-                if (!accepted)
-                    earlyStart = id;
-                else if (IsThisFile(id))
-                    start();
-                break;
+    switch (event.event_id) {
+        case MPV_EVENT_COMMAND_REPLY: {
+            if (event.reply_userdata != open.tag) return false;
+            if (event.error < 0) {
+                DecideOpen(OpenStatus::Failed);
+                return true;
             }
-            case MPV_EVENT_FILE_LOADED:
-                if (!started) break;
-                file_.loaded = true;
-                deadline = std::min(deadline, Clock::now() + std::chrono::milliseconds(kFirstFrameWaitMs));
-                break;
-            case MPV_EVENT_PLAYBACK_RESTART:
-                // The first frame is decoded: the demuxer has read ahead and corrected its first
-                // guess of the duration, which the player reads once, right after opening.
-                if (file_.loaded) return FinishOpen(withCompanion);
-                break;
-            case MPV_EVENT_END_FILE:
-                HandleEvent(*event);
-                // An earlier file of this instance ending does not concern this one. A directory
-                // or a playlist ends as a redirect to its entries: not a file we can play.
-                if (started && IsThisFile(static_cast<const mpv_event_end_file*>(event->data)->playlist_entry_id)) {
-                    StopFile();
-                    return kMediaFail;
-                }
-                break;
-            case MPV_EVENT_SHUTDOWN:
-                broken_ = true;
-                file_ = {};
-                return kMediaFail;
-            default:
-                HandleEvent(*event);
-                break;
+            open.accepted = true;
+            // Without an id every start and end is taken as this file's, as when it had the
+            // instance to itself.
+            const auto* reply = static_cast<const mpv_event_command*>(event.data);
+            file_.entry = reply ? IntValue(reply->result, mpv::kReplyEntryId).value_or(kAnyEntry) : kAnyEntry;
+            if (open.earlyStart && IsThisFile(*open.earlyStart)) start();
+            return true;
         }
+        case MPV_EVENT_START_FILE: {
+            const auto* begun = static_cast<const mpv_event_start_file*>(event.data);
+            const std::int64_t id = begun ? begun->playlist_entry_id : kAnyEntry;
+            if (!open.accepted)
+                open.earlyStart = id;
+            else if (IsThisFile(id))
+                start();
+            return true;
+        }
+        case MPV_EVENT_FILE_LOADED:
+            if (!open.started) return true;
+            file_.loaded = true;
+            open.deadline.Loaded(now_());
+            return true;
+        case MPV_EVENT_PLAYBACK_RESTART:
+            // The first frame is decoded: the demuxer has read ahead and corrected its first
+            // guess of the duration, which the player reads once, right after opening. What
+            // follows is the open file's own news.
+            if (file_.loaded) open.firstFrame = true;
+            return true;
+        case MPV_EVENT_END_FILE: {
+            HandleFileEvent(event);
+            // An earlier file of this instance ending does not concern this one. A directory
+            // or a playlist ends as a redirect to its entries: not a file we can play.
+            const auto* end = static_cast<const mpv_event_end_file*>(event.data);
+            if (open.started && end && IsThisFile(end->playlist_entry_id)) {
+                StopFile();
+                DecideOpen(OpenStatus::Failed);
+            }
+            return true;
+        }
+        case MPV_EVENT_SHUTDOWN:
+            broken_ = true;
+            file_ = {};
+            DecideOpen(OpenStatus::Failed);
+            return true;
+        default:
+            return false;
     }
-    // Loaded but no frame yet within the bound: open, with the facts known so far.
-    if (file_.loaded) return FinishOpen(withCompanion);
-    StopFile();
-    return kMediaTimeout;
 }
 
 bool MpvEngine::IsThisFile(std::int64_t entry) const { return file_.entry == kAnyEntry || entry == file_.entry; }
@@ -335,20 +383,21 @@ bool MpvEngine::IsNextFile(std::int64_t entry) const {
     return next_->aheadOfOpen || (next_->entry != kAnyEntry && entry == next_->entry);
 }
 
-MediaResult MpvEngine::FinishOpen(bool withCompanion) {
-    // Render took events itself: whatever is left is taken now.
+OpenStatus MpvEngine::FinishOpen(bool withCompanion) {
+    // Whatever came behind the first frame is taken now: an end of the file among it fails the open.
+    open_.reset();
     eventsWaiting_ = true;
     Drain();
     if (!file_.loaded) {
         file_ = {};
-        return kMediaFail;
+        return OpenStatus::Failed;
     }
     ReadFileFacts();
     if (withCompanion) SelectExternalAudio();
     ReadTracksAndChapters();
     OwnedNode tags(handle_, mpv::kPropMetadata);
     if (tags.valid) file_.tags = mpv::TagsFromNode(tags.node);
-    return kMediaOk;
+    return OpenStatus::Ready;
 }
 
 void MpvEngine::ReadTracksAndChapters() {
@@ -554,6 +603,13 @@ void MpvEngine::Drain() {
 }
 
 void MpvEngine::HandleEvent(const mpv_event& event) {
+    // Until its first frame the open under way takes its own events; a late one of a replaced
+    // load carries another tag or entry, and goes on as any file's.
+    if (open_ && !open_->outcome && !open_->firstFrame && TakeOpenEvent(event)) return;
+    HandleFileEvent(event);
+}
+
+void MpvEngine::HandleFileEvent(const mpv_event& event) {
     switch (event.event_id) {
         case MPV_EVENT_PROPERTY_CHANGE:
             HandlePropertyChange(event);

@@ -2,12 +2,14 @@
 #pragma once
 
 #include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "engine/OpenDeadline.h"
 #include "platform/MediaEngine.h"
 
 struct mpv_handle;
@@ -24,14 +26,22 @@ public:
     // Where the one line about a missing sound device goes; none drops it.
     using Notice = std::function<void(const std::string&)>;
 
-    explicit MpvEngine(WindowIdSource windowId = {}, Notice notice = {});
+    using SteadyClock = std::function<std::chrono::steady_clock::time_point()>;
+
+    // Runs on one of mpv's threads when mpv has news of an open under way, at most once until the
+    // next PollOpen: it may only post a call of PollOpen to the thread that drives the engine.
+    using OpenNews = std::function<void()>;
+
+    explicit MpvEngine(WindowIdSource windowId = {}, Notice notice = {}, OpenNews openNews = {},
+                       SteadyClock now = std::chrono::steady_clock::now);
     ~MpvEngine() override;
     MpvEngine(const MpvEngine&) = delete;
     MpvEngine& operator=(const MpvEngine&) = delete;
 
     MediaResult Create() override;
     void Release() override;
-    MediaResult Render(const std::string& path, const std::optional<std::string>& companion) override;
+    void BeginOpen(const std::string& path, const std::optional<std::string>& companion) override;
+    OpenStatus PollOpen() override;
     void PrepareNext(const std::optional<std::string>& path) override;
     bool HasVideo() override;
     MediaResult Run() override;
@@ -63,11 +73,6 @@ public:
     void SetOutputVolume(double percent);
     // The level the current output last reported; nullopt while there is no audio output.
     std::optional<double> OutputVolume() const { return outputVolume_; }
-
-    // How long Render waits for the file to open.
-    static constexpr int kOpenTimeoutMs = 5000;
-    // Once the file is open, how much longer Render waits for its first frame.
-    static constexpr int kFirstFrameWaitMs = 1000;
 
 protected:
     // The live instance, for diagnostics; null when released.
@@ -112,27 +117,47 @@ private:
         bool loaded = false;
         bool restarted = false;            // its first frame is decoded
     };
+    // The open under way, followed by PollOpen from what mpv reports.
+    struct PendingOpen {
+        std::uint64_t tag = 0;        // of its load request
+        bool accepted = false;        // mpv answered the load and named its entry
+        bool started = false;         // mpv began the file
+        bool withCompanion = false;
+        bool firstFrame = false;      // decoded: the open is ready
+        // mpv named the entry it began before it answered the load.
+        std::optional<std::int64_t> earlyStart;
+        OpenDeadline deadline;
+        // Decided before PollOpen took it.
+        std::optional<OpenStatus> outcome;
+    };
+
     // mpv plays the file already, so an open takes it over instead of loading it again.
     bool NextTookOver() const { return next_ && (next_->started || next_->aheadOfOpen); }
     bool EofReachedNow() const;
     // Makes the file that followed on the current one, without loading it again.
-    MediaResult TakeOverNext();
+    void TakeOverNext();
     // Loads a file before the player opens it: behind the current one, or (ahead of the first
     // open) in place of mpv's empty playlist.
     void LoadAhead(const std::string& path, bool aheadOfOpen);
-    // The bounded wait of an open for the file of the load tagged loadTag, from what is known of it.
-    MediaResult AwaitOpen(std::uint64_t loadTag, bool accepted, bool started, bool withCompanion);
+    // Follows the open of the file of the load tagged loadTag from what is known of it.
+    void FollowOpen(std::uint64_t loadTag, bool accepted, bool started, bool withCompanion);
+    // The open's outcome, for PollOpen to take.
+    void DecideOpen(OpenStatus outcome);
+    // One of the open's own events, taken in the open's place; false for any other.
+    bool TakeOpenEvent(const mpv_event& event);
+    static void OnWakeup(void* self);
     // Takes what mpv has queued, without waiting; nothing to do (not even a call into mpv) until
     // mpv has announced an event since the last drain.
     void Drain();
     void HandleEvent(const mpv_event& event);
+    void HandleFileEvent(const mpv_event& event);
     void HandlePropertyChange(const mpv_event& event);
     // Unloads the current file, queued behind whatever was asked before; the instance stays.
     void StopFile();
     void Destroy();
     bool IsThisFile(std::int64_t entry) const;
     bool IsNextFile(std::int64_t entry) const;
-    MediaResult FinishOpen(bool withCompanion);
+    OpenStatus FinishOpen(bool withCompanion);
     void ReadFileFacts();
     void SelectExternalAudio();
     // The subtitle files beside the clip, for the next file mpv loads.
@@ -145,6 +170,9 @@ private:
 
     WindowIdSource windowId_;
     Notice notice_;
+    // Read from mpv's threads: set once, at construction.
+    const OpenNews openNews_;
+    SteadyClock now_;
     // No sound device opened once: later instances go straight to the null output, so that
     // the sound libraries do not complain again at every file.
     bool noSoundDevice_ = false;
@@ -160,6 +188,10 @@ private:
     std::uint64_t loadSerial_ = 0;
     // Set from mpv's threads whenever an event is queued.
     std::atomic<bool> eventsWaiting_{false};
+    // An open is under way, and whether its news has been posted since the last PollOpen.
+    std::atomic<bool> openUnderWay_{false};
+    std::atomic<bool> newsPosted_{false};
+    std::optional<PendingOpen> open_;
     FileState file_;
     std::optional<NextFile> next_;
     std::optional<double> outputVolume_;

@@ -3,6 +3,8 @@
 
 #include <QDBusConnection>
 #include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
 #include <QFile>
 #include <QUrl>
 #include <QStringList>
@@ -15,6 +17,12 @@ namespace {
 
 const QString kObjectPath = QStringLiteral("/org/mpris/MediaPlayer2");
 const QString kServiceName = QStringLiteral("org.mpris.MediaPlayer2.felux");
+const QString kBusService = QStringLiteral("org.freedesktop.DBus");
+const QString kBusPath = QStringLiteral("/org/freedesktop/DBus");
+// RequestName's flag and answers.
+constexpr uint kDoNotQueue = 4;
+constexpr uint kPrimaryOwner = 1;
+constexpr uint kAlreadyOwner = 4;
 // Looks a few times a second, every fifth tick: cheap reads of the player's state, never a wait.
 constexpr int kTicksPerLook = 5;
 constexpr int kPollMs = kTicksPerLook * kTickMs;
@@ -28,15 +36,30 @@ MprisService::MprisService(Player& player, const QString& runtimeFolder, MprisPl
       root_(new MprisRoot(this, remote_)),
       player_(new MprisPlayer(this, remote_, std::move(open))) {
     QDBusConnection bus = QDBusConnection::sessionBus();
-    registered_ = bus.isConnected() && bus.registerObject(kObjectPath, this) && bus.registerService(kServiceName);
-    if (registered_ && !runtimeFolder.isEmpty())
-        cover_ = std::make_unique<CoverArt>(std::filesystem::path(QFile::encodeName(runtimeFolder).toStdString()));
+    if (!bus.isConnected() || !bus.registerObject(kObjectPath, this)) return;
+    // The name is asked for without waiting: a bus slow to answer must not hold up the start.
+    QDBusMessage request = QDBusMessage::createMethodCall(kBusService, kBusPath, kBusService, QStringLiteral("RequestName"));
+    request << kServiceName << kDoNotQueue;
+    auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(request), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, runtimeFolder](QDBusPendingCallWatcher* call) {
+        call->deleteLater();
+        const QDBusPendingReply<uint> reply = *call;
+        if (reply.isError() || (reply.value() != kPrimaryOwner && reply.value() != kAlreadyOwner)) return;
+        registered_ = true;
+        if (!runtimeFolder.isEmpty())
+            cover_ = std::make_unique<CoverArt>(std::filesystem::path(QFile::encodeName(runtimeFolder).toStdString()));
+    });
 }
 
 MprisService::~MprisService() {
-    if (!registered_) return;
     QDBusConnection bus = QDBusConnection::sessionBus();
-    bus.unregisterService(kServiceName);
+    if (registered_) {
+        // Not waited for: the bus lets the name go with the connection anyway.
+        QDBusMessage release =
+            QDBusMessage::createMethodCall(kBusService, kBusPath, kBusService, QStringLiteral("ReleaseName"));
+        release << kServiceName;
+        bus.send(release);
+    }
     bus.unregisterObject(kObjectPath);
 }
 

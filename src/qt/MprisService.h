@@ -17,8 +17,8 @@ class MprisService : public QObject {
     Q_OBJECT
 
 public:
-    // Registers at once; without a session bus the player simply runs without it. Covers are
-    // stored in runtimeFolder; none without one.
+    // Asks for its name on the bus and registers once the bus grants it; without a session bus
+    // the player simply runs without it. Covers are stored in runtimeFolder; none without one.
     MprisService(Player& player, const QString& runtimeFolder, MprisPlayer::OpenHandler open);
     ~MprisService() override;
 

@@ -179,4 +179,32 @@ wait_for "Seek INT64_MAX/10-1 did not go to the next clip" at 0 0 30000000
 call org.mpris.MediaPlayer2.Quit || fail "Quit was not accepted"
 wait_for "Quit did not end the player" eval '! kill -0 "$pid" 2>/dev/null'
 wait "$pid" || fail "player exited with status $?"
+
+# A stream whose server takes the connection and never answers: while the player opens it, the
+# remote is answered at once (the figure is printed; the bound only tells an answer from a wait
+# for the open's 5 s), and a quit during the open ends the player cleanly.
+stall_port=$(python3 -c 'import socket; s=socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
+python3 -c 'import socket, sys, time
+s = socket.socket(); s.bind(("127.0.0.1", int(sys.argv[1]))); s.listen(8)
+open(sys.argv[2], "w").close()
+held = [s.accept()]
+open(sys.argv[3], "w").close()
+time.sleep(600)' "$stall_port" "$home/stall-listening" "$home/stall-began" &
+follow="$follow $!"
+listening() { [[ -e $home/stall-listening ]]; }
+poll 30 listening || fail "the stalling server did not come up"
+start_player "$home" "http://127.0.0.1:$stall_port/never.mp4"
+began() { [[ -e $home/stall-began ]]; }
+poll 30 began || fail "the player never reached the stalling server"
+wait_for "the player is not on the bus" player_get PlaybackStatus
+before=$(date +%s%N)
+answer=$(player_get PlaybackStatus)
+after=$(date +%s%N)
+ms=$(((after - before) / 1000000))
+echo "PlaybackStatus answered in $ms ms while a stream's open stalls"
+[[ $answer == *Stopped* ]] || fail "status while opening: '$answer', not Stopped"
+((ms < 1000)) || fail "PlaybackStatus took $ms ms while a stream's open stalled"
+call org.mpris.MediaPlayer2.Quit || fail "Quit during an open was not accepted"
+wait_for "Quit during an open did not end the player" eval '! kill -0 "$pid" 2>/dev/null'
+wait "$pid" || fail "player exited with status $? after a quit during an open"
 echo "e2e mpris: 1 passed, 0 failed"

@@ -7,6 +7,7 @@ namespace felux::test {
 
 MediaResult FakeMediaEngine::Create() {
     log.push_back("Create");
+    opening.reset();
     created = createResult >= 0;
     return createResult;
 }
@@ -15,19 +16,32 @@ void FakeMediaEngine::Release() {
     log.push_back("Release");
     created = false;
     playing = false;
+    opening.reset();
     media_ = {};
 }
 
-MediaResult FakeMediaEngine::Render(const std::string& path, const std::optional<std::string>& audio) {
+void FakeMediaEngine::BeginOpen(const std::string& path, const std::optional<std::string>& audio) {
     log.push_back("Render " + path);
     prepared.reset();
     if (duringRender) std::exchange(duringRender, nullptr)();
     companion = audio;
-    const auto it = files.find(path);
-    if (!created || it == files.end()) return kMediaFail;
+    opening = path;
+    pollsLeft_ = pendingPolls;
+}
+
+OpenStatus FakeMediaEngine::PollOpen() {
+    if (!opening) return OpenStatus::Failed;
+    if (pollsLeft_ > 0) {
+        --pollsLeft_;
+        return OpenStatus::Pending;
+    }
+    const auto it = files.find(*opening);
+    opening.reset();
+    if (timesOut) return OpenStatus::TimedOut;
+    if (!created || it == files.end()) return OpenStatus::Failed;
     media_ = it->second;
     position = 0;
-    return kMediaOk;
+    return OpenStatus::Ready;
 }
 
 MediaResult FakeMediaEngine::Run() {

@@ -3,6 +3,7 @@
 
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,7 +23,9 @@ class FakeMediaEngine : public MediaEngine {
 public:
     MediaResult Create() override;
     void Release() override;
-    MediaResult Render(const std::string& path, const std::optional<std::string>& companion) override;
+    // Logged as "Render <path>".
+    void BeginOpen(const std::string& path, const std::optional<std::string>& companion) override;
+    OpenStatus PollOpen() override;
     void PrepareNext(const std::optional<std::string>& path) override {
         log.push_back(path ? "PrepareNext " + *path : "ForgetNext");
         prepared = path;
@@ -50,8 +53,14 @@ public:
 
     // Files that render; any other path fails to render.
     std::map<std::string, FakeMedia> files;
-    // Runs inside Render, as events that arrive while a real engine opens a file.
+    // Runs inside BeginOpen, as events that arrive while a real engine starts opening a file.
     std::function<void()> duringRender;
+    // Polls each open answers Pending before it is ready (or fails), as a slow source does.
+    int pendingPolls = 0;
+    // Every open times out when its polls are over, as a source that never answers does.
+    bool timesOut = false;
+    // The open under way; Create, Release and a new open give it up.
+    std::optional<std::string> opening;
     MediaResult createResult = kMediaOk;
     MediaResult runResult = kMediaOk;
     // When set, seeks land here instead of on their target (a key frame before it).
@@ -81,6 +90,7 @@ public:
 
 private:
     FakeMedia media_;
+    int pollsLeft_ = 0;
 };
 
 }  // namespace felux::test

@@ -50,6 +50,17 @@ public:
     bool SameInstance() const { return StringProperty("title") == "marked"; }
 };
 
+// Opens as the player does, polling until the open has ended (the engine bounds it).
+inline OpenStatus OpenAndWait(MediaEngine& engine, const std::string& path,
+                              const std::optional<std::string>& companion) {
+    engine.BeginOpen(path, companion);
+    for (;;) {
+        const OpenStatus status = engine.PollOpen();
+        if (status != OpenStatus::Pending) return status;
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+}
+
 // Calls TakeCompletion every 40 ms, like the player's tick, and remembers completions.
 class Ticker {
 public:

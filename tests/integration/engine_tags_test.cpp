@@ -27,7 +27,7 @@ TEST(EngineTags, EveryFormatsTitleArtistAlbumAndTrackNumberAreReadAndNothingStay
     ASSERT_EQ(engine.Create(), kMediaOk);
     for (const char* name : {"song.m4a", "song.flac", "song.opus", "song.mka"}) {
         SCOPED_TRACE(name);
-        ASSERT_EQ(engine.Render(MakeTone(folder, name, tags), std::nullopt), kMediaOk);
+        ASSERT_EQ(test::OpenAndWait(engine, MakeTone(folder, name, tags), std::nullopt), OpenStatus::Ready);
         const MediaTags read = engine.Tags();
         EXPECT_EQ(read.title, "Título 3");
         EXPECT_EQ(read.artist, "Bänd");
@@ -37,7 +37,7 @@ TEST(EngineTags, EveryFormatsTitleArtistAlbumAndTrackNumberAreReadAndNothingStay
             EXPECT_EQ(read.track, 3);
         }
     }
-    ASSERT_EQ(engine.Render(MakeTone(folder, "bare.flac", "-map_metadata -1"), std::nullopt), kMediaOk);
+    ASSERT_EQ(test::OpenAndWait(engine, MakeTone(folder, "bare.flac", "-map_metadata -1"), std::nullopt), OpenStatus::Ready);
     const MediaTags bare = engine.Tags();
     EXPECT_EQ(bare.title, "");
     EXPECT_EQ(bare.artist, "");

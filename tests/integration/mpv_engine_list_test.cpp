@@ -39,12 +39,12 @@ TEST(MpvEngineList, AListPlaysThroughOnOneInstanceAndAFailedOpenDoesNotSpoilIt) 
         ASSERT_EQ(engine.Create(), kMediaOk);
         Ticker ticker(engine);
         if (!entry.opens) {
-            EXPECT_NE(engine.Render(Clip(entry.name), std::nullopt), kMediaOk);
+            EXPECT_NE(test::OpenAndWait(engine, Clip(entry.name), std::nullopt), OpenStatus::Ready);
             ticker.For(200ms);
             EXPECT_EQ(ticker.completions(), 0) << "a file that never opened does not end";
             continue;
         }
-        ASSERT_EQ(engine.Render(Clip(entry.name), std::nullopt), kMediaOk);
+        ASSERT_EQ(test::OpenAndWait(engine, Clip(entry.name), std::nullopt), OpenStatus::Ready);
         EXPECT_EQ(engine.HasVideo(), entry.video);
         EXPECT_EQ(engine.NativeSize().width, entry.size.width);
         EXPECT_EQ(engine.NativeSize().height, entry.size.height);
@@ -63,7 +63,7 @@ TEST(MpvEngineList, AListPlaysThroughOnOneInstanceAndAFailedOpenDoesNotSpoilIt) 
 TEST(MpvEngineList, TheCompanionOfOneFileIsNotHeardWithTheNext) {
     InspectableEngine engine;
     ASSERT_EQ(engine.Create(), kMediaOk);
-    ASSERT_EQ(engine.Render(Clip("clip.mpg"), Clip("clip.wav")), kMediaOk);
+    ASSERT_EQ(test::OpenAndWait(engine, Clip("clip.mpg"), Clip("clip.wav")), OpenStatus::Ready);
     EXPECT_EQ(engine.StringProperty("current-tracks/audio/external"), "yes");
     engine.SetRate(2.0);
     engine.SetSourceRect(SourceRect{0, 0, 32, 24});
@@ -71,7 +71,7 @@ TEST(MpvEngineList, TheCompanionOfOneFileIsNotHeardWithTheNext) {
 
     engine.Release();
     ASSERT_EQ(engine.Create(), kMediaOk);
-    ASSERT_EQ(engine.Render(Clip("clip.mpg"), std::nullopt), kMediaOk);
+    ASSERT_EQ(test::OpenAndWait(engine, Clip("clip.mpg"), std::nullopt), OpenStatus::Ready);
     EXPECT_TRUE(engine.SameInstance());
     EXPECT_EQ(engine.IntProperty("track-list/count"), 2) << "the file's own video and sound, nothing more";
     EXPECT_EQ(engine.StringProperty("current-tracks/audio/external"), "no") << "its own sound is heard";
@@ -86,7 +86,7 @@ TEST(MpvEngineList, APreparedSoundFileFollowsOnWithoutAGapAndAForgottenOneStops)
     InspectableEngine engine;
     ASSERT_EQ(engine.Create(), kMediaOk);
     engine.MarkInstance();
-    ASSERT_EQ(engine.Render(Clip("tone.mp3"), std::nullopt), kMediaOk);
+    ASSERT_EQ(test::OpenAndWait(engine, Clip("tone.mp3"), std::nullopt), OpenStatus::Ready);
     engine.Run();
     engine.PrepareNext(Clip("clip.wav"));
     Ticker ticker(engine);
@@ -97,7 +97,7 @@ TEST(MpvEngineList, APreparedSoundFileFollowsOnWithoutAGapAndAForgottenOneStops)
     engine.Stop();
     engine.Release();
     ASSERT_EQ(engine.Create(), kMediaOk);
-    ASSERT_EQ(engine.Render(Clip("clip.wav"), std::nullopt), kMediaOk);
+    ASSERT_EQ(test::OpenAndWait(engine, Clip("clip.wav"), std::nullopt), OpenStatus::Ready);
     EXPECT_TRUE(engine.SameInstance());
     EXPECT_FALSE(engine.HasVideo());
     EXPECT_EQ(engine.Duration(), test::Seconds(2.0));
@@ -112,7 +112,7 @@ TEST(MpvEngineList, APreparedSoundFileFollowsOnWithoutAGapAndAForgottenOneStops)
     EXPECT_EQ(engine.Position(), engine.Duration());
 
     // Prepared again, and the list stops instead at the end: forgotten, it does not play on.
-    ASSERT_EQ(engine.Render(Clip("tone.mp3"), std::nullopt), kMediaOk);
+    ASSERT_EQ(test::OpenAndWait(engine, Clip("tone.mp3"), std::nullopt), OpenStatus::Ready);
     engine.Run();
     engine.PrepareNext(Clip("clip.wav"));
     ASSERT_TRUE(ticker.Until([&] { return ticker.completions() > 2; }, kLongEnough));
@@ -129,7 +129,7 @@ TEST(MpvEngineList, APreparedSoundFileFollowsOnWithoutAGapAndAForgottenOneStops)
 TEST(MpvEngineList, AForgottenFollowerGivesWayToTheOnePreparedAfterIt) {
     InspectableEngine engine;
     ASSERT_EQ(engine.Create(), kMediaOk);
-    ASSERT_EQ(engine.Render(Clip("tone.mp3"), std::nullopt), kMediaOk);
+    ASSERT_EQ(test::OpenAndWait(engine, Clip("tone.mp3"), std::nullopt), OpenStatus::Ready);
     engine.Run();
     engine.PrepareNext(Clip("clip.wav"));
     Ticker ticker(engine);
@@ -141,7 +141,7 @@ TEST(MpvEngineList, AForgottenFollowerGivesWayToTheOnePreparedAfterIt) {
     engine.Stop();
     engine.Release();
     ASSERT_EQ(engine.Create(), kMediaOk);
-    ASSERT_EQ(engine.Render(Clip("cover.mp3"), std::nullopt), kMediaOk);
+    ASSERT_EQ(test::OpenAndWait(engine, Clip("cover.mp3"), std::nullopt), OpenStatus::Ready);
     EXPECT_EQ(engine.IntProperty("playlist-count"), 2) << "the forgotten file left the list";
     EXPECT_EQ(engine.IntProperty("playlist-pos"), 1) << "the replacement itself, not a new load";
     EXPECT_EQ(engine.StringProperty("pause"), "no") << "it followed on";
@@ -162,7 +162,7 @@ TEST(MpvEngineList, TheFirstFileLoadedAheadIsTakenOverByItsOpenAndReplacedByAnot
         // The player's first round: it forgets what it prepared (nothing), creates, opens.
         engine.PrepareNext(std::nullopt);
         ASSERT_EQ(engine.Create(), kMediaOk);
-        ASSERT_EQ(engine.Render(Clip("clip.mpg"), std::nullopt), kMediaOk);
+        ASSERT_EQ(test::OpenAndWait(engine, Clip("clip.mpg"), std::nullopt), OpenStatus::Ready);
         EXPECT_TRUE(engine.SameInstance());
         EXPECT_EQ(engine.IntProperty("playlist/0/id"), 1) << "the instance's first load, not a second one";
         EXPECT_EQ(engine.IntProperty("playlist-count"), 1);
@@ -178,22 +178,22 @@ TEST(MpvEngineList, TheFirstFileLoadedAheadIsTakenOverByItsOpenAndReplacedByAnot
     InspectableEngine engine;
     engine.Preload(Clip("clip.mpg"));
     ASSERT_EQ(engine.Create(), kMediaOk);
-    ASSERT_EQ(engine.Render(Clip("wide.mpg"), std::nullopt), kMediaOk);
+    ASSERT_EQ(test::OpenAndWait(engine, Clip("wide.mpg"), std::nullopt), OpenStatus::Ready);
     EXPECT_EQ(engine.NativeSize().width, 96) << "the file asked for, not the one guessed";
     EXPECT_EQ(engine.IntProperty("playlist-count"), 1);
 
     InspectableEngine withCompanion;
     withCompanion.Preload(Clip("clip.mpg"));
     ASSERT_EQ(withCompanion.Create(), kMediaOk);
-    ASSERT_EQ(withCompanion.Render(Clip("clip.mpg"), Clip("clip.wav")), kMediaOk);
+    ASSERT_EQ(test::OpenAndWait(withCompanion, Clip("clip.mpg"), Clip("clip.wav")), OpenStatus::Ready);
     EXPECT_EQ(withCompanion.StringProperty("current-tracks/audio/external"), "yes");
 
     // A guess that cannot load leaves a working instance.
     InspectableEngine missing;
     missing.Preload(Clip("no such file.mpg"));
     ASSERT_EQ(missing.Create(), kMediaOk);
-    EXPECT_NE(missing.Render(Clip("no such file.mpg"), std::nullopt), kMediaOk);
-    ASSERT_EQ(missing.Render(Clip("clip.mpg"), std::nullopt), kMediaOk);
+    EXPECT_NE(test::OpenAndWait(missing, Clip("no such file.mpg"), std::nullopt), OpenStatus::Ready);
+    ASSERT_EQ(test::OpenAndWait(missing, Clip("clip.mpg"), std::nullopt), OpenStatus::Ready);
     EXPECT_TRUE(missing.HasVideo());
 }
 

@@ -32,7 +32,7 @@ constexpr auto kLongEnough = 10s;
 TEST(MpvEngine, VideoWithSoundReportsItsShape) {
     InspectableEngine engine;
     ASSERT_EQ(engine.Create(), kMediaOk);
-    ASSERT_EQ(engine.Render(Clip("clip.mpg"), std::nullopt), kMediaOk);
+    ASSERT_EQ(test::OpenAndWait(engine, Clip("clip.mpg"), std::nullopt), OpenStatus::Ready);
     EXPECT_TRUE(engine.HasVideo());
     EXPECT_EQ(engine.NativeSize().width, 64);
     EXPECT_EQ(engine.NativeSize().height, 48);
@@ -51,7 +51,7 @@ TEST(MpvEngine, APictureIsSizedAsShownAndDecodedWhereTheSettingSays) {
     EXPECT_EQ(engine.StringProperty(mpv::kOptHwdec), mpv::HardwareDecodingValue(true))
         << "the graphics chip where it is safe and there is one";
     // Stored 96x32 with a quarter turn, as a phone records upright: shown 32x96.
-    ASSERT_EQ(engine.Render(Clip("rotated.mp4"), std::nullopt), kMediaOk);
+    ASSERT_EQ(test::OpenAndWait(engine, Clip("rotated.mp4"), std::nullopt), OpenStatus::Ready);
     EXPECT_EQ(engine.NativeSize().width, 32);
     EXPECT_EQ(engine.NativeSize().height, 96);
     // 64x48 stored with pixels twice as wide as high: shown 128x48.
@@ -59,7 +59,7 @@ TEST(MpvEngine, APictureIsSizedAsShownAndDecodedWhereTheSettingSays) {
     Ticker ticker(engine);
     EXPECT_TRUE(ticker.Until([&] { return engine.StringProperty(mpv::kOptHwdec) == mpv::kNo; }, kLongEnough))
         << "the open file changes over";
-    ASSERT_EQ(engine.Render(Clip("widepixels.mp4"), std::nullopt), kMediaOk);
+    ASSERT_EQ(test::OpenAndWait(engine, Clip("widepixels.mp4"), std::nullopt), OpenStatus::Ready);
     EXPECT_EQ(engine.NativeSize().width, 128);
     EXPECT_EQ(engine.NativeSize().height, 48);
 
@@ -75,7 +75,7 @@ TEST(MpvEngine, AudioFilesHaveNoVideoEvenWithCoverArt) {
         SCOPED_TRACE(name);
         InspectableEngine engine;
         ASSERT_EQ(engine.Create(), kMediaOk);
-        ASSERT_EQ(engine.Render(Clip(name), std::nullopt), kMediaOk);
+        ASSERT_EQ(test::OpenAndWait(engine, Clip(name), std::nullopt), OpenStatus::Ready);
         EXPECT_FALSE(engine.HasVideo());
         EXPECT_EQ(engine.FrameCount(), 0);
         EXPECT_EQ(engine.NativeSize().width, 0);
@@ -92,7 +92,7 @@ TEST(MpvEngine, EndOfStreamIsReportedOnceAfterRunning) {
         SCOPED_TRACE(name);
         InspectableEngine engine;
         ASSERT_EQ(engine.Create(), kMediaOk);
-        ASSERT_EQ(engine.Render(Clip(name), std::nullopt), kMediaOk);
+        ASSERT_EQ(test::OpenAndWait(engine, Clip(name), std::nullopt), OpenStatus::Ready);
         Ticker ticker(engine);
         ticker.For(300ms);
         EXPECT_EQ(ticker.completions(), 0) << "paused files do not end";
@@ -137,7 +137,7 @@ TEST(MpvEngine, WithoutAWorkingSoundOutputFilesPlaySilentlyAndSaySoOnce) {
     for (const std::string name : {"tone.mp3", "clip.mpg", "tone.mp3"}) {
         SCOPED_TRACE(name);
         ASSERT_EQ(engine.Create(), kMediaOk);
-        ASSERT_EQ(engine.Render(Clip(name), std::nullopt), kMediaOk);
+        ASSERT_EQ(test::OpenAndWait(engine, Clip(name), std::nullopt), OpenStatus::Ready);
         Ticker ticker(engine);
         engine.Run();
         ASSERT_TRUE(ticker.Until([&] { return ticker.completions() > 0; }, kLongEnough)) << "never stuck";
@@ -177,7 +177,7 @@ TEST(MpvEngine, TheSoundNamesItselfInTheDesktopMixerAsAMovieOrMusic) {
 TEST(MpvEngine, SeekReadsBackItsTargetUntilDoneThenTheRealPosition) {
     InspectableEngine engine;
     ASSERT_EQ(engine.Create(), kMediaOk);
-    ASSERT_EQ(engine.Render(Clip("clip.mpg"), std::nullopt), kMediaOk);
+    ASSERT_EQ(test::OpenAndWait(engine, Clip("clip.mpg"), std::nullopt), OpenStatus::Ready);
     Ticker ticker(engine);
 
     engine.Seek(Seconds(1.2));
@@ -215,7 +215,7 @@ TEST(MpvEngine, StopPausesAtTheStartAndKeepsTheFile) {
     ASSERT_EQ(engine.Stop(), kMediaOk) << "nothing created: nothing to stop";
     ASSERT_EQ(engine.Create(), kMediaOk);
     ASSERT_EQ(engine.Stop(), kMediaOk) << "nothing rendered: nothing to stop";
-    ASSERT_EQ(engine.Render(Clip("clip.mpg"), std::nullopt), kMediaOk);
+    ASSERT_EQ(test::OpenAndWait(engine, Clip("clip.mpg"), std::nullopt), OpenStatus::Ready);
     Ticker ticker(engine);
     engine.Run();
     ASSERT_TRUE(ticker.Until([&] { return engine.Position() > Seconds(0.3); }, kLongEnough));
@@ -231,7 +231,7 @@ TEST(MpvEngine, StopPausesAtTheStartAndKeepsTheFile) {
 TEST(MpvEngine, DoubleRatePlaysFaster) {
     InspectableEngine engine;
     ASSERT_EQ(engine.Create(), kMediaOk);
-    ASSERT_EQ(engine.Render(Clip("tone.mp3"), std::nullopt), kMediaOk);
+    ASSERT_EQ(test::OpenAndWait(engine, Clip("tone.mp3"), std::nullopt), OpenStatus::Ready);
     engine.SetRate(2.0);
     engine.SetRate(-1.0);  // refused, not passed on
     engine.SetRate(std::nan(""));
@@ -252,7 +252,7 @@ TEST(MpvEngine, DoubleRatePlaysFaster) {
 TEST(MpvEngine, CompanionAudioIsPlayedWithTheVideo) {
     InspectableEngine engine;
     ASSERT_EQ(engine.Create(), kMediaOk);
-    ASSERT_EQ(engine.Render(Clip("clip.mpg"), Clip("clip.wav")), kMediaOk);
+    ASSERT_EQ(test::OpenAndWait(engine, Clip("clip.mpg"), Clip("clip.wav")), OpenStatus::Ready);
     EXPECT_TRUE(engine.HasVideo());
     int audioTracks = 0;
     const auto count = engine.IntProperty("track-list/count").value_or(0);
@@ -273,7 +273,7 @@ TEST(MpvEngine, CompanionAudioIsPlayedWithTheVideo) {
     for (const std::string& bad : std::vector<std::string>{Clip("missing.wav"), Clip("empty.mpg"), std::string(FELUX_TEST_DATA_DIR)}) {
         SCOPED_TRACE(bad);
         ASSERT_EQ(engine.Create(), kMediaOk);
-        ASSERT_EQ(engine.Render(Clip("clip.mpg"), bad), kMediaOk);
+        ASSERT_EQ(test::OpenAndWait(engine, Clip("clip.mpg"), bad), OpenStatus::Ready);
         EXPECT_TRUE(engine.HasVideo());
     }
 }
@@ -292,7 +292,7 @@ TEST(MpvEngine, FilesBesideTheClipAreNotLoadedByTheEngine) {
     }
     InspectableEngine engine;
     ASSERT_EQ(engine.Create(), kMediaOk);
-    ASSERT_EQ(engine.Render(clip.string(), std::nullopt), kMediaOk);
+    ASSERT_EQ(test::OpenAndWait(engine, clip.string(), std::nullopt), OpenStatus::Ready);
     const auto count = engine.IntProperty("track-list/count").value_or(-1);
     std::vector<std::string> subtitles;
     for (std::int64_t i = 0; i < count; ++i) {
@@ -325,7 +325,7 @@ TEST(MpvEngine, BadFilesFailWithinTheBoundAndLeaveTheEngineUsable) {
         SCOPED_TRACE(path);
         ASSERT_EQ(engine.Create(), kMediaOk);
         const auto start = std::chrono::steady_clock::now();
-        EXPECT_NE(engine.Render(path, std::nullopt), kMediaOk);
+        EXPECT_NE(test::OpenAndWait(engine, path, std::nullopt), OpenStatus::Ready);
         EXPECT_LT(std::chrono::steady_clock::now() - start, 7s);
         EXPECT_FALSE(engine.HasVideo());
         EXPECT_EQ(engine.Duration(), 0);
@@ -341,7 +341,7 @@ TEST(MpvEngine, BadFilesFailWithinTheBoundAndLeaveTheEngineUsable) {
 
     // A cut-off MP3 may open; then it plays to an end and does not hang.
     ASSERT_EQ(engine.Create(), kMediaOk);
-    if (engine.Render(Clip("truncated.mp3"), std::nullopt) == kMediaOk) {
+    if (test::OpenAndWait(engine, Clip("truncated.mp3"), std::nullopt) == OpenStatus::Ready) {
         Ticker ticker(engine);
         engine.Run();
         EXPECT_TRUE(ticker.Until([&] { return ticker.completions() > 0; }, kLongEnough));
@@ -349,7 +349,7 @@ TEST(MpvEngine, BadFilesFailWithinTheBoundAndLeaveTheEngineUsable) {
 
     // Afterwards the same engine opens a good file.
     ASSERT_EQ(engine.Create(), kMediaOk);
-    EXPECT_EQ(engine.Render(Clip("clip.mpg"), std::nullopt), kMediaOk);
+    EXPECT_EQ(test::OpenAndWait(engine, Clip("clip.mpg"), std::nullopt), OpenStatus::Ready);
     EXPECT_TRUE(engine.HasVideo());
 }
 
@@ -357,7 +357,7 @@ TEST(MpvEngine, CallsWithoutAnInstanceAreHarmless) {
     InspectableEngine engine;
     engine.Release();
     engine.Release();
-    EXPECT_EQ(engine.Render(Clip("clip.mpg"), std::nullopt), kMediaFail);
+    EXPECT_EQ(test::OpenAndWait(engine, Clip("clip.mpg"), std::nullopt), OpenStatus::Failed);
     EXPECT_EQ(engine.Run(), kMediaOk);
     EXPECT_EQ(engine.Pause(), kMediaOk);
     engine.Seek(Seconds(1));
@@ -368,7 +368,7 @@ TEST(MpvEngine, CallsWithoutAnInstanceAreHarmless) {
     EXPECT_EQ(engine.Position(), 0);
 
     ASSERT_EQ(engine.Create(), kMediaOk);
-    ASSERT_EQ(engine.Render(Clip("clip.mpg"), std::nullopt), kMediaOk);
+    ASSERT_EQ(test::OpenAndWait(engine, Clip("clip.mpg"), std::nullopt), OpenStatus::Ready);
     engine.Release();
     engine.Release();
     EXPECT_FALSE(engine.HasVideo()) << "nothing of the released file survives";
@@ -378,7 +378,7 @@ TEST(MpvEngine, CallsWithoutAnInstanceAreHarmless) {
 TEST(MpvEngine, CreateStartsAFreshInstance) {
     InspectableEngine engine;
     ASSERT_EQ(engine.Create(), kMediaOk);
-    ASSERT_EQ(engine.Render(Clip("clip.mpg"), std::nullopt), kMediaOk);
+    ASSERT_EQ(test::OpenAndWait(engine, Clip("clip.mpg"), std::nullopt), OpenStatus::Ready);
     engine.SetRate(2.0);
     engine.SetVolume(-3000);
     engine.Seek(Seconds(1));
@@ -396,12 +396,12 @@ TEST(MpvEngine, CreateStartsAFreshInstance) {
 TEST(MpvEngine, OpeningAgainWithoutCreateForgetsTheFirstFile) {
     InspectableEngine engine;
     ASSERT_EQ(engine.Create(), kMediaOk);
-    ASSERT_EQ(engine.Render(Clip("clip.mpg"), std::nullopt), kMediaOk);
-    ASSERT_EQ(engine.Render(Clip("tone.mp3"), std::nullopt), kMediaOk);
+    ASSERT_EQ(test::OpenAndWait(engine, Clip("clip.mpg"), std::nullopt), OpenStatus::Ready);
+    ASSERT_EQ(test::OpenAndWait(engine, Clip("tone.mp3"), std::nullopt), OpenStatus::Ready);
     EXPECT_FALSE(engine.HasVideo());
     EXPECT_EQ(engine.NativeSize().width, 0);
     EXPECT_EQ(engine.FrameCount(), 0);
-    EXPECT_NE(engine.Render(Clip("text.mpg"), std::nullopt), kMediaOk);
+    EXPECT_NE(test::OpenAndWait(engine, Clip("text.mpg"), std::nullopt), OpenStatus::Ready);
     EXPECT_EQ(engine.Duration(), 0);
     Ticker ticker(engine);
     ticker.For(200ms);
@@ -429,7 +429,7 @@ TEST(MpvEngine, EachInstanceAsksForThePictureWindowAgain) {
 TEST(MpvEngine, VolumeAndSourceRectangleReachTheInstance) {
     InspectableEngine engine;
     ASSERT_EQ(engine.Create(), kMediaOk);
-    ASSERT_EQ(engine.Render(Clip("clip.mpg"), std::nullopt), kMediaOk);
+    ASSERT_EQ(test::OpenAndWait(engine, Clip("clip.mpg"), std::nullopt), OpenStatus::Ready);
     Ticker ticker(engine);
     auto settles = [&](const char* name, double want) {
         return ticker.Until(

@@ -18,7 +18,7 @@ TEST(MpvSystemVolume, KeepsTheValueWhileNoOutputCanTakeIt) {
 
     // The null output has no mixer: the value survives instances coming and going.
     ASSERT_EQ(engine.Create(), kMediaOk);
-    ASSERT_EQ(engine.Render(test::Clip("tone.mp3"), std::nullopt), kMediaOk);
+    ASSERT_EQ(test::OpenAndWait(engine, test::Clip("tone.mp3"), std::nullopt), OpenStatus::Ready);
     test::Ticker ticker(engine);
     engine.Run();
     ticker.For(200ms);

@@ -78,7 +78,7 @@ TEST_F(MpvTracksTest, TheUsersLanguageComesBeforeTheDefaultFlagAndSubtitlesBesid
     SetLocale("ja_JP.UTF-8");
     InspectableEngine engine;
     ASSERT_EQ(engine.Create(), kMediaOk);
-    ASSERT_EQ(engine.Render(Path("film.mkv"), std::nullopt), kMediaOk);
+    ASSERT_EQ(test::OpenAndWait(engine, Path("film.mkv"), std::nullopt), OpenStatus::Ready);
 
     const std::vector<MediaTrack> tracks = engine.Tracks();
     const auto audio = OfKind(tracks, TrackKind::Audio);
@@ -117,7 +117,7 @@ TEST_F(MpvTracksTest, TheUsersLanguageComesBeforeTheDefaultFlagAndSubtitlesBesid
 
     // The next file starts from mpv's own choice again: jpn audio, and the jpn subtitle.
     ASSERT_EQ(engine.Create(), kMediaOk);
-    ASSERT_EQ(engine.Render(Path("bare.mkv"), std::nullopt), kMediaOk);
+    ASSERT_EQ(test::OpenAndWait(engine, Path("bare.mkv"), std::nullopt), OpenStatus::Ready);
     EXPECT_EQ(OfKind(engine.Tracks(), TrackKind::Subtitle).size(), 2u);
     EXPECT_TRUE(Reports(engine, "aid", "1"));
     EXPECT_TRUE(Reports(engine, "sid", "1"));
@@ -127,7 +127,7 @@ TEST_F(MpvTracksTest, WithoutALanguageTheDefaultFlagChoosesAndNoSubtitleShows) {
     SetLocale("C.UTF-8");
     InspectableEngine engine;
     ASSERT_EQ(engine.Create(), kMediaOk);
-    ASSERT_EQ(engine.Render(Path("bare.mkv"), std::nullopt), kMediaOk);
+    ASSERT_EQ(test::OpenAndWait(engine, Path("bare.mkv"), std::nullopt), OpenStatus::Ready);
     EXPECT_TRUE(Reports(engine, "aid", "2"));
     EXPECT_TRUE(Reports(engine, "sid", "no"));
     for (const MediaTrack& t : OfKind(engine.Tracks(), TrackKind::Subtitle)) EXPECT_FALSE(t.selected);

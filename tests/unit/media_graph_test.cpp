@@ -13,7 +13,8 @@ protected:
 
     MediaGraph& Rendered() {
         graph.CreateGraph();
-        EXPECT_EQ(graph.RenderMedia("/m/clip.mpg", "", 0), kMediaOk);
+        EXPECT_EQ(graph.BeginRender("/m/clip.mpg", "", 0), kMediaOk);
+        EXPECT_EQ(graph.PollRender(), OpenStatus::Ready);
         graph.ProbeMedia(1024, 768);
         return graph;
     }
@@ -32,7 +33,8 @@ TEST_F(MediaGraphTest, FailuresAreReportedWithTheirCodesAndLeaveTheGraphReleased
               "(void **)&pGB)\n");
     EXPECT_FALSE(graph.Created());
     // Later operations on the released graph do nothing.
-    EXPECT_LT(graph.RenderMedia("/m/clip.mpg", "", 0), 0);
+    EXPECT_LT(graph.BeginRender("/m/clip.mpg", "", 0), 0);
+    EXPECT_EQ(graph.PollRender(), OpenStatus::Failed);
     graph.SeekPosition(0, 100);
     EXPECT_TRUE(engine.seeks.empty());
 
@@ -66,7 +68,8 @@ TEST_F(MediaGraphTest, ProbeTakesDurationFrameTimeAndSize) {
     EXPECT_EQ(graph.screenWidth, 1024);
     graph.ReleaseGraph();
     graph.CreateGraph();
-    ASSERT_EQ(graph.RenderMedia("/m/song.mp3", "", 0), kMediaOk);
+    ASSERT_EQ(graph.BeginRender("/m/song.mp3", "", 0), kMediaOk);
+    ASSERT_EQ(graph.PollRender(), OpenStatus::Ready);
     graph.ProbeMedia(1024, 768);
     EXPECT_EQ(graph.audioOnly, 1);
     EXPECT_EQ(graph.timePerFrame, 0);  // no frames: no division

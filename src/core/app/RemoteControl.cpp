@@ -98,7 +98,8 @@ void RemoteControl::PlayPause() {
 }
 
 void RemoteControl::Stop() {
-    if (Open()) player_.Command(PlayerCommand::Stop);
+    // Also gives up a file still being opened.
+    if (Open() || player_.state.startState == StartState::Opening) player_.Command(PlayerCommand::Stop);
 }
 
 // A search held on the panel owns the flag until it is let go.

@@ -36,6 +36,7 @@ MediaResult MediaGraph::ReleaseGraph() {
     StopGraph();
     if (created_) engine_.Release();
     created_ = false;
+    rendering_ = false;
     rendered_ = false;
     searchedToEnd_ = false;
     return kMediaOk;
@@ -49,16 +50,24 @@ void MediaGraph::PrepareNext(const std::optional<std::string>& path) {
     engine_.PrepareNext(path);
 }
 
-MediaResult MediaGraph::RenderMedia(const std::string& path, const std::string& companion, int withCompanion) {
+MediaResult MediaGraph::BeginRender(const std::string& path, const std::string& companion, int withCompanion) {
     prepared_.reset();
     if (!created_) return kMediaFail;
-    const MediaResult result =
-        engine_.Render(path, withCompanion == 1 ? std::optional<std::string>(companion) : std::nullopt);
-    if (result < 0) return result;
+    engine_.BeginOpen(path, withCompanion == 1 ? std::optional<std::string>(companion) : std::nullopt);
+    rendering_ = true;
+    return kMediaOk;
+}
+
+OpenStatus MediaGraph::PollRender() {
+    if (!rendering_) return OpenStatus::Failed;
+    const OpenStatus status = engine_.PollOpen();
+    if (status == OpenStatus::Pending) return status;
+    rendering_ = false;
+    if (status != OpenStatus::Ready) return status;
     rendered_ = true;
     searchedToEnd_ = false;
     if (!engine_.HasVideo()) audioOnly = 1;
-    return kMediaOk;
+    return status;
 }
 
 MediaResult MediaGraph::RunGraph() {

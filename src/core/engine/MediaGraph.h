@@ -25,8 +25,12 @@ public:
     // The open file's likely successor, for the engine to follow on without a gap; nullopt
     // forgets it, another path replaces it. Told again the same, nothing happens.
     void PrepareNext(const std::optional<std::string>& path);
-    // Renders the path, and the companion audio when withCompanion is 1.
-    MediaResult RenderMedia(const std::string& path, const std::string& companion, int withCompanion);
+    // Starts rendering the path, and the companion audio when withCompanion is 1; PollRender
+    // follows it. Fails at once without a graph.
+    MediaResult BeginRender(const std::string& path, const std::string& companion, int withCompanion);
+    // Without waiting: Pending while the render goes on, then how it ended, once; the file is the
+    // graph's when Ready. Failed when no render is under way.
+    OpenStatus PollRender();
     MediaResult RunGraph();
     MediaResult StopGraph();
     // Rate back to normal, then duration, frame time and native size of the rendered file.
@@ -76,6 +80,7 @@ private:
     FailureReporter report_;
     bool created_ = false;
     std::optional<std::string> prepared_;  // until the next open, or until forgotten or replaced
+    bool rendering_ = false;
     bool rendered_ = false;
     bool searchedToEnd_ = false;
     const std::vector<MediaChapter> noChapters_;

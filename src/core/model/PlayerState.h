@@ -29,6 +29,7 @@ constexpr double RateFromPermille(int permille) { return static_cast<double>(per
 // How far the open file has got towards playing.
 enum class StartState {
     Idle,     // playing, or nothing opened
+    Opening,  // the engine opens it; the player sees no file yet
     Opened,   // opened, waits for its layout
     LaidOut,  // laid out, its start is pending
 };

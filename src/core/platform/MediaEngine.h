@@ -12,8 +12,14 @@ namespace felux {
 using MediaResult = std::int32_t;
 inline constexpr MediaResult kMediaOk = 0;
 inline constexpr MediaResult kMediaFail = static_cast<MediaResult>(0x80004005u);
-// The open did not finish within the bounded wait.
-inline constexpr MediaResult kMediaTimeout = static_cast<MediaResult>(0x800705B4u);
+
+// How far the open under way has got.
+enum class OpenStatus {
+    Pending,
+    Ready,
+    Failed,
+    TimedOut,  // the file did not load within its bound
+};
 
 // 100-nanosecond units, the unit of every position and duration.
 using MediaTime = std::int64_t;
@@ -71,9 +77,14 @@ public:
     // Harmless when nothing was created.
     virtual void Release() = 0;
 
-    // Opens the file paused and waits, bounded, until it is ready or has failed.
-    // A companion is rendered as an extra audio track; if it fails the file plays alone.
-    virtual MediaResult Render(const std::string& path, const std::optional<std::string>& companion) = 0;
+    // Starts opening the file, paused, and returns at once; PollOpen follows the open. A companion
+    // is rendered as an extra audio track; if it fails the file plays alone. A new open, Create
+    // and Release give up an open still under way.
+    virtual void BeginOpen(const std::string& path, const std::optional<std::string>& companion) = 0;
+    // Takes what the engine reported since the last call, without waiting: Pending until the file
+    // has loaded and shown its first frame (or a second has passed since it loaded), or has
+    // failed; TimedOut when it has not loaded 5 s after its start. Failed when no open is under way.
+    virtual OpenStatus PollOpen() = 0;
     // The file the player expects to open when the current one ends. The engine may start it the
     // moment the current one ends, without a gap; the player still sees that end and opens the
     // file as usual. Opening any other file forgets it; nullopt forgets it and stops it if it

@@ -39,7 +39,8 @@ void Player::RunPendingCommands() {
                 graph.Run();
                 state.paused = false;
             }
-        } else {
+        } else if (state.startState != StartState::Opening) {
+            // A file being opened plays once it is open.
             if (settings.reshuffleOnWrap == 1) playback.Shuffle();
             playback.OpenCurrent();
         }

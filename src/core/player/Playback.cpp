@@ -186,23 +186,43 @@ void Playback::PrepareOpenedFile(const std::string& entry) {
 
     graph_.ReleaseGraph();
     graph_.CreateGraph();
-    MediaResult rendered;
+    MediaResult begun;
     if (!SyncPlaybackOn(settings_.syncFlags) || stream) {
-        rendered = graph_.RenderMedia(path, {}, 0);
+        begun = graph_.BeginRender(path, {}, 0);
     } else {
         const auto companion = FindCompanionAudio(path, settings_.syncFlags, settings_.syncSearchPath1,
                                                   settings_.syncSearchPath2, EntryOpens);
-        rendered = graph_.RenderMedia(path, companion.value_or(std::string()), companion ? 1 : 0);
+        begun = graph_.BeginRender(path, companion.value_or(std::string()), companion ? 1 : 0);
     }
-    if (rendered < 0) {
-        CloseMedia();
-        // Nothing plays from a graph that could not render: let it go now.
-        graph_.ReleaseGraph();
-        state_.hasVideo = false;
-        parts_.layout.CollapseVideoWindow();
-        return;
-    }
+    if (begun < 0) return OpenFailed();
+    openingTitle_ = playlist_.TitleAt(static_cast<std::size_t>(playlist_.currentIndex));
+    state_.startState = StartState::Opening;
+    // An engine that is ready at once is set up within this same step.
+    FollowOpening();
+}
 
+void Playback::FollowOpening() {
+    if (state_.startState != StartState::Opening) return;
+    const OpenStatus status = graph_.PollRender();
+    if (status == OpenStatus::Pending) return;
+    state_.startState = StartState::Idle;
+    if (status == OpenStatus::Ready)
+        FinishOpenedFile();
+    else
+        OpenFailed();
+    state_.layoutCountdown = 0;
+}
+
+void Playback::OpenFailed() {
+    CloseMedia();
+    // Nothing plays from a graph that could not render: let it go now.
+    graph_.ReleaseGraph();
+    state_.hasVideo = false;
+    parts_.layout.CollapseVideoWindow();
+}
+
+void Playback::FinishOpenedFile() {
+    const std::filesystem::path fsPath(openFile_.path);
     state_.playbackRate = state_.chosenRate;
     const Size screen = windows_.ScreenSize();
     graph_.ProbeMedia(screen.width, screen.height);
@@ -222,7 +242,7 @@ void Playback::PrepareOpenedFile(const std::string& entry) {
     state_.requests.newVideoSize = true;
     state_.newFileDisplayTimer = kNewFileDisplayTicks;
 
-    const std::string title = playlist_.TitleAt(static_cast<std::size_t>(playlist_.currentIndex));
+    const std::string& title = openingTitle_;
     openFile_.tags = ShownTags(openFile_.audioInfo, graph_.Tags());
     openFile_.titleLine = TitleLine(title, openFile_.tags, openFile_.nameKey, graph_.duration);
     const bool ownTitle = !title.empty() && title[0] == '*';
@@ -237,6 +257,11 @@ void Playback::CloseMedia() {
     state_.abA = state_.abB = 0;
     if (!advancingAtEnd_) graph_.PrepareNext(std::nullopt);
     followerCandidate_.reset();
+    if (state_.startState == StartState::Opening) {
+        // Given up: the engine stops the load, and whatever it still reports of it is not news.
+        state_.startState = StartState::Idle;
+        graph_.ReleaseGraph();
+    }
     closing_ = true;
     if (!state_.mediaClosed) {
         parts_.resume.Leaving();
@@ -357,7 +382,7 @@ void Playback::MoveCurrent(int index) {
 }
 
 void Playback::OpenIfPlaying() {
-    if (state_.mediaClosed) return;
+    if (!FileUnderway()) return;
     const bool active = state_.appActive;
     OpenCurrent();
     state_.appActive = active;
@@ -384,7 +409,7 @@ void Playback::Next() {
         return;
     }
     parts_.layout.CollapseVideoWindow();
-    if (!state_.mediaClosed) state_.requests.endOfListStop = true;
+    if (FileUnderway()) state_.requests.endOfListStop = true;
 }
 
 Playback::NextStep Playback::NextStepFromHere() const {

@@ -51,6 +51,10 @@ public:
 
     // Opens the current entry, unless an open is under way or opens are held.
     void OpenCurrent();
+    // Takes the engine's news of an open under way: once it is ready the file is set up to
+    // start, or closed when it failed. Nothing to do without one.
+    void FollowOpening();
+    // Closes the open file, or gives up the open under way.
     void CloseMedia();
     void StartPlayback();
     void Next();
@@ -81,7 +85,12 @@ public:
 private:
     void OpenAtCurrentIndex();
     bool RemoveMissingEntries();
+    // Begins the open of the entry; FollowOpening finishes it.
     void PrepareOpenedFile(const std::string& entry);
+    void FinishOpenedFile();
+    void OpenFailed();
+    // A file is open or being opened: stepping through the list opens the next one.
+    bool FileUnderway() const { return !state_.mediaClosed || state_.startState == StartState::Opening; }
     void OpenIfPlaying();
     // Where Next goes from the current entry: a shuffle position when shuffled, else an index.
     struct NextStep {
@@ -115,6 +124,8 @@ private:
     bool closing_ = false;
     bool advancingAtEnd_ = false;
     int failedEndsInTurn_ = 0;  // files that ended on an error one after the other
+    // The entry's own title in the list, as it was when its open began.
+    std::string openingTitle_;
     // The follower last weighed for the open file; checked on disk only when it changes.
     std::optional<std::string> followerCandidate_;
 };

@@ -61,6 +61,7 @@ void Player::Start() {
 // Each line is one step; the README's "How a tick works" walks through them.
 void Player::Tick() {
     if (ended_) return;
+    playback.FollowOpening();
     if (!state.initialised) FirstTick();
     if (state.layoutCountdown != 0) {
         LayoutCountdownStep();
@@ -223,6 +224,10 @@ void Player::Command(PlayerCommand command) {
         case PlayerCommand::SpeedNormal: ChooseSpeed(state, graph, kSpeedNormal); break;
         default: break;  // the pending record holds it
     }
+}
+
+void Player::OnOpenNews() {
+    if (!ended_) playback.FollowOpening();
 }
 
 void Player::RequestExit() {

@@ -55,6 +55,8 @@ public:
     // The one way a command enters the player, from the keys, the panel or a remote: a command the
     // tick's command step carries out waits in the pending record, the others act at once.
     void Command(PlayerCommand command);
+    // The engine has news of the open under way: a file ready between ticks is set up at once.
+    void OnOpenNews();
     // Every data file as it stands; touches no window, display or engine.
     bool SaveFiles() { return files.SaveAll(); }
 
