@@ -33,7 +33,8 @@ crossings() {
   read -r channels < <(od -An -t u2 -j22 -N2 "$wav")
   read -r rate < <(od -An -t u4 -j24 -N4 "$wav")
   read -r bits < <(od -An -t u2 -j34 -N2 "$wav")
-  ((bits == 16 && channels > 0 && rate > 0)) || fail "the sound file is not 16-bit PCM ($bits bits, $channels channels)"
+  # Said where the crossings would be, so that the failure names it.
+  ((bits == 16 && channels > 0 && rate > 0)) || { echo "none (the sound is $bits-bit, $channels channels)"; return 1; }
   # The data chunk follows the format chunk; its length in the header is only final at the close.
   local data=$((20 + fmt + 8))
   frame=$((channels * 2))
