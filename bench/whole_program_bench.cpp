@@ -1,7 +1,9 @@
 // Compares the whole player with the mpv program as a user runs them: CPU and peak memory over a
-// clip played to its end, idle CPU, start-up to the panel and to the first frame, and memory over
-// a long list. Run it through whole_program.sh, which prepares the clips and the X server.
-// Usage: bench_whole_program FELUX CLIP LIST-FOLDER [runs] [idle-seconds] [parts: play,start,idle,list]
+// clip played to its end, idle CPU, start-up to the panel and to the first frame, memory over a
+// long list, and keeping time with a 4K HEVC clip on a loaded machine. Run it through
+// whole_program.sh, which prepares the clips and the X server.
+// Usage: bench_whole_program FELUX CLIP LIST-FOLDER [runs] [idle-seconds] [parts: play,start,idle,list,4k]
+// The 4k part plays clip-4k.mp4 from CLIP's folder.
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -19,6 +21,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <sstream>
 #include <string>
@@ -70,7 +73,9 @@ std::string Show(const Spread& s, const char* format) {
 // A child process started with extra environment entries, its output thrown away.
 class Child {
 public:
-    Child(const std::vector<std::string>& args, const std::vector<std::string>& env) {
+    // group: the child leads a process group of its own, and Stop ends the whole group (a load
+    // loop's compiler or dd as well as its shell).
+    Child(const std::vector<std::string>& args, const std::vector<std::string>& env, bool group = false) : group_(group) {
         std::vector<std::string> envStrings(env);
         for (char** e = environ; *e; ++e) envStrings.emplace_back(*e);
         std::vector<char*> argv, envp;
@@ -83,8 +88,15 @@ public:
         posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
         posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
         posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+        posix_spawnattr_t attributes;
+        posix_spawnattr_init(&attributes);
+        if (group) {
+            posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETPGROUP);
+            posix_spawnattr_setpgroup(&attributes, 0);
+        }
         start_ = Clock::now();
-        if (posix_spawn(&pid_, argv[0], &actions, nullptr, argv.data(), envp.data()) != 0) pid_ = -1;
+        if (posix_spawn(&pid_, argv[0], &actions, &attributes, argv.data(), envp.data()) != 0) pid_ = -1;
+        posix_spawnattr_destroy(&attributes);
         posix_spawn_file_actions_destroy(&actions);
     }
     ~Child() { Stop(); }
@@ -99,7 +111,7 @@ public:
     // Ends the child (if it is still there) and returns its whole-life resource use.
     rusage Stop() {
         if (pid_ > 0 && !reaped_) {
-            kill(pid_, SIGTERM);
+            kill(group_ ? -pid_ : pid_, SIGTERM);
             wait4(pid_, &status_, 0, &usage_);
             reaped_ = true;
         }
@@ -109,6 +121,7 @@ public:
     Clock::time_point Started() const { return start_; }
 
 private:
+    bool group_ = false;
     pid_t pid_ = -1;
     bool reaped_ = false;
     int status_ = 0;
@@ -341,10 +354,10 @@ struct PlayRun {
 };
 
 // Exec to the moment the clip is closed again (played to its end), read from /proc alike for both.
-std::optional<PlayRun> PlayThrough(Child& child, const std::string& clip) {
+std::optional<PlayRun> PlayThrough(Child& child, const std::string& clip, std::chrono::seconds giveUp = kGiveUp) {
     bool opened = false;
     PlayRun run;
-    while (Since(child.Started()) < std::chrono::duration<double>(kGiveUp).count()) {
+    while (Since(child.Started()) < std::chrono::duration<double>(giveUp).count()) {
         if (!child.Alive()) return std::nullopt;
         const double cpu = ProcessCpu(child.Pid());
         const double peak = ProcessMemory(child.Pid(), "VmHWM");
@@ -607,6 +620,150 @@ void LongList(const Paths& p, ScreenWatch& screen) {
                     f.seconds / m.seconds, f.rss.back().second - m.rss.back().second);
 }
 
+
+// The load a shared machine puts beside a player: busy loops, and a build's compilers and disk
+// writes. Each loop leads a process group, so that stopping it ends what it was running.
+enum class Load { Quiet, BusyLoops, Heavy };
+
+const char* LoadName(Load load) {
+    switch (load) {
+        case Load::Quiet: return "quiet";
+        case Load::BusyLoops: return "two busy loops";
+        case Load::Heavy: return "heavy (two busy loops, two compile loops, disk writes)";
+    }
+    return "";
+}
+
+// A C file that takes the compiler about a second at -O2, as a build's files do.
+void WriteCompileSource(const fs::path& file) {
+    std::ofstream out(file);
+    for (int f = 0; f < 400; ++f)
+        out << "int f" << f << "(int x) { int s = 0; for (int i = 0; i < x; ++i) s += (i * " << f
+            << ") ^ (s >> 3); return s; }\n";
+}
+
+std::vector<std::unique_ptr<Child>> StartLoad(Load load, const fs::path& folder) {
+    std::vector<std::string> loops;
+    if (load != Load::Quiet) loops = {"while :; do :; done", "while :; do :; done"};
+    if (load == Load::Heavy) {
+        const fs::path source = folder / "load.c";
+        WriteCompileSource(source);
+        for (int k = 0; k < 2; ++k)
+            loops.push_back("while :; do cc -O2 -c '" + source.string() + "' -o '" + folder.string() + "/load" +
+                            std::to_string(k) + ".o'; done");
+        loops.push_back("while :; do dd if=/dev/zero of='" + folder.string() +
+                        "/load.bin' bs=1M count=256 conv=fsync status=none; done");
+    }
+    std::vector<std::unique_ptr<Child>> running;
+    for (const auto& loop : loops) running.push_back(std::make_unique<Child>(std::vector<std::string>{"/bin/sh", "-c", loop},
+                                                                             std::vector<std::string>{}, true));
+    return running;
+}
+
+// Given to both players alike: notes the frames the video output and the decoder dropped, at each
+// file's end and at the exit, as "OUTPUT DECODER".
+void WriteDropScript(const fs::path& script, const fs::path& out) {
+    std::ofstream(script) << "local vo, dec = 0, 0\n"
+                             "mp.observe_property('frame-drop-count', 'number', function(_, v) if v then vo = v end end)\n"
+                             "mp.observe_property('decoder-frame-drop-count', 'number', function(_, v) if v then dec = v end end)\n"
+                             "local function note()\n"
+                             "  local f = io.open('" << out.string() << "', 'w')\n"
+                             "  if f then f:write(string.format('%d %d\\n', vo, dec)) f:close() end\n"
+                             "end\n"
+                             "mp.register_event('end-file', note)\n"
+                             "mp.register_event('shutdown', note)\n";
+}
+
+std::optional<double> DroppedFrames(const fs::path& out) {
+    std::ifstream in(out);
+    double vo = 0, dec = 0;
+    if (in >> vo >> dec) return vo + dec;
+    return std::nullopt;
+}
+
+// The clip's own length, as whole_program.sh makes it.
+constexpr double kHevcSeconds = 10.0;
+// A loaded machine may take several times the clip's length; past this a run counts as not played.
+constexpr auto kHevcGiveUp = 180s;
+
+// A 4K HEVC clip with sound on the X11 output, FELUX and mpv by turns, in each load condition.
+void Hevc4k(const Paths& p, int runs) {
+    const fs::path clip = fs::path(p.clip).parent_path() / "clip-4k.mp4";
+    const fs::path tools = fs::temp_directory_path() / ("felux-bench-load-" + std::to_string(getpid()));
+    std::error_code ec;
+    fs::create_directories(tools, ec);
+    const fs::path script = tools / "drops.lua", drops = tools / "drops.txt";
+    WriteDropScript(script, drops);
+    for (Load load : {Load::Quiet, Load::BusyLoops, Load::Heavy}) {
+        std::vector<double> fWall, mWall, fCpu, mCpu, fDrop, mDrop, ratios;
+        int missed = 0;
+        {
+            const auto loadRunning = StartLoad(load, tools);
+            // The loops at full pace before the first player starts.
+            std::this_thread::sleep_for(1s);
+            for (int k = 0; k < runs; ++k) {
+                std::optional<PlayRun> m, f;
+                std::optional<double> md, fd;
+                auto runMpv = [&] {
+                    fs::remove(drops, ec);
+                    Child mpv({"/usr/bin/mpv", "--no-config", "--ao=null", "--vo=x11", "--script=" + script.string(),
+                               clip.string()},
+                              {});
+                    m = PlayThrough(mpv, clip.string(), kHevcGiveUp);
+                    mpv.Stop();
+                    md = DroppedFrames(drops);
+                };
+                auto runFelux = [&] {
+                    FreshHomePlayingOnce(p);
+                    fs::remove(drops, ec);
+                    std::vector<std::string> env = FeluxEnv(p, "x11");
+                    env.push_back("FELUX_MPV_SCRIPT=" + script.string());
+                    Child felux({p.felux, clip.string()}, env);
+                    f = PlayThrough(felux, clip.string(), kHevcGiveUp);
+                    felux.Stop();
+                    fd = DroppedFrames(drops);
+                };
+                if (k % 2 == 0) {
+                    runMpv();
+                    runFelux();
+                } else {
+                    runFelux();
+                    runMpv();
+                }
+                if (!m || !f) {
+                    ++missed;
+                    std::printf("  run %d: %s did not play the clip through in %.0f s\n", k + 1, m ? "FELUX" : "mpv",
+                                std::chrono::duration<double>(kHevcGiveUp).count());
+                    continue;
+                }
+                // Each run as it ends: on a shared machine the spread says as much as the median.
+                std::printf("  run %d: wall s FELUX %.2f mpv %.2f, CPU s FELUX %.2f mpv %.2f, dropped FELUX %.0f mpv %.0f\n",
+                            k + 1, f->seconds, m->seconds, f->cpu, m->cpu, fd.value_or(-1), md.value_or(-1));
+                mWall.push_back(m->seconds), fWall.push_back(f->seconds);
+                mCpu.push_back(m->cpu), fCpu.push_back(f->cpu);
+                ratios.push_back(m->cpu > 0 ? f->cpu / m->cpu : 0);
+                if (md) mDrop.push_back(*md);
+                if (fd) fDrop.push_back(*fd);
+            }
+        }
+        std::printf("4k HEVC + AAC, %.0f s, vo=x11, %s: %zu runs, min / median / max\n", kHevcSeconds, LoadName(load),
+                    ratios.size());
+        if (ratios.empty()) continue;
+        std::printf("  wall s     FELUX %s   mpv %s\n", Show(SpreadOf(fWall), "%.2f").c_str(),
+                    Show(SpreadOf(mWall), "%.2f").c_str());
+        std::printf("  CPU s      FELUX %s   mpv %s   ratio %s\n", Show(SpreadOf(fCpu), "%.2f").c_str(),
+                    Show(SpreadOf(mCpu), "%.2f").c_str(), Show(SpreadOf(ratios), "%.3f").c_str());
+        std::printf("  dropped    FELUX %s   mpv %s   (%zu and %zu runs counted)\n", Show(SpreadOf(fDrop), "%.0f").c_str(),
+                    Show(SpreadOf(mDrop), "%.0f").c_str(), fDrop.size(), mDrop.size());
+        // Keeping time: within 10 % of the clip's length, where mpv manages it on the same machine.
+        const double limit = kHevcSeconds * 1.10;
+        const double fw = SpreadOf(fWall).median, mw = SpreadOf(mWall).median, ratio = SpreadOf(ratios).median;
+        const char* wallGoal = mw > limit ? "not set (mpv is behind too)" : fw <= limit ? "met" : "MISSED";
+        std::printf("  goal: wall within %.1f s where mpv's is: %s; CPU within 1.10x of mpv's: %s%s\n", limit, wallGoal,
+                    ratio <= 1.10 ? "met" : "MISSED", missed ? " (runs missing)" : "");
+    }
+    fs::remove_all(tools, ec);
+}
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -620,7 +777,7 @@ int main(int argc, char** argv) {
             (fs::temp_directory_path() / ("felux-bench-" + std::to_string(getpid()))).string()};
     const int runs = argc > 4 ? std::max(1, std::atoi(argv[4])) : 3;
     const double idleSeconds = argc > 5 ? std::max(1.0, std::atof(argv[5])) : 10.0;
-    const std::string parts = argc > 6 ? argv[6] : "play,start,idle,list";
+    const std::string parts = argc > 6 ? argv[6] : "play,start,idle,list,4k";
     auto wanted = [&](const char* part) { return parts.find(part) != std::string::npos; };
     ScreenWatch screen;
     if (!screen.Open()) {
@@ -633,6 +790,7 @@ int main(int argc, char** argv) {
     if (wanted("start")) StartUp(p, screen);
     if (wanted("idle")) Idle(p, screen, idleSeconds);
     if (wanted("list")) LongList(p, screen);
+    if (wanted("4k")) Hevc4k(p, runs);
     std::error_code ec;
     fs::remove_all(p.home, ec);
     return 0;

@@ -44,7 +44,8 @@ int main(int argc, char** argv) {
     // mpv starts new demuxer and decoder threads for each file, and glibc gives new threads
     // arenas of their own that keep their freed memory: without a cap the resident size grows
     // by some 20 MiB over a long list even on the one instance, and ends 40 MiB higher.
-    // Two arenas keep it flat, at no measurable cost in playing.
+    // Two arenas keep it flat, at no measurable cost in playing: 4K HEVC, decoded on several
+    // threads, keeps the same time and drops as many frames with the cap lifted, quiet or loaded.
     ::mallopt(M_ARENA_MAX, 2);
     // Standard descriptors that were closed at launch would be reused by the X connection and
     // then closed by code that means the standard ones.

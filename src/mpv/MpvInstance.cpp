@@ -85,6 +85,8 @@ mpv_handle* NewInstance(const InstanceSetup& setup) {
     option(kOptLoadStatsOverlay, kNo);
     option(kOptLoadOsdConsole, kNo);
     option(kOptLoadScripts, kNo);
+    // Only a script named on purpose, for measuring or looking inside: the same one the mpv program takes.
+    if (const char* script = std::getenv("FELUX_MPV_SCRIPT"); script && *script) option(kOptScripts, script);
     option(kOptLoadAutoProfiles, kNo);
     option(kOptResumePlayback, kNo);
     option(kOptSubAuto, kNo);

@@ -52,6 +52,7 @@ inline constexpr const char* kOptLoadOsdConsole = "load-osd-console";
 // Scripts from the user's mpv folders and the profile switcher: each would run in a thread of
 // its own with a script interpreter, for nothing the player uses.
 inline constexpr const char* kOptLoadScripts = "load-scripts";
+inline constexpr const char* kOptScripts = "scripts";
 inline constexpr const char* kOptLoadAutoProfiles = "load-auto-profiles";
 inline constexpr const char* kOptResumePlayback = "resume-playback";
 inline constexpr const char* kOptAudioFiles = "audio-files";

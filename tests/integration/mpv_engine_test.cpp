@@ -127,6 +127,34 @@ private:
     std::optional<std::string> saved_;
 };
 
+// The bench reads the engine's counters through a script, as it does the mpv program's; without
+// the variable no script runs.
+TEST(MpvEngine, AScriptNamedInTheEnvironmentRunsBesideTheEngineAndSeesItsFiles) {
+    test::TempFolder dir;
+    const auto seen = dir.path() / "seen.txt";
+    const auto script = dir.Write("note.lua", "mp.register_event('file-loaded', function()\n"
+                                              "  local out = io.open('" + seen.string() + "', 'a')\n"
+                                              "  out:write(mp.get_property('filename'), '\\n')\n"
+                                              "  out:close()\n"
+                                              "end)\n");
+    {
+        ScopedEnv named("FELUX_MPV_SCRIPT", script.c_str());
+        InspectableEngine engine;
+        ASSERT_EQ(engine.Create(), kMediaOk);
+        ASSERT_EQ(engine.Render(Clip("clip.mpg"), std::nullopt), kMediaOk);
+        Ticker ticker(engine);
+        EXPECT_TRUE(ticker.Until([&] { return dir.Read("seen.txt") == "clip.mpg\n"; }, kLongEnough))
+            << "the script saw: " << dir.Read("seen.txt");
+    }
+    ::unsetenv("FELUX_MPV_SCRIPT");
+    InspectableEngine engine;
+    ASSERT_EQ(engine.Create(), kMediaOk);
+    ASSERT_EQ(engine.Render(Clip("tone.mp3"), std::nullopt), kMediaOk);
+    Ticker ticker(engine);
+    ticker.For(500ms);
+    EXPECT_EQ(dir.Read("seen.txt"), "clip.mpg\n");
+}
+
 TEST(MpvEngine, WithoutAWorkingSoundOutputFilesPlaySilentlyAndSaySoOnce) {
     // No jack server runs here: the output fails to open, and mpv falls back to the null output.
     // (Where one runs, the files simply play with sound and nothing is said.)
