@@ -1,13 +1,8 @@
 #!/usr/bin/env bash
 # A film with two dubs and two subtitle tracks: B changes what is heard (read back from the sound
 # the engine wrote), V changes the subtitle drawn in the picture, then none, then the first again.
-set -u
-felux=$1
 source "$(dirname "$0")/common.bash"
 command -v ffmpeg >/dev/null || fail "ffmpeg is not installed (scripts/install-deps.sh)"
-home=$(mktemp -d)
-pid=""
-trap 'kill "$pid" 2>/dev/null; rm -rf "$home"' EXIT
 
 # A still blue picture, so that only subtitles change it; a 440 Hz Japanese dub first and a
 # 1000 Hz English one; two subtitle tracks of different text, the first marked default.
