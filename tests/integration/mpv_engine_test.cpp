@@ -141,7 +141,7 @@ TEST(MpvEngine, AScriptNamedInTheEnvironmentRunsBesideTheEngineAndSeesItsFiles) 
         ScopedEnv named("FELUX_MPV_SCRIPT", script.c_str());
         InspectableEngine engine;
         ASSERT_EQ(engine.Create(), kMediaOk);
-        ASSERT_EQ(engine.Render(Clip("clip.mpg"), std::nullopt), kMediaOk);
+        ASSERT_EQ(test::OpenAndWait(engine, Clip("clip.mpg"), std::nullopt), OpenStatus::Ready);
         Ticker ticker(engine);
         EXPECT_TRUE(ticker.Until([&] { return dir.Read("seen.txt") == "clip.mpg\n"; }, kLongEnough))
             << "the script saw: " << dir.Read("seen.txt");
@@ -149,7 +149,7 @@ TEST(MpvEngine, AScriptNamedInTheEnvironmentRunsBesideTheEngineAndSeesItsFiles) 
     ::unsetenv("FELUX_MPV_SCRIPT");
     InspectableEngine engine;
     ASSERT_EQ(engine.Create(), kMediaOk);
-    ASSERT_EQ(engine.Render(Clip("tone.mp3"), std::nullopt), kMediaOk);
+    ASSERT_EQ(test::OpenAndWait(engine, Clip("tone.mp3"), std::nullopt), OpenStatus::Ready);
     Ticker ticker(engine);
     ticker.For(500ms);
     EXPECT_EQ(dir.Read("seen.txt"), "clip.mpg\n");
