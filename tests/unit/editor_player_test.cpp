@@ -74,7 +74,7 @@ TEST_F(EditorPlayerTest, ToggleOpensAtTheSavedPlaceExchangesAndCloses) {
     p.editor.Delete();
     h.Tick();
     EXPECT_EQ(p.settings.listPathMode, 2);
-    EXPECT_EQ(p.playlist.count, 2);
+    EXPECT_EQ(p.playlist.Count(), 2);
     EXPECT_EQ(p.playlist.currentIndex, 1);
 
     // The close message: the window goes, the current index stays below the count.
@@ -147,7 +147,7 @@ TEST_F(EditorPlayerTest, DropsReplaceOrAppendOnTheMainWindowAndSortOnlyTheNewPar
     EXPECT_EQ(Paths(p.playlist), (std::vector<std::string>{y, z, w, x, x, z}));
     EXPECT_EQ(h.editorWindow.view.lines[4], " 0005 x.mpg");
     EXPECT_EQ(h.editorWindow.view.lines[0], ">0001 y.mpg");
-    EXPECT_EQ(p.playlist.count, 6);
+    EXPECT_EQ(p.playlist.Count(), 6);
     EXPECT_EQ(p.openFile.path, y);
 }
 
@@ -346,7 +346,6 @@ TEST_F(EditorPlayerTest, HistoryChoicePlaysTheEntryAlreadyListedOrAppendsIt) {
     h.TickUntilStarted();
     p.playlist.Clear();
     p.playlist.AppendPath(c + FormatSegmentSuffix(0, 1000));
-    p.playlist.RefreshCount();
     p.state.requests.file = FileRequest::EditorToggle;
     h.Tick();
     p.popups.Show(PopupMenu::History, {5, 5});
@@ -361,7 +360,6 @@ TEST_F(EditorPlayerTest, HistoryChoicePlaysTheEntryAlreadyListedOrAppendsIt) {
     p.popups.Show(PopupMenu::FileInfo, {5, 5});
     EXPECT_EQ(h.dialogs.menus.size(), shown);
     p.playlist.AppendPath(h.AddMedia("song.mp3", test::FakeMedia{.video = false}));
-    p.playlist.RefreshCount();
     p.playlist.currentIndex = 2;
     p.playback.OpenCurrent();
     p.popups.Show(PopupMenu::FileInfo, {5, 5});

@@ -166,7 +166,7 @@ TEST(MainPlayerTest, FirstTickLoadsTheSavedStateShapesTheWindowsAndOpensTheFirst
     r.ClearRecords();
     p.Tick();
 
-    EXPECT_EQ(p.playlist.count, 2);
+    EXPECT_EQ(p.playlist.Count(), 2);
     EXPECT_EQ(r.Rendered(), std::vector<std::string>{a});
     EXPECT_FALSE(r.media.playing) << "it starts once laid out";
     // The log was read before the entry opened: its level for "a" beats the level saved at exit.
@@ -230,7 +230,7 @@ TEST(MainPlayerTest, CommandLineChoosesBetweenFileListAndSavedList) {
         const auto list = r.dir.Write("L.M3U", "#EXTM3U\r\n/v/a.mp3\r\n");
         Player& p = r.Start({list.string()});
         p.Tick();
-        ASSERT_EQ(p.playlist.count, 1);
+        ASSERT_EQ(p.playlist.Count(), 1);
         EXPECT_EQ(p.playlist.PathAt(0), "/v/a.mp3");
     }
     {
@@ -241,7 +241,7 @@ TEST(MainPlayerTest, CommandLineChoosesBetweenFileListAndSavedList) {
         const std::string list = r.dir.Write("l.tob", "/v/x.mpg\r\n*Title\r\n").string();
         Player& p = r.Start({a, list, a});
         p.Tick();
-        ASSERT_EQ(p.playlist.count, 3);
+        ASSERT_EQ(p.playlist.Count(), 3);
         EXPECT_EQ(p.playlist.PathAt(0), a);
         EXPECT_EQ(p.playlist.PathAt(1), "/v/x.mpg");
         EXPECT_EQ(p.playlist.TitleAt(1), "*Title");
@@ -253,13 +253,13 @@ TEST(MainPlayerTest, CommandLineChoosesBetweenFileListAndSavedList) {
         r.dir.Write("KR01.tob", saved);
         Player& p = r.Start();
         p.Tick();
-        ASSERT_EQ(p.playlist.count, 1);
+        ASSERT_EQ(p.playlist.Count(), 1);
         EXPECT_EQ(p.playlist.PathAt(0), "/saved/x.mpg");
     }
     Rig r;
     Player& p = r.Start();
     p.Tick();
-    EXPECT_EQ(p.playlist.count, 0);
+    EXPECT_EQ(p.playlist.Count(), 0);
     EXPECT_EQ(p.playlist.currentIndex, 0);
     EXPECT_EQ(r.dir.Read("KR01.tob"), "");
 }
@@ -598,7 +598,7 @@ TEST(MainPlayerTest, EditorCloseMessageClampsTheCurrentIndex) {
     p.playlist.currentIndex = 5;
     p.OnEditorClosed();
     EXPECT_FALSE(p.state.editorOpen);
-    EXPECT_EQ(p.playlist.count, 2);
+    EXPECT_EQ(p.playlist.Count(), 2);
     EXPECT_EQ(p.playlist.currentIndex, 1);
     p.playlist.Clear();
     p.OnEditorClosed();

@@ -195,7 +195,6 @@ TEST_F(PlaybackTest, ASoundFileTellsTheEngineWhatFollowsItUntilTheListChangesCou
     p.settings.repeatList = 0;
     h.engine.log.clear();
     p.playlist.RemoveAt(3);
-    p.playlist.RefreshCount();
     p.playlist.currentIndex = 2;
     p.playback.OpenCurrent();
     h.TickUntilStarted();

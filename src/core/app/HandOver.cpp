@@ -57,7 +57,6 @@ std::size_t ReceiveHandedFiles(Player& player, const std::vector<std::string>& f
         else
             player.playlist.Append(f, "");
     }
-    player.playlist.RefreshCount();
     const std::size_t added = player.playlist.Size() - before;
     if (added > 0 && play) {
         player.playlist.currentIndex = static_cast<int>(before);

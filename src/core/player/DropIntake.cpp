@@ -98,7 +98,6 @@ void DropIntake::Step() {
 
 void DropIntake::Finish() {
     playback_.HoldOpens(false);
-    playlist_.RefreshCount();
     if (handedIn_) {
         // The new part only, as an appending drop; its first entry is the one asked for.
         if (!scan_.ListLoaded()) playlist_.SortRange(from_, playlist_.Size());

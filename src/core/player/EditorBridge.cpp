@@ -38,7 +38,6 @@ void EditorBridge::Toggle() {
 void EditorBridge::Closed() {
     Destroy();
     state_.editorOpen = false;
-    playlist_.RefreshCount();
     if (playlist_.currentIndex >= playlist_.Count()) playlist_.currentIndex = std::max(0, playlist_.Count() - 1);
 }
 
@@ -85,7 +84,6 @@ void EditorBridge::TakeFileChoice() {
         LoadListFile(playlist_, *chosen);
     else
         playlist_.Append(*chosen, "");
-    playlist_.RefreshCount();
     playlist_.currentIndex = 0;
     playback_.OpenCurrent();
 }
@@ -93,8 +91,6 @@ void EditorBridge::TakeFileChoice() {
 void EditorBridge::Exchange(bool settingsDialogOpen) {
     // The settings dialog keeps the poll paused even while the editor reports no dialog of its own.
     state_.modalDialogUp = settingsDialogOpen || editor_.QueryEditorState(editor_query::kFileDialogOpen) != 0;
-    // The editor changes the list directly: the count follows it.
-    playlist_.RefreshCount();
     if (playlist_.Count() != state_.shuffleOrderCount) playback_.Shuffle();
     if (editor_.QueryEditorState(editor_query::kRequest) == kEditorResized) {
         LayoutControls();

@@ -59,7 +59,6 @@ void Player::RunPendingCommands() {
         settings.repeatList = settings.repeatList == 0 ? 1 : 0;
     }
     if (r.playSelected) {
-        playlist.RefreshCount();
         r.playSelected = false;
         playback.CloseMedia();
         playback.OpenCurrent();

@@ -78,7 +78,7 @@ bool Playback::EveryEntryFailedInTurn() {
     reportFailure_("FELUX: playback stopped on an error: " + openFile_.path + "\n");
     // Moving on would reopen a file that has just failed (a one-entry list on repeat) or go
     // round a list of failing files, once a tick, for ever.
-    if (++failedEndsInTurn_ < std::max(1, playlist_.count)) return false;
+    if (++failedEndsInTurn_ < std::max(1, playlist_.Count())) return false;
     failedEndsInTurn_ = 0;
     return true;
 }
@@ -102,7 +102,7 @@ void Playback::OpenCurrent() {
 // Deletes missing entries from the current one on; true when the entry left there opens.
 bool Playback::RemoveMissingEntries() {
     if (state_.editorOpen) return playlist_.RemoveMissing(static_cast<std::size_t>(playlist_.currentIndex));
-    const int rounds = playlist_.count - playlist_.currentIndex;
+    const int rounds = playlist_.Count() - playlist_.currentIndex;
     for (int i = 0; i < rounds && static_cast<std::size_t>(playlist_.currentIndex) < playlist_.Size(); ++i) {
         const auto index = static_cast<std::size_t>(playlist_.currentIndex);
         if (!EntryOpens(std::string(StripSegmentSuffix(playlist_.PathAt(index))))) playlist_.RemoveAt(index);
@@ -112,13 +112,12 @@ bool Playback::RemoveMissingEntries() {
 }
 
 void Playback::OpenAtCurrentIndex() {
-    playlist_.RefreshCount();
     openFile_.infoLines.clear();
-    if (playlist_.count == 0) return;
+    if (playlist_.Count() == 0) return;
     state_.layoutCountdown = kOpenLayoutCountdown;
     CloseMedia();
     if (settings_.maximizeOnPlay == 1 && !state_.fullScreen) state_.requests.fullScreen = true;
-    playlist_.currentIndex = std::clamp(playlist_.currentIndex, 0, playlist_.count - 1);
+    playlist_.currentIndex = std::clamp(playlist_.currentIndex, 0, playlist_.Count() - 1);
 
     bool testLater = true;
     bool exists = false;
@@ -130,13 +129,12 @@ void Playback::OpenAtCurrentIndex() {
         } else {
             exists = RemoveMissingEntries();
             testLater = false;
-            playlist_.RefreshCount();
-            if (playlist_.currentIndex >= playlist_.count) {
+            if (playlist_.currentIndex >= playlist_.Count()) {
                 playlist_.currentIndex = 0;
                 testLater = true;
             }
             // Every entry was missing: nothing is left to open.
-            if (playlist_.count == 0) return;
+            if (playlist_.Count() == 0) return;
         }
     }
 
@@ -329,7 +327,7 @@ void Playback::KeepFollowerCurrent() {
 // follow on with: no segment, no companion, no reshuffle or stop at the end of the list.
 // Cheap enough for every tick: it reads no file.
 std::optional<std::string> Playback::FollowerCandidate() const {
-    const int count = playlist_.count;
+    const int count = playlist_.Count();
     // Repeat one reopens the file itself: no follower may play in its place.
     if (count <= 0 || state_.repeatOne || state_.segmentActive || SyncPlaybackOn(settings_.syncFlags))
         return std::nullopt;
@@ -362,12 +360,12 @@ void Playback::ApplySourceRect() {
 
 void Playback::Shuffle() {
     shuffleOrder_.clear();
-    if (playlist_.count <= 0) return;
+    if (playlist_.Count() <= 0) return;
     std::minstd_rand random(
         randomSeed_());
-    state_.shuffleOrderCount = playlist_.count;
+    state_.shuffleOrderCount = playlist_.Count();
     shufflePosition_ = playlist_.currentIndex;
-    shuffleOrder_.resize(static_cast<std::size_t>(playlist_.count));
+    shuffleOrder_.resize(static_cast<std::size_t>(playlist_.Count()));
     std::iota(shuffleOrder_.begin(), shuffleOrder_.end(), 0);
     for (std::size_t i = 0; i < shuffleOrder_.size(); ++i)
         std::swap(shuffleOrder_[i], shuffleOrder_[random() % shuffleOrder_.size()]);
@@ -389,7 +387,7 @@ void Playback::OpenIfPlaying() {
 }
 
 void Playback::Next() {
-    const int count = playlist_.count;
+    const int count = playlist_.Count();
     if (count <= 0) {
         CloseMedia();
         return;
@@ -413,7 +411,7 @@ void Playback::Next() {
 }
 
 Playback::NextStep Playback::NextStepFromHere() const {
-    const int count = playlist_.count;
+    const int count = playlist_.Count();
     // The entry that took a deleted current one's place is the next one itself.
     const int next = settings_.shufflePlay != 0 ? shufflePosition_ + 1
                      : playlist_.currentRemoved ? std::clamp(playlist_.currentIndex, 0, count - 1)
@@ -423,7 +421,7 @@ Playback::NextStep Playback::NextStepFromHere() const {
 }
 
 void Playback::Previous() {
-    const int count = playlist_.count;
+    const int count = playlist_.Count();
     if (count <= 0) {
         CloseMedia();
         return;
@@ -453,7 +451,7 @@ bool Playback::CheckSegment() {
 }
 
 void Playback::CheckABRepeat() {
-    if (state_.mediaClosed || playlist_.count <= 0) return;
+    if (state_.mediaClosed || playlist_.Count() <= 0) return;
     const std::int64_t positionMs = graph_.currentPosition / kUnitsPerMillisecond;
     switch (state_.abState) {
         case AbRepeat::MarkA:

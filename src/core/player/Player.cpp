@@ -162,7 +162,6 @@ void Player::FirstTick() {
         else
             playlist.Append(path, "");
     }
-    playlist.RefreshCount();
     playlist.currentIndex = 0;
     if (playlist.Count() == 0 && !scanning) {
         playback.CloseMedia();
@@ -172,7 +171,6 @@ void Player::FirstTick() {
             LoadListFile(playlist, current);
         else
             files.ReportUnsaved({{io::WriteFileAtomic(current, ""), kCurrentListName}});
-        playlist.RefreshCount();
     }
     volume.TakeStartupLevel();
     graph.CreateGraph();

@@ -42,7 +42,6 @@ void PlayerKeyActions::CheckABRepeat() { player_.playback.CheckABRepeat(); }
 
 void PlayerKeyActions::AppendSegmentEntry() {
     felux::AppendSegmentEntry(player_.playlist, player_.openFile.path, player_.state.abA, player_.state.abB);
-    player_.playlist.RefreshCount();
 }
 
 void PlayerPanelActions::Command(PlayerCommand command) { player_.Command(command); }

@@ -83,7 +83,6 @@ void PopupMenus::TakeChoice() {
             if (playlist_.PathAt(j) == path) chosen = static_cast<int>(j);
         if (chosen < 0) {
             playlist_.AppendPath(path);
-            playlist_.RefreshCount();
             editor_.RefreshCount();
             chosen = playlist_.Count() - 1;
         }

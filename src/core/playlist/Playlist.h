@@ -73,16 +73,12 @@ public:
     // The line entry i would get now, marked when i == editorCurrent and the current entry is listed.
     std::string DisplayLineAt(std::size_t i) const;
 
-    // Playback's copy of Count(), refreshed where the list changes; it goes, with RefreshCount and
-    // its calls, once Playback reads Count().
-    int count = 0;
     int currentIndex = 0;   // the main window's current entry
     int editorCurrent = 0;  // the editor's copy while it is open
     // The current entry was deleted, or the list was emptied or started anew by the user: the
     // entry now at the current index is the next to play, not the one after it, and no line
     // carries the mark.
     bool currentRemoved = false;
-    void RefreshCount() { count = static_cast<int>(paths_.size()); }
 
 private:
     std::vector<std::string> paths_;
