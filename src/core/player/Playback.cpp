@@ -8,6 +8,7 @@
 
 #include "engine/CompanionAudio.h"
 #include "engine/FileTags.h"
+#include "input/KeyboardPoll.h"
 #include "player/PlaybackSpeed.h"
 #include "player/TitleLine.h"
 #include "playlist/MediaFileTypes.h"
@@ -58,7 +59,7 @@ void Playback::FollowOpenFileEnd() {
     if (!graph_.PollGraphEvent()) return;
     if (!graph_.endedOnError) parts_.resume.Ended();
     state_.wheelStep = 0;
-    state_.keyWaitTicks = 10;
+    state_.keyWaitTicks = kEndLockoutTicks;
     // A file that failed on repeat one would fail again at once, for ever.
     if (EveryEntryFailedInTurn() || (state_.repeatOne && graph_.endedOnError)) {
         parts_.layout.CollapseVideoWindow();
@@ -224,7 +225,7 @@ void Playback::FinishOpenedFile() {
     state_.playbackRate = state_.chosenRate;
     const Size screen = windows_.ScreenSize();
     graph_.ProbeMedia(screen.width, screen.height);
-    if (state_.playbackRate != kSpeedNormal) graph_.SetRate(state_.playbackRate / 1000.0);
+    if (state_.playbackRate != kSpeedNormal) graph_.SetRate(RateFromPermille(state_.playbackRate));
     indexList_.SetEndMs(graph_.duration / kUnitsPerMillisecond);
     if (state_.segmentActive) CheckSegment();
     parts_.resume.FileOpened();
@@ -296,7 +297,7 @@ void Playback::StartPlayback() {
         if (settings_.secondaryMonitorFix == -1 && (settings_.overscanScaleX != 1.0 || settings_.overscanScaleY != 1.0))
             ApplySourceRect();
         graph_.RunGraph();
-        state_.keyWaitTicks = 18;
+        state_.keyWaitTicks = kStartLockoutTicks;
     }
     state_.startState = StartState::Idle;
     if (settings_.secondaryMonitorFix == 0) {
@@ -305,10 +306,9 @@ void Playback::StartPlayback() {
     } else if (settings_.secondaryMonitorFix > 0) {
         ApplySourceRect();
         // Saturated: the count of ticks comes from the settings file and may be anything.
-        constexpr int kTicksPerStep = 5;
-        state_.sourceRectCountdown = settings_.secondaryMonitorFix > (INT_MAX - 1) / kTicksPerStep
+        state_.sourceRectCountdown = settings_.secondaryMonitorFix > (INT_MAX - 1) / kSourceRectTicksPerStep
                                         ? INT_MAX
-                                        : settings_.secondaryMonitorFix * kTicksPerStep + 1;
+                                        : settings_.secondaryMonitorFix * kSourceRectTicksPerStep + 1;
     }
     KeepFollowerCurrent();
 }
