@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <string_view>
 #include <system_error>
+#include <utility>
 
 #include "MpvConvert.h"
 #include "MpvInstance.h"
@@ -123,7 +124,11 @@ MediaResult MpvEngine::Create() {
             file_ = {};
             if (mpv::ResetPlaybackSettings(handle_, true)) return kMediaOk;
         }
-        StopFile();
+        // The last file stays loaded, paused, for the open's load to replace. Stopped first, it
+        // could send mpv idle before the load arrives, and idle mpv takes its outputs down.
+        file_ = {};
+        next_.reset();
+        unloadOwed_ = true;
         if (mpv::ResetPlaybackSettings(handle_)) return kMediaOk;
     }
     Destroy();
@@ -195,7 +200,11 @@ MediaResult MpvEngine::TakeOverNext() {
     // A file that followed on plays already; one loaded ahead is waited for as any open is.
     if (!next.aheadOfOpen || next.restarted) {
         file_.loaded = true;
-        return FinishOpen(false);
+        const MediaResult opened = FinishOpen(false);
+        // Ahead of the ticks (a short file, an output faster than real time) it may have played
+        // to its end already, and the report of that end have come while the last file was current.
+        if (opened == kMediaOk && file_.loaded && EofReachedNow()) Ended(false);
+        return opened;
     }
     file_.loaded = next.loaded;
     return AwaitOpen(next.tag, next.entry != kAnyEntry, next.started, false);
@@ -210,6 +219,7 @@ void MpvEngine::StopFile() {
     }
     file_ = {};
     next_.reset();
+    unloadOwed_ = false;
 }
 
 void MpvEngine::Destroy() {
@@ -224,10 +234,14 @@ MediaResult MpvEngine::Render(const std::string& path, const std::optional<std::
     if (!handle_) return kMediaFail;
     file_ = {};
     const std::optional<std::string> file = OpenablePath(path);
+    const bool unloadOwed = std::exchange(unloadOwed_, false);
     if (file && !companion && NextTookOver() && *file == next_->path) return TakeOverNext();
     // The load replaces mpv's playlist, a prepared file with it.
     next_.reset();
-    if (!file) return kMediaFail;
+    if (!file) {
+        if (unloadOwed) StopFile();
+        return kMediaFail;
+    }
 
     // The companion goes in as an external audio track of the file; one that cannot be opened
     // is left out, so the file plays alone.
@@ -339,11 +353,14 @@ MediaResult MpvEngine::FinishOpen(bool withCompanion) {
     // Render took events itself: whatever is left is taken now.
     eventsWaiting_ = true;
     Drain();
-    if (!file_.loaded) {
+    // A file that followed on may have played to its end meanwhile: open, and over.
+    const bool playedToEnd = file_.completed && !file_.completedOnError;
+    if (!file_.loaded && !playedToEnd) {
         file_ = {};
         return kMediaFail;
     }
     ReadFileFacts();
+    if (playedToEnd) file_.position = file_.duration;
     if (withCompanion) SelectExternalAudio();
     ReadTracksAndChapters();
     OwnedNode tags(handle_, mpv::kPropMetadata);
@@ -610,9 +627,7 @@ void MpvEngine::HandleEvent(const mpv_event& event) {
             // not wait; it learns which kind of end it was.
             if (file_.loaded &&
                 (end->reason == MPV_END_FILE_REASON_EOF || end->reason == MPV_END_FILE_REASON_ERROR)) {
-                file_.completed = true;
-                file_.completedOnError = end->reason == MPV_END_FILE_REASON_ERROR;
-                if (end->reason == MPV_END_FILE_REASON_EOF && file_.duration > 0) file_.position = file_.duration;
+                Ended(end->reason == MPV_END_FILE_REASON_ERROR);
             }
             file_.loaded = false;
             file_.seekTarget.reset();
@@ -621,6 +636,14 @@ void MpvEngine::HandleEvent(const mpv_event& event) {
         default:
             break;
     }
+}
+
+void MpvEngine::Ended(bool onError) {
+    file_.completed = true;
+    file_.completedOnError = onError;
+    if (!onError && file_.duration > 0) file_.position = file_.duration;
+    file_.loaded = false;
+    file_.seekTarget.reset();
 }
 
 bool MpvEngine::EofReachedNow() const {
@@ -661,11 +684,7 @@ void MpvEngine::HandlePropertyChange(const mpv_event& event) {
             // get the report of the one before it, so mpv is asked about the file playing now.
             if (prop->format == MPV_FORMAT_FLAG && prop->data && *static_cast<const int*>(prop->data) != 0 &&
                 file_.loaded && !next_ && EofReachedNow()) {
-                file_.completed = true;
-                file_.completedOnError = false;
-                if (file_.duration > 0) file_.position = file_.duration;
-                file_.loaded = false;
-                file_.seekTarget.reset();
+                Ended(false);
             }
             break;
         case kObsTrackList:

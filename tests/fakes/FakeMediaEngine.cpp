@@ -8,6 +8,9 @@ namespace felux::test {
 MediaResult FakeMediaEngine::Create() {
     log.push_back("Create");
     created = createResult >= 0;
+    // Nothing of an earlier file survives, released or not.
+    playing = false;
+    media_ = {};
     return createResult;
 }
 

@@ -4,6 +4,7 @@
 #include <mpv/client.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -48,6 +49,28 @@ public:
         if (Handle()) mpv_set_property_string(Handle(), "title", "marked");
     }
     bool SameInstance() const { return StringProperty("title") == "marked"; }
+};
+
+// Sets one environment variable for a scope, then puts back what was there.
+class ScopedEnv {
+public:
+    ScopedEnv(const char* name, const char* value) : name_(name) {
+        if (const char* old = std::getenv(name)) saved_ = old;
+        setenv(name, value, 1);
+    }
+    ~ScopedEnv() {
+        if (saved_) {
+            setenv(name_, saved_->c_str(), 1);
+        } else {
+            unsetenv(name_);
+        }
+    }
+    ScopedEnv(const ScopedEnv&) = delete;
+    ScopedEnv& operator=(const ScopedEnv&) = delete;
+
+private:
+    const char* name_;
+    std::optional<std::string> saved_;
 };
 
 // Calls TakeCompletion every 40 ms, like the player's tick, and remembers completions.

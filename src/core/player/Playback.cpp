@@ -184,8 +184,7 @@ void Playback::PrepareOpenedFile(const std::string& entry) {
     openFile_.fullEntry = entry;
     parts_.presenter.LoadIndexText();
 
-    graph_.ReleaseGraph();
-    graph_.CreateGraph();
+    graph_.RecreateGraph();
     MediaResult rendered;
     if (!SyncPlaybackOn(settings_.syncFlags) || stream) {
         rendered = graph_.RenderMedia(path, {}, 0);
