@@ -82,6 +82,8 @@ private:
     void OpenAtCurrentIndex();
     bool RemoveMissingEntries();
     void PrepareOpenedFile(const std::string& entry);
+    // The rest of an open once the last file is closed.
+    void OpenClosedAtCurrentIndex();
     void OpenIfPlaying();
     // Where Next goes from the current entry: a shuffle position when shuffled, else an index.
     struct NextStep {
@@ -114,6 +116,8 @@ private:
     bool openingBusy_ = false;
     bool closing_ = false;
     bool advancingAtEnd_ = false;
+    // An open closed the last file without releasing its graph, for the next file's to replace.
+    bool graphKeptForOpen_ = false;
     int failedEndsInTurn_ = 0;  // files that ended on an error one after the other
     // The follower last weighed for the open file; checked on disk only when it changes.
     std::optional<std::string> followerCandidate_;
