@@ -3,15 +3,10 @@
 # another they must be the tone twice, sample for sample, with no silence and no jump at the joins.
 # The output runs faster than real time, so a cut may end before the player has named its
 # follower: then the player opens the next one at that end, and that must join just as well.
-set -u
-felux=$1
 source "$(dirname "$0")/common.bash"
 command -v ffmpeg >/dev/null || fail "ffmpeg is not installed (scripts/install-deps.sh)"
 check=$(dirname "$felux")/felux_tone_joins
 [[ -x $check ]] || fail "felux_tone_joins is not built beside the player"
-home=$(mktemp -d)
-pid=""
-trap 'rm -rf "$home"; [[ -n $pid ]] && kill "$pid" 2>/dev/null' EXIT
 
 # Lengths no decoder block divides; a WAV between two FLACs, all of one sample format.
 frames=(61001 70003 45097)
@@ -43,7 +38,7 @@ while IFS= read -r key || [[ -n $key ]]; do
   value=
   [[ $key == repeatList ]] && value=0
   printf '%s=%s\r\n' "$key" "$value"
-done < "$(dirname "$0")/../../resources/KR02.sys" > "$home/KR02.CFG"
+done < "$root/resources/KR02.sys" > "$home/KR02.CFG"
 
 FELUX_AO=pcm FELUX_AO_PCM_FILE=$home/played.wav start_player "$home" "$home/cuts.m3u"
 # 16-bit stereo, after a header of at most a few dozen bytes; a short output is left to the check.
