@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <string_view>
 #include <system_error>
+#include <utility>
 
 #include "MpvConvert.h"
 #include "MpvInstance.h"
@@ -129,7 +130,11 @@ MediaResult MpvEngine::Create() {
             file_ = {};
             if (mpv::ResetPlaybackSettings(handle_, true)) return kMediaOk;
         }
-        StopFile();
+        // The last file stays loaded, paused, for the open's load to replace. Stopped first, it
+        // could send mpv idle before the load arrives, and idle mpv takes its outputs down.
+        file_ = {};
+        next_.reset();
+        unloadOwed_ = true;
         if (mpv::ResetPlaybackSettings(handle_)) return kMediaOk;
     }
     Destroy();
@@ -200,7 +205,11 @@ void MpvEngine::TakeOverNext() {
     // A file that followed on plays already; one loaded ahead is waited for as any open is.
     if (!next.aheadOfOpen || next.restarted) {
         file_.loaded = true;
-        DecideOpen(FinishOpen(false));
+        const OpenStatus opened = FinishOpen(false);
+        // Ahead of the ticks (a short file, an output faster than real time) it may have played
+        // to its end already, and the report of that end have come while the last file was current.
+        if (opened == OpenStatus::Ready && file_.loaded && EofReachedNow()) Ended(false);
+        DecideOpen(opened);
         return;
     }
     file_.loaded = next.loaded;
@@ -218,6 +227,7 @@ void MpvEngine::StopFile() {
     next_.reset();
     open_.reset();
     openUnderWay_ = false;
+    unloadOwed_ = false;
 }
 
 void MpvEngine::Destroy() {
@@ -237,10 +247,14 @@ void MpvEngine::BeginOpen(const std::string& path, const std::optional<std::stri
     if (!handle_) return DecideOpen(OpenStatus::Failed);
     file_ = {};
     const std::optional<std::string> file = OpenablePath(path);
+    const bool unloadOwed = std::exchange(unloadOwed_, false);
     if (file && !companion && NextTookOver() && *file == next_->path) return TakeOverNext();
     // The load replaces mpv's playlist, a prepared file with it.
     next_.reset();
-    if (!file) return DecideOpen(OpenStatus::Failed);
+    if (!file) {
+        if (unloadOwed) StopFile();
+        return DecideOpen(OpenStatus::Failed);
+    }
 
     // The companion goes in as an external audio track of the file; one that cannot be opened
     // is left out, so the file plays alone.
@@ -388,11 +402,14 @@ OpenStatus MpvEngine::FinishOpen(bool withCompanion) {
     open_.reset();
     eventsWaiting_ = true;
     Drain();
-    if (!file_.loaded) {
+    // A file that followed on may have played to its end meanwhile: open, and over.
+    const bool playedToEnd = file_.completed && !file_.completedOnError;
+    if (!file_.loaded && !playedToEnd) {
         file_ = {};
         return OpenStatus::Failed;
     }
     ReadFileFacts();
+    if (playedToEnd) file_.position = file_.duration;
     if (withCompanion) SelectExternalAudio();
     ReadTracksAndChapters();
     OwnedNode tags(handle_, mpv::kPropMetadata);
@@ -666,9 +683,7 @@ void MpvEngine::HandleFileEvent(const mpv_event& event) {
             // not wait; it learns which kind of end it was.
             if (file_.loaded &&
                 (end->reason == MPV_END_FILE_REASON_EOF || end->reason == MPV_END_FILE_REASON_ERROR)) {
-                file_.completed = true;
-                file_.completedOnError = end->reason == MPV_END_FILE_REASON_ERROR;
-                if (end->reason == MPV_END_FILE_REASON_EOF && file_.duration > 0) file_.position = file_.duration;
+                Ended(end->reason == MPV_END_FILE_REASON_ERROR);
             }
             file_.loaded = false;
             file_.seekTarget.reset();
@@ -677,6 +692,14 @@ void MpvEngine::HandleFileEvent(const mpv_event& event) {
         default:
             break;
     }
+}
+
+void MpvEngine::Ended(bool onError) {
+    file_.completed = true;
+    file_.completedOnError = onError;
+    if (!onError && file_.duration > 0) file_.position = file_.duration;
+    file_.loaded = false;
+    file_.seekTarget.reset();
 }
 
 bool MpvEngine::EofReachedNow() const {
@@ -717,11 +740,7 @@ void MpvEngine::HandlePropertyChange(const mpv_event& event) {
             // get the report of the one before it, so mpv is asked about the file playing now.
             if (prop->format == MPV_FORMAT_FLAG && prop->data && *static_cast<const int*>(prop->data) != 0 &&
                 file_.loaded && !next_ && EofReachedNow()) {
-                file_.completed = true;
-                file_.completedOnError = false;
-                if (file_.duration > 0) file_.position = file_.duration;
-                file_.loaded = false;
-                file_.seekTarget.reset();
+                Ended(false);
             }
             break;
         case kObsTrackList:

@@ -134,6 +134,8 @@ private:
     // mpv plays the file already, so an open takes it over instead of loading it again.
     bool NextTookOver() const { return next_ && (next_->started || next_->aheadOfOpen); }
     bool EofReachedNow() const;
+    // The current file is over: played to its end, or stopped by an error.
+    void Ended(bool onError);
     // Makes the file that followed on the current one, without loading it again.
     void TakeOverNext();
     // Loads a file before the player opens it: behind the current one, or (ahead of the first
@@ -194,6 +196,8 @@ private:
     std::optional<PendingOpen> open_;
     FileState file_;
     std::optional<NextFile> next_;
+    // Create left the last file loaded for the next load to replace; an open that loads nothing stops it.
+    bool unloadOwed_ = false;
     std::optional<double> outputVolume_;
     std::optional<double> wantedOutputVolume_;
 };

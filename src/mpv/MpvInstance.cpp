@@ -53,6 +53,7 @@ mpv_handle* NewInstance(const InstanceSetup& setup) {
         option(kOptAo, kNullAudioOutput);
     else if (const char* ao = std::getenv("FELUX_AO"); ao && *ao)
         option(kOptAo, ao);
+    if (const char* pcmFile = std::getenv("FELUX_AO_PCM_FILE"); pcmFile && *pcmFile) option(kOptAoPcmFile, pcmFile);
     option(kOptAudioFallbackToNull, kYes);
     option(kOptAudioClientName, kAudioClientName);
     if (setup.window) {

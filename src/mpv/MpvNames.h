@@ -14,6 +14,8 @@ inline constexpr const char* kOptGpuContext = "gpu-context";
 inline constexpr const char* kOptAudioFallbackToNull = "audio-fallback-to-null";
 // The audio output that discards the sound.
 inline constexpr const char* kNullAudioOutput = "null";
+// The file mpv's pcm output writes, for the tests that read back what was played.
+inline constexpr const char* kOptAoPcmFile = "ao-pcm-file";
 // OpenGL on X11 only (this mpv takes one context, not a list). Probing the console (DRM)
 // context closes the process's standard input on failure, and a later X connection that
 // reuses that descriptor is then closed under our feet.

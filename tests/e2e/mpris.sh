@@ -176,6 +176,49 @@ pc position 10
 wait_for "the second clip did not reach 10 s" at 1 10000000 30000000
 call org.mpris.MediaPlayer2.Player.Seek 922337203685477579 || fail "Seek INT64_MAX/10-1 was not accepted"
 wait_for "Seek INT64_MAX/10-1 did not go to the next clip" at 0 0 30000000
+
+# The rate as a desktop sets it: read back, and the position runs that much faster than the wall
+# clock (wide bounds: a busy machine stretches both readings). Rates the player cannot take are
+# refused (0) or held to its bounds.
+set_rate() {
+  gdbus call --session --dest org.mpris.MediaPlayer2.felux --object-path /org/mpris/MediaPlayer2 --method \
+    org.freedesktop.DBus.Properties.Set org.mpris.MediaPlayer2.Player Rate "<$1>" >/dev/null 2>&1
+}
+rate_is() { [[ $(player_get Rate) == "(<$1>,)" ]]; }
+now_us() { echo $(($(date +%s%N) / 1000)); }
+pc position 2
+wait_for "the first clip did not go back to 2 s" at 0 2000000 10000000
+set_rate 1.5 || fail "Rate 1.5 was not accepted"
+wait_for "Rate did not read back 1.5" rate_is 1.5
+sleep 0.5
+p1=$(position) t1=$(now_us)
+sleep 4
+p2=$(position) t2=$(now_us)
+ratio=$(((p2 - p1) * 100 / (t2 - t1)))
+echo "at rate 1.5 the position ran $ratio/100 of the wall clock"
+((ratio > 120 && ratio < 200)) || fail "at rate 1.5 the position ran $ratio/100 of the wall clock ($p1 -> $p2 µs)"
+set_rate 0 || fail "Rate 0 was not answered"
+sleep 0.5
+rate_is 1.5 || fail "Rate 0 changed the rate to $(player_get Rate)"
+set_rate 0.25
+wait_for "Rate 0.25 was not held to the minimum 0.5" rate_is 0.5
+set_rate 2.5
+wait_for "Rate 2.5 was not held to the maximum 2.0" rate_is 2.0
+set_rate 1.0
+wait_for "Rate did not go back to 1.0" rate_is 1.0
+
+# Repeat one: at its end the track starts again, under the same title; the other modes read back.
+pc loop Track
+expect "loop one" Track pc loop
+title=$(pc metadata xesam:title)
+pc position 25
+wait_for "the clip did not reach its last seconds" at 0 25000000 30000000
+wait_for "the clip did not start again at its end" at 0 0 5000000
+[[ $(pc metadata xesam:title) == "$title" ]] || fail "the title changed on repeat one: '$(pc metadata xesam:title)'"
+pc loop None
+expect "loop off again" None pc loop
+pc loop Playlist
+expect "loop the list" Playlist pc loop
 call org.mpris.MediaPlayer2.Quit || fail "Quit was not accepted"
 wait_for "Quit did not end the player" eval '! kill -0 "$pid" 2>/dev/null'
 wait "$pid" || fail "player exited with status $?"

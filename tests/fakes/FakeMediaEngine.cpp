@@ -9,6 +9,9 @@ MediaResult FakeMediaEngine::Create() {
     log.push_back("Create");
     opening.reset();
     created = createResult >= 0;
+    // Nothing of an earlier file survives, released or not.
+    playing = false;
+    media_ = {};
     return createResult;
 }
 

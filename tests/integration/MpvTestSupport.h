@@ -4,6 +4,7 @@
 #include <mpv/client.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -60,6 +61,28 @@ inline OpenStatus OpenAndWait(MediaEngine& engine, const std::string& path,
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
 }
+
+// Sets one environment variable for a scope, then puts back what was there.
+class ScopedEnv {
+public:
+    ScopedEnv(const char* name, const char* value) : name_(name) {
+        if (const char* old = std::getenv(name)) saved_ = old;
+        setenv(name, value, 1);
+    }
+    ~ScopedEnv() {
+        if (saved_) {
+            setenv(name_, saved_->c_str(), 1);
+        } else {
+            unsetenv(name_);
+        }
+    }
+    ScopedEnv(const ScopedEnv&) = delete;
+    ScopedEnv& operator=(const ScopedEnv&) = delete;
+
+private:
+    const char* name_;
+    std::optional<std::string> saved_;
+};
 
 // Calls TakeCompletion every 40 ms, like the player's tick, and remembers completions.
 class Ticker {

@@ -24,6 +24,7 @@ using namespace std::chrono_literals;
 using test::Clip;
 using test::InSeconds;
 using test::InspectableEngine;
+using test::ScopedEnv;
 using test::Seconds;
 using test::Ticker;
 
@@ -104,28 +105,6 @@ TEST(MpvEngine, EndOfStreamIsReportedOnceAfterRunning) {
         EXPECT_EQ(ticker.completions(), 1);
     }
 }
-
-// Sets one environment variable for a scope, then puts back what was there.
-class ScopedEnv {
-public:
-    ScopedEnv(const char* name, const char* value) : name_(name) {
-        if (const char* old = std::getenv(name)) saved_ = old;
-        setenv(name, value, 1);
-    }
-    ~ScopedEnv() {
-        if (saved_) {
-            setenv(name_, saved_->c_str(), 1);
-        } else {
-            unsetenv(name_);
-        }
-    }
-    ScopedEnv(const ScopedEnv&) = delete;
-    ScopedEnv& operator=(const ScopedEnv&) = delete;
-
-private:
-    const char* name_;
-    std::optional<std::string> saved_;
-};
 
 // The bench reads the engine's counters through a script, as it does the mpv program's; without
 // the variable no script runs.
@@ -418,7 +397,11 @@ TEST(MpvEngine, CreateStartsAFreshInstance) {
     Ticker ticker(engine);
     EXPECT_TRUE(ticker.Until([&] { return engine.DoubleProperty(mpv::kPropSpeed) == 1.0; }, kLongEnough));
     EXPECT_TRUE(ticker.Until([&] { return engine.DoubleProperty(mpv::kPropVolume) == 100.0; }, kLongEnough));
-    EXPECT_TRUE(ticker.Until([&] { return !engine.StringProperty("path"); }, kLongEnough)) << "the file is unloaded";
+    // The last file waits, paused, for the next load to replace it without going idle between.
+    EXPECT_TRUE(ticker.Until([&] { return engine.StringProperty("pause") == "yes"; }, kLongEnough));
+    EXPECT_NE(test::OpenAndWait(engine, Clip("no such file.mpg"), std::nullopt), OpenStatus::Ready);
+    EXPECT_TRUE(ticker.Until([&] { return !engine.StringProperty("path"); }, kLongEnough))
+        << "an open that loads nothing unloads it";
 }
 
 TEST(MpvEngine, OpeningAgainWithoutCreateForgetsTheFirstFile) {

@@ -86,7 +86,7 @@ TEST(CommandLineOptions, StreamsPlayAsGivenAndOtherSchemesAreLeftOutWithANote) {
 TEST(CommandLineOptions, UsageNamesTheDataFolderAndTheEnvironment) {
     const std::string usage = UsageText("/home/u/.config/felux");
     for (const char* word : {"--help", "--version", "/home/u/.config/felux", "FELUX_HOME", "FELUX_VO", "FELUX_AO",
-                             "FELUX_MPV_SCRIPT"})
+                             "FELUX_MPV_SCRIPT", "FELUX_AO_PCM_FILE"})
         EXPECT_NE(usage.find(word), std::string::npos) << word;
     EXPECT_EQ(VersionText("1.2"), "felux 1.2\n");
 }

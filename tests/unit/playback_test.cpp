@@ -162,6 +162,33 @@ TEST_F(PlaybackTest, EndOfStreamOpensTheNextEntryOnTheSameTick) {
     EXPECT_EQ(p.state.startState, StartState::Opened);
 }
 
+// From one file to the next the engine replaces the file in the graph it has, so that it keeps its
+// outputs; an open that cannot go through lets the last file's graph go.
+TEST_F(PlaybackTest, TheNextFileReplacesTheLastInItsGraphAndAnOpenThatFailsReleasesIt) {
+    const std::string a = h.AddMedia("a.mp3");
+    const std::string b = h.AddMedia("b.mp3");
+    const std::string gone = (h.folder.path() / "gone.mp3").string();
+    Player& p = h.Start({a, b, gone}, true);
+    p.settings.keepMissingFiles = 1;
+    h.TickUntilStarted();
+    h.engine.log.clear();
+    h.engine.completed = true;
+    h.Tick();
+    EXPECT_EQ(p.openFile.path, b);
+    EXPECT_EQ(Count(h.engine.log, "Release"), 0);
+    EXPECT_EQ(Count(h.engine.log, "Create"), 1);
+
+    h.TickUntilStarted();
+    h.engine.log.clear();
+    h.engine.completed = true;
+    h.Tick();
+    EXPECT_EQ(p.playlist.currentIndex, 2);
+    EXPECT_TRUE(p.state.mediaClosed);
+    EXPECT_EQ(Count(h.engine.log, "Release"), 1);
+    EXPECT_EQ(Count(h.engine.log, "Create"), 0);
+    EXPECT_FALSE(h.engine.created);
+}
+
 TEST_F(PlaybackTest, ASoundFileTellsTheEngineWhatFollowsItUntilTheListChangesCourse) {
     const FakeMedia sound{.video = false};
     const std::string a = h.AddMedia("a.wav", sound);

@@ -142,11 +142,12 @@ std::string UsageText(std::string_view dataFolder) {
         "\n"
         "\n"
         "Environment:\n"
-        "  FELUX_HOME       the data folder (settings, lists, history, volume log)\n"
-        "  FELUX_VO         mpv video output to use (for example null)\n"
-        "  FELUX_AO         mpv audio output to use (for example null)\n"
-        "  FELUX_MPV_SCRIPT an mpv script for the engine to run (for example to read its counters)\n"
-        "  QT_QPA_PLATFORM  the Qt platform; FELUX chooses xcb (X11) when it is unset\n";
+        "  FELUX_HOME         the data folder (settings, lists, history, volume log)\n"
+        "  FELUX_VO           mpv video output to use (for example null)\n"
+        "  FELUX_AO           mpv audio output to use (for example null)\n"
+        "  FELUX_AO_PCM_FILE  the file written by the pcm audio output (FELUX_AO=pcm)\n"
+        "  FELUX_MPV_SCRIPT   an mpv script for the engine to run (for example to read its counters)\n"
+        "  QT_QPA_PLATFORM    the Qt platform; FELUX chooses xcb (X11) when it is unset\n";
     return text;
 }
 

@@ -42,6 +42,13 @@ MediaResult MediaGraph::ReleaseGraph() {
     return kMediaOk;
 }
 
+MediaResult MediaGraph::RecreateGraph() {
+    StopGraph();
+    rendered_ = false;
+    searchedToEnd_ = false;
+    return CreateGraph();
+}
+
 void MediaGraph::PrepareNext(const std::optional<std::string>& path) {
     if (!created_ || path == prepared_) return;
     // The engine holds one follower: another takes its place only once it is forgotten.

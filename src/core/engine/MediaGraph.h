@@ -22,6 +22,9 @@ public:
     MediaResult CreateGraph();
     // Stops and releases; harmless when nothing is created.
     MediaResult ReleaseGraph();
+    // The next file's graph in place of the last one's, which is stopped but not released: the
+    // engine replaces the file itself, keeping its outputs from one file to the next.
+    MediaResult RecreateGraph();
     // The open file's likely successor, for the engine to follow on without a gap; nullopt
     // forgets it, another path replaces it. Told again the same, nothing happens.
     void PrepareNext(const std::optional<std::string>& path);

@@ -5,6 +5,7 @@
 #include <climits>
 #include <numeric>
 #include <random>
+#include <utility>
 
 #include "engine/CompanionAudio.h"
 #include "engine/FileTags.h"
@@ -116,7 +117,15 @@ void Playback::OpenAtCurrentIndex() {
     openFile_.infoLines.clear();
     if (playlist_.Count() == 0) return;
     state_.layoutCountdown = kOpenLayoutCountdown;
+    // The last file's graph is left for the next file's to replace, so that the engine keeps its
+    // outputs from one file to the next; an open that stops short of that releases it.
+    graphKeptForOpen_ = true;
     CloseMedia();
+    OpenClosedAtCurrentIndex();
+    if (std::exchange(graphKeptForOpen_, false)) graph_.ReleaseGraph();
+}
+
+void Playback::OpenClosedAtCurrentIndex() {
     if (settings_.maximizeOnPlay == 1 && !state_.fullScreen) state_.requests.fullScreen = true;
     playlist_.currentIndex = std::clamp(playlist_.currentIndex, 0, playlist_.Count() - 1);
 
@@ -183,8 +192,8 @@ void Playback::PrepareOpenedFile(const std::string& entry) {
     openFile_.fullEntry = entry;
     parts_.presenter.LoadIndexText();
 
-    graph_.ReleaseGraph();
-    graph_.CreateGraph();
+    graphKeptForOpen_ = false;
+    graph_.RecreateGraph();
     MediaResult begun;
     if (!SyncPlaybackOn(settings_.syncFlags) || stream) {
         begun = graph_.BeginRender(path, {}, 0);
@@ -278,7 +287,7 @@ void Playback::CloseMedia() {
         state_.paused = false;
         state_.hasVideo = false;
         graph_.StopGraph();
-        graph_.ReleaseGraph();
+        if (!graphKeptForOpen_) graph_.ReleaseGraph();
     }
     closing_ = false;
     state_.requests.endOfListStop = false;

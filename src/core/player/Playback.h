@@ -91,6 +91,8 @@ private:
     void OpenFailed();
     // A file is open or being opened: stepping through the list opens the next one.
     bool FileUnderway() const { return !state_.mediaClosed || state_.startState == StartState::Opening; }
+    // The rest of an open once the last file is closed.
+    void OpenClosedAtCurrentIndex();
     void OpenIfPlaying();
     // Where Next goes from the current entry: a shuffle position when shuffled, else an index.
     struct NextStep {
@@ -123,6 +125,8 @@ private:
     bool openingBusy_ = false;
     bool closing_ = false;
     bool advancingAtEnd_ = false;
+    // An open closed the last file without releasing its graph, for the next file's to replace.
+    bool graphKeptForOpen_ = false;
     int failedEndsInTurn_ = 0;  // files that ended on an error one after the other
     // The entry's own title in the list, as it was when its open began.
     std::string openingTitle_;
