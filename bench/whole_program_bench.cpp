@@ -326,6 +326,18 @@ struct Paths {
     std::string felux, clip, listFolder, home;
 };
 
+// Round k's two runs, mpv first in even rounds: alternating spreads any drift of the machine over both.
+template <typename Mpv, typename Felux>
+void InTurn(int k, Mpv runMpv, Felux runFelux) {
+    if (k % 2 == 0) {
+        runMpv();
+        runFelux();
+    } else {
+        runFelux();
+        runMpv();
+    }
+}
+
 std::vector<std::string> FeluxEnv(const Paths& p, const std::string& vo) {
     return {"FELUX_HOME=" + p.home, "XDG_RUNTIME_DIR=" + p.home, "FELUX_VO=" + vo, "FELUX_AO=null"};
 }
@@ -383,14 +395,7 @@ void Playing(const Paths& p, const std::string& vo, int runs) {
             Child felux({p.felux, p.clip}, FeluxEnv(p, vo));
             f = PlayThrough(felux, p.clip);
         };
-        // Alternating which goes first spreads any drift of the machine over both.
-        if (k % 2 == 0) {
-            runMpv();
-            runFelux();
-        } else {
-            runFelux();
-            runMpv();
-        }
+        InTurn(k, runMpv, runFelux);
         if (!m || !f) {
             std::printf("  run %d: %s did not play the clip through\n", k + 1, m ? "FELUX" : "mpv");
             continue;
@@ -723,13 +728,7 @@ void Hevc4k(const Paths& p, int runs) {
                     felux.Stop();
                     fd = DroppedFrames(drops);
                 };
-                if (k % 2 == 0) {
-                    runMpv();
-                    runFelux();
-                } else {
-                    runFelux();
-                    runMpv();
-                }
+                InTurn(k, runMpv, runFelux);
                 if (!m || !f) {
                     ++missed;
                     std::printf("  run %d: %s did not play the clip through in %.0f s\n", k + 1, m ? "FELUX" : "mpv",
