@@ -72,17 +72,18 @@ void SendToManager(Display* d, Window w, Atom message, long a0, long a1, long a2
 }
 
 // Sets or clears states on a window: straight into the property while it is unmapped (the
-// manager reads it when the window maps), through the manager once it is mapped.
+// manager reads it when the window maps), through the manager once it is mapped. A window shown
+// but not yet known to be mapped gets both: the manager may have read the property already, and
+// the message, queued behind the map, reaches it once it manages the window.
 void ChangeStates(QWidget* window, bool add, Atom first, Atom second) {
     Display* d = TheDisplay();
     if (!d || !window) return;
     const auto w = static_cast<Window>(window->winId());
     const Atom state = Intern(d, "_NET_WM_STATE");
-    if (Mapped(window)) {
+    if (window->isVisible())
         SendToManager(d, w, state, add ? kStateAdd : kStateRemove, static_cast<long>(first),
                       static_cast<long>(second), kSourcePager);
-        return;
-    }
+    if (Mapped(window)) return;
     std::vector<unsigned long> states = Property(d, w, state, XA_ATOM, 64);
     std::erase_if(states, [&](unsigned long a) { return a == first || a == second; });
     if (add) {
