@@ -48,6 +48,18 @@ TEST(CommandLine, SeveralExistingPathsStaySeveralUnlessTheirJoinExists) {
     EXPECT_EQ(CommandLinePaths({}, w), std::vector<std::string>{});
 }
 
+TEST(CommandLine, StreamsAndEmptyArgumentsAreNeverJoinedIntoOneName) {
+    test::TempFolder dir;
+    const std::string w = dir.path().string();
+    dir.Write("a.mp4", "m");
+    EXPECT_EQ(CommandLinePaths({"http://h/x.mp4", "https://h/y.mp4"}, w),
+              (std::vector<std::string>{"http://h/x.mp4", "https://h/y.mp4"}));
+    EXPECT_EQ(CommandLinePaths({"http://h/x.mp4", ""}, w), std::vector<std::string>{"http://h/x.mp4"});
+    EXPECT_EQ(CommandLinePaths({"", "a.mp4", ""}, w), std::vector<std::string>{w + "/a.mp4"});
+    // A stream beside a missing word is still the old joined path, as any missing word makes it.
+    EXPECT_EQ(CommandLinePaths({"http://h/x.mp4", "gone"}, w), std::vector<std::string>{"http://h/x.mp4 gone"});
+}
+
 TEST(DataFolder, ChosenInOrderAndGivenTheBundledKeyList) {
     test::TempFolder dir;
     const auto home = dir.path() / "home";

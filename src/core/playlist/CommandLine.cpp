@@ -33,13 +33,16 @@ std::vector<std::string> CommandLinePaths(const std::vector<std::string>& argsAf
     if (argsAfterProgram.empty()) return {};
     const std::string joined = CommandLinePath(argsAfterProgram, workingFolder);
     if (argsAfterProgram.size() == 1) return {joined};
+    // A URL never holds a raw blank, so arguments joined into one name no stream.
     const auto exists = [](const std::string& path) {
         std::error_code ec;
-        return IsStreamUrl(path) || std::filesystem::exists(path, ec);
+        if (IsStreamUrl(path)) return path.find(' ') == std::string::npos;
+        return std::filesystem::exists(path, ec);
     };
     if (exists(joined)) return {joined};
     std::vector<std::string> each;
     for (const std::string& arg : argsAfterProgram) {
+        if (arg.empty()) continue;  // a quoted nothing names no file
         each.push_back(CommandLinePath({arg}, workingFolder));
         if (!exists(each.back())) return {joined};
     }
