@@ -3,6 +3,8 @@
 
 #include <QImage>
 
+#include "skin/DeviceScale.h"
+
 namespace felux {
 
 void QtPixelSink::Present(const PixelView& pixels, Rect target) {
@@ -11,9 +13,22 @@ void QtPixelSink::Present(const PixelView& pixels, Rect target) {
     if (pixels.rowStep < static_cast<std::ptrdiff_t>(pixels.width) * 3) return;
     const QImage image(pixels.first, pixels.width, pixels.height, static_cast<qsizetype>(pixels.rowStep),
                        QImage::Format_BGR888);
+    const double scale = painter_.device() ? painter_.device()->devicePixelRatioF() : 1.0;
+    const ScalePlan plan = PlanScale({pixels.width, pixels.height}, {target.width, target.height}, scale);
     painter_.save();
     painter_.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter_.drawImage(QRect(target.x, target.y, target.width, target.height), image);
+    if (plan.stretch) {
+        painter_.drawImage(QRect(target.x, target.y, target.width, target.height), image);
+    } else {
+        // Made at the device's own size and put down pixel for pixel, so that Qt scales nothing.
+        QImage shown = image.scaled(pixels.width * plan.wholeX, pixels.height * plan.wholeY, Qt::IgnoreAspectRatio,
+                                    Qt::FastTransformation);
+        if (plan.average)
+            shown = shown.scaled(plan.device.width, plan.device.height, Qt::IgnoreAspectRatio,
+                                 Qt::SmoothTransformation);
+        shown.setDevicePixelRatio(scale);
+        painter_.drawImage(QPointF(target.x, target.y), shown);
+    }
     painter_.restore();
 }
 
