@@ -2,6 +2,7 @@
 #include "qt/QtPixelSink.h"
 
 #include <QImage>
+#include <vector>
 
 #include "skin/DeviceScale.h"
 
@@ -23,9 +24,18 @@ void QtPixelSink::Present(const PixelView& pixels, Rect target) {
         // Made at the device's own size and put down pixel for pixel, so that Qt scales nothing.
         QImage shown = image.scaled(pixels.width * plan.wholeX, pixels.height * plan.wholeY, Qt::IgnoreAspectRatio,
                                     Qt::FastTransformation);
-        if (plan.average)
-            shown = shown.scaled(plan.device.width, plan.device.height, Qt::IgnoreAspectRatio,
-                                 Qt::SmoothTransformation);
+        std::vector<unsigned char> averaged;
+        if (plan.average) {
+            // Qt's smooth scaling weighs pixels unevenly; the panel's own average keeps strokes even.
+            const PixelView whole{shown.constBits(), shown.width(), shown.height(), shown.bytesPerLine()};
+            averaged = AverageDown(whole, plan.device);
+            if (averaged.empty()) {
+                painter_.restore();
+                return;
+            }
+            shown = QImage(averaged.data(), plan.device.width, plan.device.height,
+                           static_cast<qsizetype>(plan.device.width) * 3, QImage::Format_BGR888);
+        }
         shown.setDevicePixelRatio(scale);
         painter_.drawImage(QPointF(target.x, target.y), shown);
     }

@@ -9,32 +9,53 @@ fi
 source "$(dirname "$0")/common.bash"
 clip=$(minute_clip "$home/demo.mpg")
 
-# stroke_widths SHOT SCALE: the widths, in device pixels, of the lit runs across the VOL label's
-# two middle rows of skin pixels (panel rows 32 and 33; x 60 to 70, with a point of ground each side), where every stroke is
-# straight; one line per device row. Lit is most of the way from the row's ground to the ink.
+# stroke_widths SHOT SCALE LEFT RIGHT TOP BOTTOM: the widths, in device pixels, of the lit runs
+# across the panel's area LEFT..RIGHT x TOP..BOTTOM (points, the ends left out), one line per
+# device row wholly inside it. Lit is most of the way from the row's ground, its darkest pixel, to
+# the area's brightest ink.
 stroke_widths() {
   local geometry
-  geometry=$(python3 -c "import math,sys; s=float(sys.argv[1]); x=math.ceil(59*s); y=math.ceil(32*s)
-print(f'{math.floor(72*s)-x}x{math.floor(34*s)-y}+{x}+{y}')" "$2")
+  geometry=$(python3 -c "import math,sys; s,l,r,t,b=map(float,sys.argv[1:]); x=math.ceil(l*s); y=math.ceil(t*s)
+print(f'{math.floor(r*s)-x}x{math.floor(b*s)-y}+{x}+{y}')" "$2" "$3" "$4" "$5" "$6")
   convert "$1" -crop "$geometry" +repage -colorspace Gray -depth 8 gray:- |
     python3 -c "
 import sys
 width = int(sys.argv[1].split('x')[0])
 data = sys.stdin.buffer.read()
-rows = [data[i:i + width] for i in range(0, len(data), width)]
 ink = max(data)
-for row in rows:
-    ground = sorted(row)[len(row) // 2]
-    lit = [ink > ground and (v - ground) / (ink - ground) >= 0.6 for v in row]
+for at in range(0, len(data), width):
+    row = data[at:at + width]
+    ground = min(row)
     runs, n = [], 0
-    for on in lit + [False]:
-        if on:
+    for v in list(row) + [ground]:
+        if ink > ground and (v - ground) / (ink - ground) >= 0.6:
             n += 1
         elif n:
             runs.append(n)
             n = 0
     print(' '.join(map(str, runs)))
 " "$geometry"
+}
+
+# strokes_even SHOT SCALE WANT: the straight rows of two labels, whose strokes lie on even and on
+# odd skin columns (a scaling that gives some columns one device pixel and others two shows them
+# unlike): VOL's middle rows (x 60..70, rows 32 and 33: five strokes) and the H of SH (x 65..67,
+# rows 24 and 25: two). Every stroke must be WANT device pixels wide.
+strokes_even() {
+  local label count area row runs w
+  for label in "VOL 5 59 71 32 34" "H 2 64 68 24 26"; do
+    read -r name count area <<<"$label"
+    # shellcheck disable=SC2086
+    widths=$(stroke_widths "$1" "$2" $area)
+    [[ -n $widths ]] || fail "scale $2: no rows of $name measured"
+    while read -r row; do
+      read -ra runs <<<"$row"
+      ((${#runs[@]} == count)) || fail "scale $2: $name's row shows ${#runs[@]} strokes ($row), not $count"
+      for w in "${runs[@]}"; do
+        ((w == $3)) || fail "scale $2: $name's strokes are $row device pixels wide, not all $3"
+      done
+    done <<<"$widths"
+  done
 }
 
 # at SCALE POINT: the device pixel of a panel point.
@@ -48,16 +69,7 @@ for scale in 1.5 2 1.25; do
   sleep 1
   shot=panel_$scale.png
   import -window "$win" "$shot"
-  want=$([[ $scale == 2 ]] && echo 2 || echo 1)
-  widths=$(stroke_widths "$shot" "$scale")
-  [[ -n $widths ]] || fail "no rows measured at scale $scale"
-  while read -r row; do
-    read -ra runs <<<"$row"
-    ((${#runs[@]} == 5)) || fail "scale $scale: VOL's row shows ${#runs[@]} strokes ($row), not 5"
-    for w in "${runs[@]}"; do
-      ((w == want)) || fail "scale $scale: VOL's strokes are $row device pixels wide, not all $want"
-    done
-  done <<<"$widths"
+  strokes_even "$shot" "$scale" "$([[ $scale == 2 ]] && echo 2 || echo 1)"
   # STOP and PLAY at their panel points, times the scale.
   click_until "$(at "$scale" 255)" "$(at "$scale" 15)" 1 "STOP at scale $scale did not stop" status_is Stopped
   click_until "$(at "$scale" 255)" "$(at "$scale" 33)" 1 "PLAY at scale $scale did not play" status_is Playing

@@ -190,5 +190,44 @@ TEST(DeviceScale, SkinAndPlanAtTheDesktopsScales) {
     EXPECT_EQ(PlanScale(once, panel, 1e12).device.width, 8 * kPaintedWidth);
 }
 
+// A row of grey pixels as the pixel port hands them over.
+std::vector<unsigned char> Row(const std::vector<unsigned char>& greys) {
+    std::vector<unsigned char> bytes;
+    for (unsigned char g : greys) bytes.insert(bytes.end(), {g, g, g});
+    return bytes;
+}
+int Sum(const std::vector<unsigned char>& bytes) {
+    int sum = 0;
+    for (std::size_t i = 0; i < bytes.size(); i += 3) sum += bytes[i];
+    return sum;
+}
+
+TEST(DeviceScale, AveragingKeepsAStrokesWeightWhereverItFalls) {
+    // A 2x stroke, two pixels, at each place of an eight-pixel row, brought to 1.5 (six pixels)
+    // and to 1.25 (five): the ink it leaves is the same everywhere, though it spreads unlike.
+    for (const int to : {6, 5}) {
+        for (int at = 0; at + 2 <= 8; ++at) {
+            std::vector<unsigned char> greys(8, 0);
+            greys[static_cast<std::size_t>(at)] = greys[static_cast<std::size_t>(at) + 1] = 200;
+            const std::vector<unsigned char> row = Row(greys);
+            const std::vector<unsigned char> out = AverageDown({row.data(), 8, 1, 24}, {to, 1});
+            ASSERT_EQ(out.size(), static_cast<std::size_t>(to) * 3);
+            EXPECT_NEAR(Sum(out), 400 * to / 8, 2) << "to " << to << ", at " << at;
+        }
+    }
+    // At 1.5 a stroke on an even pixel fills one device pixel and half the next.
+    const std::vector<unsigned char> even = Row({200, 200, 0, 0});
+    EXPECT_EQ(AverageDown({even.data(), 4, 1, 12}, {3, 1}), Row({200, 100, 0}));
+    // The same size is a copy; rows are read at their step, past any padding.
+    const std::vector<unsigned char> padded = {1, 2, 3, 9, 4, 5, 6, 9};
+    EXPECT_EQ(AverageDown({padded.data(), 1, 2, 4}, {1, 2}), (std::vector<unsigned char>{1, 2, 3, 4, 5, 6}));
+    EXPECT_EQ(AverageDown({padded.data(), 1, 2, 4}, {1, 1}), (std::vector<unsigned char>{3, 4, 5}));
+    // Larger, empty or short-stepped pictures give nothing.
+    EXPECT_TRUE(AverageDown({even.data(), 4, 1, 12}, {5, 1}).empty());
+    EXPECT_TRUE(AverageDown({even.data(), 4, 1, 12}, {0, 1}).empty());
+    EXPECT_TRUE(AverageDown({even.data(), 4, 1, 11}, {3, 1}).empty());
+    EXPECT_TRUE(AverageDown({nullptr, 4, 1, 12}, {3, 1}).empty());
+}
+
 }  // namespace
 }  // namespace felux

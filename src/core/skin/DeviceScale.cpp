@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
 
 namespace felux {
 namespace {
@@ -32,6 +33,65 @@ ScalePlan PlanScale(Size source, Size target, double deviceScale) {
     plan.wholeY = WholeTimes(plan.device.height, source.height);
     plan.average = source.width * plan.wholeX != plan.device.width || source.height * plan.wholeY != plan.device.height;
     return plan;
+}
+
+namespace {
+
+// One axis: for each output pixel, the source pixels it covers and their weights, which add up to
+// the source length (the output pixel spans `from` units of 1/to source pixel).
+struct Tap {
+    int first = 0;
+    std::vector<long long> weights;
+};
+
+std::vector<Tap> Taps(int from, int to) {
+    std::vector<Tap> taps(static_cast<std::size_t>(to));
+    for (int o = 0; o < to; ++o) {
+        const long long begin = static_cast<long long>(o) * from;
+        const long long end = begin + from;
+        Tap& tap = taps[static_cast<std::size_t>(o)];
+        tap.first = static_cast<int>(begin / to);
+        for (long long i = tap.first; i * to < end; ++i)
+            tap.weights.push_back(std::min(end, (i + 1) * to) - std::max(begin, i * to));
+    }
+    return taps;
+}
+
+}  // namespace
+
+std::vector<unsigned char> AverageDown(const PixelView& source, Size to) {
+    if (!source.first || to.width < 1 || to.height < 1 || to.width > source.width || to.height > source.height ||
+        source.rowStep < static_cast<std::ptrdiff_t>(source.width) * 3)
+        return {};
+    const std::vector<Tap> across = Taps(source.width, to.width);
+    const std::vector<Tap> down = Taps(source.height, to.height);
+    // Across first, each source row to the output's width, kept as weighted sums.
+    std::vector<long long> rows(static_cast<std::size_t>(source.height) * static_cast<std::size_t>(to.width) * 3);
+    for (int y = 0; y < source.height; ++y) {
+        const unsigned char* in = source.first + source.rowStep * y;
+        long long* out = rows.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(to.width) * 3;
+        for (int x = 0; x < to.width; ++x) {
+            const Tap& tap = across[static_cast<std::size_t>(x)];
+            for (std::size_t k = 0; k < tap.weights.size(); ++k)
+                for (int c = 0; c < 3; ++c)
+                    out[x * 3 + c] += tap.weights[k] * in[(tap.first + static_cast<int>(k)) * 3 + c];
+        }
+    }
+    const long long total = static_cast<long long>(source.width) * source.height;
+    std::vector<unsigned char> result(static_cast<std::size_t>(to.width) * static_cast<std::size_t>(to.height) * 3);
+    for (int y = 0; y < to.height; ++y) {
+        const Tap& tap = down[static_cast<std::size_t>(y)];
+        for (int x = 0; x < to.width * 3; ++x) {
+            long long sum = 0;
+            for (std::size_t k = 0; k < tap.weights.size(); ++k)
+                sum += tap.weights[k] *
+                       rows[(static_cast<std::size_t>(tap.first) + k) * static_cast<std::size_t>(to.width) * 3 +
+                            static_cast<std::size_t>(x)];
+            result[static_cast<std::size_t>(y) * static_cast<std::size_t>(to.width) * 3 + static_cast<std::size_t>(x)] =
+                static_cast<unsigned char>((sum + total / 2) / total);
+        }
+    }
+    return result;
 }
 
 }  // namespace felux

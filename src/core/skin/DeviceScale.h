@@ -1,6 +1,9 @@
 // How the panel's pixels reach a desktop that draws each window point with more than one device pixel.
 #pragma once
 
+#include <vector>
+
+#include "platform/PixelSink.h"
 #include "platform/WindowSystem.h"
 
 namespace felux {
@@ -22,5 +25,11 @@ struct ScalePlan {
     bool average = false;  // the repeated pixels are larger than device and averaged down to it
 };
 ScalePlan PlanScale(Size source, Size target, double deviceScale);
+
+// The picture averaged down to `to` (1 .. its own size on each side): each pixel is the mean of
+// the source area it covers, weighted by how much of each source pixel lies in it, so that a
+// stroke keeps its weight wherever it falls. Rows of to.width x 3 bytes, packed; empty when the
+// sizes do not fit.
+std::vector<unsigned char> AverageDown(const PixelView& source, Size to);
 
 }  // namespace felux
