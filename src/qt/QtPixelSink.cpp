@@ -28,7 +28,7 @@ void QtPixelSink::Present(const PixelView& pixels, Rect target) {
         if (plan.average) {
             // Qt's smooth scaling weighs pixels unevenly; the panel's own average keeps strokes even.
             const PixelView whole{shown.constBits(), shown.width(), shown.height(), shown.bytesPerLine()};
-            averaged = AverageDown(whole, plan.device);
+            averaged = AverageDown(whole, plan.device, plan.exactMilli);
             if (averaged.empty()) {
                 painter_.restore();
                 return;

@@ -11,7 +11,7 @@ clip=$(minute_clip "$home/demo.mpg")
 
 # stroke_widths SHOT SCALE LEFT RIGHT TOP BOTTOM: the widths, in device pixels, of the lit runs
 # across the panel's area LEFT..RIGHT x TOP..BOTTOM (points, the ends left out), one line per
-# device row wholly inside it. Lit is most of the way from the row's ground, its darkest pixel, to
+# device row wholly inside it. Lit is three quarters of the way or more from the row's ground, its darkest pixel, to
 # the area's brightest ink.
 stroke_widths() {
   local geometry
@@ -28,7 +28,7 @@ for at in range(0, len(data), width):
     ground = min(row)
     runs, n = [], 0
     for v in list(row) + [ground]:
-        if ink > ground and (v - ground) / (ink - ground) >= 0.6:
+        if ink > ground and (v - ground) / (ink - ground) >= 0.75:
             n += 1
         elif n:
             runs.append(n)
@@ -37,13 +37,14 @@ for at in range(0, len(data), width):
 " "$geometry"
 }
 
-# strokes_even SHOT SCALE WANT: the straight rows of two labels, whose strokes lie on even and on
-# odd skin columns (a scaling that gives some columns one device pixel and others two shows them
-# unlike): VOL's middle rows (x 60..70, rows 32 and 33: five strokes) and the H of SH (x 65..67,
-# rows 24 and 25: two). Every stroke must be WANT device pixels wide.
+# strokes_even SHOT SCALE WANT: the straight rows of two labels, VOL's strokes on even skin
+# columns and LOG's on odd ones (a scaling that gives some columns one device pixel and others two
+# shows them unlike): VOL at x 60..70, rows 32 and 33, five strokes; LOG at x 121..131, row 33
+# and the upper half of 34 (its lower half rounds the L's corner at 2x), five. Every stroke must
+# be WANT device pixels wide.
 strokes_even() {
   local label count area row runs w
-  for label in "VOL 5 59 71 32 34" "H 2 64 68 24 26"; do
+  for label in "VOL 5 59 71 32 34" "LOG 5 120 132 33 34.5"; do
     read -r name count area <<<"$label"
     # shellcheck disable=SC2086
     widths=$(stroke_widths "$1" "$2" $area)

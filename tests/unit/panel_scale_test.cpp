@@ -173,6 +173,7 @@ TEST(DeviceScale, SkinAndPlanAtTheDesktopsScales) {
     EXPECT_EQ(p.device.height, 140);
     EXPECT_EQ(p.wholeX, 1);
     EXPECT_TRUE(p.average);
+    EXPECT_EQ(p.exactMilli.width, 610500);
     // 1.25 from a 1x skin: 508.75 is no whole width; each pixel twice, then averaged to 509.
     p = PlanScale(once, panel, 1.25);
     EXPECT_EQ(p.device.width, 509);
@@ -210,23 +211,28 @@ TEST(DeviceScale, AveragingKeepsAStrokesWeightWhereverItFalls) {
             std::vector<unsigned char> greys(8, 0);
             greys[static_cast<std::size_t>(at)] = greys[static_cast<std::size_t>(at) + 1] = 200;
             const std::vector<unsigned char> row = Row(greys);
-            const std::vector<unsigned char> out = AverageDown({row.data(), 8, 1, 24}, {to, 1});
+            const std::vector<unsigned char> out = AverageDown({row.data(), 8, 1, 24}, {to, 1}, {to * 1000, 1000});
             ASSERT_EQ(out.size(), static_cast<std::size_t>(to) * 3);
             EXPECT_NEAR(Sum(out), 400 * to / 8, 2) << "to " << to << ", at " << at;
         }
     }
     // At 1.5 a stroke on an even pixel fills one device pixel and half the next.
     const std::vector<unsigned char> even = Row({200, 200, 0, 0});
-    EXPECT_EQ(AverageDown({even.data(), 4, 1, 12}, {3, 1}), Row({200, 100, 0}));
+    EXPECT_EQ(AverageDown({even.data(), 4, 1, 12}, {3, 1}, {3000, 1000}), Row({200, 100, 0}));
+    // 407 points at 1.5 are 610.5 device pixels: the 611th holds half a pixel's worth of picture,
+    // the last column alone (each pixel spans 1.6 source pixels; none is stretched to fill it).
+    const std::vector<unsigned char> edge = Row({0, 0, 0, 200});
+    EXPECT_EQ(AverageDown({edge.data(), 4, 1, 12}, {3, 1}, {2500, 1000}), Row({0, 25, 200}));
     // The same size is a copy; rows are read at their step, past any padding.
     const std::vector<unsigned char> padded = {1, 2, 3, 9, 4, 5, 6, 9};
-    EXPECT_EQ(AverageDown({padded.data(), 1, 2, 4}, {1, 2}), (std::vector<unsigned char>{1, 2, 3, 4, 5, 6}));
-    EXPECT_EQ(AverageDown({padded.data(), 1, 2, 4}, {1, 1}), (std::vector<unsigned char>{3, 4, 5}));
+    EXPECT_EQ(AverageDown({padded.data(), 1, 2, 4}, {1, 2}, {1000, 2000}), (std::vector<unsigned char>{1, 2, 3, 4, 5, 6}));
+    EXPECT_EQ(AverageDown({padded.data(), 1, 2, 4}, {1, 1}, {1000, 1000}), (std::vector<unsigned char>{3, 4, 5}));
     // Larger, empty or short-stepped pictures give nothing.
-    EXPECT_TRUE(AverageDown({even.data(), 4, 1, 12}, {5, 1}).empty());
-    EXPECT_TRUE(AverageDown({even.data(), 4, 1, 12}, {0, 1}).empty());
-    EXPECT_TRUE(AverageDown({even.data(), 4, 1, 11}, {3, 1}).empty());
-    EXPECT_TRUE(AverageDown({nullptr, 4, 1, 12}, {3, 1}).empty());
+    EXPECT_TRUE(AverageDown({even.data(), 4, 1, 12}, {5, 1}, {5000, 1000}).empty());
+    EXPECT_TRUE(AverageDown({even.data(), 4, 1, 12}, {0, 1}, {0, 1000}).empty());
+    EXPECT_TRUE(AverageDown({even.data(), 4, 1, 12}, {3, 1}, {2000, 1000}).empty()) << "2 pixels do not round up to 3";
+    EXPECT_TRUE(AverageDown({even.data(), 4, 1, 11}, {3, 1}, {3000, 1000}).empty());
+    EXPECT_TRUE(AverageDown({nullptr, 4, 1, 12}, {3, 1}, {3000, 1000}).empty());
 }
 
 }  // namespace

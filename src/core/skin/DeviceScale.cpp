@@ -32,39 +32,58 @@ ScalePlan PlanScale(Size source, Size target, double deviceScale) {
     plan.wholeX = WholeTimes(plan.device.width, source.width);
     plan.wholeY = WholeTimes(plan.device.height, source.height);
     plan.average = source.width * plan.wholeX != plan.device.width || source.height * plan.wholeY != plan.device.height;
+    const auto milli = static_cast<int>(std::lround(scale * 1000.0));
+    plan.exactMilli = {target.width * milli, target.height * milli};
     return plan;
 }
 
 namespace {
 
-// One axis: for each output pixel, the source pixels it covers and their weights, which add up to
-// the source length (the output pixel spans `from` units of 1/to source pixel).
+// One axis: for each output pixel, the source pixels it covers and their weights. Counted in
+// 1/milli of a source pixel, output pixel o spans [o, o + 1) x 1000 x from; the picture ends at
+// from x milli, so a last pixel that reaches past it weighs only what it covers.
 struct Tap {
     int first = 0;
     std::vector<long long> weights;
+    long long total = 0;
 };
 
-std::vector<Tap> Taps(int from, int to) {
+std::vector<Tap> Taps(int from, int to, long long milli) {
     std::vector<Tap> taps(static_cast<std::size_t>(to));
+    const long long span = 1000LL * from;
+    const long long picture = milli * from;
     for (int o = 0; o < to; ++o) {
-        const long long begin = static_cast<long long>(o) * from;
-        const long long end = begin + from;
+        const long long begin = o * span;
+        const long long end = std::min(begin + span, picture);
         Tap& tap = taps[static_cast<std::size_t>(o)];
-        tap.first = static_cast<int>(begin / to);
-        for (long long i = tap.first; i * to < end; ++i)
-            tap.weights.push_back(std::min(end, (i + 1) * to) - std::max(begin, i * to));
+        tap.first = static_cast<int>(std::min<long long>(begin / milli, from - 1));
+        for (long long i = tap.first; i < from && i * milli < end; ++i) {
+            tap.weights.push_back(std::max(0LL, std::min(end, (i + 1) * milli) - std::max(begin, i * milli)));
+            tap.total += tap.weights.back();
+        }
+        // A pixel wholly past the picture takes its last column.
+        if (tap.total == 0) {
+            tap.first = from - 1;
+            tap.weights = {1};
+            tap.total = 1;
+        }
     }
     return taps;
 }
 
 }  // namespace
 
-std::vector<unsigned char> AverageDown(const PixelView& source, Size to) {
-    if (!source.first || to.width < 1 || to.height < 1 || to.width > source.width || to.height > source.height ||
-        source.rowStep < static_cast<std::ptrdiff_t>(source.width) * 3)
+std::vector<unsigned char> AverageDown(const PixelView& source, Size to, Size exactMilli) {
+    // The exact size must round up to `to`: each device pixel then spans at least one source pixel.
+    auto fits = [](int device, int milli, int sourceSide) {
+        return device >= 1 && device <= sourceSide && milli > 1000LL * (device - 1) && milli <= 1000LL * device &&
+               milli <= 1000LL * sourceSide;
+    };
+    if (!source.first || source.rowStep < static_cast<std::ptrdiff_t>(source.width) * 3 ||
+        !fits(to.width, exactMilli.width, source.width) || !fits(to.height, exactMilli.height, source.height))
         return {};
-    const std::vector<Tap> across = Taps(source.width, to.width);
-    const std::vector<Tap> down = Taps(source.height, to.height);
+    const std::vector<Tap> across = Taps(source.width, to.width, exactMilli.width);
+    const std::vector<Tap> down = Taps(source.height, to.height, exactMilli.height);
     // Across first, each source row to the output's width, kept as weighted sums.
     std::vector<long long> rows(static_cast<std::size_t>(source.height) * static_cast<std::size_t>(to.width) * 3);
     for (int y = 0; y < source.height; ++y) {
@@ -77,7 +96,6 @@ std::vector<unsigned char> AverageDown(const PixelView& source, Size to) {
                     out[x * 3 + c] += tap.weights[k] * in[(tap.first + static_cast<int>(k)) * 3 + c];
         }
     }
-    const long long total = static_cast<long long>(source.width) * source.height;
     std::vector<unsigned char> result(static_cast<std::size_t>(to.width) * static_cast<std::size_t>(to.height) * 3);
     for (int y = 0; y < to.height; ++y) {
         const Tap& tap = down[static_cast<std::size_t>(y)];
@@ -87,6 +105,7 @@ std::vector<unsigned char> AverageDown(const PixelView& source, Size to) {
                 sum += tap.weights[k] *
                        rows[(static_cast<std::size_t>(tap.first) + k) * static_cast<std::size_t>(to.width) * 3 +
                             static_cast<std::size_t>(x)];
+            const long long total = across[static_cast<std::size_t>(x / 3)].total * tap.total;
             result[static_cast<std::size_t>(y) * static_cast<std::size_t>(to.width) * 3 + static_cast<std::size_t>(x)] =
                 static_cast<unsigned char>((sum + total / 2) / total);
         }

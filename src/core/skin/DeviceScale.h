@@ -23,13 +23,17 @@ struct ScalePlan {
     int wholeX = 1;
     int wholeY = 1;
     bool average = false;  // the repeated pixels are larger than device and averaged down to it
+    // The target's exact size in thousandths of a device pixel (610.5 is 610500): the average
+    // keeps to it, so that rounding device up to whole pixels stretches nothing.
+    Size exactMilli;
 };
 ScalePlan PlanScale(Size source, Size target, double deviceScale);
 
-// The picture averaged down to `to` (1 .. its own size on each side): each pixel is the mean of
-// the source area it covers, weighted by how much of each source pixel lies in it, so that a
-// stroke keeps its weight wherever it falls. Rows of to.width x 3 bytes, packed; empty when the
-// sizes do not fit.
-std::vector<unsigned char> AverageDown(const PixelView& source, Size to);
+// The picture, spread over exactMilli thousandths of a device pixel, averaged down to the `to`
+// device pixels that cover it (1 .. its own size on each side): each pixel is the mean of the
+// source area it covers, weighted by how much of each source pixel lies in it, so that a stroke
+// keeps its weight wherever it falls. Rows of to.width x 3 bytes, packed; empty when the sizes do
+// not fit.
+std::vector<unsigned char> AverageDown(const PixelView& source, Size to, Size exactMilli);
 
 }  // namespace felux
