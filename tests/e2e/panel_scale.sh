@@ -11,7 +11,7 @@ clip=$(minute_clip "$home/demo.mpg")
 
 # stroke_widths SHOT SCALE LEFT RIGHT TOP BOTTOM: the widths, in device pixels, of the lit runs
 # across the panel's area LEFT..RIGHT x TOP..BOTTOM (points, the ends left out), one line per
-# device row wholly inside it. Lit is three quarters of the way or more from the row's ground, its darkest pixel, to
+# device row wholly inside it. Lit is more than half way from the row's ground, its darkest pixel, to
 # the area's brightest ink.
 stroke_widths() {
   local geometry
@@ -28,7 +28,7 @@ for at in range(0, len(data), width):
     ground = min(row)
     runs, n = [], 0
     for v in list(row) + [ground]:
-        if ink > ground and (v - ground) / (ink - ground) >= 0.75:
+        if ink > ground and (v - ground) / (ink - ground) >= 0.6:
             n += 1
         elif n:
             runs.append(n)
