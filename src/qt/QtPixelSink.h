@@ -22,7 +22,8 @@ class QtPixelSink : public PixelSink {
 public:
     explicit QtPixelSink(QPainter& painter) : painter_(painter) {}
     // Scales to fill target with nearest-pixel sampling, as the strip under the
-    // video is stretched; an unscaled target copies the pixels exactly.
+    // video is stretched; an unscaled target copies the pixels exactly. On a
+    // desktop scaled above 1 the pixels go through PlanScale instead.
     void Present(const PixelView& pixels, Rect target) override;
 
 private:

@@ -109,6 +109,12 @@ Size QtWindowSystem::ScreenSize() {
     return {g.width(), g.height()};
 }
 
+double QtWindowSystem::DeviceScale() {
+    const QScreen* screen = main_.screen();
+    if (!screen) screen = QGuiApplication::primaryScreen();
+    return screen ? screen->devicePixelRatio() : 1.0;
+}
+
 // Qt reads the manager's _NET_WORKAREA; without a manager it is the whole screen.
 Rect QtWindowSystem::WorkArea() {
     const QScreen* screen = video_.screen();

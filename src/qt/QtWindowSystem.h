@@ -24,6 +24,7 @@ public:
     void StackUnder(WindowId id, WindowId over) override;
     Rect WindowRect(WindowId id) override;
     Size ScreenSize() override;
+    double DeviceScale() override;
     Rect WorkArea() override;
     void SetTitle(WindowId id, const std::string& title) override;
     void SetRegion(WindowId id, const std::vector<Rect>& spans) override;

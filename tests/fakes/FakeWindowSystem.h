@@ -21,6 +21,7 @@ public:
     }
     Rect WindowRect(WindowId id) override { return rects[id]; }
     Size ScreenSize() override { return screen; }
+    double DeviceScale() override { return deviceScale; }
     Rect WorkArea() override { return workArea; }
     void SetTitle(WindowId id, const std::string& title) override;
     void SetRegion(WindowId id, const std::vector<Rect>& spans) override;
@@ -40,6 +41,7 @@ public:
     std::map<WindowId, std::string> titles;
     std::map<WindowId, std::vector<Rect>> regions;
     Size screen{1280, 1024};
+    double deviceScale = 1.0;
     Rect workArea{0, 0, 1280, 1024};
     Point cursor;
     int cursorShown = 0;  // shows minus hides

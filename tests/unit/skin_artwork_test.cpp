@@ -86,20 +86,24 @@ const std::vector<LitPiece>& LitPieces() {
 TEST_F(SkinArtwork, CompiledSkinIsTheGeneratorsOutput) {
 #ifdef FELUX_SKIN_TOOL
     test::TempFolder dir;
-    const auto out = dir.path() / "skin.bmp";
-    const std::string command = std::string("\"") + FELUX_SKIN_TOOL + "\" \"" + out.string() + "\"";
-    ASSERT_EQ(std::system(command.c_str()), 0) << command;
-    const std::string fresh = dir.Read("skin.bmp");
-    const std::span<const unsigned char> compiled = SkinBitmapBytes();
-    ASSERT_EQ(fresh.size(), compiled.size()) << "run the felux_skin_update target and commit resources/skin.bmp";
-    EXPECT_TRUE(std::equal(compiled.begin(), compiled.end(), reinterpret_cast<const unsigned char*>(fresh.data())))
-        << "run the felux_skin_update target and commit resources/skin.bmp";
+    for (const int scale : {1, 2}) {
+        const auto out = dir.path() / "skin.bmp";
+        const std::string command = std::string("\"") + FELUX_SKIN_TOOL + "\" \"" + out.string() + "\"" +
+                                    (scale == 2 ? " 2" : "");
+        ASSERT_EQ(std::system(command.c_str()), 0) << command;
+        const std::string fresh = dir.Read("skin.bmp");
+        const std::span<const unsigned char> compiled = SkinBitmapBytes(scale);
+        ASSERT_EQ(fresh.size(), compiled.size()) << "run the felux_skin_update target and commit resources/skin*.bmp";
+        EXPECT_TRUE(std::equal(compiled.begin(), compiled.end(), reinterpret_cast<const unsigned char*>(fresh.data())))
+            << "run the felux_skin_update target and commit resources/skin*.bmp, scale " << scale;
+    }
 #else
     GTEST_SKIP() << "built without the skin tool";
 #endif
     EXPECT_EQ(image.Width(), kSkinWidth);
     EXPECT_EQ(image.Height(), kSkinHeight);
     EXPECT_EQ(SkinBitmapBytes().size(), 54u + 1920u * 400u) << "24 bits, no colour table";
+    EXPECT_EQ(SkinBitmapBytes(2).size(), 54u + 3840u * 800u) << "the same drawing at 2x";
 }
 
 TEST_F(SkinArtwork, EveryAreaLiesInsideTheSkinAndPiecesDoNotOverlap) {

@@ -14,19 +14,7 @@ namespace {
 using namespace colour;
 using skin::kPanelBodyRows;
 
-// A small picture in the font's notation: rows split by '/', '#' is ink.
-void DrawPattern(Raster& r, int x, int y, std::string_view rows, Rgb c) {
-    int col = 0;
-    for (char ch : rows) {
-        if (ch == '/') {
-            ++y;
-            col = 0;
-            continue;
-        }
-        if (ch == '#') r.Set(x + col, y, c);
-        ++col;
-    }
-}
+void DrawPattern(Raster& r, int x, int y, std::string_view rows, Rgb c) { DrawRows(r, x, y, rows, c); }
 int PatternWidth(std::string_view rows) { return static_cast<int>(rows.find('/')); }
 int PatternHeight(std::string_view rows) { return static_cast<int>(std::count(rows.begin(), rows.end(), '/')) + 1; }
 
@@ -109,12 +97,13 @@ void DrawLogo(Raster& r, bool dim) {
     }
     // Engraved: a dark shadow under bright letters.
     DrawText(r, x + 1, y + 1, "FELUX", Shade(kOutline, 6), Face::Logo);
-    for (int row = 0; row < FaceHeight(Face::Logo); ++row) {
-        Raster letters(40, 9, {});
-        DrawText(letters, 0, 0, "FELU", {1, 1, 1}, Face::Logo);
-        const Rgb c = Blend({236, 240, 246}, {150, 160, 176}, row * 100 / 8);
-        for (int i = 0; i < 40; ++i)
-            if (letters.Get(i, row) == Rgb{1, 1, 1}) r.Set(x + i, y + row, c);
+    const int s = r.Scale();
+    Raster letters(40, 9, {}, s);
+    DrawText(letters, 0, 0, "FELU", {1, 1, 1}, Face::Logo);
+    for (int row = 0; row < 9 * s; ++row) {
+        const Rgb c = Blend({236, 240, 246}, {150, 160, 176}, row * 100 / (9 * s - 1));
+        for (int i = 0; i < 40 * s; ++i)
+            if (letters.GetFine(i, row) == Rgb{1, 1, 1}) r.SetFine(x * s + i, y * s + row, c);
     }
     DrawText(r, x + TextWidth(Face::Logo, "FELU") + 1, y, "X", kOrange, Face::Logo);
 }
@@ -328,8 +317,8 @@ void DrawVolumeFlash(Raster& r, int x, int y) {
     r.Fill({lx - 4, y + 1, 2, 3}, {255, 230, 160});
 }
 
-Raster DrawPanel(const PanelLook& look) {
-    Raster r(skin::kRestingPanel.width, skin::kRestingPanel.height, kUnused);
+Raster DrawPanel(const PanelLook& look, int scale) {
+    Raster r(skin::kRestingPanel.width, skin::kRestingPanel.height, kUnused, scale);
     DrawBody(r);
     DrawGrille(r, {3, 4, 9, 38});
     DrawGrille(r, {377, 15, 26, 29});

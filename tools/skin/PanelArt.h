@@ -53,8 +53,8 @@ struct PanelLook {
     VolumeFace volume = VolumeFace::Plain;
 };
 
-// 406 x 48, in panel coordinates.
-Raster DrawPanel(const PanelLook& look);
+// 406 x 48, in panel coordinates, at 1x or 2x.
+Raster DrawPanel(const PanelLook& look, int scale);
 
 // Loose pieces drawn straight into the skin at (x, y).
 void DrawVolumeKnob(Raster& r, int x, int y);

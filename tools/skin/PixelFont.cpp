@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <span>
+#include <vector>
 
 namespace felux::skintool {
 namespace {
@@ -93,7 +94,61 @@ int GlyphWidth(Face face, char c) {
     return static_cast<int>(rows.find('/'));
 }
 
+// The ink of a picture as a grid; outside it is blank.
+struct Ink {
+    int width = 0;
+    int height = 0;
+    std::vector<bool> cells;
+    bool At(int x, int y) const {
+        return x >= 0 && y >= 0 && x < width && y < height && cells[static_cast<std::size_t>(y * width + x)];
+    }
+};
+
+Ink InkOf(std::string_view rows) {
+    Ink ink;
+    int col = 0;
+    for (char ch : rows) {
+        if (ch == '/') {
+            ++ink.height;
+            col = 0;
+            continue;
+        }
+        if (ink.height == 0) ++ink.width;
+        if (col < ink.width) ink.cells.push_back(ch == '#');
+        ++col;
+    }
+    ++ink.height;
+    ink.cells.resize(static_cast<std::size_t>(ink.width * ink.height), false);
+    return ink;
+}
+
 }  // namespace
+
+void DrawRows(Raster& r, int x, int y, std::string_view rows, Rgb colour) {
+    const Ink ink = InkOf(rows);
+    const int s = r.Scale();
+    for (int j = 0; j < ink.height; ++j) {
+        for (int i = 0; i < ink.width; ++i) {
+            const bool p = ink.At(i, j);
+            if (s != 2) {
+                if (p) r.Set(x + i, y + j, colour);
+                continue;
+            }
+            // Each corner of the cell follows its two neighbours where they agree and the
+            // others do not, which cuts the stairs of a diagonal in half.
+            const bool up = ink.At(i, j - 1), down = ink.At(i, j + 1);
+            const bool left = ink.At(i - 1, j), right = ink.At(i + 1, j);
+            const bool corners[4] = {
+                (left == up && left != down && up != right) ? up : p,
+                (up == right && up != left && right != down) ? right : p,
+                (down == left && down != right && left != up) ? left : p,
+                (right == down && right != up && down != left) ? down : p,
+            };
+            for (int k = 0; k < 4; ++k)
+                if (corners[k]) r.SetFine((x + i) * 2 + k % 2, (y + j) * 2 + k / 2, colour);
+        }
+    }
+}
 
 int FaceHeight(Face face) {
     const std::string_view rows(Table(face).front().rows);
@@ -108,19 +163,7 @@ int TextWidth(Face face, std::string_view text) {
 
 void DrawText(Raster& r, int x, int y, std::string_view text, Rgb colour, Face face) {
     for (char c : text) {
-        if (const Glyph* g = Find(face, c)) {
-            int row = 0;
-            int col = 0;
-            for (const char* p = g->rows; *p != '\0'; ++p) {
-                if (*p == '/') {
-                    ++row;
-                    col = 0;
-                    continue;
-                }
-                if (*p == '#') r.Set(x + col, y + row, colour);
-                ++col;
-            }
-        }
+        if (const Glyph* g = Find(face, c)) DrawRows(r, x, y, g->rows, colour);
         x += GlyphWidth(face, c) + 1;
     }
 }

@@ -19,6 +19,10 @@ int FaceHeight(Face face);
 int TextWidth(Face face, std::string_view text);
 // Draws text with its top-left at (x, y); only the letter pixels are written.
 void DrawText(Raster& r, int x, int y, std::string_view text, Rgb colour, Face face);
+// A small picture in the same notation ('/' between rows, '#' is ink) with its top-left at (x, y).
+// At 2x the ink is drawn on the finer grid: diagonals step by half a skin pixel, while straight
+// strokes keep their width, two bitmap pixels for each skin pixel.
+void DrawRows(Raster& r, int x, int y, std::string_view rows, Rgb colour);
 // Centred in rect (rounding left and up).
 void DrawTextCentred(Raster& r, Rect rect, std::string_view text, Rgb colour, Face face);
 

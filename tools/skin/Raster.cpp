@@ -27,17 +27,31 @@ Rgb Blend(Rgb a, Rgb b, int p) {
     return {mix(a.r, b.r), mix(a.g, b.g), mix(a.b, b.b)};
 }
 
-Raster::Raster(int width, int height, Rgb fill)
-    : width_(width), height_(height), px_(static_cast<std::size_t>(width * height), fill) {}
+Raster::Raster(int width, int height, Rgb fill, int scale)
+    : width_(width),
+      height_(height),
+      scale_(scale),
+      px_(static_cast<std::size_t>(width * scale * height * scale), fill) {}
 
 Rgb Raster::Get(int x, int y) const {
     if (x < 0 || y < 0 || x >= width_ || y >= height_) return {};
-    return px_[static_cast<std::size_t>(y * width_ + x)];
+    return GetFine(x * scale_, y * scale_);
 }
 
 void Raster::Set(int x, int y, Rgb c) {
     if (x < 0 || y < 0 || x >= width_ || y >= height_) return;
-    px_[static_cast<std::size_t>(y * width_ + x)] = c;
+    for (int j = 0; j < scale_; ++j)
+        for (int i = 0; i < scale_; ++i) SetFine(x * scale_ + i, y * scale_ + j, c);
+}
+
+Rgb Raster::GetFine(int fx, int fy) const {
+    if (fx < 0 || fy < 0 || fx >= width_ * scale_ || fy >= height_ * scale_) return {};
+    return px_[static_cast<std::size_t>(fy * width_ * scale_ + fx)];
+}
+
+void Raster::SetFine(int fx, int fy, Rgb c) {
+    if (fx < 0 || fy < 0 || fx >= width_ * scale_ || fy >= height_ * scale_) return;
+    px_[static_cast<std::size_t>(fy * width_ * scale_ + fx)] = c;
 }
 
 void Raster::Fill(Rect r, Rgb c) {
@@ -46,9 +60,11 @@ void Raster::Fill(Rect r, Rgb c) {
 }
 
 void Raster::VerticalGradient(Rect r, Rgb top, Rgb bottom) {
-    for (int i = 0; i < r.height; ++i) {
-        const int p = r.height > 1 ? i * 100 / (r.height - 1) : 0;
-        Fill({r.x, r.y + i, r.width, 1}, Blend(top, bottom, p));
+    // Every bitmap row takes its own step: at 2x the ramp is twice as fine.
+    const int rows = r.height * scale_;
+    for (int i = 0; i < rows; ++i) {
+        const Rgb c = Blend(top, bottom, rows > 1 ? i * 100 / (rows - 1) : 0);
+        for (int fx = r.x * scale_; fx < (r.x + r.width) * scale_; ++fx) SetFine(fx, r.y * scale_ + i, c);
     }
 }
 
@@ -62,13 +78,17 @@ void Raster::Bevel(Rect r, Rgb light, Rgb dark) {
 void Raster::Frame(Rect r, Rgb c) { Bevel(r, c, c); }
 
 void Raster::Paste(const Raster& src, Rect from, int x, int y) {
-    for (int j = 0; j < from.height; ++j)
-        for (int i = 0; i < from.width; ++i) Set(x + i, y + j, src.Get(from.x + i, from.y + j));
+    const int s = scale_;
+    for (int j = 0; j < from.height * s; ++j)
+        for (int i = 0; i < from.width * s; ++i)
+            SetFine(x * s + i, y * s + j, src.GetFine(from.x * s + i, from.y * s + j));
 }
 
 std::string Raster::ToBmp() const {
-    const int stride = (width_ * 3 + 3) & ~3;
-    const auto imageBytes = static_cast<std::uint32_t>(stride * height_);
+    const int width = width_ * scale_;
+    const int height = height_ * scale_;
+    const int stride = (width * 3 + 3) & ~3;
+    const auto imageBytes = static_cast<std::uint32_t>(stride * height);
     std::string s;
     s.reserve(54 + imageBytes);
     s += "BM";
@@ -76,8 +96,8 @@ std::string Raster::ToBmp() const {
     PutU32(s, 0);
     PutU32(s, 54);
     PutU32(s, 40);
-    PutU32(s, static_cast<std::uint32_t>(width_));
-    PutU32(s, static_cast<std::uint32_t>(height_));  // positive: bottom row first
+    PutU32(s, static_cast<std::uint32_t>(width));
+    PutU32(s, static_cast<std::uint32_t>(height));  // positive: bottom row first
     PutU16(s, 1);
     PutU16(s, 24);
     PutU32(s, 0);
@@ -86,14 +106,14 @@ std::string Raster::ToBmp() const {
     PutU32(s, 2835);
     PutU32(s, 0);
     PutU32(s, 0);
-    for (int y = height_ - 1; y >= 0; --y) {
-        for (int x = 0; x < width_; ++x) {
-            const Rgb c = Get(x, y);
+    for (int y = height - 1; y >= 0; --y) {
+        for (int x = 0; x < width; ++x) {
+            const Rgb c = GetFine(x, y);
             s.push_back(static_cast<char>(c.b));
             s.push_back(static_cast<char>(c.g));
             s.push_back(static_cast<char>(c.r));
         }
-        s.append(static_cast<std::size_t>(stride - width_ * 3), '\0');
+        s.append(static_cast<std::size_t>(stride - width * 3), '\0');
     }
     return s;
 }

@@ -40,10 +40,10 @@ void DrawSmallCells(Raster& r) {
 
 }  // namespace
 
-Raster DrawSkin() {
-    Raster skinArt(skin::kSkinWidth, skin::kSkinHeight, kUnused);
+Raster DrawSkin(int scale) {
+    Raster skinArt(skin::kSkinWidth, skin::kSkinHeight, kUnused, scale);
 
-    const Raster resting = DrawPanel({});
+    const Raster resting = DrawPanel({}, scale);
     PanelLook lit;
     lit.logoDim = lit.configDown = lit.powerDown = true;
     lit.repeatLit = lit.shuffleLit = lit.progressLit = lit.zoomDotLit = lit.scaleLit = true;
@@ -56,8 +56,8 @@ Raster DrawSkin() {
 
     const Rect whole = skin::kRestingPanel;
     skinArt.Paste(resting, whole, 0, 0);
-    skinArt.Paste(DrawPanel(lit), whole, 0, skin::kLitRows);
-    const Raster secondPanel = DrawPanel(second);
+    skinArt.Paste(DrawPanel(lit, scale), whole, 0, skin::kLitRows);
+    const Raster secondPanel = DrawPanel(second, scale);
     for (const Rect& a : {skin::kTransport, skin::kVolumeArea, skin::kZoomPair})
         skinArt.Paste(secondPanel, a, a.x, a.y + skin::kSecondLitRows);
 

@@ -5,6 +5,7 @@
 
 namespace felux::skintool {
 
-Raster DrawSkin();
+// scale 1 or 2: the same layout, each skin pixel scale x scale bitmap pixels.
+Raster DrawSkin(int scale);
 
 }  // namespace felux::skintool

@@ -1,16 +1,18 @@
-// felux_skin_tool: writes the player's skin bitmap to the path given.
+// felux_skin_tool: writes the player's skin bitmap to the path given, at 1x or, with 2, at 2x.
 #include <cstdio>
 #include <fstream>
 #include <string>
+#include <string_view>
 
 #include "SkinArt.h"
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s OUTPUT.bmp\n", argv[0]);
+    const bool twice = argc == 3 && std::string_view(argv[2]) == "2";
+    if (argc != 2 && !twice) {
+        std::fprintf(stderr, "usage: %s OUTPUT.bmp [2]\n", argv[0]);
         return 2;
     }
-    const std::string bytes = felux::skintool::DrawSkin().ToBmp();
+    const std::string bytes = felux::skintool::DrawSkin(twice ? 2 : 1).ToBmp();
     std::ofstream out(argv[1], std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     out.close();

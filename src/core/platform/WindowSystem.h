@@ -42,6 +42,8 @@ public:
     virtual Rect WindowRect(WindowId id) = 0;
     // The desktop's size, used to check saved window positions.
     virtual Size ScreenSize() = 0;
+    // Device pixels to a window point on the main window's screen: 1 on a plain desktop, 1.5 at 150 %.
+    virtual double DeviceScale() = 0;
     // The part of the screen showing the video window that ordinary windows may use (without the
     // desktop's panels and docks), in screen coordinates.
     virtual Rect WorkArea() = 0;

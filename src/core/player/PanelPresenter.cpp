@@ -5,6 +5,7 @@
 
 #include "io/TextFile.h"
 #include "playlist/StreamUrl.h"
+#include "skin/DeviceScale.h"
 #include "skin/SkinBytes.h"
 
 namespace felux {
@@ -30,7 +31,7 @@ void PanelPresenter::ComposeStep() {
 }
 
 void PanelPresenter::LoadSkin() {
-    panel_.Load(SkinBitmapBytes());
+    panel_.Load(SkinBitmapBytes(SkinScaleFor(windows_.DeviceScale())));
     panel_.SetTextPainter(text_);
 }
 

@@ -3,8 +3,11 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
+#include <limits>
 #include <string>
+#include <utility>
 
 #include "io/TextFile.h"
 #include "skin/SkinLayout.h"
@@ -145,6 +148,13 @@ void DibImage::Free() {
     pixels_.clear();
     pixels_.shrink_to_fit();
     width_ = height_ = stride_ = 0;
+    unit_ = 1;
+}
+
+bool DibImage::SetUnit(int unit) {
+    if (unit < 1 || unit > kMaxUnit) return false;
+    unit_ = unit;
+    return true;
 }
 
 std::optional<Rgb> DibImage::PixelAt(int x, int y) const {
@@ -171,8 +181,9 @@ void DibImage::CopyBlend(DibImage& dest, int destX, int destY, int srcX, int src
 void DibImage::Copy(Rule rule, int level, DibImage& dest, int destX, int destY, int srcX, int srcY, int width,
                     int rows) const {
     if (Empty() || dest.Empty()) return;
-    const std::optional<Clipped> c =
-        ClipToBoth(dest.width_, dest.height_, width_, height_, destX, destY, srcX, srcY, width, rows);
+    const long long u = unit_;
+    const std::optional<Clipped> c = ClipToBoth(dest.width_, dest.height_, width_, height_, u * destX, u * destY,
+                                                u * srcX, u * srcY, u * width, u * rows);
     if (!c) return;
     const auto rowBytes = static_cast<std::size_t>(c->width) * 3;
     auto at = [](int stride, int x, int y) {
@@ -215,10 +226,11 @@ void DibImage::Copy(Rule rule, int level, DibImage& dest, int destX, int destY, 
 
 void DibImage::FillColor(int x, int y, int width, int height, Rgb colour) {
     if (Empty()) return;
-    const long long x0 = std::max(0LL, static_cast<long long>(x));
-    const long long y0 = std::max(0LL, static_cast<long long>(y));
-    const long long x1 = std::min<long long>(width_, static_cast<long long>(x) + width);
-    const long long y1 = std::min<long long>(height_, static_cast<long long>(y) + height);
+    const long long u = unit_;
+    const long long x0 = std::max(0LL, u * x);
+    const long long y0 = std::max(0LL, u * y);
+    const long long x1 = std::min<long long>(width_, u * x + u * width);
+    const long long y1 = std::min<long long>(height_, u * y + u * height);
     for (long long row = y0; row < y1; ++row) {
         unsigned char* p = pixels_.data() + static_cast<std::size_t>(row) * static_cast<std::size_t>(stride_) +
                            static_cast<std::size_t>(x0) * 3;
@@ -230,19 +242,46 @@ void DibImage::FillColor(int x, int y, int width, int height, Rgb colour) {
     }
 }
 
+namespace {
+
+// The letters at the image's own resolution: a font of n pixels is drawn n x unit pixels tall.
+TextFont FontForUnit(TextFont font, int unit) {
+    if (font.height != 0 && std::abs(font.height) <= std::numeric_limits<int>::max() / unit) font.height *= unit;
+    return font;
+}
+
+// A drawn size back in units, rounded up so that the text's room covers all of it.
+int InUnits(int pixels, int unit) { return pixels / unit + (pixels % unit != 0 ? 1 : 0); }
+
+}  // namespace
+
+TextExtent DibImage::DrawTextInPixels(TextPainter& painter, std::string_view utf8, int x, int y,
+                                     const TextFont& font) {
+    // The painter places and measures in pixels: it sees the image as one pixel a unit.
+    const long long u = std::exchange(unit_, 1);
+    const TextExtent drawn =
+        painter.Draw(*this, static_cast<int>(std::clamp(u * x, -(1LL << 30), 1LL << 30)),
+                     static_cast<int>(std::clamp(u * y, -(1LL << 30), 1LL << 30)), utf8,
+                     FontForUnit(font, static_cast<int>(u)));
+    unit_ = static_cast<int>(u);
+    return drawn;
+}
+
 int DibImage::DrawTextWidth(TextPainter& painter, std::string_view utf8, int x, int y, const TextFont& font) {
     if (Empty()) return 0;
-    return painter.Draw(*this, x, y, utf8, font).width + 3;
+    return InUnits(DrawTextInPixels(painter, utf8, x, y, font).width, unit_) + 3;
 }
 
 int DibImage::DrawTextHeight(TextPainter& painter, std::string_view utf8, int x, int y, const TextFont& font) {
     if (Empty()) return 0;
-    return painter.Draw(*this, x, y, utf8, font).height;
+    return InUnits(DrawTextInPixels(painter, utf8, x, y, font).height, unit_);
 }
 
 void DibImage::Present(PixelSink& target, int x, int y, int width, int height, Rect to) const {
     if (Empty() || to.width <= 0 || to.height <= 0) return;
-    const std::optional<Clipped> c = ClipToBoth(width_, height_, width_, height_, x, y, x, y, width, height);
+    const long long u = unit_;
+    const std::optional<Clipped> c =
+        ClipToBoth(width_, height_, width_, height_, u * x, u * y, u * x, u * y, u * width, u * height);
     if (!c) return;
     PixelView view;
     view.first = pixels_.data() + static_cast<std::size_t>(c->srcY) * static_cast<std::size_t>(stride_) +
@@ -254,8 +293,8 @@ void DibImage::Present(PixelSink& target, int x, int y, int width, int height, R
 }
 
 void DibImage::PaintTo(PixelSink& target) const {
-    const int w = std::min(skin::kPaintedWidth, width_);
-    const int h = std::min(skin::kPaintedRows, height_);
+    const int w = std::min(skin::kPaintedWidth, width_ / unit_);
+    const int h = std::min(skin::kPaintedRows, height_ / unit_);
     Present(target, 0, 0, skin::kPaintedWidth, skin::kPaintedRows, Rect{0, 0, w, h});
 }
 

@@ -42,6 +42,14 @@ public:
     bool LoadFromFile(const std::filesystem::path& path);
     void Free();
 
+    // Coordinates given to the copies, fills, text and painting below count units of
+    // Unit() x Unit() pixels: a skin drawn at 2x is composed with the coordinates of the 1x one.
+    // Width, Height, Stride, TopRow and PixelAt stay in pixels. Kept by a copy, reset to 1 by a
+    // load; anything but 1..kMaxUnit is refused.
+    static constexpr int kMaxUnit = 4;
+    bool SetUnit(int unit);
+    int Unit() const { return unit_; }
+
     bool Empty() const { return pixels_.empty(); }
     int Width() const { return width_; }
     int Height() const { return height_; }
@@ -71,7 +79,8 @@ public:
     int DrawTextWidth(TextPainter& painter, std::string_view utf8, int x, int y, const TextFont& font);
     // The same drawing; returns the text's height (0 when empty).
     int DrawTextHeight(TextPainter& painter, std::string_view utf8, int x, int y, const TextFont& font);
-    // The panel: (0,0) 407 x 93 of this image onto the target's (0,0), unscaled.
+    // The panel: (0,0) 407 x 93 of this image onto the target's (0,0) 407 x 93, each unit's
+    // pixels on one window point.
     void PaintTo(PixelSink& target) const;
     // The large text strip (320,250) 319 x sourceHeight, stretched over the
     // bottom stripHeight rows of a targetWidth x targetHeight target.
@@ -82,11 +91,13 @@ private:
     void Copy(Rule rule, int level, DibImage& dest, int destX, int destY, int srcX, int srcY, int width,
               int rows) const;
     void Present(PixelSink& target, int x, int y, int width, int height, Rect to) const;
+    TextExtent DrawTextInPixels(TextPainter& painter, std::string_view utf8, int x, int y, const TextFont& font);
 
     std::vector<unsigned char> pixels_;
     int width_ = 0;
     int height_ = 0;
     int stride_ = 0;
+    int unit_ = 1;
 };
 
 }  // namespace felux

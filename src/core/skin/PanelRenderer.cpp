@@ -36,12 +36,15 @@ bool PanelRenderer::Load(std::span<const unsigned char> skinBmp) {
     lastFrame_.clear();
     title_ = {};
     timed_ = {};
-    // Every area the renderer reads lies inside 640 x 400; another size would
-    // draw pieces of the wrong picture.
-    if (!skin_.LoadFromBytes(skinBmp) || skin_.Width() != kSkinWidth || skin_.Height() != kSkinHeight) {
+    // Every area the renderer reads lies inside 640 x 400, or 1280 x 800 for the same
+    // drawing at 2x; another size would draw pieces of the wrong picture.
+    if (!skin_.LoadFromBytes(skinBmp)) return false;
+    const int unit = skin_.Width() / kSkinWidth;
+    if ((unit != 1 && unit != 2) || skin_.Width() != kSkinWidth * unit || skin_.Height() != kSkinHeight * unit) {
         skin_.Free();
         return false;
     }
+    skin_.SetUnit(unit);
     text_ = skin_;
     text_.FillColor(0, 0, kSkinWidth, kSkinHeight, kWhite);
     canvas_ = skin_;
@@ -131,8 +134,10 @@ std::optional<Rect> PanelRenderer::DrawPanel(const PanelView& view, PanelWrites&
 // Only the changed band is repainted and sent to the display: a title scrolling
 // over a paused panel then costs a strip, not the whole window.
 std::optional<Rect> PanelRenderer::TakeChangedArea() {
-    const int width = std::min(kPaintedWidth, canvas_.Width());
-    const int rows = std::min(kPaintedRows, canvas_.Height());
+    // Compared in pixels, given in units.
+    const int unit = canvas_.Unit();
+    const int width = std::min(kPaintedWidth * unit, canvas_.Width());
+    const int rows = std::min(kPaintedRows * unit, canvas_.Height());
     const auto rowBytes = static_cast<std::size_t>(width) * 3;
     const unsigned char* canvas = canvas_.TopRow();
     if (lastFrame_.empty()) {
@@ -140,7 +145,7 @@ std::optional<Rect> PanelRenderer::TakeChangedArea() {
         for (int y = 0; y < rows; ++y)
             std::memcpy(lastFrame_.data() + rowBytes * y, canvas + static_cast<std::ptrdiff_t>(canvas_.Stride()) * y,
                         rowBytes);
-        return Rect{0, 0, width, rows};
+        return Rect{0, 0, width / unit, rows / unit};
     }
     int left = width;
     int right = -1;
@@ -161,6 +166,10 @@ std::optional<Rect> PanelRenderer::TakeChangedArea() {
         std::memcpy(was, now, rowBytes);
     }
     if (bottom < 0) return std::nullopt;
+    left /= unit;
+    top /= unit;
+    right /= unit;
+    bottom /= unit;
     return Rect{left, top, right - left + 1, bottom - top + 1};
 }
 

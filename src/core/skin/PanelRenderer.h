@@ -37,7 +37,9 @@ public:
     static constexpr int kRateShownTicks = 24;
 
     // Builds all three images from a whole .bmp file of the skin's 640 x 400
-    // size; false, leaving the renderer empty, for anything else.
+    // size, or of the same drawing at 2x, 1280 x 800: then every image holds
+    // 2 x 2 pixels a unit and the canvas is painted at twice the detail;
+    // false, leaving the renderer empty, for anything else.
     bool Load(std::span<const unsigned char> skinBmp);
     bool Loaded() const { return !canvas_.Empty(); }
 

@@ -86,7 +86,7 @@ void TimedText::TrackSegment(std::int64_t positionMs) {
 int TimedText::DrawPiece(DibImage& scratch, TextPainter* painter, Copy copy, int origin) const {
     const bool small = copy == Copy::Small;
     const int row = small ? kSmallRow + fontPosition_ : kLargeRow;
-    scratch.FillColor(0, small ? kSmallRow : kLargeRow, scratch.Width(),
+    scratch.FillColor(0, small ? kSmallRow : kLargeRow, scratch.Width() / scratch.Unit(),
                       small ? kSmallBandRows + fontPosition_ : kLargeBandRows, kWhite);
     if (!painter) return 0;
     TextFont font = font_;
@@ -97,7 +97,7 @@ int TimedText::DrawPiece(DibImage& scratch, TextPainter* painter, Copy copy, int
 void TimedText::ShowPiece(PanelRenderer& renderer, TextPainter* painter, Copy copy, int scroll, int window) {
     int& origin = copy == Copy::Small ? smallOrigin_ : largeOrigin_;
     DibImage& scratch = renderer.TextScratch();
-    if (!painter || (scroll >= origin && scroll + window <= origin + scratch.Width())) return;
+    if (!painter || (scroll >= origin && scroll + window <= origin + scratch.Width() / scratch.Unit())) return;
     // The piece starts at the window: as the fill runs on, the text is drawn again only once the
     // window has moved the scratch's width less its own.
     origin = scroll;
