@@ -2,7 +2,7 @@
 // clip played to its end, idle CPU, start-up to the panel and to the first frame, memory over a
 // long list, and keeping time with a 4K HEVC clip on a loaded machine. Run it through
 // whole_program.sh, which prepares the clips and the X server.
-// Usage: bench_whole_program FELUX CLIP LIST-FOLDER [runs] [idle-seconds] [parts: play,start,idle,list,4k]
+// Usage: bench_whole_program FELUX CLIP LIST-FOLDER [runs] [idle-seconds] [parts: play,start,seek,smooth,idle,list,4k]
 // The 4k part plays clip-4k.mp4 from CLIP's folder.
 #include <chrono>
 #include <cstdio>
@@ -16,41 +16,25 @@
 #include <thread>
 #include <vector>
 
+#include "whole_program/PlayerScripts.h"
 #include "whole_program/Players.h"
 #include "whole_program/Processes.h"
 #include "whole_program/ScreenWatch.h"
+#include "whole_program/Seek.h"
+#include "whole_program/Smooth.h"
 
 namespace {
 
 using namespace felux::bench;
 
-constexpr auto kPoll = 10ms;
 // A frame lasts 40 ms: the list is looked at more often, so that a first frame is seen soon.
 constexpr auto kListPoll = 5ms;
-constexpr auto kGiveUp = 60s;
 constexpr int kStartRuns = 5;
 constexpr int kListSample = 10;
 constexpr int kListEntries = 200;
 // The length of each list entry, as whole_program.sh makes it.
 constexpr double kListClipSeconds = 0.6;
 
-
-// Exec to the moment the clip is closed again (played to its end), read from /proc alike for both.
-std::optional<PlayRun> PlayThrough(Child& child, const std::string& clip, std::chrono::seconds giveUp = kGiveUp) {
-    bool opened = false;
-    PlayRun run;
-    while (Since(child.Started()) < std::chrono::duration<double>(giveUp).count()) {
-        if (!child.Alive()) return std::nullopt;
-        const double cpu = ProcessCpu(child.Pid());
-        const double peak = ProcessMemory(child.Pid(), "VmHWM");
-        const bool open = OpenFileIn(child.Pid(), clip).has_value();
-        if (open) opened = true;
-        if (opened && !open) return run;
-        run = {cpu, peak, Since(child.Started())};
-        std::this_thread::sleep_for(kPoll);
-    }
-    return std::nullopt;
-}
 
 void Playing(const Paths& p, const std::string& vo, int runs) {
     std::vector<double> mpvCpu, mpvPeak, mpvSec, fCpu, fPeak, fSec, ratios;
@@ -326,27 +310,6 @@ std::vector<std::unique_ptr<Child>> StartLoad(Load load, const fs::path& folder)
     return running;
 }
 
-// Given to both players alike: notes the frames the video output and the decoder dropped, at each
-// file's end and at the exit, as "OUTPUT DECODER".
-void WriteDropScript(const fs::path& script, const fs::path& out) {
-    std::ofstream(script) << "local vo, dec = 0, 0\n"
-                             "mp.observe_property('frame-drop-count', 'number', function(_, v) if v then vo = v end end)\n"
-                             "mp.observe_property('decoder-frame-drop-count', 'number', function(_, v) if v then dec = v end end)\n"
-                             "local function note()\n"
-                             "  local f = io.open('" << out.string() << "', 'w')\n"
-                             "  if f then f:write(string.format('%d %d\\n', vo, dec)) f:close() end\n"
-                             "end\n"
-                             "mp.register_event('end-file', note)\n"
-                             "mp.register_event('shutdown', note)\n";
-}
-
-std::optional<double> DroppedFrames(const fs::path& out) {
-    std::ifstream in(out);
-    double vo = 0, dec = 0;
-    if (in >> vo >> dec) return vo + dec;
-    return std::nullopt;
-}
-
 // The clip's own length, as whole_program.sh makes it.
 constexpr double kHevcSeconds = 10.0;
 // A loaded machine may take several times the clip's length; past this a run counts as not played.
@@ -377,7 +340,7 @@ void Hevc4k(const Paths& p, int runs) {
                               {});
                     m = PlayThrough(mpv, clip.string(), kHevcGiveUp);
                     mpv.Stop();
-                    md = DroppedFrames(drops);
+                    if (auto c = ReadFrameCounts(drops)) md = c->dropped;
                 };
                 auto runFelux = [&] {
                     FreshHomePlayingOnce(p);
@@ -387,7 +350,7 @@ void Hevc4k(const Paths& p, int runs) {
                     Child felux({p.felux, clip.string()}, env);
                     f = PlayThrough(felux, clip.string(), kHevcGiveUp);
                     felux.Stop();
-                    fd = DroppedFrames(drops);
+                    if (auto c = ReadFrameCounts(drops)) fd = c->dropped;
                 };
                 InTurn(k, runMpv, runFelux);
                 if (!m || !f) {
@@ -437,7 +400,7 @@ int main(int argc, char** argv) {
             (fs::temp_directory_path() / ("felux-bench-" + std::to_string(getpid()))).string()};
     const int runs = argc > 4 ? std::max(1, std::atoi(argv[4])) : 3;
     const double idleSeconds = argc > 5 ? std::max(1.0, std::atof(argv[5])) : 10.0;
-    const std::string parts = argc > 6 ? argv[6] : "play,start,idle,list,4k";
+    const std::string parts = argc > 6 ? argv[6] : "play,start,seek,smooth,idle,list,4k";
     auto wanted = [&](const char* part) { return parts.find(part) != std::string::npos; };
     ScreenWatch screen;
     if (!screen.Open()) {
@@ -449,6 +412,8 @@ int main(int argc, char** argv) {
         for (const char* vo : {"null", "x11"}) Playing(p, vo, runs);
     if (wanted("start")) StartUp(p, screen);
     if (wanted("idle")) Idle(p, screen, idleSeconds);
+    if (wanted("seek")) Seeking(p, screen, runs);
+    if (wanted("smooth")) Smoothness(p, runs);
     if (wanted("list")) LongList(p, screen);
     if (wanted("4k")) Hevc4k(p, runs);
     std::error_code ec;

@@ -15,6 +15,9 @@
 
 namespace felux::bench {
 
+inline constexpr auto kPoll = 10ms;
+inline constexpr auto kGiveUp = 60s;
+
 struct Paths {
     std::string felux, clip, listFolder, home;
 };
@@ -64,6 +67,23 @@ inline std::optional<double> WaitFor(Child& child, const std::function<bool()>& 
         if (!child.Alive()) return std::nullopt;
         if (shown()) return Since(child.Started());
         std::this_thread::sleep_for(2ms);
+    }
+    return std::nullopt;
+}
+
+// Exec to the moment the clip is closed again (played to its end), read from /proc alike for both.
+inline std::optional<PlayRun> PlayThrough(Child& child, const std::string& clip, std::chrono::seconds giveUp = kGiveUp) {
+    bool opened = false;
+    PlayRun run;
+    while (Since(child.Started()) < std::chrono::duration<double>(giveUp).count()) {
+        if (!child.Alive()) return std::nullopt;
+        const double cpu = ProcessCpu(child.Pid());
+        const double peak = ProcessMemory(child.Pid(), "VmHWM");
+        const bool open = OpenFileIn(child.Pid(), clip).has_value();
+        if (open) opened = true;
+        if (opened && !open) return run;
+        run = {cpu, peak, Since(child.Started())};
+        std::this_thread::sleep_for(kPoll);
     }
     return std::nullopt;
 }

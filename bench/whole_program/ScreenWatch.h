@@ -7,6 +7,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace felux::bench {
@@ -79,6 +80,17 @@ public:
             for (int x = 0; x < attributes.width; ++x) pixels.push_back(XGetPixel(image, x, y));
         XDestroyImage(image);
         return pixels;
+    }
+
+    // The panel's top left corner on the screen while it is mapped.
+    std::optional<std::pair<int, int>> PanelOrigin() {
+        const std::optional<Window> panel = Find(DefaultRootWindow(display_), 0);
+        if (!panel) return std::nullopt;
+        int x = 0, y = 0;
+        Window child = 0;
+        if (!XTranslateCoordinates(display_, *panel, DefaultRootWindow(display_), 0, 0, &x, &y, &child))
+            return std::nullopt;
+        return std::pair{x, y};
     }
 
 private:
