@@ -29,6 +29,7 @@ constexpr auto kSeekWait = 3s;
 constexpr auto kBeforeFirstSeek = 1500ms;
 constexpr auto kBetweenSeeks = 300ms;
 constexpr auto kKeyHeld = 60ms;
+constexpr auto kSpaceHeld = 150ms;
 // The player's search step while playing, as its settings have it by default.
 constexpr double kSearchSeconds = 4.5;
 constexpr int kProgressPixels = 138;
@@ -140,13 +141,13 @@ public:
         XFlush(display_);
         return at;
     }
-    // A key held for a moment; the moment it went down.
-    Clock::time_point Tap(KeySym symbol) {
+    // A key held for a while; the moment it went down.
+    Clock::time_point Hold(KeySym symbol, std::chrono::milliseconds held) {
         const unsigned code = XKeysymToKeycode(display_, symbol);
         key_(display_, code, True, 0);
         const auto at = Clock::now();
         XFlush(display_);
-        std::this_thread::sleep_for(kKeyHeld);
+        std::this_thread::sleep_for(held);
         key_(display_, code, False, 0);
         XFlush(display_);
         return at;
@@ -249,11 +250,18 @@ public:
         char line[128];
         const int n = std::snprintf(line, sizeof line, "{\"command\":[\"seek\",%.7f,\"%s\"]}\n", seconds, flags);
         const auto at = Clock::now();
-        if (write(fd_, line, static_cast<std::size_t>(n)) != n) std::fprintf(stderr, "mpv's socket took no seek\n");
+        Send(line, n);
         return at;
+    }
+    void Pause() {
+        const char line[] = "{\"command\":[\"set_property\",\"pause\",true]}\n";
+        Send(line, static_cast<int>(sizeof line) - 1);
     }
 
 private:
+    void Send(const char* line, int n) {
+        if (write(fd_, line, static_cast<std::size_t>(n)) != n) std::fprintf(stderr, "mpv's socket took no command\n");
+    }
     int fd_ = -1;
 };
 
@@ -288,8 +296,14 @@ struct Landing {
     double ms = 0, position = 0;
 };
 
-// Each step's landing, or nothing for a seek whose frame never came.
-using LaunchResult = std::vector<std::optional<Landing>>;
+// Each step's landing while playing, timed, or nothing for a seek whose frame never came; then,
+// paused, where each absolute step lands: a script reading the position while the clip plays may
+// read it a frame late.
+struct LaunchResult {
+    std::vector<std::optional<Landing>> playing, paused;
+};
+
+constexpr auto kPauseSettles = 500ms;
 
 std::optional<Landing> Awaited(LineFeed& feed, Clock::time_point sent) {
     const auto restart = feed.Next("restart", std::chrono::duration_cast<std::chrono::milliseconds>(kSeekWait));
@@ -317,20 +331,22 @@ LaunchResult MpvLaunch(const Paths& p, LineFeed& feed, const fs::path& script, c
     MpvSocket ipc(socket);
     const std::optional<double> duration = FirstFrame(feed);
     LaunchResult result;
-    for (const SeekStep& step : kSchedule) {
-        if (!duration || !ipc.Ready()) {
-            result.emplace_back();
-            continue;
-        }
+    const auto seek = [&](const SeekStep& step) -> std::optional<Landing> {
+        if (!duration || !ipc.Ready()) return std::nullopt;
         Clock::time_point sent;
         switch (step.way) {
             case Way::Bar: sent = ipc.Seek(BarTarget(*duration, step.where), "absolute"); break;
             case Way::Key: sent = ipc.Seek(kSearchSeconds, "relative+exact"); break;
             case Way::Remote: sent = ipc.Seek(step.where, "absolute"); break;
         }
-        result.push_back(Awaited(feed, sent));
+        const std::optional<Landing> landing = Awaited(feed, sent);
         std::this_thread::sleep_for(kBetweenSeeks);
-    }
+        return landing;
+    };
+    for (const SeekStep& step : kSchedule) result.playing.push_back(seek(step));
+    if (ipc.Ready()) ipc.Pause();
+    std::this_thread::sleep_for(kPauseSettles);
+    for (const SeekStep& step : kSchedule) result.paused.push_back(step.way == Way::Key ? std::nullopt : seek(step));
     return result;
 }
 
@@ -345,24 +361,27 @@ LaunchResult FeluxLaunch(const Paths& p, LineFeed& feed, const fs::path& script,
     const std::optional<double> duration = FirstFrame(feed);
     const bool onBus = duration && remote.WaitForPlayer();
     LaunchResult result;
-    for (const SeekStep& step : kSchedule) {
+    const auto seek = [&](const SeekStep& step) -> std::optional<Landing> {
         const std::optional<std::pair<int, int>> panel = screen.PanelOrigin();
-        if (!duration || !panel || (step.way == Way::Remote && !onBus)) {
-            result.emplace_back();
-            continue;
-        }
+        if (!duration || !panel || (step.way == Way::Remote && !onBus)) return std::nullopt;
         Clock::time_point sent;
         switch (step.way) {
             case Way::Bar:
                 input.MoveTo(panel->first + kProgressLeft + static_cast<int>(step.where), panel->second + kProgressMiddleY);
                 sent = input.Click();
                 break;
-            case Way::Key: sent = input.Tap(XK_period); break;
+            case Way::Key: sent = input.Hold(XK_period, kKeyHeld); break;
             case Way::Remote: sent = remote.SetPosition(step.where); break;
         }
-        result.push_back(Awaited(feed, sent));
+        const std::optional<Landing> landing = Awaited(feed, sent);
         std::this_thread::sleep_for(kBetweenSeeks);
-    }
+        return landing;
+    };
+    for (const SeekStep& step : kSchedule) result.playing.push_back(seek(step));
+    // SPACE pauses: held over a few ticks, which poll the keys.
+    input.Hold(XK_space, kSpaceHeld);
+    std::this_thread::sleep_for(kPauseSettles);
+    for (const SeekStep& step : kSchedule) result.paused.push_back(step.way == Way::Key ? std::nullopt : seek(step));
     return result;
 }
 
@@ -404,14 +423,15 @@ void Seeking(const Paths& p, ScreenWatch& screen, int runs) {
                 [&] { f = FeluxLaunch(p, feed, script, screen, input, remote); });
             for (std::size_t s = 0; s < std::size(kSchedule); ++s) {
                 const Way way = kSchedule[s].way;
-                if (f[s]) fMs[way].push_back(f[s]->ms);
-                if (m[s]) mMs[way].push_back(m[s]->ms);
+                if (f.playing[s]) fMs[way].push_back(f.playing[s]->ms);
+                if (m.playing[s]) mMs[way].push_back(m.playing[s]->ms);
                 // A relative seek lands where the clip had got to; the absolute ones are compared.
-                if (way == Way::Key || !f[s] || !m[s]) continue;
-                const double apart = std::abs(f[s]->position - m[s]->position);
+                const std::optional<Landing>&fp = f.paused[s], &mp = m.paused[s];
+                if (way == Way::Key || !fp || !mp) continue;
+                const double apart = std::abs(fp->position - mp->position);
                 if (apart >= kSameFrame)
                     std::printf("  launch %d, seek %zu by %s: FELUX at %.3f s, mpv at %.3f s\n", k + 1, s + 1,
-                                WayName(way), f[s]->position, m[s]->position);
+                                WayName(way), fp->position, mp->position);
                 ++compared;
                 same += apart < kSameFrame;
                 worst = std::max(worst, apart);
@@ -419,7 +439,7 @@ void Seeking(const Paths& p, ScreenWatch& screen, int runs) {
         }
         std::printf("seek, vo=x11, %d launches each of %zu seeks while playing\n", runs, std::size(kSchedule));
         for (Way way : {Way::Bar, Way::Key, Way::Remote}) ShowWay(way, fMs[way], mMs[way]);
-        std::printf("  landing of the bar's and the remote's seeks: %d of %d on mpv's frame, widest apart %.3f s\n", same,
+        std::printf("  landing of the bar's and the remote's seeks made again while paused: %d of %d on mpv's frame, widest apart %.3f s\n", same,
                     compared, worst);
         std::printf("    goal: every one on mpv's frame: %s\n",
                     compared == 0 ? "not measured" : same == compared ? "met" : "MISSED");
