@@ -42,6 +42,10 @@
 #include "qt/VideoWindow.h"
 #include "qt/XConnectionLoss.h"
 
+namespace {
+constexpr int kTicksPerTrim = 1000 / felux::kTickMs;
+}  // namespace
+
 int main(int argc, char** argv) {
     // mpv starts new demuxer and decoder threads for each file, and glibc gives new threads
     // arenas of their own that keep their freed memory: without a cap the resident size grows
@@ -49,11 +53,6 @@ int main(int argc, char** argv) {
     // Two arenas keep it flat, at no measurable cost in playing: 4K HEVC, decoded on several
     // threads, keeps the same time and drops as many frames with the cap lifted, quiet or loaded.
     ::mallopt(M_ARENA_MAX, 2);
-    // Fixed at glibc's own starting values: left to glibc, each large block freed raises them,
-    // after which the decoders' frame-sized buffers come from the heap and stay resident once
-    // freed. Over a 200-entry list the resident size then sits some 25 MiB higher.
-    ::mallopt(M_MMAP_THRESHOLD, 128 * 1024);
-    ::mallopt(M_TRIM_THRESHOLD, 128 * 1024);
     // Standard descriptors that were closed at launch would be reused by the X connection and
     // then closed by code that means the standard ones.
     for (int fd = 0; fd <= 2; ++fd)
@@ -155,7 +154,15 @@ int main(int argc, char** argv) {
     onOpenNews = [&player] { player.OnOpenNews(); };
 
     QTimer timer;
+    // Each file's decoders free their frame buffers into the heap, where glibc keeps them
+    // resident: handed back once a second, a long list stays some 25 MiB lower. Handing back at
+    // every free instead (a fixed mmap threshold) costs a page fault per buffer and a tenth more CPU.
+    int ticksToTrim = 0;
     auto tick = [&] {
+        if (--ticksToTrim <= 0) {
+            ticksToTrim = kTicksPerTrim;
+            ::malloc_trim(0);
+        }
         player.Tick();
         if (player.Ended()) {
             timer.stop();
