@@ -181,7 +181,7 @@ void StartUp(const Paths& p, ScreenWatch& screen) {
                 Show(SpreadOf(fRestart), "%.0f").c_str(), Show(SpreadOf(mpvRestart), "%.0f").c_str());
     std::printf("  exec to panel         with the clip %s   without a file %s\n", Show(SpreadOf(fPanel), "%.0f").c_str(),
                 Show(SpreadOf(fPanelNoFile), "%.0f").c_str());
-    fs::remove(script, ec);
+    fs::remove_all(folder, ec);
 }
 
 // CPU per second of wall time over a stretch, in percent of one core.
