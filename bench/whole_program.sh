@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
 # Measures the whole player against the mpv program on a private Xvfb with openbox: prepares the
 # clips, then runs bench_whole_program. Usage: bench/whole_program.sh [BUILD-DIR] [runs] [idle-seconds] [parts]
-# parts: a comma list of play, start, idle, list and 4k (all by default). FELUX=path measures another build.
+# parts: a comma list of play, start, seek, smooth, idle, list and 4k (all by default). FELUX=path measures another build.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 build=$(cd "${1:-$here/../build/default}" && pwd)
 runs=${2:-3}
 idle=${3:-10}
-parts=${4:-play,start,idle,list,4k}
+parts=${4:-play,start,seek,smooth,idle,list,4k}
 felux=${FELUX:-$build/felux}
 
 # The mpv program is the yardstick and ffmpeg makes the clips; both only for this bench.
@@ -55,6 +55,13 @@ if [[ $parts == *4k* && ! -s $clips/clip-4k.mp4 ]]; then
      -c:v libx265 -preset ultrafast -x265-params log-level=error -pix_fmt yuv420p -tag:v hvc1 -c:a aac -b:a 128k \
      -shortest "$clips/clip-4k.tmp.mp4"
   mv "$clips/clip-4k.tmp.mp4" "$clips/clip-4k.mp4"
+fi
+
+# 1080p at 60 frames a second, which asks the X11 output for a frame every 16.7 ms.
+if [[ $parts == *smooth* && ! -s $clips/clip-1080p60.mp4 ]]; then
+  ff -f lavfi -i testsrc2=size=1920x1080:rate=60:duration=10 -f lavfi -i sine=frequency=440:sample_rate=48000:duration=10 \
+     -c:v libx264 -preset veryfast -pix_fmt yuv420p -c:a aac -b:a 128k -shortest "$clips/clip-1080p60.tmp.mp4"
+  mv "$clips/clip-1080p60.tmp.mp4" "$clips/clip-1080p60.mp4"
 fi
 
 # A private X server with openbox, the same desktop the end-to-end tests use.

@@ -1,5 +1,6 @@
 // Wiring: the Qt windows and adapters, the player core, and the tick's timer.
 #include <QApplication>
+#include <QDBusConnection>
 #include <QFile>
 #include <QTimer>
 #include <clocale>
@@ -9,6 +10,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
+#include <future>
 #include <system_error>
 #include <vector>
 
@@ -39,6 +41,10 @@
 #include "qt/Translation.h"
 #include "qt/VideoWindow.h"
 #include "qt/XConnectionLoss.h"
+
+namespace {
+constexpr int kTicksPerTrim = 1000 / felux::kTickMs;
+}  // namespace
 
 int main(int argc, char** argv) {
     // mpv starts new demuxer and decoder threads for each file, and glibc gives new threads
@@ -74,6 +80,10 @@ int main(int argc, char** argv) {
     felux::EndOnXConnectionLossOnThisThread();
     felux::InstallTranslation();
     app.setQuitOnLastWindowClosed(false);
+    // The session bus is connected beside the engine's start and the windows' building: the
+    // screen saver port and the remote only take the connection, and a desktop without a bus
+    // spends its vain search for one here rather than in front of the first frame.
+    std::future<void> busConnected = std::async(std::launch::async, [] { QDBusConnection::sessionBus(); });
 
     // The picture window and mpv come first: the first file loads while the rest is built.
     felux::VideoWindow videoWindow;
@@ -113,6 +123,7 @@ int main(int argc, char** argv) {
     felux::QtTextPainter textPainter;
     felux::QtSettingsDialogs settingsDialogs(&mainWindow, displayModes);
 
+    busConnected.wait();
     // Outlives the player, so that the release at exit reaches the bus before the process ends.
     felux::BusScreenSaver screenSaver(toStandardError);
     felux::Player player({windows, keys, displayModes, media, systemVolume, toStandardError, &textPainter,
@@ -143,7 +154,16 @@ int main(int argc, char** argv) {
     onOpenNews = [&player] { player.OnOpenNews(); };
 
     QTimer timer;
+    // Each file's decoders free their frame buffers into the heap, where glibc keeps them
+    // resident: handed back once a second, a long list stays some 10 MiB lower for 4 % more CPU.
+    // Handing back at every free instead (a fixed mmap threshold) saves 20 MiB but faults every
+    // buffer in anew, for 11 % more CPU.
+    int ticksToTrim = 0;
     auto tick = [&] {
+        if (--ticksToTrim <= 0) {
+            ticksToTrim = kTicksPerTrim;
+            ::malloc_trim(0);
+        }
         player.Tick();
         if (player.Ended()) {
             timer.stop();
