@@ -24,7 +24,8 @@ void TitleEditDelegate::setModelData(QWidget* editor, QAbstractItemModel*, const
     auto* field = qobject_cast<QLineEdit*>(editor);
     if (!field || index.row() < 0) return;
     const QByteArray text = field->text().toUtf8();
-    editor_.SetTitle(static_cast<std::size_t>(index.row()), std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
+    editor_.SetTitle(static_cast<std::size_t>(index.row()),
+                     std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
 }
 
 }  // namespace felux

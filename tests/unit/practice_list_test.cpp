@@ -31,7 +31,8 @@ protected:
         h.player->presenter.PaintPanel(sink);
         std::vector<int> columns;
         for (int x = 0; x < skin::kProgressTrack.width + 2; ++x)
-            if (sink.At(skin::kProgressTrack.x + x, skin::kProgressTrack.y + 1) == PanelRenderer::kMarkerColour) columns.push_back(x);
+            if (sink.At(skin::kProgressTrack.x + x, skin::kProgressTrack.y + 1) == PanelRenderer::kMarkerColour)
+                columns.push_back(x);
         return columns;
     }
     PlayerHarness h;

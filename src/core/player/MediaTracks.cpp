@@ -1,4 +1,5 @@
-// The open file's audio and subtitle tracks and its chapters, as the B, V and PAGE keys and the video window's menu change them; the menu's line loop.
+// The open file's audio and subtitle tracks and its chapters, as the B, V and PAGE keys and the video window's menu change them;
+// the menu's line loop.
 #include "player/MediaTracks.h"
 
 #include "engine/TrackSteps.h"
@@ -23,7 +24,8 @@ VideoMenu MediaTracks::Menu() {
     if (lines_.Available()) {
         // Checked while a loop runs: choosing it then ends the loop, as L does.
         const bool looping = state_.abState == AbRepeat::Looping;
-        menu.sections.push_back({"", {UiText("VideoMenu", "この行をリピート")}, looping ? std::optional<std::size_t>(0) : std::nullopt});
+        const std::optional<std::size_t> checked = looping ? std::optional<std::size_t>(0) : std::nullopt;
+        menu.sections.push_back({"", {UiText("VideoMenu", "この行をリピート")}, checked});
         menu.actions.push_back({VideoMenuAction::Kind::LineLoop, TrackKind::Audio, std::nullopt, 0});
     }
     return menu;

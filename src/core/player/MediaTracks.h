@@ -1,4 +1,5 @@
-// The open file's audio and subtitle tracks and its chapters, as the B, V and PAGE keys and the video window's menu change them; the menu's line loop.
+// The open file's audio and subtitle tracks and its chapters, as the B, V and PAGE keys and the video window's menu change them;
+// the menu's line loop.
 #pragma once
 
 #include "engine/MediaGraph.h"

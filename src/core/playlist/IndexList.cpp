@@ -47,7 +47,8 @@ std::optional<std::int64_t> IndexList::CurrentEndMs() const {
 
 int IndexList::FirstRowAfter(std::int64_t ms) const {
     if (rows_.startMs.empty()) return 0;
-    return static_cast<int>(std::upper_bound(rows_.startMs.begin() + 1, rows_.startMs.end(), ms) - rows_.startMs.begin());
+    const auto first = rows_.startMs.begin();
+    return static_cast<int>(std::upper_bound(first + 1, rows_.startMs.end(), ms) - first);
 }
 
 std::optional<IndexList::LineSpan> IndexList::LineAt(std::int64_t positionMs) const {

@@ -26,7 +26,8 @@ PlaylistEditor::PlaylistEditor(Playlist& list, PlayerSettings& settings, Playlis
 
 void PlaylistEditor::Open(PlaylistView& view, std::uint32_t seed) {
     view_ = &view;
-    for (std::size_t i = 0; i < list_.Size(); ++i) view.InsertLine(i, DisplayLine(list_.PathAt(i), i + 1, false, list_.TitleAt(i)));
+    for (std::size_t i = 0; i < list_.Size(); ++i)
+        view.InsertLine(i, DisplayLine(list_.PathAt(i), i + 1, false, list_.TitleAt(i)));
     list_.AttachView(&view);
     count_ = static_cast<int>(list_.Size());
     moved_ = true;
