@@ -445,5 +445,9 @@
         <source>チャプター</source>
         <translation>Chapters</translation>
     </message>
+    <message>
+        <source>この行をリピート</source>
+        <translation>Loop this line</translation>
+    </message>
 </context>
 </TS>

@@ -17,6 +17,7 @@
 #include "player/Player.h"
 #include "qt/AppIcon.h"
 #include "qt/DropPaths.h"
+#include "qt/TitleEditDelegate.h"
 #include "qt/X11Desktop.h"
 
 namespace felux {
@@ -41,6 +42,9 @@ PlaylistEditorWindow::PlaylistEditorWindow(Player& player, QWidget* parent)
     list_->setObjectName(QStringLiteral("list"));
     list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     list_->setUniformItemSizes(true);
+    // F2 edits a segment entry's title in place; a double click still plays the line.
+    list_->setEditTriggers(QAbstractItemView::EditKeyPressed);
+    list_->setItemDelegate(new TitleEditDelegate(player_.editor, list_));
     controls_[EditorControl::List] = list_;
     folder_->setObjectName(QStringLiteral("folder"));
     folder_->setReadOnly(true);
@@ -90,7 +94,9 @@ QPushButton* PlaylistEditorWindow::AddButton(EditorControl control, const char* 
 // blocked, deleting many selected lines does not re-read the selection once per line.
 void PlaylistEditorWindow::InsertLine(std::size_t index, const std::string& line) {
     const QSignalBlocker quiet(list_);
-    list_->insertItem(static_cast<int>(index), LineText(line));
+    auto* item = new QListWidgetItem(LineText(line));
+    item->setFlags(item->flags() | Qt::ItemIsEditable);
+    list_->insertItem(static_cast<int>(index), item);
 }
 
 void PlaylistEditorWindow::DeleteLine(std::size_t index) {

@@ -88,8 +88,13 @@ void QtPlaylistDialogs::OpenSectionMenu(Point at, const std::vector<MenuSection>
     auto* menu = new QMenu(parent_());
     int number = 0;
     for (const MenuSection& section : sections) {
-        QMenu* sub = menu->addMenu(Literal(section.title));
-        sub->setEnabled(!section.items.empty());
+        QMenu* sub = menu;
+        if (section.title.empty()) {
+            menu->addSeparator();
+        } else {
+            sub = menu->addMenu(Literal(section.title));
+            sub->setEnabled(!section.items.empty());
+        }
         for (std::size_t i = 0; i < section.items.size(); ++i) {
             QAction* action = sub->addAction(Literal(section.items[i]));
             action->setData(++number);

@@ -92,6 +92,28 @@ private slots:
         }
     }
 
+    // F2 edits a segment entry's title in place; a whole file's line has no edit.
+    void f2EditsASegmentTitleInPlace() {
+        Opened o;
+        o.h.player->playlist.AppendPath("/m/a.mpg<<0:00:01:000-0:00:02:500>>");
+        o.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&o.window));
+        auto* list = o.window.findChild<QListWidget*>(QStringLiteral("list"));
+        list->setFocus();
+        list->setCurrentRow(0);
+        QTest::keyClick(list, Qt::Key_F2);
+        QVERIFY(!list->findChild<QLineEdit*>());
+        list->setCurrentRow(3);
+        QTest::keyClick(list, Qt::Key_F2);
+        auto* field = list->findChild<QLineEdit*>();
+        QVERIFY(field);
+        field->insert(QStringLiteral("サビ"));
+        QTest::keyClick(field, Qt::Key_Return);
+        QTRY_COMPARE(o.h.player->playlist.TitleAt(3), std::string("*サビ"));  // committed after the key
+        QCOMPARE(list->item(3)->text(), QStringLiteral(" 0004 a.mpg  0:01.00\u20130:02.50  サビ"));
+        QVERIFY(o.h.player->editor.IsOpen());
+    }
+
     void droppedUrlsKeepTheirBytes() {
         QMimeData data;
         data.setData(QStringLiteral("text/uri-list"),

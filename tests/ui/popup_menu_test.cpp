@@ -37,6 +37,28 @@ private slots:
         QTest::keyClick(menu, Qt::Key_Return);
         QTRY_COMPARE(chosen, 1);
     }
+
+    // A section without a title is no sub-menu: its item stands in the menu, numbered on.
+    void anUntitledSectionsItemsStandInTheMenuItself() {
+        QWidget window;
+        QtPlaylistDialogs dialogs([&window] { return &window; });
+        int chosen = -1;
+        dialogs.SetReceivers([&chosen](int id) { chosen = id; }, {});
+        dialogs.OpenSectionMenu({10, 10}, {{"字幕", {"なし", "1"}, 0}, {"チャプター", {}, std::nullopt},
+                                           {"", {"この行をリピート"}, 0}});
+        auto* menu = window.findChild<QMenu*>();
+        QVERIFY(menu);
+        const QList<QAction*> actions = menu->actions();
+        QCOMPARE(actions.size(), 4);  // two sub-menus, the separator, the item
+        QVERIFY(actions.at(0)->menu() && actions.at(0)->isEnabled());
+        QVERIFY(!actions.at(1)->isEnabled());
+        QVERIFY(actions.at(2)->isSeparator());
+        QCOMPARE(actions.at(3)->text(), QStringLiteral("この行をリピート"));
+        QVERIFY(actions.at(3)->isChecked());
+        actions.at(3)->trigger();
+        menu->hide();
+        QTRY_COMPARE(chosen, 3);
+    }
 };
 
 }  // namespace felux

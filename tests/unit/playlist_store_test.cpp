@@ -10,7 +10,7 @@ namespace {
 
 TEST(PlaylistStore, DisplayLinesShowNameExtensionAndSuffix) {
     EXPECT_EQ(DisplayLine("/v/a.mpg<<0:01:02:003-0:02:00:000>>", 1, false),
-              " 0001 a.mpg<<0:01:02:003-0:02:00:000>>");
+              " 0001 a.mpg  1:02.00\u20132:00.00");
     EXPECT_EQ(DisplayLine("/music.d/track", 12, true), ">0012 track");
     EXPECT_EQ(DisplayLine("C:\\v\\a.mpg", 3, false), " 0003 C:\\v\\a.mpg");
     EXPECT_EQ(DisplayLine("/x/y.wav", 12345, false), " 12345 y.wav");

@@ -43,6 +43,10 @@ inline constexpr std::array kKeyBindings{
     KeyBinding{vk::Char('V'), {}, KeyTrigger::Hit, PlayerCommand::SubtitleTrackNext},
     KeyBinding{vk::PageDown, {}, KeyTrigger::Hit, PlayerCommand::ChapterNext},
     KeyBinding{vk::PageUp, {}, KeyTrigger::Hit, PlayerCommand::ChapterPrevious},
+    KeyBinding{vk::Char('L'), {}, KeyTrigger::Hit, PlayerCommand::LineLoopToggle},
+    // As mpv steps between subtitle lines; the arrows' own code leaves them to these under CTRL.
+    KeyBinding{vk::Right, {.control = true}, KeyTrigger::Hit, PlayerCommand::LineNext},
+    KeyBinding{vk::Left, {.control = true}, KeyTrigger::Hit, PlayerCommand::LinePrevious},
     KeyBinding{vk::Minus, {}, KeyTrigger::Hit, PlayerCommand::SpeedDown},
     KeyBinding{vk::Equals, {.shift = ShiftKey::Held}, KeyTrigger::Hit, PlayerCommand::SpeedUp},
     KeyBinding{vk::Equals, {.shift = ShiftKey::Up}, KeyTrigger::Hit, PlayerCommand::SpeedNormal},

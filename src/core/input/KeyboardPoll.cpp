@@ -231,12 +231,14 @@ void KeyboardPoll::Volume() {
 }
 
 bool KeyboardPoll::Arrows() {
-    if (Down(vk::Right)) {
+    // Under CTRL LEFT and RIGHT step between timed lines (the key table), not entries.
+    const bool lineKeys = Down(vk::Control);
+    if (!lineKeys && Down(vk::Right)) {
         actions_.Command(PlayerCommand::NextEntry);
         state_.wheelStep = 0;
         return true;
     }
-    if (Down(vk::Left)) {
+    if (!lineKeys && Down(vk::Left)) {
         actions_.Command(PlayerCommand::PreviousEntry);
         state_.wheelStep = 0;
         return true;

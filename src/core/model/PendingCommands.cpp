@@ -46,6 +46,9 @@ bool PendingCommands::Raise(PlayerCommand command) {
         case SubtitleTrackNext:
         case ChapterNext:
         case ChapterPrevious:
+        case LineLoopToggle:
+        case LineNext:
+        case LinePrevious:
         case Minimise:
         case VideoOnly:
         case Quit: return false;

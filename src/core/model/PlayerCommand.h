@@ -38,6 +38,9 @@ enum class PlayerCommand {
     SubtitleTrackNext,   // its next subtitle track, or none after the last
     ChapterNext,
     ChapterPrevious,     // near a chapter's start, the one before it
+    LineLoopToggle,      // the timed-text line playing as the A-B loop, or the loop ends
+    LineNext,            // the next timed-text line's start
+    LinePrevious,        // the current line's start, near it the line before
     Minimise,
     VideoOnly,
     Quit,

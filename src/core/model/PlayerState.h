@@ -38,6 +38,8 @@ enum class WindowMode { Normal, Minimised, VideoOnly };
 
 // The A-B repeat's steps; the marking steps last until the next check takes the position.
 enum class AbRepeat { Off, MarkA, ASet, MarkB, Looping };
+// A shorter loop would seek on every tick and never play.
+inline constexpr std::int64_t kAbMinimumMs = 16;
 
 // The step after this one, as the A-B button and key go round.
 constexpr AbRepeat NextAbStep(AbRepeat step) {

@@ -30,7 +30,8 @@ public:
     virtual void PlaceControls(const std::vector<ControlPlace>& places) = 0;
 };
 
-// One sub-menu of a sectioned menu; one with no items is shown but cannot be opened.
+// One sub-menu of a sectioned menu; one with no items is shown but cannot be opened. A section
+// without a title is no sub-menu: its items stand in the menu itself.
 struct MenuSection {
     std::string title;
     std::vector<std::string> items;

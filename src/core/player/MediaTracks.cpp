@@ -1,7 +1,9 @@
-// The open file's audio and subtitle tracks and its chapters, as the B, V and PAGE keys and the video window's menu change them.
+// The open file's audio and subtitle tracks and its chapters, as the B, V and PAGE keys and the video window's menu change them;
+// the menu's line loop.
 #include "player/MediaTracks.h"
 
 #include "engine/TrackSteps.h"
+#include "i18n/UiText.h"
 
 namespace felux {
 
@@ -18,15 +20,24 @@ void MediaTracks::StepChapter(int direction) {
 
 VideoMenu MediaTracks::Menu() {
     if (state_.mediaClosed) return {};
-    return BuildVideoMenu(graph_.Tracks(), graph_.Chapters(), graph_.GetPosition());
+    VideoMenu menu = BuildVideoMenu(graph_.Tracks(), graph_.Chapters(), graph_.GetPosition());
+    if (lines_.Available()) {
+        // Checked while a loop runs: choosing it then ends the loop, as L does.
+        const bool looping = state_.abState == AbRepeat::Looping;
+        const std::optional<std::size_t> checked = looping ? std::optional<std::size_t>(0) : std::nullopt;
+        menu.sections.push_back({"", {UiText("VideoMenu", "この行をリピート")}, checked});
+        menu.actions.push_back({VideoMenuAction::Kind::LineLoop, TrackKind::Audio, std::nullopt, 0});
+    }
+    return menu;
 }
 
 void MediaTracks::Carry(const VideoMenuAction& action) {
     if (state_.mediaClosed) return;
-    if (action.kind == VideoMenuAction::Kind::Chapter)
-        graph_.SeekPosition(0, action.start);
-    else
-        graph_.SelectTrack(action.track, action.id);
+    switch (action.kind) {
+        case VideoMenuAction::Kind::Chapter: graph_.SeekPosition(0, action.start); break;
+        case VideoMenuAction::Kind::LineLoop: lines_.ToggleLoop(); break;
+        case VideoMenuAction::Kind::Track: graph_.SelectTrack(action.track, action.id); break;
+    }
 }
 
 }  // namespace felux

@@ -55,6 +55,12 @@ std::optional<Rect> PanelPresenter::DrawPanel() {
     view.abState = sources_.state.abState;
     view.abAMs = sources_.state.abA;
     view.abBMs = sources_.state.abB;
+    // A segment entry shows its span as a loop's marks, unless the A-B repeat has its own.
+    if (view.abState == AbRepeat::Off && sources_.state.segmentActive) {
+        view.abState = AbRepeat::Looping;
+        view.abAMs = sources_.state.segmentStartMs;
+        view.abBMs = sources_.state.segmentEndMs;
+    }
     view.position = sources_.graph.currentPosition;
     view.duration = sources_.graph.duration;
     view.listCount = sources_.playlist.Count();

@@ -23,7 +23,6 @@ namespace {
 constexpr int kOpenLayoutCountdown = 50;
 constexpr int kSegmentStartDelay = 50;
 constexpr int kNewFileDisplayTicks = 35;
-constexpr std::int64_t kAbMinimumMs = 16;
 
 bool IsMpegAudioPath(const std::string& path) { return HasMpegInfo(std::filesystem::path(path)); }
 
@@ -56,8 +55,17 @@ void Playback::FollowOpenFileEnd() {
     if (state_.segmentActive && CheckSegment()) {
         state_.requests.fastForward = SearchPhase::StepEntry;
         state_.segmentActive = false;
+        // A segment that ends with the file steps on once: the file's end is the same step.
+        graph_.PollGraphEvent();
+        return;
     }
     if (!graph_.PollGraphEvent()) return;
+    // A loop that ends with the file (the last timed line's) goes round again.
+    if (state_.abState == AbRepeat::Looping && !graph_.endedOnError) {
+        graph_.SeekPosition(0, state_.abA * kUnitsPerMillisecond + kUnitsPerMillisecond);
+        if (!state_.paused) graph_.Run();
+        return;
+    }
     if (!graph_.endedOnError) parts_.resume.Ended();
     state_.wheelStep = 0;
     state_.keyWaitTicks = kEndLockoutTicks;
@@ -337,8 +345,9 @@ void Playback::KeepFollowerCurrent() {
 // Cheap enough for every tick: it reads no file.
 std::optional<std::string> Playback::FollowerCandidate() const {
     const int count = playlist_.Count();
-    // Repeat one reopens the file itself: no follower may play in its place.
-    if (count <= 0 || state_.repeatOne || state_.segmentActive || SyncPlaybackOn(settings_.syncFlags))
+    // Repeat one reopens the file itself and a loop goes back: no follower may play in its place.
+    if (count <= 0 || state_.repeatOne || state_.segmentActive || state_.abState == AbRepeat::Looping ||
+        SyncPlaybackOn(settings_.syncFlags))
         return std::nullopt;
     const NextStep step = NextStepFromHere();
     if (step.stops) return std::nullopt;

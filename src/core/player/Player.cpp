@@ -32,7 +32,8 @@ Player::Player(PlayerPorts ports, std::filesystem::path programFolder, std::vect
       drop(state, playlist, editor, keyboard.pollState, playback, ports_.windows, ports_.now),
       editorBridge(state, settings, playlist, editor, playback, drop,
                    {ports_.windows, ports_.editorWindow, ports_.dialogs}, ports_.randomSeed),
-      tracks(state, graph),
+      lines(state, graph, indexList),
+      tracks(state, graph, lines),
       popups(state, playlist, history, openFile, editor, keyboard.pollState, playback, tracks, ports_.dialogs),
       files({state, settings, playlist, history, volume, resume}, layout, {ports_.windows, ports_.keys, ports_.displayModes},
             folder_, ports_.reportFailure),
@@ -213,6 +214,9 @@ void Player::Command(PlayerCommand command) {
         case PlayerCommand::SubtitleTrackNext: tracks.StepTrack(TrackKind::Subtitle); break;
         case PlayerCommand::ChapterNext: tracks.StepChapter(1); break;
         case PlayerCommand::ChapterPrevious: tracks.StepChapter(-1); break;
+        case PlayerCommand::LineLoopToggle: lines.ToggleLoop(); break;
+        case PlayerCommand::LineNext: lines.Step(1); break;
+        case PlayerCommand::LinePrevious: lines.Step(-1); break;
         case PlayerCommand::Minimise: EnterWindowMode(WindowMode::Minimised); break;
         case PlayerCommand::VideoOnly: EnterWindowMode(WindowMode::VideoOnly); break;
         case PlayerCommand::Quit: state.exitRequested = true; break;

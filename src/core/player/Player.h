@@ -109,6 +109,7 @@ public:
     Playback playback;
     DropIntake drop;
     EditorBridge editorBridge;
+    TimedLines lines;
     MediaTracks tracks;
     PopupMenus popups;
     SavedFiles files;

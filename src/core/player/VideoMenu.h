@@ -18,7 +18,7 @@ inline constexpr std::size_t kVideoMenuTitleBytes = 80;
 
 // What choosing one item does.
 struct VideoMenuAction {
-    enum class Kind { Track, Chapter };
+    enum class Kind { Track, Chapter, LineLoop };
     Kind kind = Kind::Track;
     TrackKind track = TrackKind::Audio;
     std::optional<std::int64_t> id;  // nullopt: subtitles off

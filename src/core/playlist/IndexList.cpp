@@ -1,6 +1,7 @@
 // The open file's index rows and the row that belongs to the playback position.
 #include "playlist/IndexList.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace felux {
@@ -42,6 +43,30 @@ std::int64_t IndexList::Slot(int k) const {
 std::optional<std::int64_t> IndexList::CurrentEndMs() const {
     if (currentRow_ + 1 >= RowCount()) return endMs_;
     return Slot(currentRow_ + 1);
+}
+
+int IndexList::FirstRowAfter(std::int64_t ms) const {
+    if (rows_.startMs.empty()) return 0;
+    const auto first = rows_.startMs.begin();
+    return static_cast<int>(std::upper_bound(first + 1, rows_.startMs.end(), ms) - first);
+}
+
+std::optional<IndexList::LineSpan> IndexList::LineAt(std::int64_t positionMs) const {
+    if (!active_ || positionMs < 0) return std::nullopt;
+    const int row = FirstRowAfter(positionMs) - 1;
+    if (row == 0 && rows_.texts[0].empty()) return std::nullopt;
+    LineSpan span{RowStartMs(row), endMs_};
+    // Rows of one time show one after the other: the line runs to the next later start.
+    const int after = FirstRowAfter(span.startMs);
+    if (after < RowCount()) span.endMs = RowStartMs(after);
+    return span;
+}
+
+std::optional<std::int64_t> IndexList::NextLineStart(std::int64_t positionMs) const {
+    if (!active_) return std::nullopt;
+    const int after = FirstRowAfter(positionMs);
+    if (after >= RowCount()) return std::nullopt;
+    return RowStartMs(after);
 }
 
 void IndexList::TrackIndexRow(std::int64_t positionMs) {

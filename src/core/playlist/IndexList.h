@@ -34,12 +34,26 @@ public:
     // When the current row ends; nullopt while the last row's end is unknown.
     std::optional<std::int64_t> CurrentEndMs() const;
 
+    // A timed line: from its start to the next later start, the last one to the end of the file
+    // (nullopt while that is unknown). The lead-in row is a line only when it has text.
+    struct LineSpan {
+        std::int64_t startMs = 0;
+        std::optional<std::int64_t> endMs;
+    };
+    // The line playing at positionMs; nullopt before the first line or without rows. Binary
+    // searches over the sorted, bounded rows: a key never waits on a long file.
+    std::optional<LineSpan> LineAt(std::int64_t positionMs) const;
+    // The start of the first line after positionMs.
+    std::optional<std::int64_t> NextLineStart(std::int64_t positionMs) const;
+
     // The display fetches the current row again when this is set, then clears it.
     bool reloadRequest = false;
 
 private:
     // Slot k: the start of row k; slot RowCount() the end of the file (max while unknown).
     std::int64_t Slot(int k) const;
+    // The first row past the lead-in that starts after ms; RowCount() when none does.
+    int FirstRowAfter(std::int64_t ms) const;
 
     IndexRows rows_;
     std::optional<std::int64_t> endMs_;

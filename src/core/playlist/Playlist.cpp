@@ -2,6 +2,7 @@
 #include "playlist/Playlist.h"
 
 #include <cstdio>
+#include <optional>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -19,15 +20,39 @@ std::string FormatNumber(std::size_t number) {
     return digits;
 }
 
+// "1:05.20", or "1:01:05.20" from an hour on.
+std::string SegmentTime(std::int64_t ms) {
+    const std::int64_t hundredths = ms / 10;
+    const std::int64_t seconds = hundredths / 100;
+    char text[64];
+    if (seconds >= 3600)
+        std::snprintf(text, sizeof text, "%lld:%02lld:%02lld.%02lld", static_cast<long long>(seconds / 3600),
+                      static_cast<long long>(seconds / 60 % 60), static_cast<long long>(seconds % 60),
+                      static_cast<long long>(hundredths % 100));
+    else
+        std::snprintf(text, sizeof text, "%lld:%02lld.%02lld", static_cast<long long>(seconds / 60),
+                      static_cast<long long>(seconds % 60), static_cast<long long>(hundredths % 100));
+    return text;
+}
+
 }  // namespace
 
-std::string DisplayLine(std::string_view path, std::size_t number, bool current) {
+std::string DisplayLine(std::string_view path, std::size_t number, bool current, std::string_view title) {
+    const std::optional<SegmentTimes> segment = ParseSegmentSuffix(path);
+    if (segment) path = StripSegmentSuffix(path);
     const std::size_t slash = path.rfind('/');
     const std::string_view name = slash == std::string_view::npos ? path : path.substr(slash + 1);
     std::string line(1, current ? '>' : ' ');
     line += FormatNumber(number);
     line += ' ';
     line += name;
+    if (segment) {
+        line += "  " + SegmentTime(segment->startMs) + "\u2013" + SegmentTime(segment->endMs);
+        if (title.size() > 1 && title.front() == '*') {
+            line += "  ";
+            line += title.substr(1);
+        }
+    }
     return line;
 }
 
@@ -52,7 +77,7 @@ bool EntryOpens(const std::string& path) {
 void Playlist::Append(std::string path, std::string title) {
     paths_.push_back(std::move(path));
     titles_.push_back(std::move(title));
-    if (view_) view_->InsertLine(paths_.size() - 1, DisplayLine(paths_.back(), paths_.size(), false));
+    if (view_) view_->InsertLine(paths_.size() - 1, DisplayLine(paths_.back(), paths_.size(), false, titles_.back()));
 }
 
 void Playlist::RemoveAt(std::size_t i) {
@@ -105,7 +130,13 @@ void Playlist::SwapEntries(std::size_t i, std::size_t j) {
 
 std::string Playlist::DisplayLineAt(std::size_t i) const {
     return DisplayLine(paths_[i], i + 1,
-                       !currentRemoved && editorCurrent >= 0 && static_cast<std::size_t>(editorCurrent) == i);
+                       !currentRemoved && editorCurrent >= 0 && static_cast<std::size_t>(editorCurrent) == i,
+                       titles_[i]);
+}
+
+void Playlist::SetTitleAt(std::size_t i, std::string title) {
+    titles_[i] = std::move(title);
+    if (view_) view_->ReplaceLine(i, DisplayLineAt(i));
 }
 
 }  // namespace felux

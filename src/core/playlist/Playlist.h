@@ -29,8 +29,9 @@ public:
 };
 
 // " %04d name.ext" or, for the current entry, ">%04d name.ext"; name.ext is
-// everything after the path's last "/", so a segment suffix shows too.
-std::string DisplayLine(std::string_view path, std::size_t number, bool current);
+// everything after the path's last "/". A segment entry shows its times in place of the
+// suffix and its title after them: " 0003 name.ext  1:05.20–1:12.00  title".
+std::string DisplayLine(std::string_view path, std::size_t number, bool current, std::string_view title = {});
 
 // Replaces the digits after the mark with number as %04d, keeping the mark and
 // the text after the blank; used by views to renumber an entry that only moved.
@@ -50,7 +51,8 @@ public:
     // Appends one entry; with a view attached it also gets its display line.
     void Append(std::string path, std::string title);
     void AppendPath(std::string path) { Append(std::move(path), {}); }
-    void SetTitleAt(std::size_t i, std::string title) { titles_[i] = std::move(title); }
+    // The title as stored ("*" and its text, or empty); an attached view shows it.
+    void SetTitleAt(std::size_t i, std::string title);
     // Deletes the entry and its display line; later lines keep their numbers.
     void RemoveAt(std::size_t i);
     void Clear();

@@ -6,6 +6,7 @@
 #include <numeric>
 
 #include "playlist/ListFile.h"
+#include "playlist/PlaySegmentSuffix.h"
 #include "playlist/SelectionSort.h"
 
 namespace felux {
@@ -25,7 +26,8 @@ PlaylistEditor::PlaylistEditor(Playlist& list, PlayerSettings& settings, Playlis
 
 void PlaylistEditor::Open(PlaylistView& view, std::uint32_t seed) {
     view_ = &view;
-    for (std::size_t i = 0; i < list_.Size(); ++i) view.InsertLine(i, DisplayLine(list_.PathAt(i), i + 1, false));
+    for (std::size_t i = 0; i < list_.Size(); ++i)
+        view.InsertLine(i, DisplayLine(list_.PathAt(i), i + 1, false, list_.TitleAt(i)));
     list_.AttachView(&view);
     count_ = static_cast<int>(list_.Size());
     moved_ = true;
@@ -143,10 +145,26 @@ void PlaylistEditor::OnDoubleClick() {
     const int old = list_.editorCurrent;
     if (old >= 0 && static_cast<std::size_t>(old) < list_.Size()) {
         const auto at = static_cast<std::size_t>(old);
-        view_->ReplaceLine(at, DisplayLine(list_.PathAt(at), at + 1, false));
+        view_->ReplaceLine(at, DisplayLine(list_.PathAt(at), at + 1, false, list_.TitleAt(at)));
     }
     list_.editorCurrent = static_cast<int>(i);
     list_.currentRemoved = false;
+}
+
+std::optional<std::string> PlaylistEditor::EditableTitle(std::size_t index) const {
+    if (index >= list_.Size() || !HasSegmentSuffix(list_.PathAt(index))) return std::nullopt;
+    const std::string& title = list_.TitleAt(index);
+    return title.empty() ? title : title.substr(1);
+}
+
+void PlaylistEditor::SetTitle(std::size_t index, std::string_view text) {
+    if (!Editable() || !EditableTitle(index)) return;
+    std::string title(text.substr(0, kMaxTitleBytes));
+    // Cut at a character boundary, and kept to one line of the list file.
+    if (text.size() > kMaxTitleBytes)
+        while (!title.empty() && (static_cast<unsigned char>(text[title.size()]) & 0xC0) == 0x80) title.pop_back();
+    std::replace_if(title.begin(), title.end(), [](char c) { return c == '\r' || c == '\n' || c == '\0'; }, ' ');
+    list_.SetTitleAt(index, title.empty() ? std::string() : "*" + title);
 }
 
 void PlaylistEditor::OnSelectionChanged() {

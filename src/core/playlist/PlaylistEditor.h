@@ -2,8 +2,10 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <random>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/EditorPorts.h"
@@ -76,6 +78,14 @@ public:
     void Options();
 
     int SortMode() const { return sortMode_; }
+
+    // A segment entry's title as it is edited (without the stored "*"); nullopt for other entries,
+    // whose titles come from their files.
+    std::optional<std::string> EditableTitle(std::size_t index) const;
+    // The edited title: kept as "*" and the text, one line of at most kMaxTitleBytes, saved with
+    // the list; an empty text takes the title away.
+    void SetTitle(std::size_t index, std::string_view text);
+    static constexpr std::size_t kMaxTitleBytes = 1024;
 
 private:
     bool Editable() const { return view_ != nullptr && !scanning_; }

@@ -1,0 +1,36 @@
+// The timed text's lines as places to go: L loops the line playing, the line keys step between lines.
+#include "player/TimedLines.h"
+
+namespace felux {
+
+std::int64_t TimedLines::PositionMs() { return graph_.GetPosition() / kUnitsPerMillisecond; }
+
+void TimedLines::ToggleLoop() {
+    if (state_.abState == AbRepeat::Looping) {
+        state_.abState = AbRepeat::Off;
+        return;
+    }
+    if (!Available()) return;
+    const std::optional<IndexList::LineSpan> line = index_.LineAt(PositionMs());
+    if (!line || !line->endMs || *line->endMs < line->startMs + kAbMinimumMs) return;
+    state_.abA = line->startMs;
+    state_.abB = *line->endMs;
+    state_.abState = AbRepeat::Looping;
+}
+
+void TimedLines::Step(int direction) {
+    if (!Available()) return;
+    const std::int64_t now = PositionMs();
+    std::optional<std::int64_t> target;
+    if (direction > 0) {
+        target = index_.NextLineStart(now);
+    } else if (const std::optional<IndexList::LineSpan> line = index_.LineAt(now)) {
+        target = line->startMs;
+        if (now - line->startMs < kLineBackThresholdMs)
+            if (const std::optional<IndexList::LineSpan> before = index_.LineAt(line->startMs - 1))
+                target = before->startMs;
+    }
+    if (target) graph_.SeekPosition(0, *target * kUnitsPerMillisecond);
+}
+
+}  // namespace felux

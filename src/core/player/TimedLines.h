@@ -1,0 +1,33 @@
+// The timed text's lines as places to go: L loops the line playing, the line keys step between lines.
+#pragma once
+
+#include "engine/MediaGraph.h"
+#include "model/PlayerState.h"
+#include "playlist/IndexList.h"
+
+namespace felux {
+
+// "Previous" this soon after a line's start goes to the line before, as PAGE UP does for chapters.
+inline constexpr std::int64_t kLineBackThresholdMs = 1000;
+
+class TimedLines {
+public:
+    TimedLines(PlayerState& state, MediaGraph& graph, const IndexList& index)
+        : state_(state), graph_(graph), index_(index) {}
+
+    // L: the line playing becomes the A-B loop, as R's would; with a loop running, it ends.
+    void ToggleLoop();
+    // +1 the next line's start; -1 the current line's start, or the one before just after it.
+    void Step(int direction);
+    // The open file has timed lines to loop.
+    bool Available() const { return !state_.mediaClosed && index_.Active(); }
+
+private:
+    std::int64_t PositionMs();
+
+    PlayerState& state_;
+    MediaGraph& graph_;
+    const IndexList& index_;
+};
+
+}  // namespace felux
