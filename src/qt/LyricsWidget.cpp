@@ -109,7 +109,7 @@ void LyricsWidget::paintEvent(QPaintEvent*) {
     };
     qreal y = top - step;
     for (auto it = frame.before.rbegin(); it != frame.before.rend(); ++it, y -= step) drawAround(*it, y);
-    y = top + lineHeight + step - metrics.height();
+    y = top + lineHeight * 1.15;
     for (const std::string& text : frame.after) {
         drawAround(text, y);
         y += step;

@@ -1,6 +1,7 @@
 // The lyrics view: which rows show, how far each word is lit, and the window it takes.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "PlayerHarness.h"
@@ -155,8 +156,11 @@ TEST_F(LyricsViewWindow, YShowsTheLinesInTheVideoWindowsPlaceFullScreenTooAndYHi
     h.Tick();
     Settle();
 
+    h.windows.log.clear();
     TapY();
     EXPECT_EQ(h.windows.rects[WindowId::Lyrics].width, 0);
+    EXPECT_NE(std::find(h.windows.log.begin(), h.windows.log.end(), "activate Main"), h.windows.log.end())
+        << "the keyboard goes back to the panel with the window that had it";
     EXPECT_EQ(h.windows.rects[WindowId::Video].width, 0);
     EXPECT_EQ(p.presenter.Lyrics(), LyricsFrame{});
 }
