@@ -134,8 +134,9 @@ void VideoLayout::PlacePicture() {
     if (lyrics || lyricsPlaced_) {
         windows_.Place(WindowId::Lyrics, lyrics ? at : Rect{at.x, at.y, 0, 0}, true, Stacking::Keep);
         if (lyrics) windows_.Raise(WindowId::Lyrics);
-        // The hidden window took the keyboard with it; the panel takes it back.
-        if (!lyrics && !VideoWindowUsed() && !state_.fullScreen) windows_.Activate(WindowId::Main);
+        // The hidden window took the keyboard with it; the panel takes it back, unless the user
+        // works in another program meanwhile.
+        if (!lyrics && !VideoWindowUsed() && !state_.fullScreen && state_.appActive) windows_.Activate(WindowId::Main);
         lyricsPlaced_ = lyrics;
     }
 }
