@@ -33,7 +33,7 @@ first=$(lit_pixels lyrics_first.png)
 later=$(lit_pixels lyrics_later.png)
 echo "lit pixels: $first, then $later"
 (( later > 0 )) || fail "no word of the lyrics view is lit"
-[[ $first != "$later" ]] || fail "the lit part of the current line did not move in 2.5 s"
+[[ $first != "$later" ]] || fail "the lit words of the current line did not move on in 2.5 s"
 # The committed screenshot is this one, cropped and made small.
 convert lyrics_later.png -resize 50% lyrics_view_small.png
 
