@@ -37,18 +37,15 @@ void VideoLayout::RememberVideoPosition() {
     }
 }
 
-bool VideoLayout::LyricsViewShown() const {
-    return state_.lyricsView && !state_.hasVideo && !state_.mediaClosed && timedText_.Active();
+bool VideoLayout::LyricsViewPossible() const {
+    return !state_.hasVideo && !state_.mediaClosed && timedText_.Active();
 }
 
+bool VideoLayout::LyricsViewShown() const { return state_.lyricsView && LyricsViewPossible(); }
+
 void VideoLayout::LyricsViewToggle() {
-    if (LyricsViewShown()) {
-        state_.lyricsView = false;
-    } else if (!state_.hasVideo && !state_.mediaClosed && timedText_.Active()) {
-        state_.lyricsView = true;
-    } else {
-        return;
-    }
+    if (!LyricsViewPossible()) return;
+    state_.lyricsView = !state_.lyricsView;
     state_.requests.newVideoSize = true;
 }
 

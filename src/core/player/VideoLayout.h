@@ -84,6 +84,8 @@ private:
 
     // The picture before zoom, after the aspect preset; the lyrics view's canvas in its place.
     VideoSize PictureSize() const;
+    // A sound file with timed text is open.
+    bool LyricsViewPossible() const;
     // The video window holds a picture or the lyrics view.
     bool VideoWindowUsed() const { return state_.hasVideo || LyricsViewShown(); }
     // What the video size follows now: picture, zoom, screen and, windowed, the work area.
