@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Retakes the software-centre screenshots in resources/screenshots/ from a built player on a private
-# Xvfb with openbox: the panel playing a video with its timed text, and the playlist editor.
+# Xvfb with openbox: the panel playing a video with its timed text, the playlist editor, and the
+# lyrics view of a song.
 # Usage: bash scripts/screenshots.sh [path/to/felux]   (LANG picks the language shown)
 set -u
 root=$(realpath "$(dirname "$0")/..")
@@ -55,5 +56,24 @@ editor_moved() { [[ $(xdotool getwindowgeometry "$ed") == *"Position: 64"[6-9]",
 poll 30 editor_moved || fail "the editor did not move beside the video"
 sleep 1
 save playlist-editor 900x445
+quit_player
+
+# A song with word-timed lyrics; the view caught while a word of its second line fills.
+song="$work/Morning tram.flac"
+ffmpeg -v error -f lavfi -i sine=frequency=330:duration=60 -c:a flac "$song" || fail "no song"
+printf '%s\n' '[00:00.00]<00:00.00>The <00:00.80>morning <00:01.60>tram <00:02.40>is <00:03.20>running <00:04.00>late' \
+  '[00:05.00]<00:05.00>Rain <00:05.80>on <00:06.60>the <00:07.40>window, <00:08.20>coffee <00:09.00>in <00:09.40>my <00:09.80>hand' \
+  '[00:11.00]<00:11.00>Count <00:11.80>the <00:12.60>stops <00:13.40>and <00:14.20>sing <00:15.00>along' \
+  '[00:17.00]<00:17.00>朝の<00:18.00>電車が<00:19.00>走る' > "$work/Morning tram.lrc"
+# A data folder of its own: the one above keeps the strip under the video switched on.
+mkdir -m 700 "$work/song-home"
+FELUX_AO=null start_player "$work/song-home" "$song"
+poll 30 player_focused || fail "the player never had the keyboard"
+tap_until_video y 640x360 "Y shows the lyrics view"
+sleep 8
+read -r vx vy < <(video_position)
+import -window root "$work/root.png"
+convert "$work/root.png" -crop "640x360+$vx+$vy" +repage +dither -colors 64 -strip \
+  -define png:compression-level=9 "PNG8:$out/lyrics-view.png" || fail "could not save lyrics-view"
 quit_player
 ls -l "$out"

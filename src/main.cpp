@@ -141,6 +141,8 @@ int main(int argc, char** argv) {
     videoWindow.SetStripPainter([&player](felux::PixelSink& sink, int width, int height) {
         player.presenter.PaintTimedTextStrip(sink, width, height);
     });
+    videoWindow.Lyrics()->SetSource([&player]() -> const felux::LyricsFrame& { return player.presenter.Lyrics(); },
+                                    [&player] { return player.settings.fontFace; });
     QObject::connect(&app, &QGuiApplication::applicationStateChanged, [&player](Qt::ApplicationState s) {
         player.OnActivated(s == Qt::ApplicationActive);
     });

@@ -28,6 +28,8 @@ QWidget* QtWindowSystem::Widget(WindowId id) const {
             return &video_;
         case WindowId::Picture:
             return video_.Picture();
+        case WindowId::Lyrics:
+            return video_.Lyrics();
         case WindowId::Editor:
             return editor_ ? editor_() : nullptr;
     }

@@ -18,7 +18,8 @@
 
 namespace felux {
 
-VideoWindow::VideoWindow() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), picture_(new QWidget(this)) {
+VideoWindow::VideoWindow() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), picture_(new QWidget(this)),
+      lyrics_(new LyricsWidget(this)) {
     setWindowTitle(QStringLiteral("FELUX Video"));
     setWindowIcon(AppIcon());
     setAttribute(Qt::WA_ShowWithoutActivating);

@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "platform/PixelSink.h"
+#include "qt/LyricsWidget.h"
 #include "qt/MouseRecord.h"
 
 namespace felux {
@@ -14,6 +15,7 @@ class VideoWindow : public QWidget {
 public:
     VideoWindow();
     QWidget* Picture() const { return picture_; }
+    LyricsWidget* Lyrics() const { return lyrics_; }
     // Clicks, wheel notches and moves go to this record.
     void SetRecord(ChildWindowInput* record) { record_ = record; }
     // Called when the desktop asks the window to close.
@@ -38,6 +40,7 @@ protected:
 
 private:
     QWidget* picture_;
+    LyricsWidget* lyrics_;
     ChildWindowInput* record_ = nullptr;
     WindowDrag drag_;
     std::function<void()> onClose_;

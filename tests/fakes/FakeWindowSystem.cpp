@@ -13,6 +13,8 @@ const char* Name(WindowId id) {
             return "Video";
         case WindowId::Picture:
             return "Picture";
+        case WindowId::Lyrics:
+            return "Lyrics";
         case WindowId::Editor:
             return "Editor";
     }

@@ -41,6 +41,7 @@ inline constexpr std::array kKeyBindings{
     // Keys the behaviour leaves free, as other players use them.
     KeyBinding{vk::Char('B'), {}, KeyTrigger::Hit, PlayerCommand::AudioTrackNext},
     KeyBinding{vk::Char('V'), {}, KeyTrigger::Hit, PlayerCommand::SubtitleTrackNext},
+    KeyBinding{vk::Char('Y'), {}, KeyTrigger::Hit, PlayerCommand::LyricsViewToggle},
     KeyBinding{vk::PageDown, {}, KeyTrigger::Hit, PlayerCommand::ChapterNext},
     KeyBinding{vk::PageUp, {}, KeyTrigger::Hit, PlayerCommand::ChapterPrevious},
     KeyBinding{vk::Char('L'), {}, KeyTrigger::Hit, PlayerCommand::LineLoopToggle},

@@ -42,6 +42,7 @@ bool PendingCommands::Raise(PlayerCommand command) {
         case ZoomOut:
         case AspectChange:
         case LyricsToggle:
+        case LyricsViewToggle:
         case AudioTrackNext:
         case SubtitleTrackNext:
         case ChapterNext:

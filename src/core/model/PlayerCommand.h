@@ -34,6 +34,7 @@ enum class PlayerCommand {
     ZoomOut,
     AspectChange,        // the aspect preset changed: apply it and show it
     LyricsToggle,        // the lyrics above or below the video
+    LyricsViewToggle,    // a sound file's lyrics large in the video window's place
     AudioTrackNext,      // the open file's next audio track
     SubtitleTrackNext,   // its next subtitle track, or none after the last
     ChapterNext,

@@ -65,6 +65,7 @@ struct PlayerState {
     bool paused = false;
     int wheelStep = 0;         // -9 .. 9
     bool hasVideo = false;
+    bool lyricsView = false;   // Y asked for the lyrics view; it shows while a sound file has timed text
     bool fullScreen = false;
     bool panelFramePending = false;  // a composed frame waits for its paint
     bool modalDialogUp = false;

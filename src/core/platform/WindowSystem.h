@@ -8,7 +8,8 @@
 
 namespace felux {
 
-enum class WindowId { Main, Panel, Video, Picture, Editor };
+// Lyrics: the lyrics view, in the video window where the picture would be.
+enum class WindowId { Main, Panel, Video, Picture, Lyrics, Editor };
 
 struct Rect {
     int x = 0;

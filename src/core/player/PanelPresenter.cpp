@@ -28,6 +28,21 @@ void PanelPresenter::ComposeStep() {
         }
     }
     if (state.panelFramePending) windows_.InvalidateArea(WindowId::Main, changedArea_);
+    LyricsStep();
+}
+
+void PanelPresenter::LyricsStep() {
+    if (!layout_.LyricsViewShown()) {
+        lyricsView_ = {};
+        if (lyricsFrame_ == LyricsFrame{}) return;
+        lyricsFrame_ = {};
+    } else {
+        const LyricsFrame& frame =
+            lyricsView_.Frame(sources_.indexList, sources_.graph.currentPosition / kUnitsPerMillisecond);
+        if (frame == lyricsFrame_) return;
+        lyricsFrame_ = frame;
+    }
+    windows_.Invalidate(WindowId::Lyrics);
 }
 
 void PanelPresenter::LoadSkin() {
@@ -105,6 +120,7 @@ bool PanelPresenter::TimedTextShown() const { return sources_.indexList.Active()
 
 void PanelPresenter::LoadIndexText() {
     sources_.indexList.Clear();
+    lyricsView_ = {};
     // A stream has no folder: a file named like it in the working folder is not its index.
     if (IsStreamUrl(sources_.openFile.path)) return;
     // The size tells apart index files of equal names in the one Index folder.

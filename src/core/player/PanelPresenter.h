@@ -9,6 +9,7 @@
 #include "platform/PixelSink.h"
 #include "platform/TextPainter.h"
 #include "platform/WindowSystem.h"
+#include "player/LyricsView.h"
 #include "player/OpenFile.h"
 #include "player/VideoLayout.h"
 #include "playlist/IndexList.h"
@@ -46,6 +47,9 @@ public:
     // The timed text's strip along the bottom of the video window, width x height, when there is one.
     void PaintTimedTextStrip(PixelSink& sink, int width, int height) const;
 
+    // What the lyrics view shows now; empty while it is hidden.
+    const LyricsFrame& Lyrics() const { return lyricsFrame_; }
+
     // The open file's index text, found by its name and size.
     void LoadIndexText();
     void DrawTitleStrip();
@@ -56,6 +60,8 @@ private:
     std::optional<Rect> DrawPanel();
     TextFont SkinFont() const;
     bool TimedTextShown() const;
+    // The lyrics view's frame follows playback; its window is repainted when the frame changed.
+    void LyricsStep();
 
     PanelSources sources_;
     VolumeRecordToggle& volumeRecord_;
@@ -65,6 +71,8 @@ private:
     std::filesystem::path folder_;
     PanelRenderer panel_;
     Rect changedArea_;  // of the composed frame waiting for its paint
+    LyricsView lyricsView_;
+    LyricsFrame lyricsFrame_;
 };
 
 }  // namespace felux

@@ -24,7 +24,7 @@ Player::Player(PlayerPorts ports, std::filesystem::path programFolder, std::vect
       volume(state, settings, openFile, volumeLog, graph, ports_.systemVolume, folder_),
       resume(settings, state, graph, openFile, folder_, ports_.reportFailure),
       layout(state, settings, graph, ports_.windows, ports_.keys, ports_.displayModes,
-             {videoInput, keyboard.pollState, mouse.mouseState}),
+             {videoInput, keyboard.pollState, mouse.mouseState}, indexList),
       presenter({state, settings, graph, playlist, openFile, indexList, panelButtons}, volume, layout, ports_.windows,
                 ports_.text, folder_),
       playback({state, settings, playlist, history, graph, openFile, indexList, editor}, {volume, resume, layout, presenter},
@@ -210,6 +210,7 @@ void Player::Command(PlayerCommand command) {
             settings.lyricsBelowVideo = settings.lyricsBelowVideo == 0 ? 1 : 0;
             state.requests.newVideoSize = true;
             break;
+        case PlayerCommand::LyricsViewToggle: layout.LyricsViewToggle(); break;
         case PlayerCommand::AudioTrackNext: tracks.StepTrack(TrackKind::Audio); break;
         case PlayerCommand::SubtitleTrackNext: tracks.StepTrack(TrackKind::Subtitle); break;
         case PlayerCommand::ChapterNext: tracks.StepChapter(1); break;

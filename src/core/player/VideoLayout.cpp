@@ -9,16 +9,19 @@ namespace felux {
 namespace {
 constexpr int kLayoutWhileShaping = 50;
 constexpr int kButtonReleaseWatchTicks = 7;
+// The lyrics view stands in for a 16:9 picture, so that it sizes and zooms as one would.
+constexpr VideoSize kLyricsCanvas{640, 360};
 }  // namespace
 
 VideoLayout::VideoLayout(PlayerState& state, PlayerSettings& settings, const MediaGraph& graph, WindowSystem& windows,
-                         KeyState& keys, DisplayModes& modes, LayoutInputs inputs)
+                         KeyState& keys, DisplayModes& modes, LayoutInputs inputs, const IndexList& timedText)
     : state_(state),
       settings_(settings),
       graph_(graph),
       windows_(windows),
       keys_(keys),
       inputs_(inputs),
+      timedText_(timedText),
       fullScreen_(*this, modes) {}
 
 Rect VideoLayout::MainRect() const { return {settings_.mainWindowX, settings_.mainWindowY, kMainWidth, kMainHeight}; }
@@ -34,7 +37,20 @@ void VideoLayout::RememberVideoPosition() {
     }
 }
 
+bool VideoLayout::LyricsViewPossible() const {
+    return !state_.hasVideo && !state_.mediaClosed && timedText_.Active();
+}
+
+bool VideoLayout::LyricsViewShown() const { return state_.lyricsView && LyricsViewPossible(); }
+
+void VideoLayout::LyricsViewToggle() {
+    if (!LyricsViewPossible()) return;
+    state_.lyricsView = !state_.lyricsView;
+    state_.requests.newVideoSize = true;
+}
+
 VideoSize VideoLayout::PictureSize() const {
+    if (LyricsViewShown()) return kLyricsCanvas;
     return PresetPictureSize(settings_.aspectPresets, settings_.aspectPresetIndex,
                              {graph_.sourceWidth, graph_.sourceHeight});
 }
@@ -76,10 +92,11 @@ void VideoLayout::ApplyVideoLayout() {
     if (!state_.mediaClosed) ComputeVideoSize(false);
     const bool windowed = !state_.fullScreen;
     // In video-only mode too: the user drags the video window there.
-    if (windowed && state_.hasVideo) RememberVideoPosition();
+    if (windowed && VideoWindowUsed()) RememberVideoPosition();
     VideoLayoutInput in;
     in.fullScreen = !windowed;
-    in.hasVideo = state_.hasVideo;
+    // In full screen the lyrics take the whole screen, as the black of a sound file does.
+    in.hasVideo = state_.hasVideo || (windowed && LyricsViewShown());
     in.minimised = state_.windowMode == WindowMode::Minimised;
     in.wheelSeekOff = settings_.wheelSeekOff != 0;
     in.largeTimedText = settings_.lyricsBelowVideo != 0;
@@ -107,9 +124,18 @@ void VideoLayout::KeepPanelAboveVideo() {
 void VideoLayout::PlacePicture() {
     const Rect& video = layout_.videoWindow;
     const Rect& picture = layout_.picture;
-    windows_.Place(WindowId::Picture,
-                         {video.x + picture.x, video.y + picture.y, picture.width, picture.height}, true,
-                         Stacking::Keep);
+    const Rect at{video.x + picture.x, video.y + picture.y, picture.width, picture.height};
+    const bool lyrics = LyricsViewShown();
+    // The lyrics take the picture's place; the picture window would cover them.
+    windows_.Place(WindowId::Picture, lyrics ? Rect{at.x, at.y, 0, 0} : at, true, Stacking::Keep);
+    if (lyrics || lyricsPlaced_) {
+        windows_.Place(WindowId::Lyrics, lyrics ? at : Rect{at.x, at.y, 0, 0}, true, Stacking::Keep);
+        if (lyrics) windows_.Raise(WindowId::Lyrics);
+        // The hidden window took the keyboard with it; the panel takes it back, unless the user
+        // works in another program meanwhile.
+        if (!lyrics && !VideoWindowUsed() && !state_.fullScreen && state_.appActive) windows_.Activate(WindowId::Main);
+        lyricsPlaced_ = lyrics;
+    }
 }
 
 // The editor, while shown, at its remembered rectangle above the picture.
@@ -156,7 +182,7 @@ void VideoLayout::ApplyTopmost() {
     const bool videoOnly = state_.windowMode == WindowMode::VideoOnly;
     const bool top = settings_.topmostMode == 1;
     windows_.Place(WindowId::Main, main, true, top && !videoOnly ? Stacking::Topmost : Stacking::Normal);
-    const bool videoAbove = top && state_.hasVideo;
+    const bool videoAbove = top && VideoWindowUsed();
     if (videoAbove || videoTopmost_) {
         videoTopmost_ = videoAbove;
         windows_.Place(WindowId::Video, layout_.videoWindow, true,

@@ -8,6 +8,7 @@
 #include "platform/KeyState.h"
 #include "platform/WindowSystem.h"
 #include "player/MainWindowShape.h"
+#include "playlist/IndexList.h"
 #include "settings/PlayerSettings.h"
 #include "skin/PanelMouse.h"
 #include "skin/ChildWindowInput.h"
@@ -32,7 +33,7 @@ struct LayoutInputs {
 class VideoLayout final : private FullScreenPort {
 public:
     VideoLayout(PlayerState& state, PlayerSettings& settings, const MediaGraph& graph, WindowSystem& windows,
-                KeyState& keys, DisplayModes& modes, LayoutInputs inputs);
+                KeyState& keys, DisplayModes& modes, LayoutInputs inputs, const IndexList& timedText);
 
     // The picture's size on screen for the open file; force: also with no file open.
     void ComputeVideoSize(bool force);
@@ -69,6 +70,11 @@ public:
 
     int StripHeight() const { return placement_.stripHeight; }
 
+    // The lyrics view (Y) shows: asked for, and a sound file with timed text is open.
+    bool LyricsViewShown() const;
+    // Y: the view on when it can show, off when it shows; else nothing changes.
+    void LyricsViewToggle();
+
 private:
     bool LeftButtonDown() override;
     bool RightButtonDown() override;
@@ -76,8 +82,12 @@ private:
     void MoveCursor(Point p) override;
     void ShowCursor(bool show) override;
 
-    // The picture before zoom, after the aspect preset.
+    // The picture before zoom, after the aspect preset; the lyrics view's canvas in its place.
     VideoSize PictureSize() const;
+    // A sound file with timed text is open.
+    bool LyricsViewPossible() const;
+    // The video window holds a picture or the lyrics view.
+    bool VideoWindowUsed() const { return state_.hasVideo || LyricsViewShown(); }
     // What the video size follows now: picture, zoom, screen and, windowed, the work area.
     VideoSizeInput VideoSizeRequest();
     Size WorkAreaSize();
@@ -94,12 +104,14 @@ private:
     WindowSystem& windows_;
     KeyState& keys_;
     LayoutInputs inputs_;
+    const IndexList& timedText_;
     FullScreenController fullScreen_;
     VideoPlacement placement_;
     VideoWindowLayout layout_;
     Size fullScreenScreen_;
     ZoomLevels zoom_;
-    bool videoTopmost_ = false;  // the video window was kept on top in video-only mode
+    bool videoTopmost_ = false;
+    bool lyricsPlaced_ = false;  // the lyrics view's widget has a place in the video window  // the video window was kept on top in video-only mode
 };
 
 }  // namespace felux

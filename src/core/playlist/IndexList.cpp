@@ -26,9 +26,11 @@ void IndexList::SetEndMs(std::int64_t durationMs) {
     if (durationMs > 0) endMs_ = durationMs;
 }
 
-const std::string& IndexList::CurrentText() const {
+const std::string& IndexList::CurrentText() const { return RowText(currentRow_); }
+
+const std::string& IndexList::RowText(int row) const {
     static const std::string kNone;
-    return currentRow_ < RowCount() ? rows_.texts[static_cast<std::size_t>(currentRow_)] : kNone;
+    return row >= 0 && row < RowCount() ? rows_.texts[static_cast<std::size_t>(row)] : kNone;
 }
 
 std::int64_t IndexList::RowStartMs(int row) const {

@@ -30,6 +30,8 @@ public:
     int RowCount() const { return static_cast<int>(rows_.texts.size()); }
     int CurrentRow() const { return currentRow_; }
     const std::string& CurrentText() const;
+    // Row `row`'s text; empty outside 0 .. RowCount() - 1.
+    const std::string& RowText(int row) const;
     std::int64_t RowStartMs(int row) const;
     // When the current row ends; nullopt while the last row's end is unknown.
     std::optional<std::int64_t> CurrentEndMs() const;

@@ -69,16 +69,9 @@ void TimedText::Reload(PanelRenderer& renderer, TextPainter* painter) {
 }
 
 void TimedText::TrackSegment(std::int64_t positionMs) {
-    const std::size_t last = entries_.size() - 2;
-    while (segment_ > 0 && positionMs < entries_[segment_].ms) --segment_;
-    while (segment_ < last && positionMs >= entries_[segment_ + 1].ms) ++segment_;
+    const int percent =
+        TrackWord(entries_.size(), [this](std::size_t k) { return entries_[k].ms; }, segment_, positionMs);
     const Entry& from = entries_[segment_];
-    const Entry& to = entries_[segment_ + 1];
-    int percent = 0;
-    if (to.ms > from.ms)
-        percent = static_cast<int>(std::clamp<std::int64_t>((positionMs - from.ms) * 100 / (to.ms - from.ms), 0, 100));
-    else if (positionMs >= to.ms)
-        percent = 100;
     const int segmentFill = std::min(from.segmentWidth, from.segmentWidth * percent / 100);
     filled_ = std::min(smallWidth_, from.prefixWidth + segmentFill);
 }
