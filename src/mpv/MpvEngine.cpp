@@ -128,18 +128,18 @@ MediaResult MpvEngine::Create() {
         // A file that followed on without a gap plays on until its open takes it over.
         if (NextTookOver()) {
             file_ = {};
-            if (mpv::ResetPlaybackSettings(handle_, true)) return kMediaOk;
+            if (mpv::ResetPlaybackSettings(handle_, true)) return MediaResult::Ok;
         }
         // The last file stays loaded, paused, for the open's load to replace. Stopped first, it
         // could send mpv idle before the load arrives, and idle mpv takes its outputs down.
         file_ = {};
         next_.reset();
         unloadOwed_ = true;
-        if (mpv::ResetPlaybackSettings(handle_)) return kMediaOk;
+        if (mpv::ResetPlaybackSettings(handle_)) return MediaResult::Ok;
     }
     Destroy();
     mpv_handle* h = mpv::NewInstance({window, noSoundDevice_, hardwareDecoding_, replayGain_});
-    if (!h) return kMediaFail;
+    if (!h) return MediaResult::Failed;
     eventsWaiting_ = true;
     mpv_set_wakeup_callback(h, &MpvEngine::OnWakeup, this);
     mpv_observe_property(h, kObsTimePos, mpv::kPropTimePos, MPV_FORMAT_DOUBLE);
@@ -154,7 +154,7 @@ MediaResult MpvEngine::Create() {
     instanceSilent_ = noSoundDevice_;
     broken_ = false;
     file_ = {};
-    return kMediaOk;
+    return MediaResult::Ok;
 }
 
 // The output's level is left to its observer: the output may outlive the file.
@@ -166,7 +166,7 @@ void MpvEngine::Release() {
 }
 
 void MpvEngine::Preload(const std::string& path) {
-    if (handle_ || Create() != kMediaOk) return;
+    if (handle_ || Create() != MediaResult::Ok) return;
     LoadAhead(path, true);
 }
 
@@ -501,25 +501,25 @@ void MpvEngine::SelectExternalAudio() {
 bool MpvEngine::HasVideo() { return file_.hasVideo; }
 
 MediaResult MpvEngine::Run() {
-    if (!handle_) return kMediaOk;
+    if (!handle_) return MediaResult::Ok;
     int flag = 0;
     mpv_set_property_async(handle_, kFireAndForget, mpv::kPropPause, MPV_FORMAT_FLAG, &flag);
-    return kMediaOk;
+    return MediaResult::Ok;
 }
 
 MediaResult MpvEngine::Pause() {
-    if (!handle_) return kMediaOk;
+    if (!handle_) return MediaResult::Ok;
     int flag = 1;
     mpv_set_property_async(handle_, kFireAndForget, mpv::kPropPause, MPV_FORMAT_FLAG, &flag);
-    return kMediaOk;
+    return MediaResult::Ok;
 }
 
 MediaResult MpvEngine::Stop() {
     // Nothing of an ended file to stop; a file that followed on must not be paused.
-    if (!handle_ || !file_.loaded) return kMediaOk;
+    if (!handle_ || !file_.loaded) return MediaResult::Ok;
     Pause();
     Seek(0);
-    return kMediaOk;
+    return MediaResult::Ok;
 }
 
 MediaTime MpvEngine::Position() { return file_.seekTarget.value_or(file_.position); }

@@ -8,7 +8,7 @@ namespace felux::test {
 MediaResult FakeMediaEngine::Create() {
     log.push_back("Create");
     opening.reset();
-    created = createResult >= 0;
+    created = createResult == MediaResult::Ok;
     // Nothing of an earlier file survives, released or not.
     playing = false;
     media_ = {};
@@ -49,21 +49,21 @@ OpenStatus FakeMediaEngine::PollOpen() {
 
 MediaResult FakeMediaEngine::Run() {
     log.push_back("Run");
-    if (runResult >= 0) playing = true;
+    if (runResult == MediaResult::Ok) playing = true;
     return runResult;
 }
 
 MediaResult FakeMediaEngine::Pause() {
     log.push_back("Pause");
     playing = false;
-    return kMediaOk;
+    return MediaResult::Ok;
 }
 
 MediaResult FakeMediaEngine::Stop() {
     log.push_back("Stop");
     playing = false;
     position = 0;
-    return kMediaOk;
+    return MediaResult::Ok;
 }
 
 void FakeMediaEngine::Seek(MediaTime target) {

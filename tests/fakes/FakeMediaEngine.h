@@ -61,8 +61,8 @@ public:
     bool timesOut = false;
     // The open under way; Create, Release and a new open give it up.
     std::optional<std::string> opening;
-    MediaResult createResult = kMediaOk;
-    MediaResult runResult = kMediaOk;
+    MediaResult createResult = MediaResult::Ok;
+    MediaResult runResult = MediaResult::Ok;
     // When set, seeks land here instead of on their target (a key frame before it).
     std::optional<MediaTime> seekLandsAt;
 

@@ -19,11 +19,11 @@ public:
         calls.push_back(text);
     }
     // "seek +1 1000" : direction and milliseconds (amount / 10000).
-    void SeekPosition(int direction, MediaTime amount) override {
-        calls.push_back("seek " + std::string(direction > 0 ? "+" : "-") + "1 " +
+    void SeekPosition(SeekMode direction, MediaTime amount) override {
+        calls.push_back("seek " + std::string(direction == SeekMode::Forward ? "+" : "-") + "1 " +
                         std::to_string(amount / kUnitsPerMillisecond));
     }
-    void Search(int direction, MediaTime amount) override { SeekPosition(direction, amount); }
+    void Search(SeekMode direction, MediaTime amount) override { SeekPosition(direction, amount); }
     MediaTime TimePerFrame() override { return timePerFrame; }
 
     // The calls since the last Take.

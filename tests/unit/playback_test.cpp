@@ -79,7 +79,7 @@ TEST_F(PlaybackTest, AMonitorFixAtTheIntLimitWaitsAsLongAsItCan) {
 TEST_F(PlaybackTest, AudioOnlyFilesCollapseTheVideoWindowAndStillStart) {
     const std::string song = h.AddMedia("song.mp3", FakeMedia{60 * kUnitsPerSecond, 0, {}, false});
     Player& p = h.Start({song}, true);
-    EXPECT_EQ(p.graph.audioOnly, 1);
+    EXPECT_TRUE(p.graph.audioOnly);
     EXPECT_FALSE(p.state.hasVideo);
     EXPECT_EQ(p.graph.timePerFrame, 0);
     EXPECT_EQ(h.windows.rects[WindowId::Video].width, 0);

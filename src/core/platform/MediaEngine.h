@@ -8,10 +8,7 @@
 
 namespace felux {
 
-// HRESULT-like results: 0 success, negative (high bit set) failure.
-using MediaResult = std::int32_t;
-inline constexpr MediaResult kMediaOk = 0;
-inline constexpr MediaResult kMediaFail = static_cast<MediaResult>(0x80004005u);
+enum class MediaResult { Ok, Failed };
 
 // How far the open under way has got.
 enum class OpenStatus {
@@ -25,6 +22,9 @@ enum class OpenStatus {
 using MediaTime = std::int64_t;
 inline constexpr MediaTime kUnitsPerSecond = 10'000'000;
 inline constexpr MediaTime kUnitsPerMillisecond = 10'000;
+
+// How a seek's amount is read: an absolute position, or a step forward or backward from where it is.
+enum class SeekMode { To, Forward, Backward };
 
 struct VideoSize {
     int width = 0;

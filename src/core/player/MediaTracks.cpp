@@ -13,7 +13,7 @@ void MediaTracks::StepTrack(TrackKind kind) {
 void MediaTracks::StepChapter(int direction) {
     if (state_.mediaClosed) return;
     if (const std::optional<MediaTime> target = ChapterTarget(graph_.Chapters(), graph_.GetPosition(), direction))
-        graph_.SeekPosition(0, *target);
+        graph_.SeekPosition(SeekMode::To, *target);
 }
 
 VideoMenu MediaTracks::Menu() {
@@ -24,7 +24,7 @@ VideoMenu MediaTracks::Menu() {
 void MediaTracks::Carry(const VideoMenuAction& action) {
     if (state_.mediaClosed) return;
     if (action.kind == VideoMenuAction::Kind::Chapter)
-        graph_.SeekPosition(0, action.start);
+        graph_.SeekPosition(SeekMode::To, action.start);
     else
         graph_.SelectTrack(action.track, action.id);
 }

@@ -194,15 +194,11 @@ void Playback::PrepareOpenedFile(const std::string& entry) {
 
     graphKeptForOpen_ = false;
     graph_.RecreateGraph();
-    MediaResult begun;
-    if (!SyncPlaybackOn(settings_.syncFlags) || stream) {
-        begun = graph_.BeginRender(path, {}, 0);
-    } else {
-        const auto companion = FindCompanionAudio(path, settings_.syncFlags, settings_.syncSearchPath1,
-                                                  settings_.syncSearchPath2, EntryOpens);
-        begun = graph_.BeginRender(path, companion.value_or(std::string()), companion ? 1 : 0);
-    }
-    if (begun < 0) return OpenFailed();
+    std::optional<std::string> companion;
+    if (SyncPlaybackOn(settings_.syncFlags) && !stream)
+        companion = FindCompanionAudio(path, settings_.syncFlags, settings_.syncSearchPath1, settings_.syncSearchPath2,
+                                       EntryOpens);
+    if (graph_.BeginRender(path, companion) != MediaResult::Ok) return OpenFailed();
     openingTitle_ = playlist_.TitleAt(static_cast<std::size_t>(playlist_.currentIndex));
     state_.startState = StartState::Opening;
     // An engine that is ready at once is set up within this same step.
@@ -238,7 +234,7 @@ void Playback::FinishOpenedFile() {
     indexList_.SetEndMs(graph_.duration / kUnitsPerMillisecond);
     if (state_.segmentActive) CheckSegment();
     parts_.resume.FileOpened();
-    if (graph_.audioOnly != 0) {
+    if (graph_.audioOnly) {
         state_.hasVideo = false;
         if (!state_.fullScreen) parts_.layout.CollapseVideoWindow();
     } else {
@@ -295,7 +291,7 @@ void Playback::CloseMedia() {
 }
 
 void Playback::StartPlayback() {
-    if (state_.hasVideo && graph_.audioOnly == 0) {
+    if (state_.hasVideo && !graph_.audioOnly) {
         parts_.layout.PlacePicture();
         windows_.Raise(WindowId::Video);
         parts_.layout.KeepPanelAboveVideo();
@@ -323,7 +319,7 @@ void Playback::StartPlayback() {
 }
 
 void Playback::KeepFollowerCurrent() {
-    if (state_.mediaClosed || state_.startState != StartState::Idle || graph_.audioOnly == 0) return;
+    if (state_.mediaClosed || state_.startState != StartState::Idle || !graph_.audioOnly) return;
     std::optional<std::string> candidate = FollowerCandidate();
     if (candidate == followerCandidate_) return;
     followerCandidate_ = candidate;
@@ -450,7 +446,7 @@ void Playback::Previous() {
 bool Playback::CheckSegment() {
     const std::int64_t positionMs = graph_.currentPosition / kUnitsPerMillisecond;
     if (state_.segmentStartMs >= positionMs) {
-        graph_.SeekPosition(0, state_.segmentStartMs * kUnitsPerMillisecond + kUnitsPerMillisecond);
+        graph_.SeekPosition(SeekMode::To, state_.segmentStartMs * kUnitsPerMillisecond + kUnitsPerMillisecond);
     } else if (positionMs < state_.segmentEndMs) {
         state_.startDelay = 0;
     } else {
@@ -480,7 +476,7 @@ void Playback::CheckABRepeat() {
             break;
         case AbRepeat::Looping:
             if (!(state_.abA < positionMs && positionMs < state_.abB))
-                graph_.SeekPosition(0, state_.abA * kUnitsPerMillisecond + kUnitsPerMillisecond);
+                graph_.SeekPosition(SeekMode::To, state_.abA * kUnitsPerMillisecond + kUnitsPerMillisecond);
             break;
         case AbRepeat::Off:
         case AbRepeat::ASet:

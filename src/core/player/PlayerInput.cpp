@@ -71,7 +71,7 @@ void PlayerPanelActions::ApplyPlaybackRate(int permille) { player_.graph.SetRate
 
 std::int64_t PlayerPanelActions::Duration() { return player_.graph.duration; }
 
-void PlayerPanelActions::SeekTo(std::int64_t position) { player_.graph.SeekPosition(0, position); }
+void PlayerPanelActions::SeekTo(std::int64_t position) { player_.graph.SeekPosition(SeekMode::To, position); }
 
 int PlayerPanelActions::PlaylistCount() { return player_.playlist.Count(); }
 

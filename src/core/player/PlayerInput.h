@@ -71,8 +71,8 @@ public:
     void Run() override { graph_.Run(); }
     void Pause() override { graph_.Pause(); }
     void SetRate(double rate) override { graph_.SetRate(rate); }
-    void SeekPosition(int direction, MediaTime amount) override { graph_.SeekPosition(direction, amount); }
-    void Search(int direction, MediaTime amount) override { graph_.Search(direction, amount); }
+    void SeekPosition(SeekMode direction, MediaTime amount) override { graph_.SeekPosition(direction, amount); }
+    void Search(SeekMode direction, MediaTime amount) override { graph_.Search(direction, amount); }
     MediaTime TimePerFrame() override { return graph_.timePerFrame; }
 
 private:

@@ -62,7 +62,7 @@ void ResumeMemory::FileOpened() {
     const MediaTime at = point->positionMs * kUnitsPerMillisecond;
     // A point past this file's end belongs to another file that had its name.
     if (at >= graph_.duration - kDoneWithin) return;
-    graph_.SeekPosition(0, at);
+    graph_.SeekPosition(SeekMode::To, at);
     const std::vector<MediaTrack> tracks = graph_.Tracks();
     Choose(graph_, tracks, TrackKind::Audio, point->audioTrack);
     Choose(graph_, tracks, TrackKind::Subtitle, point->subtitleTrack);
