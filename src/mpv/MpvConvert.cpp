@@ -8,19 +8,17 @@
 
 namespace felux::mpv {
 
-MediaTime SecondsToUnits(double seconds) {
-    if (!std::isfinite(seconds)) return 0;
-    const double units = std::round(seconds * static_cast<double>(kUnitsPerSecond));
+MediaTime SecondsToTime(double seconds) {
+    if (!std::isfinite(seconds)) return MediaTime{};
+    const double ticks = std::round(std::chrono::duration<double>(seconds) / MediaTime(1));
     // 2^63 is exactly representable; anything at or beyond it would overflow the conversion.
     constexpr double kLimit = 9.2e18;
-    if (units >= kLimit) return std::numeric_limits<MediaTime>::max();
-    if (units <= -kLimit) return std::numeric_limits<MediaTime>::min();
-    return static_cast<MediaTime>(units);
+    if (ticks >= kLimit) return MediaTime::max();
+    if (ticks <= -kLimit) return MediaTime::min();
+    return MediaTime(static_cast<MediaTime::rep>(ticks));
 }
 
-double UnitsToSeconds(MediaTime units) {
-    return static_cast<double>(units) / static_cast<double>(kUnitsPerSecond);
-}
+double TimeToSeconds(MediaTime time) { return std::chrono::duration<double>(time).count(); }
 
 double DirectShowVolumeToMpv(int hundredthsOfDb) {
     if (hundredthsOfDb <= -10000) return 0.0;

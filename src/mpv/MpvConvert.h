@@ -8,9 +8,9 @@
 
 namespace felux::mpv {
 
-// Seconds (mpv) to 100 ns units, rounded; NaN and infinities give 0, huge values saturate.
-MediaTime SecondsToUnits(double seconds);
-double UnitsToSeconds(MediaTime units);
+// Seconds (mpv) to media time, rounded; NaN and infinities give 0, huge values saturate.
+MediaTime SecondsToTime(double seconds);
+double TimeToSeconds(MediaTime time);
 
 // Hundredths of a dB (0 full, -10000 or below silence) to mpv's cubic `volume` 0..100:
 // amplitude 10^(h/2000), volume = 100 * cbrt(amplitude). Positive values count as full.

@@ -459,7 +459,7 @@ void MpvEngine::SelectTrack(TrackKind kind, std::optional<std::int64_t> id) {
 void MpvEngine::ReadFileFacts() {
     double seconds = 0;
     if (mpv_get_property(handle_, mpv::kPropDuration, MPV_FORMAT_DOUBLE, &seconds) >= 0) {
-        file_.duration = std::max<MediaTime>(0, mpv::SecondsToUnits(seconds));
+        file_.duration = std::max(MediaTime{}, mpv::SecondsToTime(seconds));
     }
     std::int64_t frames = 0;
     if (mpv_get_property(handle_, mpv::kPropFrameCount, MPV_FORMAT_INT64, &frames) >= 0) {
@@ -518,7 +518,7 @@ MediaResult MpvEngine::Stop() {
     // Nothing of an ended file to stop; a file that followed on must not be paused.
     if (!handle_ || !file_.loaded) return MediaResult::Ok;
     Pause();
-    Seek(0);
+    Seek(MediaTime{});
     return MediaResult::Ok;
 }
 
@@ -532,12 +532,12 @@ VideoSize MpvEngine::NativeSize() { return file_.nativeSize; }
 
 void MpvEngine::Seek(MediaTime position) {
     if (!handle_ || !file_.loaded) return;
-    position = std::max<MediaTime>(0, position);
+    position = std::max(MediaTime{}, position);
     mpv_node args[3]{};
     args[0].format = MPV_FORMAT_STRING;
     args[0].u.string = const_cast<char*>(mpv::kCmdSeek);
     args[1].format = MPV_FORMAT_DOUBLE;
-    args[1].u.double_ = mpv::UnitsToSeconds(position);
+    args[1].u.double_ = mpv::TimeToSeconds(position);
     args[2].format = MPV_FORMAT_STRING;
     args[2].u.string = const_cast<char*>(mpv::kSeekAbsoluteExact);
     mpv_node_list list{};
@@ -697,7 +697,7 @@ void MpvEngine::HandleFileEvent(const mpv_event& event) {
 void MpvEngine::Ended(bool onError) {
     file_.completed = true;
     file_.completedOnError = onError;
-    if (!onError && file_.duration > 0) file_.position = file_.duration;
+    if (!onError && file_.duration > MediaTime{}) file_.position = file_.duration;
     file_.loaded = false;
     file_.seekTarget.reset();
 }
@@ -722,10 +722,10 @@ void MpvEngine::HandlePropertyChange(const mpv_event& event) {
     const double value = isDouble ? *static_cast<const double*>(prop->data) : 0.0;
     switch (event.reply_userdata) {
         case kObsTimePos:
-            if (isDouble) file_.position = std::max<MediaTime>(0, mpv::SecondsToUnits(value));
+            if (isDouble) file_.position = std::max(MediaTime{}, mpv::SecondsToTime(value));
             break;
         case kObsDuration:
-            if (isDouble) file_.duration = std::max<MediaTime>(0, mpv::SecondsToUnits(value));
+            if (isDouble) file_.duration = std::max(MediaTime{}, mpv::SecondsToTime(value));
             break;
         case kObsAoVolume:
             if (isDouble) {

@@ -43,7 +43,7 @@ OpenStatus FakeMediaEngine::PollOpen() {
     if (timesOut) return OpenStatus::TimedOut;
     if (!created || it == files.end()) return OpenStatus::Failed;
     media_ = it->second;
-    position = 0;
+    position = MediaTime{};
     return OpenStatus::Ready;
 }
 
@@ -62,7 +62,7 @@ MediaResult FakeMediaEngine::Pause() {
 MediaResult FakeMediaEngine::Stop() {
     log.push_back("Stop");
     playing = false;
-    position = 0;
+    position = MediaTime{};
     return MediaResult::Ok;
 }
 

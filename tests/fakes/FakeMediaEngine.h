@@ -12,7 +12,7 @@
 namespace felux::test {
 
 struct FakeMedia {
-    MediaTime duration = 60 * kUnitsPerSecond;
+    MediaTime duration = std::chrono::seconds(60);
     std::int64_t frames = 1500;
     VideoSize size{320, 240};
     bool video = true;
@@ -71,7 +71,7 @@ public:
     std::optional<std::string> companion;
     // The file the engine would start at the end of the current one; an open forgets it.
     std::optional<std::string> prepared;
-    MediaTime position = 0;
+    MediaTime position{};
     bool created = false;
     bool playing = false;
     bool completed = false;

@@ -97,7 +97,7 @@ void MediaGraph::ProbeMedia(int screenW, int screenH) {
     engine_.SetRate(1.0);
     const std::int64_t frames = engine_.FrameCount();
     duration = engine_.Duration();
-    timePerFrame = frames > 0 ? duration / frames : 0;
+    timePerFrame = frames > 0 ? duration / frames : MediaTime{};
     if (!audioOnly) {
         const VideoSize size = engine_.NativeSize();
         sourceHeight = size.height;
@@ -111,7 +111,7 @@ bool MediaGraph::SeekPosition(SeekMode mode, MediaTime amount) {
     if (!rendered_) return false;
     const MediaTime start = engine_.Position();
     if (mode == SeekMode::To) {
-        engine_.Seek(std::max<MediaTime>(0, amount));
+        engine_.Seek(std::max(MediaTime{}, amount));
     } else if (mode == SeekMode::Forward) {
         MediaTime target = start + amount;
         // A jump that would reach the end stays where it is; the caller decides what the end means.
@@ -125,11 +125,11 @@ bool MediaGraph::SeekPosition(SeekMode mode, MediaTime amount) {
             now = engine_.Position();
         }
     } else {
-        engine_.Seek(std::max<MediaTime>(0, start - amount));
+        engine_.Seek(std::max(MediaTime{}, start - amount));
         MediaTime now = engine_.Position();
         // At the start nothing is earlier: further tries would only repeat the same seek.
-        for (int i = 0; i < kSeekRetries && now >= start && now > 0; ++i) {
-            engine_.Seek(std::max<MediaTime>(0, now - amount));
+        for (int i = 0; i < kSeekRetries && now >= start && now > MediaTime{}; ++i) {
+            engine_.Seek(std::max(MediaTime{}, now - amount));
             now = engine_.Position();
         }
     }
@@ -138,7 +138,7 @@ bool MediaGraph::SeekPosition(SeekMode mode, MediaTime amount) {
 
 void MediaGraph::Search(SeekMode direction, MediaTime amount) {
     // A search is paused while it jumps, so the stream would never reach its end by itself.
-    if (SeekPosition(direction, amount) && direction == SeekMode::Forward && duration > 0) searchedToEnd_ = true;
+    if (SeekPosition(direction, amount) && direction == SeekMode::Forward && duration > MediaTime{}) searchedToEnd_ = true;
 }
 
 bool MediaGraph::PollGraphEvent() {
@@ -170,7 +170,7 @@ void MediaGraph::SetSourceRect(const std::optional<SourceRect>& rect) {
     if (rendered_ && !audioOnly) engine_.SetSourceRect(rect);
 }
 
-MediaTime MediaGraph::GetPosition() { return rendered_ ? engine_.Position() : 0; }
+MediaTime MediaGraph::GetPosition() { return rendered_ ? engine_.Position() : MediaTime{}; }
 
 std::vector<MediaTrack> MediaGraph::Tracks() { return rendered_ ? engine_.Tracks() : std::vector<MediaTrack>{}; }
 

@@ -56,7 +56,12 @@ public:
     // Kept by the engine for every file, with or without a graph.
     void SetHardwareDecoding(bool on) { engine_.SetHardwareDecoding(on); }
     void SetReplayGain(ReplayGain mode) { engine_.SetReplayGain(mode); }
+    // The engine's position now; 0 without a rendered file.
     MediaTime GetPosition();
+    // Reads the position once a tick, for everything that tick to see the same moment.
+    void RefreshPosition() { lastPosition_ = GetPosition(); }
+    void ForgetPosition() { lastPosition_ = MediaTime{}; }
+    MediaTime LastPosition() const { return lastPosition_; }
     // The rendered file's tracks and chapters; empty without one.
     std::vector<MediaTrack> Tracks();
     void SelectTrack(TrackKind kind, std::optional<std::int64_t> id);
@@ -68,11 +73,10 @@ public:
 
     RunState runState = RunState::Stopped;
     bool audioOnly = false;
-    MediaTime duration = 0;
-    MediaTime timePerFrame = 0;  // 0 when the frame count is unknown
+    MediaTime duration{};
+    MediaTime timePerFrame{};  // 0 when the frame count is unknown
     int sourceWidth = 0;
     int sourceHeight = 0;
-    MediaTime currentPosition = 0;
     bool endedOnError = false;  // the end PollGraphEvent last reported was an error, not the stream's end
     int screenWidth = 0;
     int screenHeight = 0;
@@ -81,6 +85,7 @@ private:
     void Report(const std::string& text);
 
     MediaEngine& engine_;
+    MediaTime lastPosition_{};
     FailureReporter report_;
     bool created_ = false;
     std::optional<std::string> prepared_;  // until the next open, or until forgotten or replaced

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "model/MediaTime.h"
+
 namespace felux {
 
 enum class MediaResult { Ok, Failed };
@@ -17,11 +19,6 @@ enum class OpenStatus {
     Failed,
     TimedOut,  // the file did not load within its bound
 };
-
-// 100-nanosecond units, the unit of every position and duration.
-using MediaTime = std::int64_t;
-inline constexpr MediaTime kUnitsPerSecond = 10'000'000;
-inline constexpr MediaTime kUnitsPerMillisecond = 10'000;
 
 // How a seek's amount is read: an absolute position, or a step forward or backward from where it is.
 enum class SeekMode { To, Forward, Backward };
@@ -65,7 +62,7 @@ struct MediaTags {
 
 struct MediaChapter {
     std::string title;
-    MediaTime start = 0;
+    MediaTime start{};
 };
 
 class MediaEngine {

@@ -54,7 +54,7 @@ std::optional<Rect> PanelPresenter::DrawPanel() {
     view.abState = sources_.state.abState;
     view.abAMs = sources_.state.abA;
     view.abBMs = sources_.state.abB;
-    view.position = sources_.graph.currentPosition;
+    view.position = sources_.graph.LastPosition();
     view.duration = sources_.graph.duration;
     view.listCount = sources_.playlist.Count();
     view.currentIndex = sources_.playlist.currentIndex;
@@ -67,7 +67,8 @@ std::optional<Rect> PanelPresenter::DrawPanel() {
     view.lyricsOnMainPanel = sources_.settings.lyricsOnMainPanel != 0;
     view.lyricsBelowVideo = sources_.settings.lyricsBelowVideo != 0;
     if (view.indexListActive) {
-        sources_.indexList.TrackIndexRow(sources_.graph.currentPosition / kUnitsPerMillisecond);
+        sources_.indexList.TrackIndexRow(
+            std::chrono::duration_cast<std::chrono::milliseconds>(sources_.graph.LastPosition()).count());
         if (sources_.indexList.reloadRequest) {
             sources_.indexList.reloadRequest = false;
             const int row = sources_.indexList.CurrentRow();

@@ -121,9 +121,9 @@ void Player::RunPendingCommands() {
         if (r.progressDrag) {
             r.progressDrag = false;
         } else {
-            graph.currentPosition = graph.GetPosition();
+            graph.RefreshPosition();
             const MediaTime unit = graph.duration / kProgressPixels;
-            state.progress = unit > 0 ? static_cast<int>(graph.currentPosition / unit) : 0;
+            state.progress = unit > MediaTime{} ? static_cast<int>(graph.LastPosition() / unit) : 0;
         }
     }
     layout.FullScreenStep();
@@ -140,7 +140,7 @@ void Player::RunSearch(SearchPhase& searchState, bool& indicator, OneShotSearch 
     }
     if ((searchState == SearchPhase::Searching || r.oneShotSearch == oneShotValue) && state.searchTick == 0) {
         const int speedMs = state.paused ? pauseSpeed : playSpeed;
-        graph.Search(direction, static_cast<MediaTime>(speedMs) * kUnitsPerMillisecond);
+        graph.Search(direction, std::chrono::milliseconds(speedMs));
         r.oneShotSearch = OneShotSearch::None;
     }
     if (searchState == SearchPhase::Released && !state.paused) {

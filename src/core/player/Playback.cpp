@@ -27,6 +27,9 @@ constexpr std::int64_t kAbMinimumMs = 16;
 
 bool IsMpegAudioPath(const std::string& path) { return HasMpegInfo(std::filesystem::path(path)); }
 
+// A segment or loop start is sought a millisecond past it, so the start itself counts as reached.
+MediaTime JustAfter(std::int64_t ms) { return std::chrono::milliseconds(ms) + std::chrono::milliseconds(1); }
+
 }  // namespace
 
 Playback::Playback(PlaybackRecords records, PlaybackParts parts, WindowSystem& windows, FailureReporter reportFailure,
@@ -231,7 +234,7 @@ void Playback::FinishOpenedFile() {
     const Size screen = windows_.ScreenSize();
     graph_.ProbeMedia(screen.width, screen.height);
     if (state_.playbackRate != kSpeedNormal) graph_.SetRate(RateFromPermille(state_.playbackRate));
-    indexList_.SetEndMs(graph_.duration / kUnitsPerMillisecond);
+    indexList_.SetEndMs(std::chrono::duration_cast<std::chrono::milliseconds>(graph_.duration).count());
     if (state_.segmentActive) CheckSegment();
     parts_.resume.FileOpened();
     if (graph_.audioOnly) {
@@ -276,7 +279,7 @@ void Playback::CloseMedia() {
             parts_.layout.LeaveFullScreen();
         }
         if (state_.requests.endOfListStop) parts_.layout.CollapseVideoWindow();
-        graph_.currentPosition = 0;
+        graph_.ForgetPosition();
         state_.progress = 0;
         state_.wheelStep = 0;
         state_.mediaClosed = true;
@@ -443,10 +446,14 @@ void Playback::Previous() {
     OpenIfPlaying();
 }
 
+std::int64_t Playback::PositionMs() const {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(graph_.LastPosition()).count();
+}
+
 bool Playback::CheckSegment() {
-    const std::int64_t positionMs = graph_.currentPosition / kUnitsPerMillisecond;
+    const std::int64_t positionMs = PositionMs();
     if (state_.segmentStartMs >= positionMs) {
-        graph_.SeekPosition(SeekMode::To, state_.segmentStartMs * kUnitsPerMillisecond + kUnitsPerMillisecond);
+        graph_.SeekPosition(SeekMode::To, JustAfter(state_.segmentStartMs));
     } else if (positionMs < state_.segmentEndMs) {
         state_.startDelay = 0;
     } else {
@@ -457,7 +464,7 @@ bool Playback::CheckSegment() {
 
 void Playback::CheckABRepeat() {
     if (state_.mediaClosed || playlist_.Count() <= 0) return;
-    const std::int64_t positionMs = graph_.currentPosition / kUnitsPerMillisecond;
+    const std::int64_t positionMs = PositionMs();
     switch (state_.abState) {
         case AbRepeat::MarkA:
             state_.abA = positionMs;
@@ -476,7 +483,7 @@ void Playback::CheckABRepeat() {
             break;
         case AbRepeat::Looping:
             if (!(state_.abA < positionMs && positionMs < state_.abB))
-                graph_.SeekPosition(SeekMode::To, state_.abA * kUnitsPerMillisecond + kUnitsPerMillisecond);
+                graph_.SeekPosition(SeekMode::To, JustAfter(state_.abA));
             break;
         case AbRepeat::Off:
         case AbRepeat::ASet:

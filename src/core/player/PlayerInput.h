@@ -52,8 +52,8 @@ public:
     void RequestFocusReset() override;
     void RequestMenu(PopupMenu menu) override;
     void ApplyPlaybackRate(int permille) override;
-    std::int64_t Duration() override;
-    void SeekTo(std::int64_t position) override;
+    MediaTime Duration() override;
+    void SeekTo(MediaTime position) override;
     int PlaylistCount() override;
     void CheckABRepeat() override;
 

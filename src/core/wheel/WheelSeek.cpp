@@ -16,10 +16,10 @@ SeekMode Direction(int v) { return v > 0 ? SeekMode::Forward : SeekMode::Backwar
 
 int ClampStep(int step) { return std::clamp(step, -kWheelStepLimit, kWheelStepLimit); }
 
-MediaTime Milliseconds(int ms) { return static_cast<MediaTime>(ms) * kUnitsPerMillisecond; }
+MediaTime Milliseconds(int ms) { return std::chrono::milliseconds(ms); }
 
 // |value| without overflow for INT_MIN.
-MediaTime MagnitudeMs(int value) { return Milliseconds(1) * std::llabs(static_cast<long long>(value)); }
+MediaTime MagnitudeMs(int value) { return std::chrono::milliseconds(std::llabs(static_cast<long long>(value))); }
 
 // The rate the engine briefly takes before the entry's rate, as the original graph needed.
 constexpr double kRateKick = 0.001;

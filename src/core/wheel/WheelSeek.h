@@ -22,7 +22,7 @@ public:
     virtual void SeekPosition(SeekMode direction, MediaTime amount) = 0;
     // The same for a search jump, which ends the file when it reaches the end.
     virtual void Search(SeekMode direction, MediaTime amount) = 0;
-    // One frame in 100 ns units; 0 for audio only.
+    // One frame; 0 for audio only.
     virtual MediaTime TimePerFrame() = 0;
 };
 
