@@ -4,6 +4,7 @@
 #include <mpv/client.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -470,7 +471,7 @@ void MpvEngine::ReadFileFacts() {
         file_.hasVideo = true;
         const auto w = IntValue(video.node, mpv::kTrackDemuxW);
         const auto h = IntValue(video.node, mpv::kTrackDemuxH);
-        if (w && h && *w > 0 && *h > 0 && *w <= 1'000'000 && *h <= 1'000'000) {
+        if (w && h && *w > 0 && *h > 0 && *w <= mpv::kLargestPictureSide && *h <= mpv::kLargestPictureSide) {
             // The window takes the picture's shape as shown: a phone clip stored sideways is tall.
             file_.nativeSize = mpv::DisplayedSize({static_cast<int>(*w), static_cast<int>(*h)},
                                                   IntValue(video.node, mpv::kTrackDemuxRotation).value_or(0),
@@ -533,7 +534,8 @@ VideoSize MpvEngine::NativeSize() { return file_.nativeSize; }
 void MpvEngine::Seek(MediaTime position) {
     if (!handle_ || !file_.loaded) return;
     position = std::max(MediaTime{}, position);
-    mpv_node args[3]{};
+    // seek <seconds> absolute+exact
+    std::array<mpv_node, 3> args{};
     args[0].format = MPV_FORMAT_STRING;
     args[0].u.string = const_cast<char*>(mpv::kCmdSeek);
     args[1].format = MPV_FORMAT_DOUBLE;
@@ -541,23 +543,25 @@ void MpvEngine::Seek(MediaTime position) {
     args[2].format = MPV_FORMAT_STRING;
     args[2].u.string = const_cast<char*>(mpv::kSeekAbsoluteExact);
     mpv_node_list list{};
-    list.num = 3;
-    list.values = args;
+    list.num = static_cast<int>(args.size());
+    list.values = args.data();
     mpv_node command{};
     command.format = MPV_FORMAT_NODE_ARRAY;
     command.u.list = &list;
     ++file_.seekSerial;
-    if (mpv_command_node_async(handle_, kSeekTag | (file_.seekSerial & 0xFFFFFFFFu), &command) < 0) return;
+    if (mpv_command_node_async(handle_, kSeekTag | (file_.seekSerial & kSerialMask), &command) < 0) return;
     file_.seekTarget = position;
     file_.seekAccepted = false;
 }
 
 void MpvEngine::SetRate(double rate) {
     if (!std::isfinite(rate) || rate <= 0) return;
-    SetDoubleAsync(mpv::kPropSpeed, std::clamp(rate, 0.01, 100.0));
+    SetDoubleAsync(mpv::kPropSpeed, std::clamp(rate, mpv::kSlowestSpeed, mpv::kFastestSpeed));
 }
 
-void MpvEngine::SetVolume(int hundredthsOfDb) { SetDoubleAsync(mpv::kPropVolume, mpv::DirectShowVolumeToMpv(hundredthsOfDb)); }
+void MpvEngine::SetVolume(double volume) {
+    SetDoubleAsync(mpv::kPropVolume, std::clamp(std::isfinite(volume) ? volume : 0.0, 0.0, mpv::kMpvVolumeFull));
+}
 
 void MpvEngine::SetSourceRect(const std::optional<SourceRect>& rect) {
     if (!file_.hasVideo) return;
@@ -594,7 +598,7 @@ bool MpvEngine::TakeCompletion() {
 }
 
 void MpvEngine::SetOutputVolume(double percent) {
-    wantedOutputVolume_ = std::clamp(std::isfinite(percent) ? percent : 0.0, 0.0, 100.0);
+    wantedOutputVolume_ = std::clamp(std::isfinite(percent) ? percent : 0.0, 0.0, mpv::kMpvVolumeFull);
     // Without an output mpv refuses it; the next output gets it when it appears.
     ApplyOutputVolume();
 }

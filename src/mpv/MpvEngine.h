@@ -53,7 +53,7 @@ public:
     VideoSize NativeSize() override;
     void Seek(MediaTime position) override;
     void SetRate(double rate) override;
-    void SetVolume(int hundredthsOfDb) override;
+    void SetVolume(double volume) override;
     void SetSourceRect(const std::optional<SourceRect>& rect) override;
     void SetHardwareDecoding(bool on) override;
     void SetReplayGain(ReplayGain mode) override;

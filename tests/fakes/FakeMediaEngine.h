@@ -40,7 +40,7 @@ public:
     VideoSize NativeSize() override { return media_.video ? media_.size : VideoSize{}; }
     void Seek(MediaTime target) override;
     void SetRate(double r) override { rate = r; }
-    void SetVolume(int hundredthsOfDb) override { volume = hundredthsOfDb; }
+    void SetVolume(double v) override { volume = v; }
     void SetSourceRect(const std::optional<SourceRect>& rect) override { sourceRect = rect; }
     void SetHardwareDecoding(bool on) override { hardwareDecoding = on; }
     void SetReplayGain(ReplayGain mode) override { replayGain = mode; }
@@ -77,7 +77,7 @@ public:
     bool completed = false;
     bool completedOnError = false;
     double rate = 1.0;
-    int volume = 0;
+    double volume = 0.0;
     std::optional<SourceRect> sourceRect;
     bool hardwareDecoding = true;
     ReplayGain replayGain = ReplayGain::Off;

@@ -10,22 +10,6 @@
 namespace felux::mpv {
 namespace {
 
-TEST(MpvConvert, VolumeFollowsTheDecibelScaleOntoMpvsCubicCurve) {
-    EXPECT_DOUBLE_EQ(DirectShowVolumeToMpv(0), 100.0);
-    EXPECT_DOUBLE_EQ(DirectShowVolumeToMpv(-10000), 0.0) << "silence is exactly 0, not 10^-5 amplitude";
-    EXPECT_DOUBLE_EQ(DirectShowVolumeToMpv(-30000), 0.0);
-    EXPECT_DOUBLE_EQ(DirectShowVolumeToMpv(700), 100.0) << "above full is full";
-    // -20 dB is amplitude 0.1; mpv's cubic scale wants cbrt of it.
-    EXPECT_NEAR(DirectShowVolumeToMpv(-2000), 100.0 * std::cbrt(0.1), 1e-9);
-    EXPECT_NEAR(DirectShowVolumeToMpv(-6000), 10.0, 1e-9);
-    double previous = -1.0;
-    for (int h = -10000; h <= 0; h += 60) {
-        const double v = DirectShowVolumeToMpv(h);
-        EXPECT_GT(v, previous) << h;
-        previous = v;
-    }
-}
-
 TEST(MpvConvert, ThePictureIsSizedAsShownTurnedAndWithItsPixelShape) {
     auto expect = [](VideoSize got, int width, int height) {
         EXPECT_EQ(got.width, width);

@@ -369,7 +369,7 @@ TEST(MpvEngine, CallsWithoutAnInstanceAreHarmless) {
     EXPECT_EQ(engine.Pause(), MediaResult::Ok);
     engine.Seek(Seconds(1));
     engine.SetRate(2.0);
-    engine.SetVolume(-500);
+    engine.SetVolume(82.5);
     engine.SetSourceRect(SourceRect{0, 0, 10, 10});
     EXPECT_FALSE(engine.TakeCompletion());
     EXPECT_EQ(engine.Position(), MediaTime{});
@@ -387,7 +387,7 @@ TEST(MpvEngine, CreateStartsAFreshInstance) {
     ASSERT_EQ(engine.Create(), MediaResult::Ok);
     ASSERT_EQ(test::OpenAndWait(engine, Clip("clip.mpg"), std::nullopt), OpenStatus::Ready);
     engine.SetRate(2.0);
-    engine.SetVolume(-3000);
+    engine.SetVolume(31.6);
     engine.Seek(Seconds(1));
     ASSERT_EQ(engine.Create(), MediaResult::Ok);
     EXPECT_EQ(engine.Position(), MediaTime{});
@@ -450,12 +450,19 @@ TEST(MpvEngine, VolumeAndSourceRectangleReachTheInstance) {
             },
             2s);
     };
-    engine.SetVolume(-10000);
+    engine.SetVolume(0.0);
     EXPECT_TRUE(settles(mpv::kPropVolume, 0.0));
-    engine.SetVolume(-2000);
-    EXPECT_TRUE(settles(mpv::kPropVolume, 100.0 * std::cbrt(0.1)));
-    engine.SetVolume(0);
+    engine.SetVolume(46.4);
+    EXPECT_TRUE(settles(mpv::kPropVolume, 46.4));
+    engine.SetVolume(100.0);
     EXPECT_TRUE(settles(mpv::kPropVolume, 100.0));
+    // Outside the scale it is held to its ends: mpv would amplify past 100.
+    engine.SetVolume(-5.0);
+    EXPECT_TRUE(settles(mpv::kPropVolume, 0.0));
+    engine.SetVolume(250.0);
+    EXPECT_TRUE(settles(mpv::kPropVolume, 100.0));
+    engine.SetVolume(std::nan(""));
+    EXPECT_TRUE(settles(mpv::kPropVolume, 0.0));
 
     engine.SetSourceRect(SourceRect{0, 0, 32, 24});
     EXPECT_TRUE(settles(mpv::kPropVideoScaleX, 2.0));

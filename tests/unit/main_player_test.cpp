@@ -212,7 +212,7 @@ TEST(MainPlayerTest, FirstTickLoadsTheSavedStateShapesTheWindowsAndOpensTheFirst
 
     r.Tick(3);
     EXPECT_TRUE(r.media.playing);
-    EXPECT_EQ(r.media.volume, LevelToDirectShow(31));
+    EXPECT_DOUBLE_EQ(r.media.volume, LevelToEngineVolume(31));
 }
 
 TEST(MainPlayerTest, CommandLineChoosesBetweenFileListAndSavedList) {

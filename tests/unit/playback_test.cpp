@@ -52,7 +52,7 @@ TEST_F(PlaybackTest, OpeningLaysOutThenStartsOverTicks) {
     EXPECT_EQ(h.windows.rects[WindowId::Video].height, 240);
     EXPECT_EQ(h.windows.rects[WindowId::Picture].width, 320);
     // Full volume on the graph's scale.
-    EXPECT_EQ(h.engine.volume, 0);
+    EXPECT_EQ(h.engine.volume, kEngineVolumeFull);
     EXPECT_EQ(p.openFile.titleLine, " clip  <0:01:00>");
 }
 
@@ -691,7 +691,7 @@ TEST_F(PlaybackTest, VolumeRecordsFollowTheOpenFile) {
     // The level on the graph's scale, and on the system mixer when that method is chosen.
     p.state.volumeLevel = 0;
     p.volume.Apply();
-    EXPECT_EQ(h.engine.volume, -10000);
+    EXPECT_EQ(h.engine.volume, 0.0);
     p.settings.useDirectShowVolume = 0;
     p.state.volumeLevel = 31;
     p.volume.Apply();

@@ -162,8 +162,8 @@ void MediaGraph::SetRate(double rate) {
     if (rendered_) engine_.SetRate(rate);
 }
 
-void MediaGraph::SetVolume(int hundredthsOfDb) {
-    if (rendered_) engine_.SetVolume(hundredthsOfDb);
+void MediaGraph::SetVolume(double volume) {
+    if (rendered_) engine_.SetVolume(volume);
 }
 
 void MediaGraph::SetSourceRect(const std::optional<SourceRect>& rect) {

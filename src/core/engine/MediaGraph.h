@@ -51,7 +51,7 @@ public:
     void Pause();
     void Run();
     void SetRate(double rate);
-    void SetVolume(int hundredthsOfDb);
+    void SetVolume(double volume);
     void SetSourceRect(const std::optional<SourceRect>& rect);
     // Kept by the engine for every file, with or without a graph.
     void SetHardwareDecoding(bool on) { engine_.SetHardwareDecoding(on); }

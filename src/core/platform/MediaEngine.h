@@ -105,8 +105,9 @@ public:
     virtual void Seek(MediaTime position) = 0;
     // 1.0 = normal speed.
     virtual void SetRate(double rate) = 0;
-    // Hundredths of a decibel, 0 full, -10000 silence.
-    virtual void SetVolume(int hundredthsOfDb) = 0;
+    // mpv's cubic scale: 0 silence, 100 as recorded, the amplitude (volume / 100)^3. Values outside
+    // it are held to it; one that is not a number is silence.
+    virtual void SetVolume(double volume) = 0;
     // Decoding on the graphics chip where the engine deems it safe (the default), else in software;
     // the current file changes over at once.
     virtual void SetHardwareDecoding(bool on) = 0;
