@@ -34,7 +34,7 @@ int main() {
     view.stopped = false;
     view.shufflePlay = view.repeatList = view.scanLinesOn = true;
     view.volumeLogEnabled = true;
-    view.duration = std::int64_t{3'600} * 10'000'000;
+    view.duration = std::chrono::seconds(3'600);
     view.abState = felux::AbRepeat::Looping;
     view.abAMs = 600'000;
     view.abBMs = 1'800'000;
@@ -47,7 +47,7 @@ int main() {
     micros.reserve(kFrames);
     for (int frame = -kWarmUp; frame < kFrames; ++frame) {
         const int f = frame + kWarmUp;
-        view.position = std::int64_t{f} * 400'000;
+        view.position = std::chrono::milliseconds(40) * f;
         view.progress = static_cast<int>(view.position / (view.duration / 138));
         view.volumeKnob = f % 63;
         view.wheelStep = f / 100 % 19 - 9;

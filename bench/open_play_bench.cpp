@@ -61,10 +61,10 @@ bool OpenClip(felux::MpvEngine& engine, const std::string& clip) {
 // Open, run, and wait for the position to move: the first frame is on screen and time runs.
 std::optional<double> EngineOpenToPlaying(felux::MpvEngine& engine, const std::string& clip) {
     const auto start = Clock::now();
-    if (engine.Create() != felux::kMediaOk) return std::nullopt;
+    if (engine.Create() != felux::MediaResult::Ok) return std::nullopt;
     if (!OpenClip(engine, clip)) return std::nullopt;
     engine.Run();
-    while (engine.Position() <= 0) {
+    while (engine.Position() <= felux::MediaTime{}) {
         engine.TakeCompletion();
         if (Clock::now() - start > kOpenLimit) return std::nullopt;
         std::this_thread::sleep_for(1ms);
@@ -83,8 +83,8 @@ std::optional<double> EngineCpuFor(const std::string& clip, double seconds, int&
     opens = 0;
     auto open = [&] {
         ++opens;
-        return engine.Create() == felux::kMediaOk && OpenClip(engine, clip) &&
-               engine.Run() == felux::kMediaOk;
+        return engine.Create() == felux::MediaResult::Ok && OpenClip(engine, clip) &&
+               engine.Run() == felux::MediaResult::Ok;
     };
     if (!open()) return std::nullopt;
     while (SecondsSince(start) < seconds) {

@@ -34,7 +34,7 @@ const char* Name(felux::OpenStatus status) {
 // Polls as the player's tick would (every 40 ms), timing each call.
 void Measure(const char* what, const std::string& path) {
     felux::MpvEngine engine;
-    if (engine.Create() != felux::kMediaOk) {
+    if (engine.Create() != felux::MediaResult::Ok) {
         std::printf("%s: no mpv instance\n", what);
         return;
     }

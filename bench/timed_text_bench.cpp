@@ -75,7 +75,7 @@ int main() {
     std::vector<double> reload;
     for (int f = 0; f < kFrames; ++f) {
         const long long ms = f * 40LL;
-        view.position = ms * 10'000;
+        view.position = std::chrono::milliseconds(ms);
         const bool lineChange = f % 25 == 0;
         if (lineChange) {
             char line[200];

@@ -32,7 +32,7 @@ constexpr auto kSpaceHeld = 150ms;
 constexpr double kSearchSeconds = 4.5;
 constexpr int kProgressPixels = 138;
 constexpr int kProgressLeft = 63, kProgressMiddleY = 12;
-constexpr double kUnitsPerSecond = 1e7;
+constexpr double kUnitsPerSecond = 1e6;  // the player keeps media times in microseconds
 // Half a frame of the 25 fps clip: landings closer than this show the same frame.
 constexpr double kSameFrame = 0.02;
 constexpr double kGoalMs = 30;

@@ -8,37 +8,28 @@
 
 namespace felux::mpv {
 
-MediaTime SecondsToUnits(double seconds) {
-    if (!std::isfinite(seconds)) return 0;
-    const double units = std::round(seconds * static_cast<double>(kUnitsPerSecond));
+MediaTime SecondsToTime(double seconds) {
+    if (!std::isfinite(seconds)) return MediaTime{};
+    const double ticks = std::round(std::chrono::duration<double>(seconds) / MediaTime(1));
     // 2^63 is exactly representable; anything at or beyond it would overflow the conversion.
     constexpr double kLimit = 9.2e18;
-    if (units >= kLimit) return std::numeric_limits<MediaTime>::max();
-    if (units <= -kLimit) return std::numeric_limits<MediaTime>::min();
-    return static_cast<MediaTime>(units);
+    if (ticks >= kLimit) return MediaTime::max();
+    if (ticks <= -kLimit) return MediaTime::min();
+    return MediaTime(static_cast<MediaTime::rep>(ticks));
 }
 
-double UnitsToSeconds(MediaTime units) {
-    return static_cast<double>(units) / static_cast<double>(kUnitsPerSecond);
-}
-
-double DirectShowVolumeToMpv(int hundredthsOfDb) {
-    if (hundredthsOfDb <= -10000) return 0.0;
-    if (hundredthsOfDb >= 0) return 100.0;
-    const double amplitude = std::pow(10.0, static_cast<double>(hundredthsOfDb) / 2000.0);
-    return 100.0 * std::cbrt(amplitude);
-}
+double TimeToSeconds(MediaTime time) { return std::chrono::duration<double>(time).count(); }
 
 double WaveOutToAoVolume(std::uint32_t waveOut) {
     const double left = static_cast<double>(waveOut & 0xFFFFu);
     const double right = static_cast<double>(waveOut >> 16);
-    return (left + right) / 2.0 / 65535.0 * 100.0;
+    return (left + right) / 2.0 / 65535.0 * kMpvVolumeFull;
 }
 
 std::uint32_t AoVolumeToWaveOut(double percent) {
     if (!std::isfinite(percent)) percent = 0.0;
-    percent = std::clamp(percent, 0.0, 100.0);
-    const auto word = static_cast<std::uint32_t>(std::lround(percent / 100.0 * 65535.0));
+    percent = std::clamp(percent, 0.0, kMpvVolumeFull);
+    const auto word = static_cast<std::uint32_t>(std::lround(percent / kMpvVolumeFull * 65535.0));
     return (word << 16) | word;
 }
 
@@ -62,7 +53,7 @@ std::optional<std::pair<double, double>> AxisPanScale(int native, int start, int
 }  // namespace
 
 VideoSize DisplayedSize(VideoSize stored, std::int64_t rotationDegrees, double pixelAspect) {
-    constexpr double kLargest = 1'000'000;
+    constexpr auto kLargest = static_cast<double>(kLargestPictureSide);
     double width = stored.width;
     double height = stored.height;
     if (std::isfinite(pixelAspect) && pixelAspect > 0) {

@@ -8,19 +8,23 @@
 
 namespace felux::mpv {
 
-// Seconds (mpv) to 100 ns units, rounded; NaN and infinities give 0, huge values saturate.
-MediaTime SecondsToUnits(double seconds);
-double UnitsToSeconds(MediaTime units);
-
-// Hundredths of a dB (0 full, -10000 or below silence) to mpv's cubic `volume` 0..100:
-// amplitude 10^(h/2000), volume = 100 * cbrt(amplitude). Positive values count as full.
-double DirectShowVolumeToMpv(int hundredthsOfDb);
+// Seconds (mpv) to media time, rounded; NaN and infinities give 0, huge values saturate.
+MediaTime SecondsToTime(double seconds);
+double TimeToSeconds(MediaTime time);
 
 // Wave-out value (low word left, high word right, 0..0xFFFF each) to `ao-volume` 0..100.
 // mpv has one level for both channels, so the two words are averaged.
 double WaveOutToAoVolume(std::uint32_t waveOut);
 // `ao-volume` (clamped to 0..100) to a wave-out value with both channels equal.
 std::uint32_t AoVolumeToWaveOut(double percent);
+
+// A picture side beyond this is a broken stream's, not a picture's.
+inline constexpr std::int64_t kLargestPictureSide = 1'000'000;
+// mpv's `volume` and `ao-volume` scales: 0 silence, 100 as recorded.
+inline constexpr double kMpvVolumeFull = 100.0;
+// The playback speeds mpv accepts.
+inline constexpr double kSlowestSpeed = 0.01;
+inline constexpr double kFastestSpeed = 100.0;
 
 // The picture as it is shown: the stored size widened (or heightened) by the pixels' shape as mpv
 // does, then turned by the rotation. A pixel aspect that is not a finite positive number counts

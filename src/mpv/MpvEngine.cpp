@@ -4,6 +4,7 @@
 #include <mpv/client.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -128,18 +129,18 @@ MediaResult MpvEngine::Create() {
         // A file that followed on without a gap plays on until its open takes it over.
         if (NextTookOver()) {
             file_ = {};
-            if (mpv::ResetPlaybackSettings(handle_, true)) return kMediaOk;
+            if (mpv::ResetPlaybackSettings(handle_, true)) return MediaResult::Ok;
         }
         // The last file stays loaded, paused, for the open's load to replace. Stopped first, it
         // could send mpv idle before the load arrives, and idle mpv takes its outputs down.
         file_ = {};
         next_.reset();
         unloadOwed_ = true;
-        if (mpv::ResetPlaybackSettings(handle_)) return kMediaOk;
+        if (mpv::ResetPlaybackSettings(handle_)) return MediaResult::Ok;
     }
     Destroy();
     mpv_handle* h = mpv::NewInstance({window, noSoundDevice_, hardwareDecoding_, replayGain_});
-    if (!h) return kMediaFail;
+    if (!h) return MediaResult::Failed;
     eventsWaiting_ = true;
     mpv_set_wakeup_callback(h, &MpvEngine::OnWakeup, this);
     mpv_observe_property(h, kObsTimePos, mpv::kPropTimePos, MPV_FORMAT_DOUBLE);
@@ -154,7 +155,7 @@ MediaResult MpvEngine::Create() {
     instanceSilent_ = noSoundDevice_;
     broken_ = false;
     file_ = {};
-    return kMediaOk;
+    return MediaResult::Ok;
 }
 
 // The output's level is left to its observer: the output may outlive the file.
@@ -166,7 +167,7 @@ void MpvEngine::Release() {
 }
 
 void MpvEngine::Preload(const std::string& path) {
-    if (handle_ || Create() != kMediaOk) return;
+    if (handle_ || Create() != MediaResult::Ok) return;
     LoadAhead(path, true);
 }
 
@@ -459,7 +460,7 @@ void MpvEngine::SelectTrack(TrackKind kind, std::optional<std::int64_t> id) {
 void MpvEngine::ReadFileFacts() {
     double seconds = 0;
     if (mpv_get_property(handle_, mpv::kPropDuration, MPV_FORMAT_DOUBLE, &seconds) >= 0) {
-        file_.duration = std::max<MediaTime>(0, mpv::SecondsToUnits(seconds));
+        file_.duration = std::max(MediaTime{}, mpv::SecondsToTime(seconds));
     }
     std::int64_t frames = 0;
     if (mpv_get_property(handle_, mpv::kPropFrameCount, MPV_FORMAT_INT64, &frames) >= 0) {
@@ -470,7 +471,7 @@ void MpvEngine::ReadFileFacts() {
         file_.hasVideo = true;
         const auto w = IntValue(video.node, mpv::kTrackDemuxW);
         const auto h = IntValue(video.node, mpv::kTrackDemuxH);
-        if (w && h && *w > 0 && *h > 0 && *w <= 1'000'000 && *h <= 1'000'000) {
+        if (w && h && *w > 0 && *h > 0 && *w <= mpv::kLargestPictureSide && *h <= mpv::kLargestPictureSide) {
             // The window takes the picture's shape as shown: a phone clip stored sideways is tall.
             file_.nativeSize = mpv::DisplayedSize({static_cast<int>(*w), static_cast<int>(*h)},
                                                   IntValue(video.node, mpv::kTrackDemuxRotation).value_or(0),
@@ -501,25 +502,25 @@ void MpvEngine::SelectExternalAudio() {
 bool MpvEngine::HasVideo() { return file_.hasVideo; }
 
 MediaResult MpvEngine::Run() {
-    if (!handle_) return kMediaOk;
+    if (!handle_) return MediaResult::Ok;
     int flag = 0;
     mpv_set_property_async(handle_, kFireAndForget, mpv::kPropPause, MPV_FORMAT_FLAG, &flag);
-    return kMediaOk;
+    return MediaResult::Ok;
 }
 
 MediaResult MpvEngine::Pause() {
-    if (!handle_) return kMediaOk;
+    if (!handle_) return MediaResult::Ok;
     int flag = 1;
     mpv_set_property_async(handle_, kFireAndForget, mpv::kPropPause, MPV_FORMAT_FLAG, &flag);
-    return kMediaOk;
+    return MediaResult::Ok;
 }
 
 MediaResult MpvEngine::Stop() {
     // Nothing of an ended file to stop; a file that followed on must not be paused.
-    if (!handle_ || !file_.loaded) return kMediaOk;
+    if (!handle_ || !file_.loaded) return MediaResult::Ok;
     Pause();
-    Seek(0);
-    return kMediaOk;
+    Seek(MediaTime{});
+    return MediaResult::Ok;
 }
 
 MediaTime MpvEngine::Position() { return file_.seekTarget.value_or(file_.position); }
@@ -532,32 +533,35 @@ VideoSize MpvEngine::NativeSize() { return file_.nativeSize; }
 
 void MpvEngine::Seek(MediaTime position) {
     if (!handle_ || !file_.loaded) return;
-    position = std::max<MediaTime>(0, position);
-    mpv_node args[3]{};
+    position = std::max(MediaTime{}, position);
+    // seek <seconds> absolute+exact
+    std::array<mpv_node, 3> args{};
     args[0].format = MPV_FORMAT_STRING;
     args[0].u.string = const_cast<char*>(mpv::kCmdSeek);
     args[1].format = MPV_FORMAT_DOUBLE;
-    args[1].u.double_ = mpv::UnitsToSeconds(position);
+    args[1].u.double_ = mpv::TimeToSeconds(position);
     args[2].format = MPV_FORMAT_STRING;
     args[2].u.string = const_cast<char*>(mpv::kSeekAbsoluteExact);
     mpv_node_list list{};
-    list.num = 3;
-    list.values = args;
+    list.num = static_cast<int>(args.size());
+    list.values = args.data();
     mpv_node command{};
     command.format = MPV_FORMAT_NODE_ARRAY;
     command.u.list = &list;
     ++file_.seekSerial;
-    if (mpv_command_node_async(handle_, kSeekTag | (file_.seekSerial & 0xFFFFFFFFu), &command) < 0) return;
+    if (mpv_command_node_async(handle_, kSeekTag | (file_.seekSerial & kSerialMask), &command) < 0) return;
     file_.seekTarget = position;
     file_.seekAccepted = false;
 }
 
 void MpvEngine::SetRate(double rate) {
     if (!std::isfinite(rate) || rate <= 0) return;
-    SetDoubleAsync(mpv::kPropSpeed, std::clamp(rate, 0.01, 100.0));
+    SetDoubleAsync(mpv::kPropSpeed, std::clamp(rate, mpv::kSlowestSpeed, mpv::kFastestSpeed));
 }
 
-void MpvEngine::SetVolume(int hundredthsOfDb) { SetDoubleAsync(mpv::kPropVolume, mpv::DirectShowVolumeToMpv(hundredthsOfDb)); }
+void MpvEngine::SetVolume(double volume) {
+    SetDoubleAsync(mpv::kPropVolume, std::clamp(std::isfinite(volume) ? volume : 0.0, 0.0, mpv::kMpvVolumeFull));
+}
 
 void MpvEngine::SetSourceRect(const std::optional<SourceRect>& rect) {
     if (!file_.hasVideo) return;
@@ -594,7 +598,7 @@ bool MpvEngine::TakeCompletion() {
 }
 
 void MpvEngine::SetOutputVolume(double percent) {
-    wantedOutputVolume_ = std::clamp(std::isfinite(percent) ? percent : 0.0, 0.0, 100.0);
+    wantedOutputVolume_ = std::clamp(std::isfinite(percent) ? percent : 0.0, 0.0, mpv::kMpvVolumeFull);
     // Without an output mpv refuses it; the next output gets it when it appears.
     ApplyOutputVolume();
 }
@@ -697,7 +701,7 @@ void MpvEngine::HandleFileEvent(const mpv_event& event) {
 void MpvEngine::Ended(bool onError) {
     file_.completed = true;
     file_.completedOnError = onError;
-    if (!onError && file_.duration > 0) file_.position = file_.duration;
+    if (!onError && file_.duration > MediaTime{}) file_.position = file_.duration;
     file_.loaded = false;
     file_.seekTarget.reset();
 }
@@ -722,10 +726,10 @@ void MpvEngine::HandlePropertyChange(const mpv_event& event) {
     const double value = isDouble ? *static_cast<const double*>(prop->data) : 0.0;
     switch (event.reply_userdata) {
         case kObsTimePos:
-            if (isDouble) file_.position = std::max<MediaTime>(0, mpv::SecondsToUnits(value));
+            if (isDouble) file_.position = std::max(MediaTime{}, mpv::SecondsToTime(value));
             break;
         case kObsDuration:
-            if (isDouble) file_.duration = std::max<MediaTime>(0, mpv::SecondsToUnits(value));
+            if (isDouble) file_.duration = std::max(MediaTime{}, mpv::SecondsToTime(value));
             break;
         case kObsAoVolume:
             if (isDouble) {

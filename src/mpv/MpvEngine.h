@@ -53,7 +53,7 @@ public:
     VideoSize NativeSize() override;
     void Seek(MediaTime position) override;
     void SetRate(double rate) override;
-    void SetVolume(int hundredthsOfDb) override;
+    void SetVolume(double volume) override;
     void SetSourceRect(const std::optional<SourceRect>& rect) override;
     void SetHardwareDecoding(bool on) override;
     void SetReplayGain(ReplayGain mode) override;
@@ -91,8 +91,8 @@ private:
         bool completedOnError = false;
         bool hasVideo = false;
         VideoSize nativeSize;
-        MediaTime position = 0;
-        MediaTime duration = 0;
+        MediaTime position{};
+        MediaTime duration{};
         std::int64_t frameCount = 0;
         // As mpv last reported them: read once the file is open, then observed.
         std::vector<MediaTrack> tracks;

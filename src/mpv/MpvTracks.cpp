@@ -71,7 +71,7 @@ std::vector<MediaChapter> ChaptersFromNode(const mpv_node& list) {
         const mpv_node& c = entries->values[i];
         const mpv_node* time = Value(c, kChapterTime);
         if (!time || time->format != MPV_FORMAT_DOUBLE || !std::isfinite(time->u.double_)) continue;
-        chapters.push_back({Text(c, kChapterTitle), std::max<MediaTime>(0, SecondsToUnits(time->u.double_))});
+        chapters.push_back({Text(c, kChapterTitle), std::max(MediaTime{}, SecondsToTime(time->u.double_))});
     }
     return chapters;
 }

@@ -8,7 +8,7 @@ namespace felux::test {
 MediaResult FakeMediaEngine::Create() {
     log.push_back("Create");
     opening.reset();
-    created = createResult >= 0;
+    created = createResult == MediaResult::Ok;
     // Nothing of an earlier file survives, released or not.
     playing = false;
     media_ = {};
@@ -43,27 +43,27 @@ OpenStatus FakeMediaEngine::PollOpen() {
     if (timesOut) return OpenStatus::TimedOut;
     if (!created || it == files.end()) return OpenStatus::Failed;
     media_ = it->second;
-    position = 0;
+    position = MediaTime{};
     return OpenStatus::Ready;
 }
 
 MediaResult FakeMediaEngine::Run() {
     log.push_back("Run");
-    if (runResult >= 0) playing = true;
+    if (runResult == MediaResult::Ok) playing = true;
     return runResult;
 }
 
 MediaResult FakeMediaEngine::Pause() {
     log.push_back("Pause");
     playing = false;
-    return kMediaOk;
+    return MediaResult::Ok;
 }
 
 MediaResult FakeMediaEngine::Stop() {
     log.push_back("Stop");
     playing = false;
-    position = 0;
-    return kMediaOk;
+    position = MediaTime{};
+    return MediaResult::Ok;
 }
 
 void FakeMediaEngine::Seek(MediaTime target) {

@@ -12,7 +12,7 @@
 namespace felux::test {
 
 struct FakeMedia {
-    MediaTime duration = 60 * kUnitsPerSecond;
+    MediaTime duration = std::chrono::seconds(60);
     std::int64_t frames = 1500;
     VideoSize size{320, 240};
     bool video = true;
@@ -40,7 +40,7 @@ public:
     VideoSize NativeSize() override { return media_.video ? media_.size : VideoSize{}; }
     void Seek(MediaTime target) override;
     void SetRate(double r) override { rate = r; }
-    void SetVolume(int hundredthsOfDb) override { volume = hundredthsOfDb; }
+    void SetVolume(double v) override { volume = v; }
     void SetSourceRect(const std::optional<SourceRect>& rect) override { sourceRect = rect; }
     void SetHardwareDecoding(bool on) override { hardwareDecoding = on; }
     void SetReplayGain(ReplayGain mode) override { replayGain = mode; }
@@ -61,8 +61,8 @@ public:
     bool timesOut = false;
     // The open under way; Create, Release and a new open give it up.
     std::optional<std::string> opening;
-    MediaResult createResult = kMediaOk;
-    MediaResult runResult = kMediaOk;
+    MediaResult createResult = MediaResult::Ok;
+    MediaResult runResult = MediaResult::Ok;
     // When set, seeks land here instead of on their target (a key frame before it).
     std::optional<MediaTime> seekLandsAt;
 
@@ -71,13 +71,13 @@ public:
     std::optional<std::string> companion;
     // The file the engine would start at the end of the current one; an open forgets it.
     std::optional<std::string> prepared;
-    MediaTime position = 0;
+    MediaTime position{};
     bool created = false;
     bool playing = false;
     bool completed = false;
     bool completedOnError = false;
     double rate = 1.0;
-    int volume = 0;
+    double volume = 0.0;
     std::optional<SourceRect> sourceRect;
     bool hardwareDecoding = true;
     ReplayGain replayGain = ReplayGain::Off;

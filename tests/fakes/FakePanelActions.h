@@ -26,14 +26,14 @@ public:
     void RequestFocusReset() override { ++focusResets; }
     void RequestMenu(PopupMenu menu) override { menus.push_back(menu); }
     void ApplyPlaybackRate(int permille) override { rates.push_back(permille); }
-    std::int64_t Duration() override { return duration; }
-    void SeekTo(std::int64_t position) override { seeks.push_back(position); }
+    MediaTime Duration() override { return duration; }
+    void SeekTo(MediaTime position) override { seeks.push_back(position); }
     int PlaylistCount() override { return playlistCount; }
     void CheckABRepeat() override { ++abChecks; }
 
     Point cursor;
     bool buttonsDown = false;
-    std::int64_t duration = 138 * 1'000'000;  // 13.8 s: one progress pixel is 0.1 s
+    MediaTime duration = std::chrono::milliseconds(13'800);  // one progress pixel is 0.1 s
     int playlistCount = 3;
 
     int windowMoves = 0;
@@ -44,7 +44,7 @@ public:
     std::vector<PlayerCommand> commands;
     std::vector<PopupMenu> menus;
     std::vector<int> rates;
-    std::vector<std::int64_t> seeks;
+    std::vector<MediaTime> seeks;
 
 private:
     PendingCommands& pending_;

@@ -18,12 +18,12 @@ public:
         std::snprintf(text, sizeof text, "rate %.3f", rate);
         calls.push_back(text);
     }
-    // "seek +1 1000" : direction and milliseconds (amount / 10000).
-    void SeekPosition(int direction, MediaTime amount) override {
-        calls.push_back("seek " + std::string(direction > 0 ? "+" : "-") + "1 " +
-                        std::to_string(amount / kUnitsPerMillisecond));
+    // "seek +1 1000" : direction and milliseconds.
+    void SeekPosition(SeekMode direction, MediaTime amount) override {
+        calls.push_back("seek " + std::string(direction == SeekMode::Forward ? "+" : "-") + "1 " +
+                        std::to_string(std::chrono::duration_cast<std::chrono::milliseconds>(amount).count()));
     }
-    void Search(int direction, MediaTime amount) override { SeekPosition(direction, amount); }
+    void Search(SeekMode direction, MediaTime amount) override { SeekPosition(direction, amount); }
     MediaTime TimePerFrame() override { return timePerFrame; }
 
     // The calls since the last Take.
@@ -34,7 +34,7 @@ public:
     }
 
     std::vector<std::string> calls;
-    MediaTime timePerFrame = 400'000;  // 40 ms, 25 frames a second
+    MediaTime timePerFrame = std::chrono::milliseconds(40);  // 25 frames a second
 };
 
 }  // namespace felux::test

@@ -17,8 +17,8 @@ namespace felux::test {
 
 inline std::string Clip(const std::string& name) { return std::string(FELUX_TEST_DATA_DIR) + "/" + name; }
 
-inline MediaTime Seconds(double s) { return static_cast<MediaTime>(s * static_cast<double>(kUnitsPerSecond)); }
-inline double InSeconds(MediaTime units) { return static_cast<double>(units) / static_cast<double>(kUnitsPerSecond); }
+inline MediaTime Seconds(double s) { return std::chrono::round<MediaTime>(std::chrono::duration<double>(s)); }
+inline double InSeconds(MediaTime time) { return std::chrono::duration<double>(time).count(); }
 
 // MpvEngine plus read-only questions to its mpv instance that the player itself never asks.
 class InspectableEngine : public MpvEngine {

@@ -24,7 +24,7 @@ TEST(EngineTags, EveryFormatsTitleArtistAlbumAndTrackNumberAreReadAndNothingStay
     test::TempFolder folder;
     const std::string tags = "-metadata title='Título 3' -metadata artist='Bänd' -metadata album='LP' -metadata track=3/12";
     InspectableEngine engine;
-    ASSERT_EQ(engine.Create(), kMediaOk);
+    ASSERT_EQ(engine.Create(), MediaResult::Ok);
     for (const char* name : {"song.m4a", "song.flac", "song.opus", "song.mka"}) {
         SCOPED_TRACE(name);
         ASSERT_EQ(test::OpenAndWait(engine, MakeTone(folder, name, tags), std::nullopt), OpenStatus::Ready);

@@ -10,22 +10,6 @@
 namespace felux::mpv {
 namespace {
 
-TEST(MpvConvert, VolumeFollowsTheDecibelScaleOntoMpvsCubicCurve) {
-    EXPECT_DOUBLE_EQ(DirectShowVolumeToMpv(0), 100.0);
-    EXPECT_DOUBLE_EQ(DirectShowVolumeToMpv(-10000), 0.0) << "silence is exactly 0, not 10^-5 amplitude";
-    EXPECT_DOUBLE_EQ(DirectShowVolumeToMpv(-30000), 0.0);
-    EXPECT_DOUBLE_EQ(DirectShowVolumeToMpv(700), 100.0) << "above full is full";
-    // -20 dB is amplitude 0.1; mpv's cubic scale wants cbrt of it.
-    EXPECT_NEAR(DirectShowVolumeToMpv(-2000), 100.0 * std::cbrt(0.1), 1e-9);
-    EXPECT_NEAR(DirectShowVolumeToMpv(-6000), 10.0, 1e-9);
-    double previous = -1.0;
-    for (int h = -10000; h <= 0; h += 60) {
-        const double v = DirectShowVolumeToMpv(h);
-        EXPECT_GT(v, previous) << h;
-        previous = v;
-    }
-}
-
 TEST(MpvConvert, ThePictureIsSizedAsShownTurnedAndWithItsPixelShape) {
     auto expect = [](VideoSize got, int width, int height) {
         EXPECT_EQ(got.width, width);
@@ -103,15 +87,24 @@ TEST(MpvConvert, WaveOutMapsOntoOneOutputLevel) {
     }
 }
 
-TEST(MpvConvert, SecondsBecomeHundredNanosecondUnitsSafely) {
-    EXPECT_EQ(SecondsToUnits(1.5), 15'000'000);
-    EXPECT_EQ(SecondsToUnits(0.04), 400'000);
-    EXPECT_EQ(SecondsToUnits(-0.5), -5'000'000);
-    EXPECT_EQ(SecondsToUnits(std::nan("")), 0);
-    EXPECT_EQ(SecondsToUnits(std::numeric_limits<double>::infinity()), 0);
-    EXPECT_EQ(SecondsToUnits(1e300), std::numeric_limits<MediaTime>::max());
-    EXPECT_EQ(SecondsToUnits(-1e300), std::numeric_limits<MediaTime>::min());
-    EXPECT_DOUBLE_EQ(UnitsToSeconds(12'345'678), 1.2345678);
+TEST(MpvConvert, SecondsBecomeMediaTimeSafely) {
+    EXPECT_EQ(SecondsToTime(0.0), MediaTime{});
+    EXPECT_EQ(SecondsToTime(1.5), MediaTime(1'500'000));
+    EXPECT_EQ(SecondsToTime(0.04), MediaTime(40'000));
+    EXPECT_EQ(SecondsToTime(-0.5), MediaTime(-500'000));
+    EXPECT_EQ(SecondsToTime(0.0000014), MediaTime(1)) << "rounded to the nearest microsecond";
+    EXPECT_EQ(SecondsToTime(0.0000016), MediaTime(2));
+    EXPECT_EQ(SecondsToTime(std::nan("")), MediaTime{});
+    EXPECT_EQ(SecondsToTime(std::numeric_limits<double>::infinity()), MediaTime{});
+    EXPECT_EQ(SecondsToTime(1e300), MediaTime::max());
+    EXPECT_EQ(SecondsToTime(-1e300), MediaTime::min());
+    // Just short of 2^63 microseconds a value is kept; from 9.2e18 on it saturates.
+    EXPECT_GT(SecondsToTime(9.1e12), MediaTime(9'000'000'000'000'000'000));
+    EXPECT_LT(SecondsToTime(9.1e12), MediaTime::max());
+    EXPECT_EQ(SecondsToTime(9.2e12), MediaTime::max());
+    EXPECT_EQ(SecondsToTime(-9.2e12), MediaTime::min());
+    EXPECT_DOUBLE_EQ(TimeToSeconds(MediaTime(12'345'678)), 12.345678);
+    EXPECT_DOUBLE_EQ(TimeToSeconds(MediaTime::max()), 9.223372036854775807e12);
 }
 
 }  // namespace

@@ -27,7 +27,7 @@ struct Entry {
 // The player's round for each entry: release the last file, create, open, run, wait for the end.
 TEST(MpvEngineList, AListPlaysThroughOnOneInstanceAndAFailedOpenDoesNotSpoilIt) {
     InspectableEngine engine;
-    ASSERT_EQ(engine.Create(), kMediaOk);
+    ASSERT_EQ(engine.Create(), MediaResult::Ok);
     engine.MarkInstance();
     const Entry list[] = {{"clip.mpg", true, true, {64, 48}},
                           {"text.mpg", false, false, {}},
@@ -36,7 +36,7 @@ TEST(MpvEngineList, AListPlaysThroughOnOneInstanceAndAFailedOpenDoesNotSpoilIt) 
     for (const Entry& entry : list) {
         SCOPED_TRACE(entry.name);
         engine.Release();
-        ASSERT_EQ(engine.Create(), kMediaOk);
+        ASSERT_EQ(engine.Create(), MediaResult::Ok);
         Ticker ticker(engine);
         if (!entry.opens) {
             EXPECT_NE(test::OpenAndWait(engine, Clip(entry.name), std::nullopt), OpenStatus::Ready);
@@ -62,7 +62,7 @@ TEST(MpvEngineList, AListPlaysThroughOnOneInstanceAndAFailedOpenDoesNotSpoilIt) 
 
 TEST(MpvEngineList, TheCompanionOfOneFileIsNotHeardWithTheNext) {
     InspectableEngine engine;
-    ASSERT_EQ(engine.Create(), kMediaOk);
+    ASSERT_EQ(engine.Create(), MediaResult::Ok);
     ASSERT_EQ(test::OpenAndWait(engine, Clip("clip.mpg"), Clip("clip.wav")), OpenStatus::Ready);
     EXPECT_EQ(engine.StringProperty("current-tracks/audio/external"), "yes");
     engine.SetRate(2.0);
@@ -70,7 +70,7 @@ TEST(MpvEngineList, TheCompanionOfOneFileIsNotHeardWithTheNext) {
     engine.MarkInstance();
 
     engine.Release();
-    ASSERT_EQ(engine.Create(), kMediaOk);
+    ASSERT_EQ(engine.Create(), MediaResult::Ok);
     ASSERT_EQ(test::OpenAndWait(engine, Clip("clip.mpg"), std::nullopt), OpenStatus::Ready);
     EXPECT_TRUE(engine.SameInstance());
     EXPECT_EQ(engine.IntProperty("track-list/count"), 2) << "the file's own video and sound, nothing more";
@@ -84,7 +84,7 @@ TEST(MpvEngineList, TheCompanionOfOneFileIsNotHeardWithTheNext) {
 // first end and opens the second as always, and the second has been playing since that end.
 TEST(MpvEngineList, APreparedSoundFileFollowsOnWithoutAGapAndAForgottenOneStops) {
     InspectableEngine engine;
-    ASSERT_EQ(engine.Create(), kMediaOk);
+    ASSERT_EQ(engine.Create(), MediaResult::Ok);
     engine.MarkInstance();
     ASSERT_EQ(test::OpenAndWait(engine, Clip("tone.mp3"), std::nullopt), OpenStatus::Ready);
     engine.Run();
@@ -96,7 +96,7 @@ TEST(MpvEngineList, APreparedSoundFileFollowsOnWithoutAGapAndAForgottenOneStops)
     // The player's round for the next entry, a tick after the end it saw.
     engine.Stop();
     engine.Release();
-    ASSERT_EQ(engine.Create(), kMediaOk);
+    ASSERT_EQ(engine.Create(), MediaResult::Ok);
     ASSERT_EQ(test::OpenAndWait(engine, Clip("clip.wav"), std::nullopt), OpenStatus::Ready);
     EXPECT_TRUE(engine.SameInstance());
     EXPECT_FALSE(engine.HasVideo());
@@ -128,7 +128,7 @@ TEST(MpvEngineList, APreparedSoundFileFollowsOnWithoutAGapAndAForgottenOneStops)
 // and another prepared in its place; the other follows on, and the first never plays.
 TEST(MpvEngineList, AForgottenFollowerGivesWayToTheOnePreparedAfterIt) {
     InspectableEngine engine;
-    ASSERT_EQ(engine.Create(), kMediaOk);
+    ASSERT_EQ(engine.Create(), MediaResult::Ok);
     ASSERT_EQ(test::OpenAndWait(engine, Clip("tone.mp3"), std::nullopt), OpenStatus::Ready);
     engine.Run();
     engine.PrepareNext(Clip("clip.wav"));
@@ -140,7 +140,7 @@ TEST(MpvEngineList, AForgottenFollowerGivesWayToTheOnePreparedAfterIt) {
 
     engine.Stop();
     engine.Release();
-    ASSERT_EQ(engine.Create(), kMediaOk);
+    ASSERT_EQ(engine.Create(), MediaResult::Ok);
     ASSERT_EQ(test::OpenAndWait(engine, Clip("cover.mp3"), std::nullopt), OpenStatus::Ready);
     EXPECT_EQ(engine.IntProperty("playlist-count"), 2) << "the forgotten file left the list";
     EXPECT_EQ(engine.IntProperty("playlist-pos"), 1) << "the replacement itself, not a new load";
@@ -161,7 +161,7 @@ TEST(MpvEngineList, TheFirstFileLoadedAheadIsTakenOverByItsOpenAndReplacedByAnot
         if (drainedFirst) ticker.For(400ms);
         // The player's first round: it forgets what it prepared (nothing), creates, opens.
         engine.PrepareNext(std::nullopt);
-        ASSERT_EQ(engine.Create(), kMediaOk);
+        ASSERT_EQ(engine.Create(), MediaResult::Ok);
         ASSERT_EQ(test::OpenAndWait(engine, Clip("clip.mpg"), std::nullopt), OpenStatus::Ready);
         EXPECT_TRUE(engine.SameInstance());
         EXPECT_EQ(engine.IntProperty("playlist/0/id"), 1) << "the instance's first load, not a second one";
@@ -177,21 +177,21 @@ TEST(MpvEngineList, TheFirstFileLoadedAheadIsTakenOverByItsOpenAndReplacedByAnot
 
     InspectableEngine engine;
     engine.Preload(Clip("clip.mpg"));
-    ASSERT_EQ(engine.Create(), kMediaOk);
+    ASSERT_EQ(engine.Create(), MediaResult::Ok);
     ASSERT_EQ(test::OpenAndWait(engine, Clip("wide.mpg"), std::nullopt), OpenStatus::Ready);
     EXPECT_EQ(engine.NativeSize().width, 96) << "the file asked for, not the one guessed";
     EXPECT_EQ(engine.IntProperty("playlist-count"), 1);
 
     InspectableEngine withCompanion;
     withCompanion.Preload(Clip("clip.mpg"));
-    ASSERT_EQ(withCompanion.Create(), kMediaOk);
+    ASSERT_EQ(withCompanion.Create(), MediaResult::Ok);
     ASSERT_EQ(test::OpenAndWait(withCompanion, Clip("clip.mpg"), Clip("clip.wav")), OpenStatus::Ready);
     EXPECT_EQ(withCompanion.StringProperty("current-tracks/audio/external"), "yes");
 
     // A guess that cannot load leaves a working instance.
     InspectableEngine missing;
     missing.Preload(Clip("no such file.mpg"));
-    ASSERT_EQ(missing.Create(), kMediaOk);
+    ASSERT_EQ(missing.Create(), MediaResult::Ok);
     EXPECT_NE(test::OpenAndWait(missing, Clip("no such file.mpg"), std::nullopt), OpenStatus::Ready);
     ASSERT_EQ(test::OpenAndWait(missing, Clip("clip.mpg"), std::nullopt), OpenStatus::Ready);
     EXPECT_TRUE(missing.HasVideo());

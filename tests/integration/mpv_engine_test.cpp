@@ -32,7 +32,7 @@ constexpr auto kLongEnough = 10s;
 
 TEST(MpvEngine, VideoWithSoundReportsItsShape) {
     InspectableEngine engine;
-    ASSERT_EQ(engine.Create(), kMediaOk);
+    ASSERT_EQ(engine.Create(), MediaResult::Ok);
     ASSERT_EQ(test::OpenAndWait(engine, Clip("clip.mpg"), std::nullopt), OpenStatus::Ready);
     EXPECT_TRUE(engine.HasVideo());
     EXPECT_EQ(engine.NativeSize().width, 64);
@@ -41,14 +41,14 @@ TEST(MpvEngine, VideoWithSoundReportsItsShape) {
     EXPECT_LT(engine.Duration(), Seconds(2.2));
     ASSERT_GT(engine.FrameCount(), 0);
     // 25 frames a second: the player's time per frame.
-    EXPECT_NEAR(static_cast<double>(engine.Duration() / engine.FrameCount()), 400'000.0, 8'000.0);
+    EXPECT_NEAR(InSeconds(engine.Duration() / engine.FrameCount()), 0.04, 0.0008);
     EXPECT_LT(engine.Position(), Seconds(0.1)) << "at the start";
     EXPECT_EQ(engine.StringProperty(mpv::kPropPause), "yes") << "a file opens paused";
 }
 
 TEST(MpvEngine, APictureIsSizedAsShownAndDecodedWhereTheSettingSays) {
     InspectableEngine engine;
-    ASSERT_EQ(engine.Create(), kMediaOk);
+    ASSERT_EQ(engine.Create(), MediaResult::Ok);
     EXPECT_EQ(engine.StringProperty(mpv::kOptHwdec), mpv::HardwareDecodingValue(true))
         << "the graphics chip where it is safe and there is one";
     // Stored 96x32 with a quarter turn, as a phone records upright: shown 32x96.
@@ -67,7 +67,7 @@ TEST(MpvEngine, APictureIsSizedAsShownAndDecodedWhereTheSettingSays) {
     // The choice holds for a new instance too.
     InspectableEngine later;
     later.SetHardwareDecoding(false);
-    ASSERT_EQ(later.Create(), kMediaOk);
+    ASSERT_EQ(later.Create(), MediaResult::Ok);
     EXPECT_EQ(later.StringProperty(mpv::kOptHwdec), mpv::kNo);
 }
 
@@ -75,7 +75,7 @@ TEST(MpvEngine, AudioFilesHaveNoVideoEvenWithCoverArt) {
     for (const char* name : {"tone.mp3", "cover.mp3"}) {
         SCOPED_TRACE(name);
         InspectableEngine engine;
-        ASSERT_EQ(engine.Create(), kMediaOk);
+        ASSERT_EQ(engine.Create(), MediaResult::Ok);
         ASSERT_EQ(test::OpenAndWait(engine, Clip(name), std::nullopt), OpenStatus::Ready);
         EXPECT_FALSE(engine.HasVideo());
         EXPECT_EQ(engine.FrameCount(), 0);
@@ -92,12 +92,12 @@ TEST(MpvEngine, EndOfStreamIsReportedOnceAfterRunning) {
     for (const char* name : {"clip.mpg", "tone.mp3"}) {
         SCOPED_TRACE(name);
         InspectableEngine engine;
-        ASSERT_EQ(engine.Create(), kMediaOk);
+        ASSERT_EQ(engine.Create(), MediaResult::Ok);
         ASSERT_EQ(test::OpenAndWait(engine, Clip(name), std::nullopt), OpenStatus::Ready);
         Ticker ticker(engine);
         ticker.For(300ms);
         EXPECT_EQ(ticker.completions(), 0) << "paused files do not end";
-        EXPECT_EQ(engine.Run(), kMediaOk);
+        EXPECT_EQ(engine.Run(), MediaResult::Ok);
         ASSERT_TRUE(ticker.Until([&] { return ticker.completions() > 0; }, kLongEnough));
         EXPECT_EQ(engine.Position(), engine.Duration()) << "the end reads as the end, not as 0";
         EXPECT_FALSE(engine.CompletedOnError());
@@ -119,7 +119,7 @@ TEST(MpvEngine, AScriptNamedInTheEnvironmentRunsBesideTheEngineAndSeesItsFiles) 
     {
         ScopedEnv named("FELUX_MPV_SCRIPT", script.c_str());
         InspectableEngine engine;
-        ASSERT_EQ(engine.Create(), kMediaOk);
+        ASSERT_EQ(engine.Create(), MediaResult::Ok);
         ASSERT_EQ(test::OpenAndWait(engine, Clip("clip.mpg"), std::nullopt), OpenStatus::Ready);
         Ticker ticker(engine);
         EXPECT_TRUE(ticker.Until([&] { return dir.Read("seen.txt") == "clip.mpg\n"; }, kLongEnough))
@@ -127,7 +127,7 @@ TEST(MpvEngine, AScriptNamedInTheEnvironmentRunsBesideTheEngineAndSeesItsFiles) 
     }
     ::unsetenv("FELUX_MPV_SCRIPT");
     InspectableEngine engine;
-    ASSERT_EQ(engine.Create(), kMediaOk);
+    ASSERT_EQ(engine.Create(), MediaResult::Ok);
     ASSERT_EQ(test::OpenAndWait(engine, Clip("tone.mp3"), std::nullopt), OpenStatus::Ready);
     Ticker ticker(engine);
     ticker.For(500ms);
@@ -143,7 +143,7 @@ TEST(MpvEngine, WithoutAWorkingSoundOutputFilesPlaySilentlyAndSaySoOnce) {
     InspectableEngine engine({}, [&](const std::string& text) { notices.push_back(text); });
     for (const std::string name : {"tone.mp3", "clip.mpg", "tone.mp3"}) {
         SCOPED_TRACE(name);
-        ASSERT_EQ(engine.Create(), kMediaOk);
+        ASSERT_EQ(engine.Create(), MediaResult::Ok);
         ASSERT_EQ(test::OpenAndWait(engine, Clip(name), std::nullopt), OpenStatus::Ready);
         Ticker ticker(engine);
         engine.Run();
@@ -167,7 +167,7 @@ TEST(MpvEngine, TheSoundNamesItselfInTheDesktopMixerAsAMovieOrMusic) {
     EXPECT_EQ(variable("PULSE_PROP"), R"(media.role="music" application.icon_name="felux")");
     EXPECT_EQ(variable("PIPEWIRE_PROPS"), R"({ application.icon-name = "felux" })") << "PipeWire takes the engine's role";
     InspectableEngine engine;
-    ASSERT_EQ(engine.Create(), kMediaOk);
+    ASSERT_EQ(engine.Create(), MediaResult::Ok);
     EXPECT_EQ(engine.StringProperty(mpv::kOptAudioClientName), "FELUX");
     ::unsetenv("PULSE_PROP");
     ::unsetenv("PIPEWIRE_PROPS");
@@ -183,7 +183,7 @@ TEST(MpvEngine, TheSoundNamesItselfInTheDesktopMixerAsAMovieOrMusic) {
 
 TEST(MpvEngine, SeekReadsBackItsTargetUntilDoneThenTheRealPosition) {
     InspectableEngine engine;
-    ASSERT_EQ(engine.Create(), kMediaOk);
+    ASSERT_EQ(engine.Create(), MediaResult::Ok);
     ASSERT_EQ(test::OpenAndWait(engine, Clip("clip.mpg"), std::nullopt), OpenStatus::Ready);
     Ticker ticker(engine);
 
@@ -219,15 +219,15 @@ TEST(MpvEngine, SeekReadsBackItsTargetUntilDoneThenTheRealPosition) {
 
 TEST(MpvEngine, StopPausesAtTheStartAndKeepsTheFile) {
     InspectableEngine engine;
-    ASSERT_EQ(engine.Stop(), kMediaOk) << "nothing created: nothing to stop";
-    ASSERT_EQ(engine.Create(), kMediaOk);
-    ASSERT_EQ(engine.Stop(), kMediaOk) << "nothing rendered: nothing to stop";
+    ASSERT_EQ(engine.Stop(), MediaResult::Ok) << "nothing created: nothing to stop";
+    ASSERT_EQ(engine.Create(), MediaResult::Ok);
+    ASSERT_EQ(engine.Stop(), MediaResult::Ok) << "nothing rendered: nothing to stop";
     ASSERT_EQ(test::OpenAndWait(engine, Clip("clip.mpg"), std::nullopt), OpenStatus::Ready);
     Ticker ticker(engine);
     engine.Run();
     ASSERT_TRUE(ticker.Until([&] { return engine.Position() > Seconds(0.3); }, kLongEnough));
-    EXPECT_EQ(engine.Stop(), kMediaOk);
-    EXPECT_EQ(engine.Position(), 0);
+    EXPECT_EQ(engine.Stop(), MediaResult::Ok);
+    EXPECT_EQ(engine.Position(), MediaTime{});
     ticker.For(400ms);
     EXPECT_LT(engine.Position(), Seconds(0.1)) << "stopped means paused";
     EXPECT_EQ(engine.StringProperty(mpv::kPropPause), "yes");
@@ -237,7 +237,7 @@ TEST(MpvEngine, StopPausesAtTheStartAndKeepsTheFile) {
 
 TEST(MpvEngine, DoubleRatePlaysFaster) {
     InspectableEngine engine;
-    ASSERT_EQ(engine.Create(), kMediaOk);
+    ASSERT_EQ(engine.Create(), MediaResult::Ok);
     ASSERT_EQ(test::OpenAndWait(engine, Clip("tone.mp3"), std::nullopt), OpenStatus::Ready);
     engine.SetRate(2.0);
     engine.SetRate(-1.0);  // refused, not passed on
@@ -258,7 +258,7 @@ TEST(MpvEngine, DoubleRatePlaysFaster) {
 
 TEST(MpvEngine, CompanionAudioIsPlayedWithTheVideo) {
     InspectableEngine engine;
-    ASSERT_EQ(engine.Create(), kMediaOk);
+    ASSERT_EQ(engine.Create(), MediaResult::Ok);
     ASSERT_EQ(test::OpenAndWait(engine, Clip("clip.mpg"), Clip("clip.wav")), OpenStatus::Ready);
     EXPECT_TRUE(engine.HasVideo());
     int audioTracks = 0;
@@ -279,7 +279,7 @@ TEST(MpvEngine, CompanionAudioIsPlayedWithTheVideo) {
     // A companion that cannot be opened leaves the video playing alone.
     for (const std::string& bad : std::vector<std::string>{Clip("missing.wav"), Clip("empty.mpg"), std::string(FELUX_TEST_DATA_DIR)}) {
         SCOPED_TRACE(bad);
-        ASSERT_EQ(engine.Create(), kMediaOk);
+        ASSERT_EQ(engine.Create(), MediaResult::Ok);
         ASSERT_EQ(test::OpenAndWait(engine, Clip("clip.mpg"), bad), OpenStatus::Ready);
         EXPECT_TRUE(engine.HasVideo());
     }
@@ -298,7 +298,7 @@ TEST(MpvEngine, FilesBesideTheClipAreNotLoadedByTheEngine) {
         std::ofstream(dir.path() / text) << "[00:00.00]First <00:00.50>line\n1\n00:00:00,000 --> 00:00:02,000\nText\n";
     }
     InspectableEngine engine;
-    ASSERT_EQ(engine.Create(), kMediaOk);
+    ASSERT_EQ(engine.Create(), MediaResult::Ok);
     ASSERT_EQ(test::OpenAndWait(engine, clip.string(), std::nullopt), OpenStatus::Ready);
     const auto count = engine.IntProperty("track-list/count").value_or(-1);
     std::vector<std::string> subtitles;
@@ -330,15 +330,15 @@ TEST(MpvEngine, BadFilesFailWithinTheBoundAndLeaveTheEngineUsable) {
     InspectableEngine engine;
     for (const std::string& path : bad) {
         SCOPED_TRACE(path);
-        ASSERT_EQ(engine.Create(), kMediaOk);
+        ASSERT_EQ(engine.Create(), MediaResult::Ok);
         const auto start = std::chrono::steady_clock::now();
         EXPECT_NE(test::OpenAndWait(engine, path, std::nullopt), OpenStatus::Ready);
         EXPECT_LT(std::chrono::steady_clock::now() - start, 7s);
         EXPECT_FALSE(engine.HasVideo());
-        EXPECT_EQ(engine.Duration(), 0);
-        EXPECT_EQ(engine.Run(), kMediaOk);
+        EXPECT_EQ(engine.Duration(), MediaTime{});
+        EXPECT_EQ(engine.Run(), MediaResult::Ok);
         engine.Seek(Seconds(1));
-        EXPECT_EQ(engine.Position(), 0) << "nothing open, nothing to seek";
+        EXPECT_EQ(engine.Position(), MediaTime{}) << "nothing open, nothing to seek";
         Ticker ticker(engine);
         ticker.For(200ms);
         EXPECT_EQ(ticker.completions(), 0) << "a file that never opened does not end";
@@ -347,7 +347,7 @@ TEST(MpvEngine, BadFilesFailWithinTheBoundAndLeaveTheEngineUsable) {
     }
 
     // A cut-off MP3 may open; then it plays to an end and does not hang.
-    ASSERT_EQ(engine.Create(), kMediaOk);
+    ASSERT_EQ(engine.Create(), MediaResult::Ok);
     if (test::OpenAndWait(engine, Clip("truncated.mp3"), std::nullopt) == OpenStatus::Ready) {
         Ticker ticker(engine);
         engine.Run();
@@ -355,7 +355,7 @@ TEST(MpvEngine, BadFilesFailWithinTheBoundAndLeaveTheEngineUsable) {
     }
 
     // Afterwards the same engine opens a good file.
-    ASSERT_EQ(engine.Create(), kMediaOk);
+    ASSERT_EQ(engine.Create(), MediaResult::Ok);
     EXPECT_EQ(test::OpenAndWait(engine, Clip("clip.mpg"), std::nullopt), OpenStatus::Ready);
     EXPECT_TRUE(engine.HasVideo());
 }
@@ -365,16 +365,16 @@ TEST(MpvEngine, CallsWithoutAnInstanceAreHarmless) {
     engine.Release();
     engine.Release();
     EXPECT_EQ(test::OpenAndWait(engine, Clip("clip.mpg"), std::nullopt), OpenStatus::Failed);
-    EXPECT_EQ(engine.Run(), kMediaOk);
-    EXPECT_EQ(engine.Pause(), kMediaOk);
+    EXPECT_EQ(engine.Run(), MediaResult::Ok);
+    EXPECT_EQ(engine.Pause(), MediaResult::Ok);
     engine.Seek(Seconds(1));
     engine.SetRate(2.0);
-    engine.SetVolume(-500);
+    engine.SetVolume(82.5);
     engine.SetSourceRect(SourceRect{0, 0, 10, 10});
     EXPECT_FALSE(engine.TakeCompletion());
-    EXPECT_EQ(engine.Position(), 0);
+    EXPECT_EQ(engine.Position(), MediaTime{});
 
-    ASSERT_EQ(engine.Create(), kMediaOk);
+    ASSERT_EQ(engine.Create(), MediaResult::Ok);
     ASSERT_EQ(test::OpenAndWait(engine, Clip("clip.mpg"), std::nullopt), OpenStatus::Ready);
     engine.Release();
     engine.Release();
@@ -384,14 +384,14 @@ TEST(MpvEngine, CallsWithoutAnInstanceAreHarmless) {
 
 TEST(MpvEngine, CreateStartsAFreshInstance) {
     InspectableEngine engine;
-    ASSERT_EQ(engine.Create(), kMediaOk);
+    ASSERT_EQ(engine.Create(), MediaResult::Ok);
     ASSERT_EQ(test::OpenAndWait(engine, Clip("clip.mpg"), std::nullopt), OpenStatus::Ready);
     engine.SetRate(2.0);
-    engine.SetVolume(-3000);
+    engine.SetVolume(31.6);
     engine.Seek(Seconds(1));
-    ASSERT_EQ(engine.Create(), kMediaOk);
-    EXPECT_EQ(engine.Position(), 0);
-    EXPECT_EQ(engine.Duration(), 0);
+    ASSERT_EQ(engine.Create(), MediaResult::Ok);
+    EXPECT_EQ(engine.Position(), MediaTime{});
+    EXPECT_EQ(engine.Duration(), MediaTime{});
     EXPECT_FALSE(engine.HasVideo());
     // The instance carries on; what the last file changed is put back before the next opens.
     Ticker ticker(engine);
@@ -406,14 +406,14 @@ TEST(MpvEngine, CreateStartsAFreshInstance) {
 
 TEST(MpvEngine, OpeningAgainWithoutCreateForgetsTheFirstFile) {
     InspectableEngine engine;
-    ASSERT_EQ(engine.Create(), kMediaOk);
+    ASSERT_EQ(engine.Create(), MediaResult::Ok);
     ASSERT_EQ(test::OpenAndWait(engine, Clip("clip.mpg"), std::nullopt), OpenStatus::Ready);
     ASSERT_EQ(test::OpenAndWait(engine, Clip("tone.mp3"), std::nullopt), OpenStatus::Ready);
     EXPECT_FALSE(engine.HasVideo());
     EXPECT_EQ(engine.NativeSize().width, 0);
     EXPECT_EQ(engine.FrameCount(), 0);
     EXPECT_NE(test::OpenAndWait(engine, Clip("text.mpg"), std::nullopt), OpenStatus::Ready);
-    EXPECT_EQ(engine.Duration(), 0);
+    EXPECT_EQ(engine.Duration(), MediaTime{});
     Ticker ticker(engine);
     ticker.For(200ms);
     EXPECT_EQ(ticker.completions(), 0) << "the replaced file did not end";
@@ -426,20 +426,20 @@ TEST(MpvEngine, EachInstanceAsksForThePictureWindowAgain) {
         ++asked;
         return window;
     });
-    ASSERT_EQ(engine.Create(), kMediaOk);
+    ASSERT_EQ(engine.Create(), MediaResult::Ok);
     EXPECT_EQ(engine.IntProperty(mpv::kOptWid), 0x3a00007);
     window = 0x3c00002;  // the widget was recreated meanwhile
-    ASSERT_EQ(engine.Create(), kMediaOk);
+    ASSERT_EQ(engine.Create(), MediaResult::Ok);
     EXPECT_EQ(engine.IntProperty(mpv::kOptWid), 0x3c00002);
     window.reset();
-    ASSERT_EQ(engine.Create(), kMediaOk);
+    ASSERT_EQ(engine.Create(), MediaResult::Ok);
     EXPECT_EQ(engine.IntProperty(mpv::kOptWid), -1) << "no window yet: mpv's own choice";
     EXPECT_EQ(asked, 3);
 }
 
 TEST(MpvEngine, VolumeAndSourceRectangleReachTheInstance) {
     InspectableEngine engine;
-    ASSERT_EQ(engine.Create(), kMediaOk);
+    ASSERT_EQ(engine.Create(), MediaResult::Ok);
     ASSERT_EQ(test::OpenAndWait(engine, Clip("clip.mpg"), std::nullopt), OpenStatus::Ready);
     Ticker ticker(engine);
     auto settles = [&](const char* name, double want) {
@@ -450,12 +450,19 @@ TEST(MpvEngine, VolumeAndSourceRectangleReachTheInstance) {
             },
             2s);
     };
-    engine.SetVolume(-10000);
+    engine.SetVolume(0.0);
     EXPECT_TRUE(settles(mpv::kPropVolume, 0.0));
-    engine.SetVolume(-2000);
-    EXPECT_TRUE(settles(mpv::kPropVolume, 100.0 * std::cbrt(0.1)));
-    engine.SetVolume(0);
+    engine.SetVolume(46.4);
+    EXPECT_TRUE(settles(mpv::kPropVolume, 46.4));
+    engine.SetVolume(100.0);
     EXPECT_TRUE(settles(mpv::kPropVolume, 100.0));
+    // Outside the scale it is held to its ends: mpv would amplify past 100.
+    engine.SetVolume(-5.0);
+    EXPECT_TRUE(settles(mpv::kPropVolume, 0.0));
+    engine.SetVolume(250.0);
+    EXPECT_TRUE(settles(mpv::kPropVolume, 100.0));
+    engine.SetVolume(std::nan(""));
+    EXPECT_TRUE(settles(mpv::kPropVolume, 0.0));
 
     engine.SetSourceRect(SourceRect{0, 0, 32, 24});
     EXPECT_TRUE(settles(mpv::kPropVideoScaleX, 2.0));

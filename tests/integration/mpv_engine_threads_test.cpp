@@ -69,7 +69,7 @@ TEST(MpvEngineThreads, ManyOpensNeitherWriteTheEnvironmentNorStartScripts) {
         InspectableEngine engine;
         const std::vector<std::string> files{"clip.mpg", "tone.mp3", "clip.wav", "wide.mpg"};
         for (int i = 0; i < 12; ++i) {
-            ASSERT_EQ(engine.Create(), kMediaOk);
+            ASSERT_EQ(engine.Create(), MediaResult::Ok);
             ASSERT_EQ(test::OpenAndWait(engine, Clip(files[i % files.size()]), std::nullopt), OpenStatus::Ready) << files[i % files.size()];
             engine.PrepareNext(Clip(files[(i + 1) % files.size()]));
             const std::set<std::string> now = ThreadNames();

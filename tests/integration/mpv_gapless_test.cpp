@@ -81,12 +81,12 @@ TEST_F(GaplessTone, ThreeCutsPlayAsTheToneWhetherEachFollowsOnOrIsOpenedAtTheEnd
         {
             test::InspectableEngine engine;
             test::Ticker ticker(engine);
-            ASSERT_EQ(engine.Create(), kMediaOk);
+            ASSERT_EQ(engine.Create(), MediaResult::Ok);
             engine.MarkInstance();
             for (std::size_t i = 0; i < cuts_.size(); ++i) {
                 SCOPED_TRACE(cuts_[i]);
                 engine.Stop();
-                ASSERT_EQ(engine.Create(), kMediaOk);
+                ASSERT_EQ(engine.Create(), MediaResult::Ok);
                 ASSERT_EQ(test::OpenAndWait(engine, cuts_[i], std::nullopt), OpenStatus::Ready);
                 if (prepared && i == 1) {
                     EXPECT_EQ(engine.IntProperty("playlist-pos"), 1) << "it followed on";

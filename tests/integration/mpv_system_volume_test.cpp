@@ -17,7 +17,7 @@ TEST(MpvSystemVolume, KeepsTheValueWhileNoOutputCanTakeIt) {
     EXPECT_EQ(system.GetWaveOutVolume(), 0x40003FFFu) << "read back unchanged, both channels as given";
 
     // The null output has no mixer: the value survives instances coming and going.
-    ASSERT_EQ(engine.Create(), kMediaOk);
+    ASSERT_EQ(engine.Create(), MediaResult::Ok);
     ASSERT_EQ(test::OpenAndWait(engine, test::Clip("tone.mp3"), std::nullopt), OpenStatus::Ready);
     test::Ticker ticker(engine);
     engine.Run();

@@ -77,7 +77,7 @@ std::vector<MediaTrack> OfKind(const std::vector<MediaTrack>& all, TrackKind kin
 TEST_F(MpvTracksTest, TheUsersLanguageComesBeforeTheDefaultFlagAndSubtitlesBesideTheClipLoad) {
     SetLocale("ja_JP.UTF-8");
     InspectableEngine engine;
-    ASSERT_EQ(engine.Create(), kMediaOk);
+    ASSERT_EQ(engine.Create(), MediaResult::Ok);
     ASSERT_EQ(test::OpenAndWait(engine, Path("film.mkv"), std::nullopt), OpenStatus::Ready);
 
     const std::vector<MediaTrack> tracks = engine.Tracks();
@@ -116,7 +116,7 @@ TEST_F(MpvTracksTest, TheUsersLanguageComesBeforeTheDefaultFlagAndSubtitlesBesid
         3s));
 
     // The next file starts from mpv's own choice again: jpn audio, and the jpn subtitle.
-    ASSERT_EQ(engine.Create(), kMediaOk);
+    ASSERT_EQ(engine.Create(), MediaResult::Ok);
     ASSERT_EQ(test::OpenAndWait(engine, Path("bare.mkv"), std::nullopt), OpenStatus::Ready);
     EXPECT_EQ(OfKind(engine.Tracks(), TrackKind::Subtitle).size(), 2u);
     EXPECT_TRUE(Reports(engine, "aid", "1"));
@@ -126,7 +126,7 @@ TEST_F(MpvTracksTest, TheUsersLanguageComesBeforeTheDefaultFlagAndSubtitlesBesid
 TEST_F(MpvTracksTest, WithoutALanguageTheDefaultFlagChoosesAndNoSubtitleShows) {
     SetLocale("C.UTF-8");
     InspectableEngine engine;
-    ASSERT_EQ(engine.Create(), kMediaOk);
+    ASSERT_EQ(engine.Create(), MediaResult::Ok);
     ASSERT_EQ(test::OpenAndWait(engine, Path("bare.mkv"), std::nullopt), OpenStatus::Ready);
     EXPECT_TRUE(Reports(engine, "aid", "2"));
     EXPECT_TRUE(Reports(engine, "sid", "no"));

@@ -31,7 +31,7 @@ TEST(SlowSource, AStalledStreamEndsAtItsDeadlineOrWhenGivenUpAndLeavesNothingBeh
     test::StallingServer server(60s);
     std::chrono::steady_clock::time_point now{};
     InspectableEngine engine({}, {}, {}, [&] { return now; });
-    ASSERT_EQ(engine.Create(), kMediaOk);
+    ASSERT_EQ(engine.Create(), MediaResult::Ok);
     engine.BeginOpen(server.Url("never.mp4"), std::nullopt);
     now += 4999ms;
     PollUntilConnected(engine, server, 1);
@@ -42,17 +42,17 @@ TEST(SlowSource, AStalledStreamEndsAtItsDeadlineOrWhenGivenUpAndLeavesNothingBeh
     EXPECT_EQ(engine.PollOpen(), OpenStatus::Failed) << "an outcome is taken once";
 
     // Given up before its bound for another file, as the player's next open does.
-    ASSERT_EQ(engine.Create(), kMediaOk);
+    ASSERT_EQ(engine.Create(), MediaResult::Ok);
     engine.BeginOpen(server.Url("again.mp4"), std::nullopt);
     PollUntilConnected(engine, server, 2);
     engine.Release();
     EXPECT_EQ(engine.PollOpen(), OpenStatus::Failed);
-    ASSERT_EQ(engine.Create(), kMediaOk);
+    ASSERT_EQ(engine.Create(), MediaResult::Ok);
     ASSERT_EQ(test::OpenAndWait(engine, Clip("tone.mp3"), std::nullopt), OpenStatus::Ready);
     test::Ticker ticker(engine);
     ticker.For(300ms);
     EXPECT_EQ(ticker.completions(), 0) << "the stream's late end is not the new file's";
-    EXPECT_GT(engine.Duration(), 0);
+    EXPECT_GT(engine.Duration(), MediaTime{});
     EXPECT_FALSE(engine.HasVideo());
 }
 
@@ -62,7 +62,7 @@ TEST(SlowSource, AHugeFileOfNothingIsFollowedOverPollsAndFails) {
     { std::ofstream{sparse}; }
     std::filesystem::resize_file(sparse, std::uintmax_t{2} << 30);
     InspectableEngine engine;
-    ASSERT_EQ(engine.Create(), kMediaOk);
+    ASSERT_EQ(engine.Create(), MediaResult::Ok);
     engine.BeginOpen(sparse.string(), std::nullopt);
     int pending = 0;
     OpenStatus status = engine.PollOpen();
@@ -72,7 +72,7 @@ TEST(SlowSource, AHugeFileOfNothingIsFollowedOverPollsAndFails) {
     }
     EXPECT_NE(status, OpenStatus::Ready);
     EXPECT_GT(pending, 1) << "answered as it went, not after a wait";
-    ASSERT_EQ(engine.Create(), kMediaOk);
+    ASSERT_EQ(engine.Create(), MediaResult::Ok);
     EXPECT_EQ(test::OpenAndWait(engine, Clip("clip.mpg"), std::nullopt), OpenStatus::Ready);
 }
 

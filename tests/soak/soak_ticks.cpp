@@ -14,10 +14,10 @@
 
 namespace {
 
-using felux::kUnitsPerSecond;
+constexpr felux::MediaTime kSecond = std::chrono::seconds(1);
 
 constexpr int kTicksPerHour = 60 * 60 * 25;
-constexpr felux::MediaTime kTick = kUnitsPerSecond / 25;
+constexpr felux::MediaTime kTick = kSecond / 25;
 // Heap growth allowed between the second hour and the last: caches fill in the first.
 constexpr long kAllowedGrowthBytes = 256 * 1024;
 
@@ -40,7 +40,7 @@ int main(int argc, char** argv) {
     std::vector<std::string> clips;
     for (int i = 0; i < 5; ++i)
         clips.push_back(h.AddMedia("clip" + std::to_string(i) + ".mpg",
-                                   {(7 + 11 * i) * kUnitsPerSecond, 100, {320 + 16 * i, 240}, i != 3}));
+                                   {(7 + 11 * i) * kSecond, 100, {320 + 16 * i, 240}, i != 3}));
     felux::Player& p = h.Start(clips, true, [](felux::PlayerSettings& s) { s.repeatList = 1; });
 
     std::mt19937 random(20261208);
@@ -96,7 +96,7 @@ int main(int argc, char** argv) {
             }
             if (p.state.editorOpen && chance(300)) p.OnEditorClosed();
             if (h.engine.playing) {
-                h.engine.position += static_cast<felux::MediaTime>(static_cast<double>(kTick) * h.engine.rate);
+                h.engine.position += std::chrono::duration_cast<felux::MediaTime>(kTick * h.engine.rate);
                 if (h.engine.position >= h.engine.Duration()) h.engine.completed = true;
             }
             h.Tick();

@@ -128,7 +128,7 @@ TEST(AudioInfo, ReadsFilesWithinBoundsAndSurvivesBadOnes) {
     EXPECT_EQ(FormatMpegLine(info.header), kFramesLine);
     EXPECT_EQ(info.fileLength, 834u + 5000u + 128u);
 
-    const auto lines = InformationLines(info, folder.path() / "song.mp3", 37'230'000'000LL);
+    const auto lines = InformationLines(info, folder.path() / "song.mp3", std::chrono::seconds(3723));
     ASSERT_EQ(lines.size(), 8u);
     EXPECT_EQ(lines[0], "Title    : Title ");
     EXPECT_EQ(lines[1], "Artist   : Artist");
@@ -157,8 +157,8 @@ TEST(AudioInfo, ReadsFilesWithinBoundsAndSurvivesBadOnes) {
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     EXPECT_FALSE(ReadAudioInfo(fifo).fileLength) << "a FIFO neither blocks nor counts";
 
-    EXPECT_EQ(InformationLines({}, "/a.mp3", -5)[7], "TotalTime：[0:00:00]");
-    EXPECT_EQ(InformationLines({}, "/a.mp3", 0)[6], "FilePath : /");
+    EXPECT_EQ(InformationLines({}, "/a.mp3", MediaTime(-5))[7], "TotalTime：[0:00:00]");
+    EXPECT_EQ(InformationLines({}, "/a.mp3", MediaTime{})[6], "FilePath : /");
 }
 
 TEST(AudioInfo, Id3v2TagsInARowAreReadAndSkipped) {

@@ -9,6 +9,8 @@
 namespace felux {
 namespace {
 
+constexpr MediaTime kSecond = std::chrono::seconds(1);
+
 class CompanionSearch : public ::testing::Test {
 protected:
     std::optional<std::string> Find(const std::string& video, const std::string& flags) {
@@ -46,14 +48,14 @@ TEST_F(CompanionSearch, SkipsItsOwnExtensionAndTheFlagsThatAreOff) {
 }
 
 TEST(TitleLine, ChosenFromTheTitleEntryTheTagOrTheName) {
-    const MediaTime length = (3600 + 2 * 60 + 5) * kUnitsPerSecond;
+    const MediaTime length = (3600 + 2 * 60 + 5) * kSecond;
     EXPECT_EQ(TitleLine("*My song", {}, "file", length), " My song ");
     EXPECT_EQ(TitleLine("", MediaTags{"T", "A", "", {}}, "file", length), " T:A");
     EXPECT_EQ(TitleLine("", MediaTags{"", "A", "", {}}, "file", length), " file:A");
     EXPECT_EQ(TitleLine("", MediaTags{"T", "", "", {}}, "file", length), " file");
     EXPECT_EQ(TitleLine("", MediaTags{}, "file", length), " file  <1:02:05>");
     EXPECT_EQ(TitleLine("", {}, "clip", length), " clip  <1:02:05>");
-    EXPECT_EQ(TitleLine("title without star", {}, "clip", 0), " clip  <0:00:00>");
+    EXPECT_EQ(TitleLine("title without star", {}, "clip", MediaTime{}), " clip  <0:00:00>");
 }
 
 }  // namespace

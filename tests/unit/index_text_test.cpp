@@ -10,6 +10,8 @@
 namespace felux {
 namespace {
 
+constexpr MediaTime kSecond = std::chrono::seconds(1);
+
 using Times = std::vector<std::int64_t>;
 
 Times TimesOf(std::string_view line) {
@@ -124,7 +126,7 @@ protected:
 };
 
 TEST_F(IndexFileTest, OpeningAFileLoadsItsIndexFromTheFirstPlaceThatHasOne) {
-    const std::string clip = h.AddMedia("song.mpg", {.duration = 30 * kUnitsPerSecond});
+    const std::string clip = h.AddMedia("song.mpg", {.duration = 30 * kSecond});
     h.folder.Write("song.lrc", "[00:01.00]from lrc\n");
     Player& p = h.Start({clip}, /*openOnStart=*/true);
     EXPECT_TRUE(p.indexList.Active());

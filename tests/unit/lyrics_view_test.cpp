@@ -109,7 +109,7 @@ TEST(LyricsViewFrame, AHugeFileAndAHugeLineStayWithinTheRowBounds) {
 class LyricsViewWindow : public ::testing::Test {
 protected:
     Player& PlaySong(bool withLyrics) {
-        const std::string song = h.AddMedia("song.mp3", FakeMedia{60 * kUnitsPerSecond, 0, {}, false});
+        const std::string song = h.AddMedia("song.mp3", FakeMedia{std::chrono::seconds(60), 0, {}, false});
         if (withLyrics) h.folder.Write("song.lrc", kSong);
         Player& p = h.Start({song}, true);
         p.OnActivated(true);
@@ -143,7 +143,7 @@ TEST_F(LyricsViewWindow, YShowsTheLinesInTheVideoWindowsPlaceFullScreenTooAndYHi
     EXPECT_LE(video.y + video.height, 400) << "kept within the work area";
     EXPECT_EQ(h.windows.rects[WindowId::Picture].width, 0) << "the picture would cover the lyrics";
 
-    h.engine.position = 10'500 * kUnitsPerMillisecond;
+    h.engine.position = std::chrono::milliseconds(10'500);
     h.Tick(3);
     EXPECT_EQ(p.presenter.Lyrics().current, "one two three");
     EXPECT_EQ(Lit(p.presenter.Lyrics()), (std::vector<int>{50, 0, 0}));

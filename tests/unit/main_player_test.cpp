@@ -24,6 +24,8 @@
 namespace felux {
 namespace {
 
+constexpr MediaTime kMs = std::chrono::milliseconds(1);
+
 // A real player on the fake ports, in a program folder of its own.
 struct Rig {
     Rig() { dir.Write(kKeyListFileName, test::KeyListText()); }
@@ -210,7 +212,7 @@ TEST(MainPlayerTest, FirstTickLoadsTheSavedStateShapesTheWindowsAndOpensTheFirst
 
     r.Tick(3);
     EXPECT_TRUE(r.media.playing);
-    EXPECT_EQ(r.media.volume, LevelToDirectShow(31));
+    EXPECT_DOUBLE_EQ(r.media.volume, LevelToEngineVolume(31));
 }
 
 TEST(MainPlayerTest, CommandLineChoosesBetweenFileListAndSavedList) {
@@ -326,10 +328,10 @@ TEST(MainPlayerTest, ASegmentEndMovesOnToTheNextEntryOnTheFollowingTick) {
     Player& p = r.ReadyForKeys({a + "<<0:00:10:000-0:00:20:500>>", b});
     ASSERT_TRUE(p.state.segmentActive);
 
-    r.media.position = 20'499 * kUnitsPerMillisecond;
+    r.media.position = 20'499 * kMs;
     r.Tick(2);
     EXPECT_TRUE(r.Rendered().empty());
-    r.media.position = 20'500 * kUnitsPerMillisecond;  // exactly its end
+    r.media.position = 20'500 * kMs;  // exactly its end
     r.Tick();
     EXPECT_TRUE(r.Rendered().empty()) << "the end is carried out by the next tick's commands";
     EXPECT_FALSE(p.state.segmentActive);
@@ -440,7 +442,7 @@ TEST(MainPlayerTest, AHeldArrowSeeksInEveryWindowMode) {
         r.Tick(p.settings.searchWait + 1);
         EXPECT_FALSE(r.media.playing);
         ASSERT_FALSE(r.media.seeks.empty()) << "the step searches forward";
-        EXPECT_GT(r.media.seeks.back(), 0);
+        EXPECT_GT(r.media.seeks.back(), MediaTime{});
 
         hold(vk::Down, 3);
         EXPECT_EQ(p.state.wheelStep, 0);

@@ -15,10 +15,10 @@
 namespace felux {
 namespace {
 
+constexpr MediaTime kSecond = std::chrono::seconds(1);
+
 using test::FakeMedia;
 using test::PlayerHarness;
-
-constexpr MediaTime kSecond = kUnitsPerSecond;
 
 struct Film {
     std::vector<MediaTrack> tracks;
@@ -32,7 +32,7 @@ Film FilmWithTracks() {
                 {2, TrackKind::Audio, "eng", "", false, false, false},
                 {1, TrackKind::Subtitle, "jpn", "", false, false, false},
                 {2, TrackKind::Subtitle, "", "", false, true, false}};
-    m.chapters = {{"Opening", 0}, {"Middle", 10 * kSecond}, {"", 20 * kSecond}};
+    m.chapters = {{"Opening", MediaTime{}}, {"Middle", 10 * kSecond}, {"", 20 * kSecond}};
     return m;
 }
 
@@ -134,10 +134,10 @@ TEST_F(MediaTracksTest, PageKeysGoToTheNextChapterAndBackToTheStartOrTheOneBefor
 
     // A first chapter that starts late: before it, back goes to the file's start.
     const std::vector<MediaChapter> late{{"", 5 * kSecond}, {"", 9 * kSecond}};
-    EXPECT_EQ(ChapterTarget(late, 2 * kSecond, -1), 0);
+    EXPECT_EQ(ChapterTarget(late, 2 * kSecond, -1), MediaTime{});
     EXPECT_EQ(ChapterTarget(late, 2 * kSecond, 1), 5 * kSecond);
-    EXPECT_EQ(ChapterTarget(late, 0, -1), std::nullopt);
-    EXPECT_EQ(ChapterTarget({}, 0, 1), std::nullopt);
+    EXPECT_EQ(ChapterTarget(late, MediaTime{}, -1), std::nullopt);
+    EXPECT_EQ(ChapterTarget({}, MediaTime{}, 1), std::nullopt);
 }
 
 TEST_F(MediaTracksTest, ARightClickOnThePictureListsTracksAndChaptersAndAChoiceActs) {
@@ -190,7 +190,7 @@ TEST_F(MediaTracksTest, TheMenuListsAtMostFiftyItemsAroundTheCurrentOfHugeLists)
     huge.tracks.clear();
     for (int i = 1; i <= 40; ++i) huge.tracks.push_back({i, TrackKind::Subtitle, "", "", false, false, i == 40});
     Playing(huge);
-    h.engine.position = 5000 * kSecond + 1;
+    h.engine.position = 5000 * kSecond + MediaTime(1);
     RightClickPicture();
     ASSERT_EQ(h.dialogs.sectionMenus.size(), 1u);
     const std::vector<MenuSection>& s = h.dialogs.sectionMenus[0].sections;

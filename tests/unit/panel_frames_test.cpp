@@ -18,7 +18,7 @@
 namespace felux {
 namespace {
 
-constexpr std::int64_t kMs = 10'000;  // 100 ns units
+constexpr MediaTime kMs = std::chrono::milliseconds(1);
 
 struct Side {
     PanelRenderer renderer;
@@ -148,7 +148,7 @@ TEST_F(PanelFrames, EveryChangeTheUserCanSeeIsComposed) {
         [&] { view.volumeKnob = 62; },       [&] { view.abState = AbRepeat::Looping, view.abBMs = 90'000; },
         [&] { view.listCount = 200; },       [&] { view.currentIndex = 199; },
         [&] { view.paused = true; },         [&] { view.stopped = true; },
-        [&] { view.position = 3600 * 10'000'000LL; },
+        [&] { view.position = std::chrono::hours(1); },
     };
     for (const auto& change : changes) {
         change();

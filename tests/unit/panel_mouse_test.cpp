@@ -9,6 +9,7 @@ namespace felux {
 namespace {
 
 using ::testing::ElementsAre;
+using namespace std::chrono_literals;
 
 class PanelMouseTest : public ::testing::Test {
 protected:
@@ -69,7 +70,7 @@ TEST_F(PanelMouseTest, ProgressBarPressSeeksBetweenItsEnds) {
     EXPECT_EQ(state.progress, 137);
     LeftClick(100, 9);
     EXPECT_EQ(state.progress, 37);
-    EXPECT_THAT(actions.seeks, ElementsAre(0, 137'000'000, 37'000'000));
+    EXPECT_THAT(actions.seeks, ElementsAre(0ms, 13'700ms, 3'700ms));
 
     LeftClick(202, 12);  // one pixel past the bar
     EXPECT_EQ(state.progress, 37);
@@ -130,7 +131,7 @@ TEST_F(PanelMouseTest, ProgressDragSeeksAndHoldsTheBarAgainstThePlayingPosition)
     MoveCursor(5, 0);
     EXPECT_EQ(state.progress, 42);
     EXPECT_TRUE(state.requests.progressDrag);
-    EXPECT_EQ(actions.seeks.back(), 42'000'000);
+    EXPECT_EQ(actions.seeks.back(), 4'200ms);
     state.requests.progressDrag = false;
     MoveCursor(0, 0);  // no travel, no second seek, but the bar stays put
     EXPECT_TRUE(state.requests.progressDrag);
@@ -141,9 +142,9 @@ TEST_F(PanelMouseTest, ProgressDragSeeksAndHoldsTheBarAgainstThePlayingPosition)
     EXPECT_FALSE(mouse.DragActive());
     EXPECT_FALSE(state.requests.progressDrag);
 
-    actions.duration = 100;  // shorter than the bar: every pixel is time 0
+    actions.duration = MediaTime(100);  // shorter than the bar: every pixel is time 0
     LeftClick(150, 12);
-    EXPECT_EQ(actions.seeks.back(), 0);
+    EXPECT_EQ(actions.seeks.back(), 0ms);
 }
 
 TEST_F(PanelMouseTest, ReleasesCarryOutHeldButtons) {

@@ -17,7 +17,7 @@ namespace {
 
 using namespace skin;
 
-constexpr std::int64_t kSecond = 10'000'000;
+constexpr MediaTime kSecond = std::chrono::seconds(1);
 
 class CountingVolumeRecord : public VolumeRecordToggle {
 public:
@@ -93,7 +93,7 @@ protected:
 };
 
 TEST_F(PanelRendering, TimeReadoutShowsHoursMinutesAndSecondsInDigitCells) {
-    view.position = (3 * 3600 + 5 * 60 + 9) * kSecond + kSecond - 1;  // fractions are cut off
+    view.position = (3 * 3600 + 5 * 60 + 9) * kSecond + kSecond - MediaTime(1);  // fractions are cut off
     Draw();
     EXPECT_TRUE(LargeCells({3, kLargeH, 0, 5, kLargeM, 0, 9, kLargeS}));
     // One hours cell: twelve hours show their last digit, not a cell past the digits.
@@ -208,7 +208,7 @@ TEST_F(PanelRendering, AbMarkersSitAtTheirTimesOnlyOnLongEnoughMedia) {
     Draw();
     EXPECT_EQ(MarkerPixels(), 0);
     view.abState = AbRepeat::Looping;
-    view.duration = PanelRenderer::kMarkerDivisor - 1;
+    view.duration = PanelRenderer::kMarkerDivisor - MediaTime(1);
     Draw();
     EXPECT_EQ(MarkerPixels(), 0);
 }

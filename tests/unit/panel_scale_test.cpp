@@ -74,7 +74,7 @@ TEST(PanelAtTwice, ComposesTheSameAreasAsAtOnceAndReportsChangesInPanelPoints) {
 
     view.held.stop = false;
     view.stopped = false;
-    view.duration = 100'000'000'000;
+    view.duration = std::chrono::seconds(10'000);
     view.progress = 137;  // the bar's far end, a single point's column
     EXPECT_EQ(twice.Draw(view), once.Draw(view));
     const Rect lit{kProgressTrack.x, kProgressTrack.y, 137, kProgressTrack.height};

@@ -14,6 +14,9 @@
 namespace felux {
 namespace {
 
+constexpr MediaTime kSecond = std::chrono::seconds(1);
+constexpr MediaTime kMs = std::chrono::milliseconds(1);
+
 using test::FakeMedia;
 using test::PlayerHarness;
 
@@ -34,7 +37,7 @@ TEST_F(PlaybackTest, OpeningLaysOutThenStartsOverTicks) {
     EXPECT_EQ(p.state.startState, StartState::Opened);
     EXPECT_TRUE(p.state.hasVideo);
     EXPECT_FALSE(h.engine.playing);
-    EXPECT_EQ(p.graph.timePerFrame, 400000);
+    EXPECT_EQ(p.graph.timePerFrame, 40 * kMs);
     EXPECT_EQ(p.graph.sourceWidth, 320);
 
     // The same tick's command step took the size request and started the countdown.
@@ -49,7 +52,7 @@ TEST_F(PlaybackTest, OpeningLaysOutThenStartsOverTicks) {
     EXPECT_EQ(h.windows.rects[WindowId::Video].height, 240);
     EXPECT_EQ(h.windows.rects[WindowId::Picture].width, 320);
     // Full volume on the graph's scale.
-    EXPECT_EQ(h.engine.volume, 0);
+    EXPECT_EQ(h.engine.volume, kEngineVolumeFull);
     EXPECT_EQ(p.openFile.titleLine, " clip  <0:01:00>");
 }
 
@@ -77,11 +80,11 @@ TEST_F(PlaybackTest, AMonitorFixAtTheIntLimitWaitsAsLongAsItCan) {
 }
 
 TEST_F(PlaybackTest, AudioOnlyFilesCollapseTheVideoWindowAndStillStart) {
-    const std::string song = h.AddMedia("song.mp3", FakeMedia{60 * kUnitsPerSecond, 0, {}, false});
+    const std::string song = h.AddMedia("song.mp3", FakeMedia{60 * kSecond, 0, {}, false});
     Player& p = h.Start({song}, true);
-    EXPECT_EQ(p.graph.audioOnly, 1);
+    EXPECT_TRUE(p.graph.audioOnly);
     EXPECT_FALSE(p.state.hasVideo);
-    EXPECT_EQ(p.graph.timePerFrame, 0);
+    EXPECT_EQ(p.graph.timePerFrame, MediaTime{});
     EXPECT_EQ(h.windows.rects[WindowId::Video].width, 0);
     h.TickUntilStarted();
     EXPECT_TRUE(h.engine.playing);
@@ -450,15 +453,15 @@ TEST_F(PlaybackTest, PlaySegmentStartsAfterItsStartAndAdvancesAtItsEnd) {
     EXPECT_TRUE(p.state.segmentActive);
     EXPECT_EQ(p.openFile.path, a);
     ASSERT_FALSE(h.engine.seeks.empty());
-    EXPECT_EQ(h.engine.seeks.back(), 100'010'000);  // 10.001 s
+    EXPECT_EQ(h.engine.seeks.back(), 10001 * kMs);  // 10.001 s
     h.TickUntilStarted();
     EXPECT_EQ(p.state.startDelay, 0);
     EXPECT_EQ(p.playlist.currentIndex, 0);
 
-    h.engine.position = 204'990'000;  // 20.499 s: still inside
+    h.engine.position = 20499 * kMs;  // 20.499 s: still inside
     h.Tick(2);
     EXPECT_EQ(p.playlist.currentIndex, 0);
-    h.engine.position = 205'000'000;  // 20.5 s
+    h.engine.position = 20500 * kMs;  // 20.5 s
     h.Tick(2);                        // the end raises Next; the next tick carries it out
     EXPECT_EQ(p.playlist.currentIndex, 1);
     EXPECT_EQ(p.openFile.path, b);
@@ -492,15 +495,16 @@ TEST_F(PlaybackTest, ABMarksLoopOnlyWhenAtLeast16msApart) {
     Player& p = h.Start({h.AddMedia("a.mpg")}, true);
     h.TickUntilStarted();
     auto markAt = [&](MediaTime position) {
-        p.graph.currentPosition = position;
+        h.engine.position = position;
+        p.graph.RefreshPosition();
         p.state.abState = NextAbStep(p.state.abState);
         p.playback.CheckABRepeat();
     };
-    markAt(50'000'000);   // A at 5000 ms
+    markAt(5 * kSecond);   // A at 5000 ms
     EXPECT_EQ(p.state.abState, AbRepeat::ASet);
-    markAt(50'150'000);   // B 15 ms later: too close, back to waiting for B
+    markAt(5015 * kMs);   // B 15 ms later: too close, back to waiting for B
     EXPECT_EQ(p.state.abState, AbRepeat::ASet);
-    markAt(50'160'000);   // 16 ms later: looping
+    markAt(5016 * kMs);   // 16 ms later: looping
     EXPECT_EQ(p.state.abState, AbRepeat::Looping);
     EXPECT_EQ(p.state.abA, 5000);
     EXPECT_EQ(p.state.abB, 5016);
@@ -508,20 +512,20 @@ TEST_F(PlaybackTest, ABMarksLoopOnlyWhenAtLeast16msApart) {
     // B before A is swapped.
     p.state.abState = AbRepeat::ASet;
     p.state.abA = 9000;
-    markAt(30'000'000);
+    markAt(3 * kSecond);
     EXPECT_EQ(p.state.abState, AbRepeat::Looping);
     EXPECT_EQ(p.state.abA, 3000);
     EXPECT_EQ(p.state.abB, 9000);
 
     // Looping: inside nothing happens; at B it goes back to just after A.
     h.engine.seeks.clear();
-    h.engine.position = 50'000'000;
+    h.engine.position = 5 * kSecond;
     h.Tick();
     EXPECT_TRUE(h.engine.seeks.empty());
-    h.engine.position = 90'000'000;
+    h.engine.position = 9 * kSecond;
     h.Tick();
     ASSERT_EQ(h.engine.seeks.size(), 1u);
-    EXPECT_EQ(h.engine.seeks[0], 30'010'000);
+    EXPECT_EQ(h.engine.seeks[0], 3001 * kMs);
 
     // Closing resets the loop; with nothing open marks are not taken.
     p.playback.CloseMedia();
@@ -535,14 +539,14 @@ TEST_F(PlaybackTest, HoldingNextSearchesEverySevenTicksThenResumes) {
     Player& p = h.Start({h.AddMedia("a.mpg")}, true);
     h.TickUntilStarted();
     h.engine.seeks.clear();
-    h.engine.position = 100'000'000;
+    h.engine.position = 10 * kSecond;
     p.state.requests.fastForward = SearchPhase::Start;  // pressed
     h.Tick(25);                        // held one second
     EXPECT_FALSE(h.engine.playing);
     const auto jumps = h.engine.seeks.size();
     EXPECT_GE(jumps, 3u);
     EXPECT_LE(jumps, 4u);
-    EXPECT_EQ(h.engine.position, 100'000'000 + static_cast<MediaTime>(jumps) * 45'000'000);
+    EXPECT_EQ(h.engine.position, 10 * kSecond + static_cast<int>(jumps) * 4500 * kMs);
     p.state.requests.fastForward = SearchPhase::Released;  // released
     h.Tick();
     EXPECT_TRUE(h.engine.playing);
@@ -568,7 +572,7 @@ TEST_F(PlaybackTest, ASearchThatReachesTheEndEndsTheFileAsPlayingDoes) {
     Player& p = h.Start({a, b}, true);
     h.TickUntilStarted();
     // One wheel notch at 55 s of 60: one-second jumps land on 59 s, the next exactly on the end.
-    h.engine.position = 55 * kUnitsPerSecond;
+    h.engine.position = 55 * kSecond;
     p.state.pendingWheelNotch = 1;
     for (int tick = 0; tick < 60 && p.openFile.path == a; ++tick) h.Tick();
     EXPECT_EQ(p.openFile.path, b);
@@ -578,7 +582,7 @@ TEST_F(PlaybackTest, ASearchThatReachesTheEndEndsTheFileAsPlayingDoes) {
     // A held NEXT does the same; the last entry without repeat then stops.
     h.TickUntilStarted();
     p.settings.repeatList = 0;
-    h.engine.position = 59 * kUnitsPerSecond;
+    h.engine.position = 59 * kSecond;
     p.state.requests.fastForward = SearchPhase::Start;
     h.Tick(10);
     EXPECT_TRUE(p.state.mediaClosed);
@@ -617,10 +621,10 @@ TEST_F(PlaybackTest, PlayPauseStopAndFrameStepRequests) {
     EXPECT_EQ(p.state.requests.frameStep, FrameStep::Forward);
     // ... and taken once paused: one frame forward.
     p.state.requests.pauseToggle = true;
-    h.engine.position = 10'000'000;
+    h.engine.position = kSecond;
     h.Tick();
     ASSERT_EQ(h.engine.seeks.size(), 1u);
-    EXPECT_EQ(h.engine.seeks[0], 10'400'000);
+    EXPECT_EQ(h.engine.seeks[0], 1040 * kMs);
     EXPECT_EQ(p.state.requests.frameStep, FrameStep::None);
     // Play while paused resumes without reopening.
     const int renders = Count(h.engine.log, "Render " + a);
@@ -638,16 +642,16 @@ TEST_F(PlaybackTest, PlayPauseStopAndFrameStepRequests) {
 }
 
 TEST_F(PlaybackTest, ProgressFollowsThePositionAndIsZeroForTinyDurations) {
-    Player& p = h.Start({h.AddMedia("a.mpg", FakeMedia{138'000'000, 1500, {320, 240}, true})}, true);
+    Player& p = h.Start({h.AddMedia("a.mpg", FakeMedia{13800 * kMs, 1500, {320, 240}, true})}, true);
     h.TickUntilStarted();
-    h.engine.position = 69'000'000;
+    h.engine.position = 6900 * kMs;
     h.Tick();
     EXPECT_EQ(p.state.progress, 69);
 
     PlayerHarness tiny;
-    Player& t = tiny.Start({tiny.AddMedia("t.mpg", FakeMedia{137, 0, {320, 240}, true})}, true);
+    Player& t = tiny.Start({tiny.AddMedia("t.mpg", FakeMedia{MediaTime(137), 0, {320, 240}, true})}, true);
     tiny.TickUntilStarted();
-    tiny.engine.position = 100;
+    tiny.engine.position = MediaTime(100);
     tiny.Tick();
     EXPECT_EQ(t.state.progress, 0);
 }
@@ -687,7 +691,7 @@ TEST_F(PlaybackTest, VolumeRecordsFollowTheOpenFile) {
     // The level on the graph's scale, and on the system mixer when that method is chosen.
     p.state.volumeLevel = 0;
     p.volume.Apply();
-    EXPECT_EQ(h.engine.volume, -10000);
+    EXPECT_EQ(h.engine.volume, 0.0);
     p.settings.useDirectShowVolume = 0;
     p.state.volumeLevel = 31;
     p.volume.Apply();

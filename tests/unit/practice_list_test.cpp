@@ -15,7 +15,7 @@ namespace {
 using test::FakeMedia;
 using test::PlayerHarness;
 
-constexpr MediaTime kSecond = kUnitsPerSecond;
+constexpr MediaTime kSecond = std::chrono::seconds(1);
 
 class PracticeListTest : public ::testing::Test {
 protected:

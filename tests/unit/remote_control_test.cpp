@@ -11,6 +11,8 @@
 namespace felux {
 namespace {
 
+constexpr MediaTime kSecond = std::chrono::seconds(1);
+
 using namespace std::string_literals;
 
 using test::PlayerHarness;
@@ -97,22 +99,22 @@ TEST_F(RemoteControlTest, SeeksLandOnTheTickAndStopAtTheEnds) {
     Player& p = h.Start({a, b}, true);
     h.TickUntilStarted();
     RemoteControl remote(p);
-    h.engine.position = 10 * kUnitsPerSecond;
+    h.engine.position = 10 * kSecond;
     h.Tick();
     EXPECT_EQ(remote.PositionMicros(), 10'000'000);
 
     remote.SeekBy(5'000'000);
     remote.SeekBy(5'000'000);  // queued seeks add up
     h.Tick();
-    EXPECT_EQ(h.engine.position, 20 * kUnitsPerSecond);
+    EXPECT_EQ(h.engine.position, 20 * kSecond);
     remote.SeekBy(-60'000'000);  // before the start: the start
     h.Tick();
-    EXPECT_EQ(h.engine.position, 0);
+    EXPECT_EQ(h.engine.position, MediaTime{});
 
     remote.SetPosition(0, 60'000'000);  // exactly the length is allowed
     h.Tick();
-    EXPECT_EQ(h.engine.position, 60 * kUnitsPerSecond);
-    h.engine.position = 0;
+    EXPECT_EQ(h.engine.position, 60 * kSecond);
+    h.engine.position = MediaTime{};
     h.Tick();
     const std::size_t seeks = h.engine.seeks.size();
     remote.SetPosition(0, 60'000'001);  // past the length
@@ -139,45 +141,46 @@ TEST_F(RemoteControlTest, SeeksLandOnTheTickAndStopAtTheEnds) {
 TEST_F(RemoteControlTest, OffsetsAndPositionsAtTheInt64LimitsSaturate) {
     constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
     constexpr std::int64_t kMin = std::numeric_limits<std::int64_t>::min();
-    constexpr MediaTime kLength = 60 * kUnitsPerSecond;
+    constexpr MediaTime kLength = 60 * kSecond;
     std::vector<std::string> entries;
-    for (int i = 0; i < 16; ++i) entries.push_back(h.AddMedia("e" + std::to_string(i) + ".mpg"));
+    for (int i = 0; i < 20; ++i) entries.push_back(h.AddMedia("e" + std::to_string(i) + ".mpg"));
     Player& p = h.Start(entries, true);
     h.TickUntilStarted();
     RemoteControl remote(p);
 
-    // Backwards from the middle and from either end; kMin / 10 is the last offset whose 100 ns
-    // value still fits.
-    for (const MediaTime from : {MediaTime{0}, MediaTime{1}, 10 * kUnitsPerSecond, kLength - 1, kLength})
+    // Backwards from the middle and from either end, down to the most negative offset.
+    for (const MediaTime from : {MediaTime{0}, MediaTime{1}, 10 * kSecond, kLength - MediaTime(1), kLength})
         for (const std::int64_t back :
-             {kMin, kMin / 10 - 1, kMin / 10, kMin / 10 + 1, std::int64_t{-1'000'000'000'000'000'000}}) {
+             {kMin, kMin + 1, kMin / 10 - 1, kMin / 10, kMin / 10 + 1, std::int64_t{-1'000'000'000'000'000'000}}) {
             h.engine.position = from;
             h.Tick();
             remote.SeekBy(back);
             h.Tick();
-            EXPECT_EQ(h.engine.position, 0) << back << " from " << from;
-            EXPECT_EQ(p.playlist.currentIndex, 0) << back << " from " << from;
+            EXPECT_EQ(h.engine.position, MediaTime{}) << back << " from " << from.count();
+            EXPECT_EQ(p.playlist.currentIndex, 0) << back << " from " << from.count();
         }
 
-    h.engine.position = 10 * kUnitsPerSecond;
+    h.engine.position = 10 * kSecond;
     h.Tick();
     const std::size_t seeks = h.engine.seeks.size();
     for (const std::int64_t position : {kMax, kMax / 10, kMax / 10 + 1, kMin})
         remote.SetPosition(0, position);
     h.Tick();
     EXPECT_EQ(h.engine.seeks.size(), seeks) << "outside 0 .. length: ignored";
-    EXPECT_EQ(h.engine.position, 10 * kUnitsPerSecond);
+    EXPECT_EQ(h.engine.position, 10 * kSecond);
 
-    // kMax / 10 + 1 is the first offset whose 100 ns value no longer fits: the ones just below
-    // it must not wrap either, from the middle or from either end.
+    // From the middle or from either end, an offset whose sum would leave 64 bits, or just stays
+    // inside them, must not wrap: it is past the end.
     int index = 0;
-    for (const std::int64_t ahead : {kMax, kMax / 10 + 1, kMax / 10, kMax / 10 - 1, std::int64_t{1'000'000'000'000'000'000}})
-        for (const MediaTime from : {MediaTime{0}, 10 * kUnitsPerSecond, kLength - 1}) {
+    for (const std::int64_t ahead : {kMax, kMax - 1, kMax / 10 + 1, kMax / 10, kMax / 10 - 1,
+                                     std::int64_t{1'000'000'000'000'000'000}})
+        for (const MediaTime from : {MediaTime{0}, 10 * kSecond, kLength - MediaTime(1)}) {
             h.engine.position = from;
             h.Tick();
             remote.SeekBy(ahead);
             h.TickUntilStarted();
-            EXPECT_EQ(p.playlist.currentIndex, ++index) << ahead << " from " << from << ": past the end is the next entry";
+            EXPECT_EQ(p.playlist.currentIndex, ++index)
+                << ahead << " from " << from.count() << ": past the end is the next entry";
         }
 }
 

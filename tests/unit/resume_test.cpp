@@ -11,10 +11,12 @@
 namespace felux {
 namespace {
 
+constexpr MediaTime kSecond = std::chrono::seconds(1);
+constexpr MediaTime kMs = std::chrono::milliseconds(1);
+
 using test::FakeMedia;
 using test::PlayerHarness;
 
-constexpr MediaTime kSecond = kUnitsPerSecond;
 
 FakeMedia Lasting(int seconds) {
     FakeMedia media;
@@ -44,9 +46,9 @@ std::vector<MediaTime> SeeksOnReopen(PlayerHarness& h, const std::vector<std::st
 TEST(Resume, ALongFileReopensWhereItWasLeftAndAnEndedOneFromTheStart) {
     PlayerHarness h;
     const std::string film = h.AddMedia("film.mkv", Lasting(7200));
-    PlayUntilAndQuit(h, {film}, 60 * kSecond + 123 * kUnitsPerMillisecond);
+    PlayUntilAndQuit(h, {film}, 60 * kSecond + 123 * kMs);
     EXPECT_EQ(h.folder.Read(ResumePoints::kFileName), "60123 - - " + film + "\n");
-    EXPECT_EQ(SeeksOnReopen(h, {film}), std::vector<MediaTime>{60123 * kUnitsPerMillisecond});
+    EXPECT_EQ(SeeksOnReopen(h, {film}), std::vector<MediaTime>{60123 * kMs});
 
     // Played to its end, it is forgotten: the next open starts at 0.
     h.engine.completed = true;
@@ -120,7 +122,7 @@ TEST(Resume, ShortFilesSegmentsAndTheSettingLeaveThePlaceAlone) {
 
     // A play segment of the same file starts at its own A, and keeps no place.
     const std::string segment = talk + FormatSegmentSuffix(20'000, 200'000);
-    EXPECT_EQ(SeeksOnReopen(h, {segment}).front(), 20'001 * kUnitsPerMillisecond);
+    EXPECT_EQ(SeeksOnReopen(h, {segment}).front(), 20'001 * kMs);
     h.engine.position = 150 * kSecond;
     h.player->RequestExit();
     h.Tick(2);

@@ -15,8 +15,8 @@ namespace {
 using test::FakeMedia;
 using test::PlayerHarness;
 
-constexpr MediaTime kMs = kUnitsPerMillisecond;
-constexpr MediaTime kSecond = kUnitsPerSecond;
+constexpr MediaTime kMs = std::chrono::milliseconds(1);
+constexpr MediaTime kSecond = std::chrono::seconds(1);
 
 // "[mm:ss.xx]"
 std::string Tag(int ms) {
@@ -116,7 +116,7 @@ TEST_F(TimedLinesTest, LDoesNothingBeforeTheFirstLineOrWithoutTimedText) {
 
     // A line tagged at 0 is a line from the start.
     Player& q = Playing("[00:00.00]intro\n[00:04.00]four\n");
-    At(0);
+    At(MediaTime{});
     Key('L');
     EXPECT_EQ(q.state.abA, 0);
     EXPECT_EQ(q.state.abB, 4000);

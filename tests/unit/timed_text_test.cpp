@@ -16,7 +16,7 @@ namespace {
 
 using namespace skin;
 
-constexpr std::int64_t kMs = 10'000;  // 100 ns units
+constexpr MediaTime kMs = std::chrono::milliseconds(1);
 
 // The fake painter draws each character as a 5-pixel bar in a 6-pixel cell.
 class TextOnPanel : public ::testing::Test {

@@ -1,11 +1,29 @@
 // Volume level conversions and the start-up volume taken from and given back to the system.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "FakeSystemVolume.h"
 #include "engine/Volume.h"
 
 namespace felux {
 namespace {
+
+TEST(Volume, LevelsFollowTheDecibelScaleOntoTheEnginesCubicCurve) {
+    EXPECT_DOUBLE_EQ(LevelToEngineVolume(62), kEngineVolumeFull);
+    EXPECT_DOUBLE_EQ(LevelToEngineVolume(63), kEngineVolumeFull) << "above full is full";
+    EXPECT_DOUBLE_EQ(LevelToEngineVolume(0), 0.0) << "silence is exactly 0, not the curve's -37.2 dB";
+    EXPECT_DOUBLE_EQ(LevelToEngineVolume(-1), 0.0);
+    // Level 1 is -36.6 dB, the quietest sound; each level is 0.6 dB: amplitude 10^(dB/20), cube-rooted.
+    EXPECT_NEAR(LevelToEngineVolume(1), 100.0 * std::cbrt(std::pow(10.0, -36.6 / 20.0)), 1e-9);
+    EXPECT_NEAR(LevelToEngineVolume(61), 100.0 * std::cbrt(std::pow(10.0, -0.6 / 20.0)), 1e-9);
+    double previous = 0.0;
+    for (int level = 1; level <= kVolumeFull; ++level) {
+        const double v = LevelToEngineVolume(level);
+        EXPECT_GT(v, previous) << level;
+        previous = v;
+    }
+}
 
 TEST(Volume, LevelsConvertToBothScalesAndReadBack) {
     EXPECT_EQ(LevelToWaveOut(62), 0xFFFFFFFFu);

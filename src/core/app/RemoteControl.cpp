@@ -12,21 +12,12 @@
 namespace felux {
 namespace {
 
-constexpr std::int64_t kUnitsPerMicro = 10;  // media times are in 100 ns
-constexpr std::int64_t kMaxTime = std::numeric_limits<std::int64_t>::max();
-constexpr std::int64_t kMinTime = std::numeric_limits<std::int64_t>::min();
 constexpr std::string_view kTrackPrefix = "/org/felux/Track/";
 
 // A remote may send any 64-bit number: far past either end is still past that end.
-std::int64_t MicrosToUnits(std::int64_t micros) {
-    if (micros > kMaxTime / kUnitsPerMicro) return kMaxTime;
-    if (micros < kMinTime / kUnitsPerMicro) return kMinTime;
-    return micros * kUnitsPerMicro;
-}
-
-std::int64_t SaturatingAdd(std::int64_t a, std::int64_t b) {
-    if (b > 0 && a > kMaxTime - b) return kMaxTime;
-    if (b < 0 && a < kMinTime - b) return kMinTime;
+MediaTime SaturatingAdd(MediaTime a, MediaTime b) {
+    if (b > MediaTime{} && a > MediaTime::max() - b) return MediaTime::max();
+    if (b < MediaTime{} && a < MediaTime::min() - b) return MediaTime::min();
     return a + b;
 }
 
@@ -51,7 +42,7 @@ std::optional<RemoteTrack> RemoteControl::CurrentTrack() const {
     RemoteTrack t;
     t.index = player_.playlist.currentIndex;
     t.path = player_.openFile.path;
-    t.lengthMicros = std::max<std::int64_t>(0, player_.graph.duration / kUnitsPerMicro);
+    t.lengthMicros = std::max(MediaTime{}, player_.graph.duration).count();
     t.title = Trimmed(player_.openFile.trackTitle);
     if (t.title.empty()) t.title = player_.openFile.nameKey;
     t.artist = Trimmed(player_.openFile.tags.artist);
@@ -61,7 +52,7 @@ std::optional<RemoteTrack> RemoteControl::CurrentTrack() const {
 }
 
 std::int64_t RemoteControl::PositionMicros() const {
-    return Open() ? std::max<std::int64_t>(0, player_.graph.currentPosition / kUnitsPerMicro) : 0;
+    return Open() ? std::max(MediaTime{}, player_.graph.LastPosition()).count() : 0;
 }
 
 double RemoteControl::Volume() const { return static_cast<double>(player_.state.volumeLevel) / kVolumeFull; }
@@ -82,7 +73,7 @@ bool RemoteControl::CanGoNext() const {
 
 bool RemoteControl::CanGoPrevious() const { return player_.playlist.Size() > 1; }
 bool RemoteControl::CanPlay() const { return Open() || player_.playlist.Size() > 0; }
-bool RemoteControl::CanSeek() const { return Open() && player_.graph.duration > 0; }
+bool RemoteControl::CanSeek() const { return Open() && player_.graph.duration > MediaTime{}; }
 
 void RemoteControl::Play() {
     if (Open() && !player_.state.paused) return;
@@ -114,21 +105,20 @@ void RemoteControl::Previous() {
 void RemoteControl::SeekBy(std::int64_t offsetMicros) {
     if (!CanSeek()) return;
     // From a base within the track a saturated sum still lands past the end it went beyond.
-    const std::int64_t base = std::clamp<std::int64_t>(
-        player_.state.requests.seekTo.value_or(player_.graph.currentPosition), 0, player_.graph.duration);
-    const std::int64_t target = SaturatingAdd(base, MicrosToUnits(offsetMicros));
+    const MediaTime base = std::clamp(player_.state.requests.seekTo.value_or(player_.graph.LastPosition()), MediaTime{},
+                                      player_.graph.duration);
+    const MediaTime target = SaturatingAdd(base, MediaTime(offsetMicros));
     if (target >= player_.graph.duration) {
         Next();
         return;
     }
-    player_.state.requests.seekTo = std::max<std::int64_t>(0, target);
+    player_.state.requests.seekTo = std::max(MediaTime{}, target);
 }
 
 void RemoteControl::SetPosition(int track, std::int64_t positionMicros) {
     if (!CanSeek() || track != player_.playlist.currentIndex || positionMicros < 0) return;
-    // Compared in microseconds, the length's own unit: no product to overflow.
-    if (positionMicros > player_.graph.duration / kUnitsPerMicro) return;
-    player_.state.requests.seekTo = positionMicros * kUnitsPerMicro;
+    if (MediaTime(positionMicros) > player_.graph.duration) return;
+    player_.state.requests.seekTo = MediaTime(positionMicros);
 }
 
 void RemoteControl::SetVolume(double volume) {

@@ -241,10 +241,11 @@ std::optional<Id3v2Picture> ReadId3v2Picture(const std::filesystem::path& file) 
 }
 
 std::vector<std::string> InformationLines(const AudioFileInfo& info, const std::filesystem::path& file,
-                                          std::int64_t duration) {
+                                          MediaTime duration) {
     std::string folder = file.parent_path().string();
     if (!folder.empty() && folder.back() != '/') folder += '/';
-    const std::int64_t seconds = std::max<std::int64_t>(duration, 0) / 10'000'000;
+    const std::int64_t seconds =
+        std::chrono::duration_cast<std::chrono::seconds>(std::max(duration, MediaTime{})).count();
     char total[64];
     std::snprintf(total, sizeof total, "TotalTime\xEF\xBC\x9A[%lld:%02d:%02d]", static_cast<long long>(seconds / 3600),
                   static_cast<int>(seconds / 60 % 60), static_cast<int>(seconds % 60));

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "engine/Id3v2Tag.h"
+#include "model/MediaTime.h"
 
 namespace felux {
 
@@ -68,8 +69,8 @@ AudioFileInfo ReadAudioInfo(const std::filesystem::path& file);
 // reads at most kId3v2PictureReadCap bytes of them in all, so it is for a thread other than the tick's.
 std::optional<Id3v2Picture> ReadId3v2Picture(const std::filesystem::path& file);
 
-// The eight lines of the file information menu; duration in 100 ns units.
+// The eight lines of the file information menu.
 std::vector<std::string> InformationLines(const AudioFileInfo& info, const std::filesystem::path& file,
-                                          std::int64_t duration);
+                                          MediaTime duration);
 
 }  // namespace felux

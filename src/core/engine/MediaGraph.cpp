@@ -2,7 +2,6 @@
 #include "engine/MediaGraph.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <utility>
 
 namespace felux {
@@ -12,24 +11,20 @@ constexpr int kSeekRetries = 10;
 
 MediaGraph::MediaGraph(MediaEngine& engine, FailureReporter report) : engine_(engine), report_(std::move(report)) {}
 
-void MediaGraph::Report(const char* format, MediaResult code) {
-    char text[kFailureTextBytes];
-    std::snprintf(text, sizeof text, format, static_cast<unsigned>(code));
+void MediaGraph::Report(const std::string& text) {
     if (report_) report_(text);
 }
 
 MediaResult MediaGraph::CreateGraph() {
-    audioOnly = 0;
+    audioOnly = false;
     const MediaResult result = engine_.Create();
-    if (result < 0) {
-        Report("FAILED(0x%x) CoCreateInstance(CLSID_FilterGraph, NULL, CLSCTX_INPROC, IID_IGraphBuilder, "
-               "(void **)&pGB)\n",
-               result);
+    if (result != MediaResult::Ok) {
+        Report("The media engine could not be created.\n");
         ReleaseGraph();
         return result;
     }
     created_ = true;
-    return kMediaOk;
+    return MediaResult::Ok;
 }
 
 MediaResult MediaGraph::ReleaseGraph() {
@@ -39,7 +34,7 @@ MediaResult MediaGraph::ReleaseGraph() {
     rendering_ = false;
     rendered_ = false;
     searchedToEnd_ = false;
-    return kMediaOk;
+    return MediaResult::Ok;
 }
 
 MediaResult MediaGraph::RecreateGraph() {
@@ -57,12 +52,12 @@ void MediaGraph::PrepareNext(const std::optional<std::string>& path) {
     engine_.PrepareNext(path);
 }
 
-MediaResult MediaGraph::BeginRender(const std::string& path, const std::string& companion, int withCompanion) {
+MediaResult MediaGraph::BeginRender(const std::string& path, const std::optional<std::string>& companion) {
     prepared_.reset();
-    if (!created_) return kMediaFail;
-    engine_.BeginOpen(path, withCompanion == 1 ? std::optional<std::string>(companion) : std::nullopt);
+    if (!created_) return MediaResult::Failed;
+    engine_.BeginOpen(path, companion);
     rendering_ = true;
-    return kMediaOk;
+    return MediaResult::Ok;
 }
 
 OpenStatus MediaGraph::PollRender() {
@@ -73,27 +68,27 @@ OpenStatus MediaGraph::PollRender() {
     if (status != OpenStatus::Ready) return status;
     rendered_ = true;
     searchedToEnd_ = false;
-    if (!engine_.HasVideo()) audioOnly = 1;
+    if (!engine_.HasVideo()) audioOnly = true;
     return status;
 }
 
 MediaResult MediaGraph::RunGraph() {
-    if (!created_) return kMediaOk;
+    if (!created_) return MediaResult::Ok;
     const MediaResult result = engine_.Run();
-    if (result < 0)
-        Report("\r\n*** Failed(%08x) in Run()!\r\n", result);
+    if (result != MediaResult::Ok)
+        Report("The media engine could not start playing.\n");
     else
-        runState = 2;
+        runState = RunState::Running;
     return result;
 }
 
 MediaResult MediaGraph::StopGraph() {
-    if (!created_ || runState == 0) return kMediaOk;
+    if (!created_ || runState == RunState::Stopped) return MediaResult::Ok;
     const MediaResult result = engine_.Stop();
-    if (result < 0)
-        Report("\r\n*** Failed(%08x) in Stop()!\r\n", result);
+    if (result != MediaResult::Ok)
+        Report("The media engine could not stop.\n");
     else
-        runState = 0;
+        runState = RunState::Stopped;
     return result;
 }
 
@@ -102,8 +97,8 @@ void MediaGraph::ProbeMedia(int screenW, int screenH) {
     engine_.SetRate(1.0);
     const std::int64_t frames = engine_.FrameCount();
     duration = engine_.Duration();
-    timePerFrame = frames > 0 ? duration / frames : 0;
-    if (audioOnly == 0) {
+    timePerFrame = frames > 0 ? duration / frames : MediaTime{};
+    if (!audioOnly) {
         const VideoSize size = engine_.NativeSize();
         sourceHeight = size.height;
         sourceWidth = size.width;
@@ -112,12 +107,12 @@ void MediaGraph::ProbeMedia(int screenW, int screenH) {
     screenHeight = screenH;
 }
 
-bool MediaGraph::SeekPosition(int mode, MediaTime amount) {
+bool MediaGraph::SeekPosition(SeekMode mode, MediaTime amount) {
     if (!rendered_) return false;
     const MediaTime start = engine_.Position();
-    if (mode == 0) {
-        engine_.Seek(std::max<MediaTime>(0, amount));
-    } else if (mode == 1) {
+    if (mode == SeekMode::To) {
+        engine_.Seek(std::max(MediaTime{}, amount));
+    } else if (mode == SeekMode::Forward) {
         MediaTime target = start + amount;
         // A jump that would reach the end stays where it is; the caller decides what the end means.
         if (target >= duration) return true;
@@ -129,21 +124,21 @@ bool MediaGraph::SeekPosition(int mode, MediaTime amount) {
             engine_.Seek(target);
             now = engine_.Position();
         }
-    } else if (mode == -1) {
-        engine_.Seek(std::max<MediaTime>(0, start - amount));
+    } else {
+        engine_.Seek(std::max(MediaTime{}, start - amount));
         MediaTime now = engine_.Position();
         // At the start nothing is earlier: further tries would only repeat the same seek.
-        for (int i = 0; i < kSeekRetries && now >= start && now > 0; ++i) {
-            engine_.Seek(std::max<MediaTime>(0, now - amount));
+        for (int i = 0; i < kSeekRetries && now >= start && now > MediaTime{}; ++i) {
+            engine_.Seek(std::max(MediaTime{}, now - amount));
             now = engine_.Position();
         }
     }
     return false;
 }
 
-void MediaGraph::Search(int direction, MediaTime amount) {
+void MediaGraph::Search(SeekMode direction, MediaTime amount) {
     // A search is paused while it jumps, so the stream would never reach its end by itself.
-    if (SeekPosition(direction, amount) && direction > 0 && duration > 0) searchedToEnd_ = true;
+    if (SeekPosition(direction, amount) && direction == SeekMode::Forward && duration > MediaTime{}) searchedToEnd_ = true;
 }
 
 bool MediaGraph::PollGraphEvent() {
@@ -167,15 +162,15 @@ void MediaGraph::SetRate(double rate) {
     if (rendered_) engine_.SetRate(rate);
 }
 
-void MediaGraph::SetVolume(int hundredthsOfDb) {
-    if (rendered_) engine_.SetVolume(hundredthsOfDb);
+void MediaGraph::SetVolume(double volume) {
+    if (rendered_) engine_.SetVolume(volume);
 }
 
 void MediaGraph::SetSourceRect(const std::optional<SourceRect>& rect) {
-    if (rendered_ && audioOnly == 0) engine_.SetSourceRect(rect);
+    if (rendered_ && !audioOnly) engine_.SetSourceRect(rect);
 }
 
-MediaTime MediaGraph::GetPosition() { return rendered_ ? engine_.Position() : 0; }
+MediaTime MediaGraph::GetPosition() { return rendered_ ? engine_.Position() : MediaTime{}; }
 
 std::vector<MediaTrack> MediaGraph::Tracks() { return rendered_ ? engine_.Tracks() : std::vector<MediaTrack>{}; }
 

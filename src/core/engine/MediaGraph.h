@@ -1,7 +1,6 @@
 // The one media graph of the player: create, render, run, stop, probe, seek and poll one file at a time.
 #pragma once
 
-#include <cstddef>
 #include <functional>
 #include <optional>
 #include <string>
@@ -14,11 +13,14 @@ namespace felux {
 // Where failure texts go; the program writes them to standard error.
 using FailureReporter = std::function<void(const std::string&)>;
 
+// Set only by RunGraph and StopGraph: a paused file stays Running.
+enum class RunState { Stopped, Running };
+
 class MediaGraph {
 public:
     MediaGraph(MediaEngine& engine, FailureReporter report);
 
-    // 0 on success; on failure the text is reported and the graph released.
+    // On failure the text is reported and the graph released.
     MediaResult CreateGraph();
     // Stops and releases; harmless when nothing is created.
     MediaResult ReleaseGraph();
@@ -28,9 +30,9 @@ public:
     // The open file's likely successor, for the engine to follow on without a gap; nullopt
     // forgets it, another path replaces it. Told again the same, nothing happens.
     void PrepareNext(const std::optional<std::string>& path);
-    // Starts rendering the path, and the companion audio when withCompanion is 1; PollRender
-    // follows it. Fails at once without a graph.
-    MediaResult BeginRender(const std::string& path, const std::string& companion, int withCompanion);
+    // Starts rendering the path, and the companion audio when there is one; PollRender follows it.
+    // Fails at once without a graph.
+    MediaResult BeginRender(const std::string& path, const std::optional<std::string>& companion);
     // Without waiting: Pending while the render goes on, then how it ended, once; the file is the
     // graph's when Ready. Failed when no render is under way.
     OpenStatus PollRender();
@@ -38,11 +40,10 @@ public:
     MediaResult StopGraph();
     // Rate back to normal, then duration, frame time and native size of the rendered file.
     void ProbeMedia(int screenW, int screenH);
-    // mode 0 absolute, 1 forward by amount, -1 backward by amount; positions in 100 ns.
     // True when a forward seek would reach the end: nothing moves then.
-    bool SeekPosition(int mode, MediaTime amount);
-    // A search jump (direction +1 or -1): one that reaches the end ends the stream, as playing does.
-    void Search(int direction, MediaTime amount);
+    bool SeekPosition(SeekMode mode, MediaTime amount);
+    // A search jump forward or backward: one that reaches the end ends the stream, as playing does.
+    void Search(SeekMode direction, MediaTime amount);
     // True when the stream has played, or been searched, to its end.
     bool PollGraphEvent();
 
@@ -50,12 +51,17 @@ public:
     void Pause();
     void Run();
     void SetRate(double rate);
-    void SetVolume(int hundredthsOfDb);
+    void SetVolume(double volume);
     void SetSourceRect(const std::optional<SourceRect>& rect);
     // Kept by the engine for every file, with or without a graph.
     void SetHardwareDecoding(bool on) { engine_.SetHardwareDecoding(on); }
     void SetReplayGain(ReplayGain mode) { engine_.SetReplayGain(mode); }
+    // The engine's position now; 0 without a rendered file.
     MediaTime GetPosition();
+    // Reads the position once a tick, for everything that tick to see the same moment.
+    void RefreshPosition() { lastPosition_ = GetPosition(); }
+    void ForgetPosition() { lastPosition_ = MediaTime{}; }
+    MediaTime LastPosition() const { return lastPosition_; }
     // The rendered file's tracks and chapters; empty without one.
     std::vector<MediaTrack> Tracks();
     void SelectTrack(TrackKind kind, std::optional<std::int64_t> id);
@@ -65,21 +71,21 @@ public:
 
     bool Created() const { return created_; }
 
-    int runState = 0;  // 0 stopped, 2 running; paused files keep 2
-    int audioOnly = 0;
-    MediaTime duration = 0;
-    MediaTime timePerFrame = 0;  // 0 when the frame count is unknown
+    RunState runState = RunState::Stopped;
+    bool audioOnly = false;
+    MediaTime duration{};
+    MediaTime timePerFrame{};  // 0 when the frame count is unknown
     int sourceWidth = 0;
     int sourceHeight = 0;
-    MediaTime currentPosition = 0;
     bool endedOnError = false;  // the end PollGraphEvent last reported was an error, not the stream's end
     int screenWidth = 0;
     int screenHeight = 0;
 
 private:
-    void Report(const char* format, MediaResult code);
+    void Report(const std::string& text);
 
     MediaEngine& engine_;
+    MediaTime lastPosition_{};
     FailureReporter report_;
     bool created_ = false;
     std::optional<std::string> prepared_;  // until the next open, or until forgotten or replaced
@@ -88,8 +94,5 @@ private:
     bool searchedToEnd_ = false;
     const std::vector<MediaChapter> noChapters_;
 };
-
-// The graph's failure texts are formatted into a buffer of this many bytes.
-inline constexpr std::size_t kFailureTextBytes = 516;
 
 }  // namespace felux

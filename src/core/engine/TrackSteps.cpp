@@ -38,7 +38,7 @@ std::optional<MediaTime> ChapterTarget(const std::vector<MediaChapter>& chapters
         if (next >= chapters.size()) return std::nullopt;
         return chapters[next].start;
     }
-    if (!at) return position > 0 ? std::optional<MediaTime>(0) : std::nullopt;
+    if (!at) return position > MediaTime{} ? std::optional<MediaTime>(MediaTime{}) : std::nullopt;
     if (position - chapters[*at].start < kChapterBackThreshold && *at > 0) return chapters[*at - 1].start;
     return chapters[*at].start;
 }

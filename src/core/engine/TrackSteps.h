@@ -24,7 +24,7 @@ std::optional<std::size_t> ChapterAt(const std::vector<MediaChapter>& chapters, 
 
 // Within this much of a chapter's start, "previous" goes to the chapter before it rather than
 // back to its own start, so that repeated presses walk backwards.
-inline constexpr MediaTime kChapterBackThreshold = 5 * kUnitsPerSecond;
+inline constexpr MediaTime kChapterBackThreshold = std::chrono::seconds(5);
 
 // Where PAGE DOWN (+1) or PAGE UP (-1) seeks; nullopt when there is no chapter that way.
 std::optional<MediaTime> ChapterTarget(const std::vector<MediaChapter>& chapters, MediaTime position, int direction);

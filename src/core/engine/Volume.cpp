@@ -1,7 +1,8 @@
-// The volume level 0..62 and its conversions to the wave-out and DirectShow scales.
+// The volume level 0..62 and its conversions to the wave-out, decibel and engine scales.
 #include "engine/Volume.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 namespace felux {
@@ -43,6 +44,14 @@ int LevelToDirectShow(int level) {
     level = ClampLevel(level);
     if (level == 0) return kDirectShowSilence;
     return std::max(level * 60 - 3720, kDirectShowSilence);
+}
+
+double LevelToEngineVolume(int level) {
+    const int hundredthsOfDb = LevelToDirectShow(level);
+    if (hundredthsOfDb <= kDirectShowSilence) return 0.0;
+    // Decibels to amplitude, then the cube root the engine's scale takes.
+    const double amplitude = std::pow(10.0, static_cast<double>(hundredthsOfDb) / 2000.0);
+    return std::min(kEngineVolumeFull, kEngineVolumeFull * std::cbrt(amplitude));
 }
 
 std::string FormatVolumeLine(int level) {

@@ -23,6 +23,11 @@ int WaveOutChannelToLevel(std::uint16_t word);
 // level x 60 - 3720 (0 at full); level 0 gives kDirectShowSilence.
 int LevelToDirectShow(int level);
 
+// The media engine's volume scale (MediaEngine::SetVolume): 0 silence, this as recorded.
+inline constexpr double kEngineVolumeFull = 100.0;
+// The level's decibels (LevelToDirectShow) on the engine's cubic scale; level 0 is exactly silence.
+double LevelToEngineVolume(int level);
+
 // The volume line of a log record, "1:%08x" of the wave-out value.
 std::string FormatVolumeLine(int level);
 // Characters 3..6 (high word) and 7..10 (low word) as lower-case hex; anything else,

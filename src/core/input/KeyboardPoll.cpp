@@ -152,7 +152,7 @@ void KeyboardPoll::MenuCountdowns() {
         int& countdown = pollState.menuCountdown[i];
         if (countdown <= 0) continue;
         const int was = countdown--;
-        if (was != 2) continue;
+        if (was != kMenuOpensAt) continue;
         actions_.ShowPopupMenu(static_cast<PopupMenu>(i), pollState.menuAt[i]);
         countdown = 0;
         state_.keyWaitTicks = kMenuLockoutTicks;

@@ -64,6 +64,8 @@ inline constexpr int kKeyLockoutTicks = 7;
 inline constexpr int kMenuLockoutTicks = 10;
 // A menu's countdown on its request, so that the click's release does not land in the menu.
 inline constexpr int kMenuDelayTicks = 3;
+// The menu opens on the tick its countdown leaves this value; the rest of the count is not waited.
+inline constexpr int kMenuOpensAt = 2;
 // After a file ends, while the next one opens: a key held through the end does not skip it too.
 inline constexpr int kEndLockoutTicks = 10;
 // When playing starts: the key that started it, still down, does not act on the new file.

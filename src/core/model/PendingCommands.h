@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "model/MediaTime.h"
 #include "model/PlayerCommand.h"
 
 namespace felux {
@@ -40,7 +41,7 @@ struct PendingCommands {
     bool panelReplace = false;      // re-place the panel after the main window moved
     bool fullScreen = false;        // toggle full screen
     bool progressDrag = false;      // the progress bar set the position this tick
-    std::optional<std::int64_t> seekTo;  // a remote's absolute seek, 100 ns units
+    std::optional<MediaTime> seekTo;  // a remote's absolute seek
 };
 
 }  // namespace felux

@@ -6,12 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "model/MediaTime.h"
+
 namespace felux {
 
-// HRESULT-like results: 0 success, negative (high bit set) failure.
-using MediaResult = std::int32_t;
-inline constexpr MediaResult kMediaOk = 0;
-inline constexpr MediaResult kMediaFail = static_cast<MediaResult>(0x80004005u);
+enum class MediaResult { Ok, Failed };
 
 // How far the open under way has got.
 enum class OpenStatus {
@@ -21,10 +20,8 @@ enum class OpenStatus {
     TimedOut,  // the file did not load within its bound
 };
 
-// 100-nanosecond units, the unit of every position and duration.
-using MediaTime = std::int64_t;
-inline constexpr MediaTime kUnitsPerSecond = 10'000'000;
-inline constexpr MediaTime kUnitsPerMillisecond = 10'000;
+// How a seek's amount is read: an absolute position, or a step forward or backward from where it is.
+enum class SeekMode { To, Forward, Backward };
 
 struct VideoSize {
     int width = 0;
@@ -65,7 +62,7 @@ struct MediaTags {
 
 struct MediaChapter {
     std::string title;
-    MediaTime start = 0;
+    MediaTime start{};
 };
 
 class MediaEngine {
@@ -108,8 +105,9 @@ public:
     virtual void Seek(MediaTime position) = 0;
     // 1.0 = normal speed.
     virtual void SetRate(double rate) = 0;
-    // Hundredths of a decibel, 0 full, -10000 silence.
-    virtual void SetVolume(int hundredthsOfDb) = 0;
+    // mpv's cubic scale: 0 silence, 100 as recorded, the amplitude (volume / 100)^3. Values outside
+    // it are held to it; one that is not a number is silence.
+    virtual void SetVolume(double volume) = 0;
     // Decoding on the graphics chip where the engine deems it safe (the default), else in software;
     // the current file changes over at once.
     virtual void SetHardwareDecoding(bool on) = 0;

@@ -101,10 +101,7 @@ void DropIntake::Finish() {
     if (handedIn_) {
         // The new part only, as an appending drop; its first entry is the one asked for.
         if (!scan_.ListLoaded()) playlist_.SortRange(from_, playlist_.Size());
-        if (target_ == DropTarget::Editor) {
-            editor_.RefreshCount();
-            editor_.SetScanning(false);
-        }
+        if (target_ == DropTarget::Editor) editor_.SetScanning(false);
         if (playHandedIn_ && playlist_.Size() > from_) {
             playlist_.currentIndex = static_cast<int>(from_);
             state_.requests.playSelected = true;
@@ -114,7 +111,6 @@ void DropIntake::Finish() {
     if (target_ == DropTarget::Editor) {
         // The new part only; the current mark follows its entry through the swaps.
         if (!scan_.ListLoaded()) playlist_.SortRange(from_, playlist_.Size());
-        editor_.RefreshCount();
         editor_.SetScanning(false);
         return;
     }

@@ -15,7 +15,7 @@ void MediaTracks::StepTrack(TrackKind kind) {
 void MediaTracks::StepChapter(int direction) {
     if (state_.mediaClosed) return;
     if (const std::optional<MediaTime> target = ChapterTarget(graph_.Chapters(), graph_.GetPosition(), direction))
-        graph_.SeekPosition(0, *target);
+        graph_.SeekPosition(SeekMode::To, *target);
 }
 
 VideoMenu MediaTracks::Menu() {
@@ -26,7 +26,7 @@ VideoMenu MediaTracks::Menu() {
         const bool looping = state_.abState == AbRepeat::Looping;
         const std::optional<std::size_t> checked = looping ? std::optional<std::size_t>(0) : std::nullopt;
         menu.sections.push_back({"", {UiText("VideoMenu", "この行をリピート")}, checked});
-        menu.actions.push_back({VideoMenuAction::Kind::LineLoop, TrackKind::Audio, std::nullopt, 0});
+        menu.actions.push_back({VideoMenuAction::Kind::LineLoop, TrackKind::Audio, std::nullopt, MediaTime{}});
     }
     return menu;
 }
@@ -34,7 +34,7 @@ VideoMenu MediaTracks::Menu() {
 void MediaTracks::Carry(const VideoMenuAction& action) {
     if (state_.mediaClosed) return;
     switch (action.kind) {
-        case VideoMenuAction::Kind::Chapter: graph_.SeekPosition(0, action.start); break;
+        case VideoMenuAction::Kind::Chapter: graph_.SeekPosition(SeekMode::To, action.start); break;
         case VideoMenuAction::Kind::LineLoop: lines_.ToggleLoop(); break;
         case VideoMenuAction::Kind::Track: graph_.SelectTrack(action.track, action.id); break;
     }

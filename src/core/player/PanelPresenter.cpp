@@ -38,7 +38,7 @@ void PanelPresenter::LyricsStep() {
         lyricsFrame_ = {};
     } else {
         const LyricsFrame& frame =
-            lyricsView_.Frame(sources_.indexList, sources_.graph.currentPosition / kUnitsPerMillisecond);
+            lyricsView_.Frame(sources_.indexList, std::chrono::duration_cast<std::chrono::milliseconds>(sources_.graph.LastPosition()).count());
         if (frame == lyricsFrame_) return;
         lyricsFrame_ = frame;
     }
@@ -76,7 +76,7 @@ std::optional<Rect> PanelPresenter::DrawPanel() {
         view.abAMs = sources_.state.segmentStartMs;
         view.abBMs = sources_.state.segmentEndMs;
     }
-    view.position = sources_.graph.currentPosition;
+    view.position = sources_.graph.LastPosition();
     view.duration = sources_.graph.duration;
     view.listCount = sources_.playlist.Count();
     view.currentIndex = sources_.playlist.currentIndex;
@@ -89,7 +89,8 @@ std::optional<Rect> PanelPresenter::DrawPanel() {
     view.lyricsOnMainPanel = sources_.settings.lyricsOnMainPanel != 0;
     view.lyricsBelowVideo = sources_.settings.lyricsBelowVideo != 0;
     if (view.indexListActive) {
-        sources_.indexList.TrackIndexRow(sources_.graph.currentPosition / kUnitsPerMillisecond);
+        sources_.indexList.TrackIndexRow(
+            std::chrono::duration_cast<std::chrono::milliseconds>(sources_.graph.LastPosition()).count());
         if (sources_.indexList.reloadRequest) {
             sources_.indexList.reloadRequest = false;
             const int row = sources_.indexList.CurrentRow();

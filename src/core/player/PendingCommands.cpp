@@ -77,7 +77,7 @@ void Player::RunPendingCommands() {
     }
     // A seek asked for a file that has closed since means nothing for the next one.
     if (r.seekTo) {
-        if (!state.mediaClosed) graph.SeekPosition(0, *r.seekTo);
+        if (!state.mediaClosed) graph.SeekPosition(SeekMode::To, *r.seekTo);
         r.seekTo.reset();
     }
     if (!state.mediaClosed) {
@@ -87,7 +87,7 @@ void Player::RunPendingCommands() {
             layout.ComputeVideoSize(false);
             layout.ApplyVideoRegions();
             if (state.layoutCountdown == 0)
-                state.layoutCountdown = (graph.audioOnly != 0 || !graph.Created()) ? 0 : kLayoutStartCountdown;
+                state.layoutCountdown = (graph.audioOnly || !graph.Created()) ? 0 : kLayoutStartCountdown;
             r.newVideoSize = false;
             // A new file shown at the size of the last one: its windows are in place already, so
             // it starts now instead of after the wait for a reshaped window.
@@ -112,18 +112,18 @@ void Player::RunPendingCommands() {
                 state.paused = true;
             }
         }
-        RunSearch(r.fastForward, panelButtons.held.next, OneShotSearch::Forward, 1, settings.searchSpeedPlayFF,
-                  settings.searchSpeedPauseFF);
-        RunSearch(r.rewind, panelButtons.held.back, OneShotSearch::Back, -1, settings.searchSpeedPlayRew,
-                  settings.searchSpeedPauseRew);
+        RunSearch(r.fastForward, panelButtons.held.next, OneShotSearch::Forward, SeekMode::Forward,
+                  settings.searchSpeedPlayFF, settings.searchSpeedPauseFF);
+        RunSearch(r.rewind, panelButtons.held.back, OneShotSearch::Back, SeekMode::Backward,
+                  settings.searchSpeedPlayRew, settings.searchSpeedPauseRew);
         wheel.RunFrameStep();
         wheel.RunWheelSteps();
         if (r.progressDrag) {
             r.progressDrag = false;
         } else {
-            graph.currentPosition = graph.GetPosition();
+            graph.RefreshPosition();
             const MediaTime unit = graph.duration / kProgressPixels;
-            state.progress = unit > 0 ? static_cast<int>(graph.currentPosition / unit) : 0;
+            state.progress = unit > MediaTime{} ? static_cast<int>(graph.LastPosition() / unit) : 0;
         }
     }
     layout.FullScreenStep();
@@ -131,7 +131,7 @@ void Player::RunPendingCommands() {
 
 // One held search button: its start pauses the picture, the search jumps every searchWait + 1
 // ticks, and the release resumes play.
-void Player::RunSearch(SearchPhase& searchState, bool& indicator, OneShotSearch oneShotValue, int direction,
+void Player::RunSearch(SearchPhase& searchState, bool& indicator, OneShotSearch oneShotValue, SeekMode direction,
                        int playSpeed, int pauseSpeed) {
     PendingCommands& r = state.requests;
     if (searchState == SearchPhase::Start) {
@@ -140,7 +140,7 @@ void Player::RunSearch(SearchPhase& searchState, bool& indicator, OneShotSearch 
     }
     if ((searchState == SearchPhase::Searching || r.oneShotSearch == oneShotValue) && state.searchTick == 0) {
         const int speedMs = state.paused ? pauseSpeed : playSpeed;
-        graph.Search(direction, static_cast<MediaTime>(speedMs) * kUnitsPerMillisecond);
+        graph.Search(direction, std::chrono::milliseconds(speedMs));
         r.oneShotSearch = OneShotSearch::None;
     }
     if (searchState == SearchPhase::Released && !state.paused) {

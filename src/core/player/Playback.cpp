@@ -26,6 +26,9 @@ constexpr int kNewFileDisplayTicks = 35;
 
 bool IsMpegAudioPath(const std::string& path) { return HasMpegInfo(std::filesystem::path(path)); }
 
+// A segment or loop start is sought a millisecond past it, so the start itself counts as reached.
+MediaTime JustAfter(std::int64_t ms) { return std::chrono::milliseconds(ms) + std::chrono::milliseconds(1); }
+
 }  // namespace
 
 Playback::Playback(PlaybackRecords records, PlaybackParts parts, WindowSystem& windows, FailureReporter reportFailure,
@@ -62,7 +65,7 @@ void Playback::FollowOpenFileEnd() {
     if (!graph_.PollGraphEvent()) return;
     // A loop that ends with the file (the last timed line's) goes round again.
     if (state_.abState == AbRepeat::Looping && !graph_.endedOnError) {
-        graph_.SeekPosition(0, state_.abA * kUnitsPerMillisecond + kUnitsPerMillisecond);
+        graph_.SeekPosition(SeekMode::To, JustAfter(state_.abA));
         if (!state_.paused) graph_.Run();
         return;
     }
@@ -202,15 +205,11 @@ void Playback::PrepareOpenedFile(const std::string& entry) {
 
     graphKeptForOpen_ = false;
     graph_.RecreateGraph();
-    MediaResult begun;
-    if (!SyncPlaybackOn(settings_.syncFlags) || stream) {
-        begun = graph_.BeginRender(path, {}, 0);
-    } else {
-        const auto companion = FindCompanionAudio(path, settings_.syncFlags, settings_.syncSearchPath1,
-                                                  settings_.syncSearchPath2, EntryOpens);
-        begun = graph_.BeginRender(path, companion.value_or(std::string()), companion ? 1 : 0);
-    }
-    if (begun < 0) return OpenFailed();
+    std::optional<std::string> companion;
+    if (SyncPlaybackOn(settings_.syncFlags) && !stream)
+        companion = FindCompanionAudio(path, settings_.syncFlags, settings_.syncSearchPath1, settings_.syncSearchPath2,
+                                       EntryOpens);
+    if (graph_.BeginRender(path, companion) != MediaResult::Ok) return OpenFailed();
     openingTitle_ = playlist_.TitleAt(static_cast<std::size_t>(playlist_.currentIndex));
     state_.startState = StartState::Opening;
     // An engine that is ready at once is set up within this same step.
@@ -243,10 +242,10 @@ void Playback::FinishOpenedFile() {
     const Size screen = windows_.ScreenSize();
     graph_.ProbeMedia(screen.width, screen.height);
     if (state_.playbackRate != kSpeedNormal) graph_.SetRate(RateFromPermille(state_.playbackRate));
-    indexList_.SetEndMs(graph_.duration / kUnitsPerMillisecond);
+    indexList_.SetEndMs(std::chrono::duration_cast<std::chrono::milliseconds>(graph_.duration).count());
     if (state_.segmentActive) CheckSegment();
     parts_.resume.FileOpened();
-    if (graph_.audioOnly != 0) {
+    if (graph_.audioOnly) {
         state_.hasVideo = false;
         if (!state_.fullScreen) parts_.layout.CollapseVideoWindow();
     } else {
@@ -288,7 +287,7 @@ void Playback::CloseMedia() {
             parts_.layout.LeaveFullScreen();
         }
         if (state_.requests.endOfListStop) parts_.layout.CollapseVideoWindow();
-        graph_.currentPosition = 0;
+        graph_.ForgetPosition();
         state_.progress = 0;
         state_.wheelStep = 0;
         state_.mediaClosed = true;
@@ -303,7 +302,7 @@ void Playback::CloseMedia() {
 }
 
 void Playback::StartPlayback() {
-    if (state_.hasVideo && graph_.audioOnly == 0) {
+    if (state_.hasVideo && !graph_.audioOnly) {
         parts_.layout.PlacePicture();
         windows_.Raise(WindowId::Video);
         parts_.layout.KeepPanelAboveVideo();
@@ -331,7 +330,7 @@ void Playback::StartPlayback() {
 }
 
 void Playback::KeepFollowerCurrent() {
-    if (state_.mediaClosed || state_.startState != StartState::Idle || graph_.audioOnly == 0) return;
+    if (state_.mediaClosed || state_.startState != StartState::Idle || !graph_.audioOnly) return;
     std::optional<std::string> candidate = FollowerCandidate();
     if (candidate == followerCandidate_) return;
     followerCandidate_ = candidate;
@@ -456,10 +455,14 @@ void Playback::Previous() {
     OpenIfPlaying();
 }
 
+std::int64_t Playback::PositionMs() const {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(graph_.LastPosition()).count();
+}
+
 bool Playback::CheckSegment() {
-    const std::int64_t positionMs = graph_.currentPosition / kUnitsPerMillisecond;
+    const std::int64_t positionMs = PositionMs();
     if (state_.segmentStartMs >= positionMs) {
-        graph_.SeekPosition(0, state_.segmentStartMs * kUnitsPerMillisecond + kUnitsPerMillisecond);
+        graph_.SeekPosition(SeekMode::To, JustAfter(state_.segmentStartMs));
     } else if (positionMs < state_.segmentEndMs) {
         state_.startDelay = 0;
     } else {
@@ -470,7 +473,7 @@ bool Playback::CheckSegment() {
 
 void Playback::CheckABRepeat() {
     if (state_.mediaClosed || playlist_.Count() <= 0) return;
-    const std::int64_t positionMs = graph_.currentPosition / kUnitsPerMillisecond;
+    const std::int64_t positionMs = PositionMs();
     switch (state_.abState) {
         case AbRepeat::MarkA:
             state_.abA = positionMs;
@@ -489,7 +492,7 @@ void Playback::CheckABRepeat() {
             break;
         case AbRepeat::Looping:
             if (!(state_.abA < positionMs && positionMs < state_.abB))
-                graph_.SeekPosition(0, state_.abA * kUnitsPerMillisecond + kUnitsPerMillisecond);
+                graph_.SeekPosition(SeekMode::To, JustAfter(state_.abA));
             break;
         case AbRepeat::Off:
         case AbRepeat::ASet:

@@ -83,6 +83,8 @@ public:
     int ShufflePosition() const { return shufflePosition_; }
 
 private:
+    // The position read this tick, whole milliseconds as segments and loops keep them.
+    std::int64_t PositionMs() const;
     void OpenAtCurrentIndex();
     bool RemoveMissingEntries();
     // Begins the open of the entry; FollowOpening finishes it.

@@ -34,7 +34,7 @@ Player::Player(PlayerPorts ports, std::filesystem::path programFolder, std::vect
                    {ports_.windows, ports_.editorWindow, ports_.dialogs}, ports_.randomSeed),
       lines(state, graph, indexList),
       tracks(state, graph, lines),
-      popups(state, playlist, history, openFile, editor, keyboard.pollState, playback, tracks, ports_.dialogs),
+      popups(state, playlist, history, openFile, keyboard.pollState, playback, tracks, ports_.dialogs),
       files({state, settings, playlist, history, volume, resume}, layout, {ports_.windows, ports_.keys, ports_.displayModes},
             folder_, ports_.reportFailure),
       settingsBridge(state, settings, ports_.windows, ports_.settingsDialogs, {volume, layout, playback, presenter, files},

@@ -123,8 +123,8 @@ private:
     void KeyboardStep();
     void SourceRectStep();
     void RunPendingCommands();
-    void RunSearch(SearchPhase& searchState, bool& indicator, OneShotSearch oneShotValue, int direction, int playSpeed,
-                   int pauseSpeed);
+    void RunSearch(SearchPhase& searchState, bool& indicator, OneShotSearch oneShotValue, SeekMode direction,
+                   int playSpeed, int pauseSpeed);
     void ChildWindowInputStep();
     void ExitSequence();
 

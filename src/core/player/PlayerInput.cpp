@@ -69,9 +69,9 @@ void PlayerPanelActions::RequestMenu(PopupMenu menu) { player_.keyboard.RequestM
 
 void PlayerPanelActions::ApplyPlaybackRate(int permille) { player_.graph.SetRate(RateFromPermille(permille)); }
 
-std::int64_t PlayerPanelActions::Duration() { return player_.graph.duration; }
+MediaTime PlayerPanelActions::Duration() { return player_.graph.duration; }
 
-void PlayerPanelActions::SeekTo(std::int64_t position) { player_.graph.SeekPosition(0, position); }
+void PlayerPanelActions::SeekTo(MediaTime position) { player_.graph.SeekPosition(SeekMode::To, position); }
 
 int PlayerPanelActions::PlaylistCount() { return player_.playlist.Count(); }
 

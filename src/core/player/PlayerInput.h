@@ -52,8 +52,8 @@ public:
     void RequestFocusReset() override;
     void RequestMenu(PopupMenu menu) override;
     void ApplyPlaybackRate(int permille) override;
-    std::int64_t Duration() override;
-    void SeekTo(std::int64_t position) override;
+    MediaTime Duration() override;
+    void SeekTo(MediaTime position) override;
     int PlaylistCount() override;
     void CheckABRepeat() override;
 
@@ -71,8 +71,8 @@ public:
     void Run() override { graph_.Run(); }
     void Pause() override { graph_.Pause(); }
     void SetRate(double rate) override { graph_.SetRate(rate); }
-    void SeekPosition(int direction, MediaTime amount) override { graph_.SeekPosition(direction, amount); }
-    void Search(int direction, MediaTime amount) override { graph_.Search(direction, amount); }
+    void SeekPosition(SeekMode direction, MediaTime amount) override { graph_.SeekPosition(direction, amount); }
+    void Search(SeekMode direction, MediaTime amount) override { graph_.Search(direction, amount); }
     MediaTime TimePerFrame() override { return graph_.timePerFrame; }
 
 private:

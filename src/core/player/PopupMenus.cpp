@@ -7,13 +7,12 @@
 namespace felux {
 
 PopupMenus::PopupMenus(PlayerState& state, Playlist& playlist, const History& history, const OpenFile& openFile,
-                       PlaylistEditor& editor, KeyPollState& keyPoll, Playback& playback, MediaTracks& tracks,
+                       KeyPollState& keyPoll, Playback& playback, MediaTracks& tracks,
                        PlaylistDialogs* dialogs)
     : state_(state),
       playlist_(playlist),
       history_(history),
       openFile_(openFile),
-      editor_(editor),
       keyPoll_(keyPoll),
       playback_(playback),
       tracks_(tracks),
@@ -83,7 +82,6 @@ void PopupMenus::TakeChoice() {
             if (playlist_.PathAt(j) == path) chosen = static_cast<int>(j);
         if (chosen < 0) {
             playlist_.AppendPath(path);
-            editor_.RefreshCount();
             chosen = playlist_.Count() - 1;
         }
     } else if (open.menu == PopupMenu::Video) {

@@ -22,7 +22,7 @@ namespace felux {
 class PopupMenus {
 public:
     PopupMenus(PlayerState& state, Playlist& playlist, const History& history, const OpenFile& openFile,
-               PlaylistEditor& editor, KeyPollState& keyPoll, Playback& playback, MediaTracks& tracks,
+               KeyPollState& keyPoll, Playback& playback, MediaTracks& tracks,
                PlaylistDialogs* dialogs);
 
     void Show(PopupMenu menu, Point at);
@@ -47,7 +47,6 @@ private:
     Playlist& playlist_;
     const History& history_;
     const OpenFile& openFile_;
-    PlaylistEditor& editor_;
     KeyPollState& keyPoll_;
     Playback& playback_;
     MediaTracks& tracks_;

@@ -4,8 +4,8 @@
 namespace felux {
 namespace {
 // Nothing worth going back to in the first seconds, and a file left in its last ones is done.
-constexpr MediaTime kNothingBefore = 5 * kUnitsPerSecond;
-constexpr MediaTime kDoneWithin = 5 * kUnitsPerSecond;
+constexpr MediaTime kNothingBefore = std::chrono::seconds(5);
+constexpr MediaTime kDoneWithin = std::chrono::seconds(5);
 
 // The selected track of a kind; 0 when the file has tracks of that kind and none plays (subtitles
 // turned off); nullopt when it has none.
@@ -51,18 +51,18 @@ bool ResumeMemory::Save() const { return points_.Save(folder_); }
 
 void ResumeMemory::FileOpened() {
     tracked_.reset();
-    const MediaTime shortest = static_cast<MediaTime>(settings_.resumeMinimumSeconds) * kUnitsPerSecond;
+    const MediaTime shortest = std::chrono::seconds(settings_.resumeMinimumSeconds);
     // A play segment has its own start; a file shorter than the setting starts from the beginning.
-    if (settings_.resumePlayback != 1 || state_.segmentActive || openFile_.path.empty() || graph_.duration <= 0 ||
+    if (settings_.resumePlayback != 1 || state_.segmentActive || openFile_.path.empty() || graph_.duration <= MediaTime{} ||
         graph_.duration < shortest)
         return;
     tracked_ = openFile_.path;
     const std::optional<ResumePoint> point = points_.Find(openFile_.path);
     if (!point) return;
-    const MediaTime at = point->positionMs * kUnitsPerMillisecond;
+    const MediaTime at = std::chrono::milliseconds(point->positionMs);
     // A point past this file's end belongs to another file that had its name.
     if (at >= graph_.duration - kDoneWithin) return;
-    graph_.SeekPosition(0, at);
+    graph_.SeekPosition(SeekMode::To, at);
     const std::vector<MediaTrack> tracks = graph_.Tracks();
     Choose(graph_, tracks, TrackKind::Audio, point->audioTrack);
     Choose(graph_, tracks, TrackKind::Subtitle, point->subtitleTrack);
@@ -76,7 +76,7 @@ void ResumeMemory::KeepPlace() {
         return;
     }
     const std::vector<MediaTrack> tracks = graph_.Tracks();
-    points_.Remember({*tracked_, at / kUnitsPerMillisecond, ChosenTrack(tracks, TrackKind::Audio),
+    points_.Remember({*tracked_, std::chrono::duration_cast<std::chrono::milliseconds>(at).count(), ChosenTrack(tracks, TrackKind::Audio),
                       ChosenTrack(tracks, TrackKind::Subtitle)});
 }
 

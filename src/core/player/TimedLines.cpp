@@ -3,7 +3,9 @@
 
 namespace felux {
 
-std::int64_t TimedLines::PositionMs() { return graph_.GetPosition() / kUnitsPerMillisecond; }
+std::int64_t TimedLines::PositionMs() {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(graph_.GetPosition()).count();
+}
 
 void TimedLines::ToggleLoop() {
     if (state_.abState == AbRepeat::Looping) {
@@ -30,7 +32,7 @@ void TimedLines::Step(int direction) {
             if (const std::optional<IndexList::LineSpan> before = index_.LineAt(line->startMs - 1))
                 target = before->startMs;
     }
-    if (target) graph_.SeekPosition(0, *target * kUnitsPerMillisecond);
+    if (target) graph_.SeekPosition(SeekMode::To, std::chrono::milliseconds(*target));
 }
 
 }  // namespace felux

@@ -6,7 +6,8 @@
 namespace felux {
 
 Clock ToClock(MediaTime duration) {
-    const std::int64_t total = duration > 0 ? duration / kUnitsPerSecond : 0;
+    const std::int64_t total =
+        duration > MediaTime{} ? std::chrono::duration_cast<std::chrono::seconds>(duration).count() : 0;
     return {static_cast<int>(total / 3600), static_cast<int>(total / 60 % 60), static_cast<int>(total % 60)};
 }
 

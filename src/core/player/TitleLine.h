@@ -13,7 +13,7 @@ namespace felux {
 std::string TitleLine(const std::string& titleEntry, const MediaTags& tags, const std::string& fileName,
                       MediaTime duration);
 
-// "%d:%02d:%02d" parts of a duration in 100 ns units.
+// "%d:%02d:%02d" parts of a duration.
 struct Clock {
     int hours = 0;
     int minutes = 0;

@@ -37,7 +37,8 @@ std::string TrackLabel(std::size_t number, const MediaTrack& t) {
 
 // "3  0:05:00  Title"
 std::string ChapterLabel(std::size_t number, const MediaChapter& c) {
-    const long long seconds = std::max<MediaTime>(0, c.start) / kUnitsPerSecond;
+    const long long seconds =
+        std::chrono::duration_cast<std::chrono::seconds>(std::max(MediaTime{}, c.start)).count();
     char time[48];
     std::snprintf(time, sizeof time, "%lld:%02lld:%02lld", seconds / 3600, seconds / 60 % 60, seconds % 60);
     std::string label = std::to_string(number) + "  " + time;
@@ -55,14 +56,14 @@ void AddTracks(VideoMenu& menu, MenuSection& section, const std::vector<MediaTra
     }
     if (kind == TrackKind::Subtitle && !ofKind.empty()) {
         section.items.push_back(UiText("VideoMenu", "なし"));
-        menu.actions.push_back({VideoMenuAction::Kind::Track, kind, std::nullopt, 0});
+        menu.actions.push_back({VideoMenuAction::Kind::Track, kind, std::nullopt, MediaTime{}});
         if (!selected) section.checked = 0;
     }
     const std::size_t first = WindowStart(ofKind.size(), selected);
     for (std::size_t i = first; i < ofKind.size() && i < first + kVideoMenuSectionItems; ++i) {
         if (selected == i) section.checked = section.items.size();
         section.items.push_back(TrackLabel(i + 1, *ofKind[i]));
-        menu.actions.push_back({VideoMenuAction::Kind::Track, kind, ofKind[i]->id, 0});
+        menu.actions.push_back({VideoMenuAction::Kind::Track, kind, ofKind[i]->id, MediaTime{}});
     }
 }
 

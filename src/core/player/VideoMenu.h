@@ -22,7 +22,7 @@ struct VideoMenuAction {
     Kind kind = Kind::Track;
     TrackKind track = TrackKind::Audio;
     std::optional<std::int64_t> id;  // nullopt: subtitles off
-    MediaTime start = 0;            // a chapter's
+    MediaTime start{};              // a chapter's
 };
 
 struct VideoMenu {

@@ -28,7 +28,7 @@ void VolumeControl::Apply() {
     if (settings_.useDirectShowVolume != 1) {
         ApplyToWaveOut(system_, state_.volumeLevel);
     } else if (!state_.mediaClosed) {
-        graph_.SetVolume(LevelToDirectShow(state_.volumeLevel));
+        graph_.SetVolume(LevelToEngineVolume(state_.volumeLevel));
     }
 }
 

@@ -29,7 +29,6 @@ void PlaylistEditor::Open(PlaylistView& view, std::uint32_t seed) {
     for (std::size_t i = 0; i < list_.Size(); ++i)
         view.InsertLine(i, DisplayLine(list_.PathAt(i), i + 1, false, list_.TitleAt(i)));
     list_.AttachView(&view);
-    count_ = static_cast<int>(list_.Size());
     moved_ = true;
     random_.seed(seed);
 }
@@ -69,7 +68,7 @@ int PlaylistEditor::QueryEditorState(int code) {
         case kCurrent:
             return list_.editorCurrent;
         case kCount:
-            return count_;
+            return static_cast<int>(list_.Size());
         case kFirstOption:
             return firstOption_;
         case kSpare:
@@ -194,7 +193,6 @@ void PlaylistEditor::Load() {
             LoadListFile(list_, *chosen);
         else
             list_.Append(*chosen, "");
-        count_ = static_cast<int>(list_.Size());
     }
     fileDialogOpen_ = false;
 }
@@ -217,7 +215,6 @@ void PlaylistEditor::New() {
     // The file that plays is no longer listed: what the list gets next starts at its first entry.
     list_.editorCurrent = 0;
     list_.currentRemoved = true;
-    count_ = 0;
 }
 
 void PlaylistEditor::Sort() {
@@ -303,7 +300,6 @@ void PlaylistEditor::Delete() {
         list_.editorCurrent = std::max(current, 0);
         list_.currentRemoved = list_.currentRemoved || currentDeleted;
     }
-    count_ = static_cast<int>(size);
 }
 
 void PlaylistEditor::Options() {

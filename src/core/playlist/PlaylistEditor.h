@@ -59,8 +59,6 @@ public:
     void ShowProgress(const std::string& text) {
         if (view_) view_->ShowFolder(text);
     }
-    // The playlist grew outside the editor's own buttons (a drop, a pop-up choice).
-    void RefreshCount() { count_ = static_cast<int>(list_.Size()); }
 
     // The user's actions on the window.
     void OnDoubleClick();
@@ -100,7 +98,6 @@ private:
     bool moved_ = false;
     bool fileDialogOpen_ = false;
     int sortMode_ = 0;  // kept while the program runs
-    int count_ = 0;
     int width_ = 0;
     int height_ = 0;
     int firstOption_ = 0;

@@ -86,8 +86,8 @@ void PanelMouse::Drag(Point cursor) {
 }
 
 void PanelMouse::SeekToProgress() {
-    const std::int64_t duration = actions_.Duration();
-    if (Stopped() || duration <= 0) return;
+    const MediaTime duration = actions_.Duration();
+    if (Stopped() || duration <= MediaTime{}) return;
     actions_.SeekTo(duration / kProgressPixels * state_.progress);
 }
 

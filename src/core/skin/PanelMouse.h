@@ -3,6 +3,7 @@
 
 #include <cstdint>
 
+#include "model/MediaTime.h"
 #include "model/PlayerCommand.h"
 #include "model/PlayerState.h"
 #include "model/PopupMenu.h"
@@ -36,9 +37,9 @@ public:
 
     // Rate in per mille of normal speed; only called while a file is open.
     virtual void ApplyPlaybackRate(int permille) = 0;
-    // The open file's duration and an absolute seek, both in 100 ns units.
-    virtual std::int64_t Duration() = 0;
-    virtual void SeekTo(std::int64_t position) = 0;
+    // The open file's duration and an absolute seek.
+    virtual MediaTime Duration() = 0;
+    virtual void SeekTo(MediaTime position) = 0;
     virtual int PlaylistCount() = 0;
     // The A-B state just changed to 0..3.
     virtual void CheckABRepeat() = 0;

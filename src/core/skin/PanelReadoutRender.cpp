@@ -12,7 +12,6 @@ using namespace skin;
 
 namespace {
 
-constexpr std::int64_t kUnitsPerSecond = 10'000'000;
 constexpr int kZoomBlinkPeriod = 12;
 constexpr int kZoomBlinkLastShown = 8;  // countdown mod 12 above this is a dark tick
 // Zoom factors as percentages: the windowed steps, then the full-screen ones
@@ -44,7 +43,8 @@ void PanelRenderer::SmallNumber(int x, int value) {
 }
 
 void PanelRenderer::DrawTime(const PanelView& view) {
-    const std::int64_t t = std::max<std::int64_t>(0, view.position) / kUnitsPerSecond;
+    const std::int64_t t =
+        std::chrono::duration_cast<std::chrono::seconds>(std::max(MediaTime{}, view.position)).count();
     // One cell for the hours: past 9 it shows the last digit rather than
     // whatever lies beyond the digit cells.
     const int h = static_cast<int>(t / 3600 % 10);

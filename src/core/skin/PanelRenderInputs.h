@@ -3,6 +3,7 @@
 
 #include <cstdint>
 
+#include "model/MediaTime.h"
 #include "model/PlayerState.h"
 #include "skin/RateRamp.h"
 
@@ -24,8 +25,7 @@ struct HeldButtons {
     bool operator==(const HeldButtons&) const = default;
 };
 
-// A snapshot of the player for one frame. Times are in 100 ns units except
-// where named otherwise.
+// A snapshot of the player for one frame.
 struct PanelView {
     bool stopped = true;  // no file open
     bool paused = false;
@@ -45,8 +45,8 @@ struct PanelView {
     AbRepeat abState = AbRepeat::Off;
     std::int64_t abAMs = 0;            // A and B points, milliseconds
     std::int64_t abBMs = 0;
-    std::int64_t position = 0;
-    std::int64_t duration = 0;
+    MediaTime position{};
+    MediaTime duration{};
     int listCount = 0;
     int currentIndex = 0;  // from 0
     bool fullScreen = false;

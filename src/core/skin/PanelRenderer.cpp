@@ -14,12 +14,12 @@ namespace {
 
 constexpr int kProgressMax = 137;
 constexpr Rgb kWhite{255, 255, 255};
-constexpr std::int64_t kUnitsPerSecond = 10'000'000;
-constexpr std::int64_t kUnitsPerMs = 10'000;
 
 // The view as drawn: the time read-out shows whole seconds, the timed text milliseconds.
 PanelView AsDrawn(PanelView view) {
-    view.position = std::max<std::int64_t>(0, view.position) / (view.indexListActive ? kUnitsPerMs : kUnitsPerSecond);
+    const MediaTime shown = std::max(MediaTime{}, view.position);
+    view.position = view.indexListActive ? MediaTime(std::chrono::floor<std::chrono::milliseconds>(shown))
+                                         : MediaTime(std::chrono::floor<std::chrono::seconds>(shown));
     return view;
 }
 

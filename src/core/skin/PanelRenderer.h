@@ -28,9 +28,9 @@ enum class PanelImage { Canvas = -1, Skin = 0, Text = 1 };
 // the panel window's paint handler.
 class PanelRenderer {
 public:
-    // Milliseconds per pixel of the 138-pixel progress bar: duration (100 ns
-    // units) / kMarkerDivisor. Shorter media get no A-B markers.
-    static constexpr std::int64_t kMarkerDivisor = 1'380'000;
+    // Milliseconds per pixel of the 138-pixel progress bar: duration /
+    // kMarkerDivisor. Shorter media get no A-B markers.
+    static constexpr MediaTime kMarkerDivisor = std::chrono::microseconds(138'000);
     static constexpr Rgb kMarkerColour{255, 100, 100};
     static constexpr int kFlashTicks = 7;
     static constexpr int kBlinkPeriod = 40;  // ticks; the rate read-out shows for the first 24

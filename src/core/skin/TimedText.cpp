@@ -12,7 +12,6 @@ namespace {
 using namespace skin;
 
 constexpr Rgb kWhite{255, 255, 255};
-constexpr std::int64_t kUnitsPerMs = 10'000;
 // Each drawing's band, cleared before it is drawn: the small font's rows plus the
 // largest text position, the large font's rows with its descent.
 constexpr int kSmallBandRows = 20;
@@ -137,7 +136,7 @@ void TimedText::Compose(PanelRenderer& renderer, const Strips& s, Scrolled shown
 }
 
 void TimedText::Draw(PanelRenderer& renderer, TextPainter* painter, const PanelView& view) {
-    const std::int64_t positionMs = view.position / kUnitsPerMs;
+    const std::int64_t positionMs = std::chrono::duration_cast<std::chrono::milliseconds>(view.position).count();
     if (nextKnown_ && positionMs > nextStartMs_ - kFadeOutLeadMs)
         fade_ = Fade::Out;
     else if (brightness_ < 255)

@@ -12,12 +12,14 @@ namespace {
 
 int Sign(int v) { return v > 0 ? 1 : v < 0 ? -1 : 0; }
 
+SeekMode Direction(int v) { return v > 0 ? SeekMode::Forward : SeekMode::Backward; }
+
 int ClampStep(int step) { return std::clamp(step, -kWheelStepLimit, kWheelStepLimit); }
 
-MediaTime Milliseconds(int ms) { return static_cast<MediaTime>(ms) * kUnitsPerMillisecond; }
+MediaTime Milliseconds(int ms) { return std::chrono::milliseconds(ms); }
 
 // |value| without overflow for INT_MIN.
-MediaTime MagnitudeMs(int value) { return Milliseconds(1) * std::llabs(static_cast<long long>(value)); }
+MediaTime MagnitudeMs(int value) { return std::chrono::milliseconds(std::llabs(static_cast<long long>(value))); }
 
 // The rate the engine briefly takes before the entry's rate, as the original graph needed.
 constexpr double kRateKick = 0.001;
@@ -73,7 +75,7 @@ void WheelSeek::DecideFrameStep() {
 void WheelSeek::RunFrameStep() {
     FrameStep& request = state_.requests.frameStep;
     if (state_.mediaClosed || !state_.paused || request == FrameStep::None) return;
-    media_.SeekPosition(request == FrameStep::Forward ? 1 : -1, media_.TimePerFrame());
+    media_.SeekPosition(request == FrameStep::Forward ? SeekMode::Forward : SeekMode::Backward, media_.TimePerFrame());
     request = FrameStep::None;
 }
 
@@ -163,7 +165,7 @@ void WheelSeek::RunPlayPause() {
 
 void WheelSeek::RunWheelSearch() {
     if (state_.wheelStep == 0 || state_.searchTick != 0) return;
-    const int direction = Sign(state_.wheelStep);
+    const SeekMode direction = Direction(state_.wheelStep);
     if (settings_.wheelVariableSpeed != 1) {
         const auto& table = state_.paused ? kFixedWheelPauseSteps : kFixedWheelPlaySteps;
         const int ms = table[static_cast<std::size_t>(std::abs(ClampStep(state_.wheelStep)))];
@@ -172,7 +174,7 @@ void WheelSeek::RunWheelSearch() {
     }
     const Entry entry = UserEntry();
     if (entry.isRate || entry.value == 0) return;
-    media_.Search(Sign(entry.value), MagnitudeMs(entry.value));
+    media_.Search(Direction(entry.value), MagnitudeMs(entry.value));
 }
 
 }  // namespace felux

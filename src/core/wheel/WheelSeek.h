@@ -18,11 +18,11 @@ public:
     virtual void Pause() = 0;
     // 1.0 = normal speed; values the engine refuses are its concern.
     virtual void SetRate(double rate) = 0;
-    // Relative seek: direction +1 or -1, amount in 100 ns units.
-    virtual void SeekPosition(int direction, MediaTime amount) = 0;
+    // Relative seek, forward or backward.
+    virtual void SeekPosition(SeekMode direction, MediaTime amount) = 0;
     // The same for a search jump, which ends the file when it reaches the end.
-    virtual void Search(int direction, MediaTime amount) = 0;
-    // One frame in 100 ns units; 0 for audio only.
+    virtual void Search(SeekMode direction, MediaTime amount) = 0;
+    // One frame; 0 for audio only.
     virtual MediaTime TimePerFrame() = 0;
 };
 
