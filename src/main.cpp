@@ -1,6 +1,5 @@
 // Wiring: the Qt windows and adapters, the player core, and the tick's timer.
 #include <QApplication>
-#include <QDBusConnection>
 #include <QFile>
 #include <QTimer>
 #include <clocale>
@@ -10,7 +9,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
-#include <future>
 #include <system_error>
 #include <vector>
 
@@ -80,10 +78,6 @@ int main(int argc, char** argv) {
     felux::EndOnXConnectionLossOnThisThread();
     felux::InstallTranslation();
     app.setQuitOnLastWindowClosed(false);
-    // The session bus is connected beside the engine's start and the windows' building: the
-    // screen saver port and the remote only take the connection, and a desktop without a bus
-    // spends its vain search for one here rather than in front of the first frame.
-    std::future<void> busConnected = std::async(std::launch::async, [] { QDBusConnection::sessionBus(); });
 
     // The picture window and mpv come first: the first file loads while the rest is built.
     felux::VideoWindow videoWindow;
@@ -123,7 +117,6 @@ int main(int argc, char** argv) {
     felux::QtTextPainter textPainter;
     felux::QtSettingsDialogs settingsDialogs(&mainWindow, displayModes);
 
-    busConnected.wait();
     // Outlives the player, so that the release at exit reaches the bus before the process ends.
     felux::BusScreenSaver screenSaver(toStandardError);
     felux::Player player({windows, keys, displayModes, media, systemVolume, toStandardError, &textPainter,
