@@ -10,7 +10,9 @@
 
 namespace {
 
-__extension__ using Wide = __int128;  // room for any int64 sum or product by ten
+__extension__ using Wide = __int128;  // room for any int64 sum
+
+felux::test::PlayerHarness h;
 
 class Input {
 public:
@@ -36,7 +38,6 @@ private:
 };
 
 felux::Player& StartedPlayer() {
-    static felux::test::PlayerHarness h;
     static felux::Player& p = []() -> felux::Player& {
         felux::Player& started = h.Start({h.AddMedia("a.mpg"), h.AddMedia("b.mpg")}, true);
         h.TickUntilStarted();
@@ -62,31 +63,34 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::optional<int> parsed = felux::TrackIndexFromObjectPath(trackPath);
     if (parsed && (*parsed < 0 || felux::TrackObjectPath(*parsed) != trackPath)) std::abort();
 
-    p.graph.duration = duration;
-    p.graph.currentPosition = position;
+    using felux::MediaTime;
+    p.graph.duration = MediaTime(duration);
+    h.engine.position = MediaTime(position);
+    p.graph.RefreshPosition();
     p.state.requests.fastForward = felux::SearchPhase::Idle;
     p.state.requests.seekTo.reset();
-    if (flags & 1) p.state.requests.seekTo = queued;
+    if (flags & 1) p.state.requests.seekTo = MediaTime(queued);
     felux::RemoteControl remote(p);
     const bool canSeek = remote.CanSeek();
 
-    const std::optional<std::int64_t> before = p.state.requests.seekTo;
+    const std::optional<MediaTime> before = p.state.requests.seekTo;
     // A seek counts from a place within the track, whatever the engine last reported.
-    const Wide base = std::clamp<std::int64_t>(before.value_or(position), 0, std::max<std::int64_t>(duration, 0));
-    const Wide target = base + Wide{offset} * 10;
+    const Wide base = std::clamp<std::int64_t>(before.value_or(p.graph.LastPosition()).count(), 0,
+                                               std::max<std::int64_t>(duration, 0));
+    const Wide target = base + Wide{offset};
     remote.SeekBy(offset);
     if (!canSeek) {
         if (p.state.requests.seekTo != before || p.state.requests.fastForward != felux::SearchPhase::Idle) std::abort();
     } else if (target >= duration) {
         if (p.state.requests.fastForward != felux::SearchPhase::StepEntry || p.state.requests.seekTo != before) std::abort();
-    } else if (p.state.requests.seekTo != (target < 0 ? 0 : static_cast<std::int64_t>(target))) {
+    } else if (p.state.requests.seekTo != MediaTime(target < 0 ? 0 : static_cast<std::int64_t>(target))) {
         std::abort();
     }
 
     const int track = (flags & 2) && parsed ? *parsed : p.playlist.currentIndex;
-    const std::optional<std::int64_t> seekBefore = p.state.requests.seekTo;
+    const std::optional<MediaTime> seekBefore = p.state.requests.seekTo;
     remote.SetPosition(track, setTo);
-    const bool taken = canSeek && track == p.playlist.currentIndex && setTo >= 0 && Wide{setTo} * 10 <= duration;
-    if (p.state.requests.seekTo != (taken ? std::optional<std::int64_t>(setTo * 10) : seekBefore)) std::abort();
+    const bool taken = canSeek && track == p.playlist.currentIndex && setTo >= 0 && setTo <= duration;
+    if (p.state.requests.seekTo != (taken ? std::optional<MediaTime>(MediaTime(setTo)) : seekBefore)) std::abort();
     return 0;
 }
