@@ -68,6 +68,14 @@ public:
         Tick(2);
     }
 
+    // Ticks until a new size is laid out and the keys' lockout has run out; false if it never did.
+    bool TickUntilSettled() {
+        const PlayerState& s = player->state;
+        for (int i = 0; i < 60 && (s.layoutCountdown != 0 || s.keyWaitTicks != 0 || s.requests.newVideoSize); ++i)
+            Tick();
+        return s.keyWaitTicks == 0;
+    }
+
     TempFolder folder;
     FakeWindowSystem windows;
     KeyLatch keys;

@@ -117,11 +117,7 @@ protected:
         Settle();
         return p;
     }
-    void Settle() {
-        const PlayerState& s = h.player->state;
-        for (int i = 0; i < 60 && (s.layoutCountdown != 0 || s.keyWaitTicks != 0 || s.requests.newVideoSize); ++i)
-            h.Tick();
-    }
+    void Settle() { h.TickUntilSettled(); }
     void TapY() {
         h.keys.Press('Y');
         h.keys.Release('Y');

@@ -49,11 +49,7 @@ protected:
         Settle();
         return p;
     }
-    void Settle() {
-        const PlayerState& s = h.player->state;
-        for (int i = 0; i < 60 && (s.layoutCountdown != 0 || s.keyWaitTicks != 0); ++i) h.Tick();
-        ASSERT_EQ(s.keyWaitTicks, 0);
-    }
+    void Settle() { ASSERT_TRUE(h.TickUntilSettled()); }
     // One tap, taken by the next tick; then until the keys' lockout has run out.
     void Key(int key) {
         h.keys.Press(key);

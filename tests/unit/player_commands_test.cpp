@@ -24,12 +24,7 @@ protected:
         return p;
     }
     // Until a new size is laid out and the keys' lockout has run out.
-    void Settle() {
-        const PlayerState& s = h.player->state;
-        for (int i = 0; i < 60 && (s.layoutCountdown != 0 || s.keyWaitTicks != 0 || s.requests.newVideoSize); ++i)
-            h.Tick();
-        ASSERT_EQ(s.keyWaitTicks, 0);
-    }
+    void Settle() { ASSERT_TRUE(h.TickUntilSettled()); }
     void TapKey(int key) {
         h.keys.Press(key);
         h.keys.Release(key);

@@ -38,11 +38,7 @@ protected:
         Settle();
         return p;
     }
-    void Settle() {
-        const PlayerState& s = h.player->state;
-        for (int i = 0; i < 60 && (s.layoutCountdown != 0 || s.keyWaitTicks != 0); ++i) h.Tick();
-        ASSERT_EQ(s.keyWaitTicks, 0);
-    }
+    void Settle() { ASSERT_TRUE(h.TickUntilSettled()); }
     // One tap, with CTRL held around it when asked; then until the lockout has run out.
     void Key(int key, bool control = false) {
         if (control) h.keys.Press(vk::Control);
