@@ -1,7 +1,6 @@
 // Wiring: the Qt windows and adapters, the player core, and the tick's timer.
 #include <QApplication>
 #include <QFile>
-#include <QTimer>
 #include <clocale>
 #include <cstdio>
 #include <fcntl.h>
@@ -36,6 +35,7 @@
 #include "qt/QtTextPainter.h"
 #include "qt/QtWindowSystem.h"
 #include "qt/SessionEnd.h"
+#include "qt/TickClock.h"
 #include "qt/Translation.h"
 #include "qt/VideoWindow.h"
 #include "qt/XConnectionLoss.h"
@@ -148,32 +148,30 @@ int main(int argc, char** argv) {
 
     onOpenNews = [&player] { player.OnOpenNews(); };
 
-    QTimer timer;
     // Each file's decoders free their frame buffers into the heap, where glibc keeps them
     // resident: handed back once a second, a long list stays some 10 MiB lower for 4 % more CPU.
     // Handing back at every free instead (a fixed mmap threshold) saves 20 MiB but faults every
     // buffer in anew, for 11 % more CPU.
     int ticksToTrim = 0;
-    auto tick = [&] {
+    felux::TickClock clock([&] {
         if (--ticksToTrim <= 0) {
             ticksToTrim = kTicksPerTrim;
             ::malloc_trim(0);
         }
         player.Tick();
         if (player.Ended()) {
-            timer.stop();
+            clock.Stop();
             felux::XConnectionLossSavesDone();
             // exit(), not quit(): quit() asks the windows, and ours refuse to close by themselves.
             QCoreApplication::exit(0);
             return;
         }
         mpris.OnTick();
-    };
-    QObject::connect(&timer, &QTimer::timeout, tick);
-    timer.start(felux::kTickMs);
+    });
+    app.installEventFilter(&clock);
     // The first tick loads the skin and opens the file: as soon as the event loop runs, not a
     // whole interval later.
-    QTimer::singleShot(0, &timer, tick);
+    clock.Start();
     const int status = app.exec();
     // The player goes before the engine: news of it must find no one.
     onOpenNews = nullptr;

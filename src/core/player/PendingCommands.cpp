@@ -129,14 +129,16 @@ void Player::RunPendingCommands() {
     layout.FullScreenStep();
 }
 
-// One held search button: its start pauses the picture, the search jumps every searchWait + 1
-// ticks, and the release resumes play.
+// One held search button: its start pauses the picture and jumps, the search jumps again every
+// searchWait + 1 ticks, and the release resumes play.
 void Player::RunSearch(SearchPhase& searchState, bool& indicator, OneShotSearch oneShotValue, SeekMode direction,
                        int playSpeed, int pauseSpeed) {
     PendingCommands& r = state.requests;
     if (searchState == SearchPhase::Start) {
         searchState = SearchPhase::Searching;
         graph.Pause();
+        // The press steps at once; a held search steps on from there every searchWait + 1 ticks.
+        state.searchTick = 0;
     }
     if ((searchState == SearchPhase::Searching || r.oneShotSearch == oneShotValue) && state.searchTick == 0) {
         const int speedMs = state.paused ? pauseSpeed : playSpeed;
