@@ -119,23 +119,25 @@ int main(int argc, char** argv) {
 
     // Outlives the player, so that the release at exit reaches the bus before the process ends.
     felux::BusScreenSaver screenSaver(toStandardError);
+    // The tick's clock is made once the player is: until then, nothing to bring forward.
+    std::function<void()> promptTick = [] {};
     felux::Player player({windows, keys, displayModes, media, systemVolume, toStandardError, &textPainter,
-                                 &settingsDialogs, &editorWindow, &dialogs, &screenSaver},
+                                 &settingsDialogs, &editorWindow, &dialogs, &screenSaver, [&promptTick] { promptTick(); }},
                                 launch.folder, std::move(launch.args));
     settingsDialogs.SetClosed([&player](const std::optional<felux::SettingsForm>& result) {
-        player.settingsBridge.Closed(result);
+        player.Command(felux::CloseSettings{result});
     });
     mainWindow.SetPlayer(&player);
     editorWindow.SetPlayer(&player, &mainWindow);
-    dialogs.SetReceivers([&player](int id) { player.popups.Chosen(id); },
-                         [&player](std::optional<std::string> path) { player.editorBridge.FileChosen(std::move(path)); });
-    videoWindow.SetRecord(&player.videoInput);
-    videoWindow.SetCloseHandler([&player] { player.state.exitRequested = true; });
+    dialogs.SetReceivers([&player](int id) { player.Command(felux::ChooseMenuItem{id}); },
+                         [&player](std::optional<std::string> path) { player.Command(felux::ChooseFile{std::move(path)}); });
+    videoWindow.SetRecord(&player.VideoInputRecord());
+    videoWindow.SetCloseHandler([&player] { player.Command(felux::PlayerCommand::Quit); });
     videoWindow.SetStripPainter([&player](felux::PixelSink& sink, int width, int height) {
-        player.presenter.PaintTimedTextStrip(sink, width, height);
+        player.View().PaintTimedTextStrip(sink, width, height);
     });
-    videoWindow.Lyrics()->SetSource([&player]() -> const felux::LyricsFrame& { return player.presenter.Lyrics(); },
-                                    [&player] { return player.settings.fontFace; });
+    videoWindow.Lyrics()->SetSource([&player]() -> const felux::LyricsFrame& { return player.View().Lyrics(); },
+                                    [&player] { return player.View().Settings().fontFace; });
     QObject::connect(&app, &QGuiApplication::applicationStateChanged, [&player](Qt::ApplicationState s) {
         player.OnActivated(s == Qt::ApplicationActive);
     });
@@ -171,9 +173,11 @@ int main(int argc, char** argv) {
     app.installEventFilter(&clock);
     // The first tick loads the skin and opens the file: as soon as the event loop runs, not a
     // whole interval later.
+    promptTick = [&clock] { clock.Prompt(); };
     clock.Start();
     const int status = app.exec();
-    // The player goes before the engine: news of it must find no one.
+    // The player goes before the engine: news of it must find no one. The clock goes first.
     onOpenNews = nullptr;
+    promptTick = [] {};
     return status;
 }

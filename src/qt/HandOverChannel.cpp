@@ -127,13 +127,13 @@ void HandOverServer::Read(QLocalSocket& socket, std::string& received) {
     socket.write(kHandOverReceipt.data(), static_cast<qint64>(kHandOverReceipt.size()));
     socket.disconnectFromServer();
     // With hand-over off the files are taken and dropped: the second start did its part.
-    if (player_.settings.handOverFiles != 1) return;
+    if (player_.View().Settings().handOverFiles != 1) return;
     pending_.push_back(std::move(*files));
     Deliver();
 }
 
 void HandOverServer::Deliver() {
-    if (!player_.state.initialised) {
+    if (!player_.View().Initialised()) {
         if (!waitForStart_.isActive()) waitForStart_.start(kTickMs);
         return;
     }

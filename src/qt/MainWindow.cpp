@@ -28,39 +28,39 @@ void PanelWidget::mousePressEvent(QMouseEvent* event) {
     // A window manager activates the player on a click; a bare X server has nobody to do it.
     if (!x11::WindowManagerRunning()) window()->activateWindow();
     if (!player_) return;
-    RecordPress(player_->panelInput, event);
+    RecordPress(player_->PanelInputRecord(), event);
     // Decided here rather than on the tick, which may see the press late (after an activation's
     // relayout), when the drag is under way or the button is up.
     const QPoint p = event->position().toPoint();
-    if (event->button() == Qt::LeftButton && player_->mouse.MovesWindowAt(p.x(), p.y())) drag_.Arm(window());
+    if (event->button() == Qt::LeftButton && player_->View().MovesWindowAt(p.x(), p.y())) drag_.Arm(window());
 }
 
 void PanelWidget::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) drag_.Disarm();
-    if (player_) RecordRelease(player_->panelInput, event);
+    if (player_) RecordRelease(player_->PanelInputRecord(), event);
 }
 
 // Not passed on: the base class would turn the double click into a second press.
 void PanelWidget::mouseDoubleClickEvent(QMouseEvent* event) {
-    if (player_) RecordDoubleClick(player_->panelInput, event);
+    if (player_) RecordDoubleClick(player_->PanelInputRecord(), event);
 }
 
 void PanelWidget::mouseMoveEvent(QMouseEvent* event) {
     if (drag_.Follow(event)) return;
-    if (player_) RecordMove(player_->panelInput, event);
+    if (player_) RecordMove(player_->PanelInputRecord(), event);
 }
 
 // The pointer left the panel: it no longer hovers over the display text.
 void PanelWidget::leaveEvent(QEvent*) {
-    if (player_) player_->panelInput.OnMouseMove(-1, -1);
+    if (player_) player_->PanelInputRecord().OnMouseMove(-1, -1);
 }
 
 void PanelWidget::wheelEvent(QWheelEvent* event) {
     if (!player_) return;
     // The panel's own notches feed the wheel seek when "notch feel" is on; otherwise the wheel
     // counts as the main window's, as it would with the focus there.
-    if (player_->settings.wheelNotchFeel == 1)
-        RecordWheel(player_->panelInput, event);
+    if (player_->View().Settings().wheelNotchFeel == 1)
+        RecordWheel(player_->PanelInputRecord(), event);
     else
         player_->OnMouseWheel(event->angleDelta().y());
 }
@@ -69,7 +69,7 @@ void PanelWidget::paintEvent(QPaintEvent*) {
     if (!player_) return;
     QPainter painter(this);
     QtPixelSink sink(painter);
-    player_->presenter.PaintPanel(sink);
+    player_->View().PaintPanel(sink);
     player_->OnPanelPainted();
 }
 
@@ -113,7 +113,7 @@ void MainWindow::changeEvent(QEvent* event) {
 void MainWindow::closeEvent(QCloseEvent* event) {
     // A close from the desktop goes through the exit sequence so that everything is saved.
     event->ignore();
-    if (player_) player_->state.exitRequested = true;
+    if (player_) player_->Command(PlayerCommand::Quit);
 }
 
 }  // namespace felux

@@ -44,31 +44,31 @@ PlaylistEditorWindow::PlaylistEditorWindow(Player& player, QWidget* parent)
     list_->setUniformItemSizes(true);
     // F2 edits a segment entry's title in place; a double click still plays the line.
     list_->setEditTriggers(QAbstractItemView::EditKeyPressed);
-    list_->setItemDelegate(new TitleEditDelegate(player_.editor, list_));
+    list_->setItemDelegate(new TitleEditDelegate(player_, list_));
     controls_[EditorControl::List] = list_;
     folder_->setObjectName(QStringLiteral("folder"));
     folder_->setReadOnly(true);
     controls_[EditorControl::Folder] = folder_;
 
-    PlaylistEditor* editor = &player_.editor;
+    Player* sink = &player_;
     connect(AddButton(EditorControl::Load, "load", tr("読込")), &QPushButton::clicked, this,
-            [editor] { editor->Load(); });
+            [sink] { sink->Command(EditorCommand{EditorAction::Load}); });
     connect(AddButton(EditorControl::Save, "save", tr("保存")), &QPushButton::clicked, this,
-            [editor] { editor->Save(); });
+            [sink] { sink->Command(EditorCommand{EditorAction::Save}); });
     connect(AddButton(EditorControl::New, "new", tr("新規")), &QPushButton::clicked, this,
-            [editor] { editor->New(); });
+            [sink] { sink->Command(EditorCommand{EditorAction::New}); });
     connect(AddButton(EditorControl::Sort, "sort", tr("ソート")), &QPushButton::clicked, this,
-            [editor] { editor->Sort(); });
+            [sink] { sink->Command(EditorCommand{EditorAction::Sort}); });
     connect(AddButton(EditorControl::Random, "random", tr("ランダム")), &QPushButton::clicked, this,
-            [editor] { editor->Random(); });
+            [sink] { sink->Command(EditorCommand{EditorAction::Random}); });
     connect(AddButton(EditorControl::Up, "up", tr("上へ")), &QPushButton::clicked, this,
-            [editor] { editor->MoveUp(); });
+            [sink] { sink->Command(EditorCommand{EditorAction::MoveUp}); });
     connect(AddButton(EditorControl::Down, "down", tr("下へ")), &QPushButton::clicked, this,
-            [editor] { editor->MoveDown(); });
+            [sink] { sink->Command(EditorCommand{EditorAction::MoveDown}); });
     connect(AddButton(EditorControl::Delete, "delete", tr("削除")), &QPushButton::clicked, this,
-            [editor] { editor->Delete(); });
+            [sink] { sink->Command(EditorCommand{EditorAction::Delete}); });
     connect(AddButton(EditorControl::Options, "options", tr("設定")), &QPushButton::clicked, this,
-            [editor] { editor->Options(); });
+            [sink] { sink->Command(EditorCommand{EditorAction::Options}); });
     connect(AddButton(EditorControl::Close, "close", tr("戻る")), &QPushButton::clicked, this,
             [this] { SendClose(); });
     // The hidden default button: Enter closes the window.
@@ -78,8 +78,8 @@ PlaylistEditorWindow::PlaylistEditorWindow(Player& player, QWidget* parent)
     run->hide();
     connect(run, &QPushButton::clicked, this, [this] { SendClose(); });
 
-    connect(list_, &QListWidget::itemDoubleClicked, this, [editor] { editor->OnDoubleClick(); });
-    connect(list_, &QListWidget::itemSelectionChanged, this, [editor] { editor->OnSelectionChanged(); });
+    connect(list_, &QListWidget::itemDoubleClicked, this, [sink] { sink->Command(EditorCommand{EditorAction::PlayLine}); });
+    connect(list_, &QListWidget::itemSelectionChanged, this, [sink] { sink->Command(EditorCommand{EditorAction::SelectionChanged}); });
 }
 
 QPushButton* PlaylistEditorWindow::AddButton(EditorControl control, const char* name, const QString& caption) {
@@ -142,12 +142,12 @@ void PlaylistEditorWindow::PlaceControls(const std::vector<ControlPlace>& places
 
 void PlaylistEditorWindow::resizeEvent(QResizeEvent* event) {
     QDialog::resizeEvent(event);
-    player_.editor.OnResize(width(), height());
+    player_.Command(EditorResized{width(), height()});
 }
 
 void PlaylistEditorWindow::moveEvent(QMoveEvent* event) {
     QDialog::moveEvent(event);
-    player_.editor.OnMove();
+    player_.Command(EditorCommand{EditorAction::Moved});
 }
 
 void PlaylistEditorWindow::mousePressEvent(QMouseEvent* event) {

@@ -5,17 +5,17 @@
 #include <optional>
 #include <string>
 
-#include "playlist/PlaylistEditor.h"
+#include "player/Player.h"
 
 namespace felux {
 
 QWidget* TitleEditDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex& index) const {
-    if (index.row() < 0 || !editor_.EditableTitle(static_cast<std::size_t>(index.row()))) return nullptr;
+    if (index.row() < 0 || !player_.View().Editor().EditableTitle(static_cast<std::size_t>(index.row()))) return nullptr;
     return new QLineEdit(parent);
 }
 
 void TitleEditDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const {
-    const std::optional<std::string> title = editor_.EditableTitle(static_cast<std::size_t>(index.row()));
+    const std::optional<std::string> title = player_.View().Editor().EditableTitle(static_cast<std::size_t>(index.row()));
     if (auto* field = qobject_cast<QLineEdit*>(editor); field && title)
         field->setText(QString::fromUtf8(title->data(), static_cast<qsizetype>(title->size())));
 }
@@ -24,8 +24,8 @@ void TitleEditDelegate::setModelData(QWidget* editor, QAbstractItemModel*, const
     auto* field = qobject_cast<QLineEdit*>(editor);
     if (!field || index.row() < 0) return;
     const QByteArray text = field->text().toUtf8();
-    editor_.SetTitle(static_cast<std::size_t>(index.row()),
-                     std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
+    player_.Command(EditTitle{static_cast<std::size_t>(index.row()),
+                              std::string(text.constData(), static_cast<std::size_t>(text.size()))});
 }
 
 }  // namespace felux

@@ -5,11 +5,11 @@
 
 namespace felux {
 
-class PlaylistEditor;
+class Player;
 
 class TitleEditDelegate : public QStyledItemDelegate {
 public:
-    TitleEditDelegate(PlaylistEditor& editor, QObject* parent) : QStyledItemDelegate(parent), editor_(editor) {}
+    TitleEditDelegate(Player& player, QObject* parent) : QStyledItemDelegate(parent), player_(player) {}
 
     // None for an entry without an editable title: the line stays as it is.
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
@@ -18,7 +18,7 @@ public:
     void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override;
 
 private:
-    PlaylistEditor& editor_;
+    Player& player_;
 };
 
 }  // namespace felux

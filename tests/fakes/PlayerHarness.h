@@ -40,9 +40,8 @@ public:
                       std::vector<std::string> args = {}) {
         player = std::make_unique<Player>(
             PlayerPorts{windows, keys, modes, engine, systemVolume, [this](const std::string& t) { reports.push_back(t); },
-                        nullptr, &settingsDialogs, &editorWindow, &dialogs, &screenSaver, clock.Source(), [] {
-                            return 20261209u;
-                        }},
+                        nullptr, &settingsDialogs, &editorWindow, &dialogs, &screenSaver, [this] { ++wakes; },
+                        clock.Source(), [] { return 20261209u; }},
             folder.path(), std::move(args));
         player->Start();
         player->settings.noPlayOnStart = openOnStart ? 0 : 1;
@@ -88,6 +87,7 @@ public:
     FakeScreenSaver screenSaver;
     StepClock clock;
     std::vector<std::string> reports;
+    int wakes = 0;  // ticks the player asked to have brought forward
     std::unique_ptr<Player> player;
 };
 

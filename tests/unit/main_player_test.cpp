@@ -40,7 +40,8 @@ struct Rig {
     Player& Start(std::vector<std::string> args = {}) {
         const FailureReporter report = [this](const std::string& text) { reports.push_back(text); };
         player = std::make_unique<Player>(PlayerPorts{windows, keys, modes, media, systemVolume, report, nullptr, nullptr,
-                                                             nullptr, nullptr, nullptr, clock.Source(), [] { return 7u; }},
+                                                             nullptr, nullptr, nullptr, nullptr, clock.Source(),
+                                                             [] { return 7u; }},
                                                  dir.path(), std::move(args));
         player->Start();
         return *player;

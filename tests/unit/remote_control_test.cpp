@@ -7,6 +7,7 @@
 #include "PlayerHarness.h"
 #include "app/HandOver.h"
 #include "app/RemoteControl.h"
+#include "platform/Keys.h"
 
 namespace felux {
 namespace {
@@ -219,6 +220,40 @@ TEST_F(RemoteControlTest, HandedFilesJoinTheListAndTheFirstPlays) {
     EXPECT_EQ(p.openFile.path, b);
     EXPECT_EQ(ReceiveHandedFiles(p, {(h.folder.path() / "empty.m3u").string()}, true), 0u);
     EXPECT_FALSE(p.state.requests.playSelected);
+}
+
+TEST_F(RemoteControlTest, CommandsFromOutsideBringTheTickForwardAndTheTicksOwnDoNot) {
+    const std::string a = h.AddMedia("a.mpg");
+    const std::string b = h.AddMedia("b.mpg");
+    Player& p = h.Start({a}, true);
+    p.OnActivated(true);
+    h.TickUntilStarted();
+    ASSERT_TRUE(h.TickUntilSettled());
+    RemoteControl remote(p);
+    const int before = h.wakes;
+
+    remote.SetPosition(0, (3 * kSecond).count());
+    EXPECT_EQ(h.wakes, before + 1);
+    EXPECT_TRUE(h.engine.seeks.empty());  // carried out by the tick, in its order
+    EXPECT_EQ(p.View().PendingSeek(), 3 * kSecond);
+    h.Tick();
+    ASSERT_EQ(h.engine.seeks.size(), 1u);
+    EXPECT_EQ(h.engine.seeks.back(), 3 * kSecond);
+    EXPECT_FALSE(p.View().PendingSeek());
+
+    // A key's command is raised inside the tick, which carries it out itself.
+    h.keys.Press(vk::Space);
+    h.Tick();
+    h.keys.Release(vk::Space);
+    EXPECT_TRUE(p.View().Paused());
+    EXPECT_EQ(h.wakes, before + 1);
+
+    // The hand-over's files join at once and the first of them plays from the tick it woke.
+    EXPECT_EQ(ReceiveHandedFiles(p, {b}, true), 1u);
+    EXPECT_EQ(h.wakes, before + 2);
+    EXPECT_EQ(p.View().List().currentIndex, 1);
+    h.TickUntilStarted();
+    EXPECT_EQ(p.View().File().path, b);
 }
 
 TEST(HandOverMessage, OnlyWholeMessagesWithinTheLimitsAreTaken) {

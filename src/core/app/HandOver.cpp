@@ -3,7 +3,6 @@
 
 #include "player/Player.h"
 #include "playlist/FolderScan.h"
-#include "playlist/ListFile.h"
 
 namespace felux {
 namespace {
@@ -46,23 +45,10 @@ std::optional<std::vector<std::string>> DecodeHandOver(std::string_view message)
 }
 
 std::size_t ReceiveHandedFiles(Player& player, const std::vector<std::string>& files, bool play) {
-    if (AnyFolder(files)) {
-        player.drop.HandIn(files, play);
-        return 0;
-    }
-    const std::size_t before = player.playlist.Size();
-    for (const std::string& f : files) {
-        if (IsListPath(f))
-            LoadListFile(player.playlist, f);
-        else
-            player.playlist.Append(f, "");
-    }
-    const std::size_t added = player.playlist.Size() - before;
-    if (added > 0 && play) {
-        player.playlist.currentIndex = static_cast<int>(before);
-        player.state.requests.playSelected = true;
-    }
-    return added;
+    // A folder's files come in over the ticks: none counts as added now.
+    const std::size_t before = AnyFolder(files) ? 0 : player.View().List().Size();
+    player.Command(HandInFiles{files, play});
+    return AnyFolder(files) ? 0 : player.View().List().Size() - before;
 }
 
 }  // namespace felux

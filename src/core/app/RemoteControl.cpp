@@ -30,58 +30,61 @@ std::string Trimmed(const std::string& text) {
 
 }  // namespace
 
-bool RemoteControl::Open() const { return !player_.state.mediaClosed; }
+bool RemoteControl::Open() const { return player_.View().MediaOpen(); }
 
 RemoteControl::Status RemoteControl::PlaybackStatus() const {
     if (!Open()) return Status::Stopped;
-    return player_.state.paused ? Status::Paused : Status::Playing;
+    return player_.View().Paused() ? Status::Paused : Status::Playing;
 }
 
 std::optional<RemoteTrack> RemoteControl::CurrentTrack() const {
     if (!Open()) return std::nullopt;
+    const PlayerView view = player_.View();
+    const OpenFile& file = view.File();
     RemoteTrack t;
-    t.index = player_.playlist.currentIndex;
-    t.path = player_.openFile.path;
-    t.lengthMicros = std::max(MediaTime{}, player_.graph.duration).count();
-    t.title = Trimmed(player_.openFile.trackTitle);
-    if (t.title.empty()) t.title = player_.openFile.nameKey;
-    t.artist = Trimmed(player_.openFile.tags.artist);
-    t.album = Trimmed(player_.openFile.tags.album);
-    t.trackNumber = player_.openFile.tags.track;
+    t.index = view.List().currentIndex;
+    t.path = file.path;
+    t.lengthMicros = std::max(MediaTime{}, view.Duration()).count();
+    t.title = Trimmed(file.trackTitle);
+    if (t.title.empty()) t.title = file.nameKey;
+    t.artist = Trimmed(file.tags.artist);
+    t.album = Trimmed(file.tags.album);
+    t.trackNumber = file.tags.track;
     return t;
 }
 
 std::int64_t RemoteControl::PositionMicros() const {
-    return Open() ? std::max(MediaTime{}, player_.graph.LastPosition()).count() : 0;
+    return Open() ? std::max(MediaTime{}, player_.View().Position()).count() : 0;
 }
 
-double RemoteControl::Volume() const { return static_cast<double>(player_.state.volumeLevel) / kVolumeFull; }
-bool RemoteControl::Repeat() const { return player_.settings.repeatList != 0; }
-double RemoteControl::Rate() const { return RateFromPermille(player_.state.playbackRate); }
+double RemoteControl::Volume() const { return static_cast<double>(player_.View().VolumeLevel()) / kVolumeFull; }
+bool RemoteControl::Repeat() const { return player_.View().Settings().repeatList != 0; }
+double RemoteControl::Rate() const { return RateFromPermille(player_.View().PlaybackRate()); }
 
 RemoteControl::Loop RemoteControl::LoopStatus() const {
-    if (player_.state.repeatOne) return Loop::Track;
+    if (player_.View().RepeatOne()) return Loop::Track;
     return Repeat() ? Loop::Playlist : Loop::None;
 }
 
-bool RemoteControl::Shuffle() const { return player_.settings.shufflePlay != 0; }
+bool RemoteControl::Shuffle() const { return player_.View().Settings().shufflePlay != 0; }
 
 bool RemoteControl::CanGoNext() const {
-    const auto size = static_cast<int>(player_.playlist.Size());
-    return size > 1 && (Repeat() || Shuffle() || player_.playlist.currentIndex + 1 < size);
+    const Playlist& list = player_.View().List();
+    const auto size = static_cast<int>(list.Size());
+    return size > 1 && (Repeat() || Shuffle() || list.currentIndex + 1 < size);
 }
 
-bool RemoteControl::CanGoPrevious() const { return player_.playlist.Size() > 1; }
-bool RemoteControl::CanPlay() const { return Open() || player_.playlist.Size() > 0; }
-bool RemoteControl::CanSeek() const { return Open() && player_.graph.duration > MediaTime{}; }
+bool RemoteControl::CanGoPrevious() const { return player_.View().List().Size() > 1; }
+bool RemoteControl::CanPlay() const { return Open() || player_.View().List().Size() > 0; }
+bool RemoteControl::CanSeek() const { return Open() && player_.View().Duration() > MediaTime{}; }
 
 void RemoteControl::Play() {
-    if (Open() && !player_.state.paused) return;
+    if (Open() && !player_.View().Paused()) return;
     player_.Command(PlayerCommand::Play);
 }
 
 void RemoteControl::Pause() {
-    if (Open() && !player_.state.paused) player_.Command(PlayerCommand::PauseToggle);
+    if (Open() && !player_.View().Paused()) player_.Command(PlayerCommand::PauseToggle);
 }
 
 void RemoteControl::PlayPause() {
@@ -90,43 +93,41 @@ void RemoteControl::PlayPause() {
 
 void RemoteControl::Stop() {
     // Also gives up a file still being opened.
-    if (Open() || player_.state.startState == StartState::Opening) player_.Command(PlayerCommand::Stop);
+    if (Open() || player_.View().Opening()) player_.Command(PlayerCommand::Stop);
 }
 
 // A search held on the panel owns the flag until it is let go.
 void RemoteControl::Next() {
-    if (player_.state.requests.fastForward == SearchPhase::Idle) player_.Command(PlayerCommand::NextEntry);
+    if (!player_.View().SearchHeld(true)) player_.Command(PlayerCommand::NextEntry);
 }
 
 void RemoteControl::Previous() {
-    if (player_.state.requests.rewind == SearchPhase::Idle) player_.Command(PlayerCommand::PreviousEntry);
+    if (!player_.View().SearchHeld(false)) player_.Command(PlayerCommand::PreviousEntry);
 }
 
 void RemoteControl::SeekBy(std::int64_t offsetMicros) {
     if (!CanSeek()) return;
     // From a base within the track a saturated sum still lands past the end it went beyond.
-    const MediaTime base = std::clamp(player_.state.requests.seekTo.value_or(player_.graph.LastPosition()), MediaTime{},
-                                      player_.graph.duration);
+    const PlayerView view = player_.View();
+    const MediaTime base = std::clamp(view.PendingSeek().value_or(view.Position()), MediaTime{}, view.Duration());
     const MediaTime target = SaturatingAdd(base, MediaTime(offsetMicros));
-    if (target >= player_.graph.duration) {
+    if (target >= view.Duration()) {
         Next();
         return;
     }
-    player_.state.requests.seekTo = std::max(MediaTime{}, target);
+    player_.Command(SeekTo{std::max(MediaTime{}, target)});
 }
 
 void RemoteControl::SetPosition(int track, std::int64_t positionMicros) {
-    if (!CanSeek() || track != player_.playlist.currentIndex || positionMicros < 0) return;
-    if (MediaTime(positionMicros) > player_.graph.duration) return;
-    player_.state.requests.seekTo = MediaTime(positionMicros);
+    if (!CanSeek() || track != player_.View().List().currentIndex || positionMicros < 0) return;
+    if (MediaTime(positionMicros) > player_.View().Duration()) return;
+    player_.Command(SeekTo{MediaTime(positionMicros)});
 }
 
 void RemoteControl::SetVolume(double volume) {
     if (!std::isfinite(volume)) return;
     const int level = static_cast<int>(std::lround(std::clamp(volume, 0.0, 1.0) * kVolumeFull));
-    if (level == player_.state.volumeLevel) return;
-    player_.state.volumeLevel = level;
-    player_.Command(PlayerCommand::VolumeChanged);
+    player_.Command(felux::SetVolume{level});
 }
 
 void RemoteControl::SetRepeat(bool on) {
@@ -134,14 +135,14 @@ void RemoteControl::SetRepeat(bool on) {
 }
 
 void RemoteControl::SetLoopStatus(Loop loop) {
-    if ((loop == Loop::Track) != player_.state.repeatOne) player_.Command(PlayerCommand::RepeatOneToggle);
+    if ((loop == Loop::Track) != player_.View().RepeatOne()) player_.Command(PlayerCommand::RepeatOneToggle);
     if (loop != Loop::Track) SetRepeat(loop == Loop::Playlist);
 }
 
 bool RemoteControl::SetRate(double rate) {
     if (!std::isfinite(rate) || rate <= 0.0) return false;
     const double clamped = std::clamp(rate, kMinimumRate, kMaximumRate);
-    ChooseSpeed(player_.state, player_.graph, static_cast<int>(std::lround(clamped * kPermille)));
+    player_.Command(SetSpeed{static_cast<int>(std::lround(clamped * kPermille))});
     return true;
 }
 

@@ -62,6 +62,7 @@ void Player::Start() {
 // Each line is one step; the README's "How a tick works" walks through them.
 void Player::Tick() {
     if (ended_) return;
+    inTick_ = true;
     playback.FollowOpening();
     if (!state.initialised) FirstTick();
     if (state.layoutCountdown != 0) {
@@ -84,6 +85,7 @@ void Player::Tick() {
     }
     idleInhibit_.Follow(KeepsDesktopAwake(state));
     if (state.exitRequested) ExitSequence();
+    inTick_ = false;
 }
 
 void Player::LayoutCountdownStep() {
@@ -200,7 +202,7 @@ void Player::ExitSequence() {
     ended_ = true;
 }
 
-void Player::Command(PlayerCommand command) {
+void Player::RunCommand(PlayerCommand command) {
     if (state.requests.Raise(command)) return;
     switch (command) {
         case PlayerCommand::ZoomIn: layout.ZoomStep(1); break;

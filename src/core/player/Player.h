@@ -12,10 +12,12 @@
 
 #include "platform/ScreenSaver.h"
 #include "platform/SystemVolume.h"
+#include "player/CommandPayloads.h"
 #include "player/DropIntake.h"
 #include "player/EditorBridge.h"
 #include "player/IdleInhibit.h"
 #include "player/PlayerInput.h"
+#include "player/PlayerView.h"
 #include "player/PopupMenus.h"
 #include "player/SettingsBridge.h"
 #include "wheel/WheelSeek.h"
@@ -34,6 +36,8 @@ struct PlayerPorts {
     EditorWindow* editorWindow = nullptr;        // none: the editor stays shut
     PlaylistDialogs* dialogs = nullptr;          // none: the file chooser and the pop-up menus stay shut
     ScreenSaver* screenSaver = nullptr;          // none: the desktop may blank during a video
+    // Asks for a tick as soon as may be; none: a command from outside waits for the next tick.
+    std::function<void()> wake;
     SteadyClock now = std::chrono::steady_clock::now;
     std::function<std::uint32_t()> randomSeed = [] { return std::random_device{}(); };
 };
@@ -52,9 +56,15 @@ public:
     // The exit sequence at the end of the next tick, as the quit keys do; asked for before the
     // first tick, it is not lost to the first tick's reset.
     void RequestExit();
-    // The one way a command enters the player, from the keys, the panel or a remote: a command the
-    // tick's command step carries out waits in the pending record, the others act at once.
-    void Command(PlayerCommand command);
+    // The one way a command enters the player, from the keys, the panel, the desktop's dialogs, a
+    // remote or the hand-over: a command the tick's command step carries out waits in the pending
+    // record, the others act at once.
+    void Command(AnyCommand command);
+    // What the outside may read.
+    PlayerView View() const { return PlayerView(*this); }
+    // Where the panel and the video window record the mouse for the tick to read.
+    ChildWindowInput& PanelInputRecord() { return panelInput; }
+    ChildWindowInput& VideoInputRecord() { return videoInput; }
     // The engine has news of the open under way: a file ready between ticks is set up at once.
     void OnOpenNews();
     // Every data file as it stands; touches no window, display or engine.
@@ -116,6 +126,11 @@ public:
     SettingsBridge settingsBridge;
 
 private:
+    friend class PlayerView;
+
+    void RunCommand(PlayerCommand command);
+    void HandIn(const HandInFiles& handed);
+    void RunEditorCommand(EditorAction action);
     void FirstTick();
     void LayoutCountdownStep();
     void LayoutStep();
@@ -129,6 +144,7 @@ private:
     void ExitSequence();
 
     bool ended_ = false;
+    bool inTick_ = false;
     bool exitAsked_ = false;
     bool activationPending_ = false;
     IdleInhibit idleInhibit_{ports_.screenSaver};

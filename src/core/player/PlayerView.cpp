@@ -1,0 +1,38 @@
+// What the outside may read of the player.
+#include "player/PlayerView.h"
+
+#include "player/Player.h"
+
+namespace felux {
+
+bool PlayerView::Initialised() const { return player_.state.initialised; }
+bool PlayerView::ExitRequested() const { return player_.state.exitRequested; }
+bool PlayerView::MediaOpen() const { return !player_.state.mediaClosed; }
+bool PlayerView::Opening() const { return player_.state.startState == StartState::Opening; }
+bool PlayerView::Paused() const { return player_.state.paused; }
+int PlayerView::VolumeLevel() const { return player_.state.volumeLevel; }
+int PlayerView::PlaybackRate() const { return player_.state.playbackRate; }
+bool PlayerView::RepeatOne() const { return player_.state.repeatOne; }
+MediaTime PlayerView::Position() const { return player_.graph.LastPosition(); }
+MediaTime PlayerView::Duration() const { return player_.graph.duration; }
+
+bool PlayerView::SearchHeld(bool forward) const {
+    return (forward ? player_.state.requests.fastForward : player_.state.requests.rewind) != SearchPhase::Idle;
+}
+
+std::optional<MediaTime> PlayerView::PendingSeek() const { return player_.state.requests.seekTo; }
+
+const PlayerState& PlayerView::State() const { return player_.state; }
+const PlayerSettings& PlayerView::Settings() const { return player_.settings; }
+const Playlist& PlayerView::List() const { return player_.playlist; }
+const OpenFile& PlayerView::File() const { return player_.openFile; }
+const PlaylistEditor& PlayerView::Editor() const { return player_.editor; }
+const LyricsFrame& PlayerView::Lyrics() const { return player_.presenter.Lyrics(); }
+
+bool PlayerView::MovesWindowAt(int x, int y) const { return player_.mouse.MovesWindowAt(x, y); }
+void PlayerView::PaintPanel(PixelSink& sink) const { player_.presenter.PaintPanel(sink); }
+void PlayerView::PaintTimedTextStrip(PixelSink& sink, int width, int height) const {
+    player_.presenter.PaintTimedTextStrip(sink, width, height);
+}
+
+}  // namespace felux
