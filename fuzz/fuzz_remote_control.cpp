@@ -37,9 +37,9 @@ private:
     std::size_t size_;
 };
 
-felux::Player& StartedPlayer() {
-    static felux::Player& p = []() -> felux::Player& {
-        felux::Player& started = h.Start({h.AddMedia("a.mpg"), h.AddMedia("b.mpg")}, true);
+felux::test::TestPlayer& StartedPlayer() {
+    static felux::test::TestPlayer& p = []() -> felux::test::TestPlayer& {
+        felux::test::TestPlayer& started = h.Start({h.AddMedia("a.mpg"), h.AddMedia("b.mpg")}, true);
         h.TickUntilStarted();
         return started;
     }();
@@ -49,7 +49,7 @@ felux::Player& StartedPlayer() {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    felux::Player& p = StartedPlayer();
+    felux::test::TestPlayer& p = StartedPlayer();
     Input in(data, size);
     const std::uint8_t flags = in.Byte();
     const std::int64_t duration = in.Int64();

@@ -16,6 +16,7 @@
 #include "StepClock.h"
 #include "KeyListText.h"
 #include "TempFolder.h"
+#include "TestPlayer.h"
 #include "input/KeyLatch.h"
 #include "player/Player.h"
 #include "settings/SettingsFile.h"
@@ -35,10 +36,10 @@ public:
 
     // Starts with the given entries as the playlist; nothing opens on the first tick.
     // configure runs on the loaded settings before the first tick; args is the command line.
-    Player& Start(const std::vector<std::string>& entries, bool openOnStart = false,
+    TestPlayer& Start(const std::vector<std::string>& entries, bool openOnStart = false,
                       const std::function<void(PlayerSettings&)>& configure = {},
                       std::vector<std::string> args = {}) {
-        player = std::make_unique<Player>(
+        player = std::make_unique<TestPlayer>(
             PlayerPorts{windows, keys, modes, engine, systemVolume, [this](const std::string& t) { reports.push_back(t); },
                         nullptr, &settingsDialogs, &editorWindow, &dialogs, &screenSaver, [this] { ++wakes; },
                         clock.Source(), [] { return 20261209u; }},
@@ -88,7 +89,7 @@ public:
     StepClock clock;
     std::vector<std::string> reports;
     int wakes = 0;  // ticks the player asked to have brought forward
-    std::unique_ptr<Player> player;
+    std::unique_ptr<TestPlayer> player;
 };
 
 }  // namespace felux::test

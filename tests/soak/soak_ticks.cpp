@@ -41,7 +41,7 @@ int main(int argc, char** argv) {
     for (int i = 0; i < 5; ++i)
         clips.push_back(h.AddMedia("clip" + std::to_string(i) + ".mpg",
                                    {(7 + 11 * i) * kSecond, 100, {320 + 16 * i, 240}, i != 3}));
-    felux::Player& p = h.Start(clips, true, [](felux::PlayerSettings& s) { s.repeatList = 1; });
+    felux::test::TestPlayer& p = h.Start(clips, true, [](felux::PlayerSettings& s) { s.repeatList = 1; });
 
     std::mt19937 random(20261208);
     const auto chance = [&random](int oneIn) { return random() % static_cast<unsigned>(oneIn) == 0; };

@@ -24,7 +24,7 @@ private:
             h.player->editor.Open(window, 1);
             h.player->editor.MarkCurrent(1);
         }
-        static Player& Start(test::PlayerHarness& harness) {
+        static test::TestPlayer& Start(test::PlayerHarness& harness) {
             return harness.Start({"/m/a.mpg", "/m/b.mpg", "/m/c.mpg"});
         }
         test::PlayerHarness h;

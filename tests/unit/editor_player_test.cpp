@@ -32,8 +32,8 @@ protected:
         ASSERT_FALSE(h.player->drop.Running());
     }
     // Plays entry `index` of the list and opens the editor over it.
-    Player& PlayWithEditor(const std::vector<std::string>& entries, int index) {
-        Player& p = h.Start(entries);
+    test::TestPlayer& PlayWithEditor(const std::vector<std::string>& entries, int index) {
+        test::TestPlayer& p = h.Start(entries);
         p.playlist.currentIndex = index;
         p.playback.OpenCurrent();
         h.TickUntilStarted();
@@ -48,7 +48,7 @@ TEST_F(EditorPlayerTest, ToggleOpensAtTheSavedPlaceExchangesAndCloses) {
     const std::string a = h.AddMedia("a.mpg");
     const std::string b = h.AddMedia("b.mpg");
     const std::string c = h.AddMedia("c.mpg");
-    Player& p = h.Start({a, b, c});
+    test::TestPlayer& p = h.Start({a, b, c});
     p.settings.editorWindowX = 30;
     p.settings.editorWindowY = 40;
     p.playlist.currentIndex = 2;
@@ -95,7 +95,7 @@ TEST_F(EditorPlayerTest, ToggleOpensAtTheSavedPlaceExchangesAndCloses) {
 TEST_F(EditorPlayerTest, PlayRequestIsTakenWhileAFileWaitsToStart) {
     const std::string a = h.AddMedia("a.mpg");
     const std::string b = h.AddMedia("b.mpg");
-    Player& p = h.Start({a + FormatSegmentSuffix(1000, 5000), b});
+    test::TestPlayer& p = h.Start({a + FormatSegmentSuffix(1000, 5000), b});
     p.settings.secondaryMonitorFix = 0;
     p.playback.OpenCurrent();
     h.Tick(4);
@@ -118,7 +118,7 @@ TEST_F(EditorPlayerTest, DropsReplaceOrAppendOnTheMainWindowAndSortOnlyTheNewPar
     const std::string y = h.AddMedia("y.mpg");
     const std::string x = h.AddMedia("x.mpg");
     const std::string w = h.AddMedia("w.mpg");
-    Player& p = h.Start({w}, /*openOnStart=*/true);
+    test::TestPlayer& p = h.Start({w}, /*openOnStart=*/true);
     h.TickUntilStarted();
 
     // Left button: the list is replaced, sorted by path, and the first entry plays.
@@ -154,7 +154,7 @@ TEST_F(EditorPlayerTest, DropsReplaceOrAppendOnTheMainWindowAndSortOnlyTheNewPar
 TEST_F(EditorPlayerTest, AnAppendDropOntoAPausedFileKeepsItPausedUntilOnePlay) {
     const std::string a = h.AddMedia("a.mpg");
     const std::string b = h.AddMedia("b.mpg");
-    Player& p = h.Start({a}, /*openOnStart=*/true);
+    test::TestPlayer& p = h.Start({a}, /*openOnStart=*/true);
     h.TickUntilStarted();
     p.state.requests.pauseToggle = true;
     h.Tick();
@@ -174,7 +174,7 @@ TEST_F(EditorPlayerTest, DeletingThePlayingEntryPlaysTheOneRightAfterItNext) {
     const std::string q = h.AddMedia("q.mpg");
     const std::string r = h.AddMedia("r.mpg");
     const std::string s = h.AddMedia("s.mpg");
-    Player& p = PlayWithEditor({h.AddMedia("p.mpg"), q, r, s}, 1);
+    test::TestPlayer& p = PlayWithEditor({h.AddMedia("p.mpg"), q, r, s}, 1);
     h.editorWindow.view.Select({1});
     p.editor.Delete();
     h.Tick();
@@ -192,7 +192,7 @@ TEST_F(EditorPlayerTest, DeletingThePlayingEntryPlaysTheOneRightAfterItNext) {
 
 TEST_F(EditorPlayerTest, NextPastAMissingFileMovesTheMarkSoPlayGoesOnFromThere) {
     const std::string c = h.AddMedia("c.mpg");
-    Player& p = PlayWithEditor({h.AddMedia("a.mpg"), "/nowhere/gone.mpg", c}, 0);
+    test::TestPlayer& p = PlayWithEditor({h.AddMedia("a.mpg"), "/nowhere/gone.mpg", c}, 0);
     p.state.requests.fastForward = SearchPhase::StepEntry;  // RIGHT: the missing file does not open
     h.Tick();
     ASSERT_TRUE(p.state.mediaClosed);
@@ -208,7 +208,7 @@ TEST_F(EditorPlayerTest, NextPastAMissingFileMovesTheMarkSoPlayGoesOnFromThere) 
 
 TEST_F(EditorPlayerTest, AChoiceFromThePopupMenuMovesTheOneMark) {
     const std::string c = h.AddMedia("c.mpg");
-    Player& p = PlayWithEditor({h.AddMedia("a.mpg"), h.AddMedia("b.mpg"), c}, 0);
+    test::TestPlayer& p = PlayWithEditor({h.AddMedia("a.mpg"), h.AddMedia("b.mpg"), c}, 0);
     p.popups.Show(PopupMenu::Playlist, {0, 0});
     p.popups.Chosen(3);
     h.Tick();
@@ -217,7 +217,7 @@ TEST_F(EditorPlayerTest, AChoiceFromThePopupMenuMovesTheOneMark) {
 }
 
 TEST_F(EditorPlayerTest, ANewListStartsAtItsFirstEntryWhenThePlayingFileEnds) {
-    Player& p = PlayWithEditor({h.AddMedia("a.mpg"), h.AddMedia("b.mpg"), h.AddMedia("c.mpg")}, 2);
+    test::TestPlayer& p = PlayWithEditor({h.AddMedia("a.mpg"), h.AddMedia("b.mpg"), h.AddMedia("c.mpg")}, 2);
     const std::string pp = h.AddMedia("p.mpg");
     const std::string q = h.AddMedia("q.mpg");
     p.editor.New();
@@ -236,7 +236,7 @@ TEST_F(EditorPlayerTest, ANewListStartsAtItsFirstEntryWhenThePlayingFileEnds) {
 }
 
 TEST_F(EditorPlayerTest, InFullScreenTheShownPanelBringsTheEditorAndClicksOnItStay) {
-    Player& p = h.Start({h.AddMedia("clip.mpg")}, true, [](PlayerSettings& s) {
+    test::TestPlayer& p = h.Start({h.AddMedia("clip.mpg")}, true, [](PlayerSettings& s) {
         s.fullScreenModeOn = 0;
         s.editorWindowX = 40;
         s.editorWindowY = 300;
@@ -264,7 +264,7 @@ TEST_F(EditorPlayerTest, InFullScreenTheShownPanelBringsTheEditorAndClicksOnItSt
 TEST_F(EditorPlayerTest, OpenCommandWaitsForTheChoiceWithKeysOff) {
     const std::string a = h.AddMedia("a.mpg");
     const std::string b = h.AddMedia("b.mpg");
-    Player& p = h.Start({a});
+    test::TestPlayer& p = h.Start({a});
     p.settings.lastMediaPath = h.folder.path().string() + "/gone.mpg";
     p.state.requests.file = FileRequest::OpenDialog;
     h.Tick();
@@ -302,7 +302,7 @@ TEST_F(EditorPlayerTest, PlaylistPopupShowsTwentyOneAroundTheCurrentEntry) {
 
     std::vector<std::string> entries;
     for (int i = 0; i < 100; ++i) entries.push_back(h.AddMedia("f" + std::to_string(i) + ".mpg"));
-    Player& p = h.Start(entries);
+    test::TestPlayer& p = h.Start(entries);
     p.playlist.currentIndex = 50;
     p.popups.Show(PopupMenu::Playlist, {300, 400});
     ASSERT_EQ(h.dialogs.menus.size(), 1u);
@@ -331,7 +331,7 @@ TEST_F(EditorPlayerTest, HistoryChoicePlaysTheEntryAlreadyListedOrAppendsIt) {
     const std::string a = h.AddMedia("a.mpg");
     const std::string b = h.AddMedia("b.mpg");
     const std::string c = h.AddMedia("c.mpg");
-    Player& p = h.Start({a, b});
+    test::TestPlayer& p = h.Start({a, b});
     p.history.AddToHistory(c);
     p.history.AddToHistory(b);
     p.popups.Show(PopupMenu::History, {5, 5});

@@ -27,7 +27,7 @@ TEST(FileTags, EngineTagsShowForEveryFormatAndAnMp3sOwnTagAndAListTitleWin) {
     h.folder.Write("tagged.mp3", "ID3\x03\0\0\0\0\0"s + static_cast<char>(frames.size()) + frames);
     // An MP3 without an ID3 tag is tagged as any other format.
     const std::string untagged = h.AddMedia("untagged.mp3", Audio({"Plain", "Someone", "", {}}));
-    Player& p = h.Start({flac, opus, m4a, mp3, untagged, flac}, true);
+    test::TestPlayer& p = h.Start({flac, opus, m4a, mp3, untagged, flac}, true);
     p.playlist.SetTitleAt(5, "*Own title");
     RemoteControl remote(p);
 
@@ -67,7 +67,7 @@ TEST(FileTags, HugeBrokenOrNonsenseTagsAreCutToValidSingleLines) {
         return s;
     }();
     const std::string file = h.AddMedia("x.flac", Audio({huge, "Line\nbreak\x01", "\xff\xfe\x80 cut", -4}));
-    Player& p = h.Start({file}, true);
+    test::TestPlayer& p = h.Start({file}, true);
     h.TickUntilStarted();
     const MediaTags& tags = p.openFile.tags;
     EXPECT_EQ(tags.title.size(), 1023u);

@@ -41,7 +41,7 @@ TEST_F(FolderAndStreamTest, AFolderFromTheCommandLineOrAHandOverIsScannedInNatur
     const std::string loose = h.AddMedia("loose.mpg");
     h.folder.Write(std::string(kCurrentListName), loose + "\r\n");
 
-    Player& p = h.Start({}, true, {}, {films});
+    test::TestPlayer& p = h.Start({}, true, {}, {films});
     TickUntilScanned();
     h.TickUntilStarted();
     // Not the one dead entry of old, and not the saved current list either.
@@ -74,7 +74,7 @@ TEST_F(FolderAndStreamTest, AFolderFromTheCommandLineOrAHandOverIsScannedInNatur
 
 TEST_F(FolderAndStreamTest, AFolderWithPlayOnStartOffListsWithoutPlaying) {
     const std::string films = MakeFolder("films", {"b.mpg", "a.mpg"});
-    Player& p = h.Start({}, false, {}, {films});
+    test::TestPlayer& p = h.Start({}, false, {}, {films});
     TickUntilScanned();
     h.Tick(5);
     EXPECT_EQ(Paths(p.playlist), (std::vector<std::string>{films + "/a.mpg", films + "/b.mpg"}));
@@ -86,7 +86,7 @@ TEST_F(FolderAndStreamTest, AStreamStaysInTheListAndNothingOnDiskIsLookedUpForIt
     h.engine.files[url] = {};
     const std::string missing = (h.folder.path() / "gone.mpg").string();
     // A companion-sound search would find this file beside a path named like the stream.
-    Player& p = h.Start({missing, url, "https://127.0.0.1:9/dead.mp4"}, false, [](PlayerSettings& s) {
+    test::TestPlayer& p = h.Start({missing, url, "https://127.0.0.1:9/dead.mp4"}, false, [](PlayerSettings& s) {
         s.keepMissingFiles = 0;
         s.syncFlags = "1100111";
     });

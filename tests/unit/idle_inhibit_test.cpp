@@ -20,7 +20,7 @@ TEST(IdleInhibit, EachPlayingStretchOfAVideoInhibitsOnceAndEveryWayOutReleases) 
     PlayerHarness h;
     const std::string a = h.AddMedia("a.mpg");
     const std::string b = h.AddMedia("b.mpg");
-    Player& p = h.Start({a, b}, /*openOnStart=*/true);
+    test::TestPlayer& p = h.Start({a, b}, /*openOnStart=*/true);
     // Open but waiting for its layout: nothing runs yet.
     EXPECT_EQ(h.screenSaver.calls, Calls{});
     h.TickUntilStarted();
@@ -64,7 +64,7 @@ TEST(IdleInhibit, SoundWithoutPictureLeavesTheDesktopAlone) {
     FakeMedia sound;
     sound.video = false;
     const std::string song = h.AddMedia("song.mp3", sound);
-    Player& p = h.Start({song}, /*openOnStart=*/true);
+    test::TestPlayer& p = h.Start({song}, /*openOnStart=*/true);
     h.TickUntilStarted();
     h.Tick(20);
     EXPECT_FALSE(p.state.mediaClosed);

@@ -128,7 +128,7 @@ protected:
 TEST_F(IndexFileTest, OpeningAFileLoadsItsIndexFromTheFirstPlaceThatHasOne) {
     const std::string clip = h.AddMedia("song.mpg", {.duration = 30 * kSecond});
     h.folder.Write("song.lrc", "[00:01.00]from lrc\n");
-    Player& p = h.Start({clip}, /*openOnStart=*/true);
+    test::TestPlayer& p = h.Start({clip}, /*openOnStart=*/true);
     EXPECT_TRUE(p.indexList.Active());
     EXPECT_EQ(p.indexList.RowCount(), 2);
     p.indexList.TrackIndexRow(2'000);

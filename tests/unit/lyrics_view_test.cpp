@@ -108,10 +108,10 @@ TEST(LyricsViewFrame, AHugeFileAndAHugeLineStayWithinTheRowBounds) {
 
 class LyricsViewWindow : public ::testing::Test {
 protected:
-    Player& PlaySong(bool withLyrics) {
+    test::TestPlayer& PlaySong(bool withLyrics) {
         const std::string song = h.AddMedia("song.mp3", FakeMedia{std::chrono::seconds(60), 0, {}, false});
         if (withLyrics) h.folder.Write("song.lrc", kSong);
-        Player& p = h.Start({song}, true);
+        test::TestPlayer& p = h.Start({song}, true);
         p.OnActivated(true);
         h.TickUntilStarted();
         Settle();
@@ -129,7 +129,7 @@ protected:
 
 TEST_F(LyricsViewWindow, YShowsTheLinesInTheVideoWindowsPlaceFullScreenTooAndYHidesThem) {
     h.windows.workArea = {0, 0, 1280, 400};
-    Player& p = PlaySong(true);
+    test::TestPlayer& p = PlaySong(true);
     EXPECT_EQ(h.windows.rects[WindowId::Video].width, 0);
     TapY();
     const Rect video = h.windows.rects[WindowId::Video];
@@ -162,7 +162,7 @@ TEST_F(LyricsViewWindow, YShowsTheLinesInTheVideoWindowsPlaceFullScreenTooAndYHi
 }
 
 TEST_F(LyricsViewWindow, WithoutTimedTextYDoesNothing) {
-    Player& p = PlaySong(false);
+    test::TestPlayer& p = PlaySong(false);
     TapY();
     EXPECT_FALSE(p.state.lyricsView);
     EXPECT_EQ(h.windows.rects.count(WindowId::Lyrics), 0u);

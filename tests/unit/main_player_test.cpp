@@ -11,6 +11,7 @@
 #include "FakeWindowSystem.h"
 #include "KeyListText.h"
 #include "StepClock.h"
+#include "TestPlayer.h"
 #include "TempFolder.h"
 #include "engine/Volume.h"
 #include "input/KeyLatch.h"
@@ -37,9 +38,9 @@ struct Rig {
         return path;
     }
 
-    Player& Start(std::vector<std::string> args = {}) {
+    test::TestPlayer& Start(std::vector<std::string> args = {}) {
         const FailureReporter report = [this](const std::string& text) { reports.push_back(text); };
-        player = std::make_unique<Player>(PlayerPorts{windows, keys, modes, media, systemVolume, report, nullptr, nullptr,
+        player = std::make_unique<test::TestPlayer>(PlayerPorts{windows, keys, modes, media, systemVolume, report, nullptr, nullptr,
                                                              nullptr, nullptr, nullptr, nullptr, clock.Source(),
                                                              [] { return 7u; }},
                                                  dir.path(), std::move(args));
@@ -48,7 +49,7 @@ struct Rig {
     }
 
     // Past the first tick with nothing opened; the ports' records start empty.
-    Player& Started(const std::function<void(PlayerSettings&)>& configure = {}) {
+    test::TestPlayer& Started(const std::function<void(PlayerSettings&)>& configure = {}) {
         Start();
         player->settings.noPlayOnStart = 1;
         if (configure) configure(player->settings);
@@ -58,7 +59,7 @@ struct Rig {
     }
 
     // The entries, as the saved list, open on the first tick and play, with the application active.
-    Player& ReadyForKeys(const std::vector<std::string>& entries) {
+    test::TestPlayer& ReadyForKeys(const std::vector<std::string>& entries) {
         std::string list;
         for (const std::string& e : entries) list += e + "\r\n";
         dir.Write(kCurrentListName, list);
@@ -113,7 +114,7 @@ struct Rig {
     test::FakeSystemVolume systemVolume;
     test::StepClock clock;
     std::vector<std::string> reports;
-    std::unique_ptr<Player> player;
+    std::unique_ptr<test::TestPlayer> player;
 };
 
 std::vector<std::string> Only(const std::vector<std::string>& log, std::initializer_list<const char*> prefixes) {
@@ -129,7 +130,7 @@ bool Contains(const std::string& text, const std::string& part) { return text.fi
 TEST(MainPlayerTest, StartUpWritesOrReadsTheSettingsAndPlacesTheWindows) {
     {
         Rig r;
-        Player& p = r.Start();
+        test::TestPlayer& p = r.Start();
         EXPECT_EQ(p.state.keyWaitTicks, 7);
         EXPECT_EQ(io::SplitLines(r.dir.Read(kSettingsFileName)).size(), 90u);
         EXPECT_TRUE(r.media.hardwareDecoding) << "a new settings file decodes on the graphics chip";
@@ -146,7 +147,7 @@ TEST(MainPlayerTest, StartUpWritesOrReadsTheSettingsAndPlacesTheWindows) {
     s.hardwareDecoding = 0;
     s.replayGain = 2;
     r.dir.Write(kSettingsFileName, FormatSettings(s, test::KeyListText()));
-    Player& p = r.Start();
+    test::TestPlayer& p = r.Start();
     EXPECT_EQ(p.settings.mainWindowX, 120);
     EXPECT_FALSE(r.media.hardwareDecoding) << "the stored choice reaches the engine before any file opens";
     EXPECT_EQ(r.media.replayGain, ReplayGain::Album);
@@ -165,7 +166,7 @@ TEST(MainPlayerTest, FirstTickLoadsTheSavedStateShapesTheWindowsAndOpensTheFirst
     s.savedVolume = 30;
     s.topmostMode = 2;
     r.dir.Write(kSettingsFileName, FormatSettings(s, test::KeyListText()));
-    Player& p = r.Start();
+    test::TestPlayer& p = r.Start();
     r.ClearRecords();
     p.Tick();
 
@@ -221,7 +222,7 @@ TEST(MainPlayerTest, CommandLineChoosesBetweenFileListAndSavedList) {
     {
         Rig r;
         r.dir.Write("KR01.tob", saved);
-        Player& p = r.Start({"/v/my", "clip.mpg"});
+        test::TestPlayer& p = r.Start({"/v/my", "clip.mpg"});
         p.Tick();
         ASSERT_EQ(p.playlist.Size(), 1u);
         EXPECT_EQ(p.playlist.PathAt(0), "/v/my clip.mpg");
@@ -231,7 +232,7 @@ TEST(MainPlayerTest, CommandLineChoosesBetweenFileListAndSavedList) {
         Rig r;
         r.dir.Write("KR01.tob", saved);
         const auto list = r.dir.Write("L.M3U", "#EXTM3U\r\n/v/a.mp3\r\n");
-        Player& p = r.Start({list.string()});
+        test::TestPlayer& p = r.Start({list.string()});
         p.Tick();
         ASSERT_EQ(p.playlist.Count(), 1);
         EXPECT_EQ(p.playlist.PathAt(0), "/v/a.mp3");
@@ -242,7 +243,7 @@ TEST(MainPlayerTest, CommandLineChoosesBetweenFileListAndSavedList) {
         r.dir.Write("KR01.tob", saved);
         const std::string a = r.dir.Write("a.mp4", "m").string();
         const std::string list = r.dir.Write("l.tob", "/v/x.mpg\r\n*Title\r\n").string();
-        Player& p = r.Start({a, list, a});
+        test::TestPlayer& p = r.Start({a, list, a});
         p.Tick();
         ASSERT_EQ(p.playlist.Count(), 3);
         EXPECT_EQ(p.playlist.PathAt(0), a);
@@ -254,13 +255,13 @@ TEST(MainPlayerTest, CommandLineChoosesBetweenFileListAndSavedList) {
     {
         Rig r;
         r.dir.Write("KR01.tob", saved);
-        Player& p = r.Start();
+        test::TestPlayer& p = r.Start();
         p.Tick();
         ASSERT_EQ(p.playlist.Count(), 1);
         EXPECT_EQ(p.playlist.PathAt(0), "/saved/x.mpg");
     }
     Rig r;
-    Player& p = r.Start();
+    test::TestPlayer& p = r.Start();
     p.Tick();
     EXPECT_EQ(p.playlist.Count(), 0);
     EXPECT_EQ(p.playlist.currentIndex, 0);
@@ -272,7 +273,7 @@ TEST(MainPlayerTest, KeysAndFileEndsTakeEffectOnTheTickTheyArrive) {
     const std::string a = r.AddMedia("a.mpg");
     const std::string b = r.AddMedia("b.mpg");
     const std::string c = r.AddMedia("c.mpg");
-    Player& p = r.ReadyForKeys({a, b, c});
+    test::TestPlayer& p = r.ReadyForKeys({a, b, c});
 
     r.TickWith(vk::Right);
     EXPECT_EQ(r.Rendered(), std::vector<std::string>{b});
@@ -304,7 +305,7 @@ TEST(MainPlayerTest, KeysAndFileEndsTakeEffectOnTheTickTheyArrive) {
 
 TEST(MainPlayerTest, APanelFrameIsPaintedOnlyWhenThePanelChanges) {
     Rig r;
-    Player& p = r.Started();
+    test::TestPlayer& p = r.Started();
     r.Tick(2);
     EXPECT_TRUE(r.windows.log.empty()) << "an idle player asks for no paint";
 
@@ -326,7 +327,7 @@ TEST(MainPlayerTest, ASegmentEndMovesOnToTheNextEntryOnTheFollowingTick) {
     Rig r;
     const std::string a = r.AddMedia("a.mpg");
     const std::string b = r.AddMedia("b.mpg");
-    Player& p = r.ReadyForKeys({a + "<<0:00:10:000-0:00:20:500>>", b});
+    test::TestPlayer& p = r.ReadyForKeys({a + "<<0:00:10:000-0:00:20:500>>", b});
     ASSERT_TRUE(p.state.segmentActive);
 
     r.media.position = 20'499 * kMs;
@@ -349,7 +350,7 @@ TEST(MainPlayerTest, TheLayoutCountdownHoldsTheTickThenLaysOutAndStartsPlayback)
         Rig r;
         const std::string a = r.AddMedia("a.mpg");
         const std::string b = r.AddMedia("b.mpg");
-        Player& p = r.Start({a, b});
+        test::TestPlayer& p = r.Start({a, b});
         p.settings.secondaryMonitorFix = monitorFix;
         r.Tick();
         ASSERT_EQ(r.Rendered(), std::vector<std::string>{a});
@@ -385,7 +386,7 @@ TEST(MainPlayerTest, TheLayoutCountdownHoldsTheTickThenLaysOutAndStartsPlayback)
 TEST(MainPlayerTest, TheQuitChordEndsThePlayerAtTheEndOfThatTick) {
     Rig r;
     r.systemVolume.value = 0x12345678u;
-    Player& p = r.Started([](PlayerSettings& s) { s.restoreVolumeOnExit = 1; });
+    test::TestPlayer& p = r.Started([](PlayerSettings& s) { s.restoreVolumeOnExit = 1; });
     r.systemVolume.value = 0;
     p.state.displayModeChanged = true;
     p.playlist.Append("/m/a.mpg", "*Title");
@@ -427,7 +428,7 @@ TEST(MainPlayerTest, AHeldArrowSeeksInEveryWindowMode) {
     for (const WindowMode mode : {WindowMode::Normal, WindowMode::Minimised, WindowMode::VideoOnly}) {
         SCOPED_TRACE(static_cast<int>(mode));
         Rig r;
-        Player& p = r.ReadyForKeys({r.AddMedia("a.mpg")});
+        test::TestPlayer& p = r.ReadyForKeys({r.AddMedia("a.mpg")});
         if (mode == WindowMode::Minimised) p.Command(PlayerCommand::Minimise);
         if (mode == WindowMode::VideoOnly) p.Command(PlayerCommand::VideoOnly);
         ASSERT_EQ(p.state.windowMode, mode);
@@ -466,7 +467,7 @@ TEST(MainPlayerTest, TheQuitChordLeavesTheOverscanAsTheUserSetIt) {
     for (const bool altLast : {false, true}) {
         SCOPED_TRACE(altLast ? "ALT a tick after CTRL and Q" : "the whole chord in one tick");
         Rig r;
-        Player& p = r.ReadyForKeys({r.AddMedia("a.mpg")});
+        test::TestPlayer& p = r.ReadyForKeys({r.AddMedia("a.mpg")});
         r.keys.Press(vk::Shift);
         r.TickWith(vk::Char('3'));  // overscan preset [3]: 4 % off each side
         r.keys.Release(vk::Shift);
@@ -494,7 +495,7 @@ TEST(MainPlayerTest, TheQuitChordLeavesTheOverscanAsTheUserSetIt) {
     }
     // A chord given up after CTRL and Q leaves nothing behind; Q on its own still resets.
     Rig r;
-    Player& p = r.ReadyForKeys({r.AddMedia("a.mpg")});
+    test::TestPlayer& p = r.ReadyForKeys({r.AddMedia("a.mpg")});
     p.settings.overscanPreset = 2;
     p.settings.overscanScaleX = p.settings.overscanScaleY = 0.96;
     r.keys.Press(vk::Control);
@@ -517,7 +518,7 @@ TEST(MainPlayerTest, ExitKeepsTheSavedVolumeTheZoomAndTheVolumeLog) {
     s.fullScreenZoomStep = 0;
     r.dir.Write(kSettingsFileName, FormatSettings(s, test::KeyListText()));
     r.dir.Write("data.vol", "clip.mpg\r\n1:7fff7fff\r\n");
-    Player& p = r.Started();
+    test::TestPlayer& p = r.Started();
     EXPECT_EQ(p.state.volumeLevel, 30);
     // The zoom lives in the layout; the file gets it back as it stands at the exit, limits included.
     EXPECT_EQ(p.layout.Zoom().window, 6);
@@ -533,7 +534,7 @@ TEST(MainPlayerTest, ExitKeepsTheSavedVolumeTheZoomAndTheVolumeLog) {
 TEST(MainPlayerTest, ExitWithAnEmptyPlaylistKeepsTheSavedList) {
     Rig r;
     r.dir.Write("KR01.tob", "");
-    Player& p = r.Started();
+    test::TestPlayer& p = r.Started();
     r.dir.Write("KR01.tob", "/kept.mpg\r\n");
     p.state.fullScreen = true;
     r.windows.rects[WindowId::Video] = {70, 80, 320, 240};
@@ -546,7 +547,7 @@ TEST(MainPlayerTest, ExitWithAnEmptyPlaylistKeepsTheSavedList) {
 
 TEST(MainPlayerTest, SavingFilesKeepsThePlayerRunningAndTouchesNoDesktop) {
     Rig r;
-    Player& p = r.Started([](PlayerSettings& s) { s.restoreVolumeOnExit = 1; });
+    test::TestPlayer& p = r.Started([](PlayerSettings& s) { s.restoreVolumeOnExit = 1; });
     p.playlist.Append("/m/a.mpg", "");
     p.playlist.Append("/m/b.mpg", "");
     p.history.AddToHistory("/m/a.mpg");
@@ -584,7 +585,7 @@ TEST(MainPlayerTest, SavingFilesKeepsThePlayerRunningAndTouchesNoDesktop) {
 TEST(MainPlayerTest, AnExitAskedForBeforeTheFirstTickEndsThePlayerThere) {
     Rig r;
     r.dir.Write("KR01.tob", "/m/a.mpg\r\n/m/b.mpg\r\n");
-    Player& p = r.Start();
+    test::TestPlayer& p = r.Start();
     p.RequestExit();
     p.Tick();
     EXPECT_TRUE(p.Ended());
@@ -594,7 +595,7 @@ TEST(MainPlayerTest, AnExitAskedForBeforeTheFirstTickEndsThePlayerThere) {
 
 TEST(MainPlayerTest, EditorCloseMessageClampsTheCurrentIndex) {
     Rig r;
-    Player& p = r.Started();
+    test::TestPlayer& p = r.Started();
     p.state.editorOpen = true;
     p.playlist.Append("/a.mpg", "");
     p.playlist.Append("/b.mpg", "");

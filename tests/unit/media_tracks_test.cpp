@@ -38,12 +38,12 @@ Film FilmWithTracks() {
 
 class MediaTracksTest : public ::testing::Test {
 protected:
-    Player& Playing(Film film = FilmWithTracks()) {
+    test::TestPlayer& Playing(Film film = FilmWithTracks()) {
         h.engine.tracks = std::move(film.tracks);
         h.engine.chapters = std::move(film.chapters);
         FakeMedia media;
         media.duration = film.duration;
-        Player& p = h.Start({h.AddMedia("film.mkv", media)}, true);
+        test::TestPlayer& p = h.Start({h.AddMedia("film.mkv", media)}, true);
         p.OnActivated(true);
         h.TickUntilStarted();
         Settle();
@@ -96,7 +96,7 @@ TEST_F(MediaTracksTest, TrackKeysLeaveAFileWithoutChoiceAndAClosedPlayerAlone) {
     Film single = FilmWithTracks();
     single.tracks.resize(1);  // one audio track, no subtitles
     single.chapters.clear();
-    Player& p = Playing(single);
+    test::TestPlayer& p = Playing(single);
     const std::size_t calls = h.engine.log.size();
     const std::size_t seeks = h.engine.seeks.size();
     Key('B');
@@ -137,7 +137,7 @@ TEST_F(MediaTracksTest, PageKeysGoToTheNextChapterAndBackToTheStartOrTheOneBefor
 }
 
 TEST_F(MediaTracksTest, ARightClickOnThePictureListsTracksAndChaptersAndAChoiceActs) {
-    Player& p = Playing();
+    test::TestPlayer& p = Playing();
     h.engine.position = 12 * kSecond;
     RightClickPicture();
     ASSERT_EQ(h.dialogs.sectionMenus.size(), 1u);

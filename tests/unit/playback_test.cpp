@@ -31,7 +31,7 @@ protected:
 
 TEST_F(PlaybackTest, OpeningLaysOutThenStartsOverTicks) {
     const std::string clip = h.AddMedia("clip.mpg");
-    Player& p = h.Start({clip}, /*openOnStart=*/true);
+    test::TestPlayer& p = h.Start({clip}, /*openOnStart=*/true);
     // The first tick opened the file paused and asked for a new video size.
     EXPECT_FALSE(p.state.mediaClosed);
     EXPECT_EQ(p.state.startState, StartState::Opened);
@@ -58,7 +58,7 @@ TEST_F(PlaybackTest, OpeningLaysOutThenStartsOverTicks) {
 
 TEST_F(PlaybackTest, WithoutMonitorFixPlaybackStartsOnTheNextNormalTick) {
     const std::string clip = h.AddMedia("clip.mpg");
-    Player& p = h.Start({clip});
+    test::TestPlayer& p = h.Start({clip});
     p.settings.secondaryMonitorFix = 0;
     p.playback.OpenCurrent();
     h.Tick(3);  // request and countdown, countdown, layout
@@ -71,7 +71,7 @@ TEST_F(PlaybackTest, WithoutMonitorFixPlaybackStartsOnTheNextNormalTick) {
 
 TEST_F(PlaybackTest, AMonitorFixAtTheIntLimitWaitsAsLongAsItCan) {
     const std::string clip = h.AddMedia("clip.mpg");
-    Player& p = h.Start({clip});
+    test::TestPlayer& p = h.Start({clip});
     p.settings.secondaryMonitorFix = INT_MAX;
     p.playback.OpenCurrent();
     for (int i = 0; i < 20 && p.state.startState != StartState::Idle; ++i) h.Tick();
@@ -81,7 +81,7 @@ TEST_F(PlaybackTest, AMonitorFixAtTheIntLimitWaitsAsLongAsItCan) {
 
 TEST_F(PlaybackTest, AudioOnlyFilesCollapseTheVideoWindowAndStillStart) {
     const std::string song = h.AddMedia("song.mp3", FakeMedia{60 * kSecond, 0, {}, false});
-    Player& p = h.Start({song}, true);
+    test::TestPlayer& p = h.Start({song}, true);
     EXPECT_TRUE(p.graph.audioOnly);
     EXPECT_FALSE(p.state.hasVideo);
     EXPECT_EQ(p.graph.timePerFrame, MediaTime{});
@@ -101,7 +101,7 @@ TEST_F(PlaybackTest, FilesThatCannotBeOpenedLeaveNothingOpenAndTheListIntact) {
     const std::string dir = (h.folder.path() / "dir.mpg").string();
     const std::string fifo = (h.folder.path() / "pipe.mpg").string();
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-    Player& p = h.Start({missing, broken, dir, fifo});
+    test::TestPlayer& p = h.Start({missing, broken, dir, fifo});
     for (int i = 0; i < 4; ++i) {
         p.playlist.currentIndex = i;
         p.playback.OpenCurrent();
@@ -123,7 +123,7 @@ TEST_F(PlaybackTest, MissingEntriesAreRemovedWhenTheyAreNotKept) {
     const std::string gone1 = (h.folder.path() / "x.mpg").string();
     const std::string gone2 = (h.folder.path() / "y.mpg").string();
     const std::string b = h.AddMedia("b.mpg");
-    Player& p = h.Start({a, gone1, gone2 + "<<0:00:01:000-0:00:02:000>>", b});
+    test::TestPlayer& p = h.Start({a, gone1, gone2 + "<<0:00:01:000-0:00:02:000>>", b});
     p.settings.keepMissingFiles = 0;
     p.playlist.currentIndex = 1;
     p.playback.OpenCurrent();
@@ -135,7 +135,7 @@ TEST_F(PlaybackTest, MissingEntriesAreRemovedWhenTheyAreNotKept) {
     // Every entry from the current one on missing: back to the first entry, which opens.
     PlayerHarness h2;
     const std::string first = h2.AddMedia("first.mpg");
-    Player& q = h2.Start({first, gone1, gone2});
+    test::TestPlayer& q = h2.Start({first, gone1, gone2});
     q.settings.keepMissingFiles = 0;
     q.playlist.currentIndex = 1;
     q.playback.OpenCurrent();
@@ -145,7 +145,7 @@ TEST_F(PlaybackTest, MissingEntriesAreRemovedWhenTheyAreNotKept) {
 
     // Nothing left at all: no open and no crash.
     PlayerHarness h3;
-    Player& r = h3.Start({gone1, gone2});
+    test::TestPlayer& r = h3.Start({gone1, gone2});
     r.settings.keepMissingFiles = 0;
     r.playback.OpenCurrent();
     EXPECT_EQ(r.playlist.Size(), 0u);
@@ -155,7 +155,7 @@ TEST_F(PlaybackTest, MissingEntriesAreRemovedWhenTheyAreNotKept) {
 TEST_F(PlaybackTest, EndOfStreamOpensTheNextEntryOnTheSameTick) {
     const std::string a = h.AddMedia("a.mpg");
     const std::string b = h.AddMedia("b.mpg");
-    Player& p = h.Start({a, b}, true);
+    test::TestPlayer& p = h.Start({a, b}, true);
     h.TickUntilStarted();
     h.engine.completed = true;
     h.Tick();
@@ -171,7 +171,7 @@ TEST_F(PlaybackTest, TheNextFileReplacesTheLastInItsGraphAndAnOpenThatFailsRelea
     const std::string a = h.AddMedia("a.mp3");
     const std::string b = h.AddMedia("b.mp3");
     const std::string gone = (h.folder.path() / "gone.mp3").string();
-    Player& p = h.Start({a, b, gone}, true);
+    test::TestPlayer& p = h.Start({a, b, gone}, true);
     p.settings.keepMissingFiles = 1;
     h.TickUntilStarted();
     h.engine.log.clear();
@@ -198,7 +198,7 @@ TEST_F(PlaybackTest, ASoundFileTellsTheEngineWhatFollowsItUntilTheListChangesCou
     const std::string b = h.AddMedia("b.wav", sound);
     const std::string c = h.AddMedia("c.wav", sound);
     const std::string video = h.AddMedia("v.mpg");
-    Player& p = h.Start({a, b, c, video}, true);
+    test::TestPlayer& p = h.Start({a, b, c, video}, true);
     h.TickUntilStarted();
     auto logged = [&](const std::string& line) {
         return std::count(h.engine.log.begin(), h.engine.log.end(), line);
@@ -246,7 +246,7 @@ TEST_F(PlaybackTest, ThePreparedFollowerIsAlwaysTheEntryNextWouldOpen) {
     const std::string c = h.AddMedia("c.wav", sound);
     const std::string d = h.AddMedia("d.wav", sound);
     const std::string e = h.AddMedia("e.wav", sound);
-    Player& p = h.Start({a, b, c, d, e}, true);
+    test::TestPlayer& p = h.Start({a, b, c, d, e}, true);
     h.TickUntilStarted();
     p.state.requests.file = FileRequest::EditorToggle;
     h.Tick();
@@ -297,7 +297,7 @@ TEST_F(PlaybackTest, AFileAtTheLastOnesSizeStartsWithoutWaitingForTheLayout) {
     const std::string a = h.AddMedia("a.mpg");
     const std::string b = h.AddMedia("b.mpg");
     const std::string wide = h.AddMedia("wide.mpg", {.size = {320, 180}});
-    Player& p = h.Start({a, b, wide}, true);
+    test::TestPlayer& p = h.Start({a, b, wide}, true);
     h.TickUntilStarted();
     // Ticks from the tick that takes one file's end until the next one plays.
     auto ticksToPlay = [&] {
@@ -323,7 +323,7 @@ TEST_F(PlaybackTest, AFileAtTheLastOnesSizeStartsWithoutWaitingForTheLayout) {
 
 TEST_F(PlaybackTest, FilesEndingOnAnErrorAreNotReopenedForEver) {
     const std::string a = h.AddMedia("a.mpg");
-    Player& p = h.Start({a}, true);
+    test::TestPlayer& p = h.Start({a}, true);
     ASSERT_EQ(p.settings.repeatList, 1);
     h.TickUntilStarted();
     h.engine.completedOnError = true;
@@ -339,7 +339,7 @@ TEST_F(PlaybackTest, FilesEndingOnAnErrorAreNotReopenedForEver) {
     PlayerHarness run;
     const std::string b = run.AddMedia("b.mpg");
     const std::string c = run.AddMedia("c.mpg");
-    Player& q = run.Start({b, c}, true);
+    test::TestPlayer& q = run.Start({b, c}, true);
     const auto end = [&](bool onError) {
         run.TickUntilStarted();
         run.engine.completedOnError = onError;
@@ -363,7 +363,7 @@ TEST_F(PlaybackTest, NextAndPreviousInListOrder) {
     const std::string a = h.AddMedia("a.mpg");
     const std::string b = h.AddMedia("b.mpg");
     const std::string c = h.AddMedia("c.mpg");
-    Player& p = h.Start({a, b, c});
+    test::TestPlayer& p = h.Start({a, b, c});
 
     // Nothing open: only the index moves.
     p.playlist.currentIndex = 2;
@@ -404,7 +404,7 @@ TEST_F(PlaybackTest, NextAndPreviousInListOrder) {
 TEST_F(PlaybackTest, NextAndPreviousInShuffleOrder) {
     std::vector<std::string> entries;
     for (char n = 'a'; n <= 'e'; ++n) entries.push_back(h.AddMedia(std::string(1, n) + ".mpg"));
-    Player& p = h.Start(entries);
+    test::TestPlayer& p = h.Start(entries);
     p.settings.shufflePlay = 1;
     p.playback.Shuffle();
     std::vector<int> sorted = p.playback.ShuffleOrder();
@@ -441,7 +441,7 @@ TEST_F(PlaybackTest, NextAndPreviousInShuffleOrder) {
 
     // One entry always shuffles to [0].
     PlayerHarness single;
-    Player& s = single.Start({single.AddMedia("only.mpg")});
+    test::TestPlayer& s = single.Start({single.AddMedia("only.mpg")});
     s.playback.Shuffle();
     EXPECT_EQ(s.playback.ShuffleOrder(), std::vector<int>{0});
 }
@@ -449,7 +449,7 @@ TEST_F(PlaybackTest, NextAndPreviousInShuffleOrder) {
 TEST_F(PlaybackTest, PlaySegmentStartsAfterItsStartAndAdvancesAtItsEnd) {
     const std::string a = h.AddMedia("a.mpg");
     const std::string b = h.AddMedia("b.mpg");
-    Player& p = h.Start({a + "<<0:00:10:000-0:00:20:500>>", b}, true);
+    test::TestPlayer& p = h.Start({a + "<<0:00:10:000-0:00:20:500>>", b}, true);
     EXPECT_TRUE(p.state.segmentActive);
     EXPECT_EQ(p.openFile.path, a);
     ASSERT_FALSE(h.engine.seeks.empty());
@@ -473,7 +473,7 @@ TEST_F(PlaybackTest, NamesEndingInBracketsPlayWholeAndLongSegmentsKeepTheirPoint
     const std::string take = h.AddMedia("take <2>");
     const std::string cut = h.AddMedia("interview <part 2 of 3, the final cut>");
     const std::string a = h.AddMedia("a.mpg");
-    Player& p = h.Start({take, cut, a + FormatSegmentSuffix(36'000'000, 36'005'000)});
+    test::TestPlayer& p = h.Start({take, cut, a + FormatSegmentSuffix(36'000'000, 36'005'000)});
     p.settings.keepMissingFiles = 0;
     for (const int i : {0, 1}) {
         p.playlist.currentIndex = i;
@@ -492,7 +492,7 @@ TEST_F(PlaybackTest, NamesEndingInBracketsPlayWholeAndLongSegmentsKeepTheirPoint
 }
 
 TEST_F(PlaybackTest, ABMarksLoopOnlyWhenAtLeast16msApart) {
-    Player& p = h.Start({h.AddMedia("a.mpg")}, true);
+    test::TestPlayer& p = h.Start({h.AddMedia("a.mpg")}, true);
     h.TickUntilStarted();
     auto markAt = [&](MediaTime position) {
         h.engine.position = position;
@@ -536,7 +536,7 @@ TEST_F(PlaybackTest, ABMarksLoopOnlyWhenAtLeast16msApart) {
 }
 
 TEST_F(PlaybackTest, HoldingNextSearchesEverySevenTicksThenResumes) {
-    Player& p = h.Start({h.AddMedia("a.mpg")}, true);
+    test::TestPlayer& p = h.Start({h.AddMedia("a.mpg")}, true);
     h.TickUntilStarted();
     h.engine.seeks.clear();
     h.engine.position = 10 * kSecond;
@@ -569,7 +569,7 @@ TEST_F(PlaybackTest, HoldingNextSearchesEverySevenTicksThenResumes) {
 TEST_F(PlaybackTest, ASearchThatReachesTheEndEndsTheFileAsPlayingDoes) {
     const std::string a = h.AddMedia("a.mpg");
     const std::string b = h.AddMedia("b.mpg");
-    Player& p = h.Start({a, b}, true);
+    test::TestPlayer& p = h.Start({a, b}, true);
     h.TickUntilStarted();
     // One wheel notch at 55 s of 60: one-second jumps land on 59 s, the next exactly on the end.
     h.engine.position = 55 * kSecond;
@@ -589,7 +589,7 @@ TEST_F(PlaybackTest, ASearchThatReachesTheEndEndsTheFileAsPlayingDoes) {
 }
 
 TEST_F(PlaybackTest, AHeldSearchKeyLightsNextUntilPlaybackResumes) {
-    Player& p = h.Start({h.AddMedia("a.mpg")}, true);
+    test::TestPlayer& p = h.Start({h.AddMedia("a.mpg")}, true);
     h.TickUntilStarted();
     p.OnActivated(true);
     h.Tick(30);
@@ -607,7 +607,7 @@ TEST_F(PlaybackTest, AHeldSearchKeyLightsNextUntilPlaybackResumes) {
 
 TEST_F(PlaybackTest, PlayPauseStopAndFrameStepRequests) {
     const std::string a = h.AddMedia("a.mpg");
-    Player& p = h.Start({a});
+    test::TestPlayer& p = h.Start({a});
     // Play with nothing open opens the current entry.
     p.state.requests.play = true;
     h.Tick();
@@ -642,14 +642,14 @@ TEST_F(PlaybackTest, PlayPauseStopAndFrameStepRequests) {
 }
 
 TEST_F(PlaybackTest, ProgressFollowsThePositionAndIsZeroForTinyDurations) {
-    Player& p = h.Start({h.AddMedia("a.mpg", FakeMedia{13800 * kMs, 1500, {320, 240}, true})}, true);
+    test::TestPlayer& p = h.Start({h.AddMedia("a.mpg", FakeMedia{13800 * kMs, 1500, {320, 240}, true})}, true);
     h.TickUntilStarted();
     h.engine.position = 6900 * kMs;
     h.Tick();
     EXPECT_EQ(p.state.progress, 69);
 
     PlayerHarness tiny;
-    Player& t = tiny.Start({tiny.AddMedia("t.mpg", FakeMedia{MediaTime(137), 0, {320, 240}, true})}, true);
+    test::TestPlayer& t = tiny.Start({tiny.AddMedia("t.mpg", FakeMedia{MediaTime(137), 0, {320, 240}, true})}, true);
     tiny.TickUntilStarted();
     tiny.engine.position = MediaTime(100);
     tiny.Tick();
@@ -657,7 +657,7 @@ TEST_F(PlaybackTest, ProgressFollowsThePositionAndIsZeroForTinyDurations) {
 }
 
 TEST_F(PlaybackTest, ShuffleAndRepeatToggles) {
-    Player& p = h.Start({h.AddMedia("a.mpg"), h.AddMedia("b.mpg"), h.AddMedia("c.mpg")});
+    test::TestPlayer& p = h.Start({h.AddMedia("a.mpg"), h.AddMedia("b.mpg"), h.AddMedia("c.mpg")});
     p.playlist.currentIndex = 2;
     p.state.requests.shuffleToggle = true;
     h.Tick();
@@ -675,7 +675,7 @@ TEST_F(PlaybackTest, ShuffleAndRepeatToggles) {
 TEST_F(PlaybackTest, VolumeRecordsFollowTheOpenFile) {
     const std::string a = h.AddMedia("a.mpg");
     const std::string b = h.AddMedia("b.mpg");
-    Player& p = h.Start({a, b});
+    test::TestPlayer& p = h.Start({a, b});
     p.settings.volumeLogAutoUpdate = 1;
     p.playback.OpenCurrent();
     p.state.volumeLevel = 31;
@@ -702,7 +702,7 @@ TEST_F(PlaybackTest, TheSystemVolumeFoundAtStartIsPutBackAtExitWhenAsked) {
     for (const int restore : {0, 1}) {
         PlayerHarness run;
         run.systemVolume.value = 0x12345678u;
-        Player& p = run.Start({}, false, [&](PlayerSettings& s) { s.restoreVolumeOnExit = restore; });
+        test::TestPlayer& p = run.Start({}, false, [&](PlayerSettings& s) { s.restoreVolumeOnExit = restore; });
         EXPECT_EQ(p.state.volumeLevel, 62);  // the saved level, with the graph's volume method
         run.systemVolume.value = 0;
         p.state.exitRequested = true;
@@ -715,7 +715,7 @@ TEST_F(PlaybackTest, TheSystemVolumeFoundAtStartIsPutBackAtExitWhenAsked) {
 TEST_F(PlaybackTest, CompanionAudioIsRenderedWithTheVideo) {
     const std::string clip = h.AddMedia("clip.mpg");
     const std::string wav = h.folder.Write("clip.wav", "audio").string();
-    Player& p = h.Start({clip});
+    test::TestPlayer& p = h.Start({clip});
     p.playback.OpenCurrent();
     EXPECT_FALSE(h.engine.companion.has_value());  // synchronised playback is off by default
     p.settings.syncFlags = "1100111";

@@ -14,8 +14,8 @@ using test::PlayerHarness;
 
 class PlayerCommandsTest : public ::testing::Test {
 protected:
-    Player& Playing() {
-        Player& p = h.Start({h.AddMedia("a.mpg"), h.AddMedia("b.mpg")}, true,
+    test::TestPlayer& Playing() {
+        test::TestPlayer& p = h.Start({h.AddMedia("a.mpg"), h.AddMedia("b.mpg")}, true,
                                 [](PlayerSettings& s) { s.windowZoomStep = 3; });
         h.windows.workArea = {0, 0, 4000, 4000};
         p.OnActivated(true);
@@ -42,7 +42,7 @@ protected:
 };
 
 TEST_F(PlayerCommandsTest, ZoomActsAtOnceFromTheKeysThePanelAndTheCommandEntrance) {
-    Player& p = Playing();
+    test::TestPlayer& p = Playing();
     const Rect before = h.windows.rects[WindowId::Video];
     TapKey('X');
     h.Tick();
@@ -66,7 +66,7 @@ TEST_F(PlayerCommandsTest, ZoomActsAtOnceFromTheKeysThePanelAndTheCommandEntranc
 }
 
 TEST_F(PlayerCommandsTest, PendingCommandsWaitForTheTickAndActOnceHoweverOftenRaised) {
-    Player& p = Playing();
+    test::TestPlayer& p = Playing();
     const int first = p.playlist.currentIndex;
     p.Command(PlayerCommand::NextEntry);
     p.Command(PlayerCommand::NextEntry);

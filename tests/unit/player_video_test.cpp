@@ -15,8 +15,8 @@ using test::PlayerHarness;
 class PlayerVideoTest : public ::testing::Test {
 protected:
     // Full screen switches to the fake's second mode, 800 x 600.
-    Player& Playing(const std::function<void(PlayerSettings&)>& configure = {}) {
-        Player& p = h.Start({h.AddMedia("clip.mpg")}, true, [&](PlayerSettings& s) {
+    test::TestPlayer& Playing(const std::function<void(PlayerSettings&)>& configure = {}) {
+        test::TestPlayer& p = h.Start({h.AddMedia("clip.mpg")}, true, [&](PlayerSettings& s) {
             s.fullScreenModeOn = 1;
             s.fullScreenModeNumber = 1;
             s.fullScreenWidth = 800;
@@ -30,7 +30,7 @@ protected:
 };
 
 TEST_F(PlayerVideoTest, ZoomLevelsSizeTheVideoWindowWithinTheirLimits) {
-    Player& p = Playing([](PlayerSettings& s) { s.windowZoomStep = 4; });
+    test::TestPlayer& p = Playing([](PlayerSettings& s) { s.windowZoomStep = 4; });
     EXPECT_EQ(h.windows.rects[WindowId::Video], (Rect{0, 60, 640, 480}));
     EXPECT_EQ(h.windows.rects[WindowId::Picture], (Rect{0, 60, 640, 480}));
     // The zoom-in button at the top level stays there.
@@ -67,7 +67,7 @@ TEST_F(PlayerVideoTest, ZoomLevelsSizeTheVideoWindowWithinTheirLimits) {
 
 // With no picture there is no work area to fill: the levels move, and the next video shows at them.
 TEST_F(PlayerVideoTest, ZoomLevelsMoveWhileASoundFilePlays) {
-    Player& p = h.Start({h.AddMedia("song.wav", {.video = false}), h.AddMedia("clip.mpg")}, true);
+    test::TestPlayer& p = h.Start({h.AddMedia("song.wav", {.video = false}), h.AddMedia("clip.mpg")}, true);
     h.TickUntilStarted();
     p.Command(PlayerCommand::ZoomIn);
     h.Tick();
@@ -90,7 +90,7 @@ TEST_F(PlayerVideoTest, ZoomLevelsMoveWhileASoundFilePlays) {
 
 // Fill covers the screen and crops what is left over, also for a picture much wider than the screen.
 TEST_F(PlayerVideoTest, FillCropsAVeryWidePictureInsteadOfShrinkingIt) {
-    Player& p = h.Start({h.AddMedia("wide.mpg", {.size = {1600, 450}})}, true, [](PlayerSettings& s) {
+    test::TestPlayer& p = h.Start({h.AddMedia("wide.mpg", {.size = {1600, 450}})}, true, [](PlayerSettings& s) {
         s.fullScreenModeOn = 1;
         s.fullScreenModeNumber = 1;
         s.fullScreenZoomStep = kFullScreenFill;
@@ -104,7 +104,7 @@ TEST_F(PlayerVideoTest, FillCropsAVeryWidePictureInsteadOfShrinkingIt) {
 }
 
 TEST_F(PlayerVideoTest, ScanLinesHideTheLowerHalfOfEachEnlargedLine) {
-    Player& p = Playing([](PlayerSettings& s) { s.windowZoomStep = 4; });
+    test::TestPlayer& p = Playing([](PlayerSettings& s) { s.windowZoomStep = 4; });
     const std::vector<Rect>& rows = h.windows.regions[WindowId::Picture];
     ASSERT_EQ(rows.size(), 240u);
     EXPECT_EQ(rows[0], (Rect{0, 0, 640, 1}));
@@ -117,7 +117,7 @@ TEST_F(PlayerVideoTest, ScanLinesHideTheLowerHalfOfEachEnlargedLine) {
 }
 
 TEST_F(PlayerVideoTest, FullScreenSwitchesTheModeHidesTheCursorAndPutsEverythingBack) {
-    Player& p = Playing();
+    test::TestPlayer& p = Playing();
     p.state.requests.fullScreen = true;
     h.Tick();
     EXPECT_TRUE(p.state.fullScreen);
@@ -142,7 +142,7 @@ TEST_F(PlayerVideoTest, FullScreenSwitchesTheModeHidesTheCursorAndPutsEverything
 }
 
 TEST_F(PlayerVideoTest, EveryWayOutOfFullScreenRestoresTheDisplay) {
-    Player& p = Playing();
+    test::TestPlayer& p = Playing();
     p.state.requests.fullScreen = true;
     h.Tick();
     p.state.requests.stop = true;  // stopping leaves full screen
@@ -152,7 +152,7 @@ TEST_F(PlayerVideoTest, EveryWayOutOfFullScreenRestoresTheDisplay) {
     EXPECT_EQ(h.windows.cursorShown, 0);
 
     PlayerHarness other;
-    Player& q = other.Start({other.AddMedia("clip.mpg")}, true, [](PlayerSettings& s) {
+    test::TestPlayer& q = other.Start({other.AddMedia("clip.mpg")}, true, [](PlayerSettings& s) {
         s.fullScreenModeOn = 1;
         s.fullScreenModeNumber = 1;
     });
@@ -166,7 +166,7 @@ TEST_F(PlayerVideoTest, EveryWayOutOfFullScreenRestoresTheDisplay) {
 
     // Nothing open: the request is dropped.
     PlayerHarness idle;
-    Player& r = idle.Start({});
+    test::TestPlayer& r = idle.Start({});
     r.state.requests.fullScreen = true;
     idle.Tick();
     EXPECT_FALSE(r.state.fullScreen);
@@ -174,7 +174,7 @@ TEST_F(PlayerVideoTest, EveryWayOutOfFullScreenRestoresTheDisplay) {
 }
 
 TEST_F(PlayerVideoTest, AClickShowsThePanelAndARightClickLeaves) {
-    Player& p = Playing();
+    test::TestPlayer& p = Playing();
     p.state.requests.fullScreen = true;
     h.Tick(14);  // past the relayout and the debounce
     h.keys.Press(vk::LButton);
@@ -193,7 +193,7 @@ TEST_F(PlayerVideoTest, AClickShowsThePanelAndARightClickLeaves) {
 }
 
 TEST_F(PlayerVideoTest, ClicksShorterThanATickStillCountInFullScreen) {
-    Player& p = Playing();
+    test::TestPlayer& p = Playing();
     p.state.requests.fullScreen = true;
     h.Tick(14);
     // Pressed and released between two ticks: the keyboard poll sees the press first.
@@ -227,7 +227,7 @@ TEST_F(PlayerVideoTest, OverscanShowsTheCentreOfThePicture) {
 }
 
 TEST_F(PlayerVideoTest, ActivationMovesAndWindowModes) {
-    Player& p = h.Start({h.AddMedia("clip.mpg")}, true);
+    test::TestPlayer& p = h.Start({h.AddMedia("clip.mpg")}, true);
     // Activated while the new file is laid out: taken up once the layout is done.
     ASSERT_NE(p.state.layoutCountdown, 0);
     p.OnActivated(true);
@@ -255,7 +255,7 @@ TEST_F(PlayerVideoTest, ActivationMovesAndWindowModes) {
 // A move relays out the windows 12 ticks on: the tick does nothing else until the layout step at
 // 8 and one tick after it for the windows to settle; a command raised behind it waits, not lost.
 TEST_F(PlayerVideoTest, ALayoutHoldsTheTickUntilItsStepAndASettlingTick) {
-    Player& p = Playing();
+    test::TestPlayer& p = Playing();
     h.Tick(25);
     const int repeat = p.settings.repeatList;
     auto layouts = [&] { return std::count(h.windows.log.begin(), h.windows.log.end(), "Resize Main 407x50"); };
@@ -278,7 +278,7 @@ TEST_F(PlayerVideoTest, ALayoutHoldsTheTickUntilItsStepAndASettlingTick) {
 TEST_F(PlayerVideoTest, AnActivationAsTheFirstFileOpensDoesNotDelayItsStart) {
     auto ticksToStart = [](PlayerHarness& harness, bool activate) {
         if (activate) harness.engine.duringRender = [&harness] { harness.player->OnActivated(true); };
-        Player& p = harness.Start({harness.AddMedia("clip.mpg")}, true);
+        test::TestPlayer& p = harness.Start({harness.AddMedia("clip.mpg")}, true);
         int ticks = 0;
         for (; ticks < 60 && p.state.startState != StartState::Idle; ++ticks) harness.Tick();
         harness.Tick(2);
@@ -299,7 +299,7 @@ TEST_F(PlayerVideoTest, AnActivationAsTheFirstFileOpensDoesNotDelayItsStart) {
 // desktop's restore comes back from either mode, a double click on bare panel area toggles
 // video-only mode, and topmost then acts on the video window.
 TEST_F(PlayerVideoTest, WindowModesFollowTheDesktop) {
-    Player& p = Playing([](PlayerSettings& s) { s.topmostMode = 1; });
+    test::TestPlayer& p = Playing([](PlayerSettings& s) { s.topmostMode = 1; });
     ASSERT_EQ(h.windows.rects[WindowId::Video], (Rect{0, 60, 320, 240}));
     p.EnterWindowMode(WindowMode::Minimised);
     EXPECT_EQ(h.windows.rects[WindowId::Video], (Rect{0, 60, 0, 0}));
@@ -347,7 +347,7 @@ TEST_F(PlayerVideoTest, WindowModesFollowTheDesktop) {
 // release): only the left one on bare panel area hides the panel; the right one there does
 // nothing, and on PLAY either one resets the speed.
 TEST_F(PlayerVideoTest, OnlyALeftDoubleClickOnBarePanelAreaHidesThePanel) {
-    Player& p = Playing();
+    test::TestPlayer& p = Playing();
     const auto doubleClick = [&](bool right, int x, int y) {
         ChildWindowInput& panel = p.panelInput;
         for (int i = 0; i < 2; ++i) {
@@ -379,7 +379,7 @@ TEST_F(PlayerVideoTest, OnlyALeftDoubleClickOnBarePanelAreaHidesThePanel) {
 
 // Desktops raise a clicked window: a click on the picture must not leave it over the panel.
 TEST_F(PlayerVideoTest, AClickOnThePictureKeepsThePanelAboveIt) {
-    Player& p = Playing();
+    test::TestPlayer& p = Playing();
     const auto restacks = [&] {
         return std::count(h.windows.log.begin(), h.windows.log.end(), "stack Video under Main");
     };
@@ -404,7 +404,7 @@ TEST_F(PlayerVideoTest, AClickOnThePictureKeepsThePanelAboveIt) {
 // The video window keeps the place the user dragged it to; where the window manager put it
 // (a constraint on a large zoom) is forgotten at the next layout.
 TEST_F(PlayerVideoTest, OnlyTheUsersDragPlacesTheVideoWindow) {
-    Player& p = Playing();
+    test::TestPlayer& p = Playing();
     h.windows.rects[WindowId::Video] = {0, 0, 320, 240};
     p.state.requests.newVideoSize = true;
     h.Tick(15);

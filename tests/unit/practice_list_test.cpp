@@ -40,7 +40,7 @@ protected:
 
 TEST_F(PracticeListTest, ASegmentShowsItsSpanAndOneEndingWithTheFileStepsOnOnce) {
     const std::string a = Clip("a.mpg");
-    Player& p = h.Start({a + FormatSegmentSuffix(10'000, 138'000), Clip("b.mpg"), Clip("c.mpg")}, true);
+    test::TestPlayer& p = h.Start({a + FormatSegmentSuffix(10'000, 138'000), Clip("b.mpg"), Clip("c.mpg")}, true);
     h.TickUntilStarted();
     h.engine.position = 20 * kSecond;
     h.Tick();
@@ -63,7 +63,7 @@ TEST_F(PracticeListTest, ASegmentShowsItsSpanAndOneEndingWithTheFileStepsOnOnce)
 
 TEST_F(PracticeListTest, TheEditorShowsSegmentTimesAndEditsTheTitleKeptInTheCurrentList) {
     const std::string a = Clip("a.mpg");
-    Player& p = h.Start({a, a + FormatSegmentSuffix(65'200, 72'000), a + FormatSegmentSuffix(3'600'000, 3'661'010)});
+    test::TestPlayer& p = h.Start({a, a + FormatSegmentSuffix(65'200, 72'000), a + FormatSegmentSuffix(3'600'000, 3'661'010)});
     p.playlist.SetTitleAt(2, "*chorus");
     p.state.requests.file = FileRequest::EditorToggle;
     h.Tick();

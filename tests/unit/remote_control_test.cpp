@@ -27,7 +27,7 @@ protected:
 TEST_F(RemoteControlTest, RequestsWaitForTheTickAndRepeatsBeforeItAreOne) {
     const std::string a = h.AddMedia("a.mpg");
     const std::string b = h.AddMedia("b.mpg");
-    Player& p = h.Start({a, b}, true);
+    test::TestPlayer& p = h.Start({a, b}, true);
     h.TickUntilStarted();
     RemoteControl remote(p);
 
@@ -74,7 +74,7 @@ TEST_F(RemoteControlTest, TrackTitleIsTheOwnTitleOrTheTagsOrTheBareFileName) {
     v1artist.resize(30, ' ');
     h.folder.Write("song.mp3", "ID3\x03\0\0\0\0\0"s + static_cast<char>(frames.size()) + frames + "TAG" +
                                    std::string(30, 'v') + v1artist + std::string(65, '\0'));
-    Player& p = h.Start({clip, song, song}, true);
+    test::TestPlayer& p = h.Start({clip, song, song}, true);
     p.playlist.SetTitleAt(2, "*Own title");
     h.TickUntilStarted();
     RemoteControl remote(p);
@@ -97,7 +97,7 @@ TEST_F(RemoteControlTest, TrackTitleIsTheOwnTitleOrTheTagsOrTheBareFileName) {
 TEST_F(RemoteControlTest, SeeksLandOnTheTickAndStopAtTheEnds) {
     const std::string a = h.AddMedia("a.mpg");
     const std::string b = h.AddMedia("b.mpg");
-    Player& p = h.Start({a, b}, true);
+    test::TestPlayer& p = h.Start({a, b}, true);
     h.TickUntilStarted();
     RemoteControl remote(p);
     h.engine.position = 10 * kSecond;
@@ -145,7 +145,7 @@ TEST_F(RemoteControlTest, OffsetsAndPositionsAtTheInt64LimitsSaturate) {
     constexpr MediaTime kLength = 60 * kSecond;
     std::vector<std::string> entries;
     for (int i = 0; i < 20; ++i) entries.push_back(h.AddMedia("e" + std::to_string(i) + ".mpg"));
-    Player& p = h.Start(entries, true);
+    test::TestPlayer& p = h.Start(entries, true);
     h.TickUntilStarted();
     RemoteControl remote(p);
 
@@ -201,7 +201,7 @@ TEST_F(RemoteControlTest, HandedFilesJoinTheListAndTheFirstPlays) {
     const std::string b = h.AddMedia("b b.mpg");
     const std::string c = h.AddMedia("c.mpg");
     h.folder.Write("list.m3u", c + "\n");
-    Player& p = h.Start({a}, true);
+    test::TestPlayer& p = h.Start({a}, true);
     h.TickUntilStarted();
 
     const std::optional<std::string> message = EncodeHandOver({b, (h.folder.path() / "list.m3u").string()});
@@ -225,7 +225,7 @@ TEST_F(RemoteControlTest, HandedFilesJoinTheListAndTheFirstPlays) {
 TEST_F(RemoteControlTest, CommandsFromOutsideBringTheTickForwardAndTheTicksOwnDoNot) {
     const std::string a = h.AddMedia("a.mpg");
     const std::string b = h.AddMedia("b.mpg");
-    Player& p = h.Start({a}, true);
+    test::TestPlayer& p = h.Start({a}, true);
     p.OnActivated(true);
     h.TickUntilStarted();
     ASSERT_TRUE(h.TickUntilSettled());

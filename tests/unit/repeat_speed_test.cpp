@@ -41,7 +41,7 @@ TEST_F(RepeatSpeedTest, RepeatOneReopensTheEntryAtItsEndAndWithdrawsTheFollower)
     const FakeMedia sound{.video = false};
     const std::string a = h.AddMedia("a.wav", sound);
     const std::string b = h.AddMedia("b.wav", sound);
-    Player& p = h.Start({a, b}, true);
+    test::TestPlayer& p = h.Start({a, b}, true);
     h.TickUntilStarted();
     RemoteControl remote(p);
     EXPECT_EQ(remote.LoopStatus(), Loop::Playlist);
@@ -94,7 +94,7 @@ TEST_F(RepeatSpeedTest, RepeatOneReopensTheEntryAtItsEndAndWithdrawsTheFollower)
 
 TEST_F(RepeatSpeedTest, RepeatOneStopsOnAFileThatEndsOnAnError) {
     const std::string a = h.AddMedia("a.mpg");
-    Player& p = h.Start({a, h.AddMedia("b.mpg")}, true);
+    test::TestPlayer& p = h.Start({a, h.AddMedia("b.mpg")}, true);
     h.TickUntilStarted();
     p.Command(PlayerCommand::RepeatOneToggle);
     h.engine.log.clear();
@@ -108,7 +108,7 @@ TEST_F(RepeatSpeedTest, RepeatOneStopsOnAFileThatEndsOnAnError) {
 TEST_F(RepeatSpeedTest, SpeedKeysStepWithinHalfToDoubleAndEveryFileOpensAtTheChoice) {
     const std::string a = h.AddMedia("a.mpg");
     const std::string b = h.AddMedia("b.mpg");
-    Player& p = h.Start({a, b}, true);
+    test::TestPlayer& p = h.Start({a, b}, true);
     p.OnActivated(true);  // keys reach only the active window
     h.TickUntilStarted();
     Key(vk::Equals, true);
@@ -141,7 +141,7 @@ TEST_F(RepeatSpeedTest, SpeedKeysStepWithinHalfToDoubleAndEveryFileOpensAtTheCho
 }
 
 TEST_F(RepeatSpeedTest, ARemoteRateIsClampedAndNonsenseRefused) {
-    Player& p = h.Start({h.AddMedia("a.mpg")}, true);
+    test::TestPlayer& p = h.Start({h.AddMedia("a.mpg")}, true);
     h.TickUntilStarted();
     RemoteControl remote(p);
     EXPECT_TRUE(remote.SetRate(1.5));
@@ -159,7 +159,7 @@ TEST_F(RepeatSpeedTest, ARemoteRateIsClampedAndNonsenseRefused) {
 }
 
 TEST_F(RepeatSpeedTest, LeavingAWheelSeekReturnsToTheChosenSpeed) {
-    Player& p = h.Start({h.AddMedia("a.mpg")}, true);
+    test::TestPlayer& p = h.Start({h.AddMedia("a.mpg")}, true);
     p.OnActivated(true);
     h.TickUntilStarted();
     p.settings.wheelVariableSpeed = 1;

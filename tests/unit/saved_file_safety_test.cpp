@@ -111,7 +111,7 @@ TEST(SavedFileSafety, SavesThatFailAtExitKeepTheOldFilesAndAreToldOnce) {
     // A folder in a file's place: nothing can be renamed over it, as on a full or read-only disk.
     std::filesystem::create_directories(h.folder.path() / "HIS.tob/x");
     std::filesystem::create_directories(h.folder.path() / "data.vol/x");
-    Player& p = h.Start({clip}, true);
+    test::TestPlayer& p = h.Start({clip}, true);
     h.TickUntilStarted();
     p.state.exitRequested = true;
     h.Tick();

@@ -14,18 +14,18 @@ using test::PlayerHarness;
 
 class SettingsDialogPlayerTest : public ::testing::Test {
 protected:
-    Player& Playing() {
-        Player& p = h.Start({h.AddMedia("clip.mpg")}, true);
+    test::TestPlayer& Playing() {
+        test::TestPlayer& p = h.Start({h.AddMedia("clip.mpg")}, true);
         h.TickUntilStarted();
         p.state.appActive = true;
         return p;
     }
-    void PressConfig(Player& p) {
+    void PressConfig(test::TestPlayer& p) {
         p.state.requests.settings = true;
         h.Tick();
     }
     // A key typed while the lockout is over, as into a field of the dialog.
-    void Type(Player& p, char key) {
+    void Type(test::TestPlayer& p, char key) {
         p.state.keyWaitTicks = 0;
         h.keys.Press(vk::Char(key));
         h.keys.Release(vk::Char(key));
@@ -42,7 +42,7 @@ protected:
 };
 
 TEST_F(SettingsDialogPlayerTest, ConfigOpensOneDialogKeysWaitAndCancelChangesNothing) {
-    Player& p = Playing();
+    test::TestPlayer& p = Playing();
     const std::string fileBefore = h.folder.Read(kSettingsFileName);
     const int scanLines = p.settings.scanLinesOn;
 
@@ -84,7 +84,7 @@ TEST_F(SettingsDialogPlayerTest, ConfigOpensOneDialogKeysWaitAndCancelChangesNot
 }
 
 TEST_F(SettingsDialogPlayerTest, NoDialogWhileAWheelSeekRuns) {
-    Player& p = Playing();
+    test::TestPlayer& p = Playing();
     p.state.wheelStep = 3;
     PressConfig(p);
     EXPECT_TRUE(h.settingsDialogs.shown.empty());
@@ -92,7 +92,7 @@ TEST_F(SettingsDialogPlayerTest, NoDialogWhileAWheelSeekRuns) {
 }
 
 TEST_F(SettingsDialogPlayerTest, OkSavesAtOnceAndTakesEffect) {
-    Player& p = Playing();
+    test::TestPlayer& p = Playing();
     EXPECT_EQ(h.windows.rects[WindowId::Video], (Rect{0, 60, 320, 240}));
     PressConfig(p);
     SettingsForm form = h.settingsDialogs.shown.at(0);

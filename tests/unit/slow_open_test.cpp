@@ -49,7 +49,7 @@ TEST(SlowOpen, ALateReadyStartsTheFileInTheSameStepsAsAnImmediateOne) {
     for (PlayerHarness* h : {&quick, &slow}) h->Start({h->AddMedia("clip.mpg")}, /*openOnStart=*/true);
 
     // Begun on the first tick and polled once: two more ticks see it pending, with no file yet.
-    Player& p = *slow.player;
+    test::TestPlayer& p = *slow.player;
     RemoteControl remote(p);
     for (int tick = 0; tick < 2; ++tick) {
         EXPECT_EQ(p.state.startState, StartState::Opening);
@@ -76,7 +76,7 @@ TEST(SlowOpen, ALateReadyStartsTheFileInTheSameStepsAsAnImmediateOne) {
 TEST(SlowOpen, NewsBetweenTicksSetsTheFileUpAtOnce) {
     PlayerHarness h;
     h.engine.pendingPolls = 1;
-    Player& p = h.Start({h.AddMedia("clip.mpg")}, true);
+    test::TestPlayer& p = h.Start({h.AddMedia("clip.mpg")}, true);
     ASSERT_EQ(p.state.startState, StartState::Opening);
     p.OnOpenNews();
     EXPECT_EQ(p.state.startState, StartState::Opened);
@@ -91,7 +91,7 @@ TEST(SlowOpen, ANewOpenOrAStopGivesUpTheOneUnderWay) {
     const std::string a = h.AddMedia("a.mpg");
     const std::string b = h.AddMedia("b.mpg");
     const std::string c = h.AddMedia("c.mpg");
-    Player& p = h.Start({a, b, c}, true);
+    test::TestPlayer& p = h.Start({a, b, c}, true);
     RemoteControl remote(p);
     ASSERT_EQ(h.engine.opening, a);
 
@@ -136,7 +136,7 @@ TEST(SlowOpen, AFailureOrTimeoutAfterPendingClosesAsAnImmediateFailureDoes) {
         h.engine.timesOut = timesOut;
         const std::string clip = h.AddMedia("clip.mpg");
         if (!timesOut) h.engine.files.erase(clip);
-        Player& p = h.Start({clip}, true);
+        test::TestPlayer& p = h.Start({clip}, true);
         h.Tick();
         EXPECT_EQ(p.state.startState, StartState::Opening);
         h.Tick();
@@ -156,7 +156,7 @@ TEST(SlowOpen, KeysTheRemoteAndTheExitWorkWhileAFileOpens) {
     h.engine.pendingPolls = 1000;
     const std::string a = h.AddMedia("a.mpg");
     const std::string b = h.AddMedia("b.mpg");
-    Player& p = h.Start({a, b}, true);
+    test::TestPlayer& p = h.Start({a, b}, true);
     p.OnActivated(true);
     h.Tick(10);  // the keys' start-up lockout
     ASSERT_EQ(p.state.startState, StartState::Opening);

@@ -86,6 +86,9 @@ public:
     }
     void OnEditorClosed() { editorBridge.Closed(); }
 
+protected:
+    // The records and the parts are the player's own: the outside reads View() and raises
+    // commands. Only the test rig's subclass reaches in, to set up and look inside.
     PlayerState state;
     PlayerSettings settings;
     Playlist playlist;
@@ -108,7 +111,7 @@ private:
     PlayerPanelActions panelActions_{*this, ports_.windows, ports_.keys};
     GraphWheelMedia wheelMedia_{graph};
 
-public:
+protected:
     KeyboardPoll keyboard{state, settings, ports_.keys, keyActions_};
     WheelSeek wheel{state, settings, ports_.keys, wheelMedia_};
     PanelMouse mouse{state, settings, panelButtons, panelActions_};
@@ -127,6 +130,9 @@ public:
 
 private:
     friend class PlayerView;
+    // The key and panel actions are the player's own hands.
+    friend class PlayerKeyActions;
+    friend class PlayerPanelActions;
 
     void RunCommand(PlayerCommand command);
     void HandIn(const HandInFiles& handed);
