@@ -68,7 +68,7 @@ int main(int argc, char** argv) {
     const std::vector<std::string> named = felux::CommandLinePaths(launch.args, std::filesystem::current_path(noFolder));
     // The environment is written here or never: Qt and the engine start threads that read it.
     felux::QuietSoundLibraries();
-    const std::optional<QString> busAddress = felux::PinSessionBusAddress();
+    const bool busFound = felux::PinSessionBusAddress();
     felux::NameSoundStream(named.empty() ? felux::SoundRole::Movie : felux::SoundRoleOf(named.front()));
     QCoreApplication::setApplicationName(QStringLiteral("felux"));
     // Our command line is read already: Qt sees only the program name.
@@ -150,7 +150,7 @@ int main(int argc, char** argv) {
     // The bus is connected on a thread of its own and never waited for: a bus slow to answer
     // would hold up the start. Until it answers the remote is not there and the screen saver
     // is asked nothing; it is asked then if a video plays.
-    felux::SessionBus sessionBus(busAddress, [&mpris, &screenSaver](const QDBusConnection& bus) {
+    felux::SessionBus sessionBus(busFound, [&mpris, &screenSaver](const QDBusConnection& bus) {
         screenSaver.Attach(bus);
         mpris.Attach(bus);
     });

@@ -2,6 +2,7 @@
 #include "qt/SessionBus.h"
 
 #include <QStringList>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -48,21 +49,22 @@ std::optional<QString> FindSessionBusAddress() {
 
 }  // namespace
 
-std::optional<QString> PinSessionBusAddress() {
+bool PinSessionBusAddress() {
     const std::optional<QString> address = FindSessionBusAddress();
     qputenv(kAddressVariable, address ? address->toUtf8() : kNoBus);
-    return address;
+    return address.has_value();
 }
 
-SessionBus::SessionBus(const std::optional<QString>& address, std::function<void(QDBusConnection)> connected)
-    : connected_(std::move(connected)) {
-    if (!address) return;
+SessionBus::SessionBus(bool found, std::function<void(QDBusConnection)> connected) : connected_(std::move(connected)) {
+    if (!found) return;
     // Qt's D-Bus thread is started here rather than by the connecting one, which ends soon after.
     QDBusConnection(kConnectionName).isConnected();
     // Qt makes the connection, the bus's greeting included, on its own D-Bus thread while this
-    // one waits for it: this one is not the UI's.
-    connecting_ = std::thread([this, address = *address] {
-        QDBusConnection bus = QDBusConnection::connectToBus(address, kConnectionName);
+    // one waits for it: this one is not the UI's. By the bus's type, at the pinned address: given
+    // the address itself, Qt drops the connection unclosed when the greeting fails or times out,
+    // and libdbus aborts the process for that.
+    connecting_ = std::thread([this] {
+        QDBusConnection bus = QDBusConnection::connectToBus(QDBusConnection::SessionBus, kConnectionName);
         if (!bus.isConnected()) return;
         QMetaObject::invokeMethod(&receiver_, [this, bus] { connected_(bus); }, Qt::QueuedConnection);
     });
