@@ -34,6 +34,7 @@
 #include "qt/QtSettingsDialogs.h"
 #include "qt/QtTextPainter.h"
 #include "qt/QtWindowSystem.h"
+#include "qt/SessionBus.h"
 #include "qt/SessionEnd.h"
 #include "qt/TickClock.h"
 #include "qt/Translation.h"
@@ -67,6 +68,7 @@ int main(int argc, char** argv) {
     const std::vector<std::string> named = felux::CommandLinePaths(launch.args, std::filesystem::current_path(noFolder));
     // The environment is written here or never: Qt and the engine start threads that read it.
     felux::QuietSoundLibraries();
+    const bool busFound = felux::PinSessionBusAddress();
     felux::NameSoundStream(named.empty() ? felux::SoundRole::Movie : felux::SoundRoleOf(named.front()));
     QCoreApplication::setApplicationName(QStringLiteral("felux"));
     // Our command line is read already: Qt sees only the program name.
@@ -146,6 +148,13 @@ int main(int argc, char** argv) {
     felux::HandOverServer handOver(player, launch.handOverSocket, std::move(launch.laterFiles));
     felux::MprisService mpris(player, launch.runtimeFolder, [&player](const std::string& path) {
         felux::ReceiveHandedFiles(player, {path}, true);
+    });
+    // The bus is connected on a thread of its own and never waited for: a bus slow to answer
+    // would hold up the start. Until it answers the remote is not there and the screen saver
+    // is asked nothing; it is asked then if a video plays.
+    felux::SessionBus sessionBus(busFound, [&mpris, &screenSaver](const QDBusConnection& bus) {
+        screenSaver.Attach(bus);
+        mpris.Attach(bus);
     });
 
     onOpenNews = [&player] { player.OnOpenNews(); };

@@ -59,18 +59,27 @@ BusInhibition::Calls PortalCalls() {
 }  // namespace
 
 BusScreenSaver::BusScreenSaver(std::function<void(const std::string&)> notice)
-    : notice_(std::move(notice)),
-      screenSaver_(QDBusConnection::sessionBus(), ScreenSaverCalls(), [this](const QString& t) { Notice(t); }),
-      portal_(QDBusConnection::sessionBus(), PortalCalls(), [this](const QString& t) { Notice(t); }) {}
+    : notice_(std::move(notice)) {}
+
+void BusScreenSaver::Attach(const QDBusConnection& bus) {
+    if (screenSaver_) return;
+    screenSaver_ = std::make_unique<BusInhibition>(bus, ScreenSaverCalls(), [this](const QString& t) { Notice(t); });
+    portal_ = std::make_unique<BusInhibition>(bus, PortalCalls(), [this](const QString& t) { Notice(t); });
+    if (wanted_) Inhibit();
+}
 
 void BusScreenSaver::Inhibit() {
-    screenSaver_.Want(true);
-    portal_.Want(true);
+    wanted_ = true;
+    if (!screenSaver_) return;
+    screenSaver_->Want(true);
+    portal_->Want(true);
 }
 
 void BusScreenSaver::Release() {
-    screenSaver_.Want(false);
-    portal_.Want(false);
+    wanted_ = false;
+    if (!screenSaver_) return;
+    screenSaver_->Want(false);
+    portal_->Want(false);
 }
 
 // One line in all: a desktop whose service refuses would otherwise say so at every video.

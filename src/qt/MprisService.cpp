@@ -34,33 +34,36 @@ constexpr qlonglong kSeekSlack = 1'500'000;
 MprisService::MprisService(Player& player, const QString& runtimeFolder, MprisPlayer::OpenHandler open)
     : remote_(player),
       root_(new MprisRoot(this, remote_)),
-      player_(new MprisPlayer(this, remote_, std::move(open))) {
-    QDBusConnection bus = QDBusConnection::sessionBus();
+      player_(new MprisPlayer(this, remote_, std::move(open))),
+      runtimeFolder_(runtimeFolder) {}
+
+void MprisService::Attach(QDBusConnection bus) {
     if (!bus.isConnected() || !bus.registerObject(kObjectPath, this)) return;
+    bus_ = bus;
     // The name is asked for without waiting: a bus slow to answer must not hold up the start.
     QDBusMessage request = QDBusMessage::createMethodCall(kBusService, kBusPath, kBusService, QStringLiteral("RequestName"));
     request << kServiceName << kDoNotQueue;
-    auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(request), this);
-    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, runtimeFolder](QDBusPendingCallWatcher* call) {
+    auto* watcher = new QDBusPendingCallWatcher(bus_.asyncCall(request), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* call) {
         call->deleteLater();
         const QDBusPendingReply<uint> reply = *call;
         if (reply.isError() || (reply.value() != kPrimaryOwner && reply.value() != kAlreadyOwner)) return;
         registered_ = true;
-        if (!runtimeFolder.isEmpty())
-            cover_ = std::make_unique<CoverArt>(std::filesystem::path(QFile::encodeName(runtimeFolder).toStdString()));
+        if (!runtimeFolder_.isEmpty())
+            cover_ = std::make_unique<CoverArt>(std::filesystem::path(QFile::encodeName(runtimeFolder_).toStdString()));
     });
 }
 
 MprisService::~MprisService() {
-    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus_.isConnected()) return;
     if (registered_) {
         // Not waited for: the bus lets the name go with the connection anyway.
         QDBusMessage release =
             QDBusMessage::createMethodCall(kBusService, kBusPath, kBusService, QStringLiteral("ReleaseName"));
         release << kServiceName;
-        bus.send(release);
+        bus_.send(release);
     }
-    bus.unregisterObject(kObjectPath);
+    bus_.unregisterObject(kObjectPath);
 }
 
 void MprisService::OnTick() {
@@ -110,7 +113,7 @@ void MprisService::Announce() {
     QDBusMessage signal = QDBusMessage::createSignal(kObjectPath, QStringLiteral("org.freedesktop.DBus.Properties"),
                                                      QStringLiteral("PropertiesChanged"));
     signal << QStringLiteral("org.mpris.MediaPlayer2.Player") << changed << QStringList();
-    QDBusConnection::sessionBus().send(signal);
+    bus_.send(signal);
 }
 
 }  // namespace felux

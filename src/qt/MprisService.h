@@ -1,7 +1,9 @@
 // The player on the session bus as org.mpris.MediaPlayer2.felux, announcing what changed.
 #pragma once
 
+#include <QDBusConnection>
 #include <QObject>
+#include <QString>
 #include <QVariantMap>
 #include <memory>
 
@@ -17,10 +19,13 @@ class MprisService : public QObject {
     Q_OBJECT
 
 public:
-    // Asks for its name on the bus and registers once the bus grants it; without a session bus
-    // the player simply runs without it. Covers are stored in runtimeFolder; none without one.
+    // Not on any bus until Attach: the player runs without it meanwhile, or for good without a
+    // session bus. Covers are stored in runtimeFolder; none without one.
     MprisService(Player& player, const QString& runtimeFolder, MprisPlayer::OpenHandler open);
     ~MprisService() override;
+
+    // Asks for the name on the bus and serves once the bus grants it. Once only.
+    void Attach(QDBusConnection bus);
 
     bool Registered() const { return registered_; }
     // Called by the player's tick: every fifth one looks at the player. Riding on the tick, the
@@ -36,6 +41,9 @@ private:
     RemoteControl remote_;
     MprisRoot* root_;
     MprisPlayer* player_;
+    QString runtimeFolder_;
+    // Not connected until Attach.
+    QDBusConnection bus_{QString()};
     // In the runtime folder; none when the player runs without one.
     std::unique_ptr<CoverArt> cover_;
     int ticks_ = 0;
