@@ -46,7 +46,7 @@ void ChildWindowInput::OnRButtonDblClk(int x, int y) {
 
 void ChildWindowInput::RecordLeft(PanelLeft s, int x, int y) {
     if (panel_.left != PanelLeft::None || leftPending_.set) {
-        leftPending_ = {true, static_cast<int>(s), x, y};
+        leftPending_ = {true, s, x, y};
         return;
     }
     panel_.left = s;
@@ -56,7 +56,7 @@ void ChildWindowInput::RecordLeft(PanelLeft s, int x, int y) {
 
 void ChildWindowInput::RecordRight(PanelRight s, int x, int y) {
     if (panel_.right != PanelRight::None || rightPending_.set) {
-        rightPending_ = {true, static_cast<int>(s), x, y};
+        rightPending_ = {true, s, x, y};
         return;
     }
     panel_.right = s;
@@ -105,10 +105,10 @@ void ChildWindowInput::PanelResetButtons() {
     // One waiting event per tick, since both buttons share the recorded point.
     if (leftPending_.set) {
         leftPending_.set = false;
-        RecordLeft(static_cast<PanelLeft>(leftPending_.state), leftPending_.x, leftPending_.y);
+        RecordLeft(leftPending_.state, leftPending_.x, leftPending_.y);
     } else if (rightPending_.set) {
         rightPending_.set = false;
-        RecordRight(static_cast<PanelRight>(rightPending_.state), rightPending_.x, rightPending_.y);
+        RecordRight(rightPending_.state, rightPending_.x, rightPending_.y);
     }
 }
 

@@ -106,14 +106,15 @@ private:
     PanelRecord panel_;
     // One event per button that came while the tick had not yet seen the previous one, so a
     // click quicker than a tick still reaches the tick as a press and then a release.
+    template <class State>
     struct Pending {
         bool set = false;
-        int state = 0;
+        State state{};
         int x = 0;
         int y = 0;
     };
-    Pending leftPending_;
-    Pending rightPending_;
+    Pending<PanelLeft> leftPending_;
+    Pending<PanelRight> rightPending_;
     void RecordLeft(PanelLeft s, int x, int y);
     void RecordRight(PanelRight s, int x, int y);
 };
