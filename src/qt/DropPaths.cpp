@@ -15,10 +15,10 @@ std::vector<std::string> DropPaths(const QMimeData* data) {
     return UriListPaths(std::string_view(list.constData(), static_cast<std::size_t>(list.size())));
 }
 
-int DragButton(Qt::MouseButtons buttons) {
-    if (buttons & Qt::RightButton) return 2;
-    if (buttons & Qt::LeftButton) return 1;
-    return 0;
+std::optional<MouseButton> DragButton(Qt::MouseButtons buttons) {
+    if (buttons & Qt::RightButton) return MouseButton::Right;
+    if (buttons & Qt::LeftButton) return MouseButton::Left;
+    return std::nullopt;
 }
 
 }  // namespace felux

@@ -1,10 +1,13 @@
 // The local paths of a drag's file URLs, as the bytes the file system uses.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include <Qt>
+
+#include "model/MouseButton.h"
 
 class QMimeData;
 
@@ -14,8 +17,8 @@ namespace felux {
 // other schemes are left out; names that are not valid UTF-8 keep their bytes.
 std::vector<std::string> DropPaths(const QMimeData* data);
 
-// 1 left, 2 right, 0 neither: the button held while the drag moves, which is
-// already up when the drop itself arrives.
-int DragButton(Qt::MouseButtons buttons);
+// The button held while the drag moves (right before left), which is already up when the drop
+// itself arrives; nullopt for neither.
+std::optional<MouseButton> DragButton(Qt::MouseButtons buttons);
 
 }  // namespace felux

@@ -128,14 +128,14 @@ void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
 
 void MainWindow::dragMoveEvent(QDragMoveEvent* event) {
     if (!event->mimeData()->hasUrls()) return;
-    if (const int button = DragButton(event->buttons())) dragButton_ = button;
+    if (const std::optional<MouseButton> button = DragButton(event->buttons())) dragButton_ = button;
     event->acceptProposedAction();
 }
 
 void MainWindow::dropEvent(QDropEvent* event) {
     std::vector<std::string> paths = DropPaths(event->mimeData());
-    const int button = DragButton(event->buttons()) != 0 ? DragButton(event->buttons()) : dragButton_;
-    dragButton_ = 0;
+    const std::optional<MouseButton> button = DragButton(event->buttons()) ? DragButton(event->buttons()) : dragButton_;
+    dragButton_.reset();
     if (paths.empty() || !player_) return;
     event->acceptProposedAction();
     player_->OnDrop(std::move(paths), DropTarget::Main, button);

@@ -3,6 +3,9 @@
 
 #include <QWidget>
 
+#include <optional>
+
+#include "model/MouseButton.h"
 #include "qt/MouseRecord.h"
 
 namespace felux {
@@ -51,7 +54,7 @@ private:
     PanelWidget* panel_;
     bool shownOnce_ = false;
     Player* player_ = nullptr;
-    int dragButton_ = 0;  // the button seen while the drag moved: it is up by the drop
+    std::optional<MouseButton> dragButton_;  // the button seen while the drag moved: it is up by the drop
 };
 
 }  // namespace felux

@@ -187,7 +187,7 @@ void PlaylistEditorWindow::dropEvent(QDropEvent* event) {
     std::vector<std::string> paths = DropPaths(event->mimeData());
     if (paths.empty()) return;
     event->acceptProposedAction();
-    player_.OnDrop(std::move(paths), DropTarget::Editor, 0);
+    player_.OnDrop(std::move(paths), DropTarget::Editor, std::nullopt);
 }
 
 PlaylistView& QtEditorWindow::Create(Rect rect) {

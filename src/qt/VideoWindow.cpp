@@ -5,7 +5,6 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QGuiApplication>
-#include <QMoveEvent>
 #include <QShowEvent>
 #include <QPainter>
 #include <QWheelEvent>
@@ -91,10 +90,6 @@ void VideoWindow::mouseMoveEvent(QMouseEvent* event) {
 
 void VideoWindow::wheelEvent(QWheelEvent* event) {
     if (record_) RecordWheel(*record_, event);
-}
-
-void VideoWindow::moveEvent(QMoveEvent*) {
-    if (record_) record_->OnMove(x(), y());
 }
 
 void VideoWindow::paintEvent(QPaintEvent*) {

@@ -7,6 +7,7 @@
 
 #include "input/KeyLatch.h"
 #include "input/KeyboardPoll.h"
+#include "platform/Keys.h"
 
 namespace felux::test {
 
@@ -23,9 +24,9 @@ public:
 
     Point CursorPosition() override { return cursor; }
     void ShowPopupMenu(PopupMenu menu, Point at) override { menus.emplace_back(menu, at); }
-    void SynthesiseButtonRelease(int button) override {
+    void SynthesiseButtonRelease(MouseButton button) override {
         releases.push_back(button);
-        keys_.Release(button);
+        keys_.Release(vk::ButtonKey(button));
     }
     bool FullScreenPanelHidden() override { return panelHidden; }
     void MouseVolumeChanged() override { ++mouseVolumeChanges; }
@@ -42,7 +43,7 @@ public:
     int playlistCount = 3;
     std::vector<PlayerCommand> commands;
     std::vector<std::pair<PopupMenu, Point>> menus;
-    std::vector<int> releases;
+    std::vector<MouseButton> releases;
     std::vector<int> indicators;
     int mouseVolumeChanges = 0;
     int redraws = 0;

@@ -110,7 +110,7 @@ TEST_F(EditorPlayerTest, PlayRequestIsTakenWhileAFileWaitsToStart) {
     h.Tick();
     EXPECT_EQ(p.openFile.path, b);
     EXPECT_EQ(h.editorWindow.view.lines[1], ">0002 b.mpg");
-    EXPECT_EQ(p.editor.QueryEditorState(editor_query::kRequest), 0);
+    EXPECT_EQ(p.editor.State().request, EditorRequest::None);
 }
 
 TEST_F(EditorPlayerTest, DropsReplaceOrAppendOnTheMainWindowAndSortOnlyTheNewPartOnTheEditor) {
@@ -122,7 +122,7 @@ TEST_F(EditorPlayerTest, DropsReplaceOrAppendOnTheMainWindowAndSortOnlyTheNewPar
     h.TickUntilStarted();
 
     // Left button: the list is replaced, sorted by path, and the first entry plays.
-    p.OnDrop({z, y}, DropTarget::Main, 1);
+    p.OnDrop({z, y}, DropTarget::Main, MouseButton::Left);
     EXPECT_TRUE(p.state.mediaClosed);
     TickUntilDropDone();
     EXPECT_EQ(Paths(p.playlist), (std::vector<std::string>{y, z}));
@@ -130,7 +130,7 @@ TEST_F(EditorPlayerTest, DropsReplaceOrAppendOnTheMainWindowAndSortOnlyTheNewPar
     h.TickUntilStarted();
 
     // Right button: the new part is appended sorted as a replacing drop is, playback goes on.
-    p.OnDrop({x, w}, DropTarget::Main, 2);
+    p.OnDrop({x, w}, DropTarget::Main, MouseButton::Right);
     TickUntilDropDone();
     EXPECT_EQ(Paths(p.playlist), (std::vector<std::string>{y, z, w, x}));
     EXPECT_EQ(p.openFile.path, y);
@@ -140,9 +140,9 @@ TEST_F(EditorPlayerTest, DropsReplaceOrAppendOnTheMainWindowAndSortOnlyTheNewPar
     // and the current mark stays on its entry.
     p.state.requests.file = FileRequest::EditorToggle;
     h.Tick();
-    p.OnDrop({z}, DropTarget::Main, 1);
+    p.OnDrop({z}, DropTarget::Main, MouseButton::Left);
     EXPECT_FALSE(p.drop.Running());
-    p.OnDrop({z, x}, DropTarget::Editor, 0);
+    p.OnDrop({z, x}, DropTarget::Editor, std::nullopt);
     TickUntilDropDone();
     EXPECT_EQ(Paths(p.playlist), (std::vector<std::string>{y, z, w, x, x, z}));
     EXPECT_EQ(h.editorWindow.view.lines[4], " 0005 x.mpg");
@@ -160,7 +160,7 @@ TEST_F(EditorPlayerTest, AnAppendDropOntoAPausedFileKeepsItPausedUntilOnePlay) {
     h.Tick();
     ASSERT_FALSE(h.engine.playing);
 
-    p.OnDrop({b}, DropTarget::Main, 2);
+    p.OnDrop({b}, DropTarget::Main, MouseButton::Right);
     TickUntilDropDone();
     EXPECT_FALSE(h.engine.playing);
     EXPECT_TRUE(p.state.paused);
@@ -222,7 +222,7 @@ TEST_F(EditorPlayerTest, ANewListStartsAtItsFirstEntryWhenThePlayingFileEnds) {
     const std::string q = h.AddMedia("q.mpg");
     p.editor.New();
     // Dropped in reverse: the sort of the new part swaps the first place away and back.
-    p.OnDrop({h.AddMedia("s.mpg"), h.AddMedia("r.mpg"), q, pp}, DropTarget::Editor, 0);
+    p.OnDrop({h.AddMedia("s.mpg"), h.AddMedia("r.mpg"), q, pp}, DropTarget::Editor, std::nullopt);
     TickUntilDropDone();
     EXPECT_TRUE(Marked(h.editorWindow.view.lines).empty());
     h.engine.completed = true;

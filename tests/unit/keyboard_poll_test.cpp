@@ -391,7 +391,7 @@ TEST_F(KeyboardPollTest, DeferredMenusOpenWhereTheCursorWasWhenAsked) {
     keys.Press(vk::RButton);
     poll.RequestMenu(PopupMenu::History);
     Tick();  // the right button is still being reported: not captured yet
-    EXPECT_EQ(poll.pollState.lastMouseButton, 2);
+    EXPECT_EQ(poll.pollState.lastMouseButton, MouseButton::Right);
     keys.Release(vk::RButton);
     Tick();  // captured, counting down
     actions.cursor = {99, 99};
@@ -406,7 +406,7 @@ TEST_F(KeyboardPollTest, DeferredMenusOpenWhereTheCursorWasWhenAsked) {
 
     Tap(vk::LButton);
     Tick();
-    EXPECT_EQ(poll.pollState.lastMouseButton, 1);
+    EXPECT_EQ(poll.pollState.lastMouseButton, MouseButton::Left);
 }
 
 TEST_F(KeyboardPollTest, ReleaseGuardLetsGoOfHeldButtonsAfterFullScreen) {
@@ -421,7 +421,7 @@ TEST_F(KeyboardPollTest, ReleaseGuardLetsGoOfHeldButtonsAfterFullScreen) {
     EXPECT_EQ(poll.pollState.buttonReleaseGuard, 1);
     Tick();
     EXPECT_EQ(poll.pollState.buttonReleaseGuard, 0);
-    EXPECT_THAT(actions.releases, ElementsAre(vk::LButton, vk::RButton));
+    EXPECT_THAT(actions.releases, ElementsAre(MouseButton::Left, MouseButton::Right));
     EXPECT_EQ(state.keyWaitTicks, 7);
 }
 

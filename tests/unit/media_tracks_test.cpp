@@ -171,11 +171,11 @@ TEST_F(MediaTracksTest, ARightClickOnThePictureListsTracksAndChaptersAndAChoiceA
     EXPECT_EQ(AudioChoices(), choices);
 
     // A right press that leaves full screen opens no menu.
-    p.videoInput.VideoInputReset(video_reset::kFullScreen);
+    p.videoInput.MarkFullScreen();
     p.videoInput.OnRButtonDown(1, 1);
-    p.videoInput.VideoInputReset(video_reset::kClearClicks);
+    p.videoInput.ClearClicks();
     p.videoInput.OnRButtonUp(1, 1);
-    EXPECT_EQ(p.videoInput.VideoInput(video_query::kMenuClick), 0);
+    EXPECT_FALSE(p.videoInput.TakeMenuClick());
 }
 
 TEST_F(MediaTracksTest, TheMenuListsAtMostFiftyItemsAroundTheCurrentOfHugeLists) {

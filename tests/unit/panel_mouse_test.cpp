@@ -267,7 +267,7 @@ TEST_F(PanelMouseTest, AClickWithinOneTickPlaysAndThenEndsTheHold) {
     state.requests.play = false;  // the command step carried it out
     Tick();
     EXPECT_FALSE(buttons.held.play);
-    EXPECT_EQ(panel.PanelQuery(panel_query::kButtons), 0);
+    EXPECT_FALSE(panel.Panel().ButtonsWaiting());
 }
 
 // The window system starts a panel drag at the press itself; the tick's hit order must agree

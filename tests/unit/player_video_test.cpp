@@ -401,6 +401,36 @@ TEST_F(PlayerVideoTest, AClickOnThePictureKeepsThePanelAboveIt) {
     EXPECT_EQ(restacks(), 0);
 }
 
+// A left and a middle click on the picture within one tick: the left one makes the player active
+// now, the middle one is taken on the next tick and pauses, and neither acts twice. A notch on the picture in
+// video-only mode steps once, however many ticks follow.
+TEST_F(PlayerVideoTest, ClicksAndNotchesOnThePictureAreTakenOnceEach) {
+    Player& p = Playing();
+    p.state.appActive = false;
+    p.videoInput.OnLButtonDown(5, 5);
+    p.videoInput.OnMButtonDown();
+    h.Tick();
+    EXPECT_TRUE(p.state.appActive);
+    EXPECT_TRUE(p.videoInput.ClickWaiting()) << "the middle click waits for the next tick";
+    h.Tick(2);
+    EXPECT_FALSE(p.videoInput.ClickWaiting());
+    EXPECT_FALSE(h.engine.playing);
+    h.Tick(3);
+    EXPECT_FALSE(h.engine.playing) << "the middle click toggled once";
+
+    p.state.requests.play = true;
+    h.Tick();
+    ASSERT_TRUE(h.engine.playing);
+    p.EnterWindowMode(WindowMode::VideoOnly);
+    h.Tick();
+    p.videoInput.OnMouseWheel(120);
+    h.Tick();
+    EXPECT_EQ(p.state.wheelStep, 1);
+    EXPECT_EQ(p.videoInput.WheelNotch(), 0);
+    h.Tick(3);
+    EXPECT_EQ(p.state.wheelStep, 1);
+}
+
 // The video window keeps the place the user dragged it to; where the window manager put it
 // (a constraint on a large zoom) is forgotten at the next layout.
 TEST_F(PlayerVideoTest, OnlyTheUsersDragPlacesTheVideoWindow) {

@@ -1,6 +1,7 @@
 // The playlist editor's edits: sort cycle, moves and deletes around the current mark, requests, layout, load and save.
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <random>
 
 #include "FakeEditorPorts.h"
@@ -97,7 +98,7 @@ TEST(PlaylistEditor, DeleteKeepsTheCurrentEntryAndRenumbers) {
     EXPECT_EQ(e.view.lines[3], ">0004 5");
     EXPECT_EQ(e.view.lines[2], " 0003 4");
     EXPECT_EQ(e.view.SelectedLines(), std::vector<std::size_t>{2});
-    EXPECT_EQ(e.editor.QueryEditorState(editor_query::kCount), 5);
+    EXPECT_EQ(e.list.Size(), 5u);
     e.ExpectLinesInStep();
 
     // Deleting up to the end selects the line before; the current entry itself gone: the mark goes with it.
@@ -148,22 +149,20 @@ TEST(PlaylistEditor, DoubleClickRequestsAndTheMarkComesWithTheOpening) {
     e.editor.OnDoubleClick();
     EXPECT_EQ(e.view.lines[1], " 0002 b");
     EXPECT_EQ(e.view.lines[6], " 0007 g");
-    EXPECT_EQ(e.editor.QueryEditorState(editor_query::kRequest), kEditorPlayRequest);
-    EXPECT_EQ(e.editor.QueryEditorState(editor_query::kRequestedIndex), 6);
-    EXPECT_EQ(e.editor.QueryEditorState(editor_query::kCurrent), 6);
+    EXPECT_EQ(e.editor.State().request, EditorRequest::Play);
+    EXPECT_EQ(e.editor.State().requestedIndex, 6);
+    EXPECT_EQ(e.editor.State().current, 6);
     e.editor.MarkCurrent(6);
     EXPECT_EQ(e.view.lines[6], ">0007 g");
     EXPECT_EQ(e.view.SelectedLines(), std::vector<std::size_t>{6});
-    e.editor.ClearEditorRequest(editor_query::kRequest);
-    e.editor.ClearEditorRequest(editor_query::kRequestedIndex);
-    EXPECT_EQ(e.editor.QueryEditorState(editor_query::kRequest), 0);
-    EXPECT_EQ(e.editor.QueryEditorState(editor_query::kRequestedIndex), 0);
+    e.editor.ClearRequest();
+    EXPECT_EQ(e.editor.State().request, EditorRequest::None);
+    EXPECT_EQ(e.editor.State().requestedIndex, 0);
+    EXPECT_EQ(e.editor.State().current, 6);
 
-    // Opening marks the window as moved once; unknown codes answer themselves.
-    EXPECT_EQ(e.editor.QueryEditorState(editor_query::kMoved), 1);
-    EXPECT_EQ(e.editor.QueryEditorState(editor_query::kMoved), 0);
-    EXPECT_EQ(e.editor.QueryEditorState(77), 77);
-    EXPECT_EQ(e.editor.QueryEditorState(editor_query::kSpare), 0);
+    // Opening marks the window as moved once.
+    EXPECT_TRUE(e.editor.TakeMoved());
+    EXPECT_FALSE(e.editor.TakeMoved());
 }
 
 TEST(PlaylistEditor, LayoutKeepsItsMinimumsAndResizeRequestsIt) {
@@ -186,7 +185,7 @@ TEST(PlaylistEditor, LayoutKeepsItsMinimumsAndResizeRequestsIt) {
 
     Editor e({"/a"});
     e.editor.OnResize(300, 400);
-    EXPECT_EQ(e.editor.QueryEditorState(editor_query::kRequest), kEditorResized);
+    EXPECT_EQ(e.editor.State().request, EditorRequest::Resized);
     EXPECT_EQ(at(e.editor.LayoutEditor(), EditorControl::List), (Rect{5, 16, 235, 355}));
 }
 
@@ -198,12 +197,12 @@ TEST(PlaylistEditor, LoadSaveNewAndOptionsGoThroughTheChoosers) {
 
     Editor e({"/a.mpg"});
     e.settings.lastMediaPath = sub + "/gone/file.mpg";
-    int dialogFlag = -1;
-    e.dialogs.during = [&] { dialogFlag = e.editor.QueryEditorState(editor_query::kFileDialogOpen); };
+    std::optional<bool> dialogFlag;
+    e.dialogs.during = [&] { dialogFlag = e.editor.State().fileDialogOpen; };
     e.dialogs.fileAnswer = list;
     e.editor.Load();
-    EXPECT_EQ(dialogFlag, 1);
-    EXPECT_EQ(e.editor.QueryEditorState(editor_query::kFileDialogOpen), 0);
+    EXPECT_EQ(dialogFlag, true);
+    EXPECT_FALSE(e.editor.State().fileDialogOpen);
     // The chooser starts in the deepest folder of the remembered path that exists.
     EXPECT_EQ(e.dialogs.folders.back(), sub);
     EXPECT_EQ(e.Paths(), (std::vector<std::string>{"/a.mpg", "/m/one.mpg", "/m/two.mpg"}));
@@ -219,10 +218,10 @@ TEST(PlaylistEditor, LoadSaveNewAndOptionsGoThroughTheChoosers) {
 
     e.dialogs.optionAnswer = 7;
     e.editor.Options();
-    EXPECT_EQ(e.editor.QueryEditorState(editor_query::kListPathMode), 2);
+    EXPECT_EQ(e.editor.State().listPathMode, 2);
     e.dialogs.optionAnswer.reset();
     e.editor.Options();
-    EXPECT_EQ(e.editor.QueryEditorState(editor_query::kListPathMode), 2);
+    EXPECT_EQ(e.editor.State().listPathMode, 2);
 
     e.dialogs.fileAnswer = (folder.path() / "saved.tob").string();
     e.editor.Save();
@@ -246,7 +245,6 @@ TEST(PlaylistEditor, LoadSaveNewAndOptionsGoThroughTheChoosers) {
     e.editor.New();
     EXPECT_TRUE(e.view.lines.empty());
     EXPECT_EQ(e.list.Size(), 0u);
-    EXPECT_EQ(e.editor.QueryEditorState(editor_query::kCount), 0);
 }
 
 }  // namespace

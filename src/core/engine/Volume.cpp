@@ -40,18 +40,13 @@ int WaveOutToLevel(std::uint32_t value) { return static_cast<int>(value / kBothC
 
 int WaveOutChannelToLevel(std::uint16_t word) { return static_cast<int>(word / kChannelStep); }
 
-int LevelToDirectShow(int level) {
-    level = ClampLevel(level);
-    if (level == 0) return kDirectShowSilence;
-    return std::max(level * 60 - 3720, kDirectShowSilence);
-}
-
 double LevelToEngineVolume(int level) {
-    const int hundredthsOfDb = LevelToDirectShow(level);
-    if (hundredthsOfDb <= kDirectShowSilence) return 0.0;
-    // Decibels to amplitude, then the cube root the engine's scale takes.
-    const double amplitude = std::pow(10.0, static_cast<double>(hundredthsOfDb) / 2000.0);
-    return std::min(kEngineVolumeFull, kEngineVolumeFull * std::cbrt(amplitude));
+    level = ClampLevel(level);
+    if (level == 0) return 0.0;
+    // The amplitude of -0.6 dB a level below full is 10^(-0.6 x steps / 20); the engine's scale
+    // is its cube root, so every level is a hundredth of a decade on that scale.
+    const double decades = static_cast<double>(level - kVolumeFull) / 100.0;
+    return kEngineVolumeFull * std::pow(10.0, decades);
 }
 
 std::string FormatVolumeLine(int level) {

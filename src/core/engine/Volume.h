@@ -1,4 +1,4 @@
-// The volume level 0..62 and its conversions to the wave-out and DirectShow scales.
+// The volume level 0..62 and its conversions to the wave-out and engine scales.
 #pragma once
 
 #include <cstdint>
@@ -11,8 +11,6 @@
 namespace felux {
 
 inline constexpr int kVolumeFull = 62;
-// DirectShow scale: hundredths of a decibel; this value is silence.
-inline constexpr int kDirectShowSilence = -10000;
 
 // Levels outside 0..62 are clamped first. 62 gives 0xFFFFFFFF; below, level x 1057 in both words.
 std::uint32_t LevelToWaveOut(int level);
@@ -20,12 +18,11 @@ std::uint32_t LevelToWaveOut(int level);
 int WaveOutToLevel(std::uint32_t value);
 // One channel word (0 .. 0xFFFF) to a level.
 int WaveOutChannelToLevel(std::uint16_t word);
-// level x 60 - 3720 (0 at full); level 0 gives kDirectShowSilence.
-int LevelToDirectShow(int level);
 
 // The media engine's volume scale (MediaEngine::SetVolume): 0 silence, this as recorded.
 inline constexpr double kEngineVolumeFull = 100.0;
-// The level's decibels (LevelToDirectShow) on the engine's cubic scale; level 0 is exactly silence.
+// Each level below full is 0.6 dB quieter, put on the engine's cubic scale; levels outside
+// 0..62 are clamped, and level 0 is exactly silence.
 double LevelToEngineVolume(int level);
 
 // The volume line of a log record, "1:%08x" of the wave-out value.

@@ -6,7 +6,7 @@
 namespace felux {
 namespace {
 bool Valid(int key) { return key > 0 && key < 256; }
-bool MouseButton(int key) { return key == vk::LButton || key == vk::RButton || key == vk::MButton; }
+bool IsButtonKey(int key) { return key == vk::LButton || key == vk::RButton || key == vk::MButton; }
 }  // namespace
 
 void KeyLatch::Press(int key) {
@@ -14,7 +14,7 @@ void KeyLatch::Press(int key) {
     held_[static_cast<std::size_t>(key)] = true;
     latched_[static_cast<std::size_t>(key)] = true;
     fullScreenLatched_[static_cast<std::size_t>(key)] = true;
-    if (!MouseButton(key)) tapped_[static_cast<std::size_t>(key)] = true;
+    if (!IsButtonKey(key)) tapped_[static_cast<std::size_t>(key)] = true;
 }
 
 void KeyLatch::Release(int key) {

@@ -51,10 +51,10 @@ void KeyboardPoll::Poll() {
 }
 
 void KeyboardPoll::TrackMouse() {
-    if (Hit(vk::LButton)) pollState.lastMouseButton = 1;
+    if (Hit(vk::LButton)) pollState.lastMouseButton = MouseButton::Left;
     if (Hit(vk::RButton)) {
         // The right button is still going: its menu request waits for a later poll.
-        pollState.lastMouseButton = 2;
+        pollState.lastMouseButton = MouseButton::Right;
         return;
     }
     for (std::size_t i = 0; i < pollState.menuRequested.size(); ++i) {
@@ -73,13 +73,13 @@ void KeyboardPoll::WaitingState() {
         if (guard >= 2) {
             --guard;
             if (Hit(vk::LButton))
-                actions_.SynthesiseButtonRelease(vk::LButton);
+                actions_.SynthesiseButtonRelease(MouseButton::Left);
             else
                 guard = 1;
         }
         if (guard == 1) {
             if (Hit(vk::RButton))
-                actions_.SynthesiseButtonRelease(vk::RButton);
+                actions_.SynthesiseButtonRelease(MouseButton::Right);
             else
                 guard = 0;
         }

@@ -2,7 +2,9 @@
 #pragma once
 
 #include <array>
+#include <optional>
 
+#include "model/MouseButton.h"
 #include "model/PlayerCommand.h"
 #include "model/PlayerState.h"
 #include "model/PopupMenu.h"
@@ -18,9 +20,9 @@ class KeyboardActions : public CommandSink {
 public:
     virtual Point CursorPosition() = 0;
     virtual void ShowPopupMenu(PopupMenu menu, Point at) = 0;
-    // A key-up event for a mouse button (vk::LButton or vk::RButton), so that a press that
-    // started before the full-screen switch does not stay held.
-    virtual void SynthesiseButtonRelease(int button) = 0;
+    // A key-up event for a mouse button, so that a press that started before the full-screen
+    // switch does not stay held.
+    virtual void SynthesiseButtonRelease(MouseButton button) = 0;
 
     // Full screen with its panel hidden: CTRL+M and CTRL+N switch mouseVolume there.
     virtual bool FullScreenPanelHidden() = 0;
@@ -46,7 +48,7 @@ enum class HeldSearchKey { None, Back, Forward };  // ',' searches back, '.' for
 
 // Poll state that lives beside the player state.
 struct KeyPollState {
-    int lastMouseButton = 0;  // 1 left, 2 right
+    std::optional<MouseButton> lastMouseButton;
     // Right-click menus asked for by the panel and video windows, opened a few ticks later so
     // that the click's release does not land in the menu.
     std::array<bool, kPopupMenus> menuRequested{};

@@ -1,6 +1,8 @@
 // Key and mouse-button codes the core polls (the classic virtual-key numbering).
 #pragma once
 
+#include "model/MouseButton.h"
+
 namespace felux::vk {
 
 inline constexpr int LButton = 0x01;
@@ -27,5 +29,8 @@ inline constexpr int BracketRight = 0xDD;
 
 // Digits and letters use their ASCII upper-case codes: '0'..'9', 'A'..'Z'.
 constexpr int Char(char c) { return (c >= 'a' && c <= 'z') ? c - 'a' + 'A' : c; }
+
+// The key code a button is polled under.
+constexpr int ButtonKey(MouseButton button) { return button == MouseButton::Left ? LButton : RButton; }
 
 }  // namespace felux::vk

@@ -27,15 +27,15 @@ DropIntake::DropIntake(PlayerState& state, Playlist& playlist, PlaylistEditor& e
       windows_(windows),
       now_(std::move(now)) {}
 
-void DropIntake::Drop(std::vector<std::string> paths, DropTarget target, int button) {
+void DropIntake::Drop(std::vector<std::string> paths, DropTarget target, std::optional<MouseButton> button) {
     if (paths.empty() || scan_.Running()) return;
     if (target == DropTarget::Editor) {
         if (!editor_.IsOpen()) return;
         editor_.SetScanning(true);
     } else {
         if (state_.editorOpen || playback_.Opening()) return;
-        const int last = button != 0 ? button : keyPoll_.lastMouseButton;
-        replaces_ = last != 2;
+        const std::optional<MouseButton> last = button ? button : keyPoll_.lastMouseButton;
+        replaces_ = last != MouseButton::Right;
         if (replaces_) {
             playback_.CloseMedia();
             playlist_.Clear();

@@ -4,6 +4,7 @@
 #include <chrono>
 #include <cstddef>
 #include <functional>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -28,8 +29,9 @@ public:
     DropIntake(PlayerState& state, Playlist& playlist, PlaylistEditor& editor, const KeyPollState& keyPoll,
                Playback& playback, WindowSystem& windows, SteadyClock now);
 
-    // button: 1 left, 2 right, 0 not seen during the drag (the keyboard poll's last button decides).
-    void Drop(std::vector<std::string> paths, DropTarget target, int button);
+    // The button that dragged the files; when none was seen, the keyboard poll's last one decides.
+    // A right drag appends to the list, any other replaces it.
+    void Drop(std::vector<std::string> paths, DropTarget target, std::optional<MouseButton> button);
     // Files and folders from the command line, a second start or a desktop remote: appended like
     // a drop (folders scanned, the new part sorted), whatever window is open; with play the first
     // new entry plays once the scan is done. Items that come while a scan runs wait for it.

@@ -50,7 +50,7 @@ void EditorBridge::Destroy() {
 void EditorBridge::PushSettings() {
     const Rect saved{settings_.editorWindowX, settings_.editorWindowY, settings_.editorWindowWidth,
                      settings_.editorWindowHeight};
-    editor_.PushEditorSettings(saved, 0, settings_.listPathMode);
+    editor_.PushEditorSettings(saved, settings_.listPathMode);
 }
 
 void EditorBridge::LayoutControls() {
@@ -90,26 +90,27 @@ void EditorBridge::TakeFileChoice() {
 
 void EditorBridge::Exchange(bool settingsDialogOpen) {
     // The settings dialog keeps the poll paused even while the editor reports no dialog of its own.
-    state_.modalDialogUp = settingsDialogOpen || editor_.QueryEditorState(editor_query::kFileDialogOpen) != 0;
+    state_.modalDialogUp = settingsDialogOpen || editor_.State().fileDialogOpen;
     if (playlist_.Count() != state_.shuffleOrderCount) playback_.Shuffle();
-    if (editor_.QueryEditorState(editor_query::kRequest) == kEditorResized) {
+    if (editor_.State().request == EditorRequest::Resized) {
         LayoutControls();
         const Rect r = windows_.windows.WindowRect(WindowId::Editor);
         settings_.editorWindowX = r.x;
         settings_.editorWindowY = r.y;
         settings_.editorWindowWidth = r.width;
         settings_.editorWindowHeight = r.height;
-        if (editor_.QueryEditorState(editor_query::kMoved) == 1) PushSettings();
+        if (editor_.TakeMoved()) PushSettings();
     }
-    settings_.listPathMode = editor_.QueryEditorState(editor_query::kListPathMode);
+    // Read after the settings went back to a moved editor, which takes their list path mode.
+    const EditorState editor = editor_.State();
+    settings_.listPathMode = editor.listPathMode;
     // A file waiting for its layout is already open: the request goes ahead.
-    if (editor_.QueryEditorState(editor_query::kRequest) == kEditorPlayRequest && !playback_.Opening() && !drop_.ReplacingList()) {
-        playlist_.currentIndex = editor_.QueryEditorState(editor_query::kRequestedIndex);
-        editor_.ClearEditorRequest(editor_query::kRequest);
-        editor_.ClearEditorRequest(editor_query::kRequestedIndex);
+    if (editor.request == EditorRequest::Play && !playback_.Opening() && !drop_.ReplacingList()) {
+        playlist_.currentIndex = editor.requestedIndex;
+        editor_.ClearRequest();
         state_.requests.playSelected = true;
     }
-    playlist_.currentIndex = editor_.QueryEditorState(editor_query::kCurrent);
+    playlist_.currentIndex = editor.current;
 }
 
 }  // namespace felux

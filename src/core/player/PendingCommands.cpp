@@ -24,8 +24,8 @@ void Player::RunPendingCommands() {
         r.file = FileRequest::None;
         editorBridge.Toggle();
     }
-    if (wheel.UseVideoOnlyNotch(state.windowMode == WindowMode::VideoOnly, videoInput.VideoInput(video_query::kWheel)))
-        videoInput.VideoInputReset(video_reset::kClearWheel);
+    if (wheel.UseVideoOnlyNotch(state.windowMode == WindowMode::VideoOnly, videoInput.WheelNotch()))
+        videoInput.ClearWheel();
     wheel.DecideFrameStep();
     if (r.settings) {
         r.settings = false;

@@ -125,20 +125,19 @@ void Player::SourceRectStep() {
 
 // What the panel and the video window recorded since the last tick: hover, clicks, wheel notches.
 void Player::ChildWindowInputStep() {
-    state.panelHover = panelInput.PanelQuery(panel_query::kHover);
+    state.panelHover = panelInput.Panel().hover;
     if (videoInput.TakePressed()) layout.KeepPanelAboveVideo();
-    if (videoInput.VideoInput(video_query::kAnyClick) != 0) {
-        if (videoInput.VideoInput(video_query::kLeftClick) != 0) {
+    if (videoInput.ClickWaiting()) {
+        if (videoInput.TakeLeftClick()) {
             state.appActive = true;
-        } else if (videoInput.VideoInput(video_query::kMiddleClick) != 0) {
+        } else if (videoInput.TakeMiddleClick()) {
             state.requests.playPause = true;
         }
     }
-    if (videoInput.VideoInput(video_query::kMenuClick) != 0) keyboard.RequestMenu(PopupMenu::Video);
-    if (wheel.ForwardChildNotch(panelInput.PanelQuery(panel_query::kWheel))) panelInput.PanelResetNotch();
-    if (wheel.ForwardChildNotch(videoInput.VideoInput(video_query::kWheel)))
-        videoInput.VideoInputReset(video_reset::kClearWheel);
-    if ((panelInput.PanelQuery(panel_query::kButtons) != 0 || mouse.DragActive()) && !state.modalDialogUp)
+    if (videoInput.TakeMenuClick()) keyboard.RequestMenu(PopupMenu::Video);
+    if (wheel.ForwardChildNotch(panelInput.WheelNotch())) panelInput.ClearWheel();
+    if (wheel.ForwardChildNotch(videoInput.WheelNotch())) videoInput.ClearWheel();
+    if ((panelInput.Panel().ButtonsWaiting() || mouse.DragActive()) && !state.modalDialogUp)
         mouse.HandlePanelMouse(panelInput);
 }
 

@@ -81,7 +81,7 @@ public:
     void OnMainDoubleClick();
     // The desktop brought the minimised main window back: the normal mode again, whatever minimised it.
     void OnMainRestored();
-    void OnDrop(std::vector<std::string> paths, DropTarget target, int button) {
+    void OnDrop(std::vector<std::string> paths, DropTarget target, std::optional<MouseButton> button) {
         drop.Drop(std::move(paths), target, button);
     }
     void OnEditorClosed() { editorBridge.Closed(); }

@@ -13,7 +13,7 @@ Point PlayerKeyActions::CursorPosition() { return windows_.CursorPosition(); }
 
 void PlayerKeyActions::ShowPopupMenu(PopupMenu menu, Point at) { player_.popups.Show(menu, at); }
 
-void PlayerKeyActions::SynthesiseButtonRelease(int button) { keys_.Release(button); }
+void PlayerKeyActions::SynthesiseButtonRelease(MouseButton button) { keys_.Release(vk::ButtonKey(button)); }
 
 bool PlayerKeyActions::FullScreenPanelHidden() { return player_.layout.FullScreenPanelHidden(); }
 

@@ -21,7 +21,7 @@ public:
     void Command(PlayerCommand command) override;
     Point CursorPosition() override;
     void ShowPopupMenu(PopupMenu menu, Point at) override;
-    void SynthesiseButtonRelease(int button) override;
+    void SynthesiseButtonRelease(MouseButton button) override;
     bool FullScreenPanelHidden() override;
     void MouseVolumeChanged() override;
     void RequestRedraw() override;

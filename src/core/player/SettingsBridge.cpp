@@ -39,8 +39,8 @@ void SettingsBridge::Closed(const std::optional<SettingsForm>& result) {
         targets_.volume.Apply();
         targets_.presenter.TimedTextFontChanged();
     }
-    inputs_.panelInput.PanelResetNotch();
-    inputs_.videoInput.VideoInputReset(video_reset::kClearWheel);
+    inputs_.panelInput.ClearWheel();
+    inputs_.videoInput.ClearWheel();
     state_.panelFramePending = false;
     state_.modalDialogUp = false;
     open_ = false;

@@ -266,7 +266,7 @@ void VideoLayout::EnterFullScreen() {
     fullScreenScreen_ = fullScreen_.Screen();
     state_.appActive = true;
     ApplyFullScreenEffects(effects);
-    inputs_.videoInput.VideoInputReset(video_reset::kFullScreen);
+    inputs_.videoInput.MarkFullScreen();
     ArrangePanel();
     state_.requests.newVideoSize = true;
 }
@@ -277,7 +277,7 @@ void VideoLayout::LeaveFullScreen() {
 }
 
 void VideoLayout::ApplyFullScreenEffects(const FullScreenEffects& e) {
-    if (e.resetVideoInput) inputs_.videoInput.VideoInputReset(video_reset::kClearClicks);
+    if (e.resetVideoInput) inputs_.videoInput.ClearClicks();
     if (e.rememberVideoWindow) RememberVideoPosition();
     if (e.mouseReleaseWatch) inputs_.keyPoll.buttonReleaseGuard = kButtonReleaseWatchTicks;
     if (e.showReadout) state_.readoutCountdown = kReadoutTicks;

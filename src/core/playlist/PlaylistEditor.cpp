@@ -38,9 +38,8 @@ void PlaylistEditor::Close() {
     view_ = nullptr;
 }
 
-void PlaylistEditor::PushEditorSettings(Rect saved, int firstOption, int listPathMode) {
+void PlaylistEditor::PushEditorSettings(Rect saved, int listPathMode) {
     saved_ = saved;
-    firstOption_ = firstOption;
     listPathMode_ = listPathMode;
 }
 
@@ -58,38 +57,13 @@ void PlaylistEditor::MarkCurrent(int index) {
     redraw(index);
 }
 
-int PlaylistEditor::QueryEditorState(int code) {
-    using namespace editor_query;
-    switch (code) {
-        case kRequest:
-            return request_;
-        case kRequestedIndex:
-            return requestedIndex_;
-        case kCurrent:
-            return list_.editorCurrent;
-        case kCount:
-            return static_cast<int>(list_.Size());
-        case kFirstOption:
-            return firstOption_;
-        case kSpare:
-            return 0;
-        case kListPathMode:
-            return listPathMode_;
-        case kMoved: {
-            const bool moved = moved_;
-            moved_ = false;
-            return moved ? 1 : 0;
-        }
-        case kFileDialogOpen:
-            return fileDialogOpen_ ? 1 : 0;
-        default:
-            return code;
-    }
+EditorState PlaylistEditor::State() const {
+    return {request_, requestedIndex_, list_.editorCurrent, listPathMode_, fileDialogOpen_};
 }
 
-void PlaylistEditor::ClearEditorRequest(int which) {
-    if (which == editor_query::kRequest) request_ = 0;
-    if (which == editor_query::kRequestedIndex) requestedIndex_ = 0;
+void PlaylistEditor::ClearRequest() {
+    request_ = EditorRequest::None;
+    requestedIndex_ = 0;
 }
 
 std::vector<ControlPlace> PlaylistEditor::EditorLayout(int w, int h) {
@@ -138,7 +112,7 @@ void PlaylistEditor::OnDoubleClick() {
     if (selected.empty()) return;
     const std::size_t i = selected.front();
     view_->SelectLine(i, true);
-    request_ = kEditorPlayRequest;
+    request_ = EditorRequest::Play;
     requestedIndex_ = static_cast<int>(i);
     // The old mark goes now; the new one comes when the player opens the entry.
     const int old = list_.editorCurrent;
@@ -179,7 +153,7 @@ void PlaylistEditor::OnSelectionChanged() {
 void PlaylistEditor::OnResize(int width, int height) {
     width_ = width;
     height_ = height;
-    request_ = kEditorResized;
+    request_ = EditorRequest::Resized;
 }
 
 void PlaylistEditor::Load() {

@@ -6,6 +6,7 @@
 #include <random>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "platform/EditorPorts.h"
@@ -14,22 +15,17 @@
 
 namespace felux {
 
-// Answers of QueryEditorState.
-namespace editor_query {
-inline constexpr int kRequest = 0;
-inline constexpr int kRequestedIndex = 1;
-inline constexpr int kCurrent = 2;
-inline constexpr int kCount = 3;
-inline constexpr int kFirstOption = 4;
-inline constexpr int kSpare = 5;
-inline constexpr int kListPathMode = 6;
-inline constexpr int kMoved = 100;
-inline constexpr int kFileDialogOpen = 200;
-}  // namespace editor_query
+// What the editor asks of the tick. A resize stays asked until a play request replaces it.
+enum class EditorRequest { None, Play, Resized };
 
-// editorRequest values.
-inline constexpr int kEditorPlayRequest = 1;
-inline constexpr int kEditorResized = 10;
+// The editor as the tick reads it.
+struct EditorState {
+    EditorRequest request = EditorRequest::None;
+    int requestedIndex = 0;  // the entry a play request opens
+    int current = 0;         // the entry marked current in the list
+    int listPathMode = 0;
+    bool fileDialogOpen = false;  // a chooser is up: the keyboard poll waits
+};
 
 class PlaylistEditor {
 public:
@@ -41,12 +37,14 @@ public:
     void Close();
     bool IsOpen() const { return view_ != nullptr; }
 
-    void PushEditorSettings(Rect saved, int firstOption, int listPathMode);
+    void PushEditorSettings(Rect saved, int listPathMode);
     // Moves the ">" mark to index; nothing on an empty list.
     void MarkCurrent(int index);
-    int QueryEditorState(int code);
-    // 0 clears the request, 1 the requested index, 2 the spare value.
-    void ClearEditorRequest(int which);
+    EditorState State() const;
+    // The window moved since the previous call.
+    bool TakeMoved() { return std::exchange(moved_, false); }
+    // The tick took the play request: the request and its index are cleared.
+    void ClearRequest();
     // Where the controls go for the last reported client size.
     std::vector<ControlPlace> LayoutEditor() const { return EditorLayout(width_, height_); }
     static std::vector<ControlPlace> EditorLayout(int width, int height);
@@ -93,14 +91,13 @@ private:
     PlaylistDialogs* dialogs_;
     PlaylistView* view_ = nullptr;
     std::mt19937 random_;
-    int request_ = 0;
+    EditorRequest request_ = EditorRequest::None;
     int requestedIndex_ = 0;
     bool moved_ = false;
     bool fileDialogOpen_ = false;
     int sortMode_ = 0;  // kept while the program runs
     int width_ = 0;
     int height_ = 0;
-    int firstOption_ = 0;
     int listPathMode_ = 0;
     Rect saved_;
     std::string directory_;

@@ -28,7 +28,6 @@ void ChildWindowInput::OnLButtonDblClk(int x, int y) {
 
 void ChildWindowInput::OnRButtonDown(int x, int y) {
     pressed_ = true;
-    if (fullScreenMark_) rightClick_ = true;
     rightDownWindowed_ = !fullScreenMark_;
     RecordRight(PanelRight::Down, x, y);
 }
@@ -47,7 +46,7 @@ void ChildWindowInput::OnRButtonDblClk(int x, int y) {
 
 void ChildWindowInput::RecordLeft(PanelLeft s, int x, int y) {
     if (panel_.left != PanelLeft::None || leftPending_.set) {
-        leftPending_ = {true, static_cast<int>(s), x, y};
+        leftPending_ = {true, s, x, y};
         return;
     }
     panel_.left = s;
@@ -57,7 +56,7 @@ void ChildWindowInput::RecordLeft(PanelLeft s, int x, int y) {
 
 void ChildWindowInput::RecordRight(PanelRight s, int x, int y) {
     if (panel_.right != PanelRight::None || rightPending_.set) {
-        rightPending_ = {true, static_cast<int>(s), x, y};
+        rightPending_ = {true, s, x, y};
         return;
     }
     panel_.right = s;
@@ -82,15 +81,7 @@ void ChildWindowInput::OnMouseWheel(int delta) {
     if (delta > 0) panel_.wheel = 1;
 }
 
-void ChildWindowInput::OnMove(int x, int y) {
-    positionX_ = x;
-    positionY_ = y;
-}
-
-void ChildWindowInput::OnUserMove(int x, int y) {
-    OnMove(x, y);
-    userPosition_ = Position{x, y};
-}
+void ChildWindowInput::OnUserMove(int x, int y) { userPosition_ = Position{x, y}; }
 
 std::optional<ChildWindowInput::Position> ChildWindowInput::TakeUserPosition() {
     const std::optional<Position> p = userPosition_;
@@ -98,64 +89,11 @@ std::optional<ChildWindowInput::Position> ChildWindowInput::TakeUserPosition() {
     return p;
 }
 
-int ChildWindowInput::VideoInput(int query) {
-    const auto take = [](bool& flag) {
-        const bool was = flag;
-        flag = false;
-        return was ? 1 : 0;
-    };
-    switch (query) {
-    // A left click counts as a click too: otherwise a left click would reach the tick only
-    // together with a middle one.
-    case video_query::kAnyClick: return leftClick_ || middleClick_ ? 1 : 0;
-    case video_query::kX: return positionX_;
-    case video_query::kY: return positionY_;
-    case video_query::kLeftClick: return take(leftClick_);
-    case video_query::kRightClick: return rightClick_ ? 1 : 0;
-    case video_query::kMiddleClick: return take(middleClick_);
-    case video_query::kWheelTake: {
-        const int wheel = panel_.wheel;
-        panel_.wheel = 0;
-        return wheel;
-    }
-    case video_query::kWheel: return panel_.wheel;
-    case video_query::kMenuClick: return take(menuClick_);
-    default: return 0;
-    }
-}
-
-void ChildWindowInput::VideoInputReset(int kind) {
-    switch (kind) {
-    case video_reset::kClearClicks:
-        fullScreenMark_ = false;
-        leftClick_ = false;
-        rightClick_ = false;
-        middleClick_ = false;
-        menuClick_ = false;
-        break;
-    case video_reset::kFullScreen: fullScreenMark_ = true; break;
-    case video_reset::kClearWheel: panel_.wheel = 0; break;
-    default: break;
-    }
-}
-
-int ChildWindowInput::PanelQuery(int query) const {
-    switch (query) {
-    case panel_query::kLeftState:
-        return static_cast<int>(panel_.left == PanelLeft::RightDoubleClick ? PanelLeft::DoubleClick : panel_.left);
-    case panel_query::kX: return panel_.x;
-    case panel_query::kY: return panel_.y;
-    case panel_query::kRightState: return static_cast<int>(panel_.right);
-    case panel_query::kMiddle: return panel_.middle ? 1 : 0;
-    case panel_query::kLeftHeld: return panel_.leftHeld ? 1 : 0;
-    case panel_query::kHover: return panel_.hover ? 1 : 0;
-    case panel_query::kButtons:
-        return panel_.left != PanelLeft::None || panel_.right != PanelRight::None || panel_.middle ? 1 : 0;
-    case panel_query::kMoveX: return panel_.moveX;
-    case panel_query::kMoveY: return panel_.moveY;
-    case panel_query::kWheel: return panel_.wheel;
-    default: return 0;
-    }
+void ChildWindowInput::ClearClicks() {
+    fullScreenMark_ = false;
+    leftClick_ = false;
+    middleClick_ = false;
+    menuClick_ = false;
 }
 
 void ChildWindowInput::PanelResetButtons() {
@@ -167,10 +105,10 @@ void ChildWindowInput::PanelResetButtons() {
     // One waiting event per tick, since both buttons share the recorded point.
     if (leftPending_.set) {
         leftPending_.set = false;
-        RecordLeft(static_cast<PanelLeft>(leftPending_.state), leftPending_.x, leftPending_.y);
+        RecordLeft(leftPending_.state, leftPending_.x, leftPending_.y);
     } else if (rightPending_.set) {
         rightPending_.set = false;
-        RecordRight(static_cast<PanelRight>(rightPending_.state), rightPending_.x, rightPending_.y);
+        RecordRight(rightPending_.state, rightPending_.x, rightPending_.y);
     }
 }
 

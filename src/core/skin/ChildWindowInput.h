@@ -6,42 +6,6 @@
 
 namespace felux {
 
-// Numbered queries of the video window's record (VideoInput).
-namespace video_query {
-inline constexpr int kAnyClick = 0;     // a left or middle click is waiting to be read
-inline constexpr int kX = 1;            // the window's position from its last move
-inline constexpr int kY = 2;
-inline constexpr int kLeftClick = 3;    // read and clear
-inline constexpr int kRightClick = 4;   // read only; recorded in full screen
-inline constexpr int kMiddleClick = 5;  // read and clear
-inline constexpr int kWheelTake = 6;    // -1 / +1, read and clear
-inline constexpr int kWheel = 7;        // -1 / +1, read only
-inline constexpr int kMenuClick = 8;    // a right click outside full screen: the menu; read and clear
-}  // namespace video_query
-
-// Kinds of VideoInputReset.
-namespace video_reset {
-inline constexpr int kClearClicks = 0;  // also leaves full screen
-inline constexpr int kFullScreen = 1;
-inline constexpr int kClearWheel = 2;
-}  // namespace video_reset
-
-// Numbered queries of the panel's record (PanelQuery). All read only: the panel's mouse
-// handling clears the buttons after it has acted on them, the wheel seek clears the notch.
-namespace panel_query {
-inline constexpr int kLeftState = 0;   // PanelLeft; 3 for a double click of either button
-inline constexpr int kX = 1;           // client point of the last button event
-inline constexpr int kY = 2;
-inline constexpr int kRightState = 3;  // PanelRight
-inline constexpr int kMiddle = 4;      // 1 after a middle press
-inline constexpr int kLeftHeld = 5;    // 1 between a left press and its release
-inline constexpr int kHover = 6;       // 1 while the cursor is over the display text
-inline constexpr int kButtons = 7;     // 1 while any button event waits for the tick
-inline constexpr int kMoveX = 8;       // cursor point of the last move
-inline constexpr int kMoveY = 9;
-inline constexpr int kWheel = 11;      // -1 / +1
-}  // namespace panel_query
-
 // A double click of either button is the left state's (both reset the speed on PLAY); only the
 // left one on bare panel area is the main window's, so the record keeps which it was.
 enum class PanelLeft { None = 0, Down = 1, Up = 2, DoubleClick = 3, RightDoubleClick = 4 };
@@ -59,6 +23,8 @@ struct PanelRecord {
     int moveX = 0;
     int moveY = 0;
     int wheel = 0;
+    // A button event waits for the tick.
+    bool ButtonsWaiting() const { return left != PanelLeft::None || right != PanelRight::None || middle; }
 };
 
 enum class ChildWindow { Video, Panel };
@@ -72,7 +38,6 @@ enum class ChildWindow { Video, Panel };
 //                          turn the double click into a second press)
 //   mouseMoveEvent         OnMouseMove (the panel needs setMouseTracking(true) for the hover)
 //   wheelEvent             OnMouseWheel(angleDelta().y())
-//   moveEvent              OnMove(pos().x(), pos().y())
 // Points are event->position() in the widget's client coordinates, truncated to int.
 class ChildWindowInput {
 public:
@@ -90,7 +55,6 @@ public:
     void OnMouseMove(int x, int y);
     // Any non-zero delta is one notch: negative -1, positive +1.
     void OnMouseWheel(int delta);
-    void OnMove(int x, int y);
     // A move the user made (the window followed a held button): the position is the user's
     // choice, unlike one the window manager imposed.
     void OnUserMove(int x, int y);
@@ -104,19 +68,26 @@ public:
     // that is clicked, so the picture may now cover the panel.
     bool TakePressed() { return std::exchange(pressed_, false); }
 
-    // Queries numbered in video_query; unknown numbers answer 0.
-    int VideoInput(int query);
-    // Kinds numbered in video_reset; unknown kinds do nothing.
-    void VideoInputReset(int kind);
+    // The video window's clicks. A left or middle click waits until taken; a left click counts
+    // too, or it would reach the tick only together with a middle one.
+    bool ClickWaiting() const { return leftClick_ || middleClick_; }
+    bool TakeLeftClick() { return std::exchange(leftClick_, false); }
+    bool TakeMiddleClick() { return std::exchange(middleClick_, false); }
+    // A right click outside full screen: the menu.
+    bool TakeMenuClick() { return std::exchange(menuClick_, false); }
+    // Forgets the video window's clicks and leaves full screen.
+    void ClearClicks();
+    void MarkFullScreen() { fullScreenMark_ = true; }
     bool FullScreenMark() const { return fullScreenMark_; }
 
-    // Queries numbered in panel_query; unknown numbers answer 0.
-    int PanelQuery(int query) const;
+    // -1, +1, or 0 when no notch waits; kept until ClearWheel, by the wheel seek that used it.
+    int WheelNotch() const { return panel_.wheel; }
+    void ClearWheel() { panel_.wheel = 0; }
+
     const PanelRecord& Panel() const { return panel_; }
     // After the tick acted on the buttons: clears the point, the button states and the middle
     // flag. An event that came before the tick saw the previous one becomes the next state.
     void PanelResetButtons();
-    void PanelResetNotch() { panel_.wheel = 0; }
 
 private:
     ChildWindow role_;
@@ -124,13 +95,10 @@ private:
     // Video window.
     bool fullScreenMark_ = false;
     bool leftClick_ = false;
-    bool rightClick_ = false;
     bool middleClick_ = false;
     // The right press came outside full screen; a press that leaves full screen opens no menu.
     bool rightDownWindowed_ = false;
     bool menuClick_ = false;
-    int positionX_ = 0;
-    int positionY_ = 0;
     std::optional<Position> userPosition_;
     bool pressed_ = false;
 
@@ -138,14 +106,15 @@ private:
     PanelRecord panel_;
     // One event per button that came while the tick had not yet seen the previous one, so a
     // click quicker than a tick still reaches the tick as a press and then a release.
+    template <class State>
     struct Pending {
         bool set = false;
-        int state = 0;
+        State state{};
         int x = 0;
         int y = 0;
     };
-    Pending leftPending_;
-    Pending rightPending_;
+    Pending<PanelLeft> leftPending_;
+    Pending<PanelRight> rightPending_;
     void RecordLeft(PanelLeft s, int x, int y);
     void RecordRight(PanelRight s, int x, int y);
 };
