@@ -405,7 +405,7 @@ TEST_F(PlayerVideoTest, AClickOnThePictureKeepsThePanelAboveIt) {
 // now, the middle one is taken on the next tick and pauses, and neither acts twice. A notch on the picture in
 // video-only mode steps once, however many ticks follow.
 TEST_F(PlayerVideoTest, ClicksAndNotchesOnThePictureAreTakenOnceEach) {
-    Player& p = Playing();
+    test::TestPlayer& p = Playing();
     p.state.appActive = false;
     p.videoInput.OnLButtonDown(5, 5);
     p.videoInput.OnMButtonDown();
