@@ -53,7 +53,7 @@ protected:
     }
     void OpenFile() {
         state.mediaClosed = false;
-        state.paused = false;
+        media.paused = false;
     }
 
     PlayerState state;
@@ -197,7 +197,7 @@ TEST_F(KeyboardPollTest, CommaAndPeriodSearchWhileHeldAndStepFramesWithShift) {
     wheel.RunFrameStep();
     EXPECT_EQ(state.requests.frameStep, FrameStep::Forward);
     EXPECT_TRUE(media.Take().empty());
-    state.paused = true;
+    media.paused = true;
     wheel.RunFrameStep();
     EXPECT_EQ(state.requests.frameStep, FrameStep::None);
     EXPECT_THAT(media.Take(), ElementsAre("seek +1 40"));

@@ -555,7 +555,7 @@ TEST_F(PlaybackTest, HoldingNextSearchesEverySevenTicksThenResumes) {
     // Paused by the user: the release waits, and the search steps are the pause speed.
     p.state.requests.pauseToggle = true;
     h.Tick();
-    EXPECT_TRUE(p.state.paused);
+    EXPECT_TRUE(p.playback.Paused());
     h.engine.seeks.clear();
     p.state.requests.rewind = SearchPhase::Start;
     h.Tick(7);
@@ -631,7 +631,7 @@ TEST_F(PlaybackTest, PlayPauseStopAndFrameStepRequests) {
     p.state.requests.play = true;
     h.Tick();
     EXPECT_TRUE(h.engine.playing);
-    EXPECT_FALSE(p.state.paused);
+    EXPECT_FALSE(p.playback.Paused());
     EXPECT_EQ(Count(h.engine.log, "Render " + a), renders);
     // Stop and play in one tick: stopped first, then opened again.
     p.state.requests.stop = true;

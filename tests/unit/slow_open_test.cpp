@@ -167,7 +167,7 @@ TEST(SlowOpen, KeysTheRemoteAndTheExitWorkWhileAFileOpens) {
     EXPECT_LT(p.state.volumeLevel, level);
     TapKey(h, vk::Space);  // no file to pause yet
     h.Tick();
-    EXPECT_FALSE(p.state.paused);
+    EXPECT_FALSE(p.playback.Paused());
     EXPECT_EQ(h.engine.opening, a);
 
     for (int i = 0; i < 60 && p.state.keyWaitTicks != 0; ++i) h.Tick();

@@ -63,11 +63,11 @@ TEST_F(WheelSeekTest, FixedTablesPauseAndJumpEverySearchPeriod) {
     EXPECT_THAT(Ticks(14), IsEmpty());
 
     // Paused: the short table, and reaching 0 leaves the pause alone.
-    state.paused = true;
+    media.paused = true;
     EXPECT_THAT(NotchTick(-1), ElementsAre("pause"));
     EXPECT_THAT(Ticks(7), ElementsAre("seek -1 34"));
     EXPECT_THAT(NotchTick(1), IsEmpty());
-    EXPECT_TRUE(state.paused);
+    EXPECT_TRUE(media.paused);
 }
 
 TEST_F(WheelSeekTest, UserTablesPlayAtRatesOrJumpPerEntry) {
@@ -82,7 +82,7 @@ TEST_F(WheelSeekTest, UserTablesPlayAtRatesOrJumpPerEntry) {
     EXPECT_THAT(Ticks(14), ElementsAre("seek +1 7000", "seek +1 7000"));
     for (int i = 0; i < 4; ++i) NotchTick(-1);
     EXPECT_THAT(NotchTick(-1), ElementsAre("run", "rate 0.001", "rate 1.000"));
-    EXPECT_FALSE(state.paused);
+    EXPECT_FALSE(media.paused);
 
     // One notch back from 0: the -1 entry is a jump of 1100 ms back with the graph paused.
     EXPECT_THAT(NotchTick(-1), ElementsAre("pause"));
@@ -95,11 +95,11 @@ TEST_F(WheelSeekTest, UserTablesPlayAtRatesOrJumpPerEntry) {
 
 TEST_F(WheelSeekTest, UserTablesFromThePausePlaySlowlyAndReturnToIt) {
     settings.wheelVariableSpeed = 1;
-    state.paused = true;
+    media.paused = true;
     EXPECT_THAT(NotchTick(1), ElementsAre("run", "rate 0.001", "rate 0.250"));
-    EXPECT_TRUE(state.paused);
+    EXPECT_TRUE(media.paused);
     EXPECT_THAT(NotchTick(-1), ElementsAre("run", "rate 0.001", "pause", "rate 1.000"));
-    EXPECT_TRUE(state.paused);
+    EXPECT_TRUE(media.paused);
 
     // Even when the lockout skips the rate change, back at 0 the graph pauses again.
     NotchTick(1);
@@ -122,7 +122,7 @@ TEST_F(WheelSeekTest, StepStopsAtNine) {
 }
 
 TEST_F(WheelSeekTest, PausedNotchStepsAFrameBySwitchAndShift) {
-    state.paused = true;
+    media.paused = true;
     settings.wheelFrameStepWhenPaused = 1;
     EXPECT_THAT(NotchTick(1), ElementsAre("seek +1 40"));
     EXPECT_EQ(state.wheelStep, 0);
@@ -143,7 +143,7 @@ TEST_F(WheelSeekTest, PausedNotchStepsAFrameBySwitchAndShift) {
     EXPECT_THAT(NotchTick(1), ElementsAre("seek +1 40"));
 
     // While playing a notch always seeks.
-    state.paused = false;
+    media.paused = false;
     state.searchTick = 1;
     EXPECT_THAT(NotchTick(1), ElementsAre("pause"));
 }
@@ -152,27 +152,27 @@ TEST_F(WheelSeekTest, MiddleClickTogglesPauseOrEndsTheSeek) {
     state.playbackRate = 1500;
     state.requests.playPause = true;
     EXPECT_THAT(Ticks(1), ElementsAre("rate 1.500", "pause"));
-    EXPECT_TRUE(state.paused);
+    EXPECT_TRUE(media.paused);
     EXPECT_FALSE(state.requests.playPause);
     state.requests.playPause = true;
     EXPECT_THAT(Ticks(1), ElementsAre("rate 1.500", "run"));
-    EXPECT_FALSE(state.paused);
+    EXPECT_FALSE(media.paused);
 
     // Fixed tables: back to playing at step 0, the paused flag untouched.
     NotchTick(1);
     state.requests.playPause = true;
     EXPECT_THAT(Ticks(1), ElementsAre("rate 1.500", "run"));
     EXPECT_EQ(state.wheelStep, 0);
-    EXPECT_FALSE(state.paused);
+    EXPECT_FALSE(media.paused);
 
     // User tables from the pause: back to the pause.
     settings.wheelVariableSpeed = 1;
-    state.paused = true;
+    media.paused = true;
     NotchTick(1);
     state.requests.playPause = true;
     EXPECT_THAT(Ticks(1), ElementsAre("rate 1.500", "pause"));
     EXPECT_EQ(state.wheelStep, 0);
-    EXPECT_TRUE(state.paused);
+    EXPECT_TRUE(media.paused);
 
     // Play and play/pause wind back through a notch, to the chosen speed.
     state.wheelStep = 6;

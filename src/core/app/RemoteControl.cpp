@@ -34,7 +34,7 @@ bool RemoteControl::Open() const { return !player_.state.mediaClosed; }
 
 RemoteControl::Status RemoteControl::PlaybackStatus() const {
     if (!Open()) return Status::Stopped;
-    return player_.state.paused ? Status::Paused : Status::Playing;
+    return player_.playback.Paused() ? Status::Paused : Status::Playing;
 }
 
 std::optional<RemoteTrack> RemoteControl::CurrentTrack() const {
@@ -76,12 +76,12 @@ bool RemoteControl::CanPlay() const { return Open() || player_.playlist.Size() >
 bool RemoteControl::CanSeek() const { return Open() && player_.graph.duration > MediaTime{}; }
 
 void RemoteControl::Play() {
-    if (Open() && !player_.state.paused) return;
+    if (Open() && !player_.playback.Paused()) return;
     player_.Command(PlayerCommand::Play);
 }
 
 void RemoteControl::Pause() {
-    if (Open() && !player_.state.paused) player_.Command(PlayerCommand::PauseToggle);
+    if (Open() && !player_.playback.Paused()) player_.Command(PlayerCommand::PauseToggle);
 }
 
 void RemoteControl::PlayPause() {

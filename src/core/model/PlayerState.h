@@ -62,7 +62,6 @@ struct PlayerState {
     int keyWaitTicks = 0;
     int sourceRectCountdown = 0;
     bool mediaClosed = true;
-    bool paused = false;
     int wheelStep = 0;         // -9 .. 9
     bool hasVideo = false;
     bool lyricsView = false;   // Y asked for the lyrics view; it shows while a sound file has timed text

@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "io/TextFile.h"
+#include "player/Playback.h"
 #include "playlist/StreamUrl.h"
 #include "skin/DeviceScale.h"
 #include "skin/SkinBytes.h"
@@ -53,7 +54,7 @@ void PanelPresenter::LoadSkin() {
 std::optional<Rect> PanelPresenter::DrawPanel() {
     PanelView view;
     view.stopped = sources_.state.mediaClosed;
-    view.paused = sources_.state.paused;
+    view.paused = sources_.playback.Paused();
     view.appActive = sources_.state.appActive;
     view.shufflePlay = sources_.settings.shufflePlay != 0;
     view.repeatList = sources_.settings.repeatList != 0;

@@ -21,6 +21,8 @@
 
 namespace felux {
 
+class Playback;
+
 // What the panel shows, read each tick.
 struct PanelSources {
     PlayerState& state;
@@ -30,6 +32,7 @@ struct PanelSources {
     const OpenFile& openFile;
     IndexList& indexList;
     PanelButtons& buttons;
+    const Playback& playback;
 };
 
 class PanelPresenter {

@@ -66,7 +66,7 @@ void Playback::FollowOpenFileEnd() {
     // A loop that ends with the file (the last timed line's) goes round again.
     if (state_.abState == AbRepeat::Looping && !graph_.endedOnError) {
         graph_.SeekPosition(SeekMode::To, JustAfter(state_.abA));
-        if (!state_.paused) graph_.Run();
+        if (!paused_) graph_.Run();
         return;
     }
     if (!graph_.endedOnError) parts_.resume.Ended();
@@ -94,6 +94,23 @@ bool Playback::EveryEntryFailedInTurn() {
     if (++failedEndsInTurn_ < std::max(1, playlist_.Count())) return false;
     failedEndsInTurn_ = 0;
     return true;
+}
+
+void Playback::Pause() {
+    graph_.Pause();
+    paused_ = true;
+}
+
+void Playback::Resume() {
+    graph_.Run();
+    paused_ = false;
+}
+
+void Playback::TogglePause() {
+    if (paused_)
+        Resume();
+    else
+        Pause();
 }
 
 void Playback::OpenCurrent() {
@@ -253,7 +270,7 @@ void Playback::FinishOpenedFile() {
     }
     state_.startState = StartState::Opened;
     state_.mediaClosed = false;
-    state_.paused = false;
+    paused_ = false;
     state_.requests.newVideoSize = true;
     state_.newFileDisplayTimer = kNewFileDisplayTicks;
 
@@ -291,7 +308,7 @@ void Playback::CloseMedia() {
         state_.progress = 0;
         state_.wheelStep = 0;
         state_.mediaClosed = true;
-        state_.paused = false;
+        paused_ = false;
         state_.hasVideo = false;
         graph_.StopGraph();
         if (!graphKeptForOpen_) graph_.ReleaseGraph();
@@ -307,7 +324,7 @@ void Playback::StartPlayback() {
         windows_.Raise(WindowId::Video);
         parts_.layout.KeepPanelAboveVideo();
     }
-    if (!state_.paused) {
+    if (!paused_) {
         state_.wheelStep = 0;
         parts_.volume.Apply();
         if (settings_.secondaryMonitorFix == -1 && (settings_.overscanScaleX != 1.0 || settings_.overscanScaleY != 1.0))

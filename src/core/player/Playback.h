@@ -79,6 +79,14 @@ public:
     bool Busy() const { return openingBusy_ || closing_; }
     bool Opening() const { return openingBusy_; }
 
+    // The pause the user set; a wheel seek or a search may hold the engine still without it.
+    bool Paused() const { return paused_; }
+    void Pause();
+    void Resume();
+    void TogglePause();
+    // The list under the open file was replaced: its pause no longer stands.
+    void ForgetPause() { paused_ = false; }
+
     const std::vector<int>& ShuffleOrder() const { return shuffleOrder_; }
     int ShufflePosition() const { return shufflePosition_; }
 
@@ -122,6 +130,7 @@ private:
     std::function<std::uint32_t()> randomSeed_;
     std::vector<int> shuffleOrder_;
     int shufflePosition_ = 0;
+    bool paused_ = false;
     bool opensHeld_ = false;
     bool openingGuard_ = false;
     bool openingBusy_ = false;

@@ -25,7 +25,7 @@ Player::Player(PlayerPorts ports, std::filesystem::path programFolder, std::vect
       resume(settings, state, graph, openFile, folder_, ports_.reportFailure),
       layout(state, settings, graph, ports_.windows, ports_.keys, ports_.displayModes,
              {videoInput, keyboard.pollState, mouse.mouseState}, indexList),
-      presenter({state, settings, graph, playlist, openFile, indexList, panelButtons}, volume, layout, ports_.windows,
+      presenter({state, settings, graph, playlist, openFile, indexList, panelButtons, playback}, volume, layout, ports_.windows,
                 ports_.text, folder_),
       playback({state, settings, playlist, history, graph, openFile, indexList, editor}, {volume, resume, layout, presenter},
                ports_.windows, ports_.reportFailure, ports_.randomSeed),
@@ -82,7 +82,7 @@ void Player::Tick() {
         playback.KeepFollowerCurrent();
         presenter.ComposeStep();
     }
-    idleInhibit_.Follow(KeepsDesktopAwake(state));
+    idleInhibit_.Follow(KeepsDesktopAwake(state, playback.Paused()));
     if (state.exitRequested) ExitSequence();
 }
 

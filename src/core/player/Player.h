@@ -96,7 +96,7 @@ private:
     std::vector<std::string> args_;
     PlayerKeyActions keyActions_{*this, ports_.windows, ports_.keys};
     PlayerPanelActions panelActions_{*this, ports_.windows, ports_.keys};
-    GraphWheelMedia wheelMedia_{graph};
+    GraphWheelMedia wheelMedia_{graph, playback};
 
 public:
     KeyboardPoll keyboard{state, settings, ports_.keys, keyActions_};

@@ -4,6 +4,7 @@
 #include "engine/MediaGraph.h"
 #include "platform/KeyState.h"
 #include "platform/WindowSystem.h"
+#include "player/Playback.h"
 #include "input/KeyboardPoll.h"
 #include "skin/PanelMouse.h"
 #include "skin/PanelRenderInputs.h"
@@ -66,10 +67,12 @@ private:
 // The wheel seek drives the graph of the open file.
 class GraphWheelMedia final : public WheelMedia {
 public:
-    explicit GraphWheelMedia(MediaGraph& graph) : graph_(graph) {}
+    GraphWheelMedia(MediaGraph& graph, Playback& playback) : graph_(graph), playback_(playback) {}
 
     void Run() override { graph_.Run(); }
     void Pause() override { graph_.Pause(); }
+    bool Paused() const override { return playback_.Paused(); }
+    void TogglePause() override { playback_.TogglePause(); }
     void SetRate(double rate) override { graph_.SetRate(rate); }
     void SeekPosition(SeekMode direction, MediaTime amount) override { graph_.SeekPosition(direction, amount); }
     void Search(SeekMode direction, MediaTime amount) override { graph_.Search(direction, amount); }
@@ -77,6 +80,7 @@ public:
 
 private:
     MediaGraph& graph_;
+    Playback& playback_;
 };
 
 }  // namespace felux

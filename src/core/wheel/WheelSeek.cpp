@@ -58,7 +58,7 @@ void WheelSeek::TakeNotchRequest() {
 }
 
 void WheelSeek::DecideFrameStep() {
-    if (state_.mediaClosed || !state_.paused || state_.pendingWheelNotch == 0) return;
+    if (state_.mediaClosed || !media_.Paused() || state_.pendingWheelNotch == 0) return;
     const bool frameStep = settings_.wheelFrameStepWhenPaused == 1 ? !keys_.Hit(vk::Shift)
                                                                     : keys_.Down(vk::Shift);
     if (!frameStep) return;
@@ -74,7 +74,7 @@ void WheelSeek::DecideFrameStep() {
 
 void WheelSeek::RunFrameStep() {
     FrameStep& request = state_.requests.frameStep;
-    if (state_.mediaClosed || !state_.paused || request == FrameStep::None) return;
+    if (state_.mediaClosed || !media_.Paused() || request == FrameStep::None) return;
     media_.SeekPosition(request == FrameStep::Forward ? SeekMode::Forward : SeekMode::Backward, media_.TimePerFrame());
     request = FrameStep::None;
 }
@@ -104,13 +104,13 @@ void WheelSeek::ProcessWheelNotch() {
 void WheelSeek::ProcessFixedNotch() {
     if (state_.wheelStep == 0) media_.Pause();
     state_.wheelStep += state_.pendingWheelNotch;
-    if (state_.wheelStep == 0 && !state_.paused) media_.Run();
+    if (state_.wheelStep == 0 && !media_.Paused()) media_.Run();
     state_.wheelStep = ClampStep(state_.wheelStep);
 }
 
 WheelSeek::Entry WheelSeek::UserEntry() const {
     const auto i = static_cast<std::size_t>(WheelTableIndex(ClampStep(state_.wheelStep)));
-    const bool paused = state_.paused;
+    const bool paused = media_.Paused();
     const WheelTable& steps = paused ? settings_.wheelPauseSteps : settings_.wheelPlaySteps;
     const WheelTable& rates = paused ? settings_.wheelPauseIsRate : settings_.wheelPlayIsRate;
     return {steps[i], rates[i] == 1};
@@ -124,7 +124,7 @@ void WheelSeek::ProcessUserNotch() {
         return;
     }
     media_.Run();
-    const bool backToPause = state_.wheelStep == 0 && state_.paused;
+    const bool backToPause = state_.wheelStep == 0 && media_.Paused();
     if (state_.keyWaitTicks == 0) {
         media_.SetRate(kRateKick);
         if (backToPause) media_.Pause();
@@ -142,24 +142,18 @@ void WheelSeek::RunPlayPause() {
     request = false;
     media_.SetRate(RateFromPermille(state_.playbackRate));
     if (state_.wheelStep == 0) {
-        if (state_.paused) {
-            media_.Run();
-            state_.paused = false;
-        } else {
-            media_.Pause();
-            state_.paused = true;
-        }
+        media_.TogglePause();
         return;
     }
     if (settings_.wheelVariableSpeed == 1) {
-        if (state_.paused)
+        if (media_.Paused())
             media_.Pause();
         else
             media_.Run();
         state_.wheelStep = 0;
     } else {
         state_.wheelStep = 0;
-        if (!state_.paused) media_.Run();
+        if (!media_.Paused()) media_.Run();
     }
 }
 
@@ -167,7 +161,7 @@ void WheelSeek::RunWheelSearch() {
     if (state_.wheelStep == 0 || state_.searchTick != 0) return;
     const SeekMode direction = Direction(state_.wheelStep);
     if (settings_.wheelVariableSpeed != 1) {
-        const auto& table = state_.paused ? kFixedWheelPauseSteps : kFixedWheelPlaySteps;
+        const auto& table = media_.Paused() ? kFixedWheelPauseSteps : kFixedWheelPlaySteps;
         const int ms = table[static_cast<std::size_t>(std::abs(ClampStep(state_.wheelStep)))];
         media_.Search(direction, Milliseconds(ms));
         return;

@@ -14,8 +14,12 @@ namespace felux {
 class WheelMedia {
 public:
     virtual ~WheelMedia() = default;
+    // The engine alone: a seek holds the picture still or runs it without touching the pause.
     virtual void Run() = 0;
     virtual void Pause() = 0;
+    // The pause the user set, which play/pause turns over.
+    virtual bool Paused() const = 0;
+    virtual void TogglePause() = 0;
     // 1.0 = normal speed; values the engine refuses are its concern.
     virtual void SetRate(double rate) = 0;
     // Relative seek, forward or backward.
@@ -42,7 +46,7 @@ constexpr int WheelTableIndex(int step) { return step >= 0 ? step : kWheelSteps 
 // The dispatcher runs, in one tick: TakeNotchRequest, UseVideoOnlyNotch, DecideFrameStep, then
 // (only while a file is open, after advancing searchTick and the key search) RunFrameStep and
 // RunWheelSteps. The pending notch is state.pendingWheelNotch, which the play and pause
-// requests also set; play/pause returns to state.playbackRate.
+// requests also set; play/pause returns to state.playbackRate and turns the media's pause over.
 class WheelSeek {
 public:
     WheelSeek(PlayerState& state, const PlayerSettings& settings, KeyState& keys, WheelMedia& media);
