@@ -33,6 +33,8 @@ public:
     void ScanLinePatternChanged() override { ++patternChanges; }
     void ApplyOverscan() override { ++overscanApplies; }
     void ShowSearchIndicator(int direction) override { indicators.push_back(direction); }
+    int VolumeLevel() override { return volumeLevel; }
+    void SetVolumeLevel(int level) override { volumeLevel = level; }
     int PlaylistCount() override { return playlistCount; }
     void CheckABRepeat() override { ++abChecks; }
     void AppendSegmentEntry() override { ++segmentsAppended; }
@@ -40,6 +42,7 @@ public:
     Point cursor;
     bool panelHidden = false;
     int playlistCount = 3;
+    int volumeLevel = 62;
     std::vector<PlayerCommand> commands;
     std::vector<std::pair<PopupMenu, Point>> menus;
     std::vector<int> releases;

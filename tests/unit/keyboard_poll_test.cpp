@@ -109,28 +109,28 @@ TEST_F(KeyboardPollTest, QuitChordWorksInBothStates) {
 }
 
 TEST_F(KeyboardPollTest, VolumeKeysRepeatEveryTickWithinLimits) {
-    state.volumeLevel = 50;
+    actions.volumeLevel = 50;
     keys.Press('M');
     Ticks(10);
-    EXPECT_EQ(state.volumeLevel, 62);
+    EXPECT_EQ(actions.volumeLevel, 62);
     EXPECT_FALSE(state.requests.volumeChanged);  // nothing open: only the level moves
     EXPECT_EQ(state.keyWaitTicks, 0);
     keys.Release('M');
 
     OpenFile();
-    state.volumeLevel = 61;
+    actions.volumeLevel = 61;
     keys.Press(vk::BracketRight);
     Tick();
-    EXPECT_EQ(state.volumeLevel, 62);
+    EXPECT_EQ(actions.volumeLevel, 62);
     EXPECT_TRUE(state.requests.volumeChanged);
     keys.Release(vk::BracketRight);
 
-    state.volumeLevel = 5;
+    actions.volumeLevel = 5;
     keys.Press(vk::BracketLeft);
     Tick();
-    EXPECT_EQ(state.volumeLevel, 3);
+    EXPECT_EQ(actions.volumeLevel, 3);
     Ticks(2);
-    EXPECT_EQ(state.volumeLevel, 0);
+    EXPECT_EQ(actions.volumeLevel, 0);
     keys.Release(vk::BracketLeft);
 
     // Full screen with the panel hidden: CTRL+M and CTRL+N switch the mouse volume instead.
@@ -140,7 +140,7 @@ TEST_F(KeyboardPollTest, VolumeKeysRepeatEveryTickWithinLimits) {
     keys.Press('M');
     Tick();
     EXPECT_EQ(settings.mouseVolume, 1);
-    EXPECT_EQ(state.volumeLevel, 0);
+    EXPECT_EQ(actions.volumeLevel, 0);
     keys.Release('M');
     keys.Press('N');
     Tick();

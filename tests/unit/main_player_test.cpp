@@ -172,7 +172,7 @@ TEST(MainPlayerTest, FirstTickLoadsTheSavedStateShapesTheWindowsAndOpensTheFirst
     EXPECT_EQ(r.Rendered(), std::vector<std::string>{a});
     EXPECT_FALSE(r.media.playing) << "it starts once laid out";
     // The log was read before the entry opened: its level for "a" beats the level saved at exit.
-    EXPECT_EQ(p.state.volumeLevel, 31);
+    EXPECT_EQ(p.volume.Level(), 31);
     EXPECT_EQ(r.windows.titles[WindowId::Main], " ◎ FELUX");
     EXPECT_FALSE(Only(r.windows.log, {"Invalidate Main"}).empty()) << "the skin is loaded and drawn";
     // The second topmost mode brings the window that holds the panel to the top, once.
@@ -517,7 +517,7 @@ TEST(MainPlayerTest, ExitKeepsTheSavedVolumeTheZoomAndTheVolumeLog) {
     r.dir.Write(kSettingsFileName, FormatSettings(s, test::KeyListText()));
     r.dir.Write("data.vol", "clip.mpg\r\n1:7fff7fff\r\n");
     Player& p = r.Started();
-    EXPECT_EQ(p.state.volumeLevel, 30);
+    EXPECT_EQ(p.volume.Level(), 30);
     // The zoom lives in the layout; the file gets it back as it stands at the exit, limits included.
     EXPECT_EQ(p.layout.Zoom().window, 6);
     p.layout.ZoomStep(-1);
@@ -549,7 +549,7 @@ TEST(MainPlayerTest, SavingFilesKeepsThePlayerRunningAndTouchesNoDesktop) {
     p.playlist.Append("/m/a.mpg", "");
     p.playlist.Append("/m/b.mpg", "");
     p.history.AddToHistory("/m/a.mpg");
-    p.state.volumeLevel = 42;
+    p.volume.SetLevel(42);
     p.state.displayModeChanged = true;
     p.videoInput.OnUserMove(70, 80);
     r.keys.Press(vk::LButton);

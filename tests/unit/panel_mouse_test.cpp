@@ -100,19 +100,19 @@ TEST_F(PanelMouseTest, RightClicksOnTheProgressBarCycleTheABStates) {
 }
 
 TEST_F(PanelMouseTest, KnobDragFollowsTheCursorWithinTheLevels) {
-    state.volumeLevel = 60;
+    actions.volumeLevel = 60;
     LeftDown(59 + 60 + 2, 38);
     EXPECT_TRUE(mouse.DragActive());
     MoveCursor(0, 0);
     EXPECT_FALSE(state.requests.volumeChanged);
     MoveCursor(10, 40);  // vertical travel does not let go of the knob
-    EXPECT_EQ(state.volumeLevel, 62);
+    EXPECT_EQ(actions.volumeLevel, 62);
     EXPECT_TRUE(state.requests.volumeChanged);
     state.requests.volumeChanged = false;
     MoveCursor(-5, 0);
-    EXPECT_EQ(state.volumeLevel, 57);
+    EXPECT_EQ(actions.volumeLevel, 57);
     MoveCursor(-100000, 0);
-    EXPECT_EQ(state.volumeLevel, 0);
+    EXPECT_EQ(actions.volumeLevel, 0);
     EXPECT_TRUE(state.requests.volumeChanged);
 
     // The buttons came up without a release reaching the panel: the drag ends by itself.
@@ -120,7 +120,7 @@ TEST_F(PanelMouseTest, KnobDragFollowsTheCursorWithinTheLevels) {
     const int resets = actions.focusResets;
     MoveCursor(50, 0);
     EXPECT_FALSE(mouse.DragActive());
-    EXPECT_EQ(state.volumeLevel, 0);
+    EXPECT_EQ(actions.volumeLevel, 0);
     EXPECT_EQ(actions.focusResets, resets + 1);
 }
 
@@ -276,15 +276,15 @@ TEST_F(PanelMouseTest, TheWindowMovesExactlyWhereNoControlTakesThePress) {
     for (const int fullScreen : {0, 1}) {
         for (const int volume : {0, 62}) {
             state.fullScreen = fullScreen;
-            state.volumeLevel = volume;
+            actions.volumeLevel = volume;
             for (int y = 0; y < 50; ++y) {
                 for (int x = 0; x < 407; ++x) {
                     const int before = actions.windowMoves;
                     PlayerState fresh;
                     fresh.fullScreen = fullScreen;
-                    fresh.volumeLevel = volume;
                     PanelButtons freshButtons;
                     test::FakePanelActions freshActions{fresh.requests};
+                    freshActions.volumeLevel = volume;
                     PanelMouse probe{fresh, settings, freshButtons, freshActions};
                     ChildWindowInput record{ChildWindow::Panel};
                     record.OnLButtonDown(x, y);

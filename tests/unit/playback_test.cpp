@@ -678,22 +678,22 @@ TEST_F(PlaybackTest, VolumeRecordsFollowTheOpenFile) {
     Player& p = h.Start({a, b});
     p.settings.volumeLogAutoUpdate = 1;
     p.playback.OpenCurrent();
-    p.state.volumeLevel = 31;
+    p.volume.SetLevel(31);
     p.playback.Next();  // leaving a records its level
     ASSERT_FALSE(p.volumeLog.Records().empty());
     EXPECT_EQ(p.volumeLog.Records()[0].name, "a");
     EXPECT_EQ(p.volumeLog.Records()[0].volumeLine, "1:7fff7fff");
-    p.state.volumeLevel = 62;
+    p.volume.SetLevel(62);
     p.playback.Previous();  // back to a: its level comes back
-    EXPECT_EQ(p.state.volumeLevel, 31);
+    EXPECT_EQ(p.volume.Level(), 31);
     EXPECT_TRUE(p.volumeLog.RecordPresent());
 
     // The level on the graph's scale, and on the system mixer when that method is chosen.
-    p.state.volumeLevel = 0;
+    p.volume.SetLevel(0);
     p.volume.Apply();
     EXPECT_EQ(h.engine.volume, 0.0);
     p.settings.useDirectShowVolume = 0;
-    p.state.volumeLevel = 31;
+    p.volume.SetLevel(31);
     p.volume.Apply();
     EXPECT_EQ(h.systemVolume.value, 0x7fff7fffu);
 }
@@ -703,7 +703,7 @@ TEST_F(PlaybackTest, TheSystemVolumeFoundAtStartIsPutBackAtExitWhenAsked) {
         PlayerHarness run;
         run.systemVolume.value = 0x12345678u;
         Player& p = run.Start({}, false, [&](PlayerSettings& s) { s.restoreVolumeOnExit = restore; });
-        EXPECT_EQ(p.state.volumeLevel, 62);  // the saved level, with the graph's volume method
+        EXPECT_EQ(p.volume.Level(), 62);  // the saved level, with the graph's volume method
         run.systemVolume.value = 0;
         p.state.exitRequested = true;
         run.Tick();

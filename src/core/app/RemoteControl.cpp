@@ -55,7 +55,7 @@ std::int64_t RemoteControl::PositionMicros() const {
     return Open() ? std::max(MediaTime{}, player_.graph.LastPosition()).count() : 0;
 }
 
-double RemoteControl::Volume() const { return static_cast<double>(player_.state.volumeLevel) / kVolumeFull; }
+double RemoteControl::Volume() const { return static_cast<double>(player_.volume.Level()) / kVolumeFull; }
 bool RemoteControl::Repeat() const { return player_.settings.repeatList != 0; }
 double RemoteControl::Rate() const { return RateFromPermille(player_.state.playbackRate); }
 
@@ -124,8 +124,8 @@ void RemoteControl::SetPosition(int track, std::int64_t positionMicros) {
 void RemoteControl::SetVolume(double volume) {
     if (!std::isfinite(volume)) return;
     const int level = static_cast<int>(std::lround(std::clamp(volume, 0.0, 1.0) * kVolumeFull));
-    if (level == player_.state.volumeLevel) return;
-    player_.state.volumeLevel = level;
+    if (level == player_.volume.Level()) return;
+    player_.volume.SetLevel(level);
     player_.Command(PlayerCommand::VolumeChanged);
 }
 

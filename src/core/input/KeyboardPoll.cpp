@@ -209,10 +209,10 @@ bool KeyboardPoll::FrameStepAndSearch() {
 
 void KeyboardPoll::Volume() {
     const auto change = [&](int delta) {
-        int level = state_.volumeLevel + delta;
+        int level = actions_.VolumeLevel() + delta;
         if (level > kVolumeFull - 1) level = kVolumeFull;
         if (level < 1) level = 0;
-        state_.volumeLevel = level;
+        actions_.SetVolumeLevel(level);
         if (!state_.mediaClosed) actions_.Command(PlayerCommand::VolumeChanged);
     };
     const auto mouseVolume = [&](int on) {

@@ -35,6 +35,9 @@ public:
     // The pressed/searching indicators of the panel's search buttons.
     virtual void ShowSearchIndicator(int direction) = 0;
 
+    // The live volume level 0..kVolumeFull, which the volume keys step.
+    virtual int VolumeLevel() = 0;
+    virtual void SetVolumeLevel(int level) = 0;
     virtual int PlaylistCount() = 0;
     // The A-B state just changed to 0..3.
     virtual void CheckABRepeat() = 0;

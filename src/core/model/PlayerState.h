@@ -70,7 +70,6 @@ struct PlayerState {
     bool modalDialogUp = false;
     bool appActive = false;
     bool panelHover = false;
-    int volumeLevel = 62;      // the live level 0..62
     AbRepeat abState = AbRepeat::Off;
     bool editorOpen = false;
     bool displayModeChanged = false;

@@ -5,6 +5,7 @@
 
 #include "io/TextFile.h"
 #include "player/Playback.h"
+#include "player/VolumeControl.h"
 #include "playlist/StreamUrl.h"
 #include "skin/DeviceScale.h"
 #include "skin/SkinBytes.h"
@@ -65,7 +66,7 @@ std::optional<Rect> PanelPresenter::DrawPanel() {
     view.lineMaskMode = sources_.settings.lineMaskMode;
     view.wheelStep = sources_.state.wheelStep;
     view.progress = sources_.state.progress;
-    view.volumeKnob = sources_.state.volumeLevel;
+    view.volumeKnob = sources_.volume.Level();
     view.volumeLogEnabled = sources_.settings.volumeLogEnabled != 0;
     view.volumeRecordPresent = volumeRecord_.RecordPresent();
     view.abState = sources_.state.abState;

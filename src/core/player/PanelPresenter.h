@@ -22,6 +22,7 @@
 namespace felux {
 
 class Playback;
+class VolumeControl;
 
 // What the panel shows, read each tick.
 struct PanelSources {
@@ -33,6 +34,7 @@ struct PanelSources {
     IndexList& indexList;
     PanelButtons& buttons;
     const Playback& playback;
+    const VolumeControl& volume;
 };
 
 class PanelPresenter {

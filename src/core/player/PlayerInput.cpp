@@ -36,6 +36,8 @@ void PlayerKeyActions::ShowSearchIndicator(int direction) {
     if (direction > 0) player_.panelButtons.held.next = true;
 }
 
+int PlayerKeyActions::VolumeLevel() { return player_.volume.Level(); }
+void PlayerKeyActions::SetVolumeLevel(int level) { player_.volume.SetLevel(level); }
 int PlayerKeyActions::PlaylistCount() { return player_.playlist.Count(); }
 
 void PlayerKeyActions::CheckABRepeat() { player_.playback.CheckABRepeat(); }
@@ -73,6 +75,8 @@ MediaTime PlayerPanelActions::Duration() { return player_.graph.duration; }
 
 void PlayerPanelActions::SeekTo(MediaTime position) { player_.graph.SeekPosition(SeekMode::To, position); }
 
+int PlayerPanelActions::VolumeLevel() { return player_.volume.Level(); }
+void PlayerPanelActions::SetVolumeLevel(int level) { player_.volume.SetLevel(level); }
 int PlayerPanelActions::PlaylistCount() { return player_.playlist.Count(); }
 
 void PlayerPanelActions::CheckABRepeat() { player_.playback.CheckABRepeat(); }

@@ -29,6 +29,8 @@ public:
     void ScanLinePatternChanged() override;
     void ApplyOverscan() override;
     void ShowSearchIndicator(int direction) override;
+    int VolumeLevel() override;
+    void SetVolumeLevel(int level) override;
     int PlaylistCount() override;
     void CheckABRepeat() override;
     void AppendSegmentEntry() override;
@@ -55,6 +57,8 @@ public:
     void ApplyPlaybackRate(int permille) override;
     MediaTime Duration() override;
     void SeekTo(MediaTime position) override;
+    int VolumeLevel() override;
+    void SetVolumeLevel(int level) override;
     int PlaylistCount() override;
     void CheckABRepeat() override;
 

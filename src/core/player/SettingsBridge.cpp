@@ -20,7 +20,7 @@ void SettingsBridge::Open() {
     windows_.Place(WindowId::Panel, main, true, Stacking::Normal);
     windows_.Place(WindowId::Main, main, true, Stacking::Normal);
     state_.modalDialogUp = true;
-    dialogs_->ShowSettings(OpenSettingsForm(settings_, state_.volumeLevel));
+    dialogs_->ShowSettings(OpenSettingsForm(settings_, targets_.volume.Level()));
 }
 
 void SettingsBridge::Closed(const std::optional<SettingsForm>& result) {

@@ -24,25 +24,27 @@ VolumeLogOptions VolumeControl::Options() const {
 
 CurrentFile VolumeControl::File() const { return {openFile_.nameKey, openedOnce_, state_.wheelStep}; }
 
+void VolumeControl::SetLevel(int level) { level_ = std::clamp(level, 0, kVolumeFull); }
+
 void VolumeControl::Apply() {
     if (settings_.useDirectShowVolume != 1) {
-        ApplyToWaveOut(system_, state_.volumeLevel);
+        ApplyToWaveOut(system_, level_);
     } else if (!state_.mediaClosed) {
-        graph_.SetVolume(LevelToEngineVolume(state_.volumeLevel));
+        graph_.SetVolume(LevelToEngineVolume(level_));
     }
 }
 
 void VolumeControl::TakeLoggedLevel() {
-    if (const auto level = log_.LookUp(openFile_.nameKey, settings_.volumeLogEnabled == 1)) state_.volumeLevel = *level;
+    if (const auto level = log_.LookUp(openFile_.nameKey, settings_.volumeLogEnabled == 1)) level_ = *level;
 }
 
 void VolumeControl::RecordOnLeave() {
-    log_.RecordOnLeave(Options(), File(), state_.volumeLevel);
+    log_.RecordOnLeave(Options(), File(), level_);
     Apply();
 }
 
 void VolumeControl::RegisterVolume() {
-    log_.Register(Options(), File(), state_.volumeLevel);
+    log_.Register(Options(), File(), level_);
     Apply();
 }
 
@@ -58,7 +60,7 @@ void VolumeControl::ApplyLogCommand(int command, int levelAtOpen) {
 void VolumeControl::TakeStartupLevel() {
     startup_ = TakeStartupVolume(system_, settings_.restoreVolumeOnExit == 1, settings_.useDirectShowVolume == 1,
                                  settings_.savedVolume);
-    state_.volumeLevel = startup_.level;
+    level_ = startup_.level;
 }
 
 void VolumeControl::RestoreStartupLevel() {

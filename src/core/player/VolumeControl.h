@@ -19,6 +19,10 @@ public:
     VolumeControl(PlayerState& state, const PlayerSettings& settings, const OpenFile& openFile, VolumeLog& log,
                   MediaGraph& graph, SystemVolume& system, std::filesystem::path folder);
 
+    // The live level 0..kVolumeFull.
+    int Level() const { return level_; }
+    // Held within 0..kVolumeFull; Apply hands it on.
+    void SetLevel(int level);
     // Applies the level with the method the settings choose.
     void Apply();
     // A file opened: its logged level, if any, becomes the live one.
@@ -54,6 +58,7 @@ private:
     std::filesystem::path folder_;
     StartupVolume startup_;
     bool openedOnce_ = false;
+    int level_ = kVolumeFull;
 };
 
 }  // namespace felux

@@ -40,6 +40,9 @@ public:
     // The open file's duration and an absolute seek.
     virtual MediaTime Duration() = 0;
     virtual void SeekTo(MediaTime position) = 0;
+    // The live volume level 0..kVolumeFull, which the knob shows and drags.
+    virtual int VolumeLevel() = 0;
+    virtual void SetVolumeLevel(int level) = 0;
     virtual int PlaylistCount() = 0;
     // The A-B state just changed to 0..3.
     virtual void CheckABRepeat() = 0;
