@@ -21,7 +21,7 @@ class KeyboardPollTest : public ::testing::Test {
 protected:
     KeyboardPollTest() {
         state.appActive = true;
-        state.keyWaitTicks = 0;
+        poll.Gate().Clear();
     }
 
     // One tick: the poll, then the dispatcher's first step, which takes an arrow notch and
@@ -42,12 +42,12 @@ protected:
     }
     // A press once the lockout has run out: tapped, or left held.
     void TapTick(int key) {
-        state.keyWaitTicks = 0;
+        poll.Gate().Clear();
         Tap(key);
         Tick();
     }
     void HoldTick(int key) {
-        state.keyWaitTicks = 0;
+        poll.Gate().Clear();
         keys.Press(key);
         Tick();
     }
@@ -62,7 +62,7 @@ protected:
     test::FakeKeyboardActions actions{keys, state.requests};
     test::FakeWheelMedia media;
     KeyboardPoll poll{state, settings, keys, actions};
-    WheelSeek wheel{state, settings, keys, media};
+    WheelSeek wheel{state, settings, keys, media, poll.Gate()};
 };
 
 TEST_F(KeyboardPollTest, AnActionLocksAllKeysUntilSevenIdleTicks) {
@@ -71,14 +71,14 @@ TEST_F(KeyboardPollTest, AnActionLocksAllKeysUntilSevenIdleTicks) {
     EXPECT_EQ(settings.scanLinesOn, 0);
     EXPECT_EQ(settings.liveScanLinesOn, 0);
     EXPECT_EQ(actions.redraws, 1);
-    EXPECT_EQ(state.keyWaitTicks, 7);
+    EXPECT_EQ(poll.Gate().TicksLeft(), 7);
 
     keys.Release('S');
     Ticks(3);
     Tap('S');  // within seven ticks of the release
     Ticks(5);
     EXPECT_EQ(settings.scanLinesOn, 0);
-    EXPECT_EQ(state.keyWaitTicks, 0);
+    EXPECT_EQ(poll.Gate().TicksLeft(), 0);
 
     Tap('S');
     Tick();
@@ -87,7 +87,7 @@ TEST_F(KeyboardPollTest, AnActionLocksAllKeysUntilSevenIdleTicks) {
     // Inactive: no action, but the lockout still runs out on idle ticks.
     state.appActive = false;
     Ticks(7);
-    EXPECT_EQ(state.keyWaitTicks, 0);
+    EXPECT_EQ(poll.Gate().TicksLeft(), 0);
     keys.Press('X');
     Tick();
     EXPECT_EQ(actions.Count(PlayerCommand::ZoomIn), 0);
@@ -97,12 +97,12 @@ TEST_F(KeyboardPollTest, QuitChordWorksInBothStates) {
     keys.Press(vk::Control);
     keys.Press(vk::Alt);
     keys.Press('Q');
-    state.keyWaitTicks = 7;
+    poll.Gate().Lock(7);
     state.appActive = false;
     Tick();
     EXPECT_EQ(actions.Count(PlayerCommand::Quit), 1);
 
-    state.keyWaitTicks = 0;
+    poll.Gate().Clear();
     state.appActive = true;
     Tick();
     EXPECT_EQ(actions.Count(PlayerCommand::Quit), 2);
@@ -114,7 +114,7 @@ TEST_F(KeyboardPollTest, VolumeKeysRepeatEveryTickWithinLimits) {
     Ticks(10);
     EXPECT_EQ(actions.volumeLevel, 62);
     EXPECT_FALSE(state.requests.volumeChanged);  // nothing open: only the level moves
-    EXPECT_EQ(state.keyWaitTicks, 0);
+    EXPECT_EQ(poll.Gate().TicksLeft(), 0);
     keys.Release('M');
 
     OpenFile();
@@ -171,7 +171,7 @@ TEST_F(KeyboardPollTest, CommaAndPeriodSearchWhileHeldAndStepFramesWithShift) {
     Tick();
     EXPECT_EQ(state.requests.rewind, SearchPhase::Start);
     EXPECT_EQ(state.requests.oneShotSearch, OneShotSearch::Back);
-    EXPECT_EQ(state.keyWaitTicks, 0);  // searches take no lockout
+    EXPECT_EQ(poll.Gate().TicksLeft(), 0);  // searches take no lockout
     Tick();
     EXPECT_EQ(state.requests.rewind, SearchPhase::Start);  // still running
     keys.Release(vk::Comma);
@@ -193,7 +193,7 @@ TEST_F(KeyboardPollTest, CommaAndPeriodSearchWhileHeldAndStepFramesWithShift) {
     Tap(vk::Comma);
     Tick();
     EXPECT_EQ(state.requests.frameStep, FrameStep::Forward);
-    EXPECT_EQ(state.keyWaitTicks, 7);
+    EXPECT_EQ(poll.Gate().TicksLeft(), 7);
     wheel.RunFrameStep();
     EXPECT_EQ(state.requests.frameStep, FrameStep::Forward);
     EXPECT_TRUE(media.Take().empty());
@@ -210,7 +210,7 @@ TEST_F(KeyboardPollTest, DigitsPickOverscanScanLineOrAspectPresetsWithAFileOpen)
     Tap('5');
     Tick();
     EXPECT_EQ(actions.Count(PlayerCommand::AspectChange), 0);  // nothing open
-    EXPECT_EQ(state.keyWaitTicks, 0);
+    EXPECT_EQ(poll.Gate().TicksLeft(), 0);
 
     OpenFile();
     settings.overscanY5 = 34;
@@ -226,7 +226,7 @@ TEST_F(KeyboardPollTest, DigitsPickOverscanScanLineOrAspectPresetsWithAFileOpen)
 
     settings.overscanScaleX = settings.overscanScaleY = 1.0;
     settings.overscanPreset = 2;
-    state.keyWaitTicks = 0;
+    poll.Gate().Clear();
     keys.Press(vk::Alt);
     Tap('5');
     Tick();
@@ -244,7 +244,7 @@ TEST_F(KeyboardPollTest, DigitsPickOverscanScanLineOrAspectPresetsWithAFileOpen)
 
     // A preset far outside any sense saturates instead of wrapping into a different scale.
     settings.overscanX5 = INT_MIN;
-    state.keyWaitTicks = 0;
+    poll.Gate().Clear();
     keys.Press(vk::Shift);
     TapTick('5');
     keys.Release(vk::Shift);
@@ -255,7 +255,7 @@ TEST_F(KeyboardPollTest, DigitsPickOverscanScanLineOrAspectPresetsWithAFileOpen)
     TapTick('Q');
     EXPECT_EQ(settings.overscanPreset, 0);
     EXPECT_DOUBLE_EQ(settings.overscanScaleX, 1.0);
-    EXPECT_EQ(state.keyWaitTicks, 7);
+    EXPECT_EQ(poll.Gate().TicksLeft(), 7);
 }
 
 TEST_F(KeyboardPollTest, OverscanKeysRepeatAndStopAtTheirLimits) {
@@ -288,7 +288,7 @@ TEST_F(KeyboardPollTest, OverscanKeysRepeatAndStopAtTheirLimits) {
     Ticks(3);
     EXPECT_DOUBLE_EQ(settings.overscanScaleX, 0.97);  // exact hundredths, as the file stores them
     EXPECT_DOUBLE_EQ(settings.overscanScaleY, 0.97);
-    EXPECT_EQ(state.keyWaitTicks, 0);
+    EXPECT_EQ(poll.Gate().TicksLeft(), 0);
 }
 
 TEST_F(KeyboardPollTest, BoundKeysNeedTheirModifiersIgnoreTheRestAndWaitOutTheLockout) {
@@ -296,13 +296,13 @@ TEST_F(KeyboardPollTest, BoundKeysNeedTheirModifiersIgnoreTheRestAndWaitOutTheLo
     keys.ReleaseAll();
     keys.Press(vk::Control);
     HoldTick('K');  // another modifier does not matter
-    EXPECT_EQ(state.keyWaitTicks, 7);
+    EXPECT_EQ(poll.Gate().TicksLeft(), 7);
     keys.ReleaseAll();
     keys.Press(vk::Alt);
     HoldTick('Q');  // the quit chord needs CTRL as well
     keys.ReleaseAll();
 
-    state.keyWaitTicks = 3;  // locked out: only the quit chord acts
+    poll.Gate().Lock(3);  // locked out: only the quit chord acts
     keys.Press('K');
     Tick();
     keys.Press(vk::Control);
@@ -349,7 +349,7 @@ TEST_F(KeyboardPollTest, WindowAndPlaybackKeys) {
     EXPECT_EQ(state.wheelStep, 0);
     keys.ReleaseAll();
 
-    state.keyWaitTicks = 0;
+    poll.Gate().Clear();
     Tap('X');
     Tap('Z');
     Tick();
@@ -367,7 +367,7 @@ TEST_F(KeyboardPollTest, RCyclesTheABStatesAndTSavesALoop) {
     Tap('R');
     Tick();
     EXPECT_EQ(state.abState, AbRepeat::Off);
-    EXPECT_EQ(state.keyWaitTicks, 7);  // an action even with an empty list
+    EXPECT_EQ(poll.Gate().TicksLeft(), 7);  // an action even with an empty list
 
     actions.playlistCount = 2;
     std::vector<AbRepeat> states;
@@ -400,7 +400,7 @@ TEST_F(KeyboardPollTest, DeferredMenusOpenWhereTheCursorWasWhenAsked) {
     ASSERT_EQ(actions.menus.size(), 1u);
     EXPECT_EQ(actions.menus[0].first, PopupMenu::History);
     EXPECT_EQ(actions.menus[0].second, (Point{10, 20}));
-    EXPECT_EQ(state.keyWaitTicks, 10);
+    EXPECT_EQ(poll.Gate().TicksLeft(), 10);
     Ticks(20);
     EXPECT_EQ(actions.menus.size(), 1u);
 
@@ -422,7 +422,7 @@ TEST_F(KeyboardPollTest, ReleaseGuardLetsGoOfHeldButtonsAfterFullScreen) {
     Tick();
     EXPECT_EQ(poll.pollState.buttonReleaseGuard, 0);
     EXPECT_THAT(actions.releases, ElementsAre(vk::LButton, vk::RButton));
-    EXPECT_EQ(state.keyWaitTicks, 7);
+    EXPECT_EQ(poll.Gate().TicksLeft(), 7);
 }
 
 }  // namespace

@@ -70,7 +70,7 @@ struct Rig {
     // Ticks until the open file plays and the key lockout has run out: the next key is taken.
     void WaitForKeys() {
         for (int i = 0; i < 100 && !(media.playing && player->state.layoutCountdown == 0 &&
-                                      player->state.keyWaitTicks == 0 && player->state.appActive);
+                                      !player->keyboard.Gate().Locked() && player->state.appActive);
              ++i)
             Tick();
         EXPECT_TRUE(media.playing);
@@ -129,7 +129,7 @@ TEST(MainPlayerTest, StartUpWritesOrReadsTheSettingsAndPlacesTheWindows) {
     {
         Rig r;
         Player& p = r.Start();
-        EXPECT_EQ(p.state.keyWaitTicks, 7);
+        EXPECT_EQ(p.keyboard.Gate().TicksLeft(), 7);
         EXPECT_EQ(io::SplitLines(r.dir.Read(kSettingsFileName)).size(), 90u);
         EXPECT_TRUE(r.media.hardwareDecoding) << "a new settings file decodes on the graphics chip";
         EXPECT_EQ(r.media.replayGain, ReplayGain::Off);
@@ -281,7 +281,7 @@ TEST(MainPlayerTest, KeysAndFileEndsTakeEffectOnTheTickTheyArrive) {
     r.media.completed = true;
     r.Tick();
     EXPECT_EQ(r.Rendered(), std::vector<std::string>{c});
-    EXPECT_EQ(p.state.keyWaitTicks, 10) << "keys wait after a file end";
+    EXPECT_EQ(p.keyboard.Gate().TicksLeft(), 10) << "keys wait after a file end";
 
     // A key and a file end in the same tick: both are carried out, the key first (back to b),
     // then the end (on to c). The other way round a would have opened first.
@@ -395,7 +395,7 @@ TEST(MainPlayerTest, TheQuitChordEndsThePlayerAtTheEndOfThatTick) {
     r.keys.Press(vk::LButton);
     p.settings.repeatList = 0;  // the panel changes on the quitting tick
     // Taken although the keys are still locked out after start and the player is not active.
-    ASSERT_NE(p.state.keyWaitTicks, 0);
+    ASSERT_TRUE(p.keyboard.Gate().Locked());
     r.keys.Press(vk::Control);
     r.keys.Press(vk::Alt);
     r.keys.Press(vk::Char('Q'));
@@ -434,7 +434,7 @@ TEST(MainPlayerTest, AHeldArrowSeeksInEveryWindowMode) {
             r.keys.Press(key);
             r.Tick(ticks);
             r.keys.Release(key);
-            for (int i = 0; i < 20 && p.state.keyWaitTicks != 0; ++i) r.Tick();
+            for (int i = 0; i < 20 && p.keyboard.Gate().Locked(); ++i) r.Tick();
         };
 
         hold(vk::Up, 3);  // the first notch comes two ticks after the press

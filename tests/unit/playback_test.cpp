@@ -47,7 +47,7 @@ TEST_F(PlaybackTest, OpeningLaysOutThenStartsOverTicks) {
     h.Tick();  // 8: layout, and with the default monitor fix the start
     EXPECT_TRUE(h.engine.playing);
     EXPECT_EQ(p.state.startState, StartState::Idle);
-    EXPECT_EQ(p.state.keyWaitTicks, 18);
+    EXPECT_EQ(p.keyboard.Gate().TicksLeft(), 18);
     EXPECT_EQ(h.windows.rects[WindowId::Video].width, 320);
     EXPECT_EQ(h.windows.rects[WindowId::Video].height, 240);
     EXPECT_EQ(h.windows.rects[WindowId::Picture].width, 320);
@@ -161,7 +161,7 @@ TEST_F(PlaybackTest, EndOfStreamOpensTheNextEntryOnTheSameTick) {
     h.Tick();
     EXPECT_EQ(p.playlist.currentIndex, 1);
     EXPECT_EQ(p.openFile.path, b);
-    EXPECT_EQ(p.state.keyWaitTicks, 10);
+    EXPECT_EQ(p.keyboard.Gate().TicksLeft(), 10);
     EXPECT_EQ(p.state.startState, StartState::Opened);
 }
 
@@ -577,7 +577,7 @@ TEST_F(PlaybackTest, ASearchThatReachesTheEndEndsTheFileAsPlayingDoes) {
     for (int tick = 0; tick < 60 && p.openFile.path == a; ++tick) h.Tick();
     EXPECT_EQ(p.openFile.path, b);
     EXPECT_EQ(p.state.wheelStep, 0);
-    EXPECT_EQ(p.state.keyWaitTicks, 10);
+    EXPECT_EQ(p.keyboard.Gate().TicksLeft(), 10);
 
     // A held NEXT does the same; the last entry without repeat then stops.
     h.TickUntilStarted();

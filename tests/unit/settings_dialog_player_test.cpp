@@ -26,7 +26,7 @@ protected:
     }
     // A key typed while the lockout is over, as into a field of the dialog.
     void Type(Player& p, char key) {
-        p.state.keyWaitTicks = 0;
+        p.keyboard.Gate().Clear();
         h.keys.Press(vk::Char(key));
         h.keys.Release(vk::Char(key));
     }

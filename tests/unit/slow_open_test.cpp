@@ -170,7 +170,7 @@ TEST(SlowOpen, KeysTheRemoteAndTheExitWorkWhileAFileOpens) {
     EXPECT_FALSE(p.playback.Paused());
     EXPECT_EQ(h.engine.opening, a);
 
-    for (int i = 0; i < 60 && p.state.keyWaitTicks != 0; ++i) h.Tick();
+    for (int i = 0; i < 60 && p.keyboard.Gate().Locked(); ++i) h.Tick();
     TapKey(h, vk::Right);
     h.Tick();
     EXPECT_EQ(h.engine.opening, b);

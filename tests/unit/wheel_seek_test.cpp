@@ -48,7 +48,8 @@ protected:
     PlayerSettings settings;
     KeyLatch keys;
     test::FakeWheelMedia media;
-    WheelSeek wheel{state, settings, keys, media};
+    InputGate gate;
+    WheelSeek wheel{state, settings, keys, media, gate};
 };
 
 TEST_F(WheelSeekTest, FixedTablesPauseAndJumpEverySearchPeriod) {
@@ -89,7 +90,7 @@ TEST_F(WheelSeekTest, UserTablesPlayAtRatesOrJumpPerEntry) {
     EXPECT_THAT(Ticks(7), ElementsAre("seek -1 1100"));
 
     // During the keyboard lockout the rate stays as it is.
-    state.keyWaitTicks = 5;
+    gate.Lock(5);
     EXPECT_THAT(NotchTick(1), ElementsAre("run"));
 }
 
@@ -103,7 +104,7 @@ TEST_F(WheelSeekTest, UserTablesFromThePausePlaySlowlyAndReturnToIt) {
 
     // Even when the lockout skips the rate change, back at 0 the graph pauses again.
     NotchTick(1);
-    state.keyWaitTicks = 3;
+    gate.Lock(3);
     EXPECT_THAT(NotchTick(-1), ElementsAre("run", "pause"));
 }
 
@@ -212,12 +213,12 @@ TEST_F(WheelSeekTest, NotchSources) {
     wheel.TakeNotchRequest();
     EXPECT_EQ(state.pendingWheelNotch, -1);
     EXPECT_FALSE(state.requests.wheelNotch);
-    EXPECT_EQ(state.keyWaitTicks, 0);
+    EXPECT_EQ(gate.TicksLeft(), 0);
 
     // Child windows' notches wait for the lockout to end.
-    state.keyWaitTicks = 2;
+    gate.Lock(2);
     EXPECT_FALSE(wheel.ForwardChildNotch(1));
-    state.keyWaitTicks = 0;
+    gate.Clear();
     EXPECT_TRUE(wheel.ForwardChildNotch(1));
     EXPECT_TRUE(state.requests.wheelNotch);
     settings.wheelNotchFeel = 0;

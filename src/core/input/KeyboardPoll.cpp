@@ -41,7 +41,7 @@ void KeyboardPoll::RequestMenu(PopupMenu menu) { pollState.menuRequested[static_
 void KeyboardPoll::Poll() {
     BoundKeys(true);
     TrackMouse();
-    const bool waiting = state_.keyWaitTicks != 0 || !state_.appActive || state_.modalDialogUp ||
+    const bool waiting = gate_.Locked() || !state_.appActive || state_.modalDialogUp ||
                          pollState.buttonReleaseGuard != 0;
     if (waiting)
         WaitingState();
@@ -69,7 +69,7 @@ void KeyboardPoll::WaitingState() {
     bool busy = false;
     int& guard = pollState.buttonReleaseGuard;
     if (guard != 0) {
-        state_.keyWaitTicks = kKeyLockoutTicks;
+        gate_.Lock(kKeyLockoutTicks);
         if (guard >= 2) {
             --guard;
             if (Hit(vk::LButton))
@@ -87,7 +87,7 @@ void KeyboardPoll::WaitingState() {
         busy = true;
     }
     if (BusyTest()) busy = true;
-    if (!busy) state_.keyWaitTicks = std::max(0, state_.keyWaitTicks - 1);
+    if (!busy) gate_.TickDown();
 }
 
 bool KeyboardPoll::BusyTest() {
@@ -144,7 +144,7 @@ void KeyboardPoll::ActiveState() {
     if (BoundKeys(false)) taken = true;
     if (SpaceKey()) taken = true;
     if (!state_.mediaClosed && FileKeys()) taken = true;
-    if (taken) state_.keyWaitTicks = kKeyLockoutTicks;
+    if (taken) gate_.Lock(kKeyLockoutTicks);
 }
 
 void KeyboardPoll::MenuCountdowns() {
@@ -155,7 +155,7 @@ void KeyboardPoll::MenuCountdowns() {
         if (was != kMenuOpensAt) continue;
         actions_.ShowPopupMenu(static_cast<PopupMenu>(i), pollState.menuAt[i]);
         countdown = 0;
-        state_.keyWaitTicks = kMenuLockoutTicks;
+        gate_.Lock(kMenuLockoutTicks);
     }
 }
 

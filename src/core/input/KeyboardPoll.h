@@ -3,6 +3,7 @@
 
 #include <array>
 
+#include "model/InputGate.h"
 #include "model/PlayerCommand.h"
 #include "model/PlayerState.h"
 #include "model/PopupMenu.h"
@@ -61,18 +62,10 @@ struct KeyPollState {
     int buttonReleaseGuard = 0;
 };
 
-// Ticks the keys rest after one was taken: a key held a moment longer than a tap acts once.
-inline constexpr int kKeyLockoutTicks = 7;
-// Around a pop-up menu, longer: keys pressed in the menu are not the player's.
-inline constexpr int kMenuLockoutTicks = 10;
 // A menu's countdown on its request, so that the click's release does not land in the menu.
 inline constexpr int kMenuDelayTicks = 3;
 // The menu opens on the tick its countdown leaves this value; the rest of the count is not waited.
 inline constexpr int kMenuOpensAt = 2;
-// After a file ends, while the next one opens: a key held through the end does not skip it too.
-inline constexpr int kEndLockoutTicks = 10;
-// When playing starts: the key that started it, still down, does not act on the new file.
-inline constexpr int kStartLockoutTicks = 18;
 inline constexpr double kOverscanMinX = 0.1;
 inline constexpr double kOverscanMinY = -0.75;
 inline constexpr double kOverscanMax = 1.0;
@@ -85,6 +78,9 @@ public:
     void Poll();
     // The right-button handling of the panel or the video window asks for a menu.
     void RequestMenu(PopupMenu menu);
+    // The lockout the poll counts down; the other parts lock or open it.
+    InputGate& Gate() { return gate_; }
+    const InputGate& Gate() const { return gate_; }
 
     KeyPollState pollState;
 
@@ -117,6 +113,7 @@ private:
     PlayerSettings& settings_;
     KeyState& keys_;
     KeyboardActions& actions_;
+    InputGate gate_;
 };
 
 }  // namespace felux

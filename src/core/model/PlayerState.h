@@ -59,7 +59,6 @@ struct PlayerState {
     int layoutCountdown = 0;   // ticks; the layout step runs when it reaches kLayoutStepAt
     StartState startState = StartState::Idle;
     int startDelay = 0;        // ticks before a segment entry starts
-    int keyWaitTicks = 0;
     int sourceRectCountdown = 0;
     bool mediaClosed = true;
     int wheelStep = 0;         // -9 .. 9

@@ -71,7 +71,7 @@ void Playback::FollowOpenFileEnd() {
     }
     if (!graph_.endedOnError) parts_.resume.Ended();
     state_.wheelStep = 0;
-    state_.keyWaitTicks = kEndLockoutTicks;
+    parts_.keyGate.Lock(kEndLockoutTicks);
     // A file that failed on repeat one would fail again at once, for ever.
     if (EveryEntryFailedInTurn() || (state_.repeatOne && graph_.endedOnError)) {
         parts_.layout.CollapseVideoWindow();
@@ -330,7 +330,7 @@ void Playback::StartPlayback() {
         if (settings_.secondaryMonitorFix == -1 && (settings_.overscanScaleX != 1.0 || settings_.overscanScaleY != 1.0))
             ApplySourceRect();
         graph_.RunGraph();
-        state_.keyWaitTicks = kStartLockoutTicks;
+        parts_.keyGate.Lock(kStartLockoutTicks);
     }
     state_.startState = StartState::Idle;
     if (settings_.secondaryMonitorFix == 0) {

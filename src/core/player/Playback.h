@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "engine/MediaGraph.h"
+#include "model/InputGate.h"
 #include "model/PlayerState.h"
 #include "platform/MediaEngine.h"
 #include "platform/WindowSystem.h"
@@ -42,6 +43,7 @@ struct PlaybackParts {
     ResumeMemory& resume;
     VideoLayout& layout;
     PanelPresenter& presenter;
+    InputGate& keyGate;
 };
 
 class Playback {

@@ -27,14 +27,14 @@ Player::Player(PlayerPorts ports, std::filesystem::path programFolder, std::vect
              {videoInput, keyboard.pollState, mouse.mouseState}, indexList, volume),
       presenter({state, settings, graph, playlist, openFile, indexList, panelButtons, playback, volume}, volume, layout, ports_.windows,
                 ports_.text, folder_),
-      playback({state, settings, playlist, history, graph, openFile, indexList, editor}, {volume, resume, layout, presenter},
+      playback({state, settings, playlist, history, graph, openFile, indexList, editor}, {volume, resume, layout, presenter, keyboard.Gate()},
                ports_.windows, ports_.reportFailure, ports_.randomSeed),
       drop(state, playlist, editor, keyboard.pollState, playback, ports_.windows, ports_.now),
       editorBridge(state, settings, playlist, editor, playback, drop,
                    {ports_.windows, ports_.editorWindow, ports_.dialogs}, ports_.randomSeed),
       lines(state, graph, indexList),
       tracks(state, graph, lines),
-      popups(state, playlist, history, openFile, keyboard.pollState, playback, tracks, ports_.dialogs),
+      popups(state, playlist, history, openFile, keyboard.pollState, keyboard.Gate(), playback, tracks, ports_.dialogs),
       files({state, settings, playlist, history, volume, resume}, layout, {ports_.windows, ports_.keys, ports_.displayModes},
             folder_, ports_.reportFailure),
       settingsBridge(state, settings, ports_.windows, ports_.settingsDialogs, {volume, layout, playback, presenter, files},
@@ -43,7 +43,7 @@ Player::Player(PlayerPorts ports, std::filesystem::path programFolder, std::vect
 void Player::Start() {
     graph.CreateGraph();
     // The keys wait out the first ticks, as they do after a key was taken.
-    state.keyWaitTicks = kKeyLockoutTicks;
+    keyboard.Gate().Lock(kKeyLockoutTicks);
     files.LoadOrCreateSettings();
     graph.SetHardwareDecoding(settings.hardwareDecoding != 0);
     // A hand-edited value outside 0..2 levels nothing.

@@ -100,7 +100,7 @@ private:
 
 public:
     KeyboardPoll keyboard{state, settings, ports_.keys, keyActions_};
-    WheelSeek wheel{state, settings, ports_.keys, wheelMedia_};
+    WheelSeek wheel{state, settings, ports_.keys, wheelMedia_, keyboard.Gate()};
     PanelMouse mouse{state, settings, panelButtons, panelActions_};
     VolumeControl volume;
     ResumeMemory resume;

@@ -26,8 +26,9 @@ constexpr double kRateKick = 0.001;
 
 }  // namespace
 
-WheelSeek::WheelSeek(PlayerState& state, const PlayerSettings& settings, KeyState& keys, WheelMedia& media)
-    : state_(state), settings_(settings), keys_(keys), media_(media) {}
+WheelSeek::WheelSeek(PlayerState& state, const PlayerSettings& settings, KeyState& keys, WheelMedia& media,
+                     InputGate& keyGate)
+    : state_(state), settings_(settings), keys_(keys), media_(media), keyGate_(keyGate) {}
 
 void WheelSeek::OnWheel(int delta) {
     if (settings_.wheelSeekOff != 0 || !state_.appActive || delta == 0) return;
@@ -35,7 +36,7 @@ void WheelSeek::OnWheel(int delta) {
 }
 
 bool WheelSeek::ForwardChildNotch(int windowNotch) {
-    if (settings_.wheelNotchFeel != 1 || settings_.wheelSeekOff != 0 || state_.keyWaitTicks != 0) return false;
+    if (settings_.wheelNotchFeel != 1 || settings_.wheelSeekOff != 0 || keyGate_.Locked()) return false;
     if (windowNotch == 0) return false;
     state_.requests.Raise(windowNotch > 0 ? PlayerCommand::WheelNotchForward : PlayerCommand::WheelNotchBack);
     return true;
@@ -54,7 +55,7 @@ void WheelSeek::TakeNotchRequest() {
     if (!request) return;
     state_.pendingWheelNotch = Sign(*request);
     request.reset();
-    state_.keyWaitTicks = 0;
+    keyGate_.Clear();
 }
 
 void WheelSeek::DecideFrameStep() {
@@ -125,7 +126,7 @@ void WheelSeek::ProcessUserNotch() {
     }
     media_.Run();
     const bool backToPause = state_.wheelStep == 0 && media_.Paused();
-    if (state_.keyWaitTicks == 0) {
+    if (!keyGate_.Locked()) {
         media_.SetRate(kRateKick);
         if (backToPause) media_.Pause();
         // Back at 0 the chosen speed returns, not normal speed.

@@ -3,6 +3,7 @@
 
 #include <array>
 
+#include "model/InputGate.h"
 #include "model/PlayerState.h"
 #include "platform/KeyState.h"
 #include "platform/MediaEngine.h"
@@ -49,7 +50,7 @@ constexpr int WheelTableIndex(int step) { return step >= 0 ? step : kWheelSteps 
 // requests also set; play/pause returns to state.playbackRate and turns the media's pause over.
 class WheelSeek {
 public:
-    WheelSeek(PlayerState& state, const PlayerSettings& settings, KeyState& keys, WheelMedia& media);
+    WheelSeek(PlayerState& state, const PlayerSettings& settings, KeyState& keys, WheelMedia& media, InputGate& keyGate);
 
     // Notch sources.
     // The main window's wheel message; delta as the platform reports it (sign only matters).
@@ -97,6 +98,7 @@ private:
     const PlayerSettings& settings_;
     KeyState& keys_;
     WheelMedia& media_;
+    InputGate& keyGate_;
 };
 
 }  // namespace felux
