@@ -29,6 +29,7 @@ public:
     }
     bool FullScreenPanelHidden() override { return panelHidden; }
     void MouseVolumeChanged() override { ++mouseVolumeChanges; }
+    void StopWheelSeek() override { ++wheelSeekStops; }
     void RequestRedraw() override { ++redraws; }
     void ScanLinePatternChanged() override { ++patternChanges; }
     void ApplyOverscan() override { ++overscanApplies; }
@@ -48,6 +49,7 @@ public:
     std::vector<int> releases;
     std::vector<int> indicators;
     int mouseVolumeChanges = 0;
+    int wheelSeekStops = 0;
     int redraws = 0;
     int patternChanges = 0;
     int overscanApplies = 0;

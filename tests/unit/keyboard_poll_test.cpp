@@ -29,7 +29,7 @@ protected:
     int Tick() {
         poll.Poll();
         wheel.TakeNotchRequest();
-        const int notch = state.pendingWheelNotch;
+        const int notch = wheel.PendingNotch();
         wheel.ProcessWheelNotch();  // consumes it
         return notch;
     }
@@ -343,10 +343,9 @@ TEST_F(KeyboardPollTest, WindowAndPlaybackKeys) {
     EXPECT_TRUE(state.requests.playPause);
     keys.ReleaseAll();
 
-    state.wheelStep = 4;
     HoldTick(vk::Right);
     EXPECT_EQ(state.requests.fastForward, SearchPhase::StepEntry);
-    EXPECT_EQ(state.wheelStep, 0);
+    EXPECT_EQ(actions.wheelSeekStops, 1);
     keys.ReleaseAll();
 
     poll.Gate().Clear();

@@ -438,23 +438,23 @@ TEST(MainPlayerTest, AHeldArrowSeeksInEveryWindowMode) {
         };
 
         hold(vk::Up, 3);  // the first notch comes two ticks after the press
-        EXPECT_EQ(p.state.wheelStep, 1);
+        EXPECT_EQ(p.wheel.Step(), 1);
         r.Tick(p.settings.searchWait + 1);
         EXPECT_FALSE(r.media.playing);
         ASSERT_FALSE(r.media.seeks.empty()) << "the step searches forward";
         EXPECT_GT(r.media.seeks.back(), MediaTime{});
 
         hold(vk::Down, 3);
-        EXPECT_EQ(p.state.wheelStep, 0);
+        EXPECT_EQ(p.wheel.Step(), 0);
         EXPECT_TRUE(r.media.playing);
 
         if (mode != WindowMode::VideoOnly) continue;
         p.videoInput.OnMouseWheel(120);
         r.Tick();
-        EXPECT_EQ(p.state.wheelStep, 1);
+        EXPECT_EQ(p.wheel.Step(), 1);
         p.videoInput.OnMouseWheel(-120);
         r.Tick();
-        EXPECT_EQ(p.state.wheelStep, 0);
+        EXPECT_EQ(p.wheel.Step(), 0);
         EXPECT_TRUE(r.media.playing);
     }
 }

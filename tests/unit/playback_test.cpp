@@ -573,10 +573,10 @@ TEST_F(PlaybackTest, ASearchThatReachesTheEndEndsTheFileAsPlayingDoes) {
     h.TickUntilStarted();
     // One wheel notch at 55 s of 60: one-second jumps land on 59 s, the next exactly on the end.
     h.engine.position = 55 * kSecond;
-    p.state.pendingWheelNotch = 1;
+    p.Command(PlayerCommand::WheelNotchForward);
     for (int tick = 0; tick < 60 && p.openFile.path == a; ++tick) h.Tick();
     EXPECT_EQ(p.openFile.path, b);
-    EXPECT_EQ(p.state.wheelStep, 0);
+    EXPECT_EQ(p.wheel.Step(), 0);
     EXPECT_EQ(p.keyboard.Gate().TicksLeft(), 10);
 
     // A held NEXT does the same; the last entry without repeat then stops.

@@ -176,7 +176,7 @@ TEST_F(RepeatSpeedTest, LeavingAWheelSeekReturnsToTheChosenSpeed) {
     Settle();
     p.Command(PlayerCommand::WheelNotchBack);
     h.Tick();
-    EXPECT_EQ(p.state.wheelStep, 0);
+    EXPECT_EQ(p.wheel.Step(), 0);
     EXPECT_DOUBLE_EQ(h.engine.rate, 1.6);
 }
 

@@ -85,7 +85,9 @@ TEST_F(SettingsDialogPlayerTest, ConfigOpensOneDialogKeysWaitAndCancelChangesNot
 
 TEST_F(SettingsDialogPlayerTest, NoDialogWhileAWheelSeekRuns) {
     Player& p = Playing();
-    p.state.wheelStep = 3;
+    p.Command(PlayerCommand::WheelNotchForward);
+    h.Tick();
+    ASSERT_NE(p.wheel.Step(), 0);
     PressConfig(p);
     EXPECT_TRUE(h.settingsDialogs.shown.empty());
     EXPECT_FALSE(p.state.modalDialogUp);

@@ -56,11 +56,11 @@ TEST_F(WheelSeekTest, FixedTablesPauseAndJumpEverySearchPeriod) {
     EXPECT_THAT(NotchTick(1), ElementsAre("pause"));
     EXPECT_THAT(Ticks(13), ElementsAre("seek +1 1000", "seek +1 1000"));
     EXPECT_THAT(NotchTick(1), IsEmpty());
-    EXPECT_EQ(state.wheelStep, 2);
+    EXPECT_EQ(wheel.Step(), 2);
     EXPECT_THAT(Ticks(13), ElementsAre("seek +1 2000", "seek +1 2000"));
     NotchTick(-1);
     EXPECT_THAT(NotchTick(-1), ElementsAre("run"));  // back at 0 while playing
-    EXPECT_EQ(state.wheelStep, 0);
+    EXPECT_EQ(wheel.Step(), 0);
     EXPECT_THAT(Ticks(14), IsEmpty());
 
     // Paused: the short table, and reaching 0 leaves the pause alone.
@@ -79,7 +79,7 @@ TEST_F(WheelSeekTest, UserTablesPlayAtRatesOrJumpPerEntry) {
     NotchTick(1);
     EXPECT_THAT(NotchTick(1), ElementsAre("run", "rate 0.001", "rate 2.000"));
     EXPECT_THAT(NotchTick(1), ElementsAre("pause"));
-    EXPECT_EQ(state.wheelStep, 5);
+    EXPECT_EQ(wheel.Step(), 5);
     EXPECT_THAT(Ticks(14), ElementsAre("seek +1 7000", "seek +1 7000"));
     for (int i = 0; i < 4; ++i) NotchTick(-1);
     EXPECT_THAT(NotchTick(-1), ElementsAre("run", "rate 0.001", "rate 1.000"));
@@ -112,11 +112,11 @@ TEST_F(WheelSeekTest, StepStopsAtNine) {
     for (int model : {0, 1}) {
         SCOPED_TRACE(model);
         settings.wheelVariableSpeed = model;
-        state.wheelStep = 0;
+        wheel.Stop();
         for (int i = 0; i < 20; ++i) NotchTick(1);
-        EXPECT_EQ(state.wheelStep, 9);
+        EXPECT_EQ(wheel.Step(), 9);
         for (int i = 0; i < 40; ++i) NotchTick(-1);
-        EXPECT_EQ(state.wheelStep, -9);
+        EXPECT_EQ(wheel.Step(), -9);
         media.Take();
         EXPECT_THAT(Ticks(7), ElementsAre("seek -1 20000"));  // the far end of the tables
     }
@@ -126,20 +126,20 @@ TEST_F(WheelSeekTest, PausedNotchStepsAFrameBySwitchAndShift) {
     media.paused = true;
     settings.wheelFrameStepWhenPaused = 1;
     EXPECT_THAT(NotchTick(1), ElementsAre("seek +1 40"));
-    EXPECT_EQ(state.wheelStep, 0);
+    EXPECT_EQ(wheel.Step(), 0);
     EXPECT_THAT(NotchTick(-1), ElementsAre("seek -1 40"));
 
     keys.Press(vk::Shift);  // SHIFT turns it into a wheel seek
     EXPECT_THAT(NotchTick(1), ElementsAre("pause"));
-    EXPECT_EQ(state.wheelStep, 1);
+    EXPECT_EQ(wheel.Step(), 1);
     keys.Release(vk::Shift);
     EXPECT_THAT(NotchTick(1), ElementsAre("pause", "rate 1.000", "seek +1 40"));  // ends the seek
-    EXPECT_EQ(state.wheelStep, 0);
+    EXPECT_EQ(wheel.Step(), 0);
 
     settings.wheelFrameStepWhenPaused = 0;
     EXPECT_THAT(NotchTick(1), ElementsAre("pause"));
-    EXPECT_EQ(state.wheelStep, 1);
-    state.wheelStep = 0;
+    EXPECT_EQ(wheel.Step(), 1);
+    wheel.Stop();
     keys.Press(vk::Shift);
     EXPECT_THAT(NotchTick(1), ElementsAre("seek +1 40"));
 
@@ -163,7 +163,7 @@ TEST_F(WheelSeekTest, MiddleClickTogglesPauseOrEndsTheSeek) {
     NotchTick(1);
     state.requests.playPause = true;
     EXPECT_THAT(Ticks(1), ElementsAre("rate 1.500", "run"));
-    EXPECT_EQ(state.wheelStep, 0);
+    EXPECT_EQ(wheel.Step(), 0);
     EXPECT_FALSE(media.paused);
 
     // User tables from the pause: back to the pause.
@@ -172,14 +172,14 @@ TEST_F(WheelSeekTest, MiddleClickTogglesPauseOrEndsTheSeek) {
     NotchTick(1);
     state.requests.playPause = true;
     EXPECT_THAT(Ticks(1), ElementsAre("rate 1.500", "pause"));
-    EXPECT_EQ(state.wheelStep, 0);
+    EXPECT_EQ(wheel.Step(), 0);
     EXPECT_TRUE(media.paused);
 
     // Play and play/pause wind back through a notch, to the chosen speed.
-    state.wheelStep = 6;
+    NotchTick(1);
     wheel.WindBack();
     EXPECT_THAT(Ticks(1), ElementsAre("run", "rate 0.001", "pause", "rate 1.500"));
-    EXPECT_EQ(state.wheelStep, 0);
+    EXPECT_EQ(wheel.Step(), 0);
 }
 
 TEST_F(WheelSeekTest, NotchesAndMiddleClickWaitForAFile) {
@@ -189,29 +189,29 @@ TEST_F(WheelSeekTest, NotchesAndMiddleClickWaitForAFile) {
     EXPECT_THAT(Ticks(3), IsEmpty());
     state.mediaClosed = false;
     EXPECT_THAT(Ticks(1), ElementsAre("pause", "rate 1.000", "run"));
-    EXPECT_EQ(state.wheelStep, 0);
+    EXPECT_EQ(wheel.Step(), 0);
 }
 
 TEST_F(WheelSeekTest, NotchSources) {
     wheel.OnWheel(0);
-    EXPECT_EQ(state.pendingWheelNotch, 0);
+    EXPECT_EQ(wheel.PendingNotch(), 0);
     wheel.OnWheel(-240);
-    EXPECT_EQ(state.pendingWheelNotch, -1);
+    EXPECT_EQ(wheel.PendingNotch(), -1);
 
     state.appActive = false;
     wheel.OnWheel(120);
-    EXPECT_EQ(state.pendingWheelNotch, -1);
+    EXPECT_EQ(wheel.PendingNotch(), -1);
     state.appActive = true;
     settings.wheelSeekOff = 1;
     wheel.OnWheel(120);
-    EXPECT_EQ(state.pendingWheelNotch, -1);
+    EXPECT_EQ(wheel.PendingNotch(), -1);
     EXPECT_FALSE(wheel.UseVideoOnlyNotch(true, 1));
     settings.wheelSeekOff = 0;
 
     // Keys and child windows hand over a request; it ends the lockout.
     state.requests.wheelNotch = -3;
     wheel.TakeNotchRequest();
-    EXPECT_EQ(state.pendingWheelNotch, -1);
+    EXPECT_EQ(wheel.PendingNotch(), -1);
     EXPECT_FALSE(state.requests.wheelNotch);
     EXPECT_EQ(gate.TicksLeft(), 0);
 
@@ -225,11 +225,11 @@ TEST_F(WheelSeekTest, NotchSources) {
     EXPECT_FALSE(wheel.ForwardChildNotch(-1));
 
     EXPECT_FALSE(wheel.UseVideoOnlyNotch(false, 1));
-    EXPECT_EQ(state.pendingWheelNotch, -1);
+    EXPECT_EQ(wheel.PendingNotch(), -1);
     EXPECT_FALSE(wheel.UseVideoOnlyNotch(true, 0));  // no notch leaves the pending one
-    EXPECT_EQ(state.pendingWheelNotch, -1);
+    EXPECT_EQ(wheel.PendingNotch(), -1);
     EXPECT_TRUE(wheel.UseVideoOnlyNotch(true, 1));
-    EXPECT_EQ(state.pendingWheelNotch, 1);
+    EXPECT_EQ(wheel.PendingNotch(), 1);
 }
 
 TEST(WheelTableText, DefaultsFormatAsTheDialogShowsThem) {

@@ -141,7 +141,7 @@ void RemoteControl::SetLoopStatus(Loop loop) {
 bool RemoteControl::SetRate(double rate) {
     if (!std::isfinite(rate) || rate <= 0.0) return false;
     const double clamped = std::clamp(rate, kMinimumRate, kMaximumRate);
-    ChooseSpeed(player_.state, player_.graph, static_cast<int>(std::lround(clamped * kPermille)));
+    ChooseSpeed(player_.state, player_.graph, player_.wheel.Step() != 0, static_cast<int>(std::lround(clamped * kPermille)));
     return true;
 }
 

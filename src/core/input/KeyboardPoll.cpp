@@ -235,12 +235,12 @@ bool KeyboardPoll::Arrows() {
     const bool lineKeys = Down(vk::Control);
     if (!lineKeys && Down(vk::Right)) {
         actions_.Command(PlayerCommand::NextEntry);
-        state_.wheelStep = 0;
+        actions_.StopWheelSeek();
         return true;
     }
     if (!lineKeys && Down(vk::Left)) {
         actions_.Command(PlayerCommand::PreviousEntry);
-        state_.wheelStep = 0;
+        actions_.StopWheelSeek();
         return true;
     }
     if (Down(vk::Up) || Down(vk::Down)) {

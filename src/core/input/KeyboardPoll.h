@@ -36,6 +36,8 @@ public:
     // The pressed/searching indicators of the panel's search buttons.
     virtual void ShowSearchIndicator(int direction) = 0;
 
+    // The arrows step to another entry: a running wheel seek ends where it is.
+    virtual void StopWheelSeek() = 0;
     // The live volume level 0..kVolumeFull, which the volume keys step.
     virtual int VolumeLevel() = 0;
     virtual void SetVolumeLevel(int level) = 0;

@@ -61,7 +61,6 @@ struct PlayerState {
     int startDelay = 0;        // ticks before a segment entry starts
     int sourceRectCountdown = 0;
     bool mediaClosed = true;
-    int wheelStep = 0;         // -9 .. 9
     bool hasVideo = false;
     bool lyricsView = false;   // Y asked for the lyrics view; it shows while a sound file has timed text
     bool fullScreen = false;
@@ -83,7 +82,6 @@ struct PlayerState {
     bool repeatOne = false;    // the current entry again at its end
     int searchTick = 0;        // 0 .. searchWait; searches act when it is 0
     int progress = 0;          // position along the 138-pixel progress bar
-    int pendingWheelNotch = 0;
     int newFileDisplayTimer = 0;
     WindowMode windowMode = WindowMode::Normal;
     int readoutCountdown = 0;  // ticks the zoom read-out stays on the panel

@@ -64,7 +64,7 @@ std::optional<Rect> PanelPresenter::DrawPanel() {
     view.rateLocked = sources_.buttons.rateLocked;
     view.scanLinesOn = sources_.settings.scanLinesOn != 0;
     view.lineMaskMode = sources_.settings.lineMaskMode;
-    view.wheelStep = sources_.state.wheelStep;
+    view.wheelStep = sources_.wheel.Step();
     view.progress = sources_.state.progress;
     view.volumeKnob = sources_.volume.Level();
     view.volumeLogEnabled = sources_.settings.volumeLogEnabled != 0;

@@ -35,6 +35,7 @@ struct PanelSources {
     PanelButtons& buttons;
     const Playback& playback;
     const VolumeControl& volume;
+    const WheelSeek& wheel;
 };
 
 class PanelPresenter {

@@ -96,7 +96,7 @@ void Player::RunPendingCommands() {
         if (r.pauseToggle) {
             r.pauseToggle = false;
             wheel.WindBack();
-            if (state.wheelStep == 0)
+            if (wheel.Step() == 0)
                 playback.TogglePause();
             else if (!playback.Paused())
                 playback.Pause();

@@ -70,7 +70,7 @@ void Playback::FollowOpenFileEnd() {
         return;
     }
     if (!graph_.endedOnError) parts_.resume.Ended();
-    state_.wheelStep = 0;
+    parts_.wheel.Stop();
     parts_.keyGate.Lock(kEndLockoutTicks);
     // A file that failed on repeat one would fail again at once, for ever.
     if (EveryEntryFailedInTurn() || (state_.repeatOne && graph_.endedOnError)) {
@@ -205,7 +205,7 @@ void Playback::OpenClosedAtCurrentIndex() {
 void Playback::PrepareOpenedFile(const std::string& entry) {
     const std::string& path = openFile_.path;
     parts_.volume.RecordOnLeave();
-    state_.wheelStep = 0;
+    parts_.wheel.Stop();
 
     const std::filesystem::path fsPath(path);
     openFile_.nameKey = fsPath.stem().string();
@@ -306,7 +306,7 @@ void Playback::CloseMedia() {
         if (state_.requests.endOfListStop) parts_.layout.CollapseVideoWindow();
         graph_.ForgetPosition();
         state_.progress = 0;
-        state_.wheelStep = 0;
+        parts_.wheel.Stop();
         state_.mediaClosed = true;
         paused_ = false;
         state_.hasVideo = false;
@@ -325,7 +325,7 @@ void Playback::StartPlayback() {
         parts_.layout.KeepPanelAboveVideo();
     }
     if (!paused_) {
-        state_.wheelStep = 0;
+        parts_.wheel.Stop();
         parts_.volume.Apply();
         if (settings_.secondaryMonitorFix == -1 && (settings_.overscanScaleX != 1.0 || settings_.overscanScaleY != 1.0))
             ApplySourceRect();

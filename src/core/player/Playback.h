@@ -22,6 +22,7 @@
 #include "playlist/Playlist.h"
 #include "playlist/PlaylistEditor.h"
 #include "settings/PlayerSettings.h"
+#include "wheel/WheelSeek.h"
 
 namespace felux {
 
@@ -44,6 +45,7 @@ struct PlaybackParts {
     VideoLayout& layout;
     PanelPresenter& presenter;
     InputGate& keyGate;
+    WheelSeek& wheel;
 };
 
 class Playback {

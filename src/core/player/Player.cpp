@@ -21,13 +21,13 @@ Player::Player(PlayerPorts ports, std::filesystem::path programFolder, std::vect
       ports_(std::move(ports)),
       folder_(std::move(programFolder)),
       args_(std::move(args)),
-      volume(state, settings, openFile, volumeLog, graph, ports_.systemVolume, folder_),
+      volume(state, settings, openFile, volumeLog, graph, ports_.systemVolume, wheel, folder_),
       resume(settings, state, graph, openFile, folder_, ports_.reportFailure),
       layout(state, settings, graph, ports_.windows, ports_.keys, ports_.displayModes,
              {videoInput, keyboard.pollState, mouse.mouseState}, indexList, volume),
-      presenter({state, settings, graph, playlist, openFile, indexList, panelButtons, playback, volume}, volume, layout, ports_.windows,
+      presenter({state, settings, graph, playlist, openFile, indexList, panelButtons, playback, volume, wheel}, volume, layout, ports_.windows,
                 ports_.text, folder_),
-      playback({state, settings, playlist, history, graph, openFile, indexList, editor}, {volume, resume, layout, presenter, keyboard.Gate()},
+      playback({state, settings, playlist, history, graph, openFile, indexList, editor}, {volume, resume, layout, presenter, keyboard.Gate(), wheel},
                ports_.windows, ports_.reportFailure, ports_.randomSeed),
       drop(state, playlist, editor, keyboard.pollState, playback, ports_.windows, ports_.now),
       editorBridge(state, settings, playlist, editor, playback, drop,
@@ -37,7 +37,7 @@ Player::Player(PlayerPorts ports, std::filesystem::path programFolder, std::vect
       popups(state, playlist, history, openFile, keyboard.pollState, keyboard.Gate(), playback, tracks, ports_.dialogs),
       files({state, settings, playlist, history, volume, resume}, layout, {ports_.windows, ports_.keys, ports_.displayModes},
             folder_, ports_.reportFailure),
-      settingsBridge(state, settings, ports_.windows, ports_.settingsDialogs, {volume, layout, playback, presenter, files},
+      settingsBridge(state, settings, ports_.windows, ports_.settingsDialogs, {volume, layout, playback, presenter, files, wheel},
                      {ports_.keys, panelInput, videoInput}) {}
 
 void Player::Start() {
@@ -222,9 +222,9 @@ void Player::Command(PlayerCommand command) {
         case PlayerCommand::VideoOnly: EnterWindowMode(WindowMode::VideoOnly); break;
         case PlayerCommand::Quit: state.exitRequested = true; break;
         case PlayerCommand::RepeatOneToggle: state.repeatOne = !state.repeatOne; break;
-        case PlayerCommand::SpeedDown: ChooseSpeed(state, graph, state.playbackRate - kSpeedStep); break;
-        case PlayerCommand::SpeedUp: ChooseSpeed(state, graph, state.playbackRate + kSpeedStep); break;
-        case PlayerCommand::SpeedNormal: ChooseSpeed(state, graph, kSpeedNormal); break;
+        case PlayerCommand::SpeedDown: ChooseSpeed(state, graph, wheel.Step() != 0, state.playbackRate - kSpeedStep); break;
+        case PlayerCommand::SpeedUp: ChooseSpeed(state, graph, wheel.Step() != 0, state.playbackRate + kSpeedStep); break;
+        case PlayerCommand::SpeedNormal: ChooseSpeed(state, graph, wheel.Step() != 0, kSpeedNormal); break;
         default: break;  // the pending record holds it
     }
 }

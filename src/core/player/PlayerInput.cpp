@@ -17,6 +17,7 @@ void PlayerKeyActions::SynthesiseButtonRelease(int button) { keys_.Release(butto
 
 bool PlayerKeyActions::FullScreenPanelHidden() { return player_.layout.FullScreenPanelHidden(); }
 
+void PlayerKeyActions::StopWheelSeek() { player_.wheel.Stop(); }
 void PlayerKeyActions::MouseVolumeChanged() { player_.layout.MouseVolumeChanged(); }
 
 void PlayerKeyActions::RequestRedraw() { player_.layout.VideoRegionsChanged(); }

@@ -25,6 +25,7 @@ public:
     void SynthesiseButtonRelease(int button) override;
     bool FullScreenPanelHidden() override;
     void MouseVolumeChanged() override;
+    void StopWheelSeek() override;
     void RequestRedraw() override;
     void ScanLinePatternChanged() override;
     void ApplyOverscan() override;

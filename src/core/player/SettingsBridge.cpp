@@ -13,7 +13,7 @@ SettingsBridge::SettingsBridge(PlayerState& state, PlayerSettings& settings, Win
 
 void SettingsBridge::Open() {
     windows_.Resize(WindowId::Main, kMainWidth, kMainHeight);
-    if (state_.wheelStep != 0 || open_ || dialogs_ == nullptr) return;
+    if (targets_.wheel.Step() != 0 || open_ || dialogs_ == nullptr) return;
     open_ = true;
     const Rect main{settings_.mainWindowX, settings_.mainWindowY, kMainWidth, kMainHeight};
     // Out of the topmost band, so that the dialog can come above the panel.

@@ -8,13 +8,15 @@
 namespace felux {
 
 VolumeControl::VolumeControl(PlayerState& state, const PlayerSettings& settings, const OpenFile& openFile,
-                             VolumeLog& log, MediaGraph& graph, SystemVolume& system, std::filesystem::path folder)
+                             VolumeLog& log, MediaGraph& graph, SystemVolume& system, const WheelSeek& wheel,
+                             std::filesystem::path folder)
     : state_(state),
       settings_(settings),
       openFile_(openFile),
       log_(log),
       graph_(graph),
       system_(system),
+      wheel_(wheel),
       folder_(std::move(folder)) {}
 
 VolumeLogOptions VolumeControl::Options() const {
@@ -22,7 +24,7 @@ VolumeLogOptions VolumeControl::Options() const {
             static_cast<std::size_t>(std::max(0, settings_.volumeLogMax))};
 }
 
-CurrentFile VolumeControl::File() const { return {openFile_.nameKey, openedOnce_, state_.wheelStep}; }
+CurrentFile VolumeControl::File() const { return {openFile_.nameKey, openedOnce_, wheel_.Step()}; }
 
 void VolumeControl::SetLevel(int level) { level_ = std::clamp(level, 0, kVolumeFull); }
 

@@ -11,13 +11,14 @@
 #include "player/OpenFile.h"
 #include "settings/PlayerSettings.h"
 #include "skin/PanelRenderInputs.h"
+#include "wheel/WheelSeek.h"
 
 namespace felux {
 
 class VolumeControl final : public VolumeRecordToggle {
 public:
     VolumeControl(PlayerState& state, const PlayerSettings& settings, const OpenFile& openFile, VolumeLog& log,
-                  MediaGraph& graph, SystemVolume& system, std::filesystem::path folder);
+                  MediaGraph& graph, SystemVolume& system, const WheelSeek& wheel, std::filesystem::path folder);
 
     // The live level 0..kVolumeFull.
     int Level() const { return level_; }
@@ -55,6 +56,7 @@ private:
     VolumeLog& log_;
     MediaGraph& graph_;
     SystemVolume& system_;
+    const WheelSeek& wheel_;
     std::filesystem::path folder_;
     StartupVolume startup_;
     bool openedOnce_ = false;

@@ -46,8 +46,8 @@ constexpr int WheelTableIndex(int step) { return step >= 0 ? step : kWheelSteps 
 
 // The dispatcher runs, in one tick: TakeNotchRequest, UseVideoOnlyNotch, DecideFrameStep, then
 // (only while a file is open, after advancing searchTick and the key search) RunFrameStep and
-// RunWheelSteps. The pending notch is state.pendingWheelNotch, which the play and pause
-// requests also set; play/pause returns to state.playbackRate and turns the media's pause over.
+// RunWheelSteps. The pending notch, which the play and pause requests also set, waits in the
+// wheel seek; play/pause returns to state.playbackRate and turns the media's pause over.
 class WheelSeek {
 public:
     WheelSeek(PlayerState& state, const PlayerSettings& settings, KeyState& keys, WheelMedia& media, InputGate& keyGate);
@@ -83,6 +83,13 @@ public:
     // Play and play/pause end a running seek by one notch back from step 1, so the ordinary
     // notch processing brings it to 0 and restores the graph.
     void WindBack();
+    // A file ended, opened or closed, or the list stepped on: the seek is over, as it stands.
+    void Stop() { step_ = 0; }
+
+    // -kWheelStepLimit..kWheelStepLimit; 0 while no wheel seek runs.
+    int Step() const { return step_; }
+    // The notch the next dispatcher run takes: -1, 0 or +1.
+    int PendingNotch() const { return pendingNotch_; }
 
 private:
     void ProcessFixedNotch();
@@ -99,6 +106,8 @@ private:
     KeyState& keys_;
     WheelMedia& media_;
     InputGate& keyGate_;
+    int step_ = 0;
+    int pendingNotch_ = 0;
 };
 
 }  // namespace felux
