@@ -61,7 +61,8 @@ protected:
     KeyLatch keys;
     test::FakeKeyboardActions actions{keys, state.requests};
     test::FakeWheelMedia media;
-    KeyboardPoll poll{state, settings, keys, actions};
+    AbLoop abLoop;
+    KeyboardPoll poll{state, settings, keys, actions, abLoop};
     WheelSeek wheel{state, settings, keys, media, poll.Gate()};
 };
 
@@ -365,15 +366,15 @@ TEST_F(KeyboardPollTest, RCyclesTheABStatesAndTSavesALoop) {
     actions.playlistCount = 0;
     Tap('R');
     Tick();
-    EXPECT_EQ(state.abState, AbRepeat::Off);
+    EXPECT_EQ(abLoop.State(), AbRepeat::Off);
     EXPECT_EQ(poll.Gate().TicksLeft(), 7);  // an action even with an empty list
 
     actions.playlistCount = 2;
     std::vector<AbRepeat> states;
     for (int i = 0; i < 5; ++i) {
         TapTick('R');
-        states.push_back(state.abState);
-        if (state.abState == AbRepeat::Looping) {
+        states.push_back(abLoop.State());
+        if (abLoop.State() == AbRepeat::Looping) {
             TapTick('T');
             EXPECT_EQ(actions.segmentsAppended, 1);
         }

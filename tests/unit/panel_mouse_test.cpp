@@ -34,7 +34,8 @@ protected:
     PanelButtons buttons;
     test::FakePanelActions actions{state.requests};
     ChildWindowInput panel{ChildWindow::Panel};
-    PanelMouse mouse{state, settings, buttons, actions};
+    AbLoop abLoop;
+    PanelMouse mouse{state, settings, buttons, actions, abLoop};
 };
 
 TEST_F(PanelMouseTest, ControlsHitOnAllEdgesAndPlayWinsOverStop) {
@@ -88,14 +89,14 @@ TEST_F(PanelMouseTest, RightClicksOnTheProgressBarCycleTheABStates) {
     for (int i = 0; i < 5; ++i) {
         RightDown(120, 12);
         RightUp(120, 12);
-        seen.push_back(state.abState);
+        seen.push_back(abLoop.State());
     }
     EXPECT_THAT(seen, ElementsAre(AbRepeat::MarkA, AbRepeat::ASet, AbRepeat::MarkB, AbRepeat::Looping, AbRepeat::Off));
     EXPECT_EQ(actions.abChecks, 4);  // not on the step into looping
 
     actions.playlistCount = 0;
     RightDown(120, 12);
-    EXPECT_EQ(state.abState, AbRepeat::Off);
+    EXPECT_EQ(abLoop.State(), AbRepeat::Off);
     RightUp(120, 12);
 }
 
@@ -285,7 +286,8 @@ TEST_F(PanelMouseTest, TheWindowMovesExactlyWhereNoControlTakesThePress) {
                     PanelButtons freshButtons;
                     test::FakePanelActions freshActions{fresh.requests};
                     freshActions.volumeLevel = volume;
-                    PanelMouse probe{fresh, settings, freshButtons, freshActions};
+                    AbLoop freshLoop;
+                    PanelMouse probe{fresh, settings, freshButtons, freshActions, freshLoop};
                     ChildWindowInput record{ChildWindow::Panel};
                     record.OnLButtonDown(x, y);
                     probe.HandlePanelMouse(record);

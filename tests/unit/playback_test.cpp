@@ -497,25 +497,26 @@ TEST_F(PlaybackTest, ABMarksLoopOnlyWhenAtLeast16msApart) {
     auto markAt = [&](MediaTime position) {
         h.engine.position = position;
         p.graph.RefreshPosition();
-        p.state.abState = NextAbStep(p.state.abState);
+        p.abLoop.Step();
         p.playback.CheckABRepeat();
     };
     markAt(5 * kSecond);   // A at 5000 ms
-    EXPECT_EQ(p.state.abState, AbRepeat::ASet);
+    EXPECT_EQ(p.abLoop.State(), AbRepeat::ASet);
     markAt(5015 * kMs);   // B 15 ms later: too close, back to waiting for B
-    EXPECT_EQ(p.state.abState, AbRepeat::ASet);
+    EXPECT_EQ(p.abLoop.State(), AbRepeat::ASet);
     markAt(5016 * kMs);   // 16 ms later: looping
-    EXPECT_EQ(p.state.abState, AbRepeat::Looping);
-    EXPECT_EQ(p.state.abA, 5000);
-    EXPECT_EQ(p.state.abB, 5016);
+    EXPECT_EQ(p.abLoop.State(), AbRepeat::Looping);
+    EXPECT_EQ(p.abLoop.AMs(), 5000);
+    EXPECT_EQ(p.abLoop.BMs(), 5016);
 
     // B before A is swapped.
-    p.state.abState = AbRepeat::ASet;
-    p.state.abA = 9000;
+    p.abLoop.Clear();
+    p.abLoop.Step();
+    p.abLoop.Check(9000);  // A at 9000 ms
     markAt(3 * kSecond);
-    EXPECT_EQ(p.state.abState, AbRepeat::Looping);
-    EXPECT_EQ(p.state.abA, 3000);
-    EXPECT_EQ(p.state.abB, 9000);
+    EXPECT_EQ(p.abLoop.State(), AbRepeat::Looping);
+    EXPECT_EQ(p.abLoop.AMs(), 3000);
+    EXPECT_EQ(p.abLoop.BMs(), 9000);
 
     // Looping: inside nothing happens; at B it goes back to just after A.
     h.engine.seeks.clear();
@@ -529,10 +530,10 @@ TEST_F(PlaybackTest, ABMarksLoopOnlyWhenAtLeast16msApart) {
 
     // Closing resets the loop; with nothing open marks are not taken.
     p.playback.CloseMedia();
-    EXPECT_EQ(p.state.abState, AbRepeat::Off);
-    p.state.abState = AbRepeat::MarkA;
+    EXPECT_EQ(p.abLoop.State(), AbRepeat::Off);
+    p.abLoop.Step();
     p.playback.CheckABRepeat();
-    EXPECT_EQ(p.state.abState, AbRepeat::MarkA);
+    EXPECT_EQ(p.abLoop.State(), AbRepeat::MarkA);
 }
 
 TEST_F(PlaybackTest, HoldingNextSearchesEverySevenTicksThenResumes) {

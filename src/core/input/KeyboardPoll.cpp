@@ -33,8 +33,9 @@ constexpr char kAspectDigits[] = "1234567890";
 
 }  // namespace
 
-KeyboardPoll::KeyboardPoll(PlayerState& state, PlayerSettings& settings, KeyState& keys, KeyboardActions& actions)
-    : state_(state), settings_(settings), keys_(keys), actions_(actions) {}
+KeyboardPoll::KeyboardPoll(PlayerState& state, PlayerSettings& settings, KeyState& keys, KeyboardActions& actions,
+                           AbLoop& abLoop)
+    : state_(state), settings_(settings), keys_(keys), actions_(actions), abLoop_(abLoop) {}
 
 void KeyboardPoll::RequestMenu(PopupMenu menu) { pollState.menuRequested[static_cast<std::size_t>(menu)] = true; }
 
@@ -294,12 +295,12 @@ bool KeyboardPoll::FileKeys() {
     bool taken = false;
     if (Hit(vk::Char('R'))) {
         if (actions_.PlaylistCount() > 0) {
-            state_.abState = NextAbStep(state_.abState);
-            if (state_.abState != AbRepeat::Looping) actions_.CheckABRepeat();
+            abLoop_.Step();
+            if (!abLoop_.Looping()) actions_.CheckABRepeat();
         }
         taken = true;
     }
-    if (Hit(vk::Char('T')) && state_.abState == AbRepeat::Looping) {
+    if (Hit(vk::Char('T')) && abLoop_.Looping()) {
         actions_.AppendSegmentEntry();
         taken = true;
     }

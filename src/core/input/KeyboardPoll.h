@@ -74,7 +74,7 @@ inline constexpr double kOverscanMax = 1.0;
 
 class KeyboardPoll {
 public:
-    KeyboardPoll(PlayerState& state, PlayerSettings& settings, KeyState& keys, KeyboardActions& actions);
+    KeyboardPoll(PlayerState& state, PlayerSettings& settings, KeyState& keys, KeyboardActions& actions, AbLoop& abLoop);
 
     // One poll; the tick calls it before the dispatcher, and not while a modal dialog is up.
     void Poll();
@@ -115,6 +115,7 @@ private:
     PlayerSettings& settings_;
     KeyState& keys_;
     KeyboardActions& actions_;
+    AbLoop& abLoop_;
     InputGate gate_;
 };
 

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "model/AbLoop.h"
 #include "model/PendingCommands.h"
 
 namespace felux {
@@ -36,23 +37,6 @@ enum class StartState {
 
 enum class WindowMode { Normal, Minimised, VideoOnly };
 
-// The A-B repeat's steps; the marking steps last until the next check takes the position.
-enum class AbRepeat { Off, MarkA, ASet, MarkB, Looping };
-// A shorter loop would seek on every tick and never play.
-inline constexpr std::int64_t kAbMinimumMs = 16;
-
-// The step after this one, as the A-B button and key go round.
-constexpr AbRepeat NextAbStep(AbRepeat step) {
-    switch (step) {
-        case AbRepeat::Off: return AbRepeat::MarkA;
-        case AbRepeat::MarkA: return AbRepeat::ASet;
-        case AbRepeat::ASet: return AbRepeat::MarkB;
-        case AbRepeat::MarkB: return AbRepeat::Looping;
-        case AbRepeat::Looping: return AbRepeat::Off;
-    }
-    return AbRepeat::Off;
-}
-
 struct PlayerState {
     bool initialised = false;
     bool exitRequested = false;
@@ -68,15 +52,12 @@ struct PlayerState {
     bool modalDialogUp = false;
     bool appActive = false;
     bool panelHover = false;
-    AbRepeat abState = AbRepeat::Off;
     bool editorOpen = false;
     bool displayModeChanged = false;
     int shuffleOrderCount = 0;  // the count the shuffle order was built for
     bool segmentActive = false;
     std::int64_t segmentStartMs = 0;
     std::int64_t segmentEndMs = 0;
-    std::int64_t abA = 0;      // milliseconds
-    std::int64_t abB = 0;
     int playbackRate = kPermille;  // thousandths of normal speed
     int chosenRate = kPermille;    // the speed keys' and a remote's; each file opens at it
     bool repeatOne = false;    // the current entry again at its end

@@ -69,9 +69,9 @@ std::optional<Rect> PanelPresenter::DrawPanel() {
     view.volumeKnob = sources_.volume.Level();
     view.volumeLogEnabled = sources_.settings.volumeLogEnabled != 0;
     view.volumeRecordPresent = volumeRecord_.RecordPresent();
-    view.abState = sources_.state.abState;
-    view.abAMs = sources_.state.abA;
-    view.abBMs = sources_.state.abB;
+    view.abState = sources_.abLoop.State();
+    view.abAMs = sources_.abLoop.AMs();
+    view.abBMs = sources_.abLoop.BMs();
     // A segment entry shows its span as a loop's marks, unless the A-B repeat has its own.
     if (view.abState == AbRepeat::Off && sources_.state.segmentActive) {
         view.abState = AbRepeat::Looping;

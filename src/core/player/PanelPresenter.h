@@ -36,6 +36,7 @@ struct PanelSources {
     const Playback& playback;
     const VolumeControl& volume;
     const WheelSeek& wheel;
+    const AbLoop& abLoop;
 };
 
 class PanelPresenter {

@@ -64,8 +64,8 @@ void Playback::FollowOpenFileEnd() {
     }
     if (!graph_.PollGraphEvent()) return;
     // A loop that ends with the file (the last timed line's) goes round again.
-    if (state_.abState == AbRepeat::Looping && !graph_.endedOnError) {
-        graph_.SeekPosition(SeekMode::To, JustAfter(state_.abA));
+    if (parts_.abLoop.Looping() && !graph_.endedOnError) {
+        graph_.SeekPosition(SeekMode::To, JustAfter(parts_.abLoop.AMs()));
         if (!paused_) graph_.Run();
         return;
     }
@@ -285,8 +285,7 @@ void Playback::FinishOpenedFile() {
 }
 
 void Playback::CloseMedia() {
-    state_.abState = AbRepeat::Off;
-    state_.abA = state_.abB = 0;
+    parts_.abLoop.Clear();
     if (!advancingAtEnd_) graph_.PrepareNext(std::nullopt);
     followerCandidate_.reset();
     if (state_.startState == StartState::Opening) {
@@ -362,7 +361,7 @@ void Playback::KeepFollowerCurrent() {
 std::optional<std::string> Playback::FollowerCandidate() const {
     const int count = playlist_.Count();
     // Repeat one reopens the file itself and a loop goes back: no follower may play in its place.
-    if (count <= 0 || state_.repeatOne || state_.segmentActive || state_.abState == AbRepeat::Looping ||
+    if (count <= 0 || state_.repeatOne || state_.segmentActive || parts_.abLoop.Looping() ||
         SyncPlaybackOn(settings_.syncFlags))
         return std::nullopt;
     const NextStep step = NextStepFromHere();
@@ -490,31 +489,7 @@ bool Playback::CheckSegment() {
 
 void Playback::CheckABRepeat() {
     if (state_.mediaClosed || playlist_.Count() <= 0) return;
-    const std::int64_t positionMs = PositionMs();
-    switch (state_.abState) {
-        case AbRepeat::MarkA:
-            state_.abA = positionMs;
-            state_.abState = AbRepeat::ASet;
-            break;
-        case AbRepeat::MarkB:
-            state_.abB = positionMs;
-            if (state_.abB >= state_.abA + kAbMinimumMs) {
-                state_.abState = AbRepeat::Looping;
-            } else if (state_.abA >= state_.abB + kAbMinimumMs) {
-                std::swap(state_.abA, state_.abB);
-                state_.abState = AbRepeat::Looping;
-            } else {
-                state_.abState = AbRepeat::ASet;
-            }
-            break;
-        case AbRepeat::Looping:
-            if (!(state_.abA < positionMs && positionMs < state_.abB))
-                graph_.SeekPosition(SeekMode::To, JustAfter(state_.abA));
-            break;
-        case AbRepeat::Off:
-        case AbRepeat::ASet:
-            break;
-    }
+    if (parts_.abLoop.Check(PositionMs())) graph_.SeekPosition(SeekMode::To, JustAfter(parts_.abLoop.AMs()));
 }
 
 }  // namespace felux

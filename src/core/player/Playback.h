@@ -46,6 +46,7 @@ struct PlaybackParts {
     PanelPresenter& presenter;
     InputGate& keyGate;
     WheelSeek& wheel;
+    AbLoop& abLoop;
 };
 
 class Playback {

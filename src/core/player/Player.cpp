@@ -25,14 +25,14 @@ Player::Player(PlayerPorts ports, std::filesystem::path programFolder, std::vect
       resume(settings, state, graph, openFile, folder_, ports_.reportFailure),
       layout(state, settings, graph, ports_.windows, ports_.keys, ports_.displayModes,
              {videoInput, keyboard.pollState, mouse.mouseState}, indexList, volume),
-      presenter({state, settings, graph, playlist, openFile, indexList, panelButtons, playback, volume, wheel}, volume, layout, ports_.windows,
+      presenter({state, settings, graph, playlist, openFile, indexList, panelButtons, playback, volume, wheel, abLoop}, volume, layout, ports_.windows,
                 ports_.text, folder_),
-      playback({state, settings, playlist, history, graph, openFile, indexList, editor}, {volume, resume, layout, presenter, keyboard.Gate(), wheel},
+      playback({state, settings, playlist, history, graph, openFile, indexList, editor}, {volume, resume, layout, presenter, keyboard.Gate(), wheel, abLoop},
                ports_.windows, ports_.reportFailure, ports_.randomSeed),
       drop(state, playlist, editor, keyboard.pollState, playback, ports_.windows, ports_.now),
       editorBridge(state, settings, playlist, editor, playback, drop,
                    {ports_.windows, ports_.editorWindow, ports_.dialogs}, ports_.randomSeed),
-      lines(state, graph, indexList),
+      lines(state, graph, indexList, abLoop),
       tracks(state, graph, lines),
       popups(state, playlist, history, openFile, keyboard.pollState, keyboard.Gate(), playback, tracks, ports_.dialogs),
       files({state, settings, playlist, history, volume, resume}, layout, {ports_.windows, ports_.keys, ports_.displayModes},
@@ -76,7 +76,7 @@ void Player::Tick() {
         RunPendingCommands();
         ChildWindowInputStep();
         playback.FollowOpenFile();
-        if (state.abState == AbRepeat::Looping) playback.CheckABRepeat();
+        if (abLoop.Looping()) playback.CheckABRepeat();
         drop.Step();
         if (state.editorOpen) editorBridge.Exchange(settingsBridge.IsOpen());
         playback.KeepFollowerCurrent();

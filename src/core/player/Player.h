@@ -77,6 +77,7 @@ public:
     void OnEditorClosed() { editorBridge.Closed(); }
 
     PlayerState state;
+    AbLoop abLoop;
     PlayerSettings settings;
     Playlist playlist;
     History history;
@@ -99,9 +100,9 @@ private:
     GraphWheelMedia wheelMedia_{graph, playback};
 
 public:
-    KeyboardPoll keyboard{state, settings, ports_.keys, keyActions_};
+    KeyboardPoll keyboard{state, settings, ports_.keys, keyActions_, abLoop};
     WheelSeek wheel{state, settings, ports_.keys, wheelMedia_, keyboard.Gate()};
-    PanelMouse mouse{state, settings, panelButtons, panelActions_};
+    PanelMouse mouse{state, settings, panelButtons, panelActions_, abLoop};
     VolumeControl volume;
     ResumeMemory resume;
     VideoLayout layout;

@@ -44,7 +44,7 @@ int PlayerKeyActions::PlaylistCount() { return player_.playlist.Count(); }
 void PlayerKeyActions::CheckABRepeat() { player_.playback.CheckABRepeat(); }
 
 void PlayerKeyActions::AppendSegmentEntry() {
-    felux::AppendSegmentEntry(player_.playlist, player_.openFile.path, player_.state.abA, player_.state.abB);
+    felux::AppendSegmentEntry(player_.playlist, player_.openFile.path, player_.abLoop.AMs(), player_.abLoop.BMs());
 }
 
 void PlayerPanelActions::Command(PlayerCommand command) { player_.Command(command); }

@@ -17,8 +17,9 @@ constexpr int kProgressPixels = skin::kProgressMax + 1;
 
 using skin::Hits;
 
-PanelMouse::PanelMouse(PlayerState& state, PlayerSettings& settings, PanelButtons& buttons, PanelActions& actions)
-    : state_(state), settings_(settings), buttons_(buttons), actions_(actions) {}
+PanelMouse::PanelMouse(PlayerState& state, PlayerSettings& settings, PanelButtons& buttons, PanelActions& actions,
+                       AbLoop& abLoop)
+    : state_(state), settings_(settings), buttons_(buttons), actions_(actions), abLoop_(abLoop) {}
 
 void PanelMouse::HandlePanelMouse(ChildWindowInput& panel) {
     const Point cursor = actions_.CursorPosition();
@@ -282,9 +283,9 @@ void PanelMouse::RightDown(int x, int y, Point cursor) {
         actions_.RequestMenu(PopupMenu::FileInfo);
     } else if (grab(skin::kProgressHit)) {
         if (!Stopped() && actions_.PlaylistCount() > 0) {
-            state_.abState = NextAbStep(state_.abState);
+            abLoop_.Step();
             // Looping (4) starts from the points already marked.
-            if (state_.abState != AbRepeat::Looping) actions_.CheckABRepeat();
+            if (!abLoop_.Looping()) actions_.CheckABRepeat();
         }
     } else if (grab(skin::kVolumeBar)) {
         if (settings_.volumeLogEnabled != 0) buttons_.volumeModeRequest = 1;

@@ -72,7 +72,8 @@ struct PanelMouseState {
 
 class PanelMouse {
 public:
-    PanelMouse(PlayerState& state, PlayerSettings& settings, PanelButtons& buttons, PanelActions& actions);
+    PanelMouse(PlayerState& state, PlayerSettings& settings, PanelButtons& buttons, PanelActions& actions,
+               AbLoop& abLoop);
 
     // Once a tick, when the panel reports a button or a drag runs, and not under a modal
     // dialog. Acts on what the panel recorded and then clears its buttons.
@@ -105,6 +106,7 @@ private:
     PlayerSettings& settings_;
     PanelButtons& buttons_;
     PanelActions& actions_;
+    AbLoop& abLoop_;
 };
 
 }  // namespace felux
