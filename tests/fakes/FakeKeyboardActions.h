@@ -30,10 +30,13 @@ public:
     }
     bool FullScreenPanelHidden() override { return panelHidden; }
     void MouseVolumeChanged() override { ++mouseVolumeChanges; }
+    void StopWheelSeek() override { ++wheelSeekStops; }
     void RequestRedraw() override { ++redraws; }
     void ScanLinePatternChanged() override { ++patternChanges; }
     void ApplyOverscan() override { ++overscanApplies; }
     void ShowSearchIndicator(int direction) override { indicators.push_back(direction); }
+    int VolumeLevel() override { return volumeLevel; }
+    void SetVolumeLevel(int level) override { volumeLevel = level; }
     int PlaylistCount() override { return playlistCount; }
     void CheckABRepeat() override { ++abChecks; }
     void AppendSegmentEntry() override { ++segmentsAppended; }
@@ -41,11 +44,13 @@ public:
     Point cursor;
     bool panelHidden = false;
     int playlistCount = 3;
+    int volumeLevel = 62;
     std::vector<PlayerCommand> commands;
     std::vector<std::pair<PopupMenu, Point>> menus;
     std::vector<MouseButton> releases;
     std::vector<int> indicators;
     int mouseVolumeChanges = 0;
+    int wheelSeekStops = 0;
     int redraws = 0;
     int patternChanges = 0;
     int overscanApplies = 0;

@@ -28,6 +28,8 @@ public:
     void ApplyPlaybackRate(int permille) override { rates.push_back(permille); }
     MediaTime Duration() override { return duration; }
     void SeekTo(MediaTime position) override { seeks.push_back(position); }
+    int VolumeLevel() override { return volumeLevel; }
+    void SetVolumeLevel(int level) override { volumeLevel = level; }
     int PlaylistCount() override { return playlistCount; }
     void CheckABRepeat() override { ++abChecks; }
 
@@ -35,6 +37,7 @@ public:
     bool buttonsDown = false;
     MediaTime duration = std::chrono::milliseconds(13'800);  // one progress pixel is 0.1 s
     int playlistCount = 3;
+    int volumeLevel = 62;
 
     int windowMoves = 0;
     int mainDoubleClicks = 0;

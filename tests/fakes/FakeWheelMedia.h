@@ -13,6 +13,11 @@ class FakeWheelMedia : public WheelMedia {
 public:
     void Run() override { calls.push_back("run"); }
     void Pause() override { calls.push_back("pause"); }
+    bool Paused() const override { return paused; }
+    void TogglePause() override {
+        calls.push_back(paused ? "run" : "pause");
+        paused = !paused;
+    }
     void SetRate(double rate) override {
         char text[32];
         std::snprintf(text, sizeof text, "rate %.3f", rate);
@@ -34,6 +39,7 @@ public:
     }
 
     std::vector<std::string> calls;
+    bool paused = false;
     MediaTime timePerFrame = std::chrono::milliseconds(40);  // 25 frames a second
 };
 

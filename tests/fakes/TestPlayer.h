@@ -11,6 +11,7 @@ public:
     using Player::Player;
 
     using Player::state;
+    using Player::abLoop;
     using Player::settings;
     using Player::playlist;
     using Player::history;

@@ -163,7 +163,7 @@ TEST_F(EditorPlayerTest, AnAppendDropOntoAPausedFileKeepsItPausedUntilOnePlay) {
     p.OnDrop({b}, DropTarget::Main, MouseButton::Right);
     TickUntilDropDone();
     EXPECT_FALSE(h.engine.playing);
-    EXPECT_TRUE(p.state.paused);
+    EXPECT_TRUE(p.playback.Paused());
     p.state.requests.play = true;
     h.Tick();
     EXPECT_TRUE(h.engine.playing);

@@ -21,7 +21,7 @@ class KeyboardPollTest : public ::testing::Test {
 protected:
     KeyboardPollTest() {
         state.appActive = true;
-        state.keyWaitTicks = 0;
+        poll.Gate().Clear();
     }
 
     // One tick: the poll, then the dispatcher's first step, which takes an arrow notch and
@@ -29,7 +29,7 @@ protected:
     int Tick() {
         poll.Poll();
         wheel.TakeNotchRequest();
-        const int notch = state.pendingWheelNotch;
+        const int notch = wheel.PendingNotch();
         wheel.ProcessWheelNotch();  // consumes it
         return notch;
     }
@@ -42,18 +42,18 @@ protected:
     }
     // A press once the lockout has run out: tapped, or left held.
     void TapTick(int key) {
-        state.keyWaitTicks = 0;
+        poll.Gate().Clear();
         Tap(key);
         Tick();
     }
     void HoldTick(int key) {
-        state.keyWaitTicks = 0;
+        poll.Gate().Clear();
         keys.Press(key);
         Tick();
     }
     void OpenFile() {
         state.mediaClosed = false;
-        state.paused = false;
+        media.paused = false;
     }
 
     PlayerState state;
@@ -61,8 +61,9 @@ protected:
     KeyLatch keys;
     test::FakeKeyboardActions actions{keys, state.requests};
     test::FakeWheelMedia media;
-    KeyboardPoll poll{state, settings, keys, actions};
-    WheelSeek wheel{state, settings, keys, media};
+    AbLoop abLoop;
+    KeyboardPoll poll{state, settings, keys, actions, abLoop};
+    WheelSeek wheel{state, settings, keys, media, poll.Gate()};
 };
 
 TEST_F(KeyboardPollTest, AnActionLocksAllKeysUntilSevenIdleTicks) {
@@ -71,14 +72,14 @@ TEST_F(KeyboardPollTest, AnActionLocksAllKeysUntilSevenIdleTicks) {
     EXPECT_EQ(settings.scanLinesOn, 0);
     EXPECT_EQ(settings.liveScanLinesOn, 0);
     EXPECT_EQ(actions.redraws, 1);
-    EXPECT_EQ(state.keyWaitTicks, 7);
+    EXPECT_EQ(poll.Gate().TicksLeft(), 7);
 
     keys.Release('S');
     Ticks(3);
     Tap('S');  // within seven ticks of the release
     Ticks(5);
     EXPECT_EQ(settings.scanLinesOn, 0);
-    EXPECT_EQ(state.keyWaitTicks, 0);
+    EXPECT_EQ(poll.Gate().TicksLeft(), 0);
 
     Tap('S');
     Tick();
@@ -87,7 +88,7 @@ TEST_F(KeyboardPollTest, AnActionLocksAllKeysUntilSevenIdleTicks) {
     // Inactive: no action, but the lockout still runs out on idle ticks.
     state.appActive = false;
     Ticks(7);
-    EXPECT_EQ(state.keyWaitTicks, 0);
+    EXPECT_EQ(poll.Gate().TicksLeft(), 0);
     keys.Press('X');
     Tick();
     EXPECT_EQ(actions.Count(PlayerCommand::ZoomIn), 0);
@@ -97,40 +98,40 @@ TEST_F(KeyboardPollTest, QuitChordWorksInBothStates) {
     keys.Press(vk::Control);
     keys.Press(vk::Alt);
     keys.Press('Q');
-    state.keyWaitTicks = 7;
+    poll.Gate().Lock(7);
     state.appActive = false;
     Tick();
     EXPECT_EQ(actions.Count(PlayerCommand::Quit), 1);
 
-    state.keyWaitTicks = 0;
+    poll.Gate().Clear();
     state.appActive = true;
     Tick();
     EXPECT_EQ(actions.Count(PlayerCommand::Quit), 2);
 }
 
 TEST_F(KeyboardPollTest, VolumeKeysRepeatEveryTickWithinLimits) {
-    state.volumeLevel = 50;
+    actions.volumeLevel = 50;
     keys.Press('M');
     Ticks(10);
-    EXPECT_EQ(state.volumeLevel, 62);
+    EXPECT_EQ(actions.volumeLevel, 62);
     EXPECT_FALSE(state.requests.volumeChanged);  // nothing open: only the level moves
-    EXPECT_EQ(state.keyWaitTicks, 0);
+    EXPECT_EQ(poll.Gate().TicksLeft(), 0);
     keys.Release('M');
 
     OpenFile();
-    state.volumeLevel = 61;
+    actions.volumeLevel = 61;
     keys.Press(vk::BracketRight);
     Tick();
-    EXPECT_EQ(state.volumeLevel, 62);
+    EXPECT_EQ(actions.volumeLevel, 62);
     EXPECT_TRUE(state.requests.volumeChanged);
     keys.Release(vk::BracketRight);
 
-    state.volumeLevel = 5;
+    actions.volumeLevel = 5;
     keys.Press(vk::BracketLeft);
     Tick();
-    EXPECT_EQ(state.volumeLevel, 3);
+    EXPECT_EQ(actions.volumeLevel, 3);
     Ticks(2);
-    EXPECT_EQ(state.volumeLevel, 0);
+    EXPECT_EQ(actions.volumeLevel, 0);
     keys.Release(vk::BracketLeft);
 
     // Full screen with the panel hidden: CTRL+M and CTRL+N switch the mouse volume instead.
@@ -140,7 +141,7 @@ TEST_F(KeyboardPollTest, VolumeKeysRepeatEveryTickWithinLimits) {
     keys.Press('M');
     Tick();
     EXPECT_EQ(settings.mouseVolume, 1);
-    EXPECT_EQ(state.volumeLevel, 0);
+    EXPECT_EQ(actions.volumeLevel, 0);
     keys.Release('M');
     keys.Press('N');
     Tick();
@@ -171,7 +172,7 @@ TEST_F(KeyboardPollTest, CommaAndPeriodSearchWhileHeldAndStepFramesWithShift) {
     Tick();
     EXPECT_EQ(state.requests.rewind, SearchPhase::Start);
     EXPECT_EQ(state.requests.oneShotSearch, OneShotSearch::Back);
-    EXPECT_EQ(state.keyWaitTicks, 0);  // searches take no lockout
+    EXPECT_EQ(poll.Gate().TicksLeft(), 0);  // searches take no lockout
     Tick();
     EXPECT_EQ(state.requests.rewind, SearchPhase::Start);  // still running
     keys.Release(vk::Comma);
@@ -193,11 +194,11 @@ TEST_F(KeyboardPollTest, CommaAndPeriodSearchWhileHeldAndStepFramesWithShift) {
     Tap(vk::Comma);
     Tick();
     EXPECT_EQ(state.requests.frameStep, FrameStep::Forward);
-    EXPECT_EQ(state.keyWaitTicks, 7);
+    EXPECT_EQ(poll.Gate().TicksLeft(), 7);
     wheel.RunFrameStep();
     EXPECT_EQ(state.requests.frameStep, FrameStep::Forward);
     EXPECT_TRUE(media.Take().empty());
-    state.paused = true;
+    media.paused = true;
     wheel.RunFrameStep();
     EXPECT_EQ(state.requests.frameStep, FrameStep::None);
     EXPECT_THAT(media.Take(), ElementsAre("seek +1 40"));
@@ -210,7 +211,7 @@ TEST_F(KeyboardPollTest, DigitsPickOverscanScanLineOrAspectPresetsWithAFileOpen)
     Tap('5');
     Tick();
     EXPECT_EQ(actions.Count(PlayerCommand::AspectChange), 0);  // nothing open
-    EXPECT_EQ(state.keyWaitTicks, 0);
+    EXPECT_EQ(poll.Gate().TicksLeft(), 0);
 
     OpenFile();
     settings.overscanY5 = 34;
@@ -226,7 +227,7 @@ TEST_F(KeyboardPollTest, DigitsPickOverscanScanLineOrAspectPresetsWithAFileOpen)
 
     settings.overscanScaleX = settings.overscanScaleY = 1.0;
     settings.overscanPreset = 2;
-    state.keyWaitTicks = 0;
+    poll.Gate().Clear();
     keys.Press(vk::Alt);
     Tap('5');
     Tick();
@@ -244,7 +245,7 @@ TEST_F(KeyboardPollTest, DigitsPickOverscanScanLineOrAspectPresetsWithAFileOpen)
 
     // A preset far outside any sense saturates instead of wrapping into a different scale.
     settings.overscanX5 = INT_MIN;
-    state.keyWaitTicks = 0;
+    poll.Gate().Clear();
     keys.Press(vk::Shift);
     TapTick('5');
     keys.Release(vk::Shift);
@@ -255,7 +256,7 @@ TEST_F(KeyboardPollTest, DigitsPickOverscanScanLineOrAspectPresetsWithAFileOpen)
     TapTick('Q');
     EXPECT_EQ(settings.overscanPreset, 0);
     EXPECT_DOUBLE_EQ(settings.overscanScaleX, 1.0);
-    EXPECT_EQ(state.keyWaitTicks, 7);
+    EXPECT_EQ(poll.Gate().TicksLeft(), 7);
 }
 
 TEST_F(KeyboardPollTest, OverscanKeysRepeatAndStopAtTheirLimits) {
@@ -288,7 +289,7 @@ TEST_F(KeyboardPollTest, OverscanKeysRepeatAndStopAtTheirLimits) {
     Ticks(3);
     EXPECT_DOUBLE_EQ(settings.overscanScaleX, 0.97);  // exact hundredths, as the file stores them
     EXPECT_DOUBLE_EQ(settings.overscanScaleY, 0.97);
-    EXPECT_EQ(state.keyWaitTicks, 0);
+    EXPECT_EQ(poll.Gate().TicksLeft(), 0);
 }
 
 TEST_F(KeyboardPollTest, BoundKeysNeedTheirModifiersIgnoreTheRestAndWaitOutTheLockout) {
@@ -296,13 +297,13 @@ TEST_F(KeyboardPollTest, BoundKeysNeedTheirModifiersIgnoreTheRestAndWaitOutTheLo
     keys.ReleaseAll();
     keys.Press(vk::Control);
     HoldTick('K');  // another modifier does not matter
-    EXPECT_EQ(state.keyWaitTicks, 7);
+    EXPECT_EQ(poll.Gate().TicksLeft(), 7);
     keys.ReleaseAll();
     keys.Press(vk::Alt);
     HoldTick('Q');  // the quit chord needs CTRL as well
     keys.ReleaseAll();
 
-    state.keyWaitTicks = 3;  // locked out: only the quit chord acts
+    poll.Gate().Lock(3);  // locked out: only the quit chord acts
     keys.Press('K');
     Tick();
     keys.Press(vk::Control);
@@ -343,13 +344,12 @@ TEST_F(KeyboardPollTest, WindowAndPlaybackKeys) {
     EXPECT_TRUE(state.requests.playPause);
     keys.ReleaseAll();
 
-    state.wheelStep = 4;
     HoldTick(vk::Right);
     EXPECT_EQ(state.requests.fastForward, SearchPhase::StepEntry);
-    EXPECT_EQ(state.wheelStep, 0);
+    EXPECT_EQ(actions.wheelSeekStops, 1);
     keys.ReleaseAll();
 
-    state.keyWaitTicks = 0;
+    poll.Gate().Clear();
     Tap('X');
     Tap('Z');
     Tick();
@@ -366,15 +366,15 @@ TEST_F(KeyboardPollTest, RCyclesTheABStatesAndTSavesALoop) {
     actions.playlistCount = 0;
     Tap('R');
     Tick();
-    EXPECT_EQ(state.abState, AbRepeat::Off);
-    EXPECT_EQ(state.keyWaitTicks, 7);  // an action even with an empty list
+    EXPECT_EQ(abLoop.State(), AbRepeat::Off);
+    EXPECT_EQ(poll.Gate().TicksLeft(), 7);  // an action even with an empty list
 
     actions.playlistCount = 2;
     std::vector<AbRepeat> states;
     for (int i = 0; i < 5; ++i) {
         TapTick('R');
-        states.push_back(state.abState);
-        if (state.abState == AbRepeat::Looping) {
+        states.push_back(abLoop.State());
+        if (abLoop.State() == AbRepeat::Looping) {
             TapTick('T');
             EXPECT_EQ(actions.segmentsAppended, 1);
         }
@@ -400,7 +400,7 @@ TEST_F(KeyboardPollTest, DeferredMenusOpenWhereTheCursorWasWhenAsked) {
     ASSERT_EQ(actions.menus.size(), 1u);
     EXPECT_EQ(actions.menus[0].first, PopupMenu::History);
     EXPECT_EQ(actions.menus[0].second, (Point{10, 20}));
-    EXPECT_EQ(state.keyWaitTicks, 10);
+    EXPECT_EQ(poll.Gate().TicksLeft(), 10);
     Ticks(20);
     EXPECT_EQ(actions.menus.size(), 1u);
 
@@ -422,7 +422,7 @@ TEST_F(KeyboardPollTest, ReleaseGuardLetsGoOfHeldButtonsAfterFullScreen) {
     Tick();
     EXPECT_EQ(poll.pollState.buttonReleaseGuard, 0);
     EXPECT_THAT(actions.releases, ElementsAre(MouseButton::Left, MouseButton::Right));
-    EXPECT_EQ(state.keyWaitTicks, 7);
+    EXPECT_EQ(poll.Gate().TicksLeft(), 7);
 }
 
 }  // namespace

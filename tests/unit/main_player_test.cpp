@@ -72,7 +72,7 @@ struct Rig {
     // Ticks until the open file plays and the key lockout has run out: the next key is taken.
     void WaitForKeys() {
         for (int i = 0; i < 100 && !(media.playing && player->state.layoutCountdown == 0 &&
-                                      player->state.keyWaitTicks == 0 && player->state.appActive);
+                                      !player->keyboard.Gate().Locked() && player->state.appActive);
              ++i)
             Tick();
         EXPECT_TRUE(media.playing);
@@ -131,7 +131,7 @@ TEST(MainPlayerTest, StartUpWritesOrReadsTheSettingsAndPlacesTheWindows) {
     {
         Rig r;
         test::TestPlayer& p = r.Start();
-        EXPECT_EQ(p.state.keyWaitTicks, 7);
+        EXPECT_EQ(p.keyboard.Gate().TicksLeft(), 7);
         EXPECT_EQ(io::SplitLines(r.dir.Read(kSettingsFileName)).size(), 90u);
         EXPECT_TRUE(r.media.hardwareDecoding) << "a new settings file decodes on the graphics chip";
         EXPECT_EQ(r.media.replayGain, ReplayGain::Off);
@@ -174,7 +174,7 @@ TEST(MainPlayerTest, FirstTickLoadsTheSavedStateShapesTheWindowsAndOpensTheFirst
     EXPECT_EQ(r.Rendered(), std::vector<std::string>{a});
     EXPECT_FALSE(r.media.playing) << "it starts once laid out";
     // The log was read before the entry opened: its level for "a" beats the level saved at exit.
-    EXPECT_EQ(p.state.volumeLevel, 31);
+    EXPECT_EQ(p.volume.Level(), 31);
     EXPECT_EQ(r.windows.titles[WindowId::Main], " ◎ FELUX");
     EXPECT_FALSE(Only(r.windows.log, {"Invalidate Main"}).empty()) << "the skin is loaded and drawn";
     // The second topmost mode brings the window that holds the panel to the top, once.
@@ -283,7 +283,7 @@ TEST(MainPlayerTest, KeysAndFileEndsTakeEffectOnTheTickTheyArrive) {
     r.media.completed = true;
     r.Tick();
     EXPECT_EQ(r.Rendered(), std::vector<std::string>{c});
-    EXPECT_EQ(p.state.keyWaitTicks, 10) << "keys wait after a file end";
+    EXPECT_EQ(p.keyboard.Gate().TicksLeft(), 10) << "keys wait after a file end";
 
     // A key and a file end in the same tick: both are carried out, the key first (back to b),
     // then the end (on to c). The other way round a would have opened first.
@@ -397,7 +397,7 @@ TEST(MainPlayerTest, TheQuitChordEndsThePlayerAtTheEndOfThatTick) {
     r.keys.Press(vk::LButton);
     p.settings.repeatList = 0;  // the panel changes on the quitting tick
     // Taken although the keys are still locked out after start and the player is not active.
-    ASSERT_NE(p.state.keyWaitTicks, 0);
+    ASSERT_TRUE(p.keyboard.Gate().Locked());
     r.keys.Press(vk::Control);
     r.keys.Press(vk::Alt);
     r.keys.Press(vk::Char('Q'));
@@ -436,27 +436,27 @@ TEST(MainPlayerTest, AHeldArrowSeeksInEveryWindowMode) {
             r.keys.Press(key);
             r.Tick(ticks);
             r.keys.Release(key);
-            for (int i = 0; i < 20 && p.state.keyWaitTicks != 0; ++i) r.Tick();
+            for (int i = 0; i < 20 && p.keyboard.Gate().Locked(); ++i) r.Tick();
         };
 
         hold(vk::Up, 3);  // the first notch comes two ticks after the press
-        EXPECT_EQ(p.state.wheelStep, 1);
+        EXPECT_EQ(p.wheel.Step(), 1);
         r.Tick(p.settings.searchWait + 1);
         EXPECT_FALSE(r.media.playing);
         ASSERT_FALSE(r.media.seeks.empty()) << "the step searches forward";
         EXPECT_GT(r.media.seeks.back(), MediaTime{});
 
         hold(vk::Down, 3);
-        EXPECT_EQ(p.state.wheelStep, 0);
+        EXPECT_EQ(p.wheel.Step(), 0);
         EXPECT_TRUE(r.media.playing);
 
         if (mode != WindowMode::VideoOnly) continue;
         p.videoInput.OnMouseWheel(120);
         r.Tick();
-        EXPECT_EQ(p.state.wheelStep, 1);
+        EXPECT_EQ(p.wheel.Step(), 1);
         p.videoInput.OnMouseWheel(-120);
         r.Tick();
-        EXPECT_EQ(p.state.wheelStep, 0);
+        EXPECT_EQ(p.wheel.Step(), 0);
         EXPECT_TRUE(r.media.playing);
     }
 }
@@ -519,7 +519,7 @@ TEST(MainPlayerTest, ExitKeepsTheSavedVolumeTheZoomAndTheVolumeLog) {
     r.dir.Write(kSettingsFileName, FormatSettings(s, test::KeyListText()));
     r.dir.Write("data.vol", "clip.mpg\r\n1:7fff7fff\r\n");
     test::TestPlayer& p = r.Started();
-    EXPECT_EQ(p.state.volumeLevel, 30);
+    EXPECT_EQ(p.volume.Level(), 30);
     // The zoom lives in the layout; the file gets it back as it stands at the exit, limits included.
     EXPECT_EQ(p.layout.Zoom().window, 6);
     p.layout.ZoomStep(-1);
@@ -551,7 +551,7 @@ TEST(MainPlayerTest, SavingFilesKeepsThePlayerRunningAndTouchesNoDesktop) {
     p.playlist.Append("/m/a.mpg", "");
     p.playlist.Append("/m/b.mpg", "");
     p.history.AddToHistory("/m/a.mpg");
-    p.state.volumeLevel = 42;
+    p.volume.SetLevel(42);
     p.state.displayModeChanged = true;
     p.videoInput.OnUserMove(70, 80);
     r.keys.Press(vk::LButton);

@@ -34,7 +34,8 @@ protected:
     PanelButtons buttons;
     test::FakePanelActions actions{state.requests};
     ChildWindowInput panel{ChildWindow::Panel};
-    PanelMouse mouse{state, settings, buttons, actions};
+    AbLoop abLoop;
+    PanelMouse mouse{state, settings, buttons, actions, abLoop};
 };
 
 TEST_F(PanelMouseTest, ControlsHitOnAllEdgesAndPlayWinsOverStop) {
@@ -88,31 +89,31 @@ TEST_F(PanelMouseTest, RightClicksOnTheProgressBarCycleTheABStates) {
     for (int i = 0; i < 5; ++i) {
         RightDown(120, 12);
         RightUp(120, 12);
-        seen.push_back(state.abState);
+        seen.push_back(abLoop.State());
     }
     EXPECT_THAT(seen, ElementsAre(AbRepeat::MarkA, AbRepeat::ASet, AbRepeat::MarkB, AbRepeat::Looping, AbRepeat::Off));
     EXPECT_EQ(actions.abChecks, 4);  // not on the step into looping
 
     actions.playlistCount = 0;
     RightDown(120, 12);
-    EXPECT_EQ(state.abState, AbRepeat::Off);
+    EXPECT_EQ(abLoop.State(), AbRepeat::Off);
     RightUp(120, 12);
 }
 
 TEST_F(PanelMouseTest, KnobDragFollowsTheCursorWithinTheLevels) {
-    state.volumeLevel = 60;
+    actions.volumeLevel = 60;
     LeftDown(59 + 60 + 2, 38);
     EXPECT_TRUE(mouse.DragActive());
     MoveCursor(0, 0);
     EXPECT_FALSE(state.requests.volumeChanged);
     MoveCursor(10, 40);  // vertical travel does not let go of the knob
-    EXPECT_EQ(state.volumeLevel, 62);
+    EXPECT_EQ(actions.volumeLevel, 62);
     EXPECT_TRUE(state.requests.volumeChanged);
     state.requests.volumeChanged = false;
     MoveCursor(-5, 0);
-    EXPECT_EQ(state.volumeLevel, 57);
+    EXPECT_EQ(actions.volumeLevel, 57);
     MoveCursor(-100000, 0);
-    EXPECT_EQ(state.volumeLevel, 0);
+    EXPECT_EQ(actions.volumeLevel, 0);
     EXPECT_TRUE(state.requests.volumeChanged);
 
     // The buttons came up without a release reaching the panel: the drag ends by itself.
@@ -120,7 +121,7 @@ TEST_F(PanelMouseTest, KnobDragFollowsTheCursorWithinTheLevels) {
     const int resets = actions.focusResets;
     MoveCursor(50, 0);
     EXPECT_FALSE(mouse.DragActive());
-    EXPECT_EQ(state.volumeLevel, 0);
+    EXPECT_EQ(actions.volumeLevel, 0);
     EXPECT_EQ(actions.focusResets, resets + 1);
 }
 
@@ -276,16 +277,17 @@ TEST_F(PanelMouseTest, TheWindowMovesExactlyWhereNoControlTakesThePress) {
     for (const int fullScreen : {0, 1}) {
         for (const int volume : {0, 62}) {
             state.fullScreen = fullScreen;
-            state.volumeLevel = volume;
+            actions.volumeLevel = volume;
             for (int y = 0; y < 50; ++y) {
                 for (int x = 0; x < 407; ++x) {
                     const int before = actions.windowMoves;
                     PlayerState fresh;
                     fresh.fullScreen = fullScreen;
-                    fresh.volumeLevel = volume;
                     PanelButtons freshButtons;
                     test::FakePanelActions freshActions{fresh.requests};
-                    PanelMouse probe{fresh, settings, freshButtons, freshActions};
+                    freshActions.volumeLevel = volume;
+                    AbLoop freshLoop;
+                    PanelMouse probe{fresh, settings, freshButtons, freshActions, freshLoop};
                     ChildWindowInput record{ChildWindow::Panel};
                     record.OnLButtonDown(x, y);
                     probe.HandlePanelMouse(record);

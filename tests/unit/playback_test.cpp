@@ -47,7 +47,7 @@ TEST_F(PlaybackTest, OpeningLaysOutThenStartsOverTicks) {
     h.Tick();  // 8: layout, and with the default monitor fix the start
     EXPECT_TRUE(h.engine.playing);
     EXPECT_EQ(p.state.startState, StartState::Idle);
-    EXPECT_EQ(p.state.keyWaitTicks, 18);
+    EXPECT_EQ(p.keyboard.Gate().TicksLeft(), 18);
     EXPECT_EQ(h.windows.rects[WindowId::Video].width, 320);
     EXPECT_EQ(h.windows.rects[WindowId::Video].height, 240);
     EXPECT_EQ(h.windows.rects[WindowId::Picture].width, 320);
@@ -161,7 +161,7 @@ TEST_F(PlaybackTest, EndOfStreamOpensTheNextEntryOnTheSameTick) {
     h.Tick();
     EXPECT_EQ(p.playlist.currentIndex, 1);
     EXPECT_EQ(p.openFile.path, b);
-    EXPECT_EQ(p.state.keyWaitTicks, 10);
+    EXPECT_EQ(p.keyboard.Gate().TicksLeft(), 10);
     EXPECT_EQ(p.state.startState, StartState::Opened);
 }
 
@@ -497,25 +497,26 @@ TEST_F(PlaybackTest, ABMarksLoopOnlyWhenAtLeast16msApart) {
     auto markAt = [&](MediaTime position) {
         h.engine.position = position;
         p.graph.RefreshPosition();
-        p.state.abState = NextAbStep(p.state.abState);
+        p.abLoop.Step();
         p.playback.CheckABRepeat();
     };
     markAt(5 * kSecond);   // A at 5000 ms
-    EXPECT_EQ(p.state.abState, AbRepeat::ASet);
+    EXPECT_EQ(p.abLoop.State(), AbRepeat::ASet);
     markAt(5015 * kMs);   // B 15 ms later: too close, back to waiting for B
-    EXPECT_EQ(p.state.abState, AbRepeat::ASet);
+    EXPECT_EQ(p.abLoop.State(), AbRepeat::ASet);
     markAt(5016 * kMs);   // 16 ms later: looping
-    EXPECT_EQ(p.state.abState, AbRepeat::Looping);
-    EXPECT_EQ(p.state.abA, 5000);
-    EXPECT_EQ(p.state.abB, 5016);
+    EXPECT_EQ(p.abLoop.State(), AbRepeat::Looping);
+    EXPECT_EQ(p.abLoop.AMs(), 5000);
+    EXPECT_EQ(p.abLoop.BMs(), 5016);
 
     // B before A is swapped.
-    p.state.abState = AbRepeat::ASet;
-    p.state.abA = 9000;
+    p.abLoop.Clear();
+    p.abLoop.Step();
+    p.abLoop.Check(9000);  // A at 9000 ms
     markAt(3 * kSecond);
-    EXPECT_EQ(p.state.abState, AbRepeat::Looping);
-    EXPECT_EQ(p.state.abA, 3000);
-    EXPECT_EQ(p.state.abB, 9000);
+    EXPECT_EQ(p.abLoop.State(), AbRepeat::Looping);
+    EXPECT_EQ(p.abLoop.AMs(), 3000);
+    EXPECT_EQ(p.abLoop.BMs(), 9000);
 
     // Looping: inside nothing happens; at B it goes back to just after A.
     h.engine.seeks.clear();
@@ -529,10 +530,10 @@ TEST_F(PlaybackTest, ABMarksLoopOnlyWhenAtLeast16msApart) {
 
     // Closing resets the loop; with nothing open marks are not taken.
     p.playback.CloseMedia();
-    EXPECT_EQ(p.state.abState, AbRepeat::Off);
-    p.state.abState = AbRepeat::MarkA;
+    EXPECT_EQ(p.abLoop.State(), AbRepeat::Off);
+    p.abLoop.Step();
     p.playback.CheckABRepeat();
-    EXPECT_EQ(p.state.abState, AbRepeat::MarkA);
+    EXPECT_EQ(p.abLoop.State(), AbRepeat::MarkA);
 }
 
 TEST_F(PlaybackTest, HoldingNextSearchesEverySevenTicksThenResumes) {
@@ -555,7 +556,7 @@ TEST_F(PlaybackTest, HoldingNextSearchesEverySevenTicksThenResumes) {
     // Paused by the user: the release waits, and the search steps are the pause speed.
     p.state.requests.pauseToggle = true;
     h.Tick();
-    EXPECT_TRUE(p.state.paused);
+    EXPECT_TRUE(p.playback.Paused());
     h.engine.seeks.clear();
     p.state.requests.rewind = SearchPhase::Start;
     h.Tick(7);
@@ -573,11 +574,11 @@ TEST_F(PlaybackTest, ASearchThatReachesTheEndEndsTheFileAsPlayingDoes) {
     h.TickUntilStarted();
     // One wheel notch at 55 s of 60: one-second jumps land on 59 s, the next exactly on the end.
     h.engine.position = 55 * kSecond;
-    p.state.pendingWheelNotch = 1;
+    p.Command(PlayerCommand::WheelNotchForward);
     for (int tick = 0; tick < 60 && p.openFile.path == a; ++tick) h.Tick();
     EXPECT_EQ(p.openFile.path, b);
-    EXPECT_EQ(p.state.wheelStep, 0);
-    EXPECT_EQ(p.state.keyWaitTicks, 10);
+    EXPECT_EQ(p.wheel.Step(), 0);
+    EXPECT_EQ(p.keyboard.Gate().TicksLeft(), 10);
 
     // A held NEXT does the same; the last entry without repeat then stops.
     h.TickUntilStarted();
@@ -631,7 +632,7 @@ TEST_F(PlaybackTest, PlayPauseStopAndFrameStepRequests) {
     p.state.requests.play = true;
     h.Tick();
     EXPECT_TRUE(h.engine.playing);
-    EXPECT_FALSE(p.state.paused);
+    EXPECT_FALSE(p.playback.Paused());
     EXPECT_EQ(Count(h.engine.log, "Render " + a), renders);
     // Stop and play in one tick: stopped first, then opened again.
     p.state.requests.stop = true;
@@ -678,22 +679,22 @@ TEST_F(PlaybackTest, VolumeRecordsFollowTheOpenFile) {
     test::TestPlayer& p = h.Start({a, b});
     p.settings.volumeLogAutoUpdate = 1;
     p.playback.OpenCurrent();
-    p.state.volumeLevel = 31;
+    p.volume.SetLevel(31);
     p.playback.Next();  // leaving a records its level
     ASSERT_FALSE(p.volumeLog.Records().empty());
     EXPECT_EQ(p.volumeLog.Records()[0].name, "a");
     EXPECT_EQ(p.volumeLog.Records()[0].volumeLine, "1:7fff7fff");
-    p.state.volumeLevel = 62;
+    p.volume.SetLevel(62);
     p.playback.Previous();  // back to a: its level comes back
-    EXPECT_EQ(p.state.volumeLevel, 31);
+    EXPECT_EQ(p.volume.Level(), 31);
     EXPECT_TRUE(p.volumeLog.RecordPresent());
 
     // The level on the graph's scale, and on the system mixer when that method is chosen.
-    p.state.volumeLevel = 0;
+    p.volume.SetLevel(0);
     p.volume.Apply();
     EXPECT_EQ(h.engine.volume, 0.0);
     p.settings.useDirectShowVolume = 0;
-    p.state.volumeLevel = 31;
+    p.volume.SetLevel(31);
     p.volume.Apply();
     EXPECT_EQ(h.systemVolume.value, 0x7fff7fffu);
 }
@@ -703,7 +704,7 @@ TEST_F(PlaybackTest, TheSystemVolumeFoundAtStartIsPutBackAtExitWhenAsked) {
         PlayerHarness run;
         run.systemVolume.value = 0x12345678u;
         test::TestPlayer& p = run.Start({}, false, [&](PlayerSettings& s) { s.restoreVolumeOnExit = restore; });
-        EXPECT_EQ(p.state.volumeLevel, 62);  // the saved level, with the graph's volume method
+        EXPECT_EQ(p.volume.Level(), 62);  // the saved level, with the graph's volume method
         run.systemVolume.value = 0;
         p.state.exitRequested = true;
         run.Tick();

@@ -425,10 +425,10 @@ TEST_F(PlayerVideoTest, ClicksAndNotchesOnThePictureAreTakenOnceEach) {
     h.Tick();
     p.videoInput.OnMouseWheel(120);
     h.Tick();
-    EXPECT_EQ(p.state.wheelStep, 1);
+    EXPECT_EQ(p.wheel.Step(), 1);
     EXPECT_EQ(p.videoInput.WheelNotch(), 0);
     h.Tick(3);
-    EXPECT_EQ(p.state.wheelStep, 1);
+    EXPECT_EQ(p.wheel.Step(), 1);
 }
 
 // The video window keeps the place the user dragged it to; where the window manager put it

@@ -47,11 +47,11 @@ TEST_F(PracticeListTest, ASegmentShowsItsSpanAndOneEndingWithTheFileStepsOnOnce)
     EXPECT_EQ(Marks(), (std::vector<int>{10, 11, 137, 138})) << "A, and B at the very end of the bar";
 
     // The A-B repeat's own marks take their place while it runs.
-    p.state.abState = AbRepeat::ASet;
-    p.state.abA = 30'000;
+    p.abLoop.Step();
+    p.abLoop.Check(30'000);  // A at 30 s
     h.Tick();
     EXPECT_EQ(Marks(), (std::vector<int>{30, 31}));
-    p.state.abState = AbRepeat::Off;
+    p.abLoop.End();
 
     // The segment's end and the file's come together.
     h.engine.position = 138 * kSecond;

@@ -54,11 +54,11 @@ TEST_F(RemoteControlTest, RequestsWaitForTheTickAndRepeatsBeforeItAreOne) {
     EXPECT_EQ(remote.PlaybackStatus(), Status::Playing);
 
     remote.SetVolume(0.5);
-    EXPECT_EQ(p.state.volumeLevel, 31);
+    EXPECT_EQ(p.volume.Level(), 31);
     remote.SetVolume(-3.0);
-    EXPECT_EQ(p.state.volumeLevel, 0);
+    EXPECT_EQ(p.volume.Level(), 0);
     remote.SetVolume(std::numeric_limits<double>::quiet_NaN());
-    EXPECT_EQ(p.state.volumeLevel, 0);
+    EXPECT_EQ(p.volume.Level(), 0);
     remote.SetRepeat(true);  // on already: no toggle
     h.Tick();
     EXPECT_TRUE(remote.Repeat());

@@ -20,7 +20,7 @@ protected:
     // Until a new file's layout and the keys' lockout have run out.
     void Settle() {
         const PlayerState& s = h.player->state;
-        for (int i = 0; i < 60 && (s.layoutCountdown != 0 || s.keyWaitTicks != 0); ++i) h.Tick();
+        for (int i = 0; i < 60 && (s.layoutCountdown != 0 || h.player->keyboard.Gate().Locked()); ++i) h.Tick();
     }
     // One tap, taken by the next tick.
     void Key(int key, bool shift = false) {
@@ -176,7 +176,7 @@ TEST_F(RepeatSpeedTest, LeavingAWheelSeekReturnsToTheChosenSpeed) {
     Settle();
     p.Command(PlayerCommand::WheelNotchBack);
     h.Tick();
-    EXPECT_EQ(p.state.wheelStep, 0);
+    EXPECT_EQ(p.wheel.Step(), 0);
     EXPECT_DOUBLE_EQ(h.engine.rate, 1.6);
 }
 

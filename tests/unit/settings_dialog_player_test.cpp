@@ -26,7 +26,7 @@ protected:
     }
     // A key typed while the lockout is over, as into a field of the dialog.
     void Type(test::TestPlayer& p, char key) {
-        p.state.keyWaitTicks = 0;
+        p.keyboard.Gate().Clear();
         h.keys.Press(vk::Char(key));
         h.keys.Release(vk::Char(key));
     }
@@ -85,7 +85,9 @@ TEST_F(SettingsDialogPlayerTest, ConfigOpensOneDialogKeysWaitAndCancelChangesNot
 
 TEST_F(SettingsDialogPlayerTest, NoDialogWhileAWheelSeekRuns) {
     test::TestPlayer& p = Playing();
-    p.state.wheelStep = 3;
+    p.Command(PlayerCommand::WheelNotchForward);
+    h.Tick();
+    ASSERT_NE(p.wheel.Step(), 0);
     PressConfig(p);
     EXPECT_TRUE(h.settingsDialogs.shown.empty());
     EXPECT_FALSE(p.state.modalDialogUp);
@@ -106,7 +108,7 @@ TEST_F(SettingsDialogPlayerTest, OkSavesAtOnceAndTakesEffect) {
     const PlayerSettings saved = Saved();
     EXPECT_EQ(saved.aspectPresetIndex, 5);
     EXPECT_EQ(saved.topmostMode, 1);
-    EXPECT_EQ(h.folder.Read(VolumeLog::kFileName), "clip\r\n" + FormatVolumeLine(p.state.volumeLevel) + "\r\n");
+    EXPECT_EQ(h.folder.Read(VolumeLog::kFileName), "clip\r\n" + FormatVolumeLine(p.volume.Level()) + "\r\n");
     EXPECT_TRUE(Logged("Place Main 0,0 407x50 shown topmost"));
 
     h.Tick(12);

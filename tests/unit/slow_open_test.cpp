@@ -161,23 +161,23 @@ TEST(SlowOpen, KeysTheRemoteAndTheExitWorkWhileAFileOpens) {
     h.Tick(10);  // the keys' start-up lockout
     ASSERT_EQ(p.state.startState, StartState::Opening);
 
-    const int level = p.state.volumeLevel;
+    const int level = p.volume.Level();
     TapKey(h, vk::Char('N'));
     h.Tick();
-    EXPECT_LT(p.state.volumeLevel, level);
+    EXPECT_LT(p.volume.Level(), level);
     TapKey(h, vk::Space);  // no file to pause yet
     h.Tick();
-    EXPECT_FALSE(p.state.paused);
+    EXPECT_FALSE(p.playback.Paused());
     EXPECT_EQ(h.engine.opening, a);
 
-    for (int i = 0; i < 60 && p.state.keyWaitTicks != 0; ++i) h.Tick();
+    for (int i = 0; i < 60 && p.keyboard.Gate().Locked(); ++i) h.Tick();
     TapKey(h, vk::Right);
     h.Tick();
     EXPECT_EQ(h.engine.opening, b);
 
     RemoteControl remote(p);
     remote.SetVolume(1.0);
-    EXPECT_EQ(p.state.volumeLevel, 62);
+    EXPECT_EQ(p.volume.Level(), 62);
     EXPECT_EQ(remote.PlaybackStatus(), Status::Stopped);
 
     p.Command(PlayerCommand::Quit);

@@ -59,34 +59,34 @@ TEST_F(TimedLinesTest, LLoopsTheLinePlayingUntilTheNextLineOrTheEndAndEndsOnTheN
     test::TestPlayer& p = Playing(kLyrics);
     At(6 * kSecond);
     Key('L');
-    ASSERT_EQ(p.state.abState, AbRepeat::Looping);
-    EXPECT_EQ(p.state.abA, 5000);
-    EXPECT_EQ(p.state.abB, 10000) << "to the next line's start";
+    ASSERT_EQ(p.abLoop.State(), AbRepeat::Looping);
+    EXPECT_EQ(p.abLoop.AMs(), 5000);
+    EXPECT_EQ(p.abLoop.BMs(), 10000) << "to the next line's start";
     At(10 * kSecond);
     h.Tick();
     EXPECT_EQ(h.engine.position, 5 * kSecond + kMs) << "back to just after the line's start, as R's loop";
     Key('L');
-    EXPECT_EQ(p.state.abState, AbRepeat::Off);
+    EXPECT_EQ(p.abLoop.State(), AbRepeat::Off);
 
     // Exactly at a line's start: that line, which runs past the other line of its time.
     At(10 * kSecond);
     Key('L');
-    EXPECT_EQ(p.state.abA, 10000);
-    EXPECT_EQ(p.state.abB, 15000);
+    EXPECT_EQ(p.abLoop.AMs(), 10000);
+    EXPECT_EQ(p.abLoop.BMs(), 15000);
     Key('L');
 
     // The last line runs to the end of the file; an end reached while it loops goes round
     // again, and the next entry never opens.
     At(20 * kSecond);
     Key('L');
-    EXPECT_EQ(p.state.abA, 15000);
-    EXPECT_EQ(p.state.abB, 20000);
+    EXPECT_EQ(p.abLoop.AMs(), 15000);
+    EXPECT_EQ(p.abLoop.BMs(), 20000);
     h.engine.completed = true;
     h.Tick(2);
     EXPECT_EQ(h.engine.position, 15 * kSecond + kMs);
     EXPECT_TRUE(h.engine.playing);
     EXPECT_EQ(p.playlist.currentIndex, 0);
-    EXPECT_EQ(p.state.abState, AbRepeat::Looping);
+    EXPECT_EQ(p.abLoop.State(), AbRepeat::Looping);
 
     // T keeps it as a segment entry, as it keeps R's loop.
     Key('T');
@@ -105,7 +105,7 @@ TEST_F(TimedLinesTest, LDoesNothingBeforeTheFirstLineOrWithoutTimedText) {
     At(5 * kSecond - kMs);
     Key('L');
     Key(vk::Left, true);
-    EXPECT_EQ(p.state.abState, AbRepeat::Off);
+    EXPECT_EQ(p.abLoop.State(), AbRepeat::Off);
     EXPECT_EQ(h.engine.position, 5 * kSecond - kMs) << "no line to go back to";
     Key(vk::Right, true);
     EXPECT_EQ(h.engine.position, 5 * kSecond) << "but the first line is ahead";
@@ -114,8 +114,8 @@ TEST_F(TimedLinesTest, LDoesNothingBeforeTheFirstLineOrWithoutTimedText) {
     test::TestPlayer& q = Playing("[00:00.00]intro\n[00:04.00]four\n");
     At(MediaTime{});
     Key('L');
-    EXPECT_EQ(q.state.abA, 0);
-    EXPECT_EQ(q.state.abB, 4000);
+    EXPECT_EQ(q.abLoop.AMs(), 0);
+    EXPECT_EQ(q.abLoop.BMs(), 4000);
 
     // Without timed text: no loop, no step, no menu item, and CTRL+RIGHT is no NEXT either.
     std::filesystem::remove(h.folder.path() / "song.lrc");
@@ -123,7 +123,7 @@ TEST_F(TimedLinesTest, LDoesNothingBeforeTheFirstLineOrWithoutTimedText) {
     At(6 * kSecond);
     Key('L');
     Key(vk::Right, true);
-    EXPECT_EQ(r.state.abState, AbRepeat::Off);
+    EXPECT_EQ(r.abLoop.State(), AbRepeat::Off);
     EXPECT_EQ(h.engine.position, 6 * kSecond);
     EXPECT_EQ(r.playlist.currentIndex, 0);
     r.popups.Show(PopupMenu::Video, {1, 1});
@@ -171,12 +171,12 @@ TEST_F(TimedLinesTest, TheVideoMenuLoopsTheLineAndEndsTheLoop) {
     EXPECT_EQ(item.checked, std::nullopt);
     p.popups.Chosen(1);  // no tracks, no chapters: the loop is the first item
     h.Tick();
-    EXPECT_EQ(p.state.abState, AbRepeat::Looping);
-    EXPECT_EQ(p.state.abA, 10000);
+    EXPECT_EQ(p.abLoop.State(), AbRepeat::Looping);
+    EXPECT_EQ(p.abLoop.AMs(), 10000);
     EXPECT_EQ(menu().checked, 0u);
     p.popups.Chosen(1);
     h.Tick();
-    EXPECT_EQ(p.state.abState, AbRepeat::Off);
+    EXPECT_EQ(p.abLoop.State(), AbRepeat::Off);
 }
 
 // Lyrics far past the rows the parser keeps, out of order, with a line of 10,000 letters: the
@@ -187,16 +187,16 @@ TEST_F(TimedLinesTest, HugeDisorderedLyricsStillGiveLinesToLoopAndStepTo) {
     test::TestPlayer& p = Playing(lyrics, 3600 * kSecond);
     At(6 * kSecond);
     Key('L');
-    ASSERT_EQ(p.state.abState, AbRepeat::Looping);
-    EXPECT_EQ(p.state.abA, 5000);
-    EXPECT_EQ(p.state.abB, 10000);
+    ASSERT_EQ(p.abLoop.State(), AbRepeat::Looping);
+    EXPECT_EQ(p.abLoop.AMs(), 5000);
+    EXPECT_EQ(p.abLoop.BMs(), 10000);
     Key('L');
     At(10 * kSecond);
     Key(vk::Right, true);
     EXPECT_GE(h.engine.position, 1'000 * kSecond);
     At(3'599 * kSecond);
     Key('L');
-    EXPECT_EQ(p.state.abB, 3'600'000) << "the last kept line runs to the end";
+    EXPECT_EQ(p.abLoop.BMs(), 3'600'000) << "the last kept line runs to the end";
 }
 
 }  // namespace

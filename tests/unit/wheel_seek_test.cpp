@@ -48,26 +48,27 @@ protected:
     PlayerSettings settings;
     KeyLatch keys;
     test::FakeWheelMedia media;
-    WheelSeek wheel{state, settings, keys, media};
+    InputGate gate;
+    WheelSeek wheel{state, settings, keys, media, gate};
 };
 
 TEST_F(WheelSeekTest, FixedTablesPauseAndJumpEverySearchPeriod) {
     EXPECT_THAT(NotchTick(1), ElementsAre("pause"));
     EXPECT_THAT(Ticks(13), ElementsAre("seek +1 1000", "seek +1 1000"));
     EXPECT_THAT(NotchTick(1), IsEmpty());
-    EXPECT_EQ(state.wheelStep, 2);
+    EXPECT_EQ(wheel.Step(), 2);
     EXPECT_THAT(Ticks(13), ElementsAre("seek +1 2000", "seek +1 2000"));
     NotchTick(-1);
     EXPECT_THAT(NotchTick(-1), ElementsAre("run"));  // back at 0 while playing
-    EXPECT_EQ(state.wheelStep, 0);
+    EXPECT_EQ(wheel.Step(), 0);
     EXPECT_THAT(Ticks(14), IsEmpty());
 
     // Paused: the short table, and reaching 0 leaves the pause alone.
-    state.paused = true;
+    media.paused = true;
     EXPECT_THAT(NotchTick(-1), ElementsAre("pause"));
     EXPECT_THAT(Ticks(7), ElementsAre("seek -1 34"));
     EXPECT_THAT(NotchTick(1), IsEmpty());
-    EXPECT_TRUE(state.paused);
+    EXPECT_TRUE(media.paused);
 }
 
 TEST_F(WheelSeekTest, UserTablesPlayAtRatesOrJumpPerEntry) {
@@ -78,32 +79,32 @@ TEST_F(WheelSeekTest, UserTablesPlayAtRatesOrJumpPerEntry) {
     NotchTick(1);
     EXPECT_THAT(NotchTick(1), ElementsAre("run", "rate 0.001", "rate 2.000"));
     EXPECT_THAT(NotchTick(1), ElementsAre("pause"));
-    EXPECT_EQ(state.wheelStep, 5);
+    EXPECT_EQ(wheel.Step(), 5);
     EXPECT_THAT(Ticks(14), ElementsAre("seek +1 7000", "seek +1 7000"));
     for (int i = 0; i < 4; ++i) NotchTick(-1);
     EXPECT_THAT(NotchTick(-1), ElementsAre("run", "rate 0.001", "rate 1.000"));
-    EXPECT_FALSE(state.paused);
+    EXPECT_FALSE(media.paused);
 
     // One notch back from 0: the -1 entry is a jump of 1100 ms back with the graph paused.
     EXPECT_THAT(NotchTick(-1), ElementsAre("pause"));
     EXPECT_THAT(Ticks(7), ElementsAre("seek -1 1100"));
 
     // During the keyboard lockout the rate stays as it is.
-    state.keyWaitTicks = 5;
+    gate.Lock(5);
     EXPECT_THAT(NotchTick(1), ElementsAre("run"));
 }
 
 TEST_F(WheelSeekTest, UserTablesFromThePausePlaySlowlyAndReturnToIt) {
     settings.wheelVariableSpeed = 1;
-    state.paused = true;
+    media.paused = true;
     EXPECT_THAT(NotchTick(1), ElementsAre("run", "rate 0.001", "rate 0.250"));
-    EXPECT_TRUE(state.paused);
+    EXPECT_TRUE(media.paused);
     EXPECT_THAT(NotchTick(-1), ElementsAre("run", "rate 0.001", "pause", "rate 1.000"));
-    EXPECT_TRUE(state.paused);
+    EXPECT_TRUE(media.paused);
 
     // Even when the lockout skips the rate change, back at 0 the graph pauses again.
     NotchTick(1);
-    state.keyWaitTicks = 3;
+    gate.Lock(3);
     EXPECT_THAT(NotchTick(-1), ElementsAre("run", "pause"));
 }
 
@@ -111,39 +112,39 @@ TEST_F(WheelSeekTest, StepStopsAtNine) {
     for (int model : {0, 1}) {
         SCOPED_TRACE(model);
         settings.wheelVariableSpeed = model;
-        state.wheelStep = 0;
+        wheel.Stop();
         for (int i = 0; i < 20; ++i) NotchTick(1);
-        EXPECT_EQ(state.wheelStep, 9);
+        EXPECT_EQ(wheel.Step(), 9);
         for (int i = 0; i < 40; ++i) NotchTick(-1);
-        EXPECT_EQ(state.wheelStep, -9);
+        EXPECT_EQ(wheel.Step(), -9);
         media.Take();
         EXPECT_THAT(Ticks(7), ElementsAre("seek -1 20000"));  // the far end of the tables
     }
 }
 
 TEST_F(WheelSeekTest, PausedNotchStepsAFrameBySwitchAndShift) {
-    state.paused = true;
+    media.paused = true;
     settings.wheelFrameStepWhenPaused = 1;
     EXPECT_THAT(NotchTick(1), ElementsAre("seek +1 40"));
-    EXPECT_EQ(state.wheelStep, 0);
+    EXPECT_EQ(wheel.Step(), 0);
     EXPECT_THAT(NotchTick(-1), ElementsAre("seek -1 40"));
 
     keys.Press(vk::Shift);  // SHIFT turns it into a wheel seek
     EXPECT_THAT(NotchTick(1), ElementsAre("pause"));
-    EXPECT_EQ(state.wheelStep, 1);
+    EXPECT_EQ(wheel.Step(), 1);
     keys.Release(vk::Shift);
     EXPECT_THAT(NotchTick(1), ElementsAre("pause", "rate 1.000", "seek +1 40"));  // ends the seek
-    EXPECT_EQ(state.wheelStep, 0);
+    EXPECT_EQ(wheel.Step(), 0);
 
     settings.wheelFrameStepWhenPaused = 0;
     EXPECT_THAT(NotchTick(1), ElementsAre("pause"));
-    EXPECT_EQ(state.wheelStep, 1);
-    state.wheelStep = 0;
+    EXPECT_EQ(wheel.Step(), 1);
+    wheel.Stop();
     keys.Press(vk::Shift);
     EXPECT_THAT(NotchTick(1), ElementsAre("seek +1 40"));
 
     // While playing a notch always seeks.
-    state.paused = false;
+    media.paused = false;
     state.searchTick = 1;
     EXPECT_THAT(NotchTick(1), ElementsAre("pause"));
 }
@@ -152,33 +153,33 @@ TEST_F(WheelSeekTest, MiddleClickTogglesPauseOrEndsTheSeek) {
     state.playbackRate = 1500;
     state.requests.playPause = true;
     EXPECT_THAT(Ticks(1), ElementsAre("rate 1.500", "pause"));
-    EXPECT_TRUE(state.paused);
+    EXPECT_TRUE(media.paused);
     EXPECT_FALSE(state.requests.playPause);
     state.requests.playPause = true;
     EXPECT_THAT(Ticks(1), ElementsAre("rate 1.500", "run"));
-    EXPECT_FALSE(state.paused);
+    EXPECT_FALSE(media.paused);
 
     // Fixed tables: back to playing at step 0, the paused flag untouched.
     NotchTick(1);
     state.requests.playPause = true;
     EXPECT_THAT(Ticks(1), ElementsAre("rate 1.500", "run"));
-    EXPECT_EQ(state.wheelStep, 0);
-    EXPECT_FALSE(state.paused);
+    EXPECT_EQ(wheel.Step(), 0);
+    EXPECT_FALSE(media.paused);
 
     // User tables from the pause: back to the pause.
     settings.wheelVariableSpeed = 1;
-    state.paused = true;
+    media.paused = true;
     NotchTick(1);
     state.requests.playPause = true;
     EXPECT_THAT(Ticks(1), ElementsAre("rate 1.500", "pause"));
-    EXPECT_EQ(state.wheelStep, 0);
-    EXPECT_TRUE(state.paused);
+    EXPECT_EQ(wheel.Step(), 0);
+    EXPECT_TRUE(media.paused);
 
     // Play and play/pause wind back through a notch, to the chosen speed.
-    state.wheelStep = 6;
+    NotchTick(1);
     wheel.WindBack();
     EXPECT_THAT(Ticks(1), ElementsAre("run", "rate 0.001", "pause", "rate 1.500"));
-    EXPECT_EQ(state.wheelStep, 0);
+    EXPECT_EQ(wheel.Step(), 0);
 }
 
 TEST_F(WheelSeekTest, NotchesAndMiddleClickWaitForAFile) {
@@ -188,47 +189,47 @@ TEST_F(WheelSeekTest, NotchesAndMiddleClickWaitForAFile) {
     EXPECT_THAT(Ticks(3), IsEmpty());
     state.mediaClosed = false;
     EXPECT_THAT(Ticks(1), ElementsAre("pause", "rate 1.000", "run"));
-    EXPECT_EQ(state.wheelStep, 0);
+    EXPECT_EQ(wheel.Step(), 0);
 }
 
 TEST_F(WheelSeekTest, NotchSources) {
     wheel.OnWheel(0);
-    EXPECT_EQ(state.pendingWheelNotch, 0);
+    EXPECT_EQ(wheel.PendingNotch(), 0);
     wheel.OnWheel(-240);
-    EXPECT_EQ(state.pendingWheelNotch, -1);
+    EXPECT_EQ(wheel.PendingNotch(), -1);
 
     state.appActive = false;
     wheel.OnWheel(120);
-    EXPECT_EQ(state.pendingWheelNotch, -1);
+    EXPECT_EQ(wheel.PendingNotch(), -1);
     state.appActive = true;
     settings.wheelSeekOff = 1;
     wheel.OnWheel(120);
-    EXPECT_EQ(state.pendingWheelNotch, -1);
+    EXPECT_EQ(wheel.PendingNotch(), -1);
     EXPECT_FALSE(wheel.UseVideoOnlyNotch(true, 1));
     settings.wheelSeekOff = 0;
 
     // Keys and child windows hand over a request; it ends the lockout.
     state.requests.wheelNotch = -3;
     wheel.TakeNotchRequest();
-    EXPECT_EQ(state.pendingWheelNotch, -1);
+    EXPECT_EQ(wheel.PendingNotch(), -1);
     EXPECT_FALSE(state.requests.wheelNotch);
-    EXPECT_EQ(state.keyWaitTicks, 0);
+    EXPECT_EQ(gate.TicksLeft(), 0);
 
     // Child windows' notches wait for the lockout to end.
-    state.keyWaitTicks = 2;
+    gate.Lock(2);
     EXPECT_FALSE(wheel.ForwardChildNotch(1));
-    state.keyWaitTicks = 0;
+    gate.Clear();
     EXPECT_TRUE(wheel.ForwardChildNotch(1));
     EXPECT_TRUE(state.requests.wheelNotch);
     settings.wheelNotchFeel = 0;
     EXPECT_FALSE(wheel.ForwardChildNotch(-1));
 
     EXPECT_FALSE(wheel.UseVideoOnlyNotch(false, 1));
-    EXPECT_EQ(state.pendingWheelNotch, -1);
+    EXPECT_EQ(wheel.PendingNotch(), -1);
     EXPECT_FALSE(wheel.UseVideoOnlyNotch(true, 0));  // no notch leaves the pending one
-    EXPECT_EQ(state.pendingWheelNotch, -1);
+    EXPECT_EQ(wheel.PendingNotch(), -1);
     EXPECT_TRUE(wheel.UseVideoOnlyNotch(true, 1));
-    EXPECT_EQ(state.pendingWheelNotch, 1);
+    EXPECT_EQ(wheel.PendingNotch(), 1);
 }
 
 TEST(WheelTableText, DefaultsFormatAsTheDialogShowsThem) {

@@ -33,15 +33,16 @@ constexpr char kAspectDigits[] = "1234567890";
 
 }  // namespace
 
-KeyboardPoll::KeyboardPoll(PlayerState& state, PlayerSettings& settings, KeyState& keys, KeyboardActions& actions)
-    : state_(state), settings_(settings), keys_(keys), actions_(actions) {}
+KeyboardPoll::KeyboardPoll(PlayerState& state, PlayerSettings& settings, KeyState& keys, KeyboardActions& actions,
+                           AbLoop& abLoop)
+    : state_(state), settings_(settings), keys_(keys), actions_(actions), abLoop_(abLoop) {}
 
 void KeyboardPoll::RequestMenu(PopupMenu menu) { pollState.menuRequested[static_cast<std::size_t>(menu)] = true; }
 
 void KeyboardPoll::Poll() {
     BoundKeys(true);
     TrackMouse();
-    const bool waiting = state_.keyWaitTicks != 0 || !state_.appActive || state_.modalDialogUp ||
+    const bool waiting = gate_.Locked() || !state_.appActive || state_.modalDialogUp ||
                          pollState.buttonReleaseGuard != 0;
     if (waiting)
         WaitingState();
@@ -69,7 +70,7 @@ void KeyboardPoll::WaitingState() {
     bool busy = false;
     int& guard = pollState.buttonReleaseGuard;
     if (guard != 0) {
-        state_.keyWaitTicks = kKeyLockoutTicks;
+        gate_.Lock(kKeyLockoutTicks);
         if (guard >= 2) {
             --guard;
             if (Hit(vk::LButton))
@@ -87,7 +88,7 @@ void KeyboardPoll::WaitingState() {
         busy = true;
     }
     if (BusyTest()) busy = true;
-    if (!busy) state_.keyWaitTicks = std::max(0, state_.keyWaitTicks - 1);
+    if (!busy) gate_.TickDown();
 }
 
 bool KeyboardPoll::BusyTest() {
@@ -144,7 +145,7 @@ void KeyboardPoll::ActiveState() {
     if (BoundKeys(false)) taken = true;
     if (SpaceKey()) taken = true;
     if (!state_.mediaClosed && FileKeys()) taken = true;
-    if (taken) state_.keyWaitTicks = kKeyLockoutTicks;
+    if (taken) gate_.Lock(kKeyLockoutTicks);
 }
 
 void KeyboardPoll::MenuCountdowns() {
@@ -155,7 +156,7 @@ void KeyboardPoll::MenuCountdowns() {
         if (was != kMenuOpensAt) continue;
         actions_.ShowPopupMenu(static_cast<PopupMenu>(i), pollState.menuAt[i]);
         countdown = 0;
-        state_.keyWaitTicks = kMenuLockoutTicks;
+        gate_.Lock(kMenuLockoutTicks);
     }
 }
 
@@ -209,10 +210,10 @@ bool KeyboardPoll::FrameStepAndSearch() {
 
 void KeyboardPoll::Volume() {
     const auto change = [&](int delta) {
-        int level = state_.volumeLevel + delta;
+        int level = actions_.VolumeLevel() + delta;
         if (level > kVolumeFull - 1) level = kVolumeFull;
         if (level < 1) level = 0;
-        state_.volumeLevel = level;
+        actions_.SetVolumeLevel(level);
         if (!state_.mediaClosed) actions_.Command(PlayerCommand::VolumeChanged);
     };
     const auto mouseVolume = [&](int on) {
@@ -235,12 +236,12 @@ bool KeyboardPoll::Arrows() {
     const bool lineKeys = Down(vk::Control);
     if (!lineKeys && Down(vk::Right)) {
         actions_.Command(PlayerCommand::NextEntry);
-        state_.wheelStep = 0;
+        actions_.StopWheelSeek();
         return true;
     }
     if (!lineKeys && Down(vk::Left)) {
         actions_.Command(PlayerCommand::PreviousEntry);
-        state_.wheelStep = 0;
+        actions_.StopWheelSeek();
         return true;
     }
     if (Down(vk::Up) || Down(vk::Down)) {
@@ -294,12 +295,12 @@ bool KeyboardPoll::FileKeys() {
     bool taken = false;
     if (Hit(vk::Char('R'))) {
         if (actions_.PlaylistCount() > 0) {
-            state_.abState = NextAbStep(state_.abState);
-            if (state_.abState != AbRepeat::Looping) actions_.CheckABRepeat();
+            abLoop_.Step();
+            if (!abLoop_.Looping()) actions_.CheckABRepeat();
         }
         taken = true;
     }
-    if (Hit(vk::Char('T')) && state_.abState == AbRepeat::Looping) {
+    if (Hit(vk::Char('T')) && abLoop_.Looping()) {
         actions_.AppendSegmentEntry();
         taken = true;
     }

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "model/MouseButton.h"
+#include "model/InputGate.h"
 #include "model/PlayerCommand.h"
 #include "model/PlayerState.h"
 #include "model/PopupMenu.h"
@@ -37,6 +38,11 @@ public:
     // The pressed/searching indicators of the panel's search buttons.
     virtual void ShowSearchIndicator(int direction) = 0;
 
+    // The arrows step to another entry: a running wheel seek ends where it is.
+    virtual void StopWheelSeek() = 0;
+    // The live volume level 0..kVolumeFull, which the volume keys step.
+    virtual int VolumeLevel() = 0;
+    virtual void SetVolumeLevel(int level) = 0;
     virtual int PlaylistCount() = 0;
     // The A-B state just changed to 0..3.
     virtual void CheckABRepeat() = 0;
@@ -60,30 +66,25 @@ struct KeyPollState {
     int buttonReleaseGuard = 0;
 };
 
-// Ticks the keys rest after one was taken: a key held a moment longer than a tap acts once.
-inline constexpr int kKeyLockoutTicks = 7;
-// Around a pop-up menu, longer: keys pressed in the menu are not the player's.
-inline constexpr int kMenuLockoutTicks = 10;
 // A menu's countdown on its request, so that the click's release does not land in the menu.
 inline constexpr int kMenuDelayTicks = 3;
 // The menu opens on the tick its countdown leaves this value; the rest of the count is not waited.
 inline constexpr int kMenuOpensAt = 2;
-// After a file ends, while the next one opens: a key held through the end does not skip it too.
-inline constexpr int kEndLockoutTicks = 10;
-// When playing starts: the key that started it, still down, does not act on the new file.
-inline constexpr int kStartLockoutTicks = 18;
 inline constexpr double kOverscanMinX = 0.1;
 inline constexpr double kOverscanMinY = -0.75;
 inline constexpr double kOverscanMax = 1.0;
 
 class KeyboardPoll {
 public:
-    KeyboardPoll(PlayerState& state, PlayerSettings& settings, KeyState& keys, KeyboardActions& actions);
+    KeyboardPoll(PlayerState& state, PlayerSettings& settings, KeyState& keys, KeyboardActions& actions, AbLoop& abLoop);
 
     // One poll; the tick calls it before the dispatcher, and not while a modal dialog is up.
     void Poll();
     // The right-button handling of the panel or the video window asks for a menu.
     void RequestMenu(PopupMenu menu);
+    // The lockout the poll counts down; the other parts lock or open it.
+    InputGate& Gate() { return gate_; }
+    const InputGate& Gate() const { return gate_; }
 
     KeyPollState pollState;
 
@@ -116,6 +117,8 @@ private:
     PlayerSettings& settings_;
     KeyState& keys_;
     KeyboardActions& actions_;
+    AbLoop& abLoop_;
+    InputGate gate_;
 };
 
 }  // namespace felux

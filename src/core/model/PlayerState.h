@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "model/AbLoop.h"
 #include "model/PendingCommands.h"
 
 namespace felux {
@@ -36,34 +37,14 @@ enum class StartState {
 
 enum class WindowMode { Normal, Minimised, VideoOnly };
 
-// The A-B repeat's steps; the marking steps last until the next check takes the position.
-enum class AbRepeat { Off, MarkA, ASet, MarkB, Looping };
-// A shorter loop would seek on every tick and never play.
-inline constexpr std::int64_t kAbMinimumMs = 16;
-
-// The step after this one, as the A-B button and key go round.
-constexpr AbRepeat NextAbStep(AbRepeat step) {
-    switch (step) {
-        case AbRepeat::Off: return AbRepeat::MarkA;
-        case AbRepeat::MarkA: return AbRepeat::ASet;
-        case AbRepeat::ASet: return AbRepeat::MarkB;
-        case AbRepeat::MarkB: return AbRepeat::Looping;
-        case AbRepeat::Looping: return AbRepeat::Off;
-    }
-    return AbRepeat::Off;
-}
-
 struct PlayerState {
     bool initialised = false;
     bool exitRequested = false;
     int layoutCountdown = 0;   // ticks; the layout step runs when it reaches kLayoutStepAt
     StartState startState = StartState::Idle;
     int startDelay = 0;        // ticks before a segment entry starts
-    int keyWaitTicks = 0;
     int sourceRectCountdown = 0;
     bool mediaClosed = true;
-    bool paused = false;
-    int wheelStep = 0;         // -9 .. 9
     bool hasVideo = false;
     bool lyricsView = false;   // Y asked for the lyrics view; it shows while a sound file has timed text
     bool fullScreen = false;
@@ -71,22 +52,17 @@ struct PlayerState {
     bool modalDialogUp = false;
     bool appActive = false;
     bool panelHover = false;
-    int volumeLevel = 62;      // the live level 0..62
-    AbRepeat abState = AbRepeat::Off;
     bool editorOpen = false;
     bool displayModeChanged = false;
     int shuffleOrderCount = 0;  // the count the shuffle order was built for
     bool segmentActive = false;
     std::int64_t segmentStartMs = 0;
     std::int64_t segmentEndMs = 0;
-    std::int64_t abA = 0;      // milliseconds
-    std::int64_t abB = 0;
     int playbackRate = kPermille;  // thousandths of normal speed
     int chosenRate = kPermille;    // the speed keys' and a remote's; each file opens at it
     bool repeatOne = false;    // the current entry again at its end
     int searchTick = 0;        // 0 .. searchWait; searches act when it is 0
     int progress = 0;          // position along the 138-pixel progress bar
-    int pendingWheelNotch = 0;
     int newFileDisplayTimer = 0;
     WindowMode windowMode = WindowMode::Normal;
     int readoutCountdown = 0;  // ticks the zoom read-out stays on the panel

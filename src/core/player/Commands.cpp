@@ -23,11 +23,11 @@ void Player::Command(AnyCommand command) {
                    // At the command step, so that a seek asked for a file that closes first means nothing.
                    [this](const SeekTo& c) { state.requests.seekTo = c.position; },
                    [this](const SetVolume& c) {
-                       if (c.level == state.volumeLevel) return;
-                       state.volumeLevel = c.level;
+                       if (c.level == volume.Level()) return;
+                       volume.SetLevel(c.level);
                        RunCommand(PlayerCommand::VolumeChanged);
                    },
-                   [this](const SetSpeed& c) { ChooseSpeed(state, graph, c.permille); },
+                   [this](const SetSpeed& c) { ChooseSpeed(state, graph, wheel.Step() != 0, c.permille); },
                    [this](const HandInFiles& c) { HandIn(c); },
                    // Answers taken up at the next tick, in the tick's own order.
                    [this](const ChooseMenuItem& c) { popups.Chosen(c.id); },

@@ -42,7 +42,7 @@ void DropIntake::Drop(std::vector<std::string> paths, DropTarget target, std::op
         }
         if (playlist_.Size() == 0) replaces_ = true;
         // An appending drop leaves a paused file paused, so the flag must stay for PLAY to resume it.
-        if (replaces_) state_.paused = false;
+        if (replaces_) playback_.ForgetPause();
     }
     from_ = playlist_.Size();
     target_ = target;

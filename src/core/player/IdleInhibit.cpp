@@ -3,8 +3,8 @@
 
 namespace felux {
 
-bool KeepsDesktopAwake(const PlayerState& state) {
-    return !state.mediaClosed && state.startState == StartState::Idle && !state.paused && state.hasVideo;
+bool KeepsDesktopAwake(const PlayerState& state, bool paused) {
+    return !state.mediaClosed && state.startState == StartState::Idle && !paused && state.hasVideo;
 }
 
 void IdleInhibit::Follow(bool wanted) {

@@ -7,7 +7,7 @@
 namespace felux {
 
 // A video runs: a file is open and started, not paused, and has a picture.
-bool KeepsDesktopAwake(const PlayerState& state);
+bool KeepsDesktopAwake(const PlayerState& state, bool paused);
 
 class IdleInhibit {
 public:

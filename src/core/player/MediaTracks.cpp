@@ -23,7 +23,7 @@ VideoMenu MediaTracks::Menu() {
     VideoMenu menu = BuildVideoMenu(graph_.Tracks(), graph_.Chapters(), graph_.GetPosition());
     if (lines_.Available()) {
         // Checked while a loop runs: choosing it then ends the loop, as L does.
-        const bool looping = state_.abState == AbRepeat::Looping;
+        const bool looping = lines_.LoopRuns();
         const std::optional<std::size_t> checked = looping ? std::optional<std::size_t>(0) : std::nullopt;
         menu.sections.push_back({"", {UiText("VideoMenu", "この行をリピート")}, checked});
         menu.actions.push_back({VideoMenuAction::Kind::LineLoop, TrackKind::Audio, std::nullopt, MediaTime{}});

@@ -4,6 +4,8 @@
 #include <system_error>
 
 #include "io/TextFile.h"
+#include "player/Playback.h"
+#include "player/VolumeControl.h"
 #include "playlist/StreamUrl.h"
 #include "skin/DeviceScale.h"
 #include "skin/SkinBytes.h"
@@ -53,7 +55,7 @@ void PanelPresenter::LoadSkin() {
 std::optional<Rect> PanelPresenter::DrawPanel() {
     PanelView view;
     view.stopped = sources_.state.mediaClosed;
-    view.paused = sources_.state.paused;
+    view.paused = sources_.playback.Paused();
     view.appActive = sources_.state.appActive;
     view.shufflePlay = sources_.settings.shufflePlay != 0;
     view.repeatList = sources_.settings.repeatList != 0;
@@ -62,14 +64,14 @@ std::optional<Rect> PanelPresenter::DrawPanel() {
     view.rateLocked = sources_.buttons.rateLocked;
     view.scanLinesOn = sources_.settings.scanLinesOn != 0;
     view.lineMaskMode = sources_.settings.lineMaskMode;
-    view.wheelStep = sources_.state.wheelStep;
+    view.wheelStep = sources_.wheel.Step();
     view.progress = sources_.state.progress;
-    view.volumeKnob = sources_.state.volumeLevel;
+    view.volumeKnob = sources_.volume.Level();
     view.volumeLogEnabled = sources_.settings.volumeLogEnabled != 0;
     view.volumeRecordPresent = volumeRecord_.RecordPresent();
-    view.abState = sources_.state.abState;
-    view.abAMs = sources_.state.abA;
-    view.abBMs = sources_.state.abB;
+    view.abState = sources_.abLoop.State();
+    view.abAMs = sources_.abLoop.AMs();
+    view.abBMs = sources_.abLoop.BMs();
     // A segment entry shows its span as a loop's marks, unless the A-B repeat has its own.
     if (view.abState == AbRepeat::Off && sources_.state.segmentActive) {
         view.abState = AbRepeat::Looping;

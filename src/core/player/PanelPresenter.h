@@ -21,6 +21,9 @@
 
 namespace felux {
 
+class Playback;
+class VolumeControl;
+
 // What the panel shows, read each tick.
 struct PanelSources {
     PlayerState& state;
@@ -30,6 +33,10 @@ struct PanelSources {
     const OpenFile& openFile;
     IndexList& indexList;
     PanelButtons& buttons;
+    const Playback& playback;
+    const VolumeControl& volume;
+    const WheelSeek& wheel;
+    const AbLoop& abLoop;
 };
 
 class PanelPresenter {

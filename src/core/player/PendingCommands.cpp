@@ -35,10 +35,7 @@ void Player::RunPendingCommands() {
         r.play = false;
         wheel.WindBack();
         if (!state.mediaClosed) {
-            if (state.paused) {
-                graph.Run();
-                state.paused = false;
-            }
+            if (playback.Paused()) playback.Resume();
         } else if (state.startState != StartState::Opening) {
             // A file being opened plays once it is open.
             if (settings.reshuffleOnWrap == 1) playback.Shuffle();
@@ -99,18 +96,10 @@ void Player::RunPendingCommands() {
         if (r.pauseToggle) {
             r.pauseToggle = false;
             wheel.WindBack();
-            if (state.wheelStep == 0) {
-                if (state.paused) {
-                    graph.Run();
-                    state.paused = false;
-                } else {
-                    graph.Pause();
-                    state.paused = true;
-                }
-            } else if (!state.paused) {
-                graph.Pause();
-                state.paused = true;
-            }
+            if (wheel.Step() == 0)
+                playback.TogglePause();
+            else if (!playback.Paused())
+                playback.Pause();
         }
         RunSearch(r.fastForward, panelButtons.held.next, OneShotSearch::Forward, SeekMode::Forward,
                   settings.searchSpeedPlayFF, settings.searchSpeedPauseFF);
@@ -141,11 +130,11 @@ void Player::RunSearch(SearchPhase& searchState, bool& indicator, OneShotSearch 
         state.searchTick = 0;
     }
     if ((searchState == SearchPhase::Searching || r.oneShotSearch == oneShotValue) && state.searchTick == 0) {
-        const int speedMs = state.paused ? pauseSpeed : playSpeed;
+        const int speedMs = playback.Paused() ? pauseSpeed : playSpeed;
         graph.Search(direction, std::chrono::milliseconds(speedMs));
         r.oneShotSearch = OneShotSearch::None;
     }
-    if (searchState == SearchPhase::Released && !state.paused) {
+    if (searchState == SearchPhase::Released && !playback.Paused()) {
         searchState = SearchPhase::Idle;
         indicator = false;
         graph.Run();

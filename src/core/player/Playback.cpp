@@ -64,14 +64,14 @@ void Playback::FollowOpenFileEnd() {
     }
     if (!graph_.PollGraphEvent()) return;
     // A loop that ends with the file (the last timed line's) goes round again.
-    if (state_.abState == AbRepeat::Looping && !graph_.endedOnError) {
-        graph_.SeekPosition(SeekMode::To, JustAfter(state_.abA));
-        if (!state_.paused) graph_.Run();
+    if (parts_.abLoop.Looping() && !graph_.endedOnError) {
+        graph_.SeekPosition(SeekMode::To, JustAfter(parts_.abLoop.AMs()));
+        if (!paused_) graph_.Run();
         return;
     }
     if (!graph_.endedOnError) parts_.resume.Ended();
-    state_.wheelStep = 0;
-    state_.keyWaitTicks = kEndLockoutTicks;
+    parts_.wheel.Stop();
+    parts_.keyGate.Lock(kEndLockoutTicks);
     // A file that failed on repeat one would fail again at once, for ever.
     if (EveryEntryFailedInTurn() || (state_.repeatOne && graph_.endedOnError)) {
         parts_.layout.CollapseVideoWindow();
@@ -94,6 +94,23 @@ bool Playback::EveryEntryFailedInTurn() {
     if (++failedEndsInTurn_ < std::max(1, playlist_.Count())) return false;
     failedEndsInTurn_ = 0;
     return true;
+}
+
+void Playback::Pause() {
+    graph_.Pause();
+    paused_ = true;
+}
+
+void Playback::Resume() {
+    graph_.Run();
+    paused_ = false;
+}
+
+void Playback::TogglePause() {
+    if (paused_)
+        Resume();
+    else
+        Pause();
 }
 
 void Playback::OpenCurrent() {
@@ -188,7 +205,7 @@ void Playback::OpenClosedAtCurrentIndex() {
 void Playback::PrepareOpenedFile(const std::string& entry) {
     const std::string& path = openFile_.path;
     parts_.volume.RecordOnLeave();
-    state_.wheelStep = 0;
+    parts_.wheel.Stop();
 
     const std::filesystem::path fsPath(path);
     openFile_.nameKey = fsPath.stem().string();
@@ -253,7 +270,7 @@ void Playback::FinishOpenedFile() {
     }
     state_.startState = StartState::Opened;
     state_.mediaClosed = false;
-    state_.paused = false;
+    paused_ = false;
     state_.requests.newVideoSize = true;
     state_.newFileDisplayTimer = kNewFileDisplayTicks;
 
@@ -268,8 +285,7 @@ void Playback::FinishOpenedFile() {
 }
 
 void Playback::CloseMedia() {
-    state_.abState = AbRepeat::Off;
-    state_.abA = state_.abB = 0;
+    parts_.abLoop.Clear();
     if (!advancingAtEnd_) graph_.PrepareNext(std::nullopt);
     followerCandidate_.reset();
     if (state_.startState == StartState::Opening) {
@@ -289,9 +305,9 @@ void Playback::CloseMedia() {
         if (state_.requests.endOfListStop) parts_.layout.CollapseVideoWindow();
         graph_.ForgetPosition();
         state_.progress = 0;
-        state_.wheelStep = 0;
+        parts_.wheel.Stop();
         state_.mediaClosed = true;
-        state_.paused = false;
+        paused_ = false;
         state_.hasVideo = false;
         graph_.StopGraph();
         if (!graphKeptForOpen_) graph_.ReleaseGraph();
@@ -307,13 +323,13 @@ void Playback::StartPlayback() {
         windows_.Raise(WindowId::Video);
         parts_.layout.KeepPanelAboveVideo();
     }
-    if (!state_.paused) {
-        state_.wheelStep = 0;
+    if (!paused_) {
+        parts_.wheel.Stop();
         parts_.volume.Apply();
         if (settings_.secondaryMonitorFix == -1 && (settings_.overscanScaleX != 1.0 || settings_.overscanScaleY != 1.0))
             ApplySourceRect();
         graph_.RunGraph();
-        state_.keyWaitTicks = kStartLockoutTicks;
+        parts_.keyGate.Lock(kStartLockoutTicks);
     }
     state_.startState = StartState::Idle;
     if (settings_.secondaryMonitorFix == 0) {
@@ -345,7 +361,7 @@ void Playback::KeepFollowerCurrent() {
 std::optional<std::string> Playback::FollowerCandidate() const {
     const int count = playlist_.Count();
     // Repeat one reopens the file itself and a loop goes back: no follower may play in its place.
-    if (count <= 0 || state_.repeatOne || state_.segmentActive || state_.abState == AbRepeat::Looping ||
+    if (count <= 0 || state_.repeatOne || state_.segmentActive || parts_.abLoop.Looping() ||
         SyncPlaybackOn(settings_.syncFlags))
         return std::nullopt;
     const NextStep step = NextStepFromHere();
@@ -473,31 +489,7 @@ bool Playback::CheckSegment() {
 
 void Playback::CheckABRepeat() {
     if (state_.mediaClosed || playlist_.Count() <= 0) return;
-    const std::int64_t positionMs = PositionMs();
-    switch (state_.abState) {
-        case AbRepeat::MarkA:
-            state_.abA = positionMs;
-            state_.abState = AbRepeat::ASet;
-            break;
-        case AbRepeat::MarkB:
-            state_.abB = positionMs;
-            if (state_.abB >= state_.abA + kAbMinimumMs) {
-                state_.abState = AbRepeat::Looping;
-            } else if (state_.abA >= state_.abB + kAbMinimumMs) {
-                std::swap(state_.abA, state_.abB);
-                state_.abState = AbRepeat::Looping;
-            } else {
-                state_.abState = AbRepeat::ASet;
-            }
-            break;
-        case AbRepeat::Looping:
-            if (!(state_.abA < positionMs && positionMs < state_.abB))
-                graph_.SeekPosition(SeekMode::To, JustAfter(state_.abA));
-            break;
-        case AbRepeat::Off:
-        case AbRepeat::ASet:
-            break;
-    }
+    if (parts_.abLoop.Check(PositionMs())) graph_.SeekPosition(SeekMode::To, JustAfter(parts_.abLoop.AMs()));
 }
 
 }  // namespace felux

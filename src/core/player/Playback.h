@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "engine/MediaGraph.h"
+#include "model/InputGate.h"
 #include "model/PlayerState.h"
 #include "platform/MediaEngine.h"
 #include "platform/WindowSystem.h"
@@ -21,6 +22,7 @@
 #include "playlist/Playlist.h"
 #include "playlist/PlaylistEditor.h"
 #include "settings/PlayerSettings.h"
+#include "wheel/WheelSeek.h"
 
 namespace felux {
 
@@ -42,6 +44,9 @@ struct PlaybackParts {
     ResumeMemory& resume;
     VideoLayout& layout;
     PanelPresenter& presenter;
+    InputGate& keyGate;
+    WheelSeek& wheel;
+    AbLoop& abLoop;
 };
 
 class Playback {
@@ -78,6 +83,14 @@ public:
     // An open or a close is under way: activation starts no relayout meanwhile.
     bool Busy() const { return openingBusy_ || closing_; }
     bool Opening() const { return openingBusy_; }
+
+    // The pause the user set; a wheel seek or a search may hold the engine still without it.
+    bool Paused() const { return paused_; }
+    void Pause();
+    void Resume();
+    void TogglePause();
+    // The list under the open file was replaced: its pause no longer stands.
+    void ForgetPause() { paused_ = false; }
 
     const std::vector<int>& ShuffleOrder() const { return shuffleOrder_; }
     int ShufflePosition() const { return shufflePosition_; }
@@ -122,6 +135,7 @@ private:
     std::function<std::uint32_t()> randomSeed_;
     std::vector<int> shuffleOrder_;
     int shufflePosition_ = 0;
+    bool paused_ = false;
     bool opensHeld_ = false;
     bool openingGuard_ = false;
     bool openingBusy_ = false;

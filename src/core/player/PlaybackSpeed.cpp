@@ -5,10 +5,10 @@
 
 namespace felux {
 
-void ChooseSpeed(PlayerState& state, MediaGraph& graph, int permille) {
+void ChooseSpeed(PlayerState& state, MediaGraph& graph, bool wheelSeekRuns, int permille) {
     state.chosenRate = std::clamp(permille, kSpeedMin, kSpeedMax);
     state.playbackRate = state.chosenRate;
-    if (!state.mediaClosed && state.wheelStep == 0) graph.SetRate(RateFromPermille(state.chosenRate));
+    if (!state.mediaClosed && !wheelSeekRuns) graph.SetRate(RateFromPermille(state.chosenRate));
 }
 
 }  // namespace felux

@@ -14,6 +14,6 @@ inline constexpr int kSpeedNormal = kPermille;
 
 // Makes permille (clamped to the bounds) the chosen speed and the playing one. A running wheel
 // seek keeps its own rate and returns to this one when it ends; a closed file opens at it.
-void ChooseSpeed(PlayerState& state, MediaGraph& graph, int permille);
+void ChooseSpeed(PlayerState& state, MediaGraph& graph, bool wheelSeekRuns, int permille);
 
 }  // namespace felux

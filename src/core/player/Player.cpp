@@ -21,29 +21,29 @@ Player::Player(PlayerPorts ports, std::filesystem::path programFolder, std::vect
       ports_(std::move(ports)),
       folder_(std::move(programFolder)),
       args_(std::move(args)),
-      volume(state, settings, openFile, volumeLog, graph, ports_.systemVolume, folder_),
+      volume(state, settings, openFile, volumeLog, graph, ports_.systemVolume, wheel, folder_),
       resume(settings, state, graph, openFile, folder_, ports_.reportFailure),
       layout(state, settings, graph, ports_.windows, ports_.keys, ports_.displayModes,
-             {videoInput, keyboard.pollState, mouse.mouseState}, indexList),
-      presenter({state, settings, graph, playlist, openFile, indexList, panelButtons}, volume, layout, ports_.windows,
+             {videoInput, keyboard.pollState, mouse.mouseState}, indexList, volume),
+      presenter({state, settings, graph, playlist, openFile, indexList, panelButtons, playback, volume, wheel, abLoop}, volume, layout, ports_.windows,
                 ports_.text, folder_),
-      playback({state, settings, playlist, history, graph, openFile, indexList, editor}, {volume, resume, layout, presenter},
+      playback({state, settings, playlist, history, graph, openFile, indexList, editor}, {volume, resume, layout, presenter, keyboard.Gate(), wheel, abLoop},
                ports_.windows, ports_.reportFailure, ports_.randomSeed),
       drop(state, playlist, editor, keyboard.pollState, playback, ports_.windows, ports_.now),
       editorBridge(state, settings, playlist, editor, playback, drop,
                    {ports_.windows, ports_.editorWindow, ports_.dialogs}, ports_.randomSeed),
-      lines(state, graph, indexList),
+      lines(state, graph, indexList, abLoop),
       tracks(state, graph, lines),
-      popups(state, playlist, history, openFile, keyboard.pollState, playback, tracks, ports_.dialogs),
+      popups(state, playlist, history, openFile, keyboard.pollState, keyboard.Gate(), playback, tracks, ports_.dialogs),
       files({state, settings, playlist, history, volume, resume}, layout, {ports_.windows, ports_.keys, ports_.displayModes},
             folder_, ports_.reportFailure),
-      settingsBridge(state, settings, ports_.windows, ports_.settingsDialogs, {volume, layout, playback, presenter, files},
+      settingsBridge(state, settings, ports_.windows, ports_.settingsDialogs, {volume, layout, playback, presenter, files, wheel},
                      {ports_.keys, panelInput, videoInput}) {}
 
 void Player::Start() {
     graph.CreateGraph();
     // The keys wait out the first ticks, as they do after a key was taken.
-    state.keyWaitTicks = kKeyLockoutTicks;
+    keyboard.Gate().Lock(kKeyLockoutTicks);
     files.LoadOrCreateSettings();
     graph.SetHardwareDecoding(settings.hardwareDecoding != 0);
     // A hand-edited value outside 0..2 levels nothing.
@@ -77,13 +77,13 @@ void Player::Tick() {
         RunPendingCommands();
         ChildWindowInputStep();
         playback.FollowOpenFile();
-        if (state.abState == AbRepeat::Looping) playback.CheckABRepeat();
+        if (abLoop.Looping()) playback.CheckABRepeat();
         drop.Step();
         if (state.editorOpen) editorBridge.Exchange(settingsBridge.IsOpen());
         playback.KeepFollowerCurrent();
         presenter.ComposeStep();
     }
-    idleInhibit_.Follow(KeepsDesktopAwake(state));
+    idleInhibit_.Follow(KeepsDesktopAwake(state, playback.Paused()));
     if (state.exitRequested) ExitSequence();
     inTick_ = false;
 }
@@ -223,9 +223,9 @@ void Player::RunCommand(PlayerCommand command) {
         case PlayerCommand::VideoOnly: EnterWindowMode(WindowMode::VideoOnly); break;
         case PlayerCommand::Quit: state.exitRequested = true; break;
         case PlayerCommand::RepeatOneToggle: state.repeatOne = !state.repeatOne; break;
-        case PlayerCommand::SpeedDown: ChooseSpeed(state, graph, state.playbackRate - kSpeedStep); break;
-        case PlayerCommand::SpeedUp: ChooseSpeed(state, graph, state.playbackRate + kSpeedStep); break;
-        case PlayerCommand::SpeedNormal: ChooseSpeed(state, graph, kSpeedNormal); break;
+        case PlayerCommand::SpeedDown: ChooseSpeed(state, graph, wheel.Step() != 0, state.playbackRate - kSpeedStep); break;
+        case PlayerCommand::SpeedUp: ChooseSpeed(state, graph, wheel.Step() != 0, state.playbackRate + kSpeedStep); break;
+        case PlayerCommand::SpeedNormal: ChooseSpeed(state, graph, wheel.Step() != 0, kSpeedNormal); break;
         default: break;  // the pending record holds it
     }
 }

@@ -90,6 +90,7 @@ protected:
     // The records and the parts are the player's own: the outside reads View() and raises
     // commands. Only the test rig's subclass reaches in, to set up and look inside.
     PlayerState state;
+    AbLoop abLoop;
     PlayerSettings settings;
     Playlist playlist;
     History history;
@@ -109,12 +110,12 @@ private:
     std::vector<std::string> args_;
     PlayerKeyActions keyActions_{*this, ports_.windows, ports_.keys};
     PlayerPanelActions panelActions_{*this, ports_.windows, ports_.keys};
-    GraphWheelMedia wheelMedia_{graph};
+    GraphWheelMedia wheelMedia_{graph, playback};
 
 protected:
-    KeyboardPoll keyboard{state, settings, ports_.keys, keyActions_};
-    WheelSeek wheel{state, settings, ports_.keys, wheelMedia_};
-    PanelMouse mouse{state, settings, panelButtons, panelActions_};
+    KeyboardPoll keyboard{state, settings, ports_.keys, keyActions_, abLoop};
+    WheelSeek wheel{state, settings, ports_.keys, wheelMedia_, keyboard.Gate()};
+    PanelMouse mouse{state, settings, panelButtons, panelActions_, abLoop};
     VolumeControl volume;
     ResumeMemory resume;
     VideoLayout layout;

@@ -17,6 +17,7 @@ void PlayerKeyActions::SynthesiseButtonRelease(MouseButton button) { keys_.Relea
 
 bool PlayerKeyActions::FullScreenPanelHidden() { return player_.layout.FullScreenPanelHidden(); }
 
+void PlayerKeyActions::StopWheelSeek() { player_.wheel.Stop(); }
 void PlayerKeyActions::MouseVolumeChanged() { player_.layout.MouseVolumeChanged(); }
 
 void PlayerKeyActions::RequestRedraw() { player_.layout.VideoRegionsChanged(); }
@@ -36,12 +37,14 @@ void PlayerKeyActions::ShowSearchIndicator(int direction) {
     if (direction > 0) player_.panelButtons.held.next = true;
 }
 
+int PlayerKeyActions::VolumeLevel() { return player_.volume.Level(); }
+void PlayerKeyActions::SetVolumeLevel(int level) { player_.volume.SetLevel(level); }
 int PlayerKeyActions::PlaylistCount() { return player_.playlist.Count(); }
 
 void PlayerKeyActions::CheckABRepeat() { player_.playback.CheckABRepeat(); }
 
 void PlayerKeyActions::AppendSegmentEntry() {
-    felux::AppendSegmentEntry(player_.playlist, player_.openFile.path, player_.state.abA, player_.state.abB);
+    felux::AppendSegmentEntry(player_.playlist, player_.openFile.path, player_.abLoop.AMs(), player_.abLoop.BMs());
 }
 
 void PlayerPanelActions::Command(PlayerCommand command) { player_.Command(command); }
@@ -73,6 +76,8 @@ MediaTime PlayerPanelActions::Duration() { return player_.graph.duration; }
 
 void PlayerPanelActions::SeekTo(MediaTime position) { player_.graph.SeekPosition(SeekMode::To, position); }
 
+int PlayerPanelActions::VolumeLevel() { return player_.volume.Level(); }
+void PlayerPanelActions::SetVolumeLevel(int level) { player_.volume.SetLevel(level); }
 int PlayerPanelActions::PlaylistCount() { return player_.playlist.Count(); }
 
 void PlayerPanelActions::CheckABRepeat() { player_.playback.CheckABRepeat(); }

@@ -4,6 +4,7 @@
 #include "engine/MediaGraph.h"
 #include "platform/KeyState.h"
 #include "platform/WindowSystem.h"
+#include "player/Playback.h"
 #include "input/KeyboardPoll.h"
 #include "skin/PanelMouse.h"
 #include "skin/PanelRenderInputs.h"
@@ -24,10 +25,13 @@ public:
     void SynthesiseButtonRelease(MouseButton button) override;
     bool FullScreenPanelHidden() override;
     void MouseVolumeChanged() override;
+    void StopWheelSeek() override;
     void RequestRedraw() override;
     void ScanLinePatternChanged() override;
     void ApplyOverscan() override;
     void ShowSearchIndicator(int direction) override;
+    int VolumeLevel() override;
+    void SetVolumeLevel(int level) override;
     int PlaylistCount() override;
     void CheckABRepeat() override;
     void AppendSegmentEntry() override;
@@ -54,6 +58,8 @@ public:
     void ApplyPlaybackRate(int permille) override;
     MediaTime Duration() override;
     void SeekTo(MediaTime position) override;
+    int VolumeLevel() override;
+    void SetVolumeLevel(int level) override;
     int PlaylistCount() override;
     void CheckABRepeat() override;
 
@@ -66,10 +72,12 @@ private:
 // The wheel seek drives the graph of the open file.
 class GraphWheelMedia final : public WheelMedia {
 public:
-    explicit GraphWheelMedia(MediaGraph& graph) : graph_(graph) {}
+    GraphWheelMedia(MediaGraph& graph, Playback& playback) : graph_(graph), playback_(playback) {}
 
     void Run() override { graph_.Run(); }
     void Pause() override { graph_.Pause(); }
+    bool Paused() const override { return playback_.Paused(); }
+    void TogglePause() override { playback_.TogglePause(); }
     void SetRate(double rate) override { graph_.SetRate(rate); }
     void SeekPosition(SeekMode direction, MediaTime amount) override { graph_.SeekPosition(direction, amount); }
     void Search(SeekMode direction, MediaTime amount) override { graph_.Search(direction, amount); }
@@ -77,6 +85,7 @@ public:
 
 private:
     MediaGraph& graph_;
+    Playback& playback_;
 };
 
 }  // namespace felux

@@ -9,8 +9,8 @@ bool PlayerView::Initialised() const { return player_.state.initialised; }
 bool PlayerView::ExitRequested() const { return player_.state.exitRequested; }
 bool PlayerView::MediaOpen() const { return !player_.state.mediaClosed; }
 bool PlayerView::Opening() const { return player_.state.startState == StartState::Opening; }
-bool PlayerView::Paused() const { return player_.state.paused; }
-int PlayerView::VolumeLevel() const { return player_.state.volumeLevel; }
+bool PlayerView::Paused() const { return player_.playback.Paused(); }
+int PlayerView::VolumeLevel() const { return player_.volume.Level(); }
 int PlayerView::PlaybackRate() const { return player_.state.playbackRate; }
 bool PlayerView::RepeatOne() const { return player_.state.repeatOne; }
 MediaTime PlayerView::Position() const { return player_.graph.LastPosition(); }

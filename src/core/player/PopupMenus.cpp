@@ -7,13 +7,14 @@
 namespace felux {
 
 PopupMenus::PopupMenus(PlayerState& state, Playlist& playlist, const History& history, const OpenFile& openFile,
-                       KeyPollState& keyPoll, Playback& playback, MediaTracks& tracks,
+                       KeyPollState& keyPoll, InputGate& keyGate, Playback& playback, MediaTracks& tracks,
                        PlaylistDialogs* dialogs)
     : state_(state),
       playlist_(playlist),
       history_(history),
       openFile_(openFile),
       keyPoll_(keyPoll),
+      keyGate_(keyGate),
       playback_(playback),
       tracks_(tracks),
       dialogs_(dialogs) {}
@@ -65,7 +66,7 @@ void PopupMenus::TakeChoice() {
     open_.reset();
     choice_.reset();
     // Keys pressed in the menu are passed over by the poll's waiting state_.
-    state_.keyWaitTicks = kMenuLockoutTicks;
+    keyGate_.Lock(kMenuLockoutTicks);
     if (id <= 0) return;
     int chosen = -1;
     if (open.menu == PopupMenu::Playlist) {

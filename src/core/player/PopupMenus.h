@@ -22,7 +22,7 @@ namespace felux {
 class PopupMenus {
 public:
     PopupMenus(PlayerState& state, Playlist& playlist, const History& history, const OpenFile& openFile,
-               KeyPollState& keyPoll, Playback& playback, MediaTracks& tracks,
+               KeyPollState& keyPoll, InputGate& keyGate, Playback& playback, MediaTracks& tracks,
                PlaylistDialogs* dialogs);
 
     void Show(PopupMenu menu, Point at);
@@ -48,6 +48,7 @@ private:
     const History& history_;
     const OpenFile& openFile_;
     KeyPollState& keyPoll_;
+    InputGate& keyGate_;
     Playback& playback_;
     MediaTracks& tracks_;
     PlaylistDialogs* dialogs_;

@@ -26,7 +26,7 @@ bool SavedFiles::SaveAll() {
     records_.resume.KeepPlace();
     const bool pointsSaved = records_.resume.Save();
     const bool listSaved = WriteCurrentList(records_.playlist, folder_ / kCurrentListName);
-    records_.settings.savedVolume = records_.state.volumeLevel;
+    records_.settings.savedVolume = records_.volume.Level();
     TakeLiveZoom();
     const bool settingsSaved = SaveSettingsFile(records_.settings, folder_);
     ReportUnsaved({{historySaved, kHistoryName},
@@ -66,7 +66,7 @@ void SavedFiles::LoadOrCreateSettings() {
 
 bool SavedFiles::SaveSettings() {
     SettingsPreamble();
-    records_.settings.savedVolume = records_.state.volumeLevel;
+    records_.settings.savedVolume = records_.volume.Level();
     TakeLiveZoom();
     return SaveSettingsFile(records_.settings, folder_);
 }

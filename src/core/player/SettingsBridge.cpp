@@ -13,14 +13,14 @@ SettingsBridge::SettingsBridge(PlayerState& state, PlayerSettings& settings, Win
 
 void SettingsBridge::Open() {
     windows_.Resize(WindowId::Main, kMainWidth, kMainHeight);
-    if (state_.wheelStep != 0 || open_ || dialogs_ == nullptr) return;
+    if (targets_.wheel.Step() != 0 || open_ || dialogs_ == nullptr) return;
     open_ = true;
     const Rect main{settings_.mainWindowX, settings_.mainWindowY, kMainWidth, kMainHeight};
     // Out of the topmost band, so that the dialog can come above the panel.
     windows_.Place(WindowId::Panel, main, true, Stacking::Normal);
     windows_.Place(WindowId::Main, main, true, Stacking::Normal);
     state_.modalDialogUp = true;
-    dialogs_->ShowSettings(OpenSettingsForm(settings_, state_.volumeLevel));
+    dialogs_->ShowSettings(OpenSettingsForm(settings_, targets_.volume.Level()));
 }
 
 void SettingsBridge::Closed(const std::optional<SettingsForm>& result) {

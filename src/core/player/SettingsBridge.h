@@ -24,6 +24,7 @@ struct SettingsTargets {
     Playback& playback;
     PanelPresenter& presenter;
     SavedFiles& files;
+    const WheelSeek& wheel;
 };
 
 // The windows the dialog's keys and wheel notches must not reach as commands.

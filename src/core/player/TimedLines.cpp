@@ -8,16 +8,14 @@ std::int64_t TimedLines::PositionMs() {
 }
 
 void TimedLines::ToggleLoop() {
-    if (state_.abState == AbRepeat::Looping) {
-        state_.abState = AbRepeat::Off;
+    if (abLoop_.Looping()) {
+        abLoop_.End();
         return;
     }
     if (!Available()) return;
     const std::optional<IndexList::LineSpan> line = index_.LineAt(PositionMs());
     if (!line || !line->endMs || *line->endMs < line->startMs + kAbMinimumMs) return;
-    state_.abA = line->startMs;
-    state_.abB = *line->endMs;
-    state_.abState = AbRepeat::Looping;
+    abLoop_.LoopLine(line->startMs, *line->endMs);
 }
 
 void TimedLines::Step(int direction) {

@@ -12,22 +12,25 @@ inline constexpr std::int64_t kLineBackThresholdMs = 1000;
 
 class TimedLines {
 public:
-    TimedLines(PlayerState& state, MediaGraph& graph, const IndexList& index)
-        : state_(state), graph_(graph), index_(index) {}
+    TimedLines(const PlayerState& state, MediaGraph& graph, const IndexList& index, AbLoop& abLoop)
+        : state_(state), graph_(graph), index_(index), abLoop_(abLoop) {}
 
     // L: the line playing becomes the A-B loop, as R's would; with a loop running, it ends.
     void ToggleLoop();
     // +1 the next line's start; -1 the current line's start, or the one before just after it.
     void Step(int direction);
     // The open file has timed lines to loop.
+    // A loop runs, a line's or the A-B repeat's.
+    bool LoopRuns() const { return abLoop_.Looping(); }
     bool Available() const { return !state_.mediaClosed && index_.Active(); }
 
 private:
     std::int64_t PositionMs();
 
-    PlayerState& state_;
+    const PlayerState& state_;
     MediaGraph& graph_;
     const IndexList& index_;
+    AbLoop& abLoop_;
 };
 
 }  // namespace felux

@@ -14,7 +14,8 @@ constexpr VideoSize kLyricsCanvas{640, 360};
 }  // namespace
 
 VideoLayout::VideoLayout(PlayerState& state, PlayerSettings& settings, const MediaGraph& graph, WindowSystem& windows,
-                         KeyState& keys, DisplayModes& modes, LayoutInputs inputs, const IndexList& timedText)
+                         KeyState& keys, DisplayModes& modes, LayoutInputs inputs, const IndexList& timedText,
+                         VolumeControl& volume)
     : state_(state),
       settings_(settings),
       graph_(graph),
@@ -22,6 +23,7 @@ VideoLayout::VideoLayout(PlayerState& state, PlayerSettings& settings, const Med
       keys_(keys),
       inputs_(inputs),
       timedText_(timedText),
+      volume_(volume),
       fullScreen_(*this, modes) {}
 
 Rect VideoLayout::MainRect() const { return {settings_.mainWindowX, settings_.mainWindowY, kMainWidth, kMainHeight}; }
@@ -243,7 +245,7 @@ void VideoLayout::FullScreenStep() {
     const FullScreenState before = fullScreen_.State();
     FullScreenTick tick;
     tick.mainWindow = MainRect();
-    tick.volumeLevel = state_.volumeLevel;
+    tick.volumeLevel = volume_.Level();
     if (state_.editorOpen) tick.editorWindow = windows_.WindowRect(WindowId::Editor);
     ApplyFullScreenEffects(fullScreen_.Tick(tick));
     if (state_.fullScreen && fullScreen_.State() != before) ArrangePanel();
@@ -284,8 +286,8 @@ void VideoLayout::ApplyFullScreenEffects(const FullScreenEffects& e) {
     if (e.middleClick) state_.requests.playPause = true;
     if (e.nextEntry) state_.requests.fastForward = SearchPhase::StepEntry;
     if (e.previousEntry) state_.requests.rewind = SearchPhase::StepEntry;
-    if (e.volumeLevel && *e.volumeLevel != state_.volumeLevel) {
-        state_.volumeLevel = *e.volumeLevel;
+    if (e.volumeLevel && *e.volumeLevel != volume_.Level()) {
+        volume_.SetLevel(*e.volumeLevel);
         state_.requests.volumeChanged = true;
     }
     if (e.restoreWindows) {

@@ -8,6 +8,7 @@
 #include "platform/KeyState.h"
 #include "platform/WindowSystem.h"
 #include "player/MainWindowShape.h"
+#include "player/VolumeControl.h"
 #include "playlist/IndexList.h"
 #include "settings/PlayerSettings.h"
 #include "skin/PanelMouse.h"
@@ -33,7 +34,8 @@ struct LayoutInputs {
 class VideoLayout final : private FullScreenPort {
 public:
     VideoLayout(PlayerState& state, PlayerSettings& settings, const MediaGraph& graph, WindowSystem& windows,
-                KeyState& keys, DisplayModes& modes, LayoutInputs inputs, const IndexList& timedText);
+                KeyState& keys, DisplayModes& modes, LayoutInputs inputs, const IndexList& timedText,
+                VolumeControl& volume);
 
     // The picture's size on screen for the open file; force: also with no file open.
     void ComputeVideoSize(bool force);
@@ -105,6 +107,7 @@ private:
     KeyState& keys_;
     LayoutInputs inputs_;
     const IndexList& timedText_;
+    VolumeControl& volume_;
     FullScreenController fullScreen_;
     VideoPlacement placement_;
     VideoWindowLayout layout_;

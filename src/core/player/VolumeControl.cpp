@@ -8,13 +8,15 @@
 namespace felux {
 
 VolumeControl::VolumeControl(PlayerState& state, const PlayerSettings& settings, const OpenFile& openFile,
-                             VolumeLog& log, MediaGraph& graph, SystemVolume& system, std::filesystem::path folder)
+                             VolumeLog& log, MediaGraph& graph, SystemVolume& system, const WheelSeek& wheel,
+                             std::filesystem::path folder)
     : state_(state),
       settings_(settings),
       openFile_(openFile),
       log_(log),
       graph_(graph),
       system_(system),
+      wheel_(wheel),
       folder_(std::move(folder)) {}
 
 VolumeLogOptions VolumeControl::Options() const {
@@ -22,27 +24,29 @@ VolumeLogOptions VolumeControl::Options() const {
             static_cast<std::size_t>(std::max(0, settings_.volumeLogMax))};
 }
 
-CurrentFile VolumeControl::File() const { return {openFile_.nameKey, openedOnce_, state_.wheelStep}; }
+CurrentFile VolumeControl::File() const { return {openFile_.nameKey, openedOnce_, wheel_.Step()}; }
+
+void VolumeControl::SetLevel(int level) { level_ = std::clamp(level, 0, kVolumeFull); }
 
 void VolumeControl::Apply() {
     if (settings_.useDirectShowVolume != 1) {
-        ApplyToWaveOut(system_, state_.volumeLevel);
+        ApplyToWaveOut(system_, level_);
     } else if (!state_.mediaClosed) {
-        graph_.SetVolume(LevelToEngineVolume(state_.volumeLevel));
+        graph_.SetVolume(LevelToEngineVolume(level_));
     }
 }
 
 void VolumeControl::TakeLoggedLevel() {
-    if (const auto level = log_.LookUp(openFile_.nameKey, settings_.volumeLogEnabled == 1)) state_.volumeLevel = *level;
+    if (const auto level = log_.LookUp(openFile_.nameKey, settings_.volumeLogEnabled == 1)) level_ = *level;
 }
 
 void VolumeControl::RecordOnLeave() {
-    log_.RecordOnLeave(Options(), File(), state_.volumeLevel);
+    log_.RecordOnLeave(Options(), File(), level_);
     Apply();
 }
 
 void VolumeControl::RegisterVolume() {
-    log_.Register(Options(), File(), state_.volumeLevel);
+    log_.Register(Options(), File(), level_);
     Apply();
 }
 
@@ -58,7 +62,7 @@ void VolumeControl::ApplyLogCommand(int command, int levelAtOpen) {
 void VolumeControl::TakeStartupLevel() {
     startup_ = TakeStartupVolume(system_, settings_.restoreVolumeOnExit == 1, settings_.useDirectShowVolume == 1,
                                  settings_.savedVolume);
-    state_.volumeLevel = startup_.level;
+    level_ = startup_.level;
 }
 
 void VolumeControl::RestoreStartupLevel() {

@@ -11,14 +11,19 @@
 #include "player/OpenFile.h"
 #include "settings/PlayerSettings.h"
 #include "skin/PanelRenderInputs.h"
+#include "wheel/WheelSeek.h"
 
 namespace felux {
 
 class VolumeControl final : public VolumeRecordToggle {
 public:
     VolumeControl(PlayerState& state, const PlayerSettings& settings, const OpenFile& openFile, VolumeLog& log,
-                  MediaGraph& graph, SystemVolume& system, std::filesystem::path folder);
+                  MediaGraph& graph, SystemVolume& system, const WheelSeek& wheel, std::filesystem::path folder);
 
+    // The live level 0..kVolumeFull.
+    int Level() const { return level_; }
+    // Held within 0..kVolumeFull; Apply hands it on.
+    void SetLevel(int level);
     // Applies the level with the method the settings choose.
     void Apply();
     // A file opened: its logged level, if any, becomes the live one.
@@ -51,9 +56,11 @@ private:
     VolumeLog& log_;
     MediaGraph& graph_;
     SystemVolume& system_;
+    const WheelSeek& wheel_;
     std::filesystem::path folder_;
     StartupVolume startup_;
     bool openedOnce_ = false;
+    int level_ = kVolumeFull;
 };
 
 }  // namespace felux

@@ -17,8 +17,9 @@ constexpr int kProgressPixels = skin::kProgressMax + 1;
 
 using skin::Hits;
 
-PanelMouse::PanelMouse(PlayerState& state, PlayerSettings& settings, PanelButtons& buttons, PanelActions& actions)
-    : state_(state), settings_(settings), buttons_(buttons), actions_(actions) {}
+PanelMouse::PanelMouse(PlayerState& state, PlayerSettings& settings, PanelButtons& buttons, PanelActions& actions,
+                       AbLoop& abLoop)
+    : state_(state), settings_(settings), buttons_(buttons), actions_(actions), abLoop_(abLoop) {}
 
 void PanelMouse::HandlePanelMouse(ChildWindowInput& panel) {
     const Point cursor = actions_.CursorPosition();
@@ -66,9 +67,9 @@ void PanelMouse::Drag(Point cursor) {
     const int dx = static_cast<int>(std::clamp<std::int64_t>(travel, -kProgressPixels, kProgressPixels));
     if (mouseState.volumeDrag) {
         mouseState.lastCursor = cursor;
-        const int level = std::clamp(state_.volumeLevel + dx, 0, kVolumeFull);
-        if (level != state_.volumeLevel) {
-            state_.volumeLevel = level;
+        const int level = std::clamp(actions_.VolumeLevel() + dx, 0, kVolumeFull);
+        if (level != actions_.VolumeLevel()) {
+            actions_.SetVolumeLevel(level);
             actions_.Command(PlayerCommand::VolumeChanged);
         }
     } else if (mouseState.seekDrag) {
@@ -95,7 +96,7 @@ bool PanelMouse::MovesWindowAt(int x, int y) const {
     const Rect everywhere[] = {skin::kPlayButton,   skin::kStopHit,      skin::kStillHit,
                                skin::kBackButton,   skin::kNextButton,   skin::kZoomMinusHit,
                                skin::kZoomPlusHit,  skin::kScanLineBox,  skin::kLineMaskBox,
-                               skin::VolumeKnobHit(state_.volumeLevel),  skin::kProgressHit,
+                               skin::VolumeKnobHit(actions_.VolumeLevel()),  skin::kProgressHit,
                                skin::kRepeatLabel,  skin::kShuffleLabel, skin::kPowerButton};
     const Rect windowedOnly[] = {skin::kFileHit, skin::kConfigButton, skin::kFullHit, skin::kMinimiseBox};
     const auto hit = [&](const Rect& r) { return Hits(r, x, y); };
@@ -144,9 +145,9 @@ void PanelMouse::LeftDown(int x, int y, Point cursor) {
         settings_.lineMaskMode = mode == 0 ? 1 : mode == 1 ? 2 : 0;
         settings_.liveLineMaskMode = settings_.lineMaskMode;
         actions_.RequestRelayout();
-    } else if (Hits(skin::VolumeKnobHit(state_.volumeLevel), x, y)) {
+    } else if (Hits(skin::VolumeKnobHit(actions_.VolumeLevel()), x, y)) {
         mouseState.drag = DragState::Armed;
-        HitAndGrab(skin::VolumeKnobHit(state_.volumeLevel), x, y, cursor);
+        HitAndGrab(skin::VolumeKnobHit(actions_.VolumeLevel()), x, y, cursor);
         mouseState.volumeDrag = true;
     } else if (Hits(skin::kProgressHit, x, y)) {
         mouseState.drag = DragState::Armed;
@@ -282,9 +283,9 @@ void PanelMouse::RightDown(int x, int y, Point cursor) {
         actions_.RequestMenu(PopupMenu::FileInfo);
     } else if (grab(skin::kProgressHit)) {
         if (!Stopped() && actions_.PlaylistCount() > 0) {
-            state_.abState = NextAbStep(state_.abState);
+            abLoop_.Step();
             // Looping (4) starts from the points already marked.
-            if (state_.abState != AbRepeat::Looping) actions_.CheckABRepeat();
+            if (!abLoop_.Looping()) actions_.CheckABRepeat();
         }
     } else if (grab(skin::kVolumeBar)) {
         if (settings_.volumeLogEnabled != 0) buttons_.volumeModeRequest = 1;

@@ -40,6 +40,9 @@ public:
     // The open file's duration and an absolute seek.
     virtual MediaTime Duration() = 0;
     virtual void SeekTo(MediaTime position) = 0;
+    // The live volume level 0..kVolumeFull, which the knob shows and drags.
+    virtual int VolumeLevel() = 0;
+    virtual void SetVolumeLevel(int level) = 0;
     virtual int PlaylistCount() = 0;
     // The A-B state just changed to 0..3.
     virtual void CheckABRepeat() = 0;
@@ -69,7 +72,8 @@ struct PanelMouseState {
 
 class PanelMouse {
 public:
-    PanelMouse(PlayerState& state, PlayerSettings& settings, PanelButtons& buttons, PanelActions& actions);
+    PanelMouse(PlayerState& state, PlayerSettings& settings, PanelButtons& buttons, PanelActions& actions,
+               AbLoop& abLoop);
 
     // Once a tick, when the panel reports a button or a drag runs, and not under a modal
     // dialog. Acts on what the panel recorded and then clears its buttons.
@@ -102,6 +106,7 @@ private:
     PlayerSettings& settings_;
     PanelButtons& buttons_;
     PanelActions& actions_;
+    AbLoop& abLoop_;
 };
 
 }  // namespace felux

@@ -26,16 +26,17 @@ constexpr double kRateKick = 0.001;
 
 }  // namespace
 
-WheelSeek::WheelSeek(PlayerState& state, const PlayerSettings& settings, KeyState& keys, WheelMedia& media)
-    : state_(state), settings_(settings), keys_(keys), media_(media) {}
+WheelSeek::WheelSeek(PlayerState& state, const PlayerSettings& settings, KeyState& keys, WheelMedia& media,
+                     InputGate& keyGate)
+    : state_(state), settings_(settings), keys_(keys), media_(media), keyGate_(keyGate) {}
 
 void WheelSeek::OnWheel(int delta) {
     if (settings_.wheelSeekOff != 0 || !state_.appActive || delta == 0) return;
-    state_.pendingWheelNotch = Sign(delta);
+    pendingNotch_ = Sign(delta);
 }
 
 bool WheelSeek::ForwardChildNotch(int windowNotch) {
-    if (settings_.wheelNotchFeel != 1 || settings_.wheelSeekOff != 0 || state_.keyWaitTicks != 0) return false;
+    if (settings_.wheelNotchFeel != 1 || settings_.wheelSeekOff != 0 || keyGate_.Locked()) return false;
     if (windowNotch == 0) return false;
     state_.requests.Raise(windowNotch > 0 ? PlayerCommand::WheelNotchForward : PlayerCommand::WheelNotchBack);
     return true;
@@ -45,36 +46,36 @@ bool WheelSeek::UseVideoOnlyNotch(bool videoOnlyMode, int videoWindowNotch) {
     if (!videoOnlyMode || !state_.appActive || settings_.wheelSeekOff != 0) return false;
     // Only a notch replaces one: the window's "none" would drop the notch a held arrow queued.
     if (videoWindowNotch == 0) return false;
-    state_.pendingWheelNotch = Sign(videoWindowNotch);
+    pendingNotch_ = Sign(videoWindowNotch);
     return true;
 }
 
 void WheelSeek::TakeNotchRequest() {
     std::optional<int>& request = state_.requests.wheelNotch;
     if (!request) return;
-    state_.pendingWheelNotch = Sign(*request);
+    pendingNotch_ = Sign(*request);
     request.reset();
-    state_.keyWaitTicks = 0;
+    keyGate_.Clear();
 }
 
 void WheelSeek::DecideFrameStep() {
-    if (state_.mediaClosed || !state_.paused || state_.pendingWheelNotch == 0) return;
+    if (state_.mediaClosed || !media_.Paused() || pendingNotch_ == 0) return;
     const bool frameStep = settings_.wheelFrameStepWhenPaused == 1 ? !keys_.Hit(vk::Shift)
                                                                     : keys_.Down(vk::Shift);
     if (!frameStep) return;
-    state_.requests.Raise(state_.pendingWheelNotch > 0 ? PlayerCommand::FrameForward : PlayerCommand::FrameBack);
-    if (state_.wheelStep != 0) {
+    state_.requests.Raise(pendingNotch_ > 0 ? PlayerCommand::FrameForward : PlayerCommand::FrameBack);
+    if (step_ != 0) {
         // A seek at a rate entry plays the graph; the frame step needs it paused at normal speed.
         media_.Pause();
         media_.SetRate(RateFromPermille(state_.playbackRate));
     }
-    state_.wheelStep = 0;
-    state_.pendingWheelNotch = 0;
+    step_ = 0;
+    pendingNotch_ = 0;
 }
 
 void WheelSeek::RunFrameStep() {
     FrameStep& request = state_.requests.frameStep;
-    if (state_.mediaClosed || !state_.paused || request == FrameStep::None) return;
+    if (state_.mediaClosed || !media_.Paused() || request == FrameStep::None) return;
     media_.SeekPosition(request == FrameStep::Forward ? SeekMode::Forward : SeekMode::Backward, media_.TimePerFrame());
     request = FrameStep::None;
 }
@@ -87,49 +88,49 @@ void WheelSeek::RunWheelSteps() {
 }
 
 void WheelSeek::WindBack() {
-    if (state_.wheelStep == 0) return;
-    state_.wheelStep = 1;
-    state_.pendingWheelNotch = -1;
+    if (step_ == 0) return;
+    step_ = 1;
+    pendingNotch_ = -1;
 }
 
 void WheelSeek::ProcessWheelNotch() {
-    if (state_.pendingWheelNotch == 0) return;
+    if (pendingNotch_ == 0) return;
     if (settings_.wheelVariableSpeed == 1)
         ProcessUserNotch();
     else
         ProcessFixedNotch();
-    state_.pendingWheelNotch = 0;
+    pendingNotch_ = 0;
 }
 
 void WheelSeek::ProcessFixedNotch() {
-    if (state_.wheelStep == 0) media_.Pause();
-    state_.wheelStep += state_.pendingWheelNotch;
-    if (state_.wheelStep == 0 && !state_.paused) media_.Run();
-    state_.wheelStep = ClampStep(state_.wheelStep);
+    if (step_ == 0) media_.Pause();
+    step_ += pendingNotch_;
+    if (step_ == 0 && !media_.Paused()) media_.Run();
+    step_ = ClampStep(step_);
 }
 
 WheelSeek::Entry WheelSeek::UserEntry() const {
-    const auto i = static_cast<std::size_t>(WheelTableIndex(ClampStep(state_.wheelStep)));
-    const bool paused = state_.paused;
+    const auto i = static_cast<std::size_t>(WheelTableIndex(ClampStep(step_)));
+    const bool paused = media_.Paused();
     const WheelTable& steps = paused ? settings_.wheelPauseSteps : settings_.wheelPlaySteps;
     const WheelTable& rates = paused ? settings_.wheelPauseIsRate : settings_.wheelPlayIsRate;
     return {steps[i], rates[i] == 1};
 }
 
 void WheelSeek::ProcessUserNotch() {
-    state_.wheelStep = ClampStep(state_.wheelStep + state_.pendingWheelNotch);
+    step_ = ClampStep(step_ + pendingNotch_);
     const Entry entry = UserEntry();
-    if (!entry.isRate && state_.wheelStep != 0) {
+    if (!entry.isRate && step_ != 0) {
         media_.Pause();  // RunWheelSearch jumps
         return;
     }
     media_.Run();
-    const bool backToPause = state_.wheelStep == 0 && state_.paused;
-    if (state_.keyWaitTicks == 0) {
+    const bool backToPause = step_ == 0 && media_.Paused();
+    if (!keyGate_.Locked()) {
         media_.SetRate(kRateKick);
         if (backToPause) media_.Pause();
         // Back at 0 the chosen speed returns, not normal speed.
-        media_.SetRate(state_.wheelStep != 0 ? PercentScale(entry.value) : RateFromPermille(state_.playbackRate));
+        media_.SetRate(step_ != 0 ? PercentScale(entry.value) : RateFromPermille(state_.playbackRate));
     } else if (backToPause) {
         // Without the rate change the player must still return to its pause.
         media_.Pause();
@@ -141,34 +142,28 @@ void WheelSeek::RunPlayPause() {
     if (!request) return;
     request = false;
     media_.SetRate(RateFromPermille(state_.playbackRate));
-    if (state_.wheelStep == 0) {
-        if (state_.paused) {
-            media_.Run();
-            state_.paused = false;
-        } else {
-            media_.Pause();
-            state_.paused = true;
-        }
+    if (step_ == 0) {
+        media_.TogglePause();
         return;
     }
     if (settings_.wheelVariableSpeed == 1) {
-        if (state_.paused)
+        if (media_.Paused())
             media_.Pause();
         else
             media_.Run();
-        state_.wheelStep = 0;
+        step_ = 0;
     } else {
-        state_.wheelStep = 0;
-        if (!state_.paused) media_.Run();
+        step_ = 0;
+        if (!media_.Paused()) media_.Run();
     }
 }
 
 void WheelSeek::RunWheelSearch() {
-    if (state_.wheelStep == 0 || state_.searchTick != 0) return;
-    const SeekMode direction = Direction(state_.wheelStep);
+    if (step_ == 0 || state_.searchTick != 0) return;
+    const SeekMode direction = Direction(step_);
     if (settings_.wheelVariableSpeed != 1) {
-        const auto& table = state_.paused ? kFixedWheelPauseSteps : kFixedWheelPlaySteps;
-        const int ms = table[static_cast<std::size_t>(std::abs(ClampStep(state_.wheelStep)))];
+        const auto& table = media_.Paused() ? kFixedWheelPauseSteps : kFixedWheelPlaySteps;
+        const int ms = table[static_cast<std::size_t>(std::abs(ClampStep(step_)))];
         media_.Search(direction, Milliseconds(ms));
         return;
     }

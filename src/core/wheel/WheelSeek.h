@@ -3,6 +3,7 @@
 
 #include <array>
 
+#include "model/InputGate.h"
 #include "model/PlayerState.h"
 #include "platform/KeyState.h"
 #include "platform/MediaEngine.h"
@@ -14,8 +15,12 @@ namespace felux {
 class WheelMedia {
 public:
     virtual ~WheelMedia() = default;
+    // The engine alone: a seek holds the picture still or runs it without touching the pause.
     virtual void Run() = 0;
     virtual void Pause() = 0;
+    // The pause the user set, which play/pause turns over.
+    virtual bool Paused() const = 0;
+    virtual void TogglePause() = 0;
     // 1.0 = normal speed; values the engine refuses are its concern.
     virtual void SetRate(double rate) = 0;
     // Relative seek, forward or backward.
@@ -41,11 +46,11 @@ constexpr int WheelTableIndex(int step) { return step >= 0 ? step : kWheelSteps 
 
 // The dispatcher runs, in one tick: TakeNotchRequest, UseVideoOnlyNotch, DecideFrameStep, then
 // (only while a file is open, after advancing searchTick and the key search) RunFrameStep and
-// RunWheelSteps. The pending notch is state.pendingWheelNotch, which the play and pause
-// requests also set; play/pause returns to state.playbackRate.
+// RunWheelSteps. The pending notch, which the play and pause requests also set, waits in the
+// wheel seek; play/pause returns to state.playbackRate and turns the media's pause over.
 class WheelSeek {
 public:
-    WheelSeek(PlayerState& state, const PlayerSettings& settings, KeyState& keys, WheelMedia& media);
+    WheelSeek(PlayerState& state, const PlayerSettings& settings, KeyState& keys, WheelMedia& media, InputGate& keyGate);
 
     // Notch sources.
     // The main window's wheel message; delta as the platform reports it (sign only matters).
@@ -78,6 +83,13 @@ public:
     // Play and play/pause end a running seek by one notch back from step 1, so the ordinary
     // notch processing brings it to 0 and restores the graph.
     void WindBack();
+    // A file ended, opened or closed, or the list stepped on: the seek is over, as it stands.
+    void Stop() { step_ = 0; }
+
+    // -kWheelStepLimit..kWheelStepLimit; 0 while no wheel seek runs.
+    int Step() const { return step_; }
+    // The notch the next dispatcher run takes: -1, 0 or +1.
+    int PendingNotch() const { return pendingNotch_; }
 
 private:
     void ProcessFixedNotch();
@@ -93,6 +105,9 @@ private:
     const PlayerSettings& settings_;
     KeyState& keys_;
     WheelMedia& media_;
+    InputGate& keyGate_;
+    int step_ = 0;
+    int pendingNotch_ = 0;
 };
 
 }  // namespace felux
