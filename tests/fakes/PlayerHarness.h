@@ -71,7 +71,7 @@ public:
     // Ticks until a new size is laid out and the keys' lockout has run out; false if it never did.
     bool TickUntilSettled() {
         const PlayerState& s = player->state;
-        for (int i = 0; i < 60 && (s.layoutCountdown != 0 || player->keyboard.Gate().Locked() || s.requests.newVideoSize); ++i)
+        for (int i = 0; i < 60 && (player->layout.Timer().Running() || player->keyboard.Gate().Locked() || s.requests.newVideoSize); ++i)
             Tick();
         return !player->keyboard.Gate().Locked();
     }

@@ -71,7 +71,7 @@ struct Rig {
 
     // Ticks until the open file plays and the key lockout has run out: the next key is taken.
     void WaitForKeys() {
-        for (int i = 0; i < 100 && !(media.playing && player->state.layoutCountdown == 0 &&
+        for (int i = 0; i < 100 && !(media.playing && !player->layout.Timer().Running() &&
                                       !player->keyboard.Gate().Locked() && player->state.appActive);
              ++i)
             Tick();

@@ -41,7 +41,7 @@ TEST_F(PlaybackTest, OpeningLaysOutThenStartsOverTicks) {
     EXPECT_EQ(p.graph.sourceWidth, 320);
 
     // The same tick's command step took the size request and started the countdown.
-    EXPECT_EQ(p.state.layoutCountdown, 10);
+    EXPECT_EQ(p.layout.Timer().TicksLeft(), 10);
     h.Tick();  // 9
     EXPECT_FALSE(h.engine.playing);
     h.Tick();  // 8: layout, and with the default monitor fix the start

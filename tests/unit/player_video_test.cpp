@@ -229,7 +229,7 @@ TEST_F(PlayerVideoTest, OverscanShowsTheCentreOfThePicture) {
 TEST_F(PlayerVideoTest, ActivationMovesAndWindowModes) {
     test::TestPlayer& p = h.Start({h.AddMedia("clip.mpg")}, true);
     // Activated while the new file is laid out: taken up once the layout is done.
-    ASSERT_NE(p.state.layoutCountdown, 0);
+    ASSERT_TRUE(p.layout.Timer().Running());
     p.OnActivated(true);
     EXPECT_FALSE(p.state.appActive);
     h.TickUntilStarted();
@@ -240,7 +240,7 @@ TEST_F(PlayerVideoTest, ActivationMovesAndWindowModes) {
     h.Tick(25);
     p.OnMove(200, 300);
     EXPECT_EQ(p.settings.mainWindowX, 200);
-    EXPECT_EQ(p.state.layoutCountdown, 12);
+    EXPECT_EQ(p.layout.Timer().TicksLeft(), 12);
     EXPECT_EQ(h.windows.rects[WindowId::Panel], (Rect{200, 300, 407, 50}));
 
     h.Tick(25);
@@ -292,7 +292,7 @@ TEST_F(PlayerVideoTest, AnActivationAsTheFirstFileOpensDoesNotDelayItsStart) {
     h.Tick(25);
     h.player->OnActivated(false);
     h.player->OnActivated(true);
-    EXPECT_EQ(h.player->state.layoutCountdown, 20);
+    EXPECT_EQ(h.player->layout.Timer().TicksLeft(), 20);
 }
 
 // The window modes as a desktop drives them: minimising takes the video window along, the

@@ -19,8 +19,7 @@ class RepeatSpeedTest : public ::testing::Test {
 protected:
     // Until a new file's layout and the keys' lockout have run out.
     void Settle() {
-        const PlayerState& s = h.player->state;
-        for (int i = 0; i < 60 && (s.layoutCountdown != 0 || h.player->keyboard.Gate().Locked()); ++i) h.Tick();
+        for (int i = 0; i < 60 && (h.player->layout.Timer().Running() || h.player->keyboard.Gate().Locked()); ++i) h.Tick();
     }
     // One tap, taken by the next tick.
     void Key(int key, bool shift = false) {

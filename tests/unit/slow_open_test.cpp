@@ -62,7 +62,7 @@ TEST(SlowOpen, ALateReadyStartsTheFileInTheSameStepsAsAnImmediateOne) {
     // The third tick's poll finds it ready: that tick's command step takes the new size.
     slow.Tick();
     EXPECT_EQ(p.state.startState, StartState::Opened);
-    EXPECT_EQ(p.state.layoutCountdown, 10);
+    EXPECT_EQ(p.layout.Timer().TicksLeft(), 10);
 
     quick.TickUntilStarted();
     slow.TickUntilStarted();

@@ -12,13 +12,6 @@ namespace felux {
 
 // Ticks the zoom and mode read-out stays on the panel.
 inline constexpr int kReadoutTicks = 35;
-// While the layout countdown runs the tick does nothing else. The layout step runs when it
-// reaches kLayoutStepAt, so a countdown of N lays out N - kLayoutStepAt ticks later; after the
-// step the tick rests kLayoutSettleTicks more for the windows to take their new places.
-inline constexpr int kLayoutStepAt = 8;
-inline constexpr int kLayoutSettleTicks = 1;
-// The layout countdown a new size starts; the layout step runs two ticks later.
-inline constexpr int kLayoutStartCountdown = kLayoutStepAt + 2;
 // Ticks per unit of the secondary-monitor fix setting: the source area is set again only on a
 // tick the countdown has come down to a whole unit.
 inline constexpr int kSourceRectTicksPerStep = 5;
@@ -40,7 +33,6 @@ enum class WindowMode { Normal, Minimised, VideoOnly };
 struct PlayerState {
     bool initialised = false;
     bool exitRequested = false;
-    int layoutCountdown = 0;   // ticks; the layout step runs when it reaches kLayoutStepAt
     StartState startState = StartState::Idle;
     int startDelay = 0;        // ticks before a segment entry starts
     int sourceRectCountdown = 0;

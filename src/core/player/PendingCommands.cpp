@@ -83,8 +83,7 @@ void Player::RunPendingCommands() {
             const int heightBefore = state.videoDisplayHeight;
             layout.ComputeVideoSize(false);
             layout.ApplyVideoRegions();
-            if (state.layoutCountdown == 0)
-                state.layoutCountdown = (graph.audioOnly || !graph.Created()) ? 0 : kLayoutStartCountdown;
+            if (!layout.Timer().Running() && !graph.audioOnly && graph.Created()) layout.Timer().Start(LayoutWait::NewSize);
             r.newVideoSize = false;
             // A new file shown at the size of the last one: its windows are in place already, so
             // it starts now instead of after the wait for a reshaped window.

@@ -20,7 +20,6 @@
 namespace felux {
 namespace {
 
-constexpr int kOpenLayoutCountdown = 50;
 constexpr int kSegmentStartDelay = 50;
 constexpr int kNewFileDisplayTicks = 35;
 
@@ -118,14 +117,14 @@ void Playback::OpenCurrent() {
     openingBusy_ = true;
     windows_.Resize(WindowId::Main, kMainWidth, kMainHeight);
     if (openingGuard_) {
-        state_.layoutCountdown = 0;
+        parts_.layout.Timer().Cancel();
         openingBusy_ = false;
         return;
     }
     openingGuard_ = true;
     OpenAtCurrentIndex();
     openingGuard_ = false;
-    state_.layoutCountdown = 0;
+    parts_.layout.Timer().Cancel();
     openingBusy_ = false;
 }
 
@@ -144,7 +143,7 @@ bool Playback::RemoveMissingEntries() {
 void Playback::OpenAtCurrentIndex() {
     openFile_.infoLines.clear();
     if (playlist_.Count() == 0) return;
-    state_.layoutCountdown = kOpenLayoutCountdown;
+    parts_.layout.Timer().Start(LayoutWait::Busy);
     // The last file's graph is left for the next file's to replace, so that the engine keeps its
     // outputs from one file to the next; an open that stops short of that releases it.
     graphKeptForOpen_ = true;
@@ -242,7 +241,7 @@ void Playback::FollowOpening() {
         FinishOpenedFile();
     else
         OpenFailed();
-    state_.layoutCountdown = 0;
+    parts_.layout.Timer().Cancel();
 }
 
 void Playback::OpenFailed() {

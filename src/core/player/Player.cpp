@@ -10,11 +10,6 @@
 #include "io/TextFile.h"
 
 namespace felux {
-namespace {
-constexpr int kLayoutAfterMove = 12;
-constexpr int kLayoutAfterActivation = 20;
-}  // namespace
-
 Player::Player(PlayerPorts ports, std::filesystem::path programFolder, std::vector<std::string> args)
     : editor(playlist, settings, ports.dialogs),
       graph(ports.media, ports.reportFailure),
@@ -65,7 +60,7 @@ void Player::Tick() {
     inTick_ = true;
     playback.FollowOpening();
     if (!state.initialised) FirstTick();
-    if (state.layoutCountdown != 0) {
+    if (layout.Timer().Running()) {
         LayoutCountdownStep();
     } else {
         if (activationPending_) OnActivated(true);
@@ -89,8 +84,7 @@ void Player::Tick() {
 }
 
 void Player::LayoutCountdownStep() {
-    state.layoutCountdown = std::max(0, state.layoutCountdown - 1);
-    if (state.layoutCountdown == kLayoutStepAt) LayoutStep();
+    if (layout.Timer().TickDown()) LayoutStep();
 }
 
 void Player::LayoutStep() {
@@ -101,7 +95,7 @@ void Player::LayoutStep() {
         if (state.startState == StartState::Opened) state.startState = StartState::LaidOut;
         if (state.startState == StartState::LaidOut && settings.secondaryMonitorFix > 0) playback.StartPlayback();
     }
-    state.layoutCountdown = kLayoutSettleTicks;
+    layout.Timer().Start(LayoutWait::Settle);
 }
 
 // Without the monitor fix a laid-out file starts on a later tick, after its start delay.
@@ -248,7 +242,7 @@ void Player::OnMove(int x, int y) {
         ports_.windows.Place(WindowId::Panel, main, true, Stacking::Keep);
     }
     state.requests.panelReplace = true;
-    state.layoutCountdown = kLayoutAfterMove;
+    layout.Timer().Start(LayoutWait::AfterMove);
 }
 
 void Player::OnActivated(bool active) {
@@ -257,7 +251,7 @@ void Player::OnActivated(bool active) {
         activationPending_ = false;
         return;
     }
-    if (playback.Busy() || state.layoutCountdown != 0) {
+    if (playback.Busy() || layout.Timer().Running()) {
         // Taken up once the layout is done: dropped, the keys would stay dead until the
         // user switched to another program and back.
         activationPending_ = true;
@@ -271,7 +265,7 @@ void Player::OnActivated(bool active) {
     }
     // A file waiting to start is laid out for its start anyway; another relayout would only hold
     // the first picture back (a desktop activates the player just as it opens its first file).
-    if (state.startState == StartState::Idle) state.layoutCountdown = kLayoutAfterActivation;
+    if (state.startState == StartState::Idle) layout.Timer().Start(LayoutWait::AfterActivation);
 }
 
 void Player::EnterWindowMode(WindowMode mode) {
@@ -294,13 +288,13 @@ void Player::OnMainDoubleClick() {
     }
     state.windowMode = WindowMode::Normal;
     ports_.windows.Restore(WindowId::Main);
-    state.layoutCountdown = kLayoutAfterActivation;
+    layout.Timer().Start(LayoutWait::AfterActivation);
 }
 
 void Player::OnMainRestored() {
     if (state.windowMode == WindowMode::Normal) return;
     state.windowMode = WindowMode::Normal;
-    state.layoutCountdown = kLayoutAfterActivation;
+    layout.Timer().Start(LayoutWait::AfterActivation);
 }
 
 }  // namespace felux

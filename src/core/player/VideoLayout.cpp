@@ -7,7 +7,6 @@
 
 namespace felux {
 namespace {
-constexpr int kLayoutWhileShaping = 50;
 constexpr int kButtonReleaseWatchTicks = 7;
 // The lyrics view stands in for a 16:9 picture, so that it sizes and zooms as one would.
 constexpr VideoSize kLyricsCanvas{640, 360};
@@ -194,8 +193,8 @@ void VideoLayout::ApplyTopmost() {
 }
 
 void VideoLayout::ApplyVideoRegions() {
-    if (state_.mediaClosed || state_.layoutCountdown != 0) return;
-    state_.layoutCountdown = kLayoutWhileShaping;
+    if (state_.mediaClosed || timer_.Running()) return;
+    timer_.Start(LayoutWait::Busy);
     VideoRegionsInput in;
     in.video = placement_.video;
     in.pictureHeight = PictureSize().height;
@@ -210,7 +209,7 @@ void VideoLayout::ApplyVideoRegions() {
     const VideoRegions regions = ComputeVideoRegions(in);
     windows_.SetRegion(WindowId::Picture, regions.picture);
     windows_.SetRegion(WindowId::Video, regions.videoWindow.value_or(std::vector<Rect>{}));
-    state_.layoutCountdown = kLayoutStartCountdown;
+    timer_.Start(LayoutWait::NewSize);
 }
 
 void VideoLayout::ZoomStep(int direction) {

@@ -3,6 +3,7 @@
 
 #include "engine/MediaGraph.h"
 #include "input/KeyboardPoll.h"
+#include "model/LayoutTimer.h"
 #include "model/PlayerState.h"
 #include "platform/DisplayModes.h"
 #include "platform/KeyState.h"
@@ -77,7 +78,12 @@ public:
     // Y: the view on when it can show, off when it shows; else nothing changes.
     void LyricsViewToggle();
 
+    // The layout countdown, which this layout owns; the tick, an open and a move start it.
+    LayoutTimer& Timer() { return timer_; }
+    const LayoutTimer& Timer() const { return timer_; }
+
 private:
+    LayoutTimer timer_;
     bool LeftButtonDown() override;
     bool RightButtonDown() override;
     Point CursorPosition() override;
