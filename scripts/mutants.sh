@@ -73,7 +73,7 @@ build_tests() { cmake --build "$build" --target felux_unit_tests >"$work/build.l
 
 # The failing tests' names, or what went wrong instead; empty when every test passed.
 run_tests() {
-    timeout 600 "$tests" --gtest_brief=1 >"$work/run.log" 2>&1
+    timeout --foreground 600 "$tests" --gtest_brief=1 >"$work/run.log" 2>&1
     local rc=$?
     local names
     names=$(grep -oP '^\[  FAILED  \] \K[A-Za-z0-9_/.]+' "$work/run.log" | sort -u)
