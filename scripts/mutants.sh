@@ -5,7 +5,7 @@
 # Takes minutes (a rebuild and a run of the unit tests per mutant): run by hand, never by ctest.
 # Usage: scripts/mutants.sh [build-dir]
 set -uo pipefail
-cd "$(dirname "$0")/.."
+cd "$(dirname "$0")/.." || exit 2
 build=${1:-build/default}
 tests="$build/tests/felux_unit_tests"
 
