@@ -192,5 +192,19 @@ TEST(ResumePoints, KeepTheNewestThousandAndOnlyNamesThatReadBack) {
     EXPECT_TRUE(tooMany.Points().empty());
 }
 
+TEST(Resume, ThePlaceIsKeptFromTheFifthSecondToFiveSecondsBeforeTheEnd) {
+    PlayerHarness h;
+    const std::string film = h.AddMedia("film.mkv", Lasting(7200));
+    PlayUntilAndQuit(h, {film}, 5 * kSecond - kMs);
+    EXPECT_EQ(h.folder.Read(ResumePoints::kFileName), "");
+    PlayUntilAndQuit(h, {film}, 5 * kSecond);
+    EXPECT_EQ(h.folder.Read(ResumePoints::kFileName), "5000 - - " + film + "\n");
+    PlayUntilAndQuit(h, {film}, 7195 * kSecond);
+    EXPECT_EQ(h.folder.Read(ResumePoints::kFileName), "");
+    PlayUntilAndQuit(h, {film}, 7195 * kSecond - kMs);
+    EXPECT_EQ(h.folder.Read(ResumePoints::kFileName), "7194999 - - " + film + "\n");
+    EXPECT_EQ(SeeksOnReopen(h, {film}), std::vector<MediaTime>{7194999 * kMs});
+}
+
 }  // namespace
 }  // namespace felux

@@ -279,5 +279,16 @@ TEST(SettingsFile, AVanishedFullScreenModeSwitchesTheModeChangeOff) {
     EXPECT_EQ(s.fullScreenModeOn, 0);
 }
 
+TEST(SettingsFile, WindowPositionsExactlyAtTheirLimitsStay) {
+    PlayerSettings s = Parsed(WithLines({{1, "1275"}, {2, "1019"}, {3, "-2000"}, {4, "1019"}}));
+    EXPECT_EQ(s.mainWindowX, 1275);
+    EXPECT_EQ(s.mainWindowY, 1019);
+    EXPECT_EQ(s.videoWindowX, -2000);
+    EXPECT_EQ(s.videoWindowY, 1019);
+    s = Parsed(WithLines({{3, "-2001"}, {4, "1019"}}));
+    EXPECT_EQ(s.videoWindowX, 0);
+    EXPECT_EQ(s.videoWindowY, 60);
+}
+
 }  // namespace
 }  // namespace felux

@@ -76,5 +76,21 @@ TEST(TextLines, LinesEndAtAnyLineEndAndNumbersSaturate) {
     EXPECT_EQ(io::ParseInt("-99999999999999999999999"), INT_MIN);
 }
 
+TEST(TextFile, Utf8EndsAtEachFormsBoundaries) {
+    // The largest overlong form of each length against the smallest proper one.
+    EXPECT_FALSE(io::IsValidUtf8("\xC1\xBF"));
+    EXPECT_TRUE(io::IsValidUtf8("\xC2\x80"));
+    EXPECT_FALSE(io::IsValidUtf8("\xE0\x9F\xBF"));
+    EXPECT_TRUE(io::IsValidUtf8("\xE0\xA0\x80"));
+    EXPECT_FALSE(io::IsValidUtf8("\xF0\x8F\xBF\xBF"));
+    EXPECT_TRUE(io::IsValidUtf8("\xF0\x90\x80\x80"));
+    // The surrogates' neighbours, and the last code point against the first past it.
+    EXPECT_TRUE(io::IsValidUtf8("\xED\x9F\xBF"));
+    EXPECT_FALSE(io::IsValidUtf8("\xED\xBF\xBF"));
+    EXPECT_TRUE(io::IsValidUtf8("\xEE\x80\x80"));
+    EXPECT_TRUE(io::IsValidUtf8("\xF4\x8F\xBF\xBF"));
+    EXPECT_FALSE(io::IsValidUtf8("\xF4\x90\x80\x80"));
+}
+
 }  // namespace
 }  // namespace felux
