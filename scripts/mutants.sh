@@ -12,24 +12,24 @@ tests="$build/tests/felux_unit_tests"
 descs=() files=() froms=() tos=()
 mutant() { descs+=("$1") files+=("$2") froms+=("$3") tos+=("$4"); }
 
-mutant "pause toggle resumes a paused file" src/core/player/PendingCommands.cpp \
-    $'if (state.wheelStep == 0) {\n                if (state.paused) {' $'if (state.wheelStep == 0) {\n                if (!state.paused) {'
+mutant "pause toggle resumes a paused file" src/core/player/Playback.cpp \
+    $'void Playback::TogglePause() {\n    if (paused_)' $'void Playback::TogglePause() {\n    if (!paused_)'
 mutant "NEXT at the list's end stops unless the list repeats" src/core/player/Playback.cpp \
     'settings_.repeatList == 0};' 'settings_.repeatList != 0};'
 mutant "shuffle order holds every entry once" src/core/player/Playback.cpp \
     'std::iota(shuffleOrder_.begin(), shuffleOrder_.end(), 0);' 'std::iota(shuffleOrder_.begin() + 1, shuffleOrder_.end(), 0);'
 mutant "play segment ends at its end time" src/core/player/Playback.cpp \
     '} else if (positionMs < state_.segmentEndMs) {' '} else if (positionMs <= state_.segmentEndMs) {'
-mutant "A-B loop needs its minimum length" src/core/player/Playback.cpp \
-    'if (state_.abB >= state_.abA + kAbMinimumMs) {' 'if (state_.abB > state_.abA + kAbMinimumMs) {'
-mutant "keys wait out the lockout after a key" src/core/input/KeyboardPoll.cpp \
-    'const bool waiting = state_.keyWaitTicks != 0 ||' 'const bool waiting = state_.keyWaitTicks > 1 ||'
+mutant "A-B loop needs its minimum length" src/core/model/AbLoop.cpp \
+    'if (bMs_ >= aMs_ + kAbMinimumMs) {' 'if (bMs_ > aMs_ + kAbMinimumMs) {'
+mutant "keys wait out the lockout after a key" src/core/model/InputGate.h \
+    'bool Locked() const { return ticksLeft_ != 0; }' 'bool Locked() const { return ticksLeft_ > 1; }'
 mutant "wheel seek step stops at its limit" src/core/wheel/WheelSeek.cpp \
     'std::clamp(step, -kWheelStepLimit, kWheelStepLimit)' 'std::clamp(step, -kWheelStepLimit, kWheelStepLimit - 1)'
 mutant "volume level 0 is silence" src/core/engine/Volume.cpp \
-    'if (level == 0) return kDirectShowSilence;' 'if (level < 0) return kDirectShowSilence;'
+    'if (level == 0) return 0.0;' 'if (level < 0) return 0.0;'
 mutant "full volume level is full engine volume" src/core/engine/Volume.cpp \
-    'level * 60 - 3720' 'level * 60 - 3780'
+    'static_cast<double>(level - kVolumeFull) / 100.0' 'static_cast<double>(level - kVolumeFull - 1) / 100.0'
 mutant "volume log keeps one record per file" src/core/engine/VolumeLog.cpp \
     $'if (!options.autoUpdate || !MayWrite(options, file)) return;\n    Remove(file.nameKey);\n' \
     $'if (!options.autoUpdate || !MayWrite(options, file)) return;\n'
