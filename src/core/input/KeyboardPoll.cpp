@@ -33,7 +33,7 @@ constexpr char kAspectDigits[] = "1234567890";
 
 }  // namespace
 
-KeyboardPoll::KeyboardPoll(PlayerState& state, PlayerSettings& settings, KeyState& keys, KeyboardActions& actions,
+KeyboardPoll::KeyboardPoll(const PlayerState& state, PlayerSettings& settings, KeyState& keys, KeyboardActions& actions,
                            AbLoop& abLoop)
     : state_(state), settings_(settings), keys_(keys), actions_(actions), abLoop_(abLoop) {}
 

@@ -76,7 +76,7 @@ inline constexpr double kOverscanMax = 1.0;
 
 class KeyboardPoll {
 public:
-    KeyboardPoll(PlayerState& state, PlayerSettings& settings, KeyState& keys, KeyboardActions& actions, AbLoop& abLoop);
+    KeyboardPoll(const PlayerState& state, PlayerSettings& settings, KeyState& keys, KeyboardActions& actions, AbLoop& abLoop);
 
     // One poll; the tick calls it before the dispatcher, and not while a modal dialog is up.
     void Poll();
@@ -113,7 +113,7 @@ private:
     bool Down(int key) { return keys_.Down(key); }
     bool Hit(int key) { return keys_.Hit(key); }
 
-    PlayerState& state_;
+    const PlayerState& state_;
     PlayerSettings& settings_;
     KeyState& keys_;
     KeyboardActions& actions_;

@@ -20,7 +20,7 @@ namespace felux {
 
 // What the data files hold.
 struct SavedRecords {
-    PlayerState& state;
+    const PlayerState& state;
     PlayerSettings& settings;
     Playlist& playlist;
     History& history;

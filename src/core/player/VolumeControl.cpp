@@ -7,7 +7,7 @@
 
 namespace felux {
 
-VolumeControl::VolumeControl(PlayerState& state, const PlayerSettings& settings, const OpenFile& openFile,
+VolumeControl::VolumeControl(const PlayerState& state, const PlayerSettings& settings, const OpenFile& openFile,
                              VolumeLog& log, MediaGraph& graph, SystemVolume& system, const WheelSeek& wheel,
                              std::filesystem::path folder)
     : state_(state),

@@ -17,7 +17,7 @@ namespace felux {
 
 class VolumeControl final : public VolumeRecordToggle {
 public:
-    VolumeControl(PlayerState& state, const PlayerSettings& settings, const OpenFile& openFile, VolumeLog& log,
+    VolumeControl(const PlayerState& state, const PlayerSettings& settings, const OpenFile& openFile, VolumeLog& log,
                   MediaGraph& graph, SystemVolume& system, const WheelSeek& wheel, std::filesystem::path folder);
 
     // The live level 0..kVolumeFull.
@@ -50,7 +50,7 @@ private:
     VolumeLogOptions Options() const;
     CurrentFile File() const;
 
-    PlayerState& state_;
+    const PlayerState& state_;
     const PlayerSettings& settings_;
     const OpenFile& openFile_;
     VolumeLog& log_;
