@@ -46,9 +46,10 @@ std::optional<std::vector<std::string>> DecodeHandOver(std::string_view message)
 
 std::size_t ReceiveHandedFiles(Player& player, const std::vector<std::string>& files, bool play) {
     // A folder's files come in over the ticks: none counts as added now.
-    const std::size_t before = AnyFolder(files) ? 0 : player.View().List().Size();
+    const bool folder = AnyFolder(files);
+    const std::size_t before = player.View().List().Size();
     player.Command(HandInFiles{files, play});
-    return AnyFolder(files) ? 0 : player.View().List().Size() - before;
+    return folder ? 0 : player.View().List().Size() - before;
 }
 
 }  // namespace felux

@@ -6,7 +6,6 @@
 namespace felux {
 
 bool PlayerView::Initialised() const { return player_.state.initialised; }
-bool PlayerView::ExitRequested() const { return player_.state.exitRequested; }
 bool PlayerView::MediaOpen() const { return !player_.state.mediaClosed; }
 bool PlayerView::Opening() const { return player_.state.startState == StartState::Opening; }
 bool PlayerView::Paused() const { return player_.playback.Paused(); }
@@ -22,7 +21,6 @@ bool PlayerView::SearchHeld(bool forward) const {
 
 std::optional<MediaTime> PlayerView::PendingSeek() const { return player_.state.requests.seekTo; }
 
-const PlayerState& PlayerView::State() const { return player_.state; }
 const PlayerSettings& PlayerView::Settings() const { return player_.settings; }
 const Playlist& PlayerView::List() const { return player_.playlist; }
 const OpenFile& PlayerView::File() const { return player_.openFile; }

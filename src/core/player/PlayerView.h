@@ -6,7 +6,6 @@
 #include <string>
 
 #include "model/MediaTime.h"
-#include "model/PlayerState.h"
 
 namespace felux {
 
@@ -24,7 +23,6 @@ public:
 
     // The first tick has run: the settings are read and the command line's files are in the list.
     bool Initialised() const;
-    bool ExitRequested() const;
     // A file is open (not while it is still being opened).
     bool MediaOpen() const;
     bool Opening() const;
@@ -39,7 +37,6 @@ public:
     // An absolute seek asked for and not yet carried out.
     std::optional<MediaTime> PendingSeek() const;
 
-    const PlayerState& State() const;
     const PlayerSettings& Settings() const;
     const Playlist& List() const;
     const OpenFile& File() const;
