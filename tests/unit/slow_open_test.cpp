@@ -85,6 +85,47 @@ TEST(SlowOpen, NewsBetweenTicksSetsTheFileUpAtOnce) {
     EXPECT_EQ(p.state.startState, StartState::Opened);
 }
 
+// The ticks of a start's handshake are each brought forward by the one before, from the news of
+// the open to the tick that starts the file; a wait the window manager is given keeps its pace.
+TEST(SlowOpen, AStartsHandshakeRunsItsTicksBackToBackButAMovesWaitKeepsItsPace) {
+    struct Case {
+        const char* name;
+        int monitorFix;
+        bool moved;
+        std::vector<bool> wokeNext;  // after each tick up to the start
+    };
+    const std::vector<Case> cases{
+        // The new size, two ticks to the layout, which starts the file.
+        {"started by the layout", 1, false, {true, true, false}},
+        // The same, one tick to settle, then the start.
+        {"started after the layout", 0, false, {true, true, true, true, false}},
+        // The move's four ticks to its layout at the clock's pace.
+        {"moved while opened", 1, true, {false, false, false, false}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        PlayerHarness h;
+        h.engine.pendingPolls = 1;
+        test::TestPlayer& p = h.Start({h.AddMedia("clip.mpg")}, true,
+                                      [&](PlayerSettings& s) { s.secondaryMonitorFix = c.monitorFix; });
+        int wakes = h.wakes;
+        p.OnOpenNews();
+        EXPECT_EQ(h.wakes, wakes + 1);
+        if (c.moved) p.OnMove(200, 150);
+        std::vector<bool> wokeNext;
+        for (int tick = 0; tick < 30 && Count(h.engine.log, "Run") == 0; ++tick) {
+            wakes = h.wakes;
+            h.Tick();
+            wokeNext.push_back(h.wakes > wakes);
+        }
+        ASSERT_EQ(Count(h.engine.log, "Run"), 1);
+        EXPECT_EQ(wokeNext, c.wokeNext);
+        wakes = h.wakes;
+        h.Tick(3);
+        EXPECT_EQ(h.wakes, wakes);
+    }
+}
+
 TEST(SlowOpen, ANewOpenOrAStopGivesUpTheOneUnderWay) {
     PlayerHarness h;
     h.engine.pendingPolls = 5;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <algorithm>
+#include <optional>
 
 namespace felux {
 
@@ -20,7 +21,10 @@ enum class LayoutWait {
 
 class LayoutTimer {
 public:
-    void Start(LayoutWait wait) { ticksLeft_ = Ticks(wait); }
+    void Start(LayoutWait wait) {
+        wait_ = wait;
+        ticksLeft_ = Ticks(wait);
+    }
     void Cancel() { ticksLeft_ = 0; }
     bool Running() const { return ticksLeft_ != 0; }
     // One tick of the wait; true on the tick the layout step is due.
@@ -29,6 +33,7 @@ public:
         return ticksLeft_ == kLayoutStepAt;
     }
     int TicksLeft() const { return ticksLeft_; }
+    std::optional<LayoutWait> Waiting() const { return Running() ? std::optional(wait_) : std::nullopt; }
 
 private:
     static constexpr int Ticks(LayoutWait wait) {
@@ -42,6 +47,7 @@ private:
         return 0;
     }
 
+    LayoutWait wait_ = LayoutWait::Settle;
     int ticksLeft_ = 0;
 };
 

@@ -149,8 +149,11 @@ private:
                    int playSpeed, int pauseSpeed);
     void ChildWindowInputStep();
     void ExitSequence();
+    bool StartRushes() const;
+    void RushStart();
 
     bool ended_ = false;
+    int rushedTicks_ = 0;
     bool inTick_ = false;
     bool exitAsked_ = false;
     bool activationPending_ = false;
