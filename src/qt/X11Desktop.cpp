@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QWidget>
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 // Last: Xlib's macros would clash with names in the Qt headers.
@@ -95,17 +96,22 @@ void ChangeStates(QWidget* window, bool add, Atom first, Atom second) {
     XFlush(d);
 }
 
+// The running manager's check window, which refers to itself; none when no manager runs or a
+// stale property of one that quit is left.
+std::optional<Window> RunningManager(Display* d) {
+    const Atom check = Intern(d, "_NET_SUPPORTING_WM_CHECK");
+    const std::vector<unsigned long> root = Property(d, DefaultRootWindow(d), check, XA_WINDOW, 1);
+    if (root.empty() || !Exists(d, root[0])) return std::nullopt;
+    const std::vector<unsigned long> self = Property(d, root[0], check, XA_WINDOW, 1);
+    if (self.empty() || self[0] != root[0]) return std::nullopt;
+    return static_cast<Window>(root[0]);
+}
+
 }  // namespace
 
 bool WindowManagerRunning() {
     Display* d = TheDisplay();
-    if (!d) return false;
-    const Atom check = Intern(d, "_NET_SUPPORTING_WM_CHECK");
-    const std::vector<unsigned long> root = Property(d, DefaultRootWindow(d), check, XA_WINDOW, 1);
-    if (root.empty() || !Exists(d, root[0])) return false;
-    // A stale property of a manager that quit names a window that no longer refers to itself.
-    const std::vector<unsigned long> self = Property(d, root[0], check, XA_WINDOW, 1);
-    return !self.empty() && self[0] == root[0];
+    return d && RunningManager(d);
 }
 
 bool WindowExists(unsigned long window) {
@@ -134,22 +140,29 @@ void KeepAbove(QWidget* window, bool above) {
 
 namespace {
 
-// The running manager lists the hint among those it supports.
-bool ManagerSupports(Display* d, const char* hint) {
-    const Atom wanted = Intern(d, hint);
-    const std::vector<unsigned long> supported =
-        Property(d, DefaultRootWindow(d), Intern(d, "_NET_SUPPORTED"), XA_ATOM, 1024);
-    return std::ranges::find(supported, wanted) != supported.end();
+// The running manager offers the restack message. Asked once per manager: its list is long, and
+// the stacking of a start is on the way to its first picture.
+bool ManagerRestacks(Display* d, Window manager) {
+    static Window askedOf = None;
+    static bool restacks = false;
+    if (manager != askedOf) {
+        const Atom wanted = Intern(d, "_NET_RESTACK_WINDOW");
+        const std::vector<unsigned long> supported =
+            Property(d, DefaultRootWindow(d), Intern(d, "_NET_SUPPORTED"), XA_ATOM, 1024);
+        restacks = std::ranges::find(supported, wanted) != supported.end();
+        askedOf = manager;
+    }
+    return restacks;
 }
 
-// Restacks a mapped window relative to a sibling (None: the whole stack).
-void Restack(QWidget* window, QWidget* sibling, int detail) {
-    Display* d = TheDisplay();
+// Restacks a mapped window relative to a sibling (None: the whole stack), through the manager
+// when one runs.
+void Restack(Display* d, std::optional<Window> manager, QWidget* window, QWidget* sibling, int detail) {
     // Shown is enough: a window whose map is still on its way is stacked all the same.
-    if (!d || !window || !window->isVisible() || (sibling && !sibling->isVisible())) return;
+    if (!window || !window->isVisible() || (sibling && !sibling->isVisible())) return;
     const auto w = static_cast<Window>(window->winId());
     const Window s = sibling ? static_cast<Window>(sibling->winId()) : None;
-    if (WindowManagerRunning() && ManagerSupports(d, "_NET_RESTACK_WINDOW")) {
+    if (manager && ManagerRestacks(d, *manager)) {
         SendToManager(d, w, Intern(d, "_NET_RESTACK_WINDOW"), kSourcePager, static_cast<long>(s), detail, 0);
         return;
     }
@@ -164,16 +177,22 @@ void Restack(QWidget* window, QWidget* sibling, int detail) {
 
 }  // namespace
 
-void RaiseTop(QWidget* window) { Restack(window, nullptr, Above); }
+void RaiseTop(QWidget* window) {
+    Display* d = TheDisplay();
+    if (d) Restack(d, RunningManager(d), window, nullptr, Above);
+}
 
 // A manager is asked to put `over` above `window`: the same order, and one that managers which
 // ignore the sibling (openbox lowers a window asked to go Below to the bottom of the desktop,
 // under every other program) still get right by raising `over`.
 void StackUnder(QWidget* window, QWidget* over) {
-    if (WindowManagerRunning())
-        Restack(over, window, Above);
+    Display* d = TheDisplay();
+    if (!d) return;
+    const std::optional<Window> manager = RunningManager(d);
+    if (manager)
+        Restack(d, manager, over, window, Above);
     else
-        Restack(window, over, Below);
+        Restack(d, manager, window, over, Below);
 }
 
 }  // namespace felux::x11
