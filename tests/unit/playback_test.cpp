@@ -657,6 +657,24 @@ TEST_F(PlaybackTest, ProgressFollowsThePositionAndIsZeroForTinyDurations) {
     EXPECT_EQ(t.progressBar.Pixel(), 0);
 }
 
+// A press on the bar puts it there at once; the command step of the tick after leaves the press
+// alone, even though the engine landed elsewhere, and the one after that follows playback again.
+TEST_F(PlaybackTest, AProgressPressHoldsTheBarOverTheNextCommandStepOnly) {
+    test::TestPlayer& p = h.Start({h.AddMedia("a.mpg", FakeMedia{13800 * kMs, 1500, {320, 240}, true})}, true);
+    h.TickUntilStarted();
+    ASSERT_TRUE(h.TickUntilSettled());
+    h.engine.seekLandsAt = 2000 * kMs;
+    p.panelInput.OnLButtonDown(163, 10);  // pixel 100 of 138: 10 s in
+    h.Tick();
+    EXPECT_EQ(p.progressBar.Pixel(), 100);
+    ASSERT_FALSE(h.engine.seeks.empty());
+    EXPECT_EQ(h.engine.seeks.back(), 10000 * kMs);
+    h.Tick();
+    EXPECT_EQ(p.progressBar.Pixel(), 100);
+    h.Tick();
+    EXPECT_EQ(p.progressBar.Pixel(), 20);
+}
+
 TEST_F(PlaybackTest, ShuffleAndRepeatToggles) {
     test::TestPlayer& p = h.Start({h.AddMedia("a.mpg"), h.AddMedia("b.mpg"), h.AddMedia("c.mpg")});
     p.playlist.currentIndex = 2;
