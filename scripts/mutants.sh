@@ -19,7 +19,7 @@ mutant "NEXT at the list's end stops unless the list repeats" src/core/player/Pl
 mutant "shuffle order holds every entry once" src/core/player/Playback.cpp \
     'std::iota(shuffleOrder_.begin(), shuffleOrder_.end(), 0);' 'std::iota(shuffleOrder_.begin() + 1, shuffleOrder_.end(), 0);'
 mutant "play segment ends at its end time" src/core/player/Playback.cpp \
-    '} else if (positionMs < state_.segmentEndMs) {' '} else if (positionMs <= state_.segmentEndMs) {'
+    '} else if (positionMs < status_.segmentEndMs) {' '} else if (positionMs <= status_.segmentEndMs) {'
 mutant "A-B loop needs its minimum length" src/core/model/AbLoop.cpp \
     'if (bMs_ >= aMs_ + kAbMinimumMs) {' 'if (bMs_ > aMs_ + kAbMinimumMs) {'
 mutant "keys wait out the lockout after a key" src/core/model/InputGate.h \

@@ -16,7 +16,7 @@ namespace felux {
 //         renderer.PaintTo(sink);  // canvas (0,0) 407 x 93 to the panel's (0,0)
 //     }
 //
-// and sets panelFramePending back to 0 afterwards. The pixels are wrapped, not
+// and tells the player it painted (Player::OnPanelPainted). The pixels are wrapped, not
 // copied: a QImage in BGR888 over the image's own rows.
 class QtPixelSink : public PixelSink {
 public:

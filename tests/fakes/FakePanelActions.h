@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "skin/PanelMouse.h"
@@ -26,6 +27,7 @@ public:
     void RequestFocusReset() override { ++focusResets; }
     void RequestMenu(PopupMenu menu) override { menus.push_back(menu); }
     void ApplyPlaybackRate(int permille) override { rates.push_back(permille); }
+    void SetPlayingRate(int permille) override { playingRate = permille; }
     MediaTime Duration() override { return duration; }
     void SeekTo(MediaTime position) override { seeks.push_back(position); }
     int VolumeLevel() override { return volumeLevel; }
@@ -47,6 +49,7 @@ public:
     std::vector<PlayerCommand> commands;
     std::vector<PopupMenu> menus;
     std::vector<int> rates;
+    std::optional<int> playingRate;  // the speed a double click on PLAY set
     std::vector<MediaTime> seeks;
 
 private:

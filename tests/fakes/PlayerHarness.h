@@ -64,7 +64,7 @@ public:
 
     // Ticks until the opened file has been laid out and started.
     void TickUntilStarted() {
-        for (int i = 0; i < 20 && player->state.startState != StartState::Idle; ++i) Tick();
+        for (int i = 0; i < 20 && player->state.playback.startState != StartState::Idle; ++i) Tick();
         Tick(2);
     }
 

@@ -12,6 +12,7 @@ public:
 
     using Player::state;
     using Player::abLoop;
+    using Player::progressBar;
     using Player::settings;
     using Player::playlist;
     using Player::history;

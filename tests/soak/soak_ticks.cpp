@@ -76,7 +76,7 @@ int main(int argc, char** argv) {
             }
             if (chance(200)) p.videoInput.OnMouseWheel(chance(2) ? 120 : -120);
             // The user answers the settings dialog after a while, by OK or by Cancel.
-            if (p.state.modalDialogUp && chance(100)) {
+            if (p.state.ModalDialogUp() && chance(100)) {
                 if (h.settingsDialogs.shown.empty() || chance(2))
                     p.settingsBridge.Closed(std::nullopt);
                 else
@@ -94,7 +94,7 @@ int main(int argc, char** argv) {
                 h.dialogs.menus.clear();
                 p.popups.Chosen(chance(2) ? 0 : 1);
             }
-            if (p.state.editorOpen && chance(300)) p.OnEditorClosed();
+            if (p.state.editor.open && chance(300)) p.OnEditorClosed();
             if (h.engine.playing) {
                 h.engine.position += std::chrono::duration_cast<felux::MediaTime>(kTick * h.engine.rate);
                 if (h.engine.position >= h.engine.Duration()) h.engine.completed = true;

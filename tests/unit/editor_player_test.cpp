@@ -57,7 +57,7 @@ TEST_F(EditorPlayerTest, ToggleOpensAtTheSavedPlaceExchangesAndCloses) {
     ASSERT_TRUE(h.editorWindow.open);
     EXPECT_EQ(*h.editorWindow.created, (Rect{30, 40, 250, 350}));
     EXPECT_EQ(h.editorWindow.view.lines, (std::vector<std::string>{" 0001 a.mpg", " 0002 b.mpg", ">0003 c.mpg"}));
-    EXPECT_TRUE(p.state.editorOpen);
+    EXPECT_TRUE(p.state.editor.open);
 
     // A resize lays the controls out and the window's rectangle becomes the saved one.
     h.windows.rects[WindowId::Editor] = {50, 60, 320, 420};
@@ -81,7 +81,7 @@ TEST_F(EditorPlayerTest, ToggleOpensAtTheSavedPlaceExchangesAndCloses) {
     p.playlist.currentIndex = 2;
     p.OnEditorClosed();
     EXPECT_FALSE(h.editorWindow.open);
-    EXPECT_FALSE(p.state.editorOpen);
+    EXPECT_FALSE(p.state.editor.open);
     EXPECT_EQ(p.playlist.currentIndex, 1);
     // The FILE button's first way closes an open editor instead of choosing a file.
     p.state.requests.file = FileRequest::EditorToggle;
@@ -99,7 +99,7 @@ TEST_F(EditorPlayerTest, PlayRequestIsTakenWhileAFileWaitsToStart) {
     p.settings.secondaryMonitorFix = 0;
     p.playback.OpenCurrent();
     h.Tick(4);
-    ASSERT_EQ(p.state.startState, StartState::LaidOut);  // laid out, the segment's start delay still running
+    ASSERT_EQ(p.state.playback.startState, StartState::LaidOut);  // laid out, the segment's start delay still running
     p.state.requests.file = FileRequest::EditorToggle;
     h.Tick();
     h.editorWindow.view.Select({1});
@@ -123,7 +123,7 @@ TEST_F(EditorPlayerTest, DropsReplaceOrAppendOnTheMainWindowAndSortOnlyTheNewPar
 
     // Left button: the list is replaced, sorted by path, and the first entry plays.
     p.OnDrop({z, y}, DropTarget::Main, MouseButton::Left);
-    EXPECT_TRUE(p.state.mediaClosed);
+    EXPECT_TRUE(p.state.playback.mediaClosed);
     TickUntilDropDone();
     EXPECT_EQ(Paths(p.playlist), (std::vector<std::string>{y, z}));
     EXPECT_EQ(p.openFile.path, y);
@@ -134,7 +134,7 @@ TEST_F(EditorPlayerTest, DropsReplaceOrAppendOnTheMainWindowAndSortOnlyTheNewPar
     TickUntilDropDone();
     EXPECT_EQ(Paths(p.playlist), (std::vector<std::string>{y, z, w, x}));
     EXPECT_EQ(p.openFile.path, y);
-    EXPECT_FALSE(p.state.mediaClosed);
+    EXPECT_FALSE(p.state.playback.mediaClosed);
 
     // With the editor open the main window takes no drop; the editor appends and sorts the new part,
     // and the current mark stays on its entry.
@@ -195,7 +195,7 @@ TEST_F(EditorPlayerTest, NextPastAMissingFileMovesTheMarkSoPlayGoesOnFromThere) 
     test::TestPlayer& p = PlayWithEditor({h.AddMedia("a.mpg"), "/nowhere/gone.mpg", c}, 0);
     p.state.requests.fastForward = SearchPhase::StepEntry;  // RIGHT: the missing file does not open
     h.Tick();
-    ASSERT_TRUE(p.state.mediaClosed);
+    ASSERT_TRUE(p.state.playback.mediaClosed);
     EXPECT_EQ(Marked(h.editorWindow.view.lines), std::vector<std::size_t>{1});
     p.state.requests.fastForward = SearchPhase::StepEntry;  // RIGHT again, with nothing open
     h.Tick();
@@ -258,7 +258,7 @@ TEST_F(EditorPlayerTest, InFullScreenTheShownPanelBringsTheEditorAndClicksOnItSt
     h.Tick();
     h.keys.Release(vk::RButton);
     h.Tick(5);
-    EXPECT_TRUE(p.state.fullScreen);
+    EXPECT_TRUE(p.state.layout.fullScreen);
 }
 
 TEST_F(EditorPlayerTest, OpenCommandWaitsForTheChoiceWithKeysOff) {
@@ -272,11 +272,11 @@ TEST_F(EditorPlayerTest, OpenCommandWaitsForTheChoiceWithKeysOff) {
     // The chooser is up: ticks go on with the keys waiting, and a second FILE press opens no second chooser.
     p.state.requests.file = FileRequest::OpenDialog;
     h.Tick(2);
-    EXPECT_TRUE(p.state.modalDialogUp);
+    EXPECT_TRUE(p.state.ModalDialogUp());
     EXPECT_EQ(h.dialogs.choosers.size(), 1u);
     p.editorBridge.FileChosen(std::nullopt);
     h.Tick();
-    EXPECT_FALSE(p.state.modalDialogUp);
+    EXPECT_FALSE(p.state.ModalDialogUp());
     EXPECT_EQ(Paths(p.playlist), std::vector<std::string>{a});
 
     p.state.requests.file = FileRequest::OpenDialog;
@@ -318,7 +318,7 @@ TEST_F(EditorPlayerTest, PlaylistPopupShowsTwentyOneAroundTheCurrentEntry) {
     EXPECT_EQ(h.dialogs.menus.size(), 1u);
     p.popups.Chosen(0);
     h.Tick();
-    EXPECT_TRUE(p.state.mediaClosed);
+    EXPECT_TRUE(p.state.playback.mediaClosed);
 
     p.popups.Show(PopupMenu::Playlist, {0, 0});
     p.popups.Chosen(21);

@@ -67,7 +67,7 @@ TEST(IdleInhibit, SoundWithoutPictureLeavesTheDesktopAlone) {
     test::TestPlayer& p = h.Start({song}, /*openOnStart=*/true);
     h.TickUntilStarted();
     h.Tick(20);
-    EXPECT_FALSE(p.state.mediaClosed);
+    EXPECT_FALSE(p.state.playback.mediaClosed);
     EXPECT_EQ(h.screenSaver.calls, Calls{});
     p.RequestExit();
     h.Tick(3);

@@ -20,7 +20,7 @@ using ::testing::ElementsAre;
 class KeyboardPollTest : public ::testing::Test {
 protected:
     KeyboardPollTest() {
-        state.appActive = true;
+        state.layout.appActive = true;
         poll.Gate().Clear();
     }
 
@@ -52,7 +52,7 @@ protected:
         Tick();
     }
     void OpenFile() {
-        state.mediaClosed = false;
+        state.playback.mediaClosed = false;
         media.paused = false;
     }
 
@@ -63,7 +63,7 @@ protected:
     test::FakeWheelMedia media;
     AbLoop abLoop;
     KeyboardPoll poll{state, settings, keys, actions, abLoop};
-    WheelSeek wheel{state, settings, keys, media, poll.Gate()};
+    WheelSeek wheel{state, state.requests, settings, keys, media, poll.Gate()};
 };
 
 TEST_F(KeyboardPollTest, AnActionLocksAllKeysUntilSevenIdleTicks) {
@@ -86,7 +86,7 @@ TEST_F(KeyboardPollTest, AnActionLocksAllKeysUntilSevenIdleTicks) {
     EXPECT_EQ(settings.scanLinesOn, 1);
 
     // Inactive: no action, but the lockout still runs out on idle ticks.
-    state.appActive = false;
+    state.layout.appActive = false;
     Ticks(7);
     EXPECT_EQ(poll.Gate().TicksLeft(), 0);
     keys.Press('X');
@@ -99,12 +99,12 @@ TEST_F(KeyboardPollTest, QuitChordWorksInBothStates) {
     keys.Press(vk::Alt);
     keys.Press('Q');
     poll.Gate().Lock(7);
-    state.appActive = false;
+    state.layout.appActive = false;
     Tick();
     EXPECT_EQ(actions.Count(PlayerCommand::Quit), 1);
 
     poll.Gate().Clear();
-    state.appActive = true;
+    state.layout.appActive = true;
     Tick();
     EXPECT_EQ(actions.Count(PlayerCommand::Quit), 2);
 }
@@ -324,13 +324,13 @@ TEST_F(KeyboardPollTest, WindowAndPlaybackKeys) {
 
     HoldTick(vk::Escape);  // only leaves full screen
     EXPECT_FALSE(toggled());
-    state.fullScreen = true;
+    state.layout.fullScreen = true;
     Tick();
     EXPECT_TRUE(toggled());
     keys.ReleaseAll();
     HoldTick('F');  // only enters it
     EXPECT_FALSE(toggled());
-    state.fullScreen = false;
+    state.layout.fullScreen = false;
     Tick();
     EXPECT_TRUE(toggled());
     keys.ReleaseAll();

@@ -164,7 +164,7 @@ TEST_F(LyricsViewWindow, YShowsTheLinesInTheVideoWindowsPlaceFullScreenTooAndYHi
 TEST_F(LyricsViewWindow, WithoutTimedTextYDoesNothing) {
     test::TestPlayer& p = PlaySong(false);
     TapY();
-    EXPECT_FALSE(p.state.lyricsView);
+    EXPECT_FALSE(p.state.layout.lyricsView);
     EXPECT_EQ(h.windows.rects.count(WindowId::Lyrics), 0u);
     EXPECT_EQ(h.windows.rects[WindowId::Video].width, 0);
 }

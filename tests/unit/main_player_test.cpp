@@ -72,7 +72,7 @@ struct Rig {
     // Ticks until the open file plays and the key lockout has run out: the next key is taken.
     void WaitForKeys() {
         for (int i = 0; i < 100 && !(media.playing && !player->layout.Timer().Running() &&
-                                      !player->keyboard.Gate().Locked() && player->state.appActive);
+                                      !player->keyboard.Gate().Locked() && player->state.layout.appActive);
              ++i)
             Tick();
         EXPECT_TRUE(media.playing);
@@ -297,10 +297,10 @@ TEST(MainPlayerTest, KeysAndFileEndsTakeEffectOnTheTickTheyArrive) {
 
     // A modal dialog holds the keys; once it is gone they work again (c wraps round to a).
     r.WaitForKeys();
-    p.state.modalDialogUp = true;
+    p.state.settingsDialog.up = true;
     r.TickWith(vk::Right);
     EXPECT_TRUE(r.Rendered().empty());
-    p.state.modalDialogUp = false;
+    p.state.settingsDialog.up = false;
     r.TickWith(vk::Right);
     EXPECT_EQ(r.Rendered(), std::vector<std::string>{a});
 }
@@ -330,7 +330,7 @@ TEST(MainPlayerTest, ASegmentEndMovesOnToTheNextEntryOnTheFollowingTick) {
     const std::string a = r.AddMedia("a.mpg");
     const std::string b = r.AddMedia("b.mpg");
     test::TestPlayer& p = r.ReadyForKeys({a + "<<0:00:10:000-0:00:20:500>>", b});
-    ASSERT_TRUE(p.state.segmentActive);
+    ASSERT_TRUE(p.state.playback.segmentActive);
 
     r.media.position = 20'499 * kMs;
     r.Tick(2);
@@ -338,7 +338,7 @@ TEST(MainPlayerTest, ASegmentEndMovesOnToTheNextEntryOnTheFollowingTick) {
     r.media.position = 20'500 * kMs;  // exactly its end
     r.Tick();
     EXPECT_TRUE(r.Rendered().empty()) << "the end is carried out by the next tick's commands";
-    EXPECT_FALSE(p.state.segmentActive);
+    EXPECT_FALSE(p.state.playback.segmentActive);
     r.Tick();
     EXPECT_EQ(r.Rendered(), std::vector<std::string>{b});
     EXPECT_EQ(p.playlist.currentIndex, 1);
@@ -390,7 +390,7 @@ TEST(MainPlayerTest, TheQuitChordEndsThePlayerAtTheEndOfThatTick) {
     r.systemVolume.value = 0x12345678u;
     test::TestPlayer& p = r.Started([](PlayerSettings& s) { s.restoreVolumeOnExit = 1; });
     r.systemVolume.value = 0;
-    p.state.displayModeChanged = true;
+    p.state.layout.displayModeChanged = true;
     p.playlist.Append("/m/a.mpg", "*Title");
     p.playlist.Append("/m/b.mpg", "*x");
     // Where the user dragged the video window is saved, not where a window manager left it.
@@ -538,7 +538,7 @@ TEST(MainPlayerTest, ExitWithAnEmptyPlaylistKeepsTheSavedList) {
     r.dir.Write("KR01.tob", "");
     test::TestPlayer& p = r.Started();
     r.dir.Write("KR01.tob", "/kept.mpg\r\n");
-    p.state.fullScreen = true;
+    p.state.layout.fullScreen = true;
     r.windows.rects[WindowId::Video] = {70, 80, 320, 240};
     p.RequestExit();
     p.Tick();
@@ -554,7 +554,7 @@ TEST(MainPlayerTest, SavingFilesKeepsThePlayerRunningAndTouchesNoDesktop) {
     p.playlist.Append("/m/b.mpg", "");
     p.history.AddToHistory("/m/a.mpg");
     p.volume.SetLevel(42);
-    p.state.displayModeChanged = true;
+    p.state.layout.displayModeChanged = true;
     p.videoInput.OnUserMove(70, 80);
     r.keys.Press(vk::LButton);
     r.modes.enumerations = 0;
@@ -598,12 +598,12 @@ TEST(MainPlayerTest, AnExitAskedForBeforeTheFirstTickEndsThePlayerThere) {
 TEST(MainPlayerTest, EditorCloseMessageClampsTheCurrentIndex) {
     Rig r;
     test::TestPlayer& p = r.Started();
-    p.state.editorOpen = true;
+    p.state.editor.open = true;
     p.playlist.Append("/a.mpg", "");
     p.playlist.Append("/b.mpg", "");
     p.playlist.currentIndex = 5;
     p.OnEditorClosed();
-    EXPECT_FALSE(p.state.editorOpen);
+    EXPECT_FALSE(p.state.editor.open);
     EXPECT_EQ(p.playlist.Count(), 2);
     EXPECT_EQ(p.playlist.currentIndex, 1);
     p.playlist.Clear();

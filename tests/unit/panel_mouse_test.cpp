@@ -27,7 +27,7 @@ protected:
         actions.cursor.y += dy;
         Tick();
     }
-    void OpenFile() { state.mediaClosed = false; }
+    void OpenFile() { state.playback.mediaClosed = false; }
 
     PlayerState state;
     PlayerSettings settings;
@@ -35,7 +35,8 @@ protected:
     test::FakePanelActions actions{state.requests};
     ChildWindowInput panel{ChildWindow::Panel};
     AbLoop abLoop;
-    PanelMouse mouse{state, settings, buttons, actions, abLoop};
+    ProgressBar progress;
+    PanelMouse mouse{state, state.requests, progress, settings, buttons, actions, abLoop};
 };
 
 TEST_F(PanelMouseTest, ControlsHitOnAllEdgesAndPlayWinsOverStop) {
@@ -62,24 +63,24 @@ TEST_F(PanelMouseTest, ControlsHitOnAllEdgesAndPlayWinsOverStop) {
 TEST_F(PanelMouseTest, ProgressBarPressSeeksBetweenItsEnds) {
     OpenFile();
     LeftDown(63, 10);
-    EXPECT_EQ(state.progress, 0);
+    EXPECT_EQ(progress.Pixel(), 0);
     EXPECT_TRUE(state.requests.progressDrag);
     LeftUp(63, 10);
     EXPECT_FALSE(state.requests.progressDrag);
 
     LeftClick(201, 14);
-    EXPECT_EQ(state.progress, 137);
+    EXPECT_EQ(progress.Pixel(), 137);
     LeftClick(100, 9);
-    EXPECT_EQ(state.progress, 37);
+    EXPECT_EQ(progress.Pixel(), 37);
     EXPECT_THAT(actions.seeks, ElementsAre(0ms, 13'700ms, 3'700ms));
 
     LeftClick(202, 12);  // one pixel past the bar
-    EXPECT_EQ(state.progress, 37);
+    EXPECT_EQ(progress.Pixel(), 37);
     EXPECT_EQ(actions.windowMoves, 1);
 
-    state.mediaClosed = true;  // nothing to seek in
+    state.playback.mediaClosed = true;  // nothing to seek in
     LeftClick(120, 10);
-    EXPECT_EQ(state.progress, 37);
+    EXPECT_EQ(progress.Pixel(), 37);
     EXPECT_EQ(actions.seeks.size(), 3u);
 }
 
@@ -130,7 +131,7 @@ TEST_F(PanelMouseTest, ProgressDragSeeksAndHoldsTheBarAgainstThePlayingPosition)
     LeftDown(100, 12);
     state.requests.progressDrag = false;  // the command step took it
     MoveCursor(5, 0);
-    EXPECT_EQ(state.progress, 42);
+    EXPECT_EQ(progress.Pixel(), 42);
     EXPECT_TRUE(state.requests.progressDrag);
     EXPECT_EQ(actions.seeks.back(), 4'200ms);
     state.requests.progressDrag = false;
@@ -138,7 +139,7 @@ TEST_F(PanelMouseTest, ProgressDragSeeksAndHoldsTheBarAgainstThePlayingPosition)
     EXPECT_TRUE(state.requests.progressDrag);
     EXPECT_EQ(actions.seeks.size(), 2u);
     MoveCursor(500, 0);
-    EXPECT_EQ(state.progress, 137);
+    EXPECT_EQ(progress.Pixel(), 137);
     LeftUp(300, 12);
     EXPECT_FALSE(mouse.DragActive());
     EXPECT_FALSE(state.requests.progressDrag);
@@ -150,7 +151,7 @@ TEST_F(PanelMouseTest, ProgressDragSeeksAndHoldsTheBarAgainstThePlayingPosition)
 
 TEST_F(PanelMouseTest, ReleasesCarryOutHeldButtons) {
     OpenFile();
-    state.playbackRate = 1200;
+    state.playback.playbackRate = 1200;
     LeftClick(250, 30);  // PLAY: the press asked for play, the release applies the rate
     EXPECT_FALSE(state.requests.play);
     EXPECT_FALSE(buttons.ramp.Active());
@@ -175,13 +176,13 @@ TEST_F(PanelMouseTest, ReleasesCarryOutHeldButtons) {
     EXPECT_EQ(actions.Count(PlayerCommand::VideoOnly), 1);
 
     // Stopped, FULL does nothing.
-    state.mediaClosed = true;
+    state.playback.mediaClosed = true;
     state.requests.fullScreen = false;
     LeftClick(190, 35);
     EXPECT_FALSE(state.requests.fullScreen);
 
     // In full screen FILE, CONFIG and the minimise box are dead; the click moves the window.
-    state.fullScreen = true;
+    state.layout.fullScreen = true;
     state.requests.settings = false;
     LeftClick(20, 20);
     LeftClick(385, 5);
@@ -229,17 +230,18 @@ TEST_F(PanelMouseTest, LeavingARightPressedControlCancelsTheClick) {
 
 TEST_F(PanelMouseTest, DoubleClickOnPlayGoesBackToNormalSpeed) {
     OpenFile();
-    state.playbackRate = 1500;
+    state.playback.playbackRate = 1500;
     panel.OnLButtonDblClk(250, 30);
     Tick();
-    EXPECT_EQ(state.playbackRate, 1000);
+    EXPECT_EQ(actions.playingRate, 1000);
     EXPECT_EQ(buttons.ramp.hold, RateRamp::kResetHold);
     EXPECT_THAT(actions.rates, ElementsAre(1000));
 
-    state.playbackRate = 700;
+    state.playback.playbackRate = 700;
+    actions.playingRate.reset();
     panel.OnRButtonDblClk(250, 30);
     Tick();
-    EXPECT_EQ(state.playbackRate, 1000);
+    EXPECT_EQ(actions.playingRate, 1000);
 }
 
 TEST_F(PanelMouseTest, RightPressesOpenMenusTheEditorAndTheVolumeMode) {
@@ -276,18 +278,20 @@ TEST_F(PanelMouseTest, AClickWithinOneTickPlaysAndThenEndsTheHold) {
 TEST_F(PanelMouseTest, TheWindowMovesExactlyWhereNoControlTakesThePress) {
     for (const int fullScreen : {0, 1}) {
         for (const int volume : {0, 62}) {
-            state.fullScreen = fullScreen;
+            state.layout.fullScreen = fullScreen;
             actions.volumeLevel = volume;
             for (int y = 0; y < 50; ++y) {
                 for (int x = 0; x < 407; ++x) {
                     const int before = actions.windowMoves;
                     PlayerState fresh;
-                    fresh.fullScreen = fullScreen;
+                    fresh.layout.fullScreen = fullScreen;
                     PanelButtons freshButtons;
                     test::FakePanelActions freshActions{fresh.requests};
                     freshActions.volumeLevel = volume;
                     AbLoop freshLoop;
-                    PanelMouse probe{fresh, settings, freshButtons, freshActions, freshLoop};
+                    ProgressBar freshProgress;
+                    PanelMouse probe{fresh, fresh.requests, freshProgress, settings, freshButtons,
+                                     freshActions, freshLoop};
                     ChildWindowInput record{ChildWindow::Panel};
                     record.OnLButtonDown(x, y);
                     probe.HandlePanelMouse(record);

@@ -33,9 +33,9 @@ TEST_F(PlaybackTest, OpeningLaysOutThenStartsOverTicks) {
     const std::string clip = h.AddMedia("clip.mpg");
     test::TestPlayer& p = h.Start({clip}, /*openOnStart=*/true);
     // The first tick opened the file paused and asked for a new video size.
-    EXPECT_FALSE(p.state.mediaClosed);
-    EXPECT_EQ(p.state.startState, StartState::Opened);
-    EXPECT_TRUE(p.state.hasVideo);
+    EXPECT_FALSE(p.state.playback.mediaClosed);
+    EXPECT_EQ(p.state.playback.startState, StartState::Opened);
+    EXPECT_TRUE(p.state.playback.hasVideo);
     EXPECT_FALSE(h.engine.playing);
     EXPECT_EQ(p.graph.timePerFrame, 40 * kMs);
     EXPECT_EQ(p.graph.sourceWidth, 320);
@@ -46,7 +46,7 @@ TEST_F(PlaybackTest, OpeningLaysOutThenStartsOverTicks) {
     EXPECT_FALSE(h.engine.playing);
     h.Tick();  // 8: layout, and with the default monitor fix the start
     EXPECT_TRUE(h.engine.playing);
-    EXPECT_EQ(p.state.startState, StartState::Idle);
+    EXPECT_EQ(p.state.playback.startState, StartState::Idle);
     EXPECT_EQ(p.keyboard.Gate().TicksLeft(), 18);
     EXPECT_EQ(h.windows.rects[WindowId::Video].width, 320);
     EXPECT_EQ(h.windows.rects[WindowId::Video].height, 240);
@@ -62,11 +62,11 @@ TEST_F(PlaybackTest, WithoutMonitorFixPlaybackStartsOnTheNextNormalTick) {
     p.settings.secondaryMonitorFix = 0;
     p.playback.OpenCurrent();
     h.Tick(3);  // request and countdown, countdown, layout
-    EXPECT_EQ(p.state.startState, StartState::LaidOut);
+    EXPECT_EQ(p.state.playback.startState, StartState::LaidOut);
     EXPECT_FALSE(h.engine.playing);
     h.Tick(2);  // the countdown of 1 runs out, then a normal tick starts
     EXPECT_TRUE(h.engine.playing);
-    EXPECT_EQ(p.state.sourceRectCountdown, 0);
+    EXPECT_EQ(p.state.playback.sourceRectCountdown, 0);
 }
 
 TEST_F(PlaybackTest, AMonitorFixAtTheIntLimitWaitsAsLongAsItCan) {
@@ -74,16 +74,16 @@ TEST_F(PlaybackTest, AMonitorFixAtTheIntLimitWaitsAsLongAsItCan) {
     test::TestPlayer& p = h.Start({clip});
     p.settings.secondaryMonitorFix = INT_MAX;
     p.playback.OpenCurrent();
-    for (int i = 0; i < 20 && p.state.startState != StartState::Idle; ++i) h.Tick();
+    for (int i = 0; i < 20 && p.state.playback.startState != StartState::Idle; ++i) h.Tick();
     EXPECT_TRUE(h.engine.playing);
-    EXPECT_EQ(p.state.sourceRectCountdown, INT_MAX) << "saturated, not wrapped";
+    EXPECT_EQ(p.state.playback.sourceRectCountdown, INT_MAX) << "saturated, not wrapped";
 }
 
 TEST_F(PlaybackTest, AudioOnlyFilesCollapseTheVideoWindowAndStillStart) {
     const std::string song = h.AddMedia("song.mp3", FakeMedia{60 * kSecond, 0, {}, false});
     test::TestPlayer& p = h.Start({song}, true);
     EXPECT_TRUE(p.graph.audioOnly);
-    EXPECT_FALSE(p.state.hasVideo);
+    EXPECT_FALSE(p.state.playback.hasVideo);
     EXPECT_EQ(p.graph.timePerFrame, MediaTime{});
     EXPECT_EQ(h.windows.rects[WindowId::Video].width, 0);
     h.TickUntilStarted();
@@ -105,7 +105,7 @@ TEST_F(PlaybackTest, FilesThatCannotBeOpenedLeaveNothingOpenAndTheListIntact) {
     for (int i = 0; i < 4; ++i) {
         p.playlist.currentIndex = i;
         p.playback.OpenCurrent();
-        EXPECT_TRUE(p.state.mediaClosed) << i;
+        EXPECT_TRUE(p.state.playback.mediaClosed) << i;
         EXPECT_EQ(h.windows.rects[WindowId::Video].width, 0);
         EXPECT_EQ(p.playlist.currentIndex, i);
     }
@@ -130,7 +130,7 @@ TEST_F(PlaybackTest, MissingEntriesAreRemovedWhenTheyAreNotKept) {
     ASSERT_EQ(p.playlist.Size(), 2u);
     EXPECT_EQ(p.playlist.PathAt(1), b);
     EXPECT_EQ(p.openFile.path, b);
-    EXPECT_FALSE(p.state.mediaClosed);
+    EXPECT_FALSE(p.state.playback.mediaClosed);
 
     // Every entry from the current one on missing: back to the first entry, which opens.
     PlayerHarness h2;
@@ -149,7 +149,7 @@ TEST_F(PlaybackTest, MissingEntriesAreRemovedWhenTheyAreNotKept) {
     r.settings.keepMissingFiles = 0;
     r.playback.OpenCurrent();
     EXPECT_EQ(r.playlist.Size(), 0u);
-    EXPECT_TRUE(r.state.mediaClosed);
+    EXPECT_TRUE(r.state.playback.mediaClosed);
 }
 
 TEST_F(PlaybackTest, EndOfStreamOpensTheNextEntryOnTheSameTick) {
@@ -162,7 +162,7 @@ TEST_F(PlaybackTest, EndOfStreamOpensTheNextEntryOnTheSameTick) {
     EXPECT_EQ(p.playlist.currentIndex, 1);
     EXPECT_EQ(p.openFile.path, b);
     EXPECT_EQ(p.keyboard.Gate().TicksLeft(), 10);
-    EXPECT_EQ(p.state.startState, StartState::Opened);
+    EXPECT_EQ(p.state.playback.startState, StartState::Opened);
 }
 
 // From one file to the next the engine replaces the file in the graph it has, so that it keeps its
@@ -186,7 +186,7 @@ TEST_F(PlaybackTest, TheNextFileReplacesTheLastInItsGraphAndAnOpenThatFailsRelea
     h.engine.completed = true;
     h.Tick();
     EXPECT_EQ(p.playlist.currentIndex, 2);
-    EXPECT_TRUE(p.state.mediaClosed);
+    EXPECT_TRUE(p.state.playback.mediaClosed);
     EXPECT_EQ(Count(h.engine.log, "Release"), 1);
     EXPECT_EQ(Count(h.engine.log, "Create"), 0);
     EXPECT_FALSE(h.engine.created);
@@ -330,7 +330,7 @@ TEST_F(PlaybackTest, FilesEndingOnAnErrorAreNotReopenedForEver) {
     h.engine.completed = true;
     h.Tick(3);
     EXPECT_EQ(Count(h.engine.log, "Render " + a), 1) << "the one entry on repeat is not opened again";
-    EXPECT_TRUE(p.state.mediaClosed);
+    EXPECT_TRUE(p.state.playback.mediaClosed);
     ASSERT_EQ(h.reports.size(), 1u);
     EXPECT_NE(h.reports[0].find(a), std::string::npos);
 
@@ -354,7 +354,7 @@ TEST_F(PlaybackTest, FilesEndingOnAnErrorAreNotReopenedForEver) {
     EXPECT_EQ(q.openFile.path, c);
     end(true);
     run.Tick(2);
-    EXPECT_TRUE(q.state.mediaClosed);
+    EXPECT_TRUE(q.state.playback.mediaClosed);
     EXPECT_EQ(Count(run.engine.log, "Render " + b), 2);
     EXPECT_EQ(run.reports.size(), 3u) << "one line per failure";
 }
@@ -370,7 +370,7 @@ TEST_F(PlaybackTest, NextAndPreviousInListOrder) {
     p.settings.repeatList = 1;
     p.playback.Next();
     EXPECT_EQ(p.playlist.currentIndex, 0);
-    EXPECT_TRUE(p.state.mediaClosed);
+    EXPECT_TRUE(p.state.playback.mediaClosed);
     p.playback.Previous();
     EXPECT_EQ(p.playlist.currentIndex, 2);
 
@@ -389,7 +389,7 @@ TEST_F(PlaybackTest, NextAndPreviousInListOrder) {
     EXPECT_EQ(p.openFile.path, c);
     EXPECT_TRUE(p.state.requests.endOfListStop);
     h.Tick();
-    EXPECT_TRUE(p.state.mediaClosed);
+    EXPECT_TRUE(p.state.playback.mediaClosed);
     EXPECT_FALSE(h.engine.created);
 
     // Previous at the first entry selects the last in both repeat modes.
@@ -450,12 +450,12 @@ TEST_F(PlaybackTest, PlaySegmentStartsAfterItsStartAndAdvancesAtItsEnd) {
     const std::string a = h.AddMedia("a.mpg");
     const std::string b = h.AddMedia("b.mpg");
     test::TestPlayer& p = h.Start({a + "<<0:00:10:000-0:00:20:500>>", b}, true);
-    EXPECT_TRUE(p.state.segmentActive);
+    EXPECT_TRUE(p.state.playback.segmentActive);
     EXPECT_EQ(p.openFile.path, a);
     ASSERT_FALSE(h.engine.seeks.empty());
     EXPECT_EQ(h.engine.seeks.back(), 10001 * kMs);  // 10.001 s
     h.TickUntilStarted();
-    EXPECT_EQ(p.state.startDelay, 0);
+    EXPECT_EQ(p.state.playback.startDelay, 0);
     EXPECT_EQ(p.playlist.currentIndex, 0);
 
     h.engine.position = 20499 * kMs;  // 20.499 s: still inside
@@ -465,7 +465,7 @@ TEST_F(PlaybackTest, PlaySegmentStartsAfterItsStartAndAdvancesAtItsEnd) {
     h.Tick(2);                        // the end raises Next; the next tick carries it out
     EXPECT_EQ(p.playlist.currentIndex, 1);
     EXPECT_EQ(p.openFile.path, b);
-    EXPECT_FALSE(p.state.segmentActive);
+    EXPECT_FALSE(p.state.playback.segmentActive);
 }
 
 // A file named like "take <2>" plays whole and stays listed; a segment past 10 hours keeps its points.
@@ -479,16 +479,16 @@ TEST_F(PlaybackTest, NamesEndingInBracketsPlayWholeAndLongSegmentsKeepTheirPoint
         p.playlist.currentIndex = i;
         p.playback.OpenCurrent();
         EXPECT_EQ(p.openFile.path, i == 0 ? take : cut);
-        EXPECT_FALSE(p.state.segmentActive);
-        EXPECT_FALSE(p.state.mediaClosed);
+        EXPECT_FALSE(p.state.playback.segmentActive);
+        EXPECT_FALSE(p.state.playback.mediaClosed);
     }
     EXPECT_EQ(p.playlist.Size(), 3u);
     p.playlist.currentIndex = 2;
     p.playback.OpenCurrent();
     EXPECT_EQ(p.openFile.path, a);
-    EXPECT_TRUE(p.state.segmentActive);
-    EXPECT_EQ(p.state.segmentStartMs, 36'000'000);
-    EXPECT_EQ(p.state.segmentEndMs, 36'005'000);
+    EXPECT_TRUE(p.state.playback.segmentActive);
+    EXPECT_EQ(p.state.playback.segmentStartMs, 36'000'000);
+    EXPECT_EQ(p.state.playback.segmentEndMs, 36'005'000);
 }
 
 TEST_F(PlaybackTest, ABMarksLoopOnlyWhenAtLeast16msApart) {
@@ -586,7 +586,7 @@ TEST_F(PlaybackTest, ASearchThatReachesTheEndEndsTheFileAsPlayingDoes) {
     h.engine.position = 59 * kSecond;
     p.state.requests.fastForward = SearchPhase::Start;
     h.Tick(10);
-    EXPECT_TRUE(p.state.mediaClosed);
+    EXPECT_TRUE(p.state.playback.mediaClosed);
 }
 
 TEST_F(PlaybackTest, AHeldSearchKeyLightsNextUntilPlaybackResumes) {
@@ -612,7 +612,7 @@ TEST_F(PlaybackTest, PlayPauseStopAndFrameStepRequests) {
     // Play with nothing open opens the current entry.
     p.state.requests.play = true;
     h.Tick();
-    EXPECT_FALSE(p.state.mediaClosed);
+    EXPECT_FALSE(p.state.playback.mediaClosed);
     h.TickUntilStarted();
     // A frame step is ignored while playing ...
     p.state.requests.frameStep = FrameStep::Forward;
@@ -639,7 +639,7 @@ TEST_F(PlaybackTest, PlayPauseStopAndFrameStepRequests) {
     p.state.requests.play = true;
     h.Tick();
     EXPECT_EQ(Count(h.engine.log, "Render " + a), renders + 1);
-    EXPECT_FALSE(p.state.mediaClosed);
+    EXPECT_FALSE(p.state.playback.mediaClosed);
 }
 
 TEST_F(PlaybackTest, ProgressFollowsThePositionAndIsZeroForTinyDurations) {
@@ -647,14 +647,32 @@ TEST_F(PlaybackTest, ProgressFollowsThePositionAndIsZeroForTinyDurations) {
     h.TickUntilStarted();
     h.engine.position = 6900 * kMs;
     h.Tick();
-    EXPECT_EQ(p.state.progress, 69);
+    EXPECT_EQ(p.progressBar.Pixel(), 69);
 
     PlayerHarness tiny;
     test::TestPlayer& t = tiny.Start({tiny.AddMedia("t.mpg", FakeMedia{MediaTime(137), 0, {320, 240}, true})}, true);
     tiny.TickUntilStarted();
     tiny.engine.position = MediaTime(100);
     tiny.Tick();
-    EXPECT_EQ(t.state.progress, 0);
+    EXPECT_EQ(t.progressBar.Pixel(), 0);
+}
+
+// A press on the bar puts it there at once; the command step of the tick after leaves the press
+// alone, even though the engine landed elsewhere, and the one after that follows playback again.
+TEST_F(PlaybackTest, AProgressPressHoldsTheBarOverTheNextCommandStepOnly) {
+    test::TestPlayer& p = h.Start({h.AddMedia("a.mpg", FakeMedia{13800 * kMs, 1500, {320, 240}, true})}, true);
+    h.TickUntilStarted();
+    ASSERT_TRUE(h.TickUntilSettled());
+    h.engine.seekLandsAt = 2000 * kMs;
+    p.panelInput.OnLButtonDown(163, 10);  // pixel 100 of 138: 10 s in
+    h.Tick();
+    EXPECT_EQ(p.progressBar.Pixel(), 100);
+    ASSERT_FALSE(h.engine.seeks.empty());
+    EXPECT_EQ(h.engine.seeks.back(), 10000 * kMs);
+    h.Tick();
+    EXPECT_EQ(p.progressBar.Pixel(), 100);
+    h.Tick();
+    EXPECT_EQ(p.progressBar.Pixel(), 20);
 }
 
 TEST_F(PlaybackTest, ShuffleAndRepeatToggles) {

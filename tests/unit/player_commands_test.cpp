@@ -84,7 +84,7 @@ TEST_F(PlayerCommandsTest, PendingCommandsWaitForTheTickAndActOnceHoweverOftenRa
     p.panelInput.OnLButtonUp(246, 15);
     h.Tick(3);
     EXPECT_EQ(std::count(h.engine.log.begin(), h.engine.log.end(), "Release"), 1);
-    EXPECT_TRUE(p.state.mediaClosed);
+    EXPECT_TRUE(p.state.playback.mediaClosed);
     EXPECT_FALSE(p.state.requests.stop);
 
     // Quit from any input only asks for the exit; the tick's end runs it.

@@ -42,7 +42,7 @@ TEST_F(PlayerVideoTest, ZoomLevelsSizeTheVideoWindowWithinTheirLimits) {
     h.Tick(5);
     EXPECT_EQ(p.layout.Zoom().window, 6);
     EXPECT_EQ(h.windows.rects[WindowId::Video].width, 1280);
-    EXPECT_GT(p.state.readoutCountdown, 0);
+    EXPECT_GT(p.state.layout.readoutCountdown, 0);
 
     // Where the work area ends, so does the zoom: the window fits it, and the level no longer
     // climbs, so that one step down shows at once.
@@ -72,7 +72,7 @@ TEST_F(PlayerVideoTest, ZoomLevelsMoveWhileASoundFilePlays) {
     p.Command(PlayerCommand::ZoomIn);
     h.Tick();
     EXPECT_EQ(p.layout.Zoom().window, 3);
-    EXPECT_GT(p.state.readoutCountdown, 0);
+    EXPECT_GT(p.state.layout.readoutCountdown, 0);
     p.layout.SetZoom({kWindowZoomMax, p.layout.Zoom().fullScreen});
     p.Command(PlayerCommand::ZoomIn);
     h.Tick();
@@ -98,7 +98,7 @@ TEST_F(PlayerVideoTest, FillCropsAVeryWidePictureInsteadOfShrinkingIt) {
     h.TickUntilStarted();
     p.state.requests.fullScreen = true;
     h.Tick(5);
-    ASSERT_TRUE(p.state.fullScreen);
+    ASSERT_TRUE(p.state.layout.fullScreen);
     EXPECT_EQ(h.windows.rects[WindowId::Video], (Rect{0, 0, 800, 600}));
     EXPECT_EQ(h.windows.rects[WindowId::Picture], (Rect{-666, 0, 2133, 600})) << "32:9 on 4:3, the height covered";
 }
@@ -120,9 +120,9 @@ TEST_F(PlayerVideoTest, FullScreenSwitchesTheModeHidesTheCursorAndPutsEverything
     test::TestPlayer& p = Playing();
     p.state.requests.fullScreen = true;
     h.Tick();
-    EXPECT_TRUE(p.state.fullScreen);
+    EXPECT_TRUE(p.state.layout.fullScreen);
     EXPECT_EQ(h.modes.switched, 1);
-    EXPECT_TRUE(p.state.displayModeChanged);
+    EXPECT_TRUE(p.state.layout.displayModeChanged);
     EXPECT_EQ(h.windows.cursorShown, -1);
     h.Tick(4);  // the relayout
     EXPECT_EQ(h.windows.rects[WindowId::Video], (Rect{0, 0, 800, 600}));
@@ -132,10 +132,10 @@ TEST_F(PlayerVideoTest, FullScreenSwitchesTheModeHidesTheCursorAndPutsEverything
 
     p.state.requests.fullScreen = true;
     h.Tick();
-    EXPECT_FALSE(p.state.fullScreen);
+    EXPECT_FALSE(p.state.layout.fullScreen);
     EXPECT_EQ(h.modes.restores, 1);
     EXPECT_EQ(h.windows.cursorShown, 0);
-    EXPECT_GT(p.state.readoutCountdown, 30);
+    EXPECT_GT(p.state.layout.readoutCountdown, 30);
     h.Tick(4);
     EXPECT_EQ(h.windows.rects[WindowId::Video], (Rect{0, 60, 320, 240}));
     EXPECT_EQ(h.windows.rects[WindowId::Main], (Rect{0, 0, 407, 50}));
@@ -147,7 +147,7 @@ TEST_F(PlayerVideoTest, EveryWayOutOfFullScreenRestoresTheDisplay) {
     h.Tick();
     p.state.requests.stop = true;  // stopping leaves full screen
     h.Tick();
-    EXPECT_FALSE(p.state.fullScreen);
+    EXPECT_FALSE(p.state.layout.fullScreen);
     EXPECT_EQ(h.modes.restores, 1);
     EXPECT_EQ(h.windows.cursorShown, 0);
 
@@ -169,7 +169,7 @@ TEST_F(PlayerVideoTest, EveryWayOutOfFullScreenRestoresTheDisplay) {
     test::TestPlayer& r = idle.Start({});
     r.state.requests.fullScreen = true;
     idle.Tick();
-    EXPECT_FALSE(r.state.fullScreen);
+    EXPECT_FALSE(r.state.layout.fullScreen);
     EXPECT_EQ(idle.modes.switched, -1);
 }
 
@@ -189,7 +189,7 @@ TEST_F(PlayerVideoTest, AClickShowsThePanelAndARightClickLeaves) {
     h.keys.Press(vk::RButton);
     h.Tick();
     h.keys.Release(vk::RButton);
-    EXPECT_FALSE(p.state.fullScreen);
+    EXPECT_FALSE(p.state.layout.fullScreen);
 }
 
 TEST_F(PlayerVideoTest, ClicksShorterThanATickStillCountInFullScreen) {
@@ -211,7 +211,7 @@ TEST_F(PlayerVideoTest, ClicksShorterThanATickStillCountInFullScreen) {
     h.keys.Press(vk::RButton);
     h.keys.Release(vk::RButton);
     h.Tick();
-    EXPECT_FALSE(p.state.fullScreen);
+    EXPECT_FALSE(p.state.layout.fullScreen);
 }
 
 TEST_F(PlayerVideoTest, OverscanShowsTheCentreOfThePicture) {
@@ -231,11 +231,11 @@ TEST_F(PlayerVideoTest, ActivationMovesAndWindowModes) {
     // Activated while the new file is laid out: taken up once the layout is done.
     ASSERT_TRUE(p.layout.Timer().Running());
     p.OnActivated(true);
-    EXPECT_FALSE(p.state.appActive);
+    EXPECT_FALSE(p.state.layout.appActive);
     h.TickUntilStarted();
-    EXPECT_TRUE(p.state.appActive);
+    EXPECT_TRUE(p.state.layout.appActive);
     p.OnActivated(false);
-    EXPECT_FALSE(p.state.appActive);
+    EXPECT_FALSE(p.state.layout.appActive);
 
     h.Tick(25);
     p.OnMove(200, 300);
@@ -280,9 +280,9 @@ TEST_F(PlayerVideoTest, AnActivationAsTheFirstFileOpensDoesNotDelayItsStart) {
         if (activate) harness.engine.duringRender = [&harness] { harness.player->OnActivated(true); };
         test::TestPlayer& p = harness.Start({harness.AddMedia("clip.mpg")}, true);
         int ticks = 0;
-        for (; ticks < 60 && p.state.startState != StartState::Idle; ++ticks) harness.Tick();
+        for (; ticks < 60 && p.state.playback.startState != StartState::Idle; ++ticks) harness.Tick();
         harness.Tick(2);
-        EXPECT_EQ(p.state.appActive, activate ? 1 : 0);
+        EXPECT_EQ(p.state.layout.appActive, activate ? 1 : 0);
         return ticks;
     };
     PlayerHarness plain;
@@ -368,9 +368,9 @@ TEST_F(PlayerVideoTest, OnlyALeftDoubleClickOnBarePanelAreaHidesThePanel) {
     EXPECT_EQ(p.state.windowMode, WindowMode::Normal);
     EXPECT_EQ(h.windows.rects[WindowId::Video], (Rect{0, 60, 320, 240}));
 
-    p.state.playbackRate = 1500;
+    p.state.playback.playbackRate = 1500;
     doubleClick(true, 250, 30);
-    EXPECT_EQ(p.state.playbackRate, 1000);
+    EXPECT_EQ(p.state.playback.playbackRate, 1000);
     EXPECT_EQ(p.state.windowMode, WindowMode::Normal);
 
     doubleClick(false, 395, 40);
@@ -406,11 +406,11 @@ TEST_F(PlayerVideoTest, AClickOnThePictureKeepsThePanelAboveIt) {
 // video-only mode steps once, however many ticks follow.
 TEST_F(PlayerVideoTest, ClicksAndNotchesOnThePictureAreTakenOnceEach) {
     test::TestPlayer& p = Playing();
-    p.state.appActive = false;
+    p.state.layout.appActive = false;
     p.videoInput.OnLButtonDown(5, 5);
     p.videoInput.OnMButtonDown();
     h.Tick();
-    EXPECT_TRUE(p.state.appActive);
+    EXPECT_TRUE(p.state.layout.appActive);
     EXPECT_TRUE(p.videoInput.ClickWaiting()) << "the middle click waits for the next tick";
     h.Tick(2);
     EXPECT_FALSE(p.videoInput.ClickWaiting());

@@ -83,7 +83,7 @@ TEST_F(RepeatSpeedTest, RepeatOneReopensTheEntryAtItsEndAndWithdrawsTheFollower)
     EXPECT_TRUE(h.dialogs.menus.back().items[2].starts_with("  "));
     p.popups.Chosen(3);
     h.Tick();
-    EXPECT_TRUE(p.state.repeatOne);
+    EXPECT_TRUE(p.state.playback.repeatOne);
     EXPECT_EQ(p.openFile.path, b) << "the item opens no entry";
     p.popups.Show(PopupMenu::Playlist, {0, 0});
     EXPECT_TRUE(h.dialogs.menus.back().items[2].starts_with(">>"));
@@ -100,7 +100,7 @@ TEST_F(RepeatSpeedTest, RepeatOneStopsOnAFileThatEndsOnAnError) {
     h.engine.completed = true;
     h.engine.completedOnError = true;
     h.Tick(3);
-    EXPECT_TRUE(p.state.mediaClosed);
+    EXPECT_TRUE(p.state.playback.mediaClosed);
     EXPECT_EQ(Renders(a), 0);
 }
 
@@ -115,14 +115,14 @@ TEST_F(RepeatSpeedTest, SpeedKeysStepWithinHalfToDoubleAndEveryFileOpensAtTheCho
     Key(vk::Minus);
     Key(vk::Minus);
     EXPECT_DOUBLE_EQ(h.engine.rate, 0.9);
-    EXPECT_EQ(p.state.playbackRate, 900);  // the panel's readout shows it
+    EXPECT_EQ(p.state.playback.playbackRate, 900);  // the panel's readout shows it
 
-    p.state.playbackRate = 1950;  // as the panel's ramp leaves it
+    p.state.playback.playbackRate = 1950;  // as the panel's ramp leaves it
     Key(vk::Equals, true);
     EXPECT_DOUBLE_EQ(h.engine.rate, 2.0);
     Key(vk::Equals, true);
     EXPECT_DOUBLE_EQ(h.engine.rate, 2.0);
-    p.state.playbackRate = 550;
+    p.state.playback.playbackRate = 550;
     Key(vk::Minus);
     EXPECT_DOUBLE_EQ(h.engine.rate, 0.5);
     Key(vk::Minus);
@@ -136,7 +136,7 @@ TEST_F(RepeatSpeedTest, SpeedKeysStepWithinHalfToDoubleAndEveryFileOpensAtTheCho
     h.TickUntilStarted();
     ASSERT_EQ(p.openFile.path, b);
     EXPECT_DOUBLE_EQ(h.engine.rate, 0.9);
-    EXPECT_EQ(p.state.playbackRate, 900);
+    EXPECT_EQ(p.state.playback.playbackRate, 900);
 }
 
 TEST_F(RepeatSpeedTest, ARemoteRateIsClampedAndNonsenseRefused) {

@@ -17,7 +17,7 @@ protected:
     test::TestPlayer& Playing() {
         test::TestPlayer& p = h.Start({h.AddMedia("clip.mpg")}, true);
         h.TickUntilStarted();
-        p.state.appActive = true;
+        p.state.layout.appActive = true;
         return p;
     }
     void PressConfig(test::TestPlayer& p) {
@@ -49,17 +49,17 @@ TEST_F(SettingsDialogPlayerTest, ConfigOpensOneDialogKeysWaitAndCancelChangesNot
     PressConfig(p);
     ASSERT_EQ(h.settingsDialogs.shown.size(), 1u);
     EXPECT_EQ(h.settingsDialogs.shown[0].values.aspectPresetIndex, p.settings.aspectPresetIndex);
-    EXPECT_TRUE(p.state.modalDialogUp);
+    EXPECT_TRUE(p.state.ModalDialogUp());
     EXPECT_TRUE(Logged("Place Main 0,0 407x50 shown normal"));
     PressConfig(p);
     EXPECT_EQ(h.settingsDialogs.shown.size(), 1u);
 
     // "S" typed into the dialog toggles no scan lines, not while it is up (even with the editor
     // open, which reports no dialog of its own) and not afterwards.
-    p.state.editorOpen = true;
+    p.state.editor.open = true;
     Type(p, 'S');
     h.Tick(3);
-    p.state.editorOpen = false;
+    p.state.editor.open = false;
     EXPECT_EQ(p.settings.scanLinesOn, scanLines);
     EXPECT_TRUE(h.engine.playing);
 
@@ -67,7 +67,7 @@ TEST_F(SettingsDialogPlayerTest, ConfigOpensOneDialogKeysWaitAndCancelChangesNot
     changed.values.aspectPresetIndex = 5;
     p.settingsBridge.Closed(std::nullopt);
     h.Tick(3);
-    EXPECT_FALSE(p.state.modalDialogUp);
+    EXPECT_FALSE(p.state.ModalDialogUp());
     EXPECT_FALSE(p.settingsBridge.IsOpen());
     EXPECT_EQ(p.settings.scanLinesOn, scanLines);
     EXPECT_EQ(p.settings.aspectPresetIndex, 0);
@@ -90,7 +90,7 @@ TEST_F(SettingsDialogPlayerTest, NoDialogWhileAWheelSeekRuns) {
     ASSERT_NE(p.wheel.Step(), 0);
     PressConfig(p);
     EXPECT_TRUE(h.settingsDialogs.shown.empty());
-    EXPECT_FALSE(p.state.modalDialogUp);
+    EXPECT_FALSE(p.state.ModalDialogUp());
 }
 
 TEST_F(SettingsDialogPlayerTest, OkSavesAtOnceAndTakesEffect) {
@@ -104,7 +104,7 @@ TEST_F(SettingsDialogPlayerTest, OkSavesAtOnceAndTakesEffect) {
     PressVolumeLogButton(form, VolumeLogButton::Add);
 
     p.settingsBridge.Closed(form);
-    EXPECT_FALSE(p.state.modalDialogUp);
+    EXPECT_FALSE(p.state.ModalDialogUp());
     const PlayerSettings saved = Saved();
     EXPECT_EQ(saved.aspectPresetIndex, 5);
     EXPECT_EQ(saved.topmostMode, 1);

@@ -52,8 +52,8 @@ TEST(SlowOpen, ALateReadyStartsTheFileInTheSameStepsAsAnImmediateOne) {
     test::TestPlayer& p = *slow.player;
     RemoteControl remote(p);
     for (int tick = 0; tick < 2; ++tick) {
-        EXPECT_EQ(p.state.startState, StartState::Opening);
-        EXPECT_TRUE(p.state.mediaClosed);
+        EXPECT_EQ(p.state.playback.startState, StartState::Opening);
+        EXPECT_TRUE(p.state.playback.mediaClosed);
         EXPECT_EQ(remote.PlaybackStatus(), Status::Stopped);
         EXPECT_FALSE(remote.CurrentTrack());
         slow.Tick();
@@ -61,7 +61,7 @@ TEST(SlowOpen, ALateReadyStartsTheFileInTheSameStepsAsAnImmediateOne) {
     EXPECT_EQ(Count(slow.engine.log, "Run"), 0);
     // The third tick's poll finds it ready: that tick's command step takes the new size.
     slow.Tick();
-    EXPECT_EQ(p.state.startState, StartState::Opened);
+    EXPECT_EQ(p.state.playback.startState, StartState::Opened);
     EXPECT_EQ(p.layout.Timer().TicksLeft(), 10);
 
     quick.TickUntilStarted();
@@ -77,12 +77,12 @@ TEST(SlowOpen, NewsBetweenTicksSetsTheFileUpAtOnce) {
     PlayerHarness h;
     h.engine.pendingPolls = 1;
     test::TestPlayer& p = h.Start({h.AddMedia("clip.mpg")}, true);
-    ASSERT_EQ(p.state.startState, StartState::Opening);
+    ASSERT_EQ(p.state.playback.startState, StartState::Opening);
     p.OnOpenNews();
-    EXPECT_EQ(p.state.startState, StartState::Opened);
-    EXPECT_FALSE(p.state.mediaClosed);
+    EXPECT_EQ(p.state.playback.startState, StartState::Opened);
+    EXPECT_FALSE(p.state.playback.mediaClosed);
     p.OnOpenNews();  // late news of an open already taken: nothing
-    EXPECT_EQ(p.state.startState, StartState::Opened);
+    EXPECT_EQ(p.state.playback.startState, StartState::Opened);
 }
 
 // The ticks of a start's handshake are each brought forward by the one before, from the news of
@@ -154,9 +154,9 @@ TEST(SlowOpen, ANewOpenOrAStopGivesUpTheOneUnderWay) {
     remote.Stop();
     h.Tick();
     EXPECT_FALSE(h.engine.opening);
-    EXPECT_EQ(p.state.startState, StartState::Idle);
+    EXPECT_EQ(p.state.playback.startState, StartState::Idle);
     h.Tick(10);
-    EXPECT_TRUE(p.state.mediaClosed);
+    EXPECT_TRUE(p.state.playback.mediaClosed);
     EXPECT_EQ(Count(h.engine.log, "Run"), 0);
 
     // And a new start opens and plays the current entry as usual.
@@ -179,11 +179,11 @@ TEST(SlowOpen, AFailureOrTimeoutAfterPendingClosesAsAnImmediateFailureDoes) {
         if (!timesOut) h.engine.files.erase(clip);
         test::TestPlayer& p = h.Start({clip}, true);
         h.Tick();
-        EXPECT_EQ(p.state.startState, StartState::Opening);
+        EXPECT_EQ(p.state.playback.startState, StartState::Opening);
         h.Tick();
-        EXPECT_EQ(p.state.startState, StartState::Idle);
-        EXPECT_TRUE(p.state.mediaClosed);
-        EXPECT_FALSE(p.state.hasVideo);
+        EXPECT_EQ(p.state.playback.startState, StartState::Idle);
+        EXPECT_TRUE(p.state.playback.mediaClosed);
+        EXPECT_FALSE(p.state.playback.hasVideo);
         EXPECT_FALSE(p.graph.Created());
         EXPECT_EQ(h.windows.rects[WindowId::Video].width, 0);
         h.Tick(20);
@@ -200,7 +200,7 @@ TEST(SlowOpen, KeysTheRemoteAndTheExitWorkWhileAFileOpens) {
     test::TestPlayer& p = h.Start({a, b}, true);
     p.OnActivated(true);
     h.Tick(10);  // the keys' start-up lockout
-    ASSERT_EQ(p.state.startState, StartState::Opening);
+    ASSERT_EQ(p.state.playback.startState, StartState::Opening);
 
     const int level = p.volume.Level();
     TapKey(h, vk::Char('N'));
@@ -226,7 +226,7 @@ TEST(SlowOpen, KeysTheRemoteAndTheExitWorkWhileAFileOpens) {
     EXPECT_TRUE(p.Ended());
     EXPECT_TRUE(std::filesystem::exists(h.folder.path() / kCurrentListName));
     p.OnOpenNews();  // news after the end finds no one
-    EXPECT_EQ(p.state.startState, StartState::Opening);
+    EXPECT_EQ(p.state.playback.startState, StartState::Opening);
 }
 
 TEST(OpenDeadline, TheLoadHasFiveSecondsAndItsFirstFrameOneMoreWithinThem) {

@@ -20,8 +20,8 @@ using ::testing::IsEmpty;
 class WheelSeekTest : public ::testing::Test {
 protected:
     WheelSeekTest() {
-        state.appActive = true;
-        state.mediaClosed = false;
+        state.layout.appActive = true;
+        state.playback.mediaClosed = false;
     }
 
     void Notch(int direction) { wheel.OnWheel(direction * 120); }
@@ -30,7 +30,7 @@ protected:
         keys.EndPoll();  // the keyboard poll has run earlier in the tick
         wheel.TakeNotchRequest();
         wheel.DecideFrameStep();
-        if (state.mediaClosed) return;
+        if (state.playback.mediaClosed) return;
         state.searchTick = state.searchTick + 1 > settings.searchWait ? 0 : state.searchTick + 1;
         wheel.RunFrameStep();
         wheel.RunWheelSteps();
@@ -49,7 +49,7 @@ protected:
     KeyLatch keys;
     test::FakeWheelMedia media;
     InputGate gate;
-    WheelSeek wheel{state, settings, keys, media, gate};
+    WheelSeek wheel{state, state.requests, settings, keys, media, gate};
 };
 
 TEST_F(WheelSeekTest, FixedTablesPauseAndJumpEverySearchPeriod) {
@@ -150,7 +150,7 @@ TEST_F(WheelSeekTest, PausedNotchStepsAFrameBySwitchAndShift) {
 }
 
 TEST_F(WheelSeekTest, MiddleClickTogglesPauseOrEndsTheSeek) {
-    state.playbackRate = 1500;
+    state.playback.playbackRate = 1500;
     state.requests.playPause = true;
     EXPECT_THAT(Ticks(1), ElementsAre("rate 1.500", "pause"));
     EXPECT_TRUE(media.paused);
@@ -183,11 +183,11 @@ TEST_F(WheelSeekTest, MiddleClickTogglesPauseOrEndsTheSeek) {
 }
 
 TEST_F(WheelSeekTest, NotchesAndMiddleClickWaitForAFile) {
-    state.mediaClosed = true;
+    state.playback.mediaClosed = true;
     Notch(1);
     state.requests.playPause = true;
     EXPECT_THAT(Ticks(3), IsEmpty());
-    state.mediaClosed = false;
+    state.playback.mediaClosed = false;
     EXPECT_THAT(Ticks(1), ElementsAre("pause", "rate 1.000", "run"));
     EXPECT_EQ(wheel.Step(), 0);
 }
@@ -198,10 +198,10 @@ TEST_F(WheelSeekTest, NotchSources) {
     wheel.OnWheel(-240);
     EXPECT_EQ(wheel.PendingNotch(), -1);
 
-    state.appActive = false;
+    state.layout.appActive = false;
     wheel.OnWheel(120);
     EXPECT_EQ(wheel.PendingNotch(), -1);
-    state.appActive = true;
+    state.layout.appActive = true;
     settings.wheelSeekOff = 1;
     wheel.OnWheel(120);
     EXPECT_EQ(wheel.PendingNotch(), -1);

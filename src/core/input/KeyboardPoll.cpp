@@ -42,7 +42,7 @@ void KeyboardPoll::RequestMenu(PopupMenu menu) { pollState.menuRequested[static_
 void KeyboardPoll::Poll() {
     BoundKeys(true);
     TrackMouse();
-    const bool waiting = gate_.Locked() || !state_.appActive || state_.modalDialogUp ||
+    const bool waiting = gate_.Locked() || !state_.layout.appActive || state_.ModalDialogUp() ||
                          pollState.buttonReleaseGuard != 0;
     if (waiting)
         WaitingState();
@@ -121,7 +121,7 @@ bool KeyboardPoll::BusyTest() {
                                      std::pair{vk::Down, PlayerCommand::WheelNotchBack}}) {
         if (!Hit(key)) continue;
         busy = true;
-        if (!state_.appActive) continue;
+        if (!state_.layout.appActive) continue;
         if (++pollState.arrowRepeatCount > kArrowRepeatLimit) {
             pollState.arrowRepeatCount = 0;
             actions_.Command(notch);
@@ -144,7 +144,7 @@ void KeyboardPoll::ActiveState() {
     if (ScanLineAndMaskKeys()) taken = true;
     if (BoundKeys(false)) taken = true;
     if (SpaceKey()) taken = true;
-    if (!state_.mediaClosed && FileKeys()) taken = true;
+    if (!state_.playback.mediaClosed && FileKeys()) taken = true;
     if (taken) gate_.Lock(kKeyLockoutTicks);
 }
 
@@ -163,11 +163,11 @@ void KeyboardPoll::MenuCountdowns() {
 bool KeyboardPoll::FullScreenKeys() {
     bool taken = false;
     // ESC only leaves full screen and F only enters it.
-    if (Down(vk::Escape) && state_.fullScreen) {
+    if (Down(vk::Escape) && state_.layout.fullScreen) {
         actions_.Command(PlayerCommand::FullScreenToggle);
         taken = true;
     }
-    if (Down(vk::Char('F')) && !state_.fullScreen) {
+    if (Down(vk::Char('F')) && !state_.layout.fullScreen) {
         actions_.Command(PlayerCommand::FullScreenToggle);
         taken = true;
     }
@@ -214,7 +214,7 @@ void KeyboardPoll::Volume() {
         if (level > kVolumeFull - 1) level = kVolumeFull;
         if (level < 1) level = 0;
         actions_.SetVolumeLevel(level);
-        if (!state_.mediaClosed) actions_.Command(PlayerCommand::VolumeChanged);
+        if (!state_.playback.mediaClosed) actions_.Command(PlayerCommand::VolumeChanged);
     };
     const auto mouseVolume = [&](int on) {
         settings_.mouseVolume = on;
@@ -287,7 +287,7 @@ bool KeyboardPoll::BoundKeys(bool lockedOut) {
 
 bool KeyboardPoll::SpaceKey() {
     if (!Down(vk::Space)) return false;
-    actions_.Command(state_.mediaClosed ? PlayerCommand::Play : PlayerCommand::PlayPause);
+    actions_.Command(state_.playback.mediaClosed ? PlayerCommand::Play : PlayerCommand::PlayPause);
     return true;
 }
 

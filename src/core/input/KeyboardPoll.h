@@ -7,6 +7,7 @@
 #include "model/MouseButton.h"
 #include "model/InputGate.h"
 #include "model/PlayerCommand.h"
+#include "model/AbLoop.h"
 #include "model/PlayerState.h"
 #include "model/PopupMenu.h"
 #include "model/Point.h"

@@ -1,5 +1,4 @@
 // The commands with payloads: one handler each, and when it acts.
-#include "player/PlaybackSpeed.h"
 #include "player/Player.h"
 #include "playlist/FolderScan.h"
 #include "playlist/ListFile.h"
@@ -27,7 +26,7 @@ void Player::Command(AnyCommand command) {
                        volume.SetLevel(c.level);
                        RunCommand(PlayerCommand::VolumeChanged);
                    },
-                   [this](const SetSpeed& c) { ChooseSpeed(state, graph, wheel.Step() != 0, c.permille); },
+                   [this](const SetSpeed& c) { playback.ChooseSpeed(c.permille); },
                    [this](const HandInFiles& c) { HandIn(c); },
                    // Answers taken up at the next tick, in the tick's own order.
                    [this](const ChooseMenuItem& c) { popups.Chosen(c.id); },

@@ -17,9 +17,10 @@ constexpr int kDropProgressTicks = kTicksPerSecond;
 
 }  // namespace
 
-DropIntake::DropIntake(PlayerState& state, Playlist& playlist, PlaylistEditor& editor, const KeyPollState& keyPoll,
-                       Playback& playback, WindowSystem& windows, SteadyClock now)
+DropIntake::DropIntake(const PlayerState& state, PendingCommands& requests, Playlist& playlist, PlaylistEditor& editor,
+                       const KeyPollState& keyPoll, Playback& playback, WindowSystem& windows, SteadyClock now)
     : state_(state),
+      requests_(requests),
       playlist_(playlist),
       editor_(editor),
       keyPoll_(keyPoll),
@@ -33,7 +34,7 @@ void DropIntake::Drop(std::vector<std::string> paths, DropTarget target, std::op
         if (!editor_.IsOpen()) return;
         editor_.SetScanning(true);
     } else {
-        if (state_.editorOpen || playback_.Opening()) return;
+        if (state_.editor.open || playback_.Opening()) return;
         const std::optional<MouseButton> last = button ? button : keyPoll_.lastMouseButton;
         replaces_ = last != MouseButton::Right;
         if (replaces_) {
@@ -59,7 +60,7 @@ void DropIntake::HandIn(std::vector<std::string> paths, bool play) {
         waiting_.emplace_back(std::move(paths), play);
         return;
     }
-    target_ = state_.editorOpen && editor_.IsOpen() ? DropTarget::Editor : DropTarget::Main;
+    target_ = state_.editor.open && editor_.IsOpen() ? DropTarget::Editor : DropTarget::Main;
     if (target_ == DropTarget::Editor) editor_.SetScanning(true);
     replaces_ = false;
     from_ = playlist_.Size();
@@ -104,7 +105,7 @@ void DropIntake::Finish() {
         if (target_ == DropTarget::Editor) editor_.SetScanning(false);
         if (playHandedIn_ && playlist_.Size() > from_) {
             playlist_.currentIndex = static_cast<int>(from_);
-            state_.requests.playSelected = true;
+            requests_.playSelected = true;
         }
         return;
     }

@@ -26,8 +26,8 @@ using SteadyClock = std::function<std::chrono::steady_clock::time_point()>;
 
 class DropIntake {
 public:
-    DropIntake(PlayerState& state, Playlist& playlist, PlaylistEditor& editor, const KeyPollState& keyPoll,
-               Playback& playback, WindowSystem& windows, SteadyClock now);
+    DropIntake(const PlayerState& state, PendingCommands& requests, Playlist& playlist, PlaylistEditor& editor,
+               const KeyPollState& keyPoll, Playback& playback, WindowSystem& windows, SteadyClock now);
 
     // The button that dragged the files; when none was seen, the keyboard poll's last one decides.
     // A right drag appends to the list, any other replaces it.
@@ -46,7 +46,8 @@ public:
 private:
     void Finish();
 
-    PlayerState& state_;
+    const PlayerState& state_;
+    PendingCommands& requests_;
     Playlist& playlist_;
     PlaylistEditor& editor_;
     const KeyPollState& keyPoll_;

@@ -7,10 +7,12 @@
 
 namespace felux {
 
-EditorBridge::EditorBridge(PlayerState& state, PlayerSettings& settings, Playlist& playlist, PlaylistEditor& editor,
-                           Playback& playback, DropIntake& drop, EditorWindows windows,
-                           std::function<std::uint32_t()> randomSeed)
+EditorBridge::EditorBridge(const PlayerState& state, EditorStatus& status, PendingCommands& requests,
+                           PlayerSettings& settings, Playlist& playlist, PlaylistEditor& editor, Playback& playback,
+                           DropIntake& drop, EditorWindows windows, std::function<std::uint32_t()> randomSeed)
     : state_(state),
+      status_(status),
+      requests_(requests),
       settings_(settings),
       playlist_(playlist),
       editor_(editor),
@@ -20,7 +22,7 @@ EditorBridge::EditorBridge(PlayerState& state, PlayerSettings& settings, Playlis
       randomSeed_(std::move(randomSeed)) {}
 
 void EditorBridge::Toggle() {
-    if (state_.editorOpen) {
+    if (status_.open) {
         Closed();
         return;
     }
@@ -32,12 +34,12 @@ void EditorBridge::Toggle() {
     editor_.Open(view, seed);
     PushSettings();
     editor_.MarkCurrent(playlist_.currentIndex);
-    state_.editorOpen = true;
+    status_.open = true;
 }
 
 void EditorBridge::Closed() {
     Destroy();
-    state_.editorOpen = false;
+    status_.open = false;
     if (playlist_.currentIndex >= playlist_.Count()) playlist_.currentIndex = std::max(0, playlist_.Count() - 1);
 }
 
@@ -58,12 +60,12 @@ void EditorBridge::LayoutControls() {
 }
 
 void EditorBridge::OpenFileCommand() {
-    if (state_.editorOpen) {
+    if (status_.open) {
         Toggle();
         return;
     }
     if (!windows_.dialogs || fileChooserOpen_) return;
-    state_.modalDialogUp = true;
+    status_.dialogUp = true;
     fileChooserOpen_ = true;
     editor_.SetDirectoryFromPath(settings_.lastMediaPath);
     windows_.dialogs->OpenFileChooser(editor_.Directory());
@@ -74,7 +76,7 @@ void EditorBridge::TakeFileChoice() {
     const std::optional<std::string> chosen = std::move(*fileChoice_);
     fileChoice_.reset();
     fileChooserOpen_ = false;
-    state_.modalDialogUp = false;
+    status_.dialogUp = false;
     if (!chosen || chosen->empty()) return;
     // The chosen file replaces whatever a drop was still adding.
     drop_.Cancel();
@@ -88,10 +90,10 @@ void EditorBridge::TakeFileChoice() {
     playback_.OpenCurrent();
 }
 
-void EditorBridge::Exchange(bool settingsDialogOpen) {
-    // The settings dialog keeps the poll paused even while the editor reports no dialog of its own.
-    state_.modalDialogUp = settingsDialogOpen || editor_.State().fileDialogOpen;
-    if (playlist_.Count() != state_.shuffleOrderCount) playback_.Shuffle();
+void EditorBridge::Exchange() {
+    // The settings dialog's own flag keeps the poll paused while the editor reports no dialog.
+    status_.dialogUp = editor_.State().fileDialogOpen;
+    if (playlist_.Count() != state_.playback.shuffleOrderCount) playback_.Shuffle();
     if (editor_.State().request == EditorRequest::Resized) {
         LayoutControls();
         const Rect r = windows_.windows.WindowRect(WindowId::Editor);
@@ -108,7 +110,7 @@ void EditorBridge::Exchange(bool settingsDialogOpen) {
     if (editor.request == EditorRequest::Play && !playback_.Opening() && !drop_.ReplacingList()) {
         playlist_.currentIndex = editor.requestedIndex;
         editor_.ClearRequest();
-        state_.requests.playSelected = true;
+        requests_.playSelected = true;
     }
     playlist_.currentIndex = editor.current;
 }

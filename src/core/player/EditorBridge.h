@@ -26,15 +26,16 @@ struct EditorWindows {
 
 class EditorBridge {
 public:
-    EditorBridge(PlayerState& state, PlayerSettings& settings, Playlist& playlist, PlaylistEditor& editor,
-                 Playback& playback, DropIntake& drop, EditorWindows windows, std::function<std::uint32_t()> randomSeed);
+    EditorBridge(const PlayerState& state, EditorStatus& status, PendingCommands& requests, PlayerSettings& settings,
+                 Playlist& playlist, PlaylistEditor& editor, Playback& playback, DropIntake& drop,
+                 EditorWindows windows, std::function<std::uint32_t()> randomSeed);
 
     void Toggle();
     // The editor closed itself: the current entry is kept inside the list.
     void Closed();
     void Destroy();
     // Takes the editor's size, place, path mode and play request into the player, once a tick.
-    void Exchange(bool settingsDialogOpen);
+    void Exchange();
     // The FILE button without the editor: the file chooser.
     void OpenFileCommand();
     // The chooser closed: the chosen path, nothing on Cancel. Carried out by the next tick.
@@ -45,7 +46,9 @@ private:
     void PushSettings();
     void LayoutControls();
 
-    PlayerState& state_;
+    const PlayerState& state_;
+    EditorStatus& status_;  // the bridge's own
+    PendingCommands& requests_;
     PlayerSettings& settings_;
     Playlist& playlist_;
     PlaylistEditor& editor_;

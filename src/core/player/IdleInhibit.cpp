@@ -4,7 +4,8 @@
 namespace felux {
 
 bool KeepsDesktopAwake(const PlayerState& state, bool paused) {
-    return !state.mediaClosed && state.startState == StartState::Idle && !paused && state.hasVideo;
+    return !state.playback.mediaClosed && state.playback.startState == StartState::Idle && !paused &&
+           state.playback.hasVideo;
 }
 
 void IdleInhibit::Follow(bool wanted) {

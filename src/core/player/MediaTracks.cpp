@@ -8,18 +8,18 @@
 namespace felux {
 
 void MediaTracks::StepTrack(TrackKind kind) {
-    if (state_.mediaClosed) return;
+    if (state_.playback.mediaClosed) return;
     if (const std::optional<TrackStep> step = NextTrack(graph_.Tracks(), kind)) graph_.SelectTrack(kind, step->id);
 }
 
 void MediaTracks::StepChapter(int direction) {
-    if (state_.mediaClosed) return;
+    if (state_.playback.mediaClosed) return;
     if (const std::optional<MediaTime> target = ChapterTarget(graph_.Chapters(), graph_.GetPosition(), direction))
         graph_.SeekPosition(SeekMode::To, *target);
 }
 
 VideoMenu MediaTracks::Menu() {
-    if (state_.mediaClosed) return {};
+    if (state_.playback.mediaClosed) return {};
     VideoMenu menu = BuildVideoMenu(graph_.Tracks(), graph_.Chapters(), graph_.GetPosition());
     if (lines_.Available()) {
         // Checked while a loop runs: choosing it then ends the loop, as L does.
@@ -32,7 +32,7 @@ VideoMenu MediaTracks::Menu() {
 }
 
 void MediaTracks::Carry(const VideoMenuAction& action) {
-    if (state_.mediaClosed) return;
+    if (state_.playback.mediaClosed) return;
     switch (action.kind) {
         case VideoMenuAction::Kind::Chapter: graph_.SeekPosition(SeekMode::To, action.start); break;
         case VideoMenuAction::Kind::LineLoop: lines_.ToggleLoop(); break;

@@ -12,7 +12,7 @@
 
 namespace felux {
 
-PanelPresenter::PanelPresenter(PanelSources sources, VolumeRecordToggle& volumeRecord, const VideoLayout& layout,
+PanelPresenter::PanelPresenter(PanelSources sources, VolumeRecordToggle& volumeRecord, VideoLayout& layout,
                                WindowSystem& windows, TextPainter* text, std::filesystem::path folder)
     : sources_(sources),
       volumeRecord_(volumeRecord),
@@ -22,14 +22,13 @@ PanelPresenter::PanelPresenter(PanelSources sources, VolumeRecordToggle& volumeR
       folder_(std::move(folder)) {}
 
 void PanelPresenter::ComposeStep() {
-    PlayerState& state = sources_.state;
-    if (!state.panelFramePending) {
+    if (!framePending_) {
         if (const std::optional<Rect> changed = DrawPanel()) {
             changedArea_ = *changed;
-            state.panelFramePending = true;
+            framePending_ = true;
         }
     }
-    if (state.panelFramePending) windows_.InvalidateArea(WindowId::Main, changedArea_);
+    if (framePending_) windows_.InvalidateArea(WindowId::Main, changedArea_);
     LyricsStep();
 }
 
@@ -54,18 +53,18 @@ void PanelPresenter::LoadSkin() {
 
 std::optional<Rect> PanelPresenter::DrawPanel() {
     PanelView view;
-    view.stopped = sources_.state.mediaClosed;
+    view.stopped = sources_.state.playback.mediaClosed;
     view.paused = sources_.playback.Paused();
-    view.appActive = sources_.state.appActive;
+    view.appActive = sources_.state.layout.appActive;
     view.shufflePlay = sources_.settings.shufflePlay != 0;
     view.repeatList = sources_.settings.repeatList != 0;
-    view.repeatOne = sources_.state.repeatOne;
+    view.repeatOne = sources_.state.playback.repeatOne;
     view.held = sources_.buttons.held;
     view.rateLocked = sources_.buttons.rateLocked;
     view.scanLinesOn = sources_.settings.scanLinesOn != 0;
     view.lineMaskMode = sources_.settings.lineMaskMode;
     view.wheelStep = sources_.wheel.Step();
-    view.progress = sources_.state.progress;
+    view.progress = sources_.progress.Pixel();
     view.volumeKnob = sources_.volume.Level();
     view.volumeLogEnabled = sources_.settings.volumeLogEnabled != 0;
     view.volumeRecordPresent = volumeRecord_.RecordPresent();
@@ -73,16 +72,16 @@ std::optional<Rect> PanelPresenter::DrawPanel() {
     view.abAMs = sources_.abLoop.AMs();
     view.abBMs = sources_.abLoop.BMs();
     // A segment entry shows its span as a loop's marks, unless the A-B repeat has its own.
-    if (view.abState == AbRepeat::Off && sources_.state.segmentActive) {
+    if (view.abState == AbRepeat::Off && sources_.state.playback.segmentActive) {
         view.abState = AbRepeat::Looping;
-        view.abAMs = sources_.state.segmentStartMs;
-        view.abBMs = sources_.state.segmentEndMs;
+        view.abAMs = sources_.state.playback.segmentStartMs;
+        view.abBMs = sources_.state.playback.segmentEndMs;
     }
     view.position = sources_.graph.LastPosition();
     view.duration = sources_.graph.duration;
     view.listCount = sources_.playlist.Count();
     view.currentIndex = sources_.playlist.currentIndex;
-    view.fullScreen = sources_.state.fullScreen;
+    view.fullScreen = sources_.state.layout.fullScreen;
     view.windowZoomStep = layout_.Zoom().window;
     view.fullScreenZoomStep = layout_.Zoom().fullScreen;
     view.titleHover = sources_.state.panelHover;
@@ -100,10 +99,15 @@ std::optional<Rect> PanelPresenter::DrawPanel() {
                                 sources_.settings.fontPosition);
         }
     }
-    PanelWrites writes{sources_.state.playbackRate, sources_.buttons.ramp, sources_.buttons.volumeModeRequest,
-                       sources_.state.readoutCountdown, volumeRecord_};
+    // The renderer moves the ramp's speed and counts the read-out down; their owners take the results.
+    int rate = sources_.state.playback.playbackRate;
+    int readoutCountdown = sources_.state.layout.readoutCountdown;
+    PanelWrites writes{rate, sources_.buttons.ramp, sources_.buttons.volumeModeRequest, readoutCountdown,
+                       volumeRecord_};
     if (!panel_.FrameDue(view, writes)) return std::nullopt;
     const std::optional<Rect> changed = panel_.DrawPanel(view, writes);
+    if (rate != sources_.state.playback.playbackRate) sources_.playback.SetPlayingRate(rate);
+    if (readoutCountdown != sources_.state.layout.readoutCountdown) layout_.SetReadoutCountdown(readoutCountdown);
     if (view.indexListActive && view.lyricsBelowVideo && layout_.StripHeight() > 0)
         windows_.Invalidate(WindowId::Video);
     return changed;
@@ -119,7 +123,9 @@ TextFont PanelPresenter::SkinFont() const {
     return font;
 }
 
-bool PanelPresenter::TimedTextShown() const { return sources_.indexList.Active() && !sources_.state.mediaClosed; }
+bool PanelPresenter::TimedTextShown() const {
+    return sources_.indexList.Active() && !sources_.state.playback.mediaClosed;
+}
 
 void PanelPresenter::LoadIndexText() {
     sources_.indexList.Clear();
@@ -140,7 +146,7 @@ void PanelPresenter::LoadIndexText() {
 void PanelPresenter::DrawTitleStrip() { panel_.SetTitle(sources_.openFile.titleLine, SkinFont()); }
 
 void PanelPresenter::TimedTextFontChanged() {
-    if (!sources_.state.mediaClosed) DrawTitleStrip();
+    if (!sources_.state.playback.mediaClosed) DrawTitleStrip();
     sources_.indexList.reloadRequest = true;
 }
 

@@ -5,7 +5,9 @@
 #include <optional>
 
 #include "engine/MediaGraph.h"
+#include "model/AbLoop.h"
 #include "model/PlayerState.h"
+#include "model/ProgressBar.h"
 #include "platform/PixelSink.h"
 #include "platform/TextPainter.h"
 #include "platform/WindowSystem.h"
@@ -26,30 +28,33 @@ class VolumeControl;
 
 // What the panel shows, read each tick.
 struct PanelSources {
-    PlayerState& state;
+    const PlayerState& state;
     const PlayerSettings& settings;
     const MediaGraph& graph;
     const Playlist& playlist;
     const OpenFile& openFile;
     IndexList& indexList;
     PanelButtons& buttons;
-    const Playback& playback;
+    Playback& playback;  // the PLAY ramp moves its speed
     const VolumeControl& volume;
     const WheelSeek& wheel;
     const AbLoop& abLoop;
+    const ProgressBar& progress;
 };
 
 class PanelPresenter {
 public:
-    PanelPresenter(PanelSources sources, VolumeRecordToggle& volumeRecord, const VideoLayout& layout,
-                   WindowSystem& windows, TextPainter* text, std::filesystem::path folder);
+    PanelPresenter(PanelSources sources, VolumeRecordToggle& volumeRecord, VideoLayout& layout, WindowSystem& windows,
+                   TextPainter* text, std::filesystem::path folder);
 
     void LoadSkin();
     // Composes the panel when it would change and asks for the changed part to be painted; an
     // unchanged panel is neither composed nor painted again, so an idle player stays idle.
     void ComposeStep();
     // The canvas reached the screen: the next tick may compose another frame.
-    void Painted() { sources_.state.panelFramePending = false; }
+    void Painted() { framePending_ = false; }
+    // The settings dialog closed over the panel: the next tick composes a frame afresh.
+    void DropPendingFrame() { framePending_ = false; }
     void PaintPanel(PixelSink& sink) const { panel_.PaintTo(sink); }
     // The timed text's strip along the bottom of the video window, width x height, when there is one.
     void PaintTimedTextStrip(PixelSink& sink, int width, int height) const;
@@ -72,12 +77,13 @@ private:
 
     PanelSources sources_;
     VolumeRecordToggle& volumeRecord_;
-    const VideoLayout& layout_;
+    VideoLayout& layout_;  // the panel counts its zoom read-out down
     WindowSystem& windows_;
     TextPainter* text_;
     std::filesystem::path folder_;
     PanelRenderer panel_;
-    Rect changedArea_;  // of the composed frame waiting for its paint
+    bool framePending_ = false;  // a composed frame waits for its paint
+    Rect changedArea_;           // of the composed frame waiting for its paint
     LyricsView lyricsView_;
     LyricsFrame lyricsFrame_;
 };

@@ -2,12 +2,6 @@
 #include "player/Player.h"
 
 namespace felux {
-namespace {
-
-constexpr int kProgressPixels = 138;
-
-}  // namespace
-
 void Player::RunPendingCommands() {
     PendingCommands& r = state.requests;
     wheel.TakeNotchRequest();
@@ -34,9 +28,9 @@ void Player::RunPendingCommands() {
     if (r.play) {
         r.play = false;
         wheel.WindBack();
-        if (!state.mediaClosed) {
+        if (!state.playback.mediaClosed) {
             if (playback.Paused()) playback.Resume();
-        } else if (state.startState != StartState::Opening) {
+        } else if (state.playback.startState != StartState::Opening) {
             // A file being opened plays once it is open.
             if (settings.reshuffleOnWrap == 1) playback.Shuffle();
             playback.OpenCurrent();
@@ -74,21 +68,21 @@ void Player::RunPendingCommands() {
     }
     // A seek asked for a file that has closed since means nothing for the next one.
     if (r.seekTo) {
-        if (!state.mediaClosed) graph.SeekPosition(SeekMode::To, *r.seekTo);
+        if (!state.playback.mediaClosed) graph.SeekPosition(SeekMode::To, *r.seekTo);
         r.seekTo.reset();
     }
-    if (!state.mediaClosed) {
+    if (!state.playback.mediaClosed) {
         if (r.newVideoSize) {
-            const int widthBefore = state.videoDisplayWidth;
-            const int heightBefore = state.videoDisplayHeight;
+            const int widthBefore = state.layout.videoDisplayWidth;
+            const int heightBefore = state.layout.videoDisplayHeight;
             layout.ComputeVideoSize(false);
             layout.ApplyVideoRegions();
             if (!layout.Timer().Running() && !graph.audioOnly && graph.Created()) layout.Timer().Start(LayoutWait::NewSize);
             r.newVideoSize = false;
             // A new file shown at the size of the last one: its windows are in place already, so
             // it starts now instead of after the wait for a reshaped window.
-            if (state.startState == StartState::Opened && widthBefore == state.videoDisplayWidth &&
-                heightBefore == state.videoDisplayHeight)
+            if (state.playback.startState == StartState::Opened && widthBefore == state.layout.videoDisplayWidth &&
+                heightBefore == state.layout.videoDisplayHeight)
                 LayoutStep();
         }
         if (++state.searchTick > settings.searchWait) state.searchTick = 0;
@@ -110,8 +104,7 @@ void Player::RunPendingCommands() {
             r.progressDrag = false;
         } else {
             graph.RefreshPosition();
-            const MediaTime unit = graph.duration / kProgressPixels;
-            state.progress = unit > MediaTime{} ? static_cast<int>(graph.LastPosition() / unit) : 0;
+            progressBar.Follow(graph.LastPosition(), graph.duration);
         }
     }
     layout.FullScreenStep();

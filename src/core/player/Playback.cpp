@@ -21,7 +21,6 @@ namespace felux {
 namespace {
 
 constexpr int kSegmentStartDelay = 50;
-constexpr int kNewFileDisplayTicks = 35;
 
 bool IsMpegAudioPath(const std::string& path) { return HasMpegInfo(std::filesystem::path(path)); }
 
@@ -33,6 +32,8 @@ MediaTime JustAfter(std::int64_t ms) { return std::chrono::milliseconds(ms) + st
 Playback::Playback(PlaybackRecords records, PlaybackParts parts, WindowSystem& windows, FailureReporter reportFailure,
                    std::function<std::uint32_t()> randomSeed)
     : state_(records.state),
+      status_(records.status),
+      requests_(records.requests),
       settings_(records.settings),
       playlist_(records.playlist),
       history_(records.history),
@@ -46,7 +47,7 @@ Playback::Playback(PlaybackRecords records, PlaybackParts parts, WindowSystem& w
       randomSeed_(std::move(randomSeed)) {}
 
 void Playback::FollowOpenFile() {
-    if (state_.mediaClosed) return;
+    if (status_.mediaClosed) return;
     // The engine may be playing the prepared successor already: only this advance may keep it.
     advancingAtEnd_ = true;
     FollowOpenFileEnd();
@@ -54,9 +55,9 @@ void Playback::FollowOpenFile() {
 }
 
 void Playback::FollowOpenFileEnd() {
-    if (state_.segmentActive && CheckSegment()) {
-        state_.requests.fastForward = SearchPhase::StepEntry;
-        state_.segmentActive = false;
+    if (status_.segmentActive && CheckSegment()) {
+        requests_.fastForward = SearchPhase::StepEntry;
+        status_.segmentActive = false;
         // A segment that ends with the file steps on once: the file's end is the same step.
         graph_.PollGraphEvent();
         return;
@@ -72,10 +73,10 @@ void Playback::FollowOpenFileEnd() {
     parts_.wheel.Stop();
     parts_.keyGate.Lock(kEndLockoutTicks);
     // A file that failed on repeat one would fail again at once, for ever.
-    if (EveryEntryFailedInTurn() || (state_.repeatOne && graph_.endedOnError)) {
+    if (EveryEntryFailedInTurn() || (status_.repeatOne && graph_.endedOnError)) {
         parts_.layout.CollapseVideoWindow();
-        state_.requests.endOfListStop = true;
-    } else if (state_.repeatOne) {
+        requests_.endOfListStop = true;
+    } else if (status_.repeatOne) {
         OpenIfPlaying();
     } else {
         Next();
@@ -130,7 +131,7 @@ void Playback::OpenCurrent() {
 
 // Deletes missing entries from the current one on; true when the entry left there opens.
 bool Playback::RemoveMissingEntries() {
-    if (state_.editorOpen) return playlist_.RemoveMissing(static_cast<std::size_t>(playlist_.currentIndex));
+    if (state_.editor.open) return playlist_.RemoveMissing(static_cast<std::size_t>(playlist_.currentIndex));
     const int rounds = playlist_.Count() - playlist_.currentIndex;
     for (int i = 0; i < rounds && static_cast<std::size_t>(playlist_.currentIndex) < playlist_.Size(); ++i) {
         const auto index = static_cast<std::size_t>(playlist_.currentIndex);
@@ -153,7 +154,7 @@ void Playback::OpenAtCurrentIndex() {
 }
 
 void Playback::OpenClosedAtCurrentIndex() {
-    if (settings_.maximizeOnPlay == 1 && !state_.fullScreen) state_.requests.fullScreen = true;
+    if (settings_.maximizeOnPlay == 1 && !state_.layout.fullScreen) requests_.fullScreen = true;
     playlist_.currentIndex = std::clamp(playlist_.currentIndex, 0, playlist_.Count() - 1);
 
     bool testLater = true;
@@ -178,17 +179,17 @@ void Playback::OpenClosedAtCurrentIndex() {
     playlist_.currentRemoved = false;
     // The mark moves even when the entry will not open: the editor's index is the player's on
     // every tick, and a stale one would take the player back to the last file that opened.
-    if (state_.editorOpen) editor_.MarkCurrent(playlist_.currentIndex);
+    if (state_.editor.open) editor_.MarkCurrent(playlist_.currentIndex);
 
-    state_.segmentActive = false;
-    state_.segmentStartMs = state_.segmentEndMs = 0;
-    state_.startDelay = 0;
+    status_.segmentActive = false;
+    status_.segmentStartMs = status_.segmentEndMs = 0;
+    status_.startDelay = 0;
     const std::string entry = playlist_.PathAt(static_cast<std::size_t>(playlist_.currentIndex));
     if (const auto times = ParseSegmentSuffix(entry)) {
-        state_.segmentActive = true;
-        state_.startDelay = kSegmentStartDelay;
-        state_.segmentStartMs = times->startMs;
-        state_.segmentEndMs = times->endMs;
+        status_.segmentActive = true;
+        status_.startDelay = kSegmentStartDelay;
+        status_.segmentStartMs = times->startMs;
+        status_.segmentEndMs = times->endMs;
     }
     const std::string path(StripSegmentSuffix(entry));
     openFile_.path = path;
@@ -227,16 +228,16 @@ void Playback::PrepareOpenedFile(const std::string& entry) {
                                        EntryOpens);
     if (graph_.BeginRender(path, companion) != MediaResult::Ok) return OpenFailed();
     openingTitle_ = playlist_.TitleAt(static_cast<std::size_t>(playlist_.currentIndex));
-    state_.startState = StartState::Opening;
+    status_.startState = StartState::Opening;
     // An engine that is ready at once is set up within this same step.
     FollowOpening();
 }
 
 void Playback::FollowOpening() {
-    if (state_.startState != StartState::Opening) return;
+    if (status_.startState != StartState::Opening) return;
     const OpenStatus status = graph_.PollRender();
     if (status == OpenStatus::Pending) return;
-    state_.startState = StartState::Idle;
+    status_.startState = StartState::Idle;
     if (status == OpenStatus::Ready)
         FinishOpenedFile();
     else
@@ -248,30 +249,29 @@ void Playback::OpenFailed() {
     CloseMedia();
     // Nothing plays from a graph that could not render: let it go now.
     graph_.ReleaseGraph();
-    state_.hasVideo = false;
+    status_.hasVideo = false;
     parts_.layout.CollapseVideoWindow();
 }
 
 void Playback::FinishOpenedFile() {
     const std::filesystem::path fsPath(openFile_.path);
-    state_.playbackRate = state_.chosenRate;
+    status_.playbackRate = status_.chosenRate;
     const Size screen = windows_.ScreenSize();
     graph_.ProbeMedia(screen.width, screen.height);
-    if (state_.playbackRate != kSpeedNormal) graph_.SetRate(RateFromPermille(state_.playbackRate));
+    if (status_.playbackRate != kSpeedNormal) graph_.SetRate(RateFromPermille(status_.playbackRate));
     indexList_.SetEndMs(std::chrono::duration_cast<std::chrono::milliseconds>(graph_.duration).count());
-    if (state_.segmentActive) CheckSegment();
+    if (status_.segmentActive) CheckSegment();
     parts_.resume.FileOpened();
     if (graph_.audioOnly) {
-        state_.hasVideo = false;
-        if (!state_.fullScreen) parts_.layout.CollapseVideoWindow();
+        status_.hasVideo = false;
+        if (!state_.layout.fullScreen) parts_.layout.CollapseVideoWindow();
     } else {
-        state_.hasVideo = true;
+        status_.hasVideo = true;
     }
-    state_.startState = StartState::Opened;
-    state_.mediaClosed = false;
+    status_.startState = StartState::Opened;
+    status_.mediaClosed = false;
     paused_ = false;
-    state_.requests.newVideoSize = true;
-    state_.newFileDisplayTimer = kNewFileDisplayTicks;
+    requests_.newVideoSize = true;
 
     const std::string& title = openingTitle_;
     openFile_.tags = ShownTags(openFile_.audioInfo, graph_.Tags());
@@ -287,37 +287,37 @@ void Playback::CloseMedia() {
     parts_.abLoop.Clear();
     if (!advancingAtEnd_) graph_.PrepareNext(std::nullopt);
     followerCandidate_.reset();
-    if (state_.startState == StartState::Opening) {
+    if (status_.startState == StartState::Opening) {
         // Given up: the engine stops the load, and whatever it still reports of it is not news.
-        state_.startState = StartState::Idle;
+        status_.startState = StartState::Idle;
         graph_.ReleaseGraph();
     }
     closing_ = true;
-    if (!state_.mediaClosed) {
+    if (!status_.mediaClosed) {
         parts_.resume.Leaving();
         parts_.volume.RecordOnLeave();
-        if (!state_.fullScreen) {
+        if (!state_.layout.fullScreen) {
             parts_.layout.RememberVideoPosition();
-        } else if (state_.requests.endOfListStop) {
+        } else if (requests_.endOfListStop) {
             parts_.layout.LeaveFullScreen();
         }
-        if (state_.requests.endOfListStop) parts_.layout.CollapseVideoWindow();
+        if (requests_.endOfListStop) parts_.layout.CollapseVideoWindow();
         graph_.ForgetPosition();
-        state_.progress = 0;
+        parts_.progress.Reset();
         parts_.wheel.Stop();
-        state_.mediaClosed = true;
+        status_.mediaClosed = true;
         paused_ = false;
-        state_.hasVideo = false;
+        status_.hasVideo = false;
         graph_.StopGraph();
         if (!graphKeptForOpen_) graph_.ReleaseGraph();
     }
     closing_ = false;
-    state_.requests.endOfListStop = false;
-    state_.requests.stop = false;
+    requests_.endOfListStop = false;
+    requests_.stop = false;
 }
 
 void Playback::StartPlayback() {
-    if (state_.hasVideo && !graph_.audioOnly) {
+    if (status_.hasVideo && !graph_.audioOnly) {
         parts_.layout.PlacePicture();
         windows_.Raise(WindowId::Video);
         parts_.layout.KeepPanelAboveVideo();
@@ -330,22 +330,22 @@ void Playback::StartPlayback() {
         graph_.RunGraph();
         parts_.keyGate.Lock(kStartLockoutTicks);
     }
-    state_.startState = StartState::Idle;
+    status_.startState = StartState::Idle;
     if (settings_.secondaryMonitorFix == 0) {
         ApplySourceRect();
-        state_.sourceRectCountdown = 1;
+        status_.sourceRectCountdown = 1;
     } else if (settings_.secondaryMonitorFix > 0) {
         ApplySourceRect();
         // Saturated: the count of ticks comes from the settings file and may be anything.
-        state_.sourceRectCountdown = settings_.secondaryMonitorFix > (INT_MAX - 1) / kSourceRectTicksPerStep
-                                        ? INT_MAX
-                                        : settings_.secondaryMonitorFix * kSourceRectTicksPerStep + 1;
+        status_.sourceRectCountdown = settings_.secondaryMonitorFix > (INT_MAX - 1) / kSourceRectTicksPerStep
+                                          ? INT_MAX
+                                          : settings_.secondaryMonitorFix * kSourceRectTicksPerStep + 1;
     }
     KeepFollowerCurrent();
 }
 
 void Playback::KeepFollowerCurrent() {
-    if (state_.mediaClosed || state_.startState != StartState::Idle || !graph_.audioOnly) return;
+    if (status_.mediaClosed || status_.startState != StartState::Idle || !graph_.audioOnly) return;
     std::optional<std::string> candidate = FollowerCandidate();
     if (candidate == followerCandidate_) return;
     followerCandidate_ = candidate;
@@ -360,7 +360,7 @@ void Playback::KeepFollowerCurrent() {
 std::optional<std::string> Playback::FollowerCandidate() const {
     const int count = playlist_.Count();
     // Repeat one reopens the file itself and a loop goes back: no follower may play in its place.
-    if (count <= 0 || state_.repeatOne || state_.segmentActive || parts_.abLoop.Looping() ||
+    if (count <= 0 || status_.repeatOne || status_.segmentActive || parts_.abLoop.Looping() ||
         SyncPlaybackOn(settings_.syncFlags))
         return std::nullopt;
     const NextStep step = NextStepFromHere();
@@ -395,7 +395,7 @@ void Playback::Shuffle() {
     if (playlist_.Count() <= 0) return;
     std::minstd_rand random(
         randomSeed_());
-    state_.shuffleOrderCount = playlist_.Count();
+    status_.shuffleOrderCount = playlist_.Count();
     shufflePosition_ = playlist_.currentIndex;
     shuffleOrder_.resize(static_cast<std::size_t>(playlist_.Count()));
     std::iota(shuffleOrder_.begin(), shuffleOrder_.end(), 0);
@@ -408,14 +408,14 @@ void Playback::MoveCurrent(int index) {
     playlist_.currentIndex = index;
     playlist_.currentRemoved = false;
     // Also when nothing opens: the tick takes the editor's index as the player's.
-    if (state_.editorOpen) editor_.MarkCurrent(index);
+    if (state_.editor.open) editor_.MarkCurrent(index);
 }
 
 void Playback::OpenIfPlaying() {
     if (!FileUnderway()) return;
-    const bool active = state_.appActive;
+    const bool active = state_.layout.appActive;
     OpenCurrent();
-    state_.appActive = active;
+    parts_.layout.SetAppActive(active);
 }
 
 void Playback::Next() {
@@ -439,7 +439,7 @@ void Playback::Next() {
         return;
     }
     parts_.layout.CollapseVideoWindow();
-    if (FileUnderway()) state_.requests.endOfListStop = true;
+    if (FileUnderway()) requests_.endOfListStop = true;
 }
 
 Playback::NextStep Playback::NextStepFromHere() const {
@@ -476,18 +476,44 @@ std::int64_t Playback::PositionMs() const {
 
 bool Playback::CheckSegment() {
     const std::int64_t positionMs = PositionMs();
-    if (state_.segmentStartMs >= positionMs) {
-        graph_.SeekPosition(SeekMode::To, JustAfter(state_.segmentStartMs));
-    } else if (positionMs < state_.segmentEndMs) {
-        state_.startDelay = 0;
+    if (status_.segmentStartMs >= positionMs) {
+        graph_.SeekPosition(SeekMode::To, JustAfter(status_.segmentStartMs));
+    } else if (positionMs < status_.segmentEndMs) {
+        status_.startDelay = 0;
     } else {
         return true;
     }
     return false;
 }
 
+void Playback::MarkLaidOut() {
+    if (status_.startState == StartState::Opened) status_.startState = StartState::LaidOut;
+}
+
+bool Playback::StartDelayOver() {
+    status_.startDelay = std::max(0, status_.startDelay - 1);
+    return status_.startDelay == 0;
+}
+
+void Playback::FollowSourceRectCountdown() {
+    if (status_.sourceRectCountdown <= 0) return;
+    --status_.sourceRectCountdown;
+    if (status_.sourceRectCountdown % kSourceRectTicksPerStep == 0) ApplySourceRect();
+    status_.sourceRectCountdown = 0;
+}
+
+void Playback::ChooseSpeed(int permille) {
+    status_.chosenRate = std::clamp(permille, kSpeedMin, kSpeedMax);
+    status_.playbackRate = status_.chosenRate;
+    if (!status_.mediaClosed && parts_.wheel.Step() == 0) graph_.SetRate(RateFromPermille(status_.chosenRate));
+}
+
+void Playback::ToggleRepeatOne() { status_.repeatOne = !status_.repeatOne; }
+
+void Playback::SetPlayingRate(int permille) { status_.playbackRate = permille; }
+
 void Playback::CheckABRepeat() {
-    if (state_.mediaClosed || playlist_.Count() <= 0) return;
+    if (status_.mediaClosed || playlist_.Count() <= 0) return;
     if (parts_.abLoop.Check(PositionMs())) graph_.SeekPosition(SeekMode::To, JustAfter(parts_.abLoop.AMs()));
 }
 

@@ -9,7 +9,9 @@
 
 #include "engine/MediaGraph.h"
 #include "model/InputGate.h"
+#include "model/AbLoop.h"
 #include "model/PlayerState.h"
+#include "model/ProgressBar.h"
 #include "platform/MediaEngine.h"
 #include "platform/WindowSystem.h"
 #include "player/OpenFile.h"
@@ -28,7 +30,9 @@ namespace felux {
 
 // What playing a file reads and changes beyond its own state.
 struct PlaybackRecords {
-    PlayerState& state;
+    const PlayerState& state;
+    PlaybackStatus& status;  // Playback's own
+    PendingCommands& requests;
     const PlayerSettings& settings;
     Playlist& playlist;
     History& history;
@@ -47,6 +51,7 @@ struct PlaybackParts {
     InputGate& keyGate;
     WheelSeek& wheel;
     AbLoop& abLoop;
+    ProgressBar& progress;
 };
 
 class Playback {
@@ -92,6 +97,19 @@ public:
     // The list under the open file was replaced: its pause no longer stands.
     void ForgetPause() { paused_ = false; }
 
+    // The tick's steps of a file on its way to playing: its layout is done; its segment's start
+    // delay runs out (true once it has); the overscan crop is set again when its countdown ends.
+    void MarkLaidOut();
+    bool StartDelayOver();
+    void FollowSourceRectCountdown();
+
+    void ToggleRepeatOne();
+    // Makes permille (clamped to the bounds) the chosen speed and the playing one. A running wheel
+    // seek keeps its own rate and returns to this one when it ends; a closed file opens at it.
+    void ChooseSpeed(int permille);
+    // The panel's PLAY ramp moved the playing speed; the chosen one stays for the next file.
+    void SetPlayingRate(int permille);
+
     const std::vector<int>& ShuffleOrder() const { return shuffleOrder_; }
     int ShufflePosition() const { return shufflePosition_; }
 
@@ -105,7 +123,7 @@ private:
     void FinishOpenedFile();
     void OpenFailed();
     // A file is open or being opened: stepping through the list opens the next one.
-    bool FileUnderway() const { return !state_.mediaClosed || state_.startState == StartState::Opening; }
+    bool FileUnderway() const { return !status_.mediaClosed || status_.startState == StartState::Opening; }
     // The rest of an open once the last file is closed.
     void OpenClosedAtCurrentIndex();
     void OpenIfPlaying();
@@ -121,7 +139,9 @@ private:
     bool EveryEntryFailedInTurn();
     void FollowOpenFileEnd();
 
-    PlayerState& state_;
+    const PlayerState& state_;
+    PlaybackStatus& status_;
+    PendingCommands& requests_;
     const PlayerSettings& settings_;
     Playlist& playlist_;
     History& history_;

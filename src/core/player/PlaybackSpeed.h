@@ -1,8 +1,7 @@
-// The chosen playback speed: the speed keys' and a remote's, in steps, within its bounds.
+// The chosen playback speed's bounds and step: the speed keys' and a remote's.
 #pragma once
 
-#include "engine/MediaGraph.h"
-#include "model/PlayerState.h"
+#include "model/PlaybackStatus.h"
 
 namespace felux {
 
@@ -11,9 +10,5 @@ inline constexpr int kSpeedMin = 500;
 inline constexpr int kSpeedMax = 2000;
 inline constexpr int kSpeedStep = 100;
 inline constexpr int kSpeedNormal = kPermille;
-
-// Makes permille (clamped to the bounds) the chosen speed and the playing one. A running wheel
-// seek keeps its own rate and returns to this one when it ends; a closed file opens at it.
-void ChooseSpeed(PlayerState& state, MediaGraph& graph, bool wheelSeekRuns, int permille);
 
 }  // namespace felux

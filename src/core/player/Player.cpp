@@ -18,22 +18,24 @@ Player::Player(PlayerPorts ports, std::filesystem::path programFolder, std::vect
       args_(std::move(args)),
       volume(state, settings, openFile, volumeLog, graph, ports_.systemVolume, wheel, folder_),
       resume(settings, state, graph, openFile, folder_, ports_.reportFailure),
-      layout(state, settings, graph, ports_.windows, ports_.keys, ports_.displayModes,
+      layout(state, state.layout, state.requests, settings, graph, ports_.windows, ports_.keys, ports_.displayModes,
              {videoInput, keyboard.pollState, mouse.mouseState}, indexList, volume),
-      presenter({state, settings, graph, playlist, openFile, indexList, panelButtons, playback, volume, wheel, abLoop}, volume, layout, ports_.windows,
-                ports_.text, folder_),
-      playback({state, settings, playlist, history, graph, openFile, indexList, editor}, {volume, resume, layout, presenter, keyboard.Gate(), wheel, abLoop},
-               ports_.windows, ports_.reportFailure, ports_.randomSeed),
-      drop(state, playlist, editor, keyboard.pollState, playback, ports_.windows, ports_.now),
-      editorBridge(state, settings, playlist, editor, playback, drop,
+      presenter({state, settings, graph, playlist, openFile, indexList, panelButtons, playback, volume, wheel, abLoop,
+                 progressBar},
+                volume, layout, ports_.windows, ports_.text, folder_),
+      playback({state, state.playback, state.requests, settings, playlist, history, graph, openFile, indexList, editor},
+               {volume, resume, layout, presenter, keyboard.Gate(), wheel, abLoop, progressBar}, ports_.windows,
+               ports_.reportFailure, ports_.randomSeed),
+      drop(state, state.requests, playlist, editor, keyboard.pollState, playback, ports_.windows, ports_.now),
+      editorBridge(state, state.editor, state.requests, settings, playlist, editor, playback, drop,
                    {ports_.windows, ports_.editorWindow, ports_.dialogs}, ports_.randomSeed),
       lines(state, graph, indexList, abLoop),
       tracks(state, graph, lines),
       popups(state, playlist, history, openFile, keyboard.pollState, keyboard.Gate(), playback, tracks, ports_.dialogs),
-      files({state, settings, playlist, history, volume, resume}, layout, {ports_.windows, ports_.keys, ports_.displayModes},
-            folder_, ports_.reportFailure),
-      settingsBridge(state, settings, ports_.windows, ports_.settingsDialogs, {volume, layout, playback, presenter, files, wheel},
-                     {ports_.keys, panelInput, videoInput}) {}
+      files({state, settings, playlist, history, volume, resume}, layout,
+            {ports_.windows, ports_.keys, ports_.displayModes}, folder_, ports_.reportFailure),
+      settingsBridge(state.settingsDialog, settings, ports_.windows, ports_.settingsDialogs,
+                     {volume, layout, playback, presenter, files, wheel}, {ports_.keys, panelInput, videoInput}) {}
 
 void Player::Start() {
     graph.CreateGraph();
@@ -74,7 +76,7 @@ void Player::Tick() {
         playback.FollowOpenFile();
         if (abLoop.Looping()) playback.CheckABRepeat();
         drop.Step();
-        if (state.editorOpen) editorBridge.Exchange(settingsBridge.IsOpen());
+        if (state.editor.open) editorBridge.Exchange();
         playback.KeepFollowerCurrent();
         presenter.ComposeStep();
     }
@@ -112,33 +114,28 @@ void Player::LayoutCountdownStep() {
 
 void Player::LayoutStep() {
     ports_.windows.Resize(WindowId::Main, kMainWidth, kMainHeight);
-    if (!state.mediaClosed) {
+    if (!state.playback.mediaClosed) {
         layout.ApplyVideoLayout();
-        if (state.hasVideo) layout.PlacePicture();
-        if (state.startState == StartState::Opened) state.startState = StartState::LaidOut;
-        if (state.startState == StartState::LaidOut && settings.secondaryMonitorFix > 0) playback.StartPlayback();
+        if (state.playback.hasVideo) layout.PlacePicture();
+        playback.MarkLaidOut();
+        if (state.playback.startState == StartState::LaidOut && settings.secondaryMonitorFix > 0)
+            playback.StartPlayback();
     }
     layout.Timer().Start(LayoutWait::Settle);
 }
 
 // Without the monitor fix a laid-out file starts on a later tick, after its start delay.
 void Player::DelayedStartStep() {
-    if (state.startState != StartState::LaidOut || settings.secondaryMonitorFix >= 1) return;
-    state.startDelay = std::max(0, state.startDelay - 1);
-    if (state.startDelay == 0) playback.StartPlayback();
+    if (state.playback.startState != StartState::LaidOut || settings.secondaryMonitorFix >= 1) return;
+    if (playback.StartDelayOver()) playback.StartPlayback();
 }
 
 void Player::KeyboardStep() {
     // An open pop-up menu has the keyboard: its keys are no player keys.
-    if (!state.modalDialogUp && !popups.IsOpen()) keyboard.Poll();
+    if (!state.ModalDialogUp() && !popups.IsOpen()) keyboard.Poll();
 }
 
-void Player::SourceRectStep() {
-    if (state.sourceRectCountdown <= 0) return;
-    --state.sourceRectCountdown;
-    if (state.sourceRectCountdown % kSourceRectTicksPerStep == 0) playback.ApplySourceRect();
-    state.sourceRectCountdown = 0;
-}
+void Player::SourceRectStep() { playback.FollowSourceRectCountdown(); }
 
 // What the panel and the video window recorded since the last tick: hover, clicks, wheel notches.
 void Player::ChildWindowInputStep() {
@@ -146,7 +143,7 @@ void Player::ChildWindowInputStep() {
     if (videoInput.TakePressed()) layout.KeepPanelAboveVideo();
     if (videoInput.ClickWaiting()) {
         if (videoInput.TakeLeftClick()) {
-            state.appActive = true;
+            layout.SetAppActive(true);
         } else if (videoInput.TakeMiddleClick()) {
             state.requests.playPause = true;
         }
@@ -154,7 +151,7 @@ void Player::ChildWindowInputStep() {
     if (videoInput.TakeMenuClick()) keyboard.RequestMenu(PopupMenu::Video);
     if (wheel.ForwardChildNotch(panelInput.WheelNotch())) panelInput.ClearWheel();
     if (wheel.ForwardChildNotch(videoInput.WheelNotch())) videoInput.ClearWheel();
-    if ((panelInput.Panel().ButtonsWaiting() || mouse.DragActive()) && !state.modalDialogUp)
+    if ((panelInput.Panel().ButtonsWaiting() || mouse.DragActive()) && !state.ModalDialogUp())
         mouse.HandlePanelMouse(panelInput);
 }
 
@@ -206,10 +203,9 @@ void Player::FirstTick() {
 
 void Player::ExitSequence() {
     if (settings.restoreVolumeOnExit == 1) volume.RestoreStartupLevel();
-    if (state.displayModeChanged) {
+    if (state.layout.displayModeChanged) {
         ports_.displayModes.Restore();
-        layout.ReleaseMouseButtons();
-        state.displayModeChanged = false;
+        layout.DisplayModeRestored();
     }
     files.SettingsPreamble();
     files.SaveAll();
@@ -239,10 +235,10 @@ void Player::RunCommand(PlayerCommand command) {
         case PlayerCommand::Minimise: EnterWindowMode(WindowMode::Minimised); break;
         case PlayerCommand::VideoOnly: EnterWindowMode(WindowMode::VideoOnly); break;
         case PlayerCommand::Quit: state.exitRequested = true; break;
-        case PlayerCommand::RepeatOneToggle: state.repeatOne = !state.repeatOne; break;
-        case PlayerCommand::SpeedDown: ChooseSpeed(state, graph, wheel.Step() != 0, state.playbackRate - kSpeedStep); break;
-        case PlayerCommand::SpeedUp: ChooseSpeed(state, graph, wheel.Step() != 0, state.playbackRate + kSpeedStep); break;
-        case PlayerCommand::SpeedNormal: ChooseSpeed(state, graph, wheel.Step() != 0, kSpeedNormal); break;
+        case PlayerCommand::RepeatOneToggle: playback.ToggleRepeatOne(); break;
+        case PlayerCommand::SpeedDown: playback.ChooseSpeed(state.playback.playbackRate - kSpeedStep); break;
+        case PlayerCommand::SpeedUp: playback.ChooseSpeed(state.playback.playbackRate + kSpeedStep); break;
+        case PlayerCommand::SpeedNormal: playback.ChooseSpeed(kSpeedNormal); break;
         default: break;  // the pending record holds it
     }
 }
@@ -261,7 +257,7 @@ void Player::RequestExit() {
 void Player::OnMove(int x, int y) {
     settings.mainWindowX = x;
     settings.mainWindowY = y;
-    if (!state.fullScreen) {
+    if (!state.layout.fullScreen) {
         const Rect main{x, y, kMainWidth, kMainHeight};
         ports_.windows.Place(WindowId::Main, main, true, Stacking::Keep);
         ports_.windows.Place(WindowId::Panel, main, true, Stacking::Keep);
@@ -272,7 +268,7 @@ void Player::OnMove(int x, int y) {
 
 void Player::OnActivated(bool active) {
     if (!active) {
-        state.appActive = false;
+        layout.SetAppActive(false);
         activationPending_ = false;
         return;
     }
@@ -283,27 +279,28 @@ void Player::OnActivated(bool active) {
         return;
     }
     activationPending_ = false;
-    state.appActive = true;
-    if (state.windowMode == WindowMode::Minimised || (state.windowMode == WindowMode::VideoOnly && !state.hasVideo)) {
+    layout.SetAppActive(true);
+    if (state.windowMode == WindowMode::Minimised ||
+        (state.windowMode == WindowMode::VideoOnly && !state.playback.hasVideo)) {
         state.windowMode = WindowMode::Normal;
         ports_.windows.Restore(WindowId::Main);
     }
     // A file waiting to start is laid out for its start anyway; another relayout would only hold
     // the first picture back (a desktop activates the player just as it opens its first file).
-    if (state.startState == StartState::Idle) layout.Timer().Start(LayoutWait::AfterActivation);
+    if (state.playback.startState == StartState::Idle) layout.Timer().Start(LayoutWait::AfterActivation);
 }
 
 void Player::EnterWindowMode(WindowMode mode) {
     if (state.windowMode != WindowMode::Normal) return;
     state.windowMode = mode;
     // Minimised, the player leaves the screen whole: the video window belongs to the main one.
-    if (mode == WindowMode::Minimised || !state.hasVideo) {
+    if (mode == WindowMode::Minimised || !state.playback.hasVideo) {
         layout.RememberVideoPosition();
         layout.CollapseVideoWindow();
     }
     ports_.windows.Minimise(WindowId::Main);
     // Video only: the picture takes the keyboard the minimised panel had.
-    if (mode == WindowMode::VideoOnly && state.hasVideo) ports_.windows.Activate(WindowId::Video);
+    if (mode == WindowMode::VideoOnly && state.playback.hasVideo) ports_.windows.Activate(WindowId::Video);
 }
 
 void Player::OnMainDoubleClick() {

@@ -91,6 +91,7 @@ protected:
     // commands. Only the test rig's subclass reaches in, to set up and look inside.
     PlayerState state;
     AbLoop abLoop;
+    ProgressBar progressBar;
     PlayerSettings settings;
     Playlist playlist;
     History history;
@@ -114,8 +115,8 @@ private:
 
 protected:
     KeyboardPoll keyboard{state, settings, ports_.keys, keyActions_, abLoop};
-    WheelSeek wheel{state, settings, ports_.keys, wheelMedia_, keyboard.Gate()};
-    PanelMouse mouse{state, settings, panelButtons, panelActions_, abLoop};
+    WheelSeek wheel{state, state.requests, settings, ports_.keys, wheelMedia_, keyboard.Gate()};
+    PanelMouse mouse{state, state.requests, progressBar, settings, panelButtons, panelActions_, abLoop};
     VolumeControl volume;
     ResumeMemory resume;
     VideoLayout layout;

@@ -71,6 +71,7 @@ void PlayerPanelActions::RequestFocusReset() {}
 void PlayerPanelActions::RequestMenu(PopupMenu menu) { player_.keyboard.RequestMenu(menu); }
 
 void PlayerPanelActions::ApplyPlaybackRate(int permille) { player_.graph.SetRate(RateFromPermille(permille)); }
+void PlayerPanelActions::SetPlayingRate(int permille) { player_.playback.SetPlayingRate(permille); }
 
 MediaTime PlayerPanelActions::Duration() { return player_.graph.duration; }
 

@@ -56,6 +56,7 @@ public:
     void RequestFocusReset() override;
     void RequestMenu(PopupMenu menu) override;
     void ApplyPlaybackRate(int permille) override;
+    void SetPlayingRate(int permille) override;
     MediaTime Duration() override;
     void SeekTo(MediaTime position) override;
     int VolumeLevel() override;

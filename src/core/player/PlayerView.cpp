@@ -6,12 +6,12 @@
 namespace felux {
 
 bool PlayerView::Initialised() const { return player_.state.initialised; }
-bool PlayerView::MediaOpen() const { return !player_.state.mediaClosed; }
-bool PlayerView::Opening() const { return player_.state.startState == StartState::Opening; }
+bool PlayerView::MediaOpen() const { return !player_.state.playback.mediaClosed; }
+bool PlayerView::Opening() const { return player_.state.playback.startState == StartState::Opening; }
 bool PlayerView::Paused() const { return player_.playback.Paused(); }
 int PlayerView::VolumeLevel() const { return player_.volume.Level(); }
-int PlayerView::PlaybackRate() const { return player_.state.playbackRate; }
-bool PlayerView::RepeatOne() const { return player_.state.repeatOne; }
+int PlayerView::PlaybackRate() const { return player_.state.playback.playbackRate; }
+bool PlayerView::RepeatOne() const { return player_.state.playback.repeatOne; }
 MediaTime PlayerView::Position() const { return player_.graph.LastPosition(); }
 MediaTime PlayerView::Duration() const { return player_.graph.duration; }
 

@@ -6,7 +6,7 @@
 
 namespace felux {
 
-PopupMenus::PopupMenus(PlayerState& state, Playlist& playlist, const History& history, const OpenFile& openFile,
+PopupMenus::PopupMenus(const PlayerState& state, Playlist& playlist, const History& history, const OpenFile& openFile,
                        KeyPollState& keyPoll, InputGate& keyGate, Playback& playback, MediaTracks& tracks,
                        PlaylistDialogs* dialogs)
     : state_(state),
@@ -31,7 +31,7 @@ void PopupMenus::Show(PopupMenu menu, Point at) {
             std::vector<std::string> items = PlaylistPopupItems(playlist_, range, playlist_.currentIndex);
             open.entries = static_cast<int>(items.size());
             // Marked on as the current entry is, so the list's menu shows and sets it.
-            items.push_back((state_.repeatOne ? ">>" : "  ") + UiText("PlaylistMenu", "1曲リピート"));
+            items.push_back((state_.playback.repeatOne ? ">>" : "  ") + UiText("PlaylistMenu", "1曲リピート"));
             open_ = open;
             dialogs_->OpenPopupMenu(at, kPlaylistMenuCaption, items, true);
             break;
@@ -43,7 +43,7 @@ void PopupMenus::Show(PopupMenu menu, Point at) {
             dialogs_->OpenPopupMenu(at, kHistoryMenuCaption, open_->history, true);
             break;
         case PopupMenu::FileInfo:
-            if (state_.mediaClosed || !openFile_.audioInfo) return;
+            if (state_.playback.mediaClosed || !openFile_.audioInfo) return;
             open_ = open;
             dialogs_->OpenPopupMenu(at, kFileInfoMenuCaption, openFile_.infoLines, false);
             break;
@@ -71,7 +71,7 @@ void PopupMenus::TakeChoice() {
     int chosen = -1;
     if (open.menu == PopupMenu::Playlist) {
         if (id == open.entries + 1) {
-            state_.repeatOne = !state_.repeatOne;
+            playback_.ToggleRepeatOne();
             return;
         }
         chosen = open.first + id - 1;
@@ -87,7 +87,8 @@ void PopupMenus::TakeChoice() {
         }
     } else if (open.menu == PopupMenu::Video) {
         // The items stand for the file the menu was made for.
-        if (id > static_cast<int>(open.video.size()) || state_.mediaClosed || openFile_.path != open.videoFile) return;
+        if (id > static_cast<int>(open.video.size()) || state_.playback.mediaClosed || openFile_.path != open.videoFile)
+            return;
         tracks_.Carry(open.video[static_cast<std::size_t>(id - 1)]);
         return;
     } else {

@@ -21,7 +21,7 @@ namespace felux {
 
 class PopupMenus {
 public:
-    PopupMenus(PlayerState& state, Playlist& playlist, const History& history, const OpenFile& openFile,
+    PopupMenus(const PlayerState& state, Playlist& playlist, const History& history, const OpenFile& openFile,
                KeyPollState& keyPoll, InputGate& keyGate, Playback& playback, MediaTracks& tracks,
                PlaylistDialogs* dialogs);
 
@@ -43,7 +43,7 @@ private:
         std::string videoFile;             // video menu: the file it was made for
     };
 
-    PlayerState& state_;
+    const PlayerState& state_;
     Playlist& playlist_;
     const History& history_;
     const OpenFile& openFile_;

@@ -53,8 +53,8 @@ void ResumeMemory::FileOpened() {
     tracked_.reset();
     const MediaTime shortest = std::chrono::seconds(settings_.resumeMinimumSeconds);
     // A play segment has its own start; a file shorter than the setting starts from the beginning.
-    if (settings_.resumePlayback != 1 || state_.segmentActive || openFile_.path.empty() || graph_.duration <= MediaTime{} ||
-        graph_.duration < shortest)
+    if (settings_.resumePlayback != 1 || state_.playback.segmentActive || openFile_.path.empty() ||
+        graph_.duration <= MediaTime{} || graph_.duration < shortest)
         return;
     tracked_ = openFile_.path;
     const std::optional<ResumePoint> point = points_.Find(openFile_.path);

@@ -20,7 +20,7 @@ SavedFiles::SavedFiles(SavedRecords records, VideoLayout& layout, SettingsDesk d
 
 bool SavedFiles::SaveAll() {
     // Each file is kept whole whatever fails; what could not be saved is told once.
-    if (!records_.state.fullScreen) layout_.RememberVideoPosition();
+    if (!records_.state.layout.fullScreen) layout_.RememberVideoPosition();
     const bool historySaved = records_.history.SaveHistory(folder_ / kHistoryName);
     const bool volumesSaved = records_.volume.SaveLog();
     records_.resume.KeepPlace();

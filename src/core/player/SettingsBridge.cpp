@@ -7,24 +7,23 @@
 
 namespace felux {
 
-SettingsBridge::SettingsBridge(PlayerState& state, PlayerSettings& settings, WindowSystem& windows,
+SettingsBridge::SettingsBridge(SettingsDialogStatus& status, PlayerSettings& settings, WindowSystem& windows,
                                SettingsDialogs* dialogs, SettingsTargets targets, SettingsInputs inputs)
-    : state_(state), settings_(settings), windows_(windows), dialogs_(dialogs), targets_(targets), inputs_(inputs) {}
+    : status_(status), settings_(settings), windows_(windows), dialogs_(dialogs), targets_(targets), inputs_(inputs) {}
 
 void SettingsBridge::Open() {
     windows_.Resize(WindowId::Main, kMainWidth, kMainHeight);
-    if (targets_.wheel.Step() != 0 || open_ || dialogs_ == nullptr) return;
-    open_ = true;
+    if (targets_.wheel.Step() != 0 || status_.up || dialogs_ == nullptr) return;
+    status_.up = true;
     const Rect main{settings_.mainWindowX, settings_.mainWindowY, kMainWidth, kMainHeight};
     // Out of the topmost band, so that the dialog can come above the panel.
     windows_.Place(WindowId::Panel, main, true, Stacking::Normal);
     windows_.Place(WindowId::Main, main, true, Stacking::Normal);
-    state_.modalDialogUp = true;
     dialogs_->ShowSettings(OpenSettingsForm(settings_, targets_.volume.Level()));
 }
 
 void SettingsBridge::Closed(const std::optional<SettingsForm>& result) {
-    if (!open_) return;
+    if (!status_.up) return;
     if (result) {
         windows_.Resize(WindowId::Main, kMainWidth, kMainHeight);
         const int topmostBefore = settings_.topmostMode;
@@ -41,9 +40,8 @@ void SettingsBridge::Closed(const std::optional<SettingsForm>& result) {
     }
     inputs_.panelInput.ClearWheel();
     inputs_.videoInput.ClearWheel();
-    state_.panelFramePending = false;
-    state_.modalDialogUp = false;
-    open_ = false;
+    targets_.presenter.DropPendingFrame();
+    status_.up = false;
     // Keys typed into the dialog are not commands for the player.
     ClearKeyLatches(inputs_.keys);
 }

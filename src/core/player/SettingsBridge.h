@@ -36,22 +36,21 @@ struct SettingsInputs {
 
 class SettingsBridge {
 public:
-    SettingsBridge(PlayerState& state, PlayerSettings& settings, WindowSystem& windows, SettingsDialogs* dialogs,
-                   SettingsTargets targets, SettingsInputs inputs);
+    SettingsBridge(SettingsDialogStatus& status, PlayerSettings& settings, WindowSystem& windows,
+                   SettingsDialogs* dialogs, SettingsTargets targets, SettingsInputs inputs);
 
     void Open();
     // The dialog ended: its members after OK, nullopt after Cancel.
     void Closed(const std::optional<SettingsForm>& result);
-    bool IsOpen() const { return open_; }
+    bool IsOpen() const { return status_.up; }
 
 private:
-    PlayerState& state_;
+    SettingsDialogStatus& status_;  // the bridge's own
     PlayerSettings& settings_;
     WindowSystem& windows_;
     SettingsDialogs* dialogs_;
     SettingsTargets targets_;
     SettingsInputs inputs_;
-    bool open_ = false;
 };
 
 }  // namespace felux

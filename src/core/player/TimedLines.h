@@ -2,6 +2,7 @@
 #pragma once
 
 #include "engine/MediaGraph.h"
+#include "model/AbLoop.h"
 #include "model/PlayerState.h"
 #include "playlist/IndexList.h"
 
@@ -22,7 +23,7 @@ public:
     // The open file has timed lines to loop.
     // A loop runs, a line's or the A-B repeat's.
     bool LoopRuns() const { return abLoop_.Looping(); }
-    bool Available() const { return !state_.mediaClosed && index_.Active(); }
+    bool Available() const { return !state_.playback.mediaClosed && index_.Active(); }
 
 private:
     std::int64_t PositionMs();

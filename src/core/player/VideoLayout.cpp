@@ -12,10 +12,12 @@ constexpr int kButtonReleaseWatchTicks = 7;
 constexpr VideoSize kLyricsCanvas{640, 360};
 }  // namespace
 
-VideoLayout::VideoLayout(PlayerState& state, PlayerSettings& settings, const MediaGraph& graph, WindowSystem& windows,
-                         KeyState& keys, DisplayModes& modes, LayoutInputs inputs, const IndexList& timedText,
-                         VolumeControl& volume)
+VideoLayout::VideoLayout(const PlayerState& state, LayoutStatus& status, PendingCommands& requests,
+                         PlayerSettings& settings, const MediaGraph& graph, WindowSystem& windows, KeyState& keys,
+                         DisplayModes& modes, LayoutInputs inputs, const IndexList& timedText, VolumeControl& volume)
     : state_(state),
+      status_(status),
+      requests_(requests),
       settings_(settings),
       graph_(graph),
       windows_(windows),
@@ -39,15 +41,15 @@ void VideoLayout::RememberVideoPosition() {
 }
 
 bool VideoLayout::LyricsViewPossible() const {
-    return !state_.hasVideo && !state_.mediaClosed && timedText_.Active();
+    return !state_.playback.hasVideo && !state_.playback.mediaClosed && timedText_.Active();
 }
 
-bool VideoLayout::LyricsViewShown() const { return state_.lyricsView && LyricsViewPossible(); }
+bool VideoLayout::LyricsViewShown() const { return status_.lyricsView && LyricsViewPossible(); }
 
 void VideoLayout::LyricsViewToggle() {
     if (!LyricsViewPossible()) return;
-    state_.lyricsView = !state_.lyricsView;
-    state_.requests.newVideoSize = true;
+    status_.lyricsView = !status_.lyricsView;
+    requests_.newVideoSize = true;
 }
 
 VideoSize VideoLayout::PictureSize() const {
@@ -56,9 +58,7 @@ VideoSize VideoLayout::PictureSize() const {
                              {graph_.sourceWidth, graph_.sourceHeight});
 }
 
-Size VideoLayout::LayoutScreen() {
-    return state_.fullScreen ? fullScreenScreen_ : windows_.ScreenSize();
-}
+Size VideoLayout::LayoutScreen() { return status_.fullScreen ? fullScreenScreen_ : windows_.ScreenSize(); }
 
 // One row short of a work area that is the whole screen: window managers take an undecorated
 // window that covers its monitor for an old-style full-screen one, and while it has the focus
@@ -73,31 +73,31 @@ Size VideoLayout::WorkAreaSize() {
 VideoSizeInput VideoLayout::VideoSizeRequest() {
     VideoSizeInput in;
     in.picture = PictureSize();
-    in.fullScreen = state_.fullScreen;
+    in.fullScreen = status_.fullScreen;
     in.windowZoomStep = zoom_.window;
     in.fullScreenZoomStep = zoom_.fullScreen;
     in.screen = LayoutScreen();
     in.largeTimedText = settings_.lyricsBelowVideo != 0;
-    if (!state_.fullScreen) in.workArea = WorkAreaSize();
+    if (!status_.fullScreen) in.workArea = WorkAreaSize();
     return in;
 }
 
 void VideoLayout::ComputeVideoSize(bool force) {
-    if (state_.mediaClosed && !force) return;
+    if (state_.playback.mediaClosed && !force) return;
     placement_ = felux::ComputeVideoSize(VideoSizeRequest());
-    state_.videoDisplayWidth = placement_.video.width;
-    state_.videoDisplayHeight = placement_.video.height;
+    status_.videoDisplayWidth = placement_.video.width;
+    status_.videoDisplayHeight = placement_.video.height;
 }
 
 void VideoLayout::ApplyVideoLayout() {
-    if (!state_.mediaClosed) ComputeVideoSize(false);
-    const bool windowed = !state_.fullScreen;
+    if (!state_.playback.mediaClosed) ComputeVideoSize(false);
+    const bool windowed = !status_.fullScreen;
     // In video-only mode too: the user drags the video window there.
     if (windowed && VideoWindowUsed()) RememberVideoPosition();
     VideoLayoutInput in;
     in.fullScreen = !windowed;
     // In full screen the lyrics take the whole screen, as the black of a sound file does.
-    in.hasVideo = state_.hasVideo || (windowed && LyricsViewShown());
+    in.hasVideo = state_.playback.hasVideo || (windowed && LyricsViewShown());
     in.minimised = state_.windowMode == WindowMode::Minimised;
     in.wheelSeekOff = settings_.wheelSeekOff != 0;
     in.largeTimedText = settings_.lyricsBelowVideo != 0;
@@ -119,7 +119,8 @@ void VideoLayout::ApplyVideoLayout() {
 
 // A newly shown or raised video window comes up on top; the panel stays usable above the picture.
 void VideoLayout::KeepPanelAboveVideo() {
-    if (!state_.fullScreen && state_.windowMode == WindowMode::Normal) windows_.StackUnder(WindowId::Video, WindowId::Main);
+    if (!status_.fullScreen && state_.windowMode == WindowMode::Normal)
+        windows_.StackUnder(WindowId::Video, WindowId::Main);
 }
 
 void VideoLayout::PlacePicture() {
@@ -134,14 +135,15 @@ void VideoLayout::PlacePicture() {
         if (lyrics) windows_.Raise(WindowId::Lyrics);
         // The hidden window took the keyboard with it; the panel takes it back, unless the user
         // works in another program meanwhile.
-        if (!lyrics && !VideoWindowUsed() && !state_.fullScreen && state_.appActive) windows_.Activate(WindowId::Main);
+        if (!lyrics && !VideoWindowUsed() && !status_.fullScreen && status_.appActive)
+            windows_.Activate(WindowId::Main);
         lyricsPlaced_ = lyrics;
     }
 }
 
 // The editor, while shown, at its remembered rectangle above the picture.
 void VideoLayout::PlaceEditorWindow() {
-    if (!state_.editorOpen) return;
+    if (!state_.editor.open) return;
     windows_.Place(WindowId::Editor,
                          {settings_.editorWindowX, settings_.editorWindowY, settings_.editorWindowWidth,
                           settings_.editorWindowHeight},
@@ -151,7 +153,7 @@ void VideoLayout::PlaceEditorWindow() {
 
 void VideoLayout::ArrangePanel() {
     const Rect main = MainRect();
-    if (state_.fullScreen) {
+    if (status_.fullScreen) {
         if (fullScreen_.State() == FullScreenState::PanelShown) {
             // Raised above the video; a stacking flag would recreate the window while it shows.
             // Given the focus too: the manager keeps a focused full-screen window above all.
@@ -167,8 +169,8 @@ void VideoLayout::ArrangePanel() {
         }
         return;
     }
-    if (state_.requests.panelReplace) {
-        state_.requests.panelReplace = false;
+    if (requests_.panelReplace) {
+        requests_.panelReplace = false;
         windows_.Place(WindowId::Panel, main, true, Stacking::Keep);
         PlaceEditorWindow();
     }
@@ -193,7 +195,7 @@ void VideoLayout::ApplyTopmost() {
 }
 
 void VideoLayout::ApplyVideoRegions() {
-    if (state_.mediaClosed || timer_.Running()) return;
+    if (state_.playback.mediaClosed || timer_.Running()) return;
     timer_.Start(LayoutWait::Busy);
     VideoRegionsInput in;
     in.video = placement_.video;
@@ -204,7 +206,7 @@ void VideoLayout::ApplyVideoRegions() {
     in.mask = {settings_.lineMaskTop,          settings_.lineMaskBottom,          settings_.lineMaskLeft,
                settings_.lineMaskRight,        settings_.lineMaskTopPercent != 0, settings_.lineMaskBottomPercent != 0,
                settings_.lineMaskLeftPercent != 0, settings_.lineMaskRightPercent != 0};
-    in.fullScreen = state_.fullScreen;
+    in.fullScreen = status_.fullScreen;
     in.stripHeight = placement_.stripHeight;
     const VideoRegions regions = ComputeVideoRegions(in);
     windows_.SetRegion(WindowId::Picture, regions.picture);
@@ -213,41 +215,40 @@ void VideoLayout::ApplyVideoRegions() {
 }
 
 void VideoLayout::ZoomStep(int direction) {
-    state_.readoutCountdown = kReadoutTicks;
-    state_.requests.newVideoSize = true;
+    status_.readoutCountdown = kReadoutTicks;
+    requests_.newVideoSize = true;
     // A window that already fills the work area cannot show more: the level stays.
-    if (direction > 0 && !state_.fullScreen && !state_.mediaClosed &&
-        !WindowedZoomGrows(VideoSizeRequest()))
+    if (direction > 0 && !status_.fullScreen && !state_.playback.mediaClosed && !WindowedZoomGrows(VideoSizeRequest()))
         return;
-    int& level = state_.fullScreen ? zoom_.fullScreen : zoom_.window;
-    level = direction > 0 ? ZoomIn(level, state_.fullScreen) : ZoomOut(level, state_.fullScreen);
+    int& level = status_.fullScreen ? zoom_.fullScreen : zoom_.window;
+    level = direction > 0 ? ZoomIn(level, status_.fullScreen) : ZoomOut(level, status_.fullScreen);
 }
 
 void VideoLayout::AspectChanged() {
-    state_.readoutCountdown = kReadoutTicks;
-    state_.requests.newVideoSize = true;
+    status_.readoutCountdown = kReadoutTicks;
+    requests_.newVideoSize = true;
 }
 
-void VideoLayout::VideoRegionsChanged() { state_.requests.newVideoSize = true; }
+void VideoLayout::VideoRegionsChanged() { requests_.newVideoSize = true; }
 
 void VideoLayout::FullScreenStep() {
-    PendingCommands& r = state_.requests;
+    PendingCommands& r = requests_;
     if (r.fullScreen) {
         r.fullScreen = false;
         windows_.Resize(WindowId::Main, kMainWidth, kMainHeight);
-        if (state_.fullScreen)
+        if (status_.fullScreen)
             LeaveFullScreen();
-        else if (!state_.mediaClosed)
+        else if (!state_.playback.mediaClosed)
             EnterFullScreen();
     }
-    if (!state_.fullScreen) return;
+    if (!status_.fullScreen) return;
     const FullScreenState before = fullScreen_.State();
     FullScreenTick tick;
     tick.mainWindow = MainRect();
     tick.volumeLevel = volume_.Level();
-    if (state_.editorOpen) tick.editorWindow = windows_.WindowRect(WindowId::Editor);
+    if (state_.editor.open) tick.editorWindow = windows_.WindowRect(WindowId::Editor);
     ApplyFullScreenEffects(fullScreen_.Tick(tick));
-    if (state_.fullScreen && fullScreen_.State() != before) ArrangePanel();
+    if (status_.fullScreen && fullScreen_.State() != before) ArrangePanel();
     if (fullScreen_.KeepAwakeTick(settings_.powerManagementOff != 0)) windows_.KeepDisplayAwake();
 }
 
@@ -262,18 +263,18 @@ void VideoLayout::EnterFullScreen() {
     options.mouseVolume = settings_.mouseVolume != 0;
     const FullScreenEffects effects =
         fullScreen_.Enter(options, windows_.ScreenSize(), inputs_.panelMouse.buttonNavigation);
-    state_.fullScreen = true;
-    state_.displayModeChanged = fullScreen_.DisplayModeChanged();
+    status_.fullScreen = true;
+    status_.displayModeChanged = fullScreen_.DisplayModeChanged();
     fullScreenScreen_ = fullScreen_.Screen();
-    state_.appActive = true;
+    status_.appActive = true;
     ApplyFullScreenEffects(effects);
     inputs_.videoInput.MarkFullScreen();
     ArrangePanel();
-    state_.requests.newVideoSize = true;
+    requests_.newVideoSize = true;
 }
 
 void VideoLayout::LeaveFullScreen() {
-    if (!state_.fullScreen) return;
+    if (!status_.fullScreen) return;
     ApplyFullScreenEffects(fullScreen_.Leave());
 }
 
@@ -281,17 +282,17 @@ void VideoLayout::ApplyFullScreenEffects(const FullScreenEffects& e) {
     if (e.resetVideoInput) inputs_.videoInput.ClearClicks();
     if (e.rememberVideoWindow) RememberVideoPosition();
     if (e.mouseReleaseWatch) inputs_.keyPoll.buttonReleaseGuard = kButtonReleaseWatchTicks;
-    if (e.showReadout) state_.readoutCountdown = kReadoutTicks;
-    if (e.middleClick) state_.requests.playPause = true;
-    if (e.nextEntry) state_.requests.fastForward = SearchPhase::StepEntry;
-    if (e.previousEntry) state_.requests.rewind = SearchPhase::StepEntry;
+    if (e.showReadout) status_.readoutCountdown = kReadoutTicks;
+    if (e.middleClick) requests_.playPause = true;
+    if (e.nextEntry) requests_.fastForward = SearchPhase::StepEntry;
+    if (e.previousEntry) requests_.rewind = SearchPhase::StepEntry;
     if (e.volumeLevel && *e.volumeLevel != volume_.Level()) {
         volume_.SetLevel(*e.volumeLevel);
-        state_.requests.volumeChanged = true;
+        requests_.volumeChanged = true;
     }
     if (e.restoreWindows) {
-        state_.fullScreen = false;
-        state_.displayModeChanged = false;
+        status_.fullScreen = false;
+        status_.displayModeChanged = false;
         inputs_.panelMouse.buttonNavigation = false;
         const Rect main = MainRect();
         const Rect video = windows_.WindowRect(WindowId::Video);
@@ -301,12 +302,21 @@ void VideoLayout::ApplyFullScreenEffects(const FullScreenEffects& e) {
         windows_.Raise(WindowId::Video);
         windows_.Place(WindowId::Main, main, true, Stacking::Normal);
         windows_.Place(WindowId::Panel, main, true, Stacking::Keep);
-        state_.requests.newVideoSize = true;
+        requests_.newVideoSize = true;
     }
 }
 
+void VideoLayout::SetAppActive(bool active) { status_.appActive = active; }
+
+void VideoLayout::SetReadoutCountdown(int ticks) { status_.readoutCountdown = ticks; }
+
+void VideoLayout::DisplayModeRestored() {
+    ReleaseMouseButtons();
+    status_.displayModeChanged = false;
+}
+
 bool VideoLayout::FullScreenPanelHidden() const {
-    return state_.fullScreen && fullScreen_.State() == FullScreenState::PanelHidden;
+    return status_.fullScreen && fullScreen_.State() == FullScreenState::PanelHidden;
 }
 
 void VideoLayout::MouseVolumeChanged() { fullScreen_.SetMouseVolume(settings_.mouseVolume != 0); }

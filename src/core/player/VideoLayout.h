@@ -34,9 +34,9 @@ struct LayoutInputs {
 
 class VideoLayout final : private FullScreenPort {
 public:
-    VideoLayout(PlayerState& state, PlayerSettings& settings, const MediaGraph& graph, WindowSystem& windows,
-                KeyState& keys, DisplayModes& modes, LayoutInputs inputs, const IndexList& timedText,
-                VolumeControl& volume);
+    VideoLayout(const PlayerState& state, LayoutStatus& status, PendingCommands& requests, PlayerSettings& settings,
+                const MediaGraph& graph, WindowSystem& windows, KeyState& keys, DisplayModes& modes,
+                LayoutInputs inputs, const IndexList& timedText, VolumeControl& volume);
 
     // The picture's size on screen for the open file; force: also with no file open.
     void ComputeVideoSize(bool force);
@@ -70,6 +70,12 @@ public:
     FullScreenState FullScreen() const { return fullScreen_.State(); }
     void MouseVolumeChanged();
     void ReleaseMouseButtons() override;
+    // At the exit the player put the display mode back: the buttons held for it are let go.
+    void DisplayModeRestored();
+    // The desktop gave the main window the focus, or took it.
+    void SetAppActive(bool active);
+    // The panel counted the zoom read-out down as it drew it.
+    void SetReadoutCountdown(int ticks);
 
     int StripHeight() const { return placement_.stripHeight; }
 
@@ -95,7 +101,7 @@ private:
     // A sound file with timed text is open.
     bool LyricsViewPossible() const;
     // The video window holds a picture or the lyrics view.
-    bool VideoWindowUsed() const { return state_.hasVideo || LyricsViewShown(); }
+    bool VideoWindowUsed() const { return state_.playback.hasVideo || LyricsViewShown(); }
     // What the video size follows now: picture, zoom, screen and, windowed, the work area.
     VideoSizeInput VideoSizeRequest();
     Size WorkAreaSize();
@@ -106,7 +112,9 @@ private:
     void EnterFullScreen();
     void ApplyFullScreenEffects(const FullScreenEffects& effects);
 
-    PlayerState& state_;
+    const PlayerState& state_;
+    LayoutStatus& status_;  // the layout's own
+    PendingCommands& requests_;
     PlayerSettings& settings_;
     const MediaGraph& graph_;
     WindowSystem& windows_;

@@ -31,7 +31,7 @@ void VolumeControl::SetLevel(int level) { level_ = std::clamp(level, 0, kVolumeF
 void VolumeControl::Apply() {
     if (settings_.useDirectShowVolume != 1) {
         ApplyToWaveOut(system_, level_);
-    } else if (!state_.mediaClosed) {
+    } else if (!state_.playback.mediaClosed) {
         graph_.SetVolume(LevelToEngineVolume(level_));
     }
 }

@@ -17,9 +17,15 @@ constexpr int kProgressPixels = skin::kProgressMax + 1;
 
 using skin::Hits;
 
-PanelMouse::PanelMouse(PlayerState& state, PlayerSettings& settings, PanelButtons& buttons, PanelActions& actions,
-                       AbLoop& abLoop)
-    : state_(state), settings_(settings), buttons_(buttons), actions_(actions), abLoop_(abLoop) {}
+PanelMouse::PanelMouse(const PlayerState& state, PendingCommands& requests, ProgressBar& progress,
+                       PlayerSettings& settings, PanelButtons& buttons, PanelActions& actions, AbLoop& abLoop)
+    : state_(state),
+      requests_(requests),
+      progress_(progress),
+      settings_(settings),
+      buttons_(buttons),
+      actions_(actions),
+      abLoop_(abLoop) {}
 
 void PanelMouse::HandlePanelMouse(ChildWindowInput& panel) {
     const Point cursor = actions_.CursorPosition();
@@ -75,10 +81,10 @@ void PanelMouse::Drag(Point cursor) {
     } else if (mouseState.seekDrag) {
         mouseState.lastCursor = cursor;
         // Keeps the command step from moving the bar back to the playing position.
-        state_.requests.progressDrag = true;
-        const int progress = std::clamp(state_.progress + dx, 0, skin::kProgressMax);
-        if (progress != state_.progress) {
-            state_.progress = progress;
+        requests_.progressDrag = true;
+        const int progress = std::clamp(progress_.Pixel() + dx, 0, skin::kProgressMax);
+        if (progress != progress_.Pixel()) {
+            progress_.Place(progress);
             SeekToProgress();
         }
     } else if (!Hits(mouseState.grabbed, cursor.x, cursor.y)) {
@@ -89,7 +95,7 @@ void PanelMouse::Drag(Point cursor) {
 void PanelMouse::SeekToProgress() {
     const MediaTime duration = actions_.Duration();
     if (Stopped() || duration <= MediaTime{}) return;
-    actions_.SeekTo(duration / kProgressPixels * state_.progress);
+    actions_.SeekTo(progress_.Position(duration));
 }
 
 bool PanelMouse::MovesWindowAt(int x, int y) const {
@@ -106,7 +112,7 @@ bool PanelMouse::MovesWindowAt(int x, int y) const {
 
 // The first control hit, in this order, takes the press.
 void PanelMouse::LeftDown(int x, int y, Point cursor) {
-    PendingCommands& req = state_.requests;
+    PendingCommands& req = requests_;
     HeldButtons& held = buttons_.held;
     mouseState.lastCursor = cursor;
     if (Hits(skin::kPlayButton, x, y)) {
@@ -155,7 +161,7 @@ void PanelMouse::LeftDown(int x, int y, Point cursor) {
         if (!Stopped()) {
             req.progressDrag = true;
             mouseState.seekDrag = true;
-            state_.progress = skin::ProgressAt(x);
+            progress_.Place(skin::ProgressAt(x));
             SeekToProgress();
         }
     } else if (Hits(skin::kRepeatLabel, x, y)) {
@@ -180,7 +186,7 @@ void PanelMouse::LeftDown(int x, int y, Point cursor) {
 
 // A left release, or a drag that ended.
 void PanelMouse::Release(ForcedRelease forced) {
-    PendingCommands& req = state_.requests;
+    PendingCommands& req = requests_;
     HeldButtons& held = buttons_.held;
     const bool cancelled = forced == ForcedRelease::LeftControl;
     actions_.RequestFocusReset();
@@ -210,7 +216,7 @@ void PanelMouse::Release(ForcedRelease forced) {
 
     AdvanceMinimiseStage();
 
-    if (held.power && !cancelled && !state_.modalDialogUp) actions_.Command(PlayerCommand::Quit);
+    if (held.power && !cancelled && !state_.ModalDialogUp()) actions_.Command(PlayerCommand::Quit);
     held.power = false;
 
     // A click steps once; a hold that was asked for or runs ends. Ending a hold the command
@@ -227,10 +233,10 @@ void PanelMouse::Release(ForcedRelease forced) {
 
 void PanelMouse::EndPlayHold() {
     if (!buttons_.held.play) return;
-    state_.requests.play = false;
+    requests_.play = false;
     buttons_.held.play = false;
     buttons_.ramp.Release();
-    if (!Stopped()) actions_.ApplyPlaybackRate(state_.playbackRate);
+    if (!Stopped()) actions_.ApplyPlaybackRate(state_.playback.playbackRate);
 }
 
 void PanelMouse::AdvanceMinimiseStage() {
@@ -246,8 +252,10 @@ void PanelMouse::DoubleClick(int x, int y, bool left) {
         return;
     }
     if (!Hits(skin::kPlayButton, x, y)) return;
-    buttons_.ramp.ResetToNormal(state_.playbackRate);
-    if (!Stopped()) actions_.ApplyPlaybackRate(state_.playbackRate);
+    int rate = state_.playback.playbackRate;
+    buttons_.ramp.ResetToNormal(rate);
+    actions_.SetPlayingRate(rate);
+    if (!Stopped()) actions_.ApplyPlaybackRate(rate);
 }
 
 // Every right press arms the drag, so the first control hit is let go of when the cursor

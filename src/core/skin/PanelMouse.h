@@ -5,7 +5,9 @@
 
 #include "model/MediaTime.h"
 #include "model/PlayerCommand.h"
+#include "model/AbLoop.h"
 #include "model/PlayerState.h"
+#include "model/ProgressBar.h"
 #include "model/PopupMenu.h"
 #include "model/Point.h"
 #include "platform/WindowSystem.h"
@@ -37,6 +39,8 @@ public:
 
     // Rate in per mille of normal speed; only called while a file is open.
     virtual void ApplyPlaybackRate(int permille) = 0;
+    // A double click on PLAY put the playing speed back to normal; the chosen one stays.
+    virtual void SetPlayingRate(int permille) = 0;
     // The open file's duration and an absolute seek.
     virtual MediaTime Duration() = 0;
     virtual void SeekTo(MediaTime position) = 0;
@@ -72,8 +76,8 @@ struct PanelMouseState {
 
 class PanelMouse {
 public:
-    PanelMouse(PlayerState& state, PlayerSettings& settings, PanelButtons& buttons, PanelActions& actions,
-               AbLoop& abLoop);
+    PanelMouse(const PlayerState& state, PendingCommands& requests, ProgressBar& progress, PlayerSettings& settings,
+               PanelButtons& buttons, PanelActions& actions, AbLoop& abLoop);
 
     // Once a tick, when the panel reports a button or a drag runs, and not under a modal
     // dialog. Acts on what the panel recorded and then clears its buttons.
@@ -99,10 +103,12 @@ private:
     // Grabs the control for the drag when the drag is armed.
     bool HitAndGrab(Rect r, int x, int y, Point cursor);
 
-    bool Stopped() const { return state_.mediaClosed; }
-    bool FullScreen() const { return state_.fullScreen; }
+    bool Stopped() const { return state_.playback.mediaClosed; }
+    bool FullScreen() const { return state_.layout.fullScreen; }
 
-    PlayerState& state_;
+    const PlayerState& state_;
+    PendingCommands& requests_;
+    ProgressBar& progress_;
     PlayerSettings& settings_;
     PanelButtons& buttons_;
     PanelActions& actions_;

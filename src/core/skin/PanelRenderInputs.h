@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "model/MediaTime.h"
-#include "model/PlayerState.h"
+#include "model/AbLoop.h"
 #include "skin/RateRamp.h"
 
 namespace felux {

@@ -26,24 +26,24 @@ constexpr double kRateKick = 0.001;
 
 }  // namespace
 
-WheelSeek::WheelSeek(PlayerState& state, const PlayerSettings& settings, KeyState& keys, WheelMedia& media,
-                     InputGate& keyGate)
-    : state_(state), settings_(settings), keys_(keys), media_(media), keyGate_(keyGate) {}
+WheelSeek::WheelSeek(const PlayerState& state, PendingCommands& requests, const PlayerSettings& settings,
+                     KeyState& keys, WheelMedia& media, InputGate& keyGate)
+    : state_(state), requests_(requests), settings_(settings), keys_(keys), media_(media), keyGate_(keyGate) {}
 
 void WheelSeek::OnWheel(int delta) {
-    if (settings_.wheelSeekOff != 0 || !state_.appActive || delta == 0) return;
+    if (settings_.wheelSeekOff != 0 || !state_.layout.appActive || delta == 0) return;
     pendingNotch_ = Sign(delta);
 }
 
 bool WheelSeek::ForwardChildNotch(int windowNotch) {
     if (settings_.wheelNotchFeel != 1 || settings_.wheelSeekOff != 0 || keyGate_.Locked()) return false;
     if (windowNotch == 0) return false;
-    state_.requests.Raise(windowNotch > 0 ? PlayerCommand::WheelNotchForward : PlayerCommand::WheelNotchBack);
+    requests_.Raise(windowNotch > 0 ? PlayerCommand::WheelNotchForward : PlayerCommand::WheelNotchBack);
     return true;
 }
 
 bool WheelSeek::UseVideoOnlyNotch(bool videoOnlyMode, int videoWindowNotch) {
-    if (!videoOnlyMode || !state_.appActive || settings_.wheelSeekOff != 0) return false;
+    if (!videoOnlyMode || !state_.layout.appActive || settings_.wheelSeekOff != 0) return false;
     // Only a notch replaces one: the window's "none" would drop the notch a held arrow queued.
     if (videoWindowNotch == 0) return false;
     pendingNotch_ = Sign(videoWindowNotch);
@@ -51,7 +51,7 @@ bool WheelSeek::UseVideoOnlyNotch(bool videoOnlyMode, int videoWindowNotch) {
 }
 
 void WheelSeek::TakeNotchRequest() {
-    std::optional<int>& request = state_.requests.wheelNotch;
+    std::optional<int>& request = requests_.wheelNotch;
     if (!request) return;
     pendingNotch_ = Sign(*request);
     request.reset();
@@ -59,29 +59,29 @@ void WheelSeek::TakeNotchRequest() {
 }
 
 void WheelSeek::DecideFrameStep() {
-    if (state_.mediaClosed || !media_.Paused() || pendingNotch_ == 0) return;
+    if (state_.playback.mediaClosed || !media_.Paused() || pendingNotch_ == 0) return;
     const bool frameStep = settings_.wheelFrameStepWhenPaused == 1 ? !keys_.Hit(vk::Shift)
                                                                     : keys_.Down(vk::Shift);
     if (!frameStep) return;
-    state_.requests.Raise(pendingNotch_ > 0 ? PlayerCommand::FrameForward : PlayerCommand::FrameBack);
+    requests_.Raise(pendingNotch_ > 0 ? PlayerCommand::FrameForward : PlayerCommand::FrameBack);
     if (step_ != 0) {
         // A seek at a rate entry plays the graph; the frame step needs it paused at normal speed.
         media_.Pause();
-        media_.SetRate(RateFromPermille(state_.playbackRate));
+        media_.SetRate(RateFromPermille(state_.playback.playbackRate));
     }
     step_ = 0;
     pendingNotch_ = 0;
 }
 
 void WheelSeek::RunFrameStep() {
-    FrameStep& request = state_.requests.frameStep;
-    if (state_.mediaClosed || !media_.Paused() || request == FrameStep::None) return;
+    FrameStep& request = requests_.frameStep;
+    if (state_.playback.mediaClosed || !media_.Paused() || request == FrameStep::None) return;
     media_.SeekPosition(request == FrameStep::Forward ? SeekMode::Forward : SeekMode::Backward, media_.TimePerFrame());
     request = FrameStep::None;
 }
 
 void WheelSeek::RunWheelSteps() {
-    if (state_.mediaClosed) return;  // notch and play/pause stay pending
+    if (state_.playback.mediaClosed) return;  // notch and play/pause stay pending
     ProcessWheelNotch();
     RunPlayPause();
     RunWheelSearch();
@@ -130,7 +130,7 @@ void WheelSeek::ProcessUserNotch() {
         media_.SetRate(kRateKick);
         if (backToPause) media_.Pause();
         // Back at 0 the chosen speed returns, not normal speed.
-        media_.SetRate(step_ != 0 ? PercentScale(entry.value) : RateFromPermille(state_.playbackRate));
+        media_.SetRate(step_ != 0 ? PercentScale(entry.value) : RateFromPermille(state_.playback.playbackRate));
     } else if (backToPause) {
         // Without the rate change the player must still return to its pause.
         media_.Pause();
@@ -138,10 +138,10 @@ void WheelSeek::ProcessUserNotch() {
 }
 
 void WheelSeek::RunPlayPause() {
-    bool& request = state_.requests.playPause;
+    bool& request = requests_.playPause;
     if (!request) return;
     request = false;
-    media_.SetRate(RateFromPermille(state_.playbackRate));
+    media_.SetRate(RateFromPermille(state_.playback.playbackRate));
     if (step_ == 0) {
         media_.TogglePause();
         return;

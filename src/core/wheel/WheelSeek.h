@@ -47,10 +47,11 @@ constexpr int WheelTableIndex(int step) { return step >= 0 ? step : kWheelSteps 
 // The dispatcher runs, in one tick: TakeNotchRequest, UseVideoOnlyNotch, DecideFrameStep, then
 // (only while a file is open, after advancing searchTick and the key search) RunFrameStep and
 // RunWheelSteps. The pending notch, which the play and pause requests also set, waits in the
-// wheel seek; play/pause returns to state.playbackRate and turns the media's pause over.
+// wheel seek; play/pause returns to state.playback.playbackRate and turns the media's pause over.
 class WheelSeek {
 public:
-    WheelSeek(PlayerState& state, const PlayerSettings& settings, KeyState& keys, WheelMedia& media, InputGate& keyGate);
+    WheelSeek(const PlayerState& state, PendingCommands& requests, const PlayerSettings& settings, KeyState& keys,
+              WheelMedia& media, InputGate& keyGate);
 
     // Notch sources.
     // The main window's wheel message; delta as the platform reports it (sign only matters).
@@ -101,7 +102,8 @@ private:
     };
     Entry UserEntry() const;
 
-    PlayerState& state_;
+    const PlayerState& state_;
+    PendingCommands& requests_;
     const PlayerSettings& settings_;
     KeyState& keys_;
     WheelMedia& media_;
