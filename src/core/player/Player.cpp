@@ -92,8 +92,8 @@ void Player::Tick() {
 bool Player::StartRushes() const {
     const std::optional<LayoutWait> wait = layout.Timer().Waiting();
     if (wait && *wait != LayoutWait::NewSize && *wait != LayoutWait::Settle) return false;
-    return state.startState == StartState::Opened ||
-           (state.startState == StartState::LaidOut && state.startDelay <= 1);
+    return state.playback.startState == StartState::Opened ||
+           (state.playback.startState == StartState::LaidOut && state.playback.startDelay <= 1);
 }
 
 void Player::RushStart() {
