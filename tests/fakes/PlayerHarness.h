@@ -1,6 +1,8 @@
 // A real player on fake ports, with media files that exist on disk and are known to the fake engine.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <functional>
 #include <memory>
 #include <string>
@@ -19,6 +21,7 @@
 #include "TestPlayer.h"
 #include "input/KeyLatch.h"
 #include "player/Player.h"
+#include "playlist/ListFile.h"
 #include "settings/SettingsFile.h"
 
 namespace felux::test {
@@ -34,17 +37,23 @@ public:
         return path;
     }
 
-    // Starts with the given entries as the playlist; nothing opens on the first tick.
-    // configure runs on the loaded settings before the first tick; args is the command line.
-    TestPlayer& Start(const std::vector<std::string>& entries, bool openOnStart = false,
-                      const std::function<void(PlayerSettings&)>& configure = {},
-                      std::vector<std::string> args = {}) {
+    // The player built on the ports and started, its settings read or written; no tick yet.
+    TestPlayer& Construct(std::vector<std::string> args = {}) {
         player = std::make_unique<TestPlayer>(
             PlayerPorts{windows, keys, modes, engine, systemVolume, [this](const std::string& t) { reports.push_back(t); },
                         nullptr, &settingsDialogs, &editorWindow, &dialogs, &screenSaver, [this] { ++wakes; },
                         clock.Source(), [] { return 20261209u; }},
             folder.path(), std::move(args));
         player->Start();
+        return *player;
+    }
+
+    // Starts with the given entries as the playlist; nothing opens on the first tick.
+    // configure runs on the loaded settings before the first tick; args is the command line.
+    TestPlayer& Start(const std::vector<std::string>& entries, bool openOnStart = false,
+                      const std::function<void(PlayerSettings&)>& configure = {},
+                      std::vector<std::string> args = {}) {
+        Construct(std::move(args));
         player->settings.noPlayOnStart = openOnStart ? 0 : 1;
         if (configure) {
             configure(player->settings);
@@ -55,11 +64,59 @@ public:
         return *player;
     }
 
+    // Past the first tick with nothing opened; the ports' records start empty.
+    TestPlayer& Started(const std::function<void(PlayerSettings&)>& configure = {}) {
+        Start({}, false, configure);
+        ClearRecords();
+        return *player;
+    }
+
+    // The entries, as the saved list, open on the first tick and play, with the application active.
+    TestPlayer& ReadyForKeys(const std::vector<std::string>& entries) {
+        std::string list;
+        for (const std::string& e : entries) list += e + "\r\n";
+        folder.Write(kCurrentListName, list);
+        Construct();
+        player->OnActivated(true);
+        WaitForKeys();
+        return *player;
+    }
+
+    // Ticks until the open file plays and the key lockout has run out: the next key is taken.
+    void WaitForKeys() {
+        for (int i = 0; i < 100 && !(engine.playing && !player->layout.Timer().Running() &&
+                                      !player->keyboard.Gate().Locked() && player->state.layout.appActive);
+             ++i)
+            Tick();
+        EXPECT_TRUE(engine.playing);
+        ClearRecords();
+    }
+
     void Tick(int n = 1) {
         for (int i = 0; i < n; ++i) {
             player->Tick();
             player->OnPanelPainted();
         }
+    }
+
+    // One tick with one key held through it.
+    void TickWith(int key) {
+        keys.Press(key);
+        Tick();
+        keys.Release(key);
+    }
+
+    void ClearRecords() {
+        windows.log.clear();
+        engine.log.clear();
+    }
+
+    // The paths the engine was asked to render, in order.
+    std::vector<std::string> Rendered() const {
+        std::vector<std::string> out;
+        for (const std::string& entry : engine.log)
+            if (entry.starts_with("Render ")) out.push_back(entry.substr(7));
+        return out;
     }
 
     // Ticks until the opened file has been laid out and started.

@@ -5,14 +5,8 @@
 #include <functional>
 #include <memory>
 
-#include "FakeDisplayModes.h"
-#include "FakeMediaEngine.h"
-#include "FakeSystemVolume.h"
-#include "FakeWindowSystem.h"
 #include "KeyListText.h"
-#include "StepClock.h"
-#include "TestPlayer.h"
-#include "TempFolder.h"
+#include "PlayerHarness.h"
 #include "engine/Volume.h"
 #include "input/KeyLatch.h"
 #include "io/TextLines.h"
@@ -27,96 +21,6 @@ namespace {
 
 constexpr MediaTime kMs = std::chrono::milliseconds(1);
 
-// A real player on the fake ports, in a program folder of its own.
-struct Rig {
-    Rig() { dir.Write(kKeyListFileName, test::KeyListText()); }
-
-    // A file on disk that the fake engine renders as a 60 s, 320x240 video.
-    std::string AddMedia(const std::string& name) {
-        const std::string path = dir.Write(name, "media").string();
-        media.files[path] = test::FakeMedia{};
-        return path;
-    }
-
-    test::TestPlayer& Start(std::vector<std::string> args = {}) {
-        const FailureReporter report = [this](const std::string& text) { reports.push_back(text); };
-        player = std::make_unique<test::TestPlayer>(PlayerPorts{windows, keys, modes, media, systemVolume, report, nullptr, nullptr,
-                                                             nullptr, nullptr, nullptr, nullptr, clock.Source(),
-                                                             [] { return 7u; }},
-                                                 dir.path(), std::move(args));
-        player->Start();
-        return *player;
-    }
-
-    // Past the first tick with nothing opened; the ports' records start empty.
-    test::TestPlayer& Started(const std::function<void(PlayerSettings&)>& configure = {}) {
-        Start();
-        player->settings.noPlayOnStart = 1;
-        if (configure) configure(player->settings);
-        Tick();
-        ClearRecords();
-        return *player;
-    }
-
-    // The entries, as the saved list, open on the first tick and play, with the application active.
-    test::TestPlayer& ReadyForKeys(const std::vector<std::string>& entries) {
-        std::string list;
-        for (const std::string& e : entries) list += e + "\r\n";
-        dir.Write(kCurrentListName, list);
-        Start();
-        player->OnActivated(true);
-        WaitForKeys();
-        return *player;
-    }
-
-    // Ticks until the open file plays and the key lockout has run out: the next key is taken.
-    void WaitForKeys() {
-        for (int i = 0; i < 100 && !(media.playing && !player->layout.Timer().Running() &&
-                                      !player->keyboard.Gate().Locked() && player->state.layout.appActive);
-             ++i)
-            Tick();
-        EXPECT_TRUE(media.playing);
-        ClearRecords();
-    }
-
-    void Tick(int n = 1) {
-        for (int i = 0; i < n; ++i) {
-            player->Tick();
-            player->OnPanelPainted();
-        }
-    }
-
-    // One tick with one key held through it.
-    void TickWith(int key) {
-        keys.Press(key);
-        Tick();
-        keys.Release(key);
-    }
-
-    void ClearRecords() {
-        windows.log.clear();
-        media.log.clear();
-    }
-
-    // The paths the engine was asked to render, in order.
-    std::vector<std::string> Rendered() const {
-        std::vector<std::string> out;
-        for (const std::string& entry : media.log)
-            if (entry.rfind("Render ", 0) == 0) out.push_back(entry.substr(7));
-        return out;
-    }
-
-    test::TempFolder dir;
-    test::FakeWindowSystem windows;
-    KeyLatch keys;
-    test::FakeDisplayModes modes;
-    test::FakeMediaEngine media;
-    test::FakeSystemVolume systemVolume;
-    test::StepClock clock;
-    std::vector<std::string> reports;
-    std::unique_ptr<test::TestPlayer> player;
-};
-
 std::vector<std::string> Only(const std::vector<std::string>& log, std::initializer_list<const char*> prefixes) {
     std::vector<std::string> out;
     for (const std::string& entry : log)
@@ -129,52 +33,52 @@ bool Contains(const std::string& text, const std::string& part) { return text.fi
 
 TEST(MainPlayerTest, StartUpWritesOrReadsTheSettingsAndPlacesTheWindows) {
     {
-        Rig r;
-        test::TestPlayer& p = r.Start();
+        test::PlayerHarness r;
+        test::TestPlayer& p = r.Construct();
         EXPECT_EQ(p.keyboard.Gate().TicksLeft(), 7);
-        EXPECT_EQ(io::SplitLines(r.dir.Read(kSettingsFileName)).size(), 90u);
-        EXPECT_TRUE(r.media.hardwareDecoding) << "a new settings file decodes on the graphics chip";
-        EXPECT_EQ(r.media.replayGain, ReplayGain::Off);
-        EXPECT_EQ(r.media.log, std::vector<std::string>{"Create"});
+        EXPECT_EQ(io::SplitLines(r.folder.Read(kSettingsFileName)).size(), 90u);
+        EXPECT_TRUE(r.engine.hardwareDecoding) << "a new settings file decodes on the graphics chip";
+        EXPECT_EQ(r.engine.replayGain, ReplayGain::Off);
+        EXPECT_EQ(r.engine.log, std::vector<std::string>{"Create"});
         // Each window's place, in whatever order the windows are placed.
         std::vector<std::string> placed = r.windows.log;
         std::ranges::sort(placed);
         EXPECT_EQ(placed, (std::vector<std::string>{"Place Main 0,0 407x50 shown", "Place Panel 0,0 407x50 shown",
                                                     "Place Video 0,60 0x0 shown", "Resize Picture 0x0"}));
     }
-    Rig r;
+    test::PlayerHarness r;
     PlayerSettings s;
     s.mainWindowX = 120;
     s.videoWindowY = 33;
     s.hardwareDecoding = 0;
     s.replayGain = 2;
-    r.dir.Write(kSettingsFileName, FormatSettings(s, test::KeyListText()));
-    test::TestPlayer& p = r.Start();
+    r.folder.Write(kSettingsFileName, FormatSettings(s, test::KeyListText()));
+    test::TestPlayer& p = r.Construct();
     EXPECT_EQ(p.settings.mainWindowX, 120);
-    EXPECT_FALSE(r.media.hardwareDecoding) << "the stored choice reaches the engine before any file opens";
-    EXPECT_EQ(r.media.replayGain, ReplayGain::Album);
+    EXPECT_FALSE(r.engine.hardwareDecoding) << "the stored choice reaches the engine before any file opens";
+    EXPECT_EQ(r.engine.replayGain, ReplayGain::Album);
     EXPECT_EQ(r.windows.rects[WindowId::Main], (Rect{120, 0, 407, 50}));
     EXPECT_EQ(r.windows.rects[WindowId::Panel], (Rect{120, 0, 407, 50}));
     EXPECT_EQ(r.windows.rects[WindowId::Video], (Rect{0, 33, 0, 0}));
 }
 
 TEST(MainPlayerTest, FirstTickLoadsTheSavedStateShapesTheWindowsAndOpensTheFirstEntry) {
-    Rig r;
+    test::PlayerHarness r;
     const std::string a = r.AddMedia("a.mpg");
     const std::string b = r.AddMedia("b.mpg");
-    r.dir.Write("KR01.tob", a + "\r\n" + b + "\r\n");
-    r.dir.Write("data.vol", "a\r\n1:7fff7fff\r\n");
+    r.folder.Write("KR01.tob", a + "\r\n" + b + "\r\n");
+    r.folder.Write("data.vol", "a\r\n1:7fff7fff\r\n");
     PlayerSettings s;
     s.savedVolume = 30;
     s.topmostMode = 2;
-    r.dir.Write(kSettingsFileName, FormatSettings(s, test::KeyListText()));
-    test::TestPlayer& p = r.Start();
+    r.folder.Write(kSettingsFileName, FormatSettings(s, test::KeyListText()));
+    test::TestPlayer& p = r.Construct();
     r.ClearRecords();
     p.Tick();
 
     EXPECT_EQ(p.playlist.Count(), 2);
     EXPECT_EQ(r.Rendered(), std::vector<std::string>{a});
-    EXPECT_FALSE(r.media.playing) << "it starts once laid out";
+    EXPECT_FALSE(r.engine.playing) << "it starts once laid out";
     // The log was read before the entry opened: its level for "a" beats the level saved at exit.
     EXPECT_EQ(p.volume.Level(), 31);
     EXPECT_EQ(r.windows.titles[WindowId::Main], " ◎ FELUX");
@@ -215,37 +119,37 @@ TEST(MainPlayerTest, FirstTickLoadsTheSavedStateShapesTheWindowsAndOpensTheFirst
     EXPECT_FALSE(covered(100, 48));
 
     r.Tick(3);
-    EXPECT_TRUE(r.media.playing);
-    EXPECT_DOUBLE_EQ(r.media.volume, LevelToEngineVolume(31));
+    EXPECT_TRUE(r.engine.playing);
+    EXPECT_DOUBLE_EQ(r.engine.volume, LevelToEngineVolume(31));
 }
 
 TEST(MainPlayerTest, CommandLineChoosesBetweenFileListAndSavedList) {
     const std::string saved = "/saved/x.mpg\r\n";
     {
-        Rig r;
-        r.dir.Write("KR01.tob", saved);
-        test::TestPlayer& p = r.Start({"/v/my", "clip.mpg"});
+        test::PlayerHarness r;
+        r.folder.Write("KR01.tob", saved);
+        test::TestPlayer& p = r.Construct({"/v/my", "clip.mpg"});
         p.Tick();
         ASSERT_EQ(p.playlist.Size(), 1u);
         EXPECT_EQ(p.playlist.PathAt(0), "/v/my clip.mpg");
         EXPECT_EQ(p.playlist.TitleAt(0), "");
     }
     {
-        Rig r;
-        r.dir.Write("KR01.tob", saved);
-        const auto list = r.dir.Write("L.M3U", "#EXTM3U\r\n/v/a.mp3\r\n");
-        test::TestPlayer& p = r.Start({list.string()});
+        test::PlayerHarness r;
+        r.folder.Write("KR01.tob", saved);
+        const auto list = r.folder.Write("L.M3U", "#EXTM3U\r\n/v/a.mp3\r\n");
+        test::TestPlayer& p = r.Construct({list.string()});
         p.Tick();
         ASSERT_EQ(p.playlist.Count(), 1);
         EXPECT_EQ(p.playlist.PathAt(0), "/v/a.mp3");
     }
     {
         // Several files and a list among them: each in order, the list by its entries.
-        Rig r;
-        r.dir.Write("KR01.tob", saved);
-        const std::string a = r.dir.Write("a.mp4", "m").string();
-        const std::string list = r.dir.Write("l.tob", "/v/x.mpg\r\n*Title\r\n").string();
-        test::TestPlayer& p = r.Start({a, list, a});
+        test::PlayerHarness r;
+        r.folder.Write("KR01.tob", saved);
+        const std::string a = r.folder.Write("a.mp4", "m").string();
+        const std::string list = r.folder.Write("l.tob", "/v/x.mpg\r\n*Title\r\n").string();
+        test::TestPlayer& p = r.Construct({a, list, a});
         p.Tick();
         ASSERT_EQ(p.playlist.Count(), 3);
         EXPECT_EQ(p.playlist.PathAt(0), a);
@@ -255,23 +159,23 @@ TEST(MainPlayerTest, CommandLineChoosesBetweenFileListAndSavedList) {
         EXPECT_EQ(p.playlist.currentIndex, 0);
     }
     {
-        Rig r;
-        r.dir.Write("KR01.tob", saved);
-        test::TestPlayer& p = r.Start();
+        test::PlayerHarness r;
+        r.folder.Write("KR01.tob", saved);
+        test::TestPlayer& p = r.Construct();
         p.Tick();
         ASSERT_EQ(p.playlist.Count(), 1);
         EXPECT_EQ(p.playlist.PathAt(0), "/saved/x.mpg");
     }
-    Rig r;
-    test::TestPlayer& p = r.Start();
+    test::PlayerHarness r;
+    test::TestPlayer& p = r.Construct();
     p.Tick();
     EXPECT_EQ(p.playlist.Count(), 0);
     EXPECT_EQ(p.playlist.currentIndex, 0);
-    EXPECT_EQ(r.dir.Read("KR01.tob"), "");
+    EXPECT_EQ(r.folder.Read("KR01.tob"), "");
 }
 
 TEST(MainPlayerTest, KeysAndFileEndsTakeEffectOnTheTickTheyArrive) {
-    Rig r;
+    test::PlayerHarness r;
     const std::string a = r.AddMedia("a.mpg");
     const std::string b = r.AddMedia("b.mpg");
     const std::string c = r.AddMedia("c.mpg");
@@ -282,7 +186,7 @@ TEST(MainPlayerTest, KeysAndFileEndsTakeEffectOnTheTickTheyArrive) {
     EXPECT_EQ(p.playlist.currentIndex, 1);
 
     r.WaitForKeys();
-    r.media.completed = true;
+    r.engine.completed = true;
     r.Tick();
     EXPECT_EQ(r.Rendered(), std::vector<std::string>{c});
     EXPECT_EQ(p.keyboard.Gate().TicksLeft(), 10) << "keys wait after a file end";
@@ -290,7 +194,7 @@ TEST(MainPlayerTest, KeysAndFileEndsTakeEffectOnTheTickTheyArrive) {
     // A key and a file end in the same tick: both are carried out, the key first (back to b),
     // then the end (on to c). The other way round a would have opened first.
     r.WaitForKeys();
-    r.media.completed = true;
+    r.engine.completed = true;
     r.TickWith(vk::Left);
     EXPECT_EQ(r.Rendered(), (std::vector<std::string>{b, c}));
     EXPECT_EQ(p.playlist.currentIndex, 2);
@@ -306,7 +210,7 @@ TEST(MainPlayerTest, KeysAndFileEndsTakeEffectOnTheTickTheyArrive) {
 }
 
 TEST(MainPlayerTest, APanelFrameIsPaintedOnlyWhenThePanelChanges) {
-    Rig r;
+    test::PlayerHarness r;
     test::TestPlayer& p = r.Started();
     r.Tick(2);
     EXPECT_TRUE(r.windows.log.empty()) << "an idle player asks for no paint";
@@ -326,16 +230,16 @@ TEST(MainPlayerTest, APanelFrameIsPaintedOnlyWhenThePanelChanges) {
 }
 
 TEST(MainPlayerTest, ASegmentEndMovesOnToTheNextEntryOnTheFollowingTick) {
-    Rig r;
+    test::PlayerHarness r;
     const std::string a = r.AddMedia("a.mpg");
     const std::string b = r.AddMedia("b.mpg");
     test::TestPlayer& p = r.ReadyForKeys({a + "<<0:00:10:000-0:00:20:500>>", b});
     ASSERT_TRUE(p.state.playback.segmentActive);
 
-    r.media.position = 20'499 * kMs;
+    r.engine.position = 20'499 * kMs;
     r.Tick(2);
     EXPECT_TRUE(r.Rendered().empty());
-    r.media.position = 20'500 * kMs;  // exactly its end
+    r.engine.position = 20'500 * kMs;  // exactly its end
     r.Tick();
     EXPECT_TRUE(r.Rendered().empty()) << "the end is carried out by the next tick's commands";
     EXPECT_FALSE(p.state.playback.segmentActive);
@@ -349,44 +253,44 @@ TEST(MainPlayerTest, ASegmentEndMovesOnToTheNextEntryOnTheFollowingTick) {
 TEST(MainPlayerTest, TheLayoutCountdownHoldsTheTickThenLaysOutAndStartsPlayback) {
     for (const int monitorFix : {1, 0}) {
         SCOPED_TRACE(monitorFix);
-        Rig r;
+        test::PlayerHarness r;
         const std::string a = r.AddMedia("a.mpg");
         const std::string b = r.AddMedia("b.mpg");
-        test::TestPlayer& p = r.Start({a, b});
+        test::TestPlayer& p = r.Construct({a, b});
         p.settings.secondaryMonitorFix = monitorFix;
         r.Tick();
         ASSERT_EQ(r.Rendered(), std::vector<std::string>{a});
         r.ClearRecords();
         // Held back while the countdown runs: a file end, the panel's frames.
-        r.media.completed = true;
+        r.engine.completed = true;
 
         r.Tick();  // 9
         EXPECT_TRUE(r.windows.log.empty());
-        EXPECT_TRUE(r.media.log.empty());
+        EXPECT_TRUE(r.engine.log.empty());
 
         r.Tick();  // 8: the layout
         EXPECT_EQ(r.windows.log.front(), "Resize Main 407x50");
         EXPECT_EQ(r.windows.rects[WindowId::Video].width, 320);
         EXPECT_EQ(r.windows.rects[WindowId::Video].height, 240);
-        EXPECT_EQ(r.media.playing, monitorFix == 1) << "with the fix playback starts with the layout";
+        EXPECT_EQ(r.engine.playing, monitorFix == 1) << "with the fix playback starts with the layout";
         EXPECT_TRUE(Only(r.windows.log, {"Invalidate Main"}).empty());
         r.ClearRecords();
 
         r.Tick();  // 1 -> 0
         EXPECT_TRUE(r.windows.log.empty());
-        EXPECT_TRUE(r.media.log.empty());
+        EXPECT_TRUE(r.engine.log.empty());
 
         // The first normal tick: without the fix playback starts, before the file end is taken.
         r.Tick();
         const std::vector<std::string> expected =
             monitorFix == 1 ? std::vector<std::string>{"Render " + b} : std::vector<std::string>{"Run", "Render " + b};
-        EXPECT_EQ(Only(r.media.log, {"Run", "Render"}), expected);
+        EXPECT_EQ(Only(r.engine.log, {"Run", "Render"}), expected);
         EXPECT_FALSE(Only(r.windows.log, {"Invalidate Main"}).empty());
     }
 }
 
 TEST(MainPlayerTest, TheQuitChordEndsThePlayerAtTheEndOfThatTick) {
-    Rig r;
+    test::PlayerHarness r;
     r.systemVolume.value = 0x12345678u;
     test::TestPlayer& p = r.Started([](PlayerSettings& s) { s.restoreVolumeOnExit = 1; });
     r.systemVolume.value = 0;
@@ -410,15 +314,15 @@ TEST(MainPlayerTest, TheQuitChordEndsThePlayerAtTheEndOfThatTick) {
     EXPECT_EQ(r.systemVolume.value, 0x12345678u);
     EXPECT_EQ(r.modes.restores, 1);
     EXPECT_FALSE(r.keys.Down(vk::LButton)) << "no button stays pressed after a mode switch";
-    EXPECT_EQ(r.dir.Read("KR01.tob"), "/m/a.mpg\r\n*Title\r\n/m/b.mpg\r\n");
-    EXPECT_TRUE(Contains(r.dir.Read(kSettingsFileName), "videoWindowX=70\r\nvideoWindowY=80\r\n"));
-    EXPECT_TRUE(std::filesystem::exists(r.dir.path() / "data.vol"));
+    EXPECT_EQ(r.folder.Read("KR01.tob"), "/m/a.mpg\r\n*Title\r\n/m/b.mpg\r\n");
+    EXPECT_TRUE(Contains(r.folder.Read(kSettingsFileName), "videoWindowX=70\r\nvideoWindowY=80\r\n"));
+    EXPECT_TRUE(std::filesystem::exists(r.folder.path() / "data.vol"));
 
     r.ClearRecords();
     const int volumeSets = r.systemVolume.sets;
     r.Tick(2);
     EXPECT_TRUE(r.windows.log.empty());
-    EXPECT_TRUE(r.media.log.empty());
+    EXPECT_TRUE(r.engine.log.empty());
     EXPECT_EQ(r.systemVolume.sets, volumeSets);
     EXPECT_EQ(r.modes.restores, 1);
 }
@@ -429,7 +333,7 @@ TEST(MainPlayerTest, TheQuitChordEndsThePlayerAtTheEndOfThatTick) {
 TEST(MainPlayerTest, AHeldArrowSeeksInEveryWindowMode) {
     for (const WindowMode mode : {WindowMode::Normal, WindowMode::Minimised, WindowMode::VideoOnly}) {
         SCOPED_TRACE(static_cast<int>(mode));
-        Rig r;
+        test::PlayerHarness r;
         test::TestPlayer& p = r.ReadyForKeys({r.AddMedia("a.mpg")});
         if (mode == WindowMode::Minimised) p.Command(PlayerCommand::Minimise);
         if (mode == WindowMode::VideoOnly) p.Command(PlayerCommand::VideoOnly);
@@ -444,13 +348,13 @@ TEST(MainPlayerTest, AHeldArrowSeeksInEveryWindowMode) {
         hold(vk::Up, 3);  // the first notch comes two ticks after the press
         EXPECT_EQ(p.wheel.Step(), 1);
         r.Tick(p.settings.searchWait + 1);
-        EXPECT_FALSE(r.media.playing);
-        ASSERT_FALSE(r.media.seeks.empty()) << "the step searches forward";
-        EXPECT_GT(r.media.seeks.back(), MediaTime{});
+        EXPECT_FALSE(r.engine.playing);
+        ASSERT_FALSE(r.engine.seeks.empty()) << "the step searches forward";
+        EXPECT_GT(r.engine.seeks.back(), MediaTime{});
 
         hold(vk::Down, 3);
         EXPECT_EQ(p.wheel.Step(), 0);
-        EXPECT_TRUE(r.media.playing);
+        EXPECT_TRUE(r.engine.playing);
 
         if (mode != WindowMode::VideoOnly) continue;
         p.videoInput.OnMouseWheel(120);
@@ -459,7 +363,7 @@ TEST(MainPlayerTest, AHeldArrowSeeksInEveryWindowMode) {
         p.videoInput.OnMouseWheel(-120);
         r.Tick();
         EXPECT_EQ(p.wheel.Step(), 0);
-        EXPECT_TRUE(r.media.playing);
+        EXPECT_TRUE(r.engine.playing);
     }
 }
 
@@ -468,7 +372,7 @@ TEST(MainPlayerTest, AHeldArrowSeeksInEveryWindowMode) {
 TEST(MainPlayerTest, TheQuitChordLeavesTheOverscanAsTheUserSetIt) {
     for (const bool altLast : {false, true}) {
         SCOPED_TRACE(altLast ? "ALT a tick after CTRL and Q" : "the whole chord in one tick");
-        Rig r;
+        test::PlayerHarness r;
         test::TestPlayer& p = r.ReadyForKeys({r.AddMedia("a.mpg")});
         r.keys.Press(vk::Shift);
         r.TickWith(vk::Char('3'));  // overscan preset [3]: 4 % off each side
@@ -491,12 +395,12 @@ TEST(MainPlayerTest, TheQuitChordLeavesTheOverscanAsTheUserSetIt) {
         EXPECT_EQ(p.settings.overscanPreset, 2);
         EXPECT_DOUBLE_EQ(p.settings.overscanScaleX, 0.96);
         EXPECT_DOUBLE_EQ(p.settings.overscanScaleY, 0.96);
-        const std::string saved = r.dir.Read(kSettingsFileName);
+        const std::string saved = r.folder.Read(kSettingsFileName);
         EXPECT_TRUE(Contains(saved, "overscanPreset=2\r\n")) << saved;
         EXPECT_TRUE(Contains(saved, "overscanScaleX=96\r\noverscanScaleY=96\r\n")) << saved;
     }
     // A chord given up after CTRL and Q leaves nothing behind; Q on its own still resets.
-    Rig r;
+    test::PlayerHarness r;
     test::TestPlayer& p = r.ReadyForKeys({r.AddMedia("a.mpg")});
     p.settings.overscanPreset = 2;
     p.settings.overscanScaleX = p.settings.overscanScaleY = 0.96;
@@ -513,13 +417,13 @@ TEST(MainPlayerTest, TheQuitChordLeavesTheOverscanAsTheUserSetIt) {
 }
 
 TEST(MainPlayerTest, ExitKeepsTheSavedVolumeTheZoomAndTheVolumeLog) {
-    Rig r;
+    test::PlayerHarness r;
     PlayerSettings s;
     s.savedVolume = 30;
     s.windowZoomStep = 6;
     s.fullScreenZoomStep = 0;
-    r.dir.Write(kSettingsFileName, FormatSettings(s, test::KeyListText()));
-    r.dir.Write("data.vol", "clip.mpg\r\n1:7fff7fff\r\n");
+    r.folder.Write(kSettingsFileName, FormatSettings(s, test::KeyListText()));
+    r.folder.Write("data.vol", "clip.mpg\r\n1:7fff7fff\r\n");
     test::TestPlayer& p = r.Started();
     EXPECT_EQ(p.volume.Level(), 30);
     // The zoom lives in the layout; the file gets it back as it stands at the exit, limits included.
@@ -527,28 +431,28 @@ TEST(MainPlayerTest, ExitKeepsTheSavedVolumeTheZoomAndTheVolumeLog) {
     p.layout.ZoomStep(-1);
     p.RequestExit();
     p.Tick();
-    const std::string saved = r.dir.Read(kSettingsFileName);
+    const std::string saved = r.folder.Read(kSettingsFileName);
     EXPECT_TRUE(Contains(saved, "savedVolume=30\r\n"));
     EXPECT_TRUE(Contains(saved, "windowZoomStep=5\r\nfullScreenZoomStep=0\r\n"));
-    EXPECT_EQ(r.dir.Read("data.vol"), "clip.mpg\r\n1:7fff7fff\r\n");
+    EXPECT_EQ(r.folder.Read("data.vol"), "clip.mpg\r\n1:7fff7fff\r\n");
 }
 
 TEST(MainPlayerTest, ExitWithAnEmptyPlaylistKeepsTheSavedList) {
-    Rig r;
-    r.dir.Write("KR01.tob", "");
+    test::PlayerHarness r;
+    r.folder.Write("KR01.tob", "");
     test::TestPlayer& p = r.Started();
-    r.dir.Write("KR01.tob", "/kept.mpg\r\n");
+    r.folder.Write("KR01.tob", "/kept.mpg\r\n");
     p.state.layout.fullScreen = true;
     r.windows.rects[WindowId::Video] = {70, 80, 320, 240};
     p.RequestExit();
     p.Tick();
     EXPECT_TRUE(p.Ended());
-    EXPECT_EQ(r.dir.Read("KR01.tob"), "/kept.mpg\r\n");
-    EXPECT_TRUE(Contains(r.dir.Read(kSettingsFileName), "videoWindowX=0\r\n"));
+    EXPECT_EQ(r.folder.Read("KR01.tob"), "/kept.mpg\r\n");
+    EXPECT_TRUE(Contains(r.folder.Read(kSettingsFileName), "videoWindowX=0\r\n"));
 }
 
 TEST(MainPlayerTest, SavingFilesKeepsThePlayerRunningAndTouchesNoDesktop) {
-    Rig r;
+    test::PlayerHarness r;
     test::TestPlayer& p = r.Started([](PlayerSettings& s) { s.restoreVolumeOnExit = 1; });
     p.playlist.Append("/m/a.mpg", "");
     p.playlist.Append("/m/b.mpg", "");
@@ -560,14 +464,14 @@ TEST(MainPlayerTest, SavingFilesKeepsThePlayerRunningAndTouchesNoDesktop) {
     r.modes.enumerations = 0;
     const int volumeSets = r.systemVolume.sets;
     EXPECT_TRUE(p.SaveFiles());
-    EXPECT_EQ(r.dir.Read("KR01.tob"), "/m/a.mpg\r\n/m/b.mpg\r\n");
-    EXPECT_EQ(r.dir.Read("HIS.tob"), "/m/a.mpg\r\n");
-    const std::string cfg = r.dir.Read(kSettingsFileName);
+    EXPECT_EQ(r.folder.Read("KR01.tob"), "/m/a.mpg\r\n/m/b.mpg\r\n");
+    EXPECT_EQ(r.folder.Read("HIS.tob"), "/m/a.mpg\r\n");
+    const std::string cfg = r.folder.Read(kSettingsFileName);
     EXPECT_TRUE(Contains(cfg, "videoWindowX=70\r\nvideoWindowY=80\r\n"));
     EXPECT_TRUE(Contains(cfg, "savedVolume=42\r\n"));
     // Safe with the display gone: no window, display mode, volume device, engine or key.
     EXPECT_TRUE(r.windows.log.empty());
-    EXPECT_TRUE(r.media.log.empty());
+    EXPECT_TRUE(r.engine.log.empty());
     EXPECT_EQ(r.modes.enumerations, 0);
     EXPECT_EQ(r.modes.restores, 0);
     EXPECT_EQ(r.systemVolume.sets, volumeSets);
@@ -576,27 +480,27 @@ TEST(MainPlayerTest, SavingFilesKeepsThePlayerRunningAndTouchesNoDesktop) {
     p.Tick();
     EXPECT_FALSE(p.Ended());
     // Without the key list the settings cannot be written: false, told once, the others written.
-    std::filesystem::remove(r.dir.path() / kKeyListFileName);
+    std::filesystem::remove(r.folder.path() / kKeyListFileName);
     p.playlist.Append("/m/c.mpg", "");
     EXPECT_FALSE(p.SaveFiles());
-    EXPECT_EQ(r.dir.Read("KR01.tob"), "/m/a.mpg\r\n/m/b.mpg\r\n/m/c.mpg\r\n");
+    EXPECT_EQ(r.folder.Read("KR01.tob"), "/m/a.mpg\r\n/m/b.mpg\r\n/m/c.mpg\r\n");
     ASSERT_EQ(r.reports.size(), 1u);
     EXPECT_TRUE(Contains(r.reports[0], kSettingsFileName));
 }
 
 TEST(MainPlayerTest, AnExitAskedForBeforeTheFirstTickEndsThePlayerThere) {
-    Rig r;
-    r.dir.Write("KR01.tob", "/m/a.mpg\r\n/m/b.mpg\r\n");
-    test::TestPlayer& p = r.Start();
+    test::PlayerHarness r;
+    r.folder.Write("KR01.tob", "/m/a.mpg\r\n/m/b.mpg\r\n");
+    test::TestPlayer& p = r.Construct();
     p.RequestExit();
     p.Tick();
     EXPECT_TRUE(p.Ended());
-    EXPECT_EQ(r.dir.Read("KR01.tob"), "/m/a.mpg\r\n/m/b.mpg\r\n");
-    EXPECT_TRUE(std::filesystem::exists(r.dir.path() / "HIS.tob"));
+    EXPECT_EQ(r.folder.Read("KR01.tob"), "/m/a.mpg\r\n/m/b.mpg\r\n");
+    EXPECT_TRUE(std::filesystem::exists(r.folder.path() / "HIS.tob"));
 }
 
 TEST(MainPlayerTest, EditorCloseMessageClampsTheCurrentIndex) {
-    Rig r;
+    test::PlayerHarness r;
     test::TestPlayer& p = r.Started();
     p.state.editor.open = true;
     p.playlist.Append("/a.mpg", "");
