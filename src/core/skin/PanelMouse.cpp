@@ -69,7 +69,7 @@ void PanelMouse::Drag(Point cursor) {
         mouseState.lastCursor = cursor;
         const int level = std::clamp(actions_.VolumeLevel() + dx, 0, kVolumeFull);
         if (level != actions_.VolumeLevel()) {
-            actions_.SetVolumeLevel(level);
+            actions_.Command(SetLiveLevel{level});
             actions_.Command(PlayerCommand::VolumeChanged);
         }
     } else if (mouseState.seekDrag) {
@@ -89,7 +89,7 @@ void PanelMouse::Drag(Point cursor) {
 void PanelMouse::SeekToProgress() {
     const MediaTime duration = actions_.Duration();
     if (Stopped() || duration <= MediaTime{}) return;
-    actions_.SeekTo(duration / kProgressPixels * state_.progress);
+    actions_.Command(ScrubTo{duration / kProgressPixels * state_.progress});
 }
 
 bool PanelMouse::MovesWindowAt(int x, int y) const {
@@ -139,12 +139,12 @@ void PanelMouse::LeftDown(int x, int y, Point cursor) {
     } else if (Hits(skin::kScanLineBox, x, y)) {
         settings_.scanLinesOn = settings_.scanLinesOn == 0 ? 1 : 0;
         settings_.liveScanLinesOn = settings_.scanLinesOn;
-        actions_.RequestRelayout();
+        actions_.Command(PlayerCommand::VideoRegionsChanged);
     } else if (Hits(skin::kLineMaskBox, x, y)) {
         const int mode = settings_.lineMaskMode;
         settings_.lineMaskMode = mode == 0 ? 1 : mode == 1 ? 2 : 0;
         settings_.liveLineMaskMode = settings_.lineMaskMode;
-        actions_.RequestRelayout();
+        actions_.Command(PlayerCommand::VideoRegionsChanged);
     } else if (Hits(skin::VolumeKnobHit(actions_.VolumeLevel()), x, y)) {
         mouseState.drag = DragState::Armed;
         HitAndGrab(skin::VolumeKnobHit(actions_.VolumeLevel()), x, y, cursor);
@@ -169,7 +169,7 @@ void PanelMouse::LeftDown(int x, int y, Point cursor) {
     } else {
         mouseState.drag = DragState::None;
         mouseState.windowDrag = true;
-        actions_.StartWindowMove();
+        actions_.Command(PlayerCommand::StartWindowMove);
     }
     // Full screen needs a file.
     if (Stopped() && !FullScreen()) {
@@ -183,7 +183,7 @@ void PanelMouse::Release(ForcedRelease forced) {
     PendingCommands& req = state_.requests;
     HeldButtons& held = buttons_.held;
     const bool cancelled = forced == ForcedRelease::LeftControl;
-    actions_.RequestFocusReset();
+    actions_.Command(PlayerCommand::FocusReset);
     buttons_.rateLocked = false;
     mouseState.drag = DragState::None;
     mouseState.volumeDrag = false;
@@ -230,7 +230,7 @@ void PanelMouse::EndPlayHold() {
     state_.requests.play = false;
     buttons_.held.play = false;
     buttons_.ramp.Release();
-    if (!Stopped()) actions_.ApplyPlaybackRate(state_.playbackRate);
+    if (!Stopped()) actions_.Command(SetRate{state_.playbackRate});
 }
 
 void PanelMouse::AdvanceMinimiseStage() {
@@ -242,12 +242,12 @@ void PanelMouse::AdvanceMinimiseStage() {
 void PanelMouse::DoubleClick(int x, int y, bool left) {
     // Bare area stands for the main window, where only a left double click switches video-only mode.
     if (!FullScreen() && MovesWindowAt(x, y)) {
-        if (left) actions_.MainWindowDoubleClick();
+        if (left) actions_.Command(PlayerCommand::MainWindowDoubleClick);
         return;
     }
     if (!Hits(skin::kPlayButton, x, y)) return;
     buttons_.ramp.ResetToNormal(state_.playbackRate);
-    if (!Stopped()) actions_.ApplyPlaybackRate(state_.playbackRate);
+    if (!Stopped()) actions_.Command(SetRate{state_.playbackRate});
 }
 
 // Every right press arms the drag, so the first control hit is let go of when the cursor
@@ -275,17 +275,17 @@ void PanelMouse::RightDown(int x, int y, Point cursor) {
         held.full = true;
         mouseState.buttonNavigation = true;
     } else if (grab(skin::kDisplayText)) {
-        actions_.RequestMenu(PopupMenu::Playlist);
+        actions_.Command(AskMenu{PopupMenu::Playlist});
     } else if (grab(skin::kLogoHit)) {
-        actions_.RequestMenu(PopupMenu::History);
+        actions_.Command(AskMenu{PopupMenu::History});
     } else if (grab(skin::kConfigButton)) {
         // Shown only while an MP3 or RMP file with its information is open.
-        actions_.RequestMenu(PopupMenu::FileInfo);
+        actions_.Command(AskMenu{PopupMenu::FileInfo});
     } else if (grab(skin::kProgressHit)) {
         if (!Stopped() && actions_.PlaylistCount() > 0) {
             abLoop_.Step();
             // Looping (4) starts from the points already marked.
-            if (!abLoop_.Looping()) actions_.CheckABRepeat();
+            if (!abLoop_.Looping()) actions_.Command(PlayerCommand::CheckABRepeat);
         }
     } else if (grab(skin::kVolumeBar)) {
         if (settings_.volumeLogEnabled != 0) buttons_.volumeModeRequest = 1;
@@ -304,7 +304,7 @@ void PanelMouse::RightUp(int x, int y) {
     if (held.next) actions_.Command(PlayerCommand::SearchForwardEnd);
     held.back = false;
     held.next = false;
-    actions_.RequestFocusReset();
+    actions_.Command(PlayerCommand::FocusReset);
 }
 
 }  // namespace felux
