@@ -1,4 +1,4 @@
-// The keyboard poll: once a tick, the watched keys become commands, settings changes and player calls.
+// The keyboard poll: once a tick, the watched keys become commands and settings changes.
 #include "input/KeyboardPoll.h"
 
 #include <algorithm>

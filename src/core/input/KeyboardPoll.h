@@ -1,4 +1,4 @@
-// The keyboard poll: once a tick, the watched keys become commands, settings changes and player calls.
+// The keyboard poll: once a tick, the watched keys become commands and settings changes.
 #pragma once
 
 #include <array>
@@ -15,8 +15,8 @@
 
 namespace felux {
 
-// What the key poll asks of the player: it raises every change through Command (raising one
-// twice in a poll is harmless) and only reads through the rest.
+// What the key poll asks of the player: it raises every change through Command (one that waits
+// for the command step may be raised twice in a poll) and only reads through the rest.
 class KeyboardActions : public CommandSink {
 public:
     virtual Point CursorPosition() = 0;

@@ -6,7 +6,6 @@
 #include <optional>
 
 #include "model/MediaTime.h"
-#include "model/PlayerCommand.h"
 
 namespace felux {
 

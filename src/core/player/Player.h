@@ -133,7 +133,7 @@ protected:
 
 private:
     friend class PlayerView;
-    // The key and panel actions are the player's own hands.
+    // The key and panel actions hand the inputs' commands in and read a few records.
     friend class PlayerKeyActions;
     friend class PlayerPanelActions;
 
