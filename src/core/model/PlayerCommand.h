@@ -58,7 +58,15 @@ enum class PlayerCommand {
     StartWindowMove,         // the window system moves the panel with the held button
     MainWindowDoubleClick,   // a left double click on the panel's bare surface
     FocusReset,              // the keyboard focus back to the main window
+    // The panel's own marks for the command step: a press or a release changes what waits there.
+    HoldProgress,            // the progress bar is dragged: the step leaves it where the drag put it
+    FollowProgress,          // the drag is over: the bar follows the position again
+    WithdrawPlay,            // a held PLAY became the speed ramp: the play its press raised is taken back
+    WithdrawPress,           // the button is up: a STOP, still or FILE press the step has not carried out is dropped
+    WithdrawFullScreen,      // FULL needs a file: its toggle is dropped
+    ClearBackSearch,         // a press on BACK starts afresh: no step or search back waits
+    ClearForwardSearch,      // the same for NEXT
 };
-inline constexpr int kPlayerCommands = static_cast<int>(PlayerCommand::FocusReset) + 1;
+inline constexpr int kPlayerCommands = static_cast<int>(PlayerCommand::ClearForwardSearch) + 1;
 
 }  // namespace felux

@@ -50,7 +50,21 @@ std::span<const CommandRow> Player::CommandRows() {
     using enum PlayerCommand;
     using R = PendingCommands;
     static constexpr CommandRow kRows[] = {
-        // The command step, in its order.
+        // The command step, in its order. First the panel's marks, which take back or hold what
+        // waits below; the rows that read them carry them out.
+        {.key = KeyOf(HoldProgress), .timing = Timing::Step, .mark = Mark<&R::progressDrag, true>},
+        {.key = KeyOf(FollowProgress), .timing = Timing::Step, .mark = Mark<&R::progressDrag, false>},
+        {.key = KeyOf(WithdrawPlay), .timing = Timing::Step, .mark = Mark<&R::play, false>},
+        {.key = KeyOf(WithdrawPress), .timing = Timing::Step,
+         .mark =
+             [](R& r, AnyCommand&) {
+                 r.stop = false;
+                 r.pauseToggle = false;
+                 r.file = FileRequest::None;
+             }},
+        {.key = KeyOf(WithdrawFullScreen), .timing = Timing::Step, .mark = Mark<&R::fullScreen, false>},
+        {.key = KeyOf(ClearBackSearch), .timing = Timing::Step, .mark = Mark<&R::rewind, SearchPhase::Idle>},
+        {.key = KeyOf(ClearForwardSearch), .timing = Timing::Step, .mark = Mark<&R::fastForward, SearchPhase::Idle>},
         {.key = KeyOf(WheelNotchForward), .timing = Timing::Step, .mark = Mark<&R::wheelNotch, 1>},
         {.key = KeyOf(WheelNotchBack), .timing = Timing::Step, .mark = Mark<&R::wheelNotch, -1>},
         {.key = kNoCommand, .timing = Timing::Own, .run = [](Player& p) { p.wheel.TakeNotchRequest(); }},

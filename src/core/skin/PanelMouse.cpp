@@ -75,7 +75,7 @@ void PanelMouse::Drag(Point cursor) {
     } else if (mouseState.seekDrag) {
         mouseState.lastCursor = cursor;
         // Keeps the command step from moving the bar back to the playing position.
-        state_.requests.progressDrag = true;
+        actions_.Command(PlayerCommand::HoldProgress);
         const int progress = std::clamp(state_.progress + dx, 0, skin::kProgressMax);
         if (progress != state_.progress) {
             state_.progress = progress;
@@ -106,7 +106,6 @@ bool PanelMouse::MovesWindowAt(int x, int y) const {
 
 // The first control hit, in this order, takes the press.
 void PanelMouse::LeftDown(int x, int y, Point cursor) {
-    PendingCommands& req = state_.requests;
     HeldButtons& held = buttons_.held;
     mouseState.lastCursor = cursor;
     if (Hits(skin::kPlayButton, x, y)) {
@@ -121,10 +120,10 @@ void PanelMouse::LeftDown(int x, int y, Point cursor) {
         held.still = true;
     } else if (Hits(skin::kBackButton, x, y)) {
         held.back = true;
-        req.rewind = SearchPhase::Idle;
+        actions_.Command(PlayerCommand::ClearBackSearch);
     } else if (Hits(skin::kNextButton, x, y)) {
         held.next = true;
-        req.fastForward = SearchPhase::Idle;
+        actions_.Command(PlayerCommand::ClearForwardSearch);
     } else if (!FullScreen() && Hits(skin::kFileHit, x, y)) {
         actions_.Command(PlayerCommand::OpenFile);
     } else if (!FullScreen() && Hits(skin::kConfigButton, x, y)) {
@@ -153,7 +152,7 @@ void PanelMouse::LeftDown(int x, int y, Point cursor) {
         mouseState.drag = DragState::Armed;
         HitAndGrab(skin::kProgressHit, x, y, cursor);
         if (!Stopped()) {
-            req.progressDrag = true;
+            actions_.Command(PlayerCommand::HoldProgress);
             mouseState.seekDrag = true;
             state_.progress = skin::ProgressAt(x);
             SeekToProgress();
@@ -174,13 +173,13 @@ void PanelMouse::LeftDown(int x, int y, Point cursor) {
     // Full screen needs a file.
     if (Stopped() && !FullScreen()) {
         held.full = false;
-        req.fullScreen = false;
+        actions_.Command(PlayerCommand::WithdrawFullScreen);
     }
 }
 
 // A left release, or a drag that ended.
 void PanelMouse::Release(ForcedRelease forced) {
-    PendingCommands& req = state_.requests;
+    const PendingCommands& req = state_.requests;
     HeldButtons& held = buttons_.held;
     const bool cancelled = forced == ForcedRelease::LeftControl;
     actions_.Command(PlayerCommand::FocusReset);
@@ -189,15 +188,13 @@ void PanelMouse::Release(ForcedRelease forced) {
     mouseState.volumeDrag = false;
     mouseState.seekDrag = false;
     mouseState.windowDrag = false;
-    req.progressDrag = false;
+    actions_.Command(PlayerCommand::FollowProgress);
 
     EndPlayHold();
     // Stop, still and file acted at the press.
     held.stop = false;
-    req.stop = false;
     held.still = false;
-    req.pauseToggle = false;
-    req.file = FileRequest::None;
+    actions_.Command(PlayerCommand::WithdrawPress);
 
     if (held.config && !cancelled) actions_.Command(PlayerCommand::Settings);
     if (held.zoomMinus && !cancelled) actions_.Command(PlayerCommand::ZoomOut);
@@ -227,7 +224,7 @@ void PanelMouse::Release(ForcedRelease forced) {
 
 void PanelMouse::EndPlayHold() {
     if (!buttons_.held.play) return;
-    state_.requests.play = false;
+    actions_.Command(PlayerCommand::WithdrawPlay);
     buttons_.held.play = false;
     buttons_.ramp.Release();
     if (!Stopped()) actions_.Command(SetRate{state_.playbackRate});
