@@ -97,6 +97,14 @@ TEST_F(PlayerCommandsTest, TheCommandStepRunsItsRowsInTheTablesOrderNotTheOrderR
     test::TestPlayer& p = Playing();
     const std::string first = p.openFile.path;
 
+    // A step command raised behind one that acts at once waits for the tick; the other does not.
+    p.Command(PlayerCommand::SpeedUp);
+    p.Command(PlayerCommand::PauseToggle);
+    EXPECT_EQ(p.View().PlaybackRate(), 1100);
+    EXPECT_FALSE(p.View().Paused());
+    h.Tick();
+    EXPECT_TRUE(p.View().Paused());
+
     // A seek raised before a STOP in one tick: the stop's row comes first, so the seek finds no file.
     h.engine.seeks.clear();
     p.Command(SeekTo{std::chrono::seconds(2)});
