@@ -1,59 +1,39 @@
-// Panel mouse actions fake: a cursor and buttons to move by hand, the commands (pending ones raised) and every request.
+// Panel mouse actions fake: a cursor and buttons to move by hand, and the raised commands
+// recorded, the pending ones marked; it plays the player's part for the live level.
 #pragma once
 
-#include <algorithm>
-#include <cstdint>
-#include <optional>
+#include <chrono>
 #include <vector>
 
+#include "RaisedCommands.h"
 #include "skin/PanelMouse.h"
 
 namespace felux::test {
 
-class FakePanelActions : public PanelActions {
+class FakePanelActions : public PanelActions, public RaisedCommands {
 public:
-    explicit FakePanelActions(PendingCommands& pending) : pending_(pending) {}
+    explicit FakePanelActions(PendingCommands& pending) : RaisedCommands(pending) {}
 
-    void Command(PlayerCommand command) override {
-        commands.push_back(command);
-        pending_.Raise(command);
+    void Command(InputCommand command) override {
+        Record(command);
+        if (const auto* level = std::get_if<SetLiveLevel>(&command)) volumeLevel = level->level;
     }
-    long Count(PlayerCommand command) const { return std::count(commands.begin(), commands.end(), command); }
     Point CursorPosition() override { return cursor; }
     bool MouseButtonsDown() override { return buttonsDown; }
-    void StartWindowMove() override { ++windowMoves; }
-    void MainWindowDoubleClick() override { ++mainDoubleClicks; }
-    void RequestRelayout() override { ++relayouts; }
-    void RequestFocusReset() override { ++focusResets; }
-    void RequestMenu(PopupMenu menu) override { menus.push_back(menu); }
-    void ApplyPlaybackRate(int permille) override { rates.push_back(permille); }
-    void SetPlayingRate(int permille) override { playingRate = permille; }
     MediaTime Duration() override { return duration; }
-    void SeekTo(MediaTime position) override { seeks.push_back(position); }
     int VolumeLevel() override { return volumeLevel; }
-    void SetVolumeLevel(int level) override { volumeLevel = level; }
     int PlaylistCount() override { return playlistCount; }
-    void CheckABRepeat() override { ++abChecks; }
+
+    std::vector<MediaTime> Seeks() const { return Values<ScrubTo>(&ScrubTo::position); }
+    std::vector<int> Rates() const { return Values<SetRate>(&SetRate::permille); }
+    std::vector<int> PlayingRates() const { return Values<SetPlayingRate>(&SetPlayingRate::permille); }
+    std::vector<PopupMenu> Menus() const { return Values<AskMenu>(&AskMenu::menu); }
 
     Point cursor;
     bool buttonsDown = false;
     MediaTime duration = std::chrono::milliseconds(13'800);  // one progress pixel is 0.1 s
     int playlistCount = 3;
     int volumeLevel = 62;
-
-    int windowMoves = 0;
-    int mainDoubleClicks = 0;
-    int relayouts = 0;
-    int focusResets = 0;
-    int abChecks = 0;
-    std::vector<PlayerCommand> commands;
-    std::vector<PopupMenu> menus;
-    std::vector<int> rates;
-    std::optional<int> playingRate;  // the speed a double click on PLAY set
-    std::vector<MediaTime> seeks;
-
-private:
-    PendingCommands& pending_;
 };
 
 }  // namespace felux::test

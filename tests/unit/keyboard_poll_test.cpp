@@ -71,7 +71,7 @@ TEST_F(KeyboardPollTest, AnActionLocksAllKeysUntilSevenIdleTicks) {
     Ticks(12);  // held: toggles once, then the held key keeps the lockout running
     EXPECT_EQ(settings.scanLinesOn, 0);
     EXPECT_EQ(settings.liveScanLinesOn, 0);
-    EXPECT_EQ(actions.redraws, 1);
+    EXPECT_EQ(actions.Count(PlayerCommand::VideoRegionsChanged), 1);
     EXPECT_EQ(poll.Gate().TicksLeft(), 7);
 
     keys.Release('S');
@@ -146,7 +146,7 @@ TEST_F(KeyboardPollTest, VolumeKeysRepeatEveryTickWithinLimits) {
     keys.Press('N');
     Tick();
     EXPECT_EQ(settings.mouseVolume, 0);
-    EXPECT_EQ(actions.mouseVolumeChanges, 2);
+    EXPECT_EQ(actions.Count(PlayerCommand::MouseVolumeChanged), 2);
 }
 
 TEST_F(KeyboardPollTest, HeldArrowGivesANotchTwoTicksAfterThePressThenEveryThree) {
@@ -186,7 +186,8 @@ TEST_F(KeyboardPollTest, CommaAndPeriodSearchWhileHeldAndStepFramesWithShift) {
     keys.Release(vk::Period);
     Tick();
     EXPECT_EQ(state.requests.fastForward, SearchPhase::Released);
-    EXPECT_THAT(actions.indicators, ElementsAre(-1, 1));
+    EXPECT_THAT(actions.Only({PlayerCommand::SearchIndicatorBack, PlayerCommand::SearchIndicatorForward}),
+                ElementsAre(PlayerCommand::SearchIndicatorBack, PlayerCommand::SearchIndicatorForward));
 
     // SHIFT+',' steps forward, and only once the player is paused.
     OpenFile();
@@ -221,7 +222,7 @@ TEST_F(KeyboardPollTest, DigitsPickOverscanScanLineOrAspectPresetsWithAFileOpen)
     EXPECT_EQ(settings.overscanPreset, 4);
     EXPECT_DOUBLE_EQ(settings.overscanScaleX, 0.98);
     EXPECT_EQ(settings.overscanScaleY, 0.66) << "exactly the stored percent, so saving keeps 66";
-    EXPECT_EQ(actions.overscanApplies, 1);
+    EXPECT_EQ(actions.Count(PlayerCommand::ApplyOverscan), 1);
     EXPECT_EQ(actions.Count(PlayerCommand::AspectChange), 0);
     keys.Release(vk::Shift);
 
@@ -234,7 +235,7 @@ TEST_F(KeyboardPollTest, DigitsPickOverscanScanLineOrAspectPresetsWithAFileOpen)
     EXPECT_EQ(settings.scanLinePattern, 4);
     EXPECT_DOUBLE_EQ(settings.overscanScaleX, 0.98);
     EXPECT_EQ(settings.overscanPreset, 2);
-    EXPECT_EQ(actions.patternChanges, 1);
+    EXPECT_EQ(actions.Count(PlayerCommand::ScanLinePatternChanged), 1);
     keys.Release(vk::Alt);
 
     TapTick('5');
@@ -266,7 +267,7 @@ TEST_F(KeyboardPollTest, OverscanKeysRepeatAndStopAtTheirLimits) {
     Ticks(300);
     EXPECT_DOUBLE_EQ(settings.overscanScaleY, -0.75);
     EXPECT_DOUBLE_EQ(settings.overscanScaleX, 1.0);
-    EXPECT_EQ(actions.overscanApplies, 300);
+    EXPECT_EQ(actions.Count(PlayerCommand::ApplyOverscan), 300);
     keys.ReleaseAll();
 
     keys.Press(vk::Shift);
@@ -346,7 +347,7 @@ TEST_F(KeyboardPollTest, WindowAndPlaybackKeys) {
 
     HoldTick(vk::Right);
     EXPECT_EQ(state.requests.fastForward, SearchPhase::StepEntry);
-    EXPECT_EQ(actions.wheelSeekStops, 1);
+    EXPECT_EQ(actions.Count(PlayerCommand::StopWheelSeek), 1);
     keys.ReleaseAll();
 
     poll.Gate().Clear();
@@ -376,14 +377,14 @@ TEST_F(KeyboardPollTest, RCyclesTheABStatesAndTSavesALoop) {
         states.push_back(abLoop.State());
         if (abLoop.State() == AbRepeat::Looping) {
             TapTick('T');
-            EXPECT_EQ(actions.segmentsAppended, 1);
+            EXPECT_EQ(actions.Count(PlayerCommand::AppendSegmentEntry), 1);
         }
     }
     EXPECT_THAT(states, ElementsAre(AbRepeat::MarkA, AbRepeat::ASet, AbRepeat::MarkB, AbRepeat::Looping, AbRepeat::Off));
-    EXPECT_EQ(actions.abChecks, 4);  // not for the looping state
+    EXPECT_EQ(actions.Count(PlayerCommand::CheckABRepeat), 4);  // not for the looping state
 
     TapTick('T');  // not looping
-    EXPECT_EQ(actions.segmentsAppended, 1);
+    EXPECT_EQ(actions.Count(PlayerCommand::AppendSegmentEntry), 1);
 }
 
 TEST_F(KeyboardPollTest, DeferredMenusOpenWhereTheCursorWasWhenAsked) {
@@ -395,14 +396,14 @@ TEST_F(KeyboardPollTest, DeferredMenusOpenWhereTheCursorWasWhenAsked) {
     keys.Release(vk::RButton);
     Tick();  // captured, counting down
     actions.cursor = {99, 99};
-    EXPECT_TRUE(actions.menus.empty());
+    EXPECT_TRUE(actions.Menus().empty());
     Tick();
-    ASSERT_EQ(actions.menus.size(), 1u);
-    EXPECT_EQ(actions.menus[0].first, PopupMenu::History);
-    EXPECT_EQ(actions.menus[0].second, (Point{10, 20}));
+    ASSERT_EQ(actions.Menus().size(), 1u);
+    EXPECT_EQ(actions.Menus()[0].menu, PopupMenu::History);
+    EXPECT_EQ(actions.Menus()[0].at, (Point{10, 20}));
     EXPECT_EQ(poll.Gate().TicksLeft(), 10);
     Ticks(20);
-    EXPECT_EQ(actions.menus.size(), 1u);
+    EXPECT_EQ(actions.Menus().size(), 1u);
 
     Tap(vk::LButton);
     Tick();
@@ -421,7 +422,7 @@ TEST_F(KeyboardPollTest, ReleaseGuardLetsGoOfHeldButtonsAfterFullScreen) {
     EXPECT_EQ(poll.pollState.buttonReleaseGuard, 1);
     Tick();
     EXPECT_EQ(poll.pollState.buttonReleaseGuard, 0);
-    EXPECT_THAT(actions.releases, ElementsAre(MouseButton::Left, MouseButton::Right));
+    EXPECT_THAT(actions.Releases(), ElementsAre(MouseButton::Left, MouseButton::Right));
     EXPECT_EQ(poll.Gate().TicksLeft(), 7);
 }
 

@@ -36,7 +36,7 @@ protected:
     ChildWindowInput panel{ChildWindow::Panel};
     AbLoop abLoop;
     ProgressBar progress;
-    PanelMouse mouse{state, state.requests, progress, settings, buttons, actions, abLoop};
+    PanelMouse mouse{state, progress, settings, buttons, actions, abLoop};
 };
 
 TEST_F(PanelMouseTest, ControlsHitOnAllEdgesAndPlayWinsOverStop) {
@@ -53,10 +53,10 @@ TEST_F(PanelMouseTest, ControlsHitOnAllEdgesAndPlayWinsOverStop) {
     LeftDown(304, 46);  // NEXT's bottom right corner
     EXPECT_TRUE(buttons.held.next);
     LeftUp(304, 46);
-    EXPECT_EQ(actions.windowMoves, 0);
+    EXPECT_EQ(actions.Count(PlayerCommand::StartWindowMove), 0);
 
     LeftDown(305, 46);  // one pixel past it: empty panel moves the window
-    EXPECT_EQ(actions.windowMoves, 1);
+    EXPECT_EQ(actions.Count(PlayerCommand::StartWindowMove), 1);
     LeftUp(305, 46);
 }
 
@@ -72,16 +72,16 @@ TEST_F(PanelMouseTest, ProgressBarPressSeeksBetweenItsEnds) {
     EXPECT_EQ(progress.Pixel(), 137);
     LeftClick(100, 9);
     EXPECT_EQ(progress.Pixel(), 37);
-    EXPECT_THAT(actions.seeks, ElementsAre(0ms, 13'700ms, 3'700ms));
+    EXPECT_THAT(actions.Seeks(), ElementsAre(0ms, 13'700ms, 3'700ms));
 
     LeftClick(202, 12);  // one pixel past the bar
     EXPECT_EQ(progress.Pixel(), 37);
-    EXPECT_EQ(actions.windowMoves, 1);
+    EXPECT_EQ(actions.Count(PlayerCommand::StartWindowMove), 1);
 
     state.playback.mediaClosed = true;  // nothing to seek in
     LeftClick(120, 10);
     EXPECT_EQ(progress.Pixel(), 37);
-    EXPECT_EQ(actions.seeks.size(), 3u);
+    EXPECT_EQ(actions.Seeks().size(), 3u);
 }
 
 TEST_F(PanelMouseTest, RightClicksOnTheProgressBarCycleTheABStates) {
@@ -93,7 +93,7 @@ TEST_F(PanelMouseTest, RightClicksOnTheProgressBarCycleTheABStates) {
         seen.push_back(abLoop.State());
     }
     EXPECT_THAT(seen, ElementsAre(AbRepeat::MarkA, AbRepeat::ASet, AbRepeat::MarkB, AbRepeat::Looping, AbRepeat::Off));
-    EXPECT_EQ(actions.abChecks, 4);  // not on the step into looping
+    EXPECT_EQ(actions.Count(PlayerCommand::CheckABRepeat), 4);  // not on the step into looping
 
     actions.playlistCount = 0;
     RightDown(120, 12);
@@ -119,11 +119,11 @@ TEST_F(PanelMouseTest, KnobDragFollowsTheCursorWithinTheLevels) {
 
     // The buttons came up without a release reaching the panel: the drag ends by itself.
     actions.buttonsDown = false;
-    const int resets = actions.focusResets;
+    const long resets = actions.Count(PlayerCommand::FocusReset);
     MoveCursor(50, 0);
     EXPECT_FALSE(mouse.DragActive());
     EXPECT_EQ(actions.volumeLevel, 0);
-    EXPECT_EQ(actions.focusResets, resets + 1);
+    EXPECT_EQ(actions.Count(PlayerCommand::FocusReset), resets + 1);
 }
 
 TEST_F(PanelMouseTest, ProgressDragSeeksAndHoldsTheBarAgainstThePlayingPosition) {
@@ -133,11 +133,11 @@ TEST_F(PanelMouseTest, ProgressDragSeeksAndHoldsTheBarAgainstThePlayingPosition)
     MoveCursor(5, 0);
     EXPECT_EQ(progress.Pixel(), 42);
     EXPECT_TRUE(state.requests.progressDrag);
-    EXPECT_EQ(actions.seeks.back(), 4'200ms);
+    EXPECT_EQ(actions.Seeks().back(), 4'200ms);
     state.requests.progressDrag = false;
     MoveCursor(0, 0);  // no travel, no second seek, but the bar stays put
     EXPECT_TRUE(state.requests.progressDrag);
-    EXPECT_EQ(actions.seeks.size(), 2u);
+    EXPECT_EQ(actions.Seeks().size(), 2u);
     MoveCursor(500, 0);
     EXPECT_EQ(progress.Pixel(), 137);
     LeftUp(300, 12);
@@ -146,7 +146,7 @@ TEST_F(PanelMouseTest, ProgressDragSeeksAndHoldsTheBarAgainstThePlayingPosition)
 
     actions.duration = MediaTime(100);  // shorter than the bar: every pixel is time 0
     LeftClick(150, 12);
-    EXPECT_EQ(actions.seeks.back(), 0ms);
+    EXPECT_EQ(actions.Seeks().back(), 0ms);
 }
 
 TEST_F(PanelMouseTest, ReleasesCarryOutHeldButtons) {
@@ -155,7 +155,7 @@ TEST_F(PanelMouseTest, ReleasesCarryOutHeldButtons) {
     LeftClick(250, 30);  // PLAY: the press asked for play, the release applies the rate
     EXPECT_FALSE(state.requests.play);
     EXPECT_FALSE(buttons.ramp.Active());
-    EXPECT_THAT(actions.rates, ElementsAre(1200));
+    EXPECT_THAT(actions.Rates(), ElementsAre(1200));
 
     LeftClick(20, 20);  // CONFIG
     EXPECT_TRUE(state.requests.settings);
@@ -188,7 +188,7 @@ TEST_F(PanelMouseTest, ReleasesCarryOutHeldButtons) {
     LeftClick(385, 5);
     EXPECT_FALSE(state.requests.settings);
     EXPECT_EQ(actions.Count(PlayerCommand::Minimise), 1);
-    EXPECT_EQ(actions.windowMoves, 2);
+    EXPECT_EQ(actions.Count(PlayerCommand::StartWindowMove), 2);
 }
 
 TEST_F(PanelMouseTest, BackAndNextStepOnAClickAndSearchWhileHeldWithTheRightButton) {
@@ -233,15 +233,14 @@ TEST_F(PanelMouseTest, DoubleClickOnPlayGoesBackToNormalSpeed) {
     state.playback.playbackRate = 1500;
     panel.OnLButtonDblClk(250, 30);
     Tick();
-    EXPECT_EQ(actions.playingRate, 1000);
+    EXPECT_THAT(actions.PlayingRates(), ElementsAre(1000));
     EXPECT_EQ(buttons.ramp.hold, RateRamp::kResetHold);
-    EXPECT_THAT(actions.rates, ElementsAre(1000));
+    EXPECT_THAT(actions.Rates(), ElementsAre(1000));
 
     state.playback.playbackRate = 700;
-    actions.playingRate.reset();
     panel.OnRButtonDblClk(250, 30);
     Tick();
-    EXPECT_EQ(actions.playingRate, 1000);
+    EXPECT_THAT(actions.PlayingRates(), ElementsAre(1000, 1000));
 }
 
 TEST_F(PanelMouseTest, RightPressesOpenMenusTheEditorAndTheVolumeMode) {
@@ -249,7 +248,7 @@ TEST_F(PanelMouseTest, RightPressesOpenMenusTheEditorAndTheVolumeMode) {
     RightUp(100, 22);
     RightDown(20, 5);    // logo
     RightUp(20, 5);
-    EXPECT_THAT(actions.menus, ElementsAre(PopupMenu::Playlist, PopupMenu::History));
+    EXPECT_THAT(actions.Menus(), ElementsAre(PopupMenu::Playlist, PopupMenu::History));
     EXPECT_EQ(settings.lyricsPanelShown, 1);
 
     RightDown(215, 5);  // above FILE: the playlist editor
@@ -282,7 +281,7 @@ TEST_F(PanelMouseTest, TheWindowMovesExactlyWhereNoControlTakesThePress) {
             actions.volumeLevel = volume;
             for (int y = 0; y < 50; ++y) {
                 for (int x = 0; x < 407; ++x) {
-                    const int before = actions.windowMoves;
+                    const long before = actions.Count(PlayerCommand::StartWindowMove);
                     PlayerState fresh;
                     fresh.layout.fullScreen = fullScreen;
                     PanelButtons freshButtons;
@@ -290,14 +289,14 @@ TEST_F(PanelMouseTest, TheWindowMovesExactlyWhereNoControlTakesThePress) {
                     freshActions.volumeLevel = volume;
                     AbLoop freshLoop;
                     ProgressBar freshProgress;
-                    PanelMouse probe{fresh, fresh.requests, freshProgress, settings, freshButtons,
+                    PanelMouse probe{fresh, freshProgress, settings, freshButtons,
                                      freshActions, freshLoop};
                     ChildWindowInput record{ChildWindow::Panel};
                     record.OnLButtonDown(x, y);
                     probe.HandlePanelMouse(record);
-                    ASSERT_EQ(freshActions.windowMoves == 1, mouse.MovesWindowAt(x, y))
+                    ASSERT_EQ(freshActions.Count(PlayerCommand::StartWindowMove) == 1, mouse.MovesWindowAt(x, y))
                         << x << "," << y << " full screen " << fullScreen << " volume " << volume;
-                    ASSERT_EQ(actions.windowMoves, before);
+                    ASSERT_EQ(actions.Count(PlayerCommand::StartWindowMove), before);
                 }
             }
         }

@@ -93,5 +93,47 @@ TEST_F(PlayerCommandsTest, PendingCommandsWaitForTheTickAndActOnceHoweverOftenRa
     EXPECT_FALSE(p.Ended());
 }
 
+TEST_F(PlayerCommandsTest, TheCommandStepRunsItsRowsInTheTablesOrderNotTheOrderRaised) {
+    test::TestPlayer& p = Playing();
+    const std::string first = p.openFile.path;
+
+    // A step command raised behind one that acts at once waits for the tick; the other does not.
+    p.Command(PlayerCommand::SpeedUp);
+    p.Command(PlayerCommand::PauseToggle);
+    EXPECT_EQ(p.View().PlaybackRate(), 1100);
+    EXPECT_FALSE(p.View().Paused());
+    h.Tick();
+    EXPECT_TRUE(p.View().Paused());
+
+    // A seek raised before a STOP in one tick: the stop's row comes first, so the seek finds no file.
+    h.engine.seeks.clear();
+    p.Command(SeekTo{std::chrono::seconds(2)});
+    p.Command(PlayerCommand::Stop);
+    // Raised behind both, a command that acts when raised does so before either.
+    p.Command(PlayerCommand::ZoomIn);
+    EXPECT_EQ(p.layout.Zoom().window, 4);
+    EXPECT_FALSE(p.state.playback.mediaClosed);
+    EXPECT_TRUE(p.View().PendingSeek());
+    h.Tick();
+    EXPECT_TRUE(p.state.playback.mediaClosed);
+    EXPECT_TRUE(h.engine.seeks.empty());
+    EXPECT_FALSE(p.View().PendingSeek());  // nor does it wait for the next file
+
+    // PLAY raised before STOP: stopped first, then the current entry opens again.
+    p.Command(PlayerCommand::Play);
+    h.TickUntilStarted();
+    Settle();
+    h.engine.log.clear();
+    p.Command(PlayerCommand::Play);
+    p.Command(PlayerCommand::Stop);
+    h.Tick();
+    const auto& log = h.engine.log;
+    const auto release = std::ranges::find(log, "Release");
+    const auto render = std::ranges::find(log, "Render " + first);
+    ASSERT_NE(release, log.end());
+    ASSERT_NE(render, log.end());
+    EXPECT_LT(release, render);
+}
+
 }  // namespace
 }  // namespace felux

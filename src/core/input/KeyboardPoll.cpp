@@ -1,4 +1,4 @@
-// The keyboard poll: once a tick, the watched keys become commands, settings changes and player calls.
+// The keyboard poll: once a tick, the watched keys become commands and settings changes.
 #include "input/KeyboardPoll.h"
 
 #include <algorithm>
@@ -74,13 +74,13 @@ void KeyboardPoll::WaitingState() {
         if (guard >= 2) {
             --guard;
             if (Hit(vk::LButton))
-                actions_.SynthesiseButtonRelease(MouseButton::Left);
+                actions_.Command(ReleaseButton{MouseButton::Left});
             else
                 guard = 1;
         }
         if (guard == 1) {
             if (Hit(vk::RButton))
-                actions_.SynthesiseButtonRelease(MouseButton::Right);
+                actions_.Command(ReleaseButton{MouseButton::Right});
             else
                 guard = 0;
         }
@@ -154,7 +154,7 @@ void KeyboardPoll::MenuCountdowns() {
         if (countdown <= 0) continue;
         const int was = countdown--;
         if (was != kMenuOpensAt) continue;
-        actions_.ShowPopupMenu(static_cast<PopupMenu>(i), pollState.menuAt[i]);
+        actions_.Command(ShowMenu{static_cast<PopupMenu>(i), pollState.menuAt[i]});
         countdown = 0;
         gate_.Lock(kMenuLockoutTicks);
     }
@@ -198,11 +198,11 @@ bool KeyboardPoll::FrameStepAndSearch() {
     // The start also searches once, so even a short tap searches.
     if (Down(vk::Comma)) {
         actions_.Command(PlayerCommand::SearchBackStart);
-        actions_.ShowSearchIndicator(-1);
+        actions_.Command(PlayerCommand::SearchIndicatorBack);
         pollState.searchKeyHeld = HeldSearchKey::Back;
     } else if (Down(vk::Period)) {
         actions_.Command(PlayerCommand::SearchForwardStart);
-        actions_.ShowSearchIndicator(1);
+        actions_.Command(PlayerCommand::SearchIndicatorForward);
         pollState.searchKeyHeld = HeldSearchKey::Forward;
     }
     return false;
@@ -213,12 +213,12 @@ void KeyboardPoll::Volume() {
         int level = actions_.VolumeLevel() + delta;
         if (level > kVolumeFull - 1) level = kVolumeFull;
         if (level < 1) level = 0;
-        actions_.SetVolumeLevel(level);
+        actions_.Command(SetLiveLevel{level});
         if (!state_.playback.mediaClosed) actions_.Command(PlayerCommand::VolumeChanged);
     };
     const auto mouseVolume = [&](int on) {
         settings_.mouseVolume = on;
-        actions_.MouseVolumeChanged();
+        actions_.Command(PlayerCommand::MouseVolumeChanged);
     };
     const bool mouseModeKeys = actions_.FullScreenPanelHidden();
     if (mouseModeKeys && Down(vk::Control) && Down(vk::Char('M')))
@@ -236,12 +236,12 @@ bool KeyboardPoll::Arrows() {
     const bool lineKeys = Down(vk::Control);
     if (!lineKeys && Down(vk::Right)) {
         actions_.Command(PlayerCommand::NextEntry);
-        actions_.StopWheelSeek();
+        actions_.Command(PlayerCommand::StopWheelSeek);
         return true;
     }
     if (!lineKeys && Down(vk::Left)) {
         actions_.Command(PlayerCommand::PreviousEntry);
-        actions_.StopWheelSeek();
+        actions_.Command(PlayerCommand::StopWheelSeek);
         return true;
     }
     if (Down(vk::Up) || Down(vk::Down)) {
@@ -257,14 +257,14 @@ bool KeyboardPoll::ScanLineAndMaskKeys() {
     if (Hit(vk::Char('S'))) {
         settings_.scanLinesOn = settings_.scanLinesOn == 0 ? 1 : 0;
         settings_.liveScanLinesOn = settings_.liveScanLinesOn == 0 ? 1 : 0;
-        actions_.RequestRedraw();
+        actions_.Command(PlayerCommand::VideoRegionsChanged);
         taken = true;
     }
     if (Hit(vk::Char('A'))) {
         const int mode = settings_.lineMaskMode;
         settings_.lineMaskMode = mode == 0 ? 1 : mode == 1 ? 2 : 0;
         settings_.liveLineMaskMode = settings_.lineMaskMode;
-        actions_.RequestRedraw();
+        actions_.Command(PlayerCommand::VideoRegionsChanged);
         taken = true;
     }
     return taken;
@@ -296,12 +296,12 @@ bool KeyboardPoll::FileKeys() {
     if (Hit(vk::Char('R'))) {
         if (actions_.PlaylistCount() > 0) {
             abLoop_.Step();
-            if (!abLoop_.Looping()) actions_.CheckABRepeat();
+            if (!abLoop_.Looping()) actions_.Command(PlayerCommand::CheckABRepeat);
         }
         taken = true;
     }
     if (Hit(vk::Char('T')) && abLoop_.Looping()) {
-        actions_.AppendSegmentEntry();
+        actions_.Command(PlayerCommand::AppendSegmentEntry);
         taken = true;
     }
     bool overscan = OverscanFineKeys();
@@ -309,7 +309,7 @@ bool KeyboardPoll::FileKeys() {
         overscan = true;
         taken = true;
     }
-    if (overscan) actions_.ApplyOverscan();
+    if (overscan) actions_.Command(PlayerCommand::ApplyOverscan);
     if (ScanLinePatternKeys()) taken = true;
     if (AspectKeys()) taken = true;
     return taken;
@@ -378,7 +378,7 @@ bool KeyboardPoll::ScanLinePatternKeys() {
         if (!Hit(vk::Char(static_cast<char>('0' + digit)))) continue;
         settings_.scanLinePattern = digit - 1;
         if (digit >= 2) SetScalesFromPreset(digit);
-        actions_.ScanLinePatternChanged();
+        actions_.Command(PlayerCommand::ScanLinePatternChanged);
         return true;
     }
     return false;

@@ -1,4 +1,4 @@
-// The keyboard poll: once a tick, the watched keys become commands, settings changes and player calls.
+// The keyboard poll: once a tick, the watched keys become commands and settings changes.
 #pragma once
 
 #include <array>
@@ -6,8 +6,8 @@
 
 #include "model/MouseButton.h"
 #include "model/InputGate.h"
-#include "model/PlayerCommand.h"
 #include "model/AbLoop.h"
+#include "model/InputCommand.h"
 #include "model/PlayerState.h"
 #include "model/PopupMenu.h"
 #include "model/Point.h"
@@ -16,39 +16,16 @@
 
 namespace felux {
 
-// Player operations the keys trigger that other subsystems own. Commands are raised through
-// Command; raising one twice in a poll is harmless.
+// What the key poll asks of the player: it raises every change through Command (one that waits
+// for the command step may be raised twice in a poll) and only reads through the rest.
 class KeyboardActions : public CommandSink {
 public:
     virtual Point CursorPosition() = 0;
-    virtual void ShowPopupMenu(PopupMenu menu, Point at) = 0;
-    // A key-up event for a mouse button, so that a press that started before the full-screen
-    // switch does not stay held.
-    virtual void SynthesiseButtonRelease(MouseButton button) = 0;
-
     // Full screen with its panel hidden: CTRL+M and CTRL+N switch mouseVolume there.
     virtual bool FullScreenPanelHidden() = 0;
-    // mouseVolume changed while in full screen.
-    virtual void MouseVolumeChanged() = 0;
-    // scanLinesOn or lineMaskMode changed.
-    virtual void RequestRedraw() = 0;
-    // scanLinePattern changed, and for ALT+2..5 the overscan scales with it.
-    virtual void ScanLinePatternChanged() = 0;
-    // The overscan scales changed: focus the main window and lay the video out again.
-    virtual void ApplyOverscan() = 0;
-    // The pressed/searching indicators of the panel's search buttons.
-    virtual void ShowSearchIndicator(int direction) = 0;
-
-    // The arrows step to another entry: a running wheel seek ends where it is.
-    virtual void StopWheelSeek() = 0;
     // The live volume level 0..kVolumeFull, which the volume keys step.
     virtual int VolumeLevel() = 0;
-    virtual void SetVolumeLevel(int level) = 0;
     virtual int PlaylistCount() = 0;
-    // The A-B state just changed to 0..3.
-    virtual void CheckABRepeat() = 0;
-    // The A-B loop becomes a play-segment entry of the list.
-    virtual void AppendSegmentEntry() = 0;
 };
 
 enum class HeldSearchKey { None, Back, Forward };  // ',' searches back, '.' forward

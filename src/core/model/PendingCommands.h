@@ -1,11 +1,11 @@
-// The commands raised since the last tick that its command step carries out, and the step's own requests.
+// The commands raised since the last tick that its command step carries out, and the step's own
+// requests: the rows of the player's command table mark them and read them.
 #pragma once
 
 #include <cstdint>
 #include <optional>
 
 #include "model/MediaTime.h"
-#include "model/PlayerCommand.h"
 
 namespace felux {
 
@@ -17,10 +17,6 @@ enum class FrameStep { None, Back, Forward };
 enum class FileRequest { None, OpenDialog, EditorToggle };
 
 struct PendingCommands {
-    // Records a command the command step carries out. False for a command that acts at once,
-    // which the caller must carry out itself.
-    bool Raise(PlayerCommand command);
-
     std::optional<int> wheelNotch;  // +1 or -1
     bool stop = false;
     bool endOfListStop = false;     // the list ran out: closing also collapses the video window

@@ -1,4 +1,4 @@
-// Every intent the keys, the panel, the wheel and a remote can raise, and the one way they raise it.
+// Every plain intent the keys, the panel, the wheel and a remote can raise.
 #pragma once
 
 namespace felux {
@@ -45,14 +45,28 @@ enum class PlayerCommand {
     Minimise,
     VideoOnly,
     Quit,
+    // What the key poll and the panel's mouse handling ask of other parts, acting when raised.
+    MouseVolumeChanged,      // mouseVolume changed while in full screen
+    StopWheelSeek,           // an arrow steps to another entry: a running wheel seek ends where it is
+    VideoRegionsChanged,     // scan lines or the line mask changed: shape the video window again and redraw
+    ScanLinePatternChanged,  // also crops the picture again, as ALT+2..5 scale the overscan with it
+    ApplyOverscan,           // the overscan scales changed: crop again and lay the video out again
+    SearchIndicatorBack,     // the pressed look of the panel's search buttons
+    SearchIndicatorForward,
+    CheckABRepeat,           // the A-B step just changed
+    AppendSegmentEntry,      // the A-B loop becomes a play-segment entry of the list
+    StartWindowMove,         // the window system moves the panel with the held button
+    MainWindowDoubleClick,   // a left double click on the panel's bare surface
+    FocusReset,              // the keyboard focus back to the main window
+    // The panel's own marks for the command step: a press or a release changes what waits there.
+    HoldProgress,            // the progress bar is dragged: the step leaves it where the drag put it
+    FollowProgress,          // the drag is over: the bar follows the position again
+    WithdrawPlay,            // a held PLAY became the speed ramp: the play its press raised is taken back
+    WithdrawPress,           // the button is up: a STOP, still or FILE press the step has not carried out is dropped
+    WithdrawFullScreen,      // FULL needs a file: its toggle is dropped
+    ClearBackSearch,         // a press on BACK starts afresh: no step or search back waits
+    ClearForwardSearch,      // the same for NEXT
 };
-
-// Where the inputs hand their commands. The player decides which wait for the tick's command
-// step and which act at once, so every source of a command keeps the same timing.
-class CommandSink {
-public:
-    virtual ~CommandSink() = default;
-    virtual void Command(PlayerCommand command) = 0;
-};
+inline constexpr int kPlayerCommands = static_cast<int>(PlayerCommand::ClearForwardSearch) + 1;
 
 }  // namespace felux

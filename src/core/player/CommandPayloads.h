@@ -1,6 +1,7 @@
 // The commands that carry what they need. With the plain commands of the keys and the panel they
 // are all that the outside (the desktop's windows and dialogs, the remote, the hand-over) may ask
-// of the player: it reads what it shows through PlayerView and changes nothing itself.
+// of the player: it reads what it shows through PlayerView and changes nothing itself. The key
+// poll's and the panel's own (model/InputCommand.h) are among them.
 #pragma once
 
 #include <cstddef>
@@ -10,6 +11,7 @@
 #include <vector>
 
 #include "model/MediaTime.h"
+#include "model/InputCommand.h"
 #include "model/PlayerCommand.h"
 #include "settings/SettingsForm.h"
 
@@ -61,6 +63,7 @@ struct EditTitle {
 };
 
 using AnyCommand = std::variant<PlayerCommand, SeekTo, SetVolume, SetSpeed, HandInFiles, ChooseMenuItem, ChooseFile,
-                                CloseSettings, EditorCommand, EditorResized, EditTitle>;
+                                CloseSettings, EditorCommand, EditorResized, EditTitle, SetLiveLevel, ShowMenu, AskMenu,
+                                ReleaseButton, SetRate, SetPlayingRate, ScrubTo>;
 
 }  // namespace felux

@@ -1,46 +1,9 @@
-// The commands with payloads: one handler each, and when it acts.
+// The larger handlers of the command table: files handed in, and the playlist editor's commands.
 #include "player/Player.h"
 #include "playlist/FolderScan.h"
 #include "playlist/ListFile.h"
 
 namespace felux {
-namespace {
-
-template <class... Handlers>
-struct Overloaded : Handlers... {
-    using Handlers::operator()...;
-};
-// Clang deduces no aggregate's arguments by itself.
-template <class... Handlers>
-Overloaded(Handlers...) -> Overloaded<Handlers...>;
-
-}  // namespace
-
-void Player::Command(AnyCommand command) {
-    std::visit(Overloaded{
-                   [this](PlayerCommand c) { RunCommand(c); },
-                   // At the command step, so that a seek asked for a file that closes first means nothing.
-                   [this](const SeekTo& c) { state.requests.seekTo = c.position; },
-                   [this](const SetVolume& c) {
-                       if (c.level == volume.Level()) return;
-                       volume.SetLevel(c.level);
-                       RunCommand(PlayerCommand::VolumeChanged);
-                   },
-                   [this](const SetSpeed& c) { playback.ChooseSpeed(c.permille); },
-                   [this](const HandInFiles& c) { HandIn(c); },
-                   // Answers taken up at the next tick, in the tick's own order.
-                   [this](const ChooseMenuItem& c) { popups.Chosen(c.id); },
-                   [this](ChooseFile& c) { editorBridge.FileChosen(std::move(c.path)); },
-                   [this](const CloseSettings& c) { settingsBridge.Closed(c.result); },
-                   [this](const EditorCommand& c) { RunEditorCommand(c.action); },
-                   [this](const EditorResized& c) { editor.OnResize(c.width, c.height); },
-                   [this](const EditTitle& c) { editor.SetTitle(c.row, c.title); },
-               },
-               command);
-    // A remote's, a dialog's or the hand-over's command is carried out by a tick brought forward,
-    // not 20 ms later on average; the tick's own inputs are in the tick already.
-    if (!inTick_ && ports_.wake) ports_.wake();
-}
 
 // Folders are scanned over the ticks as a drop of them is; files and lists are appended now, and
 // the first new entry plays at the command step.

@@ -71,7 +71,7 @@ void Player::Tick() {
         editorBridge.TakeFileChoice();
         KeyboardStep();
         SourceRectStep();
-        RunPendingCommands();
+        CommandStep();
         ChildWindowInputStep();
         playback.FollowOpenFile();
         if (abLoop.Looping()) playback.CheckABRepeat();
@@ -212,35 +212,6 @@ void Player::ExitSequence() {
     editorBridge.Destroy();
     idleInhibit_.Follow(false);
     ended_ = true;
-}
-
-void Player::RunCommand(PlayerCommand command) {
-    if (state.requests.Raise(command)) return;
-    switch (command) {
-        case PlayerCommand::ZoomIn: layout.ZoomStep(1); break;
-        case PlayerCommand::ZoomOut: layout.ZoomStep(-1); break;
-        case PlayerCommand::AspectChange: layout.AspectChanged(); break;
-        case PlayerCommand::LyricsToggle:
-            settings.lyricsBelowVideo = settings.lyricsBelowVideo == 0 ? 1 : 0;
-            state.requests.newVideoSize = true;
-            break;
-        case PlayerCommand::LyricsViewToggle: layout.LyricsViewToggle(); break;
-        case PlayerCommand::AudioTrackNext: tracks.StepTrack(TrackKind::Audio); break;
-        case PlayerCommand::SubtitleTrackNext: tracks.StepTrack(TrackKind::Subtitle); break;
-        case PlayerCommand::ChapterNext: tracks.StepChapter(1); break;
-        case PlayerCommand::ChapterPrevious: tracks.StepChapter(-1); break;
-        case PlayerCommand::LineLoopToggle: lines.ToggleLoop(); break;
-        case PlayerCommand::LineNext: lines.Step(1); break;
-        case PlayerCommand::LinePrevious: lines.Step(-1); break;
-        case PlayerCommand::Minimise: EnterWindowMode(WindowMode::Minimised); break;
-        case PlayerCommand::VideoOnly: EnterWindowMode(WindowMode::VideoOnly); break;
-        case PlayerCommand::Quit: state.exitRequested = true; break;
-        case PlayerCommand::RepeatOneToggle: playback.ToggleRepeatOne(); break;
-        case PlayerCommand::SpeedDown: playback.ChooseSpeed(state.playback.playbackRate - kSpeedStep); break;
-        case PlayerCommand::SpeedUp: playback.ChooseSpeed(state.playback.playbackRate + kSpeedStep); break;
-        case PlayerCommand::SpeedNormal: playback.ChooseSpeed(kSpeedNormal); break;
-        default: break;  // the pending record holds it
-    }
 }
 
 void Player::OnOpenNews() {

@@ -7,12 +7,14 @@
 #include <functional>
 #include <optional>
 #include <random>
+#include <span>
 #include <string>
 #include <vector>
 
 #include "platform/ScreenSaver.h"
 #include "platform/SystemVolume.h"
 #include "player/CommandPayloads.h"
+#include "player/CommandTable.h"
 #include "player/DropIntake.h"
 #include "player/EditorBridge.h"
 #include "player/IdleInhibit.h"
@@ -57,8 +59,8 @@ public:
     // first tick, it is not lost to the first tick's reset.
     void RequestExit();
     // The one way a command enters the player, from the keys, the panel, the desktop's dialogs, a
-    // remote or the hand-over: a command the tick's command step carries out waits in the pending
-    // record, the others act at once.
+    // remote or the hand-over. Its row in the command table (player/CommandTable.cpp) says whether
+    // it acts at once or waits in the pending record for the tick's command step.
     void Command(AnyCommand command);
     // What the outside may read.
     PlayerView View() const { return PlayerView(*this); }
@@ -109,14 +111,14 @@ private:
     PlayerPorts ports_;
     std::filesystem::path folder_;
     std::vector<std::string> args_;
-    PlayerKeyActions keyActions_{*this, ports_.windows, ports_.keys};
+    PlayerKeyActions keyActions_{*this, ports_.windows};
     PlayerPanelActions panelActions_{*this, ports_.windows, ports_.keys};
     GraphWheelMedia wheelMedia_{graph, playback};
 
 protected:
     KeyboardPoll keyboard{state, settings, ports_.keys, keyActions_, abLoop};
     WheelSeek wheel{state, state.requests, settings, ports_.keys, wheelMedia_, keyboard.Gate()};
-    PanelMouse mouse{state, state.requests, progressBar, settings, panelButtons, panelActions_, abLoop};
+    PanelMouse mouse{state, progressBar, settings, panelButtons, panelActions_, abLoop};
     VolumeControl volume;
     ResumeMemory resume;
     VideoLayout layout;
@@ -132,11 +134,15 @@ protected:
 
 private:
     friend class PlayerView;
-    // The key and panel actions are the player's own hands.
+    // The key and panel actions hand the inputs' commands in and read a few records.
     friend class PlayerKeyActions;
     friend class PlayerPanelActions;
 
-    void RunCommand(PlayerCommand command);
+    // The command table, in the order of the command step; RowOf finds a command's row.
+    static std::span<const CommandRow> CommandRows();
+    friend const CommandRow& RowOf(const AnyCommand& command);
+    // A command's row carries it out now or marks it for the command step.
+    void Dispatch(AnyCommand& command);
     void HandIn(const HandInFiles& handed);
     void RunEditorCommand(EditorAction action);
     void FirstTick();
@@ -145,7 +151,8 @@ private:
     void DelayedStartStep();
     void KeyboardStep();
     void SourceRectStep();
-    void RunPendingCommands();
+    // The due rows of the command table, in its order.
+    void CommandStep();
     void RunSearch(SearchPhase& searchState, bool& indicator, OneShotSearch oneShotValue, SeekMode direction,
                    int playSpeed, int pauseSpeed);
     void ChildWindowInputStep();

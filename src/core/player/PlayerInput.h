@@ -1,4 +1,4 @@
-// The player's side of the inputs: the one entrance for commands and the calls the inputs make back.
+// The player's side of the inputs: their commands handed to the player, and what they read of it.
 #pragma once
 
 #include "engine/MediaGraph.h"
@@ -16,30 +16,17 @@ class Player;
 
 class PlayerKeyActions final : public KeyboardActions {
 public:
-    PlayerKeyActions(Player& player, WindowSystem& windows, KeyState& keys)
-        : player_(player), windows_(windows), keys_(keys) {}
+    PlayerKeyActions(Player& player, WindowSystem& windows) : player_(player), windows_(windows) {}
 
-    void Command(PlayerCommand command) override;
+    void Command(InputCommand command) override;
     Point CursorPosition() override;
-    void ShowPopupMenu(PopupMenu menu, Point at) override;
-    void SynthesiseButtonRelease(MouseButton button) override;
     bool FullScreenPanelHidden() override;
-    void MouseVolumeChanged() override;
-    void StopWheelSeek() override;
-    void RequestRedraw() override;
-    void ScanLinePatternChanged() override;
-    void ApplyOverscan() override;
-    void ShowSearchIndicator(int direction) override;
     int VolumeLevel() override;
-    void SetVolumeLevel(int level) override;
     int PlaylistCount() override;
-    void CheckABRepeat() override;
-    void AppendSegmentEntry() override;
 
 private:
     Player& player_;
     WindowSystem& windows_;
-    KeyState& keys_;
 };
 
 class PlayerPanelActions final : public PanelActions {
@@ -47,22 +34,12 @@ public:
     PlayerPanelActions(Player& player, WindowSystem& windows, KeyState& keys)
         : player_(player), windows_(windows), keys_(keys) {}
 
-    void Command(PlayerCommand command) override;
+    void Command(InputCommand command) override;
     Point CursorPosition() override;
     bool MouseButtonsDown() override;
-    void StartWindowMove() override;
-    void MainWindowDoubleClick() override;
-    void RequestRelayout() override;
-    void RequestFocusReset() override;
-    void RequestMenu(PopupMenu menu) override;
-    void ApplyPlaybackRate(int permille) override;
-    void SetPlayingRate(int permille) override;
     MediaTime Duration() override;
-    void SeekTo(MediaTime position) override;
     int VolumeLevel() override;
-    void SetVolumeLevel(int level) override;
     int PlaylistCount() override;
-    void CheckABRepeat() override;
 
 private:
     Player& player_;

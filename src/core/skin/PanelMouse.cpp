@@ -17,10 +17,9 @@ constexpr int kProgressPixels = skin::kProgressMax + 1;
 
 using skin::Hits;
 
-PanelMouse::PanelMouse(const PlayerState& state, PendingCommands& requests, ProgressBar& progress,
+PanelMouse::PanelMouse(const PlayerState& state, ProgressBar& progress,
                        PlayerSettings& settings, PanelButtons& buttons, PanelActions& actions, AbLoop& abLoop)
     : state_(state),
-      requests_(requests),
       progress_(progress),
       settings_(settings),
       buttons_(buttons),
@@ -75,13 +74,13 @@ void PanelMouse::Drag(Point cursor) {
         mouseState.lastCursor = cursor;
         const int level = std::clamp(actions_.VolumeLevel() + dx, 0, kVolumeFull);
         if (level != actions_.VolumeLevel()) {
-            actions_.SetVolumeLevel(level);
+            actions_.Command(SetLiveLevel{level});
             actions_.Command(PlayerCommand::VolumeChanged);
         }
     } else if (mouseState.seekDrag) {
         mouseState.lastCursor = cursor;
         // Keeps the command step from moving the bar back to the playing position.
-        requests_.progressDrag = true;
+        actions_.Command(PlayerCommand::HoldProgress);
         const int progress = std::clamp(progress_.Pixel() + dx, 0, skin::kProgressMax);
         if (progress != progress_.Pixel()) {
             progress_.Place(progress);
@@ -95,7 +94,7 @@ void PanelMouse::Drag(Point cursor) {
 void PanelMouse::SeekToProgress() {
     const MediaTime duration = actions_.Duration();
     if (Stopped() || duration <= MediaTime{}) return;
-    actions_.SeekTo(progress_.Position(duration));
+    actions_.Command(ScrubTo{progress_.Position(duration)});
 }
 
 bool PanelMouse::MovesWindowAt(int x, int y) const {
@@ -112,7 +111,6 @@ bool PanelMouse::MovesWindowAt(int x, int y) const {
 
 // The first control hit, in this order, takes the press.
 void PanelMouse::LeftDown(int x, int y, Point cursor) {
-    PendingCommands& req = requests_;
     HeldButtons& held = buttons_.held;
     mouseState.lastCursor = cursor;
     if (Hits(skin::kPlayButton, x, y)) {
@@ -127,10 +125,10 @@ void PanelMouse::LeftDown(int x, int y, Point cursor) {
         held.still = true;
     } else if (Hits(skin::kBackButton, x, y)) {
         held.back = true;
-        req.rewind = SearchPhase::Idle;
+        actions_.Command(PlayerCommand::ClearBackSearch);
     } else if (Hits(skin::kNextButton, x, y)) {
         held.next = true;
-        req.fastForward = SearchPhase::Idle;
+        actions_.Command(PlayerCommand::ClearForwardSearch);
     } else if (!FullScreen() && Hits(skin::kFileHit, x, y)) {
         actions_.Command(PlayerCommand::OpenFile);
     } else if (!FullScreen() && Hits(skin::kConfigButton, x, y)) {
@@ -145,12 +143,12 @@ void PanelMouse::LeftDown(int x, int y, Point cursor) {
     } else if (Hits(skin::kScanLineBox, x, y)) {
         settings_.scanLinesOn = settings_.scanLinesOn == 0 ? 1 : 0;
         settings_.liveScanLinesOn = settings_.scanLinesOn;
-        actions_.RequestRelayout();
+        actions_.Command(PlayerCommand::VideoRegionsChanged);
     } else if (Hits(skin::kLineMaskBox, x, y)) {
         const int mode = settings_.lineMaskMode;
         settings_.lineMaskMode = mode == 0 ? 1 : mode == 1 ? 2 : 0;
         settings_.liveLineMaskMode = settings_.lineMaskMode;
-        actions_.RequestRelayout();
+        actions_.Command(PlayerCommand::VideoRegionsChanged);
     } else if (Hits(skin::VolumeKnobHit(actions_.VolumeLevel()), x, y)) {
         mouseState.drag = DragState::Armed;
         HitAndGrab(skin::VolumeKnobHit(actions_.VolumeLevel()), x, y, cursor);
@@ -159,7 +157,7 @@ void PanelMouse::LeftDown(int x, int y, Point cursor) {
         mouseState.drag = DragState::Armed;
         HitAndGrab(skin::kProgressHit, x, y, cursor);
         if (!Stopped()) {
-            req.progressDrag = true;
+            actions_.Command(PlayerCommand::HoldProgress);
             mouseState.seekDrag = true;
             progress_.Place(skin::ProgressAt(x));
             SeekToProgress();
@@ -175,35 +173,33 @@ void PanelMouse::LeftDown(int x, int y, Point cursor) {
     } else {
         mouseState.drag = DragState::None;
         mouseState.windowDrag = true;
-        actions_.StartWindowMove();
+        actions_.Command(PlayerCommand::StartWindowMove);
     }
     // Full screen needs a file.
     if (Stopped() && !FullScreen()) {
         held.full = false;
-        req.fullScreen = false;
+        actions_.Command(PlayerCommand::WithdrawFullScreen);
     }
 }
 
 // A left release, or a drag that ended.
 void PanelMouse::Release(ForcedRelease forced) {
-    PendingCommands& req = requests_;
+    const PendingCommands& req = state_.requests;
     HeldButtons& held = buttons_.held;
     const bool cancelled = forced == ForcedRelease::LeftControl;
-    actions_.RequestFocusReset();
+    actions_.Command(PlayerCommand::FocusReset);
     buttons_.rateLocked = false;
     mouseState.drag = DragState::None;
     mouseState.volumeDrag = false;
     mouseState.seekDrag = false;
     mouseState.windowDrag = false;
-    req.progressDrag = false;
+    actions_.Command(PlayerCommand::FollowProgress);
 
     EndPlayHold();
     // Stop, still and file acted at the press.
     held.stop = false;
-    req.stop = false;
     held.still = false;
-    req.pauseToggle = false;
-    req.file = FileRequest::None;
+    actions_.Command(PlayerCommand::WithdrawPress);
 
     if (held.config && !cancelled) actions_.Command(PlayerCommand::Settings);
     if (held.zoomMinus && !cancelled) actions_.Command(PlayerCommand::ZoomOut);
@@ -233,10 +229,10 @@ void PanelMouse::Release(ForcedRelease forced) {
 
 void PanelMouse::EndPlayHold() {
     if (!buttons_.held.play) return;
-    requests_.play = false;
+    actions_.Command(PlayerCommand::WithdrawPlay);
     buttons_.held.play = false;
     buttons_.ramp.Release();
-    if (!Stopped()) actions_.ApplyPlaybackRate(state_.playback.playbackRate);
+    if (!Stopped()) actions_.Command(SetRate{state_.playback.playbackRate});
 }
 
 void PanelMouse::AdvanceMinimiseStage() {
@@ -248,14 +244,14 @@ void PanelMouse::AdvanceMinimiseStage() {
 void PanelMouse::DoubleClick(int x, int y, bool left) {
     // Bare area stands for the main window, where only a left double click switches video-only mode.
     if (!FullScreen() && MovesWindowAt(x, y)) {
-        if (left) actions_.MainWindowDoubleClick();
+        if (left) actions_.Command(PlayerCommand::MainWindowDoubleClick);
         return;
     }
     if (!Hits(skin::kPlayButton, x, y)) return;
     int rate = state_.playback.playbackRate;
     buttons_.ramp.ResetToNormal(rate);
-    actions_.SetPlayingRate(rate);
-    if (!Stopped()) actions_.ApplyPlaybackRate(rate);
+    actions_.Command(SetPlayingRate{rate});
+    if (!Stopped()) actions_.Command(SetRate{rate});
 }
 
 // Every right press arms the drag, so the first control hit is let go of when the cursor
@@ -283,17 +279,17 @@ void PanelMouse::RightDown(int x, int y, Point cursor) {
         held.full = true;
         mouseState.buttonNavigation = true;
     } else if (grab(skin::kDisplayText)) {
-        actions_.RequestMenu(PopupMenu::Playlist);
+        actions_.Command(AskMenu{PopupMenu::Playlist});
     } else if (grab(skin::kLogoHit)) {
-        actions_.RequestMenu(PopupMenu::History);
+        actions_.Command(AskMenu{PopupMenu::History});
     } else if (grab(skin::kConfigButton)) {
         // Shown only while an MP3 or RMP file with its information is open.
-        actions_.RequestMenu(PopupMenu::FileInfo);
+        actions_.Command(AskMenu{PopupMenu::FileInfo});
     } else if (grab(skin::kProgressHit)) {
         if (!Stopped() && actions_.PlaylistCount() > 0) {
             abLoop_.Step();
             // Looping (4) starts from the points already marked.
-            if (!abLoop_.Looping()) actions_.CheckABRepeat();
+            if (!abLoop_.Looping()) actions_.Command(PlayerCommand::CheckABRepeat);
         }
     } else if (grab(skin::kVolumeBar)) {
         if (settings_.volumeLogEnabled != 0) buttons_.volumeModeRequest = 1;
@@ -312,7 +308,7 @@ void PanelMouse::RightUp(int x, int y) {
     if (held.next) actions_.Command(PlayerCommand::SearchForwardEnd);
     held.back = false;
     held.next = false;
-    actions_.RequestFocusReset();
+    actions_.Command(PlayerCommand::FocusReset);
 }
 
 }  // namespace felux

@@ -4,8 +4,8 @@
 #include <cstdint>
 
 #include "model/MediaTime.h"
-#include "model/PlayerCommand.h"
 #include "model/AbLoop.h"
+#include "model/InputCommand.h"
 #include "model/PlayerState.h"
 #include "model/ProgressBar.h"
 #include "model/PopupMenu.h"
@@ -17,39 +17,19 @@
 
 namespace felux {
 
-// Operations of other subsystems that the panel's buttons start; the buttons' commands go
-// through Command. The Request calls are carried out later on the tick, never inside this handling.
+// What the panel's mouse handling asks of the player: it raises every change through Command,
+// each carried out when the player's command table says, and only reads through the rest.
 class PanelActions : public CommandSink {
 public:
     // Screen coordinates of the cursor now.
     virtual Point CursorPosition() = 0;
     // True while the left or the right button is held.
     virtual bool MouseButtonsDown() = 0;
-    // The system moves the panel with the held button; the main window follows it.
-    virtual void StartWindowMove() = 0;
-
-    // A left double click on the panel's bare surface counts as one on the main window.
-    virtual void MainWindowDoubleClick() = 0;
-    // Scan lines or the line mask changed: shape the video window again and redraw.
-    virtual void RequestRelayout() = 0;
-    // Hand the keyboard focus back to the main window once no relayout is pending.
-    virtual void RequestFocusReset() = 0;
-    // Opened a few ticks later by the keyboard poll, at the cursor.
-    virtual void RequestMenu(PopupMenu menu) = 0;
-
-    // Rate in per mille of normal speed; only called while a file is open.
-    virtual void ApplyPlaybackRate(int permille) = 0;
-    // A double click on PLAY put the playing speed back to normal; the chosen one stays.
-    virtual void SetPlayingRate(int permille) = 0;
-    // The open file's duration and an absolute seek.
+    // The open file's duration.
     virtual MediaTime Duration() = 0;
-    virtual void SeekTo(MediaTime position) = 0;
     // The live volume level 0..kVolumeFull, which the knob shows and drags.
     virtual int VolumeLevel() = 0;
-    virtual void SetVolumeLevel(int level) = 0;
     virtual int PlaylistCount() = 0;
-    // The A-B state just changed to 0..3.
-    virtual void CheckABRepeat() = 0;
 };
 
 enum class DragState { None, Armed, Dragging };
@@ -76,7 +56,7 @@ struct PanelMouseState {
 
 class PanelMouse {
 public:
-    PanelMouse(const PlayerState& state, PendingCommands& requests, ProgressBar& progress, PlayerSettings& settings,
+    PanelMouse(const PlayerState& state, ProgressBar& progress, PlayerSettings& settings,
                PanelButtons& buttons, PanelActions& actions, AbLoop& abLoop);
 
     // Once a tick, when the panel reports a button or a drag runs, and not under a modal
@@ -107,7 +87,6 @@ private:
     bool FullScreen() const { return state_.layout.fullScreen; }
 
     const PlayerState& state_;
-    PendingCommands& requests_;
     ProgressBar& progress_;
     PlayerSettings& settings_;
     PanelButtons& buttons_;

@@ -38,7 +38,7 @@ void WheelSeek::OnWheel(int delta) {
 bool WheelSeek::ForwardChildNotch(int windowNotch) {
     if (settings_.wheelNotchFeel != 1 || settings_.wheelSeekOff != 0 || keyGate_.Locked()) return false;
     if (windowNotch == 0) return false;
-    requests_.Raise(windowNotch > 0 ? PlayerCommand::WheelNotchForward : PlayerCommand::WheelNotchBack);
+    requests_.wheelNotch = windowNotch > 0 ? 1 : -1;
     return true;
 }
 
@@ -63,7 +63,7 @@ void WheelSeek::DecideFrameStep() {
     const bool frameStep = settings_.wheelFrameStepWhenPaused == 1 ? !keys_.Hit(vk::Shift)
                                                                     : keys_.Down(vk::Shift);
     if (!frameStep) return;
-    requests_.Raise(pendingNotch_ > 0 ? PlayerCommand::FrameForward : PlayerCommand::FrameBack);
+    requests_.frameStep = pendingNotch_ > 0 ? FrameStep::Forward : FrameStep::Back;
     if (step_ != 0) {
         // A seek at a rate entry plays the graph; the frame step needs it paused at normal speed.
         media_.Pause();
