@@ -41,6 +41,10 @@
 #include "qt/VideoWindow.h"
 #include "qt/XConnectionLoss.h"
 
+namespace {
+constexpr int kTicksPerTrim = 1000 / felux::kTickMs;
+}  // namespace
+
 int main(int argc, char** argv) {
     // mpv starts new demuxer and decoder threads for each file, and glibc gives new threads
     // arenas of their own that keep their freed memory: without a cap the resident size grows
@@ -153,25 +157,20 @@ int main(int argc, char** argv) {
         mpris.Attach(bus);
     });
 
-    // Each file's decoders free their frame buffers into the heap, where glibc keeps them
-    // resident. Once the next file is open the last one's buffers are all free: handed back
-    // then, before its picture shows, a long list stays as low as one file. Handing back once a
-    // second as well costs 4 % more CPU for nothing more; at every free (a fixed mmap threshold)
-    // it faults every buffer in anew, for 11 % more.
-    bool wasOpening = false;
-    auto trimAfterOpen = [&player, &wasOpening] {
-        const bool opening = player.View().Opening();
-        if (wasOpening && !opening) ::malloc_trim(0);
-        wasOpening = opening;
-    };
-    onOpenNews = [&player, &trimAfterOpen] {
-        player.OnOpenNews();
-        trimAfterOpen();
-    };
+    onOpenNews = [&player] { player.OnOpenNews(); };
 
+    // Each file's decoders free their frame buffers into the heap, where glibc keeps them
+    // resident: handed back once a second, a long list stays some 10 MiB lower for 4 % more CPU.
+    // Handing back at every free instead (a fixed mmap threshold) saves 20 MiB but faults every
+    // buffer in anew, for 11 % more CPU; so does handing back after every open, which also holds
+    // up each new file's picture.
+    int ticksToTrim = 0;
     felux::TickClock clock([&] {
+        if (--ticksToTrim <= 0) {
+            ticksToTrim = kTicksPerTrim;
+            ::malloc_trim(0);
+        }
         player.Tick();
-        trimAfterOpen();
         if (player.Ended()) {
             clock.Stop();
             felux::XConnectionLossSavesDone();
