@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QRegion>
 #include <QScreen>
+#include <QWindow>
 
 #include "qt/MainWindow.h"
 #include "qt/VideoWindow.h"
@@ -102,6 +103,14 @@ Rect QtWindowSystem::WindowRect(WindowId id) {
     if (!w) return {};
     const QRect g = w->isWindow() ? w->geometry() : QRect(w->mapToGlobal(QPoint(0, 0)), w->size());
     return {g.x(), g.y(), g.width(), g.height()};
+}
+
+bool QtWindowSystem::OnScreen(WindowId id) {
+    QWidget* w = Widget(id);
+    if (!w || !w->isVisible()) return false;
+    // A native child (the picture) is exposed on its own; another child with its window.
+    const QWindow* handle = w->windowHandle() ? w->windowHandle() : w->window()->windowHandle();
+    return handle && handle->isExposed();
 }
 
 Size QtWindowSystem::ScreenSize() {

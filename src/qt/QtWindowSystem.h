@@ -23,6 +23,7 @@ public:
     void Raise(WindowId id) override;
     void StackUnder(WindowId id, WindowId over) override;
     Rect WindowRect(WindowId id) override;
+    bool OnScreen(WindowId id) override;
     Size ScreenSize() override;
     double DeviceScale() override;
     Rect WorkArea() override;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,7 @@ public:
         log.push_back(std::string("stack ") + Name(id) + " under " + Name(over));
     }
     Rect WindowRect(WindowId id) override { return rects[id]; }
+    bool OnScreen(WindowId id) override { return !offScreen.contains(id); }
     Size ScreenSize() override { return screen; }
     double DeviceScale() override { return deviceScale; }
     Rect WorkArea() override { return workArea; }
@@ -40,6 +42,7 @@ public:
     std::map<WindowId, Rect> rects;
     std::map<WindowId, std::string> titles;
     std::map<WindowId, std::vector<Rect>> regions;
+    std::set<WindowId> offScreen;  // not shown by the desktop yet, however placed
     Size screen{1280, 1024};
     double deviceScale = 1.0;
     Rect workArea{0, 0, 1280, 1024};

@@ -41,6 +41,8 @@ public:
     // bring `over` up above it instead.
     virtual void StackUnder(WindowId id, WindowId over) = 0;
     virtual Rect WindowRect(WindowId id) = 0;
+    // Mapped and exposed: what is drawn in it now is seen.
+    virtual bool OnScreen(WindowId id) = 0;
     // The desktop's size, used to check saved window positions.
     virtual Size ScreenSize() = 0;
     // Device pixels to a window point on the main window's screen: 1 on a plain desktop, 1.5 at 150 %.

@@ -21,6 +21,8 @@ namespace felux {
 namespace {
 
 constexpr int kSegmentStartDelay = 50;
+// A picture the desktop has not shown within these ticks (on another workspace, say) is not waited for.
+constexpr int kPictureWaitTicks = 3;
 
 bool IsMpegAudioPath(const std::string& path) { return HasMpegInfo(std::filesystem::path(path)); }
 
@@ -97,13 +99,22 @@ bool Playback::EveryEntryFailedInTurn() {
 }
 
 void Playback::Pause() {
+    runWaitTicks_ = 0;
     graph_.Pause();
     paused_ = true;
 }
 
 void Playback::Resume() {
+    runWaitTicks_ = 0;
     graph_.Run();
     paused_ = false;
+}
+
+void Playback::RunOnceShown() {
+    if (runWaitTicks_ == 0) return;
+    if (--runWaitTicks_ > 0 && !windows_.OnScreen(WindowId::Picture)) return;
+    runWaitTicks_ = 0;
+    graph_.RunGraph();
 }
 
 void Playback::TogglePause() {
@@ -293,6 +304,7 @@ void Playback::CloseMedia() {
         graph_.ReleaseGraph();
     }
     closing_ = true;
+    runWaitTicks_ = 0;
     if (!status_.mediaClosed) {
         parts_.resume.Leaving();
         parts_.volume.RecordOnLeave();
@@ -327,7 +339,12 @@ void Playback::StartPlayback() {
         parts_.volume.Apply();
         if (settings_.secondaryMonitorFix == -1 && (settings_.overscanScaleX != 1.0 || settings_.overscanScaleY != 1.0))
             ApplySourceRect();
-        graph_.RunGraph();
+        // The engine draws a paused picture again as soon as its window comes on the screen, a
+        // running one only with its next frame: a picture not shown yet runs once it is, so that
+        // the first frame shows with the window and not up to a frame later.
+        const bool pictureShown = !status_.hasVideo || graph_.audioOnly || windows_.OnScreen(WindowId::Picture);
+        runWaitTicks_ = pictureShown || state_.windowMode == WindowMode::Minimised ? 0 : kPictureWaitTicks;
+        if (runWaitTicks_ == 0) graph_.RunGraph();
         parts_.keyGate.Lock(kStartLockoutTicks);
     }
     status_.startState = StartState::Idle;

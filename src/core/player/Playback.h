@@ -102,6 +102,8 @@ public:
     void MarkLaidOut();
     bool StartDelayOver();
     void FollowSourceRectCountdown();
+    // A started file whose picture is not on the screen yet runs once it is, or after a few ticks.
+    void RunOnceShown();
 
     void ToggleRepeatOne();
     // Makes permille (clamped to the bounds) the chosen speed and the playing one. A running wheel
@@ -164,6 +166,9 @@ private:
     // An open closed the last file without releasing its graph, for the next file's to replace.
     bool graphKeptForOpen_ = false;
     int failedEndsInTurn_ = 0;  // files that ended on an error one after the other
+    // Ticks left for a started file's picture to come on the screen before it runs regardless;
+    // 0: none waits.
+    int runWaitTicks_ = 0;
     // The entry's own title in the list, as it was when its open began.
     std::string openingTitle_;
     // The follower last weighed for the open file; checked on disk only when it changes.

@@ -61,6 +61,7 @@ void Player::Tick() {
     if (ended_) return;
     inTick_ = true;
     playback.FollowOpening();
+    playback.RunOnceShown();
     if (!state.initialised) FirstTick();
     if (layout.Timer().Running()) {
         LayoutCountdownStep();
