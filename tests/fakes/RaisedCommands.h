@@ -9,6 +9,7 @@
 
 #include "model/InputCommand.h"
 #include "player/CommandTable.h"
+#include "settings/ApplySettingsEdit.h"
 
 namespace felux::test {
 
@@ -19,6 +20,7 @@ public:
     // Records it; a plain command waiting for the command step is marked as the player marks it.
     void Record(const InputCommand& command) {
         raised.push_back(command);
+        if (const auto* edit = std::get_if<EditSettings>(&command); edit && settings) ApplySettingsEdit(*settings, edit->edit);
         const PlayerCommand* plain = std::get_if<PlayerCommand>(&command);
         if (!plain) return;
         commands.push_back(*plain);
@@ -52,6 +54,8 @@ public:
 
     std::vector<InputCommand> raised;
     std::vector<PlayerCommand> commands;
+    // The settings the player's table edits as the inputs ask; none: the edits are only recorded.
+    PlayerSettings* settings = nullptr;
 
 private:
     PendingCommands& pending_;

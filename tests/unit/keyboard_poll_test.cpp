@@ -20,6 +20,7 @@ using ::testing::ElementsAre;
 class KeyboardPollTest : public ::testing::Test {
 protected:
     KeyboardPollTest() {
+        actions.settings = &settings;
         state.layout.appActive = true;
         poll.Gate().Clear();
     }

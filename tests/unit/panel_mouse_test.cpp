@@ -13,7 +13,10 @@ using namespace std::chrono_literals;
 
 class PanelMouseTest : public ::testing::Test {
 protected:
-    PanelMouseTest() { actions.cursor = {500, 300}; }
+    PanelMouseTest() {
+        actions.cursor = {500, 300};
+        actions.settings = &settings;
+    }
 
     void Tick() { mouse.HandlePanelMouse(panel); }
     // Each event on a tick of its own, the cursor's buttons following.

@@ -33,7 +33,7 @@ constexpr char kAspectDigits[] = "1234567890";
 
 }  // namespace
 
-KeyboardPoll::KeyboardPoll(const PlayerState& state, PlayerSettings& settings, KeyState& keys, KeyboardActions& actions,
+KeyboardPoll::KeyboardPoll(const PlayerState& state, const PlayerSettings& settings, KeyState& keys, KeyboardActions& actions,
                            AbLoop& abLoop)
     : state_(state), settings_(settings), keys_(keys), actions_(actions), abLoop_(abLoop) {}
 
@@ -216,17 +216,17 @@ void KeyboardPoll::Volume() {
         actions_.Command(SetLiveLevel{level});
         if (!state_.playback.mediaClosed) actions_.Command(PlayerCommand::VolumeChanged);
     };
-    const auto mouseVolume = [&](int on) {
-        settings_.mouseVolume = on;
+    const auto mouseVolume = [&](bool on) {
+        Edit(SetMouseVolume{on});
         actions_.Command(PlayerCommand::MouseVolumeChanged);
     };
     const bool mouseModeKeys = actions_.FullScreenPanelHidden();
     if (mouseModeKeys && Down(vk::Control) && Down(vk::Char('M')))
-        mouseVolume(1);
+        mouseVolume(true);
     else if (Down(vk::Char('M')) || Down(vk::BracketRight))
         change(2);
     if (mouseModeKeys && Down(vk::Control) && Down(vk::Char('N')))
-        mouseVolume(0);
+        mouseVolume(false);
     else if (Down(vk::Char('N')) || Down(vk::BracketLeft))
         change(-2);
 }
@@ -255,15 +255,12 @@ bool KeyboardPoll::Arrows() {
 bool KeyboardPoll::ScanLineAndMaskKeys() {
     bool taken = false;
     if (Hit(vk::Char('S'))) {
-        settings_.scanLinesOn = settings_.scanLinesOn == 0 ? 1 : 0;
-        settings_.liveScanLinesOn = settings_.liveScanLinesOn == 0 ? 1 : 0;
+        Edit(ToggleScanLines{});
         actions_.Command(PlayerCommand::VideoRegionsChanged);
         taken = true;
     }
     if (Hit(vk::Char('A'))) {
-        const int mode = settings_.lineMaskMode;
-        settings_.lineMaskMode = mode == 0 ? 1 : mode == 1 ? 2 : 0;
-        settings_.liveLineMaskMode = settings_.lineMaskMode;
+        Edit(CycleLineMask{});
         actions_.Command(PlayerCommand::VideoRegionsChanged);
         taken = true;
     }
@@ -317,8 +314,8 @@ bool KeyboardPoll::FileKeys() {
 
 bool KeyboardPoll::OverscanFineKeys() {
     // No lockout: the scale moves every tick while the key is held.
-    double& x = settings_.overscanScaleX;
-    double& y = settings_.overscanScaleY;
+    double x = settings_.overscanScaleX;
+    double y = settings_.overscanScaleY;
     bool applied = false;
     if (Hit(vk::Char('E'))) {
         if (Down(vk::Alt)) {
@@ -342,6 +339,7 @@ bool KeyboardPoll::OverscanFineKeys() {
         }
         applied = true;
     }
+    if (applied) Edit(SetOverscan{std::nullopt, x, y});
     return applied;
 }
 
@@ -352,21 +350,13 @@ bool KeyboardPoll::OverscanPresetKeys() {
     // Asked first, so that a Q of the chord leaves no latch behind to reset later.
     const bool q = Hit(vk::Char('Q'));
     if (q && !Down(vk::Control) && !Down(vk::Alt)) {
-        settings_.overscanPreset = 0;
-        settings_.overscanScaleX = 1.0;
-        settings_.overscanScaleY = 1.0;
+        Edit(SetOverscan{0, 1.0, 1.0});
         taken = true;
     }
     if (!Down(vk::Shift)) return taken;
     for (int digit = 1; digit <= 5; ++digit) {
         if (!Hit(vk::Char(static_cast<char>('0' + digit)))) continue;
-        settings_.overscanPreset = digit - 1;
-        if (digit == 1) {
-            settings_.overscanScaleX = 1.0;
-            settings_.overscanScaleY = 1.0;
-        } else {
-            SetScalesFromPreset(digit);
-        }
+        Edit(digit == 1 ? SetOverscan{0, 1.0, 1.0} : PresetScales(digit, digit - 1));
         return true;
     }
     return taken;
@@ -376,8 +366,8 @@ bool KeyboardPoll::ScanLinePatternKeys() {
     if (!Down(vk::Alt)) return false;
     for (int digit = 1; digit <= 5; ++digit) {
         if (!Hit(vk::Char(static_cast<char>('0' + digit)))) continue;
-        settings_.scanLinePattern = digit - 1;
-        if (digit >= 2) SetScalesFromPreset(digit);
+        Edit(SetScanLinePattern{digit - 1});
+        if (digit >= 2) Edit(PresetScales(digit, std::nullopt));
         actions_.Command(PlayerCommand::ScanLinePatternChanged);
         return true;
     }
@@ -388,20 +378,19 @@ bool KeyboardPoll::AspectKeys() {
     if (Down(vk::Shift) || Down(vk::Alt)) return false;
     for (int i = 0; kAspectDigits[i] != '\0'; ++i) {
         if (!Hit(vk::Char(kAspectDigits[i]))) continue;
-        settings_.aspectPresetIndex = i;
+        Edit(SetAspectPreset{i});
         actions_.Command(PlayerCommand::AspectChange);
         return true;
     }
     return false;
 }
 
-void KeyboardPoll::SetScalesFromPreset(int preset) {
+SetOverscan KeyboardPoll::PresetScales(int preset, std::optional<int> asPreset) const {
     const int xs[] = {settings_.overscanX2, settings_.overscanX3, settings_.overscanX4, settings_.overscanX5};
     const int ys[] = {settings_.overscanY2, settings_.overscanY3, settings_.overscanY4, settings_.overscanY5};
     const auto i = static_cast<std::size_t>(std::clamp(preset, 2, 5) - 2);
     // In floating point: the stored percents may be anything a settings file held.
-    settings_.overscanScaleX = Hundredths(1.0 - xs[i] / 100.0);
-    settings_.overscanScaleY = Hundredths(1.0 - ys[i] / 100.0);
+    return {asPreset, Hundredths(1.0 - xs[i] / 100.0), Hundredths(1.0 - ys[i] / 100.0)};
 }
 
 }  // namespace felux

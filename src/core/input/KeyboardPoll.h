@@ -54,7 +54,7 @@ inline constexpr double kOverscanMax = 1.0;
 
 class KeyboardPoll {
 public:
-    KeyboardPoll(const PlayerState& state, PlayerSettings& settings, KeyState& keys, KeyboardActions& actions, AbLoop& abLoop);
+    KeyboardPoll(const PlayerState& state, const PlayerSettings& settings, KeyState& keys, KeyboardActions& actions, AbLoop& abLoop);
 
     // One poll; the tick calls it before the dispatcher, and not while a modal dialog is up.
     void Poll();
@@ -85,14 +85,15 @@ private:
     bool OverscanPresetKeys();
     bool ScanLinePatternKeys();
     bool AspectKeys();
-    // Scales of preset 2..5 from the settings.
-    void SetScalesFromPreset(int preset);
+    // The overscan of preset 2..5 from the settings, raised with the preset or without it.
+    SetOverscan PresetScales(int preset, std::optional<int> asPreset) const;
+    void Edit(SettingsEdit edit) { actions_.Command(EditSettings{edit}); }
 
     bool Down(int key) { return keys_.Down(key); }
     bool Hit(int key) { return keys_.Hit(key); }
 
     const PlayerState& state_;
-    PlayerSettings& settings_;
+    const PlayerSettings& settings_;
     KeyState& keys_;
     KeyboardActions& actions_;
     AbLoop& abLoop_;

@@ -9,6 +9,7 @@
 #include "model/PlayerCommand.h"
 #include "model/PopupMenu.h"
 #include "model/Point.h"
+#include "model/SettingsEdit.h"
 
 namespace felux {
 
@@ -44,9 +45,13 @@ struct SetPlayingRate {
 struct ScrubTo {
     MediaTime position;
 };
+// A display setting changed now.
+struct EditSettings {
+    SettingsEdit edit;
+};
 
 using InputCommand =
-    std::variant<PlayerCommand, SetLiveLevel, ShowMenu, AskMenu, ReleaseButton, SetRate, SetPlayingRate, ScrubTo>;
+    std::variant<PlayerCommand, SetLiveLevel, ShowMenu, AskMenu, ReleaseButton, SetRate, SetPlayingRate, ScrubTo, EditSettings>;
 
 // Where the inputs hand their commands. The player's command table decides which wait for the
 // tick's command step and which act at once, so every source of a command keeps the same timing.

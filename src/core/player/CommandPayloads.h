@@ -64,6 +64,6 @@ struct EditTitle {
 
 using AnyCommand = std::variant<PlayerCommand, SeekTo, SetVolume, SetSpeed, HandInFiles, ChooseMenuItem, ChooseFile,
                                 CloseSettings, EditorCommand, EditorResized, EditTitle, SetLiveLevel, ShowMenu, AskMenu,
-                                ReleaseButton, SetRate, SetPlayingRate, ScrubTo>;
+                                ReleaseButton, SetRate, SetPlayingRate, ScrubTo, EditSettings>;
 
 }  // namespace felux

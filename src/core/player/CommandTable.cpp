@@ -8,6 +8,7 @@
 #include "player/PlaybackSpeed.h"
 #include "player/Player.h"
 #include "playlist/PlaySegmentSuffix.h"
+#include "settings/ApplySettingsEdit.h"
 
 namespace felux {
 namespace {
@@ -384,6 +385,8 @@ std::span<const CommandRow> Player::CommandRows() {
          .act = [](Player& p, AnyCommand& c) { p.playback.SetPlayingRate(std::get<SetPlayingRate>(c).permille); }},
         {.key = KeyOf<ScrubTo>(), .timing = Timing::Now,
          .act = [](Player& p, AnyCommand& c) { p.graph.SeekPosition(SeekMode::To, std::get<ScrubTo>(c).position); }},
+        {.key = KeyOf<EditSettings>(), .timing = Timing::Now,
+         .act = [](Player& p, AnyCommand& c) { ApplySettingsEdit(p.settings, std::get<EditSettings>(c).edit); }},
     };
     static_assert(EveryCommandOnce(kRows));
     return kRows;

@@ -18,7 +18,7 @@ constexpr int kProgressPixels = skin::kProgressMax + 1;
 using skin::Hits;
 
 PanelMouse::PanelMouse(const PlayerState& state, ProgressBar& progress,
-                       PlayerSettings& settings, PanelButtons& buttons, PanelActions& actions, AbLoop& abLoop)
+                       const PlayerSettings& settings, PanelButtons& buttons, PanelActions& actions, AbLoop& abLoop)
     : state_(state),
       progress_(progress),
       settings_(settings),
@@ -141,13 +141,10 @@ void PanelMouse::LeftDown(int x, int y, Point cursor) {
         held.full = true;
         mouseState.buttonNavigation = false;
     } else if (Hits(skin::kScanLineBox, x, y)) {
-        settings_.scanLinesOn = settings_.scanLinesOn == 0 ? 1 : 0;
-        settings_.liveScanLinesOn = settings_.scanLinesOn;
+        actions_.Command(EditSettings{ToggleScanLines{}});
         actions_.Command(PlayerCommand::VideoRegionsChanged);
     } else if (Hits(skin::kLineMaskBox, x, y)) {
-        const int mode = settings_.lineMaskMode;
-        settings_.lineMaskMode = mode == 0 ? 1 : mode == 1 ? 2 : 0;
-        settings_.liveLineMaskMode = settings_.lineMaskMode;
+        actions_.Command(EditSettings{CycleLineMask{}});
         actions_.Command(PlayerCommand::VideoRegionsChanged);
     } else if (Hits(skin::VolumeKnobHit(actions_.VolumeLevel()), x, y)) {
         mouseState.drag = DragState::Armed;
@@ -299,7 +296,7 @@ void PanelMouse::RightDown(int x, int y, Point cursor) {
 void PanelMouse::RightUp(int x, int y) {
     mouseState.drag = DragState::None;
     if (Hits(skin::kDisplayUpperHalf, x, y) || Hits(skin::kDisplayLowerHalf, x, y)) {
-        settings_.lyricsPanelShown = settings_.lyricsPanelShown == 0 ? 1 : 0;
+        actions_.Command(EditSettings{ToggleLyricsPanel{}});
     }
     AdvanceMinimiseStage();
     EndPlayHold();

@@ -56,7 +56,7 @@ struct PanelMouseState {
 
 class PanelMouse {
 public:
-    PanelMouse(const PlayerState& state, ProgressBar& progress, PlayerSettings& settings,
+    PanelMouse(const PlayerState& state, ProgressBar& progress, const PlayerSettings& settings,
                PanelButtons& buttons, PanelActions& actions, AbLoop& abLoop);
 
     // Once a tick, when the panel reports a button or a drag runs, and not under a modal
@@ -88,7 +88,7 @@ private:
 
     const PlayerState& state_;
     ProgressBar& progress_;
-    PlayerSettings& settings_;
+    const PlayerSettings& settings_;
     PanelButtons& buttons_;
     PanelActions& actions_;
     AbLoop& abLoop_;
