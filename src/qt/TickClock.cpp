@@ -2,7 +2,6 @@
 #include "qt/TickClock.h"
 
 #include <QKeyEvent>
-#include <QWindow>
 
 namespace felux {
 
@@ -45,10 +44,6 @@ bool TickClock::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonRelease:
             Prompt();
-            break;
-        // A file waiting for its picture to come on the screen runs at once.
-        case QEvent::Expose:
-            if (auto* window = qobject_cast<QWindow*>(watched); window && window->isExposed()) Prompt();
             break;
         default:
             break;
