@@ -60,7 +60,7 @@ TEST_F(PlayerCommandsTest, ZoomActsAtOnceFromTheKeysThePanelAndTheCommandEntranc
     // Without a tick: the zoom acts at once, and the window follows on the next ticks.
     p.Command(PlayerCommand::ZoomOut);
     EXPECT_EQ(p.layout.Zoom().window, 3);
-    EXPECT_TRUE(p.state.requests.newVideoSize);
+    EXPECT_TRUE(p.Pending().newVideoSize);
     Settle();
     EXPECT_EQ(h.windows.rects[WindowId::Video], before);
 }
@@ -73,7 +73,7 @@ TEST_F(PlayerCommandsTest, PendingCommandsWaitForTheTickAndActOnceHoweverOftenRa
     EXPECT_EQ(p.playlist.currentIndex, first);  // waits for the command step
     h.Tick();
     EXPECT_NE(p.playlist.currentIndex, first);
-    EXPECT_EQ(p.state.requests.fastForward, SearchPhase::Idle);
+    EXPECT_EQ(p.Pending().fastForward, SearchPhase::Idle);
 
     // The panel's STOP and a remote's Stop raise the same request; the file closes once.
     Settle();
@@ -85,7 +85,7 @@ TEST_F(PlayerCommandsTest, PendingCommandsWaitForTheTickAndActOnceHoweverOftenRa
     h.Tick(3);
     EXPECT_EQ(std::count(h.engine.log.begin(), h.engine.log.end(), "Release"), 1);
     EXPECT_TRUE(p.state.playback.mediaClosed);
-    EXPECT_FALSE(p.state.requests.stop);
+    EXPECT_FALSE(p.Pending().stop);
 
     // Quit from any input only asks for the exit; the tick's end runs it.
     p.Command(PlayerCommand::Quit);
