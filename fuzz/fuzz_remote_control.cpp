@@ -64,33 +64,34 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (parsed && (*parsed < 0 || felux::TrackObjectPath(*parsed) != trackPath)) std::abort();
 
     using felux::MediaTime;
+    // The last input's step and seek are taken back or carried out first.
+    p.Command(felux::PlayerCommand::ClearForwardSearch);
+    for (int tick = 0; tick < 20 && p.Pending().seekTo; ++tick) h.Tick();
     p.graph.duration = MediaTime(duration);
     h.engine.position = MediaTime(position);
     p.graph.RefreshPosition();
-    p.state.requests.fastForward = felux::SearchPhase::Idle;
-    p.state.requests.seekTo.reset();
-    if (flags & 1) p.state.requests.seekTo = MediaTime(queued);
+    if (flags & 1) p.Command(felux::SeekTo{MediaTime(queued)});
     felux::RemoteControl remote(p);
     const bool canSeek = remote.CanSeek();
 
-    const std::optional<MediaTime> before = p.state.requests.seekTo;
+    const std::optional<MediaTime> before = p.Pending().seekTo;
     // A seek counts from a place within the track, whatever the engine last reported.
     const Wide base = std::clamp<std::int64_t>(before.value_or(p.graph.LastPosition()).count(), 0,
                                                std::max<std::int64_t>(duration, 0));
     const Wide target = base + Wide{offset};
     remote.SeekBy(offset);
     if (!canSeek) {
-        if (p.state.requests.seekTo != before || p.state.requests.fastForward != felux::SearchPhase::Idle) std::abort();
+        if (p.Pending().seekTo != before || p.Pending().fastForward != felux::SearchPhase::Idle) std::abort();
     } else if (target >= duration) {
-        if (p.state.requests.fastForward != felux::SearchPhase::StepEntry || p.state.requests.seekTo != before) std::abort();
-    } else if (p.state.requests.seekTo != MediaTime(target < 0 ? 0 : static_cast<std::int64_t>(target))) {
+        if (p.Pending().fastForward != felux::SearchPhase::StepEntry || p.Pending().seekTo != before) std::abort();
+    } else if (p.Pending().seekTo != MediaTime(target < 0 ? 0 : static_cast<std::int64_t>(target))) {
         std::abort();
     }
 
     const int track = (flags & 2) && parsed ? *parsed : p.playlist.currentIndex;
-    const std::optional<MediaTime> seekBefore = p.state.requests.seekTo;
+    const std::optional<MediaTime> seekBefore = p.Pending().seekTo;
     remote.SetPosition(track, setTo);
     const bool taken = canSeek && track == p.playlist.currentIndex && setTo >= 0 && setTo <= duration;
-    if (p.state.requests.seekTo != (taken ? std::optional<MediaTime>(MediaTime(setTo)) : seekBefore)) std::abort();
+    if (p.Pending().seekTo != (taken ? std::optional<MediaTime>(MediaTime(setTo)) : seekBefore)) std::abort();
     return 0;
 }

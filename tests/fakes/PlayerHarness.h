@@ -127,8 +127,10 @@ public:
 
     // Ticks until a new size is laid out and the keys' lockout has run out; false if it never did.
     bool TickUntilSettled() {
-        const PlayerState& s = player->state;
-        for (int i = 0; i < 60 && (player->layout.Timer().Running() || player->keyboard.Gate().Locked() || s.requests.newVideoSize); ++i)
+        const auto busy = [&] {
+            return player->layout.Timer().Running() || player->keyboard.Gate().Locked() || player->Pending().newVideoSize;
+        };
+        for (int i = 0; i < 60 && busy(); ++i)
             Tick();
         return !player->keyboard.Gate().Locked();
     }

@@ -11,6 +11,7 @@ public:
     using Player::Player;
 
     using Player::state;
+    using Player::Pending;
     using Player::abLoop;
     using Player::progressBar;
     using Player::settings;

@@ -37,7 +37,7 @@ protected:
         p.playlist.currentIndex = index;
         p.playback.OpenCurrent();
         h.TickUntilStarted();
-        p.state.requests.file = FileRequest::EditorToggle;
+        p.Command(PlayerCommand::EditorToggle);
         h.Tick();
         return p;
     }
@@ -52,7 +52,7 @@ TEST_F(EditorPlayerTest, ToggleOpensAtTheSavedPlaceExchangesAndCloses) {
     p.settings.editorWindowX = 30;
     p.settings.editorWindowY = 40;
     p.playlist.currentIndex = 2;
-    p.state.requests.file = FileRequest::EditorToggle;
+    p.Command(PlayerCommand::EditorToggle);
     h.Tick();
     ASSERT_TRUE(h.editorWindow.open);
     EXPECT_EQ(*h.editorWindow.created, (Rect{30, 40, 250, 350}));
@@ -84,9 +84,9 @@ TEST_F(EditorPlayerTest, ToggleOpensAtTheSavedPlaceExchangesAndCloses) {
     EXPECT_FALSE(p.state.editor.open);
     EXPECT_EQ(p.playlist.currentIndex, 1);
     // The FILE button's first way closes an open editor instead of choosing a file.
-    p.state.requests.file = FileRequest::EditorToggle;
+    p.Command(PlayerCommand::EditorToggle);
     h.Tick();
-    p.state.requests.file = FileRequest::OpenDialog;
+    p.Command(PlayerCommand::OpenFile);
     h.Tick();
     EXPECT_FALSE(h.editorWindow.open);
     EXPECT_TRUE(h.dialogs.choosers.empty());
@@ -100,12 +100,12 @@ TEST_F(EditorPlayerTest, PlayRequestIsTakenWhileAFileWaitsToStart) {
     p.playback.OpenCurrent();
     h.Tick(4);
     ASSERT_EQ(p.state.playback.startState, StartState::LaidOut);  // laid out, the segment's start delay still running
-    p.state.requests.file = FileRequest::EditorToggle;
+    p.Command(PlayerCommand::EditorToggle);
     h.Tick();
     h.editorWindow.view.Select({1});
     p.editor.OnDoubleClick();
     h.Tick();
-    EXPECT_TRUE(p.state.requests.playSelected);
+    EXPECT_TRUE(p.Pending().playSelected);
     EXPECT_EQ(p.playlist.currentIndex, 1);
     h.Tick();
     EXPECT_EQ(p.openFile.path, b);
@@ -138,7 +138,7 @@ TEST_F(EditorPlayerTest, DropsReplaceOrAppendOnTheMainWindowAndSortOnlyTheNewPar
 
     // With the editor open the main window takes no drop; the editor appends and sorts the new part,
     // and the current mark stays on its entry.
-    p.state.requests.file = FileRequest::EditorToggle;
+    p.Command(PlayerCommand::EditorToggle);
     h.Tick();
     p.OnDrop({z}, DropTarget::Main, MouseButton::Left);
     EXPECT_FALSE(p.drop.Running());
@@ -156,7 +156,7 @@ TEST_F(EditorPlayerTest, AnAppendDropOntoAPausedFileKeepsItPausedUntilOnePlay) {
     const std::string b = h.AddMedia("b.mpg");
     test::TestPlayer& p = h.Start({a}, /*openOnStart=*/true);
     h.TickUntilStarted();
-    p.state.requests.pauseToggle = true;
+    p.Command(PlayerCommand::PauseToggle);
     h.Tick();
     ASSERT_FALSE(h.engine.playing);
 
@@ -164,7 +164,7 @@ TEST_F(EditorPlayerTest, AnAppendDropOntoAPausedFileKeepsItPausedUntilOnePlay) {
     TickUntilDropDone();
     EXPECT_FALSE(h.engine.playing);
     EXPECT_TRUE(p.playback.Paused());
-    p.state.requests.play = true;
+    p.Command(PlayerCommand::Play);
     h.Tick();
     EXPECT_TRUE(h.engine.playing);
     EXPECT_EQ(p.openFile.path, a);
@@ -193,14 +193,14 @@ TEST_F(EditorPlayerTest, DeletingThePlayingEntryPlaysTheOneRightAfterItNext) {
 TEST_F(EditorPlayerTest, NextPastAMissingFileMovesTheMarkSoPlayGoesOnFromThere) {
     const std::string c = h.AddMedia("c.mpg");
     test::TestPlayer& p = PlayWithEditor({h.AddMedia("a.mpg"), "/nowhere/gone.mpg", c}, 0);
-    p.state.requests.fastForward = SearchPhase::StepEntry;  // RIGHT: the missing file does not open
+    p.Command(PlayerCommand::NextEntry);  // RIGHT: the missing file does not open
     h.Tick();
     ASSERT_TRUE(p.state.playback.mediaClosed);
     EXPECT_EQ(Marked(h.editorWindow.view.lines), std::vector<std::size_t>{1});
-    p.state.requests.fastForward = SearchPhase::StepEntry;  // RIGHT again, with nothing open
+    p.Command(PlayerCommand::NextEntry);  // RIGHT again, with nothing open
     h.Tick();
     EXPECT_EQ(p.playlist.currentIndex, 2);
-    p.state.requests.play = true;  // SPACE
+    p.Command(PlayerCommand::Play);  // SPACE
     h.Tick();
     EXPECT_EQ(p.openFile.path, c);
     EXPECT_EQ(Marked(h.editorWindow.view.lines), std::vector<std::size_t>{2});
@@ -242,9 +242,9 @@ TEST_F(EditorPlayerTest, InFullScreenTheShownPanelBringsTheEditorAndClicksOnItSt
         s.editorWindowY = 300;
     });
     h.TickUntilStarted();
-    p.state.requests.file = FileRequest::EditorToggle;
+    p.Command(PlayerCommand::EditorToggle);
     h.Tick();
-    p.state.requests.fullScreen = true;
+    p.Command(PlayerCommand::FullScreenToggle);
     h.Tick(14);
     h.keys.Press(vk::LButton);
     h.Tick();
@@ -266,11 +266,11 @@ TEST_F(EditorPlayerTest, OpenCommandWaitsForTheChoiceWithKeysOff) {
     const std::string b = h.AddMedia("b.mpg");
     test::TestPlayer& p = h.Start({a});
     p.settings.lastMediaPath = h.folder.path().string() + "/gone.mpg";
-    p.state.requests.file = FileRequest::OpenDialog;
+    p.Command(PlayerCommand::OpenFile);
     h.Tick();
     EXPECT_EQ(h.dialogs.choosers, std::vector<std::string>{h.folder.path().string()});
     // The chooser is up: ticks go on with the keys waiting, and a second FILE press opens no second chooser.
-    p.state.requests.file = FileRequest::OpenDialog;
+    p.Command(PlayerCommand::OpenFile);
     h.Tick(2);
     EXPECT_TRUE(p.state.ModalDialogUp());
     EXPECT_EQ(h.dialogs.choosers.size(), 1u);
@@ -279,7 +279,7 @@ TEST_F(EditorPlayerTest, OpenCommandWaitsForTheChoiceWithKeysOff) {
     EXPECT_FALSE(p.state.ModalDialogUp());
     EXPECT_EQ(Paths(p.playlist), std::vector<std::string>{a});
 
-    p.state.requests.file = FileRequest::OpenDialog;
+    p.Command(PlayerCommand::OpenFile);
     h.Tick();
     p.editorBridge.FileChosen(b);
     h.Tick();
@@ -346,7 +346,7 @@ TEST_F(EditorPlayerTest, HistoryChoicePlaysTheEntryAlreadyListedOrAppendsIt) {
     h.TickUntilStarted();
     p.playlist.Clear();
     p.playlist.AppendPath(c + FormatSegmentSuffix(0, 1000));
-    p.state.requests.file = FileRequest::EditorToggle;
+    p.Command(PlayerCommand::EditorToggle);
     h.Tick();
     p.popups.Show(PopupMenu::History, {5, 5});
     p.popups.Chosen(2);

@@ -90,7 +90,7 @@ TEST_F(FolderAndStreamTest, AStreamStaysInTheListAndNothingOnDiskIsLookedUpForIt
         s.keepMissingFiles = 0;
         s.syncFlags = "1100111";
     });
-    p.state.requests.playSelected = true;
+    p.Command(PlayerCommand::PlaySelected);
     h.Tick();
     h.TickUntilStarted();
     EXPECT_EQ(Paths(p.playlist), (std::vector<std::string>{url, "https://127.0.0.1:9/dead.mp4"}))
@@ -101,7 +101,7 @@ TEST_F(FolderAndStreamTest, AStreamStaysInTheListAndNothingOnDiskIsLookedUpForIt
 
     // The one that does not answer fails to open and stays, like a file that will not render.
     p.playlist.currentIndex = 1;
-    p.state.requests.playSelected = true;
+    p.Command(PlayerCommand::PlaySelected);
     h.Tick(3);
     EXPECT_EQ(p.playlist.Size(), 2u);
     EXPECT_NE(std::find(h.engine.log.begin(), h.engine.log.end(), "Render https://127.0.0.1:9/dead.mp4"),

@@ -27,10 +27,10 @@ TEST(IdleInhibit, EachPlayingStretchOfAVideoInhibitsOnceAndEveryWayOutReleases) 
     h.Tick(50);
     EXPECT_EQ(h.screenSaver.calls, (Calls{kInhibit}));
 
-    p.state.requests.pauseToggle = true;
+    p.Command(PlayerCommand::PauseToggle);
     h.Tick(10);
     EXPECT_EQ(h.screenSaver.calls, (Calls{kInhibit, kRelease}));
-    p.state.requests.pauseToggle = true;
+    p.Command(PlayerCommand::PauseToggle);
     h.Tick(10);
     EXPECT_EQ(h.screenSaver.calls, (Calls{kInhibit, kRelease, kInhibit}));
 
@@ -42,12 +42,12 @@ TEST(IdleInhibit, EachPlayingStretchOfAVideoInhibitsOnceAndEveryWayOutReleases) 
     h.TickUntilStarted();
     EXPECT_EQ(h.screenSaver.calls.size(), 5u);
 
-    p.state.requests.stop = true;
+    p.Command(PlayerCommand::Stop);
     h.Tick(5);
     EXPECT_EQ(h.screenSaver.calls, (Calls{kInhibit, kRelease, kInhibit, kRelease, kInhibit, kRelease}));
 
     // Quitting while a video plays releases on the way out, after which nothing more is asked.
-    p.state.requests.play = true;
+    p.Command(PlayerCommand::Play);
     h.Tick();
     h.TickUntilStarted();
     ASSERT_EQ(h.screenSaver.calls.back(), kInhibit);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <optional>
 #include <utility>
 
 #include "FakeKeyboardActions.h"
@@ -25,11 +26,11 @@ protected:
         poll.Gate().Clear();
     }
 
-    // One tick: the poll, then the dispatcher's first step, which takes an arrow notch and
+    // One tick: the poll, then the command step's first work, which takes an arrow notch and
     // ends the lockout. Returns the notch the wheel seek received (0 for none).
     int Tick() {
         poll.Poll();
-        wheel.TakeNotchRequest();
+        wheel.TakeNotch(std::exchange(pending.wheelNotch, std::nullopt));
         const int notch = wheel.PendingNotch();
         wheel.ProcessWheelNotch();  // consumes it
         return notch;
@@ -60,11 +61,12 @@ protected:
     PlayerState state;
     PlayerSettings settings;
     KeyLatch keys;
-    test::FakeKeyboardActions actions{keys, state.requests};
+    PendingCommands pending;  // what the raised commands mark
+    test::FakeKeyboardActions actions{keys, pending};
     test::FakeWheelMedia media;
     AbLoop abLoop;
     KeyboardPoll poll{state, settings, keys, actions, abLoop};
-    WheelSeek wheel{state, state.requests, settings, keys, media, poll.Gate()};
+    WheelSeek wheel{state, actions, settings, keys, media, poll.Gate()};
 };
 
 TEST_F(KeyboardPollTest, AnActionLocksAllKeysUntilSevenIdleTicks) {
@@ -115,7 +117,7 @@ TEST_F(KeyboardPollTest, VolumeKeysRepeatEveryTickWithinLimits) {
     keys.Press('M');
     Ticks(10);
     EXPECT_EQ(actions.volumeLevel, 62);
-    EXPECT_FALSE(state.requests.volumeChanged);  // nothing open: only the level moves
+    EXPECT_FALSE(pending.volumeChanged);  // nothing open: only the level moves
     EXPECT_EQ(poll.Gate().TicksLeft(), 0);
     keys.Release('M');
 
@@ -124,7 +126,7 @@ TEST_F(KeyboardPollTest, VolumeKeysRepeatEveryTickWithinLimits) {
     keys.Press(vk::BracketRight);
     Tick();
     EXPECT_EQ(actions.volumeLevel, 62);
-    EXPECT_TRUE(state.requests.volumeChanged);
+    EXPECT_TRUE(pending.volumeChanged);
     keys.Release(vk::BracketRight);
 
     actions.volumeLevel = 5;
@@ -171,22 +173,22 @@ TEST_F(KeyboardPollTest, HeldArrowGivesANotchTwoTicksAfterThePressThenEveryThree
 TEST_F(KeyboardPollTest, CommaAndPeriodSearchWhileHeldAndStepFramesWithShift) {
     keys.Press(vk::Comma);
     Tick();
-    EXPECT_EQ(state.requests.rewind, SearchPhase::Start);
-    EXPECT_EQ(state.requests.oneShotSearch, OneShotSearch::Back);
+    EXPECT_EQ(pending.rewind, SearchPhase::Start);
+    EXPECT_EQ(pending.oneShotSearch, OneShotSearch::Back);
     EXPECT_EQ(poll.Gate().TicksLeft(), 0);  // searches take no lockout
     Tick();
-    EXPECT_EQ(state.requests.rewind, SearchPhase::Start);  // still running
+    EXPECT_EQ(pending.rewind, SearchPhase::Start);  // still running
     keys.Release(vk::Comma);
     Tick();
-    EXPECT_EQ(state.requests.rewind, SearchPhase::Released);
+    EXPECT_EQ(pending.rewind, SearchPhase::Released);
 
     keys.Press(vk::Period);
     Tick();
-    EXPECT_EQ(state.requests.fastForward, SearchPhase::Start);
-    EXPECT_EQ(state.requests.oneShotSearch, OneShotSearch::Forward);
+    EXPECT_EQ(pending.fastForward, SearchPhase::Start);
+    EXPECT_EQ(pending.oneShotSearch, OneShotSearch::Forward);
     keys.Release(vk::Period);
     Tick();
-    EXPECT_EQ(state.requests.fastForward, SearchPhase::Released);
+    EXPECT_EQ(pending.fastForward, SearchPhase::Released);
     EXPECT_THAT(actions.Only({PlayerCommand::SearchIndicatorBack, PlayerCommand::SearchIndicatorForward}),
                 ElementsAre(PlayerCommand::SearchIndicatorBack, PlayerCommand::SearchIndicatorForward));
 
@@ -195,18 +197,16 @@ TEST_F(KeyboardPollTest, CommaAndPeriodSearchWhileHeldAndStepFramesWithShift) {
     keys.Press(vk::Shift);
     Tap(vk::Comma);
     Tick();
-    EXPECT_EQ(state.requests.frameStep, FrameStep::Forward);
+    EXPECT_EQ(pending.frameStep, FrameStep::Forward);
     EXPECT_EQ(poll.Gate().TicksLeft(), 7);
-    wheel.RunFrameStep();
-    EXPECT_EQ(state.requests.frameStep, FrameStep::Forward);
+    EXPECT_FALSE(wheel.RunFrameStep(pending.frameStep));  // waits for the pause
     EXPECT_TRUE(media.Take().empty());
     media.paused = true;
-    wheel.RunFrameStep();
-    EXPECT_EQ(state.requests.frameStep, FrameStep::None);
+    EXPECT_TRUE(wheel.RunFrameStep(pending.frameStep));
     EXPECT_THAT(media.Take(), ElementsAre("seek +1 40"));
 
     TapTick(vk::Period);
-    EXPECT_EQ(state.requests.frameStep, FrameStep::Back);
+    EXPECT_EQ(pending.frameStep, FrameStep::Back);
 }
 
 TEST_F(KeyboardPollTest, DigitsPickOverscanScanLineOrAspectPresetsWithAFileOpen) {
@@ -313,11 +313,11 @@ TEST_F(KeyboardPollTest, BoundKeysNeedTheirModifiersIgnoreTheRestAndWaitOutTheLo
     keys.Press('Q');
     Tick();
     EXPECT_THAT(actions.commands, ElementsAre(PlayerCommand::LyricsToggle, PlayerCommand::Quit));
-    EXPECT_FALSE(state.requests.fullScreen);
+    EXPECT_FALSE(pending.fullScreen);
 }
 
 TEST_F(KeyboardPollTest, WindowAndPlaybackKeys) {
-    const auto toggled = [&] { return std::exchange(state.requests.fullScreen, false); };
+    const auto toggled = [&] { return std::exchange(pending.fullScreen, false); };
     keys.Press(vk::Alt);
     keys.Press(vk::Return);
     Tick();
@@ -338,16 +338,16 @@ TEST_F(KeyboardPollTest, WindowAndPlaybackKeys) {
     keys.ReleaseAll();
 
     HoldTick(vk::Space);
-    EXPECT_TRUE(state.requests.play);
-    EXPECT_FALSE(state.requests.playPause);
+    EXPECT_TRUE(pending.play);
+    EXPECT_FALSE(pending.playPause);
     keys.ReleaseAll();
     OpenFile();
     HoldTick(vk::Space);
-    EXPECT_TRUE(state.requests.playPause);
+    EXPECT_TRUE(pending.playPause);
     keys.ReleaseAll();
 
     HoldTick(vk::Right);
-    EXPECT_EQ(state.requests.fastForward, SearchPhase::StepEntry);
+    EXPECT_EQ(pending.fastForward, SearchPhase::StepEntry);
     EXPECT_EQ(actions.Count(PlayerCommand::StopWheelSeek), 1);
     keys.ReleaseAll();
 

@@ -35,22 +35,23 @@ protected:
     PlayerState state;
     PlayerSettings settings;
     PanelButtons buttons;
-    test::FakePanelActions actions{state.requests};
+    PendingCommands pending;  // what the raised commands mark
+    test::FakePanelActions actions{pending};
     ChildWindowInput panel{ChildWindow::Panel};
     AbLoop abLoop;
     ProgressBar progress;
-    PanelMouse mouse{state, progress, settings, buttons, actions, abLoop};
+    PanelMouse mouse{state, pending, progress, settings, buttons, actions, abLoop};
 };
 
 TEST_F(PanelMouseTest, ControlsHitOnAllEdgesAndPlayWinsOverStop) {
     LeftDown(240, 21);  // PLAY's top row is STOP's bottom row
-    EXPECT_TRUE(state.requests.play);
-    EXPECT_FALSE(state.requests.stop);
+    EXPECT_TRUE(pending.play);
+    EXPECT_FALSE(pending.stop);
     EXPECT_TRUE(buttons.held.play);
     LeftUp(240, 21);
 
     LeftDown(240, 20);
-    EXPECT_TRUE(state.requests.stop);
+    EXPECT_TRUE(pending.stop);
     LeftUp(240, 20);
 
     LeftDown(304, 46);  // NEXT's bottom right corner
@@ -67,9 +68,9 @@ TEST_F(PanelMouseTest, ProgressBarPressSeeksBetweenItsEnds) {
     OpenFile();
     LeftDown(63, 10);
     EXPECT_EQ(progress.Pixel(), 0);
-    EXPECT_TRUE(state.requests.progressDrag);
+    EXPECT_TRUE(pending.progressDrag);
     LeftUp(63, 10);
-    EXPECT_FALSE(state.requests.progressDrag);
+    EXPECT_FALSE(pending.progressDrag);
 
     LeftClick(201, 14);
     EXPECT_EQ(progress.Pixel(), 137);
@@ -109,16 +110,16 @@ TEST_F(PanelMouseTest, KnobDragFollowsTheCursorWithinTheLevels) {
     LeftDown(59 + 60 + 2, 38);
     EXPECT_TRUE(mouse.DragActive());
     MoveCursor(0, 0);
-    EXPECT_FALSE(state.requests.volumeChanged);
+    EXPECT_FALSE(pending.volumeChanged);
     MoveCursor(10, 40);  // vertical travel does not let go of the knob
     EXPECT_EQ(actions.volumeLevel, 62);
-    EXPECT_TRUE(state.requests.volumeChanged);
-    state.requests.volumeChanged = false;
+    EXPECT_TRUE(pending.volumeChanged);
+    pending.volumeChanged = false;
     MoveCursor(-5, 0);
     EXPECT_EQ(actions.volumeLevel, 57);
     MoveCursor(-100000, 0);
     EXPECT_EQ(actions.volumeLevel, 0);
-    EXPECT_TRUE(state.requests.volumeChanged);
+    EXPECT_TRUE(pending.volumeChanged);
 
     // The buttons came up without a release reaching the panel: the drag ends by itself.
     actions.buttonsDown = false;
@@ -132,20 +133,20 @@ TEST_F(PanelMouseTest, KnobDragFollowsTheCursorWithinTheLevels) {
 TEST_F(PanelMouseTest, ProgressDragSeeksAndHoldsTheBarAgainstThePlayingPosition) {
     OpenFile();
     LeftDown(100, 12);
-    state.requests.progressDrag = false;  // the command step took it
+    pending.progressDrag = false;  // the command step took it
     MoveCursor(5, 0);
     EXPECT_EQ(progress.Pixel(), 42);
-    EXPECT_TRUE(state.requests.progressDrag);
+    EXPECT_TRUE(pending.progressDrag);
     EXPECT_EQ(actions.Seeks().back(), 4'200ms);
-    state.requests.progressDrag = false;
+    pending.progressDrag = false;
     MoveCursor(0, 0);  // no travel, no second seek, but the bar stays put
-    EXPECT_TRUE(state.requests.progressDrag);
+    EXPECT_TRUE(pending.progressDrag);
     EXPECT_EQ(actions.Seeks().size(), 2u);
     MoveCursor(500, 0);
     EXPECT_EQ(progress.Pixel(), 137);
     LeftUp(300, 12);
     EXPECT_FALSE(mouse.DragActive());
-    EXPECT_FALSE(state.requests.progressDrag);
+    EXPECT_FALSE(pending.progressDrag);
 
     actions.duration = MediaTime(100);  // shorter than the bar: every pixel is time 0
     LeftClick(150, 12);
@@ -156,16 +157,16 @@ TEST_F(PanelMouseTest, ReleasesCarryOutHeldButtons) {
     OpenFile();
     state.playback.playbackRate = 1200;
     LeftClick(250, 30);  // PLAY: the press asked for play, the release applies the rate
-    EXPECT_FALSE(state.requests.play);
+    EXPECT_FALSE(pending.play);
     EXPECT_FALSE(buttons.ramp.Active());
     EXPECT_THAT(actions.Rates(), ElementsAre(1200));
 
     LeftClick(20, 20);  // CONFIG
-    EXPECT_TRUE(state.requests.settings);
+    EXPECT_TRUE(pending.settings);
     LeftClick(145, 35);
     EXPECT_EQ(actions.Count(PlayerCommand::ZoomOut), 1);
     LeftClick(190, 35);  // FULL
-    EXPECT_TRUE(state.requests.fullScreen);
+    EXPECT_TRUE(pending.fullScreen);
     LeftClick(20, 40);  // POWER
     EXPECT_EQ(actions.Count(PlayerCommand::Quit), 1);
 
@@ -180,16 +181,16 @@ TEST_F(PanelMouseTest, ReleasesCarryOutHeldButtons) {
 
     // Stopped, FULL does nothing.
     state.playback.mediaClosed = true;
-    state.requests.fullScreen = false;
+    pending.fullScreen = false;
     LeftClick(190, 35);
-    EXPECT_FALSE(state.requests.fullScreen);
+    EXPECT_FALSE(pending.fullScreen);
 
     // In full screen FILE, CONFIG and the minimise box are dead; the click moves the window.
     state.layout.fullScreen = true;
-    state.requests.settings = false;
+    pending.settings = false;
     LeftClick(20, 20);
     LeftClick(385, 5);
-    EXPECT_FALSE(state.requests.settings);
+    EXPECT_FALSE(pending.settings);
     EXPECT_EQ(actions.Count(PlayerCommand::Minimise), 1);
     EXPECT_EQ(actions.Count(PlayerCommand::StartWindowMove), 2);
 }
@@ -197,16 +198,16 @@ TEST_F(PanelMouseTest, ReleasesCarryOutHeldButtons) {
 TEST_F(PanelMouseTest, BackAndNextStepOnAClickAndSearchWhileHeldWithTheRightButton) {
     OpenFile();
     LeftClick(210, 30);
-    EXPECT_EQ(state.requests.rewind, SearchPhase::StepEntry);
+    EXPECT_EQ(pending.rewind, SearchPhase::StepEntry);
     EXPECT_FALSE(buttons.held.back);
 
     RightDown(280, 30);
-    EXPECT_EQ(state.requests.fastForward, SearchPhase::Start);
-    EXPECT_EQ(state.requests.oneShotSearch, OneShotSearch::Forward);
+    EXPECT_EQ(pending.fastForward, SearchPhase::Start);
+    EXPECT_EQ(pending.oneShotSearch, OneShotSearch::Forward);
     EXPECT_TRUE(buttons.held.next);
-    state.requests.fastForward = SearchPhase::Searching;  // the command step started the search
+    pending.fastForward = SearchPhase::Searching;  // the command step started the search
     RightUp(280, 30);
-    EXPECT_EQ(state.requests.fastForward, SearchPhase::Released);
+    EXPECT_EQ(pending.fastForward, SearchPhase::Released);
     EXPECT_FALSE(buttons.held.next);
 }
 
@@ -218,17 +219,17 @@ TEST_F(PanelMouseTest, LeavingARightPressedControlCancelsTheClick) {
     EXPECT_TRUE(mouse.DragActive());
     MoveCursor(40, 0);
     EXPECT_FALSE(mouse.DragActive());
-    EXPECT_EQ(state.requests.rewind, SearchPhase::Idle);
+    EXPECT_EQ(pending.rewind, SearchPhase::Idle);
     EXPECT_FALSE(buttons.held.back);
     EXPECT_FALSE(buttons.held.play);
 
     // A held search that was asked for but not started yet ends too, so it never starts later.
     RightDown(210, 30);
-    EXPECT_EQ(state.requests.rewind, SearchPhase::Start);
+    EXPECT_EQ(pending.rewind, SearchPhase::Start);
     MoveCursor(0, 100);
-    EXPECT_EQ(state.requests.rewind, SearchPhase::Released);
+    EXPECT_EQ(pending.rewind, SearchPhase::Released);
     RightUp(210, 130);
-    EXPECT_EQ(state.requests.rewind, SearchPhase::Released);
+    EXPECT_EQ(pending.rewind, SearchPhase::Released);
 }
 
 TEST_F(PanelMouseTest, DoubleClickOnPlayGoesBackToNormalSpeed) {
@@ -255,7 +256,7 @@ TEST_F(PanelMouseTest, RightPressesOpenMenusTheEditorAndTheVolumeMode) {
     EXPECT_EQ(settings.lyricsPanelShown, 1);
 
     RightDown(215, 5);  // above FILE: the playlist editor
-    EXPECT_EQ(state.requests.file, FileRequest::EditorToggle);
+    EXPECT_EQ(pending.file, FileRequest::EditorToggle);
     RightUp(215, 5);
 
     settings.volumeLogEnabled = 1;
@@ -268,8 +269,8 @@ TEST_F(PanelMouseTest, AClickWithinOneTickPlaysAndThenEndsTheHold) {
     panel.OnLButtonDown(250, 30);
     panel.OnLButtonUp(250, 30);
     Tick();
-    EXPECT_TRUE(state.requests.play);
-    state.requests.play = false;  // the command step carried it out
+    EXPECT_TRUE(pending.play);
+    pending.play = false;  // the command step carried it out
     Tick();
     EXPECT_FALSE(buttons.held.play);
     EXPECT_FALSE(panel.Panel().ButtonsWaiting());
@@ -288,11 +289,12 @@ TEST_F(PanelMouseTest, TheWindowMovesExactlyWhereNoControlTakesThePress) {
                     PlayerState fresh;
                     fresh.layout.fullScreen = fullScreen;
                     PanelButtons freshButtons;
-                    test::FakePanelActions freshActions{fresh.requests};
+                    PendingCommands freshPending;
+                    test::FakePanelActions freshActions{freshPending};
                     freshActions.volumeLevel = volume;
                     AbLoop freshLoop;
                     ProgressBar freshProgress;
-                    PanelMouse probe{fresh, freshProgress, settings, freshButtons,
+                    PanelMouse probe{fresh, freshPending, freshProgress, settings, freshButtons,
                                      freshActions, freshLoop};
                     ChildWindowInput record{ChildWindow::Panel};
                     record.OnLButtonDown(x, y);

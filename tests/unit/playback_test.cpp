@@ -214,7 +214,7 @@ TEST_F(PlaybackTest, ASoundFileTellsTheEngineWhatFollowsItUntilTheListChangesCou
     EXPECT_EQ(logged("PrepareNext " + c), 1);
 
     // A stop forgets it; a video is never prepared, nor is anything past the end of the list.
-    p.state.requests.stop = true;
+    p.Command(PlayerCommand::Stop);
     h.Tick(2);
     EXPECT_EQ(logged("ForgetNext"), 1);
     p.playlist.currentIndex = 2;
@@ -248,7 +248,7 @@ TEST_F(PlaybackTest, ThePreparedFollowerIsAlwaysTheEntryNextWouldOpen) {
     const std::string e = h.AddMedia("e.wav", sound);
     test::TestPlayer& p = h.Start({a, b, c, d, e}, true);
     h.TickUntilStarted();
-    p.state.requests.file = FileRequest::EditorToggle;
+    p.Command(PlayerCommand::EditorToggle);
     h.Tick();
     EXPECT_EQ(h.engine.prepared, b);
     auto endAndStart = [&] {
@@ -378,7 +378,7 @@ TEST_F(PlaybackTest, NextAndPreviousInListOrder) {
     p.playback.OpenCurrent();
     p.playback.Next();
     EXPECT_EQ(p.openFile.path, a);
-    EXPECT_FALSE(p.state.requests.endOfListStop);
+    EXPECT_FALSE(p.Pending().endOfListStop);
 
     // Repeat off: at the end the index goes to the first entry and playback stops on the next tick.
     p.settings.repeatList = 0;
@@ -387,7 +387,7 @@ TEST_F(PlaybackTest, NextAndPreviousInListOrder) {
     p.playback.Next();
     EXPECT_EQ(p.playlist.currentIndex, 0);
     EXPECT_EQ(p.openFile.path, c);
-    EXPECT_TRUE(p.state.requests.endOfListStop);
+    EXPECT_TRUE(p.Pending().endOfListStop);
     h.Tick();
     EXPECT_TRUE(p.state.playback.mediaClosed);
     EXPECT_FALSE(h.engine.created);
@@ -423,7 +423,7 @@ TEST_F(PlaybackTest, NextAndPreviousInShuffleOrder) {
     p.playback.Next();
     EXPECT_EQ(p.playback.ShufflePosition(), 0);
     EXPECT_EQ(p.playlist.currentIndex, p.playback.ShuffleOrder()[0]);
-    EXPECT_FALSE(p.state.requests.endOfListStop);
+    EXPECT_FALSE(p.Pending().endOfListStop);
 
     // Previous walks the order backwards and wraps to its end.
     p.playback.Previous();
@@ -437,7 +437,7 @@ TEST_F(PlaybackTest, NextAndPreviousInShuffleOrder) {
     EXPECT_EQ(p.playback.ShufflePosition(), 0);
     EXPECT_EQ(p.playlist.currentIndex, p.playback.ShuffleOrder()[0]);
     EXPECT_EQ(p.openFile.path, playing);
-    EXPECT_TRUE(p.state.requests.endOfListStop);
+    EXPECT_TRUE(p.Pending().endOfListStop);
 
     // One entry always shuffles to [0].
     PlayerHarness single;
@@ -541,29 +541,29 @@ TEST_F(PlaybackTest, HoldingNextSearchesEverySevenTicksThenResumes) {
     h.TickUntilStarted();
     h.engine.seeks.clear();
     h.engine.position = 10 * kSecond;
-    p.state.requests.fastForward = SearchPhase::Start;  // pressed
+    p.Command(PlayerCommand::SearchForwardStart);  // pressed
     h.Tick(25);                        // held one second
     EXPECT_FALSE(h.engine.playing);
     const auto jumps = h.engine.seeks.size();
     EXPECT_GE(jumps, 3u);
     EXPECT_LE(jumps, 4u);
     EXPECT_EQ(h.engine.position, 10 * kSecond + static_cast<int>(jumps) * 4500 * kMs);
-    p.state.requests.fastForward = SearchPhase::Released;  // released
+    p.Command(PlayerCommand::SearchForwardEnd);  // released
     h.Tick();
     EXPECT_TRUE(h.engine.playing);
-    EXPECT_EQ(p.state.requests.fastForward, SearchPhase::Idle);
+    EXPECT_EQ(p.Pending().fastForward, SearchPhase::Idle);
 
     // Paused by the user: the release waits, and the search steps are the pause speed.
-    p.state.requests.pauseToggle = true;
+    p.Command(PlayerCommand::PauseToggle);
     h.Tick();
     EXPECT_TRUE(p.playback.Paused());
     h.engine.seeks.clear();
-    p.state.requests.rewind = SearchPhase::Start;
+    p.Command(PlayerCommand::SearchBackStart);
     h.Tick(7);
     ASSERT_EQ(h.engine.seeks.size(), 1u);
-    p.state.requests.rewind = SearchPhase::Released;
+    p.Command(PlayerCommand::SearchBackEnd);
     h.Tick(3);
-    EXPECT_EQ(p.state.requests.rewind, SearchPhase::Released);
+    EXPECT_EQ(p.Pending().rewind, SearchPhase::Released);
     EXPECT_FALSE(h.engine.playing);
 }
 
@@ -584,7 +584,7 @@ TEST_F(PlaybackTest, ASearchThatReachesTheEndEndsTheFileAsPlayingDoes) {
     h.TickUntilStarted();
     p.settings.repeatList = 0;
     h.engine.position = 59 * kSecond;
-    p.state.requests.fastForward = SearchPhase::Start;
+    p.Command(PlayerCommand::SearchForwardStart);
     h.Tick(10);
     EXPECT_TRUE(p.state.playback.mediaClosed);
 }
@@ -610,33 +610,33 @@ TEST_F(PlaybackTest, PlayPauseStopAndFrameStepRequests) {
     const std::string a = h.AddMedia("a.mpg");
     test::TestPlayer& p = h.Start({a});
     // Play with nothing open opens the current entry.
-    p.state.requests.play = true;
+    p.Command(PlayerCommand::Play);
     h.Tick();
     EXPECT_FALSE(p.state.playback.mediaClosed);
     h.TickUntilStarted();
     // A frame step is ignored while playing ...
-    p.state.requests.frameStep = FrameStep::Forward;
+    p.Command(PlayerCommand::FrameForward);
     h.engine.seeks.clear();
     h.Tick();
     EXPECT_TRUE(h.engine.seeks.empty());
-    EXPECT_EQ(p.state.requests.frameStep, FrameStep::Forward);
+    EXPECT_EQ(p.Pending().frameStep, FrameStep::Forward);
     // ... and taken once paused: one frame forward.
-    p.state.requests.pauseToggle = true;
+    p.Command(PlayerCommand::PauseToggle);
     h.engine.position = kSecond;
     h.Tick();
     ASSERT_EQ(h.engine.seeks.size(), 1u);
     EXPECT_EQ(h.engine.seeks[0], 1040 * kMs);
-    EXPECT_EQ(p.state.requests.frameStep, FrameStep::None);
+    EXPECT_EQ(p.Pending().frameStep, FrameStep::None);
     // Play while paused resumes without reopening.
     const int renders = Count(h.engine.log, "Render " + a);
-    p.state.requests.play = true;
+    p.Command(PlayerCommand::Play);
     h.Tick();
     EXPECT_TRUE(h.engine.playing);
     EXPECT_FALSE(p.playback.Paused());
     EXPECT_EQ(Count(h.engine.log, "Render " + a), renders);
     // Stop and play in one tick: stopped first, then opened again.
-    p.state.requests.stop = true;
-    p.state.requests.play = true;
+    p.Command(PlayerCommand::Stop);
+    p.Command(PlayerCommand::Play);
     h.Tick();
     EXPECT_EQ(Count(h.engine.log, "Render " + a), renders + 1);
     EXPECT_FALSE(p.state.playback.mediaClosed);
@@ -678,13 +678,13 @@ TEST_F(PlaybackTest, AProgressPressHoldsTheBarOverTheNextCommandStepOnly) {
 TEST_F(PlaybackTest, ShuffleAndRepeatToggles) {
     test::TestPlayer& p = h.Start({h.AddMedia("a.mpg"), h.AddMedia("b.mpg"), h.AddMedia("c.mpg")});
     p.playlist.currentIndex = 2;
-    p.state.requests.shuffleToggle = true;
+    p.Command(PlayerCommand::ShuffleToggle);
     h.Tick();
     EXPECT_EQ(p.settings.shufflePlay, 1);
     EXPECT_EQ(p.playlist.currentIndex, p.playback.ShuffleOrder()[0]);
     p.playlist.currentIndex = 1;
-    p.state.requests.shuffleToggle = true;
-    p.state.requests.repeatToggle = true;
+    p.Command(PlayerCommand::ShuffleToggle);
+    p.Command(PlayerCommand::RepeatToggle);
     h.Tick();
     EXPECT_EQ(p.settings.shufflePlay, 0);
     EXPECT_EQ(p.playlist.currentIndex, 1);

@@ -60,7 +60,7 @@ TEST_F(PlayerCommandsTest, ZoomActsAtOnceFromTheKeysThePanelAndTheCommandEntranc
     // Without a tick: the zoom acts at once, and the window follows on the next ticks.
     p.Command(PlayerCommand::ZoomOut);
     EXPECT_EQ(p.layout.Zoom().window, 3);
-    EXPECT_TRUE(p.state.requests.newVideoSize);
+    EXPECT_TRUE(p.Pending().newVideoSize);
     Settle();
     EXPECT_EQ(h.windows.rects[WindowId::Video], before);
 }
@@ -73,7 +73,7 @@ TEST_F(PlayerCommandsTest, PendingCommandsWaitForTheTickAndActOnceHoweverOftenRa
     EXPECT_EQ(p.playlist.currentIndex, first);  // waits for the command step
     h.Tick();
     EXPECT_NE(p.playlist.currentIndex, first);
-    EXPECT_EQ(p.state.requests.fastForward, SearchPhase::Idle);
+    EXPECT_EQ(p.Pending().fastForward, SearchPhase::Idle);
 
     // The panel's STOP and a remote's Stop raise the same request; the file closes once.
     Settle();
@@ -85,7 +85,7 @@ TEST_F(PlayerCommandsTest, PendingCommandsWaitForTheTickAndActOnceHoweverOftenRa
     h.Tick(3);
     EXPECT_EQ(std::count(h.engine.log.begin(), h.engine.log.end(), "Release"), 1);
     EXPECT_TRUE(p.state.playback.mediaClosed);
-    EXPECT_FALSE(p.state.requests.stop);
+    EXPECT_FALSE(p.Pending().stop);
 
     // Quit from any input only asks for the exit; the tick's end runs it.
     p.Command(PlayerCommand::Quit);
@@ -133,6 +133,55 @@ TEST_F(PlayerCommandsTest, TheCommandStepRunsItsRowsInTheTablesOrderNotTheOrderR
     ASSERT_NE(release, log.end());
     ASSERT_NE(render, log.end());
     EXPECT_LT(release, render);
+}
+
+// What the parts leave for the command step goes through the same rows: raised before its row
+// in the step it lands in that step, raised after it in the next; a close anywhere leaves a
+// waiting STOP nothing to close.
+TEST_F(PlayerCommandsTest, APartsCommandLandsInTheStepItsRowIsStillAheadIn) {
+    test::TestPlayer& p = Playing();
+    p.settings.wheelNotchFeel = 1;
+    const int wakes = h.wakes;
+
+    // The panel's notch comes after the step: the wheel takes it at the next one.
+    p.panelInput.OnMouseWheel(120);
+    h.Tick();
+    EXPECT_EQ(p.Pending().wheelNotch, 1);
+    EXPECT_EQ(p.wheel.Step(), 0);
+    h.Tick();
+    EXPECT_EQ(p.wheel.Step(), 1);
+    EXPECT_EQ(h.wakes, wakes);  // raised inside the tick: no tick brought forward
+    p.Command(PlayerCommand::PlayPause);
+    h.Tick();
+    ASSERT_EQ(p.wheel.Step(), 0);
+    Settle();
+
+    // A pop-up choice, taken before the step, closes the file and opens another: the STOP raised
+    // before it finds nothing to close, and the open goes on.
+    const std::string second = p.playlist.PathAt(1);
+    p.popups.Show(PopupMenu::Playlist, {0, 0});
+    p.Command(PlayerCommand::Stop);
+    p.Command(ChooseMenuItem{2});
+    h.Tick();
+    EXPECT_FALSE(p.Pending().stop);
+    h.TickUntilStarted();
+    EXPECT_EQ(p.openFile.path, second);
+    EXPECT_FALSE(p.state.playback.mediaClosed);
+
+    // The end of the list closes at the next step and collapses the video window; a STOP
+    // raised with it closes once.
+    p.settings.repeatList = 0;
+    Settle();
+    h.engine.log.clear();
+    h.engine.completed = true;
+    h.Tick();
+    EXPECT_TRUE(p.Pending().endOfListStop);
+    p.Command(PlayerCommand::Stop);
+    h.Tick();
+    EXPECT_TRUE(p.state.playback.mediaClosed);
+    EXPECT_FALSE(p.Pending().endOfListStop);
+    EXPECT_EQ(h.windows.rects[WindowId::Video].width, 0);
+    EXPECT_EQ(std::ranges::count(h.engine.log, "Release"), 1);
 }
 
 }  // namespace

@@ -48,7 +48,7 @@ TEST_F(PlayerVideoTest, ZoomLevelsSizeTheVideoWindowWithinTheirLimits) {
     // climbs, so that one step down shows at once.
     h.windows.workArea = {0, 30, 1000, 700};
     p.layout.SetZoom({4, p.layout.Zoom().fullScreen});
-    p.state.requests.newVideoSize = true;
+    p.Command(PlayerCommand::NewVideoSize);
     h.Tick(15);
     EXPECT_EQ(h.windows.rects[WindowId::Video], (Rect{0, 60, 640, 480}));
     p.panelInput.OnLButtonDown(169, 38);
@@ -96,7 +96,7 @@ TEST_F(PlayerVideoTest, FillCropsAVeryWidePictureInsteadOfShrinkingIt) {
         s.fullScreenZoomStep = kFullScreenFill;
     });
     h.TickUntilStarted();
-    p.state.requests.fullScreen = true;
+    p.Command(PlayerCommand::FullScreenToggle);
     h.Tick(5);
     ASSERT_TRUE(p.state.layout.fullScreen);
     EXPECT_EQ(h.windows.rects[WindowId::Video], (Rect{0, 0, 800, 600}));
@@ -111,14 +111,14 @@ TEST_F(PlayerVideoTest, ScanLinesHideTheLowerHalfOfEachEnlargedLine) {
     EXPECT_EQ(rows[1], (Rect{0, 2, 640, 1}));
     // Switched off: the whole picture again.
     p.settings.scanLinesOn = 0;
-    p.state.requests.newVideoSize = true;
+    p.Command(PlayerCommand::NewVideoSize);
     h.Tick();
     EXPECT_EQ(h.windows.regions[WindowId::Picture], (std::vector<Rect>{{0, 0, 640, 480}}));
 }
 
 TEST_F(PlayerVideoTest, FullScreenSwitchesTheModeHidesTheCursorAndPutsEverythingBack) {
     test::TestPlayer& p = Playing();
-    p.state.requests.fullScreen = true;
+    p.Command(PlayerCommand::FullScreenToggle);
     h.Tick();
     EXPECT_TRUE(p.state.layout.fullScreen);
     EXPECT_EQ(h.modes.switched, 1);
@@ -130,7 +130,7 @@ TEST_F(PlayerVideoTest, FullScreenSwitchesTheModeHidesTheCursorAndPutsEverything
     EXPECT_EQ(h.windows.rects[WindowId::Picture], (Rect{80, 60, 640, 480}));
     EXPECT_EQ(h.windows.rects[WindowId::Main].width, 0);  // the panel is hidden
 
-    p.state.requests.fullScreen = true;
+    p.Command(PlayerCommand::FullScreenToggle);
     h.Tick();
     EXPECT_FALSE(p.state.layout.fullScreen);
     EXPECT_EQ(h.modes.restores, 1);
@@ -143,9 +143,9 @@ TEST_F(PlayerVideoTest, FullScreenSwitchesTheModeHidesTheCursorAndPutsEverything
 
 TEST_F(PlayerVideoTest, EveryWayOutOfFullScreenRestoresTheDisplay) {
     test::TestPlayer& p = Playing();
-    p.state.requests.fullScreen = true;
+    p.Command(PlayerCommand::FullScreenToggle);
     h.Tick();
-    p.state.requests.stop = true;  // stopping leaves full screen
+    p.Command(PlayerCommand::Stop);  // stopping leaves full screen
     h.Tick();
     EXPECT_FALSE(p.state.layout.fullScreen);
     EXPECT_EQ(h.modes.restores, 1);
@@ -157,7 +157,7 @@ TEST_F(PlayerVideoTest, EveryWayOutOfFullScreenRestoresTheDisplay) {
         s.fullScreenModeNumber = 1;
     });
     other.TickUntilStarted();
-    q.state.requests.fullScreen = true;
+    q.Command(PlayerCommand::FullScreenToggle);
     other.Tick();
     q.state.exitRequested = true;  // so does the exit
     other.Tick();
@@ -167,7 +167,7 @@ TEST_F(PlayerVideoTest, EveryWayOutOfFullScreenRestoresTheDisplay) {
     // Nothing open: the request is dropped.
     PlayerHarness idle;
     test::TestPlayer& r = idle.Start({});
-    r.state.requests.fullScreen = true;
+    r.Command(PlayerCommand::FullScreenToggle);
     idle.Tick();
     EXPECT_FALSE(r.state.layout.fullScreen);
     EXPECT_EQ(idle.modes.switched, -1);
@@ -175,7 +175,7 @@ TEST_F(PlayerVideoTest, EveryWayOutOfFullScreenRestoresTheDisplay) {
 
 TEST_F(PlayerVideoTest, AClickShowsThePanelAndARightClickLeaves) {
     test::TestPlayer& p = Playing();
-    p.state.requests.fullScreen = true;
+    p.Command(PlayerCommand::FullScreenToggle);
     h.Tick(14);  // past the relayout and the debounce
     h.keys.Press(vk::LButton);
     h.Tick();
@@ -194,7 +194,7 @@ TEST_F(PlayerVideoTest, AClickShowsThePanelAndARightClickLeaves) {
 
 TEST_F(PlayerVideoTest, ClicksShorterThanATickStillCountInFullScreen) {
     test::TestPlayer& p = Playing();
-    p.state.requests.fullScreen = true;
+    p.Command(PlayerCommand::FullScreenToggle);
     h.Tick(14);
     // Pressed and released between two ticks: the keyboard poll sees the press first.
     h.keys.Press(vk::LButton);
@@ -319,7 +319,7 @@ TEST_F(PlayerVideoTest, WindowModesFollowTheDesktop) {
     EXPECT_EQ(h.windows.log.back(), "activate Video") << "the picture takes the keyboard from the panel";
     EXPECT_EQ(h.windows.rects[WindowId::Video], (Rect{0, 60, 320, 240}));
     h.windows.log.clear();
-    p.state.requests.newVideoSize = true;
+    p.Command(PlayerCommand::NewVideoSize);
     h.Tick(15);
     EXPECT_NE(std::find(h.windows.log.begin(), h.windows.log.end(), "Place Video 0,60 320x240 shown topmost"),
               h.windows.log.end());
@@ -418,7 +418,7 @@ TEST_F(PlayerVideoTest, ClicksAndNotchesOnThePictureAreTakenOnceEach) {
     h.Tick(3);
     EXPECT_FALSE(h.engine.playing) << "the middle click toggled once";
 
-    p.state.requests.play = true;
+    p.Command(PlayerCommand::Play);
     h.Tick();
     ASSERT_TRUE(h.engine.playing);
     p.EnterWindowMode(WindowMode::VideoOnly);
@@ -436,19 +436,19 @@ TEST_F(PlayerVideoTest, ClicksAndNotchesOnThePictureAreTakenOnceEach) {
 TEST_F(PlayerVideoTest, OnlyTheUsersDragPlacesTheVideoWindow) {
     test::TestPlayer& p = Playing();
     h.windows.rects[WindowId::Video] = {0, 0, 320, 240};
-    p.state.requests.newVideoSize = true;
+    p.Command(PlayerCommand::NewVideoSize);
     h.Tick(15);
     EXPECT_EQ(h.windows.rects[WindowId::Video], (Rect{0, 60, 320, 240}));
     EXPECT_EQ(p.settings.videoWindowY, 60);
     p.videoInput.OnUserMove(500, 400);
     h.windows.rects[WindowId::Video] = {520, 430, 320, 240};
-    p.state.requests.newVideoSize = true;
+    p.Command(PlayerCommand::NewVideoSize);
     h.Tick(15);
     EXPECT_EQ(h.windows.rects[WindowId::Video], (Rect{500, 400, 320, 240}));
     // In video-only mode as well.
     p.EnterWindowMode(WindowMode::VideoOnly);
     p.videoInput.OnUserMove(40, 50);
-    p.state.requests.newVideoSize = true;
+    p.Command(PlayerCommand::NewVideoSize);
     h.Tick(15);
     EXPECT_EQ(h.windows.rects[WindowId::Video], (Rect{40, 50, 320, 240}));
 }

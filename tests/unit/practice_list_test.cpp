@@ -65,7 +65,7 @@ TEST_F(PracticeListTest, TheEditorShowsSegmentTimesAndEditsTheTitleKeptInTheCurr
     const std::string a = Clip("a.mpg");
     test::TestPlayer& p = h.Start({a, a + FormatSegmentSuffix(65'200, 72'000), a + FormatSegmentSuffix(3'600'000, 3'661'010)});
     p.playlist.SetTitleAt(2, "*chorus");
-    p.state.requests.file = FileRequest::EditorToggle;
+    p.Command(PlayerCommand::EditorToggle);
     h.Tick();
     ASSERT_TRUE(h.editorWindow.open);
     const std::vector<std::string>& lines = h.editorWindow.view.lines;

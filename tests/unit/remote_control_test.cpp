@@ -126,9 +126,9 @@ TEST_F(RemoteControlTest, SeeksLandOnTheTickAndStopAtTheEnds) {
 
     // A seek queued for a file that is then stopped is not carried to the next one.
     remote.SeekBy(1'000'000);
-    p.state.requests.stop = true;
+    p.Command(PlayerCommand::Stop);
     h.Tick();
-    EXPECT_FALSE(p.state.requests.seekTo);
+    EXPECT_FALSE(p.Pending().seekTo);
     EXPECT_EQ(h.engine.seeks.size(), seeks);
 
     remote.Play();
@@ -219,7 +219,7 @@ TEST_F(RemoteControlTest, HandedFilesJoinTheListAndTheFirstPlays) {
     h.Tick();
     EXPECT_EQ(p.openFile.path, b);
     EXPECT_EQ(ReceiveHandedFiles(p, {(h.folder.path() / "empty.m3u").string()}, true), 0u);
-    EXPECT_FALSE(p.state.requests.playSelected);
+    EXPECT_FALSE(p.Pending().playSelected);
 }
 
 TEST_F(RemoteControlTest, CommandsFromOutsideBringTheTickForwardAndTheTicksOwnDoNot) {

@@ -21,7 +21,7 @@ protected:
         return p;
     }
     void PressConfig(test::TestPlayer& p) {
-        p.state.requests.settings = true;
+        p.Command(PlayerCommand::Settings);
         h.Tick();
     }
     // A key typed while the lockout is over, as into a field of the dialog.

@@ -3,8 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <optional>
 #include <string>
+#include <utility>
 
+#include "FakeCommandSink.h"
 #include "FakeWheelMedia.h"
 #include "input/KeyLatch.h"
 #include "platform/Keys.h"
@@ -25,15 +28,15 @@ protected:
     }
 
     void Notch(int direction) { wheel.OnWheel(direction * 120); }
-    // The wheel's part of one dispatcher run, with the dispatcher's search pacing.
+    // The wheel's part of one command step, with the step's search pacing and the marks it hands over.
     void Tick() {
         keys.EndPoll();  // the keyboard poll has run earlier in the tick
-        wheel.TakeNotchRequest();
+        wheel.TakeNotch(std::exchange(pending.wheelNotch, std::nullopt));
         wheel.DecideFrameStep();
         if (state.playback.mediaClosed) return;
         state.searchTick = state.searchTick + 1 > settings.searchWait ? 0 : state.searchTick + 1;
-        wheel.RunFrameStep();
-        wheel.RunWheelSteps();
+        if (wheel.RunFrameStep(pending.frameStep)) pending.frameStep = FrameStep::None;
+        if (wheel.RunWheelSteps(pending.playPause)) pending.playPause = false;
     }
     std::vector<std::string> Ticks(int n) {
         for (int i = 0; i < n; ++i) Tick();
@@ -49,7 +52,9 @@ protected:
     KeyLatch keys;
     test::FakeWheelMedia media;
     InputGate gate;
-    WheelSeek wheel{state, state.requests, settings, keys, media, gate};
+    PendingCommands pending;
+    test::FakeCommandSink sink{pending};
+    WheelSeek wheel{state, sink, settings, keys, media, gate};
 };
 
 TEST_F(WheelSeekTest, FixedTablesPauseAndJumpEverySearchPeriod) {
@@ -151,17 +156,17 @@ TEST_F(WheelSeekTest, PausedNotchStepsAFrameBySwitchAndShift) {
 
 TEST_F(WheelSeekTest, MiddleClickTogglesPauseOrEndsTheSeek) {
     state.playback.playbackRate = 1500;
-    state.requests.playPause = true;
+    pending.playPause = true;
     EXPECT_THAT(Ticks(1), ElementsAre("rate 1.500", "pause"));
     EXPECT_TRUE(media.paused);
-    EXPECT_FALSE(state.requests.playPause);
-    state.requests.playPause = true;
+    EXPECT_FALSE(pending.playPause);
+    pending.playPause = true;
     EXPECT_THAT(Ticks(1), ElementsAre("rate 1.500", "run"));
     EXPECT_FALSE(media.paused);
 
     // Fixed tables: back to playing at step 0, the paused flag untouched.
     NotchTick(1);
-    state.requests.playPause = true;
+    pending.playPause = true;
     EXPECT_THAT(Ticks(1), ElementsAre("rate 1.500", "run"));
     EXPECT_EQ(wheel.Step(), 0);
     EXPECT_FALSE(media.paused);
@@ -170,7 +175,7 @@ TEST_F(WheelSeekTest, MiddleClickTogglesPauseOrEndsTheSeek) {
     settings.wheelVariableSpeed = 1;
     media.paused = true;
     NotchTick(1);
-    state.requests.playPause = true;
+    pending.playPause = true;
     EXPECT_THAT(Ticks(1), ElementsAre("rate 1.500", "pause"));
     EXPECT_EQ(wheel.Step(), 0);
     EXPECT_TRUE(media.paused);
@@ -185,7 +190,7 @@ TEST_F(WheelSeekTest, MiddleClickTogglesPauseOrEndsTheSeek) {
 TEST_F(WheelSeekTest, NotchesAndMiddleClickWaitForAFile) {
     state.playback.mediaClosed = true;
     Notch(1);
-    state.requests.playPause = true;
+    pending.playPause = true;
     EXPECT_THAT(Ticks(3), IsEmpty());
     state.playback.mediaClosed = false;
     EXPECT_THAT(Ticks(1), ElementsAre("pause", "rate 1.000", "run"));
@@ -208,11 +213,10 @@ TEST_F(WheelSeekTest, NotchSources) {
     EXPECT_FALSE(wheel.UseVideoOnlyNotch(true, 1));
     settings.wheelSeekOff = 0;
 
-    // Keys and child windows hand over a request; it ends the lockout.
-    state.requests.wheelNotch = -3;
-    wheel.TakeNotchRequest();
+    // Keys and child windows hand over a notch command; it ends the lockout.
+    gate.Lock(2);
+    wheel.TakeNotch(-3);
     EXPECT_EQ(wheel.PendingNotch(), -1);
-    EXPECT_FALSE(state.requests.wheelNotch);
     EXPECT_EQ(gate.TicksLeft(), 0);
 
     // Child windows' notches wait for the lockout to end.
@@ -220,7 +224,7 @@ TEST_F(WheelSeekTest, NotchSources) {
     EXPECT_FALSE(wheel.ForwardChildNotch(1));
     gate.Clear();
     EXPECT_TRUE(wheel.ForwardChildNotch(1));
-    EXPECT_TRUE(state.requests.wheelNotch);
+    EXPECT_THAT(sink.commands, ElementsAre(PlayerCommand::WheelNotchForward));
     settings.wheelNotchFeel = 0;
     EXPECT_FALSE(wheel.ForwardChildNotch(-1));
 

@@ -34,7 +34,6 @@ struct PendingCommands {
     FrameStep frameStep = FrameStep::None;
     bool newVideoSize = false;
     bool playPause = false;
-    bool panelReplace = false;      // re-place the panel after the main window moved
     bool fullScreen = false;        // toggle full screen
     bool progressDrag = false;      // the progress bar set the position this tick
     std::optional<MediaTime> seekTo;  // a remote's absolute seek

@@ -58,6 +58,10 @@ enum class PlayerCommand {
     StartWindowMove,         // the window system moves the panel with the held button
     MainWindowDoubleClick,   // a left double click on the panel's bare surface
     FocusReset,              // the keyboard focus back to the main window
+    // What the player's own parts leave for the command step.
+    NewVideoSize,            // the layout or the picture changed: laid out again at the step
+    EndOfList,               // the list ran out: closed at the step, which also collapses the video window
+    MediaClosed,             // what played is closed: a STOP or the list's end still waiting has nothing left to close
     // The panel's own marks for the command step: a press or a release changes what waits there.
     HoldProgress,            // the progress bar is dragged: the step leaves it where the drag put it
     FollowProgress,          // the drag is over: the bar follows the position again

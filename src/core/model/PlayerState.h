@@ -1,10 +1,9 @@
-// The main window's process-wide state and the commands pending for the tick. The player writes
-// its own fields; each part record is written by its part alone, which holds it by reference.
+// The main window's process-wide state. The player writes its own fields; each part record is
+// written by its part alone, which holds it by reference.
 #pragma once
 
 #include "model/DialogStatus.h"
 #include "model/LayoutStatus.h"
-#include "model/PendingCommands.h"
 #include "model/PlaybackStatus.h"
 
 namespace felux {
@@ -21,7 +20,6 @@ struct PlayerState {
     LayoutStatus layout;                  // VideoLayout's
     EditorStatus editor;                  // EditorBridge's
     SettingsDialogStatus settingsDialog;  // SettingsBridge's
-    PendingCommands requests;
 
     // A modal dialog has the keyboard and the panel.
     bool ModalDialogUp() const { return editor.dialogUp || settingsDialog.up; }

@@ -3,6 +3,8 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <optional>
+#include <utility>
 
 #include "platform/Keys.h"
 #include "player/PlaybackSpeed.h"
@@ -26,6 +28,11 @@ bool Is(const PendingCommands& r) {
 template <auto Field>
 bool Set(const PendingCommands& r) {
     return static_cast<bool>(r.*Field);
+}
+
+template <auto Field>
+void Clear(PendingCommands& r) {
+    r.*Field = {};
 }
 
 // Every command has one row, and no row a second.
@@ -66,47 +73,43 @@ std::span<const CommandRow> Player::CommandRows() {
         {.key = KeyOf(ClearForwardSearch), .timing = Timing::Step, .mark = Mark<&R::fastForward, SearchPhase::Idle>},
         {.key = KeyOf(WheelNotchForward), .timing = Timing::Step, .mark = Mark<&R::wheelNotch, 1>},
         {.key = KeyOf(WheelNotchBack), .timing = Timing::Step, .mark = Mark<&R::wheelNotch, -1>},
-        {.key = kNoCommand, .timing = Timing::Own, .run = [](Player& p) { p.wheel.TakeNotchRequest(); }},
+        {.key = kNoCommand, .timing = Timing::Own,
+         .run = [](Player& p, R& r) { p.wheel.TakeNotch(std::exchange(r.wheelNotch, std::nullopt)); }},
+        {.key = KeyOf(EndOfList), .timing = Timing::Step, .mark = Mark<&R::endOfListStop, true>},
+        // Any close, here or elsewhere, leaves nothing for a waiting STOP to close.
+        {.key = KeyOf(MediaClosed), .timing = Timing::Step,
+         .mark =
+             [](R& r, AnyCommand&) {
+                 r.stop = false;
+                 r.endOfListStop = false;
+             }},
         {.key = KeyOf(Stop), .timing = Timing::Step, .mark = Mark<&R::stop, true>,
-         .due = [](const R& r) { return r.stop || r.endOfListStop; },
+         .due = [](const R& r) { return r.stop || r.endOfListStop; }, .clear = Clear<&R::stop>,
          .run =
-             [](Player& p) {
+             [](Player& p, R& r) {
                  // Marked as the end of the list so that closing also collapses the video window.
-                 p.state.requests.endOfListStop = true;
-                 p.state.requests.stop = false;
+                 r.endOfListStop = true;
                  p.playback.CloseMedia();
              }},
         {.key = KeyOf(OpenFile), .timing = Timing::Step, .mark = Mark<&R::file, FileRequest::OpenDialog>,
-         .due = Is<&R::file, FileRequest::OpenDialog>,
-         .run =
-             [](Player& p) {
-                 p.state.requests.file = FileRequest::None;
-                 p.editorBridge.OpenFileCommand();
-             }},
+         .due = Is<&R::file, FileRequest::OpenDialog>, .clear = Clear<&R::file>,
+         .run = [](Player& p, R&) { p.editorBridge.OpenFileCommand(); }},
         {.key = KeyOf(EditorToggle), .timing = Timing::Step, .mark = Mark<&R::file, FileRequest::EditorToggle>,
-         .due = Is<&R::file, FileRequest::EditorToggle>,
-         .run =
-             [](Player& p) {
-                 p.state.requests.file = FileRequest::None;
-                 p.editorBridge.Toggle();
-             }},
+         .due = Is<&R::file, FileRequest::EditorToggle>, .clear = Clear<&R::file>,
+         .run = [](Player& p, R&) { p.editorBridge.Toggle(); }},
         {.key = kNoCommand, .timing = Timing::Own,
          .run =
-             [](Player& p) {
+             [](Player& p, R&) {
                  if (p.wheel.UseVideoOnlyNotch(p.state.windowMode == WindowMode::VideoOnly, p.videoInput.WheelNotch()))
                      p.videoInput.ClearWheel();
              }},
-        {.key = kNoCommand, .timing = Timing::Own, .run = [](Player& p) { p.wheel.DecideFrameStep(); }},
+        {.key = kNoCommand, .timing = Timing::Own, .run = [](Player& p, R&) { p.wheel.DecideFrameStep(); }},
         {.key = KeyOf(Settings), .timing = Timing::Step, .mark = Mark<&R::settings, true>, .due = Set<&R::settings>,
-         .run =
-             [](Player& p) {
-                 p.state.requests.settings = false;
-                 p.settingsBridge.Open();
-             }},
+         .clear = Clear<&R::settings>, .run = [](Player& p, R&) { p.settingsBridge.Open(); }},
         {.key = KeyOf(Play), .timing = Timing::Step, .mark = Mark<&R::play, true>, .due = Set<&R::play>,
+         .clear = Clear<&R::play>,
          .run =
-             [](Player& p) {
-                 p.state.requests.play = false;
+             [](Player& p, R&) {
                  p.wheel.WindBack();
                  if (!p.state.playback.mediaClosed) {
                      if (p.playback.Paused()) p.playback.Resume();
@@ -117,10 +120,9 @@ std::span<const CommandRow> Player::CommandRows() {
                  }
              }},
         {.key = KeyOf(ShuffleToggle), .timing = Timing::Step, .mark = Mark<&R::shuffleToggle, true>,
-         .due = Set<&R::shuffleToggle>,
+         .due = Set<&R::shuffleToggle>, .clear = Clear<&R::shuffleToggle>,
          .run =
-             [](Player& p) {
-                 p.state.requests.shuffleToggle = false;
+             [](Player& p, R&) {
                  if (p.settings.shufflePlay == 0) {
                      p.settings.shufflePlay = 1;
                      p.playback.Shuffle();
@@ -129,60 +131,43 @@ std::span<const CommandRow> Player::CommandRows() {
                  }
              }},
         {.key = KeyOf(RepeatToggle), .timing = Timing::Step, .mark = Mark<&R::repeatToggle, true>,
-         .due = Set<&R::repeatToggle>,
-         .run =
-             [](Player& p) {
-                 p.state.requests.repeatToggle = false;
-                 p.settings.repeatList = p.settings.repeatList == 0 ? 1 : 0;
-             }},
+         .due = Set<&R::repeatToggle>, .clear = Clear<&R::repeatToggle>,
+         .run = [](Player& p, R&) { p.settings.repeatList = p.settings.repeatList == 0 ? 1 : 0; }},
         {.key = KeyOf(PlaySelected), .timing = Timing::Step, .mark = Mark<&R::playSelected, true>,
-         .due = Set<&R::playSelected>,
+         .due = Set<&R::playSelected>, .clear = Clear<&R::playSelected>,
          .run =
-             [](Player& p) {
-                 p.state.requests.playSelected = false;
+             [](Player& p, R&) {
                  p.playback.CloseMedia();
                  p.playback.OpenCurrent();
              }},
         {.key = KeyOf(NextEntry), .timing = Timing::Step, .mark = Mark<&R::fastForward, SearchPhase::StepEntry>,
-         .due = Is<&R::fastForward, SearchPhase::StepEntry>,
-         .run =
-             [](Player& p) {
-                 p.state.requests.fastForward = SearchPhase::Idle;
-                 p.playback.Next();
-             }},
+         .due = Is<&R::fastForward, SearchPhase::StepEntry>, .clear = Clear<&R::fastForward>,
+         .run = [](Player& p, R&) { p.playback.Next(); }},
         {.key = KeyOf(PreviousEntry), .timing = Timing::Step, .mark = Mark<&R::rewind, SearchPhase::StepEntry>,
-         .due = Is<&R::rewind, SearchPhase::StepEntry>,
-         .run =
-             [](Player& p) {
-                 p.state.requests.rewind = SearchPhase::Idle;
-                 p.playback.Previous();
-             }},
+         .due = Is<&R::rewind, SearchPhase::StepEntry>, .clear = Clear<&R::rewind>,
+         .run = [](Player& p, R&) { p.playback.Previous(); }},
         {.key = KeyOf(VolumeChanged), .timing = Timing::Step, .mark = Mark<&R::volumeChanged, true>,
-         .due = Set<&R::volumeChanged>,
-         .run =
-             [](Player& p) {
-                 p.volume.Apply();
-                 p.state.requests.volumeChanged = false;
-             }},
+         .due = Set<&R::volumeChanged>, .clear = Clear<&R::volumeChanged>,
+         .run = [](Player& p, R&) { p.volume.Apply(); }},
         // At the step, so that a seek asked for a file that closes first means nothing for the next one.
         {.key = KeyOf<SeekTo>(), .timing = Timing::Step,
          .mark = [](R& r, AnyCommand& c) { r.seekTo = std::get<SeekTo>(c).position; },
          .due = Set<&R::seekTo>,
          .run =
-             [](Player& p) {
-                 if (!p.state.playback.mediaClosed) p.graph.SeekPosition(SeekMode::To, *p.state.requests.seekTo);
-                 p.state.requests.seekTo.reset();
+             [](Player& p, R& r) {
+                 const MediaTime position = *std::exchange(r.seekTo, std::nullopt);
+                 if (!p.state.playback.mediaClosed) p.graph.SeekPosition(SeekMode::To, position);
              }},
-        {.key = kNoCommand, .timing = Timing::Own, .whileOpen = true, .due = Set<&R::newVideoSize>,
+        {.key = KeyOf(NewVideoSize), .timing = Timing::Step, .whileOpen = true, .mark = Mark<&R::newVideoSize, true>,
+         .due = Set<&R::newVideoSize>, .clear = Clear<&R::newVideoSize>,
          .run =
-             [](Player& p) {
+             [](Player& p, R&) {
                  const int widthBefore = p.state.layout.videoDisplayWidth;
                  const int heightBefore = p.state.layout.videoDisplayHeight;
                  p.layout.ComputeVideoSize(false);
                  p.layout.ApplyVideoRegions();
                  if (!p.layout.Timer().Running() && !p.graph.audioOnly && p.graph.Created())
                      p.layout.Timer().Start(LayoutWait::NewSize);
-                 p.state.requests.newVideoSize = false;
                  // A new file shown at the size of the last one: its windows are in place already, so
                  // it starts now instead of after the wait for a reshaped window.
                  if (p.state.playback.startState == StartState::Opened && widthBefore == p.state.layout.videoDisplayWidth &&
@@ -191,14 +176,13 @@ std::span<const CommandRow> Player::CommandRows() {
              }},
         {.key = kNoCommand, .timing = Timing::Own, .whileOpen = true,
          .run =
-             [](Player& p) {
+             [](Player& p, R&) {
                  if (++p.state.searchTick > p.settings.searchWait) p.state.searchTick = 0;
              }},
         {.key = KeyOf(PauseToggle), .timing = Timing::Step, .whileOpen = true, .mark = Mark<&R::pauseToggle, true>,
-         .due = Set<&R::pauseToggle>,
+         .due = Set<&R::pauseToggle>, .clear = Clear<&R::pauseToggle>,
          .run =
-             [](Player& p) {
-                 p.state.requests.pauseToggle = false;
+             [](Player& p, R&) {
                  p.wheel.WindBack();
                  if (p.wheel.Step() == 0)
                      p.playback.TogglePause();
@@ -215,9 +199,9 @@ std::span<const CommandRow> Player::CommandRows() {
         {.key = KeyOf(SearchForwardEnd), .timing = Timing::Step, .mark = Mark<&R::fastForward, SearchPhase::Released>},
         {.key = kNoCommand, .timing = Timing::Own, .whileOpen = true,
          .run =
-             [](Player& p) {
-                 p.RunSearch(p.state.requests.fastForward, p.panelButtons.held.next, OneShotSearch::Forward,
-                             SeekMode::Forward, p.settings.searchSpeedPlayFF, p.settings.searchSpeedPauseFF);
+             [](Player& p, R& r) {
+                 p.RunSearch(r.fastForward, p.panelButtons.held.next, OneShotSearch::Forward, SeekMode::Forward,
+                             p.settings.searchSpeedPlayFF, p.settings.searchSpeedPauseFF);
              }},
         {.key = KeyOf(SearchBackStart), .timing = Timing::Step,
          .mark =
@@ -228,28 +212,34 @@ std::span<const CommandRow> Player::CommandRows() {
         {.key = KeyOf(SearchBackEnd), .timing = Timing::Step, .mark = Mark<&R::rewind, SearchPhase::Released>},
         {.key = kNoCommand, .timing = Timing::Own, .whileOpen = true,
          .run =
-             [](Player& p) {
-                 p.RunSearch(p.state.requests.rewind, p.panelButtons.held.back, OneShotSearch::Back,
-                             SeekMode::Backward, p.settings.searchSpeedPlayRew, p.settings.searchSpeedPauseRew);
+             [](Player& p, R& r) {
+                 p.RunSearch(r.rewind, p.panelButtons.held.back, OneShotSearch::Back, SeekMode::Backward,
+                             p.settings.searchSpeedPlayRew, p.settings.searchSpeedPauseRew);
              }},
         {.key = KeyOf(FrameForward), .timing = Timing::Step, .mark = Mark<&R::frameStep, FrameStep::Forward>},
         {.key = KeyOf(FrameBack), .timing = Timing::Step, .mark = Mark<&R::frameStep, FrameStep::Back>},
-        {.key = kNoCommand, .timing = Timing::Own, .whileOpen = true, .run = [](Player& p) { p.wheel.RunFrameStep(); }},
+        {.key = kNoCommand, .timing = Timing::Own, .whileOpen = true,
+         .run =
+             [](Player& p, R& r) {
+                 if (p.wheel.RunFrameStep(r.frameStep)) r.frameStep = FrameStep::None;
+             }},
         {.key = KeyOf(PlayPause), .timing = Timing::Step, .mark = Mark<&R::playPause, true>},
-        {.key = kNoCommand, .timing = Timing::Own, .whileOpen = true, .run = [](Player& p) { p.wheel.RunWheelSteps(); }},
+        {.key = kNoCommand, .timing = Timing::Own, .whileOpen = true,
+         .run =
+             [](Player& p, R& r) {
+                 if (p.wheel.RunWheelSteps(r.playPause)) r.playPause = false;
+             }},
         // The progress bar follows the position, unless it was dragged this tick.
         {.key = kNoCommand, .timing = Timing::Own, .whileOpen = true,
          .run =
-             [](Player& p) {
-                 if (p.state.requests.progressDrag) {
-                     p.state.requests.progressDrag = false;
-                     return;
-                 }
+             [](Player& p, R& r) {
+                 if (std::exchange(r.progressDrag, false)) return;
                  p.graph.RefreshPosition();
                  p.progressBar.Follow(p.graph.LastPosition(), p.graph.duration);
              }},
         {.key = KeyOf(FullScreenToggle), .timing = Timing::Step, .mark = Mark<&R::fullScreen, true>},
-        {.key = kNoCommand, .timing = Timing::Own, .run = [](Player& p) { p.layout.FullScreenStep(); }},
+        {.key = kNoCommand, .timing = Timing::Own,
+         .run = [](Player& p, R& r) { p.layout.FullScreenStep(std::exchange(r.fullScreen, false)); }},
 
         // The commands that act when raised.
         {.key = KeyOf(ZoomIn), .timing = Timing::Now, .act = [](Player& p, AnyCommand&) { p.layout.ZoomStep(1); }},
@@ -260,7 +250,7 @@ std::span<const CommandRow> Player::CommandRows() {
          .act =
              [](Player& p, AnyCommand&) {
                  p.settings.lyricsBelowVideo = p.settings.lyricsBelowVideo == 0 ? 1 : 0;
-                 p.state.requests.newVideoSize = true;
+                 p.partCommands_.Command(NewVideoSize);
              }},
         {.key = KeyOf(LyricsViewToggle), .timing = Timing::Now,
          .act = [](Player& p, AnyCommand&) { p.layout.LyricsViewToggle(); }},
@@ -308,7 +298,7 @@ std::span<const CommandRow> Player::CommandRows() {
          .act =
              [](Player& p, AnyCommand&) {
                  p.playback.ApplySourceRect();
-                 p.state.requests.newVideoSize = true;
+                 p.partCommands_.Command(NewVideoSize);
              }},
         {.key = KeyOf(SearchIndicatorBack), .timing = Timing::Now,
          .act = [](Player& p, AnyCommand&) { p.panelButtons.held.back = true; }},
@@ -411,7 +401,7 @@ void Player::Dispatch(AnyCommand& command) {
     if (row.timing == Timing::Now)
         row.act(*this, command);
     else
-        row.mark(state.requests, command);
+        row.mark(pending_, command);
 }
 
 void Player::CommandStep() {
@@ -422,8 +412,9 @@ void Player::CommandStep() {
             if (!open) open = !state.playback.mediaClosed;
             if (!*open) continue;
         }
-        if (row.due && !row.due(state.requests)) continue;
-        row.run(*this);
+        if (row.due && !row.due(pending_)) continue;
+        if (row.clear) row.clear(pending_);
+        row.run(*this, pending_);
     }
 }
 

@@ -60,8 +60,11 @@ struct CommandRow {
     void (*mark)(PendingCommands&, AnyCommand&) = nullptr;
     // Whether the step runs the row: its mark is there. None: on every tick.
     bool (*due)(const PendingCommands&) = nullptr;
-    // The step's handler. None on a Step row: the Own row after it that reads the mark carries it out.
-    void (*run)(Player&) = nullptr;
+    // The mark the step clears before it runs the row, so that the handler may raise it anew.
+    void (*clear)(PendingCommands&) = nullptr;
+    // The step's handler, handed the pending record. None on a Step row: the Own row after it
+    // that reads the mark carries it out.
+    void (*run)(Player&, PendingCommands&) = nullptr;
 };
 
 // The row of a command; every command has exactly one.

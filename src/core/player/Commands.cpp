@@ -21,7 +21,7 @@ void Player::HandIn(const HandInFiles& handed) {
     }
     if (playlist.Size() > before && handed.play) {
         playlist.currentIndex = static_cast<int>(before);
-        state.requests.playSelected = true;
+        partCommands_.Command(PlayerCommand::PlaySelected);
     }
 }
 

@@ -17,10 +17,10 @@ constexpr int kDropProgressTicks = kTicksPerSecond;
 
 }  // namespace
 
-DropIntake::DropIntake(const PlayerState& state, PendingCommands& requests, Playlist& playlist, PlaylistEditor& editor,
+DropIntake::DropIntake(const PlayerState& state, CommandSink& commands, Playlist& playlist, PlaylistEditor& editor,
                        const KeyPollState& keyPoll, Playback& playback, WindowSystem& windows, SteadyClock now)
     : state_(state),
-      requests_(requests),
+      commands_(commands),
       playlist_(playlist),
       editor_(editor),
       keyPoll_(keyPoll),
@@ -105,7 +105,7 @@ void DropIntake::Finish() {
         if (target_ == DropTarget::Editor) editor_.SetScanning(false);
         if (playHandedIn_ && playlist_.Size() > from_) {
             playlist_.currentIndex = static_cast<int>(from_);
-            requests_.playSelected = true;
+            commands_.Command(PlayerCommand::PlaySelected);
         }
         return;
     }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "input/KeyboardPoll.h"
+#include "model/InputCommand.h"
 #include "model/PlayerState.h"
 #include "platform/WindowSystem.h"
 #include "player/Playback.h"
@@ -26,7 +27,7 @@ using SteadyClock = std::function<std::chrono::steady_clock::time_point()>;
 
 class DropIntake {
 public:
-    DropIntake(const PlayerState& state, PendingCommands& requests, Playlist& playlist, PlaylistEditor& editor,
+    DropIntake(const PlayerState& state, CommandSink& commands, Playlist& playlist, PlaylistEditor& editor,
                const KeyPollState& keyPoll, Playback& playback, WindowSystem& windows, SteadyClock now);
 
     // The button that dragged the files; when none was seen, the keyboard poll's last one decides.
@@ -47,7 +48,7 @@ private:
     void Finish();
 
     const PlayerState& state_;
-    PendingCommands& requests_;
+    CommandSink& commands_;
     Playlist& playlist_;
     PlaylistEditor& editor_;
     const KeyPollState& keyPoll_;

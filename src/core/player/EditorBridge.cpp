@@ -7,12 +7,12 @@
 
 namespace felux {
 
-EditorBridge::EditorBridge(const PlayerState& state, EditorStatus& status, PendingCommands& requests,
+EditorBridge::EditorBridge(const PlayerState& state, EditorStatus& status, CommandSink& commands,
                            PlayerSettings& settings, Playlist& playlist, PlaylistEditor& editor, Playback& playback,
                            DropIntake& drop, EditorWindows windows, std::function<std::uint32_t()> randomSeed)
     : state_(state),
       status_(status),
-      requests_(requests),
+      commands_(commands),
       settings_(settings),
       playlist_(playlist),
       editor_(editor),
@@ -110,7 +110,7 @@ void EditorBridge::Exchange() {
     if (editor.request == EditorRequest::Play && !playback_.Opening() && !drop_.ReplacingList()) {
         playlist_.currentIndex = editor.requestedIndex;
         editor_.ClearRequest();
-        requests_.playSelected = true;
+        commands_.Command(PlayerCommand::PlaySelected);
     }
     playlist_.currentIndex = editor.current;
 }

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "model/InputCommand.h"
 #include "model/PlayerState.h"
 #include "platform/EditorPorts.h"
 #include "platform/WindowSystem.h"
@@ -26,7 +27,7 @@ struct EditorWindows {
 
 class EditorBridge {
 public:
-    EditorBridge(const PlayerState& state, EditorStatus& status, PendingCommands& requests, PlayerSettings& settings,
+    EditorBridge(const PlayerState& state, EditorStatus& status, CommandSink& commands, PlayerSettings& settings,
                  Playlist& playlist, PlaylistEditor& editor, Playback& playback, DropIntake& drop,
                  EditorWindows windows, std::function<std::uint32_t()> randomSeed);
 
@@ -48,7 +49,7 @@ private:
 
     const PlayerState& state_;
     EditorStatus& status_;  // the bridge's own
-    PendingCommands& requests_;
+    CommandSink& commands_;
     PlayerSettings& settings_;
     Playlist& playlist_;
     PlaylistEditor& editor_;

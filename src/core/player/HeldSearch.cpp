@@ -7,7 +7,7 @@ namespace felux {
 // searchWait + 1 ticks, and the release resumes play.
 void Player::RunSearch(SearchPhase& searchState, bool& indicator, OneShotSearch oneShotValue, SeekMode direction,
                        int playSpeed, int pauseSpeed) {
-    PendingCommands& r = state.requests;
+    PendingCommands& r = pending_;
     if (searchState == SearchPhase::Start) {
         searchState = SearchPhase::Searching;
         graph.Pause();

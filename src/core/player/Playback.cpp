@@ -35,7 +35,7 @@ Playback::Playback(PlaybackRecords records, PlaybackParts parts, WindowSystem& w
                    std::function<std::uint32_t()> randomSeed)
     : state_(records.state),
       status_(records.status),
-      requests_(records.requests),
+      pending_(records.pending),
       settings_(records.settings),
       playlist_(records.playlist),
       history_(records.history),
@@ -58,7 +58,7 @@ void Playback::FollowOpenFile() {
 
 void Playback::FollowOpenFileEnd() {
     if (status_.segmentActive && CheckSegment()) {
-        requests_.fastForward = SearchPhase::StepEntry;
+        parts_.commands.Command(PlayerCommand::NextEntry);
         status_.segmentActive = false;
         // A segment that ends with the file steps on once: the file's end is the same step.
         graph_.PollGraphEvent();
@@ -77,7 +77,7 @@ void Playback::FollowOpenFileEnd() {
     // A file that failed on repeat one would fail again at once, for ever.
     if (EveryEntryFailedInTurn() || (status_.repeatOne && graph_.endedOnError)) {
         parts_.layout.CollapseVideoWindow();
-        requests_.endOfListStop = true;
+        parts_.commands.Command(PlayerCommand::EndOfList);
     } else if (status_.repeatOne) {
         OpenIfPlaying();
     } else {
@@ -165,7 +165,8 @@ void Playback::OpenAtCurrentIndex() {
 }
 
 void Playback::OpenClosedAtCurrentIndex() {
-    if (settings_.maximizeOnPlay == 1 && !state_.layout.fullScreen) requests_.fullScreen = true;
+    if (settings_.maximizeOnPlay == 1 && !state_.layout.fullScreen)
+        parts_.commands.Command(PlayerCommand::FullScreenToggle);
     playlist_.currentIndex = std::clamp(playlist_.currentIndex, 0, playlist_.Count() - 1);
 
     bool testLater = true;
@@ -282,7 +283,7 @@ void Playback::FinishOpenedFile() {
     status_.startState = StartState::Opened;
     status_.mediaClosed = false;
     paused_ = false;
-    requests_.newVideoSize = true;
+    parts_.commands.Command(PlayerCommand::NewVideoSize);
 
     const std::string& title = openingTitle_;
     openFile_.tags = ShownTags(openFile_.audioInfo, graph_.Tags());
@@ -310,10 +311,10 @@ void Playback::CloseMedia() {
         parts_.volume.RecordOnLeave();
         if (!state_.layout.fullScreen) {
             parts_.layout.RememberVideoPosition();
-        } else if (requests_.endOfListStop) {
+        } else if (pending_.endOfListStop) {
             parts_.layout.LeaveFullScreen();
         }
-        if (requests_.endOfListStop) parts_.layout.CollapseVideoWindow();
+        if (pending_.endOfListStop) parts_.layout.CollapseVideoWindow();
         graph_.ForgetPosition();
         parts_.progress.Reset();
         parts_.wheel.Stop();
@@ -324,8 +325,7 @@ void Playback::CloseMedia() {
         if (!graphKeptForOpen_) graph_.ReleaseGraph();
     }
     closing_ = false;
-    requests_.endOfListStop = false;
-    requests_.stop = false;
+    parts_.commands.Command(PlayerCommand::MediaClosed);
 }
 
 void Playback::StartPlayback() {
@@ -456,7 +456,7 @@ void Playback::Next() {
         return;
     }
     parts_.layout.CollapseVideoWindow();
-    if (FileUnderway()) requests_.endOfListStop = true;
+    if (FileUnderway()) parts_.commands.Command(PlayerCommand::EndOfList);
 }
 
 Playback::NextStep Playback::NextStepFromHere() const {

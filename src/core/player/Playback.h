@@ -8,7 +8,9 @@
 #include <vector>
 
 #include "engine/MediaGraph.h"
+#include "model/InputCommand.h"
 #include "model/InputGate.h"
+#include "model/PendingCommands.h"
 #include "model/AbLoop.h"
 #include "model/PlayerState.h"
 #include "model/ProgressBar.h"
@@ -32,7 +34,7 @@ namespace felux {
 struct PlaybackRecords {
     const PlayerState& state;
     PlaybackStatus& status;  // Playback's own
-    PendingCommands& requests;
+    const PendingCommands& pending;  // read: whether a close is the list's end
     const PlayerSettings& settings;
     Playlist& playlist;
     History& history;
@@ -52,6 +54,7 @@ struct PlaybackParts {
     WheelSeek& wheel;
     AbLoop& abLoop;
     ProgressBar& progress;
+    CommandSink& commands;  // what waits for the player's command step
 };
 
 class Playback {
@@ -143,7 +146,7 @@ private:
 
     const PlayerState& state_;
     PlaybackStatus& status_;
-    PendingCommands& requests_;
+    const PendingCommands& pending_;
     const PlayerSettings& settings_;
     Playlist& playlist_;
     History& history_;

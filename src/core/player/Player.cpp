@@ -18,16 +18,16 @@ Player::Player(PlayerPorts ports, std::filesystem::path programFolder, std::vect
       args_(std::move(args)),
       volume(state, settings, openFile, volumeLog, graph, ports_.systemVolume, wheel, folder_),
       resume(settings, state, graph, openFile, folder_, ports_.reportFailure),
-      layout(state, state.layout, state.requests, settings, graph, ports_.windows, ports_.keys, ports_.displayModes,
+      layout(state, state.layout, partCommands_, settings, graph, ports_.windows, ports_.keys, ports_.displayModes,
              {videoInput, keyboard.pollState, mouse.mouseState}, indexList, volume),
       presenter({state, settings, graph, playlist, openFile, indexList, panelButtons, playback, volume, wheel, abLoop,
                  progressBar},
                 volume, layout, ports_.windows, ports_.text, folder_),
-      playback({state, state.playback, state.requests, settings, playlist, history, graph, openFile, indexList, editor},
-               {volume, resume, layout, presenter, keyboard.Gate(), wheel, abLoop, progressBar}, ports_.windows,
-               ports_.reportFailure, ports_.randomSeed),
-      drop(state, state.requests, playlist, editor, keyboard.pollState, playback, ports_.windows, ports_.now),
-      editorBridge(state, state.editor, state.requests, settings, playlist, editor, playback, drop,
+      playback({state, state.playback, pending_, settings, playlist, history, graph, openFile, indexList, editor},
+               {volume, resume, layout, presenter, keyboard.Gate(), wheel, abLoop, progressBar, partCommands_},
+               ports_.windows, ports_.reportFailure, ports_.randomSeed),
+      drop(state, partCommands_, playlist, editor, keyboard.pollState, playback, ports_.windows, ports_.now),
+      editorBridge(state, state.editor, partCommands_, settings, playlist, editor, playback, drop,
                    {ports_.windows, ports_.editorWindow, ports_.dialogs}, ports_.randomSeed),
       lines(state, graph, indexList, abLoop),
       tracks(state, graph, lines),
@@ -146,7 +146,7 @@ void Player::ChildWindowInputStep() {
         if (videoInput.TakeLeftClick()) {
             layout.SetAppActive(true);
         } else if (videoInput.TakeMiddleClick()) {
-            state.requests.playPause = true;
+            partCommands_.Command(PlayerCommand::PlayPause);
         }
     }
     if (videoInput.TakeMenuClick()) keyboard.RequestMenu(PopupMenu::Video);
@@ -234,7 +234,7 @@ void Player::OnMove(int x, int y) {
         ports_.windows.Place(WindowId::Main, main, true, Stacking::Keep);
         ports_.windows.Place(WindowId::Panel, main, true, Stacking::Keep);
     }
-    state.requests.panelReplace = true;
+    layout.PanelMoved();
     layout.Timer().Start(LayoutWait::AfterMove);
 }
 

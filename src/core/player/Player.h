@@ -91,6 +91,8 @@ public:
 protected:
     // The records and the parts are the player's own: the outside reads View() and raises
     // commands. Only the test rig's subclass reaches in, to set up and look inside.
+    // What waits for the command step, to look at.
+    const PendingCommands& Pending() const { return pending_; }
     PlayerState state;
     AbLoop abLoop;
     ProgressBar progressBar;
@@ -109,16 +111,19 @@ protected:
 
 private:
     PlayerPorts ports_;
+    // The commands raised since the last command step; only the command table's rows touch it.
+    PendingCommands pending_;
     std::filesystem::path folder_;
     std::vector<std::string> args_;
     PlayerKeyActions keyActions_{*this, ports_.windows};
     PlayerPanelActions panelActions_{*this, ports_.windows, ports_.keys};
+    PartCommands partCommands_{*this};
     GraphWheelMedia wheelMedia_{graph, playback};
 
 protected:
     KeyboardPoll keyboard{state, settings, ports_.keys, keyActions_, abLoop};
-    WheelSeek wheel{state, state.requests, settings, ports_.keys, wheelMedia_, keyboard.Gate()};
-    PanelMouse mouse{state, progressBar, settings, panelButtons, panelActions_, abLoop};
+    WheelSeek wheel{state, partCommands_, settings, ports_.keys, wheelMedia_, keyboard.Gate()};
+    PanelMouse mouse{state, pending_, progressBar, settings, panelButtons, panelActions_, abLoop};
     VolumeControl volume;
     ResumeMemory resume;
     VideoLayout layout;
@@ -137,6 +142,7 @@ private:
     // The key and panel actions hand the inputs' commands in and read a few records.
     friend class PlayerKeyActions;
     friend class PlayerPanelActions;
+    friend class PartCommands;
 
     // The command table, in the order of the command step; RowOf finds a command's row.
     static std::span<const CommandRow> CommandRows();

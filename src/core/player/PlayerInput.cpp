@@ -16,6 +16,15 @@ void Hand(Player& player, InputCommand command) {
 
 void PlayerKeyActions::Command(InputCommand command) { Hand(player_, std::move(command)); }
 
+void PartCommands::Command(InputCommand command) {
+    std::visit(
+        [this](auto& c) {
+            AnyCommand any = std::move(c);
+            player_.Dispatch(any);
+        },
+        command);
+}
+
 Point PlayerKeyActions::CursorPosition() { return windows_.CursorPosition(); }
 
 bool PlayerKeyActions::FullScreenPanelHidden() { return player_.layout.FullScreenPanelHidden(); }

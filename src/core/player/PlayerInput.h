@@ -47,6 +47,19 @@ private:
     KeyState& keys_;
 };
 
+// The player's parts raise what they leave for the command step here. Raised inside the tick or
+// between its turns by the engine's news, they go to the command table without asking the clock
+// for a tick: a file's start keeps its ticks.
+class PartCommands final : public CommandSink {
+public:
+    explicit PartCommands(Player& player) : player_(player) {}
+
+    void Command(InputCommand command) override;
+
+private:
+    Player& player_;
+};
+
 // The wheel seek drives the graph of the open file.
 class GraphWheelMedia final : public WheelMedia {
 public:

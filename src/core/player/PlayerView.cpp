@@ -16,10 +16,10 @@ MediaTime PlayerView::Position() const { return player_.graph.LastPosition(); }
 MediaTime PlayerView::Duration() const { return player_.graph.duration; }
 
 bool PlayerView::SearchHeld(bool forward) const {
-    return (forward ? player_.state.requests.fastForward : player_.state.requests.rewind) != SearchPhase::Idle;
+    return (forward ? player_.pending_.fastForward : player_.pending_.rewind) != SearchPhase::Idle;
 }
 
-std::optional<MediaTime> PlayerView::PendingSeek() const { return player_.state.requests.seekTo; }
+std::optional<MediaTime> PlayerView::PendingSeek() const { return player_.pending_.seekTo; }
 
 const PlayerSettings& PlayerView::Settings() const { return player_.settings; }
 const Playlist& PlayerView::List() const { return player_.playlist; }

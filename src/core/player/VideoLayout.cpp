@@ -12,12 +12,12 @@ constexpr int kButtonReleaseWatchTicks = 7;
 constexpr VideoSize kLyricsCanvas{640, 360};
 }  // namespace
 
-VideoLayout::VideoLayout(const PlayerState& state, LayoutStatus& status, PendingCommands& requests,
+VideoLayout::VideoLayout(const PlayerState& state, LayoutStatus& status, CommandSink& commands,
                          PlayerSettings& settings, const MediaGraph& graph, WindowSystem& windows, KeyState& keys,
                          DisplayModes& modes, LayoutInputs inputs, const IndexList& timedText, VolumeControl& volume)
     : state_(state),
       status_(status),
-      requests_(requests),
+      commands_(commands),
       settings_(settings),
       graph_(graph),
       windows_(windows),
@@ -49,7 +49,7 @@ bool VideoLayout::LyricsViewShown() const { return status_.lyricsView && LyricsV
 void VideoLayout::LyricsViewToggle() {
     if (!LyricsViewPossible()) return;
     status_.lyricsView = !status_.lyricsView;
-    requests_.newVideoSize = true;
+    commands_.Command(PlayerCommand::NewVideoSize);
 }
 
 VideoSize VideoLayout::PictureSize() const {
@@ -169,8 +169,8 @@ void VideoLayout::ArrangePanel() {
         }
         return;
     }
-    if (requests_.panelReplace) {
-        requests_.panelReplace = false;
+    if (panelReplace_) {
+        panelReplace_ = false;
         windows_.Place(WindowId::Panel, main, true, Stacking::Keep);
         PlaceEditorWindow();
     }
@@ -216,7 +216,7 @@ void VideoLayout::ApplyVideoRegions() {
 
 void VideoLayout::ZoomStep(int direction) {
     status_.readoutCountdown = kReadoutTicks;
-    requests_.newVideoSize = true;
+    commands_.Command(PlayerCommand::NewVideoSize);
     // A window that already fills the work area cannot show more: the level stays.
     if (direction > 0 && !status_.fullScreen && !state_.playback.mediaClosed && !WindowedZoomGrows(VideoSizeRequest()))
         return;
@@ -226,15 +226,13 @@ void VideoLayout::ZoomStep(int direction) {
 
 void VideoLayout::AspectChanged() {
     status_.readoutCountdown = kReadoutTicks;
-    requests_.newVideoSize = true;
+    commands_.Command(PlayerCommand::NewVideoSize);
 }
 
-void VideoLayout::VideoRegionsChanged() { requests_.newVideoSize = true; }
+void VideoLayout::VideoRegionsChanged() { commands_.Command(PlayerCommand::NewVideoSize); }
 
-void VideoLayout::FullScreenStep() {
-    PendingCommands& r = requests_;
-    if (r.fullScreen) {
-        r.fullScreen = false;
+void VideoLayout::FullScreenStep(bool toggle) {
+    if (toggle) {
         windows_.Resize(WindowId::Main, kMainWidth, kMainHeight);
         if (status_.fullScreen)
             LeaveFullScreen();
@@ -270,7 +268,7 @@ void VideoLayout::EnterFullScreen() {
     ApplyFullScreenEffects(effects);
     inputs_.videoInput.MarkFullScreen();
     ArrangePanel();
-    requests_.newVideoSize = true;
+    commands_.Command(PlayerCommand::NewVideoSize);
 }
 
 void VideoLayout::LeaveFullScreen() {
@@ -283,12 +281,12 @@ void VideoLayout::ApplyFullScreenEffects(const FullScreenEffects& e) {
     if (e.rememberVideoWindow) RememberVideoPosition();
     if (e.mouseReleaseWatch) inputs_.keyPoll.buttonReleaseGuard = kButtonReleaseWatchTicks;
     if (e.showReadout) status_.readoutCountdown = kReadoutTicks;
-    if (e.middleClick) requests_.playPause = true;
-    if (e.nextEntry) requests_.fastForward = SearchPhase::StepEntry;
-    if (e.previousEntry) requests_.rewind = SearchPhase::StepEntry;
+    if (e.middleClick) commands_.Command(PlayerCommand::PlayPause);
+    if (e.nextEntry) commands_.Command(PlayerCommand::NextEntry);
+    if (e.previousEntry) commands_.Command(PlayerCommand::PreviousEntry);
     if (e.volumeLevel && *e.volumeLevel != volume_.Level()) {
         volume_.SetLevel(*e.volumeLevel);
-        requests_.volumeChanged = true;
+        commands_.Command(PlayerCommand::VolumeChanged);
     }
     if (e.restoreWindows) {
         status_.fullScreen = false;
@@ -302,7 +300,7 @@ void VideoLayout::ApplyFullScreenEffects(const FullScreenEffects& e) {
         windows_.Raise(WindowId::Video);
         windows_.Place(WindowId::Main, main, true, Stacking::Normal);
         windows_.Place(WindowId::Panel, main, true, Stacking::Keep);
-        requests_.newVideoSize = true;
+        commands_.Command(PlayerCommand::NewVideoSize);
     }
 }
 

@@ -3,6 +3,7 @@
 
 #include "engine/MediaGraph.h"
 #include "input/KeyboardPoll.h"
+#include "model/InputCommand.h"
 #include "model/LayoutTimer.h"
 #include "model/PlayerState.h"
 #include "platform/DisplayModes.h"
@@ -34,7 +35,7 @@ struct LayoutInputs {
 
 class VideoLayout final : private FullScreenPort {
 public:
-    VideoLayout(const PlayerState& state, LayoutStatus& status, PendingCommands& requests, PlayerSettings& settings,
+    VideoLayout(const PlayerState& state, LayoutStatus& status, CommandSink& commands, PlayerSettings& settings,
                 const MediaGraph& graph, WindowSystem& windows, KeyState& keys, DisplayModes& modes,
                 LayoutInputs inputs, const IndexList& timedText, VolumeControl& volume);
 
@@ -48,6 +49,8 @@ public:
     // A newly shown or raised video window comes up on top; the panel stays usable above the picture.
     void KeepPanelAboveVideo();
     void ArrangePanel();
+    // The main window moved: the next arrangement places the panel over it again.
+    void PanelMoved() { panelReplace_ = true; }
     void ApplyTopmost();
     // The video window shrinks to nothing at its remembered place.
     void CollapseVideoWindow();
@@ -63,8 +66,8 @@ public:
     // Scan lines, their pattern or the line mask changed.
     void VideoRegionsChanged();
 
-    // The toggle request, then full screen's own tick while in it.
-    void FullScreenStep();
+    // The toggle command, then full screen's own tick while in it.
+    void FullScreenStep(bool toggle);
     void LeaveFullScreen();
     bool FullScreenPanelHidden() const;
     FullScreenState FullScreen() const { return fullScreen_.State(); }
@@ -114,7 +117,7 @@ private:
 
     const PlayerState& state_;
     LayoutStatus& status_;  // the layout's own
-    PendingCommands& requests_;
+    CommandSink& commands_;
     PlayerSettings& settings_;
     const MediaGraph& graph_;
     WindowSystem& windows_;
@@ -128,6 +131,7 @@ private:
     Size fullScreenScreen_;
     ZoomLevels zoom_;
     bool videoTopmost_ = false;
+    bool panelReplace_ = false;
     bool lyricsPlaced_ = false;  // the lyrics view's widget has a place in the video window  // the video window was kept on top in video-only mode
 };
 

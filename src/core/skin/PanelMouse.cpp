@@ -17,9 +17,10 @@ constexpr int kProgressPixels = skin::kProgressMax + 1;
 
 using skin::Hits;
 
-PanelMouse::PanelMouse(const PlayerState& state, ProgressBar& progress,
+PanelMouse::PanelMouse(const PlayerState& state, const PendingCommands& pending, ProgressBar& progress,
                        const PlayerSettings& settings, PanelButtons& buttons, PanelActions& actions, AbLoop& abLoop)
     : state_(state),
+      pending_(pending),
       progress_(progress),
       settings_(settings),
       buttons_(buttons),
@@ -181,7 +182,7 @@ void PanelMouse::LeftDown(int x, int y, Point cursor) {
 
 // A left release, or a drag that ended.
 void PanelMouse::Release(ForcedRelease forced) {
-    const PendingCommands& req = state_.requests;
+    const PendingCommands& req = pending_;
     HeldButtons& held = buttons_.held;
     const bool cancelled = forced == ForcedRelease::LeftControl;
     actions_.Command(PlayerCommand::FocusReset);

@@ -7,6 +7,7 @@
 #include "model/AbLoop.h"
 #include "model/InputCommand.h"
 #include "model/PlayerState.h"
+#include "model/PendingCommands.h"
 #include "model/ProgressBar.h"
 #include "model/PopupMenu.h"
 #include "model/Point.h"
@@ -56,8 +57,9 @@ struct PanelMouseState {
 
 class PanelMouse {
 public:
-    PanelMouse(const PlayerState& state, ProgressBar& progress, const PlayerSettings& settings,
-               PanelButtons& buttons, PanelActions& actions, AbLoop& abLoop);
+    // pending: what waits for the command step, read at a release.
+    PanelMouse(const PlayerState& state, const PendingCommands& pending, ProgressBar& progress,
+               const PlayerSettings& settings, PanelButtons& buttons, PanelActions& actions, AbLoop& abLoop);
 
     // Once a tick, when the panel reports a button or a drag runs, and not under a modal
     // dialog. Acts on what the panel recorded and then clears its buttons.
@@ -87,6 +89,7 @@ private:
     bool FullScreen() const { return state_.layout.fullScreen; }
 
     const PlayerState& state_;
+    const PendingCommands& pending_;
     ProgressBar& progress_;
     const PlayerSettings& settings_;
     PanelButtons& buttons_;

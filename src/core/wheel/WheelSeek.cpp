@@ -26,9 +26,9 @@ constexpr double kRateKick = 0.001;
 
 }  // namespace
 
-WheelSeek::WheelSeek(const PlayerState& state, PendingCommands& requests, const PlayerSettings& settings,
+WheelSeek::WheelSeek(const PlayerState& state, CommandSink& commands, const PlayerSettings& settings,
                      KeyState& keys, WheelMedia& media, InputGate& keyGate)
-    : state_(state), requests_(requests), settings_(settings), keys_(keys), media_(media), keyGate_(keyGate) {}
+    : state_(state), commands_(commands), settings_(settings), keys_(keys), media_(media), keyGate_(keyGate) {}
 
 void WheelSeek::OnWheel(int delta) {
     if (settings_.wheelSeekOff != 0 || !state_.layout.appActive || delta == 0) return;
@@ -38,7 +38,7 @@ void WheelSeek::OnWheel(int delta) {
 bool WheelSeek::ForwardChildNotch(int windowNotch) {
     if (settings_.wheelNotchFeel != 1 || settings_.wheelSeekOff != 0 || keyGate_.Locked()) return false;
     if (windowNotch == 0) return false;
-    requests_.wheelNotch = windowNotch > 0 ? 1 : -1;
+    commands_.Command(windowNotch > 0 ? PlayerCommand::WheelNotchForward : PlayerCommand::WheelNotchBack);
     return true;
 }
 
@@ -50,11 +50,9 @@ bool WheelSeek::UseVideoOnlyNotch(bool videoOnlyMode, int videoWindowNotch) {
     return true;
 }
 
-void WheelSeek::TakeNotchRequest() {
-    std::optional<int>& request = requests_.wheelNotch;
-    if (!request) return;
-    pendingNotch_ = Sign(*request);
-    request.reset();
+void WheelSeek::TakeNotch(std::optional<int> notch) {
+    if (!notch) return;
+    pendingNotch_ = Sign(*notch);
     keyGate_.Clear();
 }
 
@@ -63,7 +61,7 @@ void WheelSeek::DecideFrameStep() {
     const bool frameStep = settings_.wheelFrameStepWhenPaused == 1 ? !keys_.Hit(vk::Shift)
                                                                     : keys_.Down(vk::Shift);
     if (!frameStep) return;
-    requests_.frameStep = pendingNotch_ > 0 ? FrameStep::Forward : FrameStep::Back;
+    commands_.Command(pendingNotch_ > 0 ? PlayerCommand::FrameForward : PlayerCommand::FrameBack);
     if (step_ != 0) {
         // A seek at a rate entry plays the graph; the frame step needs it paused at normal speed.
         media_.Pause();
@@ -73,18 +71,20 @@ void WheelSeek::DecideFrameStep() {
     pendingNotch_ = 0;
 }
 
-void WheelSeek::RunFrameStep() {
-    FrameStep& request = requests_.frameStep;
-    if (state_.playback.mediaClosed || !media_.Paused() || request == FrameStep::None) return;
-    media_.SeekPosition(request == FrameStep::Forward ? SeekMode::Forward : SeekMode::Backward, media_.TimePerFrame());
-    request = FrameStep::None;
+bool WheelSeek::RunFrameStep(FrameStep frameStep) {
+    if (frameStep == FrameStep::None) return true;
+    if (state_.playback.mediaClosed || !media_.Paused()) return false;
+    media_.SeekPosition(frameStep == FrameStep::Forward ? SeekMode::Forward : SeekMode::Backward,
+                        media_.TimePerFrame());
+    return true;
 }
 
-void WheelSeek::RunWheelSteps() {
-    if (state_.playback.mediaClosed) return;  // notch and play/pause stay pending
+bool WheelSeek::RunWheelSteps(bool playPause) {
+    if (state_.playback.mediaClosed) return false;  // notch and play/pause stay pending
     ProcessWheelNotch();
-    RunPlayPause();
+    RunPlayPause(playPause);
     RunWheelSearch();
+    return true;
 }
 
 void WheelSeek::WindBack() {
@@ -137,10 +137,8 @@ void WheelSeek::ProcessUserNotch() {
     }
 }
 
-void WheelSeek::RunPlayPause() {
-    bool& request = requests_.playPause;
-    if (!request) return;
-    request = false;
+void WheelSeek::RunPlayPause(bool playPause) {
+    if (!playPause) return;
     media_.SetRate(RateFromPermille(state_.playback.playbackRate));
     if (step_ == 0) {
         media_.TogglePause();

@@ -2,8 +2,11 @@
 #pragma once
 
 #include <array>
+#include <optional>
 
+#include "model/InputCommand.h"
 #include "model/InputGate.h"
+#include "model/PendingCommands.h"
 #include "model/PlayerState.h"
 #include "platform/KeyState.h"
 #include "platform/MediaEngine.h"
@@ -44,20 +47,21 @@ inline constexpr std::array<int, kWheelSteps> kFixedWheelPauseSteps{0, 34, 64, 1
 // -1..-9 at 11..19 (10 holds the unused backward 0).
 constexpr int WheelTableIndex(int step) { return step >= 0 ? step : kWheelSteps - step; }
 
-// The dispatcher runs, in one tick: TakeNotchRequest, UseVideoOnlyNotch, DecideFrameStep, then
-// (only while a file is open, after advancing searchTick and the key search) RunFrameStep and
-// RunWheelSteps. The pending notch, which the play and pause requests also set, waits in the
-// wheel seek; play/pause returns to state.playback.playbackRate and turns the media's pause over.
+// The command step runs, in one tick: TakeNotch, UseVideoOnlyNotch, DecideFrameStep, then (only
+// while a file is open, after advancing searchTick and the key search) RunFrameStep and
+// RunWheelSteps, each handed its command's mark. The pending notch, which the play and pause
+// commands also set, waits in the wheel seek; play/pause returns to state.playback.playbackRate
+// and turns the media's pause over. A child window's notch and a frame step are raised as commands.
 class WheelSeek {
 public:
-    WheelSeek(const PlayerState& state, PendingCommands& requests, const PlayerSettings& settings, KeyState& keys,
+    WheelSeek(const PlayerState& state, CommandSink& commands, const PlayerSettings& settings, KeyState& keys,
               WheelMedia& media, InputGate& keyGate);
 
     // Notch sources.
     // The main window's wheel message; delta as the platform reports it (sign only matters).
     void OnWheel(int delta);
-    // A notch the panel or the video window recorded (panel first), taken after each dispatcher
-    // run as a request when wheelNotchFeel is on and the keyboard lockout is not running. True
+    // A notch the panel or the video window recorded (panel first), raised after each command
+    // step as a wheel notch command when wheelNotchFeel is on and the keyboard lockout is not running. True
     // when it was taken, so the caller clears the window's record.
     bool ForwardChildNotch(int windowNotch);
     // In video-only mode a notch the video window recorded replaces the pending one; without
@@ -65,20 +69,20 @@ public:
     // the window's record.
     bool UseVideoOnlyNotch(bool videoOnlyMode, int videoWindowNotch);
 
-    // Dispatcher steps.
-    // A notch request from the keys or the child windows becomes the pending notch and ends the
+    // Command step work.
+    // A notch command from the keys or the child windows becomes the pending notch and ends the
     // keyboard lockout, so a held arrow key can act again.
-    void TakeNotchRequest();
+    void TakeNotch(std::optional<int> notch);
     // While paused a notch may step one frame instead, by SHIFT and wheelFrameStepWhenPaused.
     void DecideFrameStep();
-    // The frame step waits until the player is paused.
-    void RunFrameStep();
-    // The pending notch, the play/pause request and the periodic search, which acts on the
-    // ticks where state.searchTick is 0.
-    void RunWheelSteps();
+    // The frame step waits until the player is paused: false while it still waits.
+    bool RunFrameStep(FrameStep frameStep);
+    // The pending notch, the play/pause command and the periodic search, which acts on the ticks
+    // where state.searchTick is 0. False when nothing is open: the play/pause still waits.
+    bool RunWheelSteps(bool playPause);
 
     void ProcessWheelNotch();
-    void RunPlayPause();
+    void RunPlayPause(bool playPause);
     void RunWheelSearch();
 
     // Play and play/pause end a running seek by one notch back from step 1, so the ordinary
@@ -103,7 +107,7 @@ private:
     Entry UserEntry() const;
 
     const PlayerState& state_;
-    PendingCommands& requests_;
+    CommandSink& commands_;
     const PlayerSettings& settings_;
     KeyState& keys_;
     WheelMedia& media_;
