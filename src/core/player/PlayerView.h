@@ -6,6 +6,8 @@
 #include <string>
 
 #include "model/MediaTime.h"
+#include "model/PlaybackStatus.h"
+#include "model/PlayerState.h"
 
 namespace felux {
 
@@ -27,6 +29,12 @@ public:
     bool MediaOpen() const;
     bool Opening() const;
     bool Paused() const;
+    // How far the file opened last has got towards playing.
+    StartState StartStage() const;
+    WindowMode Mode() const;
+    bool FullScreen() const;
+    // The wheel seek's step as the panel shows it: 0 at rest, negative backwards.
+    int WheelStep() const;
     int VolumeLevel() const;        // 0..62
     int PlaybackRate() const;       // thousandths of normal speed
     bool RepeatOne() const;
