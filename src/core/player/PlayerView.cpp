@@ -30,6 +30,7 @@ const Playlist& PlayerView::List() const { return player_.playlist; }
 const OpenFile& PlayerView::File() const { return player_.openFile; }
 const PlaylistEditor& PlayerView::Editor() const { return player_.editor; }
 const LyricsFrame& PlayerView::Lyrics() const { return player_.presenter.Lyrics(); }
+const AbLoop& PlayerView::Loop() const { return player_.abLoop; }
 
 bool PlayerView::MovesWindowAt(int x, int y) const { return player_.mouse.MovesWindowAt(x, y); }
 void PlayerView::PaintPanel(PixelSink& sink) const { player_.presenter.PaintPanel(sink); }

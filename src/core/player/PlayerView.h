@@ -11,6 +11,7 @@
 
 namespace felux {
 
+class AbLoop;
 class Player;
 class PixelSink;
 class Playlist;
@@ -50,6 +51,8 @@ public:
     const OpenFile& File() const;
     const PlaylistEditor& Editor() const;
     const LyricsFrame& Lyrics() const;
+    // The A-B loop as the panel shows it: its step and its marks.
+    const AbLoop& Loop() const;
 
     // Whether a left press at this panel point drags the main window.
     bool MovesWindowAt(int x, int y) const;
