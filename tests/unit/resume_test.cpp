@@ -68,9 +68,10 @@ TEST(Resume, ALongFileReopensWhereItWasLeftAndAnEndedOneFromTheStart) {
     test::TestPlayer& p = h.Start({film, other}, /*openOnStart=*/true);
     h.TickUntilStarted();
     h.engine.position = 900 * kSecond;
-    p.playback.Next();
+    p.Command(PlayerCommand::NextEntry);
+    h.Tick();
     h.TickUntilStarted();
-    EXPECT_EQ(p.openFile.path, other);
+    EXPECT_EQ(p.View().File().path, other);
     p.RequestExit();
     h.Tick(2);
     EXPECT_EQ(h.folder.Read(ResumePoints::kFileName), "900000 - - " + film + "\n");
@@ -87,9 +88,9 @@ TEST(Resume, TheAudioAndSubtitleChoiceComeBackWithThePlace) {
     test::TestPlayer& p = h.Start({film}, /*openOnStart=*/true);
     h.TickUntilStarted();
     // The second sound track, and subtitles past the last one: off.
-    p.tracks.StepTrack(TrackKind::Audio);
-    p.tracks.StepTrack(TrackKind::Subtitle);
-    p.tracks.StepTrack(TrackKind::Subtitle);
+    p.Command(PlayerCommand::AudioTrackNext);
+    p.Command(PlayerCommand::SubtitleTrackNext);
+    p.Command(PlayerCommand::SubtitleTrackNext);
     h.engine.position = 60 * kSecond;
     p.RequestExit();
     h.Tick(2);
@@ -133,7 +134,7 @@ TEST(Resume, ShortFilesSegmentsAndTheSettingLeaveThePlaceAlone) {
     test::TestPlayer& p = h.Start({talk}, true, [](PlayerSettings& s) { s.resumePlayback = 0; });
     h.TickUntilStarted();
     EXPECT_EQ(h.engine.seeks, std::vector<MediaTime>{});
-    EXPECT_EQ(p.openFile.path, talk);
+    EXPECT_EQ(p.View().File().path, talk);
 }
 
 TEST(Resume, ADamagedFileIsSaidOnceAndResumesNothing) {
