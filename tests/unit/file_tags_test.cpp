@@ -28,7 +28,7 @@ TEST(FileTags, EngineTagsShowForEveryFormatAndAnMp3sOwnTagAndAListTitleWin) {
     // An MP3 without an ID3 tag is tagged as any other format.
     const std::string untagged = h.AddMedia("untagged.mp3", Audio({"Plain", "Someone", "", {}}));
     // The saved list's title line names the entry above it.
-    test::TestPlayer& p = h.Start({flac, opus, m4a, mp3, untagged, flac, "*Own title"}, true);
+    Player& p = h.Start({flac, opus, m4a, mp3, untagged, flac, "*Own title"}, true);
     RemoteControl remote(p);
 
     struct Expected {
@@ -67,7 +67,7 @@ TEST(FileTags, HugeBrokenOrNonsenseTagsAreCutToValidSingleLines) {
         return s;
     }();
     const std::string file = h.AddMedia("x.flac", Audio({huge, "Line\nbreak\x01", "\xff\xfe\x80 cut", -4}));
-    test::TestPlayer& p = h.Start({file}, true);
+    Player& p = h.Start({file}, true);
     h.TickUntilStarted();
     const MediaTags& tags = p.View().File().tags;
     EXPECT_EQ(tags.title.size(), 1023u);

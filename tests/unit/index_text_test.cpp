@@ -144,7 +144,7 @@ TEST_F(IndexFileTest, OpeningAFileLoadsItsIndexFromTheFirstPlaceThatHasOne) {
     const std::string clip = h.AddMedia("song.mp3", song);
     const std::string other = h.AddMedia("other.mp3", song);
     h.folder.Write("song.lrc", "[00:01.00]from lrc\n");
-    test::TestPlayer& p = h.Start({clip, other}, /*openOnStart=*/true);
+    Player& p = h.Start({clip, other}, /*openOnStart=*/true);
     h.TickUntilStarted();
     p.Command(PlayerCommand::LyricsViewToggle);
     EXPECT_EQ(LineAtTwoSeconds(), "from lrc");

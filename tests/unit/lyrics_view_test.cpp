@@ -108,10 +108,10 @@ TEST(LyricsViewFrame, AHugeFileAndAHugeLineStayWithinTheRowBounds) {
 
 class LyricsViewWindow : public ::testing::Test {
 protected:
-    test::TestPlayer& PlaySong(bool withLyrics) {
+    Player& PlaySong(bool withLyrics) {
         const std::string song = h.AddMedia("song.mp3", FakeMedia{std::chrono::seconds(60), 0, {}, false});
         if (withLyrics) h.folder.Write("song.lrc", kSong);
-        test::TestPlayer& p = h.Start({song}, true);
+        Player& p = h.Start({song}, true);
         p.OnActivated(true);
         h.TickUntilStarted();
         Settle();
@@ -129,7 +129,7 @@ protected:
 
 TEST_F(LyricsViewWindow, YShowsTheLinesInTheVideoWindowsPlaceFullScreenTooAndYHidesThem) {
     h.windows.workArea = {0, 0, 1280, 400};
-    test::TestPlayer& p = PlaySong(true);
+    Player& p = PlaySong(true);
     EXPECT_EQ(h.windows.rects[WindowId::Video].width, 0);
     TapY();
     const Rect video = h.windows.rects[WindowId::Video];
@@ -163,7 +163,7 @@ TEST_F(LyricsViewWindow, YShowsTheLinesInTheVideoWindowsPlaceFullScreenTooAndYHi
 
 // Nor is it kept for later: the same song opened again with its lyrics shows no lyrics view.
 TEST_F(LyricsViewWindow, WithoutTimedTextYDoesNothing) {
-    test::TestPlayer& p = PlaySong(false);
+    Player& p = PlaySong(false);
     TapY();
     EXPECT_EQ(h.windows.rects.count(WindowId::Lyrics), 0u);
     EXPECT_EQ(h.windows.rects[WindowId::Video].width, 0);

@@ -45,7 +45,7 @@ bool TakesAKeyAfter(test::PlayerHarness& r, int idleTicks) {
 TEST(MainPlayerTest, StartUpWritesOrReadsTheSettingsAndPlacesTheWindows) {
     {
         test::PlayerHarness r;
-        test::TestPlayer& p = r.Construct();
+        Player& p = r.Construct();
         EXPECT_EQ(io::SplitLines(r.folder.Read(kSettingsFileName)).size(), 90u);
         EXPECT_TRUE(r.engine.hardwareDecoding) << "a new settings file decodes on the graphics chip";
         EXPECT_EQ(r.engine.replayGain, ReplayGain::Off);
@@ -67,7 +67,7 @@ TEST(MainPlayerTest, StartUpWritesOrReadsTheSettingsAndPlacesTheWindows) {
     s.hardwareDecoding = 0;
     s.replayGain = 2;
     r.folder.Write(kSettingsFileName, FormatSettings(s, test::KeyListText()));
-    test::TestPlayer& p = r.Construct();
+    Player& p = r.Construct();
     EXPECT_EQ(p.View().Settings().mainWindowX, 120);
     EXPECT_FALSE(r.engine.hardwareDecoding) << "the stored choice reaches the engine before any file opens";
     EXPECT_EQ(r.engine.replayGain, ReplayGain::Album);
@@ -86,7 +86,7 @@ TEST(MainPlayerTest, FirstTickLoadsTheSavedStateShapesTheWindowsAndOpensTheFirst
     s.savedVolume = 30;
     s.topmostMode = 2;
     r.folder.Write(kSettingsFileName, FormatSettings(s, test::KeyListText()));
-    test::TestPlayer& p = r.Construct();
+    Player& p = r.Construct();
     r.ClearRecords();
     p.Tick();
 
@@ -142,7 +142,7 @@ TEST(MainPlayerTest, CommandLineChoosesBetweenFileListAndSavedList) {
     {
         test::PlayerHarness r;
         r.folder.Write("KR01.tob", saved);
-        test::TestPlayer& p = r.Construct({"/v/my", "clip.mpg"});
+        Player& p = r.Construct({"/v/my", "clip.mpg"});
         p.Tick();
         ASSERT_EQ(p.View().List().Size(), 1u);
         EXPECT_EQ(p.View().List().PathAt(0), "/v/my clip.mpg");
@@ -152,7 +152,7 @@ TEST(MainPlayerTest, CommandLineChoosesBetweenFileListAndSavedList) {
         test::PlayerHarness r;
         r.folder.Write("KR01.tob", saved);
         const auto list = r.folder.Write("L.M3U", "#EXTM3U\r\n/v/a.mp3\r\n");
-        test::TestPlayer& p = r.Construct({list.string()});
+        Player& p = r.Construct({list.string()});
         p.Tick();
         ASSERT_EQ(p.View().List().Count(), 1);
         EXPECT_EQ(p.View().List().PathAt(0), "/v/a.mp3");
@@ -163,7 +163,7 @@ TEST(MainPlayerTest, CommandLineChoosesBetweenFileListAndSavedList) {
         r.folder.Write("KR01.tob", saved);
         const std::string a = r.folder.Write("a.mp4", "m").string();
         const std::string list = r.folder.Write("l.tob", "/v/x.mpg\r\n*Title\r\n").string();
-        test::TestPlayer& p = r.Construct({a, list, a});
+        Player& p = r.Construct({a, list, a});
         p.Tick();
         ASSERT_EQ(p.View().List().Count(), 3);
         EXPECT_EQ(p.View().List().PathAt(0), a);
@@ -175,13 +175,13 @@ TEST(MainPlayerTest, CommandLineChoosesBetweenFileListAndSavedList) {
     {
         test::PlayerHarness r;
         r.folder.Write("KR01.tob", saved);
-        test::TestPlayer& p = r.Construct();
+        Player& p = r.Construct();
         p.Tick();
         ASSERT_EQ(p.View().List().Count(), 1);
         EXPECT_EQ(p.View().List().PathAt(0), "/saved/x.mpg");
     }
     test::PlayerHarness r;
-    test::TestPlayer& p = r.Construct();
+    Player& p = r.Construct();
     p.Tick();
     EXPECT_EQ(p.View().List().Count(), 0);
     EXPECT_EQ(p.View().List().currentIndex, 0);
@@ -193,7 +193,7 @@ TEST(MainPlayerTest, KeysAndFileEndsTakeEffectOnTheTickTheyArrive) {
     const std::string a = r.AddMedia("a.mpg");
     const std::string b = r.AddMedia("b.mpg");
     const std::string c = r.AddMedia("c.mpg");
-    test::TestPlayer& p = r.ReadyForKeys({a, b, c});
+    Player& p = r.ReadyForKeys({a, b, c});
 
     r.TickWith(vk::Right);
     EXPECT_EQ(r.Rendered(), std::vector<std::string>{b});
@@ -238,7 +238,7 @@ TEST(MainPlayerTest, KeysAndFileEndsTakeEffectOnTheTickTheyArrive) {
 
 TEST(MainPlayerTest, APanelFrameIsPaintedOnlyWhenThePanelChanges) {
     test::PlayerHarness r;
-    test::TestPlayer& p = r.Started();
+    Player& p = r.Started();
     r.Tick(2);
     EXPECT_TRUE(r.windows.log.empty()) << "an idle player asks for no paint";
 
@@ -260,7 +260,7 @@ TEST(MainPlayerTest, ASegmentEndMovesOnToTheNextEntryOnTheFollowingTick) {
     test::PlayerHarness r;
     const std::string a = r.AddMedia("a.mpg");
     const std::string b = r.AddMedia("b.mpg");
-    test::TestPlayer& p = r.ReadyForKeys({a + "<<0:00:10:000-0:00:20:500>>", b});
+    Player& p = r.ReadyForKeys({a + "<<0:00:10:000-0:00:20:500>>", b});
     ASSERT_EQ(r.engine.position, 10'001 * kMs) << "the segment starts just after its start";
 
     r.engine.position = 20'499 * kMs;
@@ -320,7 +320,7 @@ TEST(MainPlayerTest, TheLayoutCountdownHoldsTheTickThenLaysOutAndStartsPlayback)
 TEST(MainPlayerTest, TheQuitChordEndsThePlayerAtTheEndOfThatTick) {
     test::PlayerHarness r;
     r.systemVolume.value = 0x12345678u;
-    test::TestPlayer& p = r.Started([](PlayerSettings& s) { s.restoreVolumeOnExit = 1; });
+    Player& p = r.Started([](PlayerSettings& s) { s.restoreVolumeOnExit = 1; });
     r.systemVolume.value = 0;
     const std::string list = r.folder.Write("in.tob", "/m/a.mpg\r\n*Title\r\n/m/b.mpg\r\n*x\r\n").string();
     p.Command(HandInFiles{{list}, false});
@@ -354,7 +354,7 @@ TEST(MainPlayerTest, TheQuitChordEndsThePlayerAtTheEndOfThatTick) {
 // the exit puts it back once and lets the button go. The full-screen window is no window place.
 TEST(MainPlayerTest, TheExitPutsBackTheDisplayModeThatFullScreenSwitched) {
     test::PlayerHarness r;
-    test::TestPlayer& p = r.Start({r.AddMedia("a.mpg")}, true, [](PlayerSettings& s) {
+    Player& p = r.Start({r.AddMedia("a.mpg")}, true, [](PlayerSettings& s) {
         s.fullScreenModeOn = 1;
         s.fullScreenModeNumber = 1;
     });
@@ -386,7 +386,7 @@ TEST(MainPlayerTest, AHeldArrowSeeksInEveryWindowMode) {
     for (const WindowMode mode : {WindowMode::Normal, WindowMode::Minimised, WindowMode::VideoOnly}) {
         SCOPED_TRACE(static_cast<int>(mode));
         test::PlayerHarness r;
-        test::TestPlayer& p = r.ReadyForKeys({r.AddMedia("a.mpg")});
+        Player& p = r.ReadyForKeys({r.AddMedia("a.mpg")});
         if (mode == WindowMode::Minimised) p.Command(PlayerCommand::Minimise);
         if (mode == WindowMode::VideoOnly) p.Command(PlayerCommand::VideoOnly);
         ASSERT_EQ(p.View().Mode(), mode);
@@ -425,7 +425,7 @@ TEST(MainPlayerTest, TheQuitChordLeavesTheOverscanAsTheUserSetIt) {
     for (const bool altLast : {false, true}) {
         SCOPED_TRACE(altLast ? "ALT a tick after CTRL and Q" : "the whole chord in one tick");
         test::PlayerHarness r;
-        test::TestPlayer& p = r.ReadyForKeys({r.AddMedia("a.mpg")});
+        Player& p = r.ReadyForKeys({r.AddMedia("a.mpg")});
         r.keys.Press(vk::Shift);
         r.TickWith(vk::Char('3'));  // overscan preset [3]: 4 % off each side
         r.keys.Release(vk::Shift);
@@ -457,7 +457,7 @@ TEST(MainPlayerTest, TheQuitChordLeavesTheOverscanAsTheUserSetIt) {
     s.overscanPreset = 2;
     s.overscanScaleX = s.overscanScaleY = 0.96;
     r.WriteSettings(s);
-    test::TestPlayer& p = r.ReadyForKeys({r.AddMedia("a.mpg")});
+    Player& p = r.ReadyForKeys({r.AddMedia("a.mpg")});
     ASSERT_EQ(p.View().Settings().overscanPreset, 2);
     r.keys.Press(vk::Control);
     r.TickWith(vk::Char('Q'));
@@ -479,7 +479,7 @@ TEST(MainPlayerTest, ExitKeepsTheSavedVolumeTheZoomAndTheVolumeLog) {
     s.fullScreenZoomStep = 0;
     r.folder.Write(kSettingsFileName, FormatSettings(s, test::KeyListText()));
     r.folder.Write("data.vol", "clip.mpg\r\n1:7fff7fff\r\n");
-    test::TestPlayer& p = r.Started();
+    Player& p = r.Started();
     EXPECT_EQ(p.View().VolumeLevel(), 30);
     // The zoom lives in the layout; the file gets it back as it stands at the exit, limits included.
     p.Command(PlayerCommand::ZoomOut);
@@ -494,7 +494,7 @@ TEST(MainPlayerTest, ExitKeepsTheSavedVolumeTheZoomAndTheVolumeLog) {
 TEST(MainPlayerTest, ExitWithAnEmptyPlaylistKeepsTheSavedList) {
     test::PlayerHarness r;
     r.folder.Write("KR01.tob", "");
-    test::TestPlayer& p = r.Started();
+    Player& p = r.Started();
     r.folder.Write("KR01.tob", "/kept.mpg\r\n");
     p.RequestExit();
     p.Tick();
@@ -505,7 +505,7 @@ TEST(MainPlayerTest, ExitWithAnEmptyPlaylistKeepsTheSavedList) {
 TEST(MainPlayerTest, SavingFilesKeepsThePlayerRunningAndTouchesNoDesktop) {
     test::PlayerHarness r;
     const std::string a = r.AddMedia("a.mpg");
-    test::TestPlayer& p = r.Started([](PlayerSettings& s) { s.restoreVolumeOnExit = 1; });
+    Player& p = r.Started([](PlayerSettings& s) { s.restoreVolumeOnExit = 1; });
     p.Command(HandInFiles{{a, "/m/b.mpg"}, true});  // a plays, so it is in the history
     r.Tick();
     r.TickUntilStarted();
@@ -542,7 +542,7 @@ TEST(MainPlayerTest, SavingFilesKeepsThePlayerRunningAndTouchesNoDesktop) {
 TEST(MainPlayerTest, AnExitAskedForBeforeTheFirstTickEndsThePlayerThere) {
     test::PlayerHarness r;
     r.folder.Write("KR01.tob", "/m/a.mpg\r\n/m/b.mpg\r\n");
-    test::TestPlayer& p = r.Construct();
+    Player& p = r.Construct();
     p.RequestExit();
     p.Tick();
     EXPECT_TRUE(p.Ended());
@@ -556,7 +556,7 @@ TEST(MainPlayerTest, EditorCloseMessageClampsTheCurrentIndex) {
     test::PlayerHarness r;
     std::vector<std::string> entries;
     for (const char* name : {"a.mpg", "b.mpg", "c.mpg", "d.mpg", "e.mpg"}) entries.push_back(r.AddMedia(name));
-    test::TestPlayer& p = r.Start(entries);
+    Player& p = r.Start(entries);
     p.Command(HandInFiles{{r.AddMedia("f.mpg")}, true});
     r.Tick();
     r.TickUntilStarted();

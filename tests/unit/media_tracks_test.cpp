@@ -38,12 +38,12 @@ Film FilmWithTracks() {
 
 class MediaTracksTest : public ::testing::Test {
 protected:
-    test::TestPlayer& Playing(Film film = FilmWithTracks()) {
+    Player& Playing(Film film = FilmWithTracks()) {
         h.engine.tracks = std::move(film.tracks);
         h.engine.chapters = std::move(film.chapters);
         FakeMedia media;
         media.duration = film.duration;
-        test::TestPlayer& p = h.Start({h.AddMedia("film.mkv", media)}, true);
+        Player& p = h.Start({h.AddMedia("film.mkv", media)}, true);
         p.OnActivated(true);
         h.TickUntilStarted();
         Settle();
@@ -96,7 +96,7 @@ TEST_F(MediaTracksTest, TrackKeysLeaveAFileWithoutChoiceAndAClosedPlayerAlone) {
     Film single = FilmWithTracks();
     single.tracks.resize(1);  // one audio track, no subtitles
     single.chapters.clear();
-    test::TestPlayer& p = Playing(single);
+    Player& p = Playing(single);
     const std::size_t calls = h.engine.log.size();
     const std::size_t seeks = h.engine.seeks.size();
     Key('B');
@@ -138,7 +138,7 @@ TEST_F(MediaTracksTest, PageKeysGoToTheNextChapterAndBackToTheStartOrTheOneBefor
 }
 
 TEST_F(MediaTracksTest, ARightClickOnThePictureListsTracksAndChaptersAndAChoiceActs) {
-    test::TestPlayer& p = Playing();
+    Player& p = Playing();
     h.engine.position = 12 * kSecond;
     RightClickPicture();
     ASSERT_EQ(h.dialogs.sectionMenus.size(), 1u);

@@ -38,7 +38,7 @@ TEST_F(RepeatSpeedTest, RepeatOneReopensTheEntryAtItsEndAndWithdrawsTheFollower)
     const FakeMedia sound{.video = false};
     const std::string a = h.AddMedia("a.wav", sound);
     const std::string b = h.AddMedia("b.wav", sound);
-    test::TestPlayer& p = h.Start({a, b}, true);
+    Player& p = h.Start({a, b}, true);
     h.TickUntilStarted();
     RemoteControl remote(p);
     EXPECT_EQ(remote.LoopStatus(), Loop::Playlist);
@@ -91,7 +91,7 @@ TEST_F(RepeatSpeedTest, RepeatOneReopensTheEntryAtItsEndAndWithdrawsTheFollower)
 
 TEST_F(RepeatSpeedTest, RepeatOneStopsOnAFileThatEndsOnAnError) {
     const std::string a = h.AddMedia("a.mpg");
-    test::TestPlayer& p = h.Start({a, h.AddMedia("b.mpg")}, true);
+    Player& p = h.Start({a, h.AddMedia("b.mpg")}, true);
     h.TickUntilStarted();
     p.Command(PlayerCommand::RepeatOneToggle);
     h.engine.log.clear();
@@ -105,7 +105,7 @@ TEST_F(RepeatSpeedTest, RepeatOneStopsOnAFileThatEndsOnAnError) {
 TEST_F(RepeatSpeedTest, SpeedKeysStepWithinHalfToDoubleAndEveryFileOpensAtTheChoice) {
     const std::string a = h.AddMedia("a.mpg");
     const std::string b = h.AddMedia("b.mpg");
-    test::TestPlayer& p = h.Start({a, b}, true);
+    Player& p = h.Start({a, b}, true);
     p.OnActivated(true);  // keys reach only the active window
     h.TickUntilStarted();
     Key(vk::Equals, true);
@@ -138,7 +138,7 @@ TEST_F(RepeatSpeedTest, SpeedKeysStepWithinHalfToDoubleAndEveryFileOpensAtTheCho
 }
 
 TEST_F(RepeatSpeedTest, ARemoteRateIsClampedAndNonsenseRefused) {
-    test::TestPlayer& p = h.Start({h.AddMedia("a.mpg")}, true);
+    Player& p = h.Start({h.AddMedia("a.mpg")}, true);
     h.TickUntilStarted();
     RemoteControl remote(p);
     EXPECT_TRUE(remote.SetRate(1.5));
@@ -156,7 +156,7 @@ TEST_F(RepeatSpeedTest, ARemoteRateIsClampedAndNonsenseRefused) {
 }
 
 TEST_F(RepeatSpeedTest, LeavingAWheelSeekReturnsToTheChosenSpeed) {
-    test::TestPlayer& p = h.Start({h.AddMedia("a.mpg")}, true, [](PlayerSettings& s) {
+    Player& p = h.Start({h.AddMedia("a.mpg")}, true, [](PlayerSettings& s) {
         s.wheelVariableSpeed = 1;
         s.wheelPlaySteps[1] = 300;  // the first step plays at 3x
         s.wheelPlayIsRate[1] = 1;

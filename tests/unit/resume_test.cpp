@@ -26,7 +26,7 @@ FakeMedia Lasting(int seconds) {
 
 // Opens the entry, lets it play to the given second and quits.
 void PlayUntilAndQuit(PlayerHarness& h, const std::vector<std::string>& entries, MediaTime at) {
-    test::TestPlayer& p = h.Start(entries, /*openOnStart=*/true);
+    Player& p = h.Start(entries, /*openOnStart=*/true);
     h.TickUntilStarted();
     h.engine.position = at;
     h.Tick();
@@ -65,7 +65,7 @@ TEST(Resume, ALongFileReopensWhereItWasLeftAndAnEndedOneFromTheStart) {
     }
     // Changing to another entry keeps the place of the one left.
     const std::string other = h.AddMedia("other.mkv", Lasting(3600));
-    test::TestPlayer& p = h.Start({film, other}, /*openOnStart=*/true);
+    Player& p = h.Start({film, other}, /*openOnStart=*/true);
     h.TickUntilStarted();
     h.engine.position = 900 * kSecond;
     p.Command(PlayerCommand::NextEntry);
@@ -85,7 +85,7 @@ TEST(Resume, TheAudioAndSubtitleChoiceComeBackWithThePlace) {
                                            {3, TrackKind::Subtitle, "jpn", "", true, false, true},
                                            {4, TrackKind::Subtitle, "eng", "", false, false, false}};
     h.engine.tracks = asOpened;
-    test::TestPlayer& p = h.Start({film}, /*openOnStart=*/true);
+    Player& p = h.Start({film}, /*openOnStart=*/true);
     h.TickUntilStarted();
     // The second sound track, and subtitles past the last one: off.
     p.Command(PlayerCommand::AudioTrackNext);
@@ -131,7 +131,7 @@ TEST(Resume, ShortFilesSegmentsAndTheSettingLeaveThePlaceAlone) {
 
     // Turned off, nothing is sought.
     h.engine.seeks.clear();
-    test::TestPlayer& p = h.Start({talk}, true, [](PlayerSettings& s) { s.resumePlayback = 0; });
+    Player& p = h.Start({talk}, true, [](PlayerSettings& s) { s.resumePlayback = 0; });
     h.TickUntilStarted();
     EXPECT_EQ(h.engine.seeks, std::vector<MediaTime>{});
     EXPECT_EQ(p.View().File().path, talk);

@@ -110,7 +110,7 @@ TEST(SavedFileSafety, SavesThatFailAtExitKeepTheOldFilesAndAreToldOnce) {
     // A folder in a file's place: nothing can be renamed over it, as on a full or read-only disk.
     std::filesystem::create_directories(h.folder.path() / "HIS.tob/x");
     std::filesystem::create_directories(h.folder.path() / "data.vol/x");
-    test::TestPlayer& p = h.Start({clip}, true);
+    Player& p = h.Start({clip}, true);
     h.TickUntilStarted();
     h.folder.Write("KR01.tob", "/old/list.mpg\r\n");
     p.RequestExit();

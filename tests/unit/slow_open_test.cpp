@@ -49,7 +49,7 @@ TEST(SlowOpen, ALateReadyStartsTheFileInTheSameStepsAsAnImmediateOne) {
     for (PlayerHarness* h : {&quick, &slow}) h->Start({h->AddMedia("clip.mpg")}, /*openOnStart=*/true);
 
     // Begun on the first tick and polled once: two more ticks see it pending, with no file yet.
-    test::TestPlayer& p = *slow.player;
+    Player& p = *slow.player;
     RemoteControl remote(p);
     for (int tick = 0; tick < 2; ++tick) {
         EXPECT_EQ(p.View().StartStage(), StartState::Opening);
@@ -80,7 +80,7 @@ TEST(SlowOpen, ALateReadyStartsTheFileInTheSameStepsAsAnImmediateOne) {
 TEST(SlowOpen, NewsBetweenTicksSetsTheFileUpAtOnce) {
     PlayerHarness h;
     h.engine.pendingPolls = 1;
-    test::TestPlayer& p = h.Start({h.AddMedia("clip.mpg")}, true);
+    Player& p = h.Start({h.AddMedia("clip.mpg")}, true);
     ASSERT_EQ(p.View().StartStage(), StartState::Opening);
     p.OnOpenNews();
     EXPECT_EQ(p.View().StartStage(), StartState::Opened);
@@ -110,7 +110,7 @@ TEST(SlowOpen, AStartsHandshakeRunsItsTicksBackToBackButAMovesWaitKeepsItsPace) 
         SCOPED_TRACE(c.name);
         PlayerHarness h;
         h.engine.pendingPolls = 1;
-        test::TestPlayer& p = h.Start({h.AddMedia("clip.mpg")}, true,
+        Player& p = h.Start({h.AddMedia("clip.mpg")}, true,
                                       [&](PlayerSettings& s) { s.secondaryMonitorFix = c.monitorFix; });
         int wakes = h.wakes;
         p.OnOpenNews();
@@ -136,7 +136,7 @@ TEST(SlowOpen, ANewOpenOrAStopGivesUpTheOneUnderWay) {
     const std::string a = h.AddMedia("a.mpg");
     const std::string b = h.AddMedia("b.mpg");
     const std::string c = h.AddMedia("c.mpg");
-    test::TestPlayer& p = h.Start({a, b, c}, true);
+    Player& p = h.Start({a, b, c}, true);
     RemoteControl remote(p);
     ASSERT_EQ(h.engine.opening, a);
 
@@ -181,7 +181,7 @@ TEST(SlowOpen, AFailureOrTimeoutAfterPendingClosesAsAnImmediateFailureDoes) {
         h.engine.timesOut = timesOut;
         const std::string clip = h.AddMedia("clip.mpg");
         if (!timesOut) h.engine.files.erase(clip);
-        test::TestPlayer& p = h.Start({clip}, true);
+        Player& p = h.Start({clip}, true);
         h.Tick();
         EXPECT_EQ(p.View().StartStage(), StartState::Opening);
         h.Tick();
@@ -200,7 +200,7 @@ TEST(SlowOpen, KeysTheRemoteAndTheExitWorkWhileAFileOpens) {
     h.engine.pendingPolls = 1000;
     const std::string a = h.AddMedia("a.mpg");
     const std::string b = h.AddMedia("b.mpg");
-    test::TestPlayer& p = h.Start({a, b}, true);
+    Player& p = h.Start({a, b}, true);
     p.OnActivated(true);
     h.Tick(10);  // the keys' start-up lockout
     ASSERT_EQ(p.View().StartStage(), StartState::Opening);
@@ -224,10 +224,11 @@ TEST(SlowOpen, KeysTheRemoteAndTheExitWorkWhileAFileOpens) {
     EXPECT_EQ(p.View().VolumeLevel(), 62);
     EXPECT_EQ(remote.PlaybackStatus(), Status::Stopped);
 
+    std::filesystem::remove(h.folder.path() / kCurrentListName);
     p.Command(PlayerCommand::Quit);
     h.Tick();
     EXPECT_TRUE(p.Ended());
-    EXPECT_TRUE(std::filesystem::exists(h.folder.path() / kCurrentListName));
+    EXPECT_EQ(h.folder.Read(kCurrentListName), a + "\r\n" + b + "\r\n");
     p.OnOpenNews();  // news after the end finds no one
     EXPECT_EQ(p.View().StartStage(), StartState::Opening);
 }

@@ -28,11 +28,11 @@ std::string Tag(int ms) {
 class TimedLinesTest : public ::testing::Test {
 protected:
     // A 20 s clip; its lyrics, when given, beside it as song.lrc.
-    test::TestPlayer& Playing(const std::string& lyrics, MediaTime duration = 20 * kSecond) {
+    Player& Playing(const std::string& lyrics, MediaTime duration = 20 * kSecond) {
         if (!lyrics.empty()) h.folder.Write("song.lrc", lyrics);
         FakeMedia media;
         media.duration = duration;
-        test::TestPlayer& p = h.Start({h.AddMedia("song.mpg", media), h.AddMedia("next.mpg")}, true);
+        Player& p = h.Start({h.AddMedia("song.mpg", media), h.AddMedia("next.mpg")}, true);
         p.OnActivated(true);
         h.TickUntilStarted();
         Settle();
@@ -56,7 +56,7 @@ protected:
 const std::string kLyrics = "[ar:someone]\n[00:05.00]five\n[00:10.00]ten\n[00:10.00]ten again\n[00:15.00]fifteen\n";
 
 TEST_F(TimedLinesTest, LLoopsTheLinePlayingUntilTheNextLineOrTheEndAndEndsOnTheNextPress) {
-    test::TestPlayer& p = Playing(kLyrics);
+    Player& p = Playing(kLyrics);
     At(6 * kSecond);
     Key('L');
     ASSERT_EQ(p.View().Loop().State(), AbRepeat::Looping);
@@ -101,7 +101,7 @@ TEST_F(TimedLinesTest, LLoopsTheLinePlayingUntilTheNextLineOrTheEndAndEndsOnTheN
 }
 
 TEST_F(TimedLinesTest, LDoesNothingBeforeTheFirstLineOrWithoutTimedText) {
-    test::TestPlayer& p = Playing(kLyrics);
+    Player& p = Playing(kLyrics);
     At(5 * kSecond - kMs);
     Key('L');
     Key(vk::Left, true);
@@ -111,7 +111,7 @@ TEST_F(TimedLinesTest, LDoesNothingBeforeTheFirstLineOrWithoutTimedText) {
     EXPECT_EQ(h.engine.position, 5 * kSecond) << "but the first line is ahead";
 
     // A line tagged at 0 is a line from the start.
-    test::TestPlayer& q = Playing("[00:00.00]intro\n[00:04.00]four\n");
+    Player& q = Playing("[00:00.00]intro\n[00:04.00]four\n");
     At(MediaTime{});
     Key('L');
     EXPECT_EQ(q.View().Loop().AMs(), 0);
@@ -119,7 +119,7 @@ TEST_F(TimedLinesTest, LDoesNothingBeforeTheFirstLineOrWithoutTimedText) {
 
     // Without timed text: no loop, no step, no menu item, and CTRL+RIGHT is no NEXT either.
     std::filesystem::remove(h.folder.path() / "song.lrc");
-    test::TestPlayer& r = Playing("");
+    Player& r = Playing("");
     At(6 * kSecond);
     Key('L');
     Key(vk::Right, true);
@@ -131,7 +131,7 @@ TEST_F(TimedLinesTest, LDoesNothingBeforeTheFirstLineOrWithoutTimedText) {
 }
 
 TEST_F(TimedLinesTest, LineKeysGoToTheNextLineAndBackToTheStartOrTheLineBefore) {
-    test::TestPlayer& p = Playing(kLyrics);
+    Player& p = Playing(kLyrics);
     At(6 * kSecond);
     Key(vk::Right, true);
     EXPECT_EQ(h.engine.position, 10 * kSecond);
@@ -159,7 +159,7 @@ TEST_F(TimedLinesTest, LineKeysGoToTheNextLineAndBackToTheStartOrTheLineBefore) 
 }
 
 TEST_F(TimedLinesTest, TheVideoMenuLoopsTheLineAndEndsTheLoop) {
-    test::TestPlayer& p = Playing(kLyrics);
+    Player& p = Playing(kLyrics);
     At(12 * kSecond);
     const auto menu = [&] {
         p.Command(ShowMenu{PopupMenu::Video, {1, 1}});
@@ -184,7 +184,7 @@ TEST_F(TimedLinesTest, TheVideoMenuLoopsTheLineAndEndsTheLoop) {
 TEST_F(TimedLinesTest, HugeDisorderedLyricsStillGiveLinesToLoopAndStepTo) {
     std::string lyrics = Tag(10'000) + "ten\n" + Tag(5'000) + std::string(10'000, 'x') + "\n";
     for (int i = 0; i < 100'000; ++i) lyrics += Tag(3'000'000 - (i * 7919) % 2'000'000) + "l\n";
-    test::TestPlayer& p = Playing(lyrics, 3600 * kSecond);
+    Player& p = Playing(lyrics, 3600 * kSecond);
     At(6 * kSecond);
     Key('L');
     ASSERT_EQ(p.View().Loop().State(), AbRepeat::Looping);
