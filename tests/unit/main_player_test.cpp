@@ -361,6 +361,7 @@ TEST(MainPlayerTest, TheExitPutsBackTheDisplayModeThatFullScreenSwitched) {
     r.TickUntilStarted();
     p.Command(PlayerCommand::FullScreenToggle);
     r.Tick();
+    ASSERT_TRUE(p.View().FullScreen());
     ASSERT_EQ(r.modes.switched, 1);
     r.windows.rects[WindowId::Video] = {70, 80, 320, 240};
     r.keys.Press(vk::LButton);
