@@ -48,20 +48,29 @@ public:
         return *player;
     }
 
-    // Starts with the given entries as the playlist; nothing opens on the first tick.
-    // configure runs on the loaded settings before the first tick; args is the command line.
+    // Starts with the given entries as the saved list (when there are any) and a settings file
+    // written before the start: configure changes what the folder's file holds, or a new file's
+    // values; nothing opens on the first tick unless asked. args is the command line.
     TestPlayer& Start(const std::vector<std::string>& entries, bool openOnStart = false,
                       const std::function<void(PlayerSettings&)>& configure = {},
                       std::vector<std::string> args = {}) {
-        Construct(std::move(args));
-        player->settings.noPlayOnStart = openOnStart ? 0 : 1;
-        if (configure) {
-            configure(player->settings);
-            player->layout.SetZoom({player->settings.windowZoomStep, player->settings.fullScreenZoomStep});
+        PlayerSettings settings;
+        LoadSettingsFile(settings, folder.path(), windows.ScreenSize());
+        settings.noPlayOnStart = openOnStart ? 0 : 1;
+        if (configure) configure(settings);
+        WriteSettings(settings);
+        if (!entries.empty()) {
+            std::string list;
+            for (const std::string& e : entries) list += e + "\r\n";
+            folder.Write(kCurrentListName, list);
         }
-        for (const std::string& e : entries) player->playlist.AppendPath(e);
+        Construct(std::move(args));
         Tick();
         return *player;
+    }
+
+    void WriteSettings(const PlayerSettings& settings) {
+        folder.Write(kSettingsFileName, FormatSettings(settings, KeyListText()));
     }
 
     // Past the first tick with nothing opened; the ports' records start empty.
@@ -121,7 +130,7 @@ public:
 
     // Ticks until the opened file has been laid out and started.
     void TickUntilStarted() {
-        for (int i = 0; i < 20 && player->state.playback.startState != StartState::Idle; ++i) Tick();
+        for (int i = 0; i < 20 && player->View().StartStage() != StartState::Idle; ++i) Tick();
         Tick(2);
     }
 

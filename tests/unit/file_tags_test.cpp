@@ -27,8 +27,8 @@ TEST(FileTags, EngineTagsShowForEveryFormatAndAnMp3sOwnTagAndAListTitleWin) {
     h.folder.Write("tagged.mp3", "ID3\x03\0\0\0\0\0"s + static_cast<char>(frames.size()) + frames);
     // An MP3 without an ID3 tag is tagged as any other format.
     const std::string untagged = h.AddMedia("untagged.mp3", Audio({"Plain", "Someone", "", {}}));
-    test::TestPlayer& p = h.Start({flac, opus, m4a, mp3, untagged, flac}, true);
-    p.playlist.SetTitleAt(5, "*Own title");
+    // The saved list's title line names the entry above it.
+    Player& p = h.Start({flac, opus, m4a, mp3, untagged, flac, "*Own title"}, true);
     RemoteControl remote(p);
 
     struct Expected {
@@ -48,7 +48,7 @@ TEST(FileTags, EngineTagsShowForEveryFormatAndAnMp3sOwnTagAndAListTitleWin) {
         if (i > 0) remote.Next();
         h.TickUntilStarted();
         const Expected& e = expected[i];
-        EXPECT_EQ(p.openFile.titleLine, e.line);
+        EXPECT_EQ(p.View().File().titleLine, e.line);
         const std::optional<RemoteTrack> track = remote.CurrentTrack();
         ASSERT_TRUE(track);
         EXPECT_EQ(track->title, e.title);
@@ -67,16 +67,16 @@ TEST(FileTags, HugeBrokenOrNonsenseTagsAreCutToValidSingleLines) {
         return s;
     }();
     const std::string file = h.AddMedia("x.flac", Audio({huge, "Line\nbreak\x01", "\xff\xfe\x80 cut", -4}));
-    test::TestPlayer& p = h.Start({file}, true);
+    Player& p = h.Start({file}, true);
     h.TickUntilStarted();
-    const MediaTags& tags = p.openFile.tags;
+    const MediaTags& tags = p.View().File().tags;
     EXPECT_EQ(tags.title.size(), 1023u);
     EXPECT_EQ(tags.title, huge.substr(0, 1023));
     EXPECT_EQ(tags.artist, "Line break ");
     EXPECT_TRUE(io::IsValidUtf8(tags.album));
     EXPECT_NE(tags.album.find(" cut"), std::string::npos);
     EXPECT_FALSE(tags.track) << "no track -4";
-    EXPECT_EQ(p.openFile.titleLine, " " + tags.title + ":Line break ");
+    EXPECT_EQ(p.View().File().titleLine, " " + tags.title + ":Line break ");
     EXPECT_EQ(RemoteControl(p).CurrentTrack()->artist, "Line break");
 }
 

@@ -122,40 +122,56 @@ TEST(IndexTracking, FollowsThePositionAcrossSeeksAndTheEnd) {
 
 class IndexFileTest : public ::testing::Test {
 protected:
+    // Played again from the start, as STOP and PLAY do: its timed text is looked for anew.
+    void Reopen() {
+        h.player->Command(PlayerCommand::Stop);
+        h.Tick();
+        h.player->Command(PlayerCommand::Play);
+        h.Tick();
+        h.TickUntilStarted();
+    }
+    // The line the lyrics view shows 2 s in, once it has followed the position.
+    std::string LineAtTwoSeconds() {
+        h.engine.position = 2 * kSecond;
+        h.Tick(3);
+        return h.player->View().Lyrics().current;
+    }
     test::PlayerHarness h;
 };
 
 TEST_F(IndexFileTest, OpeningAFileLoadsItsIndexFromTheFirstPlaceThatHasOne) {
-    const std::string clip = h.AddMedia("song.mpg", {.duration = 30 * kSecond});
+    const test::FakeMedia song{.duration = 30 * kSecond, .video = false};
+    const std::string clip = h.AddMedia("song.mp3", song);
+    const std::string other = h.AddMedia("other.mp3", song);
     h.folder.Write("song.lrc", "[00:01.00]from lrc\n");
-    test::TestPlayer& p = h.Start({clip}, /*openOnStart=*/true);
-    EXPECT_TRUE(p.indexList.Active());
-    EXPECT_EQ(p.indexList.RowCount(), 2);
-    p.indexList.TrackIndexRow(2'000);
-    EXPECT_EQ(p.indexList.CurrentText(), "from lrc");
-    EXPECT_EQ(p.indexList.CurrentEndMs(), 30'000);
+    Player& p = h.Start({clip, other}, /*openOnStart=*/true);
+    h.TickUntilStarted();
+    p.Command(PlayerCommand::LyricsViewToggle);
+    EXPECT_EQ(LineAtTwoSeconds(), "from lrc");
+    EXPECT_EQ(p.View().Lyrics().before, std::vector<std::string>{""}) << "the lead-in and the one line";
+    EXPECT_TRUE(p.View().Lyrics().after.empty());
+    p.Command(PlayerCommand::LineLoopToggle);
+    EXPECT_EQ(p.View().Loop().BMs(), 30'000) << "the last line ends with the file";
+    p.Command(PlayerCommand::LineLoopToggle);
 
     // Beside the media, in Shift-JIS: "歌詞".
     h.folder.Write("song.txt", "[00:01:00]\x89\xCC\x8E\x8C\r\n");
-    p.playback.CloseMedia();
-    p.playback.OpenCurrent();
-    p.indexList.TrackIndexRow(2'000);
-    EXPECT_EQ(p.indexList.CurrentText(), "歌詞");
+    Reopen();
+    EXPECT_EQ(LineAtTwoSeconds(), "歌詞");
 
     // The program folder's Index folder, named with the file's size ("media" is 5 bytes).
     std::filesystem::create_directory(h.folder.path() / "Index");
     h.folder.Write("Index/song(5).txt", "[00:01:00]indexed\r\n");
-    p.playback.CloseMedia();
-    p.playback.OpenCurrent();
-    p.indexList.TrackIndexRow(2'000);
-    EXPECT_EQ(p.indexList.CurrentText(), "indexed");
+    Reopen();
+    EXPECT_EQ(LineAtTwoSeconds(), "indexed");
 
-    const std::string other = h.AddMedia("other.mpg");
-    p.playlist.AppendPath(other);
-    p.playlist.currentIndex = 1;
-    p.playback.CloseMedia();
-    p.playback.OpenCurrent();
-    EXPECT_FALSE(p.indexList.Active());
+    p.Command(PlayerCommand::NextEntry);
+    h.Tick();
+    h.TickUntilStarted();
+    ASSERT_EQ(p.View().File().path, other);
+    EXPECT_EQ(LineAtTwoSeconds(), "");
+    p.Command(PlayerCommand::LineLoopToggle);
+    EXPECT_EQ(p.View().Loop().State(), AbRepeat::Off) << "no timed text, no line to loop";
 }
 
 }  // namespace

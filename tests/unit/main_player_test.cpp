@@ -31,11 +31,21 @@ std::vector<std::string> Only(const std::vector<std::string>& log, std::initiali
 
 bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
+// Whether a tap of N (volume down) after this many ticks without keys is taken. A tap the
+// lockout holds back keeps it from counting down on that tick.
+bool TakesAKeyAfter(test::PlayerHarness& r, int idleTicks) {
+    r.Tick(idleTicks);
+    const int level = r.player->View().VolumeLevel();
+    r.keys.Press(vk::Char('N'));
+    r.keys.Release(vk::Char('N'));
+    r.Tick();
+    return r.player->View().VolumeLevel() != level;
+}
+
 TEST(MainPlayerTest, StartUpWritesOrReadsTheSettingsAndPlacesTheWindows) {
     {
         test::PlayerHarness r;
-        test::TestPlayer& p = r.Construct();
-        EXPECT_EQ(p.keyboard.Gate().TicksLeft(), 7);
+        Player& p = r.Construct();
         EXPECT_EQ(io::SplitLines(r.folder.Read(kSettingsFileName)).size(), 90u);
         EXPECT_TRUE(r.engine.hardwareDecoding) << "a new settings file decodes on the graphics chip";
         EXPECT_EQ(r.engine.replayGain, ReplayGain::Off);
@@ -45,6 +55,10 @@ TEST(MainPlayerTest, StartUpWritesOrReadsTheSettingsAndPlacesTheWindows) {
         std::ranges::sort(placed);
         EXPECT_EQ(placed, (std::vector<std::string>{"Place Main 0,0 407x50 shown", "Place Panel 0,0 407x50 shown",
                                                     "Place Video 0,60 0x0 shown", "Resize Picture 0x0"}));
+        // The keys wait out the first seven ticks.
+        p.OnActivated(true);
+        EXPECT_FALSE(TakesAKeyAfter(r, 6));
+        EXPECT_TRUE(TakesAKeyAfter(r, 1));
     }
     test::PlayerHarness r;
     PlayerSettings s;
@@ -53,8 +67,8 @@ TEST(MainPlayerTest, StartUpWritesOrReadsTheSettingsAndPlacesTheWindows) {
     s.hardwareDecoding = 0;
     s.replayGain = 2;
     r.folder.Write(kSettingsFileName, FormatSettings(s, test::KeyListText()));
-    test::TestPlayer& p = r.Construct();
-    EXPECT_EQ(p.settings.mainWindowX, 120);
+    Player& p = r.Construct();
+    EXPECT_EQ(p.View().Settings().mainWindowX, 120);
     EXPECT_FALSE(r.engine.hardwareDecoding) << "the stored choice reaches the engine before any file opens";
     EXPECT_EQ(r.engine.replayGain, ReplayGain::Album);
     EXPECT_EQ(r.windows.rects[WindowId::Main], (Rect{120, 0, 407, 50}));
@@ -72,15 +86,15 @@ TEST(MainPlayerTest, FirstTickLoadsTheSavedStateShapesTheWindowsAndOpensTheFirst
     s.savedVolume = 30;
     s.topmostMode = 2;
     r.folder.Write(kSettingsFileName, FormatSettings(s, test::KeyListText()));
-    test::TestPlayer& p = r.Construct();
+    Player& p = r.Construct();
     r.ClearRecords();
     p.Tick();
 
-    EXPECT_EQ(p.playlist.Count(), 2);
+    EXPECT_EQ(p.View().List().Count(), 2);
     EXPECT_EQ(r.Rendered(), std::vector<std::string>{a});
     EXPECT_FALSE(r.engine.playing) << "it starts once laid out";
     // The log was read before the entry opened: its level for "a" beats the level saved at exit.
-    EXPECT_EQ(p.volume.Level(), 31);
+    EXPECT_EQ(p.View().VolumeLevel(), 31);
     EXPECT_EQ(r.windows.titles[WindowId::Main], " ◎ FELUX");
     EXPECT_FALSE(Only(r.windows.log, {"Invalidate Main"}).empty()) << "the skin is loaded and drawn";
     // The second topmost mode brings the window that holds the panel to the top, once.
@@ -128,20 +142,20 @@ TEST(MainPlayerTest, CommandLineChoosesBetweenFileListAndSavedList) {
     {
         test::PlayerHarness r;
         r.folder.Write("KR01.tob", saved);
-        test::TestPlayer& p = r.Construct({"/v/my", "clip.mpg"});
+        Player& p = r.Construct({"/v/my", "clip.mpg"});
         p.Tick();
-        ASSERT_EQ(p.playlist.Size(), 1u);
-        EXPECT_EQ(p.playlist.PathAt(0), "/v/my clip.mpg");
-        EXPECT_EQ(p.playlist.TitleAt(0), "");
+        ASSERT_EQ(p.View().List().Size(), 1u);
+        EXPECT_EQ(p.View().List().PathAt(0), "/v/my clip.mpg");
+        EXPECT_EQ(p.View().List().TitleAt(0), "");
     }
     {
         test::PlayerHarness r;
         r.folder.Write("KR01.tob", saved);
         const auto list = r.folder.Write("L.M3U", "#EXTM3U\r\n/v/a.mp3\r\n");
-        test::TestPlayer& p = r.Construct({list.string()});
+        Player& p = r.Construct({list.string()});
         p.Tick();
-        ASSERT_EQ(p.playlist.Count(), 1);
-        EXPECT_EQ(p.playlist.PathAt(0), "/v/a.mp3");
+        ASSERT_EQ(p.View().List().Count(), 1);
+        EXPECT_EQ(p.View().List().PathAt(0), "/v/a.mp3");
     }
     {
         // Several files and a list among them: each in order, the list by its entries.
@@ -149,28 +163,28 @@ TEST(MainPlayerTest, CommandLineChoosesBetweenFileListAndSavedList) {
         r.folder.Write("KR01.tob", saved);
         const std::string a = r.folder.Write("a.mp4", "m").string();
         const std::string list = r.folder.Write("l.tob", "/v/x.mpg\r\n*Title\r\n").string();
-        test::TestPlayer& p = r.Construct({a, list, a});
+        Player& p = r.Construct({a, list, a});
         p.Tick();
-        ASSERT_EQ(p.playlist.Count(), 3);
-        EXPECT_EQ(p.playlist.PathAt(0), a);
-        EXPECT_EQ(p.playlist.PathAt(1), "/v/x.mpg");
-        EXPECT_EQ(p.playlist.TitleAt(1), "*Title");
-        EXPECT_EQ(p.playlist.PathAt(2), a);
-        EXPECT_EQ(p.playlist.currentIndex, 0);
+        ASSERT_EQ(p.View().List().Count(), 3);
+        EXPECT_EQ(p.View().List().PathAt(0), a);
+        EXPECT_EQ(p.View().List().PathAt(1), "/v/x.mpg");
+        EXPECT_EQ(p.View().List().TitleAt(1), "*Title");
+        EXPECT_EQ(p.View().List().PathAt(2), a);
+        EXPECT_EQ(p.View().List().currentIndex, 0);
     }
     {
         test::PlayerHarness r;
         r.folder.Write("KR01.tob", saved);
-        test::TestPlayer& p = r.Construct();
+        Player& p = r.Construct();
         p.Tick();
-        ASSERT_EQ(p.playlist.Count(), 1);
-        EXPECT_EQ(p.playlist.PathAt(0), "/saved/x.mpg");
+        ASSERT_EQ(p.View().List().Count(), 1);
+        EXPECT_EQ(p.View().List().PathAt(0), "/saved/x.mpg");
     }
     test::PlayerHarness r;
-    test::TestPlayer& p = r.Construct();
+    Player& p = r.Construct();
     p.Tick();
-    EXPECT_EQ(p.playlist.Count(), 0);
-    EXPECT_EQ(p.playlist.currentIndex, 0);
+    EXPECT_EQ(p.View().List().Count(), 0);
+    EXPECT_EQ(p.View().List().currentIndex, 0);
     EXPECT_EQ(r.folder.Read("KR01.tob"), "");
 }
 
@@ -179,17 +193,16 @@ TEST(MainPlayerTest, KeysAndFileEndsTakeEffectOnTheTickTheyArrive) {
     const std::string a = r.AddMedia("a.mpg");
     const std::string b = r.AddMedia("b.mpg");
     const std::string c = r.AddMedia("c.mpg");
-    test::TestPlayer& p = r.ReadyForKeys({a, b, c});
+    Player& p = r.ReadyForKeys({a, b, c});
 
     r.TickWith(vk::Right);
     EXPECT_EQ(r.Rendered(), std::vector<std::string>{b});
-    EXPECT_EQ(p.playlist.currentIndex, 1);
+    EXPECT_EQ(p.View().List().currentIndex, 1);
 
     r.WaitForKeys();
     r.engine.completed = true;
     r.Tick();
     EXPECT_EQ(r.Rendered(), std::vector<std::string>{c});
-    EXPECT_EQ(p.keyboard.Gate().TicksLeft(), 10) << "keys wait after a file end";
 
     // A key and a file end in the same tick: both are carried out, the key first (back to b),
     // then the end (on to c). The other way round a would have opened first.
@@ -197,26 +210,40 @@ TEST(MainPlayerTest, KeysAndFileEndsTakeEffectOnTheTickTheyArrive) {
     r.engine.completed = true;
     r.TickWith(vk::Left);
     EXPECT_EQ(r.Rendered(), (std::vector<std::string>{b, c}));
-    EXPECT_EQ(p.playlist.currentIndex, 2);
+    EXPECT_EQ(p.View().List().currentIndex, 2);
 
     // A modal dialog holds the keys; once it is gone they work again (c wraps round to a).
     r.WaitForKeys();
-    p.state.settingsDialog.up = true;
+    p.Command(PlayerCommand::Settings);
+    r.Tick();
+    ASSERT_EQ(r.settingsDialogs.shown.size(), 1u);
     r.TickWith(vk::Right);
     EXPECT_TRUE(r.Rendered().empty());
-    p.state.settingsDialog.up = false;
+    p.Command(CloseSettings{});
     r.TickWith(vk::Right);
     EXPECT_EQ(r.Rendered(), std::vector<std::string>{a});
+
+    // The end of the list: the keys wait ten ticks (with a next file its start's wait follows).
+    test::PlayerHarness last;
+    PlayerSettings once;
+    once.repeatList = 0;
+    last.WriteSettings(once);
+    last.ReadyForKeys({last.AddMedia("a.mpg")});
+    last.engine.completed = true;
+    last.Tick();
+    EXPECT_FALSE(TakesAKeyAfter(last, 9));
+    EXPECT_TRUE(TakesAKeyAfter(last, 1));
+    EXPECT_FALSE(last.player->View().MediaOpen()) << "the list stopped";
 }
 
 TEST(MainPlayerTest, APanelFrameIsPaintedOnlyWhenThePanelChanges) {
     test::PlayerHarness r;
-    test::TestPlayer& p = r.Started();
+    Player& p = r.Started();
     r.Tick(2);
     EXPECT_TRUE(r.windows.log.empty()) << "an idle player asks for no paint";
 
     // A change is composed once and asked for on every tick until it has been painted.
-    p.settings.repeatList = p.settings.repeatList == 0 ? 1 : 0;
+    p.Command(PlayerCommand::RepeatToggle);
     p.Tick();
     const std::vector<std::string> asked = Only(r.windows.log, {"Invalidate Main"});
     ASSERT_EQ(asked.size(), 1u);
@@ -233,8 +260,8 @@ TEST(MainPlayerTest, ASegmentEndMovesOnToTheNextEntryOnTheFollowingTick) {
     test::PlayerHarness r;
     const std::string a = r.AddMedia("a.mpg");
     const std::string b = r.AddMedia("b.mpg");
-    test::TestPlayer& p = r.ReadyForKeys({a + "<<0:00:10:000-0:00:20:500>>", b});
-    ASSERT_TRUE(p.state.playback.segmentActive);
+    Player& p = r.ReadyForKeys({a + "<<0:00:10:000-0:00:20:500>>", b});
+    ASSERT_EQ(r.engine.position, 10'001 * kMs) << "the segment starts just after its start";
 
     r.engine.position = 20'499 * kMs;
     r.Tick(2);
@@ -242,10 +269,9 @@ TEST(MainPlayerTest, ASegmentEndMovesOnToTheNextEntryOnTheFollowingTick) {
     r.engine.position = 20'500 * kMs;  // exactly its end
     r.Tick();
     EXPECT_TRUE(r.Rendered().empty()) << "the end is carried out by the next tick's commands";
-    EXPECT_FALSE(p.state.playback.segmentActive);
     r.Tick();
     EXPECT_EQ(r.Rendered(), std::vector<std::string>{b});
-    EXPECT_EQ(p.playlist.currentIndex, 1);
+    EXPECT_EQ(p.View().List().currentIndex, 1);
 }
 
 // The first tick opens the file and its size starts a countdown of ten ticks; the layout comes
@@ -256,8 +282,10 @@ TEST(MainPlayerTest, TheLayoutCountdownHoldsTheTickThenLaysOutAndStartsPlayback)
         test::PlayerHarness r;
         const std::string a = r.AddMedia("a.mpg");
         const std::string b = r.AddMedia("b.mpg");
-        test::TestPlayer& p = r.Construct({a, b});
-        p.settings.secondaryMonitorFix = monitorFix;
+        PlayerSettings s;
+        s.secondaryMonitorFix = monitorFix;
+        r.WriteSettings(s);
+        r.Construct({a, b});
         r.Tick();
         ASSERT_EQ(r.Rendered(), std::vector<std::string>{a});
         r.ClearRecords();
@@ -292,18 +320,16 @@ TEST(MainPlayerTest, TheLayoutCountdownHoldsTheTickThenLaysOutAndStartsPlayback)
 TEST(MainPlayerTest, TheQuitChordEndsThePlayerAtTheEndOfThatTick) {
     test::PlayerHarness r;
     r.systemVolume.value = 0x12345678u;
-    test::TestPlayer& p = r.Started([](PlayerSettings& s) { s.restoreVolumeOnExit = 1; });
+    Player& p = r.Started([](PlayerSettings& s) { s.restoreVolumeOnExit = 1; });
     r.systemVolume.value = 0;
-    p.state.layout.displayModeChanged = true;
-    p.playlist.Append("/m/a.mpg", "*Title");
-    p.playlist.Append("/m/b.mpg", "*x");
+    const std::string list = r.folder.Write("in.tob", "/m/a.mpg\r\n*Title\r\n/m/b.mpg\r\n*x\r\n").string();
+    p.Command(HandInFiles{{list}, false});
     // Where the user dragged the video window is saved, not where a window manager left it.
-    p.videoInput.OnUserMove(70, 80);
+    p.VideoInputRecord().OnUserMove(70, 80);
     r.windows.rects[WindowId::Video] = {0, 0, 320, 240};
-    r.keys.Press(vk::LButton);
-    p.settings.repeatList = 0;  // the panel changes on the quitting tick
-    // Taken although the keys are still locked out after start and the player is not active.
-    ASSERT_TRUE(p.keyboard.Gate().Locked());
+    p.Command(PlayerCommand::RepeatToggle);  // the panel changes on the quitting tick
+    // Taken on the tick after the first, while the keys are still locked out after the start
+    // and the player is not active.
     r.keys.Press(vk::Control);
     r.keys.Press(vk::Alt);
     r.keys.Press(vk::Char('Q'));
@@ -312,8 +338,6 @@ TEST(MainPlayerTest, TheQuitChordEndsThePlayerAtTheEndOfThatTick) {
     EXPECT_TRUE(p.Ended());
     EXPECT_EQ(Only(r.windows.log, {"Invalidate Main"}).size(), 1u) << "the tick's own work is done first";
     EXPECT_EQ(r.systemVolume.value, 0x12345678u);
-    EXPECT_EQ(r.modes.restores, 1);
-    EXPECT_FALSE(r.keys.Down(vk::LButton)) << "no button stays pressed after a mode switch";
     EXPECT_EQ(r.folder.Read("KR01.tob"), "/m/a.mpg\r\n*Title\r\n/m/b.mpg\r\n");
     EXPECT_TRUE(Contains(r.folder.Read(kSettingsFileName), "videoWindowX=70\r\nvideoWindowY=80\r\n"));
     EXPECT_TRUE(std::filesystem::exists(r.folder.path() / "data.vol"));
@@ -324,6 +348,35 @@ TEST(MainPlayerTest, TheQuitChordEndsThePlayerAtTheEndOfThatTick) {
     EXPECT_TRUE(r.windows.log.empty());
     EXPECT_TRUE(r.engine.log.empty());
     EXPECT_EQ(r.systemVolume.sets, volumeSets);
+}
+
+// A display mode switched for full screen: saving the files leaves it and the held button alone,
+// the exit puts it back once and lets the button go. The full-screen window is no window place.
+TEST(MainPlayerTest, TheExitPutsBackTheDisplayModeThatFullScreenSwitched) {
+    test::PlayerHarness r;
+    Player& p = r.Start({r.AddMedia("a.mpg")}, true, [](PlayerSettings& s) {
+        s.fullScreenModeOn = 1;
+        s.fullScreenModeNumber = 1;
+    });
+    r.TickUntilStarted();
+    p.Command(PlayerCommand::FullScreenToggle);
+    r.Tick();
+    ASSERT_TRUE(p.View().FullScreen());
+    ASSERT_EQ(r.modes.switched, 1);
+    r.windows.rects[WindowId::Video] = {70, 80, 320, 240};
+    r.keys.Press(vk::LButton);
+
+    EXPECT_TRUE(p.SaveFiles());
+    EXPECT_EQ(r.modes.restores, 0);
+    EXPECT_TRUE(r.keys.Down(vk::LButton));
+
+    p.RequestExit();
+    p.Tick();
+    ASSERT_TRUE(p.Ended());
+    EXPECT_EQ(r.modes.restores, 1);
+    EXPECT_FALSE(r.keys.Down(vk::LButton)) << "no button stays pressed after a mode switch";
+    EXPECT_TRUE(Contains(r.folder.Read(kSettingsFileName), "videoWindowX=0\r\n"));
+    r.Tick(2);
     EXPECT_EQ(r.modes.restores, 1);
 }
 
@@ -334,35 +387,35 @@ TEST(MainPlayerTest, AHeldArrowSeeksInEveryWindowMode) {
     for (const WindowMode mode : {WindowMode::Normal, WindowMode::Minimised, WindowMode::VideoOnly}) {
         SCOPED_TRACE(static_cast<int>(mode));
         test::PlayerHarness r;
-        test::TestPlayer& p = r.ReadyForKeys({r.AddMedia("a.mpg")});
+        Player& p = r.ReadyForKeys({r.AddMedia("a.mpg")});
         if (mode == WindowMode::Minimised) p.Command(PlayerCommand::Minimise);
         if (mode == WindowMode::VideoOnly) p.Command(PlayerCommand::VideoOnly);
-        ASSERT_EQ(p.state.windowMode, mode);
+        ASSERT_EQ(p.View().Mode(), mode);
         const auto hold = [&](int key, int ticks) {
             r.keys.Press(key);
             r.Tick(ticks);
             r.keys.Release(key);
-            for (int i = 0; i < 20 && p.keyboard.Gate().Locked(); ++i) r.Tick();
+            r.TickUntilSettled();
         };
 
         hold(vk::Up, 3);  // the first notch comes two ticks after the press
-        EXPECT_EQ(p.wheel.Step(), 1);
-        r.Tick(p.settings.searchWait + 1);
+        EXPECT_EQ(p.View().WheelStep(), 1);
+        r.Tick(p.View().Settings().searchWait + 1);
         EXPECT_FALSE(r.engine.playing);
         ASSERT_FALSE(r.engine.seeks.empty()) << "the step searches forward";
         EXPECT_GT(r.engine.seeks.back(), MediaTime{});
 
         hold(vk::Down, 3);
-        EXPECT_EQ(p.wheel.Step(), 0);
+        EXPECT_EQ(p.View().WheelStep(), 0);
         EXPECT_TRUE(r.engine.playing);
 
         if (mode != WindowMode::VideoOnly) continue;
-        p.videoInput.OnMouseWheel(120);
+        p.VideoInputRecord().OnMouseWheel(120);
         r.Tick();
-        EXPECT_EQ(p.wheel.Step(), 1);
-        p.videoInput.OnMouseWheel(-120);
+        EXPECT_EQ(p.View().WheelStep(), 1);
+        p.VideoInputRecord().OnMouseWheel(-120);
         r.Tick();
-        EXPECT_EQ(p.wheel.Step(), 0);
+        EXPECT_EQ(p.View().WheelStep(), 0);
         EXPECT_TRUE(r.engine.playing);
     }
 }
@@ -373,12 +426,12 @@ TEST(MainPlayerTest, TheQuitChordLeavesTheOverscanAsTheUserSetIt) {
     for (const bool altLast : {false, true}) {
         SCOPED_TRACE(altLast ? "ALT a tick after CTRL and Q" : "the whole chord in one tick");
         test::PlayerHarness r;
-        test::TestPlayer& p = r.ReadyForKeys({r.AddMedia("a.mpg")});
+        Player& p = r.ReadyForKeys({r.AddMedia("a.mpg")});
         r.keys.Press(vk::Shift);
         r.TickWith(vk::Char('3'));  // overscan preset [3]: 4 % off each side
         r.keys.Release(vk::Shift);
-        ASSERT_EQ(p.settings.overscanPreset, 2);
-        ASSERT_DOUBLE_EQ(p.settings.overscanScaleX, 0.96);
+        ASSERT_EQ(p.View().Settings().overscanPreset, 2);
+        ASSERT_DOUBLE_EQ(p.View().Settings().overscanScaleX, 0.96);
         r.WaitForKeys();
 
         r.keys.Press(vk::Control);
@@ -392,27 +445,30 @@ TEST(MainPlayerTest, TheQuitChordLeavesTheOverscanAsTheUserSetIt) {
         }
 
         ASSERT_TRUE(p.Ended());
-        EXPECT_EQ(p.settings.overscanPreset, 2);
-        EXPECT_DOUBLE_EQ(p.settings.overscanScaleX, 0.96);
-        EXPECT_DOUBLE_EQ(p.settings.overscanScaleY, 0.96);
+        EXPECT_EQ(p.View().Settings().overscanPreset, 2);
+        EXPECT_DOUBLE_EQ(p.View().Settings().overscanScaleX, 0.96);
+        EXPECT_DOUBLE_EQ(p.View().Settings().overscanScaleY, 0.96);
         const std::string saved = r.folder.Read(kSettingsFileName);
         EXPECT_TRUE(Contains(saved, "overscanPreset=2\r\n")) << saved;
         EXPECT_TRUE(Contains(saved, "overscanScaleX=96\r\noverscanScaleY=96\r\n")) << saved;
     }
     // A chord given up after CTRL and Q leaves nothing behind; Q on its own still resets.
     test::PlayerHarness r;
-    test::TestPlayer& p = r.ReadyForKeys({r.AddMedia("a.mpg")});
-    p.settings.overscanPreset = 2;
-    p.settings.overscanScaleX = p.settings.overscanScaleY = 0.96;
+    PlayerSettings s;
+    s.overscanPreset = 2;
+    s.overscanScaleX = s.overscanScaleY = 0.96;
+    r.WriteSettings(s);
+    Player& p = r.ReadyForKeys({r.AddMedia("a.mpg")});
+    ASSERT_EQ(p.View().Settings().overscanPreset, 2);
     r.keys.Press(vk::Control);
     r.TickWith(vk::Char('Q'));
     r.keys.Release(vk::Control);
     r.Tick(10);
-    EXPECT_EQ(p.settings.overscanPreset, 2);
-    EXPECT_DOUBLE_EQ(p.settings.overscanScaleX, 0.96);
+    EXPECT_EQ(p.View().Settings().overscanPreset, 2);
+    EXPECT_DOUBLE_EQ(p.View().Settings().overscanScaleX, 0.96);
     r.TickWith(vk::Char('Q'));
-    EXPECT_EQ(p.settings.overscanPreset, 0);
-    EXPECT_DOUBLE_EQ(p.settings.overscanScaleX, 1.0);
+    EXPECT_EQ(p.View().Settings().overscanPreset, 0);
+    EXPECT_DOUBLE_EQ(p.View().Settings().overscanScaleX, 1.0);
     EXPECT_FALSE(p.Ended());
 }
 
@@ -424,11 +480,10 @@ TEST(MainPlayerTest, ExitKeepsTheSavedVolumeTheZoomAndTheVolumeLog) {
     s.fullScreenZoomStep = 0;
     r.folder.Write(kSettingsFileName, FormatSettings(s, test::KeyListText()));
     r.folder.Write("data.vol", "clip.mpg\r\n1:7fff7fff\r\n");
-    test::TestPlayer& p = r.Started();
-    EXPECT_EQ(p.volume.Level(), 30);
+    Player& p = r.Started();
+    EXPECT_EQ(p.View().VolumeLevel(), 30);
     // The zoom lives in the layout; the file gets it back as it stands at the exit, limits included.
-    EXPECT_EQ(p.layout.Zoom().window, 6);
-    p.layout.ZoomStep(-1);
+    p.Command(PlayerCommand::ZoomOut);
     p.RequestExit();
     p.Tick();
     const std::string saved = r.folder.Read(kSettingsFileName);
@@ -440,32 +495,30 @@ TEST(MainPlayerTest, ExitKeepsTheSavedVolumeTheZoomAndTheVolumeLog) {
 TEST(MainPlayerTest, ExitWithAnEmptyPlaylistKeepsTheSavedList) {
     test::PlayerHarness r;
     r.folder.Write("KR01.tob", "");
-    test::TestPlayer& p = r.Started();
+    Player& p = r.Started();
     r.folder.Write("KR01.tob", "/kept.mpg\r\n");
-    p.state.layout.fullScreen = true;
-    r.windows.rects[WindowId::Video] = {70, 80, 320, 240};
     p.RequestExit();
     p.Tick();
     EXPECT_TRUE(p.Ended());
     EXPECT_EQ(r.folder.Read("KR01.tob"), "/kept.mpg\r\n");
-    EXPECT_TRUE(Contains(r.folder.Read(kSettingsFileName), "videoWindowX=0\r\n"));
 }
 
 TEST(MainPlayerTest, SavingFilesKeepsThePlayerRunningAndTouchesNoDesktop) {
     test::PlayerHarness r;
-    test::TestPlayer& p = r.Started([](PlayerSettings& s) { s.restoreVolumeOnExit = 1; });
-    p.playlist.Append("/m/a.mpg", "");
-    p.playlist.Append("/m/b.mpg", "");
-    p.history.AddToHistory("/m/a.mpg");
-    p.volume.SetLevel(42);
-    p.state.layout.displayModeChanged = true;
-    p.videoInput.OnUserMove(70, 80);
+    const std::string a = r.AddMedia("a.mpg");
+    Player& p = r.Started([](PlayerSettings& s) { s.restoreVolumeOnExit = 1; });
+    p.Command(HandInFiles{{a, "/m/b.mpg"}, true});  // a plays, so it is in the history
+    r.Tick();
+    r.TickUntilStarted();
+    p.Command(SetVolume{42});
+    p.VideoInputRecord().OnUserMove(70, 80);
     r.keys.Press(vk::LButton);
+    r.ClearRecords();
     r.modes.enumerations = 0;
     const int volumeSets = r.systemVolume.sets;
     EXPECT_TRUE(p.SaveFiles());
-    EXPECT_EQ(r.folder.Read("KR01.tob"), "/m/a.mpg\r\n/m/b.mpg\r\n");
-    EXPECT_EQ(r.folder.Read("HIS.tob"), "/m/a.mpg\r\n");
+    EXPECT_EQ(r.folder.Read("KR01.tob"), a + "\r\n/m/b.mpg\r\n");
+    EXPECT_EQ(r.folder.Read("HIS.tob"), a + "\r\n");
     const std::string cfg = r.folder.Read(kSettingsFileName);
     EXPECT_TRUE(Contains(cfg, "videoWindowX=70\r\nvideoWindowY=80\r\n"));
     EXPECT_TRUE(Contains(cfg, "savedVolume=42\r\n"));
@@ -473,7 +526,6 @@ TEST(MainPlayerTest, SavingFilesKeepsThePlayerRunningAndTouchesNoDesktop) {
     EXPECT_TRUE(r.windows.log.empty());
     EXPECT_TRUE(r.engine.log.empty());
     EXPECT_EQ(r.modes.enumerations, 0);
-    EXPECT_EQ(r.modes.restores, 0);
     EXPECT_EQ(r.systemVolume.sets, volumeSets);
     EXPECT_TRUE(r.keys.Down(vk::LButton));
     EXPECT_TRUE(r.reports.empty());
@@ -481,9 +533,9 @@ TEST(MainPlayerTest, SavingFilesKeepsThePlayerRunningAndTouchesNoDesktop) {
     EXPECT_FALSE(p.Ended());
     // Without the key list the settings cannot be written: false, told once, the others written.
     std::filesystem::remove(r.folder.path() / kKeyListFileName);
-    p.playlist.Append("/m/c.mpg", "");
+    p.Command(HandInFiles{{"/m/c.mpg"}, false});
     EXPECT_FALSE(p.SaveFiles());
-    EXPECT_EQ(r.folder.Read("KR01.tob"), "/m/a.mpg\r\n/m/b.mpg\r\n/m/c.mpg\r\n");
+    EXPECT_EQ(r.folder.Read("KR01.tob"), a + "\r\n/m/b.mpg\r\n/m/c.mpg\r\n");
     ASSERT_EQ(r.reports.size(), 1u);
     EXPECT_TRUE(Contains(r.reports[0], kSettingsFileName));
 }
@@ -491,7 +543,7 @@ TEST(MainPlayerTest, SavingFilesKeepsThePlayerRunningAndTouchesNoDesktop) {
 TEST(MainPlayerTest, AnExitAskedForBeforeTheFirstTickEndsThePlayerThere) {
     test::PlayerHarness r;
     r.folder.Write("KR01.tob", "/m/a.mpg\r\n/m/b.mpg\r\n");
-    test::TestPlayer& p = r.Construct();
+    Player& p = r.Construct();
     p.RequestExit();
     p.Tick();
     EXPECT_TRUE(p.Ended());
@@ -499,20 +551,34 @@ TEST(MainPlayerTest, AnExitAskedForBeforeTheFirstTickEndsThePlayerThere) {
     EXPECT_TRUE(std::filesystem::exists(r.folder.path() / "HIS.tob"));
 }
 
+// Entries deleted in the editor and the editor closed before the next tick: the close brings the
+// current entry back into the list, which no tick would do once the editor is gone.
 TEST(MainPlayerTest, EditorCloseMessageClampsTheCurrentIndex) {
     test::PlayerHarness r;
-    test::TestPlayer& p = r.Started();
-    p.state.editor.open = true;
-    p.playlist.Append("/a.mpg", "");
-    p.playlist.Append("/b.mpg", "");
-    p.playlist.currentIndex = 5;
+    std::vector<std::string> entries;
+    for (const char* name : {"a.mpg", "b.mpg", "c.mpg", "d.mpg", "e.mpg"}) entries.push_back(r.AddMedia(name));
+    Player& p = r.Start(entries);
+    p.Command(HandInFiles{{r.AddMedia("f.mpg")}, true});
+    r.Tick();
+    r.TickUntilStarted();
+    p.Command(PlayerCommand::EditorToggle);
+    r.Tick();
+    ASSERT_TRUE(r.editorWindow.open);
+    ASSERT_EQ(p.View().List().currentIndex, 5);
+
+    r.editorWindow.view.Select({2, 3, 4, 5});
+    p.Command(EditorCommand{EditorAction::Delete});
     p.OnEditorClosed();
-    EXPECT_FALSE(p.state.editor.open);
-    EXPECT_EQ(p.playlist.Count(), 2);
-    EXPECT_EQ(p.playlist.currentIndex, 1);
-    p.playlist.Clear();
+    EXPECT_FALSE(r.editorWindow.open);
+    EXPECT_EQ(p.View().List().Count(), 2);
+    EXPECT_EQ(p.View().List().currentIndex, 1);
+
+    p.Command(PlayerCommand::EditorToggle);
+    r.Tick();
+    p.Command(EditorCommand{EditorAction::New});
     p.OnEditorClosed();
-    EXPECT_EQ(p.playlist.currentIndex, 0);
+    EXPECT_EQ(p.View().List().Count(), 0);
+    EXPECT_EQ(p.View().List().currentIndex, 0);
 }
 
 }  // namespace

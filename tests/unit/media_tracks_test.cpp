@@ -38,12 +38,12 @@ Film FilmWithTracks() {
 
 class MediaTracksTest : public ::testing::Test {
 protected:
-    test::TestPlayer& Playing(Film film = FilmWithTracks()) {
+    Player& Playing(Film film = FilmWithTracks()) {
         h.engine.tracks = std::move(film.tracks);
         h.engine.chapters = std::move(film.chapters);
         FakeMedia media;
         media.duration = film.duration;
-        test::TestPlayer& p = h.Start({h.AddMedia("film.mkv", media)}, true);
+        Player& p = h.Start({h.AddMedia("film.mkv", media)}, true);
         p.OnActivated(true);
         h.TickUntilStarted();
         Settle();
@@ -60,8 +60,8 @@ protected:
     // A right click on the picture: the menu opens a few ticks after the release.
     void RightClickPicture() {
         const std::size_t before = h.dialogs.sectionMenus.size();
-        h.player->videoInput.OnRButtonDown(20, 20);
-        h.player->videoInput.OnRButtonUp(20, 20);
+        h.player->VideoInputRecord().OnRButtonDown(20, 20);
+        h.player->VideoInputRecord().OnRButtonUp(20, 20);
         for (int i = 0; i < 40 && h.dialogs.sectionMenus.size() == before; ++i) h.Tick();
     }
     std::size_t AudioChoices() const {
@@ -96,7 +96,7 @@ TEST_F(MediaTracksTest, TrackKeysLeaveAFileWithoutChoiceAndAClosedPlayerAlone) {
     Film single = FilmWithTracks();
     single.tracks.resize(1);  // one audio track, no subtitles
     single.chapters.clear();
-    test::TestPlayer& p = Playing(single);
+    Player& p = Playing(single);
     const std::size_t calls = h.engine.log.size();
     const std::size_t seeks = h.engine.seeks.size();
     Key('B');
@@ -106,7 +106,8 @@ TEST_F(MediaTracksTest, TrackKeysLeaveAFileWithoutChoiceAndAClosedPlayerAlone) {
     EXPECT_EQ(h.engine.log.size(), calls);
     EXPECT_EQ(h.engine.seeks.size(), seeks);
 
-    p.playback.CloseMedia();
+    p.Command(PlayerCommand::Stop);
+    h.Tick();
     p.Command(PlayerCommand::AudioTrackNext);
     p.Command(PlayerCommand::ChapterNext);
     EXPECT_EQ(h.engine.seeks.size(), seeks);
@@ -137,7 +138,7 @@ TEST_F(MediaTracksTest, PageKeysGoToTheNextChapterAndBackToTheStartOrTheOneBefor
 }
 
 TEST_F(MediaTracksTest, ARightClickOnThePictureListsTracksAndChaptersAndAChoiceActs) {
-    test::TestPlayer& p = Playing();
+    Player& p = Playing();
     h.engine.position = 12 * kSecond;
     RightClickPicture();
     ASSERT_EQ(h.dialogs.sectionMenus.size(), 1u);
@@ -151,13 +152,13 @@ TEST_F(MediaTracksTest, ARightClickOnThePictureListsTracksAndChaptersAndAChoiceA
     EXPECT_EQ(s[2].checked, 1u);  // the chapter playing
 
     // Items count on through the sections: 1-2 audio, 3-5 subtitles, 6-8 chapters.
-    p.popups.Chosen(5);
+    p.Command(ChooseMenuItem{5});
     h.Tick();
     EXPECT_EQ(Subtitle(), 2);
     RightClickPicture();
     ASSERT_EQ(h.dialogs.sectionMenus.size(), 2u);
     EXPECT_EQ(h.dialogs.sectionMenus[1].sections[1].checked, 2u);
-    p.popups.Chosen(8);
+    p.Command(ChooseMenuItem{8});
     h.Tick();
     EXPECT_EQ(h.engine.position, 20 * kSecond);
 
@@ -165,17 +166,18 @@ TEST_F(MediaTracksTest, ARightClickOnThePictureListsTracksAndChaptersAndAChoiceA
     RightClickPicture();
     ASSERT_EQ(h.dialogs.sectionMenus.size(), 3u);
     const std::size_t choices = AudioChoices();
-    p.playback.CloseMedia();
-    p.popups.Chosen(2);
+    p.Command(PlayerCommand::Stop);
+    h.Tick();
+    p.Command(ChooseMenuItem{2});
     h.Tick();
     EXPECT_EQ(AudioChoices(), choices);
 
     // A right press that leaves full screen opens no menu.
-    p.videoInput.MarkFullScreen();
-    p.videoInput.OnRButtonDown(1, 1);
-    p.videoInput.ClearClicks();
-    p.videoInput.OnRButtonUp(1, 1);
-    EXPECT_FALSE(p.videoInput.TakeMenuClick());
+    p.VideoInputRecord().MarkFullScreen();
+    p.VideoInputRecord().OnRButtonDown(1, 1);
+    p.VideoInputRecord().ClearClicks();
+    p.VideoInputRecord().OnRButtonUp(1, 1);
+    EXPECT_FALSE(p.VideoInputRecord().TakeMenuClick());
 }
 
 TEST_F(MediaTracksTest, TheMenuListsAtMostFiftyItemsAroundTheCurrentOfHugeLists) {
@@ -199,7 +201,7 @@ TEST_F(MediaTracksTest, TheMenuListsAtMostFiftyItemsAroundTheCurrentOfHugeLists)
     EXPECT_LT(s[2].items[0].size(), 120u);  // long titles are cut
 
     h.engine.position = 9999 * kSecond;  // at the end the list keeps fifty
-    h.player->popups.Chosen(0);
+    h.player->Command(ChooseMenuItem{0});
     h.Tick();
     RightClickPicture();
     ASSERT_EQ(h.dialogs.sectionMenus.size(), 2u);

@@ -18,9 +18,7 @@ using Loop = RemoteControl::Loop;
 class RepeatSpeedTest : public ::testing::Test {
 protected:
     // Until a new file's layout and the keys' lockout have run out.
-    void Settle() {
-        for (int i = 0; i < 60 && (h.player->layout.Timer().Running() || h.player->keyboard.Gate().Locked()); ++i) h.Tick();
-    }
+    void Settle() { h.TickUntilSettled(); }
     // One tap, taken by the next tick.
     void Key(int key, bool shift = false) {
         Settle();
@@ -40,7 +38,7 @@ TEST_F(RepeatSpeedTest, RepeatOneReopensTheEntryAtItsEndAndWithdrawsTheFollower)
     const FakeMedia sound{.video = false};
     const std::string a = h.AddMedia("a.wav", sound);
     const std::string b = h.AddMedia("b.wav", sound);
-    test::TestPlayer& p = h.Start({a, b}, true);
+    Player& p = h.Start({a, b}, true);
     h.TickUntilStarted();
     RemoteControl remote(p);
     EXPECT_EQ(remote.LoopStatus(), Loop::Playlist);
@@ -53,14 +51,14 @@ TEST_F(RepeatSpeedTest, RepeatOneReopensTheEntryAtItsEndAndWithdrawsTheFollower)
     h.engine.log.clear();
     h.engine.completed = true;
     h.TickUntilStarted();
-    EXPECT_EQ(p.openFile.path, a);
+    EXPECT_EQ(p.View().File().path, a);
     EXPECT_EQ(Renders(a), 1);
-    EXPECT_EQ(p.playlist.currentIndex, 0);
+    EXPECT_EQ(p.View().List().currentIndex, 0);
     // NEXT still moves on.
     p.Command(PlayerCommand::NextEntry);
     h.TickUntilStarted();
     Settle();
-    EXPECT_EQ(p.openFile.path, b);
+    EXPECT_EQ(p.View().File().path, b);
 
     // Off again, the list's own repeat is as it was; None and Playlist read back.
     remote.SetLoopStatus(Loop::Playlist);
@@ -70,7 +68,7 @@ TEST_F(RepeatSpeedTest, RepeatOneReopensTheEntryAtItsEndAndWithdrawsTheFollower)
     remote.SetLoopStatus(Loop::None);
     h.Tick();
     EXPECT_EQ(remote.LoopStatus(), Loop::None);
-    EXPECT_EQ(p.settings.repeatList, 0);
+    EXPECT_EQ(p.View().Settings().repeatList, 0);
     remote.SetLoopStatus(Loop::Track);
     h.Tick();
     EXPECT_EQ(remote.LoopStatus(), Loop::Track);
@@ -78,36 +76,36 @@ TEST_F(RepeatSpeedTest, RepeatOneReopensTheEntryAtItsEndAndWithdrawsTheFollower)
     EXPECT_EQ(remote.LoopStatus(), Loop::None);
 
     // The list's menu shows and sets it after the entries.
-    p.popups.Show(PopupMenu::Playlist, {0, 0});
+    p.Command(ShowMenu{PopupMenu::Playlist, {0, 0}});
     ASSERT_EQ(h.dialogs.menus.back().items.size(), 3u);
     EXPECT_TRUE(h.dialogs.menus.back().items[2].starts_with("  "));
-    p.popups.Chosen(3);
+    p.Command(ChooseMenuItem{3});
     h.Tick();
-    EXPECT_TRUE(p.state.playback.repeatOne);
-    EXPECT_EQ(p.openFile.path, b) << "the item opens no entry";
-    p.popups.Show(PopupMenu::Playlist, {0, 0});
+    EXPECT_TRUE(p.View().RepeatOne());
+    EXPECT_EQ(p.View().File().path, b) << "the item opens no entry";
+    p.Command(ShowMenu{PopupMenu::Playlist, {0, 0}});
     EXPECT_TRUE(h.dialogs.menus.back().items[2].starts_with(">>"));
-    p.popups.Chosen(0);
+    p.Command(ChooseMenuItem{0});
     h.Tick();
 }
 
 TEST_F(RepeatSpeedTest, RepeatOneStopsOnAFileThatEndsOnAnError) {
     const std::string a = h.AddMedia("a.mpg");
-    test::TestPlayer& p = h.Start({a, h.AddMedia("b.mpg")}, true);
+    Player& p = h.Start({a, h.AddMedia("b.mpg")}, true);
     h.TickUntilStarted();
     p.Command(PlayerCommand::RepeatOneToggle);
     h.engine.log.clear();
     h.engine.completed = true;
     h.engine.completedOnError = true;
     h.Tick(3);
-    EXPECT_TRUE(p.state.playback.mediaClosed);
+    EXPECT_FALSE(p.View().MediaOpen());
     EXPECT_EQ(Renders(a), 0);
 }
 
 TEST_F(RepeatSpeedTest, SpeedKeysStepWithinHalfToDoubleAndEveryFileOpensAtTheChoice) {
     const std::string a = h.AddMedia("a.mpg");
     const std::string b = h.AddMedia("b.mpg");
-    test::TestPlayer& p = h.Start({a, b}, true);
+    Player& p = h.Start({a, b}, true);
     p.OnActivated(true);  // keys reach only the active window
     h.TickUntilStarted();
     Key(vk::Equals, true);
@@ -115,14 +113,14 @@ TEST_F(RepeatSpeedTest, SpeedKeysStepWithinHalfToDoubleAndEveryFileOpensAtTheCho
     Key(vk::Minus);
     Key(vk::Minus);
     EXPECT_DOUBLE_EQ(h.engine.rate, 0.9);
-    EXPECT_EQ(p.state.playback.playbackRate, 900);  // the panel's readout shows it
+    EXPECT_EQ(p.View().PlaybackRate(), 900);  // the panel's readout shows it
 
-    p.state.playback.playbackRate = 1950;  // as the panel's ramp leaves it
+    p.Command(SetPlayingRate{1950});  // as the panel's ramp leaves it
     Key(vk::Equals, true);
     EXPECT_DOUBLE_EQ(h.engine.rate, 2.0);
     Key(vk::Equals, true);
     EXPECT_DOUBLE_EQ(h.engine.rate, 2.0);
-    p.state.playback.playbackRate = 550;
+    p.Command(SetPlayingRate{550});
     Key(vk::Minus);
     EXPECT_DOUBLE_EQ(h.engine.rate, 0.5);
     Key(vk::Minus);
@@ -134,13 +132,13 @@ TEST_F(RepeatSpeedTest, SpeedKeysStepWithinHalfToDoubleAndEveryFileOpensAtTheCho
     Key(vk::Minus);
     h.engine.completed = true;
     h.TickUntilStarted();
-    ASSERT_EQ(p.openFile.path, b);
+    ASSERT_EQ(p.View().File().path, b);
     EXPECT_DOUBLE_EQ(h.engine.rate, 0.9);
-    EXPECT_EQ(p.state.playback.playbackRate, 900);
+    EXPECT_EQ(p.View().PlaybackRate(), 900);
 }
 
 TEST_F(RepeatSpeedTest, ARemoteRateIsClampedAndNonsenseRefused) {
-    test::TestPlayer& p = h.Start({h.AddMedia("a.mpg")}, true);
+    Player& p = h.Start({h.AddMedia("a.mpg")}, true);
     h.TickUntilStarted();
     RemoteControl remote(p);
     EXPECT_TRUE(remote.SetRate(1.5));
@@ -158,12 +156,13 @@ TEST_F(RepeatSpeedTest, ARemoteRateIsClampedAndNonsenseRefused) {
 }
 
 TEST_F(RepeatSpeedTest, LeavingAWheelSeekReturnsToTheChosenSpeed) {
-    test::TestPlayer& p = h.Start({h.AddMedia("a.mpg")}, true);
+    Player& p = h.Start({h.AddMedia("a.mpg")}, true, [](PlayerSettings& s) {
+        s.wheelVariableSpeed = 1;
+        s.wheelPlaySteps[1] = 300;  // the first step plays at 3x
+        s.wheelPlayIsRate[1] = 1;
+    });
     p.OnActivated(true);
     h.TickUntilStarted();
-    p.settings.wheelVariableSpeed = 1;
-    p.settings.wheelPlaySteps[1] = 300;  // the first step plays at 3x
-    p.settings.wheelPlayIsRate[1] = 1;
     RemoteControl(p).SetRate(1.5);
     Settle();
     p.Command(PlayerCommand::WheelNotchForward);
@@ -175,7 +174,7 @@ TEST_F(RepeatSpeedTest, LeavingAWheelSeekReturnsToTheChosenSpeed) {
     Settle();
     p.Command(PlayerCommand::WheelNotchBack);
     h.Tick();
-    EXPECT_EQ(p.wheel.Step(), 0);
+    EXPECT_EQ(p.View().WheelStep(), 0);
     EXPECT_DOUBLE_EQ(h.engine.rate, 1.6);
 }
 

@@ -26,7 +26,7 @@ FakeMedia Lasting(int seconds) {
 
 // Opens the entry, lets it play to the given second and quits.
 void PlayUntilAndQuit(PlayerHarness& h, const std::vector<std::string>& entries, MediaTime at) {
-    test::TestPlayer& p = h.Start(entries, /*openOnStart=*/true);
+    Player& p = h.Start(entries, /*openOnStart=*/true);
     h.TickUntilStarted();
     h.engine.position = at;
     h.Tick();
@@ -65,12 +65,13 @@ TEST(Resume, ALongFileReopensWhereItWasLeftAndAnEndedOneFromTheStart) {
     }
     // Changing to another entry keeps the place of the one left.
     const std::string other = h.AddMedia("other.mkv", Lasting(3600));
-    test::TestPlayer& p = h.Start({film, other}, /*openOnStart=*/true);
+    Player& p = h.Start({film, other}, /*openOnStart=*/true);
     h.TickUntilStarted();
     h.engine.position = 900 * kSecond;
-    p.playback.Next();
+    p.Command(PlayerCommand::NextEntry);
+    h.Tick();
     h.TickUntilStarted();
-    EXPECT_EQ(p.openFile.path, other);
+    EXPECT_EQ(p.View().File().path, other);
     p.RequestExit();
     h.Tick(2);
     EXPECT_EQ(h.folder.Read(ResumePoints::kFileName), "900000 - - " + film + "\n");
@@ -84,12 +85,12 @@ TEST(Resume, TheAudioAndSubtitleChoiceComeBackWithThePlace) {
                                            {3, TrackKind::Subtitle, "jpn", "", true, false, true},
                                            {4, TrackKind::Subtitle, "eng", "", false, false, false}};
     h.engine.tracks = asOpened;
-    test::TestPlayer& p = h.Start({film}, /*openOnStart=*/true);
+    Player& p = h.Start({film}, /*openOnStart=*/true);
     h.TickUntilStarted();
     // The second sound track, and subtitles past the last one: off.
-    p.tracks.StepTrack(TrackKind::Audio);
-    p.tracks.StepTrack(TrackKind::Subtitle);
-    p.tracks.StepTrack(TrackKind::Subtitle);
+    p.Command(PlayerCommand::AudioTrackNext);
+    p.Command(PlayerCommand::SubtitleTrackNext);
+    p.Command(PlayerCommand::SubtitleTrackNext);
     h.engine.position = 60 * kSecond;
     p.RequestExit();
     h.Tick(2);
@@ -130,10 +131,10 @@ TEST(Resume, ShortFilesSegmentsAndTheSettingLeaveThePlaceAlone) {
 
     // Turned off, nothing is sought.
     h.engine.seeks.clear();
-    test::TestPlayer& p = h.Start({talk}, true, [](PlayerSettings& s) { s.resumePlayback = 0; });
+    Player& p = h.Start({talk}, true, [](PlayerSettings& s) { s.resumePlayback = 0; });
     h.TickUntilStarted();
     EXPECT_EQ(h.engine.seeks, std::vector<MediaTime>{});
-    EXPECT_EQ(p.openFile.path, talk);
+    EXPECT_EQ(p.View().File().path, talk);
 }
 
 TEST(Resume, ADamagedFileIsSaidOnceAndResumesNothing) {

@@ -107,13 +107,13 @@ TEST(SavedFileSafety, TemporariesOfKilledSavesAreClearedAtStart) {
 TEST(SavedFileSafety, SavesThatFailAtExitKeepTheOldFilesAndAreToldOnce) {
     test::PlayerHarness h;
     const std::string clip = h.AddMedia("clip.mpg");
-    h.folder.Write("KR01.tob", "/old/list.mpg\r\n");
     // A folder in a file's place: nothing can be renamed over it, as on a full or read-only disk.
     std::filesystem::create_directories(h.folder.path() / "HIS.tob/x");
     std::filesystem::create_directories(h.folder.path() / "data.vol/x");
-    test::TestPlayer& p = h.Start({clip}, true);
+    Player& p = h.Start({clip}, true);
     h.TickUntilStarted();
-    p.state.exitRequested = true;
+    h.folder.Write("KR01.tob", "/old/list.mpg\r\n");
+    p.RequestExit();
     h.Tick();
     ASSERT_TRUE(p.Ended());
     const auto told = std::count_if(h.reports.begin(), h.reports.end(),

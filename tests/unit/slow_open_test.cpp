@@ -49,20 +49,24 @@ TEST(SlowOpen, ALateReadyStartsTheFileInTheSameStepsAsAnImmediateOne) {
     for (PlayerHarness* h : {&quick, &slow}) h->Start({h->AddMedia("clip.mpg")}, /*openOnStart=*/true);
 
     // Begun on the first tick and polled once: two more ticks see it pending, with no file yet.
-    test::TestPlayer& p = *slow.player;
+    Player& p = *slow.player;
     RemoteControl remote(p);
     for (int tick = 0; tick < 2; ++tick) {
-        EXPECT_EQ(p.state.playback.startState, StartState::Opening);
-        EXPECT_TRUE(p.state.playback.mediaClosed);
+        EXPECT_EQ(p.View().StartStage(), StartState::Opening);
+        EXPECT_FALSE(p.View().MediaOpen());
         EXPECT_EQ(remote.PlaybackStatus(), Status::Stopped);
         EXPECT_FALSE(remote.CurrentTrack());
         slow.Tick();
     }
     EXPECT_EQ(Count(slow.engine.log, "Run"), 0);
-    // The third tick's poll finds it ready: that tick's command step takes the new size.
+    // The third tick's poll finds it ready: that tick's command step takes the new size, which
+    // is laid out two ticks later.
     slow.Tick();
-    EXPECT_EQ(p.state.playback.startState, StartState::Opened);
-    EXPECT_EQ(p.layout.Timer().TicksLeft(), 10);
+    EXPECT_EQ(p.View().StartStage(), StartState::Opened);
+    slow.Tick();
+    EXPECT_EQ(slow.windows.rects[WindowId::Video].width, 0);
+    slow.Tick();
+    EXPECT_EQ(slow.windows.rects[WindowId::Video].width, 320);
 
     quick.TickUntilStarted();
     slow.TickUntilStarted();
@@ -70,19 +74,19 @@ TEST(SlowOpen, ALateReadyStartsTheFileInTheSameStepsAsAnImmediateOne) {
     EXPECT_EQ(WindowCalls(slow), WindowCalls(quick));
     EXPECT_EQ(slow.windows.rects[WindowId::Video].width, 320);
     EXPECT_TRUE(slow.engine.playing);
-    EXPECT_EQ(p.openFile.titleLine, quick.player->openFile.titleLine);
+    EXPECT_EQ(p.View().File().titleLine, quick.player->View().File().titleLine);
 }
 
 TEST(SlowOpen, NewsBetweenTicksSetsTheFileUpAtOnce) {
     PlayerHarness h;
     h.engine.pendingPolls = 1;
-    test::TestPlayer& p = h.Start({h.AddMedia("clip.mpg")}, true);
-    ASSERT_EQ(p.state.playback.startState, StartState::Opening);
+    Player& p = h.Start({h.AddMedia("clip.mpg")}, true);
+    ASSERT_EQ(p.View().StartStage(), StartState::Opening);
     p.OnOpenNews();
-    EXPECT_EQ(p.state.playback.startState, StartState::Opened);
-    EXPECT_FALSE(p.state.playback.mediaClosed);
+    EXPECT_EQ(p.View().StartStage(), StartState::Opened);
+    EXPECT_TRUE(p.View().MediaOpen());
     p.OnOpenNews();  // late news of an open already taken: nothing
-    EXPECT_EQ(p.state.playback.startState, StartState::Opened);
+    EXPECT_EQ(p.View().StartStage(), StartState::Opened);
 }
 
 // The ticks of a start's handshake are each brought forward by the one before, from the news of
@@ -106,7 +110,7 @@ TEST(SlowOpen, AStartsHandshakeRunsItsTicksBackToBackButAMovesWaitKeepsItsPace) 
         SCOPED_TRACE(c.name);
         PlayerHarness h;
         h.engine.pendingPolls = 1;
-        test::TestPlayer& p = h.Start({h.AddMedia("clip.mpg")}, true,
+        Player& p = h.Start({h.AddMedia("clip.mpg")}, true,
                                       [&](PlayerSettings& s) { s.secondaryMonitorFix = c.monitorFix; });
         int wakes = h.wakes;
         p.OnOpenNews();
@@ -132,7 +136,7 @@ TEST(SlowOpen, ANewOpenOrAStopGivesUpTheOneUnderWay) {
     const std::string a = h.AddMedia("a.mpg");
     const std::string b = h.AddMedia("b.mpg");
     const std::string c = h.AddMedia("c.mpg");
-    test::TestPlayer& p = h.Start({a, b, c}, true);
+    Player& p = h.Start({a, b, c}, true);
     RemoteControl remote(p);
     ASSERT_EQ(h.engine.opening, a);
 
@@ -148,15 +152,15 @@ TEST(SlowOpen, ANewOpenOrAStopGivesUpTheOneUnderWay) {
     EXPECT_EQ(h.engine.opening, b);
     EXPECT_EQ(std::vector<std::string>(h.engine.log.begin() + static_cast<std::ptrdiff_t>(mark), h.engine.log.end()),
               (std::vector<std::string>{"Release", "Create", "Render " + b}));
-    EXPECT_EQ(p.playlist.currentIndex, 1);
+    EXPECT_EQ(p.View().List().currentIndex, 1);
 
     // STOP while that one opens: given up, nothing left to poll or to start.
     remote.Stop();
     h.Tick();
     EXPECT_FALSE(h.engine.opening);
-    EXPECT_EQ(p.state.playback.startState, StartState::Idle);
+    EXPECT_EQ(p.View().StartStage(), StartState::Idle);
     h.Tick(10);
-    EXPECT_TRUE(p.state.playback.mediaClosed);
+    EXPECT_FALSE(p.View().MediaOpen());
     EXPECT_EQ(Count(h.engine.log, "Run"), 0);
 
     // And a new start opens and plays the current entry as usual.
@@ -177,14 +181,13 @@ TEST(SlowOpen, AFailureOrTimeoutAfterPendingClosesAsAnImmediateFailureDoes) {
         h.engine.timesOut = timesOut;
         const std::string clip = h.AddMedia("clip.mpg");
         if (!timesOut) h.engine.files.erase(clip);
-        test::TestPlayer& p = h.Start({clip}, true);
+        Player& p = h.Start({clip}, true);
         h.Tick();
-        EXPECT_EQ(p.state.playback.startState, StartState::Opening);
+        EXPECT_EQ(p.View().StartStage(), StartState::Opening);
         h.Tick();
-        EXPECT_EQ(p.state.playback.startState, StartState::Idle);
-        EXPECT_TRUE(p.state.playback.mediaClosed);
-        EXPECT_FALSE(p.state.playback.hasVideo);
-        EXPECT_FALSE(p.graph.Created());
+        EXPECT_EQ(p.View().StartStage(), StartState::Idle);
+        EXPECT_FALSE(p.View().MediaOpen());
+        EXPECT_FALSE(h.engine.created) << "the engine is let go";
         EXPECT_EQ(h.windows.rects[WindowId::Video].width, 0);
         h.Tick(20);
         EXPECT_EQ(Count(h.engine.log, "Run"), 0);
@@ -197,36 +200,37 @@ TEST(SlowOpen, KeysTheRemoteAndTheExitWorkWhileAFileOpens) {
     h.engine.pendingPolls = 1000;
     const std::string a = h.AddMedia("a.mpg");
     const std::string b = h.AddMedia("b.mpg");
-    test::TestPlayer& p = h.Start({a, b}, true);
+    Player& p = h.Start({a, b}, true);
     p.OnActivated(true);
     h.Tick(10);  // the keys' start-up lockout
-    ASSERT_EQ(p.state.playback.startState, StartState::Opening);
+    ASSERT_EQ(p.View().StartStage(), StartState::Opening);
 
-    const int level = p.volume.Level();
+    const int level = p.View().VolumeLevel();
     TapKey(h, vk::Char('N'));
     h.Tick();
-    EXPECT_LT(p.volume.Level(), level);
+    EXPECT_LT(p.View().VolumeLevel(), level);
     TapKey(h, vk::Space);  // no file to pause yet
     h.Tick();
-    EXPECT_FALSE(p.playback.Paused());
+    EXPECT_FALSE(p.View().Paused());
     EXPECT_EQ(h.engine.opening, a);
 
-    for (int i = 0; i < 60 && p.keyboard.Gate().Locked(); ++i) h.Tick();
+    ASSERT_TRUE(h.TickUntilSettled());
     TapKey(h, vk::Right);
     h.Tick();
     EXPECT_EQ(h.engine.opening, b);
 
     RemoteControl remote(p);
     remote.SetVolume(1.0);
-    EXPECT_EQ(p.volume.Level(), 62);
+    EXPECT_EQ(p.View().VolumeLevel(), 62);
     EXPECT_EQ(remote.PlaybackStatus(), Status::Stopped);
 
+    std::filesystem::remove(h.folder.path() / kCurrentListName);
     p.Command(PlayerCommand::Quit);
     h.Tick();
     EXPECT_TRUE(p.Ended());
-    EXPECT_TRUE(std::filesystem::exists(h.folder.path() / kCurrentListName));
+    EXPECT_EQ(h.folder.Read(kCurrentListName), a + "\r\n" + b + "\r\n");
     p.OnOpenNews();  // news after the end finds no one
-    EXPECT_EQ(p.state.playback.startState, StartState::Opening);
+    EXPECT_EQ(p.View().StartStage(), StartState::Opening);
 }
 
 TEST(OpenDeadline, TheLoadHasFiveSecondsAndItsFirstFrameOneMoreWithinThem) {

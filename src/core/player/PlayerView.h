@@ -6,9 +6,12 @@
 #include <string>
 
 #include "model/MediaTime.h"
+#include "model/PlaybackStatus.h"
+#include "model/PlayerState.h"
 
 namespace felux {
 
+class AbLoop;
 class Player;
 class PixelSink;
 class Playlist;
@@ -27,6 +30,12 @@ public:
     bool MediaOpen() const;
     bool Opening() const;
     bool Paused() const;
+    // How far the file opened last has got towards playing.
+    StartState StartStage() const;
+    WindowMode Mode() const;
+    bool FullScreen() const;
+    // The wheel seek's step as the panel shows it: 0 at rest, negative backwards.
+    int WheelStep() const;
     int VolumeLevel() const;        // 0..62
     int PlaybackRate() const;       // thousandths of normal speed
     bool RepeatOne() const;
@@ -42,6 +51,8 @@ public:
     const OpenFile& File() const;
     const PlaylistEditor& Editor() const;
     const LyricsFrame& Lyrics() const;
+    // The A-B loop as the panel shows it: its step and its marks.
+    const AbLoop& Loop() const;
 
     // Whether a left press at this panel point drags the main window.
     bool MovesWindowAt(int x, int y) const;
