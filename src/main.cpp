@@ -15,6 +15,7 @@
 #include "input/KeyLatch.h"
 #include "model/Tick.h"
 #include "mpv/MpvEngine.h"
+#include "mpv/MpvInstance.h"
 #include "mpv/MpvSystemVolume.h"
 #include "mpv/QuietSoundLibraries.h"
 #include "mpv/SoundStreamName.h"
@@ -70,6 +71,8 @@ int main(int argc, char** argv) {
     felux::QuietSoundLibraries();
     const bool busFound = felux::PinSessionBusAddress();
     felux::NameSoundStream(named.empty() ? felux::SoundRole::Movie : felux::SoundRoleOf(named.front()));
+    // mpv starts beside Qt, on a thread of its own; the picture window is given to it once it exists.
+    auto engineAhead = std::make_unique<felux::mpv::InstanceAhead>(felux::mpv::InstanceSetup{});
     QCoreApplication::setApplicationName(QStringLiteral("felux"));
     // Our command line is read already: Qt sees only the program name.
     int qtArgc = 1;
@@ -97,6 +100,7 @@ int main(int argc, char** argv) {
             QMetaObject::invokeMethod(
                 &openNewsTarget, [&onOpenNews] { if (onOpenNews) onOpenNews(); }, Qt::QueuedConnection);
         });
+    media.UseInstanceAhead(std::move(engineAhead));
     if (!named.empty() && !felux::IsListPath(named.front())) media.Preload(named.front());
 
     felux::MainWindow mainWindow;

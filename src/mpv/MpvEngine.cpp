@@ -121,6 +121,8 @@ void MpvEngine::OnWakeup(void* self) {
 
 MpvEngine::~MpvEngine() { Destroy(); }
 
+void MpvEngine::UseInstanceAhead(std::unique_ptr<mpv::InstanceAhead> ahead) { ahead_ = std::move(ahead); }
+
 MediaResult MpvEngine::Create() {
     const std::optional<std::int64_t> window = windowId_ ? windowId_() : std::nullopt;
     // Building an instance costs threads, scripts and outputs: the running one takes the next
@@ -139,7 +141,10 @@ MediaResult MpvEngine::Create() {
         if (mpv::ResetPlaybackSettings(handle_)) return MediaResult::Ok;
     }
     Destroy();
-    mpv_handle* h = mpv::NewInstance({window, noSoundDevice_, hardwareDecoding_, replayGain_});
+    const mpv::InstanceSetup setup{window, noSoundDevice_, hardwareDecoding_, replayGain_};
+    mpv_handle* h = ahead_ ? ahead_->Take(setup) : nullptr;
+    ahead_.reset();
+    if (!h) h = mpv::NewInstance(setup);
     if (!h) return MediaResult::Failed;
     eventsWaiting_ = true;
     mpv_set_wakeup_callback(h, &MpvEngine::OnWakeup, this);

@@ -5,6 +5,7 @@
 #include <chrono>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -16,6 +17,9 @@ struct mpv_handle;
 struct mpv_event;
 
 namespace felux {
+namespace mpv {
+class InstanceAhead;
+}
 
 class MpvEngine : public MediaEngine {
 public:
@@ -38,6 +42,8 @@ public:
     MpvEngine(const MpvEngine&) = delete;
     MpvEngine& operator=(const MpvEngine&) = delete;
 
+    // The first Create takes this instance when it fits, instead of building one then.
+    void UseInstanceAhead(std::unique_ptr<mpv::InstanceAhead> ahead);
     MediaResult Create() override;
     void Release() override;
     void BeginOpen(const std::string& path, const std::optional<std::string>& companion) override;
@@ -171,6 +177,7 @@ private:
     void NoteAudioOutput(const char* name);
 
     WindowIdSource windowId_;
+    std::unique_ptr<mpv::InstanceAhead> ahead_;
     Notice notice_;
     // Read from mpv's threads: set once, at construction.
     const OpenNews openNews_;

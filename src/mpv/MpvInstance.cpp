@@ -4,6 +4,7 @@
 #include <mpv/client.h>
 
 #include <cstdlib>
+#include <future>
 #include <filesystem>
 #include <string>
 
@@ -37,8 +38,10 @@ std::string UserTrackLanguages() {
 
 }  // namespace
 
-mpv_handle* NewInstance(const InstanceSetup& setup) {
-    mpv_handle* h = mpv_create();
+namespace {
+
+// Sets the options every instance starts with and initialises it; null when mpv refused it.
+mpv_handle* Initialise(mpv_handle* h, const InstanceSetup& setup) {
     // Null when out of memory or under a non-C LC_NUMERIC.
     if (!h) return nullptr;
 
@@ -100,6 +103,32 @@ mpv_handle* NewInstance(const InstanceSetup& setup) {
     }
     option(kPropPause, kYes);
     if (!ok || mpv_initialize(h) < 0) {
+        mpv_terminate_destroy(h);
+        return nullptr;
+    }
+    return h;
+}
+
+}  // namespace
+
+mpv_handle* NewInstance(const InstanceSetup& setup) { return Initialise(mpv_create(), setup); }
+
+InstanceAhead::InstanceAhead(InstanceSetup setup)
+    : setup_(setup), built_(std::async(std::launch::async, Initialise, mpv_create(), setup)) {}
+
+InstanceAhead::~InstanceAhead() {
+    if (mpv_handle* h = built_.valid() ? built_.get() : nullptr) mpv_terminate_destroy(h);
+}
+
+mpv_handle* InstanceAhead::Take(const InstanceSetup& setup) {
+    if (!built_.valid()) return nullptr;
+    mpv_handle* h = built_.get();
+    if (!h) return nullptr;
+    const bool same = setup.silent == setup_.silent && setup.hardwareDecoding == setup_.hardwareDecoding &&
+                      setup.replayGain == setup_.replayGain && setup_.window == std::nullopt;
+    // mpv reads the window when it builds its video output, at the first file's first frame.
+    std::int64_t window = setup.window.value_or(0);
+    if (!same || (setup.window && mpv_set_option(h, kOptWid, MPV_FORMAT_INT64, &window) < 0)) {
         mpv_terminate_destroy(h);
         return nullptr;
     }

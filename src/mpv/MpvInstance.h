@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <future>
 #include <optional>
 
 #include "platform/MediaEngine.h"
@@ -22,6 +23,25 @@ struct InstanceSetup {
 
 // An initialised instance, paused and idle; null when mpv refused it.
 mpv_handle* NewInstance(const InstanceSetup& setup);
+
+// An instance built for the first file before the picture window exists: created at once, on
+// the calling thread while the numeric locale is still C, and initialised on a thread of its
+// own beside the rest of the program's start.
+class InstanceAhead {
+public:
+    explicit InstanceAhead(InstanceSetup setup);
+    ~InstanceAhead();
+    InstanceAhead(const InstanceAhead&) = delete;
+    InstanceAhead& operator=(const InstanceAhead&) = delete;
+
+    // Waits for it; given the setup's window, it is the instance for that setup. Null when it was
+    // built for another (which goes down), failed, or was taken already.
+    mpv_handle* Take(const InstanceSetup& setup);
+
+private:
+    InstanceSetup setup_;
+    std::future<mpv_handle*> built_;
+};
 
 // mpv's hwdec value: its safe automatic choice when wanted and the machine has a chip to decode on.
 const char* HardwareDecodingValue(bool wanted);

@@ -9,6 +9,7 @@
 #include <string>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <vector>
 
 #include "MpvTestSupport.h"
@@ -435,6 +436,31 @@ TEST(MpvEngine, EachInstanceAsksForThePictureWindowAgain) {
     ASSERT_EQ(engine.Create(), MediaResult::Ok);
     EXPECT_EQ(engine.IntProperty(mpv::kOptWid), -1) << "no window yet: mpv's own choice";
     EXPECT_EQ(asked, 3);
+}
+
+// Built before the picture window exists, the instance gets the window when the first Create
+// takes it; an instance built for other outputs is not taken, and none is taken twice.
+TEST(MpvEngine, TheFirstCreateTakesTheInstanceBuiltAheadOnlyWhenItFits) {
+    InspectableEngine engine([] { return std::optional<std::int64_t>(0x3a00007); });
+    engine.UseInstanceAhead(std::make_unique<mpv::InstanceAhead>(mpv::InstanceSetup{}));
+    ASSERT_EQ(engine.Create(), MediaResult::Ok);
+    EXPECT_EQ(engine.IntProperty(mpv::kOptWid), 0x3a00007);
+    EXPECT_EQ(engine.StringProperty(mpv::kPropPause), "yes");
+    ASSERT_EQ(test::OpenAndWait(engine, Clip("clip.mpg"), std::nullopt), OpenStatus::Ready);
+
+    mpv::InstanceAhead ahead(mpv::InstanceSetup{});
+    mpv_handle* taken = ahead.Take({std::nullopt, false, true, ReplayGain::Off});
+    ASSERT_NE(taken, nullptr);
+    EXPECT_EQ(ahead.Take({std::nullopt, false, true, ReplayGain::Off}), nullptr);
+    mpv_terminate_destroy(taken);
+    for (const mpv::InstanceSetup other : {mpv::InstanceSetup{std::nullopt, true, true, ReplayGain::Off},
+                                           mpv::InstanceSetup{std::nullopt, false, false, ReplayGain::Off},
+                                           mpv::InstanceSetup{std::nullopt, false, true, ReplayGain::Album}}) {
+        mpv::InstanceAhead unfit(mpv::InstanceSetup{});
+        EXPECT_EQ(unfit.Take(other), nullptr);
+    }
+    // One never taken goes down with its holder.
+    mpv::InstanceAhead untouched(mpv::InstanceSetup{});
 }
 
 TEST(MpvEngine, VolumeAndSourceRectangleReachTheInstance) {
