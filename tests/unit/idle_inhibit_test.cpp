@@ -37,7 +37,7 @@ TEST(IdleInhibit, EachPlayingStretchOfAVideoInhibitsOnceAndEveryWayOutReleases) 
     // The end of a file lets go; the next video holds again once it runs.
     h.engine.completed = true;
     h.Tick();
-    EXPECT_EQ(p.openFile.path, b);
+    EXPECT_EQ(p.View().File().path, b);
     EXPECT_EQ(h.screenSaver.calls, (Calls{kInhibit, kRelease, kInhibit, kRelease}));
     h.TickUntilStarted();
     EXPECT_EQ(h.screenSaver.calls.size(), 5u);
@@ -67,7 +67,7 @@ TEST(IdleInhibit, SoundWithoutPictureLeavesTheDesktopAlone) {
     test::TestPlayer& p = h.Start({song}, /*openOnStart=*/true);
     h.TickUntilStarted();
     h.Tick(20);
-    EXPECT_FALSE(p.state.playback.mediaClosed);
+    EXPECT_TRUE(p.View().MediaOpen());
     EXPECT_EQ(h.screenSaver.calls, Calls{});
     p.RequestExit();
     h.Tick(3);

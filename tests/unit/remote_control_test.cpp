@@ -54,11 +54,11 @@ TEST_F(RemoteControlTest, RequestsWaitForTheTickAndRepeatsBeforeItAreOne) {
     EXPECT_EQ(remote.PlaybackStatus(), Status::Playing);
 
     remote.SetVolume(0.5);
-    EXPECT_EQ(p.volume.Level(), 31);
+    EXPECT_EQ(p.View().VolumeLevel(), 31);
     remote.SetVolume(-3.0);
-    EXPECT_EQ(p.volume.Level(), 0);
+    EXPECT_EQ(p.View().VolumeLevel(), 0);
     remote.SetVolume(std::numeric_limits<double>::quiet_NaN());
-    EXPECT_EQ(p.volume.Level(), 0);
+    EXPECT_EQ(p.View().VolumeLevel(), 0);
     remote.SetRepeat(true);  // on already: no toggle
     h.Tick();
     EXPECT_TRUE(remote.Repeat());
@@ -128,14 +128,14 @@ TEST_F(RemoteControlTest, SeeksLandOnTheTickAndStopAtTheEnds) {
     remote.SeekBy(1'000'000);
     p.Command(PlayerCommand::Stop);
     h.Tick();
-    EXPECT_FALSE(p.Pending().seekTo);
+    EXPECT_FALSE(p.View().PendingSeek());
     EXPECT_EQ(h.engine.seeks.size(), seeks);
 
     remote.Play();
     h.TickUntilStarted();
     remote.SeekBy(60'000'000);  // past the end: the next entry
     h.TickUntilStarted();
-    EXPECT_EQ(p.playlist.currentIndex, 1);
+    EXPECT_EQ(p.View().List().currentIndex, 1);
 }
 
 // Any session-bus client may send any int64: far past an end is that end, never a wrapped time.
@@ -158,7 +158,7 @@ TEST_F(RemoteControlTest, OffsetsAndPositionsAtTheInt64LimitsSaturate) {
             remote.SeekBy(back);
             h.Tick();
             EXPECT_EQ(h.engine.position, MediaTime{}) << back << " from " << from.count();
-            EXPECT_EQ(p.playlist.currentIndex, 0) << back << " from " << from.count();
+            EXPECT_EQ(p.View().List().currentIndex, 0) << back << " from " << from.count();
         }
 
     h.engine.position = 10 * kSecond;
@@ -180,7 +180,7 @@ TEST_F(RemoteControlTest, OffsetsAndPositionsAtTheInt64LimitsSaturate) {
             h.Tick();
             remote.SeekBy(ahead);
             h.TickUntilStarted();
-            EXPECT_EQ(p.playlist.currentIndex, ++index)
+            EXPECT_EQ(p.View().List().currentIndex, ++index)
                 << ahead << " from " << from.count() << ": past the end is the next entry";
         }
 }
@@ -210,14 +210,14 @@ TEST_F(RemoteControlTest, HandedFilesJoinTheListAndTheFirstPlays) {
     ASSERT_TRUE(files);
     EXPECT_EQ(ReceiveHandedFiles(p, *files, true), 2u);
     h.TickUntilStarted();
-    EXPECT_EQ(p.playlist.Size(), 3u);
-    EXPECT_EQ(p.playlist.currentIndex, 1);
-    EXPECT_EQ(p.openFile.path, b);
-    EXPECT_EQ(p.playlist.PathAt(2), c);
+    EXPECT_EQ(p.View().List().Size(), 3u);
+    EXPECT_EQ(p.View().List().currentIndex, 1);
+    EXPECT_EQ(p.View().File().path, b);
+    EXPECT_EQ(p.View().List().PathAt(2), c);
 
     EXPECT_EQ(ReceiveHandedFiles(p, {a}, false), 1u);  // appended, the current file plays on
     h.Tick();
-    EXPECT_EQ(p.openFile.path, b);
+    EXPECT_EQ(p.View().File().path, b);
     EXPECT_EQ(ReceiveHandedFiles(p, {(h.folder.path() / "empty.m3u").string()}, true), 0u);
     EXPECT_FALSE(p.Pending().playSelected);
 }
