@@ -45,9 +45,9 @@ TEST_F(FolderAndStreamTest, AFolderFromTheCommandLineOrAHandOverIsScannedInNatur
     TickUntilScanned();
     h.TickUntilStarted();
     // Not the one dead entry of old, and not the saved current list either.
-    EXPECT_EQ(Paths(p.playlist), (std::vector<std::string>{films + "/D 1.mpg", films + "/d 9.mpg", films + "/d 10.mpg",
+    EXPECT_EQ(Paths(p.View().List()), (std::vector<std::string>{films + "/D 1.mpg", films + "/d 9.mpg", films + "/d 10.mpg",
                                                            films + "/d 100.mpg", inner}));
-    EXPECT_EQ(p.openFile.path, films + "/D 1.mpg");
+    EXPECT_EQ(p.View().File().path, films + "/D 1.mpg");
 
     // Handed over while the current file plays: appended, sorted, and its first plays. A second
     // hand-over that comes while the first is being scanned waits for it.
@@ -56,20 +56,20 @@ TEST_F(FolderAndStreamTest, AFolderFromTheCommandLineOrAHandOverIsScannedInNatur
     EXPECT_EQ(ReceiveHandedFiles(p, {"http://127.0.0.1:9/s.mp4", loose, more + "/"}, false), 0u);
     TickUntilScanned();
     h.TickUntilStarted();
-    ASSERT_EQ(p.playlist.Size(), 11u);
-    EXPECT_EQ(p.playlist.PathAt(5), more + "/e 2.mpg");
-    EXPECT_EQ(p.playlist.PathAt(6), more + "/e 11.mpg");
-    EXPECT_EQ(p.openFile.path, more + "/e 2.mpg");
+    ASSERT_EQ(p.View().List().Size(), 11u);
+    EXPECT_EQ(p.View().List().PathAt(5), more + "/e 2.mpg");
+    EXPECT_EQ(p.View().List().PathAt(6), more + "/e 11.mpg");
+    EXPECT_EQ(p.View().File().path, more + "/e 2.mpg");
     // The second, sorted by path as a drop is: the loose file, the folder again, the stream as given.
-    EXPECT_EQ(p.playlist.PathAt(7), loose);
-    EXPECT_EQ(p.playlist.PathAt(8), more + "/e 2.mpg");
-    EXPECT_EQ(p.playlist.PathAt(9), more + "/e 11.mpg");
-    EXPECT_EQ(p.playlist.PathAt(10), "http://127.0.0.1:9/s.mp4");
-    EXPECT_EQ(p.playlist.currentIndex, 5) << "the second hand-over did not ask to play";
+    EXPECT_EQ(p.View().List().PathAt(7), loose);
+    EXPECT_EQ(p.View().List().PathAt(8), more + "/e 2.mpg");
+    EXPECT_EQ(p.View().List().PathAt(9), more + "/e 11.mpg");
+    EXPECT_EQ(p.View().List().PathAt(10), "http://127.0.0.1:9/s.mp4");
+    EXPECT_EQ(p.View().List().currentIndex, 5) << "the second hand-over did not ask to play";
 
     // Plain files still join at once, in the order given.
     EXPECT_EQ(ReceiveHandedFiles(p, {loose, inner}, false), 2u);
-    EXPECT_EQ(p.playlist.PathAt(12), inner);
+    EXPECT_EQ(p.View().List().PathAt(12), inner);
 }
 
 TEST_F(FolderAndStreamTest, AFolderWithPlayOnStartOffListsWithoutPlaying) {
@@ -77,8 +77,8 @@ TEST_F(FolderAndStreamTest, AFolderWithPlayOnStartOffListsWithoutPlaying) {
     test::TestPlayer& p = h.Start({}, false, {}, {films});
     TickUntilScanned();
     h.Tick(5);
-    EXPECT_EQ(Paths(p.playlist), (std::vector<std::string>{films + "/a.mpg", films + "/b.mpg"}));
-    EXPECT_TRUE(p.openFile.path.empty());
+    EXPECT_EQ(Paths(p.View().List()), (std::vector<std::string>{films + "/a.mpg", films + "/b.mpg"}));
+    EXPECT_TRUE(p.View().File().path.empty());
 }
 
 TEST_F(FolderAndStreamTest, AStreamStaysInTheListAndNothingOnDiskIsLookedUpForIt) {
@@ -93,9 +93,9 @@ TEST_F(FolderAndStreamTest, AStreamStaysInTheListAndNothingOnDiskIsLookedUpForIt
     p.Command(PlayerCommand::PlaySelected);
     h.Tick();
     h.TickUntilStarted();
-    EXPECT_EQ(Paths(p.playlist), (std::vector<std::string>{url, "https://127.0.0.1:9/dead.mp4"}))
+    EXPECT_EQ(Paths(p.View().List()), (std::vector<std::string>{url, "https://127.0.0.1:9/dead.mp4"}))
         << "only the missing file goes";
-    EXPECT_EQ(p.openFile.path, url);
+    EXPECT_EQ(p.View().File().path, url);
     EXPECT_FALSE(h.engine.companion) << "no companion sound for a stream";
     EXPECT_TRUE(h.engine.playing);
 
@@ -103,7 +103,7 @@ TEST_F(FolderAndStreamTest, AStreamStaysInTheListAndNothingOnDiskIsLookedUpForIt
     p.playlist.currentIndex = 1;
     p.Command(PlayerCommand::PlaySelected);
     h.Tick(3);
-    EXPECT_EQ(p.playlist.Size(), 2u);
+    EXPECT_EQ(p.View().List().Size(), 2u);
     EXPECT_NE(std::find(h.engine.log.begin(), h.engine.log.end(), "Render https://127.0.0.1:9/dead.mp4"),
               h.engine.log.end()) << "handed to the engine as written";
 }

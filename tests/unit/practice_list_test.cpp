@@ -57,7 +57,7 @@ TEST_F(PracticeListTest, ASegmentShowsItsSpanAndOneEndingWithTheFileStepsOnOnce)
     h.engine.position = 138 * kSecond;
     h.engine.completed = true;
     h.Tick(3);
-    EXPECT_EQ(p.playlist.currentIndex, 1);
+    EXPECT_EQ(p.View().List().currentIndex, 1);
     EXPECT_TRUE(Marks().empty()) << "a whole file has no marks";
 }
 
@@ -81,7 +81,7 @@ TEST_F(PracticeListTest, TheEditorShowsSegmentTimesAndEditsTheTitleKeptInTheCurr
     p.editor.SetTitle(2, "");
     EXPECT_EQ(lines[2], " 0003 a.mpg  1:00:00.00\u20131:01:01.01");
     p.editor.SetTitle(0, "whole");
-    EXPECT_EQ(p.playlist.TitleAt(0), "");
+    EXPECT_EQ(p.View().List().TitleAt(0), "");
     const std::string longest(PlaylistEditor::kMaxTitleBytes - 1, 'x');
     p.editor.SetTitle(2, longest + "\u3042");  // a letter across the bound is left out whole
     EXPECT_EQ(p.editor.EditableTitle(2), longest);
@@ -94,7 +94,7 @@ TEST_F(PracticeListTest, TheEditorShowsSegmentTimesAndEditsTheTitleKeptInTheCurr
     ASSERT_EQ(back.Size(), 3u);
     EXPECT_EQ(back.TitleAt(1), "*verse  one");
     EXPECT_EQ(back.TitleAt(2), "*" + longest);
-    EXPECT_EQ(back.PathAt(1), p.playlist.PathAt(1));
+    EXPECT_EQ(back.PathAt(1), p.View().List().PathAt(1));
 }
 
 }  // namespace
