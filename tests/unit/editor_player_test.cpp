@@ -74,15 +74,15 @@ TEST_F(EditorPlayerTest, ToggleOpensAtTheSavedPlaceExchangesAndCloses) {
     p.editor.Delete();
     h.Tick();
     EXPECT_EQ(p.settings.listPathMode, 2);
-    EXPECT_EQ(p.playlist.Count(), 2);
-    EXPECT_EQ(p.playlist.currentIndex, 1);
+    EXPECT_EQ(p.View().List().Count(), 2);
+    EXPECT_EQ(p.View().List().currentIndex, 1);
 
     // The close message: the window goes, the current index stays below the count.
     p.playlist.currentIndex = 2;
     p.OnEditorClosed();
     EXPECT_FALSE(h.editorWindow.open);
     EXPECT_FALSE(p.state.editor.open);
-    EXPECT_EQ(p.playlist.currentIndex, 1);
+    EXPECT_EQ(p.View().List().currentIndex, 1);
     // The FILE button's first way closes an open editor instead of choosing a file.
     p.Command(PlayerCommand::EditorToggle);
     h.Tick();
@@ -106,9 +106,9 @@ TEST_F(EditorPlayerTest, PlayRequestIsTakenWhileAFileWaitsToStart) {
     p.editor.OnDoubleClick();
     h.Tick();
     EXPECT_TRUE(p.Pending().playSelected);
-    EXPECT_EQ(p.playlist.currentIndex, 1);
+    EXPECT_EQ(p.View().List().currentIndex, 1);
     h.Tick();
-    EXPECT_EQ(p.openFile.path, b);
+    EXPECT_EQ(p.View().File().path, b);
     EXPECT_EQ(h.editorWindow.view.lines[1], ">0002 b.mpg");
     EXPECT_EQ(p.editor.State().request, EditorRequest::None);
 }
@@ -126,14 +126,14 @@ TEST_F(EditorPlayerTest, DropsReplaceOrAppendOnTheMainWindowAndSortOnlyTheNewPar
     EXPECT_TRUE(p.state.playback.mediaClosed);
     TickUntilDropDone();
     EXPECT_EQ(Paths(p.playlist), (std::vector<std::string>{y, z}));
-    EXPECT_EQ(p.openFile.path, y);
+    EXPECT_EQ(p.View().File().path, y);
     h.TickUntilStarted();
 
     // Right button: the new part is appended sorted as a replacing drop is, playback goes on.
     p.OnDrop({x, w}, DropTarget::Main, MouseButton::Right);
     TickUntilDropDone();
     EXPECT_EQ(Paths(p.playlist), (std::vector<std::string>{y, z, w, x}));
-    EXPECT_EQ(p.openFile.path, y);
+    EXPECT_EQ(p.View().File().path, y);
     EXPECT_FALSE(p.state.playback.mediaClosed);
 
     // With the editor open the main window takes no drop; the editor appends and sorts the new part,
@@ -147,8 +147,8 @@ TEST_F(EditorPlayerTest, DropsReplaceOrAppendOnTheMainWindowAndSortOnlyTheNewPar
     EXPECT_EQ(Paths(p.playlist), (std::vector<std::string>{y, z, w, x, x, z}));
     EXPECT_EQ(h.editorWindow.view.lines[4], " 0005 x.mpg");
     EXPECT_EQ(h.editorWindow.view.lines[0], ">0001 y.mpg");
-    EXPECT_EQ(p.playlist.Count(), 6);
-    EXPECT_EQ(p.openFile.path, y);
+    EXPECT_EQ(p.View().List().Count(), 6);
+    EXPECT_EQ(p.View().File().path, y);
 }
 
 TEST_F(EditorPlayerTest, AnAppendDropOntoAPausedFileKeepsItPausedUntilOnePlay) {
@@ -167,7 +167,7 @@ TEST_F(EditorPlayerTest, AnAppendDropOntoAPausedFileKeepsItPausedUntilOnePlay) {
     p.Command(PlayerCommand::Play);
     h.Tick();
     EXPECT_TRUE(h.engine.playing);
-    EXPECT_EQ(p.openFile.path, a);
+    EXPECT_EQ(p.View().File().path, a);
 }
 
 TEST_F(EditorPlayerTest, DeletingThePlayingEntryPlaysTheOneRightAfterItNext) {
@@ -179,15 +179,15 @@ TEST_F(EditorPlayerTest, DeletingThePlayingEntryPlaysTheOneRightAfterItNext) {
     p.editor.Delete();
     h.Tick();
     EXPECT_TRUE(Marked(h.editorWindow.view.lines).empty());  // what plays is no longer listed
-    EXPECT_EQ(p.openFile.path, q);
+    EXPECT_EQ(p.View().File().path, q);
     h.engine.completed = true;
     h.Tick();
-    EXPECT_EQ(p.openFile.path, r);
+    EXPECT_EQ(p.View().File().path, r);
     EXPECT_EQ(Marked(h.editorWindow.view.lines), std::vector<std::size_t>{1});
     h.TickUntilStarted();
     h.engine.completed = true;
     h.Tick();
-    EXPECT_EQ(p.openFile.path, s);
+    EXPECT_EQ(p.View().File().path, s);
 }
 
 TEST_F(EditorPlayerTest, NextPastAMissingFileMovesTheMarkSoPlayGoesOnFromThere) {
@@ -199,10 +199,10 @@ TEST_F(EditorPlayerTest, NextPastAMissingFileMovesTheMarkSoPlayGoesOnFromThere) 
     EXPECT_EQ(Marked(h.editorWindow.view.lines), std::vector<std::size_t>{1});
     p.Command(PlayerCommand::NextEntry);  // RIGHT again, with nothing open
     h.Tick();
-    EXPECT_EQ(p.playlist.currentIndex, 2);
+    EXPECT_EQ(p.View().List().currentIndex, 2);
     p.Command(PlayerCommand::Play);  // SPACE
     h.Tick();
-    EXPECT_EQ(p.openFile.path, c);
+    EXPECT_EQ(p.View().File().path, c);
     EXPECT_EQ(Marked(h.editorWindow.view.lines), std::vector<std::size_t>{2});
 }
 
@@ -212,7 +212,7 @@ TEST_F(EditorPlayerTest, AChoiceFromThePopupMenuMovesTheOneMark) {
     p.popups.Show(PopupMenu::Playlist, {0, 0});
     p.popups.Chosen(3);
     h.Tick();
-    EXPECT_EQ(p.openFile.path, c);
+    EXPECT_EQ(p.View().File().path, c);
     EXPECT_EQ(Marked(h.editorWindow.view.lines), std::vector<std::size_t>{2});
 }
 
@@ -227,12 +227,12 @@ TEST_F(EditorPlayerTest, ANewListStartsAtItsFirstEntryWhenThePlayingFileEnds) {
     EXPECT_TRUE(Marked(h.editorWindow.view.lines).empty());
     h.engine.completed = true;
     h.Tick();
-    EXPECT_EQ(p.openFile.path, pp);
+    EXPECT_EQ(p.View().File().path, pp);
     EXPECT_EQ(Marked(h.editorWindow.view.lines), std::vector<std::size_t>{0});
     h.TickUntilStarted();
     h.engine.completed = true;
     h.Tick();
-    EXPECT_EQ(p.openFile.path, q);
+    EXPECT_EQ(p.View().File().path, q);
 }
 
 TEST_F(EditorPlayerTest, InFullScreenTheShownPanelBringsTheEditorAndClicksOnItStay) {
@@ -284,7 +284,7 @@ TEST_F(EditorPlayerTest, OpenCommandWaitsForTheChoiceWithKeysOff) {
     p.editorBridge.FileChosen(b);
     h.Tick();
     EXPECT_EQ(Paths(p.playlist), std::vector<std::string>{b});
-    EXPECT_EQ(p.openFile.path, b);
+    EXPECT_EQ(p.View().File().path, b);
     EXPECT_EQ(p.settings.lastMediaPath, b);
 }
 
@@ -323,8 +323,8 @@ TEST_F(EditorPlayerTest, PlaylistPopupShowsTwentyOneAroundTheCurrentEntry) {
     p.popups.Show(PopupMenu::Playlist, {0, 0});
     p.popups.Chosen(21);
     h.Tick();
-    EXPECT_EQ(p.playlist.currentIndex, 60);
-    EXPECT_EQ(p.openFile.path, entries[60]);
+    EXPECT_EQ(p.View().List().currentIndex, 60);
+    EXPECT_EQ(p.View().File().path, entries[60]);
 }
 
 TEST_F(EditorPlayerTest, HistoryChoicePlaysTheEntryAlreadyListedOrAppendsIt) {
@@ -339,8 +339,8 @@ TEST_F(EditorPlayerTest, HistoryChoicePlaysTheEntryAlreadyListedOrAppendsIt) {
     p.popups.Chosen(1);
     h.Tick();
     EXPECT_EQ(Paths(p.playlist), (std::vector<std::string>{a, b}));
-    EXPECT_EQ(p.playlist.currentIndex, 1);
-    EXPECT_EQ(p.openFile.path, b);
+    EXPECT_EQ(p.View().List().currentIndex, 1);
+    EXPECT_EQ(p.View().File().path, b);
 
     // Not listed (the list's copy carries a segment suffix): the plain path is appended, with its line.
     h.TickUntilStarted();
@@ -352,7 +352,7 @@ TEST_F(EditorPlayerTest, HistoryChoicePlaysTheEntryAlreadyListedOrAppendsIt) {
     p.popups.Chosen(2);
     h.Tick();
     EXPECT_EQ(Paths(p.playlist), (std::vector<std::string>{c + FormatSegmentSuffix(0, 1000), c}));
-    EXPECT_EQ(p.playlist.currentIndex, 1);
+    EXPECT_EQ(p.View().List().currentIndex, 1);
     EXPECT_EQ(h.editorWindow.view.lines.back(), ">0002 c.mpg");
 
     // The file information shows only for MPEG audio; its items cannot be chosen.

@@ -107,9 +107,9 @@ TEST_F(PlaybackTest, FilesThatCannotBeOpenedLeaveNothingOpenAndTheListIntact) {
         p.playback.OpenCurrent();
         EXPECT_TRUE(p.state.playback.mediaClosed) << i;
         EXPECT_EQ(h.windows.rects[WindowId::Video].width, 0);
-        EXPECT_EQ(p.playlist.currentIndex, i);
+        EXPECT_EQ(p.View().List().currentIndex, i);
     }
-    EXPECT_EQ(p.playlist.Size(), 4u);
+    EXPECT_EQ(p.View().List().Size(), 4u);
     EXPECT_FALSE(h.engine.created);  // the graph that could not render was let go
     // Only the regular file reached the engine.
     EXPECT_EQ(Count(h.engine.log, "Render " + broken), 1);
@@ -127,9 +127,9 @@ TEST_F(PlaybackTest, MissingEntriesAreRemovedWhenTheyAreNotKept) {
     p.settings.keepMissingFiles = 0;
     p.playlist.currentIndex = 1;
     p.playback.OpenCurrent();
-    ASSERT_EQ(p.playlist.Size(), 2u);
-    EXPECT_EQ(p.playlist.PathAt(1), b);
-    EXPECT_EQ(p.openFile.path, b);
+    ASSERT_EQ(p.View().List().Size(), 2u);
+    EXPECT_EQ(p.View().List().PathAt(1), b);
+    EXPECT_EQ(p.View().File().path, b);
     EXPECT_FALSE(p.state.playback.mediaClosed);
 
     // Every entry from the current one on missing: back to the first entry, which opens.
@@ -159,8 +159,8 @@ TEST_F(PlaybackTest, EndOfStreamOpensTheNextEntryOnTheSameTick) {
     h.TickUntilStarted();
     h.engine.completed = true;
     h.Tick();
-    EXPECT_EQ(p.playlist.currentIndex, 1);
-    EXPECT_EQ(p.openFile.path, b);
+    EXPECT_EQ(p.View().List().currentIndex, 1);
+    EXPECT_EQ(p.View().File().path, b);
     EXPECT_EQ(p.keyboard.Gate().TicksLeft(), 10);
     EXPECT_EQ(p.state.playback.startState, StartState::Opened);
 }
@@ -177,7 +177,7 @@ TEST_F(PlaybackTest, TheNextFileReplacesTheLastInItsGraphAndAnOpenThatFailsRelea
     h.engine.log.clear();
     h.engine.completed = true;
     h.Tick();
-    EXPECT_EQ(p.openFile.path, b);
+    EXPECT_EQ(p.View().File().path, b);
     EXPECT_EQ(Count(h.engine.log, "Release"), 0);
     EXPECT_EQ(Count(h.engine.log, "Create"), 1);
 
@@ -185,7 +185,7 @@ TEST_F(PlaybackTest, TheNextFileReplacesTheLastInItsGraphAndAnOpenThatFailsRelea
     h.engine.log.clear();
     h.engine.completed = true;
     h.Tick();
-    EXPECT_EQ(p.playlist.currentIndex, 2);
+    EXPECT_EQ(p.View().List().currentIndex, 2);
     EXPECT_TRUE(p.state.playback.mediaClosed);
     EXPECT_EQ(Count(h.engine.log, "Release"), 1);
     EXPECT_EQ(Count(h.engine.log, "Create"), 0);
@@ -209,7 +209,7 @@ TEST_F(PlaybackTest, ASoundFileTellsTheEngineWhatFollowsItUntilTheListChangesCou
     h.engine.log.clear();
     h.engine.completed = true;
     h.TickUntilStarted();
-    EXPECT_EQ(p.openFile.path, b);
+    EXPECT_EQ(p.View().File().path, b);
     EXPECT_EQ(logged("ForgetNext"), 0);
     EXPECT_EQ(logged("PrepareNext " + c), 1);
 
@@ -220,7 +220,7 @@ TEST_F(PlaybackTest, ASoundFileTellsTheEngineWhatFollowsItUntilTheListChangesCou
     p.playlist.currentIndex = 2;
     p.playback.OpenCurrent();
     h.TickUntilStarted();
-    EXPECT_EQ(p.openFile.path, c);
+    EXPECT_EQ(p.View().File().path, c);
     EXPECT_EQ(logged("PrepareNext " + video), 0);
     p.settings.repeatList = 0;
     h.engine.log.clear();
@@ -272,10 +272,10 @@ TEST_F(PlaybackTest, ThePreparedFollowerIsAlwaysTheEntryNextWouldOpen) {
 
     // The last entry: the first follows only while the list repeats.
     endAndStart();
-    ASSERT_EQ(p.openFile.path, d);
+    ASSERT_EQ(p.View().File().path, d);
     EXPECT_EQ(Count(h.engine.log, "ForgetNext"), 0) << "the end took the prepared file over";
     endAndStart();
-    ASSERT_EQ(p.openFile.path, e);
+    ASSERT_EQ(p.View().File().path, e);
     EXPECT_EQ(h.engine.prepared, c);
     p.Command(PlayerCommand::RepeatToggle);
     h.Tick();
@@ -290,7 +290,7 @@ TEST_F(PlaybackTest, ThePreparedFollowerIsAlwaysTheEntryNextWouldOpen) {
     h.Tick();
     EXPECT_EQ(h.engine.prepared, a);
     endAndStart();
-    EXPECT_EQ(p.openFile.path, a);
+    EXPECT_EQ(p.View().File().path, a);
 }
 
 TEST_F(PlaybackTest, AFileAtTheLastOnesSizeStartsWithoutWaitingForTheLayout) {
@@ -301,9 +301,9 @@ TEST_F(PlaybackTest, AFileAtTheLastOnesSizeStartsWithoutWaitingForTheLayout) {
     h.TickUntilStarted();
     // Ticks from the tick that takes one file's end until the next one plays.
     auto ticksToPlay = [&] {
-        const std::string before = p.openFile.path;
+        const std::string before = p.View().File().path;
         h.engine.completed = true;
-        for (int i = 0; i < 30 && p.openFile.path == before; ++i) h.Tick();
+        for (int i = 0; i < 30 && p.View().File().path == before; ++i) h.Tick();
         int ticks = 0;
         while (!h.engine.playing && ticks < 30) {
             h.Tick();
@@ -313,11 +313,11 @@ TEST_F(PlaybackTest, AFileAtTheLastOnesSizeStartsWithoutWaitingForTheLayout) {
     };
     // b has a's picture: its windows are in place, so it plays on the tick that takes its size.
     EXPECT_EQ(ticksToPlay(), 1);
-    EXPECT_EQ(p.openFile.path, b);
+    EXPECT_EQ(p.View().File().path, b);
     EXPECT_EQ(h.windows.rects[WindowId::Video].height, 240);
     // A picture of another shape waits for its reshaped windows as a first file does.
     EXPECT_EQ(ticksToPlay(), 3);
-    EXPECT_EQ(p.openFile.path, wide);
+    EXPECT_EQ(p.View().File().path, wide);
     EXPECT_EQ(h.windows.rects[WindowId::Video].height, 180);
 }
 
@@ -369,15 +369,15 @@ TEST_F(PlaybackTest, NextAndPreviousInListOrder) {
     p.playlist.currentIndex = 2;
     p.settings.repeatList = 1;
     p.playback.Next();
-    EXPECT_EQ(p.playlist.currentIndex, 0);
+    EXPECT_EQ(p.View().List().currentIndex, 0);
     EXPECT_TRUE(p.state.playback.mediaClosed);
     p.playback.Previous();
-    EXPECT_EQ(p.playlist.currentIndex, 2);
+    EXPECT_EQ(p.View().List().currentIndex, 2);
 
     // Playing, repeat on: the last entry wraps to the first and plays it.
     p.playback.OpenCurrent();
     p.playback.Next();
-    EXPECT_EQ(p.openFile.path, a);
+    EXPECT_EQ(p.View().File().path, a);
     EXPECT_FALSE(p.Pending().endOfListStop);
 
     // Repeat off: at the end the index goes to the first entry and playback stops on the next tick.
@@ -385,8 +385,8 @@ TEST_F(PlaybackTest, NextAndPreviousInListOrder) {
     p.playlist.currentIndex = 2;
     p.playback.OpenCurrent();
     p.playback.Next();
-    EXPECT_EQ(p.playlist.currentIndex, 0);
-    EXPECT_EQ(p.openFile.path, c);
+    EXPECT_EQ(p.View().List().currentIndex, 0);
+    EXPECT_EQ(p.View().File().path, c);
     EXPECT_TRUE(p.Pending().endOfListStop);
     h.Tick();
     EXPECT_TRUE(p.state.playback.mediaClosed);
@@ -397,7 +397,7 @@ TEST_F(PlaybackTest, NextAndPreviousInListOrder) {
         p.settings.repeatList = repeat;
         p.playlist.currentIndex = 0;
         p.playback.Previous();
-        EXPECT_EQ(p.playlist.currentIndex, 2) << repeat;
+        EXPECT_EQ(p.View().List().currentIndex, 2) << repeat;
     }
 }
 
@@ -410,33 +410,33 @@ TEST_F(PlaybackTest, NextAndPreviousInShuffleOrder) {
     std::vector<int> sorted = p.playback.ShuffleOrder();
     std::sort(sorted.begin(), sorted.end());
     EXPECT_EQ(sorted, (std::vector<int>{0, 1, 2, 3, 4}));
-    EXPECT_EQ(p.playlist.currentIndex, p.playback.ShuffleOrder()[0]);
+    EXPECT_EQ(p.View().List().currentIndex, p.playback.ShuffleOrder()[0]);
 
     // Repeat on: one full round visits every entry in order, then wraps to the first of the order.
     p.settings.repeatList = 1;
     p.playback.OpenCurrent();
     for (int i = 1; i < 5; ++i) {
         p.playback.Next();
-        EXPECT_EQ(p.playlist.currentIndex, p.playback.ShuffleOrder()[static_cast<std::size_t>(i)]);
-        EXPECT_EQ(p.openFile.path, entries[static_cast<std::size_t>(p.playback.ShuffleOrder()[static_cast<std::size_t>(i)])]);
+        EXPECT_EQ(p.View().List().currentIndex, p.playback.ShuffleOrder()[static_cast<std::size_t>(i)]);
+        EXPECT_EQ(p.View().File().path, entries[static_cast<std::size_t>(p.playback.ShuffleOrder()[static_cast<std::size_t>(i)])]);
     }
     p.playback.Next();
     EXPECT_EQ(p.playback.ShufflePosition(), 0);
-    EXPECT_EQ(p.playlist.currentIndex, p.playback.ShuffleOrder()[0]);
+    EXPECT_EQ(p.View().List().currentIndex, p.playback.ShuffleOrder()[0]);
     EXPECT_FALSE(p.Pending().endOfListStop);
 
     // Previous walks the order backwards and wraps to its end.
     p.playback.Previous();
     EXPECT_EQ(p.playback.ShufflePosition(), 4);
-    EXPECT_EQ(p.playlist.currentIndex, p.playback.ShuffleOrder()[4]);
+    EXPECT_EQ(p.View().List().currentIndex, p.playback.ShuffleOrder()[4]);
 
     // Repeat off: past the end the first of the order is selected, not opened, and playback stops.
     p.settings.repeatList = 0;
-    const std::string playing = p.openFile.path;
+    const std::string playing = p.View().File().path;
     p.playback.Next();
     EXPECT_EQ(p.playback.ShufflePosition(), 0);
-    EXPECT_EQ(p.playlist.currentIndex, p.playback.ShuffleOrder()[0]);
-    EXPECT_EQ(p.openFile.path, playing);
+    EXPECT_EQ(p.View().List().currentIndex, p.playback.ShuffleOrder()[0]);
+    EXPECT_EQ(p.View().File().path, playing);
     EXPECT_TRUE(p.Pending().endOfListStop);
 
     // One entry always shuffles to [0].
@@ -451,20 +451,20 @@ TEST_F(PlaybackTest, PlaySegmentStartsAfterItsStartAndAdvancesAtItsEnd) {
     const std::string b = h.AddMedia("b.mpg");
     test::TestPlayer& p = h.Start({a + "<<0:00:10:000-0:00:20:500>>", b}, true);
     EXPECT_TRUE(p.state.playback.segmentActive);
-    EXPECT_EQ(p.openFile.path, a);
+    EXPECT_EQ(p.View().File().path, a);
     ASSERT_FALSE(h.engine.seeks.empty());
     EXPECT_EQ(h.engine.seeks.back(), 10001 * kMs);  // 10.001 s
     h.TickUntilStarted();
     EXPECT_EQ(p.state.playback.startDelay, 0);
-    EXPECT_EQ(p.playlist.currentIndex, 0);
+    EXPECT_EQ(p.View().List().currentIndex, 0);
 
     h.engine.position = 20499 * kMs;  // 20.499 s: still inside
     h.Tick(2);
-    EXPECT_EQ(p.playlist.currentIndex, 0);
+    EXPECT_EQ(p.View().List().currentIndex, 0);
     h.engine.position = 20500 * kMs;  // 20.5 s
     h.Tick(2);                        // the end raises Next; the next tick carries it out
-    EXPECT_EQ(p.playlist.currentIndex, 1);
-    EXPECT_EQ(p.openFile.path, b);
+    EXPECT_EQ(p.View().List().currentIndex, 1);
+    EXPECT_EQ(p.View().File().path, b);
     EXPECT_FALSE(p.state.playback.segmentActive);
 }
 
@@ -478,14 +478,14 @@ TEST_F(PlaybackTest, NamesEndingInBracketsPlayWholeAndLongSegmentsKeepTheirPoint
     for (const int i : {0, 1}) {
         p.playlist.currentIndex = i;
         p.playback.OpenCurrent();
-        EXPECT_EQ(p.openFile.path, i == 0 ? take : cut);
+        EXPECT_EQ(p.View().File().path, i == 0 ? take : cut);
         EXPECT_FALSE(p.state.playback.segmentActive);
         EXPECT_FALSE(p.state.playback.mediaClosed);
     }
-    EXPECT_EQ(p.playlist.Size(), 3u);
+    EXPECT_EQ(p.View().List().Size(), 3u);
     p.playlist.currentIndex = 2;
     p.playback.OpenCurrent();
-    EXPECT_EQ(p.openFile.path, a);
+    EXPECT_EQ(p.View().File().path, a);
     EXPECT_TRUE(p.state.playback.segmentActive);
     EXPECT_EQ(p.state.playback.segmentStartMs, 36'000'000);
     EXPECT_EQ(p.state.playback.segmentEndMs, 36'005'000);
@@ -575,8 +575,8 @@ TEST_F(PlaybackTest, ASearchThatReachesTheEndEndsTheFileAsPlayingDoes) {
     // One wheel notch at 55 s of 60: one-second jumps land on 59 s, the next exactly on the end.
     h.engine.position = 55 * kSecond;
     p.Command(PlayerCommand::WheelNotchForward);
-    for (int tick = 0; tick < 60 && p.openFile.path == a; ++tick) h.Tick();
-    EXPECT_EQ(p.openFile.path, b);
+    for (int tick = 0; tick < 60 && p.View().File().path == a; ++tick) h.Tick();
+    EXPECT_EQ(p.View().File().path, b);
     EXPECT_EQ(p.wheel.Step(), 0);
     EXPECT_EQ(p.keyboard.Gate().TicksLeft(), 10);
 
@@ -681,13 +681,13 @@ TEST_F(PlaybackTest, ShuffleAndRepeatToggles) {
     p.Command(PlayerCommand::ShuffleToggle);
     h.Tick();
     EXPECT_EQ(p.settings.shufflePlay, 1);
-    EXPECT_EQ(p.playlist.currentIndex, p.playback.ShuffleOrder()[0]);
+    EXPECT_EQ(p.View().List().currentIndex, p.playback.ShuffleOrder()[0]);
     p.playlist.currentIndex = 1;
     p.Command(PlayerCommand::ShuffleToggle);
     p.Command(PlayerCommand::RepeatToggle);
     h.Tick();
     EXPECT_EQ(p.settings.shufflePlay, 0);
-    EXPECT_EQ(p.playlist.currentIndex, 1);
+    EXPECT_EQ(p.View().List().currentIndex, 1);
     EXPECT_EQ(p.settings.repeatList, 0);
 }
 
@@ -704,7 +704,7 @@ TEST_F(PlaybackTest, VolumeRecordsFollowTheOpenFile) {
     EXPECT_EQ(p.volumeLog.Records()[0].volumeLine, "1:7fff7fff");
     p.volume.SetLevel(62);
     p.playback.Previous();  // back to a: its level comes back
-    EXPECT_EQ(p.volume.Level(), 31);
+    EXPECT_EQ(p.View().VolumeLevel(), 31);
     EXPECT_TRUE(p.volumeLog.RecordPresent());
 
     // The level on the graph's scale, and on the system mixer when that method is chosen.
@@ -722,7 +722,7 @@ TEST_F(PlaybackTest, TheSystemVolumeFoundAtStartIsPutBackAtExitWhenAsked) {
         PlayerHarness run;
         run.systemVolume.value = 0x12345678u;
         test::TestPlayer& p = run.Start({}, false, [&](PlayerSettings& s) { s.restoreVolumeOnExit = restore; });
-        EXPECT_EQ(p.volume.Level(), 62);  // the saved level, with the graph's volume method
+        EXPECT_EQ(p.View().VolumeLevel(), 62);  // the saved level, with the graph's volume method
         run.systemVolume.value = 0;
         p.state.exitRequested = true;
         run.Tick();

@@ -67,12 +67,12 @@ TEST_F(PlayerCommandsTest, ZoomActsAtOnceFromTheKeysThePanelAndTheCommandEntranc
 
 TEST_F(PlayerCommandsTest, PendingCommandsWaitForTheTickAndActOnceHoweverOftenRaised) {
     test::TestPlayer& p = Playing();
-    const int first = p.playlist.currentIndex;
+    const int first = p.View().List().currentIndex;
     p.Command(PlayerCommand::NextEntry);
     p.Command(PlayerCommand::NextEntry);
-    EXPECT_EQ(p.playlist.currentIndex, first);  // waits for the command step
+    EXPECT_EQ(p.View().List().currentIndex, first);  // waits for the command step
     h.Tick();
-    EXPECT_NE(p.playlist.currentIndex, first);
+    EXPECT_NE(p.View().List().currentIndex, first);
     EXPECT_EQ(p.Pending().fastForward, SearchPhase::Idle);
 
     // The panel's STOP and a remote's Stop raise the same request; the file closes once.
@@ -95,7 +95,7 @@ TEST_F(PlayerCommandsTest, PendingCommandsWaitForTheTickAndActOnceHoweverOftenRa
 
 TEST_F(PlayerCommandsTest, TheCommandStepRunsItsRowsInTheTablesOrderNotTheOrderRaised) {
     test::TestPlayer& p = Playing();
-    const std::string first = p.openFile.path;
+    const std::string first = p.View().File().path;
 
     // A step command raised behind one that acts at once waits for the tick; the other does not.
     p.Command(PlayerCommand::SpeedUp);
@@ -158,14 +158,14 @@ TEST_F(PlayerCommandsTest, APartsCommandLandsInTheStepItsRowIsStillAheadIn) {
 
     // A pop-up choice, taken before the step, closes the file and opens another: the STOP raised
     // before it finds nothing to close, and the open goes on.
-    const std::string second = p.playlist.PathAt(1);
+    const std::string second = p.View().List().PathAt(1);
     p.popups.Show(PopupMenu::Playlist, {0, 0});
     p.Command(PlayerCommand::Stop);
     p.Command(ChooseMenuItem{2});
     h.Tick();
     EXPECT_FALSE(p.Pending().stop);
     h.TickUntilStarted();
-    EXPECT_EQ(p.openFile.path, second);
+    EXPECT_EQ(p.View().File().path, second);
     EXPECT_FALSE(p.state.playback.mediaClosed);
 
     // The end of the list closes at the next step and collapses the video window; a STOP

@@ -108,7 +108,7 @@ TEST_F(SettingsDialogPlayerTest, OkSavesAtOnceAndTakesEffect) {
     const PlayerSettings saved = Saved();
     EXPECT_EQ(saved.aspectPresetIndex, 5);
     EXPECT_EQ(saved.topmostMode, 1);
-    EXPECT_EQ(h.folder.Read(VolumeLog::kFileName), "clip\r\n" + FormatVolumeLine(p.volume.Level()) + "\r\n");
+    EXPECT_EQ(h.folder.Read(VolumeLog::kFileName), "clip\r\n" + FormatVolumeLine(p.View().VolumeLevel()) + "\r\n");
     EXPECT_TRUE(Logged("Place Main 0,0 407x50 shown topmost"));
 
     h.Tick(12);
