@@ -20,6 +20,13 @@ void Mark(PendingCommands& r, AnyCommand&) {
     r.*Field = Value;
 }
 
+// A held search's press: the search starts, and a tap too short for it still searches once.
+template <auto Phase, OneShotSearch Direction>
+void MarkSearchStart(PendingCommands& r, AnyCommand&) {
+    r.*Phase = SearchPhase::Start;
+    r.oneShotSearch = Direction;
+}
+
 template <auto Field, auto Value>
 bool Is(const PendingCommands& r) {
     return r.*Field == Value;
@@ -191,11 +198,7 @@ std::span<const CommandRow> Player::CommandRows() {
              }},
         // A held search's phases: the press, the release, and the one search of a short tap.
         {.key = KeyOf(SearchForwardStart), .timing = Timing::Step,
-         .mark =
-             [](R& r, AnyCommand&) {
-                 r.fastForward = SearchPhase::Start;
-                 r.oneShotSearch = OneShotSearch::Forward;
-             }},
+         .mark = MarkSearchStart<&R::fastForward, OneShotSearch::Forward>},
         {.key = KeyOf(SearchForwardEnd), .timing = Timing::Step, .mark = Mark<&R::fastForward, SearchPhase::Released>},
         {.key = kNoCommand, .timing = Timing::Own, .whileOpen = true,
          .run =
@@ -204,11 +207,7 @@ std::span<const CommandRow> Player::CommandRows() {
                              p.settings.searchSpeedPlayFF, p.settings.searchSpeedPauseFF);
              }},
         {.key = KeyOf(SearchBackStart), .timing = Timing::Step,
-         .mark =
-             [](R& r, AnyCommand&) {
-                 r.rewind = SearchPhase::Start;
-                 r.oneShotSearch = OneShotSearch::Back;
-             }},
+         .mark = MarkSearchStart<&R::rewind, OneShotSearch::Back>},
         {.key = KeyOf(SearchBackEnd), .timing = Timing::Step, .mark = Mark<&R::rewind, SearchPhase::Released>},
         {.key = kNoCommand, .timing = Timing::Own, .whileOpen = true,
          .run =
